@@ -1,0 +1,43 @@
+#include "cli/cli_prompter.h"
+
+#include <cstdio>
+
+namespace tarvelo::cli {
+
+Prompter::Answer CliPrompter::message(const QString &text, Buttons buttons, Icon icon) {
+  ++m_messages;
+  const char *prefix = icon == Icon::Error ? "error: " : icon == Icon::Warning ? "warning: " : "";
+  std::fprintf(stderr, "%s%s\n", prefix, text.toUtf8().constData());
+  switch (buttons) {
+  case Buttons::Ok:
+    return Answer::Ok;
+  case Buttons::OkCancel:
+    return m_answerYes ? Answer::Ok : Answer::Cancel;
+  case Buttons::YesNo:
+  case Buttons::YesNoCancel:
+    break;
+  }
+  return m_answerYes ? Answer::Yes : Answer::No;
+}
+
+void CliPrompter::resolveFuzzyItems(FuzzyItemsRequest &request) {
+  std::fprintf(stderr, "%s: %s (%d fuzzy items kept for review)\n",
+               request.caption.toUtf8().constData(), request.text.toUtf8().constData(),
+               int(request.rows.size()));
+  request.clearFuzzyFlag = false;
+}
+
+bool CliPrompter::chooseResourcesToKeep(SavingResourcesRequest &request) {
+  for (ResourceChoice &item : request.items) {
+    if (m_keep == KeepTargetOnly::All)
+      item.checked = true;
+    else if (m_keep == KeepTargetOnly::None)
+      item.checked = false;
+    std::fprintf(stderr, "%s %s %s: %s\n", item.checked ? "keeping" : "dropping",
+                 item.group.toUtf8().constData(), item.identifier.toUtf8().constData(),
+                 "found only in the target");
+  }
+  return true;
+}
+
+} // namespace tarvelo::cli

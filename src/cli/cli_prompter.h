@@ -1,0 +1,33 @@
+#pragma once
+
+#include "seam/prompter.h"
+
+#include <QTextStream>
+
+namespace tarvelo::cli {
+
+// Answers the program's questions by command-line policy and prints every message
+// to standard error.
+class CliPrompter : public Prompter {
+public:
+  // The answer to yes/no questions; messages with an OK button are only printed.
+  explicit CliPrompter(bool answerYes = true) : m_answerYes(answerYes) {}
+
+  // Which resources found only in the target are kept on saving.
+  enum class KeepTargetOnly { Default, All, None };
+
+  Answer message(const QString &text, Buttons buttons, Icon icon) override;
+  // Keeps the placement the matcher made and leaves the fuzzy marks for review.
+  void resolveFuzzyItems(FuzzyItemsRequest &request) override;
+  bool chooseResourcesToKeep(SavingResourcesRequest &request) override;
+
+  void setKeepTargetOnly(KeepTargetOnly policy) { m_keep = policy; }
+  int messageCount() const { return m_messages; }
+
+private:
+  bool m_answerYes;
+  KeepTargetOnly m_keep = KeepTargetOnly::Default;
+  int m_messages = 0;
+};
+
+} // namespace tarvelo::cli

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QStringList>
+
+namespace tarvelo::cli {
+
+// Each command takes its own arguments (after the command word) and returns the
+// process's exit status.
+int runDump(const QStringList &arguments);
+int runTranslate(const QStringList &arguments);
+
+// Prints the usage of every command.
+void printHelp();
+
+} // namespace tarvelo::cli

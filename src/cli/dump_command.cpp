@@ -1,0 +1,76 @@
+#include "cli/cli_prompter.h"
+#include "cli/commands.h"
+#include "script/entry_list.h"
+#include "script/resource_script.h"
+#include "script/task.h"
+#include "seam/progress.h"
+#include "seam/settings.h"
+
+#include <cstdio>
+
+namespace tarvelo::cli {
+
+namespace {
+
+void writeOut(const QString &text) {
+  const QByteArray bytes = text.toUtf8();
+  std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
+}
+
+} // namespace
+
+int runDump(const QStringList &arguments) {
+  QString path;
+  bool languageGiven = false;
+  int language = -1;
+  for (int i = 0; i < arguments.size(); ++i) {
+    const QString &argument = arguments[i];
+    if (argument == QLatin1String("--language") && i + 1 < arguments.size()) {
+      bool ok = false;
+      language = arguments[++i].toInt(&ok, 0);
+      if (!ok) {
+        std::fprintf(stderr, "error: --language takes a language number such as 1033\n");
+        return 2;
+      }
+      languageGiven = true;
+    } else if (path.isEmpty() && !argument.startsWith(QLatin1String("--"))) {
+      path = argument;
+    } else {
+      std::fprintf(stderr, "error: unexpected argument '%s'\n", argument.toUtf8().constData());
+      return 2;
+    }
+  }
+  if (path.isEmpty()) {
+    std::fprintf(stderr, "usage: tarvelo-cli dump SCRIPT [--language N]\n");
+    return 2;
+  }
+
+  EntryList entries;
+  TaskChain tasks;
+  CliPrompter prompter;
+  NullProgress progress;
+  MemorySettings settings;
+  ScriptContext context{&entries, &tasks, &prompter, &progress, &settings};
+  ResourceScript script(context);
+  if (!script.open(path)) {
+    std::fprintf(stderr, "error: It is not possible open file '%s'.\n", path.toUtf8().constData());
+    return 1;
+  }
+  if (!languageGiven)
+    language = script.firstLanguage();
+  Task *task = tasks.append();
+  task->sourcePath = path;
+  task->sourceLanguage = language;
+  if (script.read(true, language, task) != ScriptOk)
+    return 1;
+  QString out;
+  for (const auto &entry : entries) {
+    if (entry->task != task)
+      continue;
+    out += entry->kind + u'\t' + entry->identifier + u'\t' + entry->sourceText + u'\n';
+  }
+  writeOut(out);
+  return 0;
+}
+
+} // namespace tarvelo::cli

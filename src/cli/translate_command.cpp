@@ -1,0 +1,173 @@
+#include "cli/cli_prompter.h"
+#include "cli/commands.h"
+#include "script/after_read.h"
+#include "script/companion_file.h"
+#include "script/entry_list.h"
+#include "script/resource_script.h"
+#include "script/script_path.h"
+#include "script/task.h"
+#include "script/verification.h"
+#include "seam/progress.h"
+#include "seam/settings.h"
+
+#include <QFileInfo>
+#include <cstdio>
+
+namespace tarvelo::cli {
+
+namespace {
+
+struct TranslateOptions {
+  QString source, target, out;
+  bool newTarget = false;
+  int sourceLanguage = -2, targetLanguage = -2;
+  int savingOption = 0;
+  QString userText = QStringLiteral("--untranslated--");
+  CliPrompter::KeepTargetOnly keep = CliPrompter::KeepTargetOnly::Default;
+};
+
+int fail(const char *text) {
+  std::fprintf(stderr, "error: %s\n", text);
+  return 2;
+}
+
+bool parse(const QStringList &arguments, TranslateOptions &options, QString &error) {
+  for (int i = 0; i < arguments.size(); ++i) {
+    const QString &name = arguments[i];
+    if (i + 1 >= arguments.size()) {
+      error = QStringLiteral("%1 needs a value").arg(name);
+      return false;
+    }
+    const QString value = arguments[++i];
+    bool ok = true;
+    if (name == QLatin1String("--source"))
+      options.source = value;
+    else if (name == QLatin1String("--target"))
+      options.target = value;
+    else if (name == QLatin1String("--new-target")) {
+      options.target = value;
+      options.newTarget = true;
+    } else if (name == QLatin1String("--out"))
+      options.out = value;
+    else if (name == QLatin1String("--source-language"))
+      options.sourceLanguage = value.toInt(&ok, 0);
+    else if (name == QLatin1String("--target-language"))
+      options.targetLanguage = value.toInt(&ok, 0);
+    else if (name == QLatin1String("--saving-option")) {
+      options.savingOption = value.toInt(&ok);
+      ok = ok && options.savingOption >= 0 && options.savingOption <= 2;
+    } else if (name == QLatin1String("--user-text"))
+      options.userText = value;
+    else if (name == QLatin1String("--keep-target-only")) {
+      if (value == QLatin1String("all"))
+        options.keep = CliPrompter::KeepTargetOnly::All;
+      else if (value == QLatin1String("none"))
+        options.keep = CliPrompter::KeepTargetOnly::None;
+      else
+        ok = value == QLatin1String("default");
+    } else {
+      error = QStringLiteral("unknown option %1").arg(name);
+      return false;
+    }
+    if (!ok) {
+      error = QStringLiteral("bad value '%1' for %2").arg(value, name);
+      return false;
+    }
+  }
+  if (options.source.isEmpty() || options.target.isEmpty() || options.sourceLanguage == -2 ||
+      options.targetLanguage == -2) {
+    error = QStringLiteral("--source, --source-language, --target (or --new-target) and "
+                           "--target-language are required");
+    return false;
+  }
+  return true;
+}
+
+} // namespace
+
+int runTranslate(const QStringList &arguments) {
+  TranslateOptions options;
+  QString error;
+  if (!parse(arguments, options, error))
+    return fail(error.toUtf8().constData());
+
+  EntryList entries;
+  TaskChain tasks;
+  CliPrompter prompter(false);
+  prompter.setKeepTargetOnly(options.keep);
+  NullProgress progress;
+  MemorySettings settings;
+  settings.setInteger(QStringLiteral("SavingOption"), options.savingOption);
+  settings.setText(QStringLiteral("UserText"), options.userText);
+  ScriptContext context{&entries, &tasks, &prompter, &progress, &settings};
+
+  Task *task = tasks.append();
+  task->sourcePath = QFileInfo(options.source).absoluteFilePath();
+  task->sourceLanguage = options.sourceLanguage;
+  task->targetPath = QFileInfo(options.target).absoluteFilePath();
+  task->targetLanguage = options.targetLanguage;
+
+  ResourceScript source(context);
+  if (!source.open(task->sourcePath)) {
+    std::fprintf(stderr, "error: It is not possible open file '%s'.\n",
+                 task->sourcePath.toUtf8().constData());
+    return 1;
+  }
+  if (source.read(true, task->sourceLanguage, task) != ScriptOk) {
+    std::fprintf(stderr, "error: Invalid source file\n");
+    return 1;
+  }
+  task->header = source.header();
+  task->languageFound = source.languageFound();
+  // Scripts pulled in by the source are not part of this command's task.
+  while (tasks.size() > 1)
+    tasks.remove(tasks.at(1));
+
+  ScriptFile target;
+  const bool existing = !options.newTarget && QFileInfo::exists(task->targetPath);
+  if (existing) {
+    ResourceScript reader(context);
+    if (!reader.open(task->targetPath)) {
+      std::fprintf(stderr, "error: It is not possible open file '%s'.\n",
+                   task->targetPath.toUtf8().constData());
+      return 1;
+    }
+    if (reader.read(false, task->targetLanguage, task) != ScriptOk) {
+      std::fprintf(stderr, "error: File '%s' is not valid resource file.\n",
+                   task->targetPath.toUtf8().constData());
+      return 1;
+    }
+    target = reader.file();
+  } else {
+    // A new target is written in the source's encoding.
+    target.create(source.file().encoding());
+  }
+  bool clearFuzzy = false;
+  AfterReadContext afterRead{&entries, &prompter, QString(), &clearFuzzy};
+  afterTargetRead(task, afterRead);
+  readCompanion(entries, task, task->sourcePath, task->sourceLanguage, true);
+  if (existing)
+    readCompanion(entries, task, task->targetPath, task->targetLanguage, false);
+
+  WriteContext writeContext;
+  writeContext.savingOption = options.savingOption;
+  writeContext.userText = options.userText;
+  ResourceScript writer(context);
+  if (writer.write(task, task->targetLanguage, target, writeContext, false, &source.file()) !=
+      ScriptOk)
+    return 1;
+  const QString outPath =
+      options.out.isEmpty() ? task->targetPath : QFileInfo(options.out).absoluteFilePath();
+  if (!target.saveTo(outPath)) {
+    std::fprintf(stderr, "error: It is not possible open file '%s'.\n",
+                 outPath.toUtf8().constData());
+    return 1;
+  }
+  writeCompanion(entries, task, task->sourcePath, task->sourceLanguage, true);
+  writeCompanion(entries, task, outPath, task->targetLanguage, false);
+  const QString summary = verificationSummary(entries);
+  std::printf("%s\n", summary.toUtf8().constData());
+  return 0;
+}
+
+} // namespace tarvelo::cli

@@ -1,0 +1,144 @@
+#include "script/after_read.h"
+
+#include "script/entry_list.h"
+#include "script/text_entry.h"
+#include "seam/prompter.h"
+
+#include <QHash>
+#include <QSet>
+
+namespace tarvelo {
+
+namespace {
+
+QString blockKindName(const QString &kind) {
+  if (kind == QLatin1String("DIALOG"))
+    return QStringLiteral("Dialog");
+  if (kind == QLatin1String("MENU"))
+    return QStringLiteral("Menu");
+  if (kind == QLatin1String("DLGINIT"))
+    return QStringLiteral("Dialog controls init");
+  return kind;
+}
+
+QString fuzzyText(const QString &kind) {
+  if (kind == QLatin1String("DLGINIT"))
+    return QStringLiteral("Count of ListBox items has changed. Verify translation of fuzzy items.");
+  return QStringLiteral(
+             "Count or order of %1 items has changed. Verify translation of fuzzy items.")
+      .arg(kind == QLatin1String("MENU") ? QStringLiteral("Menu") : QStringLiteral("Dialog"));
+}
+
+// The Fuzzy Items question for a block whose texts could not all be placed.
+void askFuzzyItems(TextEntry *head, AfterReadContext &context) {
+  QSet<QString> alternativeIds;
+  QStringList choices{QString()};
+  for (const auto &alternative : head->alternatives) {
+    alternativeIds.insert(alternative.first);
+    if (!choices.contains(alternative.second))
+      choices.append(alternative.second);
+  }
+  std::vector<TextEntry *> listed;
+  for (TextEntry *entry = head; entry && entry->sourceBlock == head->sourceBlock;
+       entry = entry->next())
+    if (!entry->sourceText.isEmpty() && alternativeIds.contains(entry->identifier))
+      listed.push_back(entry);
+  if (listed.empty() || !context.prompter)
+    return;
+
+  FuzzyItemsRequest request;
+  request.caption = blockKindName(head->kind) + u' ' + head->identifier;
+  if (!context.scriptName.isEmpty())
+    request.caption += QStringLiteral(" (") + context.scriptName + u')';
+  request.text = fuzzyText(head->kind);
+  request.choices = choices;
+  for (const TextEntry *entry : listed)
+    request.rows.append({entry->sourceText, entry->targetText});
+  request.clearFuzzyFlag = context.clearFuzzyFlag && *context.clearFuzzyFlag;
+  context.prompter->resolveFuzzyItems(request);
+  if (context.clearFuzzyFlag)
+    *context.clearFuzzyFlag = request.clearFuzzyFlag;
+  for (size_t i = 0; i < listed.size() && i < size_t(request.rows.size()); ++i) {
+    TextEntry *entry = listed[i];
+    entry->targetText = request.rows[qsizetype(i)].translated;
+    if (request.clearFuzzyFlag)
+      entry->matchState = entry->targetText.isEmpty() ? FoundEmpty : Matched;
+  }
+}
+
+} // namespace
+
+void linkOccurrences(EntryList &entries) {
+  QHash<QString, TextEntry *> later;
+  for (int i = entries.size() - 1; i >= 0; --i) {
+    TextEntry *entry = entries.at(i);
+    entry->nextOccurrence = nullptr;
+    entry->prevOccurrence = nullptr;
+    if (!entry->isTranslatable() || entry->sourceText.isEmpty())
+      continue;
+    auto it = later.find(entry->sourceText);
+    if (it != later.end()) {
+      entry->nextOccurrence = it.value();
+      it.value()->prevOccurrence = entry;
+      it.value() = entry;
+    } else {
+      later.insert(entry->sourceText, entry);
+    }
+  }
+}
+
+bool settleBlock(TextEntry *head, AfterReadContext &context) {
+  const auto key = [](const TextEntry *entry) { return entry->kind + u'\x1f' + entry->identifier; };
+  QHash<QString, int> count;
+  for (TextEntry *entry = head; entry && entry->sourceBlock == head->sourceBlock;
+       entry = entry->next())
+    ++count[key(entry)];
+  bool unmatchedDuplicate = false;
+  QHash<QString, int> seen;
+  for (TextEntry *entry = head; entry && entry->sourceBlock == head->sourceBlock;
+       entry = entry->next()) {
+    const QString k = key(entry);
+    const int total = count.value(k);
+    if (total < 2)
+      continue;
+    if (entry->matchState == NotFound)
+      unmatchedDuplicate = true;
+    // Repeated identifiers, such as a shared static-text identifier, are fuzzy.
+    if (++seen[k] < total)
+      entry->setMatched(Fuzzy);
+  }
+  if (head->orderChanged && !head->alternatives.isEmpty())
+    askFuzzyItems(head, context);
+  head->orderChanged = false;
+  return unmatchedDuplicate;
+}
+
+void TextEntry::afterTargetRead(AfterReadContext &context) {
+  targetBlock.reset();
+  if (isHead())
+    settleBlock(this, context);
+}
+
+void OtherEntry::afterTargetRead(AfterReadContext &) {
+  // The target's own block is kept when it has as many lines as the source's; a
+  // toolbar always follows the source, whose bitmap it describes.
+  useSourceBlock = true;
+  if (!targetBlock)
+    return;
+  if (kind == QLatin1String("TOOLBAR"))
+    useSourceBlock = targetBlock->text != sourceBlock->text;
+  else
+    useSourceBlock = targetBlock->text.count(u'\n') != sourceBlock->text.count(u'\n');
+}
+
+void afterTargetRead(Task *task, AfterReadContext &context) {
+  EntryList &entries = *context.entries;
+  linkOccurrences(entries);
+  for (int i = 0; i < entries.size(); ++i) {
+    TextEntry *entry = entries.at(i);
+    if (entry->task == task)
+      entry->afterTargetRead(context);
+  }
+}
+
+} // namespace tarvelo

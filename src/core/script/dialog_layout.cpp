@@ -1,0 +1,270 @@
+#include "script/dialog_layout.h"
+
+#include "script/block_tokenizer.h"
+
+#include <QSet>
+
+namespace tarvelo {
+
+namespace {
+
+bool isValue(const BlockToken &token) {
+  return token.kind == TokenKind::Word || token.kind == TokenKind::Number ||
+         token.kind == TokenKind::HexNumber;
+}
+
+bool isNumber(const BlockToken &token) {
+  return token.kind == TokenKind::Number || token.kind == TokenKind::HexNumber;
+}
+
+// A coordinate as written; a macro or an expression counts 0 and is not literal.
+int numberOf(const BlockToken &token, bool &literal) {
+  bool ok = false;
+  const int value = token.text.toInt(&ok, 0);
+  if (!ok)
+    literal = false;
+  return ok ? value : 0;
+}
+
+bool nextIs(BlockTokenizer &tokens, TokenKind kind) {
+  if (tokens.peek().kind != kind)
+    return false;
+  tokens.next();
+  return true;
+}
+
+// Items joined by bars: STYLE WS_CHILD | WS_VISIBLE | NOT WS_BORDER.
+bool readItems(BlockTokenizer &tokens, QStringList &items) {
+  const BlockToken first = tokens.next();
+  if (!isValue(first))
+    return false;
+  items.append(first.text);
+  while (nextIs(tokens, TokenKind::Bar)) {
+    const BlockToken item = tokens.next();
+    if (!isValue(item))
+      return false;
+    items.append(item.text);
+  }
+  return true;
+}
+
+// x, y, width and height; an ICON may give only x and y.
+bool readRectangle(BlockTokenizer &tokens, int &x, int &y, int &width, int &height,
+                   bool pointSuffices, bool &literal) {
+  int *values[] = {&x, &y, &width, &height};
+  for (int i = 0; i < 4; ++i) {
+    if (i > 0) {
+      if (i == 2 && pointSuffices && tokens.peek().kind != TokenKind::Comma) {
+        width = height = 0;
+        return true;
+      }
+      if (!nextIs(tokens, TokenKind::Comma))
+        return false;
+      if (i == 2 && pointSuffices && !isValue(tokens.peek())) {
+        width = height = 0;
+        return true;
+      }
+    }
+    const BlockToken value = tokens.next();
+    if (!isValue(value))
+      return false;
+    *values[i] = numberOf(value, literal);
+  }
+  return true;
+}
+
+} // namespace
+
+bool isTextFirstKeyword(QStringView word) {
+  static const QSet<QString> keywords = {
+      "AUTO3STATE",  "AUTOCHECKBOX", "AUTORADIOBUTTON", "CHECKBOX",
+      "CONTROL",     "CTEXT",        "DEFPUSHBUTTON",   "GROUPBOX",
+      "ICON",        "LTEXT",        "PUSHBOX",         "PUSHBUTTON",
+      "RADIOBUTTON", "RTEXT",        "STATE3",          "BITMAP"};
+  return keywords.contains(word.toString());
+}
+
+bool isControlKeyword(QStringView word) {
+  static const QSet<QString> others = {"EDITTEXT", "COMBOBOX", "LISTBOX", "SCROLLBAR",
+                                       "HEDIT",    "IEDIT",    "BEDIT"};
+  return isTextFirstKeyword(word) || others.contains(word.toString());
+}
+
+bool parseDialogHeader(BlockTokenizer &tokens, DialogLayout &layout) {
+  layout = DialogLayout();
+  if (tokens.next().kind == TokenKind::EndOfFile)
+    return false;
+  const BlockToken type = tokens.next();
+  if (type.text == QLatin1String("DIALOGEX"))
+    layout.extended = true;
+  else if (type.text != QLatin1String("DIALOG"))
+    return false;
+  while (tokens.peek().kind == TokenKind::Word)
+    layout.options.append(tokens.next().text);
+  if (!readRectangle(tokens, layout.x, layout.y, layout.width, layout.height, false,
+                     layout.literal))
+    return false;
+  if (tokens.peek().kind == TokenKind::Comma) {
+    if (!layout.extended)
+      return false;
+    tokens.next();
+    const BlockToken help = tokens.next();
+    if (!isValue(help))
+      return false;
+    layout.helpId = help.text;
+  }
+  for (;;) {
+    const BlockToken token = tokens.next();
+    if (token.kind != TokenKind::Word)
+      return false;
+    const QString &word = token.text;
+    if (word == QLatin1String("BEGIN")) {
+      layout.parsed = true;
+      return true;
+    }
+    if (word == QLatin1String("CAPTION")) {
+      if (tokens.next().kind != TokenKind::String)
+        return false;
+    } else if (word == QLatin1String("CHARACTERISTICS") || word == QLatin1String("VERSION")) {
+      const BlockToken value = tokens.next();
+      if (!isNumber(value))
+        return false;
+      (word == QLatin1String("VERSION") ? layout.version : layout.characteristics) = value.text;
+    } else if (word == QLatin1String("CLASS")) {
+      const BlockToken value = tokens.next();
+      if (value.kind == TokenKind::EndOfFile)
+        return false;
+      layout.className = value.kind == TokenKind::String ? u'"' + value.text + u'"' : value.text;
+    } else if (word == QLatin1String("MENU")) {
+      const BlockToken value = tokens.next();
+      if (!isValue(value) && value.kind != TokenKind::String)
+        return false;
+      layout.menuName = value.kind == TokenKind::String ? u'"' + value.text + u'"' : value.text;
+    } else if (word == QLatin1String("STYLE")) {
+      if (!readItems(tokens, layout.styles))
+        return false;
+    } else if (word == QLatin1String("EXSTYLE")) {
+      if (!readItems(tokens, layout.exStyles))
+        return false;
+    } else if (word == QLatin1String("FONT")) {
+      const BlockToken size = tokens.next();
+      if (!isValue(size) || !nextIs(tokens, TokenKind::Comma))
+        return false;
+      const BlockToken face = tokens.next();
+      if (face.kind != TokenKind::String)
+        return false;
+      layout.fontSize = size.text;
+      layout.fontFace = face.text;
+      if (layout.extended) {
+        QString *extras[] = {&layout.fontWeight, &layout.fontItalic, &layout.fontCharset};
+        for (QString *extra : extras) {
+          if (!nextIs(tokens, TokenKind::Comma))
+            break;
+          const BlockToken value = tokens.next();
+          if (!isValue(value))
+            return false;
+          *extra = value.text;
+        }
+      }
+    } else if (word == QLatin1String("LANGUAGE")) {
+      const BlockToken primary = tokens.next();
+      if (!isValue(primary) || !nextIs(tokens, TokenKind::Comma))
+        return false;
+      const BlockToken sub = tokens.next();
+      if (!isValue(sub))
+        return false;
+      layout.language = primary.text + u',' + sub.text;
+    } else {
+      return false;
+    }
+  }
+}
+
+bool parseControl(BlockTokenizer &tokens, ControlLayout &control) {
+  control = ControlLayout();
+  const BlockToken keyword = tokens.next();
+  if (keyword.kind != TokenKind::Word)
+    return false;
+  control.keyword = keyword.text;
+  const bool isControl = keyword.text == QLatin1String("CONTROL");
+  if (isTextFirstKeyword(keyword.text)) {
+    const BlockToken first = tokens.next();
+    if (first.kind == TokenKind::String) {
+      control.hasText = true;
+    } else if (isValue(first) && (isControl || keyword.text == QLatin1String("ICON") ||
+                                  keyword.text == QLatin1String("BITMAP"))) {
+      control.imageId = first.text;
+    } else {
+      return false;
+    }
+    if (!nextIs(tokens, TokenKind::Comma))
+      return false;
+  }
+  const BlockToken identifier = tokens.next();
+  if (!isValue(identifier) || !nextIs(tokens, TokenKind::Comma))
+    return false;
+  control.identifier = identifier.text;
+  if (isControl) {
+    const BlockToken className = tokens.next();
+    if (className.kind != TokenKind::String && !isValue(className))
+      return false;
+    control.className = className.text;
+    control.classIsString = className.kind == TokenKind::String;
+    if (!nextIs(tokens, TokenKind::Comma) || !readItems(tokens, control.styles) ||
+        !nextIs(tokens, TokenKind::Comma))
+      return false;
+  }
+  const bool isIcon = keyword.text == QLatin1String("ICON");
+  if (!readRectangle(tokens, control.x, control.y, control.width, control.height, isIcon,
+                     control.literal))
+    return false;
+  // Optional tails, each after a comma.
+  QStringList *lists[] = {&control.styles, &control.exStyles};
+  for (int i = isControl ? 1 : 0; i < 2; ++i) {
+    if (!nextIs(tokens, TokenKind::Comma))
+      return true;
+    if (!readItems(tokens, *lists[i]))
+      return false;
+  }
+  if (!nextIs(tokens, TokenKind::Comma))
+    return true;
+  const BlockToken help = tokens.next();
+  if (!isValue(help))
+    return false;
+  control.helpId = help.text;
+  return true;
+}
+
+ParsedDialog parseDialogBlock(const QString &blockText) {
+  ParsedDialog dialog;
+  BlockTokenizer tokens(blockText);
+  parseDialogHeader(tokens, dialog.header);
+  // Resume at the first BEGIN when the header stopped early.
+  if (!dialog.header.parsed) {
+    for (BlockToken token = tokens.next(); token.kind != TokenKind::EndOfFile;
+         token = tokens.next())
+      if (token.kind == TokenKind::Word && token.text == QLatin1String("BEGIN"))
+        break;
+  }
+  for (;;) {
+    const BlockToken token = tokens.peek();
+    if (token.kind == TokenKind::EndOfFile)
+      break;
+    if (token.kind == TokenKind::Word && token.text == QLatin1String("END"))
+      break;
+    if (token.kind == TokenKind::Word && isControlKeyword(token.text)) {
+      ControlLayout control;
+      const qsizetype start = tokens.position();
+      control.parsed = parseControl(tokens, control);
+      dialog.controls.push_back(control);
+      if (control.parsed)
+        continue;
+      // A statement that does not parse stays with what was read; go on after its keyword.
+      tokens.setPosition(start);
+    }
+    tokens.next();
+  }
+  return dialog;
+}
+
+} // namespace tarvelo

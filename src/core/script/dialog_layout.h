@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+namespace tarvelo {
+
+class TextEntry;
+
+// A dialog's header statements as parsed from its block; texts stay as written.
+struct DialogLayout {
+  QStringList options; // memory options between DIALOG(EX) and the coordinates
+  int x = 0, y = 0, width = 0, height = 0;
+  QString helpId; // DIALOGEX only
+  QStringList styles, exStyles;
+  QString characteristics, className, menuName, version;
+  QString language; // "primary,sublanguage"
+  QString fontSize, fontFace, fontWeight, fontItalic, fontCharset;
+  bool extended = false; // the block was DIALOGEX
+  bool parsed = false;   // the header parsed up to its BEGIN
+  bool literal = true;   // every coordinate was written as a number
+};
+
+// One control statement.
+struct ControlLayout {
+  QString keyword;
+  TextEntry *textEntry = nullptr; // the control entry that carries its text
+  QString imageId;                // an unquoted first argument (ICON, BITMAP, CONTROL)
+  QString identifier, className;
+  int x = 0, y = 0, width = 0, height = 0;
+  QStringList styles, exStyles;
+  QString helpId;
+  bool hasText = false;      // the first argument was a quoted string
+  bool parsed = false;       // the whole statement parsed
+  bool literal = true;       // every coordinate was written as a number
+  bool classIsString = true; // CONTROL: the class was written as a quoted string
+};
+
+// Source, target and original (the source as defined) layouts of one control.
+struct ControlPair {
+  ControlLayout source;
+  ControlLayout target;
+  ControlLayout original;
+};
+
+class BlockTokenizer;
+
+// Fill a layout from a block's verbatim text; the tokenizer stands at the first
+// token of the statement. False when the statement does not parse; what was parsed
+// up to there stays in the layout.
+bool parseDialogHeader(BlockTokenizer &tokens, DialogLayout &layout);
+bool parseControl(BlockTokenizer &tokens, ControlLayout &control);
+
+// Parse the header and every control statement of a dialog block.
+struct ParsedDialog {
+  DialogLayout header;
+  std::vector<ControlLayout> controls;
+};
+ParsedDialog parseDialogBlock(const QString &blockText);
+
+// Keywords of control statements whose first argument is a text.
+bool isTextFirstKeyword(QStringView word);
+// Keywords that start a control statement inside a dialog.
+bool isControlKeyword(QStringView word);
+
+} // namespace tarvelo

@@ -1,0 +1,93 @@
+#include "script/block_tokenizer.h"
+#include "script/string_finder.h"
+#include "script/text_entry.h"
+#include "script/write_context.h"
+#include "text/code_page.h"
+
+namespace tarvelo {
+
+namespace {
+
+// The data words of a string with its terminating zero: "0x%2.2x%2.2x, " per pair
+// of bytes, high byte first, and an odd last byte (the zero) as the string "\000".
+QString dataWords(const QByteArray &bytes) {
+  QString out;
+  const qsizetype n = bytes.size();
+  for (qsizetype i = 0; i + 1 < n; i += 2)
+    out += QStringLiteral("0x%1%2, ")
+               .arg(uchar(bytes[i + 1]), 2, 16, QLatin1Char('0'))
+               .arg(uchar(bytes[i]), 2, 16, QLatin1Char('0'));
+  if (n % 2)
+    out += QStringLiteral("\"\\000\" ");
+  return out;
+}
+
+} // namespace
+
+// DLGINIT: each translated combo-box string is encoded in the target's code page and
+// its record's length and data words are rewritten in place.
+QString DlgInitEntry::writeBlock(const WriteContext &context, int codePage, bool writeAll,
+                                 bool keepSource) const {
+  if (!isHead() || task != context.task || removed || !(writeAll || selectedForSave))
+    return {};
+  const QString &original = sourceBlock->text;
+  if (keepSource)
+    return original;
+  BlockTokenizer tokens(original);
+  TextEdits edits;
+  for (const TextEntry *entry = next(); entry && entry->sourceBlock == sourceBlock;
+       entry = entry->next()) {
+    if (entry->sourceText.isEmpty())
+      continue;
+    // The next record of the entry's control with the combo-box message.
+    for (;;) {
+      const BlockToken token = tokens.next();
+      if (token.kind == TokenKind::EndOfFile)
+        break;
+      if (token.text != entry->identifier)
+        continue;
+      const qsizetype resume = tokens.position();
+      const BlockToken comma1 = tokens.next();
+      const BlockToken message = tokens.next();
+      const BlockToken comma2 = tokens.next();
+      const BlockToken length = tokens.next();
+      if (comma1.kind != TokenKind::Comma || message.kind != TokenKind::HexNumber ||
+          message.text != QLatin1String("0x403") || comma2.kind != TokenKind::Comma ||
+          length.kind != TokenKind::Number) {
+        tokens.setPosition(resume);
+        continue;
+      }
+      QByteArray bytes = CodePage::fromUtf16(entry->writtenText(context), codePage);
+      bytes.append('\0');
+      edits.replace(length.start, length.end, QString::number(bytes.size()));
+      // Comma, the reserved number, then the old data words.
+      tokens.next();
+      tokens.next();
+      const int oldWords = (length.text.toInt() + 1) / 2;
+      qsizetype dataStart = -1, dataEnd = -1;
+      for (int i = 0; i < oldWords; ++i) {
+        BlockToken word = tokens.next();
+        while (word.kind == TokenKind::Comma)
+          word = tokens.next();
+        if (word.kind == TokenKind::EndOfFile)
+          break;
+        if (dataStart < 0)
+          dataStart = word.start;
+        dataEnd = word.end;
+      }
+      if (dataStart < 0)
+        break;
+      // The comma after the last word and the blanks up to the line end go too.
+      if (tokens.peek().kind == TokenKind::Comma)
+        dataEnd = tokens.next().end;
+      while (dataEnd < original.size() && (original[dataEnd] == u' ' || original[dataEnd] == u'\t'))
+        ++dataEnd;
+      tokens.setPosition(dataEnd);
+      edits.replace(dataStart, dataEnd, dataWords(bytes));
+      break;
+    }
+  }
+  return edits.apply(original);
+}
+
+} // namespace tarvelo

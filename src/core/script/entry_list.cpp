@@ -1,0 +1,83 @@
+#include "script/entry_list.h"
+
+#include <algorithm>
+
+namespace tarvelo {
+
+TextEntry *TextEntry::next() const {
+  return m_list && m_index + 1 < m_list->size() ? m_list->at(m_index + 1) : nullptr;
+}
+
+TextEntry *TextEntry::previous() const {
+  return m_list && m_index > 0 ? m_list->at(m_index - 1) : nullptr;
+}
+
+void TextEntry::setMatched(int state) {
+  matchState = sourceText.isEmpty() || !targetText.isEmpty() ? state : FoundEmpty;
+}
+
+std::unique_ptr<TextEntry> makeEntry(const QString &kind, bool isDialogHead) {
+  if (kind == QLatin1String("STRINGTABLE"))
+    return std::make_unique<StringEntry>();
+  if (kind == QLatin1String("MENU"))
+    return std::make_unique<MenuEntry>();
+  if (kind == QLatin1String("DLGINIT"))
+    return std::make_unique<DlgInitEntry>();
+  if (kind == QLatin1String("DIALOG")) {
+    if (isDialogHead)
+      return std::make_unique<DialogEntry>();
+    return std::make_unique<ControlEntry>();
+  }
+  return std::make_unique<OtherEntry>();
+}
+
+TextEntry *EntryList::append(std::unique_ptr<TextEntry> entry) {
+  TextEntry *raw = entry.get();
+  raw->m_list = this;
+  raw->m_index = size();
+  m_entries.push_back(std::move(entry));
+  if (isLookedUp(raw))
+    m_index[Key{raw->task, raw->kind, raw->identifier}].push_back(raw);
+  return raw;
+}
+
+void EntryList::removeTask(const Task *task) {
+  const auto from =
+      std::stable_partition(m_entries.begin(), m_entries.end(),
+                            [task](const auto &entry) { return entry->task != task; });
+  if (from == m_entries.end())
+    return;
+  // Links into removed entries must not survive them.
+  for (auto it = from; it != m_entries.end(); ++it) {
+    TextEntry *gone = it->get();
+    if (gone->prevOccurrence && gone->prevOccurrence->nextOccurrence == gone)
+      gone->prevOccurrence->nextOccurrence = gone->nextOccurrence;
+    if (gone->nextOccurrence && gone->nextOccurrence->prevOccurrence == gone)
+      gone->nextOccurrence->prevOccurrence = gone->prevOccurrence;
+  }
+  m_entries.erase(from, m_entries.end());
+  for (size_t i = 0; i < m_entries.size(); ++i)
+    m_entries[i]->m_index = int(i);
+  rebuildIndex();
+}
+
+void EntryList::clear() {
+  m_entries.clear();
+  m_index.clear();
+}
+
+const std::vector<TextEntry *> &EntryList::lookup(const Task *task, const QString &kind,
+                                                  const QString &identifier) const {
+  static const std::vector<TextEntry *> none;
+  const auto it = m_index.constFind(Key{task, kind, identifier});
+  return it == m_index.constEnd() ? none : it.value();
+}
+
+void EntryList::rebuildIndex() {
+  m_index.clear();
+  for (const auto &entry : m_entries)
+    if (isLookedUp(entry.get()))
+      m_index[Key{entry->task, entry->kind, entry->identifier}].push_back(entry.get());
+}
+
+} // namespace tarvelo

@@ -1,0 +1,77 @@
+#pragma once
+
+#include "script/text_entry.h"
+
+#include <QHash>
+#include <QString>
+#include <memory>
+#include <vector>
+
+namespace tarvelo {
+
+struct Task;
+
+// The one ordered list of the entries of every open task, in file order, tasks one
+// after another. It owns the entries and keeps an index of the entries that are
+// looked up by kind and identifier (head entries, and every string of a string
+// table), so that such lookups never scan the list.
+class EntryList {
+public:
+  EntryList() = default;
+  EntryList(const EntryList &) = delete;
+  EntryList &operator=(const EntryList &) = delete;
+
+  int size() const { return int(m_entries.size()); }
+  bool isEmpty() const { return m_entries.empty(); }
+  TextEntry *at(int index) const { return m_entries[size_t(index)].get(); }
+  TextEntry *first() const { return isEmpty() ? nullptr : at(0); }
+
+  // Appends the entry; its block head and class decide whether it is indexed.
+  TextEntry *append(std::unique_ptr<TextEntry> entry);
+
+  // Removes the entries of one task, or all of them.
+  void removeTask(const Task *task);
+  void clear();
+
+  // The looked-up entries of the task with this kind and identifier, in list order.
+  const std::vector<TextEntry *> &lookup(const Task *task, const QString &kind,
+                                         const QString &identifier) const;
+
+  // The entries of the head's block, in list order, starting with the head.
+  template <typename F> void forEachInBlock(const TextEntry *head, F &&f) const {
+    if (!head || !head->sourceBlock)
+      return;
+    for (int i = head->index(); i < size(); ++i) {
+      TextEntry *entry = at(i);
+      if (entry->sourceBlock != head->sourceBlock)
+        break;
+      if (f(entry) == false)
+        break;
+    }
+  }
+
+  auto begin() const { return m_entries.begin(); }
+  auto end() const { return m_entries.end(); }
+
+private:
+  struct Key {
+    const Task *task;
+    QString kind;
+    QString identifier;
+    bool operator==(const Key &other) const {
+      return task == other.task && kind == other.kind && identifier == other.identifier;
+    }
+  };
+  friend size_t qHash(const Key &key, size_t seed) {
+    return qHashMulti(seed, key.task, key.kind, key.identifier);
+  }
+  static bool isLookedUp(const TextEntry *entry) {
+    return entry->isHead() || entry->entryClass() == TextEntry::Class::String;
+  }
+  void rebuildIndex();
+
+  std::vector<std::unique_ptr<TextEntry>> m_entries;
+  QHash<Key, std::vector<TextEntry *>> m_index;
+};
+
+} // namespace tarvelo

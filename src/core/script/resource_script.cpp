@@ -1,0 +1,446 @@
+#include "script/resource_script.h"
+
+#include "script/entry_list.h"
+#include "script/language.h"
+#include "script/script_path.h"
+#include "script/task.h"
+#include "seam/progress.h"
+#include "seam/prompter.h"
+#include "seam/settings.h"
+
+#include <QFileInfo>
+#include <QRegularExpression>
+
+namespace tarvelo {
+
+namespace {
+
+// How often the progress display follows the line count while reading.
+constexpr int kProgressLines = 64;
+
+} // namespace
+
+ResourceScript::ResourceScript(const ScriptContext &context) : m_context(context) {}
+
+ResourceScript::~ResourceScript() {
+  setCollector(nullptr);
+}
+
+int ResourceScript::codePageFor(int language, bool sourceSide) const {
+  if (language == -1 && m_context.settings)
+    language = m_context.settings->integer(sourceSide ? QStringLiteral("SourceLanguage")
+                                                      : QStringLiteral("TargetLanguage"));
+  return defaultCodePage(language);
+}
+
+void ResourceScript::lineRead() {
+  if (!m_showProgress || !m_context.progress)
+    return;
+  if (lineNumber() % kProgressLines != 1)
+    return;
+  m_context.progress->setText(
+      QStringLiteral("Reading line %1 of %2").arg(lineNumber() + 1).arg(m_totalLines));
+  m_context.progress->setPosition(lineNumber());
+}
+
+void ResourceScript::startBlock() {
+  m_block = std::make_shared<RawBlock>();
+  m_block->text = currentLine();
+  setCollector(m_block.get());
+}
+
+void ResourceScript::releaseBlock() {
+  setCollector(nullptr);
+  m_block.reset();
+}
+
+int ResourceScript::read(bool isSource, int wantedLanguage, Task *task) {
+  m_mode = Mode::Reading;
+  m_isSource = isSource;
+  m_wantedLanguage = wantedLanguage;
+  m_task = task;
+  m_lastPulledTask = task;
+  m_codePage = codePageFor(wantedLanguage, isSource);
+  if (m_file.encoding() == ScriptFile::Utf8Bom)
+    m_codePage = 65001;
+  m_header.clear();
+  restart();
+
+  Progress *progress = m_context.progress;
+  m_showProgress = !isSource && progress;
+  if (m_showProgress) {
+    QString line;
+    m_totalLines = 0;
+    while (m_file.readLine(line, m_codePage))
+      ++m_totalLines;
+    restart();
+    QString title = QStringLiteral("Reading File");
+    if (task && !task->targetPath.isEmpty())
+      title += QStringLiteral(" - ") + fileNameOf(task->targetPath);
+    progress->begin(title);
+    progress->setRange(0, m_totalLines);
+  }
+  const int result = runPass();
+  if (m_showProgress)
+    progress->end();
+  m_showProgress = false;
+  if (result == ScriptCancelled && m_context.entries)
+    m_context.entries->removeTask(task);
+  if (result == ScriptSyntaxError && m_context.prompter)
+    m_context.prompter->message(QStringLiteral("Unexpected string at line: %1").arg(lineNumber()),
+                                Prompter::Buttons::Ok, Prompter::Icon::Error);
+  return result;
+}
+
+int ResourceScript::runPass() {
+  m_languageFound = false;
+  m_lastLanguage = -1;
+  m_inWantedLanguage = false;
+  m_ifDepth = m_designDepth = m_excludedFromDepth = 0;
+  Progress *progress = m_context.progress;
+  QString token;
+  for (;;) {
+    if (progress && m_mode == Mode::Reading) {
+      progress->serve();
+      if (progress->cancelled())
+        return ScriptCancelled;
+    }
+    const TokenKind kind = nextToken(token, false);
+    if (kind == TokenKind::EndOfFile)
+      return ScriptOk;
+    int result = ScriptOk;
+    if (kind == TokenKind::Word && token.startsWith(u'#')) {
+      readDirective(token);
+    } else if (kind == TokenKind::Word && token == QLatin1String("LANGUAGE")) {
+      result = readLanguage(true);
+    } else {
+      // A script without LANGUAGE statements is all in the wanted language.
+      const bool saved = m_inWantedLanguage;
+      if (!m_inWantedLanguage && m_designDepth == 0 && m_lastLanguage == -1)
+        m_inWantedLanguage = true;
+      const bool inLanguage = m_inWantedLanguage;
+      const bool excluded = m_excludedFromDepth != 0;
+      // Writing leaves out the old text of the write language's resources, and a
+      // new target copies only the resources of the source's language.
+      const bool dropOld = (m_mode == Mode::Saving && inLanguage && !excluded) ||
+                           (m_mode == Mode::Copying && !inLanguage);
+      if (dropOld)
+        setEcho(false);
+      const int linesBefore = linesWritten();
+      m_cursor = nullptr;
+      result = readResourceStatement(token);
+      if (m_mode == Mode::Saving && result == ScriptOk && inLanguage && !m_insertionFound) {
+        m_insertionLine = excluded ? m_lastDirectiveLine : linesBefore;
+        m_insertionFound = true;
+      }
+      if (dropOld)
+        setEchoFromNextLine();
+      // A LANGUAGE statement inside a resource header applies to that resource only.
+      m_inWantedLanguage = saved;
+    }
+    releaseBlock();
+    if (result != ScriptOk)
+      return result;
+  }
+}
+
+void ResourceScript::readDirective(const QString &word) {
+  if (startsWith(word, u"#include"))
+    readInclude();
+  else if (startsWith(word, u"#if"))
+    readIf();
+  else if (startsWith(word, u"#endif"))
+    readEndif();
+  else if (startsWith(word, u"#pragma"))
+    readPragma(false);
+  else if (startsWith(word, u"#error"))
+    readPragma(true);
+  else // #define, #undef, #else, #elif and any other directive
+    skipLine();
+}
+
+void ResourceScript::readInclude() {
+  if (m_ifDepth == 0)
+    m_header += currentLine();
+  const bool inSection = m_inWantedLanguage || (m_lastLanguage == -1 && m_designDepth == 0);
+  if (m_mode == Mode::Copying) {
+    if (inSection)
+      setCurrentLine(rewriteInclude(currentLine()));
+    skipLine();
+    return;
+  }
+  if (m_mode == Mode::Reading && inSection && m_context.tasks && m_task) {
+    // Only a quoted name on the same line counts.
+    QString name;
+    const int line = lineNumber();
+    const TokenKind kind = nextToken(name, false);
+    if (kind == TokenKind::String && lineNumber() == line &&
+        name.contains(QLatin1String(".rc"), Qt::CaseInsensitive)) {
+      const QString folder = QFileInfo(m_file.path()).absolutePath();
+      if (m_isSource) {
+        Task *pulled = m_context.tasks->insertAfter(m_lastPulledTask);
+        pulled->sourcePath = resolveWindowsPath(folder, name);
+        m_lastPulledTask = pulled;
+      } else {
+        Task *next = m_context.tasks->next(m_lastPulledTask);
+        if (!next)
+          next = m_context.tasks->append();
+        next->targetPath = resolveWindowsPath(folder, name);
+        m_lastPulledTask = next;
+      }
+    }
+    if (kind == TokenKind::EndOfFile || lineNumber() != line)
+      return;
+  }
+  skipLine();
+}
+
+void ResourceScript::readIf() {
+  ++m_ifDepth;
+  if (m_designDepth > 0)
+    ++m_designDepth;
+  else if (currentLine().indexOf(QLatin1String("APSTUDIO_INVOKED"), 1) > 0)
+    m_designDepth = 1;
+  if (m_mode == Mode::Saving) {
+    // New resources go before a directive, never inside the block it opens.
+    m_lastDirectiveLine = linesWritten();
+    if (m_insertionLine < 0)
+      m_insertionLine = m_lastDirectiveLine;
+    if (m_inWantedLanguage)
+      m_excludedFromDepth = m_ifDepth;
+  } else if (m_inWantedLanguage && m_excludedFromDepth == 0) {
+    m_excludedFromDepth = m_ifDepth;
+  }
+  if (m_mode == Mode::Copying)
+    setCurrentLine(swapTargetGuard(currentLine()));
+  skipLine();
+}
+
+void ResourceScript::readEndif() {
+  if (m_ifDepth > 0)
+    --m_ifDepth;
+  if (m_designDepth > 0)
+    --m_designDepth;
+  if (m_ifDepth < m_excludedFromDepth)
+    m_excludedFromDepth = 0;
+  skipLine();
+}
+
+void ResourceScript::readPragma(bool isError) {
+  if (isError && m_mode == Mode::Saving) {
+    skipLine();
+    return;
+  }
+  QString token;
+  const int line = lineNumber();
+  if (nextToken(token, false) == TokenKind::Word && token == QLatin1String("code_page") &&
+      lineNumber() == line && nextToken(token, false) == TokenKind::OpenParen) {
+    QString number;
+    if (nextToken(number, false) == TokenKind::Number &&
+        nextToken(token, false) == TokenKind::CloseParen && lineNumber() == line) {
+      // A file with the UTF-8 mark is UTF-8 whatever its pragma says; decoding its
+      // bytes in another code page would corrupt every text when it is written back.
+      if (m_file.encoding() != ScriptFile::Utf8Bom)
+        m_codePage = number.toInt();
+      if (m_mode == Mode::Copying && m_inWantedLanguage) {
+        static const QRegularExpression pragma(QStringLiteral("code_page\\s*\\(\\s*\\d+\\s*\\)"));
+        QString changed = currentLine();
+        changed.replace(pragma,
+                        QStringLiteral("code_page(%1)").arg(writtenCodePageText(m_copyLanguage)));
+        setCurrentLine(changed);
+      }
+    }
+  }
+  if (lineNumber() == line)
+    skipLine();
+}
+
+int ResourceScript::readLanguage(bool topLevel) {
+  QString primary, comma, sub;
+  const TokenKind primaryKind = nextToken(primary, true);
+  if (primaryKind == TokenKind::EndOfFile)
+    return ScriptSyntaxError;
+  if (nextToken(comma, true) != TokenKind::Comma)
+    return ScriptSyntaxError;
+  const TokenKind subKind = nextToken(sub, true);
+  if (subKind == TokenKind::EndOfFile)
+    return ScriptSyntaxError;
+  if (m_mode == Mode::Saving && topLevel)
+    m_lastDirectiveLine = linesWritten();
+  const auto named = [](TokenKind kind) {
+    return kind == TokenKind::Word || kind == TokenKind::Number;
+  };
+  if (named(primaryKind) && named(subKind)) {
+    const int language = languageFromNames(primary, sub);
+    m_inWantedLanguage = language == m_wantedLanguage;
+    if (m_inWantedLanguage)
+      m_languageFound = true;
+    if (topLevel)
+      m_lastLanguage = language;
+    // The copy turns the source's section into the target's, and a section of the
+    // target's language into the source's, so it never holds two of the same.
+    if (m_mode == Mode::Copying && (language == m_wantedLanguage || language == m_copyLanguage)) {
+      const int to = language == m_wantedLanguage ? m_copyLanguage : m_wantedLanguage;
+      QString line = currentLine();
+      const qsizetype keyword = line.indexOf(QLatin1String("LANGUAGE"));
+      qsizetype at = line.indexOf(primary, keyword + 8);
+      if (keyword >= 0 && at >= 0) {
+        const QString primaryText = QString::number(primaryLanguage(to));
+        line.replace(at, primary.size(), primaryText);
+        at = line.indexOf(sub, at + primaryText.size());
+        if (at >= 0)
+          line.replace(at, sub.size(), QString::number(subLanguage(to)));
+        setCurrentLine(line);
+      }
+    }
+  }
+  skipLine();
+  return ScriptOk;
+}
+
+int ResourceScript::skipToBegin() {
+  QString token;
+  for (;;) {
+    const TokenKind kind = nextToken(token, true);
+    if (kind == TokenKind::EndOfFile)
+      return ScriptSyntaxError;
+    if (kind != TokenKind::Word)
+      continue;
+    if (token == QLatin1String("BEGIN"))
+      return ScriptOk;
+    if (token == QLatin1String("LANGUAGE") && readLanguage(false) != ScriptOk)
+      return ScriptSyntaxError;
+  }
+}
+
+int ResourceScript::readResourceStatement(const QString &first) {
+  if (first == QLatin1String("STRINGTABLE")) {
+    startBlock();
+    return readStringTable();
+  }
+  QString type;
+  if (nextToken(type, false) == TokenKind::EndOfFile)
+    return ScriptSyntaxError;
+  startBlock();
+  // A quoted name on the rest of the line makes a one-line file resource.
+  if (position() >= 0 && currentLine().indexOf(u'"', position() + 1) >= 0) {
+    addEntry(type, first, QString());
+    skipLine();
+    return ScriptOk;
+  }
+  if (m_mode == Mode::Copying && m_inWantedLanguage && type == QLatin1String("TEXTINCLUDE"))
+    return copyTextInclude();
+  if (type == QLatin1String("DLGINIT"))
+    return readDlgInit(first);
+  if (type == QLatin1String("MENU"))
+    return readMenu(first);
+  if (type == QLatin1String("DIALOG") || type == QLatin1String("DIALOGEX"))
+    return readDialog(first);
+  return readGenericBlock(type, first);
+}
+
+int ResourceScript::readGenericBlock(const QString &kind, const QString &identifier) {
+  addEntry(kind, identifier, QString());
+  if (skipToBegin() != ScriptOk)
+    return ScriptSyntaxError;
+  QString token;
+  int depth = 1;
+  while (depth > 0) {
+    const TokenKind tokenKind = nextToken(token, true);
+    if (tokenKind == TokenKind::EndOfFile)
+      return ScriptSyntaxError;
+    if (tokenKind != TokenKind::Word)
+      continue;
+    if (token == QLatin1String("BEGIN"))
+      ++depth;
+    else if (token == QLatin1String("END"))
+      --depth;
+  }
+  return ScriptOk;
+}
+
+} // namespace tarvelo
+
+namespace tarvelo {
+
+void ResourceScript::addEntry(const QString &kind, const QString &identifier, const QString &text) {
+  if (!m_inWantedLanguage || m_excludedFromDepth != 0 || m_mode == Mode::Copying)
+    return;
+  const QString stored = text.contains(u'"') ? undoubleQuotes(text) : text;
+  if (m_mode == Mode::Saving) {
+    saveEntry(kind, identifier, stored);
+    return;
+  }
+  if (!m_isSource) {
+    matchTargetText(kind, identifier, stored);
+    return;
+  }
+  if (!m_context.entries || !m_block)
+    return;
+  std::unique_ptr<TextEntry> entry = makeEntry(kind, m_block->firstEntry == nullptr);
+  entry->kind = kind;
+  entry->identifier = identifier;
+  entry->sourceText = stored;
+  entry->task = m_task;
+  entry->sourceBlock = m_block;
+  if (!m_block->firstEntry)
+    m_block->firstEntry = entry.get();
+  m_context.entries->append(std::move(entry));
+}
+
+} // namespace tarvelo
+
+namespace tarvelo {
+
+bool ResourceScript::containsLanguage(int language) {
+  restart();
+  m_codePage = codePageFor(language, true);
+  if (m_file.encoding() == ScriptFile::Utf8Bom)
+    m_codePage = 65001;
+  m_wantedLanguage = language;
+  m_inWantedLanguage = false;
+  m_languageFound = false;
+  QString token;
+  for (;;) {
+    const TokenKind kind = nextToken(token, false);
+    if (kind == TokenKind::EndOfFile)
+      return false;
+    if (kind == TokenKind::Word && token == QLatin1String("LANGUAGE")) {
+      if (readLanguage(false) != ScriptOk)
+        return false;
+      if (m_languageFound)
+        return true;
+    } else if (skipLine() == 0) {
+      return false;
+    }
+  }
+}
+
+} // namespace tarvelo
+
+namespace tarvelo {
+
+int ResourceScript::firstLanguage() {
+  restart();
+  m_codePage = 0;
+  m_wantedLanguage = -2; // matches nothing: only the statement is read
+  QString token, primary, comma, sub;
+  for (;;) {
+    const TokenKind kind = nextToken(token, false);
+    if (kind == TokenKind::EndOfFile)
+      return -1;
+    if (kind == TokenKind::Word && token == QLatin1String("LANGUAGE")) {
+      const TokenKind primaryKind = nextToken(primary, true);
+      if (nextToken(comma, true) != TokenKind::Comma)
+        return -1;
+      const TokenKind subKind = nextToken(sub, true);
+      const auto named = [](TokenKind k) { return k == TokenKind::Word || k == TokenKind::Number; };
+      if (named(primaryKind) && named(subKind))
+        return languageFromNames(primary, sub);
+    }
+    if (skipLine() == 0)
+      return -1;
+  }
+}
+
+} // namespace tarvelo

@@ -1,0 +1,146 @@
+#pragma once
+
+#include "script/raw_block.h"
+#include "script/script_reader.h"
+#include "script/write_context.h"
+
+#include <QString>
+#include <memory>
+
+namespace tarvelo {
+
+class EntryList;
+class Prompter;
+class Progress;
+class Settings;
+class TaskChain;
+class TextEntry;
+struct Task;
+
+// What a script reads into and talks through.
+struct ScriptContext {
+  EntryList *entries = nullptr;
+  TaskChain *tasks = nullptr;
+  Prompter *prompter = nullptr;
+  Progress *progress = nullptr;
+  Settings *settings = nullptr;
+};
+
+// Results of reading and writing.
+enum ScriptResult { ScriptOk = 1, ScriptSyntaxError = -1, ScriptCancelled = -2 };
+
+// One resource script read for one side of a task and a wanted language: follows the
+// directives and LANGUAGE statements, recognises the resource statements, keeps each
+// block verbatim and makes the entries. One object reads one file once.
+class ResourceScript : public ScriptReader {
+public:
+  explicit ResourceScript(const ScriptContext &context);
+  ~ResourceScript() override;
+
+  bool open(const QString &path) { return m_file.open(path); }
+  void openData(const QByteArray &data) { m_file.openData(data); }
+
+  // 1 on success, -1 after a syntax error (its message has been shown), -2 when the
+  // user cancelled. The entries go to the end of the entry list (source) or are
+  // matched into the source entries (target).
+  int read(bool isSource, int wantedLanguage, Task *task);
+
+  // Whether a LANGUAGE statement of the script names the language.
+  bool containsLanguage(int language);
+  // The language of the script's first LANGUAGE statement, or -1 when it has none.
+  int firstLanguage();
+
+  const QString &header() const { return m_header; }
+  bool languageFound() const { return m_languageFound; }
+
+  // Writes the translated target of the reading task into target (which holds the
+  // target's current content, possibly nothing, and decides the encoding written):
+  // a merge pass over the old target that replaces its resources of the write
+  // language by the translated source blocks, inserts those it lacks at one place
+  // and keeps or drops those found only in the target. An empty target is first
+  // filled with a converted copy of the source (read from source, or from the
+  // task's source path when source is null). 1 on success; -1 when the old target
+  // does not parse and the user declines to replace it (target is then unchanged).
+  int write(Task *task, int writeLanguage, ScriptFile &target, const WriteContext &context,
+            bool selective, ScriptFile *source = nullptr);
+
+  // Fills out with a copy of the source (this script's file, the task's source)
+  // converted to the target language: its LANGUAGE, code_page, AFX_TARG_ and include lines turned
+  // to the target's, resources of other languages dropped. False when the source does not parse.
+  bool copySourceAsNewTarget(Task *task, int targetLanguage, ScriptFile &out);
+
+protected:
+  enum class Mode { Reading, Saving, Copying };
+
+  // One pass over the statements of the file: 1, -1 or -2.
+  int runPass();
+  int copyTextInclude();
+  void readTextIncludeLine();
+  void saveEntry(const QString &kind, const QString &identifier, const QString &text);
+  void writeInsertion(ScriptFile &out, int &codePage, bool newTarget);
+  void chooseTargetOnly();
+  // The line with the path of a pulled-in script replaced by its target's path.
+  QString rewriteInclude(QString line) const;
+  QString swapTargetGuard(QString line) const;
+
+  void lineRead() override;
+
+  // The code page of a side for a language; -1 takes the side's default language.
+  int codePageFor(int language, bool sourceSide) const;
+
+  // Statement readers: 1, or -1 on a syntax error.
+  int readLanguage(bool topLevel);
+  int readResourceStatement(const QString &first);
+  int readStringTable();
+  int readMenu(const QString &identifier);
+  int readMenuItems(bool &sawEnd);
+  int readDialog(const QString &identifier);
+  int readDlgInit(const QString &identifier);
+  int readGenericBlock(const QString &kind, const QString &identifier);
+  // Skips tokens up to BEGIN, following LANGUAGE statements of the resource header.
+  int skipToBegin();
+  // Follows a directive token; false when it is not one this reader handles.
+  void readDirective(const QString &word);
+  void readInclude();
+  void readIf();
+  void readEndif();
+  void readPragma(bool isError);
+
+  void addEntry(const QString &kind, const QString &identifier, const QString &text);
+  void matchTargetText(const QString &kind, const QString &identifier, const QString &text);
+  void startBlock();
+  void releaseBlock();
+
+  ScriptContext m_context;
+  Mode m_mode = Mode::Reading;
+  Task *m_task = nullptr;
+  Task *m_lastPulledTask = nullptr;
+  QString m_header;
+  bool m_isSource = true;
+  int m_wantedLanguage = -1;
+  bool m_languageFound = false;
+  bool m_inWantedLanguage = false;
+  int m_lastLanguage = -1;
+  int m_ifDepth = 0;
+  int m_designDepth = 0;
+  int m_excludedFromDepth = 0;
+  bool m_showProgress = false;
+  RawBlockPtr m_block;
+  TextEntry *m_cursor = nullptr; // last matched entry of the resource being read
+
+  // Writing.
+  WriteContext m_writeContext;
+  bool m_selective = false;
+  int m_insertionLine = -1; // written lines before which new resources go; -1 unknown
+  bool m_insertionFound = false;
+  int m_lastDirectiveLine = 0;
+  std::unique_ptr<EntryList> m_targetOnly; // resources met in the target's section
+  ScriptFile m_temp;
+
+  // Copying the source as a new target.
+  int m_copyLanguage = -1;       // the target language of the copy
+  int m_lastTextIncludeLine = 0; // the TEXTINCLUDE line already treated
+  bool m_afterLanguageString = false;
+};
+
+} // namespace tarvelo

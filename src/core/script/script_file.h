@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+namespace tarvelo {
+
+// A resource script as text: UTF-16LE with its byte-order mark, UTF-8 with its mark,
+// or bytes of an ANSI code page. Reading works on the whole file held in memory;
+// writing collects the new content and replaces the file only when it is complete,
+// so that a failure never leaves a half-written script behind.
+class ScriptFile {
+public:
+  enum Encoding { Ansi, Utf16, Utf8Bom };
+
+  // Reads the file; false when it cannot be read.
+  bool open(const QString &path);
+  // Reads from memory (tests, fuzzing, and the copy in progress of the writer).
+  void openData(const QByteArray &data);
+  // Starts an empty file to be written in the given encoding.
+  void create(Encoding encoding);
+
+  Encoding encoding() const { return m_encoding; }
+  bool isUnicode() const { return m_encoding == Utf16; }
+  const QString &path() const { return m_path; }
+  qsizetype size() const { return m_data.size(); }
+  bool isEmpty() const { return m_data.size() == contentStart(); }
+
+  // Reads the next line without its line end; false at the end of the file.
+  bool readLine(QString &text, int codePage);
+  void rewind() { m_readPos = contentStart(); }
+  bool atEnd() const { return m_readPos >= m_data.size(); }
+
+  // Appends the text as given (the caller supplies the line ends). A text that is
+  // exactly "\n" counts as a blank line and is dropped once blankLineLimit
+  // consecutive blank lines have been written.
+  void writeLine(const QString &text, int codePage);
+  void setBlankLineLimit(int limit) { m_blankLineLimit = limit; }
+
+  // Drops everything written; the encoding stays.
+  void truncate();
+  const QByteArray &data() const { return m_data; }
+
+  // Writes the content to path atomically (a complete new file replaces the old one).
+  bool saveTo(const QString &path) const;
+
+private:
+  qsizetype contentStart() const;
+
+  QString m_path;
+  QByteArray m_data;
+  qsizetype m_readPos = 0;
+  Encoding m_encoding = Ansi;
+  int m_blankLineLimit = 0;
+  int m_blankLines = 0;
+};
+
+} // namespace tarvelo

@@ -1,0 +1,205 @@
+#include "script/script_reader.h"
+
+#include "script/block_tokenizer.h"
+
+namespace tarvelo {
+
+namespace {
+
+bool isWordDelimiter(char16_t c) {
+  return c == 0 || c == u' ' || c == u'\n' || c == u'\r' || c == u'\t' || c == u',' || c == u'|' ||
+         c == u'(' || c == u')';
+}
+
+bool isDigit(char16_t c) {
+  return c >= u'0' && c <= u'9';
+}
+
+// Character source over the reader for the string reader: no comments inside quotes.
+struct ReaderSource {
+  ScriptReader &reader;
+  QChar next() { return QChar(reader.nextChar(false)); }
+  QChar peek() const { return QChar(reader.peek(true)); }
+};
+
+} // namespace
+
+void ScriptReader::restart() {
+  m_file.rewind();
+  m_line.clear();
+  m_position = -1;
+  m_lineNumber = 0;
+  m_atEnd = false;
+}
+
+bool ScriptReader::readNextLine() {
+  if (m_echo && !m_line.isEmpty() && m_output) {
+    m_output->writeLine(m_line, m_codePage);
+    ++m_linesWritten;
+  }
+  if (m_echoFromNextLine) {
+    m_echo = true;
+    m_echoFromNextLine = false;
+  }
+  if (m_atEnd || !m_file.readLine(m_line, m_codePage)) {
+    m_line.clear();
+    m_atEnd = true;
+    return false;
+  }
+  m_line.append(u'\n');
+  if (m_collector)
+    m_collector->text.append(m_line);
+  ++m_lineNumber;
+  lineRead();
+  return true;
+}
+
+char16_t ScriptReader::nextChar(bool recogniseComments) {
+  if (m_position == -1 && !readNextLine())
+    return 0;
+  ++m_position;
+  const char16_t c = m_line[m_position].unicode();
+  if (m_position == m_line.size() - 1) {
+    m_position = -1;
+    return c;
+  }
+  if (recogniseComments && c == u'/') {
+    const char16_t following = m_line[m_position + 1].unicode();
+    if (following == u'/') {
+      m_position = -1;
+      return u'\n';
+    }
+    if (following == u'*') {
+      ++m_position; // stands on the star, so "/*/" does not close
+      for (;;) {
+        const char16_t d = nextChar(false);
+        if (d == 0)
+          return 0;
+        if (d == u'*' && peek(true) == u'/') {
+          nextChar(false);
+          return u' ';
+        }
+      }
+    }
+  }
+  return c;
+}
+
+// The next character read is the one handed out last; from a used-up line that is
+// its line feed.
+void ScriptReader::pushBack() {
+  if (m_position == -1) {
+    if (!m_line.isEmpty())
+      m_position = int(m_line.size()) - 2;
+  } else {
+    --m_position;
+  }
+}
+
+char16_t ScriptReader::peek(bool forward) const {
+  if (m_position == -1)
+    return forward || m_line.size() < 2 ? 0 : m_line[m_line.size() - 2].unicode();
+  const int i = forward ? m_position + 1 : m_position - 1;
+  return i >= 0 && i < m_line.size() ? m_line[i].unicode() : 0;
+}
+
+int ScriptReader::skipLine() {
+  if (m_position == -1)
+    return m_atEnd ? 0 : 1;
+  m_position = -1;
+  return 1;
+}
+
+void ScriptReader::readWordRest(QString &text) {
+  for (;;) {
+    const char16_t c = nextChar(true);
+    if (isWordDelimiter(c)) {
+      if (c == u',' || c == u'|' || c == u'(' || c == u')')
+        pushBack();
+      return;
+    }
+    text.append(QChar(c));
+  }
+}
+
+TokenKind ScriptReader::readNumber(QString &text, char16_t first) {
+  TokenKind kind = TokenKind::Number;
+  text.append(QChar(first));
+  for (;;) {
+    const char16_t c = nextChar(true);
+    if (isWordDelimiter(c)) {
+      if (c == u',' || c == u'|' || c == u'(' || c == u')')
+        pushBack();
+      return kind;
+    }
+    if (first == u'0' && text.size() == 1 && c == u'x')
+      kind = TokenKind::HexNumber;
+    else if (!isDigit(c))
+      kind = TokenKind::Word;
+    text.append(QChar(c));
+  }
+}
+
+TokenKind ScriptReader::nextToken(QString &text, bool skipDirectives) {
+  for (;;) {
+    text.clear();
+    char16_t c;
+    do {
+      c = nextChar(true);
+    } while (c == u' ' || c == u'\n' || c == u'\r' || c == u'\t');
+    switch (c) {
+    case 0:
+      return TokenKind::EndOfFile;
+    case u'(':
+      text = QChar(c);
+      return TokenKind::OpenParen;
+    case u')':
+      text = QChar(c);
+      return TokenKind::CloseParen;
+    case u',':
+      text = QChar(c);
+      return TokenKind::Comma;
+    case u'|':
+      text = QChar(c);
+      return TokenKind::Bar;
+    case u'{':
+      text = QStringLiteral("BEGIN");
+      return TokenKind::Word;
+    case u'}':
+      text = QStringLiteral("END");
+      return TokenKind::Word;
+    case u'"': {
+      ReaderSource source{*this};
+      return readQuotedString(source, text) ? TokenKind::String : TokenKind::EndOfFile;
+    }
+    default:
+      break;
+    }
+    if (isDigit(c))
+      return readNumber(text, c);
+    text.append(QChar(c));
+    readWordRest(text);
+    if (text == QLatin1String("NOT")) {
+      char16_t d;
+      do {
+        d = nextChar(true);
+      } while (d == u' ' || d == u'\n' || d == u'\r' || d == u'\t');
+      text.append(u' ');
+      if (!isWordDelimiter(d)) {
+        text.append(QChar(d));
+        readWordRest(text);
+      } else if (d != 0) {
+        pushBack();
+      }
+      return TokenKind::Word;
+    }
+    if (skipDirectives && text.startsWith(u'#')) {
+      if (skipLine() == 0)
+        return TokenKind::EndOfFile;
+      continue;
+    }
+    return TokenKind::Word;
+  }
+}
+
+} // namespace tarvelo

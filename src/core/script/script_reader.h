@@ -1,0 +1,76 @@
+#pragma once
+
+#include "script/raw_block.h"
+#include "script/script_file.h"
+#include "script/token.h"
+
+#include <QString>
+
+namespace tarvelo {
+
+// The reading layer of a resource script: the current line and a position in it,
+// characters with comments recognised, and tokens. With echo on, every consumed
+// line is copied to an output file; with a collector, every line read is appended
+// to the block being collected.
+class ScriptReader {
+public:
+  virtual ~ScriptReader() = default;
+
+  ScriptFile &file() { return m_file; }
+  int lineNumber() const { return m_lineNumber; }
+  int codePage() const { return m_codePage; }
+  void setCodePage(int codePage) { m_codePage = codePage; }
+  const QString &currentLine() const { return m_line; }
+  // Index of the last character handed out; -1 when the line is used up.
+  int position() const { return m_position; }
+  // Changes the current line before it is echoed (the rest of it is not read again).
+  void setCurrentLine(const QString &line) {
+    m_line = line.endsWith(u'\n') ? line : line + u'\n';
+    m_position = -1;
+  }
+
+  // Starts reading the file from its first line.
+  void restart();
+
+  char16_t nextChar(bool recogniseComments);
+  void pushBack();
+  char16_t peek(bool forward) const;
+  // Consumes the rest of the current line: 1 when it ended, 0 at the end of the file.
+  int skipLine();
+  TokenKind nextToken(QString &text, bool skipDirectives);
+
+  // Echo and collecting, switched by the document and the writer.
+  void setEcho(bool on) { m_echo = on; }
+  bool echo() const { return m_echo; }
+  void setEchoFromNextLine() { m_echoFromNextLine = true; }
+  void setOutput(ScriptFile *output) { m_output = output; }
+  int linesWritten() const { return m_linesWritten; }
+  void setLinesWritten(int count) { m_linesWritten = count; }
+  void setCollector(RawBlock *collector) { m_collector = collector; }
+  RawBlock *collector() const { return m_collector; }
+
+protected:
+  // Called after each line has been read.
+  virtual void lineRead() {}
+
+  ScriptFile m_file;
+  int m_codePage = 0;
+  int m_totalLines = 0;
+
+private:
+  bool readNextLine();
+  void readWordRest(QString &text);
+  TokenKind readNumber(QString &text, char16_t first);
+
+  QString m_line;
+  int m_position = -1;
+  int m_lineNumber = 0;
+  bool m_atEnd = false;
+  bool m_echo = false;
+  bool m_echoFromNextLine = false;
+  ScriptFile *m_output = nullptr;
+  int m_linesWritten = 0;
+  RawBlock *m_collector = nullptr;
+};
+
+} // namespace tarvelo

@@ -1,0 +1,54 @@
+#include "script/string_finder.h"
+
+#include <algorithm>
+
+namespace tarvelo {
+
+StringFinder::Hit StringFinder::find(const QString &text) {
+  Hit hit;
+  for (;;) {
+    const BlockToken token = m_tokens.next();
+    if (token.kind == TokenKind::EndOfFile)
+      return hit;
+    const TokenKind previous = m_previous;
+    m_previous = token.kind;
+    if (token.kind != TokenKind::String) {
+      if (token.kind != TokenKind::Comma)
+        m_ownerStart = token.start;
+      continue;
+    }
+    const qsizetype ownerStart = m_ownerStart;
+    m_ownerStart = token.start;
+    if (m_captionsOnly && previous == TokenKind::Comma)
+      continue;
+    const bool equal =
+        token.text.contains(u'"') ? undoubleQuotes(token.text) == text : token.text == text;
+    if (equal) {
+      hit.found = true;
+      hit.start = token.start;
+      hit.end = token.end;
+      hit.ownerStart = ownerStart;
+      return hit;
+    }
+  }
+}
+
+QString TextEdits::apply(const QString &original) const {
+  std::vector<Edit> edits = m_edits;
+  std::sort(edits.begin(), edits.end(),
+            [](const Edit &a, const Edit &b) { return a.start < b.start; });
+  QString out;
+  out.reserve(original.size() + 64);
+  qsizetype at = 0;
+  for (const Edit &edit : edits) {
+    if (edit.start < at)
+      continue; // overlapping edits cannot happen; keep the first
+    out += QStringView(original).mid(at, edit.start - at);
+    out += edit.text;
+    at = edit.end;
+  }
+  out += QStringView(original).mid(at);
+  return out;
+}
+
+} // namespace tarvelo

@@ -1,0 +1,92 @@
+#include "script/entry_list.h"
+#include "script/resource_script.h"
+
+namespace tarvelo {
+
+namespace {
+
+void attachBlock(TextEntry *entry, const RawBlockPtr &block) {
+  if (block && !block->firstEntry) {
+    block->firstEntry = entry;
+    entry->targetBlock = block;
+  }
+}
+
+} // namespace
+
+// Places a text found in the target into the source entry with the same kind and
+// identifier, using the order of entries inside a block for repeated identifiers.
+void ResourceScript::matchTargetText(const QString &kind, const QString &identifier,
+                                     const QString &text) {
+  if (identifier.isEmpty() || !m_context.entries)
+    return;
+  EntryList &entries = *m_context.entries;
+  if (!m_cursor || kind == QLatin1String("STRINGTABLE")) {
+    TextEntry *found = nullptr;
+    for (TextEntry *candidate : entries.lookup(m_task, kind, identifier)) {
+      if (candidate->matchState == NotFound) {
+        found = candidate;
+        break;
+      }
+    }
+    if (found) {
+      if (found->isTranslatable())
+        found->targetText = text;
+      found->setMatched(Matched);
+      attachBlock(found, m_block);
+    }
+    m_cursor = found;
+    return;
+  }
+
+  TextEntry *head = m_cursor->head();
+  if (!head) {
+    m_cursor = nullptr;
+    return;
+  }
+  TextEntry *following = m_cursor->next();
+  TextEntry *free = nullptr;
+  entries.forEachInBlock(head, [&](TextEntry *entry) {
+    if (entry->kind != kind || entry->identifier != identifier)
+      return true;
+    if (entry->matchState == NotFound) {
+      free = entry;
+      return false;
+    }
+    if (entry->matchState == Matched && !entry->sourceText.isEmpty() &&
+        !entry->targetText.isEmpty())
+      head->alternatives.append({identifier, entry->targetText});
+    return true;
+  });
+
+  if (!free) {
+    // Never lost: a text without a place waits among the alternatives.
+    if (!text.isEmpty())
+      head->alternatives.append({identifier, text});
+    head->orderChanged = true;
+    m_cursor = head;
+    return;
+  }
+  if (!head->orderChanged)
+    head->orderChanged = free != following;
+  free->targetText = text;
+  free->setMatched(Matched);
+  attachBlock(free, m_block);
+  m_cursor = free;
+  if (!free->sourceText.isEmpty() && text.isEmpty())
+    return;
+  bool repeated = false;
+  entries.forEachInBlock(head, [&](TextEntry *entry) {
+    if (entry != free && entry->kind == kind && entry->identifier == identifier) {
+      repeated = true;
+      return false;
+    }
+    return true;
+  });
+  if (repeated) {
+    free->matchState = Fuzzy;
+    head->alternatives.append({identifier, free->targetText});
+  }
+}
+
+} // namespace tarvelo

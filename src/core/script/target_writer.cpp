@@ -1,0 +1,261 @@
+#include "script/entry_list.h"
+#include "script/language.h"
+#include "script/resource_script.h"
+#include "script/script_path.h"
+#include "script/task.h"
+#include "seam/prompter.h"
+
+#include <QMap>
+#include <QRegularExpression>
+
+namespace tarvelo {
+
+namespace {
+
+// Spacing of the inserted resources: a block is followed by a blank line and
+// preceded by one when the text before it was a one-line resource.
+class InsertionWriter {
+public:
+  InsertionWriter(ScriptFile &out, const int &codePage) : m_out(out), m_codePage(codePage) {}
+  void write(const QString &text) {
+    if (text.isEmpty())
+      return;
+    if (!m_started) {
+      m_out.writeLine(QStringLiteral("\n"), m_codePage);
+      m_started = true;
+    }
+    const bool block = text.count(u'\n') >= 3;
+    if (block && !m_previousWasBlock)
+      m_out.writeLine(QStringLiteral("\n"), m_codePage);
+    m_out.writeLine(block ? text + u'\n' : text, m_codePage);
+    m_previousWasBlock = block;
+  }
+
+private:
+  ScriptFile &m_out;
+  const int &m_codePage;
+  bool m_started = false;
+  bool m_previousWasBlock = true;
+};
+
+QString groupName(const QString &kind) {
+  if (kind == QLatin1String("DLGINIT"))
+    return QStringLiteral("Dialog controls init");
+  if (kind == QLatin1String("DIALOG"))
+    return QStringLiteral("Dialog");
+  if (kind == QLatin1String("MENU"))
+    return QStringLiteral("Menu");
+  if (kind == QLatin1String("STRINGTABLE"))
+    return QStringLiteral("String Table");
+  return kind;
+}
+
+} // namespace
+
+int ResourceScript::write(Task *task, int writeLanguage, ScriptFile &target,
+                          const WriteContext &context, bool selective, ScriptFile *source) {
+  m_task = task;
+  m_writeContext = context;
+  m_writeContext.task = m_task;
+  m_selective = selective;
+
+  // An empty target starts as a converted copy of the source.
+  ScriptFile copy;
+  bool newTarget = false;
+  if (target.isEmpty()) {
+    ResourceScript copier(m_context);
+    bool opened = true;
+    if (source)
+      copier.m_file = *source;
+    else
+      opened = copier.open(m_task->sourcePath);
+    copy.create(ScriptFile::Utf16);
+    if (opened && copier.copySourceAsNewTarget(m_task, writeLanguage, copy) && !copy.isEmpty())
+      newTarget = true;
+    else
+      copy.create(ScriptFile::Utf16);
+  }
+  if (newTarget)
+    m_file = copy;
+  else
+    m_file.openData(target.data());
+  const bool hadContent = !m_file.isEmpty();
+
+  m_mode = Mode::Saving;
+  m_isSource = false;
+  m_wantedLanguage = writeLanguage;
+  m_codePage = codePageFor(writeLanguage, false);
+  if (m_file.encoding() == ScriptFile::Utf8Bom)
+    m_codePage = 65001;
+  m_insertionLine = -1;
+  m_insertionFound = false;
+  m_lastDirectiveLine = 0;
+  m_targetOnly = std::make_unique<EntryList>();
+  m_temp.create(ScriptFile::Utf16);
+  setOutput(&m_temp);
+  setLinesWritten(0);
+  setEcho(true);
+  restart();
+
+  bool replaced = false;
+  if (runPass() != ScriptOk) {
+    const QString question =
+        QStringLiteral("File '%1' is not regular resource file! Do you want replace it?")
+            .arg(fileNameOf(m_task->targetPath.isEmpty() ? m_file.path() : m_task->targetPath));
+    if (!m_context.prompter ||
+        m_context.prompter->message(question, Prompter::Buttons::YesNo, Prompter::Icon::Question) !=
+            Prompter::Answer::Yes) {
+      setOutput(nullptr);
+      m_targetOnly.reset();
+      return ScriptSyntaxError;
+    }
+    // Nothing of the old target is kept.
+    m_temp.truncate();
+    m_targetOnly = std::make_unique<EntryList>();
+    m_insertionFound = false;
+    m_insertionLine = -1;
+    replaced = true;
+    newTarget = true;
+  }
+  setEcho(false);
+  setOutput(nullptr);
+  releaseBlock();
+  if (m_insertionLine < 0)
+    m_insertionLine = replaced ? 0 : linesWritten();
+
+  // Rebuild the target from the merged lines with the new resources at their place.
+  ScriptFile::Encoding encoding = target.encoding();
+  target.create(encoding);
+  target.setBlankLineLimit(2);
+  int codePage = codePageFor(writeLanguage, false);
+  if (!hadContent || replaced)
+    target.writeLine(m_task->header, codePage);
+  static const QRegularExpression pragma(QStringLiteral("code_page\\s*\\(\\s*(\\d+)\\s*\\)"));
+  bool inserted = false;
+  if (m_insertionLine == 0) {
+    writeInsertion(target, codePage, newTarget);
+    inserted = true;
+  }
+  m_temp.rewind();
+  QString line;
+  int copied = 0;
+  while (m_temp.readLine(line, 0)) {
+    const QRegularExpressionMatch match = pragma.match(line);
+    if (match.hasMatch())
+      codePage = match.captured(1).toInt();
+    line.append(u'\n');
+    target.writeLine(line, codePage);
+    if (!inserted && ++copied == m_insertionLine) {
+      writeInsertion(target, codePage, newTarget);
+      inserted = true;
+    }
+  }
+  if (!inserted)
+    writeInsertion(target, codePage, newTarget);
+  m_temp.truncate();
+  m_targetOnly.reset();
+  return ScriptOk;
+}
+
+void ResourceScript::writeInsertion(ScriptFile &out, int &codePage, bool newTarget) {
+  const bool guard = !m_insertionFound && m_task->languageFound;
+  if (guard) {
+    const int language = m_wantedLanguage;
+    const QString pageText = writtenCodePageText(language);
+    out.writeLine(QStringLiteral("#if !defined(AFX_RESOURCE_DLL) || defined(%1)\n#ifdef _WIN32\n"
+                                 "LANGUAGE %2, %3\n#pragma code_page(%4)\n#endif //_WIN32\n")
+                      .arg(targetGuardName(language))
+                      .arg(primaryLanguage(language))
+                      .arg(subLanguage(language))
+                      .arg(pageText),
+                  codePage);
+    codePage = pageText.toInt();
+  }
+  EntryList &entries = *m_context.entries;
+  const bool writeAll = !m_selective;
+  InsertionWriter writer(out, codePage);
+  for (int i = 0; i < entries.size(); ++i) {
+    const TextEntry *entry = entries.at(i);
+    if (entry->task != m_task || !entry->isHead())
+      continue;
+    if (m_selective && !entry->selectedForSave)
+      continue;
+    // Resources written in place at their old position are not written again.
+    bool writtenInPlace = false;
+    for (const TextEntry *other : m_targetOnly->lookup(m_task, entry->kind, entry->identifier))
+      writtenInPlace = writtenInPlace || other->removed;
+    if (writtenInPlace)
+      continue;
+    writer.write(entry->writeBlock(m_writeContext, codePage, writeAll, false));
+  }
+  if (!newTarget) {
+    chooseTargetOnly();
+    InsertionWriter kept(out, codePage);
+    for (int i = 0; i < m_targetOnly->size(); ++i)
+      kept.write(m_targetOnly->at(i)->writeBlock(m_writeContext, codePage, false, true));
+  }
+  m_targetOnly = std::make_unique<EntryList>();
+  if (guard)
+    out.writeLine(QStringLiteral("#endif\n"), codePage);
+}
+
+// The "Saving resources" question over the resources found only in the target.
+void ResourceScript::chooseTargetOnly() {
+  std::vector<TextEntry *> offered;
+  SavingResourcesRequest request;
+  request.title = QStringLiteral("Saving resources - ") + fileNameOf(m_task->targetPath);
+  QMap<std::pair<QString, QString>, TextEntry *> sorted;
+  for (int i = 0; i < m_targetOnly->size(); ++i) {
+    TextEntry *entry = m_targetOnly->at(i);
+    if (entry->removed || entry->task != m_task)
+      continue;
+    if (!entry->isHead() && entry->entryClass() != TextEntry::Class::String)
+      continue;
+    sorted.insert({groupName(entry->kind), entry->identifier}, entry);
+  }
+  if (sorted.isEmpty() || !m_context.prompter)
+    return;
+  for (auto it = sorted.cbegin(); it != sorted.cend(); ++it) {
+    request.items.append({it.key().first, it.key().second, it.value()->selectedForSave});
+    offered.push_back(it.value());
+  }
+  m_context.prompter->chooseResourcesToKeep(request);
+  for (size_t i = 0; i < offered.size(); ++i)
+    offered[i]->selectedForSave = request.items[qsizetype(i)].checked;
+}
+
+// A text of the target met while saving: the target's resource is replaced in place
+// by the translated source resource, or kept aside as found only in the target.
+void ResourceScript::saveEntry(const QString &kind, const QString &identifier,
+                               const QString &text) {
+  if (echo() || !m_block)
+    return; // outside the write language's section the old text is kept as it is
+  const std::vector<TextEntry *> &found = m_context.entries->lookup(m_task, kind, identifier);
+  TextEntry *source = found.empty() ? nullptr : found.front();
+  const bool keep = source && (source->removed || source->selectedForSave);
+
+  std::unique_ptr<TextEntry> made = makeEntry(kind, m_block->firstEntry == nullptr);
+  made->kind = kind;
+  made->identifier = identifier;
+  made->sourceText = text;
+  made->task = m_task;
+  made->sourceBlock = m_block;
+  if (!m_block->firstEntry)
+    m_block->firstEntry = made.get();
+  TextEntry *targetOnly = m_targetOnly->append(std::move(made));
+
+  const QString written =
+      source ? source->writeBlock(m_writeContext, m_codePage, !m_selective, false) : QString();
+  if (!written.isEmpty()) {
+    m_temp.writeLine(written, 0);
+    setLinesWritten(linesWritten() + int(written.count(u'\n')));
+    targetOnly->removed = keep;
+    return;
+  }
+  if (keep || (!m_selective && targetOnly->isTranslatable()))
+    targetOnly->selectedForSave = false;
+  if (keep)
+    targetOnly->removed = true;
+}
+
+} // namespace tarvelo

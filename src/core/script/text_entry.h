@@ -1,0 +1,158 @@
+#pragma once
+
+#include "script/dialog_layout.h"
+#include "script/raw_block.h"
+
+#include <QList>
+#include <QPair>
+#include <QString>
+#include <QStringList>
+#include <memory>
+#include <vector>
+
+namespace tarvelo {
+
+class EntryList;
+struct Task;
+struct WriteContext;
+struct AfterReadContext;
+
+// Match states of an entry.
+enum MatchState {
+  NotFound = 0,
+  SourceModified = 1,
+  Fuzzy = 2,
+  Matched = 3,
+  Filled = 4,
+  FoundEmpty = 5,
+};
+
+// One translatable text (or one verbatim resource) of a task.
+class TextEntry {
+public:
+  enum class Class { String, Menu, DlgInit, Dialog, Control, Other };
+
+  virtual ~TextEntry() = default;
+  virtual Class entryClass() const = 0;
+
+  bool isTranslatable() const { return entryClass() != Class::Other; }
+  bool isHead() const { return sourceBlock && sourceBlock->firstEntry == this; }
+  // The entry that stands for this entry's resource.
+  TextEntry *head() const { return sourceBlock ? sourceBlock->firstEntry : nullptr; }
+
+  // Position in the entry list, and the neighbours there.
+  int index() const { return m_index; }
+  TextEntry *next() const;
+  TextEntry *previous() const;
+
+  // Sets "matched" or "fuzzy": the state itself unless the source has a text that
+  // the target lacks.
+  void setMatched(int state);
+
+  // The resource's text for the target script, or empty when nothing is written:
+  // only head entries of the context's task write. writeAll is false in a selective
+  // save (then only entries selected for saving are written); keepSource writes the
+  // source texts.
+  virtual QString writeBlock(const WriteContext &context, int codePage, bool writeAll,
+                             bool keepSource) const;
+  // Checks the entry against what the target held, once the target has been read.
+  virtual void afterTargetRead(AfterReadContext &context);
+
+  // The text written for this entry: the translation, or the saving option's choice.
+  QString writtenText(const WriteContext &context) const;
+
+  QString kind;
+  QString identifier;
+  QString sourceText;
+  QString targetText;
+  RawBlockPtr sourceBlock;
+  RawBlockPtr targetBlock;
+  Task *task = nullptr;
+  int matchState = NotFound;
+  bool verified = false;
+  bool removed = false;
+  bool selectedForSave = true;
+  QString sourceComment;
+  QString targetComment;
+  QString extraText;
+  TextEntry *nextOccurrence = nullptr;
+  TextEntry *prevOccurrence = nullptr;
+  // Head entries: the order of the block's entries changed in the target, and the
+  // target texts that could not be placed one to one (identifier, text).
+  bool orderChanged = false;
+  QList<QPair<QString, QString>> alternatives;
+  // Each side's companion file gives an entry at most one line.
+  bool companionTaken[2] = {false, false};
+
+private:
+  friend class EntryList;
+  EntryList *m_list = nullptr;
+  int m_index = -1;
+};
+
+class StringEntry final : public TextEntry {
+public:
+  Class entryClass() const override { return Class::String; }
+  QString writeBlock(const WriteContext &context, int codePage, bool writeAll,
+                     bool keepSource) const override;
+};
+
+class MenuEntry final : public TextEntry {
+public:
+  Class entryClass() const override { return Class::Menu; }
+  QString writeBlock(const WriteContext &context, int codePage, bool writeAll,
+                     bool keepSource) const override;
+};
+
+class DlgInitEntry final : public TextEntry {
+public:
+  Class entryClass() const override { return Class::DlgInit; }
+  QString writeBlock(const WriteContext &context, int codePage, bool writeAll,
+                     bool keepSource) const override;
+};
+
+// Every entry of a dialog block after its head.
+class ControlEntry final : public TextEntry {
+public:
+  Class entryClass() const override { return Class::Control; }
+};
+
+// The head entry of a DIALOG or DIALOGEX block; it owns the parsed dialog.
+class DialogEntry final : public TextEntry {
+public:
+  Class entryClass() const override { return Class::Dialog; }
+  QString writeBlock(const WriteContext &context, int codePage, bool writeAll,
+                     bool keepSource) const override;
+  void afterTargetRead(AfterReadContext &context) override;
+
+  DialogLayout sourceLayout;
+  DialogLayout targetLayout;
+  DialogLayout originalLayout; // the source's layout kept as the source defines it
+  std::vector<ControlPair> pairs;
+  bool layoutDiffers = false;
+  bool useSourceLayout = false;
+  bool layoutsBuilt = false; // the layouts were parsed after the target was read
+
+  // Whether the writer can print the dialog again from its layout: everything parsed
+  // and every coordinate a number. Otherwise the source block is written with its
+  // texts replaced in place, so that nothing of a dialog it cannot model is lost.
+  bool canRegenerate() const;
+};
+
+// Any other resource: no text, kept so that its block can be written to the target.
+class OtherEntry final : public TextEntry {
+public:
+  Class entryClass() const override { return Class::Other; }
+  QString writeBlock(const WriteContext &context, int codePage, bool writeAll,
+                     bool keepSource) const override;
+  void afterTargetRead(AfterReadContext &context) override;
+
+  // The resource is written from the source's block instead of the target's.
+  bool useSourceBlock = true;
+};
+
+// Makes the entry of the class for a resource kind; isDialogHead chooses between
+// the dialog and the control entry for "DIALOG".
+std::unique_ptr<TextEntry> makeEntry(const QString &kind, bool isDialogHead);
+
+} // namespace tarvelo

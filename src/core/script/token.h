@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QStringView>
+
+namespace tarvelo {
+
+// The token kinds of the resource-script language; the values are part of the design.
+enum class TokenKind {
+  String = 0,    // the characters between the quotes, escapes as written
+  Word = 1,      // identifier, keyword, NOT pair, BEGIN/END, number with a non-digit
+  Number = 2,    // decimal digits only
+  HexNumber = 3, // "0x" followed by decimal digits only
+  Comma = 4,
+  Bar = 5,
+  OpenParen = 6,
+  CloseParen = 7,
+  EndOfFile = 8,
+};
+
+// Case-sensitive prefix test used for directives ("#if" also matches "#ifdef").
+inline bool startsWith(QStringView text, QStringView prefix) {
+  return text.startsWith(prefix, Qt::CaseSensitive);
+}
+
+inline bool isBlank(QChar c) {
+  return c == u' ' || c == u'\n' || c == u'\r' || c == u'\t';
+}
+
+// Turns every doubled quote into one quote, as texts are stored.
+QString undoubleQuotes(QStringView text);
+// Doubles every quote, as texts are written between quotes.
+QString doubleQuotes(QStringView text);
+
+} // namespace tarvelo

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+namespace tarvelo {
+
+struct Task;
+
+// What the block writers need besides the entries themselves.
+struct WriteContext {
+  const Task *task = nullptr; // only the entries of this task are written
+  // What an empty translation becomes: 0 an empty text, 1 the source text,
+  // 2 userText ("SavingOption" and "UserText").
+  int savingOption = 0;
+  QString userText = QStringLiteral("--untranslated--");
+};
+
+} // namespace tarvelo

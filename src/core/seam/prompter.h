@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+namespace tarvelo {
+
+// The "Fuzzy Items" choice: the translator confirms or corrects the placement of
+// target texts in a resource whose items changed in count or order.
+struct FuzzyItemsRequest {
+  QString caption; // "Dialog IDD_ABOUT", "Menu IDR_MAIN", "Dialog controls init IDD_X"
+  QString text;    // the explanation line
+  struct Row {
+    QString original;
+    QString translated; // the prompter may change it to one of the choices
+  };
+  QList<Row> rows;
+  QStringList choices;         // an empty text, then the block's alternatives
+  bool clearFuzzyFlag = false; // in: the remembered state of the box; out: its state
+};
+
+// A resource offered with a check box, grouped as in the resource tree.
+struct ResourceChoice {
+  QString group; // "Dialog controls init", "Dialog", "Menu", "String Table" or a kind
+  QString identifier;
+  bool checked = true;
+};
+
+// The "Saving resources" choice: which resources found only in the target to keep.
+struct SavingResourcesRequest {
+  QString title; // caption, " - " and the target's file name
+  QList<ResourceChoice> items;
+};
+
+// Every message box and question of the program goes through a Prompter, so that
+// flows in the core run the same under the GUI, the command line and tests.
+class Prompter {
+public:
+  enum class Buttons { Ok, YesNo, YesNoCancel, OkCancel };
+  enum class Icon { Information, Warning, Error, Question };
+  enum class Answer { Ok, Cancel, Yes, No, YesToAll, NoToAll };
+
+  virtual ~Prompter() = default;
+
+  // A message box with the exact text; returns the button pressed.
+  virtual Answer message(const QString &text, Buttons buttons, Icon icon) = 0;
+
+  // The Fuzzy Items dialog; rows and the box come back as the translator left them.
+  virtual void resolveFuzzyItems(FuzzyItemsRequest &request) = 0;
+  // The "Saving resources" dialog; false when it was cancelled.
+  virtual bool chooseResourcesToKeep(SavingResourcesRequest &request) = 0;
+
+  // Shorthands for the common boxes.
+  void inform(const QString &text) { message(text, Buttons::Ok, Icon::Information); }
+  void warn(const QString &text) { message(text, Buttons::Ok, Icon::Warning); }
+  void error(const QString &text) { message(text, Buttons::Ok, Icon::Error); }
+  bool askYesNo(const QString &text) {
+    return message(text, Buttons::YesNo, Icon::Question) == Answer::Yes;
+  }
+};
+
+} // namespace tarvelo

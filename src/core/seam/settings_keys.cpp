@@ -1,0 +1,103 @@
+#include "seam/settings_keys.h"
+
+#include <QHash>
+#include <iterator>
+
+namespace tarvelo {
+
+namespace {
+
+const SettingKey kKeys[] = {
+    {"Language", false},        {"StartOFD", false},       {"UseSearch", false},
+    {"AutoUpdate", false},      {"AutoInspect", false},    {"FormatOrder", false},
+    {"InspectItems", true},     {"SavingOption", false},   {"UserText", true},
+    {"RelativePath", false},    {"ExternalLexicon", true}, {"SourcePath", true},
+    {"TargetPath", true},       {"UseTarget", false},      {"SourceLanguage", false},
+    {"TargetLanguage", false},  {"SaveTM", false},         {"InitTM", false},
+    {"AutoComplete", false},    {"TMPath", true},          {"FilterFlags", false},
+    {"FilterText", true},       {"FilterOcurence", false}, {"ImportFormat", false},
+    {"ImportWhat", false},      {"ImportFlag", false},     {"ImportState", true},
+    {"TranslateWhat", false},   {"ReportSetting", false},  {"ProjectPath", true},
+    {"SearchMethod", false},    {"SearchPath", true},      {"SearchProject", true},
+    {"SearchTvxProject", true}, {"SearchLanguage", false}, {"SearchLanguageCheck", false},
+    {"SearchDateCheck", false},
+};
+
+struct MachineDefaults {
+  int sourceLanguage = 1033;
+  QString tmPath;
+  QString searchPath;
+};
+
+MachineDefaults &machineDefaults() {
+  static MachineDefaults defaults;
+  return defaults;
+}
+
+} // namespace
+
+const SettingKey *settingKeys(int *count) {
+  *count = int(std::size(kKeys));
+  return kKeys;
+}
+
+QVariant settingDefault(const QString &key) {
+  static const QHash<QString, QVariant> fixed = {
+      {"Language", 1033},
+      {"StartOFD", 0},
+      {"UseSearch", 0},
+      {"AutoUpdate", 1},
+      {"AutoInspect", 1},
+      {"FormatOrder", 1},
+      {"InspectItems", ""},
+      {"SavingOption", 0},
+      {"UserText", "--untranslated--"},
+      {"RelativePath", 0},
+      {"ExternalLexicon", ""},
+      {"SourcePath", ""},
+      {"TargetPath", ""},
+      {"UseTarget", 0},
+      {"TargetLanguage", 1033},
+      {"SaveTM", 0},
+      {"InitTM", 1},
+      {"AutoComplete", 1},
+      {"FilterFlags", 7},
+      {"FilterText", ""},
+      {"FilterOcurence", 0},
+      {"ImportFormat", 0},
+      {"ImportWhat", 0},
+      {"ImportFlag", 3},
+      {"ImportState", ""},
+      {"TranslateWhat", 0},
+      {"ReportSetting", 7},
+      {"ProjectPath", ""},
+      {"SearchMethod", 0},
+      {"SearchProject", ""},
+      {"SearchTvxProject", ""},
+      {"SearchLanguage", 1033},
+      {"SearchLanguageCheck", 0},
+      {"SearchDateCheck", 0},
+  };
+  const auto it = fixed.find(key);
+  if (it != fixed.end())
+    return it.value();
+  if (key == QLatin1String("SourceLanguage"))
+    return machineDefaults().sourceLanguage;
+  if (key == QLatin1String("TMPath"))
+    return machineDefaults().tmPath;
+  if (key == QLatin1String("SearchPath"))
+    return machineDefaults().searchPath;
+  return {};
+}
+
+void setDefaultSourceLanguage(int languageId) {
+  machineDefaults().sourceLanguage = languageId;
+}
+void setDefaultTmPath(const QString &path) {
+  machineDefaults().tmPath = path;
+}
+void setDefaultSearchPath(const QString &path) {
+  machineDefaults().searchPath = path;
+}
+
+} // namespace tarvelo

@@ -1,0 +1,254 @@
+#include "text/code_page.h"
+
+#include <QHash>
+#include <cerrno>
+#include <cstring>
+#include <iconv.h>
+
+namespace tarvelo::CodePage {
+
+namespace {
+
+QByteArray iconvName(int codePage) {
+  switch (codePage) {
+  case 65001:
+    return "UTF-8";
+  case 20866:
+    return "KOI8-R";
+  case 21866:
+    return "KOI8-U";
+  case 20127:
+    return "ASCII";
+  case 1200:
+    return "UTF-16LE";
+  case 1201:
+    return "UTF-16BE";
+  case 50220:
+    return "ISO-2022-JP";
+  case 51932:
+    return "EUC-JP";
+  case 51949:
+    return "EUC-KR";
+  case 54936:
+    return "GB18030";
+  case 10000:
+    return "MACINTOSH";
+  default:
+    break;
+  }
+  if (codePage >= 28591 && codePage <= 28606)
+    return "ISO-8859-" + QByteArray::number(codePage - 28590);
+  return "CP" + QByteArray::number(codePage);
+}
+
+int resolve(int codePage) {
+  return codePage == 0 ? systemAnsiCodePage() : codePage;
+}
+
+bool isMultiByte(int codePage) {
+  switch (codePage) {
+  case 932:
+  case 936:
+  case 949:
+  case 950:
+  case 1361:
+  case 65001:
+  case 54936:
+  case 50220:
+  case 51932:
+  case 51949:
+  case 1200:
+  case 1201:
+    return true;
+  default:
+    return false;
+  }
+}
+
+// One conversion descriptor per code page and direction, kept per thread because a
+// descriptor carries state.
+class Converters {
+public:
+  ~Converters() {
+    for (iconv_t cd : std::as_const(m_cds))
+      iconv_close(cd);
+  }
+  iconv_t get(int codePage, bool toUnicode) {
+    const int key = toUnicode ? codePage : -codePage - 1;
+    const auto it = m_cds.constFind(key);
+    if (it != m_cds.constEnd())
+      return it.value();
+    const QByteArray name = iconvName(codePage);
+    iconv_t cd = toUnicode ? iconv_open("UTF-16LE", name.constData())
+                           : iconv_open(name.constData(), "UTF-16LE");
+    m_cds.insert(key, cd);
+    return cd;
+  }
+
+private:
+  QHash<int, iconv_t> m_cds;
+};
+
+Converters &converters() {
+  thread_local Converters instance;
+  return instance;
+}
+
+bool isAscii(const char *bytes, qsizetype size) {
+  for (qsizetype i = 0; i < size; ++i)
+    if (static_cast<unsigned char>(bytes[i]) >= 0x80)
+      return false;
+  return true;
+}
+
+bool asciiCompatible(int codePage) {
+  return codePage != 1200 && codePage != 1201 && codePage != 50220;
+}
+
+} // namespace
+
+int systemAnsiCodePage() {
+  static const int value = [] {
+    bool ok = false;
+    const int configured = qEnvironmentVariableIntValue("TARVELO_ANSI_CODEPAGE", &ok);
+    return ok && configured > 0 ? configured : 1252;
+  }();
+  return value;
+}
+
+bool isSupported(int codePage) {
+  codePage = resolve(codePage);
+  return converters().get(codePage, true) != iconv_t(-1);
+}
+
+QString toUtf16(const char *bytes, qsizetype size, int codePage) {
+  codePage = resolve(codePage);
+  if (size == 0)
+    return {};
+  if (asciiCompatible(codePage) && isAscii(bytes, size))
+    return QString::fromLatin1(bytes, size);
+  if (codePage == 65001)
+    return QString::fromUtf8(bytes, size);
+  if (codePage == 28591)
+    return QString::fromLatin1(bytes, size);
+  iconv_t cd = converters().get(codePage, true);
+  if (cd == iconv_t(-1))
+    return QString::fromLatin1(bytes, size);
+  iconv(cd, nullptr, nullptr, nullptr, nullptr);
+
+  QString out;
+  out.resize(size + 4);
+  char *in = const_cast<char *>(bytes);
+  size_t inLeft = size_t(size);
+  char *outStart = reinterpret_cast<char *>(out.data());
+  char *outPtr = outStart;
+  size_t outLeft = size_t(out.size()) * 2;
+  const bool multiByte = isMultiByte(codePage);
+  while (inLeft > 0) {
+    if (iconv(cd, &in, &inLeft, &outPtr, &outLeft) != size_t(-1))
+      break;
+    if (errno == E2BIG) {
+      const qsizetype used = outPtr - outStart;
+      out.resize(out.size() * 2);
+      outStart = reinterpret_cast<char *>(out.data());
+      outPtr = outStart + used;
+      outLeft = size_t(out.size()) * 2 - size_t(used);
+      continue;
+    }
+    // An undefined byte or a sequence cut short: one character stands for it.
+    if (outLeft < 2) {
+      const qsizetype used = outPtr - outStart;
+      out.resize(out.size() + 16);
+      outStart = reinterpret_cast<char *>(out.data());
+      outPtr = outStart + used;
+      outLeft = size_t(out.size()) * 2 - size_t(used);
+    }
+    const char16_t replacement = multiByte ? u'\uFFFD' : char16_t(static_cast<unsigned char>(*in));
+    std::memcpy(outPtr, &replacement, 2);
+    outPtr += 2;
+    outLeft -= 2;
+    ++in;
+    --inLeft;
+    iconv(cd, nullptr, nullptr, nullptr, nullptr);
+  }
+  // Code pages with combining characters (1255, 1258) hold the last character back.
+  if (outLeft < 8) {
+    const qsizetype used = outPtr - outStart;
+    out.resize(out.size() + 8);
+    outStart = reinterpret_cast<char *>(out.data());
+    outPtr = outStart + used;
+    outLeft = size_t(out.size()) * 2 - size_t(used);
+  }
+  iconv(cd, nullptr, nullptr, &outPtr, &outLeft);
+  out.resize((outPtr - outStart) / 2);
+  return out;
+}
+
+QByteArray fromUtf16(QStringView text, int codePage) {
+  codePage = resolve(codePage);
+  if (text.isEmpty())
+    return {};
+  if (codePage == 65001)
+    return text.toUtf8();
+  bool ascii = asciiCompatible(codePage);
+  for (qsizetype i = 0; ascii && i < text.size(); ++i)
+    ascii = text[i].unicode() < 0x80;
+  if (ascii)
+    return text.toLatin1();
+  iconv_t cd = converters().get(codePage, false);
+  if (cd == iconv_t(-1))
+    return text.toLatin1();
+  iconv(cd, nullptr, nullptr, nullptr, nullptr);
+
+  QByteArray out;
+  out.resize(text.size() * 2 + 8);
+  char *in = reinterpret_cast<char *>(const_cast<QChar *>(text.data()));
+  size_t inLeft = size_t(text.size()) * 2;
+  char *outPtr = out.data();
+  size_t outLeft = size_t(out.size());
+  auto grow = [&] {
+    const qsizetype used = outPtr - out.data();
+    out.resize(out.size() * 2 + 16);
+    outPtr = out.data() + used;
+    outLeft = size_t(out.size() - used);
+  };
+  const bool multiByte = isMultiByte(codePage);
+  while (inLeft > 0) {
+    if (iconv(cd, &in, &inLeft, &outPtr, &outLeft) != size_t(-1))
+      break;
+    if (errno == E2BIG) {
+      grow();
+      continue;
+    }
+    // A character the code page lacks: its default character. A surrogate pair
+    // stands for one character.
+    char16_t c;
+    std::memcpy(&c, in, 2);
+    size_t skip = 2;
+    if (c >= 0xD800 && c < 0xDC00 && inLeft >= 4) {
+      char16_t low;
+      std::memcpy(&low, in + 2, 2);
+      if (low >= 0xDC00 && low < 0xE000)
+        skip = 4;
+    }
+    if (outLeft < 1)
+      grow();
+    // Single-byte pages keep a byte that decoded to its own value (the undefined
+    // points of 1252 and others), so such text survives a round trip.
+    char byte = '?';
+    if (!multiByte && c >= 0x80 && c < 0x100) {
+      const char raw = char(c);
+      if (toUtf16(&raw, 1, codePage) == QString(QChar(c)))
+        byte = raw;
+    }
+    *outPtr++ = byte;
+    --outLeft;
+    in += skip;
+    inLeft -= skip;
+    iconv(cd, nullptr, nullptr, nullptr, nullptr);
+  }
+  out.resize(outPtr - out.data());
+  return out;
+}
+
+} // namespace tarvelo::CodePage

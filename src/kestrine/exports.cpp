@@ -1,0 +1,134 @@
+// The exports: thin calls into the one store of the process. Nothing may leave them as
+// an exception, so each catches everything and answers with its failure result.
+
+#include "kestrine.h"
+#include "text_list.h"
+#include "tm_store.h"
+
+#include <string_view>
+
+namespace {
+
+// Constructed at load, destroyed (disconnecting, which commits a batch) at unload.
+kestrine::TmStore g_store;
+
+std::u16string_view textOf(const char16_t *text) {
+  return text ? std::u16string_view(text) : std::u16string_view();
+}
+
+std::u16string_view trimSpaces(std::u16string_view text) {
+  const std::size_t begin = text.find_first_not_of(u' ');
+  if (begin == std::u16string_view::npos)
+    return {};
+  return text.substr(begin, text.find_last_not_of(u' ') - begin + 1);
+}
+
+} // namespace
+
+extern "C" {
+
+int32_t KESTRINE_CALL GetTMVersion(char16_t *version) {
+  static const char16_t kVersion[KESTRINE_VERSION_LENGTH] = u"2.5"; // zero-padded
+  if (version) {
+    for (int i = 0; i < KESTRINE_VERSION_LENGTH; ++i)
+      version[i] = kVersion[i];
+  }
+  return 1;
+}
+
+void KESTRINE_CALL SetTMPath(const char16_t *folder) {
+  try {
+    g_store.setFolder(textOf(folder));
+  } catch (...) {
+  }
+}
+
+int32_t KESTRINE_CALL ConnectTM(int32_t source, int32_t target) {
+  try {
+    return g_store.connect(source, target) ? 1 : 0;
+  } catch (...) {
+    return 0;
+  }
+}
+
+void KESTRINE_CALL DisconnectTM(void) {
+  try {
+    g_store.disconnect();
+  } catch (...) {
+  }
+}
+
+int32_t KESTRINE_CALL AddPair(const char16_t *source, const char16_t *target, int32_t increment) {
+  const std::u16string_view sourceText = textOf(source);
+  const std::u16string_view targetText = textOf(target);
+  // Tested before trimming: a text of spaces only is learnt as an empty text.
+  if (sourceText.empty() || targetText.empty())
+    return 0;
+  try {
+    g_store.learn(trimSpaces(sourceText), trimSpaces(targetText), increment);
+  } catch (...) {
+  }
+  return 1;
+}
+
+int32_t KESTRINE_CALL GetTM(const char16_t *text, TmTextList *translations) {
+  const std::u16string_view query = textOf(text);
+  if (query.empty() || !translations)
+    return 0;
+  try {
+    if (kestrine::fillList(translations, g_store.lookup(query)))
+      return translations->count;
+  } catch (...) {
+  }
+  kestrine::emptyList(translations);
+  return 0;
+}
+
+int32_t KESTRINE_CALL SearchTM(const TmTextList *words, int32_t allWords, TmTextList *sources,
+                               TmTextList *targets) {
+  try {
+    // Read before the result lists are emptied: the caller may pass one list twice.
+    const std::vector<std::u16string> wordTexts = kestrine::readList(words);
+    kestrine::emptyList(sources);
+    kestrine::emptyList(targets);
+    if (wordTexts.empty() || !sources || !targets)
+      return 0;
+    const kestrine::SearchResult found = g_store.search(wordTexts, allWords != 0);
+    if (kestrine::fillList(sources, found.sources) && kestrine::fillList(targets, found.targets))
+      return targets->count;
+  } catch (...) {
+  }
+  kestrine::emptyList(sources);
+  kestrine::emptyList(targets);
+  return 0;
+}
+
+int32_t KESTRINE_CALL DeletePair(const char16_t *source, const char16_t *target) {
+  try {
+    return g_store.deletePair(textOf(source), textOf(target)) ? 1 : 0;
+  } catch (...) {
+    return 0;
+  }
+}
+
+void KESTRINE_CALL FreeTM(TmTextList *list) {
+  kestrine::emptyList(list);
+}
+
+int32_t KESTRINE_CALL BeginTMBatch(void) {
+  try {
+    return g_store.beginBatch() ? 1 : 0;
+  } catch (...) {
+    return 0;
+  }
+}
+
+int32_t KESTRINE_CALL EndTMBatch(void) {
+  try {
+    return g_store.endBatch() ? 1 : 0;
+  } catch (...) {
+    return 0;
+  }
+}
+
+} // extern "C"

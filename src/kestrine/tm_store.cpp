@@ -1,0 +1,518 @@
+#include "tm_store.h"
+
+#include "text_folding.h"
+
+#include <sqlite3.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <limits>
+#include <optional>
+#include <string_view>
+#include <thread>
+
+namespace kestrine {
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// After a batch commits a slice it pauses this long, so that a program polling for the
+// lock (every millisecond, see waitWhileBusy) gets its turn instead of starving.
+constexpr std::chrono::milliseconds kBatchYield{2};
+
+// Page cache in KiB. A batch may touch pages all over the text indexes; while one runs,
+// a larger cache saves most of the reading and spilling.
+constexpr const char *kCacheSize = "PRAGMA cache_size=-16384";
+constexpr const char *kBatchCacheSize = "PRAGMA cache_size=-65536";
+
+std::int32_t primaryLanguage(std::int32_t language) {
+  return language & 0x3FF;
+}
+
+std::string identifier(const std::string &name) {
+  return '"' + name + '"';
+}
+
+std::int32_t clampToInt32(std::int64_t value) {
+  return std::int32_t(std::clamp<std::int64_t>(value, std::numeric_limits<std::int32_t>::min(),
+                                               std::numeric_limits<std::int32_t>::max()));
+}
+
+// SQLite's own busy timeout sleeps up to 100 ms between tries; two programs learning at
+// once take turns far better when the waiting one looks again every millisecond.
+int waitWhileBusy(void *context, int count) {
+  auto &since = *static_cast<Clock::time_point *>(context);
+  const Clock::time_point now = Clock::now();
+  if (count == 0)
+    since = now;
+  else if (now - since >= TmStore::kBusyTimeout)
+    return 0;
+  std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  return 1;
+}
+
+enum Column : unsigned { kText1 = 1, kText2 = 2, kCounter1 = 4, kCounter2 = 8, kAllColumns = 15 };
+
+struct ColumnDefinition {
+  Column column;
+  const char *name;
+  const char *type;
+};
+
+constexpr ColumnDefinition kColumns[] = {
+    {kText1, "Text1", "TEXT COLLATE TVCASE"},
+    {kText2, "Text2", "TEXT COLLATE TVCASE"},
+    {kCounter1, "Counter1", "INTEGER"},
+    {kCounter2, "Counter2", "INTEGER"},
+};
+static_assert(std::string_view(kColumns[0].type).ends_with(kTextCollation) &&
+              std::string_view(kColumns[1].type).ends_with(kTextCollation));
+
+// The columns of ours that the table has; nothing when the schema cannot be read.
+std::optional<unsigned> existingColumns(sqlite3 *db, const std::string &table) {
+  Statement info(db, "SELECT name FROM pragma_table_info(?1)");
+  if (!info)
+    return std::nullopt;
+  if (sqlite3_bind_text(info.get(), 1, table.c_str(), int(table.size()), SQLITE_STATIC) !=
+      SQLITE_OK)
+    return std::nullopt;
+  unsigned columns = 0;
+  int result;
+  while ((result = info.step()) == SQLITE_ROW) {
+    const auto *name = reinterpret_cast<const char *>(sqlite3_column_text(info.get(), 0));
+    for (const ColumnDefinition &definition : kColumns) {
+      if (name && std::string_view(name) == definition.name)
+        columns |= definition.column;
+    }
+  }
+  if (result != SQLITE_DONE)
+    return std::nullopt;
+  return columns;
+}
+
+} // namespace
+
+// --- PairTable -------------------------------------------------------------------------
+
+PairTable PairTable::forLanguages(std::int32_t source, std::int32_t target) {
+  const std::int32_t sourcePrimary = primaryLanguage(source);
+  const std::int32_t targetPrimary = primaryLanguage(target);
+  PairTable table;
+  table.name = std::to_string(std::min(sourcePrimary, targetPrimary)) + "to" +
+               std::to_string(std::max(sourcePrimary, targetPrimary));
+  table.sourceInText1 = targetPrimary >= sourcePrimary;
+  return table;
+}
+
+std::string PairTable::indexName(const char *column) const {
+  return std::string(column) + "Index_" + name;
+}
+
+std::string PairTable::lookupSql() const {
+  return std::string("SELECT rowid, ") + targetColumn() + ", " + counterColumn() + " FROM " +
+         identifier(name) + " WHERE " + sourceColumn() + " = ?1";
+}
+
+std::string PairTable::rankedLookupSql() const {
+  return std::string("SELECT ") + targetColumn() + " FROM " + identifier(name) + " WHERE " +
+         sourceColumn() + " = ?1 ORDER BY " + counterColumn() + ", rowid";
+}
+
+std::string PairTable::insertSql() const {
+  const char *otherCounter = sourceInText1 ? "Counter2" : "Counter1";
+  return "INSERT INTO " + identifier(name) + " (" + sourceColumn() + ", " + targetColumn() + ", " +
+         counterColumn() + ", " + otherCounter + ") VALUES (?1, ?2, ?3, 0)";
+}
+
+std::string PairTable::addToCounterSql() const {
+  return "UPDATE " + identifier(name) + " SET " + counterColumn() + " = ?1 WHERE rowid = ?2";
+}
+
+std::string PairTable::deleteSql() const {
+  return "DELETE FROM " + identifier(name) + " WHERE " + sourceColumn() + " = ?1 AND " +
+         targetColumn() + " = ?2";
+}
+
+std::string PairTable::searchSql(std::size_t words, bool allWords) const {
+  std::string condition;
+  for (std::size_t i = 0; i < words; ++i) {
+    if (i > 0)
+      condition += allWords ? " AND " : " OR ";
+    condition += std::string("(") + sourceColumn() + " LIKE ?" + std::to_string(i + 1) + ")";
+  }
+  return std::string("SELECT ") + sourceColumn() + ", " + targetColumn() + " FROM " +
+         identifier(name) + " WHERE (" + condition + ") ORDER BY " + counterColumn() +
+         " DESC, rowid LIMIT " + std::to_string(TmStore::kSearchLimit);
+}
+
+// --- TmStore ---------------------------------------------------------------------------
+
+struct TmStore::Statements {
+  Statement lookup;
+  Statement rankedLookup;
+  Statement insert;
+  Statement addToCounter;
+  Statement remove;
+};
+
+// One write: its own transaction outside a batch, a share of the batch's inside one.
+class TmStore::Write {
+public:
+  explicit Write(TmStore &store) : m_store(store), m_open(store.beginWrite()) {}
+  ~Write() {
+    if (m_open)
+      m_store.finishWrite(false);
+  }
+  Write(const Write &) = delete;
+  Write &operator=(const Write &) = delete;
+
+  bool ok() const { return m_open; }
+  bool commit() {
+    m_open = false;
+    return m_store.finishWrite(true);
+  }
+
+private:
+  TmStore &m_store;
+  bool m_open;
+};
+
+TmStore::TmStore() = default;
+
+TmStore::~TmStore() {
+  try {
+    disconnect();
+  } catch (...) {
+  }
+}
+
+void TmStore::setFolder(std::u16string_view folder) {
+  if (folder.empty())
+    return;
+  std::u16string text(folder);
+#ifndef _WIN32
+  // Callers written for Windows end the folder with a backslash; here that means "/".
+  if (text.back() == u'\\')
+    text.back() = u'/';
+#endif
+  const std::filesystem::path directory(text);
+  std::error_code error;
+  if (!std::filesystem::exists(directory, error))
+    std::filesystem::create_directory(directory, error); // one level; a failure shows on open
+  const std::u8string path = (directory / kDatabaseFileName).u8string();
+
+  std::lock_guard lock(m_mutex);
+  m_path.assign(path.begin(), path.end());
+}
+
+bool TmStore::open() {
+  if (m_path.empty())
+    return false;
+  sqlite3 *db = nullptr;
+  // SQLite never writes over a file that is not a database: such a file fails below.
+  if (sqlite3_open_v2(m_path.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) !=
+      SQLITE_OK) {
+    sqlite3_close(db);
+    return false;
+  }
+  sqlite3_busy_handler(db, waitWhileBusy, &m_busySince);
+  // WAL lets readers go on while another program writes; NORMAL sync is safe with it.
+  if (!registerTextFunctions(db) || !execute(db, "PRAGMA journal_mode=WAL") ||
+      !execute(db, "PRAGMA synchronous=NORMAL") || !execute(db, kCacheSize)) {
+    sqlite3_close(db);
+    return false;
+  }
+  m_db = db;
+  return true;
+}
+
+void TmStore::close() {
+  if (m_db) {
+    commitOpenTransaction();
+    m_statements.reset();
+    sqlite3_close_v2(m_db);
+    m_db = nullptr;
+  }
+  m_batch = false;
+  m_source = 0;
+  m_target = 0;
+}
+
+bool TmStore::connect(std::int32_t source, std::int32_t target) {
+  std::lock_guard lock(m_mutex);
+  if (source == 0 || target == 0)
+    return false;
+  if (!m_db && !open())
+    return false;
+  if (primaryLanguage(source) != primaryLanguage(m_source) ||
+      primaryLanguage(target) != primaryLanguage(m_target))
+    m_statements.reset();
+  m_source = source;
+  m_target = target;
+  m_table = PairTable::forLanguages(source, target);
+  if (!ensureTable()) {
+    close();
+    return false;
+  }
+  statements(); // prepared now; a failure leaves the data operations failing quietly
+  return true;
+}
+
+void TmStore::disconnect() {
+  std::lock_guard lock(m_mutex);
+  close();
+}
+
+// False only when the schema cannot be read at all; a table that could not be created
+// (another program holding the lock too long) leaves the operations failing quietly.
+bool TmStore::ensureTable() {
+  const std::optional<unsigned> columns = existingColumns(m_db, m_table.name);
+  if (!columns)
+    return false;
+  if (*columns == kAllColumns)
+    return true;
+
+  Write write(*this);
+  if (!write.ok())
+    return true;
+  // Another program may have created the table since the first look.
+  const std::optional<unsigned> present = existingColumns(m_db, m_table.name);
+  if (!present)
+    return true;
+  const std::string table = identifier(m_table.name);
+  if (*present == 0) {
+    std::string create = "CREATE TABLE " + table + " (";
+    for (const ColumnDefinition &definition : kColumns) {
+      create += std::string(definition.name) + " " + definition.type;
+      create += definition.column == kCounter2 ? ")" : ", ";
+    }
+    if (!execute(m_db, create.c_str()))
+      return true;
+  }
+  for (const ColumnDefinition &definition : kColumns) {
+    if (*present & definition.column)
+      continue;
+    if (*present != 0) {
+      const std::string add =
+          "ALTER TABLE " + table + " ADD COLUMN " + definition.name + " " + definition.type;
+      if (!execute(m_db, add.c_str()))
+        return true;
+    }
+    // Only a column added here gets its index.
+    if (definition.column == kText1 || definition.column == kText2) {
+      const std::string index = "CREATE INDEX IF NOT EXISTS " +
+                                identifier(m_table.indexName(definition.name)) + " ON " + table +
+                                " (" + definition.name + ")";
+      if (!execute(m_db, index.c_str()))
+        return true;
+    }
+  }
+  write.commit();
+  return true;
+}
+
+bool TmStore::connected() const {
+  return m_db && m_source != 0 && m_target != 0;
+}
+
+TmStore::Statements *TmStore::statements() {
+  if (m_statements)
+    return m_statements.get();
+  auto prepared = std::make_unique<Statements>();
+  prepared->lookup = Statement(m_db, m_table.lookupSql());
+  prepared->rankedLookup = Statement(m_db, m_table.rankedLookupSql());
+  prepared->insert = Statement(m_db, m_table.insertSql());
+  prepared->addToCounter = Statement(m_db, m_table.addToCounterSql());
+  prepared->remove = Statement(m_db, m_table.deleteSql());
+  if (!prepared->lookup || !prepared->rankedLookup || !prepared->insert ||
+      !prepared->addToCounter || !prepared->remove)
+    return nullptr;
+  m_statements = std::move(prepared);
+  return m_statements.get();
+}
+
+bool TmStore::beginWrite() {
+  if (!sqlite3_get_autocommit(m_db)) {
+    if (!m_batch) {
+      // Only a batch keeps a transaction between calls; anything else is a leftover.
+      execute(m_db, "ROLLBACK");
+    } else if (Clock::now() - m_transactionStart < kBatchSlice) {
+      return true;
+    } else {
+      commitOpenTransaction();
+      std::this_thread::sleep_for(kBatchYield);
+    }
+  }
+  // IMMEDIATE takes the write lock before reading, so that looking a pair up and then
+  // counting or adding it cannot interleave with another program doing the same.
+  if (!execute(m_db, "BEGIN IMMEDIATE"))
+    return false;
+  m_transactionStart = Clock::now();
+  return true;
+}
+
+bool TmStore::finishWrite(bool commit) {
+  if (m_batch)
+    return true; // each statement is atomic on its own; the batch commits them together
+  if (commit && execute(m_db, "COMMIT"))
+    return true;
+  execute(m_db, "ROLLBACK");
+  return false;
+}
+
+bool TmStore::commitOpenTransaction() {
+  if (!m_db || sqlite3_get_autocommit(m_db))
+    return true;
+  if (execute(m_db, "COMMIT"))
+    return true;
+  execute(m_db, "ROLLBACK");
+  return false;
+}
+
+bool TmStore::beginBatch() {
+  std::lock_guard lock(m_mutex);
+  if (!connected())
+    return false;
+  if (!m_batch)
+    execute(m_db, kBatchCacheSize);
+  m_batch = true; // the transaction itself starts with the first write
+  return true;
+}
+
+bool TmStore::endBatch() {
+  std::lock_guard lock(m_mutex);
+  if (!m_batch)
+    return true;
+  m_batch = false;
+  const bool committed = commitOpenTransaction();
+  execute(m_db, kCacheSize);
+  execute(m_db, "PRAGMA shrink_memory");
+  return committed;
+}
+
+bool TmStore::learn(std::u16string_view source, std::u16string_view target,
+                    std::int32_t increment) {
+  std::lock_guard lock(m_mutex);
+  if (!connected())
+    return false;
+  Statements *prepared = statements();
+  if (!prepared)
+    return false;
+  Write write(*this);
+  if (!write.ok())
+    return false;
+
+  // The first row with this source (equal without regard to case) whose target is
+  // exactly this target, case included, gets the increment.
+  std::optional<std::int64_t> rowid;
+  std::int32_t counter = 0;
+  {
+    Statement &lookup = prepared->lookup;
+    ResetGuard reset(lookup);
+    if (!lookup.bindText(1, source))
+      return false;
+    int result;
+    while ((result = lookup.step()) == SQLITE_ROW) {
+      if (lookup.textColumn(1) == target) {
+        rowid = lookup.intColumn(0);
+        counter = clampToInt32(lookup.intColumn(2));
+        break;
+      }
+    }
+    if (!rowid && result != SQLITE_DONE)
+      return false;
+  }
+
+  if (rowid) {
+    Statement &update = prepared->addToCounter;
+    ResetGuard reset(update);
+    if (!update.bindInt(1, clampToInt32(std::int64_t(counter) + increment)) ||
+        !update.bindInt(2, *rowid) || update.step() != SQLITE_DONE)
+      return false;
+  } else {
+    Statement &insert = prepared->insert;
+    ResetGuard reset(insert);
+    if (!insert.bindText(1, source) || !insert.bindText(2, target) ||
+        !insert.bindInt(3, increment) || insert.step() != SQLITE_DONE)
+      return false;
+  }
+  return write.commit();
+}
+
+std::vector<std::u16string> TmStore::lookup(std::u16string_view text) {
+  std::lock_guard lock(m_mutex);
+  std::vector<std::u16string> translations;
+  if (!connected())
+    return translations;
+  Statements *prepared = statements();
+  if (!prepared)
+    return translations;
+
+  // The spaces around the query are not part of the key; they go around every answer.
+  const std::size_t begin = std::min(text.find_first_not_of(u' '), text.size());
+  const std::size_t end = text.find_last_not_of(u' ') + 1; // 0 when all spaces
+  const std::u16string_view prefix = text.substr(0, begin);
+  const std::u16string_view key = begin < end ? text.substr(begin, end - begin) : u"";
+  const std::u16string_view suffix = begin < end ? text.substr(end) : u"";
+
+  Statement &ranked = prepared->rankedLookup;
+  ResetGuard reset(ranked);
+  if (!ranked.bindText(1, key))
+    return translations;
+  while (ranked.step() == SQLITE_ROW) {
+    const std::u16string_view target = ranked.textColumn(0);
+    if (target.empty())
+      continue;
+    std::u16string translation;
+    translation.reserve(prefix.size() + target.size() + suffix.size());
+    translation.append(prefix).append(target).append(suffix);
+    translations.push_back(std::move(translation));
+  }
+  // Rows come least used first; the answer lists the most used first.
+  std::reverse(translations.begin(), translations.end());
+  return translations;
+}
+
+SearchResult TmStore::search(const std::vector<std::u16string> &words, bool allWords) {
+  std::lock_guard lock(m_mutex);
+  SearchResult result;
+  if (!connected() || words.empty())
+    return result;
+  // A "%" or "_" the user typed stays a wildcard, as it always was. The patterns are
+  // bound without copying, so they outlive the statement.
+  std::vector<std::u16string> patterns;
+  patterns.reserve(words.size());
+  Statement query(m_db, m_table.searchSql(words.size(), allWords));
+  if (!query)
+    return result;
+  for (std::size_t i = 0; i < words.size(); ++i) {
+    patterns.push_back(u"%" + words[i] + u"%");
+    if (!query.bindText(int(i + 1), patterns.back()))
+      return result;
+  }
+  while (result.targets.size() < kSearchLimit && query.step() == SQLITE_ROW) {
+    result.sources.emplace_back(query.textColumn(0));
+    result.targets.emplace_back(query.textColumn(1));
+  }
+  return result;
+}
+
+bool TmStore::deletePair(std::u16string_view source, std::u16string_view target) {
+  std::lock_guard lock(m_mutex);
+  if (!connected())
+    return false;
+  Statements *prepared = statements();
+  if (!prepared)
+    return false;
+  Write write(*this);
+  if (!write.ok())
+    return false;
+  Statement &remove = prepared->remove;
+  ResetGuard reset(remove);
+  if (!remove.bindText(1, source) || !remove.bindText(2, target) || remove.step() != SQLITE_DONE)
+    return false;
+  return write.commit();
+}
+
+} // namespace kestrine

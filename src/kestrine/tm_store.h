@@ -1,0 +1,107 @@
+#pragma once
+
+// The translation-memory store: one SQLite file "Kestrine.db" in the memory folder, one
+// table per pair of primary languages, each row a pair of texts with a use counter per
+// direction. Every text reaches SQL as a bound parameter, never as part of a statement.
+
+#include "sqlite_statement.h"
+
+#include <chrono>
+#include <cstdint>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <string_view>
+#include <vector>
+
+struct sqlite3;
+
+namespace kestrine {
+
+inline constexpr char16_t kDatabaseFileName[] = u"Kestrine.db";
+
+// The table of one language pair and the statements over it, seen from the current
+// direction. The source text lives in Text1 unless the target's primary language is the
+// smaller one; one table serves both directions.
+struct PairTable {
+  std::string name; // "5to9": smaller primary language first
+  bool sourceInText1 = true;
+
+  static PairTable forLanguages(std::int32_t source, std::int32_t target);
+
+  const char *sourceColumn() const { return sourceInText1 ? "Text1" : "Text2"; }
+  const char *targetColumn() const { return sourceInText1 ? "Text2" : "Text1"; }
+  const char *counterColumn() const { return sourceInText1 ? "Counter1" : "Counter2"; }
+
+  // SQLite's index names are global to the file, so each carries its table's name.
+  std::string indexName(const char *column) const;
+
+  std::string lookupSql() const; // rowid, target, counter of the rows with this source
+  std::string rankedLookupSql() const;
+  std::string insertSql() const;
+  std::string addToCounterSql() const;
+  std::string deleteSql() const;
+  std::string searchSql(std::size_t words, bool allWords) const;
+};
+
+struct SearchResult {
+  std::vector<std::u16string> sources;
+  std::vector<std::u16string> targets;
+};
+
+class TmStore {
+public:
+  TmStore();
+  ~TmStore();
+  TmStore(const TmStore &) = delete;
+  TmStore &operator=(const TmStore &) = delete;
+
+  // Takes effect at the next connect that has to open the file.
+  void setFolder(std::u16string_view folder);
+  bool connect(std::int32_t source, std::int32_t target);
+  void disconnect();
+
+  // Writes between the two share transactions; see kBatchSlice.
+  bool beginBatch();
+  bool endBatch();
+
+  // Each returns its documented failure result when not connected.
+  bool learn(std::u16string_view source, std::u16string_view target, std::int32_t increment);
+  std::vector<std::u16string> lookup(std::u16string_view text);
+  SearchResult search(const std::vector<std::u16string> &words, bool allWords);
+  bool deletePair(std::u16string_view source, std::u16string_view target);
+
+  static constexpr std::size_t kSearchLimit = 500;
+  // A batch commits and starts over after this long, so that another program sharing
+  // the memory waits on it far less than kBusyTimeout. Each commit writes every page its
+  // slice touched; much shorter slices make a large batch several times slower.
+  static constexpr std::chrono::milliseconds kBatchSlice{1000};
+  // How long a statement waits for another program's lock before it gives up.
+  static constexpr std::chrono::milliseconds kBusyTimeout{5000};
+
+private:
+  struct Statements;
+  class Write;
+
+  bool open();
+  void close();
+  bool ensureTable();
+  bool connected() const;
+  Statements *statements();
+  bool beginWrite();
+  bool finishWrite(bool commit);
+  bool commitOpenTransaction();
+
+  std::mutex m_mutex;
+  std::string m_path; // UTF-8
+  sqlite3 *m_db = nullptr;
+  std::int32_t m_source = 0;
+  std::int32_t m_target = 0;
+  PairTable m_table;
+  std::unique_ptr<Statements> m_statements;
+  bool m_batch = false;
+  std::chrono::steady_clock::time_point m_transactionStart;
+  std::chrono::steady_clock::time_point m_busySince;
+};
+
+} // namespace kestrine

@@ -1,0 +1,103 @@
+#include "script/script_file.h"
+
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace tarvelo {
+namespace {
+
+QStringList readAll(const QByteArray &data, int codePage = 1252) {
+  ScriptFile file;
+  file.openData(data);
+  QStringList lines;
+  QString line;
+  while (file.readLine(line, codePage))
+    lines << line;
+  return lines;
+}
+
+QByteArray utf16(const char16_t *text) {
+  const QString s = QString::fromUtf16(text);
+  return QByteArray("\xFF\xFE", 2) +
+         QByteArray(reinterpret_cast<const char *>(s.constData()), s.size() * 2);
+}
+
+TEST(ScriptFile, DetectsEncodingByMark) {
+  ScriptFile file;
+  file.openData(utf16(u"A"));
+  EXPECT_EQ(file.encoding(), ScriptFile::Utf16);
+  file.openData("\xEF\xBB\xBF"
+                "A");
+  EXPECT_EQ(file.encoding(), ScriptFile::Utf8Bom);
+  file.openData("A");
+  EXPECT_EQ(file.encoding(), ScriptFile::Ansi);
+}
+
+TEST(ScriptFile, ReadsLinesOfEachEncoding) {
+  EXPECT_EQ(readAll(utf16(u"ab\r\ncd\r\n")), QStringList({"ab", "cd"}));
+  EXPECT_EQ(readAll(utf16(u"ab\ncd")), QStringList({"ab", "cd"}));
+  EXPECT_EQ(readAll(utf16(u"a\rb\r\n")), QStringList({"a\rb"}));
+  EXPECT_EQ(readAll("ab\r\ncd\n\nef"), QStringList({"ab", "cd", "", "ef"}));
+  EXPECT_EQ(readAll("\xEF\xBB\xBF"
+                    "\xC3\xA4\r\n",
+                    65001),
+            QStringList({u"\u00e4"_qs}));
+  EXPECT_EQ(readAll("\xE4\xF6\n", 1252), QStringList({u"\u00e4\u00f6"_qs}));
+  EXPECT_EQ(readAll("\xE4\n", 1251), QStringList({u"\u0434"_qs}));
+}
+
+TEST(ScriptFile, LongAnsiLineIsOneLine) {
+  const QByteArray line(1000, 'x');
+  EXPECT_EQ(readAll(line + "\r\nshort"), QStringList({QString(line), "short"}));
+}
+
+TEST(ScriptFile, OddUtf16ByteCountDropsTheLastByte) {
+  EXPECT_EQ(readAll(utf16(u"ab") + "c"), QStringList({"ab"}));
+  EXPECT_EQ(readAll(QByteArray("\xFF\xFE", 2) + "c"), QStringList());
+}
+
+TEST(ScriptFile, BlankLineLimitDropsExtraBlankLines) {
+  ScriptFile file;
+  file.create(ScriptFile::Utf16);
+  file.setBlankLineLimit(2);
+  for (const char *line : {"a\n", "\n", "\n", "\n", "b\n", "\n"})
+    file.writeLine(QString::fromLatin1(line), 0);
+  file.rewind();
+  EXPECT_EQ(readAll(file.data()), QStringList({"a", "", "", "b", ""}));
+}
+
+TEST(ScriptFile, WritesEachEncoding) {
+  ScriptFile ansi;
+  ansi.create(ScriptFile::Ansi);
+  ansi.writeLine(u"\u00e4 \u0434\n"_qs, 1252);
+  EXPECT_EQ(ansi.data(), QByteArray("\xE4 ?\r\n"));
+
+  ScriptFile unicode;
+  unicode.create(ScriptFile::Utf16);
+  unicode.writeLine("a\n", 1252);
+  EXPECT_EQ(unicode.data(), QByteArray("\xFF\xFE"
+                                       "a\0\n\0",
+                                       6));
+
+  ScriptFile utf8;
+  utf8.create(ScriptFile::Utf8Bom);
+  utf8.writeLine(u"\u0434\n"_qs, 1251);
+  EXPECT_EQ(utf8.data(), QByteArray("\xEF\xBB\xBF\xD0\xB4\r\n"));
+}
+
+TEST(ScriptFile, SavesAndReopens) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath("a.rc");
+  ScriptFile file;
+  file.create(ScriptFile::Ansi);
+  file.writeLine("x\n", 0);
+  ASSERT_TRUE(file.saveTo(path));
+  ScriptFile again;
+  ASSERT_TRUE(again.open(path));
+  EXPECT_EQ(again.data(), QByteArray("x\r\n"));
+  EXPECT_FALSE(again.open(dir.filePath("missing.rc")));
+  EXPECT_FALSE(file.saveTo(dir.filePath("no/such/folder/a.rc")));
+}
+
+} // namespace
+} // namespace tarvelo

@@ -1,0 +1,172 @@
+#include "script/script_reader.h"
+#include "support/script_harness.h"
+
+#include <gtest/gtest.h>
+
+namespace tarvelo {
+namespace {
+
+using test::Encoding;
+
+const char *kindName(TokenKind kind) {
+  switch (kind) {
+  case TokenKind::String:
+    return "S";
+  case TokenKind::Word:
+    return "W";
+  case TokenKind::Number:
+    return "N";
+  case TokenKind::HexNumber:
+    return "H";
+  case TokenKind::Comma:
+    return ",";
+  case TokenKind::Bar:
+    return "|";
+  case TokenKind::OpenParen:
+    return "(";
+  case TokenKind::CloseParen:
+    return ")";
+  case TokenKind::EndOfFile:
+    return "EOF";
+  }
+  return "?";
+}
+
+// Every token of the text as "kind:text" joined by blanks, ending with EOF.
+QString tokens(const QByteArray &data, bool skipDirectives = false) {
+  ScriptReader reader;
+  reader.file().openData(data);
+  reader.setCodePage(1252);
+  QStringList out;
+  QString text;
+  for (int guard = 0; guard < 1000; ++guard) {
+    const TokenKind kind = reader.nextToken(text, skipDirectives);
+    if (kind == TokenKind::EndOfFile) {
+      out << "EOF";
+      break;
+    }
+    out << QString::fromLatin1(kindName(kind)) + u':' + text;
+  }
+  return out.join(u' ');
+}
+
+struct TokenCase {
+  const char *name;
+  const char16_t *input;
+  const char16_t *expected;
+};
+
+const TokenCase kTokenCases[] = {
+    {"braces", u"{ }", u"W:BEGIN W:END EOF"},
+    {"line comment", u"A // B C\nD", u"W:A W:D EOF"},
+    {"block comment over lines", u"A /* x\ny\nz */B", u"W:A W:B EOF"},
+    {"slash star slash does not close", u"A /*/ B */ C", u"W:A W:C EOF"},
+    {"comment markers inside quotes", u"\"a//b /* c\"", u"S:a//b /* c EOF"},
+    {"doubled quote", u"\"a\"\"b\"", u"S:a\"\"b EOF"},
+    {"backslash quote", u"\"a\\\"b\"", u"S:a\\\"b EOF"},
+    {"two backslashes end", u"\"a\\\\\" X", u"S:a\\\\ W:X EOF"},
+    {"escapes kept", u"\"\\t\\n\\\\\"", u"S:\\t\\n\\\\ EOF"},
+    {"ends inside string", u"A \"open", u"W:A EOF"},
+    {"NOT pair", u"NOT WS_VISIBLE | WS_TABSTOP", u"W:NOT WS_VISIBLE |:| W:WS_TABSTOP EOF"},
+    {"NOT pair over blanks", u"NOT   WS_BORDER,1", u"W:NOT WS_BORDER ,:, N:1 EOF"},
+    {"word comma number", u"IDC_X,12", u"W:IDC_X ,:, N:12 EOF"},
+    {"parens", u"code_page(1252)", u"W:code_page (:( N:1252 ):) EOF"},
+    {"hex digits only", u"0x10 0x1A 0X10 0x", u"H:0x10 W:0x1A W:0X10 H:0x EOF"},
+    {"number with letters", u"12a 007 9", u"W:12a N:007 N:9 EOF"},
+    {"bar without blanks", u"A|B", u"W:A |:| W:B EOF"},
+    {"directive kept", u"#define X 1\nY", u"W:#define W:X N:1 W:Y EOF"},
+    {"empty string", u"\"\" A", u"S: W:A EOF"},
+    {"string over two lines", u"\"a\nb\"", u"S:a\nb EOF"},
+};
+
+class TokenTest : public ::testing::TestWithParam<std::tuple<TokenCase, Encoding>> {};
+
+TEST_P(TokenTest, CutsTokens) {
+  const auto &[tc, encoding] = GetParam();
+  const QString input = QString::fromUtf16(tc.input);
+  EXPECT_EQ(tokens(test::encode(input, encoding)), QString::fromUtf16(tc.expected));
+}
+
+INSTANTIATE_TEST_SUITE_P(Encodings, TokenTest,
+                         ::testing::Combine(::testing::ValuesIn(kTokenCases),
+                                            ::testing::Values(Encoding::Ansi, Encoding::Utf16,
+                                                              Encoding::Utf8Bom)),
+                         [](const auto &info) {
+                           std::string name = std::get<0>(info.param).name;
+                           for (char &c : name)
+                             if (!isalnum(static_cast<unsigned char>(c)))
+                               c = '_';
+                           return name + "_" + test::encodingName(std::get<1>(info.param));
+                         });
+
+TEST(Tokenizer, SkipsDirectiveLinesWhenAsked) {
+  EXPECT_EQ(tokens("#define X 1\nY", true), "W:Y EOF");
+  EXPECT_EQ(tokens("A\n#if 0\nB", true), "W:A W:B EOF");
+}
+
+TEST(Tokenizer, BlockCommentIsOneBlank) {
+  ScriptReader reader;
+  reader.file().openData("a/* x\n y */b\n");
+  EXPECT_EQ(reader.nextChar(true), u'a');
+  EXPECT_EQ(reader.nextChar(true), u' ');
+  EXPECT_EQ(reader.nextChar(true), u'b');
+  EXPECT_EQ(reader.lineNumber(), 2);
+}
+
+TEST(Tokenizer, LineCommentGivesLineFeed) {
+  ScriptReader reader;
+  reader.file().openData("a// b\nc\n");
+  EXPECT_EQ(reader.nextChar(true), u'a');
+  EXPECT_EQ(reader.nextChar(true), u'\n');
+  EXPECT_EQ(reader.nextChar(true), u'c');
+}
+
+TEST(Tokenizer, PushBackAndPeek) {
+  ScriptReader reader;
+  reader.file().openData("ab\ncd\n");
+  EXPECT_EQ(reader.nextChar(false), u'a');
+  EXPECT_EQ(reader.peek(true), u'b');
+  EXPECT_EQ(reader.peek(false), 0);
+  EXPECT_EQ(reader.nextChar(false), u'b');
+  EXPECT_EQ(reader.peek(false), u'a');
+  reader.pushBack();
+  EXPECT_EQ(reader.nextChar(false), u'b');
+  EXPECT_EQ(reader.nextChar(false), u'\n'); // the line is used up
+  reader.pushBack();                        // back to its line feed
+  EXPECT_EQ(reader.nextChar(false), u'\n');
+  EXPECT_EQ(reader.skipLine(), 1);
+  EXPECT_EQ(reader.nextChar(false), u'c');
+  EXPECT_EQ(reader.skipLine(), 1);
+  EXPECT_EQ(reader.nextChar(false), 0);
+  EXPECT_EQ(reader.skipLine(), 0);
+}
+
+TEST(Tokenizer, EchoCopiesConsumedLines) {
+  ScriptReader reader;
+  reader.file().openData("A B\nC\n");
+  ScriptFile out;
+  out.create(ScriptFile::Utf16);
+  reader.setOutput(&out);
+  reader.setEcho(true);
+  QString text;
+  while (reader.nextToken(text, false) != TokenKind::EndOfFile) {
+  }
+  EXPECT_EQ(reader.linesWritten(), 2);
+  EXPECT_EQ(out.data(), QByteArray("\xFF\xFE"
+                                   "A\0 \0B\0\n\0C\0\n\0",
+                                   14));
+}
+
+TEST(Tokenizer, CollectorReceivesLinesRead) {
+  ScriptReader reader;
+  reader.file().openData("X\r\nY Z\r\n");
+  RawBlock block;
+  reader.setCollector(&block);
+  QString text;
+  while (reader.nextToken(text, false) != TokenKind::EndOfFile) {
+  }
+  EXPECT_EQ(block.text, "X\nY Z\n");
+}
+
+} // namespace
+} // namespace tarvelo

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "script/entry_list.h"
+#include "script/resource_script.h"
+#include "script/script_file.h"
+#include "script/task.h"
+#include "seam/progress.h"
+#include "seam/settings.h"
+#include "support/scripted_prompter.h"
+
+#include <QByteArray>
+#include <QString>
+
+namespace tarvelo::test {
+
+// A script text in one of the three encodings a script comes in.
+enum class Encoding { Ansi, Utf16, Utf8Bom };
+QByteArray encode(const QString &text, Encoding encoding, int codePage = 1252);
+const char *encodingName(Encoding encoding);
+
+// Everything a script reads into, held together for a test.
+struct Workspace {
+  EntryList entries;
+  TaskChain tasks;
+  ScriptedPrompter prompter;
+  NullProgress progress;
+  MemorySettings settings;
+
+  ScriptContext context() { return {&entries, &tasks, &prompter, &progress, &settings}; }
+
+  // Reads data as the source of a new task; returns the reader's result.
+  int readSource(const QByteArray &data, int language, const QString &path = QString());
+  // Reads data as the target of the head task.
+  int readTarget(const QByteArray &data, int language, const QString &path = QString());
+
+  // One line per entry of the list: kind, identifier, source and target texts.
+  QString dump(bool withTargets = false) const;
+};
+
+} // namespace tarvelo::test

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "seam/prompter.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+namespace tarvelo::test {
+
+// Records every message and answers questions from a queue (Yes when it is empty).
+class ScriptedPrompter : public Prompter {
+public:
+  Answer message(const QString &text, Buttons buttons, Icon) override {
+    messages.append(text);
+    if (buttons == Buttons::Ok)
+      return Answer::Ok;
+    if (answers.isEmpty())
+      return buttons == Buttons::OkCancel ? Answer::Ok : Answer::Yes;
+    return answers.takeFirst();
+  }
+
+  void resolveFuzzyItems(FuzzyItemsRequest &request) override {
+    fuzzyRequests.append(request);
+    if (fuzzyClear >= 0)
+      request.clearFuzzyFlag = fuzzyClear != 0;
+    for (qsizetype i = 0; i < request.rows.size() && i < fuzzyChoices.size(); ++i)
+      request.rows[i].translated = fuzzyChoices[i];
+  }
+  bool chooseResourcesToKeep(SavingResourcesRequest &request) override {
+    savingRequests.append(request);
+    for (ResourceChoice &item : request.items)
+      if (keepIdentifiers.contains(item.identifier))
+        item.checked = true;
+      else if (dropIdentifiers.contains(item.identifier))
+        item.checked = false;
+    return true;
+  }
+
+  QStringList messages;
+  QList<Answer> answers;
+  QList<FuzzyItemsRequest> fuzzyRequests;
+  QStringList fuzzyChoices; // the translated text chosen for each row, in order
+  int fuzzyClear = -1;      // -1 leaves the box as offered
+  QList<SavingResourcesRequest> savingRequests;
+  QStringList keepIdentifiers, dropIdentifiers;
+};
+
+} // namespace tarvelo::test
