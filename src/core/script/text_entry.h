@@ -83,6 +83,12 @@ public:
   QList<QPair<QString, QString>> alternatives;
   // Each side's companion file gives an entry at most one line.
   bool companionTaken[2] = {false, false};
+  // The result of the automatic inspection: true when the entry passes.
+  bool inspectionPassed = true;
+  // Remembered translations of the source text from the memory (most used first),
+  // kept on the first entry of an occurrence chain; filled on first use.
+  QStringList memoryCache;
+  bool memoryCacheFilled = false;
 
 private:
   friend class EntryList;
