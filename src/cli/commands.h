@@ -7,6 +7,7 @@ namespace tarvelo::cli {
 // Each command takes its own arguments (after the command word) and returns the
 // process's exit status.
 int runDump(const QStringList &arguments);
+int runLanguages(const QStringList &arguments);
 int runTranslate(const QStringList &arguments);
 
 // Prints the usage of every command.

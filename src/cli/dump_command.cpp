@@ -5,6 +5,7 @@
 #include "script/task.h"
 #include "seam/progress.h"
 #include "seam/settings.h"
+#include "text/locale_table.h"
 
 #include <cstdio>
 
@@ -68,6 +69,35 @@ int runDump(const QStringList &arguments) {
     if (entry->task != task)
       continue;
     out += entry->kind + u'\t' + entry->identifier + u'\t' + entry->sourceText + u'\n';
+  }
+  writeOut(out);
+  return 0;
+}
+
+} // namespace tarvelo::cli
+
+namespace tarvelo::cli {
+
+int runLanguages(const QStringList &arguments) {
+  if (arguments.size() != 1) {
+    std::fprintf(stderr, "usage: tarvelo-cli languages SCRIPT\n");
+    return 2;
+  }
+  EntryList entries;
+  TaskChain tasks;
+  CliPrompter prompter;
+  NullProgress progress;
+  MemorySettings settings;
+  ResourceScript script({&entries, &tasks, &prompter, &progress, &settings});
+  if (!script.open(arguments[0])) {
+    std::fprintf(stderr, "error: It is not possible open file '%s'.\n",
+                 arguments[0].toUtf8().constData());
+    return 1;
+  }
+  QString out;
+  for (const int language : script.declaredLanguages()) {
+    const QString name = language == 0 ? QStringLiteral("Neutral") : englishLanguageName(language);
+    out += QString::number(language) + u'\t' + name + u'\n';
   }
   writeOut(out);
   return 0;

@@ -17,6 +17,10 @@ void printHelp() {
              "      read, or the whole script when it has none. Exit status 0, or 1 with the\n"
              "      message on standard error when the script does not parse.\n"
              "\n"
+             "  languages SCRIPT\n"
+             "      Prints the languages the script's LANGUAGE statements name: the language\n"
+             "      number and its English name, one per line.\n"
+             "\n"
              "  translate --source S --source-language N (--target T | --new-target T)\n"
              "            --target-language M [--out FILE] [--saving-option 0|1|2]\n"
              "            [--user-text TEXT] [--keep-target-only default|all|none]\n"
@@ -52,6 +56,8 @@ int main(int argc, char **argv) {
   const QString command = arguments.takeFirst();
   if (command == QLatin1String("dump"))
     return tarvelo::cli::runDump(arguments);
+  if (command == QLatin1String("languages"))
+    return tarvelo::cli::runLanguages(arguments);
   if (command == QLatin1String("translate"))
     return tarvelo::cli::runTranslate(arguments);
   std::fprintf(stderr, "error: unknown command '%s' (see tarvelo-cli --help)\n",

@@ -37,8 +37,18 @@ TextEntry *EntryList::append(std::unique_ptr<TextEntry> entry) {
   raw->m_index = size();
   m_entries.push_back(std::move(entry));
   if (isLookedUp(raw))
-    m_index[Key{raw->task, raw->kind, raw->identifier}].push_back(raw);
+    index(raw);
   return raw;
+}
+
+void EntryList::index(TextEntry *entry) {
+  entry->m_nextSame = nullptr;
+  Chain &chain = m_index[Key{entry->task, entry->kind, entry->identifier}];
+  if (chain.last)
+    chain.last->m_nextSame = entry;
+  else
+    chain.first = entry;
+  chain.last = entry;
 }
 
 void EntryList::removeTask(const Task *task) {
@@ -66,18 +76,17 @@ void EntryList::clear() {
   m_index.clear();
 }
 
-const std::vector<TextEntry *> &EntryList::lookup(const Task *task, const QString &kind,
-                                                  const QString &identifier) const {
-  static const std::vector<TextEntry *> none;
+EntryList::Lookup EntryList::lookup(const Task *task, const QString &kind,
+                                    const QString &identifier) const {
   const auto it = m_index.constFind(Key{task, kind, identifier});
-  return it == m_index.constEnd() ? none : it.value();
+  return Lookup(it == m_index.constEnd() ? nullptr : it.value().first);
 }
 
 void EntryList::rebuildIndex() {
   m_index.clear();
   for (const auto &entry : m_entries)
     if (isLookedUp(entry.get()))
-      m_index[Key{entry->task, entry->kind, entry->identifier}].push_back(entry.get());
+      index(entry.get());
 }
 
 } // namespace tarvelo

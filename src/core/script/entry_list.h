@@ -33,9 +33,34 @@ public:
   void removeTask(const Task *task);
   void clear();
 
+  // The entries of one kind and identifier, in list order, linked through the index.
+  class Lookup {
+  public:
+    class Iterator {
+    public:
+      explicit Iterator(TextEntry *entry) : m_entry(entry) {}
+      TextEntry *operator*() const { return m_entry; }
+      Iterator &operator++() {
+        m_entry = m_entry->m_nextSame;
+        return *this;
+      }
+      bool operator!=(const Iterator &other) const { return m_entry != other.m_entry; }
+
+    private:
+      TextEntry *m_entry;
+    };
+    explicit Lookup(TextEntry *first) : m_first(first) {}
+    Iterator begin() const { return Iterator(m_first); }
+    Iterator end() const { return Iterator(nullptr); }
+    bool empty() const { return !m_first; }
+    TextEntry *front() const { return m_first; }
+
+  private:
+    TextEntry *m_first;
+  };
+
   // The looked-up entries of the task with this kind and identifier, in list order.
-  const std::vector<TextEntry *> &lookup(const Task *task, const QString &kind,
-                                         const QString &identifier) const;
+  Lookup lookup(const Task *task, const QString &kind, const QString &identifier) const;
 
   // The entries of the head's block, in list order, starting with the head.
   template <typename F> void forEachInBlock(const TextEntry *head, F &&f) const {
@@ -70,8 +95,14 @@ private:
   }
   void rebuildIndex();
 
+  void index(TextEntry *entry);
+
   std::vector<std::unique_ptr<TextEntry>> m_entries;
-  QHash<Key, std::vector<TextEntry *>> m_index;
+  struct Chain {
+    TextEntry *first = nullptr;
+    TextEntry *last = nullptr;
+  };
+  QHash<Key, Chain> m_index;
 };
 
 } // namespace tarvelo

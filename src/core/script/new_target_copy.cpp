@@ -22,7 +22,7 @@ bool ResourceScript::copySourceAsNewTarget(Task *task, int targetLanguage, Scrip
   m_wantedLanguage = m_task ? m_task->sourceLanguage : -1;
   m_copyLanguage = targetLanguage;
   m_codePage = codePageFor(m_wantedLanguage, true);
-  if (m_file.encoding() == ScriptFile::Utf8Bom)
+  if (m_file.isUtf8())
     m_codePage = 65001;
   m_header.clear();
   m_lastTextIncludeLine = 0;
@@ -79,8 +79,7 @@ void ResourceScript::readTextIncludeLine() {
     }
     m_afterLanguageString = true;
   } else if (m_afterLanguageString && line.contains(codePage)) {
-    line.replace(codePage,
-                 QStringLiteral("code_page(%1)").arg(writtenCodePageText(m_copyLanguage)));
+    line.replace(codePage, QStringLiteral("code_page(%1)").arg(pragmaCodePage(m_copyLanguage)));
     m_afterLanguageString = false;
   }
   if (line != currentLine())

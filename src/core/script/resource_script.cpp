@@ -26,6 +26,10 @@ ResourceScript::~ResourceScript() {
   setCollector(nullptr);
 }
 
+QString ResourceScript::pragmaCodePage(int language) const {
+  return m_utf8Output ? QStringLiteral("65001") : writtenCodePageText(language);
+}
+
 int ResourceScript::codePageFor(int language, bool sourceSide) const {
   if (language == -1 && m_context.settings)
     language = m_context.settings->integer(sourceSide ? QStringLiteral("SourceLanguage")
@@ -51,6 +55,8 @@ void ResourceScript::startBlock() {
 
 void ResourceScript::releaseBlock() {
   setCollector(nullptr);
+  if (m_block)
+    m_block->text.squeeze(); // the block lives on in its entries
   m_block.reset();
 }
 
@@ -61,7 +67,7 @@ int ResourceScript::read(bool isSource, int wantedLanguage, Task *task) {
   m_task = task;
   m_lastPulledTask = task;
   m_codePage = codePageFor(wantedLanguage, isSource);
-  if (m_file.encoding() == ScriptFile::Utf8Bom)
+  if (m_file.isUtf8())
     m_codePage = 65001;
   m_header.clear();
   restart();
@@ -156,7 +162,7 @@ void ResourceScript::readDirective(const QString &word) {
   else if (startsWith(word, u"#error"))
     readPragma(true);
   else // #define, #undef, #else, #elif and any other directive
-    skipLine();
+    skipDirectiveLine();
 }
 
 void ResourceScript::readInclude() {
@@ -166,7 +172,7 @@ void ResourceScript::readInclude() {
   if (m_mode == Mode::Copying) {
     if (inSection)
       setCurrentLine(rewriteInclude(currentLine()));
-    skipLine();
+    skipDirectiveLine();
     return;
   }
   if (m_mode == Mode::Reading && inSection && m_context.tasks && m_task) {
@@ -192,7 +198,7 @@ void ResourceScript::readInclude() {
     if (kind == TokenKind::EndOfFile || lineNumber() != line)
       return;
   }
-  skipLine();
+  skipDirectiveLine();
 }
 
 void ResourceScript::readIf() {
@@ -213,7 +219,7 @@ void ResourceScript::readIf() {
   }
   if (m_mode == Mode::Copying)
     setCurrentLine(swapTargetGuard(currentLine()));
-  skipLine();
+  skipDirectiveLine();
 }
 
 void ResourceScript::readEndif() {
@@ -223,12 +229,12 @@ void ResourceScript::readEndif() {
     --m_designDepth;
   if (m_ifDepth < m_excludedFromDepth)
     m_excludedFromDepth = 0;
-  skipLine();
+  skipDirectiveLine();
 }
 
 void ResourceScript::readPragma(bool isError) {
   if (isError && m_mode == Mode::Saving) {
-    skipLine();
+    skipDirectiveLine();
     return;
   }
   QString token;
@@ -238,21 +244,21 @@ void ResourceScript::readPragma(bool isError) {
     QString number;
     if (nextToken(number, false) == TokenKind::Number &&
         nextToken(token, false) == TokenKind::CloseParen && lineNumber() == line) {
-      // A file with the UTF-8 mark is UTF-8 whatever its pragma says; decoding its
-      // bytes in another code page would corrupt every text when it is written back.
-      if (m_file.encoding() != ScriptFile::Utf8Bom)
+      // A UTF-8 file is UTF-8 whatever its pragma says; decoding its bytes in another
+      // code page would corrupt every text when it is written back.
+      if (!m_file.isUtf8())
         m_codePage = number.toInt();
       if (m_mode == Mode::Copying && m_inWantedLanguage) {
         static const QRegularExpression pragma(QStringLiteral("code_page\\s*\\(\\s*\\d+\\s*\\)"));
         QString changed = currentLine();
         changed.replace(pragma,
-                        QStringLiteral("code_page(%1)").arg(writtenCodePageText(m_copyLanguage)));
+                        QStringLiteral("code_page(%1)").arg(pragmaCodePage(m_copyLanguage)));
         setCurrentLine(changed);
       }
     }
   }
   if (lineNumber() == line)
-    skipLine();
+    skipDirectiveLine();
 }
 
 int ResourceScript::readLanguage(bool topLevel) {
@@ -379,8 +385,9 @@ void ResourceScript::addEntry(const QString &kind, const QString &identifier, co
     return;
   std::unique_ptr<TextEntry> entry = makeEntry(kind, m_block->firstEntry == nullptr);
   entry->kind = kind;
-  entry->identifier = identifier;
-  entry->sourceText = stored;
+  // Tight copies: the tokens grew one character at a time.
+  entry->identifier = QString(identifier.constData(), identifier.size());
+  entry->sourceText = QString(stored.constData(), stored.size());
   entry->task = m_task;
   entry->sourceBlock = m_block;
   if (!m_block->firstEntry)
@@ -393,53 +400,38 @@ void ResourceScript::addEntry(const QString &kind, const QString &identifier, co
 namespace tarvelo {
 
 bool ResourceScript::containsLanguage(int language) {
-  restart();
-  m_codePage = codePageFor(language, true);
-  if (m_file.encoding() == ScriptFile::Utf8Bom)
-    m_codePage = 65001;
-  m_wantedLanguage = language;
-  m_inWantedLanguage = false;
-  m_languageFound = false;
-  QString token;
-  for (;;) {
-    const TokenKind kind = nextToken(token, false);
-    if (kind == TokenKind::EndOfFile)
-      return false;
-    if (kind == TokenKind::Word && token == QLatin1String("LANGUAGE")) {
-      if (readLanguage(false) != ScriptOk)
-        return false;
-      if (m_languageFound)
-        return true;
-    } else if (skipLine() == 0) {
-      return false;
-    }
-  }
+  return declaredLanguages().contains(language);
 }
 
-} // namespace tarvelo
-
-namespace tarvelo {
-
 int ResourceScript::firstLanguage() {
+  const QList<int> languages = declaredLanguages();
+  return languages.isEmpty() ? -1 : languages.first();
+}
+
+// A pass that follows only the LANGUAGE statements; other lines are skipped whole.
+QList<int> ResourceScript::declaredLanguages() {
   restart();
-  m_codePage = 0;
-  m_wantedLanguage = -2; // matches nothing: only the statement is read
+  m_codePage = m_file.isUtf8() ? 65001 : 0;
+  QList<int> languages;
   QString token, primary, comma, sub;
   for (;;) {
     const TokenKind kind = nextToken(token, false);
     if (kind == TokenKind::EndOfFile)
-      return -1;
+      return languages;
     if (kind == TokenKind::Word && token == QLatin1String("LANGUAGE")) {
       const TokenKind primaryKind = nextToken(primary, true);
       if (nextToken(comma, true) != TokenKind::Comma)
-        return -1;
+        return languages;
       const TokenKind subKind = nextToken(sub, true);
       const auto named = [](TokenKind k) { return k == TokenKind::Word || k == TokenKind::Number; };
-      if (named(primaryKind) && named(subKind))
-        return languageFromNames(primary, sub);
+      if (named(primaryKind) && named(subKind)) {
+        const int language = languageFromNames(primary, sub);
+        if (!languages.contains(language))
+          languages.append(language);
+      }
     }
     if (skipLine() == 0)
-      return -1;
+      return languages;
   }
 }
 

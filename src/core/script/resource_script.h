@@ -4,6 +4,7 @@
 #include "script/script_reader.h"
 #include "script/write_context.h"
 
+#include <QList>
 #include <QString>
 #include <memory>
 
@@ -49,6 +50,8 @@ public:
   bool containsLanguage(int language);
   // The language of the script's first LANGUAGE statement, or -1 when it has none.
   int firstLanguage();
+  // Every language its LANGUAGE statements name, in order of appearance.
+  QList<int> declaredLanguages();
 
   const QString &header() const { return m_header; }
   bool languageFound() const { return m_languageFound; }
@@ -87,6 +90,8 @@ protected:
 
   // The code page of a side for a language; -1 takes the side's default language.
   int codePageFor(int language, bool sourceSide) const;
+  // The code page a written code_page pragma names: UTF-8 for a UTF-8 file.
+  QString pragmaCodePage(int language) const;
 
   // Statement readers: 1, or -1 on a syntax error.
   int readLanguage(bool topLevel);
@@ -136,6 +141,8 @@ protected:
   int m_lastDirectiveLine = 0;
   std::unique_ptr<EntryList> m_targetOnly; // resources met in the target's section
   ScriptFile m_temp;
+
+  bool m_utf8Output = false; // the target is written in UTF-8
 
   // Copying the source as a new target.
   int m_copyLanguage = -1;       // the target language of the copy

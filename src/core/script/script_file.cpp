@@ -10,12 +10,70 @@ namespace tarvelo {
 
 namespace {
 
+// Valid UTF-8 with at least one character beyond ASCII.
+bool isUtf8Text(const QByteArray &data) {
+  bool beyondAscii = false;
+  const auto *p = reinterpret_cast<const unsigned char *>(data.constData());
+  const auto *end = p + data.size();
+  while (p < end) {
+    const unsigned char c = *p;
+    if (c < 0x80) {
+      ++p;
+      continue;
+    }
+    beyondAscii = true;
+    int follow;
+    unsigned minimum;
+    unsigned code;
+    if (c >= 0xC2 && c <= 0xDF) {
+      follow = 1, minimum = 0x80, code = c & 0x1F;
+    } else if (c >= 0xE0 && c <= 0xEF) {
+      follow = 2, minimum = 0x800, code = c & 0x0F;
+    } else if (c >= 0xF0 && c <= 0xF4) {
+      follow = 3, minimum = 0x10000, code = c & 0x07;
+    } else {
+      return false;
+    }
+    if (end - p <= follow)
+      return false;
+    for (int i = 1; i <= follow; ++i) {
+      if ((p[i] & 0xC0) != 0x80)
+        return false;
+      code = code << 6 | (p[i] & 0x3F);
+    }
+    if (code < minimum || code > 0x10FFFF || (code >= 0xD800 && code < 0xE000))
+      return false;
+    p += follow + 1;
+  }
+  return beyondAscii;
+}
+
+// A code_page pragma that names another code page than UTF-8.
+bool namesOtherCodePage(const QByteArray &data) {
+  for (qsizetype at = data.indexOf("code_page"); at >= 0; at = data.indexOf("code_page", at + 1)) {
+    qsizetype i = at + 9;
+    while (i < data.size() && (data[i] == ' ' || data[i] == '\t'))
+      ++i;
+    if (i >= data.size() || data[i] != '(')
+      continue;
+    ++i;
+    qsizetype digits = i;
+    while (digits < data.size() && data[digits] >= '0' && data[digits] <= '9')
+      ++digits;
+    if (digits > i && data.mid(i, digits - i) != "65001")
+      return true;
+  }
+  return false;
+}
+
 ScriptFile::Encoding detectEncoding(const QByteArray &data) {
   if (data.size() >= 2 && uchar(data[0]) == 0xFF && uchar(data[1]) == 0xFE)
     return ScriptFile::Utf16;
   if (data.size() >= 3 && uchar(data[0]) == 0xEF && uchar(data[1]) == 0xBB &&
       uchar(data[2]) == 0xBF)
     return ScriptFile::Utf8Bom;
+  if (isUtf8Text(data) && !namesOtherCodePage(data))
+    return ScriptFile::Utf8;
   return ScriptFile::Ansi;
 }
 
@@ -50,6 +108,7 @@ qsizetype ScriptFile::contentStart() const {
     return m_data.size() >= 2 ? 2 : 0;
   case Utf8Bom:
     return m_data.size() >= 3 ? 3 : 0;
+  case Utf8:
   case Ansi:
     break;
   }
@@ -120,11 +179,11 @@ void ScriptFile::writeLine(const QString &text, int codePage) {
     if (m_data.isEmpty())
       m_data.append("\xEF\xBB\xBF", 3);
     break;
+  case Utf8:
   case Ansi:
     break;
   }
-  const QByteArray bytes =
-      m_encoding == Utf8Bom ? text.toUtf8() : CodePage::fromUtf16(text, codePage);
+  const QByteArray bytes = isUtf8() ? text.toUtf8() : CodePage::fromUtf16(text, codePage);
   // Text mode writes each line feed as CR LF.
   qsizetype from = 0;
   for (;;) {

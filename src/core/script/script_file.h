@@ -11,7 +11,10 @@ namespace tarvelo {
 // so that a failure never leaves a half-written script behind.
 class ScriptFile {
 public:
-  enum Encoding { Ansi, Utf16, Utf8Bom };
+  // Utf8 is a file without a mark whose bytes are all UTF-8, with some beyond ASCII,
+  // and whose code_page pragmas name no other code page: it is read and written as
+  // UTF-8 whatever its language says.
+  enum Encoding { Ansi, Utf16, Utf8Bom, Utf8 };
 
   // Reads the file; false when it cannot be read.
   bool open(const QString &path);
@@ -22,6 +25,7 @@ public:
 
   Encoding encoding() const { return m_encoding; }
   bool isUnicode() const { return m_encoding == Utf16; }
+  bool isUtf8() const { return m_encoding == Utf8Bom || m_encoding == Utf8; }
   const QString &path() const { return m_path; }
   qsizetype size() const { return m_data.size(); }
   bool isEmpty() const { return m_data.size() == contentStart(); }

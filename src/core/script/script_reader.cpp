@@ -110,6 +110,23 @@ int ScriptReader::skipLine() {
   return 1;
 }
 
+int ScriptReader::skipDirectiveLine() {
+  for (;;) {
+    qsizetype end = m_line.size() - 1; // the line feed
+    while (end > 0 &&
+           (m_line[end - 1] == u' ' || m_line[end - 1] == u'\t' || m_line[end - 1] == u'\r'))
+      --end;
+    const bool continued = end > 0 && m_line[end - 1] == u'\\';
+    if (skipLine() == 0)
+      return 0;
+    if (!continued)
+      return 1;
+    if (!readNextLine())
+      return 0;
+    m_position = -1;
+  }
+}
+
 void ScriptReader::readWordRest(QString &text) {
   for (;;) {
     const char16_t c = nextChar(true);
@@ -194,7 +211,7 @@ TokenKind ScriptReader::nextToken(QString &text, bool skipDirectives) {
       return TokenKind::Word;
     }
     if (skipDirectives && text.startsWith(u'#')) {
-      if (skipLine() == 0)
+      if (skipDirectiveLine() == 0)
         return TokenKind::EndOfFile;
       continue;
     }

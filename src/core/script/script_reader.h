@@ -37,6 +37,9 @@ public:
   char16_t peek(bool forward) const;
   // Consumes the rest of the current line: 1 when it ended, 0 at the end of the file.
   int skipLine();
+  // Skips the rest of a directive line and the lines it continues onto (a line
+  // ending with a backslash continues on the next one).
+  int skipDirectiveLine();
   TokenKind nextToken(QString &text, bool skipDirectives);
 
   // Echo and collecting, switched by the document and the writer.

@@ -64,6 +64,7 @@ int ResourceScript::write(Task *task, int writeLanguage, ScriptFile &target,
   bool newTarget = false;
   if (target.isEmpty()) {
     ResourceScript copier(m_context);
+    copier.m_utf8Output = target.isUtf8();
     bool opened = true;
     if (source)
       copier.m_file = *source;
@@ -82,10 +83,11 @@ int ResourceScript::write(Task *task, int writeLanguage, ScriptFile &target,
   const bool hadContent = !m_file.isEmpty();
 
   m_mode = Mode::Saving;
+  m_utf8Output = target.isUtf8();
   m_isSource = false;
   m_wantedLanguage = writeLanguage;
   m_codePage = codePageFor(writeLanguage, false);
-  if (m_file.encoding() == ScriptFile::Utf8Bom)
+  if (m_file.isUtf8())
     m_codePage = 65001;
   m_insertionLine = -1;
   m_insertionFound = false;
@@ -161,7 +163,7 @@ void ResourceScript::writeInsertion(ScriptFile &out, int &codePage, bool newTarg
   const bool guard = !m_insertionFound && m_task->languageFound;
   if (guard) {
     const int language = m_wantedLanguage;
-    const QString pageText = writtenCodePageText(language);
+    const QString pageText = pragmaCodePage(language);
     out.writeLine(QStringLiteral("#if !defined(AFX_RESOURCE_DLL) || defined(%1)\n#ifdef _WIN32\n"
                                  "LANGUAGE %2, %3\n#pragma code_page(%4)\n#endif //_WIN32\n")
                       .arg(targetGuardName(language))
@@ -230,7 +232,7 @@ void ResourceScript::saveEntry(const QString &kind, const QString &identifier,
                                const QString &text) {
   if (echo() || !m_block)
     return; // outside the write language's section the old text is kept as it is
-  const std::vector<TextEntry *> &found = m_context.entries->lookup(m_task, kind, identifier);
+  const EntryList::Lookup found = m_context.entries->lookup(m_task, kind, identifier);
   TextEntry *source = found.empty() ? nullptr : found.front();
   const bool keep = source && (source->removed || source->selectedForSave);
 

@@ -94,6 +94,7 @@ private:
   friend class EntryList;
   EntryList *m_list = nullptr;
   int m_index = -1;
+  TextEntry *m_nextSame = nullptr; // next entry of the same task, kind and identifier
 };
 
 class StringEntry final : public TextEntry {
