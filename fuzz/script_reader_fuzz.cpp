@@ -16,8 +16,8 @@ namespace {
 class QuietPrompter : public tarvelo::Prompter {
 public:
   Answer message(const QString &, Buttons, Icon) override { return Answer::Yes; }
-  void resolveFuzzyItems(FuzzyItemsRequest &) override {}
-  bool chooseResourcesToKeep(SavingResourcesRequest &) override { return true; }
+  void resolveFuzzyItems(tarvelo::FuzzyItemsRequest &) override {}
+  bool chooseResourcesToKeep(tarvelo::SavingResourcesRequest &) override { return true; }
 };
 
 } // namespace

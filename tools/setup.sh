@@ -12,7 +12,7 @@ tarvelo_packages=(
   libqt6svg6-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   libsqlite3-dev libcurl4-openssl-dev
-  unicode-data fonts-wine llvm
+  unicode-data fonts-wine llvm clang
 )
 
 tarvelo_install_missing() {

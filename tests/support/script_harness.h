@@ -38,3 +38,10 @@ struct Workspace {
 };
 
 } // namespace tarvelo::test
+
+#include <ostream>
+
+// Failures show texts as text.
+inline void PrintTo(const QString &text, std::ostream *out) {
+  *out << '"' << text.toStdString() << '"';
+}

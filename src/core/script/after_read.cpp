@@ -88,24 +88,25 @@ void linkOccurrences(EntryList &entries) {
 }
 
 bool settleBlock(TextEntry *head, AfterReadContext &context) {
-  const auto key = [](const TextEntry *entry) { return entry->kind + u'\x1f' + entry->identifier; };
-  QHash<QString, int> count;
+  std::vector<TextEntry *> block;
   for (TextEntry *entry = head; entry && entry->sourceBlock == head->sourceBlock;
        entry = entry->next())
-    ++count[key(entry)];
+    block.push_back(entry);
+  const auto same = [](const TextEntry *a, const TextEntry *b) {
+    return a->identifier == b->identifier && a->kind == b->kind;
+  };
+  // Repeated identifiers, such as a shared static-text identifier, are fuzzy: every
+  // entry with a later duplicate. Blocks are small, so comparing pairs is cheapest.
   bool unmatchedDuplicate = false;
-  QHash<QString, int> seen;
-  for (TextEntry *entry = head; entry && entry->sourceBlock == head->sourceBlock;
-       entry = entry->next()) {
-    const QString k = key(entry);
-    const int total = count.value(k);
-    if (total < 2)
-      continue;
-    if (entry->matchState == NotFound)
-      unmatchedDuplicate = true;
-    // Repeated identifiers, such as a shared static-text identifier, are fuzzy.
-    if (++seen[k] < total)
-      entry->setMatched(Fuzzy);
+  for (size_t i = 0; i < block.size(); ++i) {
+    for (size_t j = i + 1; j < block.size(); ++j) {
+      if (!same(block[i], block[j]))
+        continue;
+      if (block[i]->matchState == NotFound || block[j]->matchState == NotFound)
+        unmatchedDuplicate = true;
+      block[i]->setMatched(Fuzzy);
+      break;
+    }
   }
   if (head->orderChanged && !head->alternatives.isEmpty())
     askFuzzyItems(head, context);

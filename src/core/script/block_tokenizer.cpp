@@ -14,6 +14,17 @@ struct TextSource {
   qsizetype &pos;
   QChar next() { return pos < text.size() ? text[pos++] : QChar(); }
   QChar peek() const { return pos < text.size() ? text[pos] : QChar(); }
+  // Only the string's end is wanted here: runs are skipped, not collected.
+  qsizetype takeRun(QString &out) {
+    const qsizetype start = pos;
+    while (pos < text.size() && text[pos] != u'"' && text[pos] != u'\\')
+      ++pos;
+    if (pos > start) {
+      out.resize(1);
+      out[0] = text[pos - 1];
+    }
+    return pos - start;
+  }
 };
 
 } // namespace
@@ -21,36 +32,59 @@ struct TextSource {
 QString undoubleQuotes(QStringView text) {
   QString out;
   out.reserve(text.size());
-  for (qsizetype i = 0; i < text.size(); ++i) {
-    out.append(text[i]);
-    if (text[i] == u'"' && i + 1 < text.size() && text[i + 1] == u'"')
-      ++i;
+  qsizetype from = 0;
+  for (qsizetype quote = text.indexOf(u'"'); quote >= 0; quote = text.indexOf(u'"', from)) {
+    out.append(text.mid(from, quote + 1 - from));
+    from = quote + 1;
+    if (from < text.size() && text[from] == u'"')
+      ++from;
   }
+  out.append(text.mid(from));
   return out;
 }
 
 QString doubleQuotes(QStringView text) {
+  if (!text.contains(u'"'))
+    return text.toString();
   QString out;
   out.reserve(text.size() + 4);
-  for (QChar c : text) {
-    out.append(c);
-    if (c == u'"')
-      out.append(c);
+  qsizetype from = 0;
+  for (qsizetype quote = text.indexOf(u'"'); quote >= 0; quote = text.indexOf(u'"', from)) {
+    out.append(text.mid(from, quote + 1 - from));
+    out.append(u'"');
+    from = quote + 1;
   }
+  out.append(text.mid(from));
   return out;
 }
 
-void BlockTokenizer::readWord(BlockToken &token) {
-  while (!isBlockDelimiter(at(m_pos)))
-    token.text.append(m_text[m_pos++]);
+qsizetype BlockTokenizer::wordEnd(qsizetype from) const {
+  while (!isBlockDelimiter(at(from)))
+    ++from;
+  return from;
 }
 
-BlockToken BlockTokenizer::peek() const {
-  BlockTokenizer copy(m_text, m_pos);
-  return copy.next();
+const BlockToken &BlockTokenizer::peek() {
+  if (!m_peeked) {
+    const qsizetype here = m_pos;
+    m_peek = read();
+    m_afterPeek = m_pos;
+    m_pos = here;
+    m_peeked = true;
+  }
+  return m_peek;
 }
 
 BlockToken BlockTokenizer::next() {
+  if (m_peeked) {
+    m_peeked = false;
+    m_pos = m_afterPeek;
+    return std::move(m_peek);
+  }
+  return read();
+}
+
+BlockToken BlockTokenizer::read() {
   BlockToken token;
   while (m_pos < m_text.size() && isBlank(m_text[m_pos]))
     ++m_pos;
@@ -59,53 +93,58 @@ BlockToken BlockTokenizer::next() {
     token.end = m_pos;
     return token;
   }
+  const QStringView text(m_text);
   const QChar c = m_text[m_pos++];
   switch (c.unicode()) {
   case u',':
     token.kind = TokenKind::Comma;
-    token.text = c;
+    token.m_view = text.mid(token.start, 1);
     break;
   case u'|':
     token.kind = TokenKind::Bar;
-    token.text = c;
+    token.m_view = text.mid(token.start, 1);
     break;
   case u'{':
     token.kind = TokenKind::Word;
-    token.text = QStringLiteral("BEGIN");
+    token.m_owned = QStringLiteral("BEGIN");
     break;
   case u'}':
     token.kind = TokenKind::Word;
-    token.text = QStringLiteral("END");
+    token.m_owned = QStringLiteral("END");
     break;
   case u'"': {
+    // Every character the string reader takes belongs to the text, so the text is
+    // what stands between the quotes; only its end has to be found.
     TextSource source{m_text, m_pos};
-    token.kind = readQuotedString(source, token.text) ? TokenKind::String : TokenKind::EndOfFile;
+    QString scratch;
+    token.kind = readQuotedString(source, scratch) ? TokenKind::String : TokenKind::EndOfFile;
+    token.m_view = text.mid(token.start + 1, std::max<qsizetype>(0, m_pos - token.start - 2));
     break;
   }
   default: {
     const bool negative = c == u'-' && at(m_pos).isDigit() && at(m_pos).unicode() < 0x80;
     if ((c >= u'0' && c <= u'9') || negative) {
-      token.text.append(c);
       token.kind = TokenKind::Number;
       const bool zero = c == u'0';
       while (!isBlockDelimiter(at(m_pos))) {
         const QChar d = m_text[m_pos++];
-        if (zero && token.text.size() == 1 && d == u'x' && token.kind == TokenKind::Number)
+        if (zero && m_pos - token.start == 2 && d == u'x' && token.kind == TokenKind::Number)
           token.kind = TokenKind::HexNumber;
         else if (d < u'0' || d > u'9')
           token.kind = TokenKind::Word;
-        token.text.append(d);
       }
+      token.m_view = text.mid(token.start, m_pos - token.start);
       break;
     }
     token.kind = TokenKind::Word;
-    token.text.append(c);
-    readWord(token);
-    if (token.text == QLatin1String("NOT")) {
+    m_pos = wordEnd(m_pos);
+    token.m_view = text.mid(token.start, m_pos - token.start);
+    if (token.m_view == QLatin1String("NOT")) {
       while (m_pos < m_text.size() && isBlank(m_text[m_pos]))
         ++m_pos;
-      token.text.append(u' ');
-      readWord(token);
+      const qsizetype wordStart = m_pos;
+      m_pos = wordEnd(m_pos);
+      token.m_owned = QStringLiteral("NOT ") + text.mid(wordStart, m_pos - wordStart).toString();
     }
     break;
   }

@@ -8,9 +8,16 @@ namespace tarvelo {
 
 struct BlockToken {
   TokenKind kind = TokenKind::EndOfFile;
-  QString text;
   qsizetype start = 0; // first character (the opening quote of a string)
   qsizetype end = 0;   // one past the last character (past the closing quote)
+
+  // The token's text: a view into the block (a string's characters between its
+  // quotes, as written), or its own text for BEGIN/END braces and NOT pairs.
+  QStringView text() const { return m_owned.isNull() ? m_view : QStringView(m_owned); }
+  QString textString() const { return m_owned.isNull() ? m_view.toString() : m_owned; }
+
+  QStringView m_view;
+  QString m_owned;
 };
 
 // Tokenizes a block's verbatim text in memory, reporting where each token stands.
@@ -22,18 +29,26 @@ public:
   explicit BlockTokenizer(const QString &text, qsizetype from = 0) : m_text(text), m_pos(from) {}
 
   BlockToken next();
-  // The kind of the next token without consuming it.
-  BlockToken peek() const;
+  // The next token without consuming it.
+  const BlockToken &peek();
   qsizetype position() const { return m_pos; }
-  void setPosition(qsizetype position) { m_pos = position; }
+  void setPosition(qsizetype position) {
+    m_pos = position;
+    m_peeked = false;
+  }
   const QString &text() const { return m_text; }
 
 private:
   QChar at(qsizetype i) const { return i < m_text.size() ? m_text[i] : QChar(); }
-  void readWord(BlockToken &token);
+  qsizetype wordEnd(qsizetype from) const;
+  BlockToken read();
 
   const QString &m_text;
   qsizetype m_pos;
+  // The token peek() read, valid while the position has not moved.
+  bool m_peeked = false;
+  BlockToken m_peek;
+  qsizetype m_afterPeek = 0;
 };
 
 // Reads a quoted string whose opening quote stands before `pos`; on return `pos` is
@@ -43,6 +58,13 @@ template <typename Source> bool readQuotedString(Source &source, QString &text) 
   bool pending = false;
   QChar previous;
   for (;;) {
+    // Ordinary characters need no decision, and clear the pending state.
+    if (const qsizetype run = source.takeRun(text)) {
+      pending = false;
+      previous = text[text.size() - 1];
+      Q_UNUSED(run);
+      continue;
+    }
     const QChar c = source.next();
     if (c.isNull())
       return false;

@@ -2,8 +2,6 @@
 
 #include "script/block_tokenizer.h"
 
-#include <QSet>
-
 namespace tarvelo {
 
 namespace {
@@ -20,7 +18,7 @@ bool isNumber(const BlockToken &token) {
 // A coordinate as written; a macro or an expression counts 0 and is not literal.
 int numberOf(const BlockToken &token, bool &literal) {
   bool ok = false;
-  const int value = token.text.toInt(&ok, 0);
+  const int value = token.text().toInt(&ok, 0);
   if (!ok)
     literal = false;
   return ok ? value : 0;
@@ -38,12 +36,12 @@ bool readItems(BlockTokenizer &tokens, QStringList &items) {
   const BlockToken first = tokens.next();
   if (!isValue(first))
     return false;
-  items.append(first.text);
+  items.append(first.textString());
   while (nextIs(tokens, TokenKind::Bar)) {
     const BlockToken item = tokens.next();
     if (!isValue(item))
       return false;
-    items.append(item.text);
+    items.append(item.textString());
   }
   return true;
 }
@@ -76,18 +74,25 @@ bool readRectangle(BlockTokenizer &tokens, int &x, int &y, int &width, int &heig
 } // namespace
 
 bool isTextFirstKeyword(QStringView word) {
-  static const QSet<QString> keywords = {
-      "AUTO3STATE",  "AUTOCHECKBOX", "AUTORADIOBUTTON", "CHECKBOX",
-      "CONTROL",     "CTEXT",        "DEFPUSHBUTTON",   "GROUPBOX",
-      "ICON",        "LTEXT",        "PUSHBOX",         "PUSHBUTTON",
-      "RADIOBUTTON", "RTEXT",        "STATE3",          "BITMAP"};
-  return keywords.contains(word.toString());
+  static const char *const keywords[] = {
+      "LTEXT",      "PUSHBUTTON", "CONTROL",  "DEFPUSHBUTTON", "GROUPBOX",    "CTEXT",
+      "RTEXT",      "ICON",       "CHECKBOX", "AUTOCHECKBOX",  "RADIOBUTTON", "AUTORADIOBUTTON",
+      "AUTO3STATE", "STATE3",     "PUSHBOX",  "BITMAP"};
+  for (const char *keyword : keywords)
+    if (word == QLatin1String(keyword))
+      return true;
+  return false;
 }
 
 bool isControlKeyword(QStringView word) {
-  static const QSet<QString> others = {"EDITTEXT", "COMBOBOX", "LISTBOX", "SCROLLBAR",
+  static const char *const others[] = {"EDITTEXT", "COMBOBOX", "LISTBOX", "SCROLLBAR",
                                        "HEDIT",    "IEDIT",    "BEDIT"};
-  return isTextFirstKeyword(word) || others.contains(word.toString());
+  if (isTextFirstKeyword(word))
+    return true;
+  for (const char *keyword : others)
+    if (word == QLatin1String(keyword))
+      return true;
+  return false;
 }
 
 bool parseDialogHeader(BlockTokenizer &tokens, DialogLayout &layout) {
@@ -95,12 +100,12 @@ bool parseDialogHeader(BlockTokenizer &tokens, DialogLayout &layout) {
   if (tokens.next().kind == TokenKind::EndOfFile)
     return false;
   const BlockToken type = tokens.next();
-  if (type.text == QLatin1String("DIALOGEX"))
+  if (type.text() == QLatin1String("DIALOGEX"))
     layout.extended = true;
-  else if (type.text != QLatin1String("DIALOG"))
+  else if (type.text() != QLatin1String("DIALOG"))
     return false;
   while (tokens.peek().kind == TokenKind::Word)
-    layout.options.append(tokens.next().text);
+    layout.options.append(tokens.next().textString());
   if (!readRectangle(tokens, layout.x, layout.y, layout.width, layout.height, false,
                      layout.literal))
     return false;
@@ -111,13 +116,13 @@ bool parseDialogHeader(BlockTokenizer &tokens, DialogLayout &layout) {
     const BlockToken help = tokens.next();
     if (!isValue(help))
       return false;
-    layout.helpId = help.text;
+    layout.helpId = help.textString();
   }
   for (;;) {
     const BlockToken token = tokens.next();
     if (token.kind != TokenKind::Word)
       return false;
-    const QString &word = token.text;
+    const QStringView word = token.text();
     if (word == QLatin1String("BEGIN")) {
       layout.parsed = true;
       return true;
@@ -129,17 +134,20 @@ bool parseDialogHeader(BlockTokenizer &tokens, DialogLayout &layout) {
       const BlockToken value = tokens.next();
       if (!isNumber(value))
         return false;
-      (word == QLatin1String("VERSION") ? layout.version : layout.characteristics) = value.text;
+      (word == QLatin1String("VERSION") ? layout.version : layout.characteristics) =
+          value.textString();
     } else if (word == QLatin1String("CLASS")) {
       const BlockToken value = tokens.next();
       if (value.kind == TokenKind::EndOfFile)
         return false;
-      layout.className = value.kind == TokenKind::String ? u'"' + value.text + u'"' : value.text;
+      layout.className =
+          value.kind == TokenKind::String ? u'"' + value.textString() + u'"' : value.textString();
     } else if (word == QLatin1String("MENU")) {
       const BlockToken value = tokens.next();
       if (!isValue(value) && value.kind != TokenKind::String)
         return false;
-      layout.menuName = value.kind == TokenKind::String ? u'"' + value.text + u'"' : value.text;
+      layout.menuName =
+          value.kind == TokenKind::String ? u'"' + value.textString() + u'"' : value.textString();
     } else if (word == QLatin1String("STYLE")) {
       if (!readItems(tokens, layout.styles))
         return false;
@@ -153,8 +161,8 @@ bool parseDialogHeader(BlockTokenizer &tokens, DialogLayout &layout) {
       const BlockToken face = tokens.next();
       if (face.kind != TokenKind::String)
         return false;
-      layout.fontSize = size.text;
-      layout.fontFace = face.text;
+      layout.fontSize = size.textString();
+      layout.fontFace = face.textString();
       if (layout.extended) {
         QString *extras[] = {&layout.fontWeight, &layout.fontItalic, &layout.fontCharset};
         for (QString *extra : extras) {
@@ -163,7 +171,7 @@ bool parseDialogHeader(BlockTokenizer &tokens, DialogLayout &layout) {
           const BlockToken value = tokens.next();
           if (!isValue(value))
             return false;
-          *extra = value.text;
+          *extra = value.textString();
         }
       }
     } else if (word == QLatin1String("LANGUAGE")) {
@@ -173,7 +181,7 @@ bool parseDialogHeader(BlockTokenizer &tokens, DialogLayout &layout) {
       const BlockToken sub = tokens.next();
       if (!isValue(sub))
         return false;
-      layout.language = primary.text + u',' + sub.text;
+      layout.language = primary.textString() + u',' + sub.textString();
     } else {
       return false;
     }
@@ -185,15 +193,15 @@ bool parseControl(BlockTokenizer &tokens, ControlLayout &control) {
   const BlockToken keyword = tokens.next();
   if (keyword.kind != TokenKind::Word)
     return false;
-  control.keyword = keyword.text;
-  const bool isControl = keyword.text == QLatin1String("CONTROL");
-  if (isTextFirstKeyword(keyword.text)) {
+  control.keyword = keyword.textString();
+  const bool isControl = keyword.text() == QLatin1String("CONTROL");
+  if (isTextFirstKeyword(keyword.text())) {
     const BlockToken first = tokens.next();
     if (first.kind == TokenKind::String) {
       control.hasText = true;
-    } else if (isValue(first) && (isControl || keyword.text == QLatin1String("ICON") ||
-                                  keyword.text == QLatin1String("BITMAP"))) {
-      control.imageId = first.text;
+    } else if (isValue(first) && (isControl || keyword.text() == QLatin1String("ICON") ||
+                                  keyword.text() == QLatin1String("BITMAP"))) {
+      control.imageId = first.textString();
     } else {
       return false;
     }
@@ -203,18 +211,18 @@ bool parseControl(BlockTokenizer &tokens, ControlLayout &control) {
   const BlockToken identifier = tokens.next();
   if (!isValue(identifier) || !nextIs(tokens, TokenKind::Comma))
     return false;
-  control.identifier = identifier.text;
+  control.identifier = identifier.textString();
   if (isControl) {
     const BlockToken className = tokens.next();
     if (className.kind != TokenKind::String && !isValue(className))
       return false;
-    control.className = className.text;
+    control.className = className.textString();
     control.classIsString = className.kind == TokenKind::String;
     if (!nextIs(tokens, TokenKind::Comma) || !readItems(tokens, control.styles) ||
         !nextIs(tokens, TokenKind::Comma))
       return false;
   }
-  const bool isIcon = keyword.text == QLatin1String("ICON");
+  const bool isIcon = keyword.text() == QLatin1String("ICON");
   if (!readRectangle(tokens, control.x, control.y, control.width, control.height, isIcon,
                      control.literal))
     return false;
@@ -231,7 +239,7 @@ bool parseControl(BlockTokenizer &tokens, ControlLayout &control) {
   const BlockToken help = tokens.next();
   if (!isValue(help))
     return false;
-  control.helpId = help.text;
+  control.helpId = help.textString();
   return true;
 }
 
@@ -243,16 +251,16 @@ ParsedDialog parseDialogBlock(const QString &blockText) {
   if (!dialog.header.parsed) {
     for (BlockToken token = tokens.next(); token.kind != TokenKind::EndOfFile;
          token = tokens.next())
-      if (token.kind == TokenKind::Word && token.text == QLatin1String("BEGIN"))
+      if (token.kind == TokenKind::Word && token.text() == QLatin1String("BEGIN"))
         break;
   }
   for (;;) {
     const BlockToken token = tokens.peek();
     if (token.kind == TokenKind::EndOfFile)
       break;
-    if (token.kind == TokenKind::Word && token.text == QLatin1String("END"))
+    if (token.kind == TokenKind::Word && token.text() == QLatin1String("END"))
       break;
-    if (token.kind == TokenKind::Word && isControlKeyword(token.text)) {
+    if (token.kind == TokenKind::Word && isControlKeyword(token.text())) {
       ControlLayout control;
       const qsizetype start = tokens.position();
       control.parsed = parseControl(tokens, control);

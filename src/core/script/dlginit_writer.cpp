@@ -44,7 +44,7 @@ QString DlgInitEntry::writeBlock(const WriteContext &context, int codePage, bool
       const BlockToken token = tokens.next();
       if (token.kind == TokenKind::EndOfFile)
         break;
-      if (token.text != entry->identifier)
+      if (token.text() != QStringView(entry->identifier))
         continue;
       const qsizetype resume = tokens.position();
       const BlockToken comma1 = tokens.next();
@@ -52,7 +52,7 @@ QString DlgInitEntry::writeBlock(const WriteContext &context, int codePage, bool
       const BlockToken comma2 = tokens.next();
       const BlockToken length = tokens.next();
       if (comma1.kind != TokenKind::Comma || message.kind != TokenKind::HexNumber ||
-          message.text != QLatin1String("0x403") || comma2.kind != TokenKind::Comma ||
+          message.text() != QLatin1String("0x403") || comma2.kind != TokenKind::Comma ||
           length.kind != TokenKind::Number) {
         tokens.setPosition(resume);
         continue;
@@ -63,7 +63,7 @@ QString DlgInitEntry::writeBlock(const WriteContext &context, int codePage, bool
       // Comma, the reserved number, then the old data words.
       tokens.next();
       tokens.next();
-      const int oldWords = (length.text.toInt() + 1) / 2;
+      const int oldWords = (length.text().toInt() + 1) / 2;
       qsizetype dataStart = -1, dataEnd = -1;
       for (int i = 0; i < oldWords; ++i) {
         BlockToken word = tokens.next();

@@ -36,7 +36,7 @@ TextEntry *EntryList::append(std::unique_ptr<TextEntry> entry) {
   raw->m_list = this;
   raw->m_index = size();
   m_entries.push_back(std::move(entry));
-  if (isLookedUp(raw))
+  if (m_indexed && isLookedUp(raw))
     index(raw);
   return raw;
 }
@@ -85,7 +85,7 @@ EntryList::Lookup EntryList::lookup(const Task *task, const QString &kind,
 void EntryList::rebuildIndex() {
   m_index.clear();
   for (const auto &entry : m_entries)
-    if (isLookedUp(entry.get()))
+    if (m_indexed && isLookedUp(entry.get()))
       index(entry.get());
 }
 

@@ -17,7 +17,8 @@ struct Task;
 // table), so that such lookups never scan the list.
 class EntryList {
 public:
-  EntryList() = default;
+  // An unindexed list answers no lookups, for lists that never need them.
+  explicit EntryList(bool indexed = true) : m_indexed(indexed) {}
   EntryList(const EntryList &) = delete;
   EntryList &operator=(const EntryList &) = delete;
 
@@ -97,6 +98,7 @@ private:
 
   void index(TextEntry *entry);
 
+  bool m_indexed = true;
   std::vector<std::unique_ptr<TextEntry>> m_entries;
   struct Chain {
     TextEntry *first = nullptr;

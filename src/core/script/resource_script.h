@@ -5,6 +5,7 @@
 #include "script/write_context.h"
 
 #include <QList>
+#include <QSet>
 #include <QString>
 #include <memory>
 
@@ -140,6 +141,8 @@ protected:
   bool m_insertionFound = false;
   int m_lastDirectiveLine = 0;
   std::unique_ptr<EntryList> m_targetOnly; // resources met in the target's section
+  // Kinds and identifiers met in the target that are not to be written again.
+  QSet<std::pair<QString, QString>> m_writtenInPlace;
   ScriptFile m_temp;
 
   bool m_utf8Output = false; // the target is written in UTF-8

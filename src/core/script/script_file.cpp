@@ -115,6 +115,35 @@ qsizetype ScriptFile::contentStart() const {
   return 0;
 }
 
+bool ScriptFile::readLineWithFeed(QString &text, int codePage) {
+  // Plain ASCII lines, the common case, are widened into the text's own storage.
+  if (m_encoding != Utf16 && m_readPos < m_data.size()) {
+    const char *start = m_data.constData() + m_readPos;
+    const qsizetype left = m_data.size() - m_readPos;
+    const void *found = std::memchr(start, '\n', size_t(left));
+    qsizetype length = found ? static_cast<const char *>(found) - start : left;
+    const qsizetype consumed = found ? length + 1 : length;
+    if (found && length > 0 && start[length - 1] == '\r')
+      --length;
+    bool ascii = true;
+    for (qsizetype i = 0; i < length && ascii; ++i)
+      ascii = static_cast<unsigned char>(start[i]) < 0x80;
+    if (ascii && codePage != 1200 && codePage != 1201 && codePage != 50220) {
+      text.resize(length + 1);
+      char16_t *d = reinterpret_cast<char16_t *>(text.data());
+      for (qsizetype i = 0; i < length; ++i)
+        d[i] = char16_t(static_cast<unsigned char>(start[i]));
+      d[length] = u'\n';
+      m_readPos += consumed;
+      return true;
+    }
+  }
+  if (!readLine(text, codePage))
+    return false;
+  text.append(u'\n');
+  return true;
+}
+
 bool ScriptFile::readLine(QString &text, int codePage) {
   const qsizetype size = m_data.size();
   if (m_readPos >= size)

@@ -32,6 +32,8 @@ public:
 
   // Reads the next line without its line end; false at the end of the file.
   bool readLine(QString &text, int codePage);
+  // The same with one line feed appended, reusing the text's storage.
+  bool readLineWithFeed(QString &text, int codePage);
   void rewind() { m_readPos = contentStart(); }
   bool atEnd() const { return m_readPos >= m_data.size(); }
 

@@ -20,6 +20,7 @@ struct ReaderSource {
   ScriptReader &reader;
   QChar next() { return QChar(reader.nextChar(false)); }
   QChar peek() const { return QChar(reader.peek(true)); }
+  qsizetype takeRun(QString &text) { return reader.takeStringRun(text); }
 };
 
 } // namespace
@@ -41,12 +42,11 @@ bool ScriptReader::readNextLine() {
     m_echo = true;
     m_echoFromNextLine = false;
   }
-  if (m_atEnd || !m_file.readLine(m_line, m_codePage)) {
+  if (m_atEnd || !m_file.readLineWithFeed(m_line, m_codePage)) {
     m_line.clear();
     m_atEnd = true;
     return false;
   }
-  m_line.append(u'\n');
   if (m_collector)
     m_collector->text.append(m_line);
   ++m_lineNumber;
@@ -127,8 +127,48 @@ int ScriptReader::skipDirectiveLine() {
   }
 }
 
+// The characters of the current line from the next one on that neither end a word
+// nor may start a comment, appended at once; never the line's last character.
+void ScriptReader::takeWordRun(QString &text) {
+  if (m_position < 0)
+    return;
+  const int start = m_position + 1;
+  const int last = int(m_line.size()) - 1;
+  int i = start;
+  while (i < last) {
+    const char16_t c = m_line[i].unicode();
+    if (isWordDelimiter(c) || c == u'/')
+      break;
+    ++i;
+  }
+  if (i > start) {
+    text.append(QStringView(m_line).mid(start, i - start));
+    m_position = i - 1;
+  }
+}
+
+qsizetype ScriptReader::takeStringRun(QString &text) {
+  if (m_position < 0)
+    return 0;
+  const int start = m_position + 1;
+  const int last = int(m_line.size()) - 1;
+  int i = start;
+  while (i < last) {
+    const char16_t c = m_line[i].unicode();
+    if (c == u'"' || c == u'\\')
+      break;
+    ++i;
+  }
+  if (i > start) {
+    text.append(QStringView(m_line).mid(start, i - start));
+    m_position = i - 1;
+  }
+  return i - start;
+}
+
 void ScriptReader::readWordRest(QString &text) {
   for (;;) {
+    takeWordRun(text);
     const char16_t c = nextChar(true);
     if (isWordDelimiter(c)) {
       if (c == u',' || c == u'|' || c == u'(' || c == u')')
@@ -143,6 +183,13 @@ TokenKind ScriptReader::readNumber(QString &text, char16_t first) {
   TokenKind kind = TokenKind::Number;
   text.append(QChar(first));
   for (;;) {
+    if (first != u'0' || text.size() > 1) {
+      const qsizetype before = text.size();
+      takeWordRun(text);
+      for (qsizetype i = before; i < text.size() && kind != TokenKind::Word; ++i)
+        if (!isDigit(text[i].unicode()))
+          kind = TokenKind::Word;
+    }
     const char16_t c = nextChar(true);
     if (isWordDelimiter(c)) {
       if (c == u',' || c == u'|' || c == u'(' || c == u')')
@@ -159,7 +206,7 @@ TokenKind ScriptReader::readNumber(QString &text, char16_t first) {
 
 TokenKind ScriptReader::nextToken(QString &text, bool skipDirectives) {
   for (;;) {
-    text.clear();
+    text.truncate(0);
     char16_t c;
     do {
       c = nextChar(true);

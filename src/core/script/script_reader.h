@@ -41,6 +41,8 @@ public:
   // ending with a backslash continues on the next one).
   int skipDirectiveLine();
   TokenKind nextToken(QString &text, bool skipDirectives);
+  // Appends the run of ordinary string characters that follows; the run's length.
+  qsizetype takeStringRun(QString &text);
 
   // Echo and collecting, switched by the document and the writer.
   void setEcho(bool on) { m_echo = on; }
@@ -63,6 +65,7 @@ protected:
 private:
   bool readNextLine();
   void readWordRest(QString &text);
+  void takeWordRun(QString &text);
   TokenKind readNumber(QString &text, char16_t first);
 
   QString m_line;

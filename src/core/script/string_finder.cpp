@@ -21,8 +21,9 @@ StringFinder::Hit StringFinder::find(const QString &text) {
     m_ownerStart = token.start;
     if (m_captionsOnly && previous == TokenKind::Comma)
       continue;
+    const QStringView written = token.text();
     const bool equal =
-        token.text.contains(u'"') ? undoubleQuotes(token.text) == text : token.text == text;
+        written.contains(u'"') ? undoubleQuotes(written) == text : written == QStringView(text);
     if (equal) {
       hit.found = true;
       hit.start = token.start;

@@ -92,7 +92,8 @@ int ResourceScript::write(Task *task, int writeLanguage, ScriptFile &target,
   m_insertionLine = -1;
   m_insertionFound = false;
   m_lastDirectiveLine = 0;
-  m_targetOnly = std::make_unique<EntryList>();
+  m_writtenInPlace.clear();
+  m_targetOnly = std::make_unique<EntryList>(false);
   m_temp.create(ScriptFile::Utf16);
   setOutput(&m_temp);
   setLinesWritten(0);
@@ -113,7 +114,8 @@ int ResourceScript::write(Task *task, int writeLanguage, ScriptFile &target,
     }
     // Nothing of the old target is kept.
     m_temp.truncate();
-    m_targetOnly = std::make_unique<EntryList>();
+    m_targetOnly = std::make_unique<EntryList>(false);
+    m_writtenInPlace.clear();
     m_insertionFound = false;
     m_insertionLine = -1;
     replaced = true;
@@ -142,9 +144,12 @@ int ResourceScript::write(Task *task, int writeLanguage, ScriptFile &target,
   QString line;
   int copied = 0;
   while (m_temp.readLine(line, 0)) {
-    const QRegularExpressionMatch match = pragma.match(line);
-    if (match.hasMatch())
-      codePage = match.captured(1).toInt();
+    // A cheap test first: a code_page pragma has a parenthesis.
+    if (line.contains(u'(') && line.contains(QLatin1String("code_page"))) {
+      const QRegularExpressionMatch match = pragma.match(line);
+      if (match.hasMatch())
+        codePage = match.captured(1).toInt();
+    }
     line.append(u'\n');
     target.writeLine(line, codePage);
     if (!inserted && ++copied == m_insertionLine) {
@@ -183,10 +188,7 @@ void ResourceScript::writeInsertion(ScriptFile &out, int &codePage, bool newTarg
     if (m_selective && !entry->selectedForSave)
       continue;
     // Resources written in place at their old position are not written again.
-    bool writtenInPlace = false;
-    for (const TextEntry *other : m_targetOnly->lookup(m_task, entry->kind, entry->identifier))
-      writtenInPlace = writtenInPlace || other->removed;
-    if (writtenInPlace)
+    if (m_writtenInPlace.contains({entry->kind, entry->identifier}))
       continue;
     writer.write(entry->writeBlock(m_writeContext, codePage, writeAll, false));
   }
@@ -196,7 +198,8 @@ void ResourceScript::writeInsertion(ScriptFile &out, int &codePage, bool newTarg
     for (int i = 0; i < m_targetOnly->size(); ++i)
       kept.write(m_targetOnly->at(i)->writeBlock(m_writeContext, codePage, false, true));
   }
-  m_targetOnly = std::make_unique<EntryList>();
+  m_targetOnly = std::make_unique<EntryList>(false);
+  m_writtenInPlace.clear();
   if (guard)
     out.writeLine(QStringLiteral("#endif\n"), codePage);
 }
@@ -252,12 +255,14 @@ void ResourceScript::saveEntry(const QString &kind, const QString &identifier,
     m_temp.writeLine(written, 0);
     setLinesWritten(linesWritten() + int(written.count(u'\n')));
     targetOnly->removed = keep;
-    return;
+  } else {
+    if (keep || (!m_selective && targetOnly->isTranslatable()))
+      targetOnly->selectedForSave = false;
+    if (keep)
+      targetOnly->removed = true;
   }
-  if (keep || (!m_selective && targetOnly->isTranslatable()))
-    targetOnly->selectedForSave = false;
-  if (keep)
-    targetOnly->removed = true;
+  if (targetOnly->removed)
+    m_writtenInPlace.insert({kind, identifier});
 }
 
 } // namespace tarvelo

@@ -1,6 +1,7 @@
 #include "text/code_page.h"
 
 #include <QHash>
+#include <QMutex>
 #include <cerrno>
 #include <cstring>
 #include <iconv.h>
@@ -105,6 +106,40 @@ bool asciiCompatible(int codePage) {
   return codePage != 1200 && codePage != 1201 && codePage != 50220;
 }
 
+QString decodeWithIconv(const char *bytes, qsizetype size, int codePage);
+
+// A single-byte code page as two tables, built once, so that the common case never
+// goes through iconv.
+struct SingleByteTable {
+  char16_t decode[256];
+  unsigned char encode[0x10000]; // 0 where the page lacks the character
+};
+
+const SingleByteTable *singleByteTable(int codePage) {
+  static QMutex mutex;
+  static QHash<int, const SingleByteTable *> tables;
+  QMutexLocker lock(&mutex);
+  const auto it = tables.constFind(codePage);
+  if (it != tables.constEnd())
+    return it.value();
+  const SingleByteTable *result = nullptr;
+  if (converters().get(codePage, true) != iconv_t(-1)) {
+    auto *table = new SingleByteTable;
+    std::memset(table->encode, 0, sizeof table->encode);
+    for (int b = 0; b < 256; ++b) {
+      const char byte = char(b);
+      const QString text = decodeWithIconv(&byte, 1, codePage);
+      const char16_t c = text.size() == 1 ? text[0].unicode() : char16_t(b);
+      table->decode[b] = c;
+      if (b != 0 && !table->encode[c])
+        table->encode[c] = static_cast<unsigned char>(b);
+    }
+    result = table;
+  }
+  tables.insert(codePage, result);
+  return result;
+}
+
 } // namespace
 
 int systemAnsiCodePage() {
@@ -131,6 +166,21 @@ QString toUtf16(const char *bytes, qsizetype size, int codePage) {
     return QString::fromUtf8(bytes, size);
   if (codePage == 28591)
     return QString::fromLatin1(bytes, size);
+  if (!isMultiByte(codePage) && codePage != 1255 && codePage != 1258) {
+    if (const SingleByteTable *table = singleByteTable(codePage)) {
+      QString out(size, Qt::Uninitialized);
+      char16_t *d = reinterpret_cast<char16_t *>(out.data());
+      for (qsizetype i = 0; i < size; ++i)
+        d[i] = table->decode[static_cast<unsigned char>(bytes[i])];
+      return out;
+    }
+  }
+  return decodeWithIconv(bytes, size, codePage);
+}
+
+namespace {
+
+QString decodeWithIconv(const char *bytes, qsizetype size, int codePage) {
   iconv_t cd = converters().get(codePage, true);
   if (cd == iconv_t(-1))
     return QString::fromLatin1(bytes, size);
@@ -184,6 +234,8 @@ QString toUtf16(const char *bytes, qsizetype size, int codePage) {
   return out;
 }
 
+} // namespace
+
 QByteArray fromUtf16(QStringView text, int codePage) {
   codePage = resolve(codePage);
   if (text.isEmpty())
@@ -195,6 +247,27 @@ QByteArray fromUtf16(QStringView text, int codePage) {
     ascii = text[i].unicode() < 0x80;
   if (ascii)
     return text.toLatin1();
+  if (!isMultiByte(codePage) && codePage != 1255 && codePage != 1258) {
+    if (const SingleByteTable *table = singleByteTable(codePage)) {
+      QByteArray out(text.size(), Qt::Uninitialized);
+      char *d = out.data();
+      for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        if (c == 0) {
+          *d++ = '\0';
+          continue;
+        }
+        const unsigned char b = table->encode[c];
+        *d++ = b ? char(b) : '?';
+        // A surrogate pair is one character the page lacks.
+        if (c >= 0xD800 && c < 0xDC00 && i + 1 < text.size() && text[i + 1].unicode() >= 0xDC00 &&
+            text[i + 1].unicode() < 0xE000)
+          ++i;
+      }
+      out.truncate(d - out.data());
+      return out;
+    }
+  }
   iconv_t cd = converters().get(codePage, false);
   if (cd == iconv_t(-1))
     return text.toLatin1();

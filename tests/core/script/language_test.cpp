@@ -308,3 +308,27 @@ TEST(Language, TargetGuardName) {
 
 } // namespace
 } // namespace tarvelo
+
+namespace tarvelo {
+namespace {
+
+TEST(LanguageFromNames, LaterSdkNamesReadAsTheCompilerReadsThem) {
+  struct Case {
+    const char *primary, *sub;
+    int expected;
+  } cases[] = {
+      {"LANG_JAPANESE", "SUBLANG_JAPANESE_JAPAN", 0x0411},
+      {"LANG_RUSSIAN", "SUBLANG_RUSSIAN_RUSSIA", 0x0419},
+      {"LANG_CHINESE_TRADITIONAL", "SUBLANG_CHINESE_TRADITIONAL", 0x7c04},
+      {"LANG_CHINESE_SIMPLIFIED", "SUBLANG_CHINESE_SIMPLIFIED", 0x0804},
+      {"LANG_UIGHUR", "SUBLANG_UIGHUR_PRC", 0x0480},
+      {"LANG_SERBIAN", "SUBLANG_SERBIAN_SERBIA_LATIN", 0x241a},
+  };
+  for (const Case &c : cases)
+    EXPECT_EQ(languageFromNames(QString::fromLatin1(c.primary), QString::fromLatin1(c.sub)),
+              c.expected)
+        << c.primary << ", " << c.sub;
+}
+
+} // namespace
+} // namespace tarvelo

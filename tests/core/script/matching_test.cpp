@@ -1,0 +1,234 @@
+#include "script/after_read.h"
+#include "script/companion_file.h"
+#include "script/verification.h"
+#include "support/script_harness.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace tarvelo {
+namespace {
+
+class MatchingTest : public ::testing::Test {
+protected:
+  // Reads source and target texts and runs the after-read step.
+  void open(const QByteArray &source, const QByteArray &target) {
+    ASSERT_EQ(ws.readSource(source, 0x0409), 1);
+    ASSERT_EQ(ws.readTarget(target, 0x0407), 1);
+    afterRead();
+  }
+  void afterRead() {
+    AfterReadContext context{&ws.entries, &ws.prompter, QString(), &clearFuzzy};
+    afterTargetRead(ws.tasks.head(), context);
+  }
+  TextEntry *find(const QString &kind, const QString &identifier, int nth = 0) {
+    for (const auto &entry : ws.entries)
+      if (entry->kind == kind && entry->identifier == identifier && nth-- == 0)
+        return entry.get();
+    return nullptr;
+  }
+  test::Workspace ws;
+  bool clearFuzzy = false;
+};
+
+const QByteArray kDialog = "LANGUAGE 9, 1\nIDD_A DIALOGEX 0, 0, 100, 50\nCAPTION \"Title\"\nBEGIN\n"
+                           "    LTEXT \"Name\",IDC_NAME,7,7,40,8\n"
+                           "    PUSHBUTTON \"OK\",IDOK,7,20,40,14\n"
+                           "    PUSHBUTTON \"Cancel\",IDCANCEL,50,20,40,14\n"
+                           "END\n";
+
+TEST_F(MatchingTest, ControlsInAnotherOrderLandOnTheirIdentifiers) {
+  open(kDialog, "LANGUAGE 7, 1\nIDD_A DIALOGEX 0, 0, 100, 50\nCAPTION \"Titel\"\nBEGIN\n"
+                "    PUSHBUTTON \"Abbrechen\",IDCANCEL,50,20,40,14\n"
+                "    LTEXT \"Name\",IDC_NAME,7,7,40,8\n"
+                "    PUSHBUTTON \"OK\",IDOK,7,20,40,14\n"
+                "END\n");
+  EXPECT_EQ(ws.dump(true), "DIALOG|IDD_A|Title|Titel|3\nDIALOG|IDC_NAME|Name|Name|3\n"
+                           "DIALOG|IDOK|OK|OK|3\nDIALOG|IDCANCEL|Cancel|Abbrechen|3\n");
+  // Every text found a place: nobody is asked.
+  EXPECT_TRUE(ws.prompter.fuzzyRequests.isEmpty());
+  auto *dialog = static_cast<DialogEntry *>(find("DIALOG", "IDD_A"));
+  EXPECT_TRUE(dialog->layoutDiffers); // the order differs
+  ASSERT_EQ(dialog->pairs.size(), 3u);
+  EXPECT_EQ(dialog->pairs[2].target.x, 50);
+  EXPECT_EQ(dialog->pairs[2].target.textEntry, find("DIALOG", "IDCANCEL"));
+}
+
+TEST_F(MatchingTest, SameLayoutDoesNotDiffer) {
+  QByteArray target = kDialog;
+  target.replace("LANGUAGE 9, 1", "LANGUAGE 7, 1").replace("\"Name\"", "\"Nom\"");
+  open(kDialog, target);
+  auto *dialog = static_cast<DialogEntry *>(find("DIALOG", "IDD_A"));
+  EXPECT_FALSE(dialog->layoutDiffers);
+  EXPECT_TRUE(dialog->canRegenerate());
+  EXPECT_EQ(find("DIALOG", "IDC_NAME")->targetText, "Nom");
+}
+
+TEST_F(MatchingTest, RepeatedIdentifiersAreFuzzy) {
+  open("LANGUAGE 9, 1\nIDD_A DIALOG 0,0,1,1\nBEGIN\n LTEXT \"One\",IDC_STATIC,0,0,1,1\n"
+       " LTEXT \"Two\",IDC_STATIC,0,0,1,1\nEND\n",
+       "LANGUAGE 7, 1\nIDD_A DIALOG 0,0,1,1\nBEGIN\n LTEXT \"Eins\",IDC_STATIC,0,0,1,1\n"
+       " LTEXT \"Zwei\",IDC_STATIC,0,0,1,1\nEND\n");
+  EXPECT_EQ(find("DIALOG", "IDC_STATIC", 0)->matchState, Fuzzy);
+  EXPECT_EQ(find("DIALOG", "IDC_STATIC", 1)->matchState, Fuzzy);
+  EXPECT_EQ(find("DIALOG", "IDC_STATIC", 1)->targetText, "Zwei");
+}
+
+TEST_F(MatchingTest, UnplacedTextsAskTheFuzzyItemsQuestion) {
+  ws.prompter.fuzzyChoices = {"Drei"};
+  ws.prompter.fuzzyClear = 1;
+  open("LANGUAGE 9, 1\nIDR_M MENU\nBEGIN\n MENUITEM \"One\", ID_A\n MENUITEM \"Two\", ID_B\nEND\n",
+       "LANGUAGE 7, 1\nIDR_M MENU\nBEGIN\n MENUITEM \"Eins\", ID_A\n MENUITEM \"Zwei\", ID_B\n"
+       " MENUITEM \"Drei\", ID_B\nEND\n");
+  ASSERT_EQ(ws.prompter.fuzzyRequests.size(), 1);
+  const FuzzyItemsRequest &request = ws.prompter.fuzzyRequests[0];
+  EXPECT_EQ(request.caption, "Menu IDR_M");
+  EXPECT_EQ(request.text,
+            "Count or order of Menu items has changed. Verify translation of fuzzy items.");
+  ASSERT_EQ(request.rows.size(), 1);
+  EXPECT_EQ(request.rows[0].original, "Two");
+  EXPECT_EQ(request.rows[0].translated, "Zwei");
+  EXPECT_TRUE(request.choices.contains("Drei"));
+  EXPECT_TRUE(request.choices.first().isEmpty());
+  // The choice is taken and the fuzzy mark cleared; the box is remembered.
+  EXPECT_EQ(find("MENU", "ID_B")->targetText, "Drei");
+  EXPECT_EQ(find("MENU", "ID_B")->matchState, Matched);
+  EXPECT_TRUE(clearFuzzy);
+  EXPECT_FALSE(find("MENU", "IDR_M")->orderChanged);
+}
+
+TEST_F(MatchingTest, DlgInitAndDialogCaptions) {
+  ws.prompter.fuzzyClear = 0;
+  open("LANGUAGE 9, 1\nIDD_A DLGINIT\nBEGIN\n IDC_C, 0x403, 2, 0\n0x0041, \n 0\nEND\n",
+       "LANGUAGE 7, 1\nIDD_A DLGINIT\nBEGIN\n IDC_C, 0x403, 2, 0\n0x0042, \n"
+       " IDC_C, 0x403, 2, 0\n0x0043, \n 0\nEND\n");
+  ASSERT_EQ(ws.prompter.fuzzyRequests.size(), 1);
+  EXPECT_EQ(ws.prompter.fuzzyRequests[0].caption, "Dialog controls init IDD_A");
+  EXPECT_EQ(ws.prompter.fuzzyRequests[0].text,
+            "Count of ListBox items has changed. Verify translation of fuzzy items.");
+}
+
+TEST_F(MatchingTest, AStringTheSourceLacksChangesNothing) {
+  open("LANGUAGE 9, 1\nSTRINGTABLE\nBEGIN\n IDS_A \"Apple\"\nEND\n",
+       "LANGUAGE 7, 1\nSTRINGTABLE\nBEGIN\n IDS_A \"Apfel\"\n IDS_Z \"Zebra\"\nEND\n");
+  EXPECT_EQ(ws.dump(true), "STRINGTABLE|IDS_A|Apple|Apfel|3\n");
+  EXPECT_EQ(verificationSummary(ws.entries),
+            "0 of 1 items verified (1 matched, 0 fuzzy, 0 not found, 0 source modified, 0 filled)");
+}
+
+TEST_F(MatchingTest, EmptyTargetOfANonEmptySourceIsFoundEmpty) {
+  open("LANGUAGE 9, 1\nSTRINGTABLE\nBEGIN\n IDS_A \"Apple\"\n IDS_B \"Pear\"\nEND\n",
+       "LANGUAGE 7, 1\nSTRINGTABLE\nBEGIN\n IDS_A \"\"\nEND\n");
+  EXPECT_EQ(find("STRINGTABLE", "IDS_A")->matchState, FoundEmpty);
+  EXPECT_EQ(find("STRINGTABLE", "IDS_B")->matchState, NotFound);
+  EXPECT_EQ(verificationSummary(ws.entries),
+            "0 of 2 items verified (0 matched, 0 fuzzy, 2 not found, 0 source modified, 0 filled)");
+}
+
+TEST_F(MatchingTest, SummaryCountsEqualPairsOnceAndVerifiedMarksFollowTheChain) {
+  open(
+      "LANGUAGE 9, 1\nSTRINGTABLE\nBEGIN\n IDS_A \"Open\"\n IDS_B \"Open\"\n IDS_C \"Open\"\nEND\n",
+      "LANGUAGE 7, 1\nSTRINGTABLE\nBEGIN\n IDS_A \"Öffnen\"\n IDS_B \"Öffnen\"\n IDS_C "
+      "\"Auf\"\nEND\n");
+  TextEntry *a = find("STRINGTABLE", "IDS_A");
+  TextEntry *b = find("STRINGTABLE", "IDS_B");
+  TextEntry *c = find("STRINGTABLE", "IDS_C");
+  EXPECT_EQ(a->nextOccurrence, b);
+  EXPECT_EQ(c->prevOccurrence, b);
+  setVerified(b, true);
+  EXPECT_TRUE(a->verified);
+  EXPECT_FALSE(c->verified);
+  EXPECT_TRUE(isVerified(a));
+  EXPECT_EQ(verificationSummary(ws.entries),
+            "1 of 2 items verified (2 matched, 0 fuzzy, 0 not found, 0 source modified, 0 filled)");
+}
+
+TEST_F(MatchingTest, VerbatimResourcesKeepTheTargetBlockWhenItHasAsManyLines) {
+  open("LANGUAGE 9, 1\nIDR_A ACCELERATORS\nBEGIN\n \"A\", 1, VIRTKEY\nEND\n"
+       "IDR_T TOOLBAR 16, 15\nBEGIN\n BUTTON 1\nEND\n"
+       "IDR_V VERSIONINFO\nBEGIN\n BLOCK \"x\"\nEND\n",
+       "LANGUAGE 7, 1\nIDR_A ACCELERATORS\nBEGIN\n \"B\", 1, VIRTKEY\nEND\n"
+       "IDR_T TOOLBAR 16, 15\nBEGIN\n BUTTON 2\nEND\n"
+       "IDR_V VERSIONINFO\nBEGIN\n BLOCK \"x\"\n BLOCK \"y\"\nEND\n");
+  EXPECT_FALSE(static_cast<OtherEntry *>(find("ACCELERATORS", "IDR_A"))->useSourceBlock);
+  EXPECT_TRUE(static_cast<OtherEntry *>(find("TOOLBAR", "IDR_T"))->useSourceBlock);
+  EXPECT_TRUE(static_cast<OtherEntry *>(find("VERSIONINFO", "IDR_V"))->useSourceBlock);
+}
+
+TEST_F(MatchingTest, MissingTargetDialogTakesTheSourceLayout) {
+  open(kDialog, "LANGUAGE 7, 1\n");
+  auto *dialog = static_cast<DialogEntry *>(find("DIALOG", "IDD_A"));
+  EXPECT_TRUE(dialog->layoutDiffers);
+  EXPECT_EQ(dialog->targetLayout.width, 100);
+  EXPECT_EQ(dialog->pairs.size(), 3u);
+}
+
+class CompanionTest : public MatchingTest {
+protected:
+  QTemporaryDir dir;
+  QString sourcePath() { return dir.filePath("app.rc"); }
+  QString targetPath() { return dir.filePath("app_de.rc"); }
+};
+
+TEST_F(CompanionTest, CommentsMarksAndSourceTextsSurviveAWriteAndARead) {
+  const QByteArray source =
+      "LANGUAGE 9, 1\nSTRINGTABLE\nBEGIN\n IDS_A \"Open\"\n 100 \"Close\"\nEND\n";
+  const QByteArray target =
+      "LANGUAGE 7, 1\nSTRINGTABLE\nBEGIN\n IDS_A \"Öffnen\"\n 100 \"Zu\"\nEND\n";
+  open(source, target);
+  TextEntry *a = find("STRINGTABLE", "IDS_A");
+  a->sourceComment = "a \"quoted\" note";
+  a->targetComment = "checked by \"Anna\"";
+  setVerified(a, true);
+  setVerified(find("STRINGTABLE", "100"), true);
+  Task *task = ws.tasks.head();
+  ASSERT_TRUE(writeCompanion(ws.entries, task, sourcePath(), 1033, true));
+  ASSERT_TRUE(writeCompanion(ws.entries, task, targetPath(), 1031, false));
+  QFile file(companionPath(targetPath(), 1031));
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  const QByteArray data = file.readAll();
+  EXPECT_TRUE(data.startsWith("\xFF\xFE"));
+  EXPECT_EQ(QString::fromUtf16(reinterpret_cast<const char16_t *>(data.constData() + 2),
+                               (data.size() - 2) / 2),
+            u"{\nSTRINGTABLE IDS_A \"checked by \tAnna\t\" \"\u00d6ffnen\" \"09\"\n"
+            u"STRINGTABLE 100 \"\" \"Zu\" \"09\"\n}\n"_qs);
+
+  // Reopen with a changed source text: the entry is source modified and not verified.
+  test::Workspace again;
+  QByteArray changed = source;
+  changed.replace("\"Open\"", "\"Open...\"");
+  ASSERT_EQ(again.readSource(changed, 0x0409), 1);
+  ASSERT_EQ(again.readTarget(target, 0x0407), 1);
+  bool clear = false;
+  AfterReadContext context{&again.entries, &again.prompter, QString(), &clear};
+  afterTargetRead(again.tasks.head(), context);
+  readCompanion(again.entries, again.tasks.head(), sourcePath(), 1033, true);
+  readCompanion(again.entries, again.tasks.head(), targetPath(), 1031, false);
+  const TextEntry *reopened = again.entries.at(0);
+  EXPECT_EQ(reopened->sourceComment, "a \"quoted\" note");
+  EXPECT_EQ(reopened->targetComment, "checked by \"Anna\"");
+  EXPECT_EQ(reopened->matchState, SourceModified);
+  EXPECT_FALSE(reopened->verified);
+  // The numeric identifier did not stop the reading.
+  EXPECT_TRUE(again.entries.at(1)->verified);
+}
+
+TEST_F(CompanionTest, MissingOrMalformedFilesAreNoError) {
+  open("LANGUAGE 9, 1\nSTRINGTABLE\nBEGIN\n IDS_A \"Open\"\n IDS_B \"Close\"\nEND\n",
+       "LANGUAGE 7, 1\n");
+  readCompanion(ws.entries, ws.tasks.head(), dir.filePath("none.rc"), 1031, false);
+  QFile file(companionPath(targetPath(), 1031));
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  const QString text = "{\nSTRINGTABLE IDS_A \"note\" \"\" \nSTRINGTABLE , oops\n"
+                       "STRINGTABLE IDS_B \"never\" \"\"\n}\n";
+  file.write("\xFF\xFE", 2);
+  file.write(reinterpret_cast<const char *>(text.constData()), text.size() * 2);
+  file.close();
+  readCompanion(ws.entries, ws.tasks.head(), targetPath(), 1031, false);
+  EXPECT_EQ(find("STRINGTABLE", "IDS_A")->targetComment, "note");
+  EXPECT_EQ(find("STRINGTABLE", "IDS_B")->targetComment, "");
+}
+
+} // namespace
+} // namespace tarvelo
