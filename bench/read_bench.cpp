@@ -17,6 +17,8 @@ public:
   Answer message(const QString &, Buttons, Icon) override { return Answer::Ok; }
   void resolveFuzzyItems(FuzzyItemsRequest &) override {}
   bool chooseResourcesToKeep(SavingResourcesRequest &) override { return true; }
+  bool pairIncludedScripts(ScriptPairingRequest &) override { return false; }
+  bool chooseSaveFile(SaveFileRequest &) override { return false; }
 };
 
 void readScript(benchmark::State &state) {

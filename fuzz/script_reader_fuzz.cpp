@@ -18,6 +18,8 @@ public:
   Answer message(const QString &, Buttons, Icon) override { return Answer::Yes; }
   void resolveFuzzyItems(tarvelo::FuzzyItemsRequest &) override {}
   bool chooseResourcesToKeep(tarvelo::SavingResourcesRequest &) override { return true; }
+  bool pairIncludedScripts(tarvelo::ScriptPairingRequest &) override { return false; }
+  bool chooseSaveFile(tarvelo::SaveFileRequest &) override { return false; }
 };
 
 } // namespace

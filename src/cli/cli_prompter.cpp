@@ -40,4 +40,16 @@ bool CliPrompter::chooseResourcesToKeep(SavingResourcesRequest &request) {
   return true;
 }
 
+bool CliPrompter::pairIncludedScripts(ScriptPairingRequest &request) {
+  for (const ScriptPairingRequest::Pair &pair : request.pairs)
+    std::fprintf(stderr, "included script left unpaired: %s\n",
+                 pair.sourcePath.toUtf8().constData());
+  return true;
+}
+
+bool CliPrompter::chooseSaveFile(SaveFileRequest &request) {
+  std::fprintf(stderr, "%s: no file chosen\n", request.title.toUtf8().constData());
+  return false;
+}
+
 } // namespace tarvelo::cli

@@ -20,6 +20,10 @@ public:
   // Keeps the placement the matcher made and leaves the fuzzy marks for review.
   void resolveFuzzyItems(FuzzyItemsRequest &request) override;
   bool chooseResourcesToKeep(SavingResourcesRequest &request) override;
+  // Included scripts are not paired from the command line: they stay unpaired.
+  bool pairIncludedScripts(ScriptPairingRequest &request) override;
+  // There is no save dialog on the command line: saving elsewhere is cancelled.
+  bool chooseSaveFile(SaveFileRequest &request) override;
 
   void setKeepTargetOnly(KeepTargetOnly policy) { m_keep = policy; }
   int messageCount() const { return m_messages; }

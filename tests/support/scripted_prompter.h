@@ -37,8 +37,36 @@ public:
     return true;
   }
 
+  bool pairIncludedScripts(ScriptPairingRequest &request) override {
+    pairingRequests.append(request);
+    for (qsizetype i = 0; i < request.pairs.size() && i < pairTargets.size(); ++i) {
+      request.pairs[i].targetPath = pairTargets[i];
+      request.pairs[i].targetLanguage = pairLanguage;
+    }
+    return acceptPairing;
+  }
+  bool chooseSaveFile(SaveFileRequest &request) override {
+    saveRequests.append(request);
+    if (savePaths.isEmpty())
+      return false;
+    request.path = savePaths.takeFirst();
+    if (saveLanguage != -2)
+      request.writeLanguage = saveLanguage;
+    for (ResourceChoice &item : request.resources)
+      if (dropIdentifiers.contains(item.identifier))
+        item.checked = false;
+    return true;
+  }
+
   QStringList messages;
   QList<Answer> answers;
+  QList<ScriptPairingRequest> pairingRequests;
+  QStringList pairTargets; // targets given to the included scripts, in order
+  int pairLanguage = -1;
+  bool acceptPairing = true;
+  QList<SaveFileRequest> saveRequests;
+  QStringList savePaths; // answers of the save dialog; cancelled when none is left
+  int saveLanguage = -2; // -2 keeps the offered language
   QList<FuzzyItemsRequest> fuzzyRequests;
   QStringList fuzzyChoices; // the translated text chosen for each row, in order
   int fuzzyClear = -1;      // -1 leaves the box as offered

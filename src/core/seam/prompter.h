@@ -33,6 +33,28 @@ struct SavingResourcesRequest {
   QList<ResourceChoice> items;
 };
 
+// The "Directives #import" choice: the scripts a source includes become further
+// tasks; the translator pairs each with its target (path and language).
+struct ScriptPairingRequest {
+  struct Pair {
+    QString sourcePath;
+    int sourceLanguage = -1;
+    QString targetPath; // empty: to be specified later
+    int targetLanguage = -1;
+  };
+  QList<Pair> pairs; // the prompter fills in the targets
+};
+
+// The save dialog of a target: where to write, in which language, and which of the
+// task's resources (all checked unless removed or not selected for saving).
+struct SaveFileRequest {
+  QString title;          // "Save As - " and the source's file name
+  QString path;           // in: the initial name; out: the chosen file
+  int writeLanguage = -1; // in and out
+  bool languageEditable = true;
+  QList<ResourceChoice> resources; // the prompter may uncheck some
+};
+
 // Every message box and question of the program goes through a Prompter, so that
 // flows in the core run the same under the GUI, the command line and tests.
 class Prompter {
@@ -50,6 +72,10 @@ public:
   virtual void resolveFuzzyItems(FuzzyItemsRequest &request) = 0;
   // The "Saving resources" dialog; false when it was cancelled.
   virtual bool chooseResourcesToKeep(SavingResourcesRequest &request) = 0;
+  // The "Directives #import" dialog; false when it was cancelled.
+  virtual bool pairIncludedScripts(ScriptPairingRequest &request) = 0;
+  // The save dialog; false when it was cancelled.
+  virtual bool chooseSaveFile(SaveFileRequest &request) = 0;
 
   // Shorthands for the common boxes.
   void inform(const QString &text) { message(text, Buttons::Ok, Icon::Information); }
