@@ -6,6 +6,7 @@
 #include "script/task.h"
 #include "seam/progress.h"
 #include "seam/settings.h"
+#include "support/qt_printers.h"
 #include "support/scripted_prompter.h"
 
 #include <QByteArray>
@@ -38,10 +39,3 @@ struct Workspace {
 };
 
 } // namespace tarvelo::test
-
-#include <ostream>
-
-// Failures show texts as text.
-inline void PrintTo(const QString &text, std::ostream *out) {
-  *out << '"' << text.toStdString() << '"';
-}

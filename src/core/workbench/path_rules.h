@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+
+namespace tarvelo {
+
+// A target name whose extension is neither "rc" nor "rc2" (in any case) gets
+// "." and the given extension; a name ending in "." gets only the extension.
+QString withScriptExtension(const QString &path, const QString &extension = QStringLiteral("rc"));
+
+// The path made absolute, as the program stores paths.
+QString absolutePath(const QString &path);
+
+} // namespace tarvelo

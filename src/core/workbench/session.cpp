@@ -1,0 +1,172 @@
+#include "workbench/session.h"
+
+#include "script/after_read.h"
+#include "script/script_path.h"
+#include "script/verification.h"
+#include "seam/prompter.h"
+#include "seam/settings.h"
+#include "text/locale_table.h"
+#include "workbench/memory_port.h"
+
+namespace tarvelo {
+
+Session::Session(Settings &settings, Prompter &prompter, Progress &progress, QObject *parent)
+    : QObject(parent), m_settings(settings), m_prompter(prompter), m_progress(progress),
+      m_occurrences(m_tasks) {}
+
+Session::~Session() = default;
+
+void Session::setModified(bool modified) {
+  if (m_modified == modified)
+    return;
+  m_modified = modified;
+  Q_EMIT modifiedChanged(modified);
+}
+
+QString Session::summary() const {
+  return verificationSummary(m_entries);
+}
+
+void Session::refreshSummary() {
+  Q_EMIT summaryChanged(summary());
+}
+
+QString Session::languageName(int language) const {
+  if (language == 0)
+    return QStringLiteral("Neutral");
+  if (language == -1)
+    return QString();
+  return englishLanguageName(language);
+}
+
+void Session::clearEntries() {
+  m_currentEntry = nullptr;
+  m_occurrences.clear();
+  m_undo.clear();
+  m_entries.clear();
+  Q_EMIT entriesReset();
+  Q_EMIT currentEntryChanged(nullptr);
+}
+
+// Links the occurrences and lets every entry of the task check itself against its
+// target, then inspects it.
+void Session::afterRead(Task *task) {
+  AfterReadContext context{&m_entries, &m_prompter,
+                           severalTasks() ? fileNameOf(task->sourcePath) : QString(),
+                           &m_clearFuzzy};
+  afterTargetRead(task, context);
+  if (m_inspect)
+    for (const auto &entry : m_entries)
+      if (entry->task == task)
+        m_inspect(entry.get());
+}
+
+void Session::connectMemory() {
+  if (!m_memory || !m_memory->isBound())
+    return;
+  m_memory->connect(m_sourceLanguage, m_targetLanguage);
+  m_memory->fillEmptyTargets(m_settings.integer(QStringLiteral("InitTM")) != 0);
+  if (m_inspect)
+    for (const auto &entry : m_entries)
+      if (entry->matchState == Filled)
+        m_inspect(entry.get());
+}
+
+void Session::learnTranslations() {
+  if (m_memory && m_memory->isBound())
+    m_memory->learnTranslations(m_targetLanguage);
+}
+
+void Session::selectEntry(TextEntry *entry) {
+  m_currentEntry = entry;
+  m_occurrences.showEntry(entry);
+  Q_EMIT currentEntryChanged(entry);
+}
+
+int Session::changeTargetText(TextEntry *entry, const QString &text) {
+  if (!entry || !entry->isTranslatable())
+    return 0;
+  m_undo.open();
+  int changed = 0;
+  const int result = m_occurrences.applyText(entry, text, m_undo, &changed);
+  m_undo.close();
+  if (changed > 0)
+    setModified(true);
+  QList<TextEntry *> touched;
+  for (int row = 0; row < m_occurrences.rowCount(); ++row)
+    touched.append(m_occurrences.entryAt(row));
+  if (!touched.contains(entry))
+    touched.append(entry);
+  if (m_inspect)
+    for (TextEntry *e : touched)
+      m_inspect(e);
+  Q_EMIT textsChanged(touched, result == 2);
+  if (result >= 1)
+    refreshSummary();
+  return result;
+}
+
+void Session::changeComment(TextEntry *entry, const QString &text, int which) {
+  if (!entry)
+    return;
+  QString &comment = which == 0 ? entry->targetComment : entry->sourceComment;
+  if (comment == text)
+    return;
+  comment = text;
+  setModified(true);
+  Q_EMIT textsChanged({entry}, false);
+}
+
+void Session::setVerified(TextEntry *entry, bool verified) {
+  if (!entry)
+    return;
+  tarvelo::setVerified(entry, verified);
+  setModified(true);
+  Q_EMIT textsChanged({entry}, false);
+  refreshSummary();
+}
+
+void Session::setRemoved(TextEntry *head, bool removed) {
+  if (!head || head->removed == removed)
+    return;
+  head->removed = removed;
+  setModified(true);
+  Q_EMIT textsChanged({head}, false);
+}
+
+bool Session::undo() {
+  selectEntry(nullptr);
+  const UndoStack::Group *group = m_undo.undo();
+  if (!group)
+    return false;
+  QList<TextEntry *> touched;
+  for (const UndoStack::Record &record : *group)
+    touched.append(record.entry);
+  if (m_inspect)
+    for (TextEntry *e : touched)
+      m_inspect(e);
+  setModified(true);
+  Q_EMIT textsChanged(touched, true);
+  refreshSummary();
+  selectEntry(touched.first());
+  return true;
+}
+
+bool Session::redo() {
+  const UndoStack::Group *group = m_undo.redo();
+  if (!group)
+    return false;
+  QList<TextEntry *> touched;
+  for (const UndoStack::Record &record : *group)
+    touched.append(record.entry);
+  if (m_inspect)
+    for (TextEntry *e : touched)
+      m_inspect(e);
+  setModified(true);
+  Q_EMIT textsChanged(touched, true);
+  refreshSummary();
+  selectEntry(touched.first());
+  return true;
+}
+
+} // namespace tarvelo

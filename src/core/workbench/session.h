@@ -1,0 +1,152 @@
+#pragma once
+
+#include "script/entry_list.h"
+#include "script/script_file.h"
+#include "script/task.h"
+#include "workbench/occurrences_model.h"
+#include "workbench/undo_stack.h"
+
+#include <QObject>
+#include <QString>
+#include <functional>
+
+namespace tarvelo {
+
+class MemoryPort;
+class Progress;
+class Prompter;
+class Settings;
+
+// What the Open Resources dialog yields.
+struct OpenRequest {
+  QString sourcePath;
+  int sourceLanguage = -1;
+  bool specifyLater = false;
+  QString targetPath;
+  int targetLanguage = -1;
+};
+
+// The open tasks and everything the translator does with them: opening, saving
+// and closing tasks, the current entry, changing texts with undo. It talks to the
+// user only through the Prompter and the Progress it was given.
+class Session : public QObject {
+  Q_OBJECT
+public:
+  Session(Settings &settings, Prompter &prompter, Progress &progress, QObject *parent = nullptr);
+  ~Session() override;
+
+  // Collaborators, all optional.
+  void setMemory(MemoryPort *memory) { m_memory = memory; }
+  void setInspector(std::function<void(TextEntry *)> inspect) { m_inspect = std::move(inspect); }
+  // Probes machine translation for a language pair ("Test" is translated).
+  void setTranslationProbe(std::function<bool(int, int)> probe) { m_probe = std::move(probe); }
+  // Tells the target editor to store its pending text before a save.
+  void setEditorCommit(std::function<void()> commit) { m_commitEditor = std::move(commit); }
+
+  EntryList &entries() { return m_entries; }
+  const EntryList &entries() const { return m_entries; }
+  TaskChain &tasks() { return m_tasks; }
+  const TaskChain &tasks() const { return m_tasks; }
+  Task *currentTask() const { return m_current; }
+  Settings &settings() { return m_settings; }
+  Prompter &prompter() { return m_prompter; }
+  Progress &progress() { return m_progress; }
+  UndoStack &undoStack() { return m_undo; }
+  OccurrencesModel &occurrences() { return m_occurrences; }
+
+  int sourceLanguage() const { return m_sourceLanguage; }
+  int targetLanguage() const { return m_targetLanguage; }
+  int writeLanguage() const { return m_writeLanguage; }
+  QString sourcePath() const { return m_current ? m_current->sourcePath : QString(); }
+  QString targetPath() const { return m_current ? m_current->targetPath : QString(); }
+  bool isOpen() const { return !m_entries.isEmpty(); }
+  bool isModified() const { return m_modified; }
+  void setModified(bool modified);
+  bool machineTranslationAvailable() const { return m_machineTranslation; }
+  QString summary() const;
+  bool severalTasks() const { return m_tasks.size() > 1; }
+
+  // Task flows. Each returns false when it was cancelled or failed (after its
+  // message was shown).
+  enum class OpenResult { Opened, StayInDialog };
+  // The ask-to-save step before Open, Inverse Open, Close and exit; false on Cancel.
+  bool askToSave();
+  // The Open sequence of the Open Resources dialog (the ask-to-save step comes first,
+  // through the Open command).
+  OpenResult open(const OpenRequest &request);
+  bool inverseOpen();
+  bool close();
+  bool save();
+  bool saveAs();
+  bool saveToSourceFile();
+  // The translations learnt into the memory for the session's pair.
+  void learnTranslations();
+
+  // Editing.
+  TextEntry *currentEntry() const { return m_currentEntry; }
+  void selectEntry(TextEntry *entry);
+  // The central change of a target text: the text goes to the entry and to the
+  // checked occurrences, with undo. 0, 1 or 2 as the occurrences report it.
+  int changeTargetText(TextEntry *entry, const QString &text);
+  // 0 the target comment, 1 the source comment.
+  void changeComment(TextEntry *entry, const QString &text, int which);
+  void setVerified(TextEntry *entry, bool verified);
+  void setRemoved(TextEntry *head, bool removed);
+  bool undo();
+  bool redo();
+
+Q_SIGNALS:
+  // The entry list was replaced or emptied: every view rebuilds.
+  void entriesReset();
+  // Target texts changed: rows split or merged (rebuild) or just changed.
+  void textsChanged(const QList<TextEntry *> &entries, bool rebuild);
+  void currentEntryChanged(TextEntry *entry);
+  void summaryChanged(const QString &summary);
+  void titleChanged(const QString &title);
+  void modifiedChanged(bool modified);
+
+private:
+  enum class SaveMode { Save, SaveAs, SaveToSource };
+  // Saved; not saved but the other tasks go on; stop the command.
+  enum class DialogResult { Saved, NotSaved, Stop };
+
+  void clearEntries();
+  int readSource(Task *task, int language);
+  bool openTarget(Task *task, int language);
+  void afterRead(Task *task);
+  void readFurtherTasks();
+  void connectMemory();
+  bool writeTarget(Task *task, const QString &path, int language, bool selective);
+  bool writeToOwnFile(Task *task);
+  bool saveTasks(SaveMode mode);
+  DialogResult saveWithDialog(SaveMode mode);
+  void saveRemainingTasks(SaveMode mode);
+  bool askContinue() const;
+  void refreshSummary();
+  void writeOpenSettings(bool targetSpecified);
+  QString languageName(int language) const;
+
+  Settings &m_settings;
+  Prompter &m_prompter;
+  Progress &m_progress;
+  MemoryPort *m_memory = nullptr;
+  std::function<void(TextEntry *)> m_inspect;
+  std::function<bool(int, int)> m_probe;
+  std::function<void()> m_commitEditor;
+
+  EntryList m_entries;
+  TaskChain m_tasks;
+  Task *m_current = nullptr;
+  int m_sourceLanguage = 0;
+  int m_targetLanguage = 0;
+  int m_writeLanguage = 0;
+  ScriptFile::Encoding m_targetEncoding = ScriptFile::Ansi;
+  bool m_modified = false;
+  bool m_machineTranslation = false;
+  bool m_clearFuzzy = false;
+  TextEntry *m_currentEntry = nullptr;
+  UndoStack m_undo;
+  OccurrencesModel m_occurrences;
+};
+
+} // namespace tarvelo

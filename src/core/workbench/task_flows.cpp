@@ -1,0 +1,264 @@
+#include "script/companion_file.h"
+#include "script/resource_script.h"
+#include "script/script_path.h"
+#include "seam/prompter.h"
+#include "seam/settings.h"
+#include "workbench/path_rules.h"
+#include "workbench/session.h"
+
+#include <QFileInfo>
+
+namespace tarvelo {
+
+namespace {
+
+ScriptContext contextOf(EntryList &entries, TaskChain &tasks, Prompter &prompter,
+                        Progress &progress, Settings &settings) {
+  return {&entries, &tasks, &prompter, &progress, &settings};
+}
+
+} // namespace
+
+bool Session::askToSave() {
+  if (m_modified && !m_entries.isEmpty()) {
+    const Prompter::Answer answer =
+        m_prompter.message(QStringLiteral("Do you want to save resource file?"),
+                           Prompter::Buttons::YesNoCancel, Prompter::Icon::Question);
+    if (answer == Prompter::Answer::Cancel)
+      return false;
+    if (answer == Prompter::Answer::Yes)
+      save();
+  }
+  if (m_settings.integer(QStringLiteral("SaveTM")) == 1 && !m_entries.isEmpty())
+    learnTranslations();
+  return true;
+}
+
+// Reads the task's source script: 1, -1 (unreadable or not a script, reported) or -2.
+int Session::readSource(Task *task, int language) {
+  ResourceScript script(contextOf(m_entries, m_tasks, m_prompter, m_progress, m_settings));
+  if (!script.open(task->sourcePath))
+    return ScriptSyntaxError;
+  const int result = script.read(true, language, task);
+  if (result >= 0) {
+    task->header = script.header();
+    task->languageFound = script.languageFound();
+    if (task == m_tasks.head())
+      m_targetEncoding = script.file().encoding();
+  }
+  return result;
+}
+
+// Opens the target of the task for a language; a missing file is a new target.
+bool Session::openTarget(Task *task, int language) {
+  task->targetLanguage = language;
+  if (!QFileInfo::exists(task->targetPath)) {
+    afterRead(task);
+    readCompanion(m_entries, task, task->targetPath, language, false);
+    return true;
+  }
+  ResourceScript script(contextOf(m_entries, m_tasks, m_prompter, m_progress, m_settings));
+  if (!script.open(task->targetPath)) {
+    m_prompter.error(QStringLiteral("It is not possible open file '%1'.").arg(task->targetPath));
+    return false;
+  }
+  const int result = script.read(false, language, task);
+  if (result == ScriptCancelled)
+    return false;
+  if (result == ScriptSyntaxError &&
+      !m_prompter.askYesNo(
+          QStringLiteral("File '%1' is not valid resource file. Continue?").arg(task->targetPath)))
+    return false;
+  if (task == m_tasks.head())
+    m_targetEncoding = script.file().encoding();
+  afterRead(task);
+  readCompanion(m_entries, task, task->targetPath, language, false);
+  return true;
+}
+
+Session::OpenResult Session::open(const OpenRequest &request) {
+  QString targetPath = request.specifyLater ? QString() : withScriptExtension(request.targetPath);
+  clearEntries();
+  m_tasks.clear();
+  m_current = m_tasks.append();
+  Q_EMIT titleChanged(QString());
+  m_sourceLanguage = request.sourceLanguage;
+  m_targetLanguage = 0;
+  m_current->sourcePath = absolutePath(request.sourcePath);
+  m_current->sourceLanguage = request.sourceLanguage;
+
+  const int result = readSource(m_current, request.sourceLanguage);
+  if (result == ScriptSyntaxError) {
+    m_prompter.error(QStringLiteral("Invalid source file"));
+    clearEntries();
+    return OpenResult::StayInDialog;
+  }
+  if (result == ScriptCancelled) {
+    clearEntries();
+    return OpenResult::StayInDialog;
+  }
+  if (m_entries.isEmpty() &&
+      !m_prompter.askYesNo(QStringLiteral("No %1 resource item found. Continue?")
+                               .arg(languageName(request.sourceLanguage))))
+    return OpenResult::StayInDialog;
+
+  m_targetLanguage = request.targetLanguage;
+  m_writeLanguage = request.targetLanguage;
+  if (request.specifyLater) {
+    m_current->targetPath.clear();
+    m_current->targetLanguage = request.targetLanguage;
+    afterRead(m_current);
+  } else {
+    m_current->targetPath = absolutePath(targetPath);
+    if (!openTarget(m_current, request.targetLanguage)) {
+      clearEntries();
+      m_current->targetPath.clear();
+      m_current->sourcePath.clear();
+      return OpenResult::StayInDialog;
+    }
+  }
+  m_current->targetLanguage = request.targetLanguage;
+
+  if (m_tasks.size() > 1) {
+    ScriptPairingRequest pairing;
+    for (int i = 1; i < m_tasks.size(); ++i) {
+      Task *task = m_tasks.at(i);
+      pairing.pairs.append(
+          {task->sourcePath, m_sourceLanguage, task->targetPath, m_targetLanguage});
+    }
+    if (m_prompter.pairIncludedScripts(pairing)) {
+      for (int i = 1; i < m_tasks.size() && i - 1 < pairing.pairs.size(); ++i) {
+        Task *task = m_tasks.at(i);
+        const ScriptPairingRequest::Pair &pair = pairing.pairs[i - 1];
+        task->sourcePath = absolutePath(pair.sourcePath);
+        task->sourceLanguage = pair.sourceLanguage;
+        task->targetPath = pair.targetPath.isEmpty() ? QString() : absolutePath(pair.targetPath);
+        task->targetLanguage = pair.targetLanguage;
+      }
+      readFurtherTasks();
+    } else {
+      m_tasks.removeFurther();
+    }
+  }
+  readCompanion(m_entries, m_current, m_current->sourcePath, m_sourceLanguage, true);
+  m_machineTranslation = m_probe && m_probe(m_sourceLanguage, m_targetLanguage);
+  writeOpenSettings(!request.specifyLater);
+  connectMemory();
+
+  // A freshly opened task counts as modified.
+  m_modified = false;
+  setModified(true);
+  Q_EMIT entriesReset();
+  Q_EMIT titleChanged(m_current->targetPath);
+  refreshSummary();
+  return OpenResult::Opened;
+}
+
+void Session::writeOpenSettings(bool targetSpecified) {
+  m_settings.setText(QStringLiteral("SourcePath"), m_current->sourcePath);
+  if (targetSpecified)
+    m_settings.setText(QStringLiteral("TargetPath"), m_current->targetPath);
+  m_settings.setInteger(QStringLiteral("UseTarget"), targetSpecified ? 1 : 0);
+  m_settings.setInteger(QStringLiteral("SourceLanguage"), m_sourceLanguage);
+  m_settings.setInteger(QStringLiteral("TargetLanguage"), m_targetLanguage);
+}
+
+// Each further task (a script the source includes, or a task of a project) is read
+// with its own languages; its companion files are written again from its entries.
+void Session::readFurtherTasks() {
+  Task *head = m_tasks.head();
+  for (int i = 1; i < m_tasks.size(); ++i) {
+    Task *task = m_tasks.at(i);
+    m_current = task;
+    if (readSource(task, task->sourceLanguage) < 0)
+      continue;
+    if (task->targetPath.isEmpty()) {
+      afterRead(task);
+    } else if (!openTarget(task, task->targetLanguage)) {
+      continue;
+    }
+    writeCompanion(m_entries, task, task->sourcePath, task->sourceLanguage, true);
+    if (!task->targetPath.isEmpty())
+      writeCompanion(m_entries, task, task->targetPath, task->targetLanguage, false);
+  }
+  m_current = head;
+}
+
+bool Session::inverseOpen() {
+  if (!m_current || m_current->targetPath.isEmpty() || !askToSave())
+    return false;
+  const QString source = m_current->targetPath;
+  const QString target = m_current->sourcePath;
+  const int sourceLanguage = m_targetLanguage;
+  const int targetLanguage = m_sourceLanguage;
+  // The further tasks swap their sides too.
+  std::vector<Task> further;
+  for (int i = 1; i < m_tasks.size(); ++i) {
+    Task swapped = *m_tasks.at(i);
+    std::swap(swapped.sourcePath, swapped.targetPath);
+    std::swap(swapped.sourceLanguage, swapped.targetLanguage);
+    further.push_back(swapped);
+  }
+  clearEntries();
+  m_tasks.clear();
+  m_current = m_tasks.append();
+  m_current->sourcePath = source;
+  m_current->sourceLanguage = sourceLanguage;
+  m_sourceLanguage = sourceLanguage;
+  m_targetLanguage = targetLanguage;
+  m_writeLanguage = targetLanguage;
+
+  const int result = readSource(m_current, sourceLanguage);
+  // The new source's own includes are replaced by the swapped further tasks.
+  m_tasks.removeFurther();
+  if (result == ScriptSyntaxError) {
+    m_prompter.error(QStringLiteral("Invalid source file"));
+    clearEntries();
+    return false;
+  }
+  if (result == ScriptCancelled) {
+    clearEntries();
+    return false;
+  }
+  if (m_entries.isEmpty() &&
+      !m_prompter.askYesNo(
+          QStringLiteral("No %1 resource item found. Continue?").arg(languageName(sourceLanguage))))
+    return false;
+  m_current->targetPath = target;
+  if (!openTarget(m_current, targetLanguage)) {
+    clearEntries();
+    m_current->sourcePath.clear();
+    m_current->targetPath.clear();
+    m_targetLanguage = 0;
+    return false;
+  }
+  for (const Task &task : further)
+    *m_tasks.append() = task;
+  readFurtherTasks();
+  readCompanion(m_entries, m_current, m_current->sourcePath, m_sourceLanguage, true);
+  writeOpenSettings(true);
+  connectMemory();
+  m_machineTranslation = m_probe && m_probe(m_sourceLanguage, m_targetLanguage);
+  m_modified = false;
+  setModified(true);
+  Q_EMIT entriesReset();
+  Q_EMIT titleChanged(m_current->targetPath);
+  refreshSummary();
+  return true;
+}
+
+bool Session::close() {
+  if (!askToSave())
+    return false;
+  clearEntries();
+  m_tasks.clear();
+  m_current = nullptr;
+  m_sourceLanguage = m_targetLanguage = 0;
+  m_machineTranslation = false;
+  setModified(false);
+  Q_EMIT titleChanged(QString());
+  refreshSummary();
+  return true;
+}
+
+} // namespace tarvelo

@@ -1,0 +1,255 @@
+#include "script/verification.h"
+#include "support/qt_printers.h"
+#include "support/scripted_prompter.h"
+#include "workbench/memory_port.h"
+#include "workbench/session.h"
+
+#include "seam/progress.h"
+#include "seam/settings.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace tarvelo {
+namespace {
+
+using Answer = Prompter::Answer;
+
+const char kSource[] = "#include \"resource.h\"\n"
+                       "LANGUAGE LANG_ENGLISH, SUBLANG_ENGLISH_US\n"
+                       "IDR_M MENU\nBEGIN\n    POPUP \"&File\"\n    BEGIN\n"
+                       "        MENUITEM \"&Open\",                ID_OPEN\n    END\nEND\n"
+                       "STRINGTABLE\nBEGIN\n"
+                       "    IDS_A                   \"Open\"\n"
+                       "    IDS_B                   \"Open\"\n"
+                       "    IDS_C                   \"Open\"\n"
+                       "    IDS_D                   \"Close\"\n"
+                       "END\n";
+
+class SessionTest : public ::testing::Test {
+protected:
+  void SetUp() override {
+    sourcePath = dir.filePath("app.rc");
+    targetPath = dir.filePath("app_de.rc");
+    write(sourcePath, kSource);
+  }
+  static void write(const QString &path, const QByteArray &data) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(data);
+  }
+  static QByteArray read(const QString &path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+  }
+  OpenRequest request(bool specifyLater = false) const {
+    return {sourcePath, 1033, specifyLater, targetPath, 1031};
+  }
+  TextEntry *find(const QString &identifier) {
+    for (const auto &entry : session.entries())
+      if (entry->identifier == identifier)
+        return entry.get();
+    return nullptr;
+  }
+
+  QTemporaryDir dir;
+  QString sourcePath, targetPath;
+  MemorySettings settings;
+  test::ScriptedPrompter prompter;
+  NullProgress progress;
+  Session session{settings, prompter, progress};
+};
+
+TEST_F(SessionTest, TheRoadOfOneTask) {
+  ASSERT_EQ(session.open(request()), Session::OpenResult::Opened);
+  EXPECT_TRUE(session.isModified()); // a freshly opened task counts as modified
+  EXPECT_EQ(session.summary(),
+            "0 of 4 items verified (0 matched, 0 fuzzy, 4 not found, 0 source modified, 0 filled)");
+
+  // One change over three checked occurrences, undone and redone in one step each.
+  TextEntry *a = find("IDS_A");
+  session.selectEntry(a);
+  EXPECT_EQ(session.occurrences().title(), "Occurrences (3 items)");
+  EXPECT_EQ(session.changeTargetText(a, "\u00d6ffnen"), 0); // one row, one text
+  for (const char *id : {"IDS_A", "IDS_B", "IDS_C"})
+    EXPECT_EQ(find(id)->targetText, "\u00d6ffnen") << id;
+  ASSERT_TRUE(session.undo());
+  for (const char *id : {"IDS_A", "IDS_B", "IDS_C"})
+    EXPECT_EQ(find(id)->targetText, "") << id;
+  ASSERT_TRUE(session.redo());
+  EXPECT_EQ(find("IDS_C")->targetText, "\u00d6ffnen");
+
+  // Unchecking an occurrence keeps it out of the next change.
+  session.selectEntry(find("IDS_A"));
+  session.occurrences().setData(session.occurrences().index(2), Qt::Unchecked, Qt::CheckStateRole);
+  EXPECT_EQ(session.occurrences().overallState(), Qt::PartiallyChecked);
+  EXPECT_EQ(session.changeTargetText(find("IDS_A"), "Auf"), 2); // the rows split
+  EXPECT_EQ(find("IDS_B")->targetText, "Auf");
+  EXPECT_EQ(find("IDS_C")->targetText, "\u00d6ffnen");
+
+  session.changeComment(find("IDS_D"), "keep it \"short\"", 0);
+  session.changeComment(find("IDS_D"), "a source note", 1);
+  session.changeTargetText(find("IDS_D"), "Schlie\u00dfen");
+  session.setVerified(find("IDS_D"), true);
+
+  ASSERT_TRUE(session.save());
+  EXPECT_FALSE(session.isModified());
+  EXPECT_TRUE(read(targetPath)
+                  .contains("IDS_D                   \"Schlie\xdf"
+                            "en\""));
+  EXPECT_TRUE(read(targetPath).contains("LANGUAGE 7, 1"));
+  EXPECT_TRUE(session.close());
+  EXPECT_TRUE(prompter.messages.isEmpty()) << prompter.messages.join('\n').toStdString();
+  EXPECT_TRUE(session.entries().isEmpty());
+
+  ASSERT_EQ(session.open(request()), Session::OpenResult::Opened);
+  EXPECT_EQ(find("IDS_A")->targetText, "Auf");
+  EXPECT_EQ(find("IDS_C")->targetText, "\u00d6ffnen");
+  TextEntry *d = find("IDS_D");
+  EXPECT_EQ(d->targetText, "Schlie\u00dfen");
+  EXPECT_EQ(d->targetComment, "keep it \"short\"");
+  EXPECT_EQ(d->sourceComment, "a source note");
+  EXPECT_TRUE(d->verified);
+  EXPECT_EQ(d->matchState, Matched);
+}
+
+TEST_F(SessionTest, ClosingAfterOpenAsksToSave) {
+  ASSERT_EQ(session.open(request()), Session::OpenResult::Opened);
+  prompter.answers = {Answer::Cancel};
+  EXPECT_FALSE(session.close());
+  EXPECT_EQ(prompter.messages, QStringList{"Do you want to save resource file?"});
+  prompter.answers = {Answer::No};
+  EXPECT_TRUE(session.close());
+  EXPECT_FALSE(QFile::exists(targetPath));
+}
+
+TEST_F(SessionTest, FailuresSayWhatWentWrong) {
+  struct Case {
+    const char *name;
+    QByteArray source;
+    QByteArray target; // empty: no target file
+    QList<Answer> answers;
+    Session::OpenResult result;
+    QStringList messages;
+  } cases[] = {
+      {"not a script",
+       "STRINGTABLE\nBEGIN\n 1 \"a\" \"b\"\nEND\n",
+       {},
+       {},
+       Session::OpenResult::StayInDialog,
+       {"Unexpected string at line: 3", "Invalid source file"}},
+      {"no resource in the language",
+       "LANGUAGE 7, 1\nSTRINGTABLE { 1 \"a\" }\n",
+       {},
+       {Answer::No},
+       Session::OpenResult::StayInDialog,
+       {"No English resource item found. Continue?"}},
+      {"target not a script",
+       kSource,
+       "LANGUAGE 7, 1\nSTRINGTABLE\nBEGIN\n 1\nEND\n",
+       {Answer::No},
+       Session::OpenResult::StayInDialog,
+       {"Unexpected string at line: 5",
+        QStringLiteral("File '%1' is not valid resource file. Continue?")}},
+  };
+  for (const Case &c : cases) {
+    SCOPED_TRACE(c.name);
+    prompter.messages.clear();
+    prompter.answers = c.answers;
+    write(sourcePath, c.source);
+    QFile::remove(targetPath);
+    if (!c.target.isEmpty())
+      write(targetPath, c.target);
+    EXPECT_EQ(session.open(request()), c.result);
+    QStringList expected;
+    for (const QString &message : c.messages)
+      expected << (message.contains("%1") ? message.arg(targetPath) : message);
+    EXPECT_EQ(prompter.messages, expected);
+  }
+  // Neutral has its own name.
+  write(sourcePath, "LANGUAGE 7, 1\n");
+  prompter.messages.clear();
+  prompter.answers = {Answer::No};
+  session.open({sourcePath, 0, true, QString(), 1031});
+  EXPECT_EQ(prompter.messages, QStringList{"No Neutral resource item found. Continue?"});
+}
+
+TEST_F(SessionTest, ANewTargetWithoutAPathIsSavedWhereTheDialogSays) {
+  ASSERT_EQ(session.open(request(true)), Session::OpenResult::Opened);
+  prompter.savePaths = {dir.filePath("chosen.txt")};
+  ASSERT_TRUE(session.save());
+  ASSERT_EQ(prompter.saveRequests.size(), 1);
+  EXPECT_EQ(prompter.saveRequests[0].title, "Save As - app.rc");
+  EXPECT_EQ(prompter.saveRequests[0].writeLanguage, 1031);
+  // The extension rule made the name a script.
+  EXPECT_TRUE(QFile::exists(dir.filePath("chosen.txt.rc")));
+  EXPECT_TRUE(QFile::exists(dir.filePath("chosen.txt.rc.1031")));
+  EXPECT_TRUE(QFile::exists(sourcePath + ".1033"));
+  EXPECT_TRUE(prompter.messages.isEmpty());
+  // The next save goes there without asking.
+  ASSERT_TRUE(session.save());
+  EXPECT_EQ(prompter.saveRequests.size(), 1);
+}
+
+TEST_F(SessionTest, SaveAsWritesTheChosenResources) {
+  ASSERT_EQ(session.open(request()), Session::OpenResult::Opened);
+  prompter.savePaths = {dir.filePath("copy.rc")};
+  prompter.dropIdentifiers = {"IDR_M"};
+  ASSERT_TRUE(session.saveAs());
+  const QByteArray copy = read(dir.filePath("copy.rc"));
+  EXPECT_FALSE(copy.contains("MENU"));
+  EXPECT_TRUE(copy.contains("STRINGTABLE"));
+  // Cancelling the dialog saves nothing.
+  EXPECT_FALSE(session.saveAs());
+}
+
+TEST_F(SessionTest, LearningOnCloseEvenWhenNotSaving) {
+  struct Memory : MemoryPort {
+    bool isBound() const override { return true; }
+    void connect(int, int) override { ++connects; }
+    void fillEmptyTargets(bool fill) override { fills += fill ? 1 : 0; }
+    void learnTranslations(int language) override { learnt.append(language); }
+    int connects = 0, fills = 0;
+    QList<int> learnt;
+  } memory;
+  session.setMemory(&memory);
+  settings.setInteger("SaveTM", 1);
+  ASSERT_EQ(session.open(request()), Session::OpenResult::Opened);
+  EXPECT_EQ(memory.connects, 1);
+  EXPECT_EQ(memory.fills, 1);
+  prompter.answers = {Answer::No};
+  EXPECT_TRUE(session.close());
+  EXPECT_EQ(memory.learnt, QList<int>{1031});
+}
+
+TEST_F(SessionTest, InverseOpenSwapsTheScripts) {
+  write(targetPath, "LANGUAGE 7, 1\nSTRINGTABLE\nBEGIN\n IDS_A \"Auf\"\n IDS_D \"Zu\"\nEND\n");
+  ASSERT_EQ(session.open(request()), Session::OpenResult::Opened);
+  prompter.answers = {Answer::No};
+  ASSERT_TRUE(session.inverseOpen());
+  EXPECT_EQ(session.sourceLanguage(), 1031);
+  EXPECT_EQ(session.targetLanguage(), 1033);
+  EXPECT_EQ(session.sourcePath(), targetPath);
+  EXPECT_EQ(find("IDS_D")->sourceText, "Zu");
+  EXPECT_EQ(find("IDS_D")->targetText, "Close");
+}
+
+TEST_F(SessionTest, IncludedScriptsArePairedAndSaved) {
+  write(sourcePath, QByteArray(kSource) + "#include \"part.rc\"\n");
+  write(dir.filePath("part.rc"), "LANGUAGE 9, 1\nSTRINGTABLE { IDS_P \"Part\" }\n");
+  prompter.pairTargets = {dir.filePath("part_de.rc")};
+  prompter.pairLanguage = 1031;
+  ASSERT_EQ(session.open(request()), Session::OpenResult::Opened);
+  ASSERT_EQ(prompter.pairingRequests.size(), 1);
+  EXPECT_EQ(prompter.pairingRequests[0].pairs[0].sourcePath, dir.filePath("part.rc"));
+  ASSERT_EQ(session.tasks().size(), 2);
+  EXPECT_NE(find("IDS_P"), nullptr);
+  session.changeTargetText(find("IDS_P"), "Teil");
+  ASSERT_TRUE(session.save());
+  EXPECT_TRUE(read(dir.filePath("part_de.rc")).contains("\"Teil\""));
+}
+
+} // namespace
+} // namespace tarvelo
