@@ -1,0 +1,45 @@
+#include "workbench/item_menu.h"
+
+#include "script/text_entry.h"
+#include "script/verification.h"
+
+#include <QSet>
+
+namespace tarvelo {
+
+QString menuLabel(const QString &text) {
+  QString label = text.size() > 35 ? text.left(30) + QStringLiteral("...") : text;
+  return label.replace(u'&', QStringLiteral("&&"));
+}
+
+ItemMenu itemMenu(const TextEntry &entry, bool memoryBound, bool machineTranslation,
+                  const QStringList &memoryTexts) {
+  ItemMenu menu;
+  menu.verified = isVerified(&entry);
+  menu.addToMemory = memoryBound && !entry.sourceText.isEmpty() && !entry.targetText.isEmpty();
+  menu.translate = machineTranslation;
+  QSet<QString> listed{entry.targetText};
+  const auto offer = [&](QList<MenuText> &list, const QString &text) {
+    if (text.isEmpty() || listed.contains(text))
+      return;
+    listed.insert(text);
+    list.append({menuLabel(text), text});
+  };
+  const TextEntry *head = entry.head();
+  if ((entry.matchState == Fuzzy || entry.matchState == FoundEmpty) && head)
+    for (const auto &alternative : head->alternatives)
+      if (alternative.first == entry.identifier)
+        offer(menu.fuzzy, alternative.second);
+  if (entry.prevOccurrence || entry.nextOccurrence) {
+    const TextEntry *root = &entry;
+    while (root->prevOccurrence)
+      root = root->prevOccurrence;
+    for (const TextEntry *e = root; e; e = e->nextOccurrence)
+      offer(menu.occurrences, e->targetText);
+  }
+  for (const QString &text : memoryTexts)
+    offer(menu.memory, text);
+  return menu;
+}
+
+} // namespace tarvelo

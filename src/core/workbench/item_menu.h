@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+namespace tarvelo {
+
+class TextEntry;
+
+// A text offered in a submenu: its label for display and the text itself.
+struct MenuText {
+  QString label;
+  QString text;
+};
+
+// The label of a text in a menu: "&" doubled, and a text longer than 35 characters
+// cut to its first 30 followed by "...".
+QString menuLabel(const QString &text);
+
+// What the item list's context menu offers for an entry.
+struct ItemMenu {
+  bool verified = false;
+  bool addToMemory = false;    // shown: memory bound, both texts present
+  bool translate = false;      // enabled: machine translation available
+  QList<MenuText> fuzzy;       // "Paste Fuzzy"
+  QList<MenuText> occurrences; // "Paste Another Occurence"
+  QList<MenuText> memory;      // "Paste Translation Memory"
+};
+
+// The context menu of an entry; memoryTexts are the memory's translations of its
+// source text. A text is offered at most once over the three submenus, and never
+// the entry's own translation.
+ItemMenu itemMenu(const TextEntry &entry, bool memoryBound, bool machineTranslation,
+                  const QStringList &memoryTexts);
+
+} // namespace tarvelo
