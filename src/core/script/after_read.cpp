@@ -127,9 +127,9 @@ void OtherEntry::afterTargetRead(AfterReadContext &) {
   if (!targetBlock)
     return;
   if (kind == QLatin1String("TOOLBAR"))
-    useSourceBlock = targetBlock->text != sourceBlock->text;
+    useSourceBlock = targetBlock->text() != sourceBlock->text();
   else
-    useSourceBlock = targetBlock->text.count(u'\n') != sourceBlock->text.count(u'\n');
+    useSourceBlock = targetBlock->text().count(u'\n') != sourceBlock->text().count(u'\n');
 }
 
 void afterTargetRead(Task *task, AfterReadContext &context) {

@@ -43,8 +43,8 @@ QString OtherEntry::writeBlock(const WriteContext &context, int, bool writeAll,
   if (!isHead() || task != context.task || !writes(this, writeAll))
     return {};
   if (keepSource || useSourceBlock || !targetBlock)
-    return sourceBlock->text;
-  return targetBlock->text;
+    return sourceBlock->text();
+  return targetBlock->text();
 }
 
 // Menus: the source block with the captions replaced in place.
@@ -52,7 +52,7 @@ QString MenuEntry::writeBlock(const WriteContext &context, int, bool writeAll,
                               bool keepSource) const {
   if (!isHead() || task != context.task || !writes(this, writeAll))
     return {};
-  const QString &original = sourceBlock->text;
+  const QString original = sourceBlock->text();
   if (keepSource)
     return original;
   StringFinder finder(original, true);
@@ -73,7 +73,7 @@ QString StringEntry::writeBlock(const WriteContext &context, int, bool writeAll,
                                 bool keepSource) const {
   if (!isHead() || task != context.task)
     return {};
-  const QString &original = sourceBlock->text;
+  const QString original = sourceBlock->text();
   // In a string table every string is a caption, also one written after a comma.
   StringFinder finder(original, false);
   TextEdits edits;

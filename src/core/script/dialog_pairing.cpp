@@ -11,12 +11,12 @@ void DialogEntry::afterTargetRead(AfterReadContext &context) {
   if (settleBlock(this, context))
     layoutDiffers = true;
 
-  const ParsedDialog source = parseDialogBlock(sourceBlock->text);
+  const ParsedDialog source = parseDialogBlock(sourceBlock->text());
   sourceLayout = source.header;
   originalLayout = source.header;
   ParsedDialog target;
   if (targetBlock) {
-    target = parseDialogBlock(targetBlock->text);
+    target = parseDialogBlock(targetBlock->text());
     targetLayout = target.header;
   } else {
     targetLayout = source.header;

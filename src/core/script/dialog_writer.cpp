@@ -108,9 +108,10 @@ QString DialogEntry::writeBlock(const WriteContext &context, int, bool writeAll,
   if (!isHead() || task != context.task || removed || !(writeAll || selectedForSave))
     return {};
   if (keepSource)
-    return sourceBlock->text;
+    return sourceBlock->text();
   if (!canRegenerate()) {
-    StringFinder finder(sourceBlock->text, true);
+    const QString original = sourceBlock->text();
+    StringFinder finder(original, true);
     TextEdits edits;
     for (const TextEntry *entry = this; entry && entry->sourceBlock == sourceBlock;
          entry = entry->next()) {
@@ -120,7 +121,7 @@ QString DialogEntry::writeBlock(const WriteContext &context, int, bool writeAll,
       if (hit.found)
         edits.replace(hit.start + 1, hit.end - 1, doubleQuotes(entry->writtenText(context)));
     }
-    return edits.apply(sourceBlock->text);
+    return edits.apply(original);
   }
 
   const DialogLayout &layout = useSourceLayout ? sourceLayout : targetLayout;

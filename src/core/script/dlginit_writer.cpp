@@ -30,7 +30,7 @@ QString DlgInitEntry::writeBlock(const WriteContext &context, int codePage, bool
                                  bool keepSource) const {
   if (!isHead() || task != context.task || removed || !(writeAll || selectedForSave))
     return {};
-  const QString &original = sourceBlock->text;
+  const QString original = sourceBlock->text();
   if (keepSource)
     return original;
   BlockTokenizer tokens(original);

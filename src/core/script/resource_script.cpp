@@ -22,9 +22,7 @@ constexpr int kProgressLines = 64;
 
 ResourceScript::ResourceScript(const ScriptContext &context) : m_context(context) {}
 
-ResourceScript::~ResourceScript() {
-  setCollector(nullptr);
-}
+ResourceScript::~ResourceScript() = default;
 
 QString ResourceScript::pragmaCodePage(int language) const {
   return m_utf8Output ? QStringLiteral("65001") : writtenCodePageText(language);
@@ -47,16 +45,20 @@ void ResourceScript::lineRead() {
   m_context.progress->setPosition(lineNumber());
 }
 
+// A block starts with the line of its statement; it ends where reading stands
+// when the statement is done.
 void ResourceScript::startBlock() {
   m_block = std::make_shared<RawBlock>();
-  m_block->text = currentLine();
-  setCollector(m_block.get());
+  const RawBlock::Encoding encoding = m_file.isUnicode() ? RawBlock::Encoding::Utf16
+                                      : m_file.isUtf8()  ? RawBlock::Encoding::Utf8
+                                                         : RawBlock::Encoding::Ansi;
+  m_block->setSource(m_file.data(), m_file.lastLineStart(), m_file.readPosition(), encoding,
+                     m_codePage);
 }
 
 void ResourceScript::releaseBlock() {
-  setCollector(nullptr);
   if (m_block)
-    m_block->text.squeeze(); // the block lives on in its entries
+    m_block->setEnd(m_file.readPosition());
   m_block.reset();
 }
 

@@ -116,6 +116,7 @@ qsizetype ScriptFile::contentStart() const {
 }
 
 bool ScriptFile::readLineWithFeed(QString &text, int codePage) {
+  m_lineStart = m_readPos;
   // Plain ASCII lines, the common case, are widened into the text's own storage.
   if (m_encoding != Utf16 && m_readPos < m_data.size()) {
     const char *start = m_data.constData() + m_readPos;
@@ -145,6 +146,7 @@ bool ScriptFile::readLineWithFeed(QString &text, int codePage) {
 }
 
 bool ScriptFile::readLine(QString &text, int codePage) {
+  m_lineStart = m_readPos;
   const qsizetype size = m_data.size();
   if (m_readPos >= size)
     return false;

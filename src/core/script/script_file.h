@@ -36,6 +36,9 @@ public:
   bool readLineWithFeed(QString &text, int codePage);
   void rewind() { m_readPos = contentStart(); }
   bool atEnd() const { return m_readPos >= m_data.size(); }
+  // Where the line read last begins, and where reading goes on.
+  qsizetype lastLineStart() const { return m_lineStart; }
+  qsizetype readPosition() const { return m_readPos; }
 
   // Appends the text as given (the caller supplies the line ends). A text that is
   // exactly "\n" counts as a blank line and is dropped once blankLineLimit
@@ -56,6 +59,7 @@ private:
   QString m_path;
   QByteArray m_data;
   qsizetype m_readPos = 0;
+  qsizetype m_lineStart = 0;
   Encoding m_encoding = Ansi;
   int m_blankLineLimit = 0;
   int m_blankLines = 0;

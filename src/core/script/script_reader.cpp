@@ -47,8 +47,6 @@ bool ScriptReader::readNextLine() {
     m_atEnd = true;
     return false;
   }
-  if (m_collector)
-    m_collector->text.append(m_line);
   ++m_lineNumber;
   lineRead();
   return true;

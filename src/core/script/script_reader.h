@@ -10,7 +10,7 @@ namespace tarvelo {
 
 // The reading layer of a resource script: the current line and a position in it,
 // characters with comments recognised, and tokens. With echo on, every consumed
-// line is copied to an output file; with a collector, every line read is appended
+// line is copied to an output file.
 // to the block being collected.
 class ScriptReader {
 public:
@@ -51,8 +51,6 @@ public:
   void setOutput(ScriptFile *output) { m_output = output; }
   int linesWritten() const { return m_linesWritten; }
   void setLinesWritten(int count) { m_linesWritten = count; }
-  void setCollector(RawBlock *collector) { m_collector = collector; }
-  RawBlock *collector() const { return m_collector; }
 
 protected:
   // Called after each line has been read.
@@ -76,7 +74,6 @@ private:
   bool m_echoFromNextLine = false;
   ScriptFile *m_output = nullptr;
   int m_linesWritten = 0;
-  RawBlock *m_collector = nullptr;
 };
 
 } // namespace tarvelo

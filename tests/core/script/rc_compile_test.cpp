@@ -5,6 +5,7 @@
 #include "support/script_harness.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -25,9 +26,13 @@ QByteArray compile(const QString &script, const QString &outFolder, QString &err
     return {};
   }
   const QString out = outFolder + "/out.res";
+  // The script goes by its bare name: llvm-rc takes an absolute path such as "/check/..."
+  // for a switch.
+  const QFileInfo info(script);
   QProcess process;
-  process.start(compiler,
-                {"/C", "1252", "/I", dataDir() + "/include", "/I", dataDir(), "/FO", out, script});
+  process.setWorkingDirectory(info.absolutePath());
+  process.start(compiler, {"/C", "1252", "/I", dataDir() + "/include", "/I", dataDir(), "/FO", out,
+                           info.fileName()});
   process.waitForFinished(60000);
   if (process.exitCode() != 0) {
     error = QString::fromLocal8Bit(process.readAllStandardError());

@@ -64,13 +64,13 @@ TEST_P(ReadTest, MissingCommaInLanguageStopsWithTheLine) {
 TEST_P(ReadTest, FileResourceMakesOneOtherEntry) {
   EXPECT_EQ(read("IDI_APP ICON \"res\\\\app.ico\"\nIDB_X BITMAP DISCARDABLE \"x.bmp\"\n"),
             "ICON|IDI_APP|\nBITMAP|IDB_X|\n");
-  EXPECT_EQ(ws.entries.at(0)->sourceBlock->text, "IDI_APP ICON \"res\\\\app.ico\"\n");
+  EXPECT_EQ(ws.entries.at(0)->sourceBlock->text(), "IDI_APP ICON \"res\\\\app.ico\"\n");
 }
 
 TEST_P(ReadTest, GenericBlockIsKeptVerbatim) {
   const QString block = "IDR_X CUSTOM_TYPE\nBEGIN\n  BEGIN 1, 2 END // nested\n  \"}\"\nEND\n";
   EXPECT_EQ(read(block + "STRINGTABLE { 1 \"a\" }\n"), "CUSTOM_TYPE|IDR_X|\nSTRINGTABLE|1|a\n");
-  EXPECT_EQ(ws.entries.at(0)->sourceBlock->text, block);
+  EXPECT_EQ(ws.entries.at(0)->sourceBlock->text(), block);
 }
 
 TEST_P(ReadTest, MenuExIsKeptVerbatim) {
@@ -113,8 +113,8 @@ TEST_P(ReadTest, Menus) {
   const TextEntry *head = ws.entries.at(0);
   EXPECT_TRUE(head->isHead());
   EXPECT_EQ(ws.entries.at(6)->head(), head);
-  EXPECT_TRUE(head->sourceBlock->text.startsWith("IDR_M MENU\n"));
-  EXPECT_TRUE(head->sourceBlock->text.endsWith(" END\nEND\n"));
+  EXPECT_TRUE(head->sourceBlock->text().startsWith("IDR_M MENU\n"));
+  EXPECT_TRUE(head->sourceBlock->text().endsWith(" END\nEND\n"));
 }
 
 TEST_P(ReadTest, MenuItemWithoutCommaIsASyntaxError) {

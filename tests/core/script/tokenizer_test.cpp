@@ -157,16 +157,5 @@ TEST(Tokenizer, EchoCopiesConsumedLines) {
                                    14));
 }
 
-TEST(Tokenizer, CollectorReceivesLinesRead) {
-  ScriptReader reader;
-  reader.file().openData("X\r\nY Z\r\n");
-  RawBlock block;
-  reader.setCollector(&block);
-  QString text;
-  while (reader.nextToken(text, false) != TokenKind::EndOfFile) {
-  }
-  EXPECT_EQ(block.text, "X\nY Z\n");
-}
-
 } // namespace
 } // namespace tarvelo
