@@ -6,8 +6,8 @@
 
 namespace tarvelo {
 
-void RawBlock::setSource(const QByteArray &data, qsizetype begin, qsizetype end,
-                         Encoding encoding, int codePage) {
+void RawBlock::setSource(const QByteArray &data, qsizetype begin, qsizetype end, Encoding encoding,
+                         int codePage) {
   m_data = data;
   m_begin = begin;
   m_end = end;
