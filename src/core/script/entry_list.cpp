@@ -43,7 +43,7 @@ TextEntry *EntryList::append(std::unique_ptr<TextEntry> entry) {
 
 void EntryList::index(TextEntry *entry) {
   entry->m_nextSame = nullptr;
-  Chain &chain = m_index[Key{entry->task, entry->kind, entry->identifier}];
+  Chain &chain = m_index[Key{entry->task, &entry->kind, &entry->identifier}];
   if (chain.last)
     chain.last->m_nextSame = entry;
   else
@@ -71,6 +71,11 @@ void EntryList::removeTask(const Task *task) {
   rebuildIndex();
 }
 
+void EntryList::squeeze() {
+  m_entries.shrink_to_fit();
+  m_index.squeeze();
+}
+
 void EntryList::clear() {
   m_entries.clear();
   m_index.clear();
@@ -78,7 +83,7 @@ void EntryList::clear() {
 
 EntryList::Lookup EntryList::lookup(const Task *task, const QString &kind,
                                     const QString &identifier) const {
-  const auto it = m_index.constFind(Key{task, kind, identifier});
+  const auto it = m_index.constFind(Key{task, &kind, &identifier});
   return Lookup(it == m_index.constEnd() ? nullptr : it.value().first);
 }
 

@@ -33,6 +33,8 @@ public:
   // Removes the entries of one task, or all of them.
   void removeTask(const Task *task);
   void clear();
+  // Gives back the room kept for appends.
+  void squeeze();
 
   // The entries of one kind and identifier, in list order, linked through the index.
   class Lookup {
@@ -80,16 +82,19 @@ public:
   auto end() const { return m_entries.end(); }
 
 private:
+  // The key refers to the strings of the indexed entry (which never change while
+  // it is indexed), or of the caller during a lookup, so that the index holds no
+  // copies of them.
   struct Key {
     const Task *task;
-    QString kind;
-    QString identifier;
+    const QString *kind;
+    const QString *identifier;
     bool operator==(const Key &other) const {
-      return task == other.task && kind == other.kind && identifier == other.identifier;
+      return task == other.task && *kind == *other.kind && *identifier == *other.identifier;
     }
   };
   friend size_t qHash(const Key &key, size_t seed) {
-    return qHashMulti(seed, key.task, key.kind, key.identifier);
+    return qHashMulti(seed, key.task, *key.kind, *key.identifier);
   }
   static bool isLookedUp(const TextEntry *entry) {
     return entry->isHead() || entry->entryClass() == TextEntry::Class::String;

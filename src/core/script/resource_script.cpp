@@ -94,6 +94,8 @@ int ResourceScript::read(bool isSource, int wantedLanguage, Task *task) {
   m_showProgress = false;
   if (result == ScriptCancelled && m_context.entries)
     m_context.entries->removeTask(task);
+  else if (m_isSource && m_context.entries)
+    m_context.entries->squeeze(); // the list lives as long as the task
   if (result == ScriptSyntaxError && m_context.prompter)
     m_context.prompter->message(QStringLiteral("Unexpected string at line: %1").arg(lineNumber()),
                                 Prompter::Buttons::Ok, Prompter::Icon::Error);

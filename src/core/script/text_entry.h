@@ -68,32 +68,32 @@ public:
   RawBlockPtr sourceBlock;
   RawBlockPtr targetBlock;
   Task *task = nullptr;
+  TextEntry *nextOccurrence = nullptr;
+  TextEntry *prevOccurrence = nullptr;
+  QString sourceComment;
+  QString targetComment;
+  QString extraText;
+  // Head entries: the target texts that could not be placed one to one
+  // (identifier, text).
+  QList<QPair<QString, QString>> alternatives;
+  // Remembered translations of the source text from the memory (most used first),
+  // kept on the first entry of an occurrence chain; null until first filled.
+  std::unique_ptr<QStringList> memoryCache;
   int matchState = NotFound;
   bool verified = false;
   bool removed = false;
   bool selectedForSave = true;
-  QString sourceComment;
-  QString targetComment;
-  QString extraText;
-  TextEntry *nextOccurrence = nullptr;
-  TextEntry *prevOccurrence = nullptr;
-  // Head entries: the order of the block's entries changed in the target, and the
-  // target texts that could not be placed one to one (identifier, text).
+  // Head entries: the order of the block's entries changed in the target.
   bool orderChanged = false;
-  QList<QPair<QString, QString>> alternatives;
   // Each side's companion file gives an entry at most one line.
   bool companionTaken[2] = {false, false};
   // The result of the automatic inspection: true when the entry passes.
   bool inspectionPassed = true;
-  // Remembered translations of the source text from the memory (most used first),
-  // kept on the first entry of an occurrence chain; filled on first use.
-  QStringList memoryCache;
-  bool memoryCacheFilled = false;
 
 private:
   friend class EntryList;
-  EntryList *m_list = nullptr;
   int m_index = -1;
+  EntryList *m_list = nullptr;
   TextEntry *m_nextSame = nullptr; // next entry of the same task, kind and identifier
 };
 

@@ -83,15 +83,16 @@ TEST(RcCompile, NewTargetCompilesWithTheSourcesResources) {
     EXPECT_EQ(after[i].name, before[i].name);
     EXPECT_EQ(before[i].language, 0x0409);
     EXPECT_EQ(after[i].language, 0x0407);
-    if (before[i].type == QLatin1String("#5")) // dialogs
+    if (before[i].type == QLatin1String("#5")) { // dialogs
       EXPECT_EQ(test::dialogGeometry(after[i].data).toStdString(),
                 test::dialogGeometry(before[i].data).toStdString());
-    else if (before[i].type == QLatin1String("#9")) // accelerators are kept verbatim
+    } else if (before[i].type == QLatin1String("#9")) { // accelerators are kept verbatim
       EXPECT_EQ(after[i].data, before[i].data);
-    else if (before[i].type == QLatin1String("#6")) // string tables hold the translations
+    } else if (before[i].type == QLatin1String("#6")) { // string tables hold the translations
       EXPECT_TRUE(QString::fromUtf16(reinterpret_cast<const char16_t *>(after[i].data.constData()),
                                      after[i].data.size() / 2)
                       .contains(u"\u00dc Save the changes to \"%s\"? \"x\""));
+    }
   }
 }
 
