@@ -19,6 +19,7 @@ public:
   bool chooseResourcesToKeep(SavingResourcesRequest &) override { return true; }
   bool pairIncludedScripts(ScriptPairingRequest &) override { return false; }
   bool chooseSaveFile(SaveFileRequest &) override { return false; }
+  Answer askSameText(const QString &) override { return Answer::No; }
 };
 
 void readScript(benchmark::State &state) {

@@ -20,6 +20,7 @@ public:
   bool chooseResourcesToKeep(SavingResourcesRequest &) override { return true; }
   bool pairIncludedScripts(ScriptPairingRequest &) override { return false; }
   bool chooseSaveFile(SaveFileRequest &) override { return false; }
+  Answer askSameText(const QString &) override { return Answer::No; }
 };
 
 // Reading a source and its existing target, matching, the after-read step and

@@ -20,6 +20,7 @@ public:
   bool chooseResourcesToKeep(tarvelo::SavingResourcesRequest &) override { return true; }
   bool pairIncludedScripts(tarvelo::ScriptPairingRequest &) override { return false; }
   bool chooseSaveFile(tarvelo::SaveFileRequest &) override { return false; }
+  Answer askSameText(const QString &) override { return Answer::No; }
 };
 
 } // namespace

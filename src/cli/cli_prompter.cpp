@@ -52,4 +52,12 @@ bool CliPrompter::chooseSaveFile(SaveFileRequest &request) {
   return false;
 }
 
+Prompter::Answer CliPrompter::askSameText(const QString &sourceText) {
+  std::fprintf(stderr, "%s the same text in both languages: %s\n",
+               m_sameText == Answer::Yes || m_sameText == Answer::YesToAll ? "learning"
+                                                                            : "not learning",
+               sourceText.toUtf8().constData());
+  return m_sameText;
+}
+
 } // namespace tarvelo::cli

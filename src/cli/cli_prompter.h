@@ -24,6 +24,9 @@ public:
   bool pairIncludedScripts(ScriptPairingRequest &request) override;
   // There is no save dialog on the command line: saving elsewhere is cancelled.
   bool chooseSaveFile(SaveFileRequest &request) override;
+  // Texts that are the same in both languages are not learnt unless asked for.
+  Answer askSameText(const QString &sourceText) override;
+  void setSameTextAnswer(Answer answer) { m_sameText = answer; }
 
   void setKeepTargetOnly(KeepTargetOnly policy) { m_keep = policy; }
   int messageCount() const { return m_messages; }
@@ -32,6 +35,7 @@ private:
   bool m_answerYes;
   KeepTargetOnly m_keep = KeepTargetOnly::Default;
   int m_messages = 0;
+  Answer m_sameText = Answer::NoToAll;
 };
 
 } // namespace tarvelo::cli

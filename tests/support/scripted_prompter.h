@@ -58,7 +58,14 @@ public:
     return true;
   }
 
+  Answer askSameText(const QString &sourceText) override {
+    sameTextRequests.append(sourceText);
+    return sameTextAnswers.isEmpty() ? Answer::Yes : sameTextAnswers.takeFirst();
+  }
+
   QStringList messages;
+  QStringList sameTextRequests;
+  QList<Answer> sameTextAnswers; // Yes when none is left
   QList<Answer> answers;
   QList<ScriptPairingRequest> pairingRequests;
   QStringList pairTargets; // targets given to the included scripts, in order

@@ -76,6 +76,9 @@ public:
   virtual bool pairIncludedScripts(ScriptPairingRequest &request) = 0;
   // The save dialog; false when it was cancelled.
   virtual bool chooseSaveFile(SaveFileRequest &request) = 0;
+  // The "Translation Memory" question before a pair whose two texts are the same is
+  // learnt: "Saving text:" with the text, and Yes, No, Yes to All or No to All.
+  virtual Answer askSameText(const QString &sourceText) = 0;
 
   // Shorthands for the common boxes.
   void inform(const QString &text) { message(text, Buttons::Ok, Icon::Information); }
