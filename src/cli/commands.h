@@ -9,6 +9,9 @@ namespace tarvelo::cli {
 int runDump(const QStringList &arguments);
 int runLanguages(const QStringList &arguments);
 int runTranslate(const QStringList &arguments);
+int runCheck(const QStringList &arguments);
+int runLearn(const QStringList &arguments);
+int runTmSearch(const QStringList &arguments);
 
 // Prints the usage of every command.
 void printHelp();

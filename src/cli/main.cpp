@@ -23,7 +23,7 @@ void printHelp() {
              "\n"
              "  translate --source S --source-language N (--target T | --new-target T)\n"
              "            --target-language M [--out FILE] [--saving-option 0|1|2]\n"
-             "            [--user-text TEXT] [--keep-target-only default|all|none]\n"
+             "            [--user-text TEXT] [--keep-target-only default|all|none] [--tm DIR]\n"
              "      Reads the source script S for language N and the target script T for\n"
              "      language M, places the target's texts on the source's items, and writes\n"
              "      the target again (to FILE, else to T) with the source's structure and the\n"
@@ -37,6 +37,39 @@ void printHelp() {
              "      (--keep-target-only all or none keeps or drops them all); the placement of\n"
              "      fuzzy items is kept and their fuzzy marks stay for review; a target that\n"
              "      does not parse is never replaced (the command fails instead).\n"
+             "      --tm: before writing, empty translations are filled from the translation\n"
+             "      memory in DIR (the most used translation of each source text); they count\n"
+             "      as filled in the summary.\n"
+             "\n"
+             "  learn --source S --source-language N --target T --target-language M --tm DIR\n"
+             "        [--same-text yes|no]\n"
+             "      Reads the task as translate does and learns its translations into the\n"
+             "      translation memory in DIR (created when missing): each distinct pair once,\n"
+             "      counted as often as it occurs. Prints how many pairs were learnt.\n"
+             "      --same-text: whether pairs whose two texts are the same (ignoring case and\n"
+             "      the spaces around them) are learnt; default no.\n"
+             "\n"
+             "  tm-search --tm DIR --source-language N --target-language M [--all] WORD...\n"
+             "      Prints the pairs of the translation memory in DIR whose source text holds\n"
+             "      any of the words (all of them with --all), ignoring case, most used first\n"
+             "      and at most 500: source and target separated by a tab, one pair a line.\n"
+             "      \"%\" and \"_\" in a word match any text and any one character.\n"
+             "\n"
+             "  check --source S --source-language N --target T --target-language M\n"
+             "        [--rules RULES] [--no-format-order] [--translated-only]\n"
+             "      Reads the task as translate does and inspects every item automatically:\n"
+             "      the counts of the rule texts at the beginning, at the end or anywhere must\n"
+             "      match between source and target, and the format specifications must come\n"
+             "      in the same order. Prints every failing item (kind, identifier, source and\n"
+             "      target separated by tabs, then the explanation indented), the\n"
+             "      verification summary and the count of failing items.\n"
+             "      --rules: the rules in the stored form, \"%u%s;\" per rule (position 0 at\n"
+             "      the beginning, 1 at the end, 2 anywhere, then the text), for example\n"
+             "      \"2?;0 ;\"; without rules the fifteen default rules are used.\n"
+             "      --no-format-order: the order of format specifications is not checked.\n"
+             "      --translated-only: items with an empty translation are not inspected.\n"
+             "      Exit status 0 when every item passes, 1 when one fails, 2 on bad arguments\n"
+             "      or a script that cannot be read.\n"
              "\n"
              "  --help\n"
              "      Shows this text.\n",
@@ -60,6 +93,12 @@ int main(int argc, char **argv) {
     return tarvelo::cli::runLanguages(arguments);
   if (command == QLatin1String("translate"))
     return tarvelo::cli::runTranslate(arguments);
+  if (command == QLatin1String("check"))
+    return tarvelo::cli::runCheck(arguments);
+  if (command == QLatin1String("learn"))
+    return tarvelo::cli::runLearn(arguments);
+  if (command == QLatin1String("tm-search"))
+    return tarvelo::cli::runTmSearch(arguments);
   std::fprintf(stderr, "error: unknown command '%s' (see tarvelo-cli --help)\n",
                command.toUtf8().constData());
   return 2;

@@ -1,6 +1,7 @@
+#include "cli/cli_memory.h"
 #include "cli/cli_prompter.h"
 #include "cli/commands.h"
-#include "script/after_read.h"
+#include "cli/task_reader.h"
 #include "script/companion_file.h"
 #include "script/entry_list.h"
 #include "script/resource_script.h"
@@ -19,6 +20,7 @@ namespace {
 
 struct TranslateOptions {
   QString source, target, out;
+  QString tm; // memory folder whose translations fill the empty targets
   bool newTarget = false;
   int sourceLanguage = -2, targetLanguage = -2;
   int savingOption = 0;
@@ -49,6 +51,8 @@ bool parse(const QStringList &arguments, TranslateOptions &options, QString &err
       options.newTarget = true;
     } else if (name == QLatin1String("--out"))
       options.out = value;
+    else if (name == QLatin1String("--tm"))
+      options.tm = value;
     else if (name == QLatin1String("--source-language"))
       options.sourceLanguage = value.toInt(&ok, 0);
     else if (name == QLatin1String("--target-language"))
@@ -91,69 +95,31 @@ int runTranslate(const QStringList &arguments) {
   if (!parse(arguments, options, error))
     return fail(error.toUtf8().constData());
 
-  EntryList entries;
-  TaskChain tasks;
   CliPrompter prompter(false);
   prompter.setKeepTargetOnly(options.keep);
-  NullProgress progress;
   MemorySettings settings;
   settings.setInteger(QStringLiteral("SavingOption"), options.savingOption);
   settings.setText(QStringLiteral("UserText"), options.userText);
-  ScriptContext context{&entries, &tasks, &prompter, &progress, &settings};
-
-  Task *task = tasks.append();
-  task->sourcePath = QFileInfo(options.source).absoluteFilePath();
-  task->sourceLanguage = options.sourceLanguage;
-  task->targetPath = QFileInfo(options.target).absoluteFilePath();
-  task->targetLanguage = options.targetLanguage;
-
-  ResourceScript source(context);
-  if (!source.open(task->sourcePath)) {
-    std::fprintf(stderr, "error: It is not possible open file '%s'.\n",
-                 task->sourcePath.toUtf8().constData());
+  TaskReader reader(prompter, settings);
+  if (!reader.read(options.source, options.sourceLanguage, options.target, options.targetLanguage,
+                   options.newTarget))
     return 1;
-  }
-  if (source.read(true, task->sourceLanguage, task) != ScriptOk) {
-    std::fprintf(stderr, "error: Invalid source file\n");
-    return 1;
-  }
-  task->header = source.header();
-  task->languageFound = source.languageFound();
-  // Scripts pulled in by the source are not part of this command's task.
-  while (tasks.size() > 1)
-    tasks.remove(tasks.at(1));
-
-  ScriptFile target;
-  const bool existing = !options.newTarget && QFileInfo::exists(task->targetPath);
-  if (existing) {
-    ResourceScript reader(context);
-    if (!reader.open(task->targetPath)) {
-      std::fprintf(stderr, "error: It is not possible open file '%s'.\n",
-                   task->targetPath.toUtf8().constData());
+  EntryList &entries = reader.entries();
+  Task *task = reader.task();
+  ScriptFile &target = reader.targetFile();
+  if (!options.tm.isEmpty()) {
+    NullProgress progress;
+    CliMemory memory(entries, settings, prompter, progress);
+    if (!memory.open(options.tm, task->sourceLanguage, task->targetLanguage, false))
       return 1;
-    }
-    if (reader.read(false, task->targetLanguage, task) != ScriptOk) {
-      std::fprintf(stderr, "error: File '%s' is not valid resource file.\n",
-                   task->targetPath.toUtf8().constData());
-      return 1;
-    }
-    target = reader.file();
-  } else {
-    // A new target is written in the source's encoding.
-    target.create(source.file().encoding());
+    memory.client().fillTargets(true);
   }
-  bool clearFuzzy = false;
-  AfterReadContext afterRead{&entries, &prompter, QString(), &clearFuzzy};
-  afterTargetRead(task, afterRead);
-  readCompanion(entries, task, task->sourcePath, task->sourceLanguage, true);
-  if (existing)
-    readCompanion(entries, task, task->targetPath, task->targetLanguage, false);
 
   WriteContext writeContext;
   writeContext.savingOption = options.savingOption;
   writeContext.userText = options.userText;
-  ResourceScript writer(context);
-  if (writer.write(task, task->targetLanguage, target, writeContext, false, &source.file()) !=
+  ResourceScript writer(reader.context());
+  if (writer.write(task, task->targetLanguage, target, writeContext, false, &reader.sourceFile()) !=
       ScriptOk)
     return 1;
   const QString outPath =

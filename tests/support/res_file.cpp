@@ -56,7 +56,7 @@ QList<CompiledResource> readResFile(const QByteArray &bytes) {
     const qsizetype start = reader.position();
     const quint32 dataSize = reader.dword();
     const quint32 headerSize = reader.dword();
-    if (headerSize < 16 || start + headerSize + dataSize > quint64(bytes.size()))
+    if (headerSize < 16 || quint64(start) + headerSize + dataSize > quint64(bytes.size()))
       return {};
     CompiledResource resource;
     resource.type = reader.nameOrOrdinal();

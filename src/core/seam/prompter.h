@@ -67,6 +67,12 @@ public:
 
   // A message box with the exact text; returns the button pressed.
   virtual Answer message(const QString &text, Buttons buttons, Icon icon) = 0;
+  // The same box with a caption of its own (such as "Automatic Inspection") instead
+  // of the program's name. A prompter that shows no captions need not override it.
+  virtual Answer captionedMessage(const QString & /*caption*/, const QString &text, Buttons buttons,
+                                  Icon icon) {
+    return message(text, buttons, icon);
+  }
 
   // The Fuzzy Items dialog; rows and the box come back as the translator left them.
   virtual void resolveFuzzyItems(FuzzyItemsRequest &request) = 0;

@@ -334,6 +334,13 @@ QString englishLanguageName(int lcid) {
   return language == QLocale::AnyLanguage ? QString() : QLocale::languageToString(language);
 }
 
+bool isRightToLeftLanguage(int lcid) {
+  if (lcid <= 0)
+    return false;
+  const LocaleInfo *info = findLocale(lcid);
+  return info && QLocale(QString::fromLatin1(info->tag)).textDirection() == Qt::RightToLeft;
+}
+
 QString localizedLanguageName(int lcid) {
   const LocaleInfo *info = findLocale(lcid);
   if (!info)

@@ -44,4 +44,7 @@ int languageIdForLocale(const QLocale &locale);
 // The LCID of the user's locale.
 int systemLanguageId();
 
+// Whether the language is written right to left; 0 and -1 count as left to right.
+bool isRightToLeftLanguage(int lcid);
+
 } // namespace tarvelo

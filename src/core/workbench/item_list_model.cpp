@@ -3,6 +3,7 @@
 #include "script/task.h"
 #include "script/text_entry.h"
 #include "script/verification.h"
+#include "seam/settings.h"
 #include "text/case_table.h"
 #include "text/locale_table.h"
 #include "workbench/item_roles.h"
@@ -31,7 +32,8 @@ QString folded(const QString &text) {
 } // namespace
 
 ItemListModel::ItemListModel(Session &session, QObject *parent)
-    : QAbstractTableModel(parent), m_session(session) {}
+    : QAbstractTableModel(parent), m_session(session),
+      m_showInspection(session.settings().integer(QStringLiteral("AutoInspect")) != 0) {}
 
 void ItemListModel::setFilter(std::function<bool(const TextEntry &)> filter) {
   m_filter = std::move(filter);
@@ -206,6 +208,8 @@ QVariant ItemListModel::data(const QModelIndex &index, int role) const {
     return QVariant::fromValue(quintptr(entry));
   case StateImageRole:
     return stateImage(*entry, m_showInspection);
+  case InspectionFailedRole:
+    return m_showInspection && !entry->inspectionPassed;
   case CommentImageRole:
     return commentImage(*entry);
   case VerifiedRole:

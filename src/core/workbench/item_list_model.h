@@ -22,8 +22,10 @@ public:
 
   // Only entries the filter passes are listed; an empty function lists every text.
   void setFilter(std::function<bool(const TextEntry &)> filter);
-  // Whether failing inspection shows in the state image ("AutoInspect").
+  // Whether failing inspection shows in the state image: "AutoInspect" when the model
+  // is made, and again after the options change it.
   void setShowInspection(bool show);
+  bool showInspection() const { return m_showInspection; }
 
   void rebuild();
   // Redraws the rows of changed entries.
@@ -56,7 +58,7 @@ private:
 
   Session &m_session;
   std::function<bool(const TextEntry &)> m_filter;
-  bool m_showInspection = true;
+  bool m_showInspection;
   std::vector<TextEntry *> m_rows;
   QHash<const TextEntry *, int> m_rowOfEntry;
   int m_sortColumn = StateColumn;

@@ -13,6 +13,7 @@ enum ItemRole {
   RightToLeftRole,              // item list: the column's language is written right to left
   TreeImageRole,                // resource tree: 0 root, 1-4 the text groups, 5 other groups
   RemovedRole,                  // resource tree: the resource is not written
+  InspectionFailedRole,         // item list: fails inspection while "AutoInspect" is on
 };
 
 } // namespace tarvelo

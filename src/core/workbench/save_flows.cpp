@@ -3,6 +3,7 @@
 #include "script/script_path.h"
 #include "seam/prompter.h"
 #include "seam/settings.h"
+#include "workbench/memory_port.h"
 #include "workbench/path_rules.h"
 #include "workbench/session.h"
 
@@ -33,8 +34,10 @@ QString groupOf(const QString &kind) {
 // both scripts. False after "It is not possible open file '%s'." or when the old
 // target did not parse and was not to be replaced.
 bool Session::writeTarget(Task *task, const QString &path, int language, bool selective) {
-  if (task == m_tasks.head() && m_settings.integer(QStringLiteral("SaveTM")) == 0)
-    learnTranslations();
+  // Learnt for the language the target is written in, which Save As may change.
+  if (task == m_tasks.head() && m_settings.integer(QStringLiteral("SaveTM")) == 0 && m_memory &&
+      m_memory->isBound())
+    m_memory->learnTranslations(language);
   QDir().mkpath(QFileInfo(path).absolutePath());
   ScriptFile target;
   if (QFileInfo::exists(path)) {

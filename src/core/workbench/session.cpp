@@ -6,6 +6,7 @@
 #include "seam/prompter.h"
 #include "seam/settings.h"
 #include "text/locale_table.h"
+#include "workbench/inspector.h"
 #include "workbench/memory_port.h"
 
 namespace tarvelo {
@@ -15,6 +16,24 @@ Session::Session(Settings &settings, Prompter &prompter, Progress &progress, QOb
       m_occurrences(m_tasks) {}
 
 Session::~Session() = default;
+
+void Session::useInspector(const Inspector *inspector) {
+  m_inspector = inspector;
+  if (inspector)
+    m_inspect = [inspector](TextEntry *entry) { inspector->apply(*entry); };
+  else
+    m_inspect = nullptr;
+}
+
+bool Session::explainInspection(const TextEntry *entry) {
+  if (!entry || !m_inspector || entry->inspectionPassed ||
+      m_settings.integer(QStringLiteral("AutoInspect")) == 0)
+    return false;
+  m_prompter.captionedMessage(QStringLiteral("Automatic Inspection"),
+                              m_inspector->explain(*entry).text, Prompter::Buttons::Ok,
+                              Prompter::Icon::Warning);
+  return true;
+}
 
 void Session::setModified(bool modified) {
   if (m_modified == modified)

@@ -12,6 +12,7 @@
 
 namespace tarvelo {
 
+class Inspector;
 class MemoryPort;
 class Progress;
 class Prompter;
@@ -38,6 +39,10 @@ public:
   // Collaborators, all optional.
   void setMemory(MemoryPort *memory) { m_memory = memory; }
   void setInspector(std::function<void(TextEntry *)> inspect) { m_inspect = std::move(inspect); }
+  // The automatic inspection: every entry read or changed is inspected with it, and
+  // it explains failures. Null inspects nothing.
+  void useInspector(const Inspector *inspector);
+  const Inspector *inspector() const { return m_inspector; }
   // Probes machine translation for a language pair ("Test" is translated).
   void setTranslationProbe(std::function<bool(int, int)> probe) { m_probe = std::move(probe); }
   // Tells the target editor to store its pending text before a save.
@@ -92,6 +97,10 @@ public:
   void changeComment(TextEntry *entry, const QString &text, int which);
   void setVerified(TextEntry *entry, bool verified);
   void setRemoved(TextEntry *head, bool removed);
+  // The double click on an item: while "AutoInspect" is on and the entry fails the
+  // inspection, the explanation is shown in the box "Automatic Inspection". False
+  // when nothing was shown.
+  bool explainInspection(const TextEntry *entry);
   bool undo();
   bool redo();
 
@@ -131,6 +140,7 @@ private:
   Progress &m_progress;
   MemoryPort *m_memory = nullptr;
   std::function<void(TextEntry *)> m_inspect;
+  const Inspector *m_inspector = nullptr;
   std::function<bool(int, int)> m_probe;
   std::function<void()> m_commitEditor;
 

@@ -1,0 +1,119 @@
+// Filling the empty targets of a large script from a memory that holds their
+// translations, as opening a task does. The memory is learnt once, from the
+// translated variant of the generated script, in a scratch folder.
+
+#include "script/after_read.h"
+#include "script/entry_list.h"
+#include "script/resource_script.h"
+#include "script/task.h"
+#include "seam/progress.h"
+#include "seam/prompter.h"
+#include "seam/settings.h"
+#include "support/script_generator.h"
+#include "tmclient/memory_client.h"
+#include "tmclient/tm_library.h"
+
+#include <QCoreApplication>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+namespace tarvelo {
+namespace {
+
+class SilentPrompter : public Prompter {
+public:
+  Answer message(const QString &, Buttons, Icon) override { return Answer::Ok; }
+  void resolveFuzzyItems(FuzzyItemsRequest &) override {}
+  bool chooseResourcesToKeep(SavingResourcesRequest &) override { return true; }
+  bool pairIncludedScripts(ScriptPairingRequest &) override { return false; }
+  bool chooseSaveFile(SaveFileRequest &) override { return false; }
+  Answer askSameText(const QString &) override { return Answer::YesToAll; }
+};
+
+constexpr int kEnglish = 0x0409;
+constexpr int kGerman = 0x0407;
+
+// Reads the generated source (and the translated target when wanted) into entries.
+bool readTask(EntryList &entries, TaskChain &tasks, Prompter &prompter, Progress &progress,
+              Settings &settings, bool withTarget) {
+  ScriptContext context{&entries, &tasks, &prompter, &progress, &settings};
+  Task *task = tasks.append();
+  task->sourceLanguage = kEnglish;
+  task->targetLanguage = kGerman;
+  ResourceScript source(context);
+  source.openData(bench::generateScript(1));
+  if (source.read(true, kEnglish, task) != ScriptOk)
+    return false;
+  if (withTarget) {
+    ResourceScript target(context);
+    target.openData(bench::generateScript(1, true));
+    if (target.read(false, kGerman, task) != ScriptOk)
+      return false;
+  }
+  bool clear = false;
+  AfterReadContext afterRead{&entries, &prompter, QString(), &clear};
+  afterTargetRead(task, afterRead);
+  return true;
+}
+
+void fillEmptyTargets(benchmark::State &state) {
+  SilentPrompter prompter;
+  NullProgress progress;
+  MemorySettings settings;
+  QTemporaryDir folder;
+  TmLibrary library;
+  if (!library.load() || !library.exports().connectTM) {
+    state.SkipWithError("the memory library (kestrine) is not beside the program");
+    return;
+  }
+  settings.setText(QStringLiteral("TMPath"), folder.path());
+  {
+    EntryList translated;
+    TaskChain tasks;
+    if (!readTask(translated, tasks, prompter, progress, settings, true)) {
+      state.SkipWithError("the generated scripts do not read");
+      return;
+    }
+    MemoryClient learner(library.exports(), translated, settings, prompter, progress);
+    learner.start();
+    learner.connectTo(kEnglish, kGerman);
+    state.counters["pairs"] = double(learner.learn(kGerman));
+  }
+
+  EntryList entries;
+  TaskChain tasks;
+  if (!readTask(entries, tasks, prompter, progress, settings, false)) {
+    state.SkipWithError("the generated script does not read");
+    return;
+  }
+  MemoryClient client(library.exports(), entries, settings, prompter, progress);
+  client.start();
+  client.connectTo(kEnglish, kGerman);
+  int filled = 0;
+  for (auto _ : state) {
+    state.PauseTiming();
+    for (const auto &entry : entries) {
+      entry->targetText.clear();
+      entry->matchState = NotFound;
+    }
+    state.ResumeTiming();
+    filled = client.fillTargets(true);
+  }
+  state.counters["entries"] = double(entries.size());
+  state.counters["filled"] = double(filled);
+}
+BENCHMARK(fillEmptyTargets)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+} // namespace
+} // namespace tarvelo
+
+int main(int argc, char **argv) {
+  // The library is found beside the program, which needs the application object.
+  QCoreApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv))
+    return 1;
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

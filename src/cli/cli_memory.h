@@ -1,0 +1,39 @@
+#pragma once
+
+#include "tmclient/memory_client.h"
+#include "tmclient/tm_library.h"
+
+#include <QString>
+#include <memory>
+
+namespace tarvelo {
+class EntryList;
+class Progress;
+class Prompter;
+class Settings;
+} // namespace tarvelo
+
+namespace tarvelo::cli {
+
+// The memory library found beside the program, used on one folder and one pair of
+// languages.
+class CliMemory {
+public:
+  CliMemory(EntryList &entries, Settings &settings, Prompter &prompter, Progress &progress);
+
+  // Loads the library, points it at the folder and connects for the languages;
+  // false after the reason was printed to standard error. Only a memory that learns
+  // may be created where there is none.
+  bool open(const QString &folder, int sourceLanguage, int targetLanguage, bool create);
+  MemoryClient &client() { return *m_client; }
+
+private:
+  EntryList &m_entries;
+  Settings &m_settings;
+  Prompter &m_prompter;
+  Progress &m_progress;
+  TmLibrary m_library;
+  std::unique_ptr<MemoryClient> m_client;
+};
+
+} // namespace tarvelo::cli

@@ -1,0 +1,71 @@
+#include "cli/task_reader.h"
+
+#include "script/after_read.h"
+#include "script/companion_file.h"
+#include "seam/prompter.h"
+
+#include <QFileInfo>
+#include <cstdio>
+
+namespace tarvelo::cli {
+
+TaskReader::TaskReader(Prompter &prompter, Settings &settings)
+    : m_context{&m_entries, &m_tasks, &prompter, &m_progress, &settings} {}
+
+TaskReader::~TaskReader() = default;
+
+ScriptFile &TaskReader::sourceFile() {
+  return m_source->file();
+}
+
+bool TaskReader::read(const QString &sourcePath, int sourceLanguage, const QString &targetPath,
+                      int targetLanguage, bool newTarget) {
+  Task *task = m_tasks.append();
+  task->sourcePath = QFileInfo(sourcePath).absoluteFilePath();
+  task->sourceLanguage = sourceLanguage;
+  task->targetPath = QFileInfo(targetPath).absoluteFilePath();
+  task->targetLanguage = targetLanguage;
+
+  m_source = std::make_unique<ResourceScript>(m_context);
+  if (!m_source->open(task->sourcePath)) {
+    std::fprintf(stderr, "error: It is not possible open file '%s'.\n",
+                 task->sourcePath.toUtf8().constData());
+    return false;
+  }
+  if (m_source->read(true, task->sourceLanguage, task) != ScriptOk) {
+    std::fprintf(stderr, "error: Invalid source file\n");
+    return false;
+  }
+  task->header = m_source->header();
+  task->languageFound = m_source->languageFound();
+  while (m_tasks.size() > 1)
+    m_tasks.remove(m_tasks.at(1));
+
+  m_existing = !newTarget && QFileInfo::exists(task->targetPath);
+  if (m_existing) {
+    ResourceScript reader(m_context);
+    if (!reader.open(task->targetPath)) {
+      std::fprintf(stderr, "error: It is not possible open file '%s'.\n",
+                   task->targetPath.toUtf8().constData());
+      return false;
+    }
+    if (reader.read(false, task->targetLanguage, task) != ScriptOk) {
+      std::fprintf(stderr, "error: File '%s' is not valid resource file.\n",
+                   task->targetPath.toUtf8().constData());
+      return false;
+    }
+    m_target = reader.file();
+  } else {
+    // A new target is written in the source's encoding.
+    m_target.create(m_source->file().encoding());
+  }
+  bool clearFuzzy = false;
+  AfterReadContext afterRead{&m_entries, m_context.prompter, QString(), &clearFuzzy};
+  afterTargetRead(task, afterRead);
+  readCompanion(m_entries, task, task->sourcePath, task->sourceLanguage, true);
+  if (m_existing)
+    readCompanion(m_entries, task, task->targetPath, task->targetLanguage, false);
+  return true;
+}
+
+} // namespace tarvelo::cli

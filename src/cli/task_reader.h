@@ -1,0 +1,50 @@
+#pragma once
+
+#include "script/entry_list.h"
+#include "script/resource_script.h"
+#include "script/script_file.h"
+#include "script/task.h"
+#include "seam/progress.h"
+
+#include <memory>
+
+namespace tarvelo {
+class Prompter;
+class Settings;
+} // namespace tarvelo
+
+namespace tarvelo::cli {
+
+// One task's source and target read as the commands need them: the target's texts
+// placed on the source's items, verified, with the companion files of both scripts.
+// Scripts pulled in by the source are not part of the task.
+class TaskReader {
+public:
+  TaskReader(Prompter &prompter, Settings &settings);
+  ~TaskReader();
+
+  // A target that does not exist, or newTarget, gives a new target built from the
+  // source. False, with the reason printed on standard error, when a script cannot
+  // be read or does not parse.
+  bool read(const QString &sourcePath, int sourceLanguage, const QString &targetPath,
+            int targetLanguage, bool newTarget);
+
+  EntryList &entries() { return m_entries; }
+  Task *task() const { return m_tasks.head(); }
+  const ScriptContext &context() const { return m_context; }
+  ScriptFile &sourceFile();
+  // The target as read, or an empty file in the source's encoding for a new target.
+  ScriptFile &targetFile() { return m_target; }
+  bool targetExisted() const { return m_existing; }
+
+private:
+  EntryList m_entries;
+  TaskChain m_tasks;
+  NullProgress m_progress;
+  ScriptContext m_context;
+  std::unique_ptr<ResourceScript> m_source;
+  ScriptFile m_target;
+  bool m_existing = false;
+};
+
+} // namespace tarvelo::cli

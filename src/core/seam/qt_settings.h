@@ -1,0 +1,28 @@
+#pragma once
+
+#include "seam/settings.h"
+
+#include <QSettings>
+
+namespace tarvelo {
+
+// The per-user settings of the program: the group "Options" under "Tarvelo" (the
+// registry's Software\Tarvelo on Windows, ~/.config/Tarvelo.conf here).
+class QtSettings final : public Settings {
+public:
+  QtSettings();
+  // An INI file at the path, so that tests never touch the user's settings.
+  explicit QtSettings(const QString &iniPath);
+
+  QVariant stored(const QString &key) const override;
+  void store(const QString &key, const QVariant &value) override;
+  void clear() override;
+
+  // Where the values live: a file, or a registry key on Windows.
+  QString location() const { return m_settings.fileName(); }
+
+private:
+  QSettings m_settings;
+};
+
+} // namespace tarvelo

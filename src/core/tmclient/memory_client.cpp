@@ -1,0 +1,198 @@
+#include "tmclient/memory_client.h"
+
+#include "script/entry_list.h"
+#include "script/text_entry.h"
+#include "seam/progress.h"
+#include "seam/settings.h"
+
+#include <QHash>
+#include <QSet>
+#include <vector>
+
+namespace tarvelo {
+
+namespace {
+
+const char16_t *wide(const QString &text) {
+  return reinterpret_cast<const char16_t *>(text.utf16());
+}
+
+TextEntry *chainRoot(TextEntry *entry) {
+  while (entry->prevOccurrence)
+    entry = entry->prevOccurrence;
+  return entry;
+}
+
+} // namespace
+
+MemoryClient::MemoryClient(const TmExports &exports, EntryList &entries, Settings &settings,
+                           Prompter &prompter, Progress &progress)
+    : m_exports(exports), m_entries(entries), m_settings(settings), m_prompter(prompter),
+      m_progress(progress) {}
+
+void MemoryClient::start() {
+  m_options = MemoryOptions::read(m_settings);
+  if (m_exports.setTMPath && !m_options.tmPath.isEmpty())
+    m_exports.setTMPath(wide(m_options.tmPath));
+}
+
+void MemoryClient::finish() {
+  // SaveTM is not kept here: the settings hold its current value already.
+  m_options.saveTm = m_settings.integer(QStringLiteral("SaveTM"));
+  m_options.write(m_settings);
+}
+
+bool MemoryClient::connectTo(int sourceLanguage, int targetLanguage) {
+  m_sourceLanguage = sourceLanguage;
+  m_targetLanguage = targetLanguage;
+  return m_exports.connectTM && m_exports.connectTM(sourceLanguage, targetLanguage) != 0;
+}
+
+void MemoryClient::forgetAlternatives() {
+  for (const auto &entry : m_entries)
+    entry->memoryCache.reset();
+}
+
+QStringList MemoryClient::alternatives(TextEntry *entry) {
+  return entry ? rootAlternatives(chainRoot(entry)) : QStringList();
+}
+
+QStringList MemoryClient::rootAlternatives(TextEntry *root) {
+  // Without FreeTM a filled list could never be released.
+  if (!m_exports.getTM || !m_exports.freeTM)
+    return {};
+  if (!root->memoryCache) {
+    auto cache = std::make_unique<QStringList>();
+    if (!root->sourceText.isEmpty()) {
+      TmTextList list = {};
+      m_exports.getTM(wide(root->sourceText), &list);
+      *cache = takeTmTexts(m_exports, list);
+    }
+    root->memoryCache = std::move(cache);
+  }
+  return *root->memoryCache;
+}
+
+int MemoryClient::fillTargets(bool fill) {
+  if (!m_exports.getTM || !m_exports.freeTM)
+    return 0;
+  // A new language pair or memory folder: every entry asks the memory again.
+  forgetAlternatives();
+  if (!fill)
+    return 0;
+  // Each entry with its chain's root, found in one pass: a chain runs in list order,
+  // so an entry's predecessor has its root already, and long chains of a repeated
+  // text are not walked once per entry.
+  std::vector<std::pair<TextEntry *, TextEntry *>> empty;
+  QHash<const TextEntry *, TextEntry *> roots;
+  for (const auto &owned : m_entries) {
+    TextEntry *entry = owned.get();
+    TextEntry *root = entry;
+    if (entry->prevOccurrence) {
+      root = roots.value(entry->prevOccurrence);
+      if (!root)
+        root = chainRoot(entry);
+    }
+    if (entry->nextOccurrence)
+      roots.insert(entry, root);
+    if (entry->isTranslatable() && !entry->sourceText.isEmpty() && entry->targetText.isEmpty())
+      empty.push_back({entry, root});
+  }
+  if (empty.empty())
+    return 0;
+  const int count = int(empty.size());
+  m_progress.begin(QStringLiteral("Translation Memory Search"));
+  m_progress.setRange(0, count);
+  int filled = 0;
+  for (int i = 0; i < count; ++i) {
+    TextEntry *entry = empty[size_t(i)].first;
+    m_progress.setPosition(i + 1);
+    m_progress.setText(QStringLiteral("Searching item %1 of %2").arg(i + 1).arg(count));
+    const QStringList found = rootAlternatives(empty[size_t(i)].second);
+    if (!found.isEmpty() && !found.first().isEmpty()) {
+      entry->targetText = found.first();
+      entry->matchState = Filled;
+      if (m_inspect)
+        m_inspect(entry);
+      ++filled;
+    }
+    m_progress.serve();
+    if (m_progress.cancelled())
+      break;
+  }
+  m_progress.end();
+  return filled;
+}
+
+std::optional<Completion> MemoryClient::complete(TextEntry *entry, const QString &text,
+                                                 int selectionStart, int selectionEnd) {
+  if (!entry || !m_options.autoComplete || !m_exports.getTM)
+    return std::nullopt;
+  return completeFromMemory(text, selectionStart, selectionEnd, alternatives(entry));
+}
+
+bool MemoryClient::canAddToMemory(const TextEntry &entry) const {
+  return m_exports.addPair && !entry.sourceText.isEmpty() && !entry.targetText.isEmpty();
+}
+
+bool MemoryClient::addToMemory(TextEntry *entry) {
+  if (!entry || !canAddToMemory(*entry))
+    return false;
+  const bool stored = m_exports.addPair(wide(entry->sourceText), wide(entry->targetText), 1) != 0;
+  // The pair is offered by the menu and completion from now on.
+  chainRoot(entry)->memoryCache.reset();
+  return stored;
+}
+
+QList<MenuText> MemoryClient::pasteTexts(TextEntry *entry) {
+  QList<MenuText> texts;
+  QSet<QString> listed;
+  for (const QString &text : alternatives(entry)) {
+    if (listed.contains(text))
+      continue;
+    listed.insert(text);
+    texts.append({menuLabel(text), text});
+  }
+  return texts;
+}
+
+bool MemoryClient::differsFromMemory(TextEntry *entry) {
+  if (!entry || entry->targetText.isEmpty())
+    return false;
+  const QStringList found = alternatives(entry);
+  return !found.isEmpty() && !found.contains(entry->targetText);
+}
+
+QList<QPair<QString, QString>> MemoryClient::search(const QStringList &words, bool allWords) {
+  QList<QPair<QString, QString>> pairs;
+  if (!m_exports.searchTM || !m_exports.freeTM || words.isEmpty())
+    return pairs;
+  std::vector<const char16_t *> items;
+  items.reserve(size_t(words.size()));
+  for (const QString &word : words)
+    items.push_back(wide(word));
+  // A word list filled by the caller: the library only reads it.
+  const TmTextList wordList = {int32_t(items.size()), items.data(), nullptr};
+  TmTextList sources = {}, targets = {};
+  m_exports.searchTM(&wordList, allWords ? 1 : 0, &sources, &targets);
+  const QStringList sourceTexts = takeTmTexts(m_exports, sources);
+  const QStringList targetTexts = takeTmTexts(m_exports, targets);
+  for (qsizetype i = 0; i < targetTexts.size() && i < sourceTexts.size(); ++i)
+    pairs.append({sourceTexts[i], targetTexts[i]});
+  return pairs;
+}
+
+void MemoryClient::applyOptions(const MemoryOptions &options) {
+  if (!sameTmPath(options.tmPath, m_options.tmPath) && m_exports.connectTM) {
+    if (m_exports.disconnectTM)
+      m_exports.disconnectTM();
+    if (m_exports.setTMPath)
+      m_exports.setTMPath(wide(options.tmPath));
+    m_exports.connectTM(m_sourceLanguage, m_targetLanguage);
+    fillTargets(false);
+  }
+  m_options = options;
+  m_options.write(m_settings);
+}
+
+} // namespace tarvelo

@@ -1,0 +1,114 @@
+#pragma once
+
+#include "tmclient/auto_completion.h"
+#include "tmclient/memory_options.h"
+#include "tmclient/tm_library.h"
+#include "workbench/item_menu.h"
+#include "workbench/memory_port.h"
+
+#include <QList>
+#include <QPair>
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <optional>
+
+namespace tarvelo {
+
+class EntryList;
+class Progress;
+class Prompter;
+class Settings;
+class TextEntry;
+
+// The program's side of the translation memory: connecting for the open task's
+// languages, filling empty targets, the remembered translations of an entry,
+// learning translations and the options of the memory. Every feature tests the
+// export it needs and is silently absent without it.
+class MemoryClient final : public MemoryPort {
+public:
+  MemoryClient(const TmExports &exports, EntryList &entries, Settings &settings, Prompter &prompter,
+               Progress &progress);
+
+  // Re-runs the automatic inspection of an entry whose target the memory filled.
+  void setInspector(std::function<void(TextEntry *)> inspect) { m_inspect = std::move(inspect); }
+
+  // Start-up: reads the options and points the library at the memory folder.
+  void start();
+  // Exit: writes the options back.
+  void finish();
+  const MemoryOptions &options() const { return m_options; }
+  // What the library offers; the options page, for one, needs AddPair.
+  const TmExports &exports() const { return m_exports; }
+
+  // MemoryPort
+  bool isBound() const override { return m_exports.connectTM != nullptr; }
+  void connect(int sourceLanguage, int targetLanguage) override {
+    connectTo(sourceLanguage, targetLanguage);
+  }
+  void fillEmptyTargets(bool fill) override { fillTargets(fill); }
+  void learnTranslations(int targetLanguage) override { learn(targetLanguage); }
+
+  // Connects for a language pair; false when the memory cannot be used.
+  bool connectTo(int sourceLanguage, int targetLanguage);
+  int sourceLanguage() const { return m_sourceLanguage; }
+  int targetLanguage() const { return m_targetLanguage; }
+
+  // Forgets every entry's remembered translations and, when fill is true, sets each
+  // empty target to the most used one. Returns the number of targets filled.
+  int fillTargets(bool fill);
+  // The remembered translations of the entry's source text, most used first, kept on
+  // the first entry of its occurrence chain.
+  QStringList alternatives(TextEntry *entry);
+  // The same for readers that hold the entry read-only, such as the filter: the cache
+  // is not part of what the entry says.
+  QStringList alternatives(const TextEntry &entry) {
+    return alternatives(const_cast<TextEntry *>(&entry));
+  }
+
+  // Learns the translations of the entry list for the connected source language and
+  // this target language, then connects to the task's pair again. Returns the number
+  // of pairs stored.
+  int learn(int targetLanguage);
+  // Learns one pair, asking first when both texts are the same. 1 when stored.
+  int learnPair(const QString &source, const QString &target, int increment);
+
+  // The target editor's completion after a typed character: needs AutoComplete on
+  // and the remembered translations of the entry shown.
+  std::optional<Completion> complete(TextEntry *entry, const QString &text, int selectionStart,
+                                     int selectionEnd);
+
+  // "Add to Translation Memory": whether it is offered, and the pair stored at once.
+  bool canAddToMemory(const TextEntry &entry) const;
+  bool addToMemory(TextEntry *entry);
+  // "Paste Translation Memory": each remembered text once, labelled for a menu.
+  QList<MenuText> pasteTexts(TextEntry *entry);
+  // The filter's memory criterion: the target is not empty, there are remembered
+  // translations and the target is none of them.
+  bool differsFromMemory(TextEntry *entry);
+
+  // The stored pairs (source, target) whose source holds all or any of the words.
+  QList<QPair<QString, QString>> search(const QStringList &words, bool allWords);
+
+  // OK of the options: a new memory folder takes effect at once; the options are
+  // kept and written to the settings.
+  void applyOptions(const MemoryOptions &options);
+
+private:
+  void forgetAlternatives();
+  QStringList rootAlternatives(TextEntry *root);
+
+  TmExports m_exports;
+  EntryList &m_entries;
+  Settings &m_settings;
+  Prompter &m_prompter;
+  Progress &m_progress;
+  std::function<void(TextEntry *)> m_inspect;
+  MemoryOptions m_options;
+  int m_sourceLanguage = 0;
+  int m_targetLanguage = 0;
+  // The same-text choice: 0 ask, 1 Yes to All, -1 No to All.
+  int m_sameTextChoice = 0;
+};
+
+} // namespace tarvelo

@@ -1,0 +1,54 @@
+#include "tmclient/memory_options.h"
+
+#include "seam/settings.h"
+#include "seam/settings_keys.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace tarvelo {
+
+MemoryOptions MemoryOptions::read(const Settings &settings) {
+  MemoryOptions options;
+  options.initTm = settings.integer(QStringLiteral("InitTM")) != 0;
+  options.autoComplete = settings.integer(QStringLiteral("AutoComplete")) != 0;
+  options.tmPath = settings.text(QStringLiteral("TMPath"));
+  options.saveTm = settings.integer(QStringLiteral("SaveTM"));
+  return options;
+}
+
+void MemoryOptions::write(Settings &settings) const {
+  settings.setInteger(QStringLiteral("InitTM"), initTm ? 1 : 0);
+  settings.setInteger(QStringLiteral("AutoComplete"), autoComplete ? 1 : 0);
+  settings.setText(QStringLiteral("TMPath"), tmPath);
+  settings.setInteger(QStringLiteral("SaveTM"), saveTm);
+}
+
+QString defaultTmPath(const QString &programFolder, const QString &userDataFolder) {
+  const QFileInfo folder(programFolder);
+  if (!programFolder.isEmpty() && folder.isDir() && folder.isWritable())
+    return QDir(programFolder).filePath(QStringLiteral("TM"));
+  return QDir(userDataFolder).filePath(QStringLiteral("TM"));
+}
+
+void installDefaultTmPath() {
+  const QString programFolder =
+      QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QString();
+  setDefaultTmPath(defaultTmPath(
+      programFolder, QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation)));
+}
+
+bool sameTmPath(const QString &a, const QString &b) {
+  // Names that differ only in case are one folder only where the file system says so;
+  // elsewhere treating them as one would keep the old memory under the new name.
+#if defined(Q_OS_WIN) || defined(Q_OS_MACOS)
+  const Qt::CaseSensitivity sensitivity = Qt::CaseInsensitive;
+#else
+  const Qt::CaseSensitivity sensitivity = Qt::CaseSensitive;
+#endif
+  return QString::compare(QDir::cleanPath(a), QDir::cleanPath(b), sensitivity) == 0;
+}
+
+} // namespace tarvelo

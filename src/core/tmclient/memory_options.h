@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+
+namespace tarvelo {
+
+class Settings;
+
+// The options that govern the memory. The first three are kept by the program while
+// it runs; SaveTM is read from the settings whenever it is needed.
+struct MemoryOptions {
+  bool initTm = true;       // "InitTM": fill empty targets when a task is opened
+  bool autoComplete = true; // "AutoComplete": complete the target while typing
+  QString tmPath;           // "TMPath": folder of the memory database
+  int saveTm = 0;           // "SaveTM": 0 on save, 1 on close, 2 on demand
+
+  static MemoryOptions read(const Settings &settings);
+  void write(Settings &settings) const;
+};
+
+// The folder "TM" beside the program, or in the user's data folder when the
+// program's folder cannot be written to.
+QString defaultTmPath(const QString &programFolder, const QString &userDataFolder);
+// Installs that default for the "TMPath" key, from the running program's folders.
+void installDefaultTmPath();
+
+// Whether two memory folders name the same folder, as the file system compares names.
+bool sameTmPath(const QString &a, const QString &b);
+
+} // namespace tarvelo

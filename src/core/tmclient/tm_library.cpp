@@ -1,0 +1,77 @@
+#include "tmclient/tm_library.h"
+
+#include <QCoreApplication>
+#include <QDir>
+
+namespace tarvelo {
+
+namespace {
+
+template <typename F> F resolve(QLibrary &library, const char *name) {
+  return reinterpret_cast<F>(library.resolve(name));
+}
+
+} // namespace
+
+TmLibrary::~TmLibrary() {
+  unload();
+}
+
+bool TmLibrary::loadFrom(const QString &fileName) {
+  m_library.setFileName(fileName);
+  if (!m_library.load())
+    return false;
+  m_exports.getTMVersion = resolve<GetTMVersionFn>(m_library, "GetTMVersion");
+  m_exports.setTMPath = resolve<SetTMPathFn>(m_library, "SetTMPath");
+  m_exports.connectTM = resolve<ConnectTMFn>(m_library, "ConnectTM");
+  m_exports.disconnectTM = resolve<DisconnectTMFn>(m_library, "DisconnectTM");
+  m_exports.addPair = resolve<AddPairFn>(m_library, "AddPair");
+  m_exports.getTM = resolve<GetTMFn>(m_library, "GetTM");
+  m_exports.searchTM = resolve<SearchTMFn>(m_library, "SearchTM");
+  m_exports.deletePair = resolve<DeletePairFn>(m_library, "DeletePair");
+  m_exports.freeTM = resolve<FreeTMFn>(m_library, "FreeTM");
+  m_exports.beginTMBatch = resolve<BeginTMBatchFn>(m_library, "BeginTMBatch");
+  m_exports.endTMBatch = resolve<EndTMBatchFn>(m_library, "EndTMBatch");
+  return true;
+}
+
+bool TmLibrary::load(const QString &fileName) {
+  unload();
+  if (!fileName.isEmpty())
+    return loadFrom(fileName);
+  // QLibrary adds the platform's prefix and suffix (libkestrine.so, Kestrine.dll).
+  if (loadFrom(QStringLiteral("kestrine")))
+    return true;
+  if (QCoreApplication::instance())
+    return loadFrom(QDir(QCoreApplication::applicationDirPath()).filePath("kestrine"));
+  return false;
+}
+
+void TmLibrary::unload() {
+  if (!m_library.isLoaded())
+    return;
+  if (m_exports.disconnectTM)
+    m_exports.disconnectTM();
+  m_exports = TmExports();
+  m_library.unload();
+}
+
+QString TmLibrary::version() const {
+  if (!m_exports.getTMVersion)
+    return QString();
+  char16_t buffer[KESTRINE_VERSION_LENGTH + 1] = {};
+  m_exports.getTMVersion(buffer);
+  return QString::fromUtf16(buffer);
+}
+
+QStringList takeTmTexts(const TmExports &exports, TmTextList &list) {
+  QStringList texts;
+  texts.reserve(list.count);
+  for (int32_t i = 0; i < list.count; ++i)
+    texts.append(list.items[i] ? QString::fromUtf16(list.items[i]) : QString());
+  if (exports.freeTM)
+    exports.freeTM(&list);
+  return texts;
+}
+
+} // namespace tarvelo

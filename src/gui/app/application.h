@@ -1,0 +1,9 @@
+#pragma once
+
+namespace tarvelo::gui {
+
+// Starts the program: settings, the user-interface language, the memory library, the
+// main frame, the inspection rules, the command line; then runs until it closes.
+int runApplication(int argc, char **argv);
+
+} // namespace tarvelo::gui

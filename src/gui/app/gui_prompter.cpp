@@ -1,0 +1,81 @@
+#include "app/gui_prompter.h"
+
+#include "task/task_dialogs.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace tarvelo::gui {
+
+Prompter::Answer GuiPrompter::message(const QString &text, Buttons buttons, Icon icon) {
+  return captionedMessage(QApplication::applicationDisplayName(), text, buttons, icon);
+}
+
+Prompter::Answer GuiPrompter::captionedMessage(const QString &caption, const QString &text,
+                                               Buttons buttons, Icon icon) {
+  QMessageBox box(m_parent);
+  box.setWindowTitle(caption);
+  box.setText(text);
+  switch (icon) {
+  case Icon::Information:
+    box.setIcon(QMessageBox::Information);
+    break;
+  case Icon::Warning:
+    box.setIcon(QMessageBox::Warning);
+    break;
+  case Icon::Error:
+    box.setIcon(QMessageBox::Critical);
+    break;
+  case Icon::Question:
+    box.setIcon(QMessageBox::Question);
+    break;
+  }
+  switch (buttons) {
+  case Buttons::Ok:
+    box.setStandardButtons(QMessageBox::Ok);
+    break;
+  case Buttons::OkCancel:
+    box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+    break;
+  case Buttons::YesNo:
+    box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+    break;
+  case Buttons::YesNoCancel:
+    box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    break;
+  }
+  switch (box.exec()) {
+  case QMessageBox::Yes:
+    return Answer::Yes;
+  case QMessageBox::No:
+    return Answer::No;
+  case QMessageBox::Cancel:
+    return Answer::Cancel;
+  default:
+    return buttons == Buttons::YesNo ? Answer::No
+           : buttons == Buttons::Ok  ? Answer::Ok
+                                     : Answer::Cancel;
+  }
+}
+
+void GuiPrompter::resolveFuzzyItems(FuzzyItemsRequest &request) {
+  execFuzzyItemsDialog(m_parent, request);
+}
+
+bool GuiPrompter::chooseResourcesToKeep(SavingResourcesRequest &request) {
+  return execSavingResourcesDialog(m_parent, request);
+}
+
+bool GuiPrompter::pairIncludedScripts(ScriptPairingRequest &request) {
+  return execDirectivesImportDialog(m_parent, request);
+}
+
+bool GuiPrompter::chooseSaveFile(SaveFileRequest &request) {
+  return execSaveToFileDialog(m_parent, request);
+}
+
+Prompter::Answer GuiPrompter::askSameText(const QString &sourceText) {
+  return execSameTextDialog(m_parent, sourceText);
+}
+
+} // namespace tarvelo::gui

@@ -1,0 +1,78 @@
+#include "options/memory_page.h"
+
+#include "tmclient/memory_client.h"
+#include "workbench/path_rules.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace tarvelo::gui {
+
+MemoryPage::MemoryPage(MemoryClient &memory, const Settings &settings, QWidget *parent)
+    : QWidget(parent), m_memory(memory) {
+  // The settings hold the options as last confirmed anywhere (the Open Resources
+  // dialog writes InitTM too).
+  const MemoryOptions options = MemoryOptions::read(settings);
+  m_path = new QLineEdit(QDir::toNativeSeparators(options.tmPath), this);
+  m_path->setObjectName(QStringLiteral("tmPath"));
+  m_path->setMinimumWidth(fontMetrics().averageCharWidth() * 40);
+  auto *pathLabel = new QLabel(tr("&Path:"), this);
+  pathLabel->setBuddy(m_path);
+  auto *browse = new QPushButton(tr("..."), this);
+  browse->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+  browse->setMaximumWidth(fontMetrics().horizontalAdvance(QStringLiteral("....")) * 3);
+  m_initTm =
+      new QCheckBox(tr("&Fill empty target items from  Translation Memory when opening"), this);
+  m_initTm->setChecked(options.initTm);
+  m_autoComplete =
+      new QCheckBox(tr("&Automaticaly complete item from Translation Memory when writing"), this);
+  m_autoComplete->setChecked(options.autoComplete);
+  m_saveTm = new QComboBox(this);
+  m_saveTm->addItems({tr("On Save File"), tr("On Close File"), tr("On Demand")});
+  m_saveTm->setCurrentIndex(options.saveTm >= 0 && options.saveTm < 3 ? options.saveTm : 0);
+  auto *saveLabel = new QLabel(tr("&Save current translations to the Translation memory:"), this);
+  saveLabel->setBuddy(m_saveTm);
+
+  auto *pathRow = new QHBoxLayout;
+  pathRow->addWidget(pathLabel);
+  pathRow->addWidget(m_path, 1);
+  pathRow->addWidget(browse);
+  auto *saveRow = new QHBoxLayout;
+  saveRow->addWidget(saveLabel);
+  saveRow->addWidget(m_saveTm);
+  saveRow->addStretch(1);
+  auto *layout = new QVBoxLayout(this);
+  layout->addLayout(pathRow);
+  layout->addSpacing(fontMetrics().height() / 2);
+  layout->addWidget(m_initTm);
+  layout->addWidget(m_autoComplete);
+  layout->addSpacing(fontMetrics().height() / 2);
+  layout->addLayout(saveRow);
+  layout->addStretch(1);
+
+  connect(browse, &QPushButton::clicked, this, [this] {
+    const QString folder = QFileDialog::getExistingDirectory(
+        this, tr("Translation Memory Folder"), QDir::fromNativeSeparators(m_path->text()));
+    if (!folder.isEmpty())
+      m_path->setText(QDir::toNativeSeparators(folder));
+  });
+}
+
+void MemoryPage::apply() {
+  MemoryOptions options;
+  const QString path = m_path->text().trimmed();
+  options.tmPath = path.isEmpty() ? m_memory.options().tmPath : absolutePath(path);
+  options.initTm = m_initTm->isChecked();
+  options.autoComplete = m_autoComplete->isChecked();
+  options.saveTm = m_saveTm->currentIndex();
+  m_memory.applyOptions(options);
+}
+
+} // namespace tarvelo::gui

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QWidget>
+
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+
+namespace tarvelo {
+class MemoryClient;
+class Settings;
+} // namespace tarvelo
+
+namespace tarvelo::gui {
+
+// The "Translation Memory" page of the options.
+class MemoryPage : public QWidget {
+  Q_OBJECT
+public:
+  MemoryPage(MemoryClient &memory, const Settings &settings, QWidget *parent = nullptr);
+
+  QLineEdit *path() const { return m_path; }
+  QCheckBox *fillWhenOpening() const { return m_initTm; }
+  QCheckBox *autoComplete() const { return m_autoComplete; }
+  QComboBox *saveWhen() const { return m_saveTm; }
+
+  // OK: a new folder takes effect at once; the options are kept and written.
+  void apply();
+
+private:
+  MemoryClient &m_memory;
+  QLineEdit *m_path;
+  QCheckBox *m_initTm, *m_autoComplete;
+  QComboBox *m_saveTm;
+};
+
+} // namespace tarvelo::gui

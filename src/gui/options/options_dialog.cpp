@@ -1,0 +1,58 @@
+#include "options/options_dialog.h"
+
+#include "options/general_page.h"
+#include "options/help.h"
+#include "options/memory_page.h"
+#include "tmclient/memory_client.h"
+
+#include <QDialogButtonBox>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QShortcut>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace tarvelo::gui {
+
+OptionsDialog::OptionsDialog(Settings &settings, InspectionRulesModel &rules, MemoryClient *memory,
+                             QWidget *parent, const QString &programFolder)
+    : QDialog(parent) {
+  setWindowTitle(tr("Options"));
+  m_tabs = new QTabWidget(this);
+  m_general = new GeneralPage(settings, rules, m_tabs, programFolder);
+  m_tabs->addTab(m_general, tr("General"));
+  if (memory && memory->isBound()) {
+    m_memory = new MemoryPage(*memory, settings, m_tabs);
+    m_tabs->addTab(m_memory, tr("Translation Memory"));
+  }
+  auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+  connect(buttons, &QDialogButtonBox::accepted, this, &OptionsDialog::accept);
+  connect(buttons, &QDialogButtonBox::rejected, this, &OptionsDialog::reject);
+  auto *layout = new QVBoxLayout(this);
+  layout->addWidget(m_tabs, 1);
+  layout->addWidget(buttons);
+
+  auto *help = new QShortcut(QKeySequence::HelpContents, this);
+  connect(help, &QShortcut::activated, this, &OptionsDialog::showPageHelp);
+  m_notify = [this](const QString &text) {
+    QMessageBox::information(this, QGuiApplication::applicationDisplayName(), text);
+  };
+}
+
+void OptionsDialog::showPageHelp() {
+  const bool memoryShown = m_memory && m_tabs->currentWidget() == m_memory;
+  showHelp(this,
+           memoryShown ? QStringLiteral("tmproperties.html") : QStringLiteral("properties.html"));
+}
+
+void OptionsDialog::accept() {
+  if (m_general->languageChanged())
+    m_notify(tr("Restart the program for the change of the language to take effect!"));
+  m_dictionaryChanged = m_general->dictionaryChanged();
+  m_general->apply();
+  if (m_memory)
+    m_memory->apply();
+  QDialog::accept();
+}
+
+} // namespace tarvelo::gui

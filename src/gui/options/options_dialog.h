@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QDialog>
+#include <functional>
+
+class QTabWidget;
+
+namespace tarvelo {
+class InspectionRulesModel;
+class MemoryClient;
+class Settings;
+} // namespace tarvelo
+
+namespace tarvelo::gui {
+
+class GeneralPage;
+class MemoryPage;
+
+// "Options": the "General" page and, while the memory library is bound, the
+// "Translation Memory" page; OK and Cancel, no Apply.
+class OptionsDialog : public QDialog {
+  Q_OBJECT
+public:
+  // memory may be null: the memory library is not bound.
+  OptionsDialog(Settings &settings, InspectionRulesModel &rules, MemoryClient *memory,
+                QWidget *parent = nullptr, const QString &programFolder = QString());
+
+  QTabWidget *tabs() const { return m_tabs; }
+  GeneralPage *generalPage() const { return m_general; }
+  MemoryPage *memoryPage() const { return m_memory; }
+
+  // Set by OK: the external dictionary is to be started anew next time.
+  bool dictionaryChanged() const { return m_dictionaryChanged; }
+  // How OK tells the user to restart; a message box unless replaced.
+  void setNotifier(std::function<void(const QString &)> notify) { m_notify = std::move(notify); }
+
+  void accept() override;
+
+private:
+  void showPageHelp();
+
+  QTabWidget *m_tabs;
+  GeneralPage *m_general;
+  MemoryPage *m_memory = nullptr;
+  bool m_dictionaryChanged = false;
+  std::function<void(const QString &)> m_notify;
+};
+
+} // namespace tarvelo::gui

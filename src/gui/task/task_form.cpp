@@ -1,0 +1,124 @@
+#include "task/task_form.h"
+
+#include "task/language_combo.h"
+#include "workbench/path_rules.h"
+
+#include <QCheckBox>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace tarvelo::gui {
+
+QString browseForScript(QWidget *parent, const QString &caption, const QString &current,
+                        bool mustExist) {
+  QFileDialog dialog(parent, caption);
+  dialog.setAcceptMode(QFileDialog::AcceptOpen);
+  // A target may be a script that does not exist yet: it is built from the source.
+  dialog.setFileMode(mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+  dialog.setNameFilters(
+      {TaskForm::tr("Resource files (*.rc *.rc2)"), TaskForm::tr("All files (*)")});
+  dialog.setDefaultSuffix(QStringLiteral("rc"));
+  if (!current.isEmpty()) {
+    const QFileInfo info(current);
+    dialog.setDirectory(info.absolutePath());
+    dialog.selectFile(info.fileName());
+  }
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    return {};
+  return absolutePath(dialog.selectedFiles().constFirst());
+}
+
+TaskForm::TaskForm(bool withTaskName, QWidget *parent) : QWidget(parent) {
+  auto *grid = new QGridLayout(this);
+  grid->setContentsMargins(0, 0, 0, 0);
+  grid->setColumnStretch(1, 1);
+  int row = 0;
+  auto addLabel = [&](const QString &text, QWidget *buddy) {
+    auto *label = new QLabel(text, this);
+    label->setBuddy(buddy);
+    grid->addWidget(label, row, 0);
+  };
+  auto makeBrowse = [this](const char *name) {
+    auto *button = new QPushButton(tr("..."), this);
+    button->setObjectName(QLatin1String(name));
+    // A narrow button, as wide as its text needs.
+    button->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    button->setMaximumWidth(button->fontMetrics().horizontalAdvance(QStringLiteral("....")) * 3);
+    return button;
+  };
+
+  if (withTaskName) {
+    m_taskName = new QLineEdit(this);
+    m_taskName->setObjectName(QStringLiteral("taskName"));
+    addLabel(tr("Task &name:"), m_taskName);
+    grid->addWidget(m_taskName, row++, 1, 1, 2);
+  }
+
+  m_sourcePath = new QLineEdit(this);
+  m_sourcePath->setObjectName(QStringLiteral("sourcePath"));
+  m_sourcePath->setMinimumWidth(m_sourcePath->fontMetrics().averageCharWidth() * 48);
+  m_sourceBrowse = makeBrowse("sourceBrowse");
+  addLabel(tr("&Source file:"), m_sourcePath);
+  grid->addWidget(m_sourcePath, row, 1);
+  grid->addWidget(m_sourceBrowse, row++, 2);
+
+  m_sourceLanguage = new LanguageCombo(this);
+  m_sourceLanguage->setObjectName(QStringLiteral("sourceLanguage"));
+  addLabel(tr("Source &language:"), m_sourceLanguage);
+  grid->addWidget(m_sourceLanguage, row++, 1, 1, 2);
+
+  grid->setRowMinimumHeight(row++, fontMetrics().height() / 2);
+
+  m_targetPath = new QLineEdit(this);
+  m_targetPath->setObjectName(QStringLiteral("targetPath"));
+  m_targetBrowse = makeBrowse("targetBrowse");
+  addLabel(tr("&Target file:"), m_targetPath);
+  grid->addWidget(m_targetPath, row, 1);
+  grid->addWidget(m_targetBrowse, row++, 2);
+
+  m_specifyLater = new QCheckBox(tr("Specify &later"), this);
+  m_specifyLater->setObjectName(QStringLiteral("specifyLater"));
+  grid->addWidget(m_specifyLater, row++, 1, 1, 2);
+
+  m_targetLanguage = new LanguageCombo(this);
+  m_targetLanguage->setObjectName(QStringLiteral("targetLanguage"));
+  addLabel(tr("Tar&get language:"), m_targetLanguage);
+  grid->addWidget(m_targetLanguage, row++, 1, 1, 2);
+
+  grid->setRowMinimumHeight(row++, fontMetrics().height() / 2);
+
+  m_fillFromMemory = new QCheckBox(tr("Fill empty items from  Translation Memory"), this);
+  m_fillFromMemory->setObjectName(QStringLiteral("fillFromMemory"));
+  grid->addWidget(m_fillFromMemory, row++, 0, 1, 3);
+
+  connect(m_sourcePath, &QLineEdit::textChanged, this, &TaskForm::changed);
+  connect(m_targetPath, &QLineEdit::textChanged, this, &TaskForm::changed);
+  connect(m_specifyLater, &QCheckBox::stateChanged, this, [this] {
+    updateTargetEnabled();
+    Q_EMIT changed();
+  });
+  connect(m_sourceBrowse, &QPushButton::clicked, this,
+          [this] { browse(m_sourcePath, /*mustExist=*/true); });
+  connect(m_targetBrowse, &QPushButton::clicked, this,
+          [this] { browse(m_targetPath, /*mustExist=*/false); });
+  updateTargetEnabled();
+}
+
+void TaskForm::updateTargetEnabled() {
+  const bool enabled = m_specifyLater->checkState() != Qt::Checked;
+  m_targetPath->setEnabled(enabled);
+  m_targetBrowse->setEnabled(enabled);
+}
+
+void TaskForm::browse(QLineEdit *edit, bool mustExist) {
+  const QString caption = mustExist ? tr("Open Source File") : tr("Open Target File");
+  const QString path = browseForScript(this, caption, edit->text(), mustExist);
+  if (!path.isEmpty())
+    edit->setText(path);
+}
+
+} // namespace tarvelo::gui

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QWidget>
+
+class QCheckBox;
+class QLineEdit;
+class QPushButton;
+
+namespace tarvelo::gui {
+
+class LanguageCombo;
+
+// The controls shared by the Open Resources and Task Properties dialogs: source and
+// target script with their languages, "Specify later" and the memory fill option.
+class TaskForm : public QWidget {
+  Q_OBJECT
+public:
+  explicit TaskForm(bool withTaskName, QWidget *parent = nullptr);
+
+  QLineEdit *taskName() const { return m_taskName; }
+  QLineEdit *sourcePath() const { return m_sourcePath; }
+  QPushButton *sourceBrowse() const { return m_sourceBrowse; }
+  LanguageCombo *sourceLanguage() const { return m_sourceLanguage; }
+  QLineEdit *targetPath() const { return m_targetPath; }
+  QPushButton *targetBrowse() const { return m_targetBrowse; }
+  LanguageCombo *targetLanguage() const { return m_targetLanguage; }
+  QCheckBox *specifyLater() const { return m_specifyLater; }
+  QCheckBox *fillFromMemory() const { return m_fillFromMemory; }
+
+  // Target path and browse follow "Specify later" (a partly checked box, which
+  // stands for differing tasks, leaves them enabled).
+  void updateTargetEnabled();
+
+Q_SIGNALS:
+  void changed();
+
+private:
+  void browse(QLineEdit *edit, bool mustExist);
+
+  QLineEdit *m_taskName = nullptr;
+  QLineEdit *m_sourcePath;
+  QPushButton *m_sourceBrowse;
+  LanguageCombo *m_sourceLanguage;
+  QLineEdit *m_targetPath;
+  QPushButton *m_targetBrowse;
+  LanguageCombo *m_targetLanguage;
+  QCheckBox *m_specifyLater;
+  QCheckBox *m_fillFromMemory;
+};
+
+// The Open dialog for a resource script, starting at the current path: the chosen
+// path made absolute, or empty when cancelled.
+QString browseForScript(QWidget *parent, const QString &caption, const QString &current,
+                        bool mustExist);
+
+} // namespace tarvelo::gui

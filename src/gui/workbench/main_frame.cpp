@@ -1,0 +1,588 @@
+#include "workbench/main_frame.h"
+
+#include "options/help.h"
+#include "script/task.h"
+#include "script/text_entry.h"
+#include "seam/prompter.h"
+#include "seam/settings.h"
+#include "workbench/external_dictionary.h"
+#include "workbench/find.h"
+#include "workbench/find_dialog.h"
+#include "workbench/item_icons.h"
+#include "workbench/item_list_model.h"
+#include "workbench/item_list_printer.h"
+#include "workbench/menu_view.h"
+#include "workbench/occurrences_view.h"
+#include "workbench/plain_text_view.h"
+#include "workbench/resource_tree_model.h"
+#include "workbench/resource_tree_view.h"
+#include "workbench/session.h"
+#include "workbench/split_edit.h"
+#include "workbench/target_editor.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QMimeData>
+#include <QPageSetupDialog>
+#include <QPlainTextEdit>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QScreen>
+#include <QSplitter>
+#include <QStackedWidget>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QTimer>
+#include <QToolBar>
+#include <QTreeView>
+#include <QVBoxLayout>
+
+namespace tarvelo::gui {
+
+MainFrame::MainFrame(Session &session, QWidget *parent) : QMainWindow(parent), m_session(session) {
+  setWindowIcon(applicationIcon());
+  m_itemModel = std::make_unique<ItemListModel>(session);
+  m_dlgInitModel = std::make_unique<ItemListModel>(session);
+  m_filteredModel = std::make_unique<ItemListModel>(session);
+  m_treeModel = std::make_unique<ResourceTreeModel>(session);
+  m_dictionary = std::make_unique<ExternalDictionary>(session.settings());
+  m_dlgInitModel->setFilter(
+      [this](const TextEntry &entry) { return m_dlgInitHead && entry.head() == m_dlgInitHead; });
+  m_filteredModel->setFilter([](const TextEntry &) { return false; });
+
+  m_commands.create(this);
+  m_commands.buildMenus(this);
+  m_commands.buildToolBar(this);
+  createPanes();
+
+  m_message = new QLabel(this);
+  statusBar()->addWidget(m_message, 1);
+  static const char *const names[] = {"CAP", "NUM", "SCRL"};
+  for (int i = 0; i < 3; ++i) {
+    m_indicators[i] = new QLabel(QString::fromLatin1(names[i]), this);
+    m_indicators[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    m_indicators[i]->setAlignment(Qt::AlignCenter);
+    m_indicators[i]->setMinimumWidth(
+        m_indicators[i]->fontMetrics().horizontalAdvance(QStringLiteral("SCRL")) + 12);
+    m_indicators[i]->setEnabled(false);
+    statusBar()->addPermanentWidget(m_indicators[i]);
+  }
+  qApp->installEventFilter(this);
+
+  connectSession();
+  connectCommands();
+  setAcceptDrops(true);
+  refreshTitle();
+
+  // Commands are enabled from the state whenever the program is idle.
+  auto *timer = new QTimer(this);
+  connect(timer, &QTimer::timeout, this, &MainFrame::updateCommands);
+  timer->start(200);
+  updateCommands();
+
+  if (QScreen *screen = QApplication::primaryScreen()) {
+    const QRect area = screen->availableGeometry();
+    resize(area.width() * 9 / 10, std::max(area.height() - 100, 480));
+  }
+}
+
+MainFrame::~MainFrame() {
+  qApp->removeEventFilter(this);
+}
+
+void MainFrame::setServices(FrameServices services) {
+  m_services = std::move(services);
+  m_itemList->setServices(m_services.items);
+  m_dlgInitList->setServices(m_services.items);
+  m_filteredList->setServices(m_services.items);
+  m_splitEdit->targetEditor()->setCompletion(m_services.complete);
+  if (m_services.filterTest)
+    m_filteredModel->setFilter(m_services.filterTest);
+  refreshInspectionDisplay();
+}
+
+void MainFrame::createPanes() {
+  auto *columns = new QSplitter(Qt::Horizontal, this);
+  columns->setChildrenCollapsible(false);
+
+  m_tabs = new QTabWidget(columns);
+  m_tabs->setTabPosition(QTabWidget::South);
+  m_tree = new ResourceTreeView(m_session, *m_treeModel, m_tabs);
+  m_tabs->addTab(m_tree, tr("Resources"));
+  auto *project = new QTreeView(m_tabs);
+  project->setHeaderHidden(true);
+  project->setEnabled(false);
+  m_tabs->addTab(project, tr("Project"));
+  m_tabs->setTabEnabled(1, false);
+
+  auto *middle = new QSplitter(Qt::Vertical, columns);
+  middle->setChildrenCollapsible(false);
+  m_boardStack = new QStackedWidget(middle);
+  m_itemList = new ItemListView(m_session, *m_itemModel, m_boardStack);
+  m_dlgInitList = new ItemListView(m_session, *m_dlgInitModel, m_boardStack);
+  m_dlgInitList->setHelpTopic(QStringLiteral("dlginit.html"));
+  m_dialogBoard = new QLabel(tr("The dialog preview is not available."), m_boardStack);
+  static_cast<QLabel *>(m_dialogBoard)->setAlignment(Qt::AlignCenter);
+  m_menuView = new MenuView(m_session.entries(), m_boardStack);
+  m_textView = new PlainTextView(m_session, m_boardStack);
+  m_filteredList = new ItemListView(m_session, *m_filteredModel, m_boardStack);
+  // In the order of the Board enumeration.
+  for (QWidget *view : {static_cast<QWidget *>(m_itemList), static_cast<QWidget *>(m_dlgInitList),
+                        m_dialogBoard, static_cast<QWidget *>(m_menuView),
+                        static_cast<QWidget *>(m_textView), static_cast<QWidget *>(m_filteredList)})
+    m_boardStack->addWidget(view);
+  m_splitEdit = new SplitEdit(m_session, middle);
+  middle->addWidget(m_boardStack);
+  middle->addWidget(m_splitEdit);
+  middle->setStretchFactor(0, 1);
+  middle->setStretchFactor(1, 0);
+  middle->setSizes({600, 150});
+
+  m_occurrences = new OccurrencesView(m_session.occurrences(), columns);
+  columns->addWidget(m_tabs);
+  columns->addWidget(middle);
+  columns->addWidget(m_occurrences);
+  columns->setStretchFactor(0, 0);
+  columns->setStretchFactor(1, 1);
+  columns->setStretchFactor(2, 0);
+  columns->setSizes({222, 900, 200});
+  setCentralWidget(columns);
+
+  for (ItemListView *list : {m_itemList, m_dlgInitList, m_filteredList}) {
+    // Deferred, so that the list has finished its own selection work first; the
+    // entry is taken from the list then, since the rows may have changed meanwhile.
+    connect(list, &ItemListView::entrySelected, this, [this, list](TextEntry *) {
+      QTimer::singleShot(0, this, [this, list] {
+        if (TextEntry *entry = list->selectedEntry())
+          selectEntry(entry);
+      });
+    });
+    connect(list, &ItemListView::targetTextChosen, this, &MainFrame::applyTargetText);
+    connect(list, &ItemListView::typingStarted, m_splitEdit, &SplitEdit::startTyping);
+  }
+  connect(m_tree, &ResourceTreeView::resourceOpened, this, &MainFrame::openResource);
+  connect(m_menuView, &MenuView::entrySelected, this, &MainFrame::selectEntry);
+  connect(m_menuView, &MenuView::typingStarted, m_splitEdit, &SplitEdit::startTyping);
+  connect(m_textView, &PlainTextView::blockChoiceChanged, this,
+          [this](TextEntry *resource) { m_treeModel->updateEntry(resource); });
+  connect(m_occurrences, &OccurrencesView::entrySelected, this, &MainFrame::selectEntry);
+  connect(m_splitEdit, &SplitEdit::nextItemRequested, this, [this] { moveItem(1); });
+  m_session.setEditorCommit([this] { m_splitEdit->commit(); });
+}
+
+void MainFrame::connectSession() {
+  connect(&m_session, &Session::entriesReset, this, &MainFrame::rebuildAll);
+  connect(&m_session, &Session::currentEntryChanged, this, &MainFrame::onCurrentEntryChanged);
+  connect(&m_session, &Session::textsChanged, this, &MainFrame::onTextsChanged);
+  connect(&m_session, &Session::summaryChanged, m_message, &QLabel::setText);
+  connect(&m_session, &Session::titleChanged, this, [this] { refreshTitle(); });
+  connect(&m_session, &Session::modifiedChanged, this, [this] { refreshTitle(); });
+}
+
+void MainFrame::connectCommands() {
+  for (QAction *action : m_commands.actions())
+    connect(action, &QAction::triggered, this,
+            [this, action] { runCommand(CommandId(action->data().toInt())); });
+}
+
+QString MainFrame::statusMessage() const {
+  return m_message->text();
+}
+
+void MainFrame::refreshTitle() {
+  const QString path = m_session.targetPath();
+  setWindowTitle(path.isEmpty() ? QStringLiteral("Tarvelo")
+                                : QStringLiteral("%1[*] - Tarvelo").arg(path));
+  setWindowModified(m_session.isModified());
+}
+
+void MainFrame::refreshInspectionDisplay() {
+  const bool show = m_services.showInspection ? m_services.showInspection() : true;
+  for (ItemListModel *model : {m_itemModel.get(), m_dlgInitModel.get(), m_filteredModel.get()})
+    model->setShowInspection(show);
+}
+
+void MainFrame::rebuildAll() {
+  m_dlgInitHead = nullptr;
+  m_itemModel->rebuild();
+  m_dlgInitModel->rebuild();
+  if (m_filterShowing)
+    m_filteredModel->rebuild();
+  m_tree->rebuild();
+  m_menuView->showMenu(nullptr);
+  m_textView->showResource(nullptr);
+  m_splitEdit->refreshHeaders();
+  m_message->setText(m_session.isOpen() ? m_session.summary() : QString());
+  refreshTitle();
+  updateCommands();
+}
+
+ItemListView *MainFrame::visibleList() const {
+  return m_board == Board::Filter ? m_filteredList : m_itemList;
+}
+
+void MainFrame::showBoard(Board board) {
+  m_board = board;
+  if (board == Board::Items || board == Board::Filter)
+    m_filterShowing = board == Board::Filter;
+  m_boardStack->setCurrentIndex(int(board));
+  updateCommands();
+}
+
+void MainFrame::selectEntry(TextEntry *entry) {
+  if (m_selecting)
+    return;
+  // The editors store their pending texts before another entry is shown.
+  if (entry != m_session.currentEntry())
+    m_splitEdit->commit();
+  m_session.selectEntry(entry);
+}
+
+void MainFrame::onCurrentEntryChanged(TextEntry *entry) {
+  m_selecting = true;
+  if (!entry || entry->isTranslatable())
+    m_textView->showResource(nullptr);
+  else
+    m_textView->showResource(entry);
+  m_splitEdit->showEntry(entry);
+  m_occurrences->showEntry(entry);
+  m_itemList->showEntry(entry);
+  if (m_board == Board::Menu && entry && entry->kind == QLatin1String("MENU"))
+    m_menuView->showMenu(entry);
+  if (m_board == Board::DlgInit)
+    m_dlgInitList->showEntry(entry);
+  if (m_board == Board::Filter)
+    m_filteredList->showEntry(entry);
+  m_selecting = false;
+}
+
+void MainFrame::openResource(TextEntry *resource) {
+  if (!resource)
+    return;
+  TextEntry *head = resource->head() ? resource->head() : resource;
+  TextEntry *current = ResourceTreeModel::entryToOpen(resource);
+  if (resource->kind == QLatin1String("MENU")) {
+    m_menuView->showMenu(current);
+    showBoard(Board::Menu);
+  } else if (resource->kind == QLatin1String("DLGINIT")) {
+    m_dlgInitHead = head;
+    m_dlgInitModel->rebuild();
+    showBoard(Board::DlgInit);
+  } else if (!resource->isTranslatable()) {
+    showBoard(Board::Text);
+  } else if (m_board != Board::Filter) {
+    showBoard(Board::Items);
+  }
+  selectEntry(current);
+  if (!resource->isTranslatable())
+    m_textView->showResource(head);
+}
+
+void MainFrame::applyTargetText(TextEntry *entry, const QString &text) {
+  if (!entry)
+    return;
+  m_splitEdit->commit();
+  m_splitEdit->release();
+  m_session.changeTargetText(entry, text);
+  m_splitEdit->showEntry(m_session.currentEntry());
+}
+
+void MainFrame::onTextsChanged(const QList<TextEntry *> &entries, bool rebuild) {
+  TextEntry *current = m_session.currentEntry();
+  if (rebuild) {
+    visibleList()->itemModel().rebuild();
+    if (visibleList() != m_itemList)
+      m_itemModel->rebuild();
+  } else {
+    m_itemModel->updateEntries(entries);
+    m_filteredModel->updateEntries(entries);
+  }
+  m_dlgInitModel->updateEntries(entries);
+  if (m_board == Board::Menu)
+    m_menuView->refresh();
+  for (TextEntry *entry : entries)
+    if (entry && entry->head())
+      m_treeModel->updateEntry(entry->head());
+  if (current) {
+    m_selecting = true;
+    visibleList()->showEntry(current);
+    m_selecting = false;
+  }
+  updateCommands();
+}
+
+void MainFrame::moveItem(int step) {
+  ItemListView *list = m_board == Board::DlgInit ? m_dlgInitList : visibleList();
+  if (m_board != Board::DlgInit && m_board != Board::Filter && m_board != Board::Items)
+    list = m_itemList;
+  list->moveSelection(step);
+}
+
+void MainFrame::findNext() {
+  if (!m_find)
+    return;
+  ItemListView *list = visibleList();
+  const int from = list->currentIndex().isValid() ? list->currentIndex().row() : -1;
+  const int row =
+      findItem(list->itemModel(), m_find->text(), m_find->matchCase(), m_find->down(), from);
+  if (row < 0) {
+    m_session.prompter().inform(notFoundMessage(m_find->text()));
+    return;
+  }
+  const QModelIndex index = list->itemModel().index(row, ItemListModel::SourceColumn);
+  list->setCurrentIndex(index);
+  list->scrollTo(index);
+  list->setFocus();
+}
+
+void MainFrame::print(bool preview) {
+  if (!m_printer)
+    m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+  const ItemListModel &model = visibleList()->itemModel();
+  if (preview) {
+    QPrintPreviewDialog dialog(m_printer.get(), this);
+    connect(&dialog, &QPrintPreviewDialog::paintRequested, this,
+            [&model](QPrinter *printer) { printItemList(model, *printer); });
+    dialog.exec();
+    return;
+  }
+  QPrintDialog dialog(m_printer.get(), this);
+  if (dialog.exec() == QDialog::Accepted)
+    printItemList(model, *m_printer);
+}
+
+void MainFrame::runCommand(CommandId id) {
+  QWidget *focus = QApplication::focusWidget();
+  auto *line = qobject_cast<QLineEdit *>(focus);
+  auto *text = qobject_cast<QPlainTextEdit *>(focus);
+  switch (id) {
+  case CmdOpen:
+    if (!m_session.askToSave())
+      return;
+    showBoard(Board::Items);
+    selectEntry(nullptr);
+    if (m_services.openDialog)
+      m_services.openDialog(this);
+    rebuildAll();
+    break;
+  case CmdInverseOpen:
+    showBoard(Board::Items);
+    m_session.inverseOpen();
+    rebuildAll();
+    break;
+  case CmdClose:
+    showBoard(Board::Items);
+    m_session.close();
+    break;
+  case CmdSave:
+    m_session.save();
+    break;
+  case CmdSaveAs:
+    m_session.saveAs();
+    break;
+  case CmdSaveToSource:
+    m_session.saveToSourceFile();
+    break;
+  case CmdPrintSetup: {
+    if (!m_printer)
+      m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    QPageSetupDialog dialog(m_printer.get(), this);
+    dialog.exec();
+    break;
+  }
+  case CmdPrintPreview:
+    print(true);
+    break;
+  case CmdPrint:
+    print(false);
+    break;
+  case CmdExit:
+    close();
+    break;
+  case CmdUndo:
+    m_splitEdit->commit();
+    m_session.undo();
+    break;
+  case CmdRedo:
+    m_splitEdit->commit();
+    m_session.redo();
+    break;
+  case CmdCut:
+    if (line)
+      line->cut();
+    else if (text)
+      text->cut();
+    break;
+  case CmdCopy:
+    if (line)
+      line->copy();
+    else if (text)
+      text->copy();
+    break;
+  case CmdPaste:
+    if (line)
+      line->paste();
+    else if (text)
+      text->paste();
+    break;
+  case CmdPasteSource:
+    m_splitEdit->pasteSource();
+    break;
+  case CmdRefresh:
+    visibleList()->itemModel().rebuild();
+    if (m_session.currentEntry())
+      visibleList()->showEntry(m_session.currentEntry());
+    break;
+  case CmdFind:
+    if (!m_find) {
+      m_find = new FindDialog(this);
+      connect(m_find, &FindDialog::findNext, this, &MainFrame::findNext);
+    }
+    m_find->show();
+    m_find->raise();
+    m_find->activateWindow();
+    break;
+  case CmdFilter:
+    if (m_board == Board::Filter) {
+      showBoard(Board::Items);
+    } else {
+      m_filteredModel->rebuild();
+      showBoard(Board::Filter);
+      if (m_session.currentEntry())
+        m_filteredList->showEntry(m_session.currentEntry());
+    }
+    break;
+  case CmdFilterSetup:
+    if (m_services.filterSetup) {
+      m_services.filterSetup(this);
+      m_filteredModel->rebuild();
+    }
+    break;
+  case CmdLearnTexts:
+    m_splitEdit->commit();
+    if (m_services.learnTexts)
+      m_services.learnTexts();
+    break;
+  case CmdOpenDictionary:
+    if (!m_dictionary->open())
+      m_session.prompter().error(
+          tr("It is not possible open file '%1'.").arg(m_dictionary->path()));
+    break;
+  case CmdDictionaryPath:
+    m_dictionary->choosePath(this);
+    break;
+  case CmdOptions:
+    if (m_services.options) {
+      m_services.options(this);
+      m_dictionary->reload();
+      refreshInspectionDisplay();
+    }
+    break;
+  case CmdHelpIndex:
+    showHelp(this);
+    break;
+  case CmdAbout:
+    if (m_services.about)
+      m_services.about(this);
+    break;
+  case CmdNextItem:
+    moveItem(1);
+    break;
+  case CmdPreviousItem:
+    moveItem(-1);
+    break;
+  case CmdSelectAll:
+    if (focus == m_occurrences->list())
+      m_occurrences->selectAll();
+    else if (line)
+      line->selectAll();
+    else if (text)
+      text->selectAll();
+    break;
+  default:
+    break;
+  }
+  updateCommands();
+}
+
+void MainFrame::updateCommands() {
+  const bool open = m_session.isOpen();
+  const bool listVisible = m_board == Board::Items || m_board == Board::Filter;
+  QWidget *focus = QApplication::focusWidget();
+  const bool textFocus = qobject_cast<QLineEdit *>(focus) || qobject_cast<QPlainTextEdit *>(focus);
+  const bool bound = m_services.items.memoryBound && m_services.items.memoryBound();
+  const auto set = [this](CommandId id, bool enabled) {
+    if (QAction *action = m_commands.action(id))
+      action->setEnabled(enabled);
+  };
+  set(CmdInverseOpen, !m_session.sourcePath().isEmpty() && !m_session.targetPath().isEmpty());
+  for (CommandId id : {CmdClose, CmdSave, CmdSaveAs, CmdSaveToSource})
+    set(id, open);
+  // Projects, exchange, mail, machine translation, reports and the memory search
+  // come with their own windows.
+  for (CommandId id :
+       {CmdNewProject, CmdOpenProject, CmdSaveProject, CmdImport, CmdExport, CmdSendTo,
+        CmdDialogsReport, CmdImportGlossary, CmdSearchMemory, CmdNextControl, CmdPreviousControl})
+    set(id, false);
+  for (CommandId id : {CmdPrintSetup, CmdPrintPreview, CmdPrint})
+    set(id, listVisible);
+  set(CmdUndo, m_session.undoStack().canUndo());
+  set(CmdRedo, m_session.undoStack().canRedo());
+  for (CommandId id : {CmdCut, CmdCopy, CmdPaste})
+    set(id, textFocus);
+  set(CmdPasteSource, m_session.currentEntry() != nullptr);
+  set(CmdRefresh, listVisible && open);
+  set(CmdFilter, open);
+  m_commands.action(CmdFilter)->setChecked(m_board == Board::Filter);
+  set(CmdFilterSetup, open && m_board == Board::Filter && bool(m_services.filterSetup));
+  set(CmdMachineTranslate, m_session.machineTranslationAvailable());
+  set(CmdLearnTexts, open && bound && bool(m_services.learnTexts));
+  set(CmdOpenDictionary, m_dictionary->hasPath());
+  set(CmdOptions, bool(m_services.options));
+  set(CmdAbout, bool(m_services.about));
+}
+
+void MainFrame::closeEvent(QCloseEvent *event) {
+  m_splitEdit->commit();
+  if (!m_session.close()) {
+    event->ignore();
+    return;
+  }
+  if (m_find)
+    m_find->close();
+  event->accept();
+}
+
+void MainFrame::dragEnterEvent(QDragEnterEvent *event) {
+  if (event->mimeData()->hasUrls())
+    event->acceptProposedAction();
+}
+
+// Only a project file is opened by dropping; projects come with the project pane,
+// and while there is none every dropped file is ignored.
+void MainFrame::dropEvent(QDropEvent *event) {
+  event->acceptProposedAction();
+}
+
+bool MainFrame::eventFilter(QObject *watched, QEvent *event) {
+  if (event->type() == QEvent::KeyPress) {
+    const int key = static_cast<QKeyEvent *>(event)->key();
+    const int which = key == Qt::Key_CapsLock     ? 0
+                      : key == Qt::Key_NumLock    ? 1
+                      : key == Qt::Key_ScrollLock ? 2
+                                                  : -1;
+    if (which >= 0) {
+      m_locks[which] = !m_locks[which];
+      m_indicators[which]->setEnabled(m_locks[which]);
+    }
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+} // namespace tarvelo::gui

@@ -1,0 +1,136 @@
+#pragma once
+
+#include "workbench/command_table.h"
+#include "workbench/item_list_view.h"
+
+#include <QMainWindow>
+#include <QPointer>
+#include <functional>
+#include <memory>
+
+class QLabel;
+class QStackedWidget;
+class QTabWidget;
+class QPrinter;
+
+namespace tarvelo {
+class ItemListModel;
+class ResourceTreeModel;
+class Session;
+class TextEntry;
+} // namespace tarvelo
+
+namespace tarvelo::gui {
+
+class ExternalDictionary;
+class FindDialog;
+class MenuView;
+class OccurrencesView;
+class PlainTextView;
+class ResourceTreeView;
+class SplitEdit;
+
+// What the frame asks of the rest of the program; each may be left empty, and the
+// commands that need it are then disabled.
+struct FrameServices {
+  ItemListServices items;
+  // Completes typing in the target editor from the memory.
+  std::function<bool(TextEntry *, const QString &, int, QString &, int &)> complete;
+  std::function<void()> learnTexts;
+  std::function<void(QWidget *)> options;
+  std::function<void(QWidget *)> about;
+  std::function<void(QWidget *)> filterSetup;
+  std::function<bool(const TextEntry &)> filterTest;
+  std::function<bool()> showInspection;      // "AutoInspect"
+  std::function<void(QWidget *)> openDialog; // the Open Resources dialog
+};
+
+// The program's one top-level window: the resource tree, the board (item list and
+// the other board views), the split edit and the occurrences, with the menus,
+// toolbar and status bar. It assembles the panes; the work is the session's.
+class MainFrame : public QMainWindow {
+  Q_OBJECT
+public:
+  enum class Board { Items, DlgInit, Dialog, Menu, Text, Filter };
+
+  explicit MainFrame(Session &session, QWidget *parent = nullptr);
+  ~MainFrame() override;
+
+  void setServices(FrameServices services);
+  Session &session() { return m_session; }
+
+  // The dispatcher every pane uses to make an entry current.
+  void selectEntry(TextEntry *entry);
+  // Shows a resource from the tree on its board and makes its entry current.
+  void openResource(TextEntry *resource);
+  // A text for the entry's target from a menu or a dialog: the editors let go of the
+  // entry around the change so their pending text does not overwrite it.
+  void applyTargetText(TextEntry *entry, const QString &text);
+  Board board() const { return m_board; }
+  void showBoard(Board board);
+  // Enables and checks every command as the state says.
+  void updateCommands();
+  QAction *command(CommandId id) const { return m_commands.action(id); }
+  void runCommand(CommandId id);
+
+  ItemListView *itemList() const { return m_itemList; }
+  ItemListView *filteredList() const { return m_filteredList; }
+  SplitEdit *splitEdit() const { return m_splitEdit; }
+  ResourceTreeView *resourceTree() const { return m_tree; }
+  OccurrencesView *occurrencesView() const { return m_occurrences; }
+  MenuView *menuView() const { return m_menuView; }
+  PlainTextView *plainTextView() const { return m_textView; }
+  QString statusMessage() const;
+  // Redraws the state icons after the inspection settings changed.
+  void refreshInspectionDisplay();
+
+protected:
+  void closeEvent(QCloseEvent *event) override;
+  void dragEnterEvent(QDragEnterEvent *event) override;
+  void dropEvent(QDropEvent *event) override;
+  bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+  void createPanes();
+  void connectSession();
+  void connectCommands();
+  void rebuildAll();
+  void onCurrentEntryChanged(TextEntry *entry);
+  void onTextsChanged(const QList<TextEntry *> &entries, bool rebuild);
+  void refreshTitle();
+  void findNext();
+  void print(bool preview);
+  ItemListView *visibleList() const;
+  void moveItem(int step);
+
+  Session &m_session;
+  FrameServices m_services;
+  CommandTable m_commands;
+  std::unique_ptr<ItemListModel> m_itemModel;
+  std::unique_ptr<ItemListModel> m_dlgInitModel;
+  std::unique_ptr<ItemListModel> m_filteredModel;
+  std::unique_ptr<ResourceTreeModel> m_treeModel;
+  std::unique_ptr<ExternalDictionary> m_dictionary;
+  std::unique_ptr<QPrinter> m_printer;
+  QTabWidget *m_tabs = nullptr;
+  ResourceTreeView *m_tree = nullptr;
+  QStackedWidget *m_boardStack = nullptr;
+  ItemListView *m_itemList = nullptr;
+  ItemListView *m_dlgInitList = nullptr;
+  ItemListView *m_filteredList = nullptr;
+  QWidget *m_dialogBoard = nullptr;
+  MenuView *m_menuView = nullptr;
+  PlainTextView *m_textView = nullptr;
+  SplitEdit *m_splitEdit = nullptr;
+  OccurrencesView *m_occurrences = nullptr;
+  QLabel *m_message = nullptr;
+  QLabel *m_indicators[3] = {};
+  bool m_locks[3] = {false, false, false};
+  QPointer<FindDialog> m_find;
+  Board m_board = Board::Items;
+  bool m_filterShowing = false;
+  TextEntry *m_dlgInitHead = nullptr;
+  bool m_selecting = false;
+};
+
+} // namespace tarvelo::gui

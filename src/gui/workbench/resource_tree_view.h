@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QTreeView>
+
+namespace tarvelo {
+class ResourceTreeModel;
+class Session;
+class TextEntry;
+} // namespace tarvelo
+
+namespace tarvelo::gui {
+
+// The resources of the open tasks by kind; opening a node shows its resource.
+class ResourceTreeView : public QTreeView {
+  Q_OBJECT
+public:
+  ResourceTreeView(Session &session, ResourceTreeModel &model, QWidget *parent = nullptr);
+
+  // Rebuilds from the session's entries and expands the root.
+  void rebuild();
+
+Q_SIGNALS:
+  // The resource of the node (its first entry) is to be shown and made current.
+  void resourceOpened(TextEntry *resource);
+
+protected:
+  void keyPressEvent(QKeyEvent *event) override;
+  void contextMenuEvent(QContextMenuEvent *event) override;
+
+private:
+  void open(const QModelIndex &index);
+
+  Session &m_session;
+  ResourceTreeModel &m_model;
+};
+
+} // namespace tarvelo::gui

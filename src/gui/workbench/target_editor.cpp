@@ -1,0 +1,124 @@
+#include "workbench/target_editor.h"
+
+#include "script/text_entry.h"
+#include "workbench/session.h"
+
+#include <QKeyEvent>
+#include <QMimeData>
+#include <QTextBlock>
+#include <QTextDocument>
+
+namespace tarvelo::gui {
+
+TargetEditor::TargetEditor(Session &session, Mode mode, QWidget *parent)
+    : QPlainTextEdit(parent), m_session(session), m_mode(mode) {
+  setReadOnly(true);
+  setTabChangesFocus(true);
+  setLineWrapMode(QPlainTextEdit::WidgetWidth);
+}
+
+QString TargetEditor::storedValue() const {
+  if (!m_entry)
+    return {};
+  switch (m_mode) {
+  case TargetText:
+    return m_entry->targetText;
+  case TargetComment:
+    return m_entry->targetComment;
+  case SourceComment:
+    return m_entry->sourceComment;
+  }
+  return {};
+}
+
+void TargetEditor::store(const QString &text) {
+  if (!m_entry || text == storedValue())
+    return;
+  TextEntry *entry = m_entry;
+  if (m_mode == TargetText)
+    m_session.changeTargetText(entry, text);
+  else
+    m_session.changeComment(entry, text, m_mode == TargetComment ? 0 : 1);
+  m_loaded = text;
+}
+
+void TargetEditor::commit() {
+  if (m_entry && !isReadOnly())
+    store(toPlainText());
+}
+
+void TargetEditor::showEntry(TextEntry *entry) {
+  if (entry != m_entry)
+    commit();
+  m_entry = entry && entry->isTranslatable() ? entry : nullptr;
+  reload();
+}
+
+void TargetEditor::reload() {
+  m_loaded = storedValue();
+  QSignalBlocker block(this);
+  setPlainText(m_loaded);
+  setReadOnly(!m_entry);
+  moveCursor(QTextCursor::End);
+}
+
+void TargetEditor::pasteSource() {
+  if (!m_entry || m_mode != TargetText)
+    return;
+  setPlainText(m_entry->sourceText);
+  selectAll();
+  setFocus();
+}
+
+void TargetEditor::setRightToLeft(bool rightToLeft) {
+  QTextOption option = document()->defaultTextOption();
+  option.setTextDirection(rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
+  option.setAlignment(rightToLeft ? Qt::AlignRight : Qt::AlignLeft);
+  document()->setDefaultTextOption(option);
+}
+
+void TargetEditor::keyPressEvent(QKeyEvent *event) {
+  const int key = event->key();
+  if ((key == Qt::Key_Return || key == Qt::Key_Enter) &&
+      !(event->modifiers() & Qt::ShiftModifier)) {
+    commit();
+    Q_EMIT nextItemRequested();
+    return;
+  }
+  if (key == Qt::Key_Escape) {
+    reload();
+    return;
+  }
+  QPlainTextEdit::keyPressEvent(event);
+  if (m_mode != TargetText || !m_entry || !m_completion || isReadOnly())
+    return;
+  const QString typed = event->text();
+  if (typed.isEmpty() || key == Qt::Key_Backspace || typed.at(0) < u' ')
+    return;
+  QTextCursor cursor = textCursor();
+  const QString text = toPlainText();
+  QString completed;
+  int selectionStart = 0;
+  if (cursor.hasSelection() || cursor.position() != text.size())
+    return;
+  if (!m_completion(m_entry, text, cursor.position(), completed, selectionStart))
+    return;
+  QSignalBlocker block(this);
+  setPlainText(completed);
+  cursor = textCursor();
+  cursor.setPosition(int(completed.size()));
+  cursor.setPosition(selectionStart, QTextCursor::KeepAnchor);
+  setTextCursor(cursor);
+}
+
+bool TargetEditor::canInsertFromMimeData(const QMimeData *source) const {
+  return source->hasText();
+}
+
+// Only plain text comes in, whatever the clipboard offers besides.
+void TargetEditor::insertFromMimeData(const QMimeData *source) {
+  if (source->hasText())
+    insertPlainText(source->text());
+}
+
+} // namespace tarvelo::gui
