@@ -49,7 +49,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
   }
   for (const auto &entry : entries)
     if (entry->sourceBlock && entry->isHead() && entry->kind == QLatin1String("DIALOG"))
-      parseDialogBlock(entry->sourceBlock->text);
+      parseDialogBlock(entry->sourceBlock->text());
   parseDialogBlock(QString::fromLatin1(bytes));
   return 0;
 }

@@ -12,7 +12,7 @@ tarvelo_packages=(
   libqt6svg6-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   libsqlite3-dev libcurl4-openssl-dev
-  unicode-data fonts-wine llvm clang
+  qt6-translations-l10n unicode-data fonts-wine llvm clang
 )
 
 tarvelo_install_missing() {

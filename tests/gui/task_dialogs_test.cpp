@@ -361,6 +361,8 @@ TEST(FuzzyItemsDialogTest, ClosingWithEscapeKeepsChoicesAndTheBox) {
   request.clearFuzzyFlag = true;
   FuzzyItemsDialog dialog(request);
   dialog.show();
+  dialog.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
   EXPECT_TRUE(dialog.clearFuzzyFlag()->isChecked());
   dialog.choiceBox(1)->setCurrentIndex(0);
   click(dialog.clearFuzzyFlag());

@@ -128,9 +128,12 @@ int runApplication(int argc, char **argv) {
     FilterSetupDialog dialog(model, parent);
     dialog.exec();
   };
-  services.openDialog = [&session, &memory](QWidget *parent) {
+  services.openDialog = [&session, &memory, &settings](QWidget *parent) {
     OpenResourcesDialog dialog(session, memory && memory->isBound(), parent);
     dialog.exec();
+    // The dialog's "Fill empty items" box is the memory's option too.
+    if (memory)
+      memory->applyOptions(MemoryOptions::read(settings));
   };
   services.options = [&settings, &rules, &memory](QWidget *parent) {
     OptionsDialog dialog(settings, rules, memory.get(), parent,

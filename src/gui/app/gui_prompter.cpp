@@ -14,8 +14,10 @@ Prompter::Answer GuiPrompter::message(const QString &text, Buttons buttons, Icon
 Prompter::Answer GuiPrompter::captionedMessage(const QString &caption, const QString &text,
                                                Buttons buttons, Icon icon) {
   QMessageBox box(m_parent);
-  box.setWindowTitle(caption);
-  box.setText(text);
+  // The program's messages are keyed by their English text, so a translation of the
+  // user interface can replace the fixed ones.
+  box.setWindowTitle(QCoreApplication::translate("Prompter", caption.toUtf8().constData()));
+  box.setText(QCoreApplication::translate("Prompter", text.toUtf8().constData()));
   switch (icon) {
   case Icon::Information:
     box.setIcon(QMessageBox::Information);

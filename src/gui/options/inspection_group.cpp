@@ -38,7 +38,7 @@ InspectionGroup::InspectionGroup(InspectionRulesModel &model, QWidget *parent)
   m_rules->horizontalHeader()->hide();
   m_rules->verticalHeader()->hide();
   m_rules->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
-  m_rules->setMinimumHeight(fontMetrics().height() * 8);
+  m_rules->setMinimumHeight(fontMetrics().height() * 10);
   m_remove = new QPushButton(tr("&Remove"), this);
   m_formatOrder = new QCheckBox(tr("Check the &order of Format Specifications"), this);
   m_formatOrder->setChecked(model.formatOrder());

@@ -10,70 +10,110 @@
 
 namespace tarvelo::gui {
 
-namespace {
-
-QString tr(const char *text) {
-  return QCoreApplication::translate("MainFrame", text);
-}
-
-} // namespace
-
 QList<Command> CommandTable::commands() {
   using K = QKeySequence;
   return {
-      {CmdOpen, tr("&Open..."), {K(Qt::CTRL | Qt::Key_O)}, QStringLiteral("open")},
-      {CmdInverseOpen, tr("&Inverse Open"), {}, {}},
-      {CmdClose, tr("&Close"), {}, {}},
-      {CmdSave, tr("&Save"), {K(Qt::CTRL | Qt::Key_S)}, QStringLiteral("save")},
-      {CmdSaveAs, tr("Save &As..."), {}, {}},
-      {CmdSaveToSource, tr("Save &To Source File..."), {K(Qt::CTRL | Qt::ALT | Qt::Key_S)}, {}},
-      {CmdNewProject, tr("&New Project"), {}, {}},
-      {CmdOpenProject, tr("O&pen Project..."), {}, {}},
-      {CmdSaveProject, tr("Sa&ve Project"), {}, {}},
-      {CmdImport, tr("I&mport..."), {}, {}},
-      {CmdExport, tr("&Export..."), {}, {}},
-      {CmdSendTo, tr("Send &To..."), {}, QStringLiteral("send")},
-      {CmdPrintSetup, tr("P&rint Setup..."), {}, {}},
-      {CmdPrintPreview, tr("Print Pre&view..."), {}, {}},
-      {CmdPrint, tr("&Print..."), {K(Qt::CTRL | Qt::Key_P)}, {}},
-      {CmdExit, tr("E&xit"), {}, {}},
-      {CmdUndo, tr("&Undo"), {K(Qt::CTRL | Qt::Key_Z)}, QStringLiteral("undo")},
-      {CmdRedo, tr("&Redo"), {K(Qt::CTRL | Qt::Key_Y)}, QStringLiteral("redo")},
+      {CmdOpen,
+       QCoreApplication::translate("MainFrame", "&Open..."),
+       {K(Qt::CTRL | Qt::Key_O)},
+       QStringLiteral("open")},
+      {CmdInverseOpen, QCoreApplication::translate("MainFrame", "&Inverse Open"), {}, {}},
+      {CmdClose, QCoreApplication::translate("MainFrame", "&Close"), {}, {}},
+      {CmdSave,
+       QCoreApplication::translate("MainFrame", "&Save"),
+       {K(Qt::CTRL | Qt::Key_S)},
+       QStringLiteral("save")},
+      {CmdSaveAs, QCoreApplication::translate("MainFrame", "Save &As..."), {}, {}},
+      {CmdSaveToSource,
+       QCoreApplication::translate("MainFrame", "Save &To Source File..."),
+       {K(Qt::CTRL | Qt::ALT | Qt::Key_S)},
+       {}},
+      {CmdNewProject, QCoreApplication::translate("MainFrame", "&New Project"), {}, {}},
+      {CmdOpenProject, QCoreApplication::translate("MainFrame", "O&pen Project..."), {}, {}},
+      {CmdSaveProject, QCoreApplication::translate("MainFrame", "Sa&ve Project"), {}, {}},
+      {CmdImport, QCoreApplication::translate("MainFrame", "I&mport..."), {}, {}},
+      {CmdExport, QCoreApplication::translate("MainFrame", "&Export..."), {}, {}},
+      {CmdSendTo,
+       QCoreApplication::translate("MainFrame", "Send &To..."),
+       {},
+       QStringLiteral("send")},
+      {CmdPrintSetup, QCoreApplication::translate("MainFrame", "P&rint Setup..."), {}, {}},
+      {CmdPrintPreview, QCoreApplication::translate("MainFrame", "Print Pre&view..."), {}, {}},
+      {CmdPrint,
+       QCoreApplication::translate("MainFrame", "&Print..."),
+       {K(Qt::CTRL | Qt::Key_P)},
+       {}},
+      {CmdExit, QCoreApplication::translate("MainFrame", "E&xit"), {}, {}},
+      {CmdUndo,
+       QCoreApplication::translate("MainFrame", "&Undo"),
+       {K(Qt::CTRL | Qt::Key_Z)},
+       QStringLiteral("undo")},
+      {CmdRedo,
+       QCoreApplication::translate("MainFrame", "&Redo"),
+       {K(Qt::CTRL | Qt::Key_Y)},
+       QStringLiteral("redo")},
       {CmdCut,
-       tr("Cu&t"),
+       QCoreApplication::translate("MainFrame", "Cu&t"),
        {K(Qt::CTRL | Qt::Key_X), K(Qt::SHIFT | Qt::Key_Delete)},
        QStringLiteral("cut")},
       {CmdCopy,
-       tr("&Copy"),
+       QCoreApplication::translate("MainFrame", "&Copy"),
        {K(Qt::CTRL | Qt::Key_C), K(Qt::CTRL | Qt::Key_Insert)},
        QStringLiteral("copy")},
       {CmdPaste,
-       tr("&Paste"),
+       QCoreApplication::translate("MainFrame", "&Paste"),
        {K(Qt::CTRL | Qt::Key_V), K(Qt::SHIFT | Qt::Key_Insert)},
        QStringLiteral("paste")},
-      {CmdPasteSource, tr("Paste source text"), {K(Qt::CTRL | Qt::Key_T)}, {}},
-      {CmdRefresh, tr("Refresh"), {K(Qt::Key_F5)}, {}},
-      {CmdFind, tr("Find..."), {K(Qt::CTRL | Qt::Key_F)}, {}},
-      {CmdFilter, tr("Filter"), {}, QStringLiteral("filter")},
-      {CmdFilterSetup, tr("Filter setup..."), {}, {}},
+      {CmdPasteSource,
+       QCoreApplication::translate("MainFrame", "Paste source text"),
+       {K(Qt::CTRL | Qt::Key_T)},
+       {}},
+      {CmdRefresh, QCoreApplication::translate("MainFrame", "Refresh"), {K(Qt::Key_F5)}, {}},
+      {CmdFind, QCoreApplication::translate("MainFrame", "Find..."), {K(Qt::CTRL | Qt::Key_F)}, {}},
+      {CmdFilter, QCoreApplication::translate("MainFrame", "Filter"), {}, QStringLiteral("filter")},
+      {CmdFilterSetup, QCoreApplication::translate("MainFrame", "Filter setup..."), {}, {}},
       {CmdMachineTranslate,
-       tr("&Google Translate..."),
+       QCoreApplication::translate("MainFrame", "&Google Translate..."),
        {K(Qt::CTRL | Qt::Key_G)},
        QStringLiteral("translate")},
-      {CmdDialogsReport, tr("Dialogs &Report..."), {}, QStringLiteral("report")},
-      {CmdLearnTexts, tr("Learn actual texts"), {}, {}},
-      {CmdImportGlossary, tr("Import glossary..."), {}, {}},
-      {CmdOpenDictionary, tr("Open External &Dictionary"), {}, QStringLiteral("dictionary")},
-      {CmdOptions, tr("&Options..."), {}, {}},
-      {CmdHelpIndex, tr("Index..."), {}, QStringLiteral("help")},
-      {CmdAbout, tr("&About Tarvelo..."), {}, {}},
-      {CmdSearchMemory, tr("Search Translation Memory"), {}, QStringLiteral("search_tm")},
-      {CmdDictionaryPath, tr("Sets path to the external lexicon"), {}, {}},
-      {CmdNextItem, tr("Next item"), {K(Qt::CTRL | Qt::Key_Down)}, {}},
-      {CmdPreviousItem, tr("Previous item"), {K(Qt::CTRL | Qt::Key_Up)}, {}},
-      {CmdNextControl, tr("Next control"), {}, {}},
-      {CmdPreviousControl, tr("Previous control"), {}, {}},
-      {CmdSelectAll, tr("Select all"), {K(Qt::CTRL | Qt::Key_A)}, {}},
+      {CmdDialogsReport,
+       QCoreApplication::translate("MainFrame", "Dialogs &Report..."),
+       {},
+       QStringLiteral("report")},
+      {CmdLearnTexts, QCoreApplication::translate("MainFrame", "Learn actual texts"), {}, {}},
+      {CmdImportGlossary, QCoreApplication::translate("MainFrame", "Import glossary..."), {}, {}},
+      {CmdOpenDictionary,
+       QCoreApplication::translate("MainFrame", "Open External &Dictionary"),
+       {},
+       QStringLiteral("dictionary")},
+      {CmdOptions, QCoreApplication::translate("MainFrame", "&Options..."), {}, {}},
+      {CmdHelpIndex,
+       QCoreApplication::translate("MainFrame", "Index..."),
+       {},
+       QStringLiteral("help")},
+      {CmdAbout, QCoreApplication::translate("MainFrame", "&About Tarvelo..."), {}, {}},
+      {CmdSearchMemory,
+       QCoreApplication::translate("MainFrame", "Search Translation Memory"),
+       {},
+       QStringLiteral("search_tm")},
+      {CmdDictionaryPath,
+       QCoreApplication::translate("MainFrame", "Sets path to the external lexicon"),
+       {},
+       {}},
+      {CmdNextItem,
+       QCoreApplication::translate("MainFrame", "Next item"),
+       {K(Qt::CTRL | Qt::Key_Down)},
+       {}},
+      {CmdPreviousItem,
+       QCoreApplication::translate("MainFrame", "Previous item"),
+       {K(Qt::CTRL | Qt::Key_Up)},
+       {}},
+      {CmdNextControl, QCoreApplication::translate("MainFrame", "Next control"), {}, {}},
+      {CmdPreviousControl, QCoreApplication::translate("MainFrame", "Previous control"), {}, {}},
+      {CmdSelectAll,
+       QCoreApplication::translate("MainFrame", "Select all"),
+       {K(Qt::CTRL | Qt::Key_A)},
+       {}},
   };
 }
 
@@ -108,26 +148,26 @@ void CommandTable::buildMenus(QMainWindow *window) {
         menu->addAction(m_actions.value(id));
     }
   };
-  QMenu *file = bar->addMenu(tr("&File"));
+  QMenu *file = bar->addMenu(QCoreApplication::translate("MainFrame", "&File"));
   add(file, {CmdOpen, CmdInverseOpen, CmdClose, CmdSave, CmdSaveAs, CmdSaveToSource, 0});
-  QMenu *project = file->addMenu(tr("Project"));
+  QMenu *project = file->addMenu(QCoreApplication::translate("MainFrame", "Project"));
   add(project, {CmdNewProject, CmdOpenProject, CmdSaveProject});
   add(file, {0, CmdImport, CmdExport, 0, CmdSendTo, 0, CmdPrintSetup, CmdPrintPreview, CmdPrint, 0,
              CmdExit});
-  QMenu *edit = bar->addMenu(tr("&Edit"));
+  QMenu *edit = bar->addMenu(QCoreApplication::translate("MainFrame", "&Edit"));
   add(edit,
       {CmdUndo, CmdRedo, 0, CmdCut, CmdCopy, CmdPaste, 0, CmdPasteSource, CmdRefresh, 0, CmdFind});
-  QMenu *tools = bar->addMenu(tr("&Tools"));
+  QMenu *tools = bar->addMenu(QCoreApplication::translate("MainFrame", "&Tools"));
   add(tools, {CmdFilter, CmdFilterSetup, 0, CmdMachineTranslate, CmdDialogsReport});
-  QMenu *memory = tools->addMenu(tr("Translation Memory"));
+  QMenu *memory = tools->addMenu(QCoreApplication::translate("MainFrame", "Translation Memory"));
   add(memory, {CmdLearnTexts, CmdImportGlossary});
   add(tools, {0, CmdOpenDictionary, CmdOptions});
-  QMenu *help = bar->addMenu(tr("&Help"));
+  QMenu *help = bar->addMenu(QCoreApplication::translate("MainFrame", "&Help"));
   add(help, {CmdHelpIndex, 0, CmdAbout});
 }
 
 QToolBar *CommandTable::buildToolBar(QMainWindow *window) {
-  QToolBar *bar = window->addToolBar(tr("Standard"));
+  QToolBar *bar = window->addToolBar(QCoreApplication::translate("MainFrame", "Standard"));
   bar->setObjectName(QStringLiteral("mainToolBar"));
   bar->setIconSize(QSize(24, 24));
   bar->setMovable(false);
