@@ -59,12 +59,13 @@ QString Session::languageName(int language) const {
 }
 
 void Session::clearEntries() {
+  // The views let go of the current entry while it still exists.
   m_currentEntry = nullptr;
+  Q_EMIT currentEntryChanged(nullptr);
   m_occurrences.clear();
   m_undo.clear();
   m_entries.clear();
   Q_EMIT entriesReset();
-  Q_EMIT currentEntryChanged(nullptr);
 }
 
 // Links the occurrences and lets every entry of the task check itself against its

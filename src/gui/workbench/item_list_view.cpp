@@ -194,6 +194,12 @@ void ItemListView::contextMenuEvent(QContextMenuEvent *event) {
     return;
   if (m_session.currentEntry() != entry)
     Q_EMIT entrySelected(entry);
+  QMenu menu(this);
+  fillContextMenu(menu, entry);
+  menu.exec(event->globalPos());
+}
+
+void ItemListView::fillContextMenu(QMenu &menu, TextEntry *entry) {
   const bool bound = m_services.memoryBound && m_services.memoryBound();
   const QStringList memory =
       bound && m_services.memoryTexts ? m_services.memoryTexts(entry) : QStringList();
@@ -201,7 +207,6 @@ void ItemListView::contextMenuEvent(QContextMenuEvent *event) {
       itemMenu(*entry, bound, m_session.machineTranslationAvailable(), memory);
   const auto choose = [this, entry](const QString &text) { Q_EMIT targetTextChosen(entry, text); };
 
-  QMenu menu(this);
   QAction *verified = menu.addAction(tr("Verified"));
   verified->setCheckable(true);
   verified->setChecked(contents.verified);
@@ -230,7 +235,6 @@ void ItemListView::contextMenuEvent(QContextMenuEvent *event) {
   addTextMenu(menu, tr("Paste Fuzzy"), contents.fuzzy, choose);
   addTextMenu(menu, tr("Paste Another Occurence"), contents.occurrences, choose);
   addTextMenu(menu, tr("Paste Translation Memory"), contents.memory, choose);
-  menu.exec(event->globalPos());
 }
 
 } // namespace tarvelo::gui

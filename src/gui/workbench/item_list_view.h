@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QStringList>
+
+class QMenu;
 #include <QTreeView>
 #include <functional>
 
@@ -38,6 +40,8 @@ public:
   TextEntry *selectedEntry() const;
   // Ctrl+Down and Ctrl+Up: the next or previous row; stops at the ends.
   void moveSelection(int step);
+  // The context menu of a row's entry, in its order.
+  void fillContextMenu(QMenu &menu, TextEntry *entry);
 
 Q_SIGNALS:
   void entrySelected(TextEntry *entry);

@@ -363,6 +363,7 @@ void MainFrame::runCommand(CommandId id) {
   auto *text = qobject_cast<QPlainTextEdit *>(focus);
   switch (id) {
   case CmdOpen:
+    m_splitEdit->commit();
     if (!m_session.askToSave())
       return;
     showBoard(Board::Items);
@@ -372,11 +373,13 @@ void MainFrame::runCommand(CommandId id) {
     rebuildAll();
     break;
   case CmdInverseOpen:
+    m_splitEdit->commit();
     showBoard(Board::Items);
     m_session.inverseOpen();
     rebuildAll();
     break;
   case CmdClose:
+    m_splitEdit->commit();
     showBoard(Board::Items);
     m_session.close();
     break;

@@ -1,0 +1,107 @@
+#include "app/workbench_assembly.h"
+
+#include "options/about_dialog.h"
+#include "options/options_dialog.h"
+#include "seam/settings.h"
+#include "task/open_resources_dialog.h"
+#include "tmclient/memory_client.h"
+#include "tmclient/memory_options.h"
+#include "tmclient/tm_library.h"
+#include "workbench/filter.h"
+#include "workbench/filter_setup_dialog.h"
+#include "workbench/filter_setup_model.h"
+#include "workbench/inspection_rules_model.h"
+#include "workbench/inspector.h"
+#include "workbench/main_frame.h"
+#include "workbench/session.h"
+
+#include <QCoreApplication>
+
+namespace tarvelo::gui {
+
+WorkbenchAssembly::WorkbenchAssembly(Settings &settings, Prompter &prompter, Progress &progress,
+                                     TmLibrary *library)
+    : m_settings(settings), m_library(library) {
+  m_session = std::make_unique<Session>(settings, prompter, progress);
+  if (library && library->isLoaded() && library->exports().connectTM) {
+    m_memory = std::make_unique<MemoryClient>(library->exports(), m_session->entries(), settings,
+                                              prompter, progress);
+    m_memory->start();
+    m_session->setMemory(m_memory.get());
+  }
+  m_inspector = std::make_unique<Inspector>();
+  m_inspector->loadRules(settings);
+  m_session->useInspector(m_inspector.get());
+  m_rules = std::make_unique<InspectionRulesModel>(*m_inspector, settings);
+  m_filter = std::make_unique<Filter>(settings);
+  if (m_memory)
+    m_filter->setMemoryLookup(
+        [this](const TextEntry &entry) { return m_memory->alternatives(entry); });
+  m_frame = std::make_unique<MainFrame>(*m_session);
+  connectServices();
+}
+
+WorkbenchAssembly::~WorkbenchAssembly() {
+  // The frame's panes refer to the session; they go first.
+  m_frame.reset();
+  m_session->setMemory(nullptr);
+}
+
+void WorkbenchAssembly::finish() {
+  if (m_memory)
+    m_memory->finish();
+}
+
+void WorkbenchAssembly::connectServices() {
+  FrameServices services;
+  services.items.memoryBound = [this] { return m_memory && m_memory->isBound(); };
+  services.items.memoryTexts = [this](TextEntry *entry) {
+    return m_memory ? m_memory->alternatives(entry) : QStringList();
+  };
+  services.items.addToMemory = [this](TextEntry *entry) {
+    if (m_memory)
+      m_memory->addToMemory(entry);
+  };
+  services.items.explain = [this](TextEntry *entry) { return m_session->explainInspection(entry); };
+  services.complete = [this](TextEntry *entry, const QString &typed, int caret, QString &completed,
+                             int &selectionStart) {
+    if (!m_memory)
+      return false;
+    const std::optional<Completion> completion = m_memory->complete(entry, typed, caret, caret);
+    if (!completion)
+      return false;
+    completed = completion->text;
+    selectionStart = completion->selectionStart;
+    return true;
+  };
+  services.learnTexts = [this] { m_session->learnTranslations(); };
+  services.showInspection = [this] {
+    return m_settings.integer(QStringLiteral("AutoInspect")) != 0;
+  };
+  services.filterTest = m_filter->test();
+  services.filterSetup = [this](QWidget *parent) {
+    FilterSetupModel model(*m_filter);
+    FilterSetupDialog dialog(model, parent);
+    dialog.exec();
+  };
+  services.openDialog = [this](QWidget *parent) {
+    OpenResourcesDialog dialog(*m_session, m_memory && m_memory->isBound(), parent);
+    dialog.exec();
+    // The dialog's "Fill empty items" box is the memory's option too.
+    if (m_memory)
+      m_memory->applyOptions(MemoryOptions::read(m_settings));
+  };
+  services.options = [this](QWidget *parent) {
+    OptionsDialog dialog(m_settings, *m_rules, m_memory.get(), parent,
+                         QCoreApplication::applicationDirPath());
+    dialog.exec();
+  };
+  services.about = [this](QWidget *parent) {
+    const QString version = m_library && m_library->isLoaded() ? m_library->version() : QString();
+    AboutDialog dialog(version.isEmpty() ? QStringLiteral("2.5") : version, parent);
+    dialog.exec();
+  };
+  m_frame->setServices(std::move(services));
+}
+
+} // namespace tarvelo::gui

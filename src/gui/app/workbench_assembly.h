@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QString>
+#include <memory>
+
+namespace tarvelo {
+class Filter;
+class InspectionRulesModel;
+class Inspector;
+class MemoryClient;
+class Progress;
+class Prompter;
+class Session;
+class Settings;
+class TmLibrary;
+} // namespace tarvelo
+
+namespace tarvelo::gui {
+
+class MainFrame;
+
+// The program's parts put together: the session, the inspector, the filter, the
+// memory client (when the library is bound) and the main frame with the services
+// that join them. The program makes one; the widget tests make their own.
+class WorkbenchAssembly {
+public:
+  // library may be null or unloaded: the memory features are then absent.
+  WorkbenchAssembly(Settings &settings, Prompter &prompter, Progress &progress, TmLibrary *library);
+  ~WorkbenchAssembly();
+
+  Session &session() { return *m_session; }
+  MainFrame &frame() { return *m_frame; }
+  Inspector &inspector() { return *m_inspector; }
+  MemoryClient *memory() { return m_memory.get(); }
+
+  // Writes the options kept while running back to the settings.
+  void finish();
+
+private:
+  void connectServices();
+
+  Settings &m_settings;
+  TmLibrary *m_library;
+  std::unique_ptr<Session> m_session;
+  std::unique_ptr<MemoryClient> m_memory;
+  std::unique_ptr<Inspector> m_inspector;
+  std::unique_ptr<InspectionRulesModel> m_rules;
+  std::unique_ptr<Filter> m_filter;
+  std::unique_ptr<MainFrame> m_frame;
+};
+
+} // namespace tarvelo::gui

@@ -1,0 +1,99 @@
+// Renders the pictures of the README: the main window on the example task, the Open
+// Resources dialog and the Options sheet. Disabled in the suite; run with
+//   TARVELO_SCREENSHOTS=doc/screenshots test_gui --gtest_also_run_disabled_tests
+//   --gtest_filter='*Screenshots*'
+#include "app/gui_resources.h"
+#include "app/workbench_assembly.h"
+#include "options/options_dialog.h"
+#include "script/text_entry.h"
+#include "seam/progress.h"
+#include "seam/settings.h"
+#include "support/scripted_prompter.h"
+#include "task/open_resources_dialog.h"
+#include "tmclient/memory_client.h"
+#include "tmclient/tm_library.h"
+#include "workbench/inspection_rules_model.h"
+#include "workbench/main_frame.h"
+#include "workbench/session.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace tarvelo::gui {
+namespace {
+
+QString exampleFile(const QString &name) {
+  return QStringLiteral(TARVELO_TEST_DATA "/../../resources/example/") + name;
+}
+
+TEST(Screenshots, DISABLED_ExampleTask) {
+  const QString out = QString::fromLocal8Bit(qgetenv("TARVELO_SCREENSHOTS"));
+  ASSERT_FALSE(out.isEmpty()) << "TARVELO_SCREENSHOTS names the folder for the pictures";
+  QDir().mkpath(out);
+  initGuiResources();
+  QTemporaryDir dir;
+  const QString source = dir.filePath(QStringLiteral("example.rc"));
+  const QString target = dir.filePath(QStringLiteral("example_de.rc"));
+  ASSERT_TRUE(QFile::copy(exampleFile(QStringLiteral("example.rc")), source));
+  ASSERT_TRUE(QFile::copy(exampleFile(QStringLiteral("example_de.rc")), target));
+  MemorySettings settings;
+  settings.setText(QStringLiteral("TMPath"), dir.filePath(QStringLiteral("TM")));
+  settings.setText(QStringLiteral("SourcePath"), source);
+  settings.setText(QStringLiteral("TargetPath"), target);
+  settings.setInteger(QStringLiteral("UseTarget"), 1);
+  settings.setInteger(QStringLiteral("SourceLanguage"), 1033);
+  settings.setInteger(QStringLiteral("TargetLanguage"), 1031);
+  test::ScriptedPrompter prompter;
+  NullProgress progress;
+  TmLibrary library;
+  ASSERT_TRUE(
+      library.load(QDir(QStringLiteral(TARVELO_BIN_DIR)).filePath(QStringLiteral("kestrine"))));
+  WorkbenchAssembly workbench(settings, prompter, progress, &library);
+
+  // The example memory, as run.sh learns it.
+  {
+    Session learner(settings, prompter, progress);
+    OpenRequest request{exampleFile(QStringLiteral("memory/phrases_en.rc")), 1033, false,
+                        exampleFile(QStringLiteral("memory/phrases_de.rc")), 1031};
+    ASSERT_EQ(learner.open(request), Session::OpenResult::Opened);
+    MemoryClient client(library.exports(), learner.entries(), settings, prompter, progress);
+    client.start();
+    client.connectTo(1033, 1031);
+    learner.setMemory(&client);
+    learner.learnTranslations();
+    learner.setMemory(nullptr);
+    QFile::remove(exampleFile(QStringLiteral("memory/phrases_en.rc.1033")));
+    QFile::remove(exampleFile(QStringLiteral("memory/phrases_de.rc.1031")));
+  }
+
+  MainFrame &frame = workbench.frame();
+  frame.resize(1280, 760);
+  frame.show();
+  OpenRequest request{source, 1033, false, target, 1031};
+  ASSERT_EQ(workbench.session().open(request), Session::OpenResult::Opened);
+  QApplication::processEvents();
+  for (const auto &entry : workbench.session().entries())
+    if (entry->identifier == QLatin1String("IDS_ITEMS_SELECTED"))
+      frame.selectEntry(entry.get());
+  QApplication::processEvents();
+  QApplication::processEvents();
+  EXPECT_TRUE(frame.grab().save(out + QStringLiteral("/main-window.png")));
+
+  OpenResourcesDialog open(workbench.session(), true, &frame);
+  open.show();
+  QApplication::processEvents();
+  EXPECT_TRUE(open.grab().save(out + QStringLiteral("/open-resources.png")));
+  open.hide();
+
+  InspectionRulesModel rules(workbench.inspector(), settings);
+  OptionsDialog options(settings, rules, workbench.memory(), &frame);
+  options.show();
+  QApplication::processEvents();
+  EXPECT_TRUE(options.grab().save(out + QStringLiteral("/options.png")));
+}
+
+} // namespace
+} // namespace tarvelo::gui
