@@ -104,6 +104,64 @@ void fillEmptyTargets(benchmark::State &state) {
 }
 BENCHMARK(fillEmptyTargets)->Unit(benchmark::kMillisecond)->Iterations(5);
 
+// Filling 20,000 empty items with distinct source texts from a memory of a million
+// pairs: every item is a lookup of its own.
+void fillFromAMillionPairs(benchmark::State &state) {
+  constexpr int kPairs = 1000000;
+  constexpr int kItems = 20000;
+  SilentPrompter prompter;
+  NullProgress progress;
+  MemorySettings settings;
+  QTemporaryDir folder;
+  TmLibrary library;
+  if (!library.load() || !library.exports().addPair || !library.exports().beginTMBatch) {
+    state.SkipWithError("the memory library (kestrine) is not beside the program");
+    return;
+  }
+  const TmExports &tm = library.exports();
+  const QString path = folder.path();
+  tm.setTMPath(reinterpret_cast<const char16_t *>(path.utf16()));
+  tm.connectTM(kEnglish, kGerman);
+  const auto sourceOf = [](int i) {
+    return QStringLiteral("Source text number %1 of the memory").arg(i);
+  };
+  tm.beginTMBatch();
+  for (int i = 0; i < kPairs; ++i) {
+    const QString source = sourceOf(i);
+    const QString target = QStringLiteral("Zieltext Nummer %1 des Speichers").arg(i);
+    tm.addPair(reinterpret_cast<const char16_t *>(source.utf16()),
+               reinterpret_cast<const char16_t *>(target.utf16()), 1);
+  }
+  tm.endTMBatch();
+
+  EntryList entries;
+  for (int i = 0; i < kItems; ++i) {
+    std::unique_ptr<TextEntry> entry = makeEntry(QStringLiteral("STRINGTABLE"), false);
+    entry->kind = QStringLiteral("STRINGTABLE");
+    entry->identifier = QString::number(i);
+    entry->sourceText = sourceOf(i * (kPairs / kItems));
+    entries.append(std::move(entry));
+  }
+  settings.setText(QStringLiteral("TMPath"), path);
+  MemoryClient client(tm, entries, settings, prompter, progress);
+  client.start();
+  client.connectTo(kEnglish, kGerman);
+  int filled = 0;
+  for (auto _ : state) {
+    state.PauseTiming();
+    for (const auto &entry : entries) {
+      entry->targetText.clear();
+      entry->matchState = NotFound;
+    }
+    state.ResumeTiming();
+    filled = client.fillTargets(true);
+  }
+  if (filled != kItems)
+    state.SkipWithError("an item was not filled");
+  state.counters["filled"] = double(filled);
+}
+BENCHMARK(fillFromAMillionPairs)->Unit(benchmark::kMillisecond)->Iterations(3);
+
 } // namespace
 } // namespace tarvelo
 

@@ -4,6 +4,7 @@
 #include "seam/progress.h"
 #include "seam/prompter.h"
 #include "seam/settings.h"
+#include "support/heap_meter.h"
 #include "support/script_generator.h"
 
 #include <benchmark/benchmark.h>
@@ -29,8 +30,11 @@ void readScript(benchmark::State &state) {
   MemorySettings settings;
   qsizetype entries = 0;
   double heapOverSize = 0;
+  double peakOverSize = 0;
   for (auto _ : state) {
     const size_t before = mallinfo2().uordblks;
+    const long long heapBefore = bench::heapInUse();
+    bench::resetHeapPeak();
     EntryList list;
     TaskChain tasks;
     ScriptContext context{&list, &tasks, &prompter, &progress, &settings};
@@ -43,10 +47,13 @@ void readScript(benchmark::State &state) {
     // What the read model holds, the file's bytes included, against the file size.
     heapOverSize =
         double(mallinfo2().uordblks - before + size_t(data.size())) / double(data.size());
+    // The highest the heap stood while reading, with the file's bytes.
+    peakOverSize = double(bench::heapPeak() - heapBefore + data.size()) / double(data.size());
   }
   state.counters["bytes"] = double(data.size());
   state.counters["entries"] = double(entries);
   state.counters["memory_over_size"] = heapOverSize;
+  state.counters["peak_over_size"] = peakOverSize;
 }
 BENCHMARK(readScript)->Arg(1)->Unit(benchmark::kMillisecond);
 

@@ -33,7 +33,7 @@ QString fuzzyText(const QString &kind) {
 void askFuzzyItems(TextEntry *head, AfterReadContext &context) {
   QSet<QString> alternativeIds;
   QStringList choices{QString()};
-  for (const auto &alternative : head->alternatives) {
+  for (const auto &alternative : head->alternatives()) {
     alternativeIds.insert(alternative.first);
     if (!choices.contains(alternative.second))
       choices.append(alternative.second);
@@ -108,7 +108,7 @@ bool settleBlock(TextEntry *head, AfterReadContext &context) {
       break;
     }
   }
-  if (head->orderChanged && !head->alternatives.isEmpty())
+  if (head->orderChanged && !head->alternatives().isEmpty())
     askFuzzyItems(head, context);
   head->orderChanged = false;
   return unmatchedDuplicate;

@@ -55,13 +55,13 @@ bool writeCompanion(const EntryList &entries, const Task *task, const QString &s
          entry = entry->next()) {
       out += entry->kind + u' ' + entry->identifier + QStringLiteral(" \"");
       if (isSource) {
-        out += toFile(entry->sourceComment) + QStringLiteral("\" \"") + toFile(entry->sourceText) +
-               QStringLiteral("\"\n");
+        out += toFile(entry->sourceComment()) + QStringLiteral("\" \"") +
+               toFile(entry->sourceText) + QStringLiteral("\"\n");
         continue;
       }
-      out +=
-          toFile(entry->targetComment) + QStringLiteral("\" \"") + toFile(entry->targetText) + u'"';
-      const QString third = entry->extraText + (entry->verified ? digits : QString());
+      out += toFile(entry->targetComment()) + QStringLiteral("\" \"") + toFile(entry->targetText) +
+             u'"';
+      const QString third = entry->extraText() + (entry->verified ? digits : QString());
       if (!third.isEmpty())
         out += QStringLiteral(" \"") + toFile(third) + u'"';
       out += u'\n';
@@ -135,14 +135,14 @@ void readCompanion(EntryList &entries, const Task *task, const QString &scriptPa
       continue;
     entry->companionTaken[side] = true;
     if (isSource) {
-      entry->sourceComment = first;
+      entry->setSourceComment(first);
       const bool counts = wholeList || entry->matchState == Matched || entry->matchState == Fuzzy;
       if (counts && !entry->sourceText.isEmpty() && !second.isEmpty() &&
           second != entry->sourceText)
         entry->matchState = SourceModified;
       continue;
     }
-    entry->targetComment = first;
+    entry->setTargetComment(first);
     qsizetype at = -1;
     for (qsizetype i = 0; i + 1 < third.size(); i += 2)
       if (QStringView(third).mid(i, 2) == digits) {
@@ -157,7 +157,7 @@ void readCompanion(EntryList &entries, const Task *task, const QString &scriptPa
       if (entry->matchState != SourceModified && entry->targetText == second)
         entry->verified = true;
     }
-    entry->extraText = third;
+    entry->setExtraText(third);
   }
 }
 

@@ -12,6 +12,37 @@ TextEntry *TextEntry::previous() const {
   return m_list && m_index > 0 ? m_list->at(m_index - 1) : nullptr;
 }
 
+TextEntry::Rare &TextEntry::rare() {
+  if (!m_rare)
+    m_rare = std::make_unique<Rare>();
+  return *m_rare;
+}
+
+const TextEntry::Alternatives &TextEntry::alternatives() const {
+  static const Alternatives none;
+  return m_rare ? m_rare->alternatives : none;
+}
+
+// Clearing a text that was never set makes nothing.
+void TextEntry::setSourceComment(const QString &text) {
+  if (m_rare || !text.isEmpty())
+    rare().sourceComment = text;
+}
+
+void TextEntry::setTargetComment(const QString &text) {
+  if (m_rare || !text.isEmpty())
+    rare().targetComment = text;
+}
+
+void TextEntry::setExtraText(const QString &text) {
+  if (m_rare || !text.isEmpty())
+    rare().extraText = text;
+}
+
+void TextEntry::addAlternative(const QString &identifier, const QString &text) {
+  rare().alternatives.append({identifier, text});
+}
+
 void TextEntry::setMatched(int state) {
   matchState = sourceText.isEmpty() || !targetText.isEmpty() ? state : FoundEmpty;
 }

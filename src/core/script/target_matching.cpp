@@ -55,14 +55,14 @@ void ResourceScript::matchTargetText(const QString &kind, const QString &identif
     }
     if (entry->matchState == Matched && !entry->sourceText.isEmpty() &&
         !entry->targetText.isEmpty())
-      head->alternatives.append({identifier, entry->targetText});
+      head->addAlternative(identifier, entry->targetText);
     return true;
   });
 
   if (!free) {
     // Never lost: a text without a place waits among the alternatives.
     if (!text.isEmpty())
-      head->alternatives.append({identifier, text});
+      head->addAlternative(identifier, text);
     head->orderChanged = true;
     m_cursor = head;
     return;
@@ -85,7 +85,7 @@ void ResourceScript::matchTargetText(const QString &kind, const QString &identif
   });
   if (repeated) {
     free->matchState = Fuzzy;
-    head->alternatives.append({identifier, free->targetText});
+    head->addAlternative(identifier, free->targetText);
   }
 }
 

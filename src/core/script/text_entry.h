@@ -70,12 +70,18 @@ public:
   Task *task = nullptr;
   TextEntry *nextOccurrence = nullptr;
   TextEntry *prevOccurrence = nullptr;
-  QString sourceComment;
-  QString targetComment;
-  QString extraText;
-  // Head entries: the target texts that could not be placed one to one
-  // (identifier, text).
-  QList<QPair<QString, QString>> alternatives;
+  // The two comments, the companion file's third field beyond the verification
+  // digits, and on head entries the target texts that could not be placed one to one
+  // (identifier, text). Few entries have any of them, so they are kept apart.
+  using Alternatives = QList<QPair<QString, QString>>;
+  QString sourceComment() const { return m_rare ? m_rare->sourceComment : QString(); }
+  QString targetComment() const { return m_rare ? m_rare->targetComment : QString(); }
+  QString extraText() const { return m_rare ? m_rare->extraText : QString(); }
+  const Alternatives &alternatives() const;
+  void setSourceComment(const QString &text);
+  void setTargetComment(const QString &text);
+  void setExtraText(const QString &text);
+  void addAlternative(const QString &identifier, const QString &text);
   // Remembered translations of the source text from the memory (most used first),
   // kept on the first entry of an occurrence chain; null until first filled.
   std::unique_ptr<QStringList> memoryCache;
@@ -91,7 +97,16 @@ public:
   bool inspectionPassed = true;
 
 private:
+  struct Rare {
+    QString sourceComment;
+    QString targetComment;
+    QString extraText;
+    Alternatives alternatives;
+  };
+  Rare &rare();
+
   friend class EntryList;
+  std::unique_ptr<Rare> m_rare;
   int m_index = -1;
   EntryList *m_list = nullptr;
   TextEntry *m_nextSame = nullptr; // next entry of the same task, kind and identifier

@@ -53,8 +53,8 @@ int ItemListModel::stateImage(const TextEntry &entry, bool showInspection) {
 }
 
 int ItemListModel::commentImage(const TextEntry &entry) {
-  const bool source = !entry.sourceComment.isEmpty();
-  const bool target = !entry.targetComment.isEmpty();
+  const bool source = !entry.sourceComment().isEmpty();
+  const bool target = !entry.targetComment().isEmpty();
   if (source && target)
     return 11;
   if (source)
@@ -196,7 +196,7 @@ QVariant ItemListModel::data(const QModelIndex &index, int role) const {
     if (column == TargetColumn)
       return entry->targetText;
     if (column == CommentColumn)
-      return entry->targetComment.isEmpty() ? entry->sourceComment : entry->targetComment;
+      return entry->targetComment().isEmpty() ? entry->sourceComment() : entry->targetComment();
     return {};
   case Qt::TextAlignmentRole:
     if (rightToLeft(column))

@@ -27,7 +27,7 @@ ItemMenu itemMenu(const TextEntry &entry, bool memoryBound, bool machineTranslat
   };
   const TextEntry *head = entry.head();
   if ((entry.matchState == Fuzzy || entry.matchState == FoundEmpty) && head)
-    for (const auto &alternative : head->alternatives)
+    for (const auto &alternative : head->alternatives())
       if (alternative.first == entry.identifier)
         offer(menu.fuzzy, alternative.second);
   if (entry.prevOccurrence || entry.nextOccurrence) {

@@ -129,10 +129,12 @@ int Session::changeTargetText(TextEntry *entry, const QString &text) {
 void Session::changeComment(TextEntry *entry, const QString &text, int which) {
   if (!entry)
     return;
-  QString &comment = which == 0 ? entry->targetComment : entry->sourceComment;
-  if (comment == text)
+  if ((which == 0 ? entry->targetComment() : entry->sourceComment()) == text)
     return;
-  comment = text;
+  if (which == 0)
+    entry->setTargetComment(text);
+  else
+    entry->setSourceComment(text);
   setModified(true);
   Q_EMIT textsChanged({entry}, false);
 }

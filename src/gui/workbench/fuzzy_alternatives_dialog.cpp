@@ -16,7 +16,7 @@ QStringList FuzzyAlternativesDialog::alternativesOf(const TextEntry &entry) {
   const TextEntry *head = entry.head();
   if (!head)
     return texts;
-  for (const auto &[identifier, text] : head->alternatives)
+  for (const auto &[identifier, text] : head->alternatives())
     if (identifier == entry.identifier && !text.isEmpty() && !texts.contains(text))
       texts.append(text);
   return texts;

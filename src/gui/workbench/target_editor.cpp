@@ -24,9 +24,9 @@ QString TargetEditor::storedValue() const {
   case TargetText:
     return m_entry->targetText;
   case TargetComment:
-    return m_entry->targetComment;
+    return m_entry->targetComment();
   case SourceComment:
-    return m_entry->sourceComment;
+    return m_entry->sourceComment();
   }
   return {};
 }

@@ -178,8 +178,8 @@ TEST_F(CompanionTest, CommentsMarksAndSourceTextsSurviveAWriteAndARead) {
       "LANGUAGE 7, 1\nSTRINGTABLE\nBEGIN\n IDS_A \"Öffnen\"\n 100 \"Zu\"\nEND\n";
   open(source, target);
   TextEntry *a = find("STRINGTABLE", "IDS_A");
-  a->sourceComment = "a \"quoted\" note";
-  a->targetComment = "checked by \"Anna\"";
+  a->setSourceComment("a \"quoted\" note");
+  a->setTargetComment("checked by \"Anna\"");
   setVerified(a, true);
   setVerified(find("STRINGTABLE", "100"), true);
   Task *task = ws.tasks.head();
@@ -206,8 +206,8 @@ TEST_F(CompanionTest, CommentsMarksAndSourceTextsSurviveAWriteAndARead) {
   readCompanion(again.entries, again.tasks.head(), sourcePath(), 1033, true);
   readCompanion(again.entries, again.tasks.head(), targetPath(), 1031, false);
   const TextEntry *reopened = again.entries.at(0);
-  EXPECT_EQ(reopened->sourceComment, "a \"quoted\" note");
-  EXPECT_EQ(reopened->targetComment, "checked by \"Anna\"");
+  EXPECT_EQ(reopened->sourceComment(), "a \"quoted\" note");
+  EXPECT_EQ(reopened->targetComment(), "checked by \"Anna\"");
   EXPECT_EQ(reopened->matchState, SourceModified);
   EXPECT_FALSE(reopened->verified);
   // The numeric identifier did not stop the reading.
@@ -226,8 +226,8 @@ TEST_F(CompanionTest, MissingOrMalformedFilesAreNoError) {
   file.write(reinterpret_cast<const char *>(text.constData()), text.size() * 2);
   file.close();
   readCompanion(ws.entries, ws.tasks.head(), targetPath(), 1031, false);
-  EXPECT_EQ(find("STRINGTABLE", "IDS_A")->targetComment, "note");
-  EXPECT_EQ(find("STRINGTABLE", "IDS_B")->targetComment, "");
+  EXPECT_EQ(find("STRINGTABLE", "IDS_A")->targetComment(), "note");
+  EXPECT_EQ(find("STRINGTABLE", "IDS_B")->targetComment(), "");
 }
 
 } // namespace

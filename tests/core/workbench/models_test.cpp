@@ -102,11 +102,11 @@ TEST_F(ModelsTest, StateAndCommentImages) {
     EXPECT_EQ(ItemListModel::stateImage(*entry, c.show), c.image) << c.state;
   }
   EXPECT_EQ(ItemListModel::commentImage(*entry), -1);
-  entry->sourceComment = "s";
+  entry->setSourceComment("s");
   EXPECT_EQ(ItemListModel::commentImage(*entry), 10);
-  entry->targetComment = "t";
+  entry->setTargetComment("t");
   EXPECT_EQ(ItemListModel::commentImage(*entry), 11);
-  entry->sourceComment.clear();
+  entry->setSourceComment(QString());
   EXPECT_EQ(ItemListModel::commentImage(*entry), 12);
 }
 

@@ -109,8 +109,8 @@ TEST_F(SessionTest, TheRoadOfOneTask) {
   EXPECT_EQ(find("IDS_C")->targetText, "\u00d6ffnen");
   TextEntry *d = find("IDS_D");
   EXPECT_EQ(d->targetText, "Schlie\u00dfen");
-  EXPECT_EQ(d->targetComment, "keep it \"short\"");
-  EXPECT_EQ(d->sourceComment, "a source note");
+  EXPECT_EQ(d->targetComment(), "keep it \"short\"");
+  EXPECT_EQ(d->sourceComment(), "a source note");
   EXPECT_TRUE(d->verified);
   EXPECT_EQ(d->matchState, Matched);
 }
