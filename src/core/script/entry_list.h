@@ -84,18 +84,22 @@ public:
 private:
   // The key refers to the strings of the indexed entry (which never change while
   // it is indexed), or of the caller during a lookup, so that the index holds no
-  // copies of them.
+  // copies of them. It carries its hash, so that probing compares numbers before it
+  // reaches for the strings.
   struct Key {
+    Key(const Task *task, const QString *kind, const QString *identifier)
+        : task(task), kind(kind), identifier(identifier),
+          hash(qHashMulti(0, task, *kind, *identifier)) {}
     const Task *task;
     const QString *kind;
     const QString *identifier;
+    size_t hash;
     bool operator==(const Key &other) const {
-      return task == other.task && *kind == *other.kind && *identifier == *other.identifier;
+      return hash == other.hash && task == other.task && *kind == *other.kind &&
+             *identifier == *other.identifier;
     }
   };
-  friend size_t qHash(const Key &key, size_t seed) {
-    return qHashMulti(seed, key.task, *key.kind, *key.identifier);
-  }
+  friend size_t qHash(const Key &key, size_t seed) { return qHash(key.hash, seed); }
   static bool isLookedUp(const TextEntry *entry) {
     return entry->isHead() || entry->entryClass() == TextEntry::Class::String;
   }

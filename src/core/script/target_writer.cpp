@@ -239,6 +239,22 @@ void ResourceScript::saveEntry(const QString &kind, const QString &identifier,
   TextEntry *source = found.empty() ? nullptr : found.front();
   const bool keep = source && (source->removed || source->selectedForSave);
 
+  const QString written =
+      source ? source->writeBlock(m_writeContext, m_codePage, !m_selective, false) : QString();
+  if (!written.isEmpty()) {
+    m_temp.writeLine(written, 0);
+    setLinesWritten(linesWritten() + int(written.count(u'\n')));
+  }
+  // Only the block's first entry and the strings of a string table can be kept or
+  // offered later, and a text replaced in place by its source's resource not even
+  // those: the others need no entry.
+  const bool inPlace = !written.isEmpty() && keep;
+  if (m_block->firstEntry && (inPlace || kind != QLatin1String("STRINGTABLE"))) {
+    if (inPlace)
+      m_writtenInPlace.insert({kind, identifier});
+    return;
+  }
+
   std::unique_ptr<TextEntry> made = makeEntry(kind, m_block->firstEntry == nullptr);
   made->kind = kind;
   made->identifier = identifier;
@@ -248,12 +264,7 @@ void ResourceScript::saveEntry(const QString &kind, const QString &identifier,
   if (!m_block->firstEntry)
     m_block->firstEntry = made.get();
   TextEntry *targetOnly = m_targetOnly->append(std::move(made));
-
-  const QString written =
-      source ? source->writeBlock(m_writeContext, m_codePage, !m_selective, false) : QString();
   if (!written.isEmpty()) {
-    m_temp.writeLine(written, 0);
-    setLinesWritten(linesWritten() + int(written.count(u'\n')));
     targetOnly->removed = keep;
   } else {
     if (keep || (!m_selective && targetOnly->isTranslatable()))
