@@ -10,6 +10,7 @@
 #include "seam/prompter.h"
 #include "seam/settings.h"
 #include "support/script_generator.h"
+#include "support/silent_prompter.h"
 #include "tmclient/memory_client.h"
 #include "tmclient/tm_library.h"
 
@@ -19,16 +20,6 @@
 
 namespace tarvelo {
 namespace {
-
-class SilentPrompter : public Prompter {
-public:
-  Answer message(const QString &, Buttons, Icon) override { return Answer::Ok; }
-  void resolveFuzzyItems(FuzzyItemsRequest &) override {}
-  bool chooseResourcesToKeep(SavingResourcesRequest &) override { return true; }
-  bool pairIncludedScripts(ScriptPairingRequest &) override { return false; }
-  bool chooseSaveFile(SaveFileRequest &) override { return false; }
-  Answer askSameText(const QString &) override { return Answer::YesToAll; }
-};
 
 constexpr int kEnglish = 0x0409;
 constexpr int kGerman = 0x0407;
@@ -57,7 +48,7 @@ bool readTask(EntryList &entries, TaskChain &tasks, Prompter &prompter, Progress
 }
 
 void fillEmptyTargets(benchmark::State &state) {
-  SilentPrompter prompter;
+  bench::SilentPrompter prompter(Prompter::Answer::YesToAll);
   NullProgress progress;
   MemorySettings settings;
   QTemporaryDir folder;
@@ -109,7 +100,7 @@ BENCHMARK(fillEmptyTargets)->Unit(benchmark::kMillisecond)->Iterations(5);
 void fillFromAMillionPairs(benchmark::State &state) {
   constexpr int kPairs = 1000000;
   constexpr int kItems = 20000;
-  SilentPrompter prompter;
+  bench::SilentPrompter prompter(Prompter::Answer::YesToAll);
   NullProgress progress;
   MemorySettings settings;
   QTemporaryDir folder;

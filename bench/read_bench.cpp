@@ -6,6 +6,7 @@
 #include "seam/settings.h"
 #include "support/heap_meter.h"
 #include "support/script_generator.h"
+#include "support/silent_prompter.h"
 
 #include <benchmark/benchmark.h>
 #include <malloc.h>
@@ -13,19 +14,9 @@
 namespace tarvelo {
 namespace {
 
-class SilentPrompter : public Prompter {
-public:
-  Answer message(const QString &, Buttons, Icon) override { return Answer::Ok; }
-  void resolveFuzzyItems(FuzzyItemsRequest &) override {}
-  bool chooseResourcesToKeep(SavingResourcesRequest &) override { return true; }
-  bool pairIncludedScripts(ScriptPairingRequest &) override { return false; }
-  bool chooseSaveFile(SaveFileRequest &) override { return false; }
-  Answer askSameText(const QString &) override { return Answer::No; }
-};
-
 void readScript(benchmark::State &state) {
   const QByteArray data = bench::generateScript(int(state.range(0)));
-  SilentPrompter prompter;
+  bench::SilentPrompter prompter;
   NullProgress progress;
   MemorySettings settings;
   qsizetype entries = 0;

@@ -6,6 +6,7 @@
 #include "seam/prompter.h"
 #include "seam/settings.h"
 #include "support/script_generator.h"
+#include "support/silent_prompter.h"
 
 #include <benchmark/benchmark.h>
 #include <memory>
@@ -13,23 +14,13 @@
 namespace tarvelo {
 namespace {
 
-class SilentPrompter : public Prompter {
-public:
-  Answer message(const QString &, Buttons, Icon) override { return Answer::Ok; }
-  void resolveFuzzyItems(FuzzyItemsRequest &) override {}
-  bool chooseResourcesToKeep(SavingResourcesRequest &) override { return true; }
-  bool pairIncludedScripts(ScriptPairingRequest &) override { return false; }
-  bool chooseSaveFile(SaveFileRequest &) override { return false; }
-  Answer askSameText(const QString &) override { return Answer::No; }
-};
-
 // Reading a source and its existing target, matching, the after-read step and
 // writing the target again.
 void translateTask(benchmark::State &state) {
   const int scale = int(state.range(0));
   const QByteArray source = bench::generateScript(scale);
   const QByteArray target = bench::generateScript(scale, true);
-  SilentPrompter prompter;
+  bench::SilentPrompter prompter;
   NullProgress progress;
   MemorySettings settings;
   qsizetype written = 0;

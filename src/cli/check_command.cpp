@@ -1,3 +1,4 @@
+#include "cli/cli_arguments.h"
 #include "cli/cli_prompter.h"
 #include "cli/commands.h"
 #include "cli/task_reader.h"
@@ -23,48 +24,19 @@ struct CheckOptions {
 };
 
 bool parse(const QStringList &arguments, CheckOptions &options, QString &error) {
-  for (int i = 0; i < arguments.size(); ++i) {
-    const QString &name = arguments[i];
-    if (name == QLatin1String("--no-format-order")) {
-      options.formatOrder = false;
-      continue;
-    }
-    if (name == QLatin1String("--translated-only")) {
-      options.translatedOnly = true;
-      continue;
-    }
-    if (i + 1 >= arguments.size()) {
-      error = QStringLiteral("%1 needs a value").arg(name);
-      return false;
-    }
-    const QString value = arguments[++i];
-    bool ok = true;
-    if (name == QLatin1String("--source"))
-      options.source = value;
-    else if (name == QLatin1String("--target"))
-      options.target = value;
-    else if (name == QLatin1String("--source-language"))
-      options.sourceLanguage = value.toInt(&ok, 0);
-    else if (name == QLatin1String("--target-language"))
-      options.targetLanguage = value.toInt(&ok, 0);
-    else if (name == QLatin1String("--rules")) {
-      options.rules = value;
-      options.rulesGiven = true;
-    } else {
-      error = QStringLiteral("unknown option %1").arg(name);
-      return false;
-    }
-    if (!ok) {
-      error = QStringLiteral("bad value '%1' for %2").arg(value, name);
-      return false;
-    }
-  }
-  if (options.source.isEmpty() || options.target.isEmpty() || options.sourceLanguage == -2 ||
-      options.targetLanguage == -2) {
-    error =
-        QStringLiteral("--source, --source-language, --target and --target-language are required");
+  CliArguments read;
+  if (!read.parse(arguments, {"source", "source-language", "target", "target-language", "rules"},
+                  {"no-format-order", "translated-only"}, error) ||
+      !read.language(QStringLiteral("source-language"), options.sourceLanguage, error) ||
+      !read.language(QStringLiteral("target-language"), options.targetLanguage, error) ||
+      !read.require({"source", "source-language", "target", "target-language"}, error))
     return false;
-  }
+  options.source = read.value(QStringLiteral("source"));
+  options.target = read.value(QStringLiteral("target"));
+  options.rulesGiven = read.has(QStringLiteral("rules"));
+  options.rules = read.value(QStringLiteral("rules"));
+  options.formatOrder = !read.has(QStringLiteral("no-format-order"));
+  options.translatedOnly = read.has(QStringLiteral("translated-only"));
   return true;
 }
 

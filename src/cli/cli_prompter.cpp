@@ -55,7 +55,7 @@ bool CliPrompter::chooseSaveFile(SaveFileRequest &request) {
 Prompter::Answer CliPrompter::askSameText(const QString &sourceText) {
   std::fprintf(stderr, "%s the same text in both languages: %s\n",
                m_sameText == Answer::Yes || m_sameText == Answer::YesToAll ? "learning"
-                                                                            : "not learning",
+                                                                           : "not learning",
                sourceText.toUtf8().constData());
   return m_sameText;
 }

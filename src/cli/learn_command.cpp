@@ -1,3 +1,4 @@
+#include "cli/cli_arguments.h"
 #include "cli/cli_memory.h"
 #include "cli/cli_prompter.h"
 #include "cli/commands.h"
@@ -20,43 +21,24 @@ struct LearnOptions {
 };
 
 bool parse(const QStringList &arguments, LearnOptions &options, QString &error) {
-  for (int i = 0; i < arguments.size(); ++i) {
-    const QString &name = arguments[i];
-    if (i + 1 >= arguments.size()) {
-      error = QStringLiteral("%1 needs a value").arg(name);
-      return false;
-    }
-    const QString value = arguments[++i];
-    bool ok = true;
-    if (name == QLatin1String("--source"))
-      options.source = value;
-    else if (name == QLatin1String("--target"))
-      options.target = value;
-    else if (name == QLatin1String("--tm"))
-      options.tm = value;
-    else if (name == QLatin1String("--source-language"))
-      options.sourceLanguage = value.toInt(&ok, 0);
-    else if (name == QLatin1String("--target-language"))
-      options.targetLanguage = value.toInt(&ok, 0);
-    else if (name == QLatin1String("--same-text")) {
-      ok = value == QLatin1String("yes") || value == QLatin1String("no");
-      options.sameText =
-          value == QLatin1String("yes") ? Prompter::Answer::YesToAll : Prompter::Answer::NoToAll;
-    } else {
-      error = QStringLiteral("unknown option %1").arg(name);
-      return false;
-    }
-    if (!ok) {
-      error = QStringLiteral("bad value '%1' for %2").arg(value, name);
-      return false;
-    }
-  }
-  if (options.source.isEmpty() || options.target.isEmpty() || options.tm.isEmpty() ||
-      options.sourceLanguage == -2 || options.targetLanguage == -2) {
-    error = QStringLiteral("--source, --source-language, --target, --target-language and --tm "
-                           "are required");
+  CliArguments read;
+  if (!read.parse(arguments,
+                  {"source", "source-language", "target", "target-language", "tm", "same-text"}, {},
+                  error) ||
+      !read.language(QStringLiteral("source-language"), options.sourceLanguage, error) ||
+      !read.language(QStringLiteral("target-language"), options.targetLanguage, error) ||
+      !read.require({"source", "source-language", "target", "target-language", "tm"}, error))
+    return false;
+  options.source = read.value(QStringLiteral("source"));
+  options.target = read.value(QStringLiteral("target"));
+  options.tm = read.value(QStringLiteral("tm"));
+  const QString sameText = read.value(QStringLiteral("same-text"), QStringLiteral("no"));
+  if (sameText != QLatin1String("yes") && sameText != QLatin1String("no")) {
+    error = QStringLiteral("bad value '%1' for --same-text").arg(sameText);
     return false;
   }
+  options.sameText =
+      sameText == QLatin1String("yes") ? Prompter::Answer::YesToAll : Prompter::Answer::NoToAll;
   return true;
 }
 

@@ -1,3 +1,4 @@
+#include "cli/cli_arguments.h"
 #include "cli/cli_memory.h"
 #include "cli/cli_prompter.h"
 #include "cli/commands.h"
@@ -34,49 +35,37 @@ int fail(const char *text) {
 }
 
 bool parse(const QStringList &arguments, TranslateOptions &options, QString &error) {
-  for (int i = 0; i < arguments.size(); ++i) {
-    const QString &name = arguments[i];
-    if (i + 1 >= arguments.size()) {
-      error = QStringLiteral("%1 needs a value").arg(name);
-      return false;
-    }
-    const QString value = arguments[++i];
-    bool ok = true;
-    if (name == QLatin1String("--source"))
-      options.source = value;
-    else if (name == QLatin1String("--target"))
-      options.target = value;
-    else if (name == QLatin1String("--new-target")) {
-      options.target = value;
-      options.newTarget = true;
-    } else if (name == QLatin1String("--out"))
-      options.out = value;
-    else if (name == QLatin1String("--tm"))
-      options.tm = value;
-    else if (name == QLatin1String("--source-language"))
-      options.sourceLanguage = value.toInt(&ok, 0);
-    else if (name == QLatin1String("--target-language"))
-      options.targetLanguage = value.toInt(&ok, 0);
-    else if (name == QLatin1String("--saving-option")) {
-      options.savingOption = value.toInt(&ok);
-      ok = ok && options.savingOption >= 0 && options.savingOption <= 2;
-    } else if (name == QLatin1String("--user-text"))
-      options.userText = value;
-    else if (name == QLatin1String("--keep-target-only")) {
-      if (value == QLatin1String("all"))
-        options.keep = CliPrompter::KeepTargetOnly::All;
-      else if (value == QLatin1String("none"))
-        options.keep = CliPrompter::KeepTargetOnly::None;
-      else
-        ok = value == QLatin1String("default");
-    } else {
-      error = QStringLiteral("unknown option %1").arg(name);
-      return false;
-    }
-    if (!ok) {
-      error = QStringLiteral("bad value '%1' for %2").arg(value, name);
-      return false;
-    }
+  CliArguments read;
+  if (!read.parse(arguments,
+                  {"source", "source-language", "target", "new-target", "target-language", "out",
+                   "tm", "saving-option", "user-text", "keep-target-only"},
+                  {}, error) ||
+      !read.language(QStringLiteral("source-language"), options.sourceLanguage, error) ||
+      !read.language(QStringLiteral("target-language"), options.targetLanguage, error))
+    return false;
+  options.newTarget = read.has(QStringLiteral("new-target"));
+  options.source = read.value(QStringLiteral("source"));
+  options.target =
+      read.value(options.newTarget ? QStringLiteral("new-target") : QStringLiteral("target"));
+  options.out = read.value(QStringLiteral("out"));
+  options.tm = read.value(QStringLiteral("tm"));
+  if (read.has(QStringLiteral("user-text")))
+    options.userText = read.value(QStringLiteral("user-text"));
+  const QString saving = read.value(QStringLiteral("saving-option"), QStringLiteral("0"));
+  bool ok = false;
+  options.savingOption = saving.toInt(&ok);
+  if (!ok || options.savingOption < 0 || options.savingOption > 2) {
+    error = QStringLiteral("bad value '%1' for --saving-option").arg(saving);
+    return false;
+  }
+  const QString keep = read.value(QStringLiteral("keep-target-only"), QStringLiteral("default"));
+  if (keep == QLatin1String("all")) {
+    options.keep = CliPrompter::KeepTargetOnly::All;
+  } else if (keep == QLatin1String("none")) {
+    options.keep = CliPrompter::KeepTargetOnly::None;
+  } else if (keep != QLatin1String("default")) {
+    error = QStringLiteral("bad value '%1' for --keep-target-only").arg(keep);
+    return false;
   }
   if (options.source.isEmpty() || options.target.isEmpty() || options.sourceLanguage == -2 ||
       options.targetLanguage == -2) {
