@@ -21,6 +21,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -158,6 +159,22 @@ TEST_F(MainFrameTest, ResourcesOpenOnTheirBoards) {
   EXPECT_EQ(frame.plainTextView()->shownResource(), other);
   EXPECT_FALSE(frame.plainTextView()->text().isEmpty());
   snapshot("text_board");
+
+  // An edited resource is stored only when the translator confirms it on leaving.
+  auto *edit = frame.plainTextView()->findChild<QPlainTextEdit *>();
+  ASSERT_NE(edit, nullptr);
+  const QString before = edit->toPlainText();
+  const QString changed = before + QStringLiteral("// checked\n");
+  for (Prompter::Answer answer : {Prompter::Answer::No, Prompter::Answer::Yes}) {
+    frame.openResource(other);
+    edit->setPlainText(changed);
+    prompter.messages.clear();
+    prompter.answers = {answer};
+    frame.openResource(menu);
+    EXPECT_EQ(prompter.messages,
+              QStringList{"Are you sure you want to change this resource item?"});
+    EXPECT_EQ(other->sourceBlock->text(), answer == Prompter::Answer::Yes ? changed : before);
+  }
 }
 
 TEST_F(MainFrameTest, CommandsFollowTheState) {
