@@ -110,6 +110,23 @@ TEST_F(MainFrameTest, TypingAndEnterTranslateAndUndoRestores) {
   EXPECT_TRUE(frame.splitEdit()->targetEditor()->toPlainText().isEmpty());
 }
 
+TEST_F(MainFrameTest, CtrlZInTheEditorTakesBackTypingFirstThenTheLastChange) {
+  TextEntry *entry = firstString();
+  frame.selectEntry(entry);
+  QApplication::processEvents();
+  frame.applyTargetText(entry, QStringLiteral("Beispiel"));
+  TargetEditor *editor = frame.splitEdit()->targetEditor();
+  editor->setFocus();
+  QTest::keyClicks(editor, QStringLiteral("!"));
+  // The typing first.
+  QTest::keyClick(editor, Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(editor->toPlainText(), QStringLiteral("Beispiel"));
+  EXPECT_EQ(entry->targetText, QStringLiteral("Beispiel"));
+  // Then the stored change.
+  QTest::keyClick(editor, Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_TRUE(entry->targetText.isEmpty());
+}
+
 TEST_F(MainFrameTest, EscapeBringsTheStoredTextBack) {
   TextEntry *entry = firstString();
   frame.selectEntry(entry);

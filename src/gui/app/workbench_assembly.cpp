@@ -2,6 +2,7 @@
 
 #include "options/about_dialog.h"
 #include "options/options_dialog.h"
+#include "seam/prompter.h"
 #include "seam/settings.h"
 #include "task/open_resources_dialog.h"
 #include "tmclient/memory_client.h"
@@ -21,7 +22,7 @@ namespace tarvelo::gui {
 
 WorkbenchAssembly::WorkbenchAssembly(Settings &settings, Prompter &prompter, Progress &progress,
                                      TmLibrary *library)
-    : m_settings(settings), m_library(library) {
+    : m_settings(settings), m_prompter(prompter), m_library(library) {
   m_session = std::make_unique<Session>(settings, prompter, progress);
   if (library && library->isLoaded() && library->exports().connectTM) {
     m_memory = std::make_unique<MemoryClient>(library->exports(), m_session->entries(), settings,
@@ -94,6 +95,7 @@ void WorkbenchAssembly::connectServices() {
   services.options = [this](QWidget *parent) {
     OptionsDialog dialog(m_settings, *m_rules, m_memory.get(), parent,
                          QCoreApplication::applicationDirPath());
+    dialog.setNotifier([this](const QString &text) { m_prompter.inform(text); });
     dialog.exec();
   };
   services.about = [this](QWidget *parent) {

@@ -40,6 +40,7 @@ private:
   void connectServices();
 
   Settings &m_settings;
+  Prompter &m_prompter;
   TmLibrary *m_library;
   std::unique_ptr<Session> m_session;
   std::unique_ptr<MemoryClient> m_memory;

@@ -77,6 +77,20 @@ void TargetEditor::setRightToLeft(bool rightToLeft) {
   document()->setDefaultTextOption(option);
 }
 
+// Undo and redo belong to the editor only while it has typing of its own to take
+// back; otherwise they go to the program's changes of the translations.
+bool TargetEditor::event(QEvent *event) {
+  if (event->type() == QEvent::ShortcutOverride) {
+    auto *key = static_cast<QKeyEvent *>(event);
+    if ((key->matches(QKeySequence::Undo) && !document()->isUndoAvailable()) ||
+        (key->matches(QKeySequence::Redo) && !document()->isRedoAvailable())) {
+      event->ignore();
+      return false;
+    }
+  }
+  return QPlainTextEdit::event(event);
+}
+
 void TargetEditor::keyPressEvent(QKeyEvent *event) {
   const int key = event->key();
   if ((key == Qt::Key_Return || key == Qt::Key_Enter) &&

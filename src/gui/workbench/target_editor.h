@@ -45,6 +45,7 @@ Q_SIGNALS:
   void nextItemRequested();
 
 protected:
+  bool event(QEvent *event) override;
   void keyPressEvent(QKeyEvent *event) override;
   void insertFromMimeData(const QMimeData *source) override;
   bool canInsertFromMimeData(const QMimeData *source) const override;
