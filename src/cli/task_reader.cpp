@@ -3,6 +3,7 @@
 #include "script/after_read.h"
 #include "script/companion_file.h"
 #include "seam/prompter.h"
+#include "text/locale_table.h"
 
 #include <QFileInfo>
 #include <cstdio>
@@ -38,6 +39,13 @@ bool TaskReader::read(const QString &sourcePath, int sourceLanguage, const QStri
   }
   task->header = m_source->header();
   task->languageFound = m_source->languageFound();
+  if (m_entries.isEmpty()) {
+    // The program would ask whether to go on; a batch goes on and says so.
+    const QString language = sourceLanguage == 0    ? QStringLiteral("Neutral")
+                             : sourceLanguage == -1 ? QString()
+                                                    : englishLanguageName(sourceLanguage);
+    std::fprintf(stderr, "warning: No %s resource item found.\n", language.toUtf8().constData());
+  }
   while (m_tasks.size() > 1)
     m_tasks.remove(m_tasks.at(1));
 
