@@ -19,7 +19,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace tarvelo::gui {
@@ -34,7 +33,10 @@ TEST(Screenshots, DISABLED_ExampleTask) {
   ASSERT_FALSE(out.isEmpty()) << "TARVELO_SCREENSHOTS names the folder for the pictures";
   QDir().mkpath(out);
   initGuiResources();
-  QTemporaryDir dir;
+  // A folder with a plain name, since the pictures show it.
+  QDir dir(QDir::temp().filePath(QStringLiteral("tarvelo-example")));
+  dir.removeRecursively();
+  ASSERT_TRUE(dir.mkpath(QStringLiteral(".")));
   const QString source = dir.filePath(QStringLiteral("example.rc"));
   const QString target = dir.filePath(QStringLiteral("example_de.rc"));
   ASSERT_TRUE(QFile::copy(exampleFile(QStringLiteral("example.rc")), source));
@@ -93,6 +95,9 @@ TEST(Screenshots, DISABLED_ExampleTask) {
   options.show();
   QApplication::processEvents();
   EXPECT_TRUE(options.grab().save(out + QStringLiteral("/options.png")));
+  options.hide();
+  workbench.session().close();
+  dir.removeRecursively();
 }
 
 } // namespace
