@@ -14,10 +14,9 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QDir>
-#include <QFileInfo>
 #include <QTimer>
 #include <QTranslator>
+#include <cstdio>
 
 namespace tarvelo::gui {
 
@@ -39,6 +38,36 @@ int runApplication(int argc, char **argv) {
   QApplication::setWindowIcon(applicationIcon());
   initGuiResources();
 
+  QCommandLineParser parser;
+  parser.setApplicationDescription(QStringLiteral("Translates Windows resource scripts."));
+  parser.addHelpOption();
+  parser.addOptions({
+      {QStringLiteral("source"), QStringLiteral("Source script to open."), QStringLiteral("file")},
+      {QStringLiteral("source-language"), QStringLiteral("Language number of the source."),
+       QStringLiteral("number")},
+      {QStringLiteral("target"), QStringLiteral("Target script to open or create."),
+       QStringLiteral("file")},
+      {QStringLiteral("target-language"), QStringLiteral("Language number of the target."),
+       QStringLiteral("number")},
+  });
+  parser.addPositionalArgument(QStringLiteral("project"), QStringLiteral("A project file (.tvx)."));
+  parser.process(app);
+  StartTask start;
+  start.source = parser.value(QStringLiteral("source"));
+  start.target = parser.value(QStringLiteral("target"));
+  // A language must be named: a number such as 1033, -1 for none, 0 for neutral.
+  bool sourceNamed = false, targetNamed = false;
+  start.sourceLanguage = parser.value(QStringLiteral("source-language")).toInt(&sourceNamed, 0);
+  start.targetLanguage = parser.value(QStringLiteral("target-language")).toInt(&targetNamed, 0);
+  if (!start.source.isEmpty() && (!sourceNamed || (!start.target.isEmpty() && !targetNamed))) {
+    std::fputs("tarvelo: --source and --target need --source-language and --target-language "
+               "(language numbers such as 1033).\n",
+               stderr);
+    return 2;
+  }
+  // Project files open in the project pane, which this version does not have yet;
+  // other files named on the command line are ignored.
+
   QtSettings settings;
   QTranslator ownTranslator, qtTranslator;
   installUserInterfaceLanguage(settings.integer(QStringLiteral("Language")),
@@ -57,28 +86,6 @@ int runApplication(int argc, char **argv) {
   prompter.setParent(&frame);
   progress.setOwner(&frame);
   frame.showMaximized();
-
-  QCommandLineParser parser;
-  parser.setApplicationDescription(QStringLiteral("Translates Windows resource scripts."));
-  parser.addHelpOption();
-  parser.addOptions({
-      {QStringLiteral("source"), QStringLiteral("Source script to open."), QStringLiteral("file")},
-      {QStringLiteral("source-language"), QStringLiteral("Language number of the source."),
-       QStringLiteral("number")},
-      {QStringLiteral("target"), QStringLiteral("Target script to open or create."),
-       QStringLiteral("file")},
-      {QStringLiteral("target-language"), QStringLiteral("Language number of the target."),
-       QStringLiteral("number")},
-  });
-  parser.addPositionalArgument(QStringLiteral("project"), QStringLiteral("A project file (.tvx)."));
-  parser.process(app);
-  StartTask start;
-  start.source = parser.value(QStringLiteral("source"));
-  start.target = parser.value(QStringLiteral("target"));
-  start.sourceLanguage = parser.value(QStringLiteral("source-language")).toInt();
-  start.targetLanguage = parser.value(QStringLiteral("target-language")).toInt();
-  // Project files open in the project pane, which this version does not have yet;
-  // other files named on the command line are ignored.
 
   if (start.valid()) {
     QTimer::singleShot(0, &frame, [&frame, &session, start] {
