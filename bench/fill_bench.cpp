@@ -47,6 +47,25 @@ bool readTask(EntryList &entries, TaskChain &tasks, Prompter &prompter, Progress
   return true;
 }
 
+// Times filling the entries' targets, emptied before each run; the number filled.
+int timeFills(benchmark::State &state, const TmExports &exports, EntryList &entries,
+              Settings &settings, Prompter &prompter, Progress &progress) {
+  MemoryClient client(exports, entries, settings, prompter, progress);
+  client.start();
+  client.connectTo(kEnglish, kGerman);
+  int filled = 0;
+  for (auto _ : state) {
+    state.PauseTiming();
+    for (const auto &entry : entries) {
+      entry->targetText.clear();
+      entry->matchState = NotFound;
+    }
+    state.ResumeTiming();
+    filled = client.fillTargets(true);
+  }
+  return filled;
+}
+
 void fillEmptyTargets(benchmark::State &state) {
   bench::SilentPrompter prompter(Prompter::Answer::YesToAll);
   NullProgress progress;
@@ -77,19 +96,7 @@ void fillEmptyTargets(benchmark::State &state) {
     state.SkipWithError("the generated script does not read");
     return;
   }
-  MemoryClient client(library.exports(), entries, settings, prompter, progress);
-  client.start();
-  client.connectTo(kEnglish, kGerman);
-  int filled = 0;
-  for (auto _ : state) {
-    state.PauseTiming();
-    for (const auto &entry : entries) {
-      entry->targetText.clear();
-      entry->matchState = NotFound;
-    }
-    state.ResumeTiming();
-    filled = client.fillTargets(true);
-  }
+  const int filled = timeFills(state, library.exports(), entries, settings, prompter, progress);
   state.counters["entries"] = double(entries.size());
   state.counters["filled"] = double(filled);
 }
@@ -134,19 +141,7 @@ void fillFromAMillionPairs(benchmark::State &state) {
     entries.append(std::move(entry));
   }
   settings.setText(QStringLiteral("TMPath"), path);
-  MemoryClient client(tm, entries, settings, prompter, progress);
-  client.start();
-  client.connectTo(kEnglish, kGerman);
-  int filled = 0;
-  for (auto _ : state) {
-    state.PauseTiming();
-    for (const auto &entry : entries) {
-      entry->targetText.clear();
-      entry->matchState = NotFound;
-    }
-    state.ResumeTiming();
-    filled = client.fillTargets(true);
-  }
+  const int filled = timeFills(state, tm, entries, settings, prompter, progress);
   if (filled != kItems)
     state.SkipWithError("an item was not filled");
   state.counters["filled"] = double(filled);

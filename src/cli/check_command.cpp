@@ -7,7 +7,6 @@
 #include "seam/settings.h"
 #include "workbench/inspector.h"
 
-#include <QFileInfo>
 #include <cstdio>
 
 namespace tarvelo::cli {
@@ -54,12 +53,8 @@ int runCheck(const QStringList &arguments) {
     std::fprintf(stderr, "error: %s\n", error.toUtf8().constData());
     return 2;
   }
-  // Checking a translation needs one: a missing target is not made from the source.
-  if (!QFileInfo::exists(options.target)) {
-    std::fprintf(stderr, "error: It is not possible open file '%s'.\n",
-                 QFileInfo(options.target).absoluteFilePath().toUtf8().constData());
+  if (!targetExists(options.target))
     return 2;
-  }
 
   MemorySettings settings;
   if (options.rulesGiven)

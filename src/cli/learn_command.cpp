@@ -7,7 +7,6 @@
 #include "seam/progress.h"
 #include "seam/settings.h"
 
-#include <QFileInfo>
 #include <cstdio>
 
 namespace tarvelo::cli {
@@ -52,12 +51,8 @@ int runLearn(const QStringList &arguments) {
     return 2;
   }
 
-  // Learning needs the translations: a missing target is not taken for a new one.
-  if (!QFileInfo::exists(options.target)) {
-    std::fprintf(stderr, "error: It is not possible open file '%s'.\n",
-                 QFileInfo(options.target).absoluteFilePath().toUtf8().constData());
+  if (!targetExists(options.target))
     return 1;
-  }
   CliPrompter prompter(false);
   prompter.setSameTextAnswer(options.sameText);
   MemorySettings settings;

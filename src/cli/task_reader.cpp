@@ -76,4 +76,12 @@ bool TaskReader::read(const QString &sourcePath, int sourceLanguage, const QStri
   return true;
 }
 
+bool targetExists(const QString &targetPath) {
+  if (QFileInfo::exists(targetPath))
+    return true;
+  std::fprintf(stderr, "error: It is not possible open file '%s'.\n",
+               QFileInfo(targetPath).absoluteFilePath().toUtf8().constData());
+  return false;
+}
+
 } // namespace tarvelo::cli

@@ -47,4 +47,8 @@ private:
   bool m_existing = false;
 };
 
+// Commands that need real translations: false, with the reason on standard error,
+// when the target does not exist (it is not made from the source then).
+bool targetExists(const QString &targetPath);
+
 } // namespace tarvelo::cli

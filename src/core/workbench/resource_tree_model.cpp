@@ -48,6 +48,7 @@ QString ResourceTreeModel::groupName(const QString &kind) {
 
 void ResourceTreeModel::rebuild() {
   beginResetModel();
+  m_nodeOfEntry.clear();
   m_root = std::make_unique<Node>();
   m_root->label = QStringLiteral("Resources");
   QHash<QString, Node *> groups;
@@ -78,6 +79,7 @@ void ResourceTreeModel::rebuild() {
     node->entry = entry;
     node->image = parent->image;
     node->parent = parent;
+    m_nodeOfEntry.insert(entry, node.get());
     parent->children.push_back(std::move(node));
   }
   const auto byLabel = [](const auto &a, const auto &b) { return a->label < b->label; };
@@ -105,11 +107,8 @@ QModelIndex ResourceTreeModel::indexOf(const TextEntry *entry) const {
   if (!entry)
     return {};
   const TextEntry *wanted = entry->entryClass() == TextEntry::Class::String ? entry : entry->head();
-  for (const auto &groupNode : m_root->children)
-    for (const auto &node : groupNode->children)
-      if (node->entry == wanted)
-        return createIndex(node->row, 0, node.get());
-  return {};
+  Node *node = m_nodeOfEntry.value(wanted);
+  return node ? createIndex(node->row, 0, node) : QModelIndex();
 }
 
 TextEntry *ResourceTreeModel::entryToOpen(TextEntry *resource) {

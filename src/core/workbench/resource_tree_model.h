@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAbstractItemModel>
+#include <QHash>
 #include <QString>
 #include <memory>
 #include <vector>
@@ -50,6 +51,7 @@ private:
 
   Session &m_session;
   std::unique_ptr<Node> m_root;
+  QHash<const TextEntry *, Node *> m_nodeOfEntry; // the node of each resource and string
 };
 
 } // namespace tarvelo

@@ -158,24 +158,15 @@ void Session::setRemoved(TextEntry *head, bool removed) {
 
 bool Session::undo() {
   selectEntry(nullptr);
-  const UndoStack::Group *group = m_undo.undo();
-  if (!group)
-    return false;
-  QList<TextEntry *> touched;
-  for (const UndoStack::Record &record : *group)
-    touched.append(record.entry);
-  if (m_inspect)
-    for (TextEntry *e : touched)
-      m_inspect(e);
-  setModified(true);
-  Q_EMIT textsChanged(touched, true);
-  refreshSummary();
-  selectEntry(touched.first());
-  return true;
+  return applied(m_undo.undo());
 }
 
 bool Session::redo() {
-  const UndoStack::Group *group = m_undo.redo();
+  return applied(m_undo.redo());
+}
+
+// A group that undo or redo applied: its entries are inspected and shown again.
+bool Session::applied(const UndoStack::Group *group) {
   if (!group)
     return false;
   QList<TextEntry *> touched;

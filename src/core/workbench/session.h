@@ -120,6 +120,7 @@ private:
   enum class DialogResult { Saved, NotSaved, Stop };
 
   void clearEntries();
+  bool applied(const UndoStack::Group *group);
   int readSource(Task *task, int language);
   bool openTarget(Task *task, int language);
   void afterRead(Task *task);

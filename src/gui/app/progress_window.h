@@ -27,8 +27,6 @@ public:
   bool cancelled() const override { return m_cancelled; }
   void end() override;
 
-  bool isShowing() const { return m_dialog != nullptr; }
-
 private:
   QPointer<QWidget> m_owner;
   QDialog *m_dialog = nullptr;

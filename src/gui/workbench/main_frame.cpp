@@ -306,9 +306,6 @@ void MainFrame::onTextsChanged(const QList<TextEntry *> &entries, bool rebuild) 
   m_dlgInitModel->updateEntries(entries);
   if (m_board == Board::Menu)
     m_menuView->refresh();
-  for (TextEntry *entry : entries)
-    if (entry && entry->head())
-      m_treeModel->updateEntry(entry->head());
   if (current) {
     m_selecting = true;
     visibleList()->showEntry(current);

@@ -74,7 +74,6 @@ public:
   void runCommand(CommandId id);
 
   ItemListView *itemList() const { return m_itemList; }
-  ItemListView *filteredList() const { return m_filteredList; }
   SplitEdit *splitEdit() const { return m_splitEdit; }
   ResourceTreeView *resourceTree() const { return m_tree; }
   OccurrencesView *occurrencesView() const { return m_occurrences; }

@@ -27,7 +27,6 @@ public:
   // Draws the menu again (its texts changed).
   void refresh();
   TextEntry *shownHead() const { return m_head; }
-  TextEntry *currentItem() const { return m_current; }
   // The captions of the bars shown, top bar first: for tests and for reading aloud.
   QStringList barCaptions() const;
 

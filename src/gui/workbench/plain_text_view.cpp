@@ -46,27 +46,21 @@ PlainTextView::PlainTextView(Session &session, QWidget *parent)
   layout->addWidget(bar);
   layout->addWidget(m_edit, 1);
 
-  connect(m_fromSource, &QAction::triggered, this, [this] {
-    OtherEntry *other = otherEntry(m_resource);
-    if (!other)
-      return;
-    storeEdits();
-    other->useSourceBlock = true;
-    m_session.setModified(true);
-    load();
-    Q_EMIT blockChoiceChanged(m_resource);
-  });
-  connect(m_fromTarget, &QAction::triggered, this, [this] {
-    OtherEntry *other = otherEntry(m_resource);
-    if (!other || !other->targetBlock)
-      return;
-    storeEdits();
-    other->useSourceBlock = false;
-    m_session.setModified(true);
-    load();
-    Q_EMIT blockChoiceChanged(m_resource);
-  });
+  connect(m_fromSource, &QAction::triggered, this, [this] { takeBlock(true); });
+  connect(m_fromTarget, &QAction::triggered, this, [this] { takeBlock(false); });
   refreshActions();
+}
+
+// "Load from source" and "Load from target": the resource is written from that block.
+void PlainTextView::takeBlock(bool source) {
+  OtherEntry *other = otherEntry(m_resource);
+  if (!other || (!source && !other->targetBlock))
+    return;
+  storeEdits();
+  other->useSourceBlock = source;
+  m_session.setModified(true);
+  load();
+  Q_EMIT blockChoiceChanged(m_resource);
 }
 
 QString PlainTextView::text() const {

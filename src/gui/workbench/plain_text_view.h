@@ -31,6 +31,7 @@ Q_SIGNALS:
 
 private:
   void load();
+  void takeBlock(bool source);
   void storeEdits();
   void refreshActions();
 
