@@ -1,5 +1,6 @@
 #include "script/entry_list.h"
 #include "script/language.h"
+#include "script/resource_group.h"
 #include "script/resource_script.h"
 #include "script/script_path.h"
 #include "script/task.h"
@@ -37,18 +38,6 @@ private:
   bool m_started = false;
   bool m_previousWasBlock = true;
 };
-
-QString groupName(const QString &kind) {
-  if (kind == QLatin1String("DLGINIT"))
-    return QStringLiteral("Dialog controls init");
-  if (kind == QLatin1String("DIALOG"))
-    return QStringLiteral("Dialog");
-  if (kind == QLatin1String("MENU"))
-    return QStringLiteral("Menu");
-  if (kind == QLatin1String("STRINGTABLE"))
-    return QStringLiteral("String Table");
-  return kind;
-}
 
 } // namespace
 
@@ -216,7 +205,7 @@ void ResourceScript::chooseTargetOnly() {
       continue;
     if (!entry->isHead() && entry->entryClass() != TextEntry::Class::String)
       continue;
-    sorted.insert({groupName(entry->kind), entry->identifier}, entry);
+    sorted.insert({resourceGroupName(entry->kind), entry->identifier}, entry);
   }
   if (sorted.isEmpty() || !m_context.prompter)
     return;

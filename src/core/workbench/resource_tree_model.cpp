@@ -1,5 +1,6 @@
 #include "workbench/resource_tree_model.h"
 
+#include "script/resource_group.h"
 #include "script/script_path.h"
 #include "script/task.h"
 #include "script/text_entry.h"
@@ -31,21 +32,6 @@ ResourceTreeModel::ResourceTreeModel(Session &session, QObject *parent)
 
 ResourceTreeModel::~ResourceTreeModel() = default;
 
-QString ResourceTreeModel::groupName(const QString &kind) {
-  switch (groupImage(kind)) {
-  case 1:
-    return QStringLiteral("Dialog controls init");
-  case 2:
-    return QStringLiteral("Dialog");
-  case 3:
-    return QStringLiteral("Menu");
-  case 4:
-    return QStringLiteral("String Table");
-  default:
-    return kind.left(1).toUpper() + kind.mid(1).toLower();
-  }
-}
-
 void ResourceTreeModel::rebuild() {
   beginResetModel();
   m_nodeOfEntry.clear();
@@ -53,7 +39,7 @@ void ResourceTreeModel::rebuild() {
   m_root->label = QStringLiteral("Resources");
   QHash<QString, Node *> groups;
   const auto group = [&](const QString &kind) {
-    const QString name = groupName(kind);
+    const QString name = resourceGroupName(kind);
     Node *&node = groups[name];
     if (!node) {
       auto made = std::make_unique<Node>();

@@ -35,9 +35,6 @@ public:
   int columnCount(const QModelIndex &parent = QModelIndex()) const override;
   QVariant data(const QModelIndex &index, int role) const override;
 
-  // The group a resource kind is listed under.
-  static QString groupName(const QString &kind);
-
 private:
   struct Node {
     QString label;

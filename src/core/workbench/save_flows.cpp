@@ -1,4 +1,5 @@
 #include "script/companion_file.h"
+#include "script/resource_group.h"
 #include "script/resource_script.h"
 #include "script/script_path.h"
 #include "seam/prompter.h"
@@ -12,23 +13,6 @@
 #include <QMap>
 
 namespace tarvelo {
-
-namespace {
-
-QString groupOf(const QString &kind) {
-  if (kind == QLatin1String("DLGINIT"))
-    return QStringLiteral("Dialog controls init");
-  if (kind == QLatin1String("DIALOG"))
-    return QStringLiteral("Dialog");
-  if (kind == QLatin1String("MENU"))
-    return QStringLiteral("Menu");
-  if (kind == QLatin1String("STRINGTABLE"))
-    return QStringLiteral("String Table");
-  // Other kinds by their name, first letter upper-case.
-  return kind.left(1).toUpper() + kind.mid(1).toLower();
-}
-
-} // namespace
 
 // Writes the task's target for a language into path, and the companion files of
 // both scripts. False after "It is not possible open file '%s'." or when the old
@@ -126,7 +110,7 @@ Session::DialogResult Session::saveWithDialog(SaveMode mode) {
   QMap<std::pair<QString, QString>, TextEntry *> sorted;
   for (const auto &entry : m_entries)
     if (entry->task == task && entry->isHead())
-      sorted.insert({groupOf(entry->kind), entry->identifier}, entry.get());
+      sorted.insert({resourceGroupName(entry->kind), entry->identifier}, entry.get());
   for (auto it = sorted.cbegin(); it != sorted.cend(); ++it) {
     request.resources.append(
         {it.key().first, it.key().second, it.value()->selectedForSave && !it.value()->removed});

@@ -305,5 +305,24 @@ TEST_F(SessionTest, ACancelledSaveDialogAsksWhetherTheNextTaskGoesOn) {
   EXPECT_EQ(prompter.messages.value(0), question);
 }
 
+TEST_F(SessionTest, SavingOffersWhatOnlyTheTargetHoldsByGroup) {
+  write(targetPath, "LANGUAGE 7, 1\n"
+                    "IDR_TB TOOLBAR 16, 15\nBEGIN\n    BUTTON ID_X\nEND\n"
+                    "STRINGTABLE\nBEGIN\n    IDS_A \"Offen\"\n    IDS_OLD \"Alt\"\nEND\n");
+  ASSERT_EQ(session.open(request()), Session::OpenResult::Opened);
+  prompter.dropIdentifiers = {"IDS_OLD"};
+  ASSERT_TRUE(session.save());
+  ASSERT_EQ(prompter.savingRequests.size(), 1);
+  const SavingResourcesRequest &asked = prompter.savingRequests[0];
+  EXPECT_EQ(asked.title, QStringLiteral("Saving resources - app_de.rc"));
+  QStringList offered;
+  for (const ResourceChoice &item : asked.items)
+    offered << item.group + u'/' + item.identifier;
+  EXPECT_EQ(offered, (QStringList{"String Table/IDS_OLD", "Toolbar/IDR_TB"}));
+  const QByteArray written = read(targetPath);
+  EXPECT_TRUE(written.contains("IDR_TB TOOLBAR"));
+  EXPECT_FALSE(written.contains("IDS_OLD"));
+}
+
 } // namespace
 } // namespace tarvelo
