@@ -1,5 +1,6 @@
 #include "cli/cli_prompter.h"
 #include "cli/commands.h"
+#include "cli/task_reader.h"
 #include "script/entry_list.h"
 #include "script/resource_script.h"
 #include "script/task.h"
@@ -7,6 +8,7 @@
 #include "seam/settings.h"
 #include "text/locale_table.h"
 
+#include <QFileInfo>
 #include <cstdio>
 
 namespace tarvelo::cli {
@@ -62,8 +64,10 @@ int runDump(const QStringList &arguments) {
   Task *task = tasks.append();
   task->sourcePath = path;
   task->sourceLanguage = language;
-  if (script.read(true, language, task) != ScriptOk)
+  if (script.read(true, language, task) != ScriptOk) {
+    printSyntaxError(script, QFileInfo(path).absoluteFilePath());
     return 1;
+  }
   QString out;
   for (const auto &entry : entries) {
     if (entry->task != task)

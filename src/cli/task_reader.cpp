@@ -34,6 +34,7 @@ bool TaskReader::read(const QString &sourcePath, int sourceLanguage, const QStri
     return false;
   }
   if (m_source->read(true, task->sourceLanguage, task) != ScriptOk) {
+    printSyntaxError(*m_source, task->sourcePath);
     std::fprintf(stderr, "error: Invalid source file\n");
     return false;
   }
@@ -58,6 +59,7 @@ bool TaskReader::read(const QString &sourcePath, int sourceLanguage, const QStri
       return false;
     }
     if (reader.read(false, task->targetLanguage, task) != ScriptOk) {
+      printSyntaxError(reader, task->targetPath);
       std::fprintf(stderr, "error: File '%s' is not valid resource file.\n",
                    task->targetPath.toUtf8().constData());
       return false;
@@ -74,6 +76,13 @@ bool TaskReader::read(const QString &sourcePath, int sourceLanguage, const QStri
   if (m_existing)
     readCompanion(m_entries, task, task->targetPath, task->targetLanguage, false);
   return true;
+}
+
+void printSyntaxError(const ResourceScript &script, const QString &path) {
+  if (script.errorLine() <= 0)
+    return;
+  std::fprintf(stderr, "error: %s:%d: found: %s\n", path.toUtf8().constData(), script.errorLine(),
+               script.errorText().toUtf8().constData());
 }
 
 bool targetExists(const QString &targetPath) {

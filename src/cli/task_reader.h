@@ -47,6 +47,10 @@ private:
   bool m_existing = false;
 };
 
+// Names the file of a script that did not parse, with the line and the text found
+// there, after the message of the line.
+void printSyntaxError(const ResourceScript &script, const QString &path);
+
 // Commands that need real translations: false, with the reason on standard error,
 // when the target does not exist (it is not made from the source then).
 bool targetExists(const QString &targetPath);

@@ -92,20 +92,25 @@ bool settleBlock(TextEntry *head, AfterReadContext &context) {
   for (TextEntry *entry = head; entry && entry->sourceBlock == head->sourceBlock;
        entry = entry->next())
     block.push_back(entry);
-  const auto same = [](const TextEntry *a, const TextEntry *b) {
-    return a->identifier == b->identifier && a->kind == b->kind;
-  };
   // Repeated identifiers, such as a shared static-text identifier, are fuzzy: every
-  // entry with a later duplicate. Blocks are small, so comparing pairs is cheapest.
+  // entry with a later duplicate. Walking back, the entry last seen with a key is
+  // the first later duplicate of the one at hand; the states are tested as they
+  // were before any of them became fuzzy.
+  std::vector<bool> unmatched(block.size());
+  for (size_t i = 0; i < block.size(); ++i)
+    unmatched[i] = block[i]->matchState == NotFound;
+  QHash<std::pair<QString, QString>, size_t> later;
   bool unmatchedDuplicate = false;
-  for (size_t i = 0; i < block.size(); ++i) {
-    for (size_t j = i + 1; j < block.size(); ++j) {
-      if (!same(block[i], block[j]))
-        continue;
-      if (block[i]->matchState == NotFound || block[j]->matchState == NotFound)
+  for (size_t i = block.size(); i-- > 0;) {
+    auto key = std::make_pair(block[i]->kind, block[i]->identifier);
+    auto it = later.find(key);
+    if (it != later.end()) {
+      if (unmatched[i] || unmatched[it.value()])
         unmatchedDuplicate = true;
       block[i]->setMatched(Fuzzy);
-      break;
+      it.value() = i;
+    } else {
+      later.insert(std::move(key), i);
     }
   }
   if (head->orderChanged && !head->alternatives().isEmpty())

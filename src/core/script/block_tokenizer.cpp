@@ -1,5 +1,7 @@
 #include "script/block_tokenizer.h"
 
+#include "script/keywords.h"
+
 namespace tarvelo {
 
 namespace {
@@ -59,9 +61,26 @@ QString doubleQuotes(QStringView text) {
 }
 
 qsizetype BlockTokenizer::wordEnd(qsizetype from) const {
-  while (!isBlockDelimiter(at(from)))
+  while (!isBlockDelimiter(at(from)) && !opensComment(from))
     ++from;
   return from;
+}
+
+void BlockTokenizer::skipBlanksAndComments() {
+  const qsizetype size = m_text.size();
+  for (;;) {
+    while (m_pos < size && isBlank(m_text[m_pos]))
+      ++m_pos;
+    if (!opensComment(m_pos))
+      return;
+    if (m_text[m_pos + 1] == u'/') {
+      const qsizetype end = m_text.indexOf(u'\n', m_pos);
+      m_pos = end < 0 ? size : end;
+    } else {
+      const qsizetype end = m_text.indexOf(QLatin1String("*/"), m_pos + 2);
+      m_pos = end < 0 ? size : end + 2;
+    }
+  }
 }
 
 const BlockToken &BlockTokenizer::peek() {
@@ -86,14 +105,16 @@ BlockToken BlockTokenizer::next() {
 
 BlockToken BlockTokenizer::read() {
   BlockToken token;
-  while (m_pos < m_text.size() && isBlank(m_text[m_pos]))
-    ++m_pos;
+  skipBlanksAndComments();
   token.start = m_pos;
   if (m_pos >= m_text.size()) {
     token.end = m_pos;
     return token;
   }
   const QStringView text(m_text);
+  // A wide string starts at its quote, so that edits between the quotes keep the L.
+  if ((m_text[m_pos] == u'L' || m_text[m_pos] == u'l') && at(m_pos + 1) == u'"')
+    token.start = ++m_pos;
   const QChar c = m_text[m_pos++];
   switch (c.unicode()) {
   case u',':
@@ -126,7 +147,7 @@ BlockToken BlockTokenizer::read() {
     if ((c >= u'0' && c <= u'9') || negative) {
       token.kind = TokenKind::Number;
       const bool zero = c == u'0';
-      while (!isBlockDelimiter(at(m_pos))) {
+      while (!isBlockDelimiter(at(m_pos)) && !opensComment(m_pos)) {
         const QChar d = m_text[m_pos++];
         if (zero && m_pos - token.start == 2 && d == u'x' && token.kind == TokenKind::Number)
           token.kind = TokenKind::HexNumber;
@@ -139,9 +160,9 @@ BlockToken BlockTokenizer::read() {
     token.kind = TokenKind::Word;
     m_pos = wordEnd(m_pos);
     token.m_view = text.mid(token.start, m_pos - token.start);
-    if (token.m_view == QLatin1String("NOT")) {
-      while (m_pos < m_text.size() && isBlank(m_text[m_pos]))
-        ++m_pos;
+    token.m_owned = upperKeyword(token.m_view);
+    if (token.text() == QLatin1String("NOT")) {
+      skipBlanksAndComments();
       const qsizetype wordStart = m_pos;
       m_pos = wordEnd(m_pos);
       token.m_owned = QStringLiteral("NOT ") + text.mid(wordStart, m_pos - wordStart).toString();

@@ -21,9 +21,9 @@ struct BlockToken {
 };
 
 // Tokenizes a block's verbatim text in memory, reporting where each token stands.
-// It follows the script tokenizer's string rules, braces and NOT pairs, but knows no
-// comments, keeps parentheses inside words, and reads a minus sign followed by a
-// digit as the start of a number.
+// It follows the script tokenizer's string rules, comments, wide strings, braces,
+// keywords and NOT pairs, but keeps parentheses inside words, and reads a minus sign
+// followed by a digit as the start of a number.
 class BlockTokenizer {
 public:
   explicit BlockTokenizer(const QString &text, qsizetype from = 0) : m_text(text), m_pos(from) {}
@@ -41,6 +41,10 @@ public:
 private:
   QChar at(qsizetype i) const { return i < m_text.size() ? m_text[i] : QChar(); }
   qsizetype wordEnd(qsizetype from) const;
+  bool opensComment(qsizetype i) const {
+    return at(i) == u'/' && (at(i + 1) == u'/' || at(i + 1) == u'*');
+  }
+  void skipBlanksAndComments();
   BlockToken read();
 
   const QString &m_text;

@@ -1,5 +1,6 @@
 #include "script/string_finder.h"
 #include "script/text_entry.h"
+#include "script/version_info.h"
 #include "script/write_context.h"
 
 namespace tarvelo {
@@ -20,7 +21,8 @@ bool writes(const TextEntry *entry, bool writeAll) {
 } // namespace
 
 QString TextEntry::writtenText(const WriteContext &context) const {
-  if (!targetText.isEmpty())
+  // A text that is empty in the source stays empty: there is nothing to translate.
+  if (!targetText.isEmpty() || sourceText.isEmpty())
     return targetText;
   switch (context.savingOption) {
   case 1:
@@ -42,8 +44,13 @@ QString OtherEntry::writeBlock(const WriteContext &context, int, bool writeAll,
                                bool keepSource) const {
   if (!isHead() || task != context.task || !writes(this, writeAll))
     return {};
-  if (keepSource || useSourceBlock || !targetBlock)
+  if (keepSource || useSourceBlock || !targetBlock) {
+    // A new target declares its own language in its version resource.
+    if (!keepSource && kind == QLatin1String("VERSIONINFO"))
+      return adaptVersionInfo(sourceBlock->text(), context.versionFromLanguage,
+                              context.versionToLanguage);
     return sourceBlock->text();
+  }
   return targetBlock->text();
 }
 

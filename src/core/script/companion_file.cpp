@@ -5,6 +5,8 @@
 #include "script/task.h"
 
 #include <QFileInfo>
+#include <QHash>
+#include <vector>
 
 namespace tarvelo {
 
@@ -83,6 +85,15 @@ void readCompanion(EntryList &entries, const Task *task, const QString &scriptPa
   QString token;
   TextEntry *blockHead = nullptr;
   bool firstLine = false;
+  // The entries of the block being read by kind and identifier, in block order, with
+  // how many of each have been passed over as taken; made when a block's second line
+  // asks, so that reading stays linear in the block's length.
+  struct Candidates {
+    std::vector<TextEntry *> entries;
+    size_t next = 0;
+  };
+  QHash<std::pair<QString, QString>, Candidates> blockIndex;
+  const TextEntry *indexedHead = nullptr;
   for (;;) {
     TokenKind kind = reader.nextToken(token, false);
     if (kind == TokenKind::EndOfFile)
@@ -121,14 +132,23 @@ void readCompanion(EntryList &entries, const Task *task, const QString &scriptPa
         }
       blockHead = entry ? entry->head() : nullptr;
     } else {
-      for (TextEntry *candidate = blockHead;
-           candidate && candidate->sourceBlock == blockHead->sourceBlock;
-           candidate = candidate->next())
-        if (candidate->kind == entryKind && candidate->identifier == identifier &&
-            !candidate->companionTaken[side]) {
-          entry = candidate;
-          break;
-        }
+      if (indexedHead != blockHead) {
+        blockIndex.clear();
+        for (TextEntry *candidate = blockHead;
+             candidate && candidate->sourceBlock == blockHead->sourceBlock;
+             candidate = candidate->next())
+          blockIndex[{candidate->kind, candidate->identifier}].entries.push_back(candidate);
+        indexedHead = blockHead;
+      }
+      const auto it = blockIndex.find({entryKind, identifier});
+      if (it != blockIndex.end()) {
+        Candidates &candidates = it.value();
+        while (candidates.next < candidates.entries.size() &&
+               candidates.entries[candidates.next]->companionTaken[side])
+          ++candidates.next;
+        if (candidates.next < candidates.entries.size())
+          entry = candidates.entries[candidates.next];
+      }
     }
     firstLine = false;
     if (!entry)

@@ -1,6 +1,7 @@
 #include "script/dialog_layout.h"
 
 #include "script/block_tokenizer.h"
+#include "script/keywords.h"
 
 namespace tarvelo {
 
@@ -16,12 +17,55 @@ bool isNumber(const BlockToken &token) {
 }
 
 // A coordinate as written; a macro or an expression counts 0 and is not literal.
-int numberOf(const BlockToken &token, bool &literal) {
-  bool ok = false;
-  const int value = token.text().toInt(&ok, 0);
-  if (!ok)
+int numberOf(QStringView text, bool &literal) {
+  long long value = 0;
+  if (!numberValue(text, value)) {
     literal = false;
-  return ok ? value : 0;
+    return 0;
+  }
+  return int(value);
+}
+
+bool endsWithOperator(QStringView text) {
+  return !text.isEmpty() && isOperatorChar(text.back());
+}
+
+// A value or an expression of values ("IDC_BASE + 1", "(IDC_X|0x100)"), kept
+// without blanks; parentheses belong to the words here.
+bool readValue(BlockTokenizer &tokens, QString &out) {
+  const BlockToken first = tokens.next();
+  if (!isValue(first))
+    return false;
+  out = first.textString();
+  int depth = int(out.count(u'(') - out.count(u')'));
+  bool needOperand = endsWithOperator(out);
+  for (;;) {
+    const BlockToken &following = tokens.peek();
+    // A word or a number that starts with an operator ("+1", "-1") goes on with it.
+    const bool joins =
+        following.kind == TokenKind::Bar ||
+        ((following.kind == TokenKind::Word || following.kind == TokenKind::Number) &&
+         isOperatorChar(following.text().front()));
+    if (!needOperand && depth <= 0 && !joins)
+      return true;
+    if (!joins && !isValue(following))
+      return false;
+    const BlockToken part = tokens.next();
+    const QStringView text = part.text();
+    out += text;
+    depth += int(text.count(u'(') - text.count(u')'));
+    needOperand = part.kind == TokenKind::Bar || endsWithOperator(text);
+  }
+}
+
+// A text of one or more adjacent literals; its range runs from the first quote to
+// past the last.
+void readTextRange(BlockTokenizer &tokens, const BlockToken &first, qsizetype &start,
+                   qsizetype &end) {
+  start = first.start;
+  end = first.end;
+  while (tokens.peek().kind == TokenKind::String)
+    end = tokens.next().end;
 }
 
 bool nextIs(BlockTokenizer &tokens, TokenKind kind) {
@@ -63,8 +107,8 @@ bool readRectangle(BlockTokenizer &tokens, int &x, int &y, int &width, int &heig
         return true;
       }
     }
-    const BlockToken value = tokens.next();
-    if (!isValue(value))
+    QString value;
+    if (!readValue(tokens, value))
       return false;
     *values[i] = numberOf(value, literal);
   }
@@ -113,10 +157,8 @@ bool parseDialogHeader(BlockTokenizer &tokens, DialogLayout &layout) {
     if (!layout.extended)
       return false;
     tokens.next();
-    const BlockToken help = tokens.next();
-    if (!isValue(help))
+    if (!readValue(tokens, layout.helpId))
       return false;
-    layout.helpId = help.textString();
   }
   for (;;) {
     const BlockToken token = tokens.next();
@@ -128,8 +170,10 @@ bool parseDialogHeader(BlockTokenizer &tokens, DialogLayout &layout) {
       return true;
     }
     if (word == QLatin1String("CAPTION")) {
-      if (tokens.next().kind != TokenKind::String)
+      const BlockToken caption = tokens.next();
+      if (caption.kind != TokenKind::String)
         return false;
+      readTextRange(tokens, caption, layout.captionStart, layout.captionEnd);
     } else if (word == QLatin1String("CHARACTERISTICS") || word == QLatin1String("VERSION")) {
       const BlockToken value = tokens.next();
       if (!isNumber(value))
@@ -199,19 +243,20 @@ bool parseControl(BlockTokenizer &tokens, ControlLayout &control) {
     const BlockToken first = tokens.next();
     if (first.kind == TokenKind::String) {
       control.hasText = true;
+      readTextRange(tokens, first, control.textStart, control.textEnd);
+      // The comma after a text is optional to the resource compiler.
+      nextIs(tokens, TokenKind::Comma);
     } else if (isValue(first) && (isControl || keyword.text() == QLatin1String("ICON") ||
                                   keyword.text() == QLatin1String("BITMAP"))) {
       control.imageId = first.textString();
+      if (!nextIs(tokens, TokenKind::Comma))
+        return false;
     } else {
       return false;
     }
-    if (!nextIs(tokens, TokenKind::Comma))
-      return false;
   }
-  const BlockToken identifier = tokens.next();
-  if (!isValue(identifier) || !nextIs(tokens, TokenKind::Comma))
+  if (!readValue(tokens, control.identifier) || !nextIs(tokens, TokenKind::Comma))
     return false;
-  control.identifier = identifier.textString();
   if (isControl) {
     const BlockToken className = tokens.next();
     if (className.kind != TokenKind::String && !isValue(className))
@@ -236,11 +281,7 @@ bool parseControl(BlockTokenizer &tokens, ControlLayout &control) {
   }
   if (!nextIs(tokens, TokenKind::Comma))
     return true;
-  const BlockToken help = tokens.next();
-  if (!isValue(help))
-    return false;
-  control.helpId = help.textString();
-  return true;
+  return readValue(tokens, control.helpId);
 }
 
 ParsedDialog parseDialogBlock(const QString &blockText) {
@@ -269,6 +310,9 @@ ParsedDialog parseDialogBlock(const QString &blockText) {
         continue;
       // A statement that does not parse stays with what was read; go on after its keyword.
       tokens.setPosition(start);
+    } else {
+      // A directive or a statement the layout does not know.
+      dialog.header.modelled = false;
     }
     tokens.next();
   }

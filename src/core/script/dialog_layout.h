@@ -20,6 +20,12 @@ struct DialogLayout {
   bool extended = false; // the block was DIALOGEX
   bool parsed = false;   // the header parsed up to its BEGIN
   bool literal = true;   // every coordinate was written as a number
+  // The block holds nothing the layout does not model (directives, statements it
+  // does not know): printing it again from the layout loses nothing.
+  bool modelled = true;
+  // Where the caption's literals stand in the block (from the first quote to past
+  // the last); -1 without a caption.
+  qsizetype captionStart = -1, captionEnd = -1;
 };
 
 // One control statement.
@@ -31,7 +37,10 @@ struct ControlLayout {
   int x = 0, y = 0, width = 0, height = 0;
   QStringList styles, exStyles;
   QString helpId;
-  bool hasText = false;      // the first argument was a quoted string
+  bool hasText = false; // the first argument was a quoted string
+  // Where the text's literals stand in the block (from the first quote to past the
+  // last); -1 without a text.
+  qsizetype textStart = -1, textEnd = -1;
   bool parsed = false;       // the whole statement parsed
   bool literal = true;       // every coordinate was written as a number
   bool classIsString = true; // CONTROL: the class was written as a quoted string
@@ -42,6 +51,7 @@ struct ControlPair {
   ControlLayout source;
   ControlLayout target;
   ControlLayout original;
+  bool targetFound = false; // the target layout is the target block's own control
 };
 
 class BlockTokenizer;

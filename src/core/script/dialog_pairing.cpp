@@ -18,6 +18,9 @@ void DialogEntry::afterTargetRead(AfterReadContext &context) {
   if (targetBlock) {
     target = parseDialogBlock(targetBlock->text());
     targetLayout = target.header;
+    targetModelled = target.header.parsed && target.header.literal && target.header.modelled;
+    for (const ControlLayout &control : target.controls)
+      targetModelled = targetModelled && control.parsed && control.literal;
   } else {
     targetLayout = source.header;
     layoutDiffers = true;
@@ -36,6 +39,8 @@ void DialogEntry::afterTargetRead(AfterReadContext &context) {
   if (nextEntry && nextEntry->sourceBlock != sourceBlock)
     nextEntry = nullptr;
   int lastPaired = -1;
+  // Whether every control of the target is one of the source's, in the source's order.
+  targetMatchesSource = targetBlock != nullptr;
   for (const ControlLayout &parsed : source.controls) {
     ControlLayout control = parsed;
     if (control.hasText && nextEntry && nextEntry->identifier == control.identifier) {
@@ -48,21 +53,35 @@ void DialogEntry::afterTargetRead(AfterReadContext &context) {
     if (targetBlock) {
       const int k = sourceSeen[control.identifier]++;
       const std::vector<int> &positions = targetPositions.value(control.identifier);
-      if (k < int(positions.size()) && target.controls[size_t(positions[size_t(k)])].parsed) {
+      if (k < int(positions.size())) {
         const int position = positions[size_t(k)];
-        pair.target = target.controls[size_t(position)];
-        pair.target.textEntry = control.textEntry;
+        const ControlLayout &found = target.controls[size_t(position)];
+        if (found.parsed) {
+          pair.target = found;
+          pair.target.textEntry = control.textEntry;
+        } else {
+          // Its text can still be replaced where it stands.
+          pair.target.textStart = found.textStart;
+          pair.target.textEnd = found.textEnd;
+          layoutDiffers = true;
+        }
+        pair.targetFound = true;
+        if (position != lastPaired + 1)
+          targetMatchesSource = false;
         if (position < lastPaired)
           layoutDiffers = true;
         lastPaired = std::max(lastPaired, position);
       } else {
         layoutDiffers = true;
+        targetMatchesSource = false;
       }
     }
     pairs.push_back(std::move(pair));
   }
-  if (targetBlock && lastPaired + 1 < int(target.controls.size()))
+  if (targetBlock && lastPaired + 1 < int(target.controls.size())) {
     layoutDiffers = true;
+    targetMatchesSource = false;
+  }
   layoutsBuilt = true;
 }
 

@@ -19,6 +19,7 @@ int ResourceScript::readDialog(const QString &identifier) {
     } else if (token == QLatin1String("CAPTION")) {
       if (nextToken(caption, true) != TokenKind::String)
         return ScriptSyntaxError;
+      readTextRest(caption);
       if (skipToBegin() != ScriptOk)
         return ScriptSyntaxError;
       break;
@@ -38,10 +39,12 @@ int ResourceScript::readDialog(const QString &identifier) {
       if (textKind == TokenKind::EndOfFile)
         return ScriptSyntaxError;
       if (textKind == TokenKind::String) {
-        if (nextToken(identifierToken, true) != TokenKind::Comma)
-          return ScriptSyntaxError;
-        const TokenKind idKind = nextToken(identifierToken, true);
-        if (idKind == TokenKind::String || idKind == TokenKind::EndOfFile)
+        readTextRest(text);
+        // The comma after the text is optional to the resource compiler.
+        TokenKind idKind = nextToken(identifierToken, true);
+        if (idKind == TokenKind::Comma)
+          idKind = nextToken(identifierToken, true);
+        if (!readExpression(idKind, identifierToken))
           return ScriptSyntaxError;
         addEntry(QStringLiteral("DIALOG"), identifierToken, text);
       }

@@ -94,12 +94,42 @@ void writeControl(QString &out, const ControlLayout &control, const WriteContext
 } // namespace
 
 bool DialogEntry::canRegenerate() const {
-  if (!layoutsBuilt || !sourceLayout.parsed || !sourceLayout.literal)
+  if (!layoutsBuilt || !sourceLayout.parsed || !sourceLayout.literal || !sourceLayout.modelled)
     return false;
   for (const ControlPair &pair : pairs)
     if (!pair.source.parsed || !pair.source.literal)
       return false;
-  return true;
+  // The target's own layout is printed: it must be understood as well.
+  return useSourceLayout || !targetBlock || targetModelled;
+}
+
+// The target's block with its caption and control texts replaced where they stand.
+QString DialogEntry::writeTargetInPlace(const WriteContext &context) const {
+  const QString original = targetBlock->text();
+  TextEdits edits;
+  if (targetLayout.captionStart >= 0)
+    edits.replace(targetLayout.captionStart, targetLayout.captionEnd, quoted(writtenText(context)));
+  for (const ControlPair &pair : pairs)
+    if (pair.target.textEntry && pair.target.textStart >= 0)
+      edits.replace(pair.target.textStart, pair.target.textEnd,
+                    quoted(pair.target.textEntry->writtenText(context)));
+  return edits.apply(original);
+}
+
+// The source's block with its texts replaced where they stand.
+QString DialogEntry::writeSourceInPlace(const WriteContext &context) const {
+  const QString original = sourceBlock->text();
+  StringFinder finder(original, true);
+  TextEdits edits;
+  for (const TextEntry *entry = this; entry && entry->sourceBlock == sourceBlock;
+       entry = entry->next()) {
+    if (entry->sourceText.isEmpty())
+      continue;
+    const StringFinder::Hit hit = finder.find(entry->sourceText);
+    if (hit.found)
+      edits.replace(hit.start, hit.end, quoted(entry->writtenText(context)));
+  }
+  return edits.apply(original);
 }
 
 // Dialogs are printed again from their layout, always as DIALOGEX.
@@ -110,18 +140,15 @@ QString DialogEntry::writeBlock(const WriteContext &context, int, bool writeAll,
   if (keepSource)
     return sourceBlock->text();
   if (!canRegenerate()) {
-    const QString original = sourceBlock->text();
-    StringFinder finder(original, true);
-    TextEdits edits;
-    for (const TextEntry *entry = this; entry && entry->sourceBlock == sourceBlock;
-         entry = entry->next()) {
-      if (entry->sourceText.isEmpty())
-        continue;
-      const StringFinder::Hit hit = finder.find(entry->sourceText);
-      if (hit.found)
-        edits.replace(hit.start + 1, hit.end - 1, doubleQuotes(entry->writtenText(context)));
-    }
-    return edits.apply(original);
+    // A caption needs a place in the target's header to be written there.
+    const bool captionPlaced =
+        targetLayout.captionStart >= 0 || (sourceText.isEmpty() && targetText.isEmpty());
+    bool textsPlaced = true;
+    for (const ControlPair &pair : pairs)
+      textsPlaced = textsPlaced && (!pair.target.textEntry || pair.target.textStart >= 0);
+    if (!useSourceLayout && targetBlock && targetMatchesSource && captionPlaced && textsPlaced)
+      return writeTargetInPlace(context);
+    return writeSourceInPlace(context);
   }
 
   const DialogLayout &layout = useSourceLayout ? sourceLayout : targetLayout;

@@ -1,17 +1,19 @@
+#include "script/keywords.h"
 #include "script/resource_script.h"
 #include "text/code_page.h"
+
+#include <algorithm>
 
 namespace tarvelo {
 
 namespace {
 
-// The value of a data word as written ("0x6f4e", "0x0065"); other tokens count 0.
-unsigned wordValue(const QString &text, TokenKind kind) {
+// The value of a number as written ("0x6f4e", "1027", "0"); -1 for anything else.
+long long valueOf(const QString &text, TokenKind kind) {
+  long long value = 0;
   if (kind != TokenKind::Word && kind != TokenKind::HexNumber && kind != TokenKind::Number)
-    return 0;
-  bool ok = false;
-  const unsigned value = text.toUInt(&ok, 0);
-  return ok ? value : 0;
+    return -1;
+  return numberValue(text, value) ? value : -1;
 }
 
 } // namespace
@@ -38,13 +40,16 @@ int ResourceScript::readDlgInit(const QString &identifier) {
       return ScriptSyntaxError;
     if (kind == TokenKind::Word && control == QLatin1String("END"))
       return ScriptOk;
-    if (kind == TokenKind::Number && control == QLatin1String("0"))
+    if (valueOf(control, kind) == 0)
       continue; // the terminator
     QString message, length, reserved;
-    if (value(message) == TokenKind::EndOfFile || value(length) != TokenKind::Number ||
+    const TokenKind messageKind = value(message);
+    const TokenKind lengthKind = value(length);
+    const long long byteCount = valueOf(length, lengthKind);
+    if (messageKind == TokenKind::EndOfFile || byteCount < 0 || byteCount > 0xffff ||
         value(reserved) == TokenKind::EndOfFile)
       return ScriptSyntaxError;
-    const int words = (length.toInt() + 1) / 2;
+    const int words = int(byteCount + 1) / 2;
     // Each word gives its low byte, then its high byte, a zero byte ending the word.
     // The record's bytes are decoded at once, so that a character whose bytes span
     // two words stays whole.
@@ -54,14 +59,14 @@ int ResourceScript::readDlgInit(const QString &identifier) {
       if (wordKind == TokenKind::EndOfFile ||
           (wordKind == TokenKind::Word && token == QLatin1String("END")))
         return ScriptSyntaxError;
-      const unsigned word = wordValue(token, wordKind);
+      const unsigned word = unsigned(std::max(0LL, valueOf(token, wordKind)));
       if ((word & 0xFF) == 0)
         continue;
       bytes.append(char(word & 0xFF));
       if ((word >> 8) & 0xFF)
         bytes.append(char((word >> 8) & 0xFF));
     }
-    if (message == QLatin1String("0x403"))
+    if (valueOf(message, messageKind) == 0x403)
       addEntry(QStringLiteral("DLGINIT"), control, CodePage::toUtf16(bytes, m_codePage));
   }
 }

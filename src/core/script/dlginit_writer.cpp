@@ -1,4 +1,5 @@
 #include "script/block_tokenizer.h"
+#include "script/keywords.h"
 #include "script/string_finder.h"
 #include "script/text_entry.h"
 #include "script/write_context.h"
@@ -51,9 +52,10 @@ QString DlgInitEntry::writeBlock(const WriteContext &context, int codePage, bool
       const BlockToken message = tokens.next();
       const BlockToken comma2 = tokens.next();
       const BlockToken length = tokens.next();
-      if (comma1.kind != TokenKind::Comma || message.kind != TokenKind::HexNumber ||
-          message.text() != QLatin1String("0x403") || comma2.kind != TokenKind::Comma ||
-          length.kind != TokenKind::Number) {
+      long long messageValue = 0, oldLength = 0;
+      if (comma1.kind != TokenKind::Comma || !numberValue(message.text(), messageValue) ||
+          messageValue != 0x403 || comma2.kind != TokenKind::Comma ||
+          !numberValue(length.text(), oldLength) || oldLength < 0 || oldLength > 0xffff) {
         tokens.setPosition(resume);
         continue;
       }
@@ -63,7 +65,7 @@ QString DlgInitEntry::writeBlock(const WriteContext &context, int codePage, bool
       // Comma, the reserved number, then the old data words.
       tokens.next();
       tokens.next();
-      const int oldWords = (length.text().toInt() + 1) / 2;
+      const int oldWords = int(oldLength + 1) / 2;
       qsizetype dataStart = -1, dataEnd = -1;
       for (int i = 0; i < oldWords; ++i) {
         BlockToken word = tokens.next();

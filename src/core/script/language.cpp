@@ -1,5 +1,6 @@
 #include "script/language.h"
 
+#include "script/keywords.h"
 #include "text/locale_table.h"
 
 #include <cstddef>
@@ -366,7 +367,8 @@ const LanguageName kLaterSubNames[] = {
     {"SUBLANG_YORUBA_NIGERIA", 0x01},
 };
 
-// A name's value, or the decimal number of the text's leading digits.
+// A name's value, or the number the text is written as (decimal, hexadecimal with
+// 0x, octal with a leading 0); else the decimal number of its leading digits.
 template <std::size_t N, std::size_t M>
 int nameValue(const LanguageName (&names)[N], const LanguageName (&later)[M], QStringView text) {
   for (const LanguageName &name : names)
@@ -375,6 +377,9 @@ int nameValue(const LanguageName (&names)[N], const LanguageName (&later)[M], QS
   for (const LanguageName &name : later)
     if (text == QLatin1String(name.name))
       return name.value;
+  long long number = 0;
+  if (!text.isEmpty() && text[0].isDigit() && numberValue(text, number))
+    return int(number & 0xffff);
   int value = 0;
   for (QChar c : text) {
     if (c < QLatin1Char('0') || c > QLatin1Char('9'))

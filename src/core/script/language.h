@@ -32,7 +32,8 @@ const LanguageName *primaryLanguageNames(int *count);
 const LanguageName *subLanguageNames(int *count);
 
 // The language of a LANGUAGE statement from its two words. Names are matched exactly;
-// other words count as the decimal number their leading digits form (else 0).
+// other words count as the number they are written as (decimal, hexadecimal or
+// octal), else as the decimal number their leading digits form (else 0).
 LanguageId languageFromNames(QStringView primaryText, QStringView subText);
 
 // The ANSI code page of the language; a language missing from the locale table takes

@@ -26,6 +26,7 @@ int ResourceScript::readMenuItems(bool &sawEnd) {
     if (token == QLatin1String("POPUP")) {
       if (nextToken(text, true) != TokenKind::String)
         return ScriptSyntaxError;
+      readTextRest(text);
       addEntry(QStringLiteral("MENU"), QStringLiteral("POPUP"), text);
       bool popupEnded = false;
       if (readMenuItems(popupEnded) != ScriptOk)
@@ -37,12 +38,13 @@ int ResourceScript::readMenuItems(bool &sawEnd) {
       if (textKind == TokenKind::EndOfFile)
         return ScriptSyntaxError;
       if (textKind == TokenKind::String) {
+        readTextRest(text);
+        // The comma before the command is optional to the resource compiler.
         QString identifier;
-        if (nextToken(token, true) != TokenKind::Comma)
-          return ScriptSyntaxError;
-        const TokenKind idKind = nextToken(identifier, true);
-        if (idKind != TokenKind::Word && idKind != TokenKind::Number &&
-            idKind != TokenKind::HexNumber)
+        TokenKind idKind = nextToken(identifier, true);
+        if (idKind == TokenKind::Comma)
+          idKind = nextToken(identifier, true);
+        if (!readExpression(idKind, identifier))
           return ScriptSyntaxError;
         addEntry(QStringLiteral("MENU"), identifier, text);
       }

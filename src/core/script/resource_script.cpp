@@ -1,6 +1,7 @@
 #include "script/resource_script.h"
 
 #include "script/entry_list.h"
+#include "script/keywords.h"
 #include "script/language.h"
 #include "script/script_path.h"
 #include "script/task.h"
@@ -17,6 +18,11 @@ namespace {
 
 // How often the progress display follows the line count while reading.
 constexpr int kProgressLines = 64;
+
+// The primary language and the sublanguage of a LANGUAGE statement: names or numbers.
+bool isLanguagePart(TokenKind kind) {
+  return kind == TokenKind::Word || kind == TokenKind::Number || kind == TokenKind::HexNumber;
+}
 
 } // namespace
 
@@ -52,8 +58,7 @@ void ResourceScript::startBlock() {
   const RawBlock::Encoding encoding = m_file.isUnicode() ? RawBlock::Encoding::Utf16
                                       : m_file.isUtf8()  ? RawBlock::Encoding::Utf8
                                                          : RawBlock::Encoding::Ansi;
-  m_block->setSource(m_file.data(), m_file.lastLineStart(), m_file.readPosition(), encoding,
-                     m_codePage);
+  m_block->setSource(m_file.data(), m_statementStart, m_file.readPosition(), encoding, m_codePage);
 }
 
 void ResourceScript::releaseBlock() {
@@ -96,6 +101,10 @@ int ResourceScript::read(bool isSource, int wantedLanguage, Task *task) {
     m_context.entries->removeTask(task);
   else if (m_isSource && m_context.entries)
     m_context.entries->squeeze(); // the list lives as long as the task
+  if (result == ScriptSyntaxError) {
+    m_errorLine = lineNumber();
+    m_errorText = textAtToken();
+  }
   if (result == ScriptSyntaxError && m_context.prompter)
     m_context.prompter->message(QStringLiteral("Unexpected string at line: %1").arg(lineNumber()),
                                 Prompter::Buttons::Ok, Prompter::Icon::Error);
@@ -118,6 +127,7 @@ int ResourceScript::runPass() {
     const TokenKind kind = nextToken(token, false);
     if (kind == TokenKind::EndOfFile)
       return ScriptOk;
+    m_statementStart = m_file.lastLineStart();
     int result = ScriptOk;
     if (kind == TokenKind::Word && token.startsWith(u'#')) {
       readDirective(token);
@@ -138,7 +148,16 @@ int ResourceScript::runPass() {
         setEcho(false);
       const int linesBefore = linesWritten();
       m_cursor = nullptr;
-      result = readResourceStatement(token);
+      result = readResourceStatement(kind, token);
+      // A resource whose own header names another language is not one of the
+      // section's: its old text stays.
+      if (dropOld && m_mode == Mode::Saving && result == ScriptOk && !m_inWantedLanguage &&
+          m_block) {
+        m_block->setEnd(m_file.readPosition());
+        const QString kept = m_block->text();
+        m_temp.writeLine(kept, 0);
+        setLinesWritten(linesWritten() + int(kept.count(u'\n')));
+      }
       if (m_mode == Mode::Saving && result == ScriptOk && inLanguage && !m_insertionFound) {
         m_insertionLine = excluded ? m_lastDirectiveLine : linesBefore;
         m_insertionFound = true;
@@ -277,10 +296,7 @@ int ResourceScript::readLanguage(bool topLevel) {
     return ScriptSyntaxError;
   if (m_mode == Mode::Saving && topLevel)
     m_lastDirectiveLine = linesWritten();
-  const auto named = [](TokenKind kind) {
-    return kind == TokenKind::Word || kind == TokenKind::Number;
-  };
-  if (named(primaryKind) && named(subKind)) {
+  if (isLanguagePart(primaryKind) && isLanguagePart(subKind)) {
     const int language = languageFromNames(primary, sub);
     m_inWantedLanguage = language == m_wantedLanguage;
     if (m_inWantedLanguage)
@@ -292,7 +308,7 @@ int ResourceScript::readLanguage(bool topLevel) {
     if (m_mode == Mode::Copying && (language == m_wantedLanguage || language == m_copyLanguage)) {
       const int to = language == m_wantedLanguage ? m_copyLanguage : m_wantedLanguage;
       QString line = currentLine();
-      const qsizetype keyword = line.indexOf(QLatin1String("LANGUAGE"));
+      const qsizetype keyword = line.indexOf(QLatin1String("LANGUAGE"), 0, Qt::CaseInsensitive);
       qsizetype at = line.indexOf(primary, keyword + 8);
       if (keyword >= 0 && at >= 0) {
         const QString primaryText = QString::number(primaryLanguage(to));
@@ -323,18 +339,21 @@ int ResourceScript::skipToBegin() {
   }
 }
 
-int ResourceScript::readResourceStatement(const QString &first) {
+int ResourceScript::readResourceStatement(TokenKind firstKind, QString first) {
   if (first == QLatin1String("STRINGTABLE")) {
     startBlock();
     return readStringTable();
   }
+  // A resource named by a quoted name, or by an expression.
+  if (firstKind != TokenKind::String && !readExpression(firstKind, first))
+    return ScriptSyntaxError;
   QString type;
   if (nextToken(type, false) == TokenKind::EndOfFile)
     return ScriptSyntaxError;
   startBlock();
   // A quoted name on the rest of the line makes a one-line file resource.
-  if (position() >= 0 && currentLine().indexOf(u'"', position() + 1) >= 0) {
-    addEntry(type, first, QString());
+  if (restOfLineStartsString()) {
+    addEntry(asciiUpper(type), first, QString());
     skipLine();
     return ScriptOk;
   }
@@ -346,7 +365,8 @@ int ResourceScript::readResourceStatement(const QString &first) {
     return readMenu(first);
   if (type == QLatin1String("DIALOG") || type == QLatin1String("DIALOGEX"))
     return readDialog(first);
-  return readGenericBlock(type, first);
+  // Resource types are names the compiler reads in any case.
+  return readGenericBlock(asciiUpper(type), first);
 }
 
 int ResourceScript::readGenericBlock(const QString &kind, const QString &identifier) {
@@ -427,8 +447,7 @@ QList<int> ResourceScript::declaredLanguages() {
       if (nextToken(comma, true) != TokenKind::Comma)
         return languages;
       const TokenKind subKind = nextToken(sub, true);
-      const auto named = [](TokenKind k) { return k == TokenKind::Word || k == TokenKind::Number; };
-      if (named(primaryKind) && named(subKind)) {
+      if (isLanguagePart(primaryKind) && isLanguagePart(subKind)) {
         const int language = languageFromNames(primary, sub);
         if (!languages.contains(language))
           languages.append(language);

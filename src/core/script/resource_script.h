@@ -4,10 +4,12 @@
 #include "script/script_reader.h"
 #include "script/write_context.h"
 
+#include <QHash>
 #include <QList>
 #include <QSet>
 #include <QString>
 #include <memory>
+#include <vector>
 
 namespace tarvelo {
 
@@ -55,6 +57,9 @@ public:
   QList<int> declaredLanguages();
 
   const QString &header() const { return m_header; }
+  // After a syntax error: the line it was found on, and the text found there.
+  int errorLine() const { return m_errorLine; }
+  const QString &errorText() const { return m_errorText; }
   bool languageFound() const { return m_languageFound; }
 
   // Writes the translated target of the reading task into target (which holds the
@@ -96,7 +101,14 @@ protected:
 
   // Statement readers: 1, or -1 on a syntax error.
   int readLanguage(bool topLevel);
-  int readResourceStatement(const QString &first);
+  int readResourceStatement(TokenKind firstKind, QString first);
+  // The rest of a text whose first literal has been read: adjacent literals
+  // ("abc" "def") make one text.
+  void readTextRest(QString &text);
+  // An identifier whose first token has been read: a value, or an expression of
+  // values, operators and parentheses ("(IDS_BASE + 1)", "IDC_X|0x100"), kept
+  // without blanks. False when the tokens form none.
+  bool readExpression(TokenKind kind, QString &text);
   int readStringTable();
   int readMenu(const QString &identifier);
   int readMenuItems(bool &sawEnd);
@@ -131,8 +143,14 @@ protected:
   int m_designDepth = 0;
   int m_excludedFromDepth = 0;
   bool m_showProgress = false;
+  int m_errorLine = 0;
+  QString m_errorText;
+  qsizetype m_statementStart = 0; // where the line of the statement's first token starts
   RawBlockPtr m_block;
   TextEntry *m_cursor = nullptr; // last matched entry of the resource being read
+  // The entries of the block matched last, by kind and identifier.
+  const TextEntry *m_matchIndexHead = nullptr;
+  QHash<std::pair<QString, QString>, std::vector<TextEntry *>> m_matchIndex;
 
   // Writing.
   WriteContext m_writeContext;
@@ -143,6 +161,7 @@ protected:
   std::unique_ptr<EntryList> m_targetOnly; // resources met in the target's section
   // Kinds and identifiers met in the target that are not to be written again.
   QSet<std::pair<QString, QString>> m_writtenInPlace;
+  QSet<const TextEntry *> m_writtenHeads; // source resources already written in place
   ScriptFile m_temp;
 
   bool m_utf8Output = false; // the target is written in UTF-8

@@ -1,6 +1,7 @@
 #include "script/script_reader.h"
 
 #include "script/block_tokenizer.h"
+#include "script/keywords.h"
 
 namespace tarvelo {
 
@@ -31,6 +32,7 @@ void ScriptReader::restart() {
   m_position = -1;
   m_lineNumber = 0;
   m_atEnd = false;
+  m_pending = Pending();
 }
 
 bool ScriptReader::readNextLine() {
@@ -102,10 +104,69 @@ char16_t ScriptReader::peek(bool forward) const {
 }
 
 int ScriptReader::skipLine() {
+  if (m_pending.valid) {
+    // A token read ahead from a later line: the rest of this line was empty.
+    if (m_pending.crossedLine)
+      return 1;
+    m_pending = Pending();
+  }
   if (m_position == -1)
     return m_atEnd ? 0 : 1;
-  m_position = -1;
-  return 1;
+  // Most lines hold neither a comment nor a string on their rest.
+  const QStringView rest = QStringView(m_line).mid(m_position + 1);
+  if (!rest.contains(u'/') && !rest.contains(u'"')) {
+    m_position = -1;
+    return 1;
+  }
+  for (;;) {
+    const char16_t c = nextChar(true);
+    if (c == 0)
+      return 0;
+    if (m_position == -1 && c == u'\n')
+      return 1;
+    if (c == u'"') {
+      // A string's text is never a comment.
+      ReaderSource source{*this};
+      QString scratch;
+      if (!readQuotedString(source, scratch))
+        return 0;
+      if (m_position == -1)
+        return 1;
+    }
+  }
+}
+
+bool ScriptReader::restOfLineStartsString() const {
+  if (m_position < 0)
+    return false;
+  const qsizetype size = m_line.size();
+  for (qsizetype i = m_position + 1; i < size; ++i) {
+    const QChar c = m_line[i];
+    if (c == u'"')
+      return true;
+    if (c == u'/' && i + 1 < size && m_line[i + 1] == u'/')
+      return false;
+    if (c == u'/' && i + 1 < size && m_line[i + 1] == u'*') {
+      const qsizetype close = m_line.indexOf(QLatin1String("*/"), i + 2);
+      if (close < 0)
+        return false;
+      i = close + 1;
+      continue;
+    }
+    // A block that begins on the line is not a file name.
+    if (c == u'{')
+      return false;
+  }
+  return false;
+}
+
+QString ScriptReader::textAtToken() const {
+  if (m_atEnd)
+    return QStringLiteral("the end of the file");
+  QStringView line(m_line);
+  if (m_tokenLine == m_lineNumber && m_tokenColumn >= 0 && m_tokenColumn < line.size())
+    line = line.mid(m_tokenColumn);
+  return line.trimmed().left(60).toString();
 }
 
 int ScriptReader::skipDirectiveLine() {
@@ -202,13 +263,35 @@ TokenKind ScriptReader::readNumber(QString &text, char16_t first) {
   }
 }
 
+TokenKind ScriptReader::peekToken(QString &text, bool skipDirectives) {
+  if (m_pending.valid) {
+    text = m_pending.text;
+    return m_pending.kind;
+  }
+  const int line = m_lineNumber;
+  const bool lineUsed = m_position == -1;
+  const TokenKind kind = nextToken(text, skipDirectives);
+  m_pending.valid = true;
+  m_pending.crossedLine = m_lineNumber != line || (lineUsed && kind != TokenKind::EndOfFile);
+  m_pending.kind = kind;
+  m_pending.text = text;
+  return kind;
+}
+
 TokenKind ScriptReader::nextToken(QString &text, bool skipDirectives) {
+  if (m_pending.valid) {
+    m_pending.valid = false;
+    text = std::move(m_pending.text);
+    return m_pending.kind;
+  }
   for (;;) {
     text.truncate(0);
     char16_t c;
     do {
       c = nextChar(true);
     } while (c == u' ' || c == u'\n' || c == u'\r' || c == u'\t');
+    m_tokenLine = m_lineNumber;
+    m_tokenColumn = m_position == -1 ? int(m_line.size()) - 1 : m_position;
     switch (c) {
     case 0:
       return TokenKind::EndOfFile;
@@ -239,8 +322,15 @@ TokenKind ScriptReader::nextToken(QString &text, bool skipDirectives) {
     }
     if (isDigit(c))
       return readNumber(text, c);
+    // A wide string: L"text".
+    if ((c == u'L' || c == u'l') && peek(true) == u'"') {
+      nextChar(false);
+      ReaderSource source{*this};
+      return readQuotedString(source, text) ? TokenKind::String : TokenKind::EndOfFile;
+    }
     text.append(QChar(c));
     readWordRest(text);
+    normalizeKeyword(text);
     if (text == QLatin1String("NOT")) {
       char16_t d;
       do {

@@ -11,7 +11,6 @@ namespace tarvelo {
 // The reading layer of a resource script: the current line and a position in it,
 // characters with comments recognised, and tokens. With echo on, every consumed
 // line is copied to an output file.
-// to the block being collected.
 class ScriptReader {
 public:
   virtual ~ScriptReader() = default;
@@ -36,11 +35,20 @@ public:
   void pushBack();
   char16_t peek(bool forward) const;
   // Consumes the rest of the current line: 1 when it ended, 0 at the end of the file.
+  // A block comment opened on it is consumed to its end, so that what it holds is
+  // never read as statements.
   int skipLine();
   // Skips the rest of a directive line and the lines it continues onto (a line
   // ending with a backslash continues on the next one).
   int skipDirectiveLine();
   TokenKind nextToken(QString &text, bool skipDirectives);
+  // The next token, left to be returned by the next call of nextToken.
+  TokenKind peekToken(QString &text, bool skipDirectives);
+  // Whether the rest of the current line, comments aside, begins with a quote.
+  bool restOfLineStartsString() const;
+  // Where the token read last starts: its line, and its text from there on.
+  int tokenLine() const { return m_tokenLine; }
+  QString textAtToken() const;
   // Appends the run of ordinary string characters that follows; the run's length.
   qsizetype takeStringRun(QString &text);
 
@@ -68,6 +76,17 @@ private:
 
   QString m_line;
   int m_position = -1;
+  int m_tokenLine = 0;
+  int m_tokenColumn = 0;
+  // A token read ahead by peekToken; crossedLine tells that reading it moved to a
+  // later line (the rest of the peeking line held nothing).
+  struct Pending {
+    bool valid = false;
+    bool crossedLine = false;
+    TokenKind kind = TokenKind::EndOfFile;
+    QString text;
+  };
+  Pending m_pending;
   int m_lineNumber = 0;
   bool m_atEnd = false;
   bool m_echo = false;

@@ -19,15 +19,31 @@ StringFinder::Hit StringFinder::find(const QString &text) {
     }
     const qsizetype ownerStart = m_ownerStart;
     m_ownerStart = token.start;
+    // Adjacent literals ("abc" "def") make one text.
+    qsizetype end = token.end;
+    QString joined;
+    while (m_tokens.peek().kind == TokenKind::String) {
+      if (joined.isNull())
+        joined = undoubleQuotes(token.text());
+      const BlockToken part = m_tokens.next();
+      joined += undoubleQuotes(part.text());
+      end = part.end;
+    }
+    m_previous = TokenKind::String;
     if (m_captionsOnly && previous == TokenKind::Comma)
       continue;
-    const QStringView written = token.text();
-    const bool equal =
-        written.contains(u'"') ? undoubleQuotes(written) == text : written == QStringView(text);
+    bool equal;
+    if (!joined.isNull()) {
+      equal = joined == text;
+    } else {
+      const QStringView written = token.text();
+      equal =
+          written.contains(u'"') ? undoubleQuotes(written) == text : written == QStringView(text);
+    }
     if (equal) {
       hit.found = true;
       hit.start = token.start;
-      hit.end = token.end;
+      hit.end = end;
       hit.ownerStart = ownerStart;
       return hit;
     }

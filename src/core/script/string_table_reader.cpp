@@ -2,7 +2,8 @@
 
 namespace tarvelo {
 
-// STRINGTABLE: identifier, an optional comma and one string per line.
+// STRINGTABLE: an identifier (a value or an expression), an optional comma and a
+// text of one or more adjacent literals.
 int ResourceScript::readStringTable() {
   if (skipToBegin() != ScriptOk)
     return ScriptSyntaxError;
@@ -11,13 +12,14 @@ int ResourceScript::readStringTable() {
     const TokenKind kind = nextToken(token, true);
     if (kind == TokenKind::Word && token == QLatin1String("END"))
       return ScriptOk;
-    if (kind != TokenKind::Word && kind != TokenKind::Number && kind != TokenKind::HexNumber)
+    if (!readExpression(kind, token))
       return ScriptSyntaxError;
     TokenKind next = nextToken(text, true);
     if (next == TokenKind::Comma)
       next = nextToken(text, true);
     if (next != TokenKind::String)
       return ScriptSyntaxError;
+    readTextRest(text);
     addEntry(QStringLiteral("STRINGTABLE"), token, text);
   }
 }

@@ -46,18 +46,28 @@ void ResourceScript::matchTargetText(const QString &kind, const QString &identif
   }
   TextEntry *following = m_cursor->next();
   TextEntry *free = nullptr;
-  entries.forEachInBlock(head, [&](TextEntry *entry) {
-    if (entry->kind != kind || entry->identifier != identifier)
+  // The block's entries by kind and identifier, made once per block, so that a block
+  // of many entries is not walked again for each of its texts.
+  if (m_matchIndexHead != head) {
+    m_matchIndex.clear();
+    entries.forEachInBlock(head, [&](TextEntry *entry) {
+      m_matchIndex[{entry->kind, entry->identifier}].push_back(entry);
       return true;
+    });
+    m_matchIndexHead = head;
+  }
+  const auto found = m_matchIndex.constFind({kind, identifier});
+  static const std::vector<TextEntry *> none;
+  const std::vector<TextEntry *> &same = found == m_matchIndex.constEnd() ? none : found.value();
+  for (TextEntry *entry : same) {
     if (entry->matchState == NotFound) {
       free = entry;
-      return false;
+      break;
     }
     if (entry->matchState == Matched && !entry->sourceText.isEmpty() &&
         !entry->targetText.isEmpty())
       head->addAlternative(identifier, entry->targetText);
-    return true;
-  });
+  }
 
   if (!free) {
     // Never lost: a text without a place waits among the alternatives.
@@ -75,15 +85,7 @@ void ResourceScript::matchTargetText(const QString &kind, const QString &identif
   m_cursor = free;
   if (!free->sourceText.isEmpty() && text.isEmpty())
     return;
-  bool repeated = false;
-  entries.forEachInBlock(head, [&](TextEntry *entry) {
-    if (entry != free && entry->kind == kind && entry->identifier == identifier) {
-      repeated = true;
-      return false;
-    }
-    return true;
-  });
-  if (repeated) {
+  if (same.size() > 1) {
     free->matchState = Fuzzy;
     head->addAlternative(identifier, free->targetText);
   }

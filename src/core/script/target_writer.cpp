@@ -48,12 +48,21 @@ int ResourceScript::write(Task *task, int writeLanguage, ScriptFile &target,
   m_writeContext.task = m_task;
   m_selective = selective;
 
+  // A language without an ANSI code page can only be written in Unicode: an ANSI
+  // target of such a language becomes UTF-8 with code_page(65001) pragmas.
+  ScriptFile::Encoding encoding = target.encoding();
+  const bool toUtf8 =
+      encoding == ScriptFile::Ansi && writeLanguage > 0 && defaultCodePage(writeLanguage) == 0;
+  if (toUtf8)
+    encoding = ScriptFile::Utf8;
+  const bool utf8Output = encoding == ScriptFile::Utf8 || encoding == ScriptFile::Utf8Bom;
+
   // An empty target starts as a converted copy of the source.
   ScriptFile copy;
   bool newTarget = false;
   if (target.isEmpty()) {
     ResourceScript copier(m_context);
-    copier.m_utf8Output = target.isUtf8();
+    copier.m_utf8Output = utf8Output;
     bool opened = true;
     if (source)
       copier.m_file = *source;
@@ -69,10 +78,14 @@ int ResourceScript::write(Task *task, int writeLanguage, ScriptFile &target,
     m_file = copy;
   else
     m_file.openData(target.data());
+  // The source's version resource written into the target declares the target's
+  // language; a version resource of the target's own is kept as it is.
+  m_writeContext.versionFromLanguage = m_task->sourceLanguage;
+  m_writeContext.versionToLanguage = writeLanguage;
   const bool hadContent = !m_file.isEmpty();
 
   m_mode = Mode::Saving;
-  m_utf8Output = target.isUtf8();
+  m_utf8Output = utf8Output;
   m_isSource = false;
   m_wantedLanguage = writeLanguage;
   m_codePage = codePageFor(writeLanguage, false);
@@ -82,6 +95,7 @@ int ResourceScript::write(Task *task, int writeLanguage, ScriptFile &target,
   m_insertionFound = false;
   m_lastDirectiveLine = 0;
   m_writtenInPlace.clear();
+  m_writtenHeads.clear();
   m_targetOnly = std::make_unique<EntryList>(false);
   m_temp.create(ScriptFile::Utf16);
   setOutput(&m_temp);
@@ -105,6 +119,7 @@ int ResourceScript::write(Task *task, int writeLanguage, ScriptFile &target,
     m_temp.truncate();
     m_targetOnly = std::make_unique<EntryList>(false);
     m_writtenInPlace.clear();
+    m_writtenHeads.clear();
     m_insertionFound = false;
     m_insertionLine = -1;
     replaced = true;
@@ -117,7 +132,6 @@ int ResourceScript::write(Task *task, int writeLanguage, ScriptFile &target,
     m_insertionLine = replaced ? 0 : linesWritten();
 
   // Rebuild the target from the merged lines with the new resources at their place.
-  ScriptFile::Encoding encoding = target.encoding();
   target.create(encoding);
   target.setBlankLineLimit(2);
   int codePage = codePageFor(writeLanguage, false);
@@ -136,8 +150,12 @@ int ResourceScript::write(Task *task, int writeLanguage, ScriptFile &target,
     // A cheap test first: a code_page pragma has a parenthesis.
     if (line.contains(u'(') && line.contains(QLatin1String("code_page"))) {
       const QRegularExpressionMatch match = pragma.match(line);
-      if (match.hasMatch())
+      if (match.hasMatch()) {
         codePage = match.captured(1).toInt();
+        // The whole file is UTF-8 now, whatever its pragmas said.
+        if (toUtf8)
+          line.replace(match.capturedStart(1), match.capturedLength(1), QStringLiteral("65001"));
+      }
     }
     line.append(u'\n');
     target.writeLine(line, codePage);
@@ -228,16 +246,21 @@ void ResourceScript::saveEntry(const QString &kind, const QString &identifier,
   TextEntry *source = found.empty() ? nullptr : found.front();
   const bool keep = source && (source->removed || source->selectedForSave);
 
-  const QString written =
-      source ? source->writeBlock(m_writeContext, m_codePage, !m_selective, false) : QString();
+  // A resource is written once, however often the target repeats its identifiers.
+  const bool already = source && source->isHead() && m_writtenHeads.contains(source);
+  const QString written = source && !already
+                              ? source->writeBlock(m_writeContext, m_codePage, !m_selective, false)
+                              : QString();
   if (!written.isEmpty()) {
+    m_writtenHeads.insert(source);
     m_temp.writeLine(written, 0);
     setLinesWritten(linesWritten() + int(written.count(u'\n')));
   }
+  const bool writtenHere = !written.isEmpty() || already;
   // Only the block's first entry and the strings of a string table can be kept or
   // offered later, and a text replaced in place by its source's resource not even
   // those: the others need no entry.
-  const bool inPlace = !written.isEmpty() && keep;
+  const bool inPlace = writtenHere && keep;
   if (m_block->firstEntry && (inPlace || kind != QLatin1String("STRINGTABLE"))) {
     if (inPlace)
       m_writtenInPlace.insert({kind, identifier});
@@ -253,7 +276,7 @@ void ResourceScript::saveEntry(const QString &kind, const QString &identifier,
   if (!m_block->firstEntry)
     m_block->firstEntry = made.get();
   TextEntry *targetOnly = m_targetOnly->append(std::move(made));
-  if (!written.isEmpty()) {
+  if (writtenHere) {
     targetOnly->removed = keep;
   } else {
     if (keep || (!m_selective && targetOnly->isTranslatable()))

@@ -154,11 +154,22 @@ public:
   bool layoutDiffers = false;
   bool useSourceLayout = false;
   bool layoutsBuilt = false; // the layouts were parsed after the target was read
+  // The target block holds the source's controls, in order, and nothing else.
+  bool targetMatchesSource = false;
+  // The target block parsed whole, with every coordinate a number and nothing the
+  // layout does not model.
+  bool targetModelled = false;
 
-  // Whether the writer can print the dialog again from its layout: everything parsed
-  // and every coordinate a number. Otherwise the source block is written with its
-  // texts replaced in place, so that nothing of a dialog it cannot model is lost.
+  // Whether the writer can print the dialog again from its layout: everything of the
+  // source and of the printed side parsed and modelled, every coordinate a number.
+  // Otherwise a block is written with its texts replaced in place, so that nothing of
+  // a dialog it cannot model is lost: the target's own block when it holds the
+  // source's controls, else the source's.
   bool canRegenerate() const;
+
+private:
+  QString writeTargetInPlace(const WriteContext &context) const;
+  QString writeSourceInPlace(const WriteContext &context) const;
 };
 
 // Any other resource: no text, kept so that its block can be written to the target.

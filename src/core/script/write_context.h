@@ -13,6 +13,10 @@ struct WriteContext {
   // 2 userText ("SavingOption" and "UserText").
   int savingOption = 0;
   QString userText = QStringLiteral("--untranslated--");
+  // The languages a source's VERSIONINFO is turned from and to when it is written into
+  // the target (-1 keeps it).
+  int versionFromLanguage = -1;
+  int versionToLanguage = -1;
 };
 
 } // namespace tarvelo

@@ -27,9 +27,12 @@ TEST(LanguageFromNames, ReadsNamesAndNumbers) {
       {"9", "1", 0x0409},
       {"25", "0", 25},
       {"7abc", "2x", 7 | 2 << 10},
-      // Hexadecimal is not understood: the leading "0" is all that counts.
-      {"0x09", "1", 0x0400},
-      {"0x09", "0x01", 0},
+      // Numbers are read as the resource compiler reads them: hexadecimal and octal.
+      {"0x09", "1", 0x0409},
+      {"0x09", "0x01", 0x0409},
+      {"0X1a", "0x02", 0x1a | 2 << 10},
+      {"011", "01", 0x0409},
+      {"0x80", "0x01", 0x0480},
       // Names are case-sensitive; anything else without leading digits is 0.
       {"lang_english", "sublang_english_us", 0},
       {"LANG_ENGLISH ", "SUBLANG_ENGLISH_US", 0x0400},

@@ -97,8 +97,8 @@ TEST_P(ReadTest, StringTables) {
             "STRINGTABLE|IDS_C|c\n");
 }
 
-TEST_P(ReadTest, StringBuiltFromTwoLiteralsIsASyntaxError) {
-  read("STRINGTABLE\nBEGIN\n IDS_A \"a\" \"b\"\nEND\n", kEnglish, -1);
+TEST_P(ReadTest, StringFollowedByACommaIsASyntaxError) {
+  read("STRINGTABLE\nBEGIN\n IDS_A \"a\",\n IDS_B \"b\"\nEND\n", kEnglish, -1);
   EXPECT_EQ(ws.prompter.messages, QStringList{"Unexpected string at line: 3"});
 }
 
@@ -117,8 +117,9 @@ TEST_P(ReadTest, Menus) {
   EXPECT_TRUE(head->sourceBlock->text().endsWith(" END\nEND\n"));
 }
 
-TEST_P(ReadTest, MenuItemWithoutCommaIsASyntaxError) {
-  read("IDR_M MENU\nBEGIN\n MENUITEM \"&Open\" ID_OPEN\nEND\n", kEnglish, -1);
+TEST_P(ReadTest, MenuItemWithoutCommandIsASyntaxError) {
+  read("IDR_M MENU\nBEGIN\n MENUITEM \"&Open\", , ID_OPEN\nEND\n", kEnglish, -1);
+  EXPECT_EQ(ws.prompter.messages, QStringList{"Unexpected string at line: 3"});
 }
 
 TEST_P(ReadTest, Dialogs) {

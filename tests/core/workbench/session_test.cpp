@@ -135,7 +135,7 @@ TEST_F(SessionTest, FailuresSayWhatWentWrong) {
     QStringList messages;
   } cases[] = {
       {"not a script",
-       "STRINGTABLE\nBEGIN\n 1 \"a\" \"b\"\nEND\n",
+       "STRINGTABLE\nBEGIN\n 1 \"a\" , ,\nEND\n",
        {},
        {},
        Session::OpenResult::StayInDialog,
@@ -265,7 +265,7 @@ TEST_F(SessionTest, ATargetThatIsNoLongerAScriptIsReplacedOnlyWhenAsked) {
   write(targetPath, "LANGUAGE 7, 1\nSTRINGTABLE\nBEGIN\n    IDS_A \"Offen\"\nEND\n");
   ASSERT_EQ(session.open({sourcePath, 1033, false, targetPath, 1031}), Session::OpenResult::Opened);
   // Someone broke the file meanwhile.
-  write(targetPath, "STRINGTABLE\nBEGIN\n 1 \"a\" \"b\"\nEND\n");
+  write(targetPath, "STRINGTABLE\nBEGIN\n 1 \"a\" , ,\nEND\n");
   const QString question =
       QStringLiteral("File 'app_de.rc' is not regular resource file! Do you want replace it?");
   prompter.answers = {Answer::No};
@@ -274,7 +274,7 @@ TEST_F(SessionTest, ATargetThatIsNoLongerAScriptIsReplacedOnlyWhenAsked) {
   EXPECT_EQ(prompter.messages.first(), question);
   QFile kept(targetPath);
   ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
-  EXPECT_EQ(kept.readAll(), QByteArray("STRINGTABLE\nBEGIN\n 1 \"a\" \"b\"\nEND\n"));
+  EXPECT_EQ(kept.readAll(), QByteArray("STRINGTABLE\nBEGIN\n 1 \"a\" , ,\nEND\n"));
 
   prompter.messages.clear();
   prompter.answers = {Answer::Yes};

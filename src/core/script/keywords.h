@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QString>
+#include <QStringView>
+
+namespace tarvelo {
+
+// The resource compiler reads its keywords in any case ("begin", "Menuitem"). A word
+// that is one of them in another case is turned into its upper-case spelling, so
+// that the readers compare keywords once, as written in upper case.
+void normalizeKeyword(QString &word);
+// The upper-case spelling of the word when it is a keyword in another case, else a
+// null string.
+QString upperKeyword(QStringView word);
+
+// The upper-case ASCII spelling of a word (resource types are compared so).
+QString asciiUpper(QStringView word);
+
+// Characters that join the parts of an expression ("IDS_BASE + 1", "IDC_X|0x100").
+inline bool isOperatorChar(QChar c) {
+  switch (c.unicode()) {
+  case u'+':
+  case u'-':
+  case u'*':
+  case u'/':
+  case u'%':
+  case u'&':
+  case u'^':
+  case u'~':
+  case u'!':
+  case u'<':
+  case u'>':
+  case u'|':
+    return true;
+  default:
+    return false;
+  }
+}
+
+// The value of a number as the resource compiler reads it: decimal, hexadecimal
+// with "0x", octal with a leading zero, with an optional sign and an "L" or "U"
+// suffix. False when the text is not such a number.
+bool numberValue(QStringView text, long long &value);
+
+} // namespace tarvelo
