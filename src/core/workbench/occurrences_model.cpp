@@ -88,8 +88,7 @@ int OccurrencesModel::rowOf(const TextEntry *entry) const {
 }
 
 QString OccurrencesModel::title() const {
-  return m_rows.empty() ? QStringLiteral("Occurrences")
-                        : QStringLiteral("Occurrences (%1 items)").arg(m_rows.size());
+  return m_rows.empty() ? tr("Occurrences") : tr("Occurrences (%n items)", nullptr, rowCount());
 }
 
 Qt::CheckState OccurrencesModel::overallState() const {
