@@ -298,7 +298,7 @@
         <location line="+33"/>
         <location line="+124"/>
         <source>No %1 resource item found. Continue?</source>
-        <translation>Keine Ressourceneinträge in %1 gefunden. Fortfahren?</translation>
+        <translation>Kein Ressourceneintrag der Sprache %1 gefunden. Fortfahren?</translation>
     </message>
 </context>
 <context>
