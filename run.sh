@@ -23,16 +23,9 @@ if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
   mkdir -p -m 700 "$XDG_RUNTIME_DIR"
 fi
 
-# The example memory, in the memory folder the program uses by default (TM beside it),
-# learnt once.
+# The example memory, in the memory folder the program uses by default (TM beside it).
 memory="$bin/TM"
-mkdir -p "$memory"
-if [ -z "$("$cli" tm-search --tm "$memory" --source-language 1033 --target-language 1031 \
-  Imperial 2>/dev/null)" ]; then
-  "$cli" learn --source "$example/memory/phrases_en.rc" --source-language 1033 \
-    --target "$example/memory/phrases_de.rc" --target-language 1031 \
-    --tm "$memory" --same-text yes >/dev/null 2>&1
-fi
+tarvelo_learn_example_memory "$cli" "$memory" "$example/memory"
 
 if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
   echo "Starting Tarvelo on $out/example.rc (English) and $out/example_de.rc (German)."

@@ -176,7 +176,7 @@
     <message>
         <location line="+2"/>
         <source>Search Translation Memory</source>
-        <translation>Translation Memory durchsuchen</translation>
+        <translation>Übersetzungsspeicher durchsuchen</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -231,7 +231,7 @@
     <message>
         <location line="+2"/>
         <source>Translation Memory</source>
-        <translation>Translation Memory</translation>
+        <translation>Übersetzungsspeicher</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -284,6 +284,22 @@
         <source>Mismatch Format Specification!</source>
         <translation>Formatangaben stimmen nicht überein!</translation>
     </message>
+    <message>
+        <location filename="../../src/core/workbench/task_flows.cpp" line="+64"/>
+        <source>It is not possible open file &apos;%1&apos;.</source>
+        <translation>Die Datei „%1“ kann nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>File &apos;%1&apos; is not valid resource file. Continue?</source>
+        <translation>Die Datei „%1“ ist keine gültige Ressourcendatei. Fortfahren?</translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <location line="+124"/>
+        <source>No %1 resource item found. Continue?</source>
+        <translation>Kein Ressourceneintrag der Sprache %1 gefunden. Fortfahren?</translation>
+    </message>
 </context>
 <context>
     <name>QFileDialog</name>
@@ -299,6 +315,1425 @@
         <location filename="../../src/gui/workbench/split_edit.cpp" line="+54"/>
         <source>Comment:</source>
         <translation>Kommentar:</translation>
+    </message>
+</context>
+<context>
+    <name>tarvelo::Inspector</name>
+    <message>
+        <location filename="../../src/core/workbench/inspector.cpp" line="+57"/>
+        <source>at the beginning</source>
+        <translation>am Anfang</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>at the end</source>
+        <translation>am Ende</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>anywhere</source>
+        <translation>überall</translation>
+    </message>
+    <message>
+        <location line="+87"/>
+        <source>Mismatch the count of following characters:</source>
+        <translation>Die Anzahl folgender Zeichen stimmt nicht überein:</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Mismatch Format Specification!</source>
+        <translation>Formatangaben stimmen nicht überein!</translation>
+    </message>
+</context>
+<context>
+    <name>tarvelo::ItemListModel</name>
+    <message>
+        <location filename="../../src/core/workbench/item_list_model.cpp" line="+227"/>
+        <source> Original Text</source>
+        <translation> Ausgangstext</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source> Translated Text</source>
+        <translation> Übersetzung</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Comment:</source>
+        <translation>Kommentar:</translation>
+    </message>
+</context>
+<context>
+    <name>tarvelo::LocaleNames</name>
+    <message>
+        <location filename="../../src/core/text/locale_names.cpp" line="+8"/>
+        <source>Chinese</source>
+        <translation>Chinesisch</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Arabic</source>
+        <translation>Arabisch</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Bulgarian</source>
+        <translation>Bulgarisch</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Catalan</source>
+        <translation>Katalanisch</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Czech</source>
+        <translation>Tschechisch</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Danish</source>
+        <translation>Dänisch</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>German</source>
+        <translation>Deutsch</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Greek</source>
+        <translation>Griechisch</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>English</source>
+        <translation>Englisch</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Spanish</source>
+        <translation>Spanisch</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Finnish</source>
+        <translation>Finnisch</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>French</source>
+        <translation>Französisch</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Hebrew</source>
+        <translation>Hebräisch</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Hungarian</source>
+        <translation>Ungarisch</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Icelandic</source>
+        <translation>Isländisch</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Italian</source>
+        <translation>Italienisch</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Japanese</source>
+        <translation>Japanisch</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Korean</source>
+        <translation>Koreanisch</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Dutch</source>
+        <translation>Niederländisch</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Norwegian Bokmal</source>
+        <translation>Norwegisch Bokmål</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Polish</source>
+        <translation>Polnisch</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Portuguese</source>
+        <translation>Portugiesisch</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Romansh</source>
+        <translation>Bündnerromanisch</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Romanian</source>
+        <translation>Rumänisch</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Russian</source>
+        <translation>Russisch</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Croatian</source>
+        <translation>Kroatisch</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Slovak</source>
+        <translation>Slowakisch</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Albanian</source>
+        <translation>Albanisch</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Swedish</source>
+        <translation>Schwedisch</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Thai</source>
+        <translation>Thai</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Turkish</source>
+        <translation>Türkisch</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Urdu</source>
+        <translation>Urdu</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Indonesian</source>
+        <translation>Indonesisch</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Ukrainian</source>
+        <translation>Ukrainisch</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Belarusian</source>
+        <translation>Belarussisch</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Slovenian</source>
+        <translation>Slowenisch</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Estonian</source>
+        <translation>Estnisch</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Latvian</source>
+        <translation>Lettisch</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Lithuanian</source>
+        <translation>Litauisch</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Tajik</source>
+        <translation>Tadschikisch</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Persian</source>
+        <translation>Persisch</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Vietnamese</source>
+        <translation>Vietnamesisch</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Armenian</source>
+        <translation>Armenisch</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Azerbaijani</source>
+        <translation>Aserbaidschanisch</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Basque</source>
+        <translation>Baskisch</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Upper Sorbian</source>
+        <translation>Obersorbisch</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Macedonian</source>
+        <translation>Mazedonisch</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Tswana</source>
+        <translation>Tswana</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Xhosa</source>
+        <translation>Xhosa</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Zulu</source>
+        <translation>Zulu</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Afrikaans</source>
+        <translation>Afrikaans</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Georgian</source>
+        <translation>Georgisch</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Faroese</source>
+        <translation>Färöisch</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Hindi</source>
+        <translation>Hindi</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Maltese</source>
+        <translation>Maltesisch</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Northern Sami</source>
+        <translation>Nordsamisch</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Malay</source>
+        <translation>Malaiisch</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Kazakh</source>
+        <translation>Kasachisch</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Kyrgyz</source>
+        <translation>Kirgisisch</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Swahili</source>
+        <translation>Suaheli</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Turkmen</source>
+        <translation>Turkmenisch</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Uzbek</source>
+        <translation>Usbekisch</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Tatar</source>
+        <translation>Tatarisch</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Bangla</source>
+        <translation>Bengalisch</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Punjabi</source>
+        <translation>Panjabi</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Gujarati</source>
+        <translation>Gujarati</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Odia</source>
+        <translation>Oriya</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Tamil</source>
+        <translation>Tamilisch</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Telugu</source>
+        <translation>Telugu</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Kannada</source>
+        <translation>Kannada</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Malayalam</source>
+        <translation>Malayalam</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Assamese</source>
+        <translation>Assamesisch</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Marathi</source>
+        <translation>Marathi</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Sanskrit</source>
+        <translation>Sanskrit</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Mongolian</source>
+        <translation>Mongolisch</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Tibetan</source>
+        <translation>Tibetisch</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Welsh</source>
+        <translation>Walisisch</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Khmer</source>
+        <translation>Khmer</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Lao</source>
+        <translation>Laotisch</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Galician</source>
+        <translation>Galizisch</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Konkani</source>
+        <translation>Konkani</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Syriac</source>
+        <translation>Syrisch</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Sinhala</source>
+        <translation>Singhalesisch</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Cherokee</source>
+        <translation>Cherokee</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Inuktitut</source>
+        <translation>Inuktitut</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Amharic</source>
+        <translation>Amharisch</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Nepali</source>
+        <translation>Nepali</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Western Frisian</source>
+        <translation>Westfriesisch</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Pashto</source>
+        <translation>Paschtu</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Filipino</source>
+        <translation>Filipino</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Divehi</source>
+        <translation>Dhivehi</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Hausa</source>
+        <translation>Hausa</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Yoruba</source>
+        <translation>Yoruba</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Northern Sotho</source>
+        <translation>Nord-Sotho</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Bashkir</source>
+        <translation>Baschkirisch</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Luxembourgish</source>
+        <translation>Luxemburgisch</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Kalaallisut</source>
+        <translation>Grönländisch</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Igbo</source>
+        <translation>Igbo</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Tigrinya</source>
+        <translation>Tigrinya</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Hawaiian</source>
+        <translation>Hawaiianisch</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Sichuan Yi</source>
+        <translation>Sichuan-Yi</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Mapuche</source>
+        <translation>Mapudungun</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Mohawk</source>
+        <translation>Mohawk</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Breton</source>
+        <translation>Bretonisch</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Uyghur</source>
+        <translation>Uigurisch</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Maori</source>
+        <translation>Maori</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Occitan</source>
+        <translation>Okzitanisch</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Corsican</source>
+        <translation>Korsisch</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Swiss German</source>
+        <translation>Schweizerdeutsch</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Sakha</source>
+        <translation>Jakutisch</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Kinyarwanda</source>
+        <translation>Kinyarwanda</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Wolof</source>
+        <translation>Wolof</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Gaelic</source>
+        <translation>Schottisches Gälisch</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Kurdish</source>
+        <translation>Kurdisch</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Norwegian Nynorsk</source>
+        <translation>Norwegisch Nynorsk</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Serbian</source>
+        <translation>Serbisch</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Lower Sorbian</source>
+        <translation>Niedersorbisch</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Irish</source>
+        <translation>Irisch</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Sindhi</source>
+        <translation>Sindhi</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Central Atlas Tamazight</source>
+        <translation>Zentralatlas-Tamazight</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Fulah</source>
+        <translation>Ful</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Lule Sami</source>
+        <translation>Lule-Samisch</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Bosnian</source>
+        <translation>Bosnisch</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Southern Sami</source>
+        <translation>Südsamisch</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Skolt Sami</source>
+        <translation>Skolt-Samisch</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Inari Sami</source>
+        <translation>Inari-Samisch</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Simplified</source>
+        <translation>vereinfacht</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Traditional</source>
+        <translation>traditionell</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Cyrillic</source>
+        <translation>Kyrillisch</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Latin</source>
+        <translation>Lateinisch</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Canadian Aboriginal</source>
+        <translation>Kanadische Silbenschrift</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Saudi Arabia</source>
+        <translation>Saudi-Arabien</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Bulgaria</source>
+        <translation>Bulgarien</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Spain</source>
+        <translation>Spanien</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Taiwan</source>
+        <translation>Taiwan</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Czechia</source>
+        <translation>Tschechien</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Denmark</source>
+        <translation>Dänemark</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Germany</source>
+        <translation>Deutschland</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Greece</source>
+        <translation>Griechenland</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>United States</source>
+        <translation>Vereinigte Staaten</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Finland</source>
+        <translation>Finnland</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>France</source>
+        <translation>Frankreich</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Israel</source>
+        <translation>Israel</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Hungary</source>
+        <translation>Ungarn</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Iceland</source>
+        <translation>Island</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Italy</source>
+        <translation>Italien</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Japan</source>
+        <translation>Japan</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>South Korea</source>
+        <translation>Südkorea</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Netherlands</source>
+        <translation>Niederlande</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Norway</source>
+        <translation>Norwegen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Poland</source>
+        <translation>Polen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Brazil</source>
+        <translation>Brasilien</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Switzerland</source>
+        <translation>Schweiz</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Romania</source>
+        <translation>Rumänien</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Russia</source>
+        <translation>Russland</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Croatia</source>
+        <translation>Kroatien</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Slovakia</source>
+        <translation>Slowakei</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Albania</source>
+        <translation>Albanien</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Sweden</source>
+        <translation>Schweden</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Thailand</source>
+        <translation>Thailand</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Turkey</source>
+        <translation>Türkei</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Pakistan</source>
+        <translation>Pakistan</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Indonesia</source>
+        <translation>Indonesien</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Ukraine</source>
+        <translation>Ukraine</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Belarus</source>
+        <translation>Belarus</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Slovenia</source>
+        <translation>Slowenien</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Estonia</source>
+        <translation>Estland</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Latvia</source>
+        <translation>Lettland</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Lithuania</source>
+        <translation>Litauen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Tajikistan</source>
+        <translation>Tadschikistan</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Iran</source>
+        <translation>Iran</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Vietnam</source>
+        <translation>Vietnam</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Armenia</source>
+        <translation>Armenien</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Azerbaijan</source>
+        <translation>Aserbaidschan</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Macedonia</source>
+        <translation>Nordmazedonien</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>South Africa</source>
+        <translation>Südafrika</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Georgia</source>
+        <translation>Georgien</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Faroe Islands</source>
+        <translation>Färöer</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>India</source>
+        <translation>Indien</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Malta</source>
+        <translation>Malta</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Malaysia</source>
+        <translation>Malaysia</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Kazakhstan</source>
+        <translation>Kasachstan</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Kyrgyzstan</source>
+        <translation>Kirgisistan</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Kenya</source>
+        <translation>Kenia</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Turkmenistan</source>
+        <translation>Turkmenistan</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Uzbekistan</source>
+        <translation>Usbekistan</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Mongolia</source>
+        <translation>Mongolei</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>China</source>
+        <translation>China</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>United Kingdom</source>
+        <translation>Vereinigtes Königreich</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Cambodia</source>
+        <translation>Kambodscha</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Laos</source>
+        <translation>Laos</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Syria</source>
+        <translation>Syrien</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Sri Lanka</source>
+        <translation>Sri Lanka</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Canada</source>
+        <translation>Kanada</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Ethiopia</source>
+        <translation>Äthiopien</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Nepal</source>
+        <translation>Nepal</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Afghanistan</source>
+        <translation>Afghanistan</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Philippines</source>
+        <translation>Philippinen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Maldives</source>
+        <translation>Malediven</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Nigeria</source>
+        <translation>Nigeria</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Luxembourg</source>
+        <translation>Luxemburg</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Greenland</source>
+        <translation>Grönland</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Chile</source>
+        <translation>Chile</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>New Zealand</source>
+        <translation>Neuseeland</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Rwanda</source>
+        <translation>Ruanda</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Senegal</source>
+        <translation>Senegal</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Iraq</source>
+        <translation>Irak</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Mexico</source>
+        <translation>Mexiko</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Belgium</source>
+        <translation>Belgien</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Portugal</source>
+        <translation>Portugal</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Moldova</source>
+        <translation>Moldau</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Serbia and Montenegro (Former)</source>
+        <translation>Serbien und Montenegro (ehemals)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Botswana</source>
+        <translation>Botsuana</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Ireland</source>
+        <translation>Irland</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Brunei</source>
+        <translation>Brunei</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Bangladesh</source>
+        <translation>Bangladesch</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Algeria</source>
+        <translation>Algerien</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Eritrea</source>
+        <translation>Eritrea</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Egypt</source>
+        <translation>Ägypten</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Hong Kong</source>
+        <translation>Hongkong</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Austria</source>
+        <translation>Österreich</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Australia</source>
+        <translation>Australien</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Libya</source>
+        <translation>Libyen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Singapore</source>
+        <translation>Singapur</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Guatemala</source>
+        <translation>Guatemala</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Bosnia And Herzegovina</source>
+        <translation>Bosnien und Herzegowina</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Macao</source>
+        <translation>Macau</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Liechtenstein</source>
+        <translation>Liechtenstein</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Costa Rica</source>
+        <translation>Costa Rica</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Morocco</source>
+        <translation>Marokko</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Panama</source>
+        <translation>Panama</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Monaco</source>
+        <translation>Monaco</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Tunisia</source>
+        <translation>Tunesien</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Dominican Republic</source>
+        <translation>Dominikanische Republik</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Oman</source>
+        <translation>Oman</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Jamaica</source>
+        <translation>Jamaika</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Venezuela</source>
+        <translation>Venezuela</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Yemen</source>
+        <translation>Jemen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Caribbean</source>
+        <translation>Karibik</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Colombia</source>
+        <translation>Kolumbien</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Serbia</source>
+        <translation>Serbien</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Belize</source>
+        <translation>Belize</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Peru</source>
+        <translation>Peru</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Jordan</source>
+        <translation>Jordanien</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Trinidad And Tobago</source>
+        <translation>Trinidad und Tobago</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Argentina</source>
+        <translation>Argentinien</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Montenegro</source>
+        <translation>Montenegro</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Lebanon</source>
+        <translation>Libanon</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Zimbabwe</source>
+        <translation>Simbabwe</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Ecuador</source>
+        <translation>Ecuador</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Kuwait</source>
+        <translation>Kuwait</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>United Arab Emirates</source>
+        <translation>Vereinigte Arabische Emirate</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Uruguay</source>
+        <translation>Uruguay</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Bahrain</source>
+        <translation>Bahrain</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Paraguay</source>
+        <translation>Paraguay</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Qatar</source>
+        <translation>Katar</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Bolivia</source>
+        <translation>Bolivien</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>El Salvador</source>
+        <translation>El Salvador</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Honduras</source>
+        <translation>Honduras</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Nicaragua</source>
+        <translation>Nicaragua</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Puerto Rico</source>
+        <translation>Puerto Rico</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Traditional Sort</source>
+        <translation>traditionelle Sortierung</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Valencian</source>
+        <translation>Valencianisch</translation>
+    </message>
+</context>
+<context>
+    <name>tarvelo::OccurrencesModel</name>
+    <message>
+        <location filename="../../src/core/workbench/occurrences_model.cpp" line="+91"/>
+        <source>Occurrences</source>
+        <translation>Vorkommen</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+0"/>
+        <source>Occurrences (%n items)</source>
+        <translation>
+            <numerusform>Vorkommen (%n Eintrag)</numerusform>
+            <numerusform>Vorkommen (%n Einträge)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>tarvelo::ResourceGroup</name>
+    <message>
+        <location filename="../../src/core/script/resource_group.cpp" line="+9"/>
+        <source>Dialog controls init</source>
+        <translation>Dialoginitialisierung</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Menu</source>
+        <translation>Menü</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>String Table</source>
+        <translation>Zeichenfolgentabelle</translation>
+    </message>
+</context>
+<context>
+    <name>tarvelo::ResourceTreeModel</name>
+    <message>
+        <location filename="../../src/core/workbench/resource_tree_model.cpp" line="+39"/>
+        <source>Resources</source>
+        <translation>Ressourcen</translation>
+    </message>
+</context>
+<context>
+    <name>tarvelo::Verification</name>
+    <message>
+        <location filename="../../src/core/script/verification.cpp" line="+81"/>
+        <source>%1 of %2 items verified (%3 matched, %4 fuzzy, %5 not found, %6 source modified, %7 filled)</source>
+        <translation>%1 von %2 Einträgen geprüft (%3 zugeordnet, %4 fuzzy, %5 nicht gefunden, %6 Ausgangstext geändert, %7 gefüllt)</translation>
     </message>
 </context>
 <context>
@@ -417,7 +1852,7 @@
     <message>
         <location line="+1"/>
         <source>Different text in the translation memory</source>
-        <translation>Anderer Text im Translation Memory</translation>
+        <translation>Anderer Text im Übersetzungsspeicher</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -672,14 +2107,14 @@
 <context>
     <name>tarvelo::gui::ItemListView</name>
     <message>
-        <location filename="../../src/gui/workbench/item_list_view.cpp" line="+210"/>
+        <location filename="../../src/gui/workbench/item_list_view.cpp" line="+211"/>
         <source>Verified</source>
         <translation>Geprüft</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Add to Translation Memory</source>
-        <translation>Zum Translation Memory hinzufügen</translation>
+        <translation>Zum Übersetzungsspeicher hinzufügen</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -719,7 +2154,7 @@
     <message>
         <location line="+1"/>
         <source>Paste Translation Memory</source>
-        <translation>Aus Translation Memory einfügen</translation>
+        <translation>Aus dem Übersetzungsspeicher einfügen</translation>
     </message>
 </context>
 <context>
@@ -738,7 +2173,23 @@
 <context>
     <name>tarvelo::gui::MainFrame</name>
     <message>
-        <location filename="../../src/gui/workbench/main_frame.cpp" line="+117"/>
+        <location filename="../../src/gui/workbench/main_frame.cpp" line="+66"/>
+        <source>CAP</source>
+        <translation>UF</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>NUM</source>
+        <translation>NUM</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <location line="+6"/>
+        <source>SCRL</source>
+        <translation>RF</translation>
+    </message>
+    <message>
+        <location line="+45"/>
         <source>Resources</source>
         <translation>Ressourcen</translation>
     </message>
@@ -753,7 +2204,7 @@
         <translation>Die Dialogvorschau ist nicht verfügbar.</translation>
     </message>
     <message>
-        <location line="+348"/>
+        <location line="+345"/>
         <source>It is not possible open file &apos;%1&apos;.</source>
         <translation>Die Datei „%1“ kann nicht geöffnet werden.</translation>
     </message>
@@ -773,12 +2224,12 @@
     <message>
         <location line="+4"/>
         <source>&amp;Fill empty target items from  Translation Memory when opening</source>
-        <translation>&amp;Leere Zieleinträge beim Öffnen aus dem Translation Memory füllen</translation>
+        <translation>&amp;Leere Zieleinträge beim Öffnen aus dem Übersetzungsspeicher füllen</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Automaticaly complete item from Translation Memory when writing</source>
-        <translation>Einträge beim Schreiben &amp;automatisch aus dem Translation Memory vervollständigen</translation>
+        <translation>Einträge beim Schreiben &amp;automatisch aus dem Übersetzungsspeicher vervollständigen</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -798,12 +2249,12 @@
     <message>
         <location line="+2"/>
         <source>&amp;Save current translations to the Translation memory:</source>
-        <translation>Aktuelle Übersetzungen im Translation Memory &amp;speichern:</translation>
+        <translation>Aktuelle Übersetzungen im Übersetzungsspeicher &amp;speichern:</translation>
     </message>
     <message>
         <location line="+22"/>
         <source>Translation Memory Folder</source>
-        <translation>Translation-Memory-Ordner</translation>
+        <translation>Ordner des Übersetzungsspeichers</translation>
     </message>
 </context>
 <context>
@@ -822,14 +2273,14 @@
         <translation>Optionen</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+6"/>
         <source>General</source>
         <translation>Allgemein</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Translation Memory</source>
-        <translation>Translation Memory</translation>
+        <translation>Übersetzungsspeicher</translation>
     </message>
     <message>
         <location line="+24"/>
@@ -850,7 +2301,7 @@
         <translation>Aus Zieldatei laden</translation>
     </message>
     <message>
-        <location line="+44"/>
+        <location line="+38"/>
         <source>Are you sure you want to change this resource item?</source>
         <translation>Möchten Sie dieses Ressourcenelement wirklich ändern?</translation>
     </message>
@@ -886,7 +2337,7 @@
     <message>
         <location filename="../../src/gui/task/same_text_dialog.cpp" line="+14"/>
         <source>Translation Memory</source>
-        <translation>Translation Memory</translation>
+        <translation>Übersetzungsspeicher</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -896,7 +2347,7 @@
     <message>
         <location line="+11"/>
         <source>The source and target texts are the same. Do you want to save them to the Translation Memory?</source>
-        <translation>Ausgangstext und Übersetzung sind identisch. Möchten Sie sie im Translation Memory speichern?</translation>
+        <translation>Ausgangstext und Übersetzung sind identisch. Möchten Sie sie im Übersetzungsspeicher speichern?</translation>
     </message>
     <message>
         <location line="+15"/>
@@ -958,7 +2409,7 @@
         <translation>Übersetzungsalternativen für Fuzzy-Einträge</translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+31"/>
         <source> Original Text - %1</source>
         <translation> Ausgangstext - %1</translation>
     </message>
@@ -1028,7 +2479,7 @@
     <message>
         <location line="+5"/>
         <source>Fill empty items from  Translation Memory</source>
-        <translation>Leere Einträge aus dem Translation Memory füllen</translation>
+        <translation>Leere Einträge aus dem Übersetzungsspeicher füllen</translation>
     </message>
     <message>
         <location line="+24"/>

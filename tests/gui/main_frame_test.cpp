@@ -21,6 +21,8 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <QTest>
@@ -54,6 +56,13 @@ protected:
     const QByteArray folder = qgetenv("TARVELO_SCREENSHOTS");
     if (!folder.isEmpty())
       frame.grab().save(QString::fromLocal8Bit(folder) + u'/' + QLatin1String(name) + ".png");
+  }
+
+  TextEntry *firstMenu() {
+    for (const auto &entry : session.entries())
+      if (entry->isHead() && entry->kind == QLatin1String("MENU"))
+        return entry.get();
+    return nullptr;
   }
 
   TextEntry *firstString() {
@@ -230,6 +239,93 @@ TEST_F(MainFrameTest, ContextMenuTextGoesToTheEntryThroughTheEditor) {
   frame.applyTargetText(entry, QStringLiteral("Gewählt"));
   EXPECT_EQ(entry->targetText, QStringLiteral("Gewählt"));
   EXPECT_EQ(frame.splitEdit()->targetEditor()->toPlainText(), QStringLiteral("Gewählt"));
+}
+
+// Enter stores a comment and moves on, as it does in the target editor.
+TEST_F(MainFrameTest, EnterInTheCommentEditorsMovesToTheNextItem) {
+  const struct {
+    const char *name;
+    TargetEditor *editor;
+    QString (TextEntry::*comment)() const;
+  } editors[] = {
+      {"target comment", frame.splitEdit()->targetCommentEditor(), &TextEntry::targetComment},
+      {"source comment", frame.splitEdit()->sourceCommentEditor(), &TextEntry::sourceComment},
+  };
+  for (const auto &c : editors) {
+    SCOPED_TRACE(c.name);
+    TextEntry *entry = firstString();
+    frame.selectEntry(entry);
+    QApplication::processEvents();
+    c.editor->setFocus();
+    QTest::keyClicks(c.editor, QStringLiteral("Kurz halten"));
+    QTest::keyClick(c.editor, Qt::Key_Return);
+    QApplication::processEvents();
+    EXPECT_EQ((entry->*c.comment)(), QStringLiteral("Kurz halten"));
+    EXPECT_NE(session.currentEntry(), entry);
+    EXPECT_NE(session.currentEntry(), nullptr);
+  }
+}
+
+// Coming to the MENU board by keys opens the current item's popup as Down does;
+// nothing is grabbed, so the rest of the window keeps taking input.
+TEST_F(MainFrameTest, TheMenuBoardOpensItsPreviewWhenItGetsTheFocusByKeys) {
+  TextEntry *menu = firstMenu();
+  ASSERT_NE(menu, nullptr);
+  frame.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&frame));
+  const struct {
+    Qt::FocusReason reason;
+    bool opens;
+  } cases[] = {
+      {Qt::TabFocusReason, true},
+      {Qt::BacktabFocusReason, true},
+      {Qt::OtherFocusReason, false},
+      {Qt::ActiveWindowFocusReason, false},
+  };
+  for (const auto &c : cases) {
+    SCOPED_TRACE(c.reason);
+    frame.openResource(menu);
+    frame.resourceTree()->setFocus();
+    ASSERT_FALSE(frame.menuView()->hasFocus());
+    ASSERT_EQ(session.currentEntry(), menu->next()); // the popup "&File"
+    frame.menuView()->setFocus(c.reason);
+    QApplication::processEvents();
+    EXPECT_TRUE(frame.menuView()->hasFocus());
+    EXPECT_EQ(session.currentEntry(), c.opens ? menu->next()->next() : menu->next());
+    EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
+    EXPECT_EQ(QWidget::keyboardGrabber(), nullptr);
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+  }
+  // The target editor still takes typing while the board shows.
+  TargetEditor *editor = frame.splitEdit()->targetEditor();
+  QTest::mouseClick(editor->viewport(), Qt::LeftButton);
+  EXPECT_TRUE(editor->hasFocus());
+  QTest::keyClicks(editor, QStringLiteral("x"));
+  EXPECT_TRUE(editor->toPlainText().endsWith(u'x'));
+}
+
+// "Sets path to the external lexicon" is offered beside "Open External Dictionary",
+// enabled also while no dictionary is set.
+TEST_F(MainFrameTest, TheDictionaryPathCommandIsInTheToolsMenu) {
+  QMenu *tools = nullptr;
+  for (QAction *action : frame.menuBar()->actions())
+    if (action->menu() && action->text() == QStringLiteral("&Tools"))
+      tools = action->menu();
+  ASSERT_NE(tools, nullptr);
+  const QList<QAction *> actions = tools->actions();
+  const auto at = [&](CommandId id) {
+    for (qsizetype i = 0; i < actions.size(); ++i)
+      if (actions[i]->data().toInt() == id)
+        return int(i);
+    return -1;
+  };
+  ASSERT_GE(at(CmdOpenDictionary), 0);
+  EXPECT_EQ(at(CmdDictionaryPath), at(CmdOpenDictionary) + 1);
+  frame.updateCommands();
+  EXPECT_FALSE(frame.command(CmdOpenDictionary)->isEnabled());
+  EXPECT_TRUE(frame.command(CmdDictionaryPath)->isEnabled());
+  EXPECT_EQ(frame.command(CmdDictionaryPath)->text(),
+            QStringLiteral("Sets path to the external lexicon"));
 }
 
 } // namespace

@@ -38,6 +38,7 @@
 #include <QTest>
 #include <QTextBrowser>
 #include <QToolButton>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace tarvelo::gui {
@@ -84,9 +85,11 @@ struct FakeMemory {
   static void setPath(const char16_t *path) {
     calls.append(QStringLiteral("path ") + QString::fromUtf16(path));
   }
+  static int32_t addPair(const char16_t *, const char16_t *, int32_t) { return 1; }
   static TmExports exports() {
     calls.clear();
     TmExports exports;
+    exports.addPair = &addPair;
     exports.connectTM = &connect;
     exports.disconnectTM = &disconnect;
     exports.setTMPath = &setPath;
@@ -181,6 +184,53 @@ TEST_F(OptionsTest, OkWritesTheGeneralSettingsInOrder) {
   EXPECT_EQ(settings.integer(QStringLiteral("AutoUpdate")), 0);
   EXPECT_EQ(settings.integer(QStringLiteral("AutoInspect")), 0);
   EXPECT_EQ(settings.integer(QStringLiteral("FormatOrder")), 0);
+}
+
+// Whatever way the sheet is left without OK, the rules and both boxes stay as they
+// were stored, and the next sheet starts from them.
+TEST_F(OptionsTest, CancelKeepsTheRulesAndBothBoxes) {
+  const QList<InspectionRule> stored = inspector.rules();
+  const std::pair<const char *, std::function<void(OptionsDialog &)>> ways[] = {
+      {"Cancel",
+       [](OptionsDialog &dialog) {
+         click(dialog.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Cancel));
+       }},
+      {"Esc", [](OptionsDialog &dialog) { QTest::keyClick(&dialog, Qt::Key_Escape); }},
+  };
+  for (const auto &[name, cancel] : ways) {
+    SCOPED_TRACE(name);
+    settings.writes.clear();
+    {
+      OptionsDialog dialog(settings, rules, nullptr, nullptr, programFolder.path());
+      dialog.show();
+      InspectionGroup *group = dialog.generalPage()->inspection();
+      QTableView *list = group->rules();
+      QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                        list->visualRect(list->model()->index(0, 0)).center());
+      click(group->remove());
+      typeInto(group->ruleText(), QStringLiteral("..."));
+      QTest::keyClick(group->ruleText(), Qt::Key_Return);
+      click(group->enable());
+      click(group->formatOrder());
+      ASSERT_NE(rules.rules(), stored);
+      ASSERT_FALSE(rules.autoInspect());
+      cancel(dialog);
+      EXPECT_EQ(dialog.result(), QDialog::Rejected);
+      EXPECT_TRUE(settings.writes.isEmpty()) << settings.writes.join(u' ').toStdString();
+      EXPECT_EQ(inspector.rules(), stored);
+    }
+
+    OptionsDialog again(settings, rules, nullptr, nullptr, programFolder.path());
+    again.show();
+    InspectionGroup *group = again.generalPage()->inspection();
+    EXPECT_TRUE(group->enable()->isChecked());
+    EXPECT_TRUE(group->formatOrder()->isChecked());
+    EXPECT_EQ(group->rules()->model()->rowCount(), stored.size() + 1);
+    click(again.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok));
+    EXPECT_EQ(inspector.rules(), stored);
+    EXPECT_EQ(settings.integer(QStringLiteral("AutoInspect")), 1);
+    EXPECT_EQ(settings.integer(QStringLiteral("FormatOrder")), 1);
+  }
 }
 
 TEST_F(OptionsTest, UnchangedLanguageAndDictionaryNeedNoRestartOrReopen) {

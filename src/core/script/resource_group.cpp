@@ -1,16 +1,18 @@
 #include "script/resource_group.h"
 
+#include <QCoreApplication>
+
 namespace tarvelo {
 
 QString resourceGroupName(const QString &kind) {
   if (kind == QLatin1String("DLGINIT"))
-    return QStringLiteral("Dialog controls init");
+    return QCoreApplication::translate("tarvelo::ResourceGroup", "Dialog controls init");
   if (kind == QLatin1String("DIALOG"))
-    return QStringLiteral("Dialog");
+    return QCoreApplication::translate("tarvelo::ResourceGroup", "Dialog");
   if (kind == QLatin1String("MENU"))
-    return QStringLiteral("Menu");
+    return QCoreApplication::translate("tarvelo::ResourceGroup", "Menu");
   if (kind == QLatin1String("STRINGTABLE"))
-    return QStringLiteral("String Table");
+    return QCoreApplication::translate("tarvelo::ResourceGroup", "String Table");
   return kind.left(1).toUpper() + kind.mid(1).toLower();
 }
 

@@ -2,6 +2,7 @@
 
 #include "script/entry_list.h"
 
+#include <QCoreApplication>
 #include <QSet>
 
 namespace tarvelo {
@@ -76,7 +77,9 @@ QString verificationSummary(const EntryList &entries) {
   }
   if (total == 0)
     return {};
-  return QStringLiteral(
+  // In the language of the user interface; the command line installs no translation.
+  return QCoreApplication::translate(
+             "tarvelo::Verification",
              "%1 of %2 items verified (%3 matched, %4 fuzzy, %5 not found, %6 source modified, "
              "%7 filled)")
       .arg(verified)

@@ -1,5 +1,8 @@
 #include "seam/qt_settings.h"
 
+#include <QDir>
+#include <QStandardPaths>
+
 namespace tarvelo {
 
 namespace {
@@ -10,11 +13,28 @@ QString pathOf(const QString &key) {
   return kGroup + u'/' + key;
 }
 
+#ifdef Q_OS_WIN
+constexpr QSettings::Format kUserFormat = QSettings::NativeFormat;
+#else
+// One INI file, on a Mac too, whose native format would be a property list elsewhere.
+constexpr QSettings::Format kUserFormat = QSettings::IniFormat;
+#endif
+
 } // namespace
 
-// Qt names an empty organisation "Unknown Organization"; the program's own name as
-// the organisation with no application gives Software\Tarvelo and ~/.config/Tarvelo.conf.
-QtSettings::QtSettings() : m_settings(QStringLiteral("Tarvelo"), QString()) {}
+QString QtSettings::userLocation() {
+#ifdef Q_OS_WIN
+  return QStringLiteral("HKEY_CURRENT_USER\\Software\\Tarvelo");
+#else
+  return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation))
+      .filePath(QStringLiteral("Tarvelo.conf"));
+#endif
+}
+
+// Named by path rather than by organisation and application: Qt puts an organisation
+// without an application under "OrganizationDefaults" in the registry, and an
+// application without an organisation under "Unknown Organization".
+QtSettings::QtSettings() : m_settings(userLocation(), kUserFormat) {}
 
 QtSettings::QtSettings(const QString &iniPath) : m_settings(iniPath, QSettings::IniFormat) {}
 

@@ -10,7 +10,11 @@ namespace tarvelo {
 // registry's Software\Tarvelo on Windows, ~/.config/Tarvelo.conf here).
 class QtSettings final : public Settings {
 public:
+  // The user's settings, at userLocation().
   QtSettings();
+  // HKEY_CURRENT_USER\Software\Tarvelo on Windows; elsewhere Tarvelo.conf in the
+  // user's configuration folder (~/.config).
+  static QString userLocation();
   // An INI file at the path, so that tests never touch the user's settings.
   explicit QtSettings(const QString &iniPath);
 

@@ -1,5 +1,6 @@
 #include "text/locale_table.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QStringList>
 
@@ -270,6 +271,13 @@ TagParts splitTag(const char *tag) {
   return parts;
 }
 
+// Names are looked up by their English wording, so that a translation of the user
+// interface names languages, regions and scripts in its own language; the
+// translations list them in locale_names.cpp.
+QString translatedName(const QString &english) {
+  return QCoreApplication::translate("tarvelo::LocaleNames", english.toUtf8().constData());
+}
+
 QString regionName(const QString &code) {
   // Regions that Qt has no name for, named as Windows names them.
   if (code == QLatin1String("029"))
@@ -358,7 +366,9 @@ QString localizedLanguageName(int lcid) {
     details.append(regionName(parts.region));
   if (!parts.rest.isEmpty())
     details.append(variantName(parts.rest));
-  QString name = QLocale::languageToString(language);
+  for (QString &detail : details)
+    detail = translatedName(detail);
+  QString name = translatedName(QLocale::languageToString(language));
   if (!details.isEmpty())
     name += QStringLiteral(" (") + details.join(QStringLiteral(", ")) + QLatin1Char(')');
   return name;

@@ -32,8 +32,9 @@ QList<const LocaleInfo *> installedLocales();
 // The English name of the locale's language ("German"), or empty when unknown.
 QString englishLanguageName(int lcid);
 
-// The language with its script and region as a language chooser shows it, in English:
-// "German (Germany)", "Serbian (Latin, Serbia)". Empty when unknown.
+// The language with its script and region as a language chooser shows it, in the
+// language of the user interface: "German (Germany)", "Serbian (Latin, Serbia)" in
+// English, "Deutsch (Deutschland)" in German. Empty when unknown.
 QString localizedLanguageName(int lcid);
 
 // The LCID that stands for a QLocale: the locale of the same language that agrees best

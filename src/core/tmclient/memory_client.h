@@ -78,6 +78,9 @@ public:
   std::optional<Completion> complete(TextEntry *entry, const QString &text, int selectionStart,
                                      int selectionEnd);
 
+  // AddPair is bound: "Add to Translation Memory" and the options page are offered,
+  // whether or not the memory can be connected.
+  bool addPairBound() const { return m_exports.addPair != nullptr; }
   // "Add to Translation Memory": whether it is offered, and the pair stored at once.
   bool canAddToMemory(const TextEntry &entry) const;
   bool addToMemory(TextEntry *entry);

@@ -88,6 +88,15 @@ void InspectionRulesModel::accept() {
   }
 }
 
+void InspectionRulesModel::revert() {
+  beginResetModel();
+  m_rules = m_inspector.rules();
+  m_autoInspect = m_settings.integer(QStringLiteral("AutoInspect")) != 0;
+  m_formatOrder = m_settings.integer(QStringLiteral("FormatOrder")) != 0;
+  endResetModel();
+  select(emptyRow());
+}
+
 void InspectionRulesModel::emitRowChanged(int row) {
   Q_EMIT dataChanged(index(row, TextColumn), index(row, PositionColumn));
   Q_EMIT editorChanged();

@@ -12,7 +12,8 @@ class Settings;
 // quotes, position word) ending with an empty row that stands for a new rule, the
 // rule text box, the position combo, "Remove" and the two check boxes. The page
 // widget only shows this state and forwards the user's actions. Changes are kept
-// here until accept(), so that Cancel leaves the inspector as it was.
+// here until accept(); revert() forgets them, so that Cancel leaves the inspector and
+// the settings as they were and the next sheet starts from them.
 class InspectionRulesModel : public QAbstractTableModel {
   Q_OBJECT
 public:
@@ -53,6 +54,8 @@ public:
 
   // OK: the rules go to the inspector and are stored with the two flags.
   void accept();
+  // Cancel: the rules and both flags as the inspector and the settings hold them.
+  void revert() override;
 
   int rowCount(const QModelIndex &parent = QModelIndex()) const override;
   int columnCount(const QModelIndex &parent = QModelIndex()) const override;

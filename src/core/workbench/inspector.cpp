@@ -4,6 +4,8 @@
 #include "seam/settings.h"
 #include "workbench/format_specification.h"
 
+#include <QCoreApplication>
+
 namespace tarvelo {
 
 namespace {
@@ -52,11 +54,11 @@ QString Inspector::formatRules(const QList<InspectionRule> &rules) {
 QString Inspector::positionWord(int position) {
   switch (position) {
   case AtBeginning:
-    return QStringLiteral("at the beginning");
+    return QCoreApplication::translate("tarvelo::Inspector", "at the beginning");
   case AtEnd:
-    return QStringLiteral("at the end");
+    return QCoreApplication::translate("tarvelo::Inspector", "at the end");
   default:
-    return QStringLiteral("anywhere");
+    return QCoreApplication::translate("tarvelo::Inspector", "anywhere");
   }
 }
 
@@ -142,7 +144,8 @@ void Inspector::apply(TextEntry &entry) const {
 
 Inspector::Explanation Inspector::explain(const QString &source, const QString &target) const {
   Explanation result;
-  result.text = QStringLiteral("Mismatch the count of following characters:");
+  result.text = QCoreApplication::translate("tarvelo::Inspector",
+                                            "Mismatch the count of following characters:");
   for (const InspectionRule &rule : m_rules) {
     if (count(source, rule) == count(target, rule))
       continue;
@@ -150,7 +153,8 @@ Inspector::Explanation Inspector::explain(const QString &source, const QString &
     result.text += QStringLiteral("\n\t\"%1\" %2").arg(rule.text, positionWord(rule.position));
   }
   if (m_formatOrder && !sameFormatSpecifications(source, target)) {
-    const QString mismatch = QStringLiteral("Mismatch Format Specification!");
+    const QString mismatch =
+        QCoreApplication::translate("tarvelo::Inspector", "Mismatch Format Specification!");
     if (result.passed)
       result.text = mismatch;
     else

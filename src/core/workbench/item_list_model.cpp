@@ -224,11 +224,11 @@ QVariant ItemListModel::headerData(int section, Qt::Orientation orientation, int
     return {};
   switch (section) {
   case SourceColumn:
-    return QStringLiteral(" Original Text");
+    return tr(" Original Text");
   case TargetColumn:
-    return QStringLiteral(" Translated Text");
+    return tr(" Translated Text");
   case CommentColumn:
-    return QStringLiteral("Comment:");
+    return tr("Comment:");
   default:
     return QString();
   }

@@ -12,11 +12,11 @@ QString menuLabel(const QString &text) {
   return label.replace(u'&', QStringLiteral("&&"));
 }
 
-ItemMenu itemMenu(const TextEntry &entry, bool memoryBound, bool machineTranslation,
+ItemMenu itemMenu(const TextEntry &entry, bool addPairBound, bool machineTranslation,
                   const QStringList &memoryTexts) {
   ItemMenu menu;
   menu.verified = isVerified(&entry);
-  menu.addToMemory = memoryBound && !entry.sourceText.isEmpty() && !entry.targetText.isEmpty();
+  menu.addToMemory = addPairBound && !entry.sourceText.isEmpty() && !entry.targetText.isEmpty();
   menu.translate = machineTranslation;
   QSet<QString> listed{entry.targetText};
   const auto offer = [&](QList<MenuText> &list, const QString &text) {

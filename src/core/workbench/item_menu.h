@@ -21,17 +21,17 @@ QString menuLabel(const QString &text);
 // What the item list's context menu offers for an entry.
 struct ItemMenu {
   bool verified = false;
-  bool addToMemory = false;    // shown: memory bound, both texts present
+  bool addToMemory = false;    // shown: AddPair bound, both texts present
   bool translate = false;      // enabled: machine translation available
   QList<MenuText> fuzzy;       // "Paste Fuzzy"
   QList<MenuText> occurrences; // "Paste Another Occurence"
   QList<MenuText> memory;      // "Paste Translation Memory"
 };
 
-// The context menu of an entry; memoryTexts are the memory's translations of its
-// source text. A text is offered at most once over the three submenus, and never
-// the entry's own translation.
-ItemMenu itemMenu(const TextEntry &entry, bool memoryBound, bool machineTranslation,
+// The context menu of an entry; addPairBound tells whether the memory stores single
+// pairs, memoryTexts are the memory's translations of its source text. A text is offered at most
+// once over the three submenus, and never the entry's own translation.
+ItemMenu itemMenu(const TextEntry &entry, bool addPairBound, bool machineTranslation,
                   const QStringList &memoryTexts);
 
 } // namespace tarvelo

@@ -56,7 +56,16 @@ void OccurrencesModel::showEntry(TextEntry *entry) {
     return;
   }
   if (!m_rows.empty() && entry->sourceText == m_shownSource && rowOf(entry) >= 0) {
+    // Another entry of the same row of the item list keeps the checks the translator
+    // set; one with another translation checks the rows of its own text, so that its
+    // own row is checked and typing changes it.
+    const bool sameTranslation = m_current && m_current->targetText == entry->targetText;
     m_current = entry;
+    if (!sameTranslation) {
+      for (Row &row : m_rows)
+        row.checked = row.entry->targetText == entry->targetText;
+      Q_EMIT dataChanged(index(0), index(int(m_rows.size()) - 1), {Qt::CheckStateRole});
+    }
     return;
   }
   beginResetModel();
@@ -79,8 +88,7 @@ int OccurrencesModel::rowOf(const TextEntry *entry) const {
 }
 
 QString OccurrencesModel::title() const {
-  return m_rows.empty() ? QStringLiteral("Occurrences")
-                        : QStringLiteral("Occurrences (%1 items)").arg(m_rows.size());
+  return m_rows.empty() ? tr("Occurrences") : tr("Occurrences (%n items)", nullptr, rowCount());
 }
 
 Qt::CheckState OccurrencesModel::overallState() const {
@@ -115,9 +123,9 @@ int OccurrencesModel::applyText(TextEntry *entry, const QString &text, UndoStack
     last = e;
     ++count;
   };
+  // Only the checked rows take the text, the entry's own row too: unchecking it
+  // keeps the entry's translation while the others change.
   for (const Row &row : m_rows) {
-    if (row.entry == entry)
-      continue;
     if (row.checked) {
       if (row.entry->targetText != oldText)
         othersAffected = true;
@@ -126,8 +134,6 @@ int OccurrencesModel::applyText(TextEntry *entry, const QString &text, UndoStack
       othersAffected = true;
     }
   }
-  // The entry itself always takes the text.
-  give(entry);
   if (last)
     last->verified = true;
   for (Row &row : m_rows)

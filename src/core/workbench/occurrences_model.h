@@ -29,7 +29,7 @@ public:
   TextEntry *entryAt(int row) const { return m_rows[size_t(row)].entry; }
   int rowOf(const TextEntry *entry) const;
 
-  // Gives the new text to the entry and every checked row, recording the old texts
+  // Gives the new text to every checked row, recording the old texts
   // in the open undo group. 2 when rows of the item list merge or split (the count
   // of distinct translations changed), 1 when other rows are affected, 0 otherwise.
   // changed counts the entries that received another text.

@@ -36,7 +36,7 @@ void ResourceTreeModel::rebuild() {
   beginResetModel();
   m_nodeOfEntry.clear();
   m_root = std::make_unique<Node>();
-  m_root->label = QStringLiteral("Resources");
+  m_root->label = tr("Resources");
   QHash<QString, Node *> groups;
   const auto group = [&](const QString &kind) {
     const QString name = resourceGroupName(kind);

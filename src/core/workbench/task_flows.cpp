@@ -6,6 +6,7 @@
 #include "workbench/path_rules.h"
 #include "workbench/session.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace tarvelo {
@@ -59,7 +60,9 @@ bool Session::openTarget(Task *task, int language) {
   }
   ResourceScript script(contextOf(m_entries, m_tasks, m_prompter, m_progress, m_settings));
   if (!script.open(task->targetPath)) {
-    m_prompter.error(QStringLiteral("It is not possible open file '%1'.").arg(task->targetPath));
+    // Translated before the path goes in: the prompter looks up fixed texts only.
+    m_prompter.error(QCoreApplication::translate("Prompter", "It is not possible open file '%1'.")
+                         .arg(task->targetPath));
     return false;
   }
   const int result = script.read(false, language, task);
@@ -67,7 +70,8 @@ bool Session::openTarget(Task *task, int language) {
     return false;
   if (result == ScriptSyntaxError &&
       !m_prompter.askYesNo(
-          QStringLiteral("File '%1' is not valid resource file. Continue?").arg(task->targetPath)))
+          QCoreApplication::translate("Prompter", "File '%1' is not valid resource file. Continue?")
+              .arg(task->targetPath)))
     return false;
   if (task == m_tasks.head())
     m_targetEncoding = script.file().encoding();
@@ -98,8 +102,9 @@ Session::OpenResult Session::open(const OpenRequest &request) {
     return OpenResult::StayInDialog;
   }
   if (m_entries.isEmpty() &&
-      !m_prompter.askYesNo(QStringLiteral("No %1 resource item found. Continue?")
-                               .arg(languageName(request.sourceLanguage))))
+      !m_prompter.askYesNo(
+          QCoreApplication::translate("Prompter", "No %1 resource item found. Continue?")
+              .arg(languageName(request.sourceLanguage))))
     return OpenResult::StayInDialog;
 
   m_targetLanguage = request.targetLanguage;
@@ -222,7 +227,8 @@ bool Session::inverseOpen() {
   }
   if (m_entries.isEmpty() &&
       !m_prompter.askYesNo(
-          QStringLiteral("No %1 resource item found. Continue?").arg(languageName(sourceLanguage))))
+          QCoreApplication::translate("Prompter", "No %1 resource item found. Continue?")
+              .arg(languageName(sourceLanguage))))
     return false;
   m_current->targetPath = target;
   if (!openTarget(m_current, targetLanguage)) {

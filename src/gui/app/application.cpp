@@ -4,9 +4,9 @@
 #include "app/gui_resources.h"
 #include "app/progress_window.h"
 #include "app/ui_language.h"
+#include "app/user_defaults.h"
 #include "app/workbench_assembly.h"
 #include "seam/qt_settings.h"
-#include "tmclient/memory_options.h"
 #include "tmclient/tm_library.h"
 #include "workbench/item_icons.h"
 #include "workbench/main_frame.h"
@@ -68,13 +68,13 @@ int runApplication(int argc, char **argv) {
   // Project files open in the project pane, which this version does not have yet;
   // other files named on the command line are ignored.
 
+  installUserDefaults();
   QtSettings settings;
   QTranslator ownTranslator, qtTranslator;
   installUserInterfaceLanguage(settings.integer(QStringLiteral("Language")),
                                QCoreApplication::applicationDirPath(), ownTranslator, qtTranslator);
 
   // The memory library is optional: without it every memory feature is absent.
-  installDefaultTmPath();
   TmLibrary library;
   library.load();
 

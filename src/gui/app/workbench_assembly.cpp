@@ -22,11 +22,21 @@ namespace tarvelo::gui {
 
 WorkbenchAssembly::WorkbenchAssembly(Settings &settings, Prompter &prompter, Progress &progress,
                                      TmLibrary *library)
+    : WorkbenchAssembly(settings, prompter, progress, library,
+                        library && library->isLoaded() ? &library->exports() : nullptr) {}
+
+WorkbenchAssembly::WorkbenchAssembly(Settings &settings, Prompter &prompter, Progress &progress,
+                                     const TmExports &exports)
+    : WorkbenchAssembly(settings, prompter, progress, nullptr, &exports) {}
+
+WorkbenchAssembly::WorkbenchAssembly(Settings &settings, Prompter &prompter, Progress &progress,
+                                     TmLibrary *library, const TmExports *exports)
     : m_settings(settings), m_prompter(prompter), m_library(library) {
   m_session = std::make_unique<Session>(settings, prompter, progress);
-  if (library && library->isLoaded() && library->exports().connectTM) {
-    m_memory = std::make_unique<MemoryClient>(library->exports(), m_session->entries(), settings,
-                                              prompter, progress);
+  // A library that lacks some exports still offers the features of the others.
+  if (exports) {
+    m_memory = std::make_unique<MemoryClient>(*exports, m_session->entries(), settings, prompter,
+                                              progress);
     m_memory->start();
     m_session->setMemory(m_memory.get());
   }
@@ -56,6 +66,7 @@ void WorkbenchAssembly::finish() {
 void WorkbenchAssembly::connectServices() {
   FrameServices services;
   services.items.memoryBound = [this] { return m_memory && m_memory->isBound(); };
+  services.items.addPairBound = [this] { return m_memory && m_memory->addPairBound(); };
   services.items.memoryTexts = [this](TextEntry *entry) {
     return m_memory ? m_memory->alternatives(entry) : QStringList();
   };

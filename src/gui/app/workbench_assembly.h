@@ -13,6 +13,7 @@ class Prompter;
 class Session;
 class Settings;
 class TmLibrary;
+struct TmExports;
 } // namespace tarvelo
 
 namespace tarvelo::gui {
@@ -26,6 +27,10 @@ class WorkbenchAssembly {
 public:
   // library may be null or unloaded: the memory features are then absent.
   WorkbenchAssembly(Settings &settings, Prompter &prompter, Progress &progress, TmLibrary *library);
+  // The memory's exports as given (tests bind their own); each feature follows the
+  // export it needs.
+  WorkbenchAssembly(Settings &settings, Prompter &prompter, Progress &progress,
+                    const TmExports &exports);
   ~WorkbenchAssembly();
 
   Session &session() { return *m_session; }
@@ -37,6 +42,8 @@ public:
   void finish();
 
 private:
+  WorkbenchAssembly(Settings &settings, Prompter &prompter, Progress &progress, TmLibrary *library,
+                    const TmExports *exports);
   void connectServices();
 
   Settings &m_settings;

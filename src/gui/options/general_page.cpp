@@ -175,4 +175,8 @@ void GeneralPage::apply() {
   m_rules.accept();
 }
 
+void GeneralPage::revert() {
+  m_rules.revert();
+}
+
 } // namespace tarvelo::gui

@@ -44,6 +44,8 @@ public:
   bool dictionaryChanged() const;
   // OK: writes the settings of the page and stores the inspection rules.
   void apply();
+  // Cancel: the inspection rules and boxes as they were stored.
+  void revert();
 
 private:
   void updateEnabled();

@@ -68,7 +68,12 @@ InspectionGroup::InspectionGroup(InspectionRulesModel &model, QWidget *parent)
               m_model.select(current.row());
           });
   connect(&model, &InspectionRulesModel::editorChanged, this, &InspectionGroup::showEditor);
-  connect(&model, &QAbstractItemModel::modelReset, this, &InspectionGroup::showEditor);
+  connect(&model, &QAbstractItemModel::modelReset, this, [this] {
+    // Reverted: the boxes show the flags as they are stored again.
+    m_enable->setChecked(m_model.autoInspect());
+    m_formatOrder->setChecked(m_model.formatOrder());
+    showEditor();
+  });
   showEditor();
 }
 

@@ -4,6 +4,7 @@
 #include "options/help.h"
 #include "options/memory_page.h"
 #include "tmclient/memory_client.h"
+#include "workbench/inspection_rules_model.h"
 
 #include <QDialogButtonBox>
 #include <QGuiApplication>
@@ -18,10 +19,13 @@ OptionsDialog::OptionsDialog(Settings &settings, InspectionRulesModel &rules, Me
                              QWidget *parent, const QString &programFolder)
     : QDialog(parent) {
   setWindowTitle(tr("Options"));
+  // The rules model outlives the sheet: it starts from what is stored, whatever an
+  // earlier sheet left in it.
+  rules.revert();
   m_tabs = new QTabWidget(this);
   m_general = new GeneralPage(settings, rules, m_tabs, programFolder);
   m_tabs->addTab(m_general, tr("General"));
-  if (memory && memory->isBound()) {
+  if (memory && memory->addPairBound()) {
     m_memory = new MemoryPage(*memory, settings, m_tabs);
     m_tabs->addTab(m_memory, tr("Translation Memory"));
   }
@@ -53,6 +57,11 @@ void OptionsDialog::accept() {
   if (m_memory)
     m_memory->apply();
   QDialog::accept();
+}
+
+void OptionsDialog::reject() {
+  m_general->revert();
+  QDialog::reject();
 }
 
 } // namespace tarvelo::gui

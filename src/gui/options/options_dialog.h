@@ -16,12 +16,12 @@ namespace tarvelo::gui {
 class GeneralPage;
 class MemoryPage;
 
-// "Options": the "General" page and, while the memory library is bound, the
-// "Translation Memory" page; OK and Cancel, no Apply.
+// "Options": the "General" page and, while the memory library's AddPair is bound,
+// the "Translation Memory" page; OK and Cancel, no Apply.
 class OptionsDialog : public QDialog {
   Q_OBJECT
 public:
-  // memory may be null: the memory library is not bound.
+  // memory may be null: the memory library is not loaded.
   OptionsDialog(Settings &settings, InspectionRulesModel &rules, MemoryClient *memory,
                 QWidget *parent = nullptr, const QString &programFolder = QString());
 
@@ -35,6 +35,8 @@ public:
   void setNotifier(std::function<void(const QString &)> notify) { m_notify = std::move(notify); }
 
   void accept() override;
+  // Cancel, Esc and closing the window: nothing the sheet changed is kept.
+  void reject() override;
 
 private:
   void showPageHelp();

@@ -161,7 +161,7 @@ void CommandTable::buildMenus(QMainWindow *window) {
   add(tools, {CmdFilter, CmdFilterSetup, 0, CmdMachineTranslate, CmdDialogsReport});
   QMenu *memory = tools->addMenu(QCoreApplication::translate("MainFrame", "Translation Memory"));
   add(memory, {CmdLearnTexts, CmdImportGlossary});
-  add(tools, {0, CmdOpenDictionary, CmdOptions});
+  add(tools, {0, CmdOpenDictionary, CmdDictionaryPath, CmdOptions});
   QMenu *help = bar->addMenu(QCoreApplication::translate("MainFrame", "&Help"));
   add(help, {CmdHelpIndex, 0, CmdAbout});
 }

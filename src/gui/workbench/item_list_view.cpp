@@ -200,11 +200,12 @@ void ItemListView::contextMenuEvent(QContextMenuEvent *event) {
 }
 
 void ItemListView::fillContextMenu(QMenu &menu, TextEntry *entry) {
-  const bool bound = m_services.memoryBound && m_services.memoryBound();
-  const QStringList memory =
-      bound && m_services.memoryTexts ? m_services.memoryTexts(entry) : QStringList();
+  // Each memory feature follows the export it needs; the remembered texts come
+  // without GetTM as none.
+  const bool addPair = m_services.addPairBound && m_services.addPairBound();
+  const QStringList memory = m_services.memoryTexts ? m_services.memoryTexts(entry) : QStringList();
   const ItemMenu contents =
-      itemMenu(*entry, bound, m_session.machineTranslationAvailable(), memory);
+      itemMenu(*entry, addPair, m_session.machineTranslationAvailable(), memory);
   const auto choose = [this, entry](const QString &text) { Q_EMIT targetTextChosen(entry, text); };
 
   QAction *verified = menu.addAction(tr("Verified"));

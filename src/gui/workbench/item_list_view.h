@@ -17,7 +17,8 @@ namespace tarvelo::gui {
 // What the item list's context menu needs of the translation memory and of
 // machine translation; each may be left empty.
 struct ItemListServices {
-  std::function<bool()> memoryBound;
+  std::function<bool()> memoryBound;  // ConnectTM: learning
+  std::function<bool()> addPairBound; // AddPair: "Add to Translation Memory"
   std::function<QStringList(TextEntry *)> memoryTexts;
   std::function<void(TextEntry *)> addToMemory;
   std::function<void(TextEntry *)> translate;

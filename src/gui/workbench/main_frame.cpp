@@ -63,13 +63,13 @@ MainFrame::MainFrame(Session &session, QWidget *parent) : QMainWindow(parent), m
 
   m_message = new QLabel(this);
   statusBar()->addWidget(m_message, 1);
-  static const char *const names[] = {"CAP", "NUM", "SCRL"};
+  static const char *const names[] = {QT_TR_NOOP("CAP"), QT_TR_NOOP("NUM"), QT_TR_NOOP("SCRL")};
   for (int i = 0; i < 3; ++i) {
-    m_indicators[i] = new QLabel(QString::fromLatin1(names[i]), this);
+    m_indicators[i] = new QLabel(tr(names[i]), this);
     m_indicators[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     m_indicators[i]->setAlignment(Qt::AlignCenter);
-    m_indicators[i]->setMinimumWidth(
-        m_indicators[i]->fontMetrics().horizontalAdvance(QStringLiteral("SCRL")) + 12);
+    m_indicators[i]->setMinimumWidth(m_indicators[i]->fontMetrics().horizontalAdvance(tr("SCRL")) +
+                                     12);
     m_indicators[i]->setEnabled(false);
     statusBar()->addPermanentWidget(m_indicators[i]);
   }

@@ -5,6 +5,7 @@
 #include "workbench/menu_structure.h"
 
 #include <QBoxLayout>
+#include <QFocusEvent>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QToolButton>
@@ -168,6 +169,22 @@ void MenuView::step(int dx, int dy) {
   }
   if (target)
     Q_EMIT entrySelected(target);
+}
+
+void MenuView::focusInEvent(QFocusEvent *event) {
+  QScrollArea::focusInEvent(event);
+  // Only moving to the board by keys counts: a click chooses its own item, and the
+  // window coming back to the front, a closed context menu or the program setting
+  // the focus move nothing.
+  switch (event->reason()) {
+  case Qt::TabFocusReason:
+  case Qt::BacktabFocusReason:
+  case Qt::ShortcutFocusReason:
+    step(0, 1);
+    break;
+  default:
+    break;
+  }
 }
 
 void MenuView::keyPressEvent(QKeyEvent *event) {

@@ -36,6 +36,9 @@ Q_SIGNALS:
 
 protected:
   void keyPressEvent(QKeyEvent *event) override;
+  // Coming to the board opens the preview as Down would; nothing is grabbed, so the
+  // rest of the window keeps taking input.
+  void focusInEvent(QFocusEvent *event) override;
 
 private:
   QFrame *addBar(const std::vector<MenuNode> &items, Qt::Orientation orientation,

@@ -85,7 +85,9 @@ SplitEdit::SplitEdit(Session &session, QWidget *parent) : QWidget(parent), m_ses
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(splitter);
 
-  connect(m_target, &TargetEditor::nextItemRequested, this, &SplitEdit::nextItemRequested);
+  // Enter moves on from each of the three editors alike.
+  for (TargetEditor *editor : {m_target, m_targetComment, m_sourceComment})
+    connect(editor, &TargetEditor::nextItemRequested, this, &SplitEdit::nextItemRequested);
   connect(m_fuzzy, &QToolButton::clicked, this, [this] {
     if (!m_entry)
       return;

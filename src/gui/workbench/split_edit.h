@@ -34,6 +34,8 @@ public:
   void startTyping(const QString &text);
 
   TargetEditor *targetEditor() const { return m_target; }
+  TargetEditor *targetCommentEditor() const { return m_targetComment; }
+  TargetEditor *sourceCommentEditor() const { return m_sourceComment; }
 
 Q_SIGNALS:
   void nextItemRequested();

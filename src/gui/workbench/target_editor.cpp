@@ -39,7 +39,12 @@ void TargetEditor::store(const QString &text) {
     m_session.changeTargetText(entry, text);
   else
     m_session.changeComment(entry, text, m_mode == TargetComment ? 0 : 1);
-  m_loaded = text;
+  // An entry whose own occurrence row is unchecked keeps its text: the editor shows
+  // it again, so that the text is not stored a second time on leaving.
+  if (storedValue() != text)
+    reload();
+  else
+    m_loaded = text;
 }
 
 void TargetEditor::commit() {

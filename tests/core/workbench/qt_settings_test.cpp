@@ -5,6 +5,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -58,6 +59,40 @@ TEST(QtSettingsTest, TheUsersSettingsAreNamedForTheProgramAlone) {
   EXPECT_TRUE(location.endsWith("\\Software\\Tarvelo")) << location.toStdString();
 #else
   EXPECT_EQ(QFileInfo(location).fileName(), "Tarvelo.conf") << location.toStdString();
+#endif
+}
+
+// A value written through the user's settings is found under the key path of the
+// design: HKEY_CURRENT_USER\Software\Tarvelo\Options on Windows, the group
+// "Options" of Tarvelo.conf in the configuration folder elsewhere.
+TEST(QtSettingsTest, ValuesLandUnderTheKeyPathOfTheDesign) {
+#ifdef Q_OS_WIN
+  const QString location = QStringLiteral("HKEY_CURRENT_USER\\Software\\Tarvelo");
+  const QSettings::Format format = QSettings::NativeFormat;
+#else
+  QTemporaryDir config;
+  ASSERT_TRUE(config.isValid());
+  const QByteArray saved = qgetenv("XDG_CONFIG_HOME");
+  qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
+  const QString location = config.filePath("Tarvelo.conf");
+  const QSettings::Format format = QSettings::IniFormat;
+#endif
+  EXPECT_EQ(QtSettings::userLocation(), location);
+  const QString key = QStringLiteral("KeyPathProbe");
+  {
+    QtSettings settings;
+    EXPECT_EQ(settings.location(), location);
+    settings.setInteger(key, 4711);
+  }
+  QSettings raw(location, format);
+  EXPECT_EQ(raw.value(QStringLiteral("Options/") + key).toInt(), 4711);
+  EXPECT_EQ(raw.childGroups(), QStringList{"Options"});
+  raw.remove(QStringLiteral("Options/") + key);
+#ifndef Q_OS_WIN
+  if (saved.isNull())
+    qunsetenv("XDG_CONFIG_HOME");
+  else
+    qputenv("XDG_CONFIG_HOME", saved);
 #endif
 }
 

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QLocale>
+
+namespace tarvelo::gui {
+
+// The defaults of the settings that depend on the user and the machine: the source
+// language is the language of the user's locale, the memory folder "TM" beside the
+// program. Installed at start-up, before any setting is read.
+void installUserDefaults(const QLocale &locale = QLocale());
+
+} // namespace tarvelo::gui
