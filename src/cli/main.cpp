@@ -1,4 +1,5 @@
 #include "cli/commands.h"
+#include "cli/process_memory.h"
 
 #include <QCoreApplication>
 #include <cstdio>
@@ -79,6 +80,7 @@ void printHelp() {
 } // namespace tarvelo::cli
 
 int main(int argc, char **argv) {
+  tarvelo::cli::tuneProcessMemory();
   QCoreApplication app(argc, argv);
   QStringList arguments = app.arguments().mid(1);
   if (arguments.isEmpty() || arguments[0] == QLatin1String("--help") ||

@@ -29,7 +29,7 @@ public:
   bool read(const QString &sourcePath, int sourceLanguage, const QString &targetPath,
             int targetLanguage, bool newTarget);
 
-  EntryList &entries() { return m_entries; }
+  EntryList &entries() { return *m_entries; }
   Task *task() const { return m_tasks.head(); }
   const ScriptContext &context() const { return m_context; }
   ScriptFile &sourceFile();
@@ -38,7 +38,9 @@ public:
   bool targetExisted() const { return m_existing; }
 
 private:
-  EntryList m_entries;
+  // The model is not torn down: the command ends with the process, and handing a
+  // script's worth of entries back to the allocator one by one only costs time.
+  EntryList *m_entries = new EntryList;
   TaskChain m_tasks;
   NullProgress m_progress;
   ScriptContext m_context;

@@ -93,26 +93,45 @@ bool settleBlock(TextEntry *head, AfterReadContext &context) {
        entry = entry->next())
     block.push_back(entry);
   // Repeated identifiers, such as a shared static-text identifier, are fuzzy: every
-  // entry with a later duplicate. Walking back, the entry last seen with a key is
-  // the first later duplicate of the one at hand; the states are tested as they
-  // were before any of them became fuzzy.
-  std::vector<bool> unmatched(block.size());
-  for (size_t i = 0; i < block.size(); ++i)
-    unmatched[i] = block[i]->matchState == NotFound;
-  QHash<std::pair<QString, QString>, size_t> later;
-  bool unmatchedDuplicate = false;
-  for (size_t i = block.size(); i-- > 0;) {
-    auto key = std::make_pair(block[i]->kind, block[i]->identifier);
-    auto it = later.find(key);
-    if (it != later.end()) {
-      if (unmatched[i] || unmatched[it.value()])
-        unmatchedDuplicate = true;
-      block[i]->setMatched(Fuzzy);
-      it.value() = i;
-    } else {
-      later.insert(std::move(key), i);
+  // entry with a later duplicate. later[i] is the first later duplicate of entry i;
+  // small blocks compare pairs, large ones go through a hash so that a table of many
+  // thousand strings stays linear.
+  const auto same = [](const TextEntry *a, const TextEntry *b) {
+    return a->identifier == b->identifier && a->kind == b->kind;
+  };
+  constexpr size_t kSmallBlock = 48;
+  std::vector<int> later(block.size(), -1);
+  if (block.size() <= kSmallBlock) {
+    for (size_t i = 0; i < block.size(); ++i)
+      for (size_t j = i + 1; j < block.size(); ++j)
+        if (same(block[i], block[j])) {
+          later[i] = int(j);
+          break;
+        }
+  } else {
+    QHash<std::pair<QString, QString>, int> seen;
+    for (size_t i = block.size(); i-- > 0;) {
+      auto key = std::make_pair(block[i]->kind, block[i]->identifier);
+      auto it = seen.find(key);
+      if (it != seen.end()) {
+        later[i] = it.value();
+        it.value() = int(i);
+      } else {
+        seen.insert(std::move(key), int(i));
+      }
     }
   }
+  bool unmatchedDuplicate = false;
+  for (size_t i = 0; i < block.size(); ++i) {
+    if (later[i] < 0)
+      continue;
+    // The states as they were before any of the block became fuzzy.
+    if (block[i]->matchState == NotFound || block[size_t(later[i])]->matchState == NotFound)
+      unmatchedDuplicate = true;
+  }
+  for (size_t i = 0; i < block.size(); ++i)
+    if (later[i] >= 0)
+      block[i]->setMatched(Fuzzy);
   if (head->orderChanged && !head->alternatives().isEmpty())
     askFuzzyItems(head, context);
   head->orderChanged = false;

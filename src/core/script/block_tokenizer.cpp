@@ -10,53 +10,67 @@ bool isBlockDelimiter(QChar c) {
   return c.isNull() || isBlank(c) || c == u',' || c == u'|';
 }
 
-// Character source over the block text for the string reader.
-struct TextSource {
-  const QString &text;
-  qsizetype &pos;
-  QChar next() { return pos < text.size() ? text[pos++] : QChar(); }
-  QChar peek() const { return pos < text.size() ? text[pos] : QChar(); }
-  // Only the string's end is wanted here: runs are skipped, not collected.
-  qsizetype takeRun(QString &out) {
-    const qsizetype start = pos;
-    while (pos < text.size() && text[pos] != u'"' && text[pos] != u'\\')
-      ++pos;
-    if (pos > start) {
-      out.resize(1);
-      out[0] = text[pos - 1];
+qsizetype quotedStringEndSlow(QStringView text, qsizetype from) {
+  bool pending = false;
+  char16_t previous = 0;
+  const qsizetype size = text.size();
+  for (qsizetype i = from; i < size; ++i) {
+    const char16_t c = text[i].unicode();
+    bool belongs;
+    if (c != u'"' && c != u'\\') {
+      belongs = true;
+      pending = false;
+    } else if (!pending) {
+      pending = true;
+      belongs = c == u'\\' || (i + 1 < size && text[i + 1] == u'"');
+    } else {
+      pending = false;
+      belongs = c == u'\\' ? previous == u'\\' : (previous == u'"' || previous == u'\\');
     }
-    return pos - start;
+    if (!belongs && c == u'"')
+      return i;
+    previous = c;
   }
-};
+  return -1;
+}
 
 } // namespace
 
+qsizetype quotedStringEnd(QStringView text, qsizetype from) {
+  // Most strings hold neither quotes nor backslashes: their end is the next quote.
+  qsizetype i = from;
+  const qsizetype size = text.size();
+  while (i < size && text[i] != u'"' && text[i] != u'\\')
+    ++i;
+  if (i < size && text[i] == u'"' && (i + 1 == size || text[i + 1] != u'"'))
+    return i;
+  return quotedStringEndSlow(text, from);
+}
+
 QString undoubleQuotes(QStringView text) {
-  QString out;
-  out.reserve(text.size());
-  qsizetype from = 0;
-  for (qsizetype quote = text.indexOf(u'"'); quote >= 0; quote = text.indexOf(u'"', from)) {
-    out.append(text.mid(from, quote + 1 - from));
-    from = quote + 1;
-    if (from < text.size() && text[from] == u'"')
-      ++from;
+  QString out(text.size(), Qt::Uninitialized);
+  QChar *d = out.data();
+  const qsizetype size = text.size();
+  for (qsizetype i = 0; i < size; ++i) {
+    *d++ = text[i];
+    if (text[i] == u'"' && i + 1 < size && text[i + 1] == u'"')
+      ++i;
   }
-  out.append(text.mid(from));
+  out.truncate(d - out.constData());
   return out;
 }
 
 QString doubleQuotes(QStringView text) {
-  if (!text.contains(u'"'))
+  const qsizetype quotes = text.count(u'"');
+  if (quotes == 0)
     return text.toString();
-  QString out;
-  out.reserve(text.size() + 4);
-  qsizetype from = 0;
-  for (qsizetype quote = text.indexOf(u'"'); quote >= 0; quote = text.indexOf(u'"', from)) {
-    out.append(text.mid(from, quote + 1 - from));
-    out.append(u'"');
-    from = quote + 1;
+  QString out(text.size() + quotes, Qt::Uninitialized);
+  QChar *d = out.data();
+  for (const QChar c : text) {
+    *d++ = c;
+    if (c == u'"')
+      *d++ = c;
   }
-  out.append(text.mid(from));
   return out;
 }
 
@@ -136,9 +150,9 @@ BlockToken BlockTokenizer::read() {
   case u'"': {
     // Every character the string reader takes belongs to the text, so the text is
     // what stands between the quotes; only its end has to be found.
-    TextSource source{m_text, m_pos};
-    QString scratch;
-    token.kind = readQuotedString(source, scratch) ? TokenKind::String : TokenKind::EndOfFile;
+    const qsizetype close = quotedStringEnd(text, m_pos);
+    token.kind = close < 0 ? TokenKind::EndOfFile : TokenKind::String;
+    m_pos = close < 0 ? m_text.size() : close + 1;
     token.m_view = text.mid(token.start + 1, std::max<qsizetype>(0, m_pos - token.start - 2));
     break;
   }

@@ -55,6 +55,10 @@ private:
   qsizetype m_afterPeek = 0;
 };
 
+// Where the string whose opening quote stands before `from` ends: the index of its
+// closing quote, or -1 when the text ends first. The rules of readQuotedString.
+qsizetype quotedStringEnd(QStringView text, qsizetype from);
+
 // Reads a quoted string whose opening quote stands before `pos`; on return `pos` is
 // past the closing quote. Returns false when the text ends inside the string.
 // Shared by both tokenizers through a character source.

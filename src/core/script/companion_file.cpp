@@ -1,23 +1,22 @@
 #include "script/companion_file.h"
 
+#include "script/block_tokenizer.h"
 #include "script/entry_list.h"
-#include "script/script_reader.h"
+#include "script/script_file.h"
 #include "script/task.h"
 
 #include <QFileInfo>
 #include <QHash>
+#include <cstring>
 #include <vector>
 
 namespace tarvelo {
 
 namespace {
 
-// Quotes cannot stand inside a quoted companion text; tabs stand for them.
-QString toFile(QString text) {
-  return text.replace(u'"', u'\t');
-}
-QString fromFile(QString text) {
-  return text.replace(u'\t', u'"');
+// Tabs in a companion text stand for quotes.
+QString fromFile(const QString &text) {
+  return text.contains(u'\t') ? QString(text).replace(u'\t', u'"') : text;
 }
 
 // The verification digits: the source language's primary number as the last two
@@ -27,14 +26,95 @@ QString verificationDigits(int sourceLanguage) {
   return digits.right(2);
 }
 
-class CompanionReader : public ScriptReader {
+// Reads a companion file line by line: braces around each block, and lines of a
+// kind, an identifier (as the script writes it, without blanks) and two or three
+// quoted texts, with the string rules of scripts.
+class CompanionParser {
 public:
-  explicit CompanionReader(const QByteArray &data) { m_file.openData(data); }
-};
+  enum class Item { Line, Open, Close, End };
 
-bool isValue(TokenKind kind) {
-  return kind == TokenKind::Word || kind == TokenKind::Number || kind == TokenKind::HexNumber;
-}
+  explicit CompanionParser(ScriptFile &file) : m_text(wholeText(file)) {}
+
+  // End also for a malformed line: reading stops there.
+  Item next(QString &kind, QString &identifier, QString &first, QString &second, QString &third) {
+    skipBlanks();
+    if (m_pos >= m_text.size())
+      return Item::End;
+    if (m_text[m_pos] == u'{') {
+      ++m_pos;
+      return Item::Open;
+    }
+    if (m_text[m_pos] == u'}') {
+      ++m_pos;
+      return Item::Close;
+    }
+    if (!word(kind))
+      return Item::End;
+    if (kind == QLatin1String("BEGIN"))
+      return Item::Open;
+    if (kind == QLatin1String("END"))
+      return Item::Close;
+    skipBlanks();
+    if (!word(identifier) || !quoted(first) || !quoted(second))
+      return Item::End;
+    third.clear();
+    // A third text follows on the same line when a quote is left on it.
+    qsizetype lineEnd = m_text.indexOf(u'\n', m_pos);
+    if (lineEnd < 0)
+      lineEnd = m_text.size();
+    if (QStringView(m_text).mid(m_pos, lineEnd - m_pos).contains(u'"') && !quoted(third))
+      return Item::End;
+    return Item::Line;
+  }
+
+private:
+  struct Source {
+    const QString &text;
+    qsizetype &pos;
+    QChar next() { return pos < text.size() ? text[pos++] : QChar(); }
+    QChar peek() const { return pos < text.size() ? text[pos] : QChar(); }
+    qsizetype takeRun(QString &out) {
+      const qsizetype start = pos;
+      while (pos < text.size() && text[pos] != u'"' && text[pos] != u'\\')
+        ++pos;
+      out += QStringView(text).mid(start, pos - start);
+      return pos - start;
+    }
+  };
+
+  static QString wholeText(ScriptFile &file) {
+    if (file.isUnicode())
+      return file.utf16Text().toString();
+    QString text, line;
+    while (file.readLine(line, 0))
+      text += line + u'\n';
+    return text;
+  }
+
+  void skipBlanks() {
+    while (m_pos < m_text.size() && isBlank(m_text[m_pos]))
+      ++m_pos;
+  }
+  bool word(QString &out) {
+    const qsizetype start = m_pos;
+    while (m_pos < m_text.size() && !isBlank(m_text[m_pos]) && m_text[m_pos] != u'"')
+      ++m_pos;
+    out = QStringView(m_text).mid(start, m_pos - start).toString();
+    return m_pos > start;
+  }
+  bool quoted(QString &out) {
+    skipBlanks();
+    out.clear();
+    if (m_pos >= m_text.size() || m_text[m_pos] != u'"')
+      return false;
+    ++m_pos;
+    Source source{m_text, m_pos};
+    return readQuotedString(source, out);
+  }
+
+  const QString m_text;
+  qsizetype m_pos = 0;
+};
 
 } // namespace
 
@@ -42,35 +122,85 @@ QString companionPath(const QString &scriptPath, int language) {
   return scriptPath + u'.' + QString::number(uint(language));
 }
 
-bool writeCompanion(const EntryList &entries, const Task *task, const QString &scriptPath,
-                    int language, bool isSource) {
-  ScriptFile file;
-  file.create(ScriptFile::Utf16);
-  const QString digits = verificationDigits(task->sourceLanguage);
-  QString out;
+namespace {
+
+// The lines of a companion file, measured first and then written into one buffer.
+class CompanionText {
+public:
+  void add(QChar c) {
+    if (m_out)
+      m_out[m_size] = c;
+    ++m_size;
+  }
+  void add(QStringView text) {
+    if (m_out)
+      std::memcpy(static_cast<void *>(m_out + m_size), text.data(),
+                  size_t(text.size()) * sizeof(QChar));
+    m_size += text.size();
+  }
+  // Quotes cannot stand inside a quoted companion text; tabs stand for them.
+  void addQuoted(QStringView text) {
+    add(u'"');
+    if (m_out) {
+      QChar *out = m_out + m_size;
+      for (const QChar c : text)
+        *out++ = c == u'"' ? QChar(u'\t') : c;
+    }
+    m_size += text.size();
+    add(u'"');
+  }
+  qsizetype size() const { return m_size; }
+  // From now on the lines are written into out, which holds size() characters.
+  void writeInto(QChar *out) {
+    m_out = out;
+    m_size = 0;
+  }
+
+private:
+  QChar *m_out = nullptr; // null while the lines are only measured
+  qsizetype m_size = 0;
+};
+
+void companionLines(CompanionText &out, const EntryList &entries, const Task *task, bool isSource,
+                    const QString &digits) {
   for (const auto &owned : entries) {
     const TextEntry *head = owned.get();
     if (head->task != task || !head->isHead() || head->removed)
       continue;
-    out += QStringLiteral("{\n");
+    out.add(u"{\n");
     for (const TextEntry *entry = head; entry && entry->sourceBlock == head->sourceBlock;
          entry = entry->next()) {
-      out += entry->kind + u' ' + entry->identifier + QStringLiteral(" \"");
-      if (isSource) {
-        out += toFile(entry->sourceComment()) + QStringLiteral("\" \"") +
-               toFile(entry->sourceText) + QStringLiteral("\"\n");
-        continue;
+      out.add(entry->kind);
+      out.add(u' ');
+      out.add(entry->identifier);
+      out.add(u' ');
+      out.addQuoted(isSource ? entry->sourceComment() : entry->targetComment());
+      out.add(u' ');
+      out.addQuoted(isSource ? entry->sourceText : entry->targetText);
+      if (!isSource && (entry->verified || !entry->extraText().isEmpty())) {
+        out.add(u' ');
+        out.addQuoted(entry->extraText() + (entry->verified ? digits : QString()));
       }
-      out += toFile(entry->targetComment()) + QStringLiteral("\" \"") + toFile(entry->targetText) +
-             u'"';
-      const QString third = entry->extraText() + (entry->verified ? digits : QString());
-      if (!third.isEmpty())
-        out += QStringLiteral(" \"") + toFile(third) + u'"';
-      out += u'\n';
+      out.add(u'\n');
     }
-    out += QStringLiteral("}\n");
+    out.add(u"}\n");
   }
+}
+
+} // namespace
+
+bool writeCompanion(const EntryList &entries, const Task *task, const QString &scriptPath,
+                    int language, bool isSource) {
+  const QString digits = verificationDigits(task->sourceLanguage);
+  CompanionText text;
+  companionLines(text, entries, task, isSource, digits);
+  QString out(text.size(), Qt::Uninitialized);
+  text.writeInto(out.data());
+  companionLines(text, entries, task, isSource, digits);
+  ScriptFile file;
+  file.create(ScriptFile::Utf16);
   file.writeLine(out, 0);
+  out = QString(); // the file holds it now
   return file.saveTo(companionPath(scriptPath, language));
 }
 
@@ -79,10 +209,9 @@ void readCompanion(EntryList &entries, const Task *task, const QString &scriptPa
   ScriptFile probe;
   if (!probe.open(companionPath(scriptPath, language)))
     return;
-  CompanionReader reader(probe.data());
+  CompanionParser reader(probe);
   const int side = isSource ? 0 : 1;
   const QString digits = verificationDigits(task->sourceLanguage);
-  QString token;
   TextEntry *blockHead = nullptr;
   bool firstLine = false;
   // The entries of the block being read by kind and identifier, in block order, with
@@ -94,30 +223,20 @@ void readCompanion(EntryList &entries, const Task *task, const QString &scriptPa
   };
   QHash<std::pair<QString, QString>, Candidates> blockIndex;
   const TextEntry *indexedHead = nullptr;
+  TextEntry *firstUntaken = nullptr;
+  constexpr int kSmallBlock = 48;
+  QString entryKind, identifier, first, second, third;
   for (;;) {
-    TokenKind kind = reader.nextToken(token, false);
-    if (kind == TokenKind::EndOfFile)
+    const CompanionParser::Item item = reader.next(entryKind, identifier, first, second, third);
+    if (item == CompanionParser::Item::End)
       return;
-    if (kind == TokenKind::Word && token == QLatin1String("BEGIN")) {
+    if (item == CompanionParser::Item::Open) {
       firstLine = true;
       blockHead = nullptr;
       continue;
     }
-    if (kind == TokenKind::Word && token == QLatin1String("END"))
+    if (item == CompanionParser::Item::Close)
       continue;
-    // kind identifier "first" "second" ["third"]
-    if (!isValue(kind))
-      return;
-    const QString entryKind = token;
-    QString identifier, first, second, third;
-    if (!isValue(reader.nextToken(identifier, false)) ||
-        reader.nextToken(first, false) != TokenKind::String ||
-        reader.nextToken(second, false) != TokenKind::String)
-      return;
-    // A third text follows on the same line when a quote is left on it.
-    if (reader.position() >= 0 && reader.currentLine().indexOf(u'"', reader.position() + 1) >= 0 &&
-        reader.nextToken(third, false) != TokenKind::String)
-      return;
     first = fromFile(first);
     second = fromFile(second);
     third = fromFile(third);
@@ -132,16 +251,40 @@ void readCompanion(EntryList &entries, const Task *task, const QString &scriptPa
         }
       blockHead = entry ? entry->head() : nullptr;
     } else {
+      // A small block is walked; a large one is indexed once.
       if (indexedHead != blockHead) {
+        indexedHead = blockHead;
+        firstUntaken = blockHead;
         blockIndex.clear();
+        int size = 0;
+        for (TextEntry *candidate = blockHead;
+             candidate && candidate->sourceBlock == blockHead->sourceBlock && size <= kSmallBlock;
+             candidate = candidate->next())
+          ++size;
+        if (size > kSmallBlock)
+          for (TextEntry *candidate = blockHead;
+               candidate && candidate->sourceBlock == blockHead->sourceBlock;
+               candidate = candidate->next())
+            blockIndex[{candidate->kind, candidate->identifier}].entries.push_back(candidate);
+      }
+      // Lines come in the block's order: the first entry of the block not yet
+      // taken is, when it has the line's kind and identifier, the one wanted.
+      while (firstUntaken && firstUntaken->sourceBlock == blockHead->sourceBlock &&
+             firstUntaken->companionTaken[side])
+        firstUntaken = firstUntaken->next();
+      if (firstUntaken && firstUntaken->sourceBlock == blockHead->sourceBlock &&
+          firstUntaken->identifier == identifier && firstUntaken->kind == entryKind) {
+        entry = firstUntaken;
+      } else if (blockIndex.isEmpty()) {
         for (TextEntry *candidate = blockHead;
              candidate && candidate->sourceBlock == blockHead->sourceBlock;
              candidate = candidate->next())
-          blockIndex[{candidate->kind, candidate->identifier}].entries.push_back(candidate);
-        indexedHead = blockHead;
-      }
-      const auto it = blockIndex.find({entryKind, identifier});
-      if (it != blockIndex.end()) {
+          if (candidate->kind == entryKind && candidate->identifier == identifier &&
+              !candidate->companionTaken[side]) {
+            entry = candidate;
+            break;
+          }
+      } else if (const auto it = blockIndex.find({entryKind, identifier}); it != blockIndex.end()) {
         Candidates &candidates = it.value();
         while (candidates.next < candidates.entries.size() &&
                candidates.entries[candidates.next]->companionTaken[side])

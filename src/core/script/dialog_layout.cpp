@@ -30,22 +30,31 @@ bool endsWithOperator(QStringView text) {
   return !text.isEmpty() && isOperatorChar(text.back());
 }
 
+// Opening minus closing parentheses.
+int parenthesisDepth(QStringView text) {
+  int depth = 0;
+  for (const QChar c : text)
+    depth += c == u'(' ? 1 : c == u')' ? -1 : 0;
+  return depth;
+}
+
 // A value or an expression of values ("IDC_BASE + 1", "(IDC_X|0x100)"), kept
 // without blanks; parentheses belong to the words here.
-bool readValue(BlockTokenizer &tokens, QString &out) {
-  const BlockToken first = tokens.next();
-  if (!isValue(first))
-    return false;
-  out = first.textString();
-  int depth = int(out.count(u'(') - out.count(u')'));
+// Whether the next token goes on with the expression before it: a bar, or a word
+// or a number that starts with an operator ("+1", "-1").
+bool joinsExpression(const BlockToken &following) {
+  return following.kind == TokenKind::Bar ||
+         ((following.kind == TokenKind::Word || following.kind == TokenKind::Number) &&
+          isOperatorChar(following.text().front()));
+}
+
+// The rest of an expression whose first token is out.
+bool readExpressionRest(BlockTokenizer &tokens, QString &out) {
+  int depth = parenthesisDepth(out);
   bool needOperand = endsWithOperator(out);
   for (;;) {
     const BlockToken &following = tokens.peek();
-    // A word or a number that starts with an operator ("+1", "-1") goes on with it.
-    const bool joins =
-        following.kind == TokenKind::Bar ||
-        ((following.kind == TokenKind::Word || following.kind == TokenKind::Number) &&
-         isOperatorChar(following.text().front()));
+    const bool joins = joinsExpression(following);
     if (!needOperand && depth <= 0 && !joins)
       return true;
     if (!joins && !isValue(following))
@@ -53,9 +62,34 @@ bool readValue(BlockTokenizer &tokens, QString &out) {
     const BlockToken part = tokens.next();
     const QStringView text = part.text();
     out += text;
-    depth += int(text.count(u'(') - text.count(u')'));
+    depth += parenthesisDepth(text);
     needOperand = part.kind == TokenKind::Bar || endsWithOperator(text);
   }
+}
+
+bool readValue(BlockTokenizer &tokens, QString &out) {
+  const BlockToken first = tokens.next();
+  if (!isValue(first))
+    return false;
+  out = first.textString();
+  return readExpressionRest(tokens, out);
+}
+
+// A coordinate: most are one number, read without copying it.
+bool readCoordinate(BlockTokenizer &tokens, int &value, bool &literal) {
+  const BlockToken first = tokens.next();
+  if (!isValue(first))
+    return false;
+  const QStringView text = first.text();
+  if (parenthesisDepth(text) == 0 && !endsWithOperator(text) && !joinsExpression(tokens.peek())) {
+    value = numberOf(text, literal);
+    return true;
+  }
+  QString expression = text.toString();
+  if (!readExpressionRest(tokens, expression))
+    return false;
+  value = numberOf(expression, literal);
+  return true;
 }
 
 // A text of one or more adjacent literals; its range runs from the first quote to
@@ -107,10 +141,8 @@ bool readRectangle(BlockTokenizer &tokens, int &x, int &y, int &width, int &heig
         return true;
       }
     }
-    QString value;
-    if (!readValue(tokens, value))
+    if (!readCoordinate(tokens, *values[i], literal))
       return false;
-    *values[i] = numberOf(value, literal);
   }
   return true;
 }

@@ -2,92 +2,160 @@
 #include "script/text_entry.h"
 #include "script/write_context.h"
 
+#include <charconv>
+
 namespace tarvelo {
 
 namespace {
 
 constexpr int kLineLimit = 75;
 
-// Builds the lines of one statement, breaking after a piece that made the line
-// longer than the limit when more pieces follow.
+// Builds the lines of one statement straight into the output, breaking after a
+// piece that made the line longer than the limit when more pieces follow.
 class LineBuilder {
 public:
-  LineBuilder(QString &out, QString continuation) : m_out(out), m_indent(std::move(continuation)) {}
-  void start(const QString &text) { m_line = text; }
-  void add(const QString &piece) {
+  LineBuilder(QString &out, QLatin1String continuation)
+      : m_out(out), m_indent(continuation), m_lineStart(out.size()) {}
+  // The output, to append one piece to.
+  QString &piece() {
     if (m_pending) {
-      m_out += m_line + u'\n';
-      m_line = m_indent;
+      m_out += u'\n';
+      m_lineStart = m_out.size();
+      m_out += m_indent;
       m_pending = false;
     }
-    m_line += piece;
-    if (m_line.size() > kLineLimit)
+    return m_out;
+  }
+  void endPiece() {
+    if (m_out.size() - m_lineStart > kLineLimit)
       m_pending = true;
   }
-  void finish() {
-    m_out += m_line + u'\n';
-    m_pending = false;
-  }
+  void finish() { m_out += u'\n'; }
 
 private:
   QString &m_out;
-  QString m_indent;
-  QString m_line;
+  QLatin1String m_indent;
+  qsizetype m_lineStart;
   bool m_pending = false;
 };
+
+void appendNumber(QString &out, int value) {
+  char digits[16];
+  const auto result = std::to_chars(digits, digits + sizeof digits, value);
+  out += QLatin1String(digits, result.ptr - digits);
+}
+
+void appendQuoted(QString &out, const QString &text) {
+  out += u'"';
+  if (text.contains(u'"'))
+    out += doubleQuotes(text);
+  else
+    out += text;
+  out += u'"';
+}
+
+void appendJoined(QString &out, const QStringList &items) {
+  if (items.isEmpty()) {
+    out += u'0';
+    return;
+  }
+  for (qsizetype i = 0; i < items.size(); ++i) {
+    if (i > 0)
+      out += QLatin1String(" | ");
+    out += items[i];
+  }
+}
+
+QString quoted(const QString &text) {
+  QString out;
+  appendQuoted(out, text);
+  return out;
+}
 
 void writeItems(QString &out, const char *keyword, const QStringList &items) {
   if (items.isEmpty())
     return;
-  LineBuilder line(out, QStringLiteral("    "));
-  line.start(QString::fromLatin1(keyword) + u' ');
-  for (qsizetype i = 0; i < items.size(); ++i)
-    line.add(i + 1 < items.size() ? items[i] + QStringLiteral(" | ") : items[i]);
+  LineBuilder line(out, QLatin1String("    "));
+  out += QLatin1String(keyword);
+  out += u' ';
+  for (qsizetype i = 0; i < items.size(); ++i) {
+    QString &piece = line.piece();
+    piece += items[i];
+    if (i + 1 < items.size())
+      piece += QLatin1String(" | ");
+    line.endPiece();
+  }
   line.finish();
 }
 
-QString joined(const QStringList &items) {
-  return items.isEmpty() ? QStringLiteral("0") : items.join(QStringLiteral(" | "));
-}
-
-QString quoted(const QString &text) {
-  return u'"' + doubleQuotes(text) + u'"';
-}
-
 void writeControl(QString &out, const ControlLayout &control, const WriteContext &context) {
-  LineBuilder line(out, QString(20, u' '));
-  line.start(QStringLiteral("    ") + control.keyword.leftJustified(16, u' '));
+  static const QLatin1String kIndent("                    "); // 20 blanks
+  LineBuilder line(out, kIndent);
+  out += QLatin1String("    ");
+  out += control.keyword;
+  for (qsizetype i = control.keyword.size(); i < 16; ++i)
+    out += u' ';
   const bool isControl = control.keyword == QLatin1String("CONTROL");
-  const QString text =
-      control.textEntry ? quoted(control.textEntry->writtenText(context)) : QString();
+  const auto add = [&](auto &&write) {
+    write(line.piece());
+    line.endPiece();
+  };
+  const auto text = [&](QString &piece) {
+    appendQuoted(piece, control.textEntry->writtenText(context));
+    piece += u',';
+  };
   if (isControl) {
-    line.add((!text.isEmpty()              ? text
-              : !control.imageId.isEmpty() ? control.imageId
-                                           : QStringLiteral("\"\"")) +
-             u',');
-    line.add(control.identifier + u',');
-    line.add((control.classIsString ? quoted(control.className) : control.className) + u',');
-    line.add(joined(control.styles) + u',');
+    if (control.textEntry)
+      add(text);
+    else
+      add([&](QString &piece) {
+        piece += control.imageId.isEmpty() ? QStringLiteral("\"\"") : control.imageId;
+        piece += u',';
+      });
+    add([&](QString &piece) { piece += control.identifier + u','; });
+    add([&](QString &piece) {
+      if (control.classIsString)
+        appendQuoted(piece, control.className);
+      else
+        piece += control.className;
+      piece += u',';
+    });
+    add([&](QString &piece) {
+      appendJoined(piece, control.styles);
+      piece += u',';
+    });
   } else {
-    if (!text.isEmpty())
-      line.add(text + u',');
+    if (control.textEntry)
+      add(text);
     else if (!control.imageId.isEmpty())
-      line.add(control.imageId + u',');
+      add([&](QString &piece) { piece += control.imageId + u','; });
     else if (isTextFirstKeyword(control.keyword))
-      line.add(QStringLiteral("\"\","));
-    line.add(control.identifier + u',');
+      add([&](QString &piece) { piece += QLatin1String("\"\","); });
+    add([&](QString &piece) { piece += control.identifier + u','; });
   }
-  line.add(QString::number(control.x) + u',');
-  line.add(QString::number(control.y) + u',');
-  line.add(QString::number(control.width) + u',');
-  line.add(QString::number(control.height));
+  const int numbers[] = {control.x, control.y, control.width, control.height};
+  for (int i = 0; i < 4; ++i)
+    add([&](QString &piece) {
+      appendNumber(piece, numbers[i]);
+      if (i < 3)
+        piece += u',';
+    });
   const bool tail = !control.exStyles.isEmpty() || !control.helpId.isEmpty();
   if (!isControl && (!control.styles.isEmpty() || tail))
-    line.add(u',' + joined(control.styles));
+    add([&](QString &piece) {
+      piece += u',';
+      appendJoined(piece, control.styles);
+    });
   if (tail)
-    line.add(u',' + joined(control.exStyles));
+    add([&](QString &piece) {
+      piece += u',';
+      appendJoined(piece, control.exStyles);
+    });
   if (!control.helpId.isEmpty())
-    line.add(u',' + control.helpId);
+    add([&](QString &piece) {
+      piece += u',';
+      piece += control.helpId;
+    });
   line.finish();
 }
 

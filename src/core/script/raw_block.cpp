@@ -28,37 +28,32 @@ QString RawBlock::text() const {
     return m_text;
   QString out;
   const qsizetype end = std::min(m_end, m_data.size());
-  const char *base = m_data.constData();
-  if (m_encoding == Encoding::Utf16) {
-    out.reserve((end - m_begin) / 2);
-    for (qsizetype at = m_begin; at + 1 < end;) {
-      qsizetype next = at;
-      while (next + 1 < end && !(base[next] == '\n' && base[next + 1] == 0))
-        next += 2;
-      const bool lineFeed = next + 1 < end;
-      qsizetype units = (next - at) / 2;
-      QString line(units, Qt::Uninitialized);
-      std::memcpy(static_cast<void *>(line.data()), base + at, size_t(units) * 2);
-      if (!line.isEmpty() && line.back() == QChar(u'\r'))
-        line.chop(1);
-      out += line;
-      out += u'\n';
-      at = lineFeed ? next + 2 : end;
-    }
+  if (end <= m_begin)
     return out;
+  const char *base = m_data.constData();
+  // The whole range at once: no line end falls inside a character of any code page.
+  if (m_encoding == Encoding::Utf16) {
+    const qsizetype units = (end - m_begin) / 2;
+    out.resize(units);
+    std::memcpy(static_cast<void *>(out.data()), base + m_begin, size_t(units) * 2);
+  } else {
+    const int codePage = m_encoding == Encoding::Utf8 ? 65001 : m_codePage;
+    CodePage::toUtf16Into(out, base + m_begin, end - m_begin, codePage);
   }
-  const int codePage = m_encoding == Encoding::Utf8 ? 65001 : m_codePage;
-  out.reserve(end - m_begin);
-  for (qsizetype at = m_begin; at < end;) {
-    const void *found = std::memchr(base + at, '\n', size_t(end - at));
-    qsizetype length = found ? static_cast<const char *>(found) - (base + at) : end - at;
-    const qsizetype next = at + length + (found ? 1 : 0);
-    if (found && length > 0 && base[at + length - 1] == '\r')
-      --length;
-    out += CodePage::toUtf16(base + at, length, codePage);
-    out += u'\n';
-    at = next;
+  // Text mode turns CR LF into LF; each line ends with a line feed.
+  if (out.contains(u'\r')) {
+    qsizetype kept = 0;
+    const qsizetype size = out.size();
+    QChar *d = out.data();
+    for (qsizetype i = 0; i < size; ++i) {
+      if (d[i] == u'\r' && i + 1 < size && d[i + 1] == u'\n')
+        continue;
+      d[kept++] = d[i];
+    }
+    out.truncate(kept);
   }
+  if (out.isEmpty() || out.back() != u'\n')
+    out.append(u'\n');
   return out;
 }
 

@@ -396,11 +396,11 @@ namespace tarvelo {
 void ResourceScript::addEntry(const QString &kind, const QString &identifier, const QString &text) {
   if (!m_inWantedLanguage || m_excludedFromDepth != 0 || m_mode == Mode::Copying)
     return;
-  const QString stored = text.contains(u'"') ? undoubleQuotes(text) : text;
   if (m_mode == Mode::Saving) {
-    saveEntry(kind, identifier, stored);
+    saveEntry(kind, identifier, text);
     return;
   }
+  const QString stored = text.contains(u'"') ? undoubleQuotes(text) : text;
   if (!m_isSource) {
     matchTargetText(kind, identifier, stored);
     return;
@@ -409,9 +409,10 @@ void ResourceScript::addEntry(const QString &kind, const QString &identifier, co
     return;
   std::unique_ptr<TextEntry> entry = makeEntry(kind, m_block->firstEntry == nullptr);
   entry->kind = kind;
-  // Tight copies: the tokens grew one character at a time.
+  // Tight copies: the token buffers are reused and larger than their texts.
   entry->identifier = QString(identifier.constData(), identifier.size());
-  entry->sourceText = QString(stored.constData(), stored.size());
+  entry->sourceText =
+      stored.isSharedWith(text) ? QString(stored.constData(), stored.size()) : stored;
   entry->task = m_task;
   entry->sourceBlock = m_block;
   if (!m_block->firstEntry)

@@ -143,6 +143,7 @@ protected:
   int m_designDepth = 0;
   int m_excludedFromDepth = 0;
   bool m_showProgress = false;
+  QString m_scratch; // storage for tokens read on the way
   int m_errorLine = 0;
   QString m_errorText;
   qsizetype m_statementStart = 0; // where the line of the statement's first token starts

@@ -117,27 +117,18 @@ qsizetype ScriptFile::contentStart() const {
 
 bool ScriptFile::readLineWithFeed(QString &text, int codePage) {
   m_lineStart = m_readPos;
-  // Plain ASCII lines, the common case, are widened into the text's own storage.
+  // Lines of bytes are decoded straight into the text's own storage.
   if (m_encoding != Utf16 && m_readPos < m_data.size()) {
     const char *start = m_data.constData() + m_readPos;
     const qsizetype left = m_data.size() - m_readPos;
     const void *found = std::memchr(start, '\n', size_t(left));
     qsizetype length = found ? static_cast<const char *>(found) - start : left;
-    const qsizetype consumed = found ? length + 1 : length;
+    m_readPos += found ? length + 1 : length;
+    // Text mode turns CR LF into LF.
     if (found && length > 0 && start[length - 1] == '\r')
       --length;
-    bool ascii = true;
-    for (qsizetype i = 0; i < length && ascii; ++i)
-      ascii = static_cast<unsigned char>(start[i]) < 0x80;
-    if (ascii && codePage != 1200 && codePage != 1201 && codePage != 50220) {
-      text.resize(length + 1);
-      char16_t *d = reinterpret_cast<char16_t *>(text.data());
-      for (qsizetype i = 0; i < length; ++i)
-        d[i] = char16_t(static_cast<unsigned char>(start[i]));
-      d[length] = u'\n';
-      m_readPos += consumed;
-      return true;
-    }
+    CodePage::toUtf16Into(text, start, length, codePage, u'\n');
+    return true;
   }
   if (!readLine(text, codePage))
     return false;
@@ -200,11 +191,45 @@ void ScriptFile::writeLine(const QString &text, int codePage) {
       m_blankLines = 0;
     }
   }
+  appendEncoded(text, codePage);
+}
+
+void ScriptFile::writeText(QStringView text, int codePage) {
+  if (m_blankLineLimit <= 0) {
+    appendEncoded(text, codePage);
+    return;
+  }
+  // The lines beyond the blank-line limit are left out; the rest goes in one piece.
+  QString kept;
+  bool dropping = false;
+  for (qsizetype from = 0; from < text.size();) {
+    qsizetype end = text.indexOf(u'\n', from);
+    end = end < 0 ? text.size() : end + 1;
+    bool keep = true;
+    if (end - from == 1 && text[from] == u'\n') {
+      keep = m_blankLines < m_blankLineLimit;
+      if (keep)
+        ++m_blankLines;
+    } else {
+      m_blankLines = 0;
+    }
+    if (!keep && !dropping) {
+      kept = text.left(from).toString();
+      dropping = true;
+    } else if (keep && dropping) {
+      kept += text.mid(from, end - from);
+    }
+    from = end;
+  }
+  appendEncoded(dropping ? QStringView(kept) : text, codePage);
+}
+
+void ScriptFile::appendEncoded(QStringView text, int codePage) {
   switch (m_encoding) {
   case Utf16:
     if (m_data.isEmpty())
       m_data.append("\xFF\xFE", 2);
-    m_data.append(reinterpret_cast<const char *>(text.constData()), text.size() * 2);
+    m_data.append(reinterpret_cast<const char *>(text.data()), text.size() * 2);
     return;
   case Utf8Bom:
     if (m_data.isEmpty())

@@ -44,17 +44,26 @@ public:
   // exactly "\n" counts as a blank line and is dropped once blankLineLimit
   // consecutive blank lines have been written.
   void writeLine(const QString &text, int codePage);
+  // Appends many lines at once, as writeLine would one after the other.
+  void writeText(QStringView text, int codePage);
   void setBlankLineLimit(int limit) { m_blankLineLimit = limit; }
 
   // Drops everything written; the encoding stays.
   void truncate();
   const QByteArray &data() const { return m_data; }
+  // The text of a UTF-16 file, past its byte-order mark.
+  QStringView utf16Text() const {
+    const qsizetype start = contentStart();
+    return QStringView(reinterpret_cast<const QChar *>(m_data.constData() + start),
+                       (m_data.size() - start) / 2);
+  }
 
   // Writes the content to path atomically (a complete new file replaces the old one).
   bool saveTo(const QString &path) const;
 
 private:
   qsizetype contentStart() const;
+  void appendEncoded(QStringView text, int codePage);
 
   QString m_path;
   QByteArray m_data;

@@ -3,6 +3,8 @@
 #include "script/block_tokenizer.h"
 #include "script/keywords.h"
 
+#include <cstring>
+
 namespace tarvelo {
 
 namespace {
@@ -14,6 +16,17 @@ bool isWordDelimiter(char16_t c) {
 
 bool isDigit(char16_t c) {
   return c >= u'0' && c <= u'9';
+}
+
+// A byte-order mark inside the text (a file saved with two) is a blank as well.
+bool isBlankChar(char16_t c) {
+  return c == u' ' || c == u'\n' || c == u'\r' || c == u'\t' || c == 0xFEFF;
+}
+
+// Sets text to what view shows, reusing text's storage.
+void setText(QString &text, QStringView view) {
+  text.resize(view.size());
+  std::memcpy(static_cast<void *>(text.data()), view.data(), size_t(view.size()) * sizeof(QChar));
 }
 
 // Character source over the reader for the string reader: no comments inside quotes.
@@ -32,7 +45,7 @@ void ScriptReader::restart() {
   m_position = -1;
   m_lineNumber = 0;
   m_atEnd = false;
-  m_pending = Pending();
+  m_pending.valid = false;
 }
 
 bool ScriptReader::readNextLine() {
@@ -108,7 +121,7 @@ int ScriptReader::skipLine() {
     // A token read ahead from a later line: the rest of this line was empty.
     if (m_pending.crossedLine)
       return 1;
-    m_pending = Pending();
+    m_pending.valid = false;
   }
   if (m_position == -1)
     return m_atEnd ? 0 : 1;
@@ -263,35 +276,119 @@ TokenKind ScriptReader::readNumber(QString &text, char16_t first) {
   }
 }
 
-TokenKind ScriptReader::peekToken(QString &text, bool skipDirectives) {
-  if (m_pending.valid) {
-    text = m_pending.text;
-    return m_pending.kind;
+// The NOT pair: the blanks after NOT are skipped and the next word read with it.
+TokenKind ScriptReader::readNotPair(QString &text) {
+  char16_t d;
+  do {
+    d = nextChar(true);
+  } while (isBlankChar(d));
+  text.append(u' ');
+  if (!isWordDelimiter(d)) {
+    text.append(QChar(d));
+    readWordRest(text);
+  } else if (d != 0) {
+    pushBack();
   }
+  return TokenKind::Word;
+}
+
+// A token that starts with c (just handed out, not at the line's end) and ends on the
+// line, read at once: a word, a number or a string. EndOfFile when the token is none
+// of these or goes on past the line, comments included: the caller reads it then.
+TokenKind ScriptReader::tokenOnLine(QString &text, char16_t c) {
+  const QStringView line(m_line);
+  const int start = m_position;
+  const int last = int(line.size()) - 1; // the line feed
+  if (c == u'"' || ((c == u'L' || c == u'l') && line[start + 1] == u'"')) {
+    const int open = c == u'"' ? start : start + 1;
+    const qsizetype close = quotedStringEnd(line, open + 1);
+    if (close < 0 || close >= last)
+      return TokenKind::EndOfFile;
+    setText(text, line.mid(open + 1, close - open - 1));
+    m_position = int(close);
+    return TokenKind::String;
+  }
+  if (isWordDelimiter(c) || c == u'{' || c == u'}' || c == u'/' || c == u'-')
+    return TokenKind::EndOfFile;
+  int end = start + 1;
+  while (end < last && !isWordDelimiter(line[end].unicode()) && line[end] != u'/')
+    ++end;
+  if (line[end] == u'/')
+    return TokenKind::EndOfFile;
+  setText(text, line.mid(start, end - start));
+  // The delimiter is consumed, except one that is a token of its own.
+  const char16_t delimiter = line[end].unicode();
+  if (end == last)
+    m_position = -1;
+  else if (delimiter == u',' || delimiter == u'|' || delimiter == u'(' || delimiter == u')')
+    m_position = end - 1;
+  else
+    m_position = end;
+  if (isDigit(c)) {
+    TokenKind kind = TokenKind::Number;
+    for (qsizetype i = 1; i < text.size(); ++i) {
+      const char16_t d = text[i].unicode();
+      if (c == u'0' && i == 1 && d == u'x')
+        kind = TokenKind::HexNumber;
+      else if (!isDigit(d))
+        return TokenKind::Word;
+    }
+    return kind;
+  }
+  normalizeKeyword(text);
+  return TokenKind::Word;
+}
+
+TokenKind ScriptReader::peekToken(bool skipDirectives) {
+  if (m_pending.valid)
+    return m_pending.kind;
   const int line = m_lineNumber;
   const bool lineUsed = m_position == -1;
-  const TokenKind kind = nextToken(text, skipDirectives);
+  const TokenKind kind = nextToken(m_pending.text, skipDirectives);
   m_pending.valid = true;
   m_pending.crossedLine = m_lineNumber != line || (lineUsed && kind != TokenKind::EndOfFile);
   m_pending.kind = kind;
-  m_pending.text = text;
   return kind;
 }
 
 TokenKind ScriptReader::nextToken(QString &text, bool skipDirectives) {
   if (m_pending.valid) {
+    // The caller's storage is kept for the next token read ahead.
     m_pending.valid = false;
-    text = std::move(m_pending.text);
+    text.swap(m_pending.text);
     return m_pending.kind;
   }
   for (;;) {
-    text.truncate(0);
+    // Blanks on the current line are passed over at once.
+    if (m_position >= 0) {
+      const int last = int(m_line.size()) - 1;
+      int i = m_position + 1;
+      while (i < last && isBlankChar(m_line[i].unicode()))
+        ++i;
+      m_position = i - 1;
+    }
     char16_t c;
     do {
       c = nextChar(true);
-    } while (c == u' ' || c == u'\n' || c == u'\r' || c == u'\t');
+    } while (isBlankChar(c));
     m_tokenLine = m_lineNumber;
     m_tokenColumn = m_position == -1 ? int(m_line.size()) - 1 : m_position;
+    if (c != 0 && m_position >= 0) {
+      const TokenKind kind = tokenOnLine(text, c);
+      if (kind == TokenKind::String || kind == TokenKind::Number || kind == TokenKind::HexNumber)
+        return kind;
+      if (kind == TokenKind::Word) {
+        if (text == QLatin1String("NOT"))
+          return readNotPair(text);
+        if (skipDirectives && text.startsWith(u'#')) {
+          if (skipDirectiveLine() == 0)
+            return TokenKind::EndOfFile;
+          continue;
+        }
+        return kind;
+      }
+    }
+    text.truncate(0);
     switch (c) {
     case 0:
       return TokenKind::EndOfFile;
@@ -331,20 +428,8 @@ TokenKind ScriptReader::nextToken(QString &text, bool skipDirectives) {
     text.append(QChar(c));
     readWordRest(text);
     normalizeKeyword(text);
-    if (text == QLatin1String("NOT")) {
-      char16_t d;
-      do {
-        d = nextChar(true);
-      } while (d == u' ' || d == u'\n' || d == u'\r' || d == u'\t');
-      text.append(u' ');
-      if (!isWordDelimiter(d)) {
-        text.append(QChar(d));
-        readWordRest(text);
-      } else if (d != 0) {
-        pushBack();
-      }
-      return TokenKind::Word;
-    }
+    if (text == QLatin1String("NOT"))
+      return readNotPair(text);
     if (skipDirectives && text.startsWith(u'#')) {
       if (skipDirectiveLine() == 0)
         return TokenKind::EndOfFile;

@@ -42,8 +42,10 @@ public:
   // ending with a backslash continues on the next one).
   int skipDirectiveLine();
   TokenKind nextToken(QString &text, bool skipDirectives);
-  // The next token, left to be returned by the next call of nextToken.
-  TokenKind peekToken(QString &text, bool skipDirectives);
+  // The next token, left to be returned by the next call of nextToken; its text is
+  // peekedText().
+  TokenKind peekToken(bool skipDirectives);
+  const QString &peekedText() const { return m_pending.text; }
   // Whether the rest of the current line, comments aside, begins with a quote.
   bool restOfLineStartsString() const;
   // Where the token read last starts: its line, and its text from there on.
@@ -71,6 +73,8 @@ protected:
 private:
   bool readNextLine();
   void readWordRest(QString &text);
+  TokenKind tokenOnLine(QString &text, char16_t first);
+  TokenKind readNotPair(QString &text);
   void takeWordRun(QString &text);
   TokenKind readNumber(QString &text, char16_t first);
 

@@ -16,10 +16,9 @@ bool endsWithOperator(const QString &text) {
 } // namespace
 
 void ResourceScript::readTextRest(QString &text) {
-  QString part;
-  while (peekToken(part, true) == TokenKind::String) {
-    nextToken(part, true);
-    text += part;
+  while (peekToken(true) == TokenKind::String) {
+    text += peekedText();
+    nextToken(m_scratch, true);
   }
 }
 
@@ -30,14 +29,14 @@ bool ResourceScript::readExpression(TokenKind kind, QString &text) {
   else if (!isOperand(kind))
     return false;
   bool needOperand = depth > 0 || endsWithOperator(text);
-  QString part;
+  QString &part = m_scratch;
   for (;;) {
     if (depth == 0 && !needOperand) {
       // The expression goes on only with an operator: a bar, or a word that starts
       // with one ("+", "-1", "<<").
-      const TokenKind following = peekToken(part, true);
+      const TokenKind following = peekToken(true);
       if (following == TokenKind::Bar ||
-          (following == TokenKind::Word && isOperatorChar(part.front()))) {
+          (following == TokenKind::Word && isOperatorChar(peekedText().front()))) {
         nextToken(part, true);
         text += part;
         needOperand = following == TokenKind::Bar || endsWithOperator(part);

@@ -4,6 +4,22 @@
 
 namespace tarvelo {
 
+namespace {
+
+// Whether the written text, once its doubled quotes are made single, is text.
+bool equalsUndoubled(QStringView written, QStringView text) {
+  qsizetype j = 0;
+  for (qsizetype i = 0; i < written.size(); ++i, ++j) {
+    if (j >= text.size() || written[i] != text[j])
+      return false;
+    if (written[i] == u'"' && i + 1 < written.size() && written[i + 1] == u'"')
+      ++i;
+  }
+  return j == text.size();
+}
+
+} // namespace
+
 StringFinder::Hit StringFinder::find(const QString &text) {
   Hit hit;
   for (;;) {
@@ -36,9 +52,7 @@ StringFinder::Hit StringFinder::find(const QString &text) {
     if (!joined.isNull()) {
       equal = joined == text;
     } else {
-      const QStringView written = token.text();
-      equal =
-          written.contains(u'"') ? undoubleQuotes(written) == text : written == QStringView(text);
+      equal = equalsUndoubled(token.text(), text);
     }
     if (equal) {
       hit.found = true;

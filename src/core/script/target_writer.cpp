@@ -137,18 +137,25 @@ int ResourceScript::write(Task *task, int writeLanguage, ScriptFile &target,
   int codePage = codePageFor(writeLanguage, false);
   if (!hadContent || replaced)
     target.writeLine(m_task->header, codePage);
+  // The merged lines go in pieces: up to the insertion point, then the rest, each
+  // cut at the lines that name a code page, which decides how what follows is
+  // encoded.
   static const QRegularExpression pragma(QStringLiteral("code_page\\s*\\(\\s*(\\d+)\\s*\\)"));
-  bool inserted = false;
-  if (m_insertionLine == 0) {
-    writeInsertion(target, codePage, newTarget);
-    inserted = true;
-  }
-  m_temp.rewind();
-  QString line;
-  int copied = 0;
-  while (m_temp.readLine(line, 0)) {
-    // A cheap test first: a code_page pragma has a parenthesis.
-    if (line.contains(u'(') && line.contains(QLatin1String("code_page"))) {
+  const QStringView merged = m_temp.utf16Text();
+  qsizetype position = 0;
+  const auto copyUpTo = [&](qsizetype end) {
+    while (position < end) {
+      const qsizetype at = merged.indexOf(QLatin1String("code_page"), position);
+      if (at < 0 || at >= end) {
+        target.writeText(merged.mid(position, end - position), codePage);
+        position = end;
+        return;
+      }
+      const qsizetype lineStart = std::max(position, merged.lastIndexOf(u'\n', at) + 1);
+      qsizetype lineEnd = merged.indexOf(u'\n', at);
+      lineEnd = lineEnd < 0 || lineEnd >= end ? end : lineEnd + 1;
+      target.writeText(merged.mid(position, lineStart - position), codePage);
+      QString line = merged.mid(lineStart, lineEnd - lineStart).toString();
       const QRegularExpressionMatch match = pragma.match(line);
       if (match.hasMatch()) {
         codePage = match.captured(1).toInt();
@@ -156,16 +163,18 @@ int ResourceScript::write(Task *task, int writeLanguage, ScriptFile &target,
         if (toUtf8)
           line.replace(match.capturedStart(1), match.capturedLength(1), QStringLiteral("65001"));
       }
+      target.writeText(line, codePage);
+      position = lineEnd;
     }
-    line.append(u'\n');
-    target.writeLine(line, codePage);
-    if (!inserted && ++copied == m_insertionLine) {
-      writeInsertion(target, codePage, newTarget);
-      inserted = true;
-    }
+  };
+  qsizetype insertAt = 0;
+  for (int line = 0; line < m_insertionLine && insertAt < merged.size(); ++line) {
+    const qsizetype lineFeed = merged.indexOf(u'\n', insertAt);
+    insertAt = lineFeed < 0 ? merged.size() : lineFeed + 1;
   }
-  if (!inserted)
-    writeInsertion(target, codePage, newTarget);
+  copyUpTo(insertAt);
+  writeInsertion(target, codePage, newTarget);
+  copyUpTo(merged.size());
   m_temp.truncate();
   m_targetOnly.reset();
   return ScriptOk;
@@ -236,8 +245,9 @@ void ResourceScript::chooseTargetOnly() {
     offered[i]->selectedForSave = request.items[qsizetype(i)].checked;
 }
 
-// A text of the target met while saving: the target's resource is replaced in place
-// by the translated source resource, or kept aside as found only in the target.
+// A text of the target met while saving (as written, quotes still doubled): the
+// target's resource is replaced in place by the translated source resource, or kept
+// aside as found only in the target.
 void ResourceScript::saveEntry(const QString &kind, const QString &identifier,
                                const QString &text) {
   if (echo() || !m_block)
@@ -254,14 +264,18 @@ void ResourceScript::saveEntry(const QString &kind, const QString &identifier,
   if (!written.isEmpty()) {
     m_writtenHeads.insert(source);
     m_temp.writeLine(written, 0);
-    setLinesWritten(linesWritten() + int(written.count(u'\n')));
+    // Lines are counted only to find the insertion point.
+    if (!m_insertionFound)
+      setLinesWritten(linesWritten() + int(written.count(u'\n')));
   }
   const bool writtenHere = !written.isEmpty() || already;
   // Only the block's first entry and the strings of a string table can be kept or
   // offered later, and a text replaced in place by its source's resource not even
-  // those: the others need no entry.
+  // those: the others need no entry. Nor does a string of the source kept for saving:
+  // its table is written with it, here or at the insertion point.
   const bool inPlace = writtenHere && keep;
-  if (m_block->firstEntry && (inPlace || kind != QLatin1String("STRINGTABLE"))) {
+  const bool coveredString = keep && !source->isHead() && m_block->firstEntry;
+  if (m_block->firstEntry && (inPlace || coveredString || kind != QLatin1String("STRINGTABLE"))) {
     if (inPlace)
       m_writtenInPlace.insert({kind, identifier});
     return;
@@ -270,7 +284,7 @@ void ResourceScript::saveEntry(const QString &kind, const QString &identifier,
   std::unique_ptr<TextEntry> made = makeEntry(kind, m_block->firstEntry == nullptr);
   made->kind = kind;
   made->identifier = identifier;
-  made->sourceText = text;
+  made->sourceText = text.contains(u'"') ? undoubleQuotes(text) : text;
   made->task = m_task;
   made->sourceBlock = m_block;
   if (!m_block->firstEntry)

@@ -22,8 +22,9 @@ inline bool startsWith(QStringView text, QStringView prefix) {
   return text.startsWith(prefix, Qt::CaseSensitive);
 }
 
+// A byte-order mark inside the text (a file saved with two) is a blank as well.
 inline bool isBlank(QChar c) {
-  return c == u' ' || c == u'\n' || c == u'\r' || c == u'\t';
+  return c == u' ' || c == u'\n' || c == u'\r' || c == u'\t' || c == QChar(0xFEFF);
 }
 
 // Turns every doubled quote into one quote, as texts are stored.

@@ -3,6 +3,7 @@
 #include <QHash>
 #include <QMutex>
 #include <cerrno>
+#include <cstdint>
 #include <cstring>
 #include <iconv.h>
 
@@ -96,7 +97,14 @@ Converters &converters() {
 }
 
 bool isAscii(const char *bytes, qsizetype size) {
-  for (qsizetype i = 0; i < size; ++i)
+  qsizetype i = 0;
+  for (; i + 8 <= size; i += 8) {
+    std::uint64_t word;
+    std::memcpy(&word, bytes + i, 8);
+    if (word & 0x8080808080808080ULL)
+      return false;
+  }
+  for (; i < size; ++i)
     if (static_cast<unsigned char>(bytes[i]) >= 0x80)
       return false;
   return true;
@@ -115,7 +123,21 @@ struct SingleByteTable {
   unsigned char encode[0x10000]; // 0 where the page lacks the character
 };
 
+const SingleByteTable *lookUpSingleByteTable(int codePage);
+
+// The table asked for last, kept per thread, so that decoding line after line does
+// not take the lock each time.
 const SingleByteTable *singleByteTable(int codePage) {
+  thread_local int lastCodePage = -1;
+  thread_local const SingleByteTable *last = nullptr;
+  if (codePage != lastCodePage) {
+    last = lookUpSingleByteTable(codePage);
+    lastCodePage = codePage;
+  }
+  return last;
+}
+
+const SingleByteTable *lookUpSingleByteTable(int codePage) {
   static QMutex mutex;
   static QHash<int, const SingleByteTable *> tables;
   QMutexLocker lock(&mutex);
@@ -176,6 +198,35 @@ QString toUtf16(const char *bytes, qsizetype size, int codePage) {
     }
   }
   return decodeWithIconv(bytes, size, codePage);
+}
+
+void toUtf16Into(QString &out, const char *bytes, qsizetype size, int codePage, QChar suffix) {
+  codePage = resolve(codePage);
+  const qsizetype extra = suffix.isNull() ? 0 : 1;
+  const SingleByteTable *table = nullptr;
+  if (!(asciiCompatible(codePage) && isAscii(bytes, size)) && !isMultiByte(codePage) &&
+      codePage != 1255 && codePage != 1258 && codePage != 28591)
+    table = singleByteTable(codePage);
+  if (table) {
+    out.resize(size + extra);
+    char16_t *d = reinterpret_cast<char16_t *>(out.data());
+    for (qsizetype i = 0; i < size; ++i)
+      d[i] = table->decode[static_cast<unsigned char>(bytes[i])];
+    if (extra)
+      d[size] = suffix.unicode();
+    return;
+  }
+  if ((asciiCompatible(codePage) && isAscii(bytes, size)) || codePage == 28591) {
+    // Qt widens Latin-1 many bytes at a time, into the storage out already has.
+    out.truncate(0);
+    out.append(QLatin1String(bytes, size));
+    if (extra)
+      out.append(suffix);
+    return;
+  }
+  out = toUtf16(bytes, size, codePage);
+  if (extra)
+    out.append(suffix);
 }
 
 namespace {

@@ -17,6 +17,10 @@ inline QString toUtf16(const QByteArray &bytes, int codePage) {
   return toUtf16(bytes.constData(), bytes.size(), codePage);
 }
 QByteArray fromUtf16(QStringView text, int codePage);
+// Decodes the bytes into out, replacing what it held and reusing its storage; a
+// suffix that is not null is added after them.
+void toUtf16Into(QString &out, const char *bytes, qsizetype size, int codePage,
+                 QChar suffix = QChar());
 
 // Whether the code page can be converted here.
 bool isSupported(int codePage);
