@@ -1,35 +1,16 @@
+#include "cli/cli_run.h"
 #include "support/qt_printers.h"
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace tarvelo {
 namespace {
 
-struct CliRun {
-  int status = -1;
-  QString out, err;
-};
-
-CliRun runCli(const QStringList &arguments,
-              const QString &program = QDir(TARVELO_BIN_DIR).filePath("tarvelo-cli")) {
-  QProcess process;
-  process.start(program, arguments);
-  CliRun run;
-  if (!process.waitForFinished(60000)) {
-    process.kill();
-    process.waitForFinished();
-    run.err = "did not finish";
-    return run;
-  }
-  run.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-  run.out = QString::fromUtf8(process.readAllStandardOutput());
-  run.err = QString::fromUtf8(process.readAllStandardError());
-  return run;
-}
+using test::CliRun;
+using test::runCli;
 
 QString data(const char *name) {
   return QDir(TARVELO_TEST_DATA "/tmclient").filePath(name);

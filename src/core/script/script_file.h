@@ -16,7 +16,7 @@ public:
   // UTF-8 whatever its language says.
   enum Encoding { Ansi, Utf16, Utf8Bom, Utf8 };
 
-  // Reads the file; false when it cannot be read.
+  // Reads the file; false when it cannot be read or is not a regular file.
   bool open(const QString &path);
   // Reads from memory (tests, fuzzing, and the copy in progress of the writer).
   void openData(const QByteArray &data);
@@ -50,7 +50,8 @@ public:
   void truncate();
   const QByteArray &data() const { return m_data; }
 
-  // Writes the content to path atomically (a complete new file replaces the old one).
+  // Writes the content to path atomically (a complete new file replaces the old one);
+  // false when path names something other than a regular file.
   bool saveTo(const QString &path) const;
 
 private:

@@ -9,8 +9,13 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
 
 namespace tarvelo {
 namespace {
@@ -322,6 +327,37 @@ TEST_F(SessionTest, SavingOffersWhatOnlyTheTargetHoldsByGroup) {
   const QByteArray written = read(targetPath);
   EXPECT_TRUE(written.contains("IDR_TB TOOLBAR"));
   EXPECT_FALSE(written.contains("IDS_OLD"));
+}
+
+TEST_F(SessionTest, AFifoGivenAsAScriptIsRefusedInsteadOfWaitingForAWriter) {
+#ifdef _WIN32
+  GTEST_SKIP() << "FIFOs are made here with mkfifo";
+#else
+  const QString fifo = dir.filePath("pipe.rc");
+  ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+  const QString notOpened = QStringLiteral("It is not possible open file '%1'.").arg(fifo);
+  struct Case {
+    const char *name;
+    OpenRequest request;
+    QStringList messages;
+  } cases[] = {
+      {"source", {fifo, 1033, false, targetPath, 1031}, {"Invalid source file"}},
+      {"target", {sourcePath, 1033, false, fifo, 1031}, {notOpened}},
+  };
+  for (const Case &c : cases) {
+    SCOPED_TRACE(c.name);
+    prompter.messages.clear();
+    EXPECT_EQ(session.open(c.request), Session::OpenResult::StayInDialog);
+    EXPECT_EQ(prompter.messages, c.messages);
+  }
+  // Saved as the FIFO: refused too, and the FIFO stays.
+  ASSERT_EQ(session.open(request()), Session::OpenResult::Opened);
+  prompter.messages.clear();
+  prompter.savePaths = {fifo};
+  EXPECT_FALSE(session.saveAs());
+  EXPECT_EQ(prompter.messages, QStringList{notOpened});
+  EXPECT_FALSE(QFileInfo(fifo).isFile());
+#endif
 }
 
 } // namespace
