@@ -118,11 +118,14 @@ int runTranslate(const QStringList &arguments) {
                  outPath.toUtf8().constData());
     return 1;
   }
-  writeCompanion(entries, task, task->sourcePath, task->sourceLanguage, true);
-  writeCompanion(entries, task, outPath, task->targetLanguage, false);
+  const QStringList companionsFailed =
+      writeTaskCompanions(entries, task, outPath, task->targetLanguage);
+  if (!companionsFailed.isEmpty())
+    std::fprintf(stderr, "error: %s\n",
+                 companionsNotWrittenMessage(outPath, companionsFailed).toUtf8().constData());
   const QString summary = verificationSummary(entries);
   std::printf("%s\n", summary.toUtf8().constData());
-  return 0;
+  return companionsFailed.isEmpty() ? 0 : 1;
 }
 
 } // namespace tarvelo::cli

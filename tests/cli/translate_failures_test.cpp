@@ -32,6 +32,40 @@ protected:
   QTemporaryDir dir;
 };
 
+TEST_F(TranslateFailuresTest, ACompanionFileThatCannotBeWrittenFailsTheCommandAfterTheTarget) {
+  const QString out = path("out.rc");
+  struct Case {
+    const char *name;
+    QString folder; // standing where the companion file goes
+  } cases[] = {
+      {"the target's", out + ".1031"},
+      {"the source's", path("source.rc.1033")},
+  };
+  for (const Case &c : cases) {
+    SCOPED_TRACE(c.name);
+    for (const QString &file : {out, out + ".1031", path("source.rc.1033")})
+      QFile::remove(file);
+    ASSERT_TRUE(QDir().mkdir(c.folder));
+    const CliRun run =
+        runCli(translate(path("source.rc"), path("target.rc")) + QStringList{"--out", out});
+    EXPECT_EQ(run.status, 1) << run.err.toStdString();
+    EXPECT_EQ(run.err, QStringLiteral("error: The target file '%1' was written, but the companion "
+                                      "file '%2' could not be written.\n")
+                           .arg(out, c.folder));
+    EXPECT_TRUE(run.out.contains("items verified")) << run.out.toStdString();
+    QFile written(out);
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(written.readAll().contains("IDS_CLOSE_FILE"));
+    ASSERT_TRUE(QDir().rmdir(c.folder));
+  }
+  // With the way clear, both are written and the command succeeds.
+  const CliRun run =
+      runCli(translate(path("source.rc"), path("target.rc")) + QStringList{"--out", out});
+  EXPECT_EQ(run.status, 0) << run.err.toStdString();
+  EXPECT_TRUE(QFileInfo(out + ".1031").isFile());
+  EXPECT_TRUE(QFileInfo(path("source.rc.1033")).isFile());
+}
+
 TEST_F(TranslateFailuresTest, AFifoIsRefusedAtOnceWithTheUsualMessage) {
 #ifdef _WIN32
   GTEST_SKIP() << "FIFOs are made here with mkfifo";

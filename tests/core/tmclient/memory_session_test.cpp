@@ -127,5 +127,21 @@ TEST_F(MemorySessionTest, OnDemandLearnsOnlyWhenAsked) {
   EXPECT_EQ(translations("IDS_D"), QStringList{"Schlie\u00dfen"});
 }
 
+TEST_F(MemorySessionTest, NothingIsLearntWhenTheTargetCannotBeWritten) {
+  settings.setInteger("SaveTM", 0);
+  // A file stands where the target's folder should be.
+  QFile blocker(folder.filePath("blocker"));
+  ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+  blocker.close();
+  targetPath = folder.filePath("blocker/app_de.rc");
+  open();
+  session.changeTargetText(find("IDS_D"), "Schlie\u00dfen");
+  EXPECT_FALSE(session.save());
+  EXPECT_EQ(prompter.messages.value(0),
+            QStringLiteral("It is not possible open file '%1'.").arg(targetPath));
+  EXPECT_TRUE(ExportLog::added.isEmpty());
+  EXPECT_TRUE(translations("IDS_D").isEmpty());
+}
+
 } // namespace
 } // namespace tarvelo::test
