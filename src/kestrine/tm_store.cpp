@@ -52,6 +52,22 @@ int waitWhileBusy(void *context, int count) {
   return 1;
 }
 
+// Switching a file to WAL needs it to itself for a moment. When another program opens
+// the same new file at that moment, SQLite gives up at once instead of calling the busy
+// handler (waiting there could deadlock), so the switch is tried again as long as a lock
+// would be waited for.
+bool switchToWal(sqlite3 *db, const TmStore::BusyWait &wait) {
+  const Clock::time_point until = Clock::now() + wait.timeout;
+  for (;;) {
+    const int result = sqlite3_exec(db, "PRAGMA journal_mode=WAL", nullptr, nullptr, nullptr);
+    if (result == SQLITE_OK)
+      return true;
+    if ((result & 0xFF) != SQLITE_BUSY || Clock::now() >= until)
+      return false;
+    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  }
+}
+
 BatchOutcome::Failure failureOf(int code) {
   code &= 0xFF; // the primary code of an extended one
   return code == SQLITE_BUSY || code == SQLITE_LOCKED ? BatchOutcome::Busy : BatchOutcome::Failed;
@@ -240,7 +256,7 @@ bool TmStore::open() {
   }
   sqlite3_busy_handler(db, waitWhileBusy, &m_busyWait);
   // WAL lets readers go on while another program writes; NORMAL sync is safe with it.
-  if (!registerTextFunctions(db) || !execute(db, "PRAGMA journal_mode=WAL") ||
+  if (!registerTextFunctions(db) || !switchToWal(db, m_busyWait) ||
       !execute(db, "PRAGMA synchronous=NORMAL") || !execute(db, kCacheSize)) {
     sqlite3_close(db);
     return false;
