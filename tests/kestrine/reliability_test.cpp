@@ -204,7 +204,7 @@ TEST_F(MemoryTest, ABatchCountsTheTextsItStored) {
 
 TEST_F(MemoryTest, ABatchIntoADamagedMemoryStopsAtItsFirstFailureAndSaysSo) {
   writeFile(m_folder.database(), healthyMemory(m_library, 3000));
-  ASSERT_TRUE(damageMiddlePages(m_folder.database(), 5));
+  ASSERT_TRUE(damagePages(m_folder.database(), 0.25, 0.75, 5)); // the middle half
   m_library.setTMPath(m_folder.u16().c_str());
   ASSERT_TRUE(connect(kEnglish, kCzech));
   // Each pair is looked up first, through the damaged pages of the text index.

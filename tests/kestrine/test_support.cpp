@@ -135,7 +135,7 @@ void writeFile(const std::filesystem::path &file, std::string_view bytes) {
   out.write(bytes.data(), std::streamsize(bytes.size()));
 }
 
-bool damageMiddlePages(const std::filesystem::path &database, unsigned seed) {
+bool damagePages(const std::filesystem::path &database, double from, double to, unsigned seed) {
   std::string bytes = fileBytes(database);
   if (bytes.size() < 100)
     return false;
@@ -147,9 +147,12 @@ bool damageMiddlePages(const std::filesystem::path &database, unsigned seed) {
   const std::size_t pages = bytes.size() / pageSize;
   if (pages < 8)
     return false;
-  const std::size_t from = pages / 4 * pageSize;
-  const std::size_t to = pages * 3 / 4 * pageSize;
-  bytes.replace(from, to - from, randomBytes(to - from, seed));
+  const std::size_t first = std::max<std::size_t>(1, std::size_t(double(pages) * from));
+  const std::size_t end = std::min(pages, std::size_t(double(pages) * to));
+  if (first >= end)
+    return false;
+  const std::size_t count = (end - first) * pageSize;
+  bytes.replace(first * pageSize, count, randomBytes(count, seed));
   writeFile(database, bytes);
   return true;
 }

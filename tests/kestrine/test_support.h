@@ -37,10 +37,11 @@ std::string tableRows(const std::filesystem::path &database, const std::string &
 // "table 5to9", "index Text1Index_5to9", ... sorted.
 std::vector<std::string> schemaObjects(const std::filesystem::path &database);
 
-// Overwrites the middle half of a database file's pages with noise. The first page (the
-// schema) stays, so the file still opens and the damage shows only in what reads it.
-// False when the file holds too few pages.
-bool damageMiddlePages(const std::filesystem::path &database, unsigned seed);
+// Overwrites the pages of a database file from the fraction `from` of its pages up to
+// the fraction `to` with noise. The first page (the schema) always stays, so the file
+// still opens and the damage shows only in what reads it. False when the file holds
+// too few pages.
+bool damagePages(const std::filesystem::path &database, double from, double to, unsigned seed);
 
 // Another program's connection to a database, to hold its locks.
 class Holder {

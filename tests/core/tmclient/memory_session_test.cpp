@@ -143,5 +143,28 @@ TEST_F(MemorySessionTest, NothingIsLearntWhenTheTargetCannotBeWritten) {
   EXPECT_TRUE(translations("IDS_D").isEmpty());
 }
 
+TEST_F(MemorySessionTest, AMemoryThatFailsIsReportedOnOpeningAndOnSaving) {
+  settings.setInteger("SaveTM", 0);
+  const QString memory = damagedMemory();
+  useMemory(memory);
+  open();
+  session.changeTargetText(find("IDS_D"), "Schlie\u00dfen");
+  ASSERT_TRUE(session.save()); // the target is written all the same
+  const QString folderName = QDir::toNativeSeparators(memory);
+  EXPECT_EQ(prompter.messages,
+            (QStringList{QStringLiteral("4 of 4 empty items were not filled: the Translation "
+                                        "Memory in '%1' cannot be read (its file may be damaged "
+                                        "or locked by another program).")
+                             .arg(folderName),
+                         QStringLiteral("The pair was not learnt: the Translation Memory in '%1' "
+                                        "cannot be written (its file may be damaged or its disk "
+                                        "full).")
+                             .arg(folderName)}));
+  QFile target(targetPath);
+  ASSERT_TRUE(target.open(QIODevice::ReadOnly));
+  EXPECT_TRUE(target.readAll().contains("Schlie\xdf"
+                                        "en"));
+}
+
 } // namespace
 } // namespace tarvelo::test
