@@ -9,8 +9,8 @@ namespace {
 
 using kestrine_test::tableRows;
 
-// The memory fails under learning or filling: what it did not store or read is
-// counted and told, through the prompter.
+// The memory fails under learning: what it did not store is counted and told, through
+// the prompter. (A damaged memory is tried on a whole session, and by the commands.)
 class MemoryFailureTest : public MemoryFixture {
 protected:
   // Translations the memory has not seen: "Text number i" -> "Neu i".
@@ -30,40 +30,6 @@ protected:
     return int(std::count(text.begin(), text.end(), '\n'));
   }
 };
-
-TEST_F(MemoryFailureTest, LearningIntoADamagedMemoryReportsEveryPairNotStored) {
-  ASSERT_TRUE(connect());
-  const QString path = damagedMemory();
-  useMemory(path);
-  addTranslations(20);
-  const LearnResult result = client->learn(kGerman);
-  EXPECT_EQ(result.stored, 0);
-  EXPECT_EQ(result.notStored, 20);
-  EXPECT_EQ(prompter.messages, QStringList{notWritten(20, 20, path)});
-}
-
-TEST_F(MemoryFailureTest, FillingFromADamagedMemoryReportsTheItemsNotLookedUp) {
-  ASSERT_TRUE(connect());
-  const QString path = damagedMemory();
-  useMemory(path);
-  add("Text number 1");
-  add("Text number 2");
-  add("Text number 1");
-  link();
-  const FillResult result = client->fillTargets(true);
-  EXPECT_EQ(result.filled, 0);
-  EXPECT_EQ(result.unread, 3);
-  EXPECT_EQ(prompter.messages,
-            QStringList{QStringLiteral("3 of 3 empty items were not filled: the Translation Memory "
-                                       "in '%1' cannot be read (its file may be damaged or locked "
-                                       "by another program).")
-                            .arg(QDir::toNativeSeparators(path))});
-  // A memory that reads tells nothing.
-  prompter.messages.clear();
-  useMemory(folder.filePath("TM"));
-  EXPECT_EQ(client->fillTargets(true).unread, 0);
-  EXPECT_TRUE(prompter.messages.isEmpty());
-}
 
 TEST_F(MemoryFailureTest, LearningOnAFullDiskReportsWhatWasNotStored) {
   kestrine_test::SmallFileSystem disk(1024);
