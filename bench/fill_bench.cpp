@@ -61,7 +61,7 @@ int timeFills(benchmark::State &state, const TmExports &exports, EntryList &entr
       entry->matchState = NotFound;
     }
     state.ResumeTiming();
-    filled = client.fillTargets(true);
+    filled = client.fillTargets(true).filled;
   }
   return filled;
 }
@@ -87,7 +87,7 @@ void fillEmptyTargets(benchmark::State &state) {
     MemoryClient learner(library.exports(), translated, settings, prompter, progress);
     learner.start();
     learner.connectTo(kEnglish, kGerman);
-    state.counters["pairs"] = double(learner.learn(kGerman));
+    state.counters["pairs"] = double(learner.learn(kGerman).stored);
   }
 
   EntryList entries;

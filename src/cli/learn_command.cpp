@@ -65,9 +65,10 @@ int runLearn(const QStringList &arguments) {
   CliMemory memory(reader.entries(), settings, prompter, progress);
   if (!memory.open(options.tm, task->sourceLanguage, task->targetLanguage, true))
     return 1;
-  const int learnt = memory.client().learn(task->targetLanguage);
-  std::printf("%d %s learnt\n", learnt, learnt == 1 ? "pair" : "pairs");
-  return 0;
+  // What was not stored has been reported on standard error already.
+  const LearnResult learnt = memory.client().learn(task->targetLanguage);
+  std::printf("%d %s learnt\n", learnt.stored, learnt.stored == 1 ? "pair" : "pairs");
+  return learnt.notStored > 0 ? 1 : 0;
 }
 
 } // namespace tarvelo::cli

@@ -96,12 +96,15 @@ int runTranslate(const QStringList &arguments) {
   EntryList &entries = reader.entries();
   Task *task = reader.task();
   ScriptFile &target = reader.targetFile();
+  // A memory that could not be read is reported at once, and fails the command once the
+  // target is written with the items it did fill.
+  bool memoryFailed = false;
   if (!options.tm.isEmpty()) {
     NullProgress progress;
     CliMemory memory(entries, settings, prompter, progress);
     if (!memory.open(options.tm, task->sourceLanguage, task->targetLanguage, false))
       return 1;
-    memory.client().fillTargets(true);
+    memoryFailed = memory.client().fillTargets(true).unread > 0;
   }
 
   WriteContext writeContext;
@@ -118,11 +121,14 @@ int runTranslate(const QStringList &arguments) {
                  outPath.toUtf8().constData());
     return 1;
   }
-  writeCompanion(entries, task, task->sourcePath, task->sourceLanguage, true);
-  writeCompanion(entries, task, outPath, task->targetLanguage, false);
+  const QStringList companionsFailed =
+      writeTaskCompanions(entries, task, outPath, task->targetLanguage);
+  if (!companionsFailed.isEmpty())
+    std::fprintf(stderr, "error: %s\n",
+                 companionsNotWrittenMessage(outPath, companionsFailed).toUtf8().constData());
   const QString summary = verificationSummary(entries);
   std::printf("%s\n", summary.toUtf8().constData());
-  return 0;
+  return companionsFailed.isEmpty() && !memoryFailed ? 0 : 1;
 }
 
 } // namespace tarvelo::cli

@@ -76,12 +76,26 @@ int32_t KESTRINE_CALL GetTM(const char16_t *text, TmTextList *translations) {
   if (query.empty() || !translations)
     return 0;
   try {
-    if (kestrine::fillList(translations, g_store.lookup(query)))
+    if (kestrine::fillList(translations, g_store.lookup(query).translations))
       return translations->count;
   } catch (...) {
   }
   kestrine::emptyList(translations);
   return 0;
+}
+
+int32_t KESTRINE_CALL LookupTM(const char16_t *text, TmTextList *translations) {
+  const std::u16string_view query = textOf(text);
+  if (query.empty() || !translations)
+    return 0;
+  try {
+    const kestrine::LookupResult found = g_store.lookup(query);
+    if (found.read && kestrine::fillList(translations, found.translations))
+      return translations->count;
+  } catch (...) {
+  }
+  kestrine::emptyList(translations);
+  return -1;
 }
 
 int32_t KESTRINE_CALL SearchTM(const TmTextList *words, int32_t allWords, TmTextList *sources,
@@ -125,9 +139,36 @@ int32_t KESTRINE_CALL BeginTMBatch(void) {
 
 int32_t KESTRINE_CALL EndTMBatch(void) {
   try {
-    return g_store.endBatch() ? 1 : 0;
+    return g_store.endBatch().failure == kestrine::BatchOutcome::None ? 1 : 0;
   } catch (...) {
     return 0;
+  }
+}
+
+int32_t KESTRINE_CALL EndTMBatchCounted(int32_t *stored) {
+  kestrine::BatchOutcome outcome;
+  try {
+    outcome = g_store.endBatch();
+  } catch (...) {
+    outcome = {kestrine::BatchOutcome::Failed, 0};
+  }
+  if (stored)
+    *stored = outcome.stored;
+  switch (outcome.failure) {
+  case kestrine::BatchOutcome::None:
+    return 1;
+  case kestrine::BatchOutcome::Busy:
+    return -1;
+  case kestrine::BatchOutcome::Failed:
+    break;
+  }
+  return 0;
+}
+
+void KESTRINE_CALL SetTMBusyTimeout(int32_t milliseconds) {
+  try {
+    g_store.setBusyTimeout(std::chrono::milliseconds(milliseconds));
+  } catch (...) {
   }
 }
 

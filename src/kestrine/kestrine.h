@@ -21,6 +21,9 @@
  * - Every function may be called from any thread; one lock serialises them.
  * - DisconnectTM before unloading. An open batch is committed by EndTMBatch, by
  *   DisconnectTM, and at the latest when the library is unloaded.
+ * - The nine exports from GetTMVersion to FreeTM are the original interface. The later
+ *   ones (the batch, LookupTM, SetTMBusyTimeout) may be missing from another build of
+ *   the library: bind them by name and do without them when absent.
  */
 #ifndef KESTRINE_H
 #define KESTRINE_H
@@ -85,6 +88,11 @@ KESTRINE_API int32_t KESTRINE_CALL AddPair(const char16_t *source, const char16_
  * then stays untouched) or when not connected. */
 KESTRINE_API int32_t KESTRINE_CALL GetTM(const char16_t *text, TmTextList *translations);
 
+/* As GetTM, but -1 (and an empty list) when the memory could not be read: not
+ * connected, a damaged file, or another program holding it longer than the busy time-out.
+ * 0 for an empty text, the list then staying untouched. */
+KESTRINE_API int32_t KESTRINE_CALL LookupTM(const char16_t *text, TmTextList *translations);
+
 /* Fills `sources` and `targets` in parallel with the stored pairs whose source contains
  * every word (`allWords` non-zero) or any word, at most 500, most used first. "%" and "_"
  * in a word are wildcards. Returns the count of `targets`. */
@@ -107,6 +115,18 @@ KESTRINE_API int32_t KESTRINE_CALL BeginTMBatch(void);
 /* Ends the batch: 1 when everything it learnt is stored (or there was no batch). */
 KESTRINE_API int32_t KESTRINE_CALL EndTMBatch(void);
 
+/* Ends the batch as EndTMBatch does and says what it stored. A batch stops writing at its
+ * first failure, so the pairs stored are the first ones learnt in it (AddPair calls with
+ * two texts, in call order); `stored` (may be null) receives their number. 1 when all are
+ * stored (or there was no batch); 0 when a write failed (a damaged file, a full disk);
+ * -1 when another program held the memory longer than the busy time-out, so that learning
+ * the others again later may succeed. */
+KESTRINE_API int32_t KESTRINE_CALL EndTMBatchCounted(int32_t *stored);
+
+/* How long a write waits for another program's lock before it fails; 5000 ms unless set.
+ * Takes effect at once, for the current connection as for later ones. */
+KESTRINE_API void KESTRINE_CALL SetTMBusyTimeout(int32_t milliseconds);
+
 /* Types of the exports, for binding them by name at run time. */
 typedef int32_t(KESTRINE_CALL *GetTMVersionFn)(char16_t *);
 typedef void(KESTRINE_CALL *SetTMPathFn)(const char16_t *);
@@ -119,6 +139,9 @@ typedef int32_t(KESTRINE_CALL *DeletePairFn)(const char16_t *, const char16_t *)
 typedef void(KESTRINE_CALL *FreeTMFn)(TmTextList *);
 typedef int32_t(KESTRINE_CALL *BeginTMBatchFn)(void);
 typedef int32_t(KESTRINE_CALL *EndTMBatchFn)(void);
+typedef int32_t(KESTRINE_CALL *LookupTMFn)(const char16_t *, TmTextList *);
+typedef int32_t(KESTRINE_CALL *EndTMBatchCountedFn)(int32_t *);
+typedef void(KESTRINE_CALL *SetTMBusyTimeoutFn)(int32_t);
 
 #ifdef __cplusplus
 }

@@ -42,14 +42,52 @@ std::int32_t clampToInt32(std::int64_t value) {
 // SQLite's own busy timeout sleeps up to 100 ms between tries; two programs learning at
 // once take turns far better when the waiting one looks again every millisecond.
 int waitWhileBusy(void *context, int count) {
-  auto &since = *static_cast<Clock::time_point *>(context);
+  auto &wait = *static_cast<TmStore::BusyWait *>(context);
   const Clock::time_point now = Clock::now();
   if (count == 0)
-    since = now;
-  else if (now - since >= TmStore::kBusyTimeout)
+    wait.since = now;
+  else if (now - wait.since >= wait.timeout)
     return 0;
   std::this_thread::sleep_for(std::chrono::milliseconds(1));
   return 1;
+}
+
+// Switching a file to WAL needs it to itself for a moment. When another program opens
+// the same new file at that moment, SQLite gives up at once instead of calling the busy
+// handler (waiting there could deadlock), so the switch is tried again as long as a lock
+// would be waited for.
+bool switchToWal(sqlite3 *db, const TmStore::BusyWait &wait) {
+  const Clock::time_point until = Clock::now() + wait.timeout;
+  for (;;) {
+    const int result = sqlite3_exec(db, "PRAGMA journal_mode=WAL", nullptr, nullptr, nullptr);
+    if (result == SQLITE_OK)
+      return true;
+    if ((result & 0xFF) != SQLITE_BUSY || Clock::now() >= until)
+      return false;
+    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  }
+}
+
+BatchOutcome::Failure failureOf(int code) {
+  code &= 0xFF; // the primary code of an extended one
+  return code == SQLITE_BUSY || code == SQLITE_LOCKED ? BatchOutcome::Busy : BatchOutcome::Failed;
+}
+
+// Reading a FIFO or a device where the memory or its journals belong would wait for ever,
+// so only regular files (or none yet) are opened.
+bool onlyRegularFiles(const std::string &databasePath) {
+  for (const char *suffix : {"", "-wal", "-shm", "-journal"}) {
+    const std::string path = databasePath + suffix;
+    std::error_code error;
+    const std::filesystem::file_type type =
+        std::filesystem::status(std::filesystem::path(std::u8string(path.begin(), path.end())),
+                                error)
+            .type();
+    if (type != std::filesystem::file_type::not_found &&
+        type != std::filesystem::file_type::regular)
+      return false;
+  }
+  return true;
 }
 
 enum Column : unsigned { kText1 = 1, kText2 = 2, kCounter1 = 4, kCounter2 = 8, kAllColumns = 15 };
@@ -207,7 +245,7 @@ void TmStore::setFolder(std::u16string_view folder) {
 }
 
 bool TmStore::open() {
-  if (m_path.empty())
+  if (m_path.empty() || !onlyRegularFiles(m_path))
     return false;
   sqlite3 *db = nullptr;
   // SQLite never writes over a file that is not a database: such a file fails below.
@@ -216,9 +254,9 @@ bool TmStore::open() {
     sqlite3_close(db);
     return false;
   }
-  sqlite3_busy_handler(db, waitWhileBusy, &m_busySince);
+  sqlite3_busy_handler(db, waitWhileBusy, &m_busyWait);
   // WAL lets readers go on while another program writes; NORMAL sync is safe with it.
-  if (!registerTextFunctions(db) || !execute(db, "PRAGMA journal_mode=WAL") ||
+  if (!registerTextFunctions(db) || !switchToWal(db, m_busyWait) ||
       !execute(db, "PRAGMA synchronous=NORMAL") || !execute(db, kCacheSize)) {
     sqlite3_close(db);
     return false;
@@ -235,6 +273,8 @@ void TmStore::close() {
     m_db = nullptr;
   }
   m_batch = false;
+  m_batchStored = m_batchPending = 0;
+  m_batchFailure = BatchOutcome::None;
   m_source = 0;
   m_target = 0;
 }
@@ -333,6 +373,9 @@ TmStore::Statements *TmStore::statements() {
 }
 
 bool TmStore::beginWrite() {
+  // A failed batch writes nothing more, so that what it stored stays a first part.
+  if (m_batch && m_batchFailure != BatchOutcome::None)
+    return false;
   if (!sqlite3_get_autocommit(m_db)) {
     if (!m_batch) {
       // Only a batch keeps a transaction between calls; anything else is a leftover.
@@ -340,9 +383,12 @@ bool TmStore::beginWrite() {
     } else if (Clock::now() - m_transactionStart < kBatchSlice) {
       return true;
     } else {
-      commitOpenTransaction();
+      if (!commitBatchSlice())
+        return false;
       std::this_thread::sleep_for(kBatchYield);
     }
+  } else if (m_batch && !commitBatchSlice()) {
+    return false; // the batch's transaction is gone, and what it held with it
   }
   // IMMEDIATE takes the write lock before reading, so that looking a pair up and then
   // counting or adding it cannot interleave with another program doing the same.
@@ -370,32 +416,85 @@ bool TmStore::commitOpenTransaction() {
   return false;
 }
 
+// Commits what the batch learnt since its last commit and counts it as stored.
+bool TmStore::commitBatchSlice() {
+  if (sqlite3_get_autocommit(m_db)) {
+    if (m_batchPending == 0)
+      return true;
+    // SQLite rolled the transaction back by itself (a full disk, an I/O error).
+    m_batchPending = 0;
+    if (m_batchFailure == BatchOutcome::None)
+      m_batchFailure = BatchOutcome::Failed;
+    return false;
+  }
+  if (execute(m_db, "COMMIT")) {
+    m_batchStored += m_batchPending;
+    m_batchPending = 0;
+    return true;
+  }
+  if (m_batchFailure == BatchOutcome::None)
+    m_batchFailure = failureOf(sqlite3_extended_errcode(m_db));
+  execute(m_db, "ROLLBACK");
+  m_batchPending = 0;
+  return false;
+}
+
+// A write of the batch failed: the batch stops, keeping what it learnt before when it can.
+void TmStore::failBatch() {
+  if (m_batchFailure == BatchOutcome::None)
+    m_batchFailure = failureOf(sqlite3_extended_errcode(m_db));
+  commitBatchSlice();
+}
+
 bool TmStore::beginBatch() {
   std::lock_guard lock(m_mutex);
   if (!connected())
     return false;
-  if (!m_batch)
+  if (!m_batch) {
     execute(m_db, kBatchCacheSize);
+    m_batchStored = m_batchPending = 0;
+    m_batchFailure = BatchOutcome::None;
+  }
   m_batch = true; // the transaction itself starts with the first write
   return true;
 }
 
-bool TmStore::endBatch() {
+BatchOutcome TmStore::endBatch() {
   std::lock_guard lock(m_mutex);
   if (!m_batch)
-    return true;
+    return {};
+  commitBatchSlice();
+  const BatchOutcome outcome{m_batchFailure, m_batchStored};
   m_batch = false;
-  const bool committed = commitOpenTransaction();
+  m_batchStored = m_batchPending = 0;
+  m_batchFailure = BatchOutcome::None;
   execute(m_db, kCacheSize);
   execute(m_db, "PRAGMA shrink_memory");
-  return committed;
+  return outcome;
+}
+
+void TmStore::setBusyTimeout(std::chrono::milliseconds timeout) {
+  std::lock_guard lock(m_mutex);
+  m_busyWait.timeout = std::max(timeout, std::chrono::milliseconds(0));
 }
 
 bool TmStore::learn(std::u16string_view source, std::u16string_view target,
                     std::int32_t increment) {
   std::lock_guard lock(m_mutex);
-  if (!connected())
+  if (!connected() || (m_batch && m_batchFailure != BatchOutcome::None))
     return false;
+  if (learnRow(source, target, increment)) {
+    if (m_batch)
+      ++m_batchPending;
+    return true;
+  }
+  if (m_batch)
+    failBatch();
+  return false;
+}
+
+bool TmStore::learnRow(std::u16string_view source, std::u16string_view target,
+                       std::int32_t increment) {
   Statements *prepared = statements();
   if (!prepared)
     return false;
@@ -440,14 +539,14 @@ bool TmStore::learn(std::u16string_view source, std::u16string_view target,
   return write.commit();
 }
 
-std::vector<std::u16string> TmStore::lookup(std::u16string_view text) {
+LookupResult TmStore::lookup(std::u16string_view text) {
   std::lock_guard lock(m_mutex);
-  std::vector<std::u16string> translations;
+  LookupResult result;
   if (!connected())
-    return translations;
+    return result;
   Statements *prepared = statements();
   if (!prepared)
-    return translations;
+    return result;
 
   // The spaces around the query are not part of the key; they go around every answer.
   const std::size_t begin = std::min(text.find_first_not_of(u' '), text.size());
@@ -459,8 +558,10 @@ std::vector<std::u16string> TmStore::lookup(std::u16string_view text) {
   Statement &ranked = prepared->rankedLookup;
   ResetGuard reset(ranked);
   if (!ranked.bindText(1, key))
-    return translations;
-  while (ranked.step() == SQLITE_ROW) {
+    return result;
+  std::vector<std::u16string> &translations = result.translations;
+  int step;
+  while ((step = ranked.step()) == SQLITE_ROW) {
     const std::u16string_view target = ranked.textColumn(0);
     if (target.empty())
       continue;
@@ -469,9 +570,10 @@ std::vector<std::u16string> TmStore::lookup(std::u16string_view text) {
     translation.append(prefix).append(target).append(suffix);
     translations.push_back(std::move(translation));
   }
+  result.read = step == SQLITE_DONE;
   // Rows come least used first; the answer lists the most used first.
   std::reverse(translations.begin(), translations.end());
-  return translations;
+  return result;
 }
 
 SearchResult TmStore::search(const std::vector<std::u16string> &words, bool allWords) {

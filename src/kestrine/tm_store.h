@@ -49,6 +49,22 @@ struct SearchResult {
   std::vector<std::u16string> targets;
 };
 
+// The translations of a text; `read` is false when the memory could not be read (not
+// connected, a damaged file, a lock held too long), and then `translations` holds what
+// was read before the failure.
+struct LookupResult {
+  std::vector<std::u16string> translations;
+  bool read = false;
+};
+
+// How a batch went. A batch stops writing at its first failure, so the pairs stored are
+// always the first `stored` of those learnt in it.
+struct BatchOutcome {
+  enum Failure { None, Failed, Busy };
+  Failure failure = None; // Busy: another program held the memory longer than the wait
+  std::int32_t stored = 0;
+};
+
 class TmStore {
 public:
   TmStore();
@@ -63,11 +79,14 @@ public:
 
   // Writes between the two share transactions; see kBatchSlice.
   bool beginBatch();
-  bool endBatch();
+  BatchOutcome endBatch();
+
+  // How long a statement waits for another program's lock; kBusyTimeout by default.
+  void setBusyTimeout(std::chrono::milliseconds timeout);
 
   // Each returns its documented failure result when not connected.
   bool learn(std::u16string_view source, std::u16string_view target, std::int32_t increment);
-  std::vector<std::u16string> lookup(std::u16string_view text);
+  LookupResult lookup(std::u16string_view text);
   SearchResult search(const std::vector<std::u16string> &words, bool allWords);
   bool deletePair(std::u16string_view source, std::u16string_view target);
 
@@ -79,6 +98,12 @@ public:
   // How long a statement waits for another program's lock before it gives up.
   static constexpr std::chrono::milliseconds kBusyTimeout{5000};
 
+  // What the busy handler needs: when the wait began and how long it may last.
+  struct BusyWait {
+    std::chrono::steady_clock::time_point since;
+    std::chrono::milliseconds timeout = kBusyTimeout;
+  };
+
 private:
   struct Statements;
   class Write;
@@ -88,9 +113,12 @@ private:
   bool ensureTable();
   bool connected() const;
   Statements *statements();
+  bool learnRow(std::u16string_view source, std::u16string_view target, std::int32_t increment);
   bool beginWrite();
   bool finishWrite(bool commit);
   bool commitOpenTransaction();
+  bool commitBatchSlice();
+  void failBatch();
 
   std::mutex m_mutex;
   std::string m_path; // UTF-8
@@ -100,8 +128,12 @@ private:
   PairTable m_table;
   std::unique_ptr<Statements> m_statements;
   bool m_batch = false;
+  // Pairs of the batch committed, and learnt in its open transaction.
+  std::int32_t m_batchStored = 0;
+  std::int32_t m_batchPending = 0;
+  BatchOutcome::Failure m_batchFailure = BatchOutcome::None;
   std::chrono::steady_clock::time_point m_transactionStart;
-  std::chrono::steady_clock::time_point m_busySince;
+  BusyWait m_busyWait;
 };
 
 } // namespace kestrine

@@ -1,18 +1,15 @@
+#include "cli/cli_run.h"
 #include "support/qt_printers.h"
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace tarvelo {
 namespace {
 
-struct CheckRun {
-  int status = -1;
-  QString out, err;
-};
+using CheckRun = test::CliRun;
 
 // The fixtures are copied, so that nothing the command might leave beside a script
 // lands in the source tree.
@@ -29,21 +26,7 @@ protected:
                            "1033", "--target", dir.filePath(target), "--target-language", "1031"} +
                extra);
   }
-  static CheckRun run(const QStringList &arguments) {
-    QProcess process;
-    process.start(QDir(TARVELO_BIN_DIR).filePath("tarvelo-cli"), arguments);
-    CheckRun result;
-    if (!process.waitForFinished(60000)) {
-      process.kill();
-      process.waitForFinished();
-      result.err = "did not finish";
-      return result;
-    }
-    result.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    result.out = QString::fromUtf8(process.readAllStandardOutput());
-    result.err = QString::fromUtf8(process.readAllStandardError());
-    return result;
-  }
+  static CheckRun run(const QStringList &arguments) { return test::runCli(arguments); }
   QTemporaryDir dir;
 };
 

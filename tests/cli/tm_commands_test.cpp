@@ -1,35 +1,17 @@
+#include "cli/cli_run.h"
 #include "support/qt_printers.h"
+#include "test_support.h"
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace tarvelo {
 namespace {
 
-struct CliRun {
-  int status = -1;
-  QString out, err;
-};
-
-CliRun runCli(const QStringList &arguments,
-              const QString &program = QDir(TARVELO_BIN_DIR).filePath("tarvelo-cli")) {
-  QProcess process;
-  process.start(program, arguments);
-  CliRun run;
-  if (!process.waitForFinished(60000)) {
-    process.kill();
-    process.waitForFinished();
-    run.err = "did not finish";
-    return run;
-  }
-  run.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-  run.out = QString::fromUtf8(process.readAllStandardOutput());
-  run.err = QString::fromUtf8(process.readAllStandardError());
-  return run;
-}
+using test::CliRun;
+using test::runCli;
 
 QString data(const char *name) {
   return QDir(TARVELO_TEST_DATA "/tmclient").filePath(name);
@@ -45,6 +27,31 @@ protected:
                               "--target", data("target.rc"), "--target-language", "1031", "--tm",
                               tm()} +
                   extra);
+  }
+  // A memory in the folder `name` of many pairs ("Text number i" -> "Text i"), damaged
+  // from its second page to three quarters of its file: it opens, but no lookup and no
+  // learning gets through.
+  QString damagedMemory(const QString &name) {
+    QByteArray source = "LANGUAGE 9, 1\nSTRINGTABLE\nBEGIN\n";
+    QByteArray target = "LANGUAGE 7, 1\nSTRINGTABLE\nBEGIN\n";
+    for (int i = 0; i < 3000; ++i) {
+      source += QStringLiteral("    IDS_%1 \"Text number %1\"\n").arg(i).toLatin1();
+      target += QStringLiteral("    IDS_%1 \"Text %1\"\n").arg(i).toLatin1();
+    }
+    for (auto [file, text] :
+         {std::pair{"many.rc", source + "END\n"}, {"many_de.rc", target + "END\n"}}) {
+      QFile script(dir.filePath(file));
+      EXPECT_TRUE(script.open(QIODevice::WriteOnly));
+      script.write(text);
+    }
+    const QString folder = dir.filePath(name);
+    const CliRun run = runCli({"learn", "--source", dir.filePath("many.rc"), "--source-language",
+                               "1033", "--target", dir.filePath("many_de.rc"), "--target-language",
+                               "1031", "--tm", folder});
+    EXPECT_EQ(run.out, "3000 pairs learnt\n") << run.err.toStdString();
+    EXPECT_TRUE(kestrine_test::damagePages(
+        std::filesystem::path(folder.toStdString()) / "Kestrine.db", 0, 0.75, 7));
+    return folder;
   }
   CliRun search(const QStringList &words) {
     return runCli(QStringList{"tm-search", "--tm", tm(), "--source-language", "1033",
@@ -172,6 +179,35 @@ TEST_F(TmCommandsTest, BadInputGivesAClearMessage) {
   }
   // A damaged memory is never replaced.
   EXPECT_EQ(QFileInfo(dir.filePath("damaged/Kestrine.db")).size(), 4096);
+}
+
+TEST_F(TmCommandsTest, AMemoryThatFailsFailsTheCommandAndSaysWhatWasLost) {
+  const QString damaged = damagedMemory("damaged");
+  const QString folder = QDir::toNativeSeparators(damaged);
+  const CliRun learnt =
+      runCli({"learn", "--source", data("source.rc"), "--source-language", "1033", "--target",
+              data("target.rc"), "--target-language", "1031", "--tm", damaged});
+  EXPECT_EQ(learnt.status, 1);
+  EXPECT_EQ(learnt.out, "0 pairs learnt\n");
+  EXPECT_TRUE(learnt.err.contains(
+      QStringLiteral("error: 5 of 5 pairs were not learnt: the Translation Memory in '%1' cannot "
+                     "be written (its file may be damaged or its disk full).\n")
+          .arg(folder)))
+      << learnt.err.toStdString();
+
+  // Filling: the target is written with what could be filled, and the command fails.
+  const QString out = dir.filePath("new.rc");
+  const CliRun filled =
+      runCli({"translate", "--source", data("source.rc"), "--source-language", "1033",
+              "--new-target", out, "--target-language", "1031", "--tm", damaged});
+  EXPECT_EQ(filled.status, 1);
+  EXPECT_EQ(filled.err,
+            QStringLiteral("error: 9 of 9 empty items were not filled: the Translation Memory in "
+                           "'%1' cannot be read (its file may be damaged or locked by another "
+                           "program).\n")
+                .arg(folder));
+  EXPECT_TRUE(filled.out.contains("0 filled")) << filled.out.toStdString();
+  EXPECT_TRUE(QFileInfo::exists(out));
 }
 
 TEST_F(TmCommandsTest, WithoutTheLibraryTheMemoryCommandsFailClearly) {

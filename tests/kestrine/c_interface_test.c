@@ -56,6 +56,7 @@ int main(int argc, char **argv) {
   TmTextList targets = {0};
   const char16_t *wordTexts[2];
   TmTextList words = {0};
+  int32_t stored = -1;
 
   if (argc != 2) {
     fprintf(stderr, "usage: %s FOLDER\n", argv[0]);
@@ -106,7 +107,19 @@ int main(int argc, char **argv) {
   CHECK(GetTM(wide("Close", a, 64), &list) == 1);
   FreeTM(&list);
 
+  SetTMBusyTimeout(1000);
+  CHECK(BeginTMBatch() == 1);
+  CHECK(AddPair(wide("Save", a, 64), wide("Ulozit", b, 64), 1) == 1);
+  CHECK(AddPair(wide("Save", a, 64), wide("", b, 64), 1) == 0);
+  CHECK(EndTMBatchCounted(&stored) == 1 && stored == 1);
+  CHECK(LookupTM(wide("Save", a, 64), &list) == 1);
+  CHECK(list.count == 1 && equals(list.items[0], "Ulozit"));
+  FreeTM(&list);
+  CHECK(LookupTM(wide("Nothing", a, 64), &list) == 0);
+
   DisconnectTM();
+  CHECK(LookupTM(wide("Close", a, 64), &list) == -1);
+  CHECK(list.count == 0);
   CHECK(GetTM(wide("Close", a, 64), &list) == 0);
   CHECK(DeletePair(wide("Close", a, 64), wide("Zavrit", b, 64)) == 0);
   CHECK(BeginTMBatch() == 0);

@@ -12,9 +12,9 @@ using Texts = std::vector<std::string>;
 TEST(KestrineLibrary, ExportsOnlyTheInterface) {
   KestrineLibrary library;
   ASSERT_TRUE(library.loaded()) << library.error();
-  for (const char *name :
-       {"GetTMVersion", "SetTMPath", "ConnectTM", "DisconnectTM", "AddPair", "GetTM", "SearchTM",
-        "DeletePair", "FreeTM", "BeginTMBatch", "EndTMBatch"})
+  for (const char *name : {"GetTMVersion", "SetTMPath", "ConnectTM", "DisconnectTM", "AddPair",
+                           "GetTM", "SearchTM", "DeletePair", "FreeTM", "BeginTMBatch",
+                           "EndTMBatch", "LookupTM", "EndTMBatchCounted", "SetTMBusyTimeout"})
     EXPECT_NE(library.symbol(name), nullptr) << name;
   // The store and the program's case table stay inside, or they could clash with the
   // program's own copy of the case table.

@@ -26,6 +26,9 @@ public:
     bind(freeTM, "FreeTM");
     bind(beginTMBatch, "BeginTMBatch");
     bind(endTMBatch, "EndTMBatch");
+    bind(lookupTM, "LookupTM");
+    bind(endTMBatchCounted, "EndTMBatchCounted");
+    bind(setTMBusyTimeout, "SetTMBusyTimeout");
   }
   ~KestrineLibrary() { unload(); }
   KestrineLibrary(const KestrineLibrary &) = delete;
@@ -63,6 +66,9 @@ public:
   FreeTMFn freeTM = nullptr;
   BeginTMBatchFn beginTMBatch = nullptr;
   EndTMBatchFn endTMBatch = nullptr;
+  LookupTMFn lookupTM = nullptr;
+  EndTMBatchCountedFn endTMBatchCounted = nullptr;
+  SetTMBusyTimeoutFn setTMBusyTimeout = nullptr;
 
 private:
   template <class Function> void bind(Function &function, const char *name) {

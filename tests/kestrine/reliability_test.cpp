@@ -4,10 +4,16 @@
 
 #include <sqlite3.h>
 
+#include <signal.h>
 #include <spawn.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
+#include <chrono>
+#include <functional>
 #include <sstream>
+#include <thread>
 
 extern char **environ;
 
@@ -105,18 +111,6 @@ TEST_F(MemoryTest, DamagedPagesFailTheOperationsQuietly) {
   m_library.freeTM(&sources);
 }
 
-class Holder {
-public:
-  explicit Holder(const std::filesystem::path &database) {
-    sqlite3_open_v2(database.c_str(), &m_db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
-  }
-  ~Holder() { sqlite3_close(m_db); }
-  bool run(const char *sql) { return sqlite3_exec(m_db, sql, nullptr, nullptr, nullptr) == 0; }
-
-private:
-  sqlite3 *m_db = nullptr;
-};
-
 TEST_F(MemoryTest, AnExclusivelyLockedFileFailsToConnectUntilReleased) {
   {
     // Another program's database in rollback-journal mode, in an exclusive transaction.
@@ -167,6 +161,110 @@ int exitCode(pid_t pid) {
   if (waitpid(pid, &status, 0) != pid || !WIFEXITED(status))
     return -1;
   return WEXITSTATUS(status);
+}
+
+struct BatchEnd {
+  int32_t result = -2;
+  int32_t stored = -1;
+};
+
+// Learns "Pair i" -> "Dvojice i" for i below count in one batch.
+BatchEnd learnInBatch(KestrineLibrary &library, int count, const std::string &name = "Pair") {
+  EXPECT_EQ(library.beginTMBatch(), 1);
+  for (int i = 0; i < count; ++i) {
+    const std::string number = std::to_string(i);
+    EXPECT_EQ(library.addPair(toUtf16(name + " " + number).c_str(),
+                              toUtf16("Dvojice " + number).c_str(), 1),
+              1);
+  }
+  BatchEnd end;
+  end.result = library.endTMBatchCounted(&end.stored);
+  return end;
+}
+
+std::size_t lineCount(const std::string &text) {
+  return std::size_t(std::count(text.begin(), text.end(), '\n'));
+}
+
+TEST_F(MemoryTest, ABatchCountsTheTextsItStored) {
+  int32_t stored = -1;
+  EXPECT_EQ(m_library.endTMBatchCounted(&stored), 1); // no batch: nothing to tell
+  EXPECT_EQ(stored, 0);
+  ASSERT_TRUE(connect(kEnglish, kCzech));
+  ASSERT_EQ(m_library.beginTMBatch(), 1);
+  add("Open", "Otevřít");
+  EXPECT_EQ(add("Open", ""), 0); // no pair, and not counted
+  add("Open", "Otevřít");
+  EXPECT_EQ(m_library.endTMBatchCounted(nullptr), 1);
+  const BatchEnd end = learnInBatch(m_library, 50);
+  EXPECT_EQ(end.result, 1);
+  EXPECT_EQ(end.stored, 50);
+  EXPECT_EQ(lineCount(rows("5to9")), 51u);
+}
+
+TEST_F(MemoryTest, ABatchIntoADamagedMemorySaysItDidNotStoreAll) {
+  writeFile(m_folder.database(), healthyMemory(m_library, 3000));
+  ASSERT_TRUE(damagePages(m_folder.database(), 0.25, 0.75, 5)); // the middle half
+  m_library.setTMPath(m_folder.u16().c_str());
+  ASSERT_TRUE(connect(kEnglish, kCzech));
+  // Each pair is looked up first, through the damaged pages of the text index.
+  const BatchEnd end = learnInBatch(m_library, 3000, "Text number");
+  EXPECT_EQ(end.result, 0);
+  EXPECT_LT(end.stored, 3000);
+  // The damage shows in lookups too, where GetTM could only say it found nothing.
+  int unread = 0;
+  for (int i = 0; i < 3000; ++i) {
+    TmTextList list{};
+    unread += m_library.lookupTM(toUtf16("Text number " + std::to_string(i)).c_str(), &list) < 0;
+    m_library.freeTM(&list);
+  }
+  EXPECT_GT(unread, 0);
+}
+
+TEST_F(MemoryTest, ABatchThatALockOutlastsSaysSoAndLearningItAgainLater) {
+  m_library.setTMBusyTimeout(20);
+  ASSERT_TRUE(connect(kEnglish, kCzech)); // the table exists before the lock
+  {
+    Holder holder(m_folder.database());
+    ASSERT_TRUE(holder.run("BEGIN IMMEDIATE"));
+    const BatchEnd refused = learnInBatch(m_library, 10);
+    EXPECT_EQ(refused.result, -1);
+    EXPECT_EQ(refused.stored, 0);
+    ASSERT_TRUE(holder.run("COMMIT"));
+  }
+  EXPECT_EQ(rows("5to9"), "");
+  const BatchEnd again = learnInBatch(m_library, 10);
+  EXPECT_EQ(again.result, 1);
+  EXPECT_EQ(again.stored, 10);
+  EXPECT_EQ(lineCount(rows("5to9")), 10u);
+  m_library.setTMBusyTimeout(5000);
+}
+
+// The call's result in a process of its own, so that a call that blocks fails the test
+// instead of hanging it: -1 when the process has not ended after the limit.
+int inChildProcess(const std::function<int()> &call) {
+  const pid_t pid = fork();
+  if (pid == 0)
+    _exit(call());
+  for (int waited = 0; waited < 2000; ++waited) {
+    int status = 0;
+    if (waitpid(pid, &status, WNOHANG) == pid)
+      return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+  kill(pid, SIGKILL);
+  waitpid(pid, nullptr, 0);
+  return -1;
+}
+
+TEST_F(MemoryTest, AFifoWhereTheMemoryBelongsIsRefusedWithoutWaitingForAWriter) {
+  for (const char *name : {"Kestrine.db", "Kestrine.db-wal", "Kestrine.db-shm"}) {
+    SCOPED_TRACE(name);
+    TempFolder folder;
+    ASSERT_EQ(mkfifo((folder.path() / name).c_str(), 0600), 0);
+    m_library.setTMPath(folder.u16().c_str());
+    EXPECT_EQ(inChildProcess([this] { return connect(kEnglish, kCzech) ? 1 : 0; }), 0);
+  }
 }
 
 class TwoLearners : public ::testing::TestWithParam<bool> {};

@@ -2,8 +2,15 @@
 
 #include <sqlite3.h>
 
+#ifdef __linux__
+#include <sys/mount.h>
+#include <unistd.h>
+#endif
+
 #include <algorithm>
+#include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <random>
 #include <sstream>
@@ -126,6 +133,70 @@ std::string fileBytes(const std::filesystem::path &file) {
 void writeFile(const std::filesystem::path &file, std::string_view bytes) {
   std::ofstream out(file, std::ios::binary | std::ios::trunc);
   out.write(bytes.data(), std::streamsize(bytes.size()));
+}
+
+bool damagePages(const std::filesystem::path &database, double from, double to, unsigned seed) {
+  std::string bytes = fileBytes(database);
+  if (bytes.size() < 100)
+    return false;
+  // The page size is stored big-endian at offset 16; 1 stands for 65536.
+  std::size_t pageSize = std::size_t(static_cast<unsigned char>(bytes[16])) << 8 |
+                         static_cast<unsigned char>(bytes[17]);
+  if (pageSize == 1)
+    pageSize = 65536;
+  const std::size_t pages = bytes.size() / pageSize;
+  if (pages < 8)
+    return false;
+  const std::size_t first = std::max<std::size_t>(1, std::size_t(double(pages) * from));
+  const std::size_t end = std::min(pages, std::size_t(double(pages) * to));
+  if (first >= end)
+    return false;
+  const std::size_t count = (end - first) * pageSize;
+  bytes.replace(first * pageSize, count, randomBytes(count, seed));
+  writeFile(database, bytes);
+  return true;
+}
+
+Holder::Holder(const std::filesystem::path &database) {
+  sqlite3_open_v2(database.c_str(), &m_db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+}
+
+Holder::~Holder() {
+  sqlite3_close(m_db);
+}
+
+bool Holder::run(const char *sql) {
+  return sqlite3_exec(m_db, sql, nullptr, nullptr, nullptr) == SQLITE_OK;
+}
+
+SmallFileSystem::SmallFileSystem(std::size_t kilobytes) {
+#ifdef __linux__
+  if (geteuid() != 0) {
+    m_unavailable = "mounting a tmpfs needs root";
+    return;
+  }
+  const std::string options = "size=" + std::to_string(kilobytes) + "k";
+  m_mounted = mount("tmpfs", m_folder.path().c_str(), "tmpfs", 0, options.c_str()) == 0;
+  if (!m_mounted)
+    m_unavailable = std::string("a tmpfs cannot be mounted here: ") + std::strerror(errno);
+#else
+  (void)kilobytes;
+  m_unavailable = "a small file system is only made on Linux";
+#endif
+}
+
+SmallFileSystem::~SmallFileSystem() {
+#ifdef __linux__
+  if (m_mounted)
+    umount2(m_folder.path().c_str(), MNT_DETACH);
+#endif
+}
+
+void SmallFileSystem::fill() const {
+  std::ofstream out(m_folder.path() / "filler", std::ios::binary);
+  const std::string block(4096, 'x');
+  while (out.write(block.data(), std::streamsize(block.size())) && out.flush()) {
+  }
 }
 
 std::string randomBytes(std::size_t count, unsigned seed) {

@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+struct sqlite3;
+
 namespace kestrine_test {
 
 std::u16string toUtf16(std::string_view utf8);
@@ -34,6 +36,46 @@ std::string tableRows(const std::filesystem::path &database, const std::string &
 
 // "table 5to9", "index Text1Index_5to9", ... sorted.
 std::vector<std::string> schemaObjects(const std::filesystem::path &database);
+
+// Overwrites the pages of a database file from the fraction `from` of its pages up to
+// the fraction `to` with noise. The first page (the schema) always stays, so the file
+// still opens and the damage shows only in what reads it. False when the file holds
+// too few pages.
+bool damagePages(const std::filesystem::path &database, double from, double to, unsigned seed);
+
+// Another program's connection to a database, to hold its locks.
+class Holder {
+public:
+  explicit Holder(const std::filesystem::path &database);
+  ~Holder();
+  Holder(const Holder &) = delete;
+  Holder &operator=(const Holder &) = delete;
+  bool run(const char *sql);
+
+private:
+  sqlite3 *m_db = nullptr;
+};
+
+// A small file system of its own, mounted on a new folder for the test (a tmpfs; that
+// needs root), so that it can be filled up.
+class SmallFileSystem {
+public:
+  explicit SmallFileSystem(std::size_t kilobytes);
+  ~SmallFileSystem();
+  SmallFileSystem(const SmallFileSystem &) = delete;
+  SmallFileSystem &operator=(const SmallFileSystem &) = delete;
+
+  // Empty when it is mounted; else why it could not be.
+  const std::string &unavailable() const { return m_unavailable; }
+  const std::filesystem::path &path() const { return m_folder.path(); }
+  // Takes what space is left with a file of its own.
+  void fill() const;
+
+private:
+  TempFolder m_folder;
+  bool m_mounted = false;
+  std::string m_unavailable;
+};
 
 std::string fileBytes(const std::filesystem::path &file);
 void writeFile(const std::filesystem::path &file, std::string_view bytes);

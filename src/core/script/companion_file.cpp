@@ -204,6 +204,26 @@ bool writeCompanion(const EntryList &entries, const Task *task, const QString &s
   return file.saveTo(companionPath(scriptPath, language));
 }
 
+QStringList writeTaskCompanions(const EntryList &entries, const Task *task,
+                                const QString &targetPath, int targetLanguage) {
+  QStringList failed;
+  if (!writeCompanion(entries, task, task->sourcePath, task->sourceLanguage, true))
+    failed.append(companionPath(task->sourcePath, task->sourceLanguage));
+  if (!writeCompanion(entries, task, targetPath, targetLanguage, false))
+    failed.append(companionPath(targetPath, targetLanguage));
+  return failed;
+}
+
+QString companionsNotWrittenMessage(const QString &targetPath, const QStringList &companionPaths) {
+  if (companionPaths.size() == 1)
+    return QStringLiteral("The target file '%1' was written, but the companion file '%2' could "
+                          "not be written.")
+        .arg(targetPath, companionPaths[0]);
+  return QStringLiteral("The target file '%1' was written, but the companion files '%2' could "
+                        "not be written.")
+      .arg(targetPath, companionPaths.join(QStringLiteral("' and '")));
+}
+
 void readCompanion(EntryList &entries, const Task *task, const QString &scriptPath, int language,
                    bool isSource) {
   ScriptFile probe;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace tarvelo {
 
@@ -16,6 +17,14 @@ QString companionPath(const QString &scriptPath, int language);
 // (the old file then stays as it was).
 bool writeCompanion(const EntryList &entries, const Task *task, const QString &scriptPath,
                     int language, bool isSource);
+
+// Writes the companion files of a task's source and of its target, written to
+// targetPath in targetLanguage. Returns the paths of those that could not be written.
+QStringList writeTaskCompanions(const EntryList &entries, const Task *task,
+                                const QString &targetPath, int targetLanguage);
+
+// Tells that a target was written although its companion files were not.
+QString companionsNotWrittenMessage(const QString &targetPath, const QStringList &companionPaths);
 
 // Applies a companion file to the entries of a task. A missing file is no error;
 // reading stops at the first malformed line.

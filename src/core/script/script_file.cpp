@@ -3,6 +3,7 @@
 #include "text/code_page.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <cstring>
 
@@ -80,6 +81,9 @@ ScriptFile::Encoding detectEncoding(const QByteArray &data) {
 } // namespace
 
 bool ScriptFile::open(const QString &path) {
+  // Reading a FIFO or a device would wait for a writer, or never end.
+  if (!QFileInfo(path).isFile())
+    return false;
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly))
     return false;
@@ -261,6 +265,10 @@ void ScriptFile::truncate() {
 }
 
 bool ScriptFile::saveTo(const QString &path) const {
+  // Only a regular file is replaced, never a folder, a FIFO or a device.
+  const QFileInfo existing(path);
+  if (existing.exists() && !existing.isFile())
+    return false;
   QSaveFile file(path);
   if (!file.open(QIODevice::WriteOnly))
     return false;

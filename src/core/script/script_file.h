@@ -16,7 +16,7 @@ public:
   // UTF-8 whatever its language says.
   enum Encoding { Ansi, Utf16, Utf8Bom, Utf8 };
 
-  // Reads the file; false when it cannot be read.
+  // Reads the file; false when it cannot be read or is not a regular file.
   bool open(const QString &path);
   // Reads from memory (tests, fuzzing, and the copy in progress of the writer).
   void openData(const QByteArray &data);
@@ -58,7 +58,8 @@ public:
                        (m_data.size() - start) / 2);
   }
 
-  // Writes the content to path atomically (a complete new file replaces the old one).
+  // Writes the content to path atomically (a complete new file replaces the old one);
+  // false when path names something other than a regular file.
   bool saveTo(const QString &path) const;
 
 private:

@@ -3,8 +3,10 @@
 #include "script/entry_list.h"
 #include "script/text_entry.h"
 #include "seam/progress.h"
+#include "seam/prompter.h"
 #include "seam/settings.h"
 
+#include <QDir>
 #include <QHash>
 #include <QSet>
 #include <vector>
@@ -57,7 +59,7 @@ QStringList MemoryClient::alternatives(TextEntry *entry) {
   return entry ? rootAlternatives(chainRoot(entry)) : QStringList();
 }
 
-QStringList MemoryClient::rootAlternatives(TextEntry *root) {
+QStringList MemoryClient::rootAlternatives(TextEntry *root, bool *failed) {
   // Without FreeTM a filled list could never be released.
   if (!m_exports.getTM || !m_exports.freeTM)
     return {};
@@ -65,21 +67,33 @@ QStringList MemoryClient::rootAlternatives(TextEntry *root) {
     auto cache = std::make_unique<QStringList>();
     if (!root->sourceText.isEmpty()) {
       TmTextList list = {};
-      m_exports.getTM(wide(root->sourceText), &list);
+      // Only LookupTM tells a memory that cannot be read from one that knows nothing.
+      const int32_t found = m_exports.lookupTM ? m_exports.lookupTM(wide(root->sourceText), &list)
+                                               : m_exports.getTM(wide(root->sourceText), &list);
       *cache = takeTmTexts(m_exports, list);
+      if (found < 0) {
+        if (failed)
+          *failed = true;
+        return {}; // not kept: the next use asks again
+      }
     }
     root->memoryCache = std::move(cache);
   }
   return *root->memoryCache;
 }
 
-int MemoryClient::fillTargets(bool fill) {
+QString MemoryClient::memoryFolder() const {
+  return QDir::toNativeSeparators(m_options.tmPath);
+}
+
+FillResult MemoryClient::fillTargets(bool fill) {
+  FillResult result;
   if (!m_exports.getTM || !m_exports.freeTM)
-    return 0;
+    return result;
   // A new language pair or memory folder: every entry asks the memory again.
   forgetAlternatives();
   if (!fill)
-    return 0;
+    return result;
   // Each entry with its chain's root, found in one pass: a chain runs in list order,
   // so an entry's predecessor has its root already, and long chains of a repeated
   // text are not walked once per entry.
@@ -99,29 +113,41 @@ int MemoryClient::fillTargets(bool fill) {
       empty.push_back({entry, root});
   }
   if (empty.empty())
-    return 0;
+    return result;
   const int count = int(empty.size());
   m_progress.begin(QStringLiteral("Translation Memory Search"));
   m_progress.setRange(0, count);
-  int filled = 0;
+  int searched = 0;
   for (int i = 0; i < count; ++i) {
     TextEntry *entry = empty[size_t(i)].first;
     m_progress.setPosition(i + 1);
     m_progress.setText(QStringLiteral("Searching item %1 of %2").arg(i + 1).arg(count));
-    const QStringList found = rootAlternatives(empty[size_t(i)].second);
+    bool failed = false;
+    const QStringList found = rootAlternatives(empty[size_t(i)].second, &failed);
+    ++searched;
+    result.unread += failed ? 1 : 0;
     if (!found.isEmpty() && !found.first().isEmpty()) {
       entry->targetText = found.first();
       entry->matchState = Filled;
       if (m_inspect)
         m_inspect(entry);
-      ++filled;
+      ++result.filled;
     }
     m_progress.serve();
     if (m_progress.cancelled())
       break;
   }
   m_progress.end();
-  return filled;
+  if (result.unread > 0) {
+    const QString counts = searched == 1 ? QStringLiteral("The empty item was not filled: ")
+                                         : QStringLiteral("%1 of %2 empty items were not filled: ")
+                                               .arg(result.unread)
+                                               .arg(searched);
+    m_prompter.error(counts + QStringLiteral("the Translation Memory in '%1' cannot be read (its "
+                                             "file may be damaged or locked by another program).")
+                                  .arg(memoryFolder()));
+  }
+  return result;
 }
 
 std::optional<Completion> MemoryClient::complete(TextEntry *entry, const QString &text,

@@ -10,8 +10,10 @@
 #include <QPair>
 #include <QString>
 #include <QStringList>
+#include <chrono>
 #include <functional>
 #include <optional>
+#include <vector>
 
 namespace tarvelo {
 
@@ -20,6 +22,20 @@ class Progress;
 class Prompter;
 class Settings;
 class TextEntry;
+
+// What a learning run did: the pairs the memory stored, and those it was given but did
+// not store (the translator has been told why).
+struct LearnResult {
+  int stored = 0;
+  int notStored = 0;
+};
+
+// What filling did: the targets filled, and the empty ones that could not be looked up
+// because the memory failed (the translator has been told).
+struct FillResult {
+  int filled = 0;
+  int unread = 0;
+};
 
 // The program's side of the translation memory: connecting for the open task's
 // languages, filling empty targets, the remembered translations of an entry,
@@ -55,8 +71,8 @@ public:
   int targetLanguage() const { return m_targetLanguage; }
 
   // Forgets every entry's remembered translations and, when fill is true, sets each
-  // empty target to the most used one. Returns the number of targets filled.
-  int fillTargets(bool fill);
+  // empty target to the most used one.
+  FillResult fillTargets(bool fill);
   // The remembered translations of the entry's source text, most used first, kept on
   // the first entry of its occurrence chain.
   QStringList alternatives(TextEntry *entry);
@@ -67,9 +83,9 @@ public:
   }
 
   // Learns the translations of the entry list for the connected source language and
-  // this target language, then connects to the task's pair again. Returns the number
-  // of pairs stored.
-  int learn(int targetLanguage);
+  // this target language, then connects to the task's pair again. What the memory
+  // failed to store is reported through the prompter.
+  LearnResult learn(int targetLanguage);
   // Learns one pair, asking first when both texts are the same. 1 when stored.
   int learnPair(const QString &source, const QString &target, int increment);
 
@@ -97,9 +113,24 @@ public:
   // kept and written to the settings.
   void applyOptions(const MemoryOptions &options);
 
+  // How long learning goes on trying the pairs that a memory locked by another program
+  // refused, once the library's own wait for the lock has run out.
+  void setBusyRetry(std::chrono::milliseconds bound) { m_busyRetry = bound; }
+  static constexpr std::chrono::milliseconds kBusyRetry{5000};
+
 private:
+  struct Batch;
+  struct Offered;
+
   void forgetAlternatives();
-  QStringList rootAlternatives(TextEntry *root);
+  // Null failed is for callers that do without the memory quietly when it fails.
+  QStringList rootAlternatives(TextEntry *root, bool *failed = nullptr);
+  // Whether the pair is to be learnt: both texts, and the same-text question.
+  bool wantsPair(const QString &source, const QString &target);
+  Batch endBatch(int offered);
+  void retryLocked(const std::vector<Offered> &offered, Batch &outcome);
+  void reportNotLearnt(const LearnResult &result, int failure);
+  QString memoryFolder() const;
 
   TmExports m_exports;
   EntryList &m_entries;
@@ -112,6 +143,7 @@ private:
   int m_targetLanguage = 0;
   // The same-text choice: 0 ask, 1 Yes to All, -1 No to All.
   int m_sameTextChoice = 0;
+  std::chrono::milliseconds m_busyRetry = kBusyRetry;
 };
 
 } // namespace tarvelo

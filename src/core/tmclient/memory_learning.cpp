@@ -7,6 +7,7 @@
 
 #include <QHash>
 #include <algorithm>
+#include <thread>
 #include <vector>
 
 namespace tarvelo {
@@ -71,57 +72,142 @@ std::vector<Learnt> distinctPairs(const EntryList &entries) {
 
 } // namespace
 
-int MemoryClient::learn(int targetLanguage) {
-  if (!m_exports.addPair || !m_exports.connectTM)
-    return 0;
+// A batch as the library ended it: EndTMBatchCounted's result (1 all stored, 0 a write
+// failed, -1 the memory was locked) and how many of its pairs, from the first, it stored.
+struct MemoryClient::Batch {
+  int result = 1;
   int stored = 0;
-  if (m_exports.connectTM(m_sourceLanguage, targetLanguage)) {
-    const std::vector<Learnt> pairs = distinctPairs(m_entries);
+};
+
+struct MemoryClient::Offered {
+  QString source, target;
+  int increment;
+};
+
+LearnResult MemoryClient::learn(int targetLanguage) {
+  LearnResult result;
+  if (!m_exports.addPair || !m_exports.connectTM)
+    return result;
+  const std::vector<Learnt> pairs = distinctPairs(m_entries);
+  if (!pairs.empty() && !m_exports.connectTM(m_sourceLanguage, targetLanguage)) {
+    // Without a language there is no memory to learn into, and nothing to report.
+    if (m_sourceLanguage > 0 && targetLanguage > 0) {
+      result.notStored = int(pairs.size());
+      m_prompter.error(
+          QStringLiteral("No pairs were learnt: the Translation Memory in '%1' cannot be opened.")
+              .arg(memoryFolder()));
+    }
+  } else if (!pairs.empty()) {
     const int count = int(pairs.size());
     m_progress.begin(QStringLiteral("Translation Memory Import"));
     m_progress.setRange(0, count);
-    const bool batch = m_exports.beginTMBatch && m_exports.endTMBatch && m_exports.beginTMBatch();
+    // Only a batch says what was really stored; AddPair answers 1 whatever happened.
+    const bool batch = m_exports.beginTMBatch &&
+                       (m_exports.endTMBatchCounted || m_exports.endTMBatch) &&
+                       m_exports.beginTMBatch();
+    std::vector<Offered> offered;
     for (int i = 0; i < count; ++i) {
       const Learnt &pair = pairs[size_t(i)];
       m_progress.setPosition(i + 1);
       m_progress.setText(QStringLiteral("Importing record %1 of %2").arg(i + 1).arg(count));
-      stored += learnPair(pair.entry->sourceText, pair.entry->targetText, pair.increment);
+      const QString &source = pair.entry->sourceText;
+      const QString &target = pair.entry->targetText;
+      if (wantsPair(source, target) &&
+          m_exports.addPair(wide(source), wide(target), pair.increment) != 0)
+        offered.push_back({source, target, pair.increment});
       m_progress.serve();
       if (m_progress.cancelled())
         break;
     }
-    if (batch)
-      m_exports.endTMBatch();
+    Batch outcome = batch ? endBatch(int(offered.size())) : Batch{1, int(offered.size())};
+    retryLocked(offered, outcome);
+    result.stored = outcome.stored;
+    result.notStored = int(offered.size()) - outcome.stored;
     m_progress.end();
+    if (result.notStored > 0)
+      reportNotLearnt(result, outcome.result);
   }
   // The open task stays connected to its own pair.
   m_exports.connectTM(m_sourceLanguage, m_targetLanguage);
-  if (stored > 0)
+  if (result.stored > 0)
     forgetAlternatives();
-  return stored;
+  return result;
+}
+
+MemoryClient::Batch MemoryClient::endBatch(int offered) {
+  if (m_exports.endTMBatchCounted) {
+    int32_t stored = 0;
+    const int result = m_exports.endTMBatchCounted(&stored);
+    return {result, int(stored)};
+  }
+  // An older library only says whether all was stored; none is counted when not.
+  return m_exports.endTMBatch() ? Batch{1, offered} : Batch{0, 0};
+}
+
+// Another program held the memory past the library's own wait: the pairs not stored yet
+// are offered again, in new batches, until they are stored or the bound has passed. The
+// outcome then counts the stored pairs of all the batches and tells how the last ended.
+void MemoryClient::retryLocked(const std::vector<Offered> &offered, Batch &outcome) {
+  using Clock = std::chrono::steady_clock;
+  constexpr std::chrono::milliseconds kPause{200};
+  const Clock::time_point deadline = Clock::now() + m_busyRetry;
+  while (outcome.result < 0 && outcome.stored < int(offered.size()) && !m_progress.cancelled()) {
+    const Clock::duration left = deadline - Clock::now();
+    if (left <= Clock::duration::zero())
+      break;
+    m_progress.setText(QStringLiteral("Waiting for the Translation Memory"));
+    m_progress.serve();
+    std::this_thread::sleep_for(std::min<Clock::duration>(kPause, left));
+    if (!m_exports.beginTMBatch())
+      break;
+    for (size_t i = size_t(outcome.stored); i < offered.size(); ++i)
+      m_exports.addPair(wide(offered[i].source), wide(offered[i].target), offered[i].increment);
+    const Batch again = endBatch(int(offered.size()) - outcome.stored);
+    outcome.result = again.result;
+    outcome.stored += again.stored;
+  }
+}
+
+void MemoryClient::reportNotLearnt(const LearnResult &result, int failure) {
+  const int offered = result.stored + result.notStored;
+  const QString counts =
+      offered == 1
+          ? QStringLiteral("The pair was not learnt: ")
+          : QStringLiteral("%1 of %2 pairs were not learnt: ").arg(result.notStored).arg(offered);
+  if (failure < 0)
+    m_prompter.error(counts +
+                     QStringLiteral("another program keeps the Translation Memory in '%1' locked.")
+                         .arg(memoryFolder()));
+  else
+    m_prompter.error(counts + QStringLiteral("the Translation Memory in '%1' cannot be written "
+                                             "(its file may be damaged or its disk full).")
+                                  .arg(memoryFolder()));
+}
+
+bool MemoryClient::wantsPair(const QString &source, const QString &target) {
+  if (source.isEmpty() || target.isEmpty())
+    return false;
+  if (!equalIgnoringCase(trimSpaces(source), trimSpaces(target)) || m_sameTextChoice > 0)
+    return true;
+  if (m_sameTextChoice < 0)
+    return false;
+  switch (m_prompter.askSameText(source)) {
+  case Prompter::Answer::Yes:
+    return true;
+  case Prompter::Answer::YesToAll:
+    m_sameTextChoice = 1;
+    return true;
+  case Prompter::Answer::NoToAll:
+    m_sameTextChoice = -1;
+    return false;
+  default:
+    return false;
+  }
 }
 
 int MemoryClient::learnPair(const QString &source, const QString &target, int increment) {
-  if (!m_exports.addPair || source.isEmpty() || target.isEmpty())
+  if (!m_exports.addPair || !wantsPair(source, target))
     return 0;
-  if (equalIgnoringCase(trimSpaces(source), trimSpaces(target))) {
-    if (m_sameTextChoice < 0)
-      return 0;
-    if (m_sameTextChoice == 0) {
-      switch (m_prompter.askSameText(source)) {
-      case Prompter::Answer::Yes:
-        break;
-      case Prompter::Answer::YesToAll:
-        m_sameTextChoice = 1;
-        break;
-      case Prompter::Answer::NoToAll:
-        m_sameTextChoice = -1;
-        return 0;
-      default:
-        return 0;
-      }
-    }
-  }
   return m_exports.addPair(wide(source), wide(target), increment) != 0 ? 1 : 0;
 }
 

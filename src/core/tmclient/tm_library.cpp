@@ -32,6 +32,9 @@ bool TmLibrary::loadFrom(const QString &fileName) {
   m_exports.freeTM = resolve<FreeTMFn>(m_library, "FreeTM");
   m_exports.beginTMBatch = resolve<BeginTMBatchFn>(m_library, "BeginTMBatch");
   m_exports.endTMBatch = resolve<EndTMBatchFn>(m_library, "EndTMBatch");
+  m_exports.lookupTM = resolve<LookupTMFn>(m_library, "LookupTM");
+  m_exports.endTMBatchCounted = resolve<EndTMBatchCountedFn>(m_library, "EndTMBatchCounted");
+  m_exports.setTMBusyTimeout = resolve<SetTMBusyTimeoutFn>(m_library, "SetTMBusyTimeout");
   return true;
 }
 

@@ -22,6 +22,9 @@ struct TmExports {
   FreeTMFn freeTM = nullptr;
   BeginTMBatchFn beginTMBatch = nullptr;
   EndTMBatchFn endTMBatch = nullptr;
+  LookupTMFn lookupTM = nullptr;
+  EndTMBatchCountedFn endTMBatchCounted = nullptr;
+  SetTMBusyTimeoutFn setTMBusyTimeout = nullptr;
 };
 
 // The memory library bound at run time by name. A library that cannot be loaded

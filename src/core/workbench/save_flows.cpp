@@ -15,19 +15,16 @@
 namespace tarvelo {
 
 // Writes the task's target for a language into path, and the companion files of
-// both scripts. False after "It is not possible open file '%s'." or when the old
-// target did not parse and was not to be replaced.
-bool Session::writeTarget(Task *task, const QString &path, int language, bool selective) {
-  // Learnt for the language the target is written in, which Save As may change.
-  if (task == m_tasks.head() && m_settings.integer(QStringLiteral("SaveTM")) == 0 && m_memory &&
-      m_memory->isBound())
-    m_memory->learnTranslations(language);
+// both scripts. Not written after "It is not possible open file '%s'." or when the
+// old target did not parse and was not to be replaced.
+Session::Written Session::writeTarget(Task *task, const QString &path, int language,
+                                      bool selective) {
   QDir().mkpath(QFileInfo(path).absolutePath());
   ScriptFile target;
   if (QFileInfo::exists(path)) {
     if (!target.open(path)) {
       m_prompter.error(QStringLiteral("It is not possible open file '%1'.").arg(path));
-      return false;
+      return Written::No;
     }
     // A target that is the program's own new file keeps the encoding it was given.
     if (target.isEmpty())
@@ -46,20 +43,26 @@ bool Session::writeTarget(Task *task, const QString &path, int language, bool se
   const int result = writer.write(task, language, target, context, selective, &source);
   task->targetPath = targetPath;
   if (result != ScriptOk)
-    return false;
+    return Written::No;
   if (!target.saveTo(path)) {
     m_prompter.error(QStringLiteral("It is not possible open file '%1'.").arg(path));
-    return false;
+    return Written::No;
   }
-  writeCompanion(m_entries, task, task->sourcePath, task->sourceLanguage, true);
-  writeCompanion(m_entries, task, path, language, false);
-  return true;
+  const QStringList failed = writeTaskCompanions(m_entries, task, path, language);
+  if (!failed.isEmpty())
+    m_prompter.error(companionsNotWrittenMessage(path, failed));
+  // Only what was written is learnt, for the language it is written in, which Save As
+  // may change.
+  if (task == m_tasks.head() && m_settings.integer(QStringLiteral("SaveTM")) == 0 && m_memory &&
+      m_memory->isBound())
+    m_memory->learnTranslations(language);
+  return failed.isEmpty() ? Written::Completely : Written::WithoutCompanion;
 }
 
-bool Session::writeToOwnFile(Task *task) {
+Session::Written Session::writeToOwnFile(Task *task) {
   // A new target has no path yet: the save dialog asks for one.
   if (task->targetPath.isEmpty())
-    return false;
+    return Written::No;
   return writeTarget(task, task->targetPath,
                      task == m_tasks.head() ? m_writeLanguage : task->targetLanguage, false);
 }
@@ -86,10 +89,11 @@ bool Session::saveTasks(SaveMode mode) {
   if (m_commitEditor)
     m_commitEditor();
   DialogResult result = DialogResult::Saved;
-  if (mode != SaveMode::Save || !writeToOwnFile(m_current))
+  const Written written = mode == SaveMode::Save ? writeToOwnFile(m_current) : Written::No;
+  if (written == Written::No)
     result = saveWithDialog(mode);
   else
-    setModified(false);
+    setModified(written == Written::WithoutCompanion);
   if (result == DialogResult::Stop)
     return false;
   m_undo.clear();
@@ -125,7 +129,8 @@ Session::DialogResult Session::saveWithDialog(SaveMode mode) {
     offered[i]->selectedForSave = checked || offered[i]->removed;
   }
   const QString path = absolutePath(withScriptExtension(request.path));
-  if (!writeTarget(task, path, request.writeLanguage, selective))
+  const Written written = writeTarget(task, path, request.writeLanguage, selective);
+  if (written == Written::No)
     return DialogResult::NotSaved;
   // A new target is from now on saved where the translator put it.
   if (mode == SaveMode::Save && task->targetPath.isEmpty()) {
@@ -134,7 +139,7 @@ Session::DialogResult Session::saveWithDialog(SaveMode mode) {
     m_writeLanguage = request.writeLanguage;
     Q_EMIT titleChanged(path);
   }
-  setModified(false);
+  setModified(written == Written::WithoutCompanion);
   return DialogResult::Saved;
 }
 

@@ -118,6 +118,9 @@ private:
   enum class SaveMode { Save, SaveAs, SaveToSource };
   // Saved; not saved but the other tasks go on; stop the command.
   enum class DialogResult { Saved, NotSaved, Stop };
+  // The target was not written; written with its companion files; written without them
+  // (reported), so that the task stays modified and a later save writes them again.
+  enum class Written { No, Completely, WithoutCompanion };
 
   void clearEntries();
   bool applied(const UndoStack::Group *group);
@@ -126,8 +129,8 @@ private:
   void afterRead(Task *task);
   void readFurtherTasks();
   void connectMemory();
-  bool writeTarget(Task *task, const QString &path, int language, bool selective);
-  bool writeToOwnFile(Task *task);
+  Written writeTarget(Task *task, const QString &path, int language, bool selective);
+  Written writeToOwnFile(Task *task);
   bool saveTasks(SaveMode mode);
   DialogResult saveWithDialog(SaveMode mode);
   void saveRemainingTasks(SaveMode mode);

@@ -21,7 +21,7 @@ TEST_F(MemoryClientTest, FillSetsEmptyTargetsToTheMostUsedTranslation) {
   TextEntry *other = add("", "", "ICON");
   link();
 
-  EXPECT_EQ(client->fillTargets(true), 2);
+  EXPECT_EQ(client->fillTargets(true).filled, 2);
   EXPECT_EQ(open->targetText, "\u00d6ffnen");
   EXPECT_EQ(open->matchState, Filled);
   // The spaces around the source go around the translation.
@@ -44,7 +44,7 @@ TEST_F(MemoryClientTest, FillWithInitTmOffFillsNothingButKeepsTheAlternatives) {
   remember("Open", "Auf");
   TextEntry *open = add("Open");
   link();
-  EXPECT_EQ(client->fillTargets(false), 0);
+  EXPECT_EQ(client->fillTargets(false).filled, 0);
   EXPECT_EQ(open->targetText, "");
   EXPECT_TRUE(progress.titles.isEmpty());
   EXPECT_TRUE(inspected.isEmpty());
@@ -61,7 +61,7 @@ TEST_F(MemoryClientTest, FillStopsWhenCancelled) {
   TextEntry *three = add("Three");
   link();
   progress.cancelAfter = 2;
-  EXPECT_EQ(client->fillTargets(true), 2);
+  EXPECT_EQ(client->fillTargets(true).filled, 2);
   EXPECT_EQ(one->targetText, "One!");
   EXPECT_EQ(two->targetText, "Two!");
   EXPECT_EQ(three->targetText, "");
@@ -116,7 +116,7 @@ TEST_F(MemoryClientTest, LearningStoresEachDistinctPairOnceWithItsCount) {
   add("", "Leer");
   link();
 
-  EXPECT_EQ(client->learn(kGerman), 3);
+  EXPECT_EQ(client->learn(kGerman).stored, 3);
   using Pair = std::tuple<QString, QString, int>;
   EXPECT_EQ(ExportLog::added,
             (QList<Pair>{
@@ -125,7 +125,7 @@ TEST_F(MemoryClientTest, LearningStoresEachDistinctPairOnceWithItsCount) {
   EXPECT_EQ(progress.texts.last(), "Importing record 3 of 3");
 
   // Learning again adds the counts again: 6 against 2 once "Auf" gets one more.
-  ASSERT_EQ(client->learn(kGerman), 3);
+  ASSERT_EQ(client->learn(kGerman).stored, 3);
   remember("Open", "Auf", 3);
   client->fillTargets(false);
   EXPECT_EQ(client->alternatives(entries.at(0)), (QStringList{"\u00d6ffnen", "Auf"}));
@@ -138,7 +138,7 @@ TEST_F(MemoryClientTest, LearningIntoAnotherLanguageReconnectsToTheTaskPair) {
   ASSERT_TRUE(connect(kEnglish, kGerman));
   TextEntry *open = add("Open", "Otev\u0159\u00edt");
   link();
-  EXPECT_EQ(client->learn(kCzech), 1);
+  EXPECT_EQ(client->learn(kCzech).stored, 1);
   // Connected to English and German again: the Czech pair is not found there.
   EXPECT_TRUE(client->alternatives(open).isEmpty());
   ASSERT_TRUE(connect(kEnglish, kCzech));
@@ -153,7 +153,7 @@ TEST_F(MemoryClientTest, LearningStopsWhenCancelled) {
   add("Three", "Drei");
   link();
   progress.cancelAfter = 1;
-  EXPECT_EQ(client->learn(kGerman), 1);
+  EXPECT_EQ(client->learn(kGerman).stored, 1);
   EXPECT_EQ(ExportLog::added.size(), 1);
   EXPECT_EQ(progress.ended, 1);
 }
@@ -205,7 +205,7 @@ TEST_F(MemoryClientTest, TheSameTextQuestionNamesTheSourceAndIsAskedDuringLearni
   add("Open", "Auf");
   link();
   prompter.sameTextAnswers = {Answer::YesToAll};
-  EXPECT_EQ(client->learn(kGerman), 3);
+  EXPECT_EQ(client->learn(kGerman).stored, 3);
   EXPECT_EQ(prompter.sameTextRequests, QStringList{"OK"});
   // The choice holds for the client's lifetime.
   EXPECT_EQ(client->learnPair("Help", "help", 1), 1);

@@ -6,6 +6,7 @@
 #include "seam/settings.h"
 #include "support/qt_printers.h"
 #include "support/scripted_prompter.h"
+#include "test_support.h"
 #include "tmclient/memory_client.h"
 #include "tmclient/tm_library.h"
 
@@ -46,6 +47,7 @@ public:
 // Calls into the library, counted and recorded on the way.
 struct ExportLog {
   static inline GetTMFn realGetTM = nullptr;
+  static inline LookupTMFn realLookupTM = nullptr;
   static inline AddPairFn realAddPair = nullptr;
   static inline QStringList lookups;
   static inline QList<std::tuple<QString, QString, int>> added;
@@ -54,6 +56,10 @@ struct ExportLog {
     lookups.append(QString::fromUtf16(text));
     return realGetTM(text, list);
   }
+  static int32_t lookupTM(const char16_t *text, TmTextList *list) {
+    lookups.append(QString::fromUtf16(text));
+    return realLookupTM(text, list);
+  }
   static int32_t addPair(const char16_t *source, const char16_t *target, int32_t increment) {
     added.append({QString::fromUtf16(source), QString::fromUtf16(target), increment});
     return realAddPair(source, target, increment);
@@ -61,11 +67,13 @@ struct ExportLog {
   // The exports with lookups and learning recorded.
   static TmExports wrap(const TmExports &exports) {
     realGetTM = exports.getTM;
+    realLookupTM = exports.lookupTM;
     realAddPair = exports.addPair;
     lookups.clear();
     added.clear();
     TmExports wrapped = exports;
     wrapped.getTM = &getTM;
+    wrapped.lookupTM = exports.lookupTM ? &lookupTM : nullptr;
     wrapped.addPair = &addPair;
     return wrapped;
   }
@@ -104,6 +112,33 @@ protected:
     return entries.append(std::move(entry));
   }
   void link() { linkOccurrences(entries); }
+
+  // Points the client, connected for its pair, at another memory folder.
+  void useMemory(const QString &path) {
+    MemoryOptions options = client->options();
+    options.tmPath = path;
+    client->applyOptions(options);
+  }
+  static std::filesystem::path databaseIn(const QString &path) {
+    return std::filesystem::path(path.toStdString()) / "Kestrine.db";
+  }
+  // A memory of many pairs ("Text number i" -> "Text i", English to German) whose file
+  // is damaged from its second page to three quarters of it: it opens, but no lookup
+  // and no learning gets through.
+  QString damagedMemory() {
+    const QString path = folder.filePath(QStringLiteral("Damaged"));
+    const TmExports &memory = library.exports();
+    memory.disconnectTM(); // a new folder takes effect at the next connection
+    memory.setTMPath(reinterpret_cast<const char16_t *>(path.utf16()));
+    EXPECT_EQ(memory.connectTM(kEnglish, kGerman), 1);
+    memory.beginTMBatch();
+    for (int i = 0; i < 3000; ++i)
+      remember(QStringLiteral("Text number %1").arg(i), QStringLiteral("Text %1").arg(i));
+    memory.endTMBatch();
+    memory.disconnectTM();
+    EXPECT_TRUE(kestrine_test::damagePages(databaseIn(path), 0, 0.75, 7));
+    return path;
+  }
 
   QTemporaryDir folder;
   TmLibrary library;

@@ -127,5 +127,44 @@ TEST_F(MemorySessionTest, OnDemandLearnsOnlyWhenAsked) {
   EXPECT_EQ(translations("IDS_D"), QStringList{"Schlie\u00dfen"});
 }
 
+TEST_F(MemorySessionTest, NothingIsLearntWhenTheTargetCannotBeWritten) {
+  settings.setInteger("SaveTM", 0);
+  // A file stands where the target's folder should be.
+  QFile blocker(folder.filePath("blocker"));
+  ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+  blocker.close();
+  targetPath = folder.filePath("blocker/app_de.rc");
+  open();
+  session.changeTargetText(find("IDS_D"), "Schlie\u00dfen");
+  EXPECT_FALSE(session.save());
+  EXPECT_EQ(prompter.messages.value(0),
+            QStringLiteral("It is not possible open file '%1'.").arg(targetPath));
+  EXPECT_TRUE(ExportLog::added.isEmpty());
+  EXPECT_TRUE(translations("IDS_D").isEmpty());
+}
+
+TEST_F(MemorySessionTest, AMemoryThatFailsIsReportedOnOpeningAndOnSaving) {
+  settings.setInteger("SaveTM", 0);
+  const QString memory = damagedMemory();
+  useMemory(memory);
+  open();
+  session.changeTargetText(find("IDS_D"), "Schlie\u00dfen");
+  ASSERT_TRUE(session.save()); // the target is written all the same
+  const QString folderName = QDir::toNativeSeparators(memory);
+  EXPECT_EQ(prompter.messages,
+            (QStringList{QStringLiteral("4 of 4 empty items were not filled: the Translation "
+                                        "Memory in '%1' cannot be read (its file may be damaged "
+                                        "or locked by another program).")
+                             .arg(folderName),
+                         QStringLiteral("The pair was not learnt: the Translation Memory in '%1' "
+                                        "cannot be written (its file may be damaged or its disk "
+                                        "full).")
+                             .arg(folderName)}));
+  QFile target(targetPath);
+  ASSERT_TRUE(target.open(QIODevice::ReadOnly));
+  EXPECT_TRUE(target.readAll().contains("Schlie\xdf"
+                                        "en"));
+}
+
 } // namespace
 } // namespace tarvelo::test

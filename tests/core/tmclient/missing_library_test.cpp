@@ -35,11 +35,11 @@ Outcome exercise(const TmExports &exports, const QString &folder) {
   outcome.connected = client.connectTo(kEnglish, kGerman);
   if (exports.addPair)
     exports.addPair(u"Open", u"Auf", 1);
-  outcome.filled = client.fillTargets(true);
+  outcome.filled = client.fillTargets(true).filled;
   outcome.alternatives = int(client.alternatives(entries.at(1)).size());
   EXPECT_EQ(client.pasteTexts(entries.at(0)).size(), outcome.alternatives);
   entries.at(2)->targetText = "ok";
-  outcome.learnt = client.learn(kGerman);
+  outcome.learnt = client.learn(kGerman).stored;
   outcome.added = client.addToMemory(entries.at(2));
   outcome.found = int(client.search({"Open"}, false).size());
   MemoryOptions options = client.options();

@@ -9,8 +9,13 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
 
 namespace tarvelo {
 namespace {
@@ -322,6 +327,85 @@ TEST_F(SessionTest, SavingOffersWhatOnlyTheTargetHoldsByGroup) {
   const QByteArray written = read(targetPath);
   EXPECT_TRUE(written.contains("IDR_TB TOOLBAR"));
   EXPECT_FALSE(written.contains("IDS_OLD"));
+}
+
+TEST_F(SessionTest, ACompanionFileThatCannotBeWrittenIsReportedAndTheTaskStaysModified) {
+  const QString sourceCompanion = sourcePath + ".1033";
+  const QString targetCompanion = targetPath + ".1031";
+  const QString written = QStringLiteral("The target file '%1' was written, but ").arg(targetPath);
+  struct Case {
+    const char *name;
+    QStringList folders; // standing where the companion files go
+    QString message;
+  } cases[] = {
+      {"the target's",
+       {targetCompanion},
+       written +
+           QStringLiteral("the companion file '%1' could not be written.").arg(targetCompanion)},
+      {"the source's",
+       {sourceCompanion},
+       written +
+           QStringLiteral("the companion file '%1' could not be written.").arg(sourceCompanion)},
+      {"both",
+       {sourceCompanion, targetCompanion},
+       written + QStringLiteral("the companion files '%1' and '%2' could not be written.")
+                     .arg(sourceCompanion, targetCompanion)},
+  };
+  for (const Case &c : cases) {
+    SCOPED_TRACE(c.name);
+    for (const QString &path : {sourceCompanion, targetCompanion, targetPath})
+      QFile::remove(path);
+    for (const QString &folder : c.folders)
+      ASSERT_TRUE(QDir().mkdir(folder));
+    prompter.messages.clear();
+    ASSERT_EQ(session.open(request()), Session::OpenResult::Opened);
+    session.changeTargetText(find("IDS_D"), "Zu");
+    EXPECT_TRUE(session.save());
+    EXPECT_EQ(prompter.messages, QStringList{c.message});
+    EXPECT_TRUE(read(targetPath).contains("\"Zu\""));
+    EXPECT_TRUE(session.isModified()); // the marks are not saved yet
+
+    // Once the way is clear, saving again writes them.
+    for (const QString &folder : c.folders)
+      ASSERT_TRUE(QDir().rmdir(folder));
+    prompter.messages.clear();
+    EXPECT_TRUE(session.save());
+    EXPECT_TRUE(prompter.messages.isEmpty());
+    EXPECT_FALSE(session.isModified());
+    EXPECT_TRUE(QFileInfo(sourceCompanion).isFile());
+    EXPECT_TRUE(QFileInfo(targetCompanion).isFile());
+  }
+}
+
+TEST_F(SessionTest, AFifoGivenAsAScriptIsRefusedInsteadOfWaitingForAWriter) {
+#ifdef _WIN32
+  GTEST_SKIP() << "FIFOs are made here with mkfifo";
+#else
+  const QString fifo = dir.filePath("pipe.rc");
+  ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+  const QString notOpened = QStringLiteral("It is not possible open file '%1'.").arg(fifo);
+  struct Case {
+    const char *name;
+    OpenRequest request;
+    QStringList messages;
+  } cases[] = {
+      {"source", {fifo, 1033, false, targetPath, 1031}, {"Invalid source file"}},
+      {"target", {sourcePath, 1033, false, fifo, 1031}, {notOpened}},
+  };
+  for (const Case &c : cases) {
+    SCOPED_TRACE(c.name);
+    prompter.messages.clear();
+    EXPECT_EQ(session.open(c.request), Session::OpenResult::StayInDialog);
+    EXPECT_EQ(prompter.messages, c.messages);
+  }
+  // Saved as the FIFO: refused too, and the FIFO stays.
+  ASSERT_EQ(session.open(request()), Session::OpenResult::Opened);
+  prompter.messages.clear();
+  prompter.savePaths = {fifo};
+  EXPECT_FALSE(session.saveAs());
+  EXPECT_EQ(prompter.messages, QStringList{notOpened});
+  EXPECT_FALSE(QFileInfo(fifo).isFile());
+#endif
 }
 
 } // namespace
