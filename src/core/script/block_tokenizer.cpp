@@ -4,11 +4,25 @@
 
 namespace tarvelo {
 
-namespace {
+namespace charclass {
 
-bool isBlockDelimiter(QChar c) {
-  return c.isNull() || isBlank(c) || c == u',' || c == u'|';
-}
+// Blanks end words of both tokenizers; commas and bars too; parentheses only those
+// of scripts; a slash may open a comment. The null character ends the text. Rows of
+// thirty-two characters.
+constexpr unsigned char S = Blank | BlockDelimiter | WordDelimiter; // blanks
+constexpr unsigned char D = BlockDelimiter | WordDelimiter;         // null , |
+constexpr unsigned char P = WordDelimiter;                          // ( )
+constexpr unsigned char L = Slash;
+const unsigned char kTable[128] = {
+    D, 0, 0, 0, 0, 0, 0, 0, 0, S, S, 0, 0, S, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
+    S, 0, 0, 0, 0, 0, 0, 0, P, P, 0, 0, D, 0, 0, L, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
+    0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
+    0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, D, 0, 0, 0,
+};
+
+} // namespace charclass
+
+namespace {
 
 qsizetype quotedStringEndSlow(QStringView text, qsizetype from) {
   bool pending = false;
@@ -37,14 +51,20 @@ qsizetype quotedStringEndSlow(QStringView text, qsizetype from) {
 } // namespace
 
 qsizetype quotedStringEnd(QStringView text, qsizetype from) {
-  // Most strings hold neither quotes nor backslashes: their end is the next quote.
-  qsizetype i = from;
+  // Without backslashes the rules come down to this: a doubled quote belongs to the
+  // string, and the first single quote ends it.
+  const char16_t *chars = reinterpret_cast<const char16_t *>(text.data());
   const qsizetype size = text.size();
-  while (i < size && text[i] != u'"' && text[i] != u'\\')
-    ++i;
-  if (i < size && text[i] == u'"' && (i + 1 == size || text[i + 1] != u'"'))
-    return i;
-  return quotedStringEndSlow(text, from);
+  for (qsizetype i = from;; i += 2) {
+    while (i < size && chars[i] != u'"' && chars[i] != u'\\')
+      ++i;
+    if (i >= size)
+      return -1;
+    if (chars[i] == u'\\')
+      return quotedStringEndSlow(text, from);
+    if (i + 1 == size || chars[i + 1] != u'"')
+      return i;
+  }
 }
 
 QString undoubleQuotes(QStringView text) {
@@ -75,8 +95,16 @@ QString doubleQuotes(QStringView text) {
 }
 
 qsizetype BlockTokenizer::wordEnd(qsizetype from) const {
-  while (!isBlockDelimiter(at(from)) && !opensComment(from))
+  const QChar *text = m_text.constData();
+  const qsizetype size = m_text.size();
+  while (from < size) {
+    const unsigned char type = charclass::of(text[from].unicode());
+    if (type & charclass::BlockDelimiter)
+      break;
+    if ((type & charclass::Slash) && opensComment(from))
+      break;
     ++from;
+  }
   return from;
 }
 
@@ -161,7 +189,8 @@ BlockToken BlockTokenizer::read() {
     if ((c >= u'0' && c <= u'9') || negative) {
       token.kind = TokenKind::Number;
       const bool zero = c == u'0';
-      while (!isBlockDelimiter(at(m_pos)) && !opensComment(m_pos)) {
+      const qsizetype end = wordEnd(m_pos);
+      while (m_pos < end) {
         const QChar d = m_text[m_pos++];
         if (zero && m_pos - token.start == 2 && d == u'x' && token.kind == TokenKind::Number)
           token.kind = TokenKind::HexNumber;

@@ -68,20 +68,6 @@ public:
   }
 
 private:
-  struct Source {
-    const QString &text;
-    qsizetype &pos;
-    QChar next() { return pos < text.size() ? text[pos++] : QChar(); }
-    QChar peek() const { return pos < text.size() ? text[pos] : QChar(); }
-    qsizetype takeRun(QString &out) {
-      const qsizetype start = pos;
-      while (pos < text.size() && text[pos] != u'"' && text[pos] != u'\\')
-        ++pos;
-      out += QStringView(text).mid(start, pos - start);
-      return pos - start;
-    }
-  };
-
   static QString wholeText(ScriptFile &file) {
     if (file.isUnicode())
       return file.utf16Text().toString();
@@ -95,11 +81,18 @@ private:
     while (m_pos < m_text.size() && isBlank(m_text[m_pos]))
       ++m_pos;
   }
+  // The text at [from, to), into out's own storage.
+  void take(QString &out, qsizetype from, qsizetype to) const {
+    out.resize(to - from);
+    std::memcpy(static_cast<void *>(out.data()), m_text.constData() + from,
+                size_t(to - from) * sizeof(QChar));
+  }
   bool word(QString &out) {
     const qsizetype start = m_pos;
-    while (m_pos < m_text.size() && !isBlank(m_text[m_pos]) && m_text[m_pos] != u'"')
+    const QStringView text(m_text);
+    while (m_pos < text.size() && !isBlank(text[m_pos]) && text[m_pos] != u'"')
       ++m_pos;
-    out = QStringView(m_text).mid(start, m_pos - start).toString();
+    take(out, start, m_pos);
     return m_pos > start;
   }
   bool quoted(QString &out) {
@@ -107,9 +100,13 @@ private:
     out.clear();
     if (m_pos >= m_text.size() || m_text[m_pos] != u'"')
       return false;
-    ++m_pos;
-    Source source{m_text, m_pos};
-    return readQuotedString(source, out);
+    // Everything between the quotes belongs to the text.
+    const qsizetype close = quotedStringEnd(m_text, m_pos + 1);
+    if (close < 0)
+      return false;
+    take(out, m_pos + 1, close);
+    m_pos = close + 1;
+    return true;
   }
 
   const QString m_text;

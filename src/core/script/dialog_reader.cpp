@@ -26,6 +26,9 @@ int ResourceScript::readDialog(const QString &identifier) {
     }
   }
   addEntry(QStringLiteral("DIALOG"), identifier, caption);
+  // Writing needs only the resource's first text: its block is written whole.
+  if (m_mode == Mode::Saving)
+    return skipBlockBody();
 
   QString text, identifierToken;
   for (;;) {

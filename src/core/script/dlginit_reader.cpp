@@ -24,6 +24,9 @@ int ResourceScript::readDlgInit(const QString &identifier) {
   if (skipToBegin() != ScriptOk)
     return ScriptSyntaxError;
   addEntry(QStringLiteral("DLGINIT"), identifier, QString());
+  // Writing needs only the resource's first text: its block is written whole.
+  if (m_mode == Mode::Saving)
+    return skipBlockBody();
   QString token;
   // Commas only separate the values.
   const auto value = [&](QString &text) {

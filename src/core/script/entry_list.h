@@ -87,9 +87,11 @@ private:
   // copies of them. It carries its hash, so that probing compares numbers before it
   // reaches for the strings.
   struct Key {
+    // Kinds are few words that differ in length or first letter: their hash is cheap.
     Key(const Task *task, const QString *kind, const QString *identifier)
         : task(task), kind(kind), identifier(identifier),
-          hash(qHashMulti(0, task, *kind, *identifier)) {}
+          hash(qHashMulti(0, task, kind->size(), kind->isEmpty() ? 0 : kind->front().unicode(),
+                          *identifier)) {}
     const Task *task;
     const QString *kind;
     const QString *identifier;

@@ -6,6 +6,9 @@ int ResourceScript::readMenu(const QString &identifier) {
   if (skipToBegin() != ScriptOk)
     return ScriptSyntaxError;
   addEntry(QStringLiteral("MENU"), identifier, QString());
+  // Writing needs only the resource's first text: its block is written whole.
+  if (m_mode == Mode::Saving)
+    return skipBlockBody();
   bool sawEnd = false;
   return readMenuItems(sawEnd);
 }

@@ -373,20 +373,11 @@ int ResourceScript::readGenericBlock(const QString &kind, const QString &identif
   addEntry(kind, identifier, QString());
   if (skipToBegin() != ScriptOk)
     return ScriptSyntaxError;
-  QString token;
-  int depth = 1;
-  while (depth > 0) {
-    const TokenKind tokenKind = nextToken(token, true);
-    if (tokenKind == TokenKind::EndOfFile)
-      return ScriptSyntaxError;
-    if (tokenKind != TokenKind::Word)
-      continue;
-    if (token == QLatin1String("BEGIN"))
-      ++depth;
-    else if (token == QLatin1String("END"))
-      --depth;
-  }
-  return ScriptOk;
+  return skipBlockBody();
+}
+
+int ResourceScript::skipBlockBody() {
+  return skipBlockRest(1) == 1 ? ScriptOk : ScriptSyntaxError;
 }
 
 } // namespace tarvelo

@@ -117,6 +117,8 @@ protected:
   int readGenericBlock(const QString &kind, const QString &identifier);
   // Skips tokens up to BEGIN, following LANGUAGE statements of the resource header.
   int skipToBegin();
+  // Skips the rest of a block whose BEGIN has been read, to its END.
+  int skipBlockBody();
   // Follows a directive token; false when it is not one this reader handles.
   void readDirective(const QString &word);
   void readInclude();

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <cstdint>
 #include <cstring>
 
 namespace tarvelo {
@@ -17,6 +18,15 @@ bool isUtf8Text(const QByteArray &data) {
   const auto *p = reinterpret_cast<const unsigned char *>(data.constData());
   const auto *end = p + data.size();
   while (p < end) {
+    // ASCII, most of any script, eight bytes at a time.
+    if (end - p >= 8) {
+      std::uint64_t word;
+      std::memcpy(&word, p, 8);
+      if ((word & 0x8080808080808080ULL) == 0) {
+        p += 8;
+        continue;
+      }
+    }
     const unsigned char c = *p;
     if (c < 0x80) {
       ++p;
@@ -244,17 +254,27 @@ void ScriptFile::appendEncoded(QStringView text, int codePage) {
     break;
   }
   const QByteArray bytes = isUtf8() ? text.toUtf8() : CodePage::fromUtf16(text, codePage);
-  // Text mode writes each line feed as CR LF.
-  qsizetype from = 0;
-  for (;;) {
-    const qsizetype lf = bytes.indexOf('\n', from);
-    if (lf < 0) {
-      m_data.append(bytes.constData() + from, bytes.size() - from);
+  // Text mode writes each line feed as CR LF: the bytes go in pieces between them.
+  const char *in = bytes.constData();
+  const qsizetype size = bytes.size();
+  qsizetype lineFeeds = 0;
+  for (const char *at = in;
+       (at = static_cast<const char *>(std::memchr(at, '\n', size_t(in + size - at)))) != nullptr;
+       ++at)
+    ++lineFeeds;
+  const qsizetype at = m_data.size();
+  m_data.resize(at + size + lineFeeds);
+  char *out = m_data.data() + at;
+  for (qsizetype from = 0; from < size;) {
+    const void *found = std::memchr(in + from, '\n', size_t(size - from));
+    const qsizetype end = found ? static_cast<const char *>(found) - in : size;
+    std::memcpy(out, in + from, size_t(end - from));
+    out += end - from;
+    if (!found)
       break;
-    }
-    m_data.append(bytes.constData() + from, lf - from);
-    m_data.append("\r\n", 2);
-    from = lf + 1;
+    *out++ = '\r';
+    *out++ = '\n';
+    from = end + 1;
   }
 }
 

@@ -199,6 +199,121 @@ int ScriptReader::skipDirectiveLine() {
   }
 }
 
+namespace {
+
+bool isKeywordWord(QStringView word, QLatin1String keyword) {
+  return word.size() == keyword.size() && word.compare(keyword, Qt::CaseInsensitive) == 0;
+}
+
+} // namespace
+
+int ScriptReader::skipBlockRest(int depth) {
+  // A word read ahead counts first.
+  if (m_pending.valid) {
+    m_pending.valid = false;
+    if (m_pending.kind == TokenKind::EndOfFile)
+      return 0;
+    if (m_pending.kind == TokenKind::Word && m_pending.text == QLatin1String("BEGIN"))
+      ++depth;
+    else if (m_pending.kind == TokenKind::Word && m_pending.text == QLatin1String("END") &&
+             --depth == 0)
+      return 1;
+  }
+  for (;;) {
+    if (m_position < 0) {
+      if (!readNextLine())
+        return 0;
+      m_position = -1;
+    }
+    const QStringView line(m_line);
+    const int last = int(line.size()) - 1; // the line feed
+    int i = m_position + 1;
+    bool moved = false; // reading went on to another line
+    while (i < last && !moved) {
+      const char16_t c = line[i].unicode();
+      const unsigned char type = charclass::of(c);
+      if (type & charclass::WordDelimiter) {
+        ++i;
+        continue;
+      }
+      const char16_t following = line[i + 1].unicode();
+      if (c == u'"' || ((c == u'L' || c == u'l') && following == u'"')) {
+        const int open = c == u'"' ? i : i + 1;
+        const qsizetype close = quotedStringEnd(line, open + 1);
+        if (close >= 0 && close < last) {
+          i = int(close) + 1;
+          continue;
+        }
+        // A string that goes on past the line.
+        m_position = open;
+        ReaderSource source{*this};
+        QString scratch;
+        if (!readQuotedString(source, scratch))
+          return 0;
+        moved = true;
+        continue;
+      }
+      if (c == u'/' && following == u'/')
+        break;
+      if (c == u'/' && following == u'*') {
+        const qsizetype close = line.indexOf(QLatin1String("*/"), i + 2);
+        if (close >= 0) {
+          i = int(close) + 2;
+          continue;
+        }
+        // A comment that goes on past the line ends on a later one.
+        qsizetype end = -1;
+        while (end < 0) {
+          if (!readNextLine())
+            return 0;
+          end = m_line.indexOf(QLatin1String("*/"));
+        }
+        m_position = int(end) + 1;
+        moved = true;
+        continue;
+      }
+      if (c == u'{' || c == u'}') {
+        depth += c == u'{' ? 1 : -1;
+        if (depth == 0) {
+          m_position = i;
+          return 1;
+        }
+        ++i;
+        continue;
+      }
+      // A word, which a slash not opening a comment does not end.
+      int end = i + 1;
+      while (end < last) {
+        const char16_t d = line[end].unicode();
+        const unsigned char dType = charclass::of(d);
+        if (dType & charclass::WordDelimiter)
+          break;
+        if ((dType & charclass::Slash) && (line[end + 1] == u'/' || line[end + 1] == u'*'))
+          break;
+        ++end;
+      }
+      const QStringView word = line.mid(i, end - i);
+      if (c == u'#') {
+        // A directive line among the statements is passed over whole.
+        m_position = end - 1;
+        if (skipDirectiveLine() == 0)
+          return 0;
+        moved = true;
+        continue;
+      }
+      if (isKeywordWord(word, QLatin1String("BEGIN"))) {
+        ++depth;
+      } else if (isKeywordWord(word, QLatin1String("END")) && --depth == 0) {
+        m_position = end - 1;
+        return 1;
+      }
+      i = end;
+    }
+    if (!moved)
+      m_position = -1; // the line is used up
+  }
+}
+
 // The characters of the current line from the next one on that neither end a word
 // nor may start a comment, appended at once; never the line's last character.
 void ScriptReader::takeWordRun(QString &text) {
@@ -311,7 +426,8 @@ TokenKind ScriptReader::tokenOnLine(QString &text, char16_t c) {
   if (isWordDelimiter(c) || c == u'{' || c == u'}' || c == u'/' || c == u'-')
     return TokenKind::EndOfFile;
   int end = start + 1;
-  while (end < last && !isWordDelimiter(line[end].unicode()) && line[end] != u'/')
+  while (end < last &&
+         !(charclass::of(line[end].unicode()) & (charclass::WordDelimiter | charclass::Slash)))
     ++end;
   if (line[end] == u'/')
     return TokenKind::EndOfFile;

@@ -51,6 +51,9 @@ public:
   // Where the token read last starts: its line, and its text from there on.
   int tokenLine() const { return m_tokenLine; }
   QString textAtToken() const;
+  // Passes over the rest of a block whose BEGIN has been read, depth levels deep, to
+  // its END, without reading tokens: 1, or 0 at the end of the file.
+  int skipBlockRest(int depth);
   // Appends the run of ordinary string characters that follows; the run's length.
   qsizetype takeStringRun(QString &text);
 

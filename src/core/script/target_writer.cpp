@@ -252,6 +252,10 @@ void ResourceScript::saveEntry(const QString &kind, const QString &identifier,
                                const QString &text) {
   if (echo() || !m_block)
     return; // outside the write language's section the old text is kept as it is
+  // A later text of a menu, dialog or DLGINIT block adds nothing: the block was
+  // taken care of with its first text.
+  if (m_block->firstEntry && kind != QLatin1String("STRINGTABLE"))
+    return;
   const EntryList::Lookup found = m_context.entries->lookup(m_task, kind, identifier);
   TextEntry *source = found.empty() ? nullptr : found.front();
   const bool keep = source && (source->removed || source->selectedForSave);

@@ -22,6 +22,19 @@ inline bool startsWith(QStringView text, QStringView prefix) {
   return text.startsWith(prefix, Qt::CaseSensitive);
 }
 
+// Classes of the characters that end words, for the tokenizers' inner loops.
+namespace charclass {
+enum : unsigned char { Blank = 1, BlockDelimiter = 2, WordDelimiter = 4, Slash = 8 };
+extern const unsigned char kTable[128];
+// The class of a character: byte-order marks are blanks, other characters beyond
+// ASCII are of none.
+inline unsigned char of(char16_t c) {
+  if (c < 128)
+    return kTable[c];
+  return c == 0xFEFF ? Blank | BlockDelimiter | WordDelimiter : 0;
+}
+} // namespace charclass
+
 // A byte-order mark inside the text (a file saved with two) is a blank as well.
 inline bool isBlank(QChar c) {
   return c == u' ' || c == u'\n' || c == u'\r' || c == u'\t' || c == QChar(0xFEFF);

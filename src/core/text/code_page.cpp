@@ -120,6 +120,7 @@ QString decodeWithIconv(const char *bytes, qsizetype size, int codePage);
 // goes through iconv.
 struct SingleByteTable {
   char16_t decode[256];
+  bool asciiBelow128 = true;     // the bytes below 0x80 are ASCII
   unsigned char encode[0x10000]; // 0 where the page lacks the character
 };
 
@@ -153,6 +154,8 @@ const SingleByteTable *lookUpSingleByteTable(int codePage) {
       const QString text = decodeWithIconv(&byte, 1, codePage);
       const char16_t c = text.size() == 1 ? text[0].unicode() : char16_t(b);
       table->decode[b] = c;
+      if (b < 0x80 && c != char16_t(b))
+        table->asciiBelow128 = false;
       if (b != 0 && !table->encode[c])
         table->encode[c] = static_cast<unsigned char>(b);
     }
@@ -203,10 +206,22 @@ QString toUtf16(const char *bytes, qsizetype size, int codePage) {
 void toUtf16Into(QString &out, const char *bytes, qsizetype size, int codePage, QChar suffix) {
   codePage = resolve(codePage);
   const qsizetype extra = suffix.isNull() ? 0 : 1;
+  const bool ascii = asciiCompatible(codePage) && isAscii(bytes, size);
   const SingleByteTable *table = nullptr;
-  if (!(asciiCompatible(codePage) && isAscii(bytes, size)) && !isMultiByte(codePage) &&
-      codePage != 1255 && codePage != 1258 && codePage != 28591)
+  if (!ascii && !isMultiByte(codePage) && codePage != 1255 && codePage != 1258 && codePage != 28591)
     table = singleByteTable(codePage);
+  if (table && table->asciiBelow128) {
+    // Qt widens the bytes many at a time; only those beyond ASCII are looked up.
+    out.truncate(0);
+    out.append(QLatin1String(bytes, size));
+    if (extra)
+      out.append(suffix);
+    char16_t *d = reinterpret_cast<char16_t *>(out.data());
+    for (qsizetype i = 0; i < size; ++i)
+      if (static_cast<unsigned char>(bytes[i]) >= 0x80)
+        d[i] = table->decode[static_cast<unsigned char>(bytes[i])];
+    return;
+  }
   if (table) {
     out.resize(size + extra);
     char16_t *d = reinterpret_cast<char16_t *>(out.data());
@@ -216,7 +231,7 @@ void toUtf16Into(QString &out, const char *bytes, qsizetype size, int codePage, 
       d[size] = suffix.unicode();
     return;
   }
-  if ((asciiCompatible(codePage) && isAscii(bytes, size)) || codePage == 28591) {
+  if (ascii || codePage == 28591) {
     // Qt widens Latin-1 many bytes at a time, into the storage out already has.
     out.truncate(0);
     out.append(QLatin1String(bytes, size));
@@ -304,8 +319,8 @@ QByteArray fromUtf16(QStringView text, int codePage) {
       char *d = out.data();
       for (qsizetype i = 0; i < text.size(); ++i) {
         const char16_t c = text[i].unicode();
-        if (c == 0) {
-          *d++ = '\0';
+        if (c < 0x80) {
+          *d++ = char(c);
           continue;
         }
         const unsigned char b = table->encode[c];

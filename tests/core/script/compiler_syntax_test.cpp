@@ -56,6 +56,10 @@ const SyntaxCase kCases[] = {
     {"ResourceTypesInAnyCase",
      "IDR_X accelerators\nbegin\n \"N\", 1, VIRTKEY, CONTROL\nend\nIDI_Y icon \"y.ico\"\n",
      "ACCELERATORS|IDR_X|\nICON|IDI_Y|\n"},
+    {"BlocksEndAtTheirOwnEnd",
+     "IDR_X RCDATA\nBEGIN\n \"END } {\", /* END\n } */ 1, // END\n L\"BEGIN\" \"a\"\n"
+     "#ifdef X_END\n { \"x\" }, NOEND, (END_X)\n#endif\nEND\nSTRINGTABLE { 1 \"after\" }\n",
+     "RCDATA|IDR_X|\nSTRINGTABLE|1|after\n"},
     {"NumbersOfDlgInitInAnyBase", "1 DLGINIT\nBEGIN\n 7, 1027, 0x4, 0\n 0x6e4f, 0x0065,\n 0\nEND\n",
      "DLGINIT|1|\nDLGINIT|7|One\n"},
 };
