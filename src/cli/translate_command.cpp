@@ -121,6 +121,8 @@ int runTranslate(const QStringList &arguments) {
                  outPath.toUtf8().constData());
     return 1;
   }
+  // The written target's memory serves the companion files.
+  target.truncate();
   const QStringList companionsFailed =
       writeTaskCompanions(entries, task, outPath, task->targetLanguage);
   if (!companionsFailed.isEmpty())

@@ -33,7 +33,10 @@ class CompanionParser {
 public:
   enum class Item { Line, Open, Close, End };
 
-  explicit CompanionParser(ScriptFile &file) : m_text(wholeText(file)) {}
+  // The file's own text is read where it stands; only another encoding is decoded.
+  explicit CompanionParser(ScriptFile &file)
+      : m_decoded(file.isUnicode() ? QString() : wholeText(file)),
+        m_text(file.isUnicode() ? file.utf16Text() : QStringView(m_decoded)) {}
 
   // End also for a malformed line: reading stops there.
   Item next(QString &kind, QString &identifier, QString &first, QString &second, QString &third) {
@@ -69,8 +72,6 @@ public:
 
 private:
   static QString wholeText(ScriptFile &file) {
-    if (file.isUnicode())
-      return file.utf16Text().toString();
     QString text, line;
     while (file.readLine(line, 0))
       text += line + u'\n';
@@ -84,7 +85,7 @@ private:
   // The text at [from, to), into out's own storage.
   void take(QString &out, qsizetype from, qsizetype to) const {
     out.resize(to - from);
-    std::memcpy(static_cast<void *>(out.data()), m_text.constData() + from,
+    std::memcpy(static_cast<void *>(out.data()), m_text.data() + from,
                 size_t(to - from) * sizeof(QChar));
   }
   bool word(QString &out) {
@@ -109,7 +110,8 @@ private:
     return true;
   }
 
-  const QString m_text;
+  const QString m_decoded;
+  const QStringView m_text;
   qsizetype m_pos = 0;
 };
 
@@ -191,14 +193,13 @@ bool writeCompanion(const EntryList &entries, const Task *task, const QString &s
   const QString digits = verificationDigits(task->sourceLanguage);
   CompanionText text;
   companionLines(text, entries, task, isSource, digits);
-  QString out(text.size(), Qt::Uninitialized);
-  text.writeInto(out.data());
+  // UTF-16 with its byte-order mark, written straight into the file's bytes.
+  QByteArray bytes(2 + text.size() * qsizetype(sizeof(QChar)), Qt::Uninitialized);
+  bytes[0] = '\xFF';
+  bytes[1] = '\xFE';
+  text.writeInto(reinterpret_cast<QChar *>(bytes.data() + 2));
   companionLines(text, entries, task, isSource, digits);
-  ScriptFile file;
-  file.create(ScriptFile::Utf16);
-  file.writeLine(out, 0);
-  out = QString(); // the file holds it now
-  return file.saveTo(companionPath(scriptPath, language));
+  return ScriptFile::saveBytes(companionPath(scriptPath, language), bytes);
 }
 
 QStringList writeTaskCompanions(const EntryList &entries, const Task *task,

@@ -98,7 +98,8 @@ bool ScriptFile::open(const QString &path) {
   if (!file.open(QIODevice::ReadOnly))
     return false;
   m_path = path;
-  openData(file.readAll());
+  // One buffer of the file's size, rather than one grown while reading.
+  openData(file.read(file.size()));
   return file.error() == QFileDevice::NoError;
 }
 
@@ -285,6 +286,10 @@ void ScriptFile::truncate() {
 }
 
 bool ScriptFile::saveTo(const QString &path) const {
+  return saveBytes(path, m_data);
+}
+
+bool ScriptFile::saveBytes(const QString &path, const QByteArray &data) {
   // Only a regular file is replaced, never a folder, a FIFO or a device.
   const QFileInfo existing(path);
   if (existing.exists() && !existing.isFile())
@@ -292,7 +297,7 @@ bool ScriptFile::saveTo(const QString &path) const {
   QSaveFile file(path);
   if (!file.open(QIODevice::WriteOnly))
     return false;
-  if (file.write(m_data) != m_data.size()) {
+  if (file.write(data) != data.size()) {
     file.cancelWriting();
     return false;
   }

@@ -48,6 +48,9 @@ public:
   void writeText(QStringView text, int codePage);
   void setBlankLineLimit(int limit) { m_blankLineLimit = limit; }
 
+  // Room for this many bytes, so that writing does not grow the buffer step by step.
+  void reserve(qsizetype bytes) { m_data.reserve(bytes); }
+
   // Drops everything written; the encoding stays.
   void truncate();
   const QByteArray &data() const { return m_data; }
@@ -61,6 +64,8 @@ public:
   // Writes the content to path atomically (a complete new file replaces the old one);
   // false when path names something other than a regular file.
   bool saveTo(const QString &path) const;
+  // The same for bytes of a file's whole content.
+  static bool saveBytes(const QString &path, const QByteArray &data);
 
 private:
   qsizetype contentStart() const;

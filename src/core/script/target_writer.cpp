@@ -98,6 +98,8 @@ int ResourceScript::write(Task *task, int writeLanguage, ScriptFile &target,
   m_writtenHeads.clear();
   m_targetOnly = std::make_unique<EntryList>(false);
   m_temp.create(ScriptFile::Utf16);
+  // The merged lines are about as long as the old target's.
+  m_temp.reserve(m_file.size() * (m_file.isUnicode() ? 1 : 2) + 65536);
   setOutput(&m_temp);
   setLinesWritten(0);
   setEcho(true);
@@ -133,6 +135,7 @@ int ResourceScript::write(Task *task, int writeLanguage, ScriptFile &target,
 
   // Rebuild the target from the merged lines with the new resources at their place.
   target.create(encoding);
+  target.reserve(m_temp.size() / (encoding == ScriptFile::Utf16 ? 1 : 2) + 65536);
   target.setBlankLineLimit(2);
   int codePage = codePageFor(writeLanguage, false);
   if (!hadContent || replaced)
