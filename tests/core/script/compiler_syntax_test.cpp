@@ -2,8 +2,10 @@
 // base, identifiers that are expressions, wide strings, adjacent literals, optional
 // commas, and comments anywhere in a block.
 #include "script/after_read.h"
+#include "script/companion_file.h"
 #include "support/script_harness.h"
 
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace tarvelo {
@@ -108,6 +110,34 @@ TEST(CompilerSyntax, TargetTextsMatchAcrossSpellings) {
             "STRINGTABLE|(IDS_BASE+1)|One|Eins|3\nSTRINGTABLE|IDS_BASE+2|Two|Zwei|3\n"
             "MENU|1|||3\nMENU|ID_A|&Open|&\xc3\x96"
             "ffnen|3\n");
+}
+
+// Identifiers that are expressions keep their marks and comments in the companion
+// files: parentheses and bars are part of them there.
+TEST(CompilerSyntax, CompanionFilesKeepExpressionIdentifiers) {
+  QTemporaryDir dir;
+  test::Workspace ws;
+  const QByteArray script = "STRINGTABLE\nBEGIN\n (IDS_BASE + 1) \"One\"\n IDS_X|0x100 \"Two\"\n"
+                            " IDS_Y \"Three\"\nEND\n";
+  ASSERT_EQ(ws.readSource(script, 0x0409), 1);
+  ASSERT_EQ(ws.readTarget(script, 0x0409), 1);
+  Task *task = ws.tasks.head();
+  task->sourceLanguage = 0x0409;
+  for (const auto &entry : ws.entries) {
+    entry->verified = true;
+    entry->setTargetComment(u"about "_qs + entry->identifier);
+  }
+  const QString path = dir.filePath("target.rc");
+  ASSERT_TRUE(writeCompanion(ws.entries, task, path, 0x0407, false));
+  for (const auto &entry : ws.entries) {
+    entry->verified = false;
+    entry->setTargetComment(QString());
+  }
+  readCompanion(ws.entries, task, path, 0x0407, false);
+  for (const auto &entry : ws.entries) {
+    EXPECT_TRUE(entry->verified) << entry->identifier.toStdString();
+    EXPECT_EQ(entry->targetComment(), u"about "_qs + entry->identifier);
+  }
 }
 
 } // namespace
