@@ -11,6 +11,8 @@
 
 #include <QByteArray>
 #include <QString>
+#include <cctype>
+#include <string>
 
 namespace tarvelo::test {
 
@@ -36,6 +38,17 @@ struct Workspace {
 
   // One line per entry of the list: kind, identifier, source and target texts.
   QString dump(bool withTargets = false) const;
+};
+
+// A name of files made fit to name a parameterised test: letters and digits only.
+struct FileTestName {
+  template <typename Info> std::string operator()(const Info &info) const {
+    std::string name = info.param;
+    for (char &c : name)
+      if (!std::isalnum(static_cast<unsigned char>(c)))
+        c = '_';
+    return name;
+  }
 };
 
 } // namespace tarvelo::test

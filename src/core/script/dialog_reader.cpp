@@ -43,11 +43,7 @@ int ResourceScript::readDialog(const QString &identifier) {
         return ScriptSyntaxError;
       if (textKind == TokenKind::String) {
         readTextRest(text);
-        // The comma after the text is optional to the resource compiler.
-        TokenKind idKind = nextToken(identifierToken, true);
-        if (idKind == TokenKind::Comma)
-          idKind = nextToken(identifierToken, true);
-        if (!readExpression(idKind, identifierToken))
+        if (!readOptionalCommaAndIdentifier(identifierToken))
           return ScriptSyntaxError;
         addEntry(QStringLiteral("DIALOG"), identifierToken, text);
       }

@@ -42,12 +42,8 @@ int ResourceScript::readMenuItems(bool &sawEnd) {
         return ScriptSyntaxError;
       if (textKind == TokenKind::String) {
         readTextRest(text);
-        // The comma before the command is optional to the resource compiler.
         QString identifier;
-        TokenKind idKind = nextToken(identifier, true);
-        if (idKind == TokenKind::Comma)
-          idKind = nextToken(identifier, true);
-        if (!readExpression(idKind, identifier))
+        if (!readOptionalCommaAndIdentifier(identifier))
           return ScriptSyntaxError;
         addEntry(QStringLiteral("MENU"), identifier, text);
       }

@@ -109,6 +109,8 @@ protected:
   // values, operators and parentheses ("(IDS_BASE + 1)", "IDC_X|0x100"), kept
   // without blanks. False when the tokens form none.
   bool readExpression(TokenKind kind, QString &text);
+  // After a text: an optional comma, then an identifier.
+  bool readOptionalCommaAndIdentifier(QString &identifier);
   int readStringTable();
   int readMenu(const QString &identifier);
   int readMenuItems(bool &sawEnd);

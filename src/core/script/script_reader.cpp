@@ -509,17 +509,14 @@ TokenKind ScriptReader::nextToken(QString &text, bool skipDirectives) {
     case 0:
       return TokenKind::EndOfFile;
     case u'(':
-      text = QChar(c);
-      return TokenKind::OpenParen;
     case u')':
-      text = QChar(c);
-      return TokenKind::CloseParen;
     case u',':
-      text = QChar(c);
-      return TokenKind::Comma;
     case u'|':
-      text = QChar(c);
-      return TokenKind::Bar;
+      text.append(QChar(c));
+      return c == u'('   ? TokenKind::OpenParen
+             : c == u')' ? TokenKind::CloseParen
+             : c == u',' ? TokenKind::Comma
+                         : TokenKind::Bar;
     case u'{':
       text = QStringLiteral("BEGIN");
       return TokenKind::Word;

@@ -22,6 +22,15 @@ void ResourceScript::readTextRest(QString &text) {
   }
 }
 
+bool ResourceScript::readOptionalCommaAndIdentifier(QString &identifier) {
+  // The comma between a text and the identifier after it is optional to the
+  // resource compiler.
+  TokenKind kind = nextToken(identifier, true);
+  if (kind == TokenKind::Comma)
+    kind = nextToken(identifier, true);
+  return readExpression(kind, identifier);
+}
+
 bool ResourceScript::readExpression(TokenKind kind, QString &text) {
   int depth = 0;
   if (kind == TokenKind::OpenParen)

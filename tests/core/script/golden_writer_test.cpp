@@ -143,13 +143,7 @@ TEST_P(GoldenWriter, WritesTheExpectedTarget) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, GoldenWriter, ::testing::ValuesIn(caseNames()),
-                         [](const auto &info) {
-                           std::string name = info.param;
-                           for (char &c : name)
-                             if (!isalnum(static_cast<unsigned char>(c)))
-                               c = '_';
-                           return name;
-                         });
+                         test::FileTestName());
 
 } // namespace
 } // namespace tarvelo

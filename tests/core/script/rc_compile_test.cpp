@@ -162,13 +162,7 @@ std::vector<std::string> constructNames() {
 }
 
 INSTANTIATE_TEST_SUITE_P(Scripts, ConstructCompile, ::testing::ValuesIn(constructNames()),
-                         [](const auto &info) {
-                           std::string name = info.param;
-                           for (char &c : name)
-                             if (!isalnum(static_cast<unsigned char>(c)))
-                               c = '_';
-                           return name;
-                         });
+                         test::FileTestName());
 
 // A language without an ANSI code page: the new target is UTF-8, and the compiler
 // reading it as UTF-8 finds every letter.
