@@ -245,6 +245,49 @@
     </message>
 </context>
 <context>
+    <name>Progress</name>
+    <message>
+        <location filename="../../src/core/script/resource_script.cpp" line="+50"/>
+        <source>Reading line %1 of %2</source>
+        <translation>Zeile %1 von %2 wird gelesen</translation>
+    </message>
+    <message>
+        <location line="+43"/>
+        <source>Reading File - %1</source>
+        <translation>Datei wird gelesen - %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Reading File</source>
+        <translation>Datei wird gelesen</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/tmclient/memory_client.cpp" line="+119"/>
+        <source>Translation Memory Search</source>
+        <translation>Suche im Übersetzungsspeicher</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Searching item %1 of %2</source>
+        <translation>Eintrag %1 von %2 wird gesucht</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/tmclient/memory_learning.cpp" line="+104"/>
+        <source>Translation Memory Import</source>
+        <translation>Import in den Übersetzungsspeicher</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Importing record %1 of %2</source>
+        <translation>Datensatz %1 von %2 wird importiert</translation>
+    </message>
+    <message>
+        <location line="+49"/>
+        <source>Waiting for the Translation Memory</source>
+        <translation>Warten auf den Übersetzungsspeicher</translation>
+    </message>
+</context>
+<context>
     <name>ProgressWindow</name>
     <message>
         <location filename="../../src/gui/app/progress_window.cpp" line="+28"/>
@@ -285,12 +328,20 @@
         <translation>Formatangaben stimmen nicht überein!</translation>
     </message>
     <message>
+        <location filename="../../src/core/workbench/save_flows.cpp" line="+28"/>
+        <location line="+23"/>
         <location filename="../../src/core/workbench/task_flows.cpp" line="+64"/>
         <source>It is not possible open file &apos;%1&apos;.</source>
         <translation>Die Datei „%1“ kann nicht geöffnet werden.</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+62"/>
+        <location line="+48"/>
+        <source>Save As - %1</source>
+        <translation>Speichern unter - %1</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/workbench/task_flows.cpp" line="+9"/>
         <source>File &apos;%1&apos; is not valid resource file. Continue?</source>
         <translation>Die Datei „%1“ ist keine gültige Ressourcendatei. Fortfahren?</translation>
     </message>
@@ -299,6 +350,96 @@
         <location line="+124"/>
         <source>No %1 resource item found. Continue?</source>
         <translation>Kein Ressourceneintrag der Sprache %1 gefunden. Fortfahren?</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/script/after_read.cpp" line="+17"/>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Menu</source>
+        <translation>Menü</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Dialog controls init</source>
+        <translation>Dialoginitialisierung</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Count of ListBox items has changed. Verify translation of fuzzy items.</source>
+        <translation>Die Anzahl der Listeneinträge hat sich geändert. Prüfen Sie die Übersetzung der unscharfen Einträge.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Count or order of Menu items has changed. Verify translation of fuzzy items.</source>
+        <translation>Anzahl oder Reihenfolge der Menüeinträge hat sich geändert. Prüfen Sie die Übersetzung der unscharfen Einträge.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Count or order of Dialog items has changed. Verify translation of fuzzy items.</source>
+        <translation>Anzahl oder Reihenfolge der Dialogeinträge hat sich geändert. Prüfen Sie die Übersetzung der unscharfen Einträge.</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/script/companion_file.cpp" line="+218"/>
+        <source>The target file &apos;%1&apos; was written, but the companion file &apos;%2&apos; could not be written.</source>
+        <translation>Die Zieldatei „%1“ wurde geschrieben, aber die Begleitdatei „%2“ konnte nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The target file &apos;%1&apos; was written, but the companion files &apos;%2&apos; and &apos;%3&apos; could not be written.</source>
+        <translation>Die Zieldatei „%1“ wurde geschrieben, aber die Begleitdateien „%2“ und „%3“ konnten nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/script/resource_script.cpp" line="+18"/>
+        <source>Unexpected string at line: %1</source>
+        <translation>Unerwarteter Text in Zeile: %1</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/script/target_writer.cpp" line="+112"/>
+        <source>File &apos;%1&apos; is not regular resource file! Do you want replace it?</source>
+        <translation>Die Datei „%1“ ist keine gültige Ressourcendatei! Möchten Sie sie ersetzen?</translation>
+    </message>
+    <message>
+        <location line="+120"/>
+        <source>Saving resources - %1</source>
+        <translation>Ressourcen speichern - %1</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/tmclient/memory_client.cpp" line="+19"/>
+        <source>The empty item was not filled: the Translation Memory in &apos;%1&apos; cannot be read (its file may be damaged or locked by another program).</source>
+        <translation>Der leere Eintrag wurde nicht gefüllt: Der Übersetzungsspeicher in „%1“ kann nicht gelesen werden (seine Datei ist vielleicht beschädigt oder von einem anderen Programm gesperrt).</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1 of %2 empty items were not filled: the Translation Memory in &apos;%3&apos; cannot be read (its file may be damaged or locked by another program).</source>
+        <translation>%1 von %2 leeren Einträgen wurden nicht gefüllt: Der Übersetzungsspeicher in „%3“ kann nicht gelesen werden (seine Datei ist vielleicht beschädigt oder von einem anderen Programm gesperrt).</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/tmclient/memory_learning.cpp" line="-65"/>
+        <source>No pairs were learnt: the Translation Memory in &apos;%1&apos; cannot be opened.</source>
+        <translation>Es wurden keine Paare gelernt: Der Übersetzungsspeicher in „%1“ kann nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <location line="+83"/>
+        <source>The pair was not learnt: another program keeps the Translation Memory in &apos;%1&apos; locked.</source>
+        <translation>Das Paar wurde nicht gelernt: Ein anderes Programm hält den Übersetzungsspeicher in „%1“ gesperrt.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 of %2 pairs were not learnt: another program keeps the Translation Memory in &apos;%3&apos; locked.</source>
+        <translation>%1 von %2 Paaren wurden nicht gelernt: Ein anderes Programm hält den Übersetzungsspeicher in „%3“ gesperrt.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>The pair was not learnt: the Translation Memory in &apos;%1&apos; cannot be written (its file may be damaged or its disk full).</source>
+        <translation>Das Paar wurde nicht gelernt: In den Übersetzungsspeicher in „%1“ kann nicht geschrieben werden (seine Datei ist vielleicht beschädigt oder sein Datenträger voll).</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1 of %2 pairs were not learnt: the Translation Memory in &apos;%3&apos; cannot be written (its file may be damaged or its disk full).</source>
+        <translation>%1 von %2 Paaren wurden nicht gelernt: In den Übersetzungsspeicher in „%3“ kann nicht geschrieben werden (seine Datei ist vielleicht beschädigt oder sein Datenträger voll).</translation>
     </message>
 </context>
 <context>
@@ -335,12 +476,12 @@
         <translation>überall</translation>
     </message>
     <message>
-        <location line="+87"/>
+        <location line="+86"/>
         <source>Mismatch the count of following characters:</source>
         <translation>Die Anzahl folgender Zeichen stimmt nicht überein:</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+10"/>
         <source>Mismatch Format Specification!</source>
         <translation>Formatangaben stimmen nicht überein!</translation>
     </message>
@@ -2184,12 +2325,12 @@
     </message>
     <message>
         <location line="+0"/>
-        <location line="+6"/>
+        <location line="+5"/>
         <source>SCRL</source>
         <translation>RF</translation>
     </message>
     <message>
-        <location line="+45"/>
+        <location line="+46"/>
         <source>Resources</source>
         <translation>Ressourcen</translation>
     </message>
@@ -2268,7 +2409,7 @@
 <context>
     <name>tarvelo::gui::OptionsDialog</name>
     <message>
-        <location filename="../../src/gui/options/options_dialog.cpp" line="+20"/>
+        <location filename="../../src/gui/options/options_dialog.cpp" line="+21"/>
         <source>Options</source>
         <translation>Optionen</translation>
     </message>

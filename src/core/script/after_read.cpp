@@ -4,6 +4,7 @@
 #include "script/text_entry.h"
 #include "seam/prompter.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QSet>
 
@@ -13,20 +14,23 @@ namespace {
 
 QString blockKindName(const QString &kind) {
   if (kind == QLatin1String("DIALOG"))
-    return QStringLiteral("Dialog");
+    return QCoreApplication::translate("Prompter", "Dialog");
   if (kind == QLatin1String("MENU"))
-    return QStringLiteral("Menu");
+    return QCoreApplication::translate("Prompter", "Menu");
   if (kind == QLatin1String("DLGINIT"))
-    return QStringLiteral("Dialog controls init");
+    return QCoreApplication::translate("Prompter", "Dialog controls init");
   return kind;
 }
 
 QString fuzzyText(const QString &kind) {
   if (kind == QLatin1String("DLGINIT"))
-    return QStringLiteral("Count of ListBox items has changed. Verify translation of fuzzy items.");
-  return QStringLiteral(
-             "Count or order of %1 items has changed. Verify translation of fuzzy items.")
-      .arg(kind == QLatin1String("MENU") ? QStringLiteral("Menu") : QStringLiteral("Dialog"));
+    return QCoreApplication::translate(
+        "Prompter", "Count of ListBox items has changed. Verify translation of fuzzy items.");
+  if (kind == QLatin1String("MENU"))
+    return QCoreApplication::translate(
+        "Prompter", "Count or order of Menu items has changed. Verify translation of fuzzy items.");
+  return QCoreApplication::translate(
+      "Prompter", "Count or order of Dialog items has changed. Verify translation of fuzzy items.");
 }
 
 // The Fuzzy Items question for a block whose texts could not all be placed.

@@ -5,6 +5,7 @@
 #include "script/script_file.h"
 #include "script/task.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QHash>
 #include <cstring>
@@ -214,12 +215,13 @@ QStringList writeTaskCompanions(const EntryList &entries, const Task *task,
 
 QString companionsNotWrittenMessage(const QString &targetPath, const QStringList &companionPaths) {
   if (companionPaths.size() == 1)
-    return QStringLiteral("The target file '%1' was written, but the companion file '%2' could "
-                          "not be written.")
+    return QCoreApplication::translate("Prompter", "The target file '%1' was written, but the "
+                                                   "companion file '%2' could not be written.")
         .arg(targetPath, companionPaths[0]);
-  return QStringLiteral("The target file '%1' was written, but the companion files '%2' could "
-                        "not be written.")
-      .arg(targetPath, companionPaths.join(QStringLiteral("' and '")));
+  return QCoreApplication::translate("Prompter", "The target file '%1' was written, but the "
+                                                 "companion files '%2' and '%3' could not be "
+                                                 "written.")
+      .arg(targetPath, companionPaths.value(0), companionPaths.value(1));
 }
 
 void readCompanion(EntryList &entries, const Task *task, const QString &scriptPath, int language,

@@ -9,6 +9,7 @@
 #include "seam/prompter.h"
 #include "seam/settings.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QRegularExpression>
 
@@ -46,8 +47,9 @@ void ResourceScript::lineRead() {
     return;
   if (lineNumber() % kProgressLines != 1)
     return;
-  m_context.progress->setText(
-      QStringLiteral("Reading line %1 of %2").arg(lineNumber() + 1).arg(m_totalLines));
+  m_context.progress->setText(QCoreApplication::translate("Progress", "Reading line %1 of %2")
+                                  .arg(lineNumber() + 1)
+                                  .arg(m_totalLines));
   m_context.progress->setPosition(lineNumber());
 }
 
@@ -87,9 +89,10 @@ int ResourceScript::read(bool isSource, int wantedLanguage, Task *task) {
     while (m_file.readLine(line, m_codePage))
       ++m_totalLines;
     restart();
-    QString title = QStringLiteral("Reading File");
-    if (task && !task->targetPath.isEmpty())
-      title += QStringLiteral(" - ") + fileNameOf(task->targetPath);
+    const QString title = task && !task->targetPath.isEmpty()
+                              ? QCoreApplication::translate("Progress", "Reading File - %1")
+                                    .arg(fileNameOf(task->targetPath))
+                              : QCoreApplication::translate("Progress", "Reading File");
     progress->begin(title);
     progress->setRange(0, m_totalLines);
   }
@@ -106,8 +109,9 @@ int ResourceScript::read(bool isSource, int wantedLanguage, Task *task) {
     m_errorText = textAtToken();
   }
   if (result == ScriptSyntaxError && m_context.prompter)
-    m_context.prompter->message(QStringLiteral("Unexpected string at line: %1").arg(lineNumber()),
-                                Prompter::Buttons::Ok, Prompter::Icon::Error);
+    m_context.prompter->message(
+        QCoreApplication::translate("Prompter", "Unexpected string at line: %1").arg(lineNumber()),
+        Prompter::Buttons::Ok, Prompter::Icon::Error);
   return result;
 }
 

@@ -6,6 +6,7 @@
 #include "script/task.h"
 #include "seam/prompter.h"
 
+#include <QCoreApplication>
 #include <QMap>
 #include <QRegularExpression>
 
@@ -108,7 +109,8 @@ int ResourceScript::write(Task *task, int writeLanguage, ScriptFile &target,
   bool replaced = false;
   if (runPass() != ScriptOk) {
     const QString question =
-        QStringLiteral("File '%1' is not regular resource file! Do you want replace it?")
+        QCoreApplication::translate(
+            "Prompter", "File '%1' is not regular resource file! Do you want replace it?")
             .arg(fileNameOf(m_task->targetPath.isEmpty() ? m_file.path() : m_task->targetPath));
     if (!m_context.prompter ||
         m_context.prompter->message(question, Prompter::Buttons::YesNo, Prompter::Icon::Question) !=
@@ -227,7 +229,8 @@ void ResourceScript::writeInsertion(ScriptFile &out, int &codePage, bool newTarg
 void ResourceScript::chooseTargetOnly() {
   std::vector<TextEntry *> offered;
   SavingResourcesRequest request;
-  request.title = QStringLiteral("Saving resources - ") + fileNameOf(m_task->targetPath);
+  request.title = QCoreApplication::translate("Prompter", "Saving resources - %1")
+                      .arg(fileNameOf(m_task->targetPath));
   QMap<std::pair<QString, QString>, TextEntry *> sorted;
   for (int i = 0; i < m_targetOnly->size(); ++i) {
     TextEntry *entry = m_targetOnly->at(i);

@@ -6,6 +6,7 @@
 #include "seam/prompter.h"
 #include "seam/settings.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QHash>
 #include <QSet>
@@ -115,13 +116,14 @@ FillResult MemoryClient::fillTargets(bool fill) {
   if (empty.empty())
     return result;
   const int count = int(empty.size());
-  m_progress.begin(QStringLiteral("Translation Memory Search"));
+  m_progress.begin(QCoreApplication::translate("Progress", "Translation Memory Search"));
   m_progress.setRange(0, count);
   int searched = 0;
   for (int i = 0; i < count; ++i) {
     TextEntry *entry = empty[size_t(i)].first;
     m_progress.setPosition(i + 1);
-    m_progress.setText(QStringLiteral("Searching item %1 of %2").arg(i + 1).arg(count));
+    m_progress.setText(
+        QCoreApplication::translate("Progress", "Searching item %1 of %2").arg(i + 1).arg(count));
     bool failed = false;
     const QStringList found = rootAlternatives(empty[size_t(i)].second, &failed);
     ++searched;
@@ -139,13 +141,20 @@ FillResult MemoryClient::fillTargets(bool fill) {
   }
   m_progress.end();
   if (result.unread > 0) {
-    const QString counts = searched == 1 ? QStringLiteral("The empty item was not filled: ")
-                                         : QStringLiteral("%1 of %2 empty items were not filled: ")
-                                               .arg(result.unread)
-                                               .arg(searched);
-    m_prompter.error(counts + QStringLiteral("the Translation Memory in '%1' cannot be read (its "
-                                             "file may be damaged or locked by another program).")
-                                  .arg(memoryFolder()));
+    if (searched == 1)
+      m_prompter.error(QCoreApplication::translate(
+                           "Prompter", "The empty item was not filled: the Translation Memory in "
+                                       "'%1' cannot be read (its file may be damaged or locked by "
+                                       "another program).")
+                           .arg(memoryFolder()));
+    else
+      m_prompter.error(QCoreApplication::translate(
+                           "Prompter", "%1 of %2 empty items were not filled: the Translation "
+                                       "Memory in '%3' cannot be read (its file may be damaged or "
+                                       "locked by another program).")
+                           .arg(result.unread)
+                           .arg(searched)
+                           .arg(memoryFolder()));
   }
   return result;
 }

@@ -5,6 +5,7 @@
 #include "text/case_table.h"
 #include "tmclient/memory_client.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <algorithm>
 #include <thread>
@@ -94,12 +95,13 @@ LearnResult MemoryClient::learn(int targetLanguage) {
     if (m_sourceLanguage > 0 && targetLanguage > 0) {
       result.notStored = int(pairs.size());
       m_prompter.error(
-          QStringLiteral("No pairs were learnt: the Translation Memory in '%1' cannot be opened.")
+          QCoreApplication::translate(
+              "Prompter", "No pairs were learnt: the Translation Memory in '%1' cannot be opened.")
               .arg(memoryFolder()));
     }
   } else if (!pairs.empty()) {
     const int count = int(pairs.size());
-    m_progress.begin(QStringLiteral("Translation Memory Import"));
+    m_progress.begin(QCoreApplication::translate("Progress", "Translation Memory Import"));
     m_progress.setRange(0, count);
     // Only a batch says what was really stored; AddPair answers 1 whatever happened.
     const bool batch = m_exports.beginTMBatch &&
@@ -109,7 +111,9 @@ LearnResult MemoryClient::learn(int targetLanguage) {
     for (int i = 0; i < count; ++i) {
       const Learnt &pair = pairs[size_t(i)];
       m_progress.setPosition(i + 1);
-      m_progress.setText(QStringLiteral("Importing record %1 of %2").arg(i + 1).arg(count));
+      m_progress.setText(QCoreApplication::translate("Progress", "Importing record %1 of %2")
+                             .arg(i + 1)
+                             .arg(count));
       const QString &source = pair.entry->sourceText;
       const QString &target = pair.entry->targetText;
       if (wantsPair(source, target) &&
@@ -155,7 +159,8 @@ void MemoryClient::retryLocked(const std::vector<Offered> &offered, Batch &outco
     const Clock::duration left = deadline - Clock::now();
     if (left <= Clock::duration::zero())
       break;
-    m_progress.setText(QStringLiteral("Waiting for the Translation Memory"));
+    m_progress.setText(
+        QCoreApplication::translate("Progress", "Waiting for the Translation Memory"));
     m_progress.serve();
     std::this_thread::sleep_for(std::min<Clock::duration>(kPause, left));
     if (!m_exports.beginTMBatch())
@@ -170,18 +175,33 @@ void MemoryClient::retryLocked(const std::vector<Offered> &offered, Batch &outco
 
 void MemoryClient::reportNotLearnt(const LearnResult &result, int failure) {
   const int offered = result.stored + result.notStored;
-  const QString counts =
-      offered == 1
-          ? QStringLiteral("The pair was not learnt: ")
-          : QStringLiteral("%1 of %2 pairs were not learnt: ").arg(result.notStored).arg(offered);
+  const QString folder = memoryFolder();
   if (failure < 0)
-    m_prompter.error(counts +
-                     QStringLiteral("another program keeps the Translation Memory in '%1' locked.")
-                         .arg(memoryFolder()));
+    m_prompter.error(offered == 1
+                         ? QCoreApplication::translate(
+                               "Prompter", "The pair was not learnt: another program keeps the "
+                                           "Translation Memory in '%1' locked.")
+                               .arg(folder)
+                         : QCoreApplication::translate(
+                               "Prompter", "%1 of %2 pairs were not learnt: another program keeps "
+                                           "the Translation Memory in '%3' locked.")
+                               .arg(result.notStored)
+                               .arg(offered)
+                               .arg(folder));
   else
-    m_prompter.error(counts + QStringLiteral("the Translation Memory in '%1' cannot be written "
-                                             "(its file may be damaged or its disk full).")
-                                  .arg(memoryFolder()));
+    m_prompter.error(offered == 1
+                         ? QCoreApplication::translate(
+                               "Prompter", "The pair was not learnt: the Translation Memory in "
+                                           "'%1' cannot be written (its file may be damaged or its "
+                                           "disk full).")
+                               .arg(folder)
+                         : QCoreApplication::translate(
+                               "Prompter", "%1 of %2 pairs were not learnt: the Translation Memory "
+                                           "in '%3' cannot be written (its file may be damaged or "
+                                           "its disk full).")
+                               .arg(result.notStored)
+                               .arg(offered)
+                               .arg(folder));
 }
 
 bool MemoryClient::wantsPair(const QString &source, const QString &target) {

@@ -8,6 +8,7 @@
 #include "workbench/path_rules.h"
 #include "workbench/session.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QMap>
@@ -23,7 +24,8 @@ Session::Written Session::writeTarget(Task *task, const QString &path, int langu
   ScriptFile target;
   if (QFileInfo::exists(path)) {
     if (!target.open(path)) {
-      m_prompter.error(QStringLiteral("It is not possible open file '%1'.").arg(path));
+      m_prompter.error(
+          QCoreApplication::translate("Prompter", "It is not possible open file '%1'.").arg(path));
       return Written::No;
     }
     // A target that is the program's own new file keeps the encoding it was given.
@@ -45,7 +47,8 @@ Session::Written Session::writeTarget(Task *task, const QString &path, int langu
   if (result != ScriptOk)
     return Written::No;
   if (!target.saveTo(path)) {
-    m_prompter.error(QStringLiteral("It is not possible open file '%1'.").arg(path));
+    m_prompter.error(
+        QCoreApplication::translate("Prompter", "It is not possible open file '%1'.").arg(path));
     return Written::No;
   }
   const QStringList failed = writeTaskCompanions(m_entries, task, path, language);
@@ -106,7 +109,8 @@ bool Session::saveTasks(SaveMode mode) {
 Session::DialogResult Session::saveWithDialog(SaveMode mode) {
   Task *task = m_current;
   SaveFileRequest request;
-  request.title = QStringLiteral("Save As - ") + fileNameOf(task->sourcePath);
+  request.title =
+      QCoreApplication::translate("Prompter", "Save As - %1").arg(fileNameOf(task->sourcePath));
   request.path = mode == SaveMode::SaveToSource ? task->sourcePath : task->targetPath;
   request.writeLanguage = mode == SaveMode::Save ? m_writeLanguage : task->targetLanguage;
   request.languageEditable = task == m_tasks.head() && task->targetLanguage != -1;
@@ -153,7 +157,8 @@ void Session::saveRemainingTasks(SaveMode mode) {
                         (!QFileInfo::exists(path) || QFileInfo(path).isWritable());
     if (!direct) {
       SaveFileRequest request;
-      request.title = QStringLiteral("Save As - ") + fileNameOf(task->sourcePath);
+      request.title =
+          QCoreApplication::translate("Prompter", "Save As - %1").arg(fileNameOf(task->sourcePath));
       request.path = path;
       request.writeLanguage = task->targetLanguage;
       request.languageEditable = false;
