@@ -369,17 +369,17 @@
     <message>
         <location line="+6"/>
         <source>Count of ListBox items has changed. Verify translation of fuzzy items.</source>
-        <translation>Die Anzahl der Listeneinträge hat sich geändert. Prüfen Sie die Übersetzung der unscharfen Einträge.</translation>
+        <translation>Die Anzahl der Listeneinträge hat sich geändert. Prüfen Sie die Übersetzung der Fuzzy-Einträge.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Count or order of Menu items has changed. Verify translation of fuzzy items.</source>
-        <translation>Anzahl oder Reihenfolge der Menüeinträge hat sich geändert. Prüfen Sie die Übersetzung der unscharfen Einträge.</translation>
+        <translation>Anzahl oder Reihenfolge der Menüeinträge hat sich geändert. Prüfen Sie die Übersetzung der Fuzzy-Einträge.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Count or order of Dialog items has changed. Verify translation of fuzzy items.</source>
-        <translation>Anzahl oder Reihenfolge der Dialogeinträge hat sich geändert. Prüfen Sie die Übersetzung der unscharfen Einträge.</translation>
+        <translation>Anzahl oder Reihenfolge der Dialogeinträge hat sich geändert. Prüfen Sie die Übersetzung der Fuzzy-Einträge.</translation>
     </message>
     <message>
         <location filename="../../src/core/script/companion_file.cpp" line="+218"/>
