@@ -46,11 +46,11 @@ struct ControlLayout {
   bool classIsString = true; // CONTROL: the class was written as a quoted string
 };
 
-// Source, target and original (the source as defined) layouts of one control.
+// Source and target layouts of one control. The source layout is the control as the
+// source defines it: what changes a layout changes the target's.
 struct ControlPair {
   ControlLayout source;
   ControlLayout target;
-  ControlLayout original;
   bool targetFound = false; // the target layout is the target block's own control
 };
 

@@ -13,7 +13,6 @@ void DialogEntry::afterTargetRead(AfterReadContext &context) {
 
   const ParsedDialog source = parseDialogBlock(sourceBlock->text());
   sourceLayout = source.header;
-  originalLayout = source.header;
   ParsedDialog target;
   if (targetBlock) {
     target = parseDialogBlock(targetBlock->text());
@@ -49,7 +48,7 @@ void DialogEntry::afterTargetRead(AfterReadContext &context) {
       if (nextEntry && nextEntry->sourceBlock != sourceBlock)
         nextEntry = nullptr;
     }
-    ControlPair pair{control, control, control};
+    ControlPair pair{control, control};
     if (targetBlock) {
       const int k = sourceSeen[control.identifier]++;
       const std::vector<int> &positions = targetPositions.value(control.identifier);

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 
@@ -99,7 +100,12 @@ bool ScriptFile::open(const QString &path) {
     return false;
   m_path = path;
   // One buffer of the file's size, rather than one grown while reading.
-  openData(file.read(file.size()));
+  QByteArray data(file.size(), Qt::Uninitialized);
+  const qint64 read = file.read(data.data(), data.size());
+  if (read < 0)
+    return false;
+  data.truncate(read);
+  openData(data);
   return file.error() == QFileDevice::NoError;
 }
 
@@ -254,8 +260,25 @@ void ScriptFile::appendEncoded(QStringView text, int codePage) {
   case Ansi:
     break;
   }
-  const QByteArray bytes = isUtf8() ? text.toUtf8() : CodePage::fromUtf16(text, codePage);
-  // Text mode writes each line feed as CR LF: the bytes go in pieces between them.
+  // Whole lines at a time, so that a large text needs no second copy of itself.
+  constexpr qsizetype kPiece = 65536;
+  for (qsizetype from = 0; from < text.size();) {
+    qsizetype end = std::min(text.size(), from + kPiece);
+    if (end < text.size()) {
+      const qsizetype lineFeed = text.lastIndexOf(u'\n', end - 1);
+      if (lineFeed >= from)
+        end = lineFeed + 1;
+      else if (text[end - 1].isHighSurrogate())
+        --end; // a line longer than a piece is not cut inside a character
+    }
+    const QStringView piece = text.mid(from, end - from);
+    appendBytes(isUtf8() ? piece.toUtf8() : CodePage::fromUtf16(piece, codePage));
+    from = end;
+  }
+}
+
+// Text mode writes each line feed as CR LF: the bytes go in pieces between them.
+void ScriptFile::appendBytes(const QByteArray &bytes) {
   const char *in = bytes.constData();
   const qsizetype size = bytes.size();
   qsizetype lineFeeds = 0;

@@ -70,6 +70,7 @@ public:
 private:
   qsizetype contentStart() const;
   void appendEncoded(QStringView text, int codePage);
+  void appendBytes(const QByteArray &bytes);
 
   QString m_path;
   QByteArray m_data;

@@ -99,8 +99,10 @@ int ResourceScript::write(Task *task, int writeLanguage, ScriptFile &target,
   m_writtenHeads.clear();
   m_targetOnly = std::make_unique<EntryList>(false);
   m_temp.create(ScriptFile::Utf16);
-  // The merged lines are about as long as the old target's.
-  m_temp.reserve(m_file.size() * (m_file.isUnicode() ? 1 : 2) + 65536);
+  // The merged lines are about as long as the old target's, translations being a
+  // little longer than what they replace: room for them at once spares a copy.
+  const qsizetype targetUnits = m_file.isUnicode() ? m_file.size() / 2 : m_file.size();
+  m_temp.reserve(2 * (targetUnits + targetUnits / 4) + 65536);
   setOutput(&m_temp);
   setLinesWritten(0);
   setEcho(true);
@@ -284,8 +286,12 @@ void ResourceScript::saveEntry(const QString &kind, const QString &identifier,
   // those: the others need no entry. Nor does a string of the source kept for saving:
   // its table is written with it, here or at the insertion point.
   const bool inPlace = writtenHere && keep;
+  const bool stringTable = kind == QLatin1String("STRINGTABLE");
   const bool coveredString = keep && !source->isHead() && m_block->firstEntry;
-  if (m_block->firstEntry && (inPlace || coveredString || kind != QLatin1String("STRINGTABLE"))) {
+  // A block written in place needs no entry of its own either, but for a string
+  // table whose later strings look for the block's first.
+  if ((m_block->firstEntry && (inPlace || coveredString || !stringTable)) ||
+      (inPlace && !stringTable)) {
     if (inPlace)
       m_writtenInPlace.insert({kind, identifier});
     return;

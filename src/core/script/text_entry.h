@@ -147,9 +147,8 @@ public:
                      bool keepSource) const override;
   void afterTargetRead(AfterReadContext &context) override;
 
-  DialogLayout sourceLayout;
+  DialogLayout sourceLayout; // as the source defines it
   DialogLayout targetLayout;
-  DialogLayout originalLayout; // the source's layout kept as the source defines it
   std::vector<ControlPair> pairs;
   bool layoutDiffers = false;
   bool useSourceLayout = false;
