@@ -3,9 +3,37 @@
 #include "script/block_tokenizer.h"
 #include "script/keywords.h"
 
+#include <unordered_set>
+
 namespace tarvelo {
 
 namespace {
+
+struct ViewHash {
+  using is_transparent = void;
+  size_t operator()(QStringView text) const { return qHash(text); }
+};
+struct ViewEqual {
+  using is_transparent = void;
+  bool operator()(QStringView a, QStringView b) const { return a == b; }
+};
+
+// The words of dialogs repeat: keywords, classes, style names, identifiers of both
+// sides. One shared copy of each saves an allocation and the memory of every other.
+// The cache is bounded, and emptied when it grows past the bound.
+QString interned(QStringView text) {
+  constexpr size_t kBound = 8192;
+  thread_local std::unordered_set<QString, ViewHash, ViewEqual> words;
+  if (const auto it = words.find(text); it != words.end())
+    return *it;
+  if (words.size() >= kBound)
+    words.clear();
+  return *words.insert(text.toString()).first;
+}
+
+QString internedText(const BlockToken &token) {
+  return interned(token.text());
+}
 
 bool isValue(const BlockToken &token) {
   return token.kind == TokenKind::Word || token.kind == TokenKind::Number ||
@@ -71,7 +99,7 @@ bool readValue(BlockTokenizer &tokens, QString &out) {
   const BlockToken first = tokens.next();
   if (!isValue(first))
     return false;
-  out = first.textString();
+  out = internedText(first);
   return readExpressionRest(tokens, out);
 }
 
@@ -114,12 +142,12 @@ bool readItems(BlockTokenizer &tokens, QStringList &items) {
   const BlockToken first = tokens.next();
   if (!isValue(first))
     return false;
-  items.append(first.textString());
+  items.append(internedText(first));
   while (nextIs(tokens, TokenKind::Bar)) {
     const BlockToken item = tokens.next();
     if (!isValue(item))
       return false;
-    items.append(item.textString());
+    items.append(internedText(item));
   }
   return true;
 }
@@ -269,7 +297,7 @@ bool parseControl(BlockTokenizer &tokens, ControlLayout &control) {
   const BlockToken keyword = tokens.next();
   if (keyword.kind != TokenKind::Word)
     return false;
-  control.keyword = keyword.textString();
+  control.keyword = internedText(keyword);
   const bool isControl = keyword.text() == QLatin1String("CONTROL");
   if (isTextFirstKeyword(keyword.text())) {
     const BlockToken first = tokens.next();
@@ -293,7 +321,7 @@ bool parseControl(BlockTokenizer &tokens, ControlLayout &control) {
     const BlockToken className = tokens.next();
     if (className.kind != TokenKind::String && !isValue(className))
       return false;
-    control.className = className.textString();
+    control.className = internedText(className);
     control.classIsString = className.kind == TokenKind::String;
     if (!nextIs(tokens, TokenKind::Comma) || !readItems(tokens, control.styles) ||
         !nextIs(tokens, TokenKind::Comma))
