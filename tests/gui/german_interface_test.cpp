@@ -10,9 +10,11 @@
 #include "options/help.h"
 #include "options/help_window.h"
 #include "options/options_dialog.h"
+#include "script/after_read.h"
 #include "script/text_entry.h"
 #include "seam/progress.h"
 #include "seam/settings.h"
+#include "support/script_harness.h"
 #include "support/scripted_prompter.h"
 #include "task/directives_import_dialog.h"
 #include "task/fuzzy_items_dialog.h"
@@ -34,6 +36,8 @@
 #include "workbench/menu_view.h"
 #include "workbench/occurrences_view.h"
 #include "workbench/session.h"
+
+#include "widget_test_support.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -65,10 +69,6 @@
 
 namespace tarvelo::gui {
 namespace {
-
-QString examplePath(const char *name) {
-  return QStringLiteral(TARVELO_TEST_DATA "/../../resources/example/") + QLatin1String(name);
-}
 
 QString translationSource() {
   return QStringLiteral(TARVELO_TEST_DATA "/../../resources/translations/tarvelo_1031.ts");
@@ -263,8 +263,8 @@ protected:
     ASSERT_TRUE(dir.isValid());
     source = dir.filePath(QStringLiteral("example.rc"));
     target = dir.filePath(QStringLiteral("example_de.rc"));
-    ASSERT_TRUE(QFile::copy(examplePath("example.rc"), source));
-    ASSERT_TRUE(QFile::copy(examplePath("example_de.rc"), target));
+    ASSERT_TRUE(QFile::copy(exampleFile(QStringLiteral("example.rc")), source));
+    ASSERT_TRUE(QFile::copy(exampleFile(QStringLiteral("example_de.rc")), target));
     ASSERT_TRUE(installUserInterfaceLanguage(1031, QStringLiteral(TARVELO_BIN_DIR), own, qt));
     exports.connectTM = [](int32_t, int32_t) -> int32_t { return 1; };
     exports.addPair = [](const char16_t *, const char16_t *, int32_t) -> int32_t { return 1; };
@@ -391,15 +391,29 @@ TEST_F(GermanInterface, EveryWindowAndBoardShowsNoEnglish) {
   save.resources = resources;
   SaveToFileDialog saveDialog(save);
   look("save-to-file", saveDialog);
-  FuzzyItemsRequest fuzzy;
-  fuzzy.rows = {{QStringLiteral("&OK"), QStringLiteral("&OK")}};
-  fuzzy.choices = {QString(), QStringLiteral("&OK")};
-  FuzzyItemsDialog fuzzyDialog(fuzzy);
+  // Reading a target whose menu has an item more: the core composes the question
+  // about the fuzzy items and the progress texts, in German now.
+  test::Workspace core;
+  ASSERT_EQ(core.readSource("LANGUAGE 9, 1\nIDR_CONTEXT MENU\nBEGIN\n MENUITEM \"&OK\", ID_A\n"
+                            " MENUITEM \"&OK\", ID_B\nEND\n",
+                            1033),
+            1);
+  ASSERT_EQ(core.readTarget("LANGUAGE 7, 1\nIDR_CONTEXT MENU\nBEGIN\n MENUITEM \"&OK\", ID_A\n"
+                            " MENUITEM \"&OK\", ID_B\n MENUITEM \"&OK\", ID_B\nEND\n",
+                            1031, dir.filePath(QStringLiteral("kontext_de.rc"))),
+            1);
+  bool clearFuzzy = false;
+  AfterReadContext afterRead{&core.entries, &core.prompter, QStringLiteral("kontext_de.rc"),
+                             &clearFuzzy};
+  afterTargetRead(core.tasks.head(), afterRead);
+  ASSERT_EQ(core.prompter.fuzzyRequests.size(), 1);
+  FuzzyItemsDialog fuzzyDialog(core.prompter.fuzzyRequests[0]);
   look("fuzzy-items", fuzzyDialog);
   ProgressWindow progressWindow(&frame);
-  progressWindow.begin(QString());
+  progressWindow.begin(core.progress.title);
+  progressWindow.setText(core.progress.firstText);
   for (QDialog *window : frame.findChildren<QDialog *>())
-    if (window->isVisible() && window->windowTitle().isEmpty())
+    if (window->isVisible() && window->windowTitle() == core.progress.title)
       look("progress", *window);
   progressWindow.end();
   // The help window's own buttons; its pages are not part of this look.

@@ -15,6 +15,8 @@
 #include "workbench/split_edit.h"
 #include "workbench/target_editor.h"
 
+#include "widget_test_support.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
@@ -31,10 +33,6 @@
 namespace tarvelo::gui {
 namespace {
 
-QString examplePath() {
-  return QStringLiteral(TARVELO_TEST_DATA "/../../resources/example/example.rc");
-}
-
 class MainFrameTest : public ::testing::Test {
 protected:
   void SetUp() override {
@@ -43,7 +41,7 @@ protected:
     frame.resize(1366, 768);
     frame.show();
     OpenRequest request;
-    request.sourcePath = examplePath();
+    request.sourcePath = exampleFile(QStringLiteral("example.rc"));
     request.sourceLanguage = 1033;
     request.targetPath = dir.filePath(QStringLiteral("example_de.rc"));
     request.targetLanguage = 1031;
@@ -100,12 +98,7 @@ TEST_F(MainFrameTest, TypingAndEnterTranslateAndUndoRestores) {
   TextEntry *entry = firstString();
   frame.selectEntry(entry);
   QApplication::processEvents();
-  TargetEditor *editor = frame.splitEdit()->targetEditor();
-  editor->setFocus();
-  editor->selectAll();
-  QTest::keyClicks(editor, QStringLiteral("Hallo Welt"));
-  QTest::keyClick(editor, Qt::Key_Return);
-  QApplication::processEvents();
+  typeTranslation(frame, QStringLiteral("Hallo Welt"));
   EXPECT_EQ(entry->targetText, QStringLiteral("Hallo Welt"));
   EXPECT_TRUE(session.isModified());
   // Enter moved on to the next row.

@@ -13,6 +13,8 @@
 #include "workbench/main_frame.h"
 #include "workbench/session.h"
 
+#include "widget_test_support.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QFile>
@@ -23,10 +25,6 @@
 
 namespace tarvelo::gui {
 namespace {
-
-QString examplePath(const char *name) {
-  return QStringLiteral(TARVELO_TEST_DATA "/../../resources/example/") + QLatin1String(name);
-}
 
 // Exports that record the pairs stored.
 struct Recorded {
@@ -51,7 +49,7 @@ TEST(MemoryFeatures, FollowTheExportsTheyNeed) {
   QTemporaryDir dir;
   ASSERT_TRUE(dir.isValid());
   const QString target = dir.filePath(QStringLiteral("example_de.rc"));
-  ASSERT_TRUE(QFile::copy(examplePath("example_de.rc"), target));
+  ASSERT_TRUE(QFile::copy(exampleFile(QStringLiteral("example_de.rc")), target));
   const struct {
     const char *name;
     bool addPair;
@@ -73,7 +71,7 @@ TEST(MemoryFeatures, FollowTheExportsTheyNeed) {
     test::ScriptedPrompter prompter;
     NullProgress progress;
     WorkbenchAssembly workbench(settings, prompter, progress, exports);
-    OpenRequest request{examplePath("example.rc"), 1033, false, target, 1031};
+    OpenRequest request{exampleFile(QStringLiteral("example.rc")), 1033, false, target, 1031};
     ASSERT_EQ(workbench.session().open(request), Session::OpenResult::Opened);
 
     // The options page.

@@ -11,6 +11,8 @@
 #include "workbench/split_edit.h"
 #include "workbench/target_editor.h"
 
+#include "widget_test_support.h"
+
 #include <QApplication>
 #include <QFile>
 #include <QListView>
@@ -85,16 +87,6 @@ protected:
     return states;
   }
 
-  // Types the text into the target editor and stores it with Enter.
-  void translate(const QString &text) {
-    TargetEditor *editor = frame.splitEdit()->targetEditor();
-    editor->setFocus();
-    editor->selectAll();
-    QTest::keyClicks(editor, text);
-    QTest::keyClick(editor, Qt::Key_Return);
-    QApplication::processEvents();
-  }
-
   QTemporaryDir dir;
   MemorySettings settings;
   test::ScriptedPrompter prompter;
@@ -126,7 +118,7 @@ TEST_F(OccurrencesTest, OnlyCheckedRowsTakeTheNewText) {
       clickCheckBox(frame.occurrencesView()->list(), c.unchecked);
       ASSERT_EQ(checks().value(c.unchecked), Qt::Unchecked);
     }
-    translate(QStringLiteral("Öffnen"));
+    typeTranslation(frame, QStringLiteral("Öffnen"));
     EXPECT_EQ(targets(), c.after);
   }
 }
@@ -141,7 +133,7 @@ TEST_F(OccurrencesTest, AnotherTranslationOfTheSameSourceChecksItsOwnRows) {
   frame.selectEntry(strings[1]);
   QApplication::processEvents();
   EXPECT_EQ(checks(), (QList<Qt::CheckState>{Qt::Unchecked, Qt::Checked, Qt::Unchecked}));
-  translate(QStringLiteral("Öffnen"));
+  typeTranslation(frame, QStringLiteral("Öffnen"));
   EXPECT_EQ(targets(), (QStringList{"Offen", "Öffnen", "Offen"}));
 }
 

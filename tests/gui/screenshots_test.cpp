@@ -16,6 +16,8 @@
 #include "workbench/main_frame.h"
 #include "workbench/session.h"
 
+#include "widget_test_support.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -23,10 +25,6 @@
 
 namespace tarvelo::gui {
 namespace {
-
-QString exampleFile(const QString &name) {
-  return QStringLiteral(TARVELO_TEST_DATA "/../../resources/example/") + name;
-}
 
 TEST(Screenshots, DISABLED_ExampleTask) {
   const QString out = QString::fromLocal8Bit(qgetenv("TARVELO_SCREENSHOTS"));

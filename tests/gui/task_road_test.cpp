@@ -18,6 +18,8 @@
 #include "workbench/split_edit.h"
 #include "workbench/target_editor.h"
 
+#include "widget_test_support.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -34,10 +36,6 @@
 namespace tarvelo::gui {
 namespace {
 
-QString exampleFile(const char *name) {
-  return QStringLiteral(TARVELO_TEST_DATA "/../../resources/example/") + QLatin1String(name);
-}
-
 class TaskRoad : public ::testing::Test {
 protected:
   void SetUp() override {
@@ -45,8 +43,8 @@ protected:
     ASSERT_TRUE(dir.isValid());
     source = dir.filePath(QStringLiteral("example.rc"));
     target = dir.filePath(QStringLiteral("example_de.rc"));
-    ASSERT_TRUE(QFile::copy(exampleFile("example.rc"), source));
-    ASSERT_TRUE(QFile::copy(exampleFile("example_de.rc"), target));
+    ASSERT_TRUE(QFile::copy(exampleFile(QStringLiteral("example.rc")), source));
+    ASSERT_TRUE(QFile::copy(exampleFile(QStringLiteral("example_de.rc")), target));
     settings.setText(QStringLiteral("TMPath"), dir.filePath(QStringLiteral("TM")));
     settings.setInteger(QStringLiteral("InitTM"), 0);
     ASSERT_TRUE(

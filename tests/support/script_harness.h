@@ -21,12 +21,22 @@ enum class Encoding { Ansi, Utf16, Utf8Bom };
 QByteArray encode(const QString &text, Encoding encoding, int codePage = 1252);
 const char *encodingName(Encoding encoding);
 
+// A progress that shows nothing and keeps the title and the first text it was given.
+struct ShownProgress : NullProgress {
+  void begin(const QString &text) override { title = text; }
+  void setText(const QString &text) override {
+    if (firstText.isEmpty())
+      firstText = text;
+  }
+  QString title, firstText;
+};
+
 // Everything a script reads into, held together for a test.
 struct Workspace {
   EntryList entries;
   TaskChain tasks;
   ScriptedPrompter prompter;
-  NullProgress progress;
+  ShownProgress progress;
   MemorySettings settings;
 
   ScriptContext context() { return {&entries, &tasks, &prompter, &progress, &settings}; }

@@ -92,50 +92,23 @@ void linkOccurrences(EntryList &entries) {
 }
 
 bool settleBlock(TextEntry *head, AfterReadContext &context) {
-  std::vector<TextEntry *> block;
-  for (TextEntry *entry = head; entry && entry->sourceBlock == head->sourceBlock;
-       entry = entry->next())
-    block.push_back(entry);
   // Repeated identifiers, such as a shared static-text identifier, are fuzzy: every
-  // entry with a later duplicate. later[i] is the first later duplicate of entry i;
-  // small blocks compare pairs, large ones go through a hash so that a table of many
-  // thousand strings stays linear.
-  const auto same = [](const TextEntry *a, const TextEntry *b) {
-    return a->identifier == b->identifier && a->kind == b->kind;
-  };
-  constexpr size_t kSmallBlock = 48;
-  std::vector<int> later(block.size(), -1);
-  if (block.size() <= kSmallBlock) {
-    for (size_t i = 0; i < block.size(); ++i)
-      for (size_t j = i + 1; j < block.size(); ++j)
-        if (same(block[i], block[j])) {
-          later[i] = int(j);
-          break;
-        }
-  } else {
-    QHash<std::pair<QString, QString>, int> seen;
-    for (size_t i = block.size(); i-- > 0;) {
-      auto key = std::make_pair(block[i]->kind, block[i]->identifier);
-      auto it = seen.find(key);
-      if (it != seen.end()) {
-        later[i] = it.value();
-        it.value() = int(i);
-      } else {
-        seen.insert(std::move(key), int(i));
-      }
-    }
-  }
+  // entry with a later duplicate. The states are taken before any of them changes.
+  BlockLookup lookup;
+  std::vector<TextEntry *> fuzzy;
   bool unmatchedDuplicate = false;
-  for (size_t i = 0; i < block.size(); ++i) {
-    if (later[i] < 0)
+  for (TextEntry *entry = head; entry && entry->sourceBlock == head->sourceBlock;
+       entry = entry->next()) {
+    const std::vector<TextEntry *> &same = lookup.find(head, entry->kind, entry->identifier);
+    if (same.size() < 2)
       continue;
-    // The states as they were before any of the block became fuzzy.
-    if (block[i]->matchState == NotFound || block[size_t(later[i])]->matchState == NotFound)
+    if (entry->matchState == NotFound)
       unmatchedDuplicate = true;
+    if (entry != same.back())
+      fuzzy.push_back(entry);
   }
-  for (size_t i = 0; i < block.size(); ++i)
-    if (later[i] >= 0)
-      block[i]->setMatched(Fuzzy);
+  for (TextEntry *entry : fuzzy)
+    entry->setMatched(Fuzzy);
   if (head->orderChanged && !head->alternatives().isEmpty())
     askFuzzyItems(head, context);
   head->orderChanged = false;

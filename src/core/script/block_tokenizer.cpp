@@ -25,26 +25,11 @@ const unsigned char kTable[128] = {
 namespace {
 
 qsizetype quotedStringEndSlow(QStringView text, qsizetype from) {
-  bool pending = false;
-  char16_t previous = 0;
+  StringRules rules;
   const qsizetype size = text.size();
-  for (qsizetype i = from; i < size; ++i) {
-    const char16_t c = text[i].unicode();
-    bool belongs;
-    if (c != u'"' && c != u'\\') {
-      belongs = true;
-      pending = false;
-    } else if (!pending) {
-      pending = true;
-      belongs = c == u'\\' || (i + 1 < size && text[i + 1] == u'"');
-    } else {
-      pending = false;
-      belongs = c == u'\\' ? previous == u'\\' : (previous == u'"' || previous == u'\\');
-    }
-    if (!belongs && c == u'"')
+  for (qsizetype i = from; i < size; ++i)
+    if (rules.endsAt(text[i].unicode(), i + 1 < size ? text[i + 1].unicode() : 0))
       return i;
-    previous = c;
-  }
   return -1;
 }
 

@@ -55,6 +55,37 @@ private:
   qsizetype m_afterPeek = 0;
 };
 
+// The rules that decide where a quoted string ends, character by character: a
+// doubled quote belongs to the string, and so does a quote after a backslash.
+class StringRules {
+public:
+  // Whether c, followed by next, is the quote that ends the string.
+  bool endsAt(char16_t c, char16_t next) {
+    bool belongs;
+    if (c != u'"' && c != u'\\') {
+      belongs = true;
+      m_pending = false;
+    } else if (!m_pending) {
+      m_pending = true;
+      belongs = c == u'\\' || next == u'"';
+    } else {
+      m_pending = false;
+      belongs = c == u'\\' ? m_previous == u'\\' : (m_previous == u'"' || m_previous == u'\\');
+    }
+    m_previous = c;
+    return !belongs && c == u'"';
+  }
+  // A run of characters that are neither quotes nor backslashes, the last one last.
+  void passOrdinary(char16_t last) {
+    m_pending = false;
+    m_previous = last;
+  }
+
+private:
+  bool m_pending = false;
+  char16_t m_previous = 0;
+};
+
 // Where the string whose opening quote stands before `from` ends: the index of its
 // closing quote, or -1 when the text ends first. The rules of readQuotedString.
 qsizetype quotedStringEnd(QStringView text, qsizetype from);
@@ -63,35 +94,20 @@ qsizetype quotedStringEnd(QStringView text, qsizetype from);
 // past the closing quote. Returns false when the text ends inside the string.
 // Shared by both tokenizers through a character source.
 template <typename Source> bool readQuotedString(Source &source, QString &text) {
-  bool pending = false;
-  QChar previous;
+  StringRules rules;
   for (;;) {
-    // Ordinary characters need no decision, and clear the pending state.
-    if (const qsizetype run = source.takeRun(text)) {
-      pending = false;
-      previous = text[text.size() - 1];
-      Q_UNUSED(run);
+    // Ordinary characters need no decision.
+    if (source.takeRun(text)) {
+      rules.passOrdinary(text.back().unicode());
       continue;
     }
     const QChar c = source.next();
     if (c.isNull())
       return false;
-    bool belongs;
-    if (c != u'"' && c != u'\\') {
-      belongs = true;
-      pending = false;
-    } else if (!pending) {
-      pending = true;
-      belongs = c == u'\\' || source.peek() == u'"';
-    } else {
-      pending = false;
-      belongs = c == u'\\' ? previous == u'\\' : (previous == u'"' || previous == u'\\');
-    }
-    if (!belongs && c == u'"')
+    if (rules.endsAt(c.unicode(), source.peek().unicode()))
       return true;
-    // A backslash always belongs to the string.
+    // Every other character belongs to the string, a backslash always.
     text.append(c);
-    previous = c;
   }
 }
 

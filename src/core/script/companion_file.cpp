@@ -234,17 +234,9 @@ void readCompanion(EntryList &entries, const Task *task, const QString &scriptPa
   const QString digits = verificationDigits(task->sourceLanguage);
   TextEntry *blockHead = nullptr;
   bool firstLine = false;
-  // The entries of the block being read by kind and identifier, in block order, with
-  // how many of each have been passed over as taken; made when a block's second line
-  // asks, so that reading stays linear in the block's length.
-  struct Candidates {
-    std::vector<TextEntry *> entries;
-    size_t next = 0;
-  };
-  QHash<std::pair<QString, QString>, Candidates> blockIndex;
-  const TextEntry *indexedHead = nullptr;
-  TextEntry *firstUntaken = nullptr;
-  constexpr int kSmallBlock = 48;
+  BlockLookup blockLookup;
+  TextEntry *firstUntaken = nullptr; // of the block being read
+  const TextEntry *untakenHead = nullptr;
   QString entryKind, identifier, first, second, third;
   for (;;) {
     const CompanionParser::Item item = reader.next(entryKind, identifier, first, second, third);
@@ -271,46 +263,24 @@ void readCompanion(EntryList &entries, const Task *task, const QString &scriptPa
         }
       blockHead = entry ? entry->head() : nullptr;
     } else {
-      // A small block is walked; a large one is indexed once.
-      if (indexedHead != blockHead) {
-        indexedHead = blockHead;
-        firstUntaken = blockHead;
-        blockIndex.clear();
-        int size = 0;
-        for (TextEntry *candidate = blockHead;
-             candidate && candidate->sourceBlock == blockHead->sourceBlock && size <= kSmallBlock;
-             candidate = candidate->next())
-          ++size;
-        if (size > kSmallBlock)
-          for (TextEntry *candidate = blockHead;
-               candidate && candidate->sourceBlock == blockHead->sourceBlock;
-               candidate = candidate->next())
-            blockIndex[{candidate->kind, candidate->identifier}].entries.push_back(candidate);
-      }
       // Lines come in the block's order: the first entry of the block not yet
       // taken is, when it has the line's kind and identifier, the one wanted.
+      if (untakenHead != blockHead) {
+        untakenHead = blockHead;
+        firstUntaken = blockHead;
+      }
       while (firstUntaken && firstUntaken->sourceBlock == blockHead->sourceBlock &&
              firstUntaken->companionTaken[side])
         firstUntaken = firstUntaken->next();
       if (firstUntaken && firstUntaken->sourceBlock == blockHead->sourceBlock &&
           firstUntaken->identifier == identifier && firstUntaken->kind == entryKind) {
         entry = firstUntaken;
-      } else if (blockIndex.isEmpty()) {
-        for (TextEntry *candidate = blockHead;
-             candidate && candidate->sourceBlock == blockHead->sourceBlock;
-             candidate = candidate->next())
-          if (candidate->kind == entryKind && candidate->identifier == identifier &&
-              !candidate->companionTaken[side]) {
+      } else {
+        for (TextEntry *candidate : blockLookup.find(blockHead, entryKind, identifier))
+          if (!candidate->companionTaken[side]) {
             entry = candidate;
             break;
           }
-      } else if (const auto it = blockIndex.find({entryKind, identifier}); it != blockIndex.end()) {
-        Candidates &candidates = it.value();
-        while (candidates.next < candidates.entries.size() &&
-               candidates.entries[candidates.next]->companionTaken[side])
-          ++candidates.next;
-        if (candidates.next < candidates.entries.size())
-          entry = candidates.entries[candidates.next];
       }
     }
     firstLine = false;

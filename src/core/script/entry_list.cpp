@@ -125,4 +125,44 @@ void EntryList::rebuildIndex() {
       index(entry.get());
 }
 
+namespace {
+
+// The entries of the head's block, in order, while f says go on.
+template <typename F> void walkBlock(const TextEntry *head, F &&f) {
+  for (TextEntry *entry = const_cast<TextEntry *>(head);
+       entry && entry->sourceBlock == head->sourceBlock && f(entry); entry = entry->next()) {
+  }
+}
+
+} // namespace
+
+const std::vector<TextEntry *> &BlockLookup::find(const TextEntry *head, const QString &kind,
+                                                  const QString &identifier) {
+  constexpr int kSmallBlock = 48;
+  if (m_head != head) {
+    m_head = head;
+    m_index.clear();
+    int size = 0;
+    walkBlock(head, [&](TextEntry *) { return ++size <= kSmallBlock; });
+    m_large = size > kSmallBlock;
+    if (m_large)
+      walkBlock(head, [&](TextEntry *entry) {
+        m_index[{entry->kind, entry->identifier}].push_back(entry);
+        return true;
+      });
+  }
+  if (m_large) {
+    static const std::vector<TextEntry *> none;
+    const auto found = m_index.constFind({kind, identifier});
+    return found == m_index.constEnd() ? none : found.value();
+  }
+  m_walked.clear();
+  walkBlock(head, [&](TextEntry *entry) {
+    if (entry->identifier == identifier && entry->kind == kind)
+      m_walked.push_back(entry);
+    return true;
+  });
+  return m_walked;
+}
+
 } // namespace tarvelo

@@ -118,4 +118,19 @@ private:
   QHash<Key, Chain> m_index;
 };
 
+// The entries of one block with a kind and an identifier, in block order. A small
+// block is walked for each question; a large one is indexed once, so that a block of
+// many thousand entries is not walked again for each of them.
+class BlockLookup {
+public:
+  const std::vector<TextEntry *> &find(const TextEntry *head, const QString &kind,
+                                       const QString &identifier);
+
+private:
+  const TextEntry *m_head = nullptr;
+  bool m_large = false;
+  QHash<std::pair<QString, QString>, std::vector<TextEntry *>> m_index;
+  std::vector<TextEntry *> m_walked;
+};
+
 } // namespace tarvelo

@@ -48,7 +48,7 @@ void ResourceScript::lineRead() {
   if (lineNumber() % kProgressLines != 1)
     return;
   m_context.progress->setText(QCoreApplication::translate("Progress", "Reading line %1 of %2")
-                                  .arg(lineNumber() + 1)
+                                  .arg(lineNumber())
                                   .arg(m_totalLines));
   m_context.progress->setPosition(lineNumber());
 }
@@ -152,6 +152,7 @@ int ResourceScript::runPass() {
         setEcho(false);
       const int linesBefore = linesWritten();
       m_cursor = nullptr;
+      m_blockLookup = BlockLookup(); // never an index of a list read before
       result = readResourceStatement(kind, token);
       // A resource whose own header names another language is not one of the
       // section's: its old text stays.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "script/entry_list.h"
 #include "script/raw_block.h"
 #include "script/script_reader.h"
 #include "script/write_context.h"
@@ -153,9 +154,7 @@ protected:
   qsizetype m_statementStart = 0; // where the line of the statement's first token starts
   RawBlockPtr m_block;
   TextEntry *m_cursor = nullptr; // last matched entry of the resource being read
-  // The entries of the block matched last, by kind and identifier.
-  const TextEntry *m_matchIndexHead = nullptr;
-  QHash<std::pair<QString, QString>, std::vector<TextEntry *>> m_matchIndex;
+  BlockLookup m_blockLookup;     // the entries of the block matched last
 
   // Writing.
   WriteContext m_writeContext;

@@ -489,58 +489,51 @@ TokenKind ScriptReader::nextToken(QString &text, bool skipDirectives) {
     } while (isBlankChar(c));
     m_tokenLine = m_lineNumber;
     m_tokenColumn = m_position == -1 ? int(m_line.size()) - 1 : m_position;
-    if (c != 0 && m_position >= 0) {
-      const TokenKind kind = tokenOnLine(text, c);
-      if (kind == TokenKind::String || kind == TokenKind::Number || kind == TokenKind::HexNumber)
-        return kind;
-      if (kind == TokenKind::Word) {
-        if (text == QLatin1String("NOT"))
-          return readNotPair(text);
-        if (skipDirectives && text.startsWith(u'#')) {
-          if (skipDirectiveLine() == 0)
-            return TokenKind::EndOfFile;
-          continue;
-        }
-        return kind;
+    // Most tokens end on their line and are taken from it at once.
+    const TokenKind onLine =
+        c != 0 && m_position >= 0 ? tokenOnLine(text, c) : TokenKind::EndOfFile;
+    if (onLine == TokenKind::String || onLine == TokenKind::Number ||
+        onLine == TokenKind::HexNumber)
+      return onLine;
+    if (onLine != TokenKind::Word) {
+      text.truncate(0);
+      switch (c) {
+      case 0:
+        return TokenKind::EndOfFile;
+      case u'(':
+      case u')':
+      case u',':
+      case u'|':
+        text.append(QChar(c));
+        return c == u'('   ? TokenKind::OpenParen
+               : c == u')' ? TokenKind::CloseParen
+               : c == u',' ? TokenKind::Comma
+                           : TokenKind::Bar;
+      case u'{':
+        text = QStringLiteral("BEGIN");
+        return TokenKind::Word;
+      case u'}':
+        text = QStringLiteral("END");
+        return TokenKind::Word;
+      case u'"': {
+        ReaderSource source{*this};
+        return readQuotedString(source, text) ? TokenKind::String : TokenKind::EndOfFile;
       }
-    }
-    text.truncate(0);
-    switch (c) {
-    case 0:
-      return TokenKind::EndOfFile;
-    case u'(':
-    case u')':
-    case u',':
-    case u'|':
+      default:
+        break;
+      }
+      if (isDigit(c))
+        return readNumber(text, c);
+      // A wide string: L"text".
+      if ((c == u'L' || c == u'l') && peek(true) == u'"') {
+        nextChar(false);
+        ReaderSource source{*this};
+        return readQuotedString(source, text) ? TokenKind::String : TokenKind::EndOfFile;
+      }
       text.append(QChar(c));
-      return c == u'('   ? TokenKind::OpenParen
-             : c == u')' ? TokenKind::CloseParen
-             : c == u',' ? TokenKind::Comma
-                         : TokenKind::Bar;
-    case u'{':
-      text = QStringLiteral("BEGIN");
-      return TokenKind::Word;
-    case u'}':
-      text = QStringLiteral("END");
-      return TokenKind::Word;
-    case u'"': {
-      ReaderSource source{*this};
-      return readQuotedString(source, text) ? TokenKind::String : TokenKind::EndOfFile;
+      readWordRest(text);
+      normalizeKeyword(text);
     }
-    default:
-      break;
-    }
-    if (isDigit(c))
-      return readNumber(text, c);
-    // A wide string: L"text".
-    if ((c == u'L' || c == u'l') && peek(true) == u'"') {
-      nextChar(false);
-      ReaderSource source{*this};
-      return readQuotedString(source, text) ? TokenKind::String : TokenKind::EndOfFile;
-    }
-    text.append(QChar(c));
-    readWordRest(text);
-    normalizeKeyword(text);
     if (text == QLatin1String("NOT"))
       return readNotPair(text);
     if (skipDirectives && text.startsWith(u'#')) {

@@ -48,8 +48,7 @@ public:
   const QString &peekedText() const { return m_pending.text; }
   // Whether the rest of the current line, comments aside, begins with a quote.
   bool restOfLineStartsString() const;
-  // Where the token read last starts: its line, and its text from there on.
-  int tokenLine() const { return m_tokenLine; }
+  // The text of the line the token read last stands on, from that token on.
   QString textAtToken() const;
   // Passes over the rest of a block whose BEGIN has been read, depth levels deep, to
   // its END, without reading tokens: 1, or 0 at the end of the file.

@@ -46,33 +46,8 @@ void ResourceScript::matchTargetText(const QString &kind, const QString &identif
   }
   TextEntry *following = m_cursor->next();
   TextEntry *free = nullptr;
-  // The entries of the block with this kind and identifier, in order. A large block
-  // is indexed once, so that it is not walked again for each of its texts.
-  std::vector<TextEntry *> walked;
-  const std::vector<TextEntry *> *same = &walked;
-  constexpr int kSmallBlock = 48;
-  if (m_matchIndexHead == head) {
-    const auto found = m_matchIndex.constFind({kind, identifier});
-    static const std::vector<TextEntry *> none;
-    same = found == m_matchIndex.constEnd() ? &none : &found.value();
-  } else {
-    int size = 0;
-    entries.forEachInBlock(head, [&](TextEntry *entry) {
-      if (entry->kind == kind && entry->identifier == identifier)
-        walked.push_back(entry);
-      return ++size <= kSmallBlock;
-    });
-    if (size > kSmallBlock) {
-      m_matchIndex.clear();
-      entries.forEachInBlock(head, [&](TextEntry *entry) {
-        m_matchIndex[{entry->kind, entry->identifier}].push_back(entry);
-        return true;
-      });
-      m_matchIndexHead = head;
-      same = &m_matchIndex[{kind, identifier}];
-    }
-  }
-  for (TextEntry *entry : *same) {
+  const std::vector<TextEntry *> &same = m_blockLookup.find(head, kind, identifier);
+  for (TextEntry *entry : same) {
     if (entry->matchState == NotFound) {
       free = entry;
       break;
@@ -98,7 +73,7 @@ void ResourceScript::matchTargetText(const QString &kind, const QString &identif
   m_cursor = free;
   if (!free->sourceText.isEmpty() && text.isEmpty())
     return;
-  if (same->size() > 1) {
+  if (same.size() > 1) {
     free->matchState = Fuzzy;
     head->addAlternative(identifier, free->targetText);
   }

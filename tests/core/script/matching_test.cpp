@@ -164,6 +164,64 @@ TEST_F(MatchingTest, MissingTargetDialogTakesTheSourceLayout) {
   EXPECT_EQ(dialog->pairs.size(), 3u);
 }
 
+// A dialog of `controls` controls in which every third shares IDC_STATIC; the texts
+// end in `suffix`, the controls are listed backwards when `reversed`.
+QByteArray sharedIdentifierDialog(const char *language, int controls, const char *suffix,
+                                  bool reversed = false) {
+  QByteArray lines;
+  for (int i = 0; i < controls; ++i) {
+    const QByteArray id = i % 3 == 0 ? "IDC_STATIC" : "IDC_" + QByteArray::number(i);
+    const QByteArray line =
+        " LTEXT \"Text " + QByteArray::number(i) + suffix + "\"," + id + ",0,0,1,1\n";
+    lines = reversed ? line + lines : lines + line;
+  }
+  return QByteArray("LANGUAGE ") + language + "\nIDD_A DIALOG 0,0,1,1\nBEGIN\n" + lines + "END\n";
+}
+
+// Small blocks are walked and large ones indexed: both must give the same places.
+TEST(SharedIdentifiers, SmallAndLargeBlocksGiveTheSamePlaces) {
+  for (const int controls : {9, 150}) {
+    SCOPED_TRACE(controls);
+    test::Workspace ws;
+    ASSERT_EQ(ws.readSource(sharedIdentifierDialog("9, 1", controls, ""), 0x0409), 1);
+    ASSERT_EQ(ws.readTarget(sharedIdentifierDialog("7, 1", controls, " de"), 0x0407), 1);
+    bool clear = false;
+    AfterReadContext context{&ws.entries, &ws.prompter, QString(), &clear};
+    afterTargetRead(ws.tasks.head(), context);
+    ASSERT_EQ(ws.entries.size(), controls + 1);
+    for (int i = 0; i < controls; ++i) {
+      TextEntry *entry = ws.entries.at(i + 1);
+      EXPECT_EQ(entry->targetText, entry->sourceText + " de");
+      EXPECT_EQ(entry->matchState, i % 3 == 0 ? Fuzzy : Matched) << i;
+      entry->setTargetComment(QString::number(i));
+    }
+
+    // Marks written in one order are read back into a source listed the other way.
+    QTemporaryDir dir;
+    const QString targetPath = dir.filePath("app_de.rc");
+    ASSERT_TRUE(writeCompanion(ws.entries, ws.tasks.head(), targetPath, 1031, false));
+    test::Workspace again;
+    ASSERT_EQ(again.readSource(sharedIdentifierDialog("9, 1", controls, "", true), 0x0409), 1);
+    ASSERT_EQ(again.readTarget(sharedIdentifierDialog("7, 1", controls, " de", true), 0x0407), 1);
+    readCompanion(again.entries, again.tasks.head(), targetPath, 1031, false);
+    QStringList shared;
+    for (int i = 1; i <= controls; ++i) {
+      const TextEntry *entry = again.entries.at(i);
+      if (entry->identifier == "IDC_STATIC")
+        shared << entry->targetComment();
+      else
+        EXPECT_EQ(entry->targetComment(), entry->identifier.mid(4))
+            << entry->identifier.toStdString();
+    }
+    QStringList expected;
+    for (int i = 0; i < controls; i += 3)
+      expected << QString::number(i);
+    std::sort(shared.begin(), shared.end());
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(shared, expected);
+  }
+}
+
 class CompanionTest : public MatchingTest {
 protected:
   QTemporaryDir dir;

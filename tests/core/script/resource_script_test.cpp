@@ -176,6 +176,14 @@ TEST(ResourceScript, Utf8MarkReadsAsUtf8WhateverTheLanguage) {
   EXPECT_EQ(ws.dump(), u"STRINGTABLE|1|\u00fc\u0434\n"_qs);
 }
 
+TEST(ResourceScript, ReadingATargetSaysWhichLineOfHowMany) {
+  test::Workspace ws;
+  ASSERT_EQ(ws.readSource("STRINGTABLE\nBEGIN\n 1 \"a\"\nEND\n", kEnglish), 1);
+  ASSERT_EQ(ws.readTarget("STRINGTABLE\nBEGIN\n 1 \"b\"\nEND\n", kGerman, "/none/app_de.rc"), 1);
+  EXPECT_EQ(ws.progress.title, "Reading File - app_de.rc");
+  EXPECT_EQ(ws.progress.firstText, "Reading line 1 of 4");
+}
+
 TEST(ResourceScript, ContainsLanguage) {
   test::Workspace ws;
   ResourceScript script(ws.context());

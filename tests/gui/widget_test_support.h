@@ -1,0 +1,28 @@
+#pragma once
+// Helpers shared by the widget tests.
+#include "workbench/main_frame.h"
+#include "workbench/split_edit.h"
+#include "workbench/target_editor.h"
+
+#include <QApplication>
+#include <QString>
+#include <QTest>
+
+namespace tarvelo::gui {
+
+// A file of the bundled example, such as "example.rc" or "memory/phrases_en.rc".
+inline QString exampleFile(const QString &name) {
+  return QStringLiteral(TARVELO_TEST_DATA "/../../resources/example/") + name;
+}
+
+// Types the text over the target editor's text and stores it with Enter.
+inline void typeTranslation(MainFrame &frame, const QString &text) {
+  TargetEditor *editor = frame.splitEdit()->targetEditor();
+  editor->setFocus();
+  editor->selectAll();
+  QTest::keyClicks(editor, text);
+  QTest::keyClick(editor, Qt::Key_Return);
+  QApplication::processEvents();
+}
+
+} // namespace tarvelo::gui
