@@ -45,6 +45,8 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
+#include <QFileSystemModel>
 #include <QGroupBox>
 #include <QHash>
 #include <QHeaderView>
@@ -220,8 +222,16 @@ private:
       for (int row = 0; row < model->rowCount(); ++row)
         add(where, model->index(row, InspectionRulesModel::PositionColumn).data().toString());
     // Group nodes of trees (resources, their kinds); the leaves are the script's.
-    if (tree)
+    // Folders of a file dialog are the machine's, not the interface's.
+    if (tree && !qobject_cast<QFileSystemModel *>(model) && !insideFileDialog(view))
       collectGroups(where, model, QModelIndex());
+  }
+
+  static bool insideFileDialog(const QWidget *widget) {
+    for (const QWidget *w = widget; w; w = w->parentWidget())
+      if (qobject_cast<const QFileDialog *>(w))
+        return true;
+    return false;
   }
 
   void collectGroups(const QString &where, QAbstractItemModel *model, const QModelIndex &parent) {
@@ -303,8 +313,8 @@ protected:
 };
 
 TEST_F(GermanInterface, EveryWindowAndBoardShowsNoEnglish) {
-  texts =
-      Texts({source, target, QDir::toNativeSeparators(source), QDir::toNativeSeparators(target)});
+  texts = Texts({source, target, QDir::toNativeSeparators(source), QDir::toNativeSeparators(target),
+                 dir.path(), QDir::toNativeSeparators(dir.path())});
   WorkbenchAssembly workbench(settings, prompter, progress, exports);
   MainFrame &frame = workbench.frame();
   Session &session = workbench.session();
