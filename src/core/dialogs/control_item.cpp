@@ -1,0 +1,406 @@
+#include "dialogs/control_item.h"
+
+#include "script/dialog_layout.h"
+
+#include <QHash>
+#include <atomic>
+
+namespace tarvelo {
+
+namespace {
+
+bool beginsWith(QStringView word, QStringView test, Qt::CaseSensitivity cs) {
+  return word.startsWith(test, cs);
+}
+
+// The decimal value of a word the tables do not know: leading blanks, an optional
+// sign, digits; anything else counts 0.
+quint32 decimalValue(QStringView word) {
+  qsizetype i = 0;
+  while (i < word.size() && word[i].isSpace())
+    ++i;
+  bool negative = false;
+  if (i < word.size() && (word[i] == u'-' || word[i] == u'+'))
+    negative = word[i++] == u'-';
+  quint32 value = 0;
+  for (; i < word.size() && word[i] >= u'0' && word[i] <= u'9'; ++i)
+    value = value * 10 + quint32(word[i].unicode() - u'0');
+  return negative ? quint32(0) - value : value;
+}
+
+using ValueTable = QHash<QString, quint32>;
+
+const ValueTable &styleTable() {
+  static const ValueTable table = {
+      // Buttons. BS_DEFPUSHBUTTON counts 0 so that default buttons are drawn by us
+      // like every push button.
+      {QStringLiteral("BS_PUSHBUTTON"), 0},
+      {QStringLiteral("BS_DEFPUSHBUTTON"), 0},
+      {QStringLiteral("BS_CHECKBOX"), 2},
+      {QStringLiteral("BS_AUTOCHECKBOX"), 3},
+      {QStringLiteral("BS_RADIOBUTTON"), 4},
+      {QStringLiteral("BS_3STATE"), 5},
+      {QStringLiteral("BS_AUTO3STATE"), 6},
+      {QStringLiteral("BS_GROUPBOX"), 7},
+      {QStringLiteral("BS_USERBUTTON"), 8},
+      {QStringLiteral("BS_AUTORADIOBUTTON"), 9},
+      {QStringLiteral("BS_OWNERDRAW"), 0xB},
+      {QStringLiteral("BS_LEFTTEXT"), 0x20},
+      {QStringLiteral("BS_TEXT"), 0},
+      {QStringLiteral("BS_ICON"), 0x40},
+      {QStringLiteral("BS_BITMAP"), 0x80},
+      {QStringLiteral("BS_LEFT"), 0x100},
+      {QStringLiteral("BS_RIGHT"), 0x200},
+      {QStringLiteral("BS_CENTER"), 0x300},
+      {QStringLiteral("BS_TOP"), 0x400},
+      {QStringLiteral("BS_BOTTOM"), 0x800},
+      {QStringLiteral("BS_VCENTER"), 0xC00},
+      {QStringLiteral("BS_PUSHLIKE"), 0x1000},
+      {QStringLiteral("BS_MULTILINE"), 0x2000},
+      {QStringLiteral("BS_NOTIFY"), 0x4000},
+      {QStringLiteral("BS_FLAT"), 0x8000},
+      {QStringLiteral("BS_RIGHTBUTTON"), 0x20},
+      // Statics.
+      {QStringLiteral("SS_LEFT"), 0},
+      {QStringLiteral("SS_CENTER"), 1},
+      {QStringLiteral("SS_RIGHT"), 2},
+      {QStringLiteral("SS_ICON"), 3},
+      {QStringLiteral("SS_BLACKRECT"), 4},
+      {QStringLiteral("SS_GRAYRECT"), 5},
+      {QStringLiteral("SS_WHITERECT"), 6},
+      {QStringLiteral("SS_BLACKFRAME"), 7},
+      {QStringLiteral("SS_GRAYFRAME"), 8},
+      {QStringLiteral("SS_WHITEFRAME"), 9},
+      {QStringLiteral("SS_USERITEM"), 0xA},
+      {QStringLiteral("SS_SIMPLE"), 0xB},
+      {QStringLiteral("SS_LEFTNOWORDWRAP"), 0xC},
+      {QStringLiteral("SS_OWNERDRAW"), 0xD},
+      {QStringLiteral("SS_BITMAP"), 0xE},
+      {QStringLiteral("SS_ENHMETAFILE"), 0xF},
+      {QStringLiteral("SS_ETCHEDHORZ"), 0x10},
+      {QStringLiteral("SS_ETCHEDVERT"), 0x11},
+      {QStringLiteral("SS_ETCHEDFRAME"), 0x12},
+      {QStringLiteral("SS_TYPEMASK"), 0x1F},
+      {QStringLiteral("SS_NOPREFIX"), 0x80},
+      {QStringLiteral("SS_NOTIFY"), 0x100},
+      {QStringLiteral("SS_CENTERIMAGE"), 0x200},
+      {QStringLiteral("SS_RIGHTJUST"), 0x400},
+      {QStringLiteral("SS_REALSIZEIMAGE"), 0x800},
+      {QStringLiteral("SS_SUNKEN"), 0x1000},
+      {QStringLiteral("SS_ENDELLIPSIS"), 0x4000},
+      {QStringLiteral("SS_PATHELLIPSIS"), 0x8000},
+      {QStringLiteral("SS_WORDELLIPSIS"), 0xC000},
+      {QStringLiteral("SS_ELLIPSISMASK"), 0xC000},
+      // Edits.
+      {QStringLiteral("ES_LEFT"), 0},
+      {QStringLiteral("ES_CENTER"), 1},
+      {QStringLiteral("ES_RIGHT"), 2},
+      {QStringLiteral("ES_MULTILINE"), 4},
+      {QStringLiteral("ES_UPPERCASE"), 8},
+      {QStringLiteral("ES_LOWERCASE"), 0x10},
+      {QStringLiteral("ES_PASSWORD"), 0x20},
+      {QStringLiteral("ES_AUTOVSCROLL"), 0x40},
+      {QStringLiteral("ES_AUTOHSCROLL"), 0x80},
+      {QStringLiteral("ES_NOHIDESEL"), 0x100},
+      {QStringLiteral("ES_OEMCONVERT"), 0x400},
+      {QStringLiteral("ES_READONLY"), 0x800},
+      {QStringLiteral("ES_WANTRETURN"), 0x1000},
+      {QStringLiteral("ES_NUMBER"), 0x2000},
+      // Scroll bars.
+      {QStringLiteral("SBS_HORZ"), 0},
+      {QStringLiteral("SBS_VERT"), 1},
+      {QStringLiteral("SBS_TOPALIGN"), 2},
+      {QStringLiteral("SBS_LEFTALIGN"), 2},
+      {QStringLiteral("SBS_BOTTOMALIGN"), 4},
+      {QStringLiteral("SBS_RIGHTALIGN"), 4},
+      {QStringLiteral("SBS_SIZEBOXTOPLEFTALIGN"), 2},
+      {QStringLiteral("SBS_SIZEBOXBOTTOMRIGHTALIGN"), 4},
+      {QStringLiteral("SBS_SIZEBOX"), 8},
+      {QStringLiteral("SBS_SIZEGRIP"), 0x10},
+      // Combo boxes: every one is shown as a drop-down whose edit shows the text.
+      {QStringLiteral("CBS_SIMPLE"), 2},
+      {QStringLiteral("CBS_DROPDOWN"), 2},
+      {QStringLiteral("CBS_DROPDOWNLIST"), 2},
+      {QStringLiteral("CBS_NOINTEGRALHEIGHT"), 0x400},
+      {QStringLiteral("CBS_DISABLENOSCROLL"), 0x800},
+      // List boxes.
+      {QStringLiteral("LBS_NOTIFY"), 1},
+      {QStringLiteral("LBS_SORT"), 2},
+      {QStringLiteral("LBS_NOREDRAW"), 4},
+      {QStringLiteral("LBS_MULTIPLESEL"), 8},
+      {QStringLiteral("LBS_HASSTRINGS"), 0x40},
+      {QStringLiteral("LBS_USETABSTOPS"), 0x80},
+      {QStringLiteral("LBS_NOINTEGRALHEIGHT"), 0x100},
+      {QStringLiteral("LBS_MULTICOLUMN"), 0x200},
+      {QStringLiteral("LBS_WANTKEYBOARDINPUT"), 0x400},
+      {QStringLiteral("LBS_EXTENDEDSEL"), 0x800},
+      {QStringLiteral("LBS_DISABLENOSCROLL"), 0x1000},
+      {QStringLiteral("LBS_NODATA"), 0x2000},
+  };
+  return table;
+}
+
+const ValueTable &extendedStyleTable() {
+  static const ValueTable table = {
+      {QStringLiteral("WS_EX_DLGMODALFRAME"), 0x1},
+      {QStringLiteral("WS_EX_NOPARENTNOTIFY"), 0x4},
+      {QStringLiteral("WS_EX_TOPMOST"), 0x8},
+      {QStringLiteral("WS_EX_ACCEPTFILES"), 0x10},
+      {QStringLiteral("WS_EX_TRANSPARENT"), 0x20},
+      {QStringLiteral("WS_EX_MDICHILD"), 0x40},
+      {QStringLiteral("WS_EX_TOOLWINDOW"), 0x80},
+      {QStringLiteral("WS_EX_WINDOWEDGE"), 0x100},
+      {QStringLiteral("WS_EX_CLIENTEDGE"), 0x200},
+      {QStringLiteral("WS_EX_CONTEXTHELP"), 0x400},
+      {QStringLiteral("WS_EX_RIGHT"), 0x1000},
+      {QStringLiteral("WS_EX_RTLREADING"), 0x2000},
+      {QStringLiteral("WS_EX_LEFTSCROLLBAR"), 0x4000},
+      {QStringLiteral("WS_EX_CONTROLPARENT"), 0x10000},
+      {QStringLiteral("WS_EX_STATICEDGE"), 0x20000},
+      {QStringLiteral("WS_EX_APPWINDOW"), 0x40000},
+      {QStringLiteral("WS_EX_LAYERED"), 0x80000},
+      {QStringLiteral("WS_EX_NOINHERITLAYOUT"), 0x100000},
+      {QStringLiteral("WS_EX_LAYOUTRTL"), 0x400000},
+      {QStringLiteral("WS_EX_NOACTIVATE"), 0x8000000},
+  };
+  return table;
+}
+
+quint32 lookup(const ValueTable &table, QStringView word) {
+  const auto it = table.constFind(word.toString());
+  return it != table.constEnd() ? it.value() : decimalValue(word);
+}
+
+// Button keywords that the compiler turns into buttons of a type but whose names do
+// not end in BUTTON: without them a check box would be shown, and measured, as a
+// plain text.
+struct ButtonKeyword {
+  const char16_t *word;
+  quint32 type;
+  const char16_t *styleName;
+};
+constexpr ButtonKeyword kButtonKeywords[] = {
+    {u"AUTOCHECKBOX", 3, u"BS_AUTOCHECKBOX"},
+    {u"AUTO3STATE", 6, u"BS_AUTO3STATE"},
+    {u"STATE3", 5, u"BS_3STATE"},
+    {u"PUSHBOX", 0xA, u"BS_PUSHBOX"},
+};
+
+// Standard classes of CONTROL statements: window class names are compared without
+// case, as the system does.
+struct ClassRow {
+  const char16_t *name;
+  quint32 kind;
+};
+constexpr ClassRow kCommonClasses[] = {
+    {u"msctls_updown32", KindUpDown},     {u"msctls_progress32", KindProgress},
+    {u"msctls_trackbar32", KindTrackBar}, {u"msctls_hotkey32", KindHotKey},
+    {u"SysListView32", KindListView},     {u"SysTreeView32", KindTreeView},
+    {u"SysTabControl32", KindTabControl}, {u"SysAnimate32", KindAnimate},
+    {u"SysDateTimePick32", KindDateTime}, {u"SysMonthCal32", KindMonthCalendar},
+    {u"SysIPAddress32", KindIpAddress},   {u"ComboBoxEx32", KindComboBoxEx},
+};
+
+} // namespace
+
+quint32 styleValue(QStringView word) {
+  return lookup(styleTable(), word);
+}
+
+quint32 extendedStyleValue(QStringView word) {
+  return lookup(extendedStyleTable(), word);
+}
+
+QString className(quint32 kind) {
+  switch (kind) {
+  case KindButton:
+    return QStringLiteral("BUTTON");
+  case KindEdit:
+    return QStringLiteral("EDIT");
+  case KindStatic:
+    return QStringLiteral("STATIC");
+  case KindListBox:
+    return QStringLiteral("LISTBOX");
+  case KindScrollBar:
+    return QStringLiteral("SCROLLBAR");
+  case KindComboBox:
+    return QStringLiteral("COMBOBOX");
+  case KindUpDown:
+    return QStringLiteral("msctls_updown32");
+  case KindProgress:
+    return QStringLiteral("msctls_progress32");
+  case KindTrackBar:
+    return QStringLiteral("msctls_trackbar32");
+  case KindHotKey:
+    return QStringLiteral("msctls_hotkey32");
+  case KindListView:
+    return QStringLiteral("SysListView32");
+  case KindTreeView:
+    return QStringLiteral("SysTreeView32");
+  case KindTabControl:
+    return QStringLiteral("SysTabControl32");
+  case KindAnimate:
+    return QStringLiteral("SysAnimate32");
+  case KindRichEdit:
+    return QStringLiteral("RICHEDIT");
+  case KindDateTime:
+    return QStringLiteral("SysDateTimePick32");
+  case KindMonthCalendar:
+    return QStringLiteral("SysMonthCal32");
+  case KindIpAddress:
+    return QStringLiteral("SysIPAddress32");
+  case KindComboBoxEx:
+    return QStringLiteral("ComboBoxEx32");
+  default:
+    return QString();
+  }
+}
+
+quint32 classify(QStringView word, DynControlItem &item) {
+  constexpr auto any = Qt::CaseInsensitive;
+  // Window classes are compared without case (the system's own rule); the keywords
+  // of statements are upper case anyway.
+  constexpr auto cls = Qt::CaseInsensitive;
+  const auto append = [&item](const QString &name) { item.styleNames.append(name); };
+  if (beginsWith(word, u"BUTTON", any))
+    return KindButton;
+  if (word.endsWith(u"BUTTON")) {
+    if (beginsWith(word, u"DEFPUSHBUTTON", any))
+      append(QStringLiteral("BS_DEFPUSHBUTTON"));
+    else if (beginsWith(word, u"RADIOBUTTON", any))
+      append(QStringLiteral("BS_RADIOBUTTON"));
+    return KindButton;
+  }
+  if (beginsWith(word, u"GROUPBOX", Qt::CaseSensitive)) {
+    item.style = 7;
+    item.exStyle = style::ExTransparent;
+    append(QStringLiteral("BS_GROUPBOX"));
+    return KindButton;
+  }
+  if (beginsWith(word, u"CHECKBOX", Qt::CaseSensitive)) {
+    item.style = 2;
+    append(QStringLiteral("BS_CHECKBOX"));
+    return KindButton;
+  }
+  for (const ButtonKeyword &keyword : kButtonKeywords)
+    if (word == QStringView(keyword.word)) {
+      item.style = keyword.type;
+      append(QString::fromUtf16(keyword.styleName));
+      return KindButton;
+    }
+  if (beginsWith(word, u"EDIT", cls)) {
+    item.exStyle |= style::ExStaticEdge;
+    return KindEdit;
+  }
+  if (beginsWith(word, u"STATIC", any)) {
+    item.exStyle |= style::ExStaticEdge;
+    return KindStatic;
+  }
+  if (beginsWith(word, u"ICON", any)) {
+    item.style = 3;
+    item.exStyle |= style::ExStaticEdge;
+    append(QStringLiteral("SS_ICON"));
+    return KindStatic;
+  }
+  if (beginsWith(word, u"BITMAP", any)) {
+    item.style = 14;
+    item.exStyle |= style::ExStaticEdge;
+    append(QStringLiteral("SS_BITMAP"));
+    return KindStatic;
+  }
+  if (word.size() == 5 && word.endsWith(u"TEXT")) {
+    if (word == u"RTEXT") {
+      item.style = 2;
+      append(QStringLiteral("SS_RIGHT"));
+    } else if (word == u"CTEXT") {
+      item.style = 1;
+      append(QStringLiteral("SS_CENTER"));
+    }
+    return KindStatic;
+  }
+  if (beginsWith(word, u"LISTBOX", cls)) {
+    item.style |= 0x100;
+    item.exStyle |= style::ExStaticEdge;
+    return KindListBox;
+  }
+  if (beginsWith(word, u"SCROLLBAR", cls))
+    return KindScrollBar;
+  if (beginsWith(word, u"COMBOBOXEX32", cls))
+    return KindComboBoxEx;
+  if (beginsWith(word, u"COMBOBOX", cls)) {
+    item.style = 2;
+    return KindComboBox;
+  }
+  for (const ClassRow &row : kCommonClasses)
+    if (beginsWith(word, QStringView(row.name), cls)) {
+      if (row.kind == KindListView || row.kind == KindTreeView)
+        item.exStyle |= style::ExStaticEdge;
+      return row.kind;
+    }
+  if (beginsWith(word, u"RICHEDIT", any)) {
+    item.exStyle |= style::ExStaticEdge;
+    return KindRichEdit;
+  }
+  if (word.isEmpty() || (word.startsWith(u'{') && word.endsWith(u'}'))) {
+    item.style = style::StaticEditBorder;
+    return KindStatic;
+  }
+  return KindStatic;
+}
+
+QString controlDisplayText(const QString &text) {
+  if (!text.contains(u'\\'))
+    return text;
+  QString out;
+  out.reserve(text.size());
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    if (text[i] == u'\\' && i + 1 < text.size()) {
+      const QChar next = text[i + 1];
+      if (next == u'n' || next == u'r' || next == u't') {
+        out += next == u'n' ? u'\n' : next == u'r' ? u'\r' : u'\t';
+        ++i;
+        continue;
+      }
+    }
+    out += text[i];
+  }
+  return out;
+}
+
+namespace {
+std::atomic<int> nextWindowId{1024};
+}
+
+DynControlItem makeItem(const ControlLayout &control, const QRect &rect, const QString &text) {
+  DynControlItem item;
+  item.styleNames = control.styles;
+  item.exStyleNames = control.exStyles;
+  const QString &word = control.keyword.compare(QLatin1String("CONTROL"), Qt::CaseInsensitive) == 0
+                            ? control.className
+                            : control.keyword;
+  item.kind = classify(word, item);
+  item.className = className(item.kind);
+  quint32 styleBits = style::ChildVisible | item.style;
+  for (const QString &name : std::as_const(item.styleNames))
+    styleBits |= styleValue(name);
+  item.style = styleBits;
+  for (const QString &name : std::as_const(item.exStyleNames))
+    item.exStyle |= extendedStyleValue(name);
+  item.text = controlDisplayText(text);
+  if (item.kind == KindButton) {
+    if (item.style & (style::ButtonIcon | style::ButtonBitmap))
+      item.text.clear();
+    const quint32 type = item.buttonType();
+    if (type == 0 || type == 1 || (item.style & style::PushLike)) {
+      item.style = (item.style & ~style::ButtonTypeMask) | style::OwnerDraw;
+      item.style &= ~(quint32(0x4) | style::PushLike);
+    }
+  }
+  item.rect = rect;
+  item.scriptIdentifier = control.identifier;
+  item.windowId = nextWindowId.fetch_add(1);
+  item.layout = &control;
+  return item;
+}
+
+} // namespace tarvelo

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "dialogs/text_measure.h"
+
+namespace tarvelo {
+
+// Measures with QFontMetrics. Needs a QGuiApplication (the command line runs one on
+// the offscreen platform).
+class QtTextMeasure final : public TextMeasure {
+public:
+  std::unique_ptr<MeasuringFont> font(const QString &face, int points, int weight = 0,
+                                      bool italic = false) const override;
+};
+
+} // namespace tarvelo

@@ -1,0 +1,59 @@
+#include "measure/qt_text_measure.h"
+
+#include <gtest/gtest.h>
+
+namespace tarvelo {
+namespace {
+
+// Windows' dialog base units for its dialog faces at 96 dpi; the metric-compatible
+// fonts must give the same, or every dialog would be laid out at another size.
+TEST(DialogFonts, WindowsFacesGiveWindowsBaseUnits) {
+  struct Case {
+    const char *face;
+    int points;
+    BaseUnits units;
+  };
+  const Case cases[] = {
+      {"MS Shell Dlg", 8, {6, 13}},   {"MS Sans Serif", 8, {6, 13}}, {"ms shell dlg", 8, {6, 13}},
+      {"MS Shell Dlg 2", 8, {6, 13}}, {"Tahoma", 8, {6, 13}},
+  };
+  QtTextMeasure measure;
+  for (const Case &c : cases) {
+    const auto font = measure.font(QString::fromLatin1(c.face), c.points);
+    EXPECT_EQ(font->baseUnits(), c.units)
+        << c.face << " " << c.points << ": " << font->baseUnits().x << "x" << font->baseUnits().y;
+    EXPECT_FALSE(font->isFallback()) << c.face;
+  }
+}
+
+TEST(DialogFonts, AFaceNoFontProvidesFallsBackAndSaysSo) {
+  QtTextMeasure measure;
+  const auto font = measure.font(QStringLiteral("No Such Face Anywhere"), 8);
+  EXPECT_TRUE(font->isFallback());
+  EXPECT_EQ(font->baseUnits(), (BaseUnits{6, 13}));
+}
+
+TEST(DialogFonts, AbsurdSizesStillMeasure) {
+  QtTextMeasure measure;
+  for (int points : {0, 1, 200, 100000}) {
+    const auto font = measure.font(QStringLiteral("MS Shell Dlg"), points);
+    EXPECT_GT(font->baseUnits().x, 0) << points;
+    EXPECT_GT(font->lineSize(QStringLiteral("Save")).width(), 0) << points;
+  }
+}
+
+TEST(DialogFonts, AccessKeysAndWordBreaksMeasureAsDrawn) {
+  QtTextMeasure measure;
+  const auto font = measure.font(QStringLiteral("MS Shell Dlg"), 8);
+  EXPECT_EQ(font->lineSize(QStringLiteral("&Save")).width(),
+            font->lineSize(QStringLiteral("Save")).width());
+  const QSize oneLine = font->lineSize(QStringLiteral("Save the file"));
+  const QSize broken = font->wrappedSize(QStringLiteral("Save the file"), oneLine.width() / 2);
+  EXPECT_GE(broken.height(), 2 * oneLine.height());
+  EXPECT_LE(broken.width(), oneLine.width() / 2 + 1);
+  // A word longer than the room makes the block wider than the room.
+  EXPECT_GT(font->wrappedSize(QStringLiteral("Speicherplatzverwaltung"), 20).width(), 20);
+}
+
+} // namespace
+} // namespace tarvelo
