@@ -1,0 +1,55 @@
+#include "dialogs/shown_dialog.h"
+
+#include "dialogs/text_measure.h"
+#include "script/text_entry.h"
+
+namespace tarvelo {
+
+int fontNumber(const QString &text) {
+  const QString trimmed = text.trimmed();
+  if (trimmed.compare(QLatin1String("TRUE"), Qt::CaseInsensitive) == 0)
+    return 1;
+  if (trimmed.compare(QLatin1String("FW_BOLD"), Qt::CaseInsensitive) == 0)
+    return 700;
+  // Leading digits, as an unsigned decimal is read; anything else counts 0.
+  long long value = 0;
+  for (const QChar c : trimmed) {
+    if (c < u'0' || c > u'9')
+      break;
+    value = std::min<long long>(value * 10 + (c.unicode() - u'0'), 1000000);
+  }
+  return int(value);
+}
+
+ShownDialog shownDialog(const DialogEntry &entry, DialogSide side) {
+  ShownDialog shown;
+  shown.entry = &entry;
+  const bool original = side == DialogSide::Original;
+  const bool sourceLayouts = original || entry.useSourceLayout;
+  const DialogLayout &layout = sourceLayouts ? entry.sourceLayout : entry.targetLayout;
+  shown.layout = &layout;
+  shown.caption = original ? entry.sourceText : entry.targetText;
+  shown.rect = QRect(layout.x, layout.y, layout.width, layout.height);
+  shown.hasFont = !layout.fontFace.isEmpty();
+  shown.fontFace = shown.hasFont ? layout.fontFace : defaultDialogFace();
+  if (shown.hasFont) {
+    shown.fontPoints = fontNumber(layout.fontSize);
+    shown.fontWeight = fontNumber(layout.fontWeight);
+    shown.fontItalic = fontNumber(layout.fontItalic) != 0;
+  }
+  shown.controls.reserve(entry.pairs.size());
+  for (const ControlPair &pair : entry.pairs) {
+    ShownControl control;
+    control.pair = &pair;
+    control.layout = sourceLayouts ? &pair.source : &pair.target;
+    control.entry = control.layout->textEntry;
+    if (control.entry)
+      control.text = original ? control.entry->sourceText : control.entry->targetText;
+    control.rect =
+        QRect(control.layout->x, control.layout->y, control.layout->width, control.layout->height);
+    shown.controls.push_back(std::move(control));
+  }
+  return shown;
+}
+
+} // namespace tarvelo
