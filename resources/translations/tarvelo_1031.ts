@@ -209,6 +209,11 @@
         <translation>Alles markieren</translation>
     </message>
     <message>
+        <location line="+5"/>
+        <source>Show original</source>
+        <translation>Original anzeigen</translation>
+    </message>
+    <message>
         <location line="+37"/>
         <source>&amp;File</source>
         <translation>&amp;Datei</translation>
@@ -232,6 +237,11 @@
         <location line="+2"/>
         <source>Translation Memory</source>
         <translation>Übersetzungsspeicher</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Dialog</source>
+        <translation>D&amp;ialog</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -2340,12 +2350,7 @@
         <translation>Projekt</translation>
     </message>
     <message>
-        <location line="+9"/>
-        <source>The dialog preview is not available.</source>
-        <translation>Die Dialogvorschau ist nicht verfügbar.</translation>
-    </message>
-    <message>
-        <location line="+345"/>
+        <location line="+354"/>
         <source>It is not possible open file &apos;%1&apos;.</source>
         <translation>Die Datei „%1“ kann nicht geöffnet werden.</translation>
     </message>

@@ -46,6 +46,7 @@ enum CommandId {
   CmdNextControl = 32777,
   CmdPreviousControl = 32778,
   CmdSelectAll = 32889,
+  CmdShowOriginal = 32819,
 };
 
 } // namespace tarvelo::gui

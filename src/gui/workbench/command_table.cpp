@@ -114,6 +114,7 @@ QList<Command> CommandTable::commands() {
        QCoreApplication::translate("MainFrame", "Select all"),
        {K(Qt::CTRL | Qt::Key_A)},
        {}},
+      {CmdShowOriginal, QCoreApplication::translate("MainFrame", "Show original"), {}, {}},
   };
 }
 
@@ -157,6 +158,8 @@ void CommandTable::buildMenus(QMainWindow *window) {
   QMenu *edit = bar->addMenu(QCoreApplication::translate("MainFrame", "&Edit"));
   add(edit,
       {CmdUndo, CmdRedo, 0, CmdCut, CmdCopy, CmdPaste, 0, CmdPasteSource, CmdRefresh, 0, CmdFind});
+  QMenu *dialog = bar->addMenu(QCoreApplication::translate("MainFrame", "&Dialog"));
+  add(dialog, {CmdShowOriginal});
   QMenu *tools = bar->addMenu(QCoreApplication::translate("MainFrame", "&Tools"));
   add(tools, {CmdFilter, CmdFilterSetup, 0, CmdMachineTranslate, CmdDialogsReport});
   QMenu *memory = tools->addMenu(QCoreApplication::translate("MainFrame", "Translation Memory"));

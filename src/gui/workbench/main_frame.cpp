@@ -1,5 +1,7 @@
 #include "workbench/main_frame.h"
 
+#include "dialogs/dialog_board.h"
+#include "dialogs/test_display.h"
 #include "options/help.h"
 #include "script/task.h"
 #include "script/text_entry.h"
@@ -127,14 +129,13 @@ void MainFrame::createPanes() {
   m_itemList = new ItemListView(m_session, *m_itemModel, m_boardStack);
   m_dlgInitList = new ItemListView(m_session, *m_dlgInitModel, m_boardStack);
   m_dlgInitList->setHelpTopic(QStringLiteral("dlginit.html"));
-  m_dialogBoard = new QLabel(tr("The dialog preview is not available."), m_boardStack);
-  static_cast<QLabel *>(m_dialogBoard)->setAlignment(Qt::AlignCenter);
+  m_dialogBoard = new DialogBoard(m_boardStack);
   m_menuView = new MenuView(m_session.entries(), m_boardStack);
   m_textView = new PlainTextView(m_session, m_boardStack);
   m_filteredList = new ItemListView(m_session, *m_filteredModel, m_boardStack);
   // In the order of the Board enumeration.
   for (QWidget *view : {static_cast<QWidget *>(m_itemList), static_cast<QWidget *>(m_dlgInitList),
-                        m_dialogBoard, static_cast<QWidget *>(m_menuView),
+                        static_cast<QWidget *>(m_dialogBoard), static_cast<QWidget *>(m_menuView),
                         static_cast<QWidget *>(m_textView), static_cast<QWidget *>(m_filteredList)})
     m_boardStack->addWidget(view);
   m_splitEdit = new SplitEdit(m_session, middle);
@@ -168,6 +169,7 @@ void MainFrame::createPanes() {
   }
   connect(m_tree, &ResourceTreeView::resourceOpened, this, &MainFrame::openResource);
   connect(m_menuView, &MenuView::entrySelected, this, &MainFrame::selectEntry);
+  connect(m_dialogBoard, &DialogBoard::entrySelected, this, &MainFrame::selectEntry);
   connect(m_menuView, &MenuView::typingStarted, m_splitEdit, &SplitEdit::startTyping);
   connect(m_textView, &PlainTextView::blockChoiceChanged, this,
           [this](TextEntry *resource) { m_treeModel->updateEntry(resource); });
@@ -216,6 +218,7 @@ void MainFrame::rebuildAll() {
     m_filteredModel->rebuild();
   m_tree->rebuild();
   m_menuView->showMenu(nullptr);
+  m_dialogBoard->clear();
   m_textView->showResource(nullptr);
   m_splitEdit->refreshHeaders();
   m_message->setText(m_session.isOpen() ? m_session.summary() : QString());
@@ -232,6 +235,11 @@ void MainFrame::showBoard(Board board) {
   if (board == Board::Items || board == Board::Filter)
     m_filterShowing = board == Board::Filter;
   m_boardStack->setCurrentIndex(int(board));
+  // Texts may have changed while the board was hidden.
+  if (board == Board::Dialog && !m_dialogBoard->shownDialog())
+    m_dialogBoard->showEntry(m_session.currentEntry());
+  else if (board == Board::Dialog)
+    m_dialogBoard->refreshTexts();
   updateCommands();
 }
 
@@ -255,6 +263,8 @@ void MainFrame::onCurrentEntryChanged(TextEntry *entry) {
   m_itemList->showEntry(entry);
   if (m_board == Board::Menu && entry && entry->kind == QLatin1String("MENU"))
     m_menuView->showMenu(entry);
+  if (m_board == Board::Dialog)
+    m_dialogBoard->showEntry(entry);
   if (m_board == Board::DlgInit)
     m_dlgInitList->showEntry(entry);
   if (m_board == Board::Filter)
@@ -262,12 +272,32 @@ void MainFrame::onCurrentEntryChanged(TextEntry *entry) {
   m_selecting = false;
 }
 
+namespace {
+
+// The resource's first item of the item list: the entry a resource opens at, or the
+// first after it with a text when it has none (a dialog without caption).
+TextEntry *firstItem(TextEntry *resource) {
+  TextEntry *opened = ResourceTreeModel::entryToOpen(resource);
+  if (!opened || !opened->isTranslatable())
+    return opened;
+  for (TextEntry *entry = opened; entry && entry->sourceBlock == opened->sourceBlock;
+       entry = entry->next())
+    if (!entry->sourceText.isEmpty() || !entry->targetText.isEmpty())
+      return entry;
+  return opened;
+}
+
+} // namespace
+
 void MainFrame::openResource(TextEntry *resource) {
   if (!resource)
     return;
   TextEntry *head = resource->head() ? resource->head() : resource;
-  TextEntry *current = ResourceTreeModel::entryToOpen(resource);
-  if (resource->kind == QLatin1String("MENU")) {
+  TextEntry *current = firstItem(resource);
+  if (dialogOf(resource)) {
+    m_dialogBoard->showEntry(current);
+    showBoard(Board::Dialog);
+  } else if (resource->kind == QLatin1String("MENU")) {
     m_menuView->showMenu(current);
     showBoard(Board::Menu);
   } else if (resource->kind == QLatin1String("DLGINIT")) {
@@ -306,6 +336,8 @@ void MainFrame::onTextsChanged(const QList<TextEntry *> &entries, bool rebuild) 
   m_dlgInitModel->updateEntries(entries);
   if (m_board == Board::Menu)
     m_menuView->refresh();
+  if (m_board == Board::Dialog)
+    m_dialogBoard->refreshTexts();
   if (current) {
     m_selecting = true;
     visibleList()->showEntry(current);
@@ -497,6 +529,12 @@ void MainFrame::runCommand(CommandId id) {
   case CmdPreviousItem:
     moveItem(-1);
     break;
+  case CmdShowOriginal:
+    if (DialogEntry *dialog = dialogOf(m_session.currentEntry())) {
+      m_splitEdit->commit();
+      showOriginal(*dialog, this);
+    }
+    break;
   case CmdSelectAll:
     if (focus == m_occurrences->list())
       m_occurrences->selectAll();
@@ -546,6 +584,7 @@ void MainFrame::updateCommands() {
   set(CmdOpenDictionary, m_dictionary->hasPath());
   set(CmdOptions, bool(m_services.options));
   set(CmdAbout, bool(m_services.about));
+  set(CmdShowOriginal, dialogOf(m_session.currentEntry()) != nullptr);
 }
 
 void MainFrame::closeEvent(QCloseEvent *event) {

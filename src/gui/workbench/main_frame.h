@@ -22,6 +22,7 @@ class TextEntry;
 
 namespace tarvelo::gui {
 
+class DialogBoard;
 class ExternalDictionary;
 class FindDialog;
 class MenuView;
@@ -78,6 +79,7 @@ public:
   ResourceTreeView *resourceTree() const { return m_tree; }
   OccurrencesView *occurrencesView() const { return m_occurrences; }
   MenuView *menuView() const { return m_menuView; }
+  DialogBoard *dialogBoard() const { return m_dialogBoard; }
   PlainTextView *plainTextView() const { return m_textView; }
   QString statusMessage() const;
   // Redraws the state icons after the inspection settings changed.
@@ -117,7 +119,7 @@ private:
   ItemListView *m_itemList = nullptr;
   ItemListView *m_dlgInitList = nullptr;
   ItemListView *m_filteredList = nullptr;
-  QWidget *m_dialogBoard = nullptr;
+  DialogBoard *m_dialogBoard = nullptr;
   MenuView *m_menuView = nullptr;
   PlainTextView *m_textView = nullptr;
   SplitEdit *m_splitEdit = nullptr;

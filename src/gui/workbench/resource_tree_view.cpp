@@ -66,6 +66,12 @@ void ResourceTreeView::open(const QModelIndex &index) {
     Q_EMIT resourceOpened(resource);
 }
 
+void ResourceTreeView::currentChanged(const QModelIndex &current, const QModelIndex &previous) {
+  QTreeView::currentChanged(current, previous);
+  if (current.isValid() && current != previous)
+    open(current);
+}
+
 void ResourceTreeView::keyPressEvent(QKeyEvent *event) {
   if (event->key() == Qt::Key_F1) {
     showHelp(this, QStringLiteral("restree.html"));

@@ -26,6 +26,8 @@ Q_SIGNALS:
 protected:
   void keyPressEvent(QKeyEvent *event) override;
   void contextMenuEvent(QContextMenuEvent *event) override;
+  // Selecting a resource shows it, as opening it does.
+  void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;
 
 private:
   void open(const QModelIndex &index);

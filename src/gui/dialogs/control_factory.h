@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace tarvelo {
+struct DynControlItem;
+}
+
+namespace tarvelo::gui {
+
+// The window of one control, by its kind and style: buttons (push buttons drawn by
+// the preview, check boxes, radio buttons, group boxes), edits, statics, lists,
+// combo boxes, scroll bars and the common controls. Never null.
+QWidget *createControlWidget(const DynControlItem &item, QWidget *parent);
+// Shows the item's text on its window, where a control of its kind shows a text.
+void setControlText(QWidget *widget, const DynControlItem &item);
+// The text a control's window shows, for the controls that show one.
+QString controlText(const QWidget *widget);
+// A CONTROL statement of a class the system does not know: an empty bordered static
+// stands in for it.
+bool isUnknownClass(const DynControlItem &item);
+
+} // namespace tarvelo::gui

@@ -1,0 +1,107 @@
+#include "dialogs/live_dialog.h"
+
+#include "dialogs/classic_look.h"
+#include "dialogs/control_factory.h"
+#include "script/text_entry.h"
+
+#include <algorithm>
+
+namespace tarvelo::gui {
+
+namespace {
+
+// The system keeps window coordinates in 16 bits.
+constexpr int kCoordinateLimit = 32767;
+
+int bounded(int value) {
+  return std::clamp(value, -kCoordinateLimit, kCoordinateLimit);
+}
+
+int boundedSize(int value) {
+  return std::clamp(value, 0, kCoordinateLimit);
+}
+
+QString textOf(const TextEntry *entry, DialogSide side) {
+  if (!entry)
+    return QString();
+  return side == DialogSide::Original ? entry->sourceText : entry->targetText;
+}
+
+// The text a control shows: its escapes decoded; buttons with an image show none.
+QString displayText(const DynControlItem &item, const QString &text) {
+  if (item.kind == KindButton && (item.style & (style::ButtonIcon | style::ButtonBitmap)))
+    return QString();
+  return controlDisplayText(text);
+}
+
+} // namespace
+
+LiveDialog::LiveDialog(const ShownDialog &dialog, DialogSide side, const TextMeasure &measure,
+                       QWidget *parent)
+    : QWidget(parent), m_font(gui::dialogFont(dialog, measure)), m_side(side),
+      m_entry(dialog.entry), m_layout(dialog.layout), m_caption(dialog.caption) {
+  setFont(m_font.font);
+  setAutoFillBackground(true);
+  m_controls.reserve(dialog.controls.size());
+  for (const ShownControl &shown : dialog.controls) {
+    if (!shown.layout)
+      continue;
+    LiveControl control;
+    control.item = makeItem(*shown.layout, shown.rect, shown.text);
+    control.item.text = displayText(control.item, shown.text);
+    control.entry = shown.entry;
+    control.widget = createControlWidget(control.item, this);
+    setControlText(control.widget, control.item);
+    control.widget->setGeometry(controlGeometry(control.item));
+    m_index.insert(control.widget, int(m_controls.size()));
+    m_controls.push_back(std::move(control));
+  }
+  applyClassicLook(this);
+  resize(clientSize(dialog.rect));
+}
+
+const LiveControl *LiveDialog::controlOf(const QWidget *widget) const {
+  const auto it = m_index.constFind(widget);
+  return it == m_index.constEnd() ? nullptr : &m_controls[size_t(it.value())];
+}
+
+QRect LiveDialog::placement(const QRect &dialogUnits) const {
+  const QRect pixels = snapToGrid(toPixels(dialogUnits, m_font.units), m_font.units, 1);
+  return QRect(bounded(pixels.x()), bounded(pixels.y()), boundedSize(pixels.width()),
+               boundedSize(pixels.height()));
+}
+
+QSize LiveDialog::clientSize(const QRect &dialogUnits) const {
+  const QRect pixels =
+      toPixels(QRect(0, 0, dialogUnits.width(), dialogUnits.height()), m_font.units);
+  return QSize(boundedSize(pixels.width()), boundedSize(pixels.height()));
+}
+
+QRect LiveDialog::controlGeometry(const DynControlItem &item) const {
+  QRect geometry = placement(item.rect);
+  if (item.kind == KindComboBox || item.kind == KindComboBoxEx)
+    geometry.setHeight(std::min(geometry.height(), m_font.pixelHeight + 8));
+  return geometry;
+}
+
+bool LiveDialog::refreshTexts() {
+  bool changed = false;
+  if (m_entry) {
+    const QString caption = textOf(m_entry, m_side);
+    changed = caption != m_caption;
+    m_caption = caption;
+  }
+  for (LiveControl &control : m_controls) {
+    if (!control.entry)
+      continue;
+    const QString text = displayText(control.item, textOf(control.entry, m_side));
+    if (text == control.item.text)
+      continue;
+    control.item.text = text;
+    setControlText(control.widget, control.item);
+    changed = true;
+  }
+  return changed;
+}
+
+} // namespace tarvelo::gui

@@ -1,0 +1,68 @@
+#pragma once
+
+#include "dialogs/control_item.h"
+#include "dialogs/dialog_font.h"
+#include "dialogs/shown_dialog.h"
+
+#include <QHash>
+#include <QWidget>
+#include <vector>
+
+namespace tarvelo {
+class TextMeasure;
+}
+
+namespace tarvelo::gui {
+
+// One control of a live dialog: its item (kind, class, styles, the parsed control it
+// came from), its window, and the entry that carries its text.
+struct LiveControl {
+  DynControlItem item;
+  QWidget *widget = nullptr;
+  TextEntry *entry = nullptr;
+};
+
+// The client area of a dialog built from its parsed layout: one child window per
+// control, in the dialog's order, placed at its rectangle converted to pixels with
+// the base units of the dialog's font and snapped to the dialog-unit grid. Drawn in
+// the classic look. The entries of the controls must outlive it, or it must be told
+// nothing more about them.
+class LiveDialog : public QWidget {
+  Q_OBJECT
+public:
+  // The side says which texts refreshing takes from the entries.
+  LiveDialog(const ShownDialog &dialog, DialogSide side, const TextMeasure &measure,
+             QWidget *parent = nullptr);
+
+  const DialogFont &dialogFont() const { return m_font; }
+  BaseUnits baseUnits() const { return m_font.units; }
+  QString caption() const { return m_caption; }
+  DialogSide side() const { return m_side; }
+  const DialogEntry *dialogEntry() const { return m_entry; }
+  const DialogLayout *layout() const { return m_layout; }
+  const std::vector<LiveControl> &controls() const { return m_controls; }
+  const LiveControl *controlOf(const QWidget *widget) const;
+  // Where a rectangle of dialog units lands, in pixels of the client area.
+  QRect placement(const QRect &dialogUnits) const;
+  // The size of the client area for the dialog's width and height.
+  QSize clientSize(const QRect &dialogUnits) const;
+
+  // Takes the caption and the control texts from the entries again; true when one
+  // of them changed.
+  bool refreshTexts();
+
+private:
+  // The pixel rectangle a control's window takes: a drop-down combo box shows only
+  // its edit field, the rest of its height is for the list.
+  QRect controlGeometry(const DynControlItem &item) const;
+
+  DialogFont m_font;
+  DialogSide m_side;
+  const DialogEntry *m_entry;
+  const DialogLayout *m_layout;
+  QString m_caption;
+  std::vector<LiveControl> m_controls;
+  QHash<const QWidget *, int> m_index;
+};
+
+} // namespace tarvelo::gui
