@@ -6,6 +6,7 @@
 #include "app/progress_window.h"
 #include "app/ui_language.h"
 #include "app/workbench_assembly.h"
+#include "dialogs/live_dialog.h"
 #include "options/about_dialog.h"
 #include "options/help.h"
 #include "options/help_window.h"
@@ -195,8 +196,8 @@ public:
 private:
   static bool translatorsOwn(QWidget *widget) {
     for (QWidget *w = widget; w; w = w->parentWidget()) {
-      if (qobject_cast<MenuView *>(w) || qobject_cast<QTextEdit *>(w) ||
-          qobject_cast<QPlainTextEdit *>(w))
+      if (qobject_cast<MenuView *>(w) || qobject_cast<LiveDialog *>(w) ||
+          qobject_cast<QTextEdit *>(w) || qobject_cast<QPlainTextEdit *>(w))
         return true;
       // Drop-downs inside a list offer the translator's texts.
       if (w != widget && qobject_cast<QAbstractItemView *>(w))
@@ -350,7 +351,8 @@ TEST_F(GermanInterface, EveryWindowAndBoardShowsNoEnglish) {
   look("menu", frame);
   frame.openResource(other);
   look("text", frame);
-  frame.showBoard(MainFrame::Board::Dialog);
+  frame.openResource(dialog);
+  ASSERT_EQ(frame.board(), MainFrame::Board::Dialog);
   look("dialog", frame);
   frame.runCommand(CmdFilter);
   ASSERT_EQ(frame.board(), MainFrame::Board::Filter);

@@ -1,5 +1,6 @@
-// Renders the pictures of the README: the main window on the example task, the Open
-// Resources dialog and the Options sheet. Disabled in the suite; run with
+// Renders the pictures of the README: the main window on the example task, a dialog
+// on the DIALOG board, the Open Resources dialog and the Options sheet. Disabled in
+// the suite; run with
 //   TARVELO_SCREENSHOTS=doc/screenshots test_gui --gtest_also_run_disabled_tests
 //   --gtest_filter='*Screenshots*'
 #include "app/gui_resources.h"
@@ -81,6 +82,25 @@ TEST(Screenshots, DISABLED_ExampleTask) {
   QApplication::processEvents();
   QApplication::processEvents();
   EXPECT_TRUE(frame.grab().save(out + QStringLiteral("/main-window.png")));
+
+  // The translated Options dialog on the DIALOG board, its cancel button too small
+  // for the German text.
+  TextEntry *optionsDialog = nullptr, *cancel = nullptr;
+  for (const auto &entry : workbench.session().entries()) {
+    if (entry->kind != QLatin1String("DIALOG"))
+      continue;
+    if (entry->identifier == QLatin1String("IDD_OPTIONS"))
+      optionsDialog = entry.get();
+    else if (optionsDialog && entry->head() == optionsDialog &&
+             entry->identifier == QLatin1String("IDCANCEL"))
+      cancel = entry.get();
+  }
+  ASSERT_TRUE(optionsDialog && cancel);
+  frame.openResource(optionsDialog);
+  frame.selectEntry(cancel);
+  QApplication::processEvents();
+  QApplication::processEvents();
+  EXPECT_TRUE(frame.grab().save(out + QStringLiteral("/dialog-preview.png")));
 
   OpenResourcesDialog open(workbench.session(), true, &frame);
   open.show();

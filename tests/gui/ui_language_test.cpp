@@ -37,10 +37,10 @@ TEST(UserInterfaceLanguage, MenusComeFromTheTranslationOfTheLanguage) {
     bool installed;
     QStringList menus;
   } cases[] = {
-      {1031, true, {"&Datei", "&Bearbeiten", "E&xtras", "&Hilfe"}},
+      {1031, true, {"&Datei", "&Bearbeiten", "D&ialog", "E&xtras", "&Hilfe"}},
       // No file for French: English stays.
-      {1036, false, {"&File", "&Edit", "&Tools", "&Help"}},
-      {0, false, {"&File", "&Edit", "&Tools", "&Help"}},
+      {1036, false, {"&File", "&Edit", "&Dialog", "&Tools", "&Help"}},
+      {0, false, {"&File", "&Edit", "&Dialog", "&Tools", "&Help"}},
   };
   for (const auto &c : cases) {
     SCOPED_TRACE(c.language);

@@ -5,8 +5,8 @@
 #include "dialogs/static_control.h"
 
 #include <QPainter>
-#include <algorithm>
 #include <QStyleOption>
+#include <algorithm>
 
 namespace tarvelo::gui {
 

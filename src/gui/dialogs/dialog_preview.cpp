@@ -78,6 +78,8 @@ void paintDialogFrame(QPainter &painter, const QRect &area, const QString &capti
 DialogPreview::DialogPreview(const ShownDialog &dialog, DialogSide side, const TextMeasure &measure,
                              QWidget *parent)
     : QWidget(parent), m_live(new LiveDialog(dialog, side, measure, this)) {
+  setBackgroundRole(QPalette::Window);
+  setForegroundRole(QPalette::WindowText);
   const int top = kBorder + kCaptionHeight + kCaptionGap;
   m_live->move(kBorder, top);
   resize(m_live->width() + 2 * kBorder, m_live->height() + top + kBorder);

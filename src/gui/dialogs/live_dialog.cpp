@@ -41,6 +41,9 @@ LiveDialog::LiveDialog(const ShownDialog &dialog, DialogSide side, const TextMea
     : QWidget(parent), m_font(gui::dialogFont(dialog, measure)), m_side(side),
       m_entry(dialog.entry), m_layout(dialog.layout), m_caption(dialog.caption) {
   setFont(m_font.font);
+  // The dialog's face whatever the view around it shows.
+  setBackgroundRole(QPalette::Window);
+  setForegroundRole(QPalette::WindowText);
   setAutoFillBackground(true);
   m_controls.reserve(dialog.controls.size());
   for (const ShownControl &shown : dialog.controls) {

@@ -3,11 +3,11 @@
 #include "dialogs/classic_look.h"
 #include "dialogs/control_item.h"
 
-#include <QPainter>
-#include <algorithm>
 #include <QFontMetrics>
+#include <QPainter>
 #include <QRegion>
 #include <QStyleOptionButton>
+#include <algorithm>
 
 namespace tarvelo::gui {
 
