@@ -255,5 +255,51 @@ TEST_F(DialogBoardTest, ShowOriginalShowsTheSourceDialogModally) {
   EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
+// A dialog without caption opens at its first control with a text; a task whose
+// target is specified later shows the source's dialog.
+TEST(DialogBoard, ADialogWithoutCaptionOpensAtItsFirstText) {
+  initGuiResources();
+  QTemporaryDir dir;
+  const QString source = dir.filePath(QStringLiteral("bare.rc"));
+  QFile file(source);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write(
+      "LANGUAGE 9, 1\r\n"
+      "IDD_BARE DIALOGEX 0, 0, 100, 40\r\n"
+      "FONT 9, \"MS Shell Dlg\"\r\n"
+      "BEGIN\r\n"
+      "    EDITTEXT        IDC_EDIT,5,5,60,12\r\n"
+      "    LTEXT           \"Hello\",IDC_HELLO,5,20,60,8\r\n"
+      "    CONTROL         \"\",IDC_WEB,\"{8856F961-340A-11D0-A96B-00C04FD705A2}\",0,5,30,40,8\r\n"
+      "END\r\n");
+  file.close();
+  MemorySettings settings;
+  test::ScriptedPrompter prompter;
+  NullProgress progress;
+  Session session(settings, prompter, progress);
+  MainFrame frame(session);
+  OpenRequest request{source, 1033, true, QString(), 1031};
+  ASSERT_EQ(session.open(request), Session::OpenResult::Opened);
+  TextEntry *bare = nullptr, *hello = nullptr;
+  for (const auto &entry : session.entries()) {
+    if (entry->identifier == QLatin1String("IDD_BARE"))
+      bare = entry.get();
+    if (entry->identifier == QLatin1String("IDC_HELLO"))
+      hello = entry.get();
+  }
+  ASSERT_TRUE(bare && hello);
+  frame.openResource(bare);
+  EXPECT_EQ(frame.board(), MainFrame::Board::Dialog);
+  EXPECT_EQ(session.currentEntry(), hello);
+  DialogBoard *board = frame.dialogBoard();
+  ASSERT_NE(board->preview(), nullptr);
+  EXPECT_EQ(board->preview()->liveDialog()->font().pixelSize(), 12);
+  QListWidget *list = board->controlsList();
+  ASSERT_EQ(list->count(), 3);
+  EXPECT_EQ(list->item(2)->text(),
+            QStringLiteral("IDC_WEB ({8856F961-340A-11D0-A96B-00C04FD705A2})"));
+  EXPECT_EQ(list->currentRow(), 1);
+}
+
 } // namespace
 } // namespace tarvelo::gui

@@ -263,6 +263,50 @@ TEST(DialogPreview, APushButtonTooSmallForItsTextShowsItInDarkRed) {
   }
 }
 
+// Statics are drawn by their type: the pixel at a spot of the control, counted from
+// its top-left corner, has the colour of that type.
+TEST(DialogPreview, StaticsAreDrawnByTheirType) {
+  struct Case {
+    Control control;
+    QPoint spot;
+    QColor colour;
+  };
+  const QColor face(212, 208, 200), shadow(128, 128, 128), white(Qt::white), black(Qt::black);
+  const Case cases[] = {
+      {{"CONTROL", "Static", {"SS_BLACKRECT"}, {10, 10, 20, 10}, ""}, {10, 8}, black},
+      {{"CONTROL", "Static", {"SS_GRAYRECT"}, {40, 10, 20, 10}, ""}, {10, 8}, shadow},
+      {{"CONTROL", "Static", {"SS_WHITERECT"}, {70, 10, 20, 10}, ""}, {10, 8}, white},
+      // Inside the static edge: the frame's line, then the face within.
+      {{"CONTROL", "Static", {"SS_BLACKFRAME"}, {100, 10, 20, 10}, ""}, {1, 5}, black},
+      {{"CONTROL", "Static", {"SS_BLACKFRAME"}, {130, 10, 20, 10}, ""}, {10, 8}, face},
+      {{"CONTROL", "Static", {"SS_ETCHEDHORZ"}, {10, 30, 40, 4}, ""}, {10, 1}, shadow},
+      {{"CONTROL", "Static", {"SS_ETCHEDHORZ"}, {60, 30, 40, 4}, ""}, {10, 2}, white},
+      {{"CONTROL", "Static", {"SS_ETCHEDVERT"}, {110, 30, 4, 20}, ""}, {2, 10}, white},
+      // The static edge shows the extent of a text.
+      {{"CONTROL", "Static", {}, {10, 60, 40, 8}, ""}, {0, 0}, shadow},
+      {{"CONTROL", "Static", {}, {60, 60, 40, 8}, ""}, {59, 12}, white},
+      // Unknown and ActiveX classes: an empty box with a black border.
+      {{"CONTROL", "NoSuchClass", {}, {110, 60, 40, 20}, "Hidden"}, {0, 10}, black},
+      {{"CONTROL", "{8856F961-340A-11D0-A96B-00C04FD705A2}", {}, {160, 60, 40, 20}, ""},
+       {59, 10},
+       black},
+      {{"CONTROL", "NoSuchClass", {}, {210, 60, 40, 20}, "Hidden"}, {30, 12}, face},
+  };
+  Dialog dialog(QRect(0, 0, 260, 90));
+  for (const Case &c : cases)
+    dialog.add(c.control);
+  LiveDialog *live = dialog.live();
+  const QImage image = live->grab().toImage().convertToFormat(QImage::Format_RGB32);
+  for (size_t i = 0; i < std::size(cases); ++i) {
+    const QRect geometry = live->controls()[i].widget->geometry();
+    const QPoint at = geometry.topLeft() + cases[i].spot;
+    ASSERT_TRUE(geometry.contains(at)) << i;
+    EXPECT_EQ(image.pixelColor(at), cases[i].colour)
+        << i << " " << cases[i].control.className << " "
+        << image.pixelColor(at).name().toStdString();
+  }
+}
+
 TEST(DialogPreview, AControlKeepsItsPixelWidthWhereverItStands) {
   Dialog dialog;
   for (int x : {7, 8, 9, 10})
