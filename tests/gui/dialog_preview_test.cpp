@@ -96,9 +96,7 @@ TEST(DialogPreview, EveryKindOfControlIsItsWindowAtItsRectangle) {
       {{"AUTOCHECKBOX", "", none, {120, 20, 60, 10}, "Auto"}, "QCheckBox"},
       {{"CONTROL", "Button", {"BS_AUTO3STATE"}, {120, 33, 60, 10}, "Three"}, "QCheckBox"},
       {{"RADIOBUTTON", "", none, {190, 7, 60, 10}, "Radio"}, "QRadioButton"},
-      // Its keyword ends in BUTTON and sets no type: drawn as a push button.
-      {{"AUTORADIOBUTTON", "", none, {190, 20, 60, 10}, "Auto radio"},
-       "tarvelo::gui::OwnerDrawnButton"},
+      {{"AUTORADIOBUTTON", "", none, {190, 20, 60, 10}, "Auto radio"}, "QRadioButton"},
       {{"GROUPBOX", "", none, {5, 50, 100, 60}, "Group"}, "tarvelo::gui::GroupBoxControl"},
       {{"EDITTEXT", "", none, {10, 62, 80, 14}, ""}, "tarvelo::gui::EditControl"},
       {{"EDITTEXT", "", {"ES_MULTILINE"}, {10, 80, 80, 24}, ""}, "QPlainTextEdit"},

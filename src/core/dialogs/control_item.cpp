@@ -171,15 +171,16 @@ quint32 lookup(const ValueTable &table, QStringView word) {
   return it != table.constEnd() ? it.value() : decimalValue(word);
 }
 
-// Button keywords that the compiler turns into buttons of a type but whose names do
-// not end in BUTTON: without them a check box would be shown, and measured, as a
-// plain text.
+// Button keywords that the compiler turns into check boxes and radio buttons: without
+// them a check box would be shown, and measured, as a plain text, and an automatic
+// radio button as a push button.
 struct ButtonKeyword {
   const char16_t *word;
   quint32 type;
   const char16_t *styleName;
 };
 constexpr ButtonKeyword kButtonKeywords[] = {
+    {u"AUTORADIOBUTTON", 9, u"BS_AUTORADIOBUTTON"},
     {u"AUTOCHECKBOX", 3, u"BS_AUTOCHECKBOX"},
     {u"AUTO3STATE", 6, u"BS_AUTO3STATE"},
     {u"STATE3", 5, u"BS_3STATE"},
@@ -264,6 +265,12 @@ quint32 classify(QStringView word, DynControlItem &item) {
   const auto append = [&item](const QString &name) { item.styleNames.append(name); };
   if (beginsWith(word, u"BUTTON", any))
     return KindButton;
+  for (const ButtonKeyword &keyword : kButtonKeywords)
+    if (word == QStringView(keyword.word)) {
+      item.style = keyword.type;
+      append(QString::fromUtf16(keyword.styleName));
+      return KindButton;
+    }
   if (word.endsWith(u"BUTTON")) {
     if (beginsWith(word, u"DEFPUSHBUTTON", any))
       append(QStringLiteral("BS_DEFPUSHBUTTON"));
@@ -282,12 +289,6 @@ quint32 classify(QStringView word, DynControlItem &item) {
     append(QStringLiteral("BS_CHECKBOX"));
     return KindButton;
   }
-  for (const ButtonKeyword &keyword : kButtonKeywords)
-    if (word == QStringView(keyword.word)) {
-      item.style = keyword.type;
-      append(QString::fromUtf16(keyword.styleName));
-      return KindButton;
-    }
   if (beginsWith(word, u"EDIT", cls)) {
     item.exStyle |= style::ExStaticEdge;
     return KindEdit;

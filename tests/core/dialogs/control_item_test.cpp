@@ -32,11 +32,11 @@ TEST(ControlItem, KeywordsAndClassesGiveTheirWindows) {
       // Push buttons of every spelling are drawn by us.
       {"PUSHBUTTON", "", none, KindButton, 0x5000000B, 0, none},
       {"DEFPUSHBUTTON", "", none, KindButton, 0x5000000B, 0, {"BS_DEFPUSHBUTTON"}},
-      {"AUTORADIOBUTTON", "", none, KindButton, 0x5000000B, 0, none},
+      {"AUTORADIOBUTTON", "", none, KindButton, 0x50000009, 0, {"BS_AUTORADIOBUTTON"}},
       {"RADIOBUTTON", "", none, KindButton, 0x50000004, 0, {"BS_RADIOBUTTON"}},
       {"GROUPBOX", "", none, KindButton, 0x50000007, 0x20, {"BS_GROUPBOX"}},
       {"CHECKBOX", "", none, KindButton, 0x50000002, 0, {"BS_CHECKBOX"}},
-      // Check boxes the compiler makes from keywords not ending in BUTTON.
+      // Check boxes and radio buttons of the compiler's own keywords.
       {"AUTOCHECKBOX", "", none, KindButton, 0x50000003, 0, {"BS_AUTOCHECKBOX"}},
       {"AUTO3STATE", "", none, KindButton, 0x50000006, 0, {"BS_AUTO3STATE"}},
       {"STATE3", "", none, KindButton, 0x50000005, 0, {"BS_3STATE"}},
