@@ -215,7 +215,7 @@ TEST_F(ReportWindowTest, TheSettingDialogStoresTheChecksAndRebuilds) {
   EXPECT_EQ(settings.integer(QStringLiteral("ReportSetting")), 0x16);
   EXPECT_EQ(report->view()->toPlainText(),
             QStringLiteral("DIALOG IDD_MAIN  \n\tIDC_SAVE\tAdded Styles: BS_CENTER Removed "
-                           "Styles: WS_TABSTOP \n\tIDCANCEL\tReaches outside the dialog "));
+                           "Styles: WS_TABSTOP \n\tIDCANCEL\tReaches outside the dialog! "));
 
   // Cancel keeps the setting, whatever the boxes said.
   runSettingDialog(
