@@ -8,9 +8,12 @@
 #include "seam/settings.h"
 #include "workbench/session.h"
 
+#include <QFontMetrics>
 #include <QLabel>
 #include <QShortcut>
 #include <QStatusBar>
+#include <QTextBlockFormat>
+#include <QTextCursor>
 
 namespace tarvelo::gui {
 
@@ -56,9 +59,30 @@ void ReportFrame::rebuild() {
   DialogReporter reporter(m_measure, m_session.settings().integer(kSettingKey));
   m_report = reporter.reportAll(m_session.entries(), m_session.severalTasks());
   m_view->setHtml(reportHtml(m_report));
+  alignColumns();
   m_status->setText(dialogsReportedText(m_report.reportedCount()));
   m_view->moveCursor(QTextCursor::Start);
   m_view->ensureCursorVisible();
+}
+
+// The controls' identifiers stand in a column: the first tab indents, the second
+// stands past the longest identifier reported.
+void ReportFrame::alignColumns() {
+  const QFontMetrics metrics(m_view->font());
+  int longest = 0;
+  for (const DialogReport &dialog : m_report.dialogs)
+    for (const ControlReport &control : dialog.controls)
+      if (control.reported())
+        longest = std::max(longest, metrics.horizontalAdvance(control.identifier));
+  const qreal indent = metrics.horizontalAdvance(QStringLiteral("    "));
+  QTextBlockFormat format;
+  format.setTabPositions(
+      {QTextOption::Tab(indent, QTextOption::LeftTab),
+       QTextOption::Tab(indent + longest + metrics.horizontalAdvance(QStringLiteral("  ")),
+                        QTextOption::LeftTab)});
+  QTextCursor all(m_view->document());
+  all.select(QTextCursor::Document);
+  all.mergeBlockFormat(format);
 }
 
 QString ReportFrame::statusText() const {

@@ -40,6 +40,8 @@ Q_SIGNALS:
   void dialogChosen(TextEntry *dialog);
 
 private:
+  void alignColumns();
+
   Session &m_session;
   QtTextMeasure m_measure;
   DialogsReport m_report;
