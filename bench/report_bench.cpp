@@ -46,7 +46,7 @@ void reportDialogs(benchmark::State &state) {
   afterTargetRead(task, afterRead);
 
   QtTextMeasure measure;
-  size_t dialogs = 0, controls = 0;
+  size_t dialogs = 0, controls = 0, measured = 0;
   int reported = 0;
   qsizetype htmlSize = 0;
   for (auto _ : state) {
@@ -55,14 +55,18 @@ void reportDialogs(benchmark::State &state) {
     const QString html = reportHtml(report);
     benchmark::DoNotOptimize(html.constData());
     dialogs = report.dialogs.size();
-    controls = 0;
+    controls = measured = 0;
     for (const DialogReport &dialog : report.dialogs)
-      controls += dialog.controls.size();
+      for (const ControlReport &control : dialog.controls) {
+        ++controls;
+        measured += control.measured ? 1 : 0;
+      }
     reported = report.reportedCount();
     htmlSize = html.size();
   }
   state.counters["dialogs"] = double(dialogs);
   state.counters["controls"] = double(controls);
+  state.counters["measured"] = double(measured);
   state.counters["reported"] = double(reported);
   state.counters["html_chars"] = double(htmlSize);
 }
