@@ -3,6 +3,7 @@
 #include "dialogs/control_item.h"
 
 #include <algorithm>
+#include <climits>
 
 namespace tarvelo {
 

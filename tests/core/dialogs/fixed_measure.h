@@ -71,10 +71,8 @@ private:
 class FixedMeasure final : public TextMeasure {
 public:
   std::unique_ptr<MeasuringFont> font(const QString &face, int points, int, bool) const override {
-    fontsMade.append(face + u' ' + QString::number(points));
     return std::make_unique<FixedFont>(face, points);
   }
-  mutable QStringList fontsMade;
 };
 
 } // namespace tarvelo::test
