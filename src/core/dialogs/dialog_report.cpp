@@ -37,8 +37,12 @@ QStringList missingWords(const QStringList &from, const QStringList &in, int set
 QString controlName(const QString &identifier, const QString &text, bool shared) {
   if (!shared || text.isEmpty())
     return identifier;
-  const QString quoted =
+  // As written in the script, on one line.
+  QString quoted =
       text.size() > kQuotedText ? text.left(kQuotedText) + QStringLiteral("...") : text;
+  for (QChar &c : quoted)
+    if (c.category() == QChar::Other_Control)
+      c = u' ';
   return identifier + QStringLiteral(" \"") + quoted + u'"';
 }
 
@@ -175,8 +179,7 @@ DialogReport DialogReporter::report(DialogEntry &entry) {
 
   const auto name = [&](size_t i) {
     const ControlReport &control = report.controls[i];
-    return controlName(control.identifier, items[i].text,
-                       identifiers.value(control.identifier) > 1);
+    return controlName(control.identifier, control.text, identifiers.value(control.identifier) > 1);
   };
   if (m_setting & ReportOverlaps)
     for (const auto &[later, earlier] : newOverlaps(placed))

@@ -242,6 +242,10 @@ TEST_F(DialogReportTest, OverlapsOutsideAndAccessKeysAreFoundWithoutFalseAlarms)
        dialog(keys.arg("&Name:", "&Neu:", "&Namen zeigen", "Button", "BS_AUTOCHECKBOX")),
        "IDC_STATIC: Same access key: IDC_STATIC \"&Name:\"\n"
        "IDC_X: Same access key: IDC_STATIC \"&Name:\""},
+      {"a label with a tab named as written",
+       dialog(keys.arg("&Name:", "&Wert:", "&Show", "Button", "BS_AUTOCHECKBOX")),
+       dialog(keys.arg("&Name\\tZeile:", "&Wert:", "&Namen zeigen", "Button", "BS_AUTOCHECKBOX")),
+       "IDC_X: Same access key: IDC_STATIC \"&Name\\tZeile:\""},
       {"an ampersand that is one",
        dialog(keys.arg("&Name:", "&Wert:", "&Show", "Button", "BS_AUTOCHECKBOX")),
        dialog(keys.arg("&&Name:", "&Wert:", "&Namen zeigen", "Button", "BS_AUTOCHECKBOX")), ""},
