@@ -469,6 +469,49 @@
     </message>
 </context>
 <context>
+    <name>tarvelo::DialogReport</name>
+    <message>
+        <source>Text is too long!</source>
+        <translation>Text ist zu lang!</translation>
+    </message>
+    <message>
+        <source>Added Styles: %1</source>
+        <translation>Hinzugefügte Stile: %1</translation>
+    </message>
+    <message>
+        <source>Removed Styles: %1</source>
+        <translation>Entfernte Stile: %1</translation>
+    </message>
+    <message>
+        <source>Added Extended Styles: %1</source>
+        <translation>Hinzugefügte erweiterte Stile: %1</translation>
+    </message>
+    <message>
+        <source>Removed Extended Styles: %1</source>
+        <translation>Entfernte erweiterte Stile: %1</translation>
+    </message>
+    <message>
+        <source>Overlaps: %1</source>
+        <translation>Überlappt: %1</translation>
+    </message>
+    <message>
+        <source>Reaches outside the dialog!</source>
+        <translation>Ragt aus dem Dialog heraus!</translation>
+    </message>
+    <message>
+        <source>Same access key: %1</source>
+        <translation>Gleiche Zugriffstaste: %1</translation>
+    </message>
+    <message>
+        <source>There is nothing to report.</source>
+        <translation>Es gibt nichts zu melden.</translation>
+    </message>
+    <message>
+        <source>%1 dialogs reported</source>
+        <translation>%1 Dialoge gemeldet</translation>
+    </message>
+</context>
+<context>
     <name>tarvelo::Inspector</name>
     <message>
         <location filename="../../src/core/workbench/inspector.cpp" line="+57"/>
@@ -2450,6 +2493,55 @@
         <location line="+38"/>
         <source>Are you sure you want to change this resource item?</source>
         <translation>Möchten Sie dieses Ressourcenelement wirklich ändern?</translation>
+    </message>
+</context>
+<context>
+    <name>tarvelo::gui::ReportFrame</name>
+    <message>
+        <source>Tarvelo - Dialogs Report</source>
+        <translation>Tarvelo - Dialogbericht</translation>
+    </message>
+</context>
+<context>
+    <name>tarvelo::gui::ReportSettingDialog</name>
+    <message>
+        <source>Report Setting</source>
+        <translation>Berichtseinstellung</translation>
+    </message>
+    <message>
+        <source>Report too long texts</source>
+        <translation>Zu lange Texte melden</translation>
+    </message>
+    <message>
+        <source>Report different alignment styles</source>
+        <translation>Abweichende Ausrichtungsstile melden</translation>
+    </message>
+    <message>
+        <source>Report different other styles</source>
+        <translation>Abweichende andere Stile melden</translation>
+    </message>
+    <message>
+        <source>Report controls that now overlap others</source>
+        <translation>Steuerelemente melden, die jetzt andere überlappen</translation>
+    </message>
+    <message>
+        <source>Report controls that now reach outside the dialog</source>
+        <translation>Steuerelemente melden, die jetzt aus dem Dialog ragen</translation>
+    </message>
+    <message>
+        <source>Report controls with the same access key</source>
+        <translation>Steuerelemente mit gleicher Zugriffstaste melden</translation>
+    </message>
+</context>
+<context>
+    <name>tarvelo::gui::ReportView</name>
+    <message>
+        <source>Setting...</source>
+        <translation>Einstellung...</translation>
+    </message>
+    <message>
+        <source>&amp;Refresh</source>
+        <translation>&amp;Aktualisieren</translation>
     </message>
 </context>
 <context>

@@ -6,11 +6,17 @@
 #include "app/progress_window.h"
 #include "app/ui_language.h"
 #include "app/workbench_assembly.h"
+#include "dialogs/dialog_report.h"
 #include "dialogs/live_dialog.h"
+#include "dialogs/report_fragment.h"
+#include "dialogs/report_settings.h"
 #include "options/about_dialog.h"
 #include "options/help.h"
 #include "options/help_window.h"
 #include "options/options_dialog.h"
+#include "report/report_frame.h"
+#include "report/report_setting_dialog.h"
+#include "report/report_view.h"
 #include "script/after_read.h"
 #include "script/text_entry.h"
 #include "seam/progress.h"
@@ -428,6 +434,29 @@ TEST_F(GermanInterface, EveryWindowAndBoardShowsNoEnglish) {
     if (window->isVisible() && window->windowTitle() == core.progress.title)
       look("progress", *window);
   progressWindow.end();
+  // The dialogs report: its window, menu and setting, and the findings the core
+  // composes for it (the report's text is the script's identifiers with them).
+  frame.runCommand(CmdDialogsReport);
+  ASSERT_NE(frame.dialogsReport(), nullptr);
+  look("dialogs-report", *frame.dialogsReport());
+  QMenu reportMenu;
+  frame.dialogsReport()->view()->fillContextMenu(reportMenu);
+  texts.collectMenu(QStringLiteral("report menu"), reportMenu);
+  ReportSettingDialog reportSetting(kReportAllChecks);
+  look("report-setting", reportSetting);
+  ControlReport everything;
+  everything.tooLong = everything.outside = true;
+  for (QStringList *names :
+       {&everything.addedStyles, &everything.removedStyles, &everything.addedExStyles,
+        &everything.removedExStyles, &everything.overlaps, &everything.sameAccessKey})
+    *names = QStringList{QStringLiteral("X1")};
+  QStringList composed{nothingToReportText(), dialogsReportedText(2)};
+  for (const Finding &finding : findings(everything))
+    composed.append(finding.text);
+  QLabel findingsLabel(composed.join(u'\n'));
+  look("report-findings", findingsLabel);
+  frame.dialogsReport()->close();
+
   // The help window's own buttons; its pages are not part of this look.
   showHelp(nullptr, QStringLiteral("start.html"));
   HelpWindow *help = HelpWindow::instance();

@@ -6,6 +6,7 @@
 #include "app/gui_resources.h"
 #include "app/workbench_assembly.h"
 #include "options/options_dialog.h"
+#include "report/report_frame.h"
 #include "script/text_entry.h"
 #include "seam/progress.h"
 #include "seam/settings.h"
@@ -13,6 +14,7 @@
 #include "task/open_resources_dialog.h"
 #include "tmclient/memory_client.h"
 #include "tmclient/tm_library.h"
+#include "workbench/command_ids.h"
 #include "workbench/inspection_rules_model.h"
 #include "workbench/main_frame.h"
 #include "workbench/session.h"
@@ -114,6 +116,62 @@ TEST(Screenshots, DISABLED_ExampleTask) {
   QApplication::processEvents();
   EXPECT_TRUE(options.grab().save(out + QStringLiteral("/options.png")));
   options.hide();
+  workbench.session().close();
+  dir.removeRecursively();
+}
+
+// The dialogs report with every check on a German target whose translator was in a
+// hurry: longer texts, a style, a button moved and widened, a key used twice.
+TEST(Screenshots, DISABLED_DialogsReport) {
+  const QString out = QString::fromLocal8Bit(qgetenv("TARVELO_SCREENSHOTS"));
+  ASSERT_FALSE(out.isEmpty()) << "TARVELO_SCREENSHOTS names the folder for the pictures";
+  QDir().mkpath(out);
+  initGuiResources();
+  QDir dir(QDir::temp().filePath(QStringLiteral("tarvelo-report")));
+  dir.removeRecursively();
+  ASSERT_TRUE(dir.mkpath(QStringLiteral(".")));
+  const QString source = dir.filePath(QStringLiteral("example.rc"));
+  const QString target = dir.filePath(QStringLiteral("example_de.rc"));
+  ASSERT_TRUE(QFile::copy(exampleFile(QStringLiteral("example.rc")), source));
+  QFile german(exampleFile(QStringLiteral("example_de.rc")));
+  ASSERT_TRUE(german.open(QIODevice::ReadOnly));
+  QByteArray script = german.readAll();
+  const std::pair<const char *, const char *> hurried[] = {
+      {"\"Example, Version 1.0\"", "\"Beispielprogramm, Version 1.0 (deutsche Ausgabe)\""},
+      {"\"&Einheiten:\"", "\"&Einheiten der Anzeige:\""},
+      {"\"&Symbolleiste anzeigen\"", "\"&Symbolleiste am oberen Rand anzeigen\""},
+      {"\"\",IDC_SHOW_STATUS", "\"&Statusleiste anzeigen\",IDC_SHOW_STATUS"},
+      {"IDOK,149,129,50,14", "IDOK,149,129,50,14,BS_CENTER"},
+      {"\"Abbrechen\",IDCANCEL,203,129,50,14", "\"Abbre&chen\",IDCANCEL,190,129,75,14"},
+  };
+  for (const auto &[from, to] : hurried) {
+    ASSERT_TRUE(script.contains(from)) << from;
+    script.replace(from, to);
+  }
+  QFile written(target);
+  ASSERT_TRUE(written.open(QIODevice::WriteOnly));
+  written.write(script);
+  written.close();
+
+  MemorySettings settings;
+  settings.setInteger(QStringLiteral("InitTM"), 0);
+  settings.setInteger(QStringLiteral("ReportSetting"), 0x3F);
+  test::ScriptedPrompter prompter;
+  NullProgress progress;
+  TmExports exports;
+  WorkbenchAssembly workbench(settings, prompter, progress, exports);
+  MainFrame &frame = workbench.frame();
+  frame.resize(1280, 760);
+  frame.show();
+  OpenRequest request{source, 1033, false, target, 1031};
+  ASSERT_EQ(workbench.session().open(request), Session::OpenResult::Opened);
+  frame.runCommand(CmdDialogsReport);
+  ReportFrame *report = frame.dialogsReport();
+  ASSERT_NE(report, nullptr);
+  report->resize(720, 260);
+  QApplication::processEvents();
+  EXPECT_TRUE(report->grab().save(out + QStringLiteral("/dialogs-report.png")));
+  report->close();
   workbench.session().close();
   dir.removeRecursively();
 }

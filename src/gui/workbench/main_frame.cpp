@@ -3,6 +3,7 @@
 #include "dialogs/dialog_board.h"
 #include "dialogs/test_display.h"
 #include "options/help.h"
+#include "report/report_frame.h"
 #include "script/task.h"
 #include "script/text_entry.h"
 #include "seam/prompter.h"
@@ -386,6 +387,23 @@ void MainFrame::print(bool preview) {
     printItemList(model, *m_printer);
 }
 
+ReportFrame *MainFrame::dialogsReport() const {
+  return m_report;
+}
+
+// Made on first use; brought back when it was hidden or minimised.
+void MainFrame::showDialogsReport() {
+  if (!m_report) {
+    m_report = new ReportFrame(m_session, this);
+    connect(m_report, &ReportFrame::dialogChosen, this, &MainFrame::openResource);
+  }
+  m_report->rebuild();
+  m_report->setWindowState(m_report->windowState() & ~Qt::WindowMinimized);
+  m_report->show();
+  m_report->raise();
+  m_report->activateWindow();
+}
+
 void MainFrame::runCommand(CommandId id) {
   QWidget *focus = QApplication::focusWidget();
   auto *line = qobject_cast<QLineEdit *>(focus);
@@ -519,6 +537,9 @@ void MainFrame::runCommand(CommandId id) {
   case CmdHelpIndex:
     showHelp(this);
     break;
+  case CmdDialogsReport:
+    showDialogsReport();
+    break;
   case CmdAbout:
     if (m_services.about)
       m_services.about(this);
@@ -562,12 +583,13 @@ void MainFrame::updateCommands() {
   set(CmdInverseOpen, !m_session.sourcePath().isEmpty() && !m_session.targetPath().isEmpty());
   for (CommandId id : {CmdClose, CmdSave, CmdSaveAs, CmdSaveToSource})
     set(id, open);
-  // Projects, exchange, mail, machine translation, reports and the memory search
+  // Projects, exchange, mail, machine translation and the memory search
   // come with their own windows.
   for (CommandId id :
        {CmdNewProject, CmdOpenProject, CmdSaveProject, CmdImport, CmdExport, CmdSendTo,
-        CmdDialogsReport, CmdImportGlossary, CmdSearchMemory, CmdNextControl, CmdPreviousControl})
+        CmdImportGlossary, CmdSearchMemory, CmdNextControl, CmdPreviousControl})
     set(id, false);
+  set(CmdDialogsReport, open);
   for (CommandId id : {CmdPrintSetup, CmdPrintPreview, CmdPrint})
     set(id, listVisible);
   set(CmdUndo, m_session.undoStack().canUndo());

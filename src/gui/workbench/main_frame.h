@@ -28,6 +28,7 @@ class FindDialog;
 class MenuView;
 class OccurrencesView;
 class PlainTextView;
+class ReportFrame;
 class ResourceTreeView;
 class SplitEdit;
 
@@ -82,6 +83,8 @@ public:
   DialogBoard *dialogBoard() const { return m_dialogBoard; }
   PlainTextView *plainTextView() const { return m_textView; }
   QString statusMessage() const;
+  // The dialogs report window, once the report has been asked for.
+  ReportFrame *dialogsReport() const;
   // Redraws the state icons after the inspection settings changed.
   void refreshInspectionDisplay();
 
@@ -103,6 +106,7 @@ private:
   void print(bool preview);
   ItemListView *visibleList() const;
   void moveItem(int step);
+  void showDialogsReport();
 
   Session &m_session;
   FrameServices m_services;
@@ -128,6 +132,7 @@ private:
   QLabel *m_indicators[3] = {};
   bool m_locks[3] = {false, false, false};
   QPointer<FindDialog> m_find;
+  QPointer<ReportFrame> m_report;
   Board m_board = Board::Items;
   bool m_filterShowing = false;
   TextEntry *m_dlgInitHead = nullptr;

@@ -1,0 +1,77 @@
+#include "cli/report_output.h"
+
+#include "dialogs/dialog_report.h"
+#include "dialogs/report_fragment.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+namespace tarvelo::cli {
+
+namespace {
+
+QJsonObject rectObject(const QRect &rect) {
+  return {{"x", rect.x()}, {"y", rect.y()}, {"width", rect.width()}, {"height", rect.height()}};
+}
+
+QJsonValue sizeValue(bool measured, const QSize &size) {
+  if (!measured)
+    return QJsonValue::Null;
+  return QJsonObject{{"width", size.width()}, {"height", size.height()}};
+}
+
+QJsonObject controlObject(const ControlReport &control) {
+  QJsonArray found;
+  for (const Finding &finding : findings(control)) {
+    QJsonObject item{{"kind", QLatin1String(findingKey(finding.kind))}, {"text", finding.text}};
+    if (!finding.names.isEmpty())
+      item.insert("names", QJsonArray::fromStringList(finding.names));
+    found.append(item);
+  }
+  return {{"identifier", control.identifier},
+          {"class", control.className},
+          {"text", control.text},
+          {"rect", rectObject(control.rect)},
+          {"pixels", rectObject(control.pixels)},
+          {"room", sizeValue(control.measured, control.room)},
+          {"textSize", sizeValue(control.measured, control.textSize)},
+          {"findings", found}};
+}
+
+} // namespace
+
+QString reportLines(const DialogsReport &report) {
+  QString out;
+  for (const DialogReport &dialog : report.dialogs)
+    for (const ControlReport &control : dialog.controls)
+      for (const Finding &finding : findings(control))
+        out += dialog.identifier + u'\t' + control.identifier + u'\t' + finding.text + u'\n';
+  return out;
+}
+
+QByteArray reportJson(const DialogsReport &report, const QString &fileName) {
+  QJsonArray dialogs;
+  for (const DialogReport &dialog : report.dialogs) {
+    QJsonArray controls;
+    for (const ControlReport &control : dialog.controls)
+      controls.append(controlObject(control));
+    dialogs.append(QJsonObject{
+        {"identifier", dialog.identifier},
+        {"file", dialog.fileName.isEmpty() ? fileName : dialog.fileName},
+        {"reported", dialog.reported()},
+        {"rect", rectObject(dialog.rect)},
+        {"font", QJsonObject{{"requested", dialog.requestedFace},
+                             {"used", dialog.usedFace},
+                             {"fallback", dialog.fontFallback},
+                             {"points", dialog.points}}},
+        {"baseUnits", QJsonObject{{"x", dialog.baseUnits.x}, {"y", dialog.baseUnits.y}}},
+        {"controls", controls}});
+  }
+  const QJsonObject root{{"setting", report.setting},
+                         {"dialogsReported", report.reportedCount()},
+                         {"dialogs", dialogs}};
+  return QJsonDocument(root).toJson(QJsonDocument::Indented);
+}
+
+} // namespace tarvelo::cli

@@ -1,0 +1,228 @@
+#include "dialogs/dialog_report.h"
+
+#include "dialogs/control_item.h"
+#include "dialogs/layout_checks.h"
+#include "dialogs/report_settings.h"
+#include "dialogs/shown_dialog.h"
+#include "dialogs/text_fit.h"
+#include "dialogs/text_measure.h"
+#include "script/entry_list.h"
+#include "script/task.h"
+#include "script/text_entry.h"
+
+#include <QHash>
+#include <QSet>
+
+namespace tarvelo {
+
+namespace {
+
+// Longest text a finding quotes to tell a control from others of its identifier.
+constexpr int kQuotedText = 30;
+
+// The words of one list that the other does not hold, as far as the setting reports
+// their group.
+QStringList missingWords(const QStringList &from, const QStringList &in, int setting) {
+  QStringList missing;
+  for (const QString &word : from) {
+    const int bit = isAlignmentStyle(word) ? ReportAlignmentStyles : ReportOtherStyles;
+    if ((setting & bit) && !in.contains(word))
+      missing.append(word);
+  }
+  return missing;
+}
+
+// How findings name another control: its identifier, and its text when other
+// controls of the dialog share the identifier.
+QString controlName(const QString &identifier, const QString &text, bool shared) {
+  if (!shared || text.isEmpty())
+    return identifier;
+  // As written in the script, on one line.
+  QString quoted =
+      text.size() > kQuotedText ? text.left(kQuotedText) + QStringLiteral("...") : text;
+  for (QChar &c : quoted)
+    if (c.category() == QChar::Other_Control)
+      c = u' ';
+  return identifier + QStringLiteral(" \"") + quoted + u'"';
+}
+
+// Statics whose text is drawn as it is ("&" included) or that show no text.
+bool showsAccessKey(const DynControlItem &item) {
+  if (item.kind == KindButton)
+    return true;
+  if (item.kind != KindStatic)
+    return false;
+  const quint32 type = item.staticType();
+  const bool picture = (type >= 3 && type <= 10) || type == 14 || type == 15;
+  return !picture && !(item.style & 0x80); // SS_NOPREFIX
+}
+
+} // namespace
+
+bool ControlReport::reported() const {
+  return tooLong || !addedStyles.isEmpty() || !removedStyles.isEmpty() ||
+         !addedExStyles.isEmpty() || !removedExStyles.isEmpty() || !overlaps.isEmpty() || outside ||
+         !sameAccessKey.isEmpty();
+}
+
+bool DialogReport::reported() const {
+  for (const ControlReport &control : controls)
+    if (control.reported())
+      return true;
+  return false;
+}
+
+int DialogsReport::reportedCount() const {
+  int count = 0;
+  for (const DialogReport &dialog : dialogs)
+    count += dialog.reported() ? 1 : 0;
+  return count;
+}
+
+QString reportFileName(const QString &targetPath, const QString &sourcePath) {
+  const QString &path = targetPath.isEmpty() ? sourcePath : targetPath;
+  const qsizetype slash = std::max(path.lastIndexOf(u'/'), path.lastIndexOf(u'\\'));
+  return path.mid(slash + 1);
+}
+
+struct DialogReporter::Fonts {
+  QHash<QString, std::shared_ptr<MeasuringFont>> byKey;
+};
+
+DialogReporter::DialogReporter(const TextMeasure &measure, int setting)
+    : m_measure(measure), m_setting(setting), m_fonts(std::make_unique<Fonts>()) {}
+
+DialogReporter::~DialogReporter() = default;
+
+const MeasuringFont &DialogReporter::font(const QString &face, int points, int weight,
+                                          bool italic) {
+  const QString key = QStringLiteral("%1\n%2\n%3\n%4")
+                          .arg(face.trimmed().toLower())
+                          .arg(points)
+                          .arg(weight)
+                          .arg(italic ? 1 : 0);
+  std::shared_ptr<MeasuringFont> &found = m_fonts->byKey[key];
+  if (!found)
+    found = m_measure.font(face, points, weight, italic);
+  return *found;
+}
+
+DialogReport DialogReporter::report(DialogEntry &entry) {
+  DialogReport report;
+  report.entry = &entry;
+  report.keyword = entry.kind;
+  report.identifier = entry.identifier;
+  const ShownDialog shown = shownDialog(entry, DialogSide::Translated);
+  const ShownDialog source = shownDialog(entry, DialogSide::Original);
+  const MeasuringFont &shownFont =
+      font(shown.fontFace, shown.fontPoints, shown.fontWeight, shown.fontItalic);
+  const MeasuringFont &sourceFont =
+      font(source.fontFace, source.fontPoints, source.fontWeight, source.fontItalic);
+  report.requestedFace = shownFont.requestedFace();
+  report.usedFace = shownFont.usedFace();
+  report.fontFallback = shownFont.isFallback();
+  report.points = shown.fontPoints;
+  report.baseUnits = shownFont.baseUnits();
+  report.rect = shown.rect;
+
+  const size_t count = shown.controls.size();
+  report.controls.resize(count);
+  std::vector<PlacedControl> placed(count);
+  std::vector<DynControlItem> items;
+  items.reserve(count);
+  QHash<QString, int> identifiers;
+  for (size_t i = 0; i < count; ++i) {
+    const ShownControl &control = shown.controls[i];
+    const ControlLayout &layout = *control.layout;
+    ControlReport &out = report.controls[i];
+    items.push_back(makeItem(layout, control.rect, control.text));
+    const DynControlItem &item = items.back();
+    out.identifier = layout.identifier;
+    out.className = item.className;
+    out.text = control.text;
+    out.rect = control.rect;
+    out.pixels = toPixels(control.rect, report.baseUnits);
+    ++identifiers[out.identifier];
+
+    // Coordinates written as expressions are not known here: such a control is
+    // neither measured nor placed.
+    const ControlLayout &original = *source.controls[i].layout;
+    const bool known = layout.parsed && layout.literal;
+    const bool knownInSource = original.parsed && original.literal;
+    const TextFit fit =
+        known ? fitText(item, out.pixels.size(), shownFont, m_measure.smallIconWidth()) : TextFit();
+    out.measured = fit.measured;
+    out.room = fit.room;
+    out.textSize = fit.needed;
+    out.tooLong = (m_setting & ReportTooLong) && fit.tooLong;
+
+    // Style lists of a statement that did not parse are cut short.
+    const ControlPair &pair = *control.pair;
+    if (pair.source.parsed && pair.target.parsed) {
+      out.addedStyles = missingWords(pair.target.styles, pair.source.styles, m_setting);
+      out.removedStyles = missingWords(pair.source.styles, pair.target.styles, m_setting);
+      out.addedExStyles = missingWords(pair.target.exStyles, pair.source.exStyles, m_setting);
+      out.removedExStyles = missingWords(pair.source.exStyles, pair.target.exStyles, m_setting);
+    }
+
+    // Where the control stands now and where the source put it.
+    const DynControlItem sourceItem = makeItem(original, source.controls[i].rect, QString());
+    PlacedControl &place = placed[i];
+    place.shownUnits = coveredUnits(item, layout.x, layout.y, layout.width, layout.height);
+    place.sourceUnits =
+        coveredUnits(sourceItem, original.x, original.y, original.width, original.height);
+    place.shownPixels = unitsToPixels(place.shownUnits, report.baseUnits);
+    place.sourcePixels = unitsToPixels(place.sourceUnits, sourceFont.baseUnits());
+    place.placed = known && knownInSource && takesRoom(item, layout.width, layout.height);
+    place.container = holdsOthers(item);
+  }
+
+  const auto name = [&](size_t i) {
+    const ControlReport &control = report.controls[i];
+    return controlName(control.identifier, control.text, identifiers.value(control.identifier) > 1);
+  };
+  if (m_setting & ReportOverlaps)
+    for (const auto &[later, earlier] : newOverlaps(placed))
+      report.controls[size_t(later)].overlaps.append(name(size_t(earlier)));
+  const bool dialogKnown = shown.layout->literal && source.layout->literal;
+  if ((m_setting & ReportOutside) && dialogKnown)
+    for (size_t i = 0; i < count; ++i)
+      report.controls[i].outside = newlyOutside(placed[i], shown.rect.width(), shown.rect.height(),
+                                                source.rect.width(), source.rect.height());
+  if (m_setting & ReportAccessKeys) {
+    // Each later control names the first that has its key.
+    QHash<QString, size_t> first;
+    for (size_t i = 0; i < count; ++i) {
+      if (!showsAccessKey(items[i]))
+        continue;
+      const QString key = accessKey(items[i].text);
+      if (key.isEmpty())
+        continue;
+      const auto found = first.constFind(key);
+      if (found != first.constEnd())
+        report.controls[i].sameAccessKey.append(name(found.value()));
+      else
+        first.insert(key, i);
+    }
+  }
+  return report;
+}
+
+DialogsReport DialogReporter::reportAll(const EntryList &entries, bool severalTasks) {
+  DialogsReport all;
+  all.setting = m_setting;
+  for (const auto &entry : entries) {
+    if (entry->entryClass() != TextEntry::Class::Dialog || !entry->isHead())
+      continue;
+    auto &dialog = static_cast<DialogEntry &>(*entry);
+    if (!dialog.layoutsBuilt)
+      continue;
+    DialogReport report = this->report(dialog);
+    if (severalTasks && dialog.task)
+      report.fileName = reportFileName(dialog.task->targetPath, dialog.task->sourcePath);
+    all.dialogs.push_back(std::move(report));
+  }
+  return all;
+}
+
+} // namespace tarvelo
