@@ -491,16 +491,16 @@
         <translation>Entfernte erweiterte Stile: %1</translation>
     </message>
     <message>
-        <source>Overlaps: %1</source>
-        <translation>Überlappt: %1</translation>
+        <source>Overlaps %1!</source>
+        <translation>Überlappt %1!</translation>
     </message>
     <message>
         <source>Reaches outside the dialog!</source>
         <translation>Ragt aus dem Dialog heraus!</translation>
     </message>
     <message>
-        <source>Same access key: %1</source>
-        <translation>Gleiche Zugriffstaste: %1</translation>
+        <source>Same access key as %1!</source>
+        <translation>Gleiche Zugriffstaste wie %1!</translation>
     </message>
     <message>
         <source>There is nothing to report.</source>
