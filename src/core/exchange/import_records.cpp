@@ -1,0 +1,74 @@
+#include "exchange/import_records.h"
+
+#include "script/entry_list.h"
+#include "script/text_entry.h"
+#include "workbench/undo_stack.h"
+
+#include <QSet>
+
+namespace tarvelo {
+
+QString trimmedSpaces(const QString &text) {
+  qsizetype from = 0, to = text.size();
+  while (from < to && text[from] == u' ')
+    ++from;
+  while (to > from && text[to - 1] == u' ')
+    --to;
+  return from == 0 && to == text.size() ? text : text.mid(from, to - from);
+}
+
+RecordApplier::RecordApplier(ImportTarget &target) : m_target(target) {
+  for (const auto &owned : target.entries) {
+    TextEntry *entry = owned.get();
+    if (entry->prevOccurrence || !entry->isTranslatable())
+      continue;
+    const QString key = trimmedSpaces(entry->sourceText);
+    if (!m_roots.contains(key))
+      m_roots.insert(key, entry);
+  }
+}
+
+int RecordApplier::apply(const ImportRecord &record) {
+  const auto found = m_roots.constFind(trimmedSpaces(record.source));
+  if (found == m_roots.constEnd())
+    return 0;
+  const QString target = trimmedSpaces(record.target);
+  QSet<QString> only;
+  for (const QString &location : locationsOf(record.context))
+    only.insert(location);
+  int changed = 0;
+  m_target.undo.open();
+  for (TextEntry *entry = found.value(); entry; entry = entry->nextOccurrence) {
+    // Other tools name an entry by its identifier alone.
+    if (!only.isEmpty() && !only.contains(m_locations.of(entry)) &&
+        !only.contains(entry->identifier))
+      continue;
+    if (record.sourceComment && !record.sourceComment->isEmpty())
+      entry->setSourceComment(*record.sourceComment);
+    if (m_target.filter && !m_target.filter(*entry))
+      continue;
+    // The spaces around the entry's own source go around the translation.
+    const QString &source = entry->sourceText;
+    qsizetype lead = 0, trail = 0;
+    while (lead < source.size() && source[lead] == u' ')
+      ++lead;
+    while (trail < source.size() - lead && source[source.size() - 1 - trail] == u' ')
+      ++trail;
+    m_target.undo.record(entry, entry->targetText);
+    entry->targetText = source.left(lead) + target + source.right(trail);
+    entry->matchState = Filled;
+    if (m_target.inspect)
+      m_target.inspect(entry);
+    if (record.targetComment && !record.targetComment->isEmpty())
+      entry->setTargetComment(*record.targetComment);
+    if (!m_seen.contains(entry)) {
+      m_seen.insert(entry, true);
+      m_changed.append(entry);
+    }
+    ++changed;
+  }
+  m_target.undo.close();
+  return changed;
+}
+
+} // namespace tarvelo
