@@ -12,6 +12,11 @@ int runTranslate(const QStringList &arguments);
 int runCheck(const QStringList &arguments);
 int runLearn(const QStringList &arguments);
 int runTmSearch(const QStringList &arguments);
+int runExport(const QStringList &arguments);
+int runImport(const QStringList &arguments);
+int runTmImport(const QStringList &arguments);
+int runTmExport(const QStringList &arguments);
+int runTmDelete(const QStringList &arguments);
 
 // Prints the usage of every command.
 void printHelp();
