@@ -1,6 +1,7 @@
 // The tools of the trade accept the files the program writes: gettext's msgfmt -c and
 // translate-toolkit's pofilter read our catalogs, xliff2po and xmllint our XLIFF.
 #include "exchange/catalog_file.h"
+#include "exchange/tmx_file.h"
 #include "exchange_fixture.h"
 
 #include <QProcess>
@@ -92,6 +93,18 @@ TEST_F(ClientChecks, Xliff2poAndXmllintReadOurXliff) {
       runTool(QStringLiteral("msgfmt"),
               {QStringLiteral("-c"), QStringLiteral("-o"), path("x.mo"), path("x.po")});
   EXPECT_EQ(check.status, 0) << check.output.toStdString();
+}
+
+TEST_F(ClientChecks, XmllintReadsOurTmx) {
+  TmxWriter writer(kEnglish, kGerman);
+  writer.add(
+      {QStringLiteral("Say <\"hi\"> & go"), QString::fromUtf8("\xe4\xb8\xad\xe6\x96\x87"), 3});
+  writer.add({QStringLiteral("Tab\there"), QStringLiteral("Tab\tda"), 1});
+  writeFile(path("m.tmx"), writer.finish());
+  const ToolRun lint =
+      runTool(QStringLiteral("xmllint"), {QStringLiteral("--noout"), path("m.tmx")});
+  EXPECT_EQ(lint.status, 0) << lint.output.toStdString();
+  EXPECT_EQ(lint.output, QString());
 }
 
 } // namespace
