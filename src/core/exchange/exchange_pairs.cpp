@@ -50,32 +50,40 @@ QString contextOf(const QStringList &locations) {
 }
 
 std::vector<ExportPair> distinctPairs(const EntryList &entries, const EntryTest &passes) {
-  std::vector<ExportPair> pairs;
-  // The first entry of each (source, target) pair, and how many targets each source has.
+  // The entries of each (source, target) pair, in list order, and the sources that
+  // have more than one target.
+  struct Group {
+    std::vector<TextEntry *> members;
+  };
+  std::vector<Group> groups;
   QHash<QString, QHash<QString, size_t>> bySource;
   QSet<QString> several;
-  std::vector<TextEntry *> firsts;
   for (const auto &owned : entries) {
     TextEntry *entry = owned.get();
     if (!entry->isTranslatable() || entry->sourceText.isEmpty())
       continue;
     QHash<QString, size_t> &targets = bySource[entry->sourceText];
-    if (targets.contains(entry->targetText))
+    const auto found = targets.constFind(entry->targetText);
+    if (found != targets.constEnd()) {
+      groups[found.value()].members.push_back(entry);
       continue;
-    targets.insert(entry->targetText, firsts.size());
+    }
+    targets.insert(entry->targetText, groups.size());
     if (targets.size() == 2)
       several.insert(entry->sourceText);
-    firsts.push_back(entry);
+    groups.push_back({{entry}});
   }
+  std::vector<ExportPair> pairs;
+  pairs.reserve(groups.size());
   EntryLocations locations;
-  for (TextEntry *entry : firsts) {
+  for (const Group &group : groups) {
+    TextEntry *entry = group.members.front();
     if (passes && !passes(*entry))
       continue;
     ExportPair pair{entry, {}};
     if (several.contains(entry->sourceText))
-      for (const TextEntry *e = rootOf(entry); e; e = e->nextOccurrence)
-        if (e->targetText == entry->targetText)
-          pair.locations.append(locations.of(e));
+      for (const TextEntry *member : group.members)
+        pair.locations.append(locations.of(member));
     pairs.push_back(std::move(pair));
   }
   return pairs;

@@ -4,7 +4,7 @@
 #include "script/text_entry.h"
 #include "workbench/undo_stack.h"
 
-#include <QSet>
+#include <algorithm>
 
 namespace tarvelo {
 
@@ -28,21 +28,41 @@ RecordApplier::RecordApplier(ImportTarget &target) : m_target(target) {
   }
 }
 
+std::vector<TextEntry *> RecordApplier::named(TextEntry *root, const QStringList &names) {
+  auto places = m_places.find(root);
+  if (places == m_places.end()) {
+    places = m_places.insert(root, {});
+    for (TextEntry *entry = root; entry; entry = entry->nextOccurrence) {
+      places->insert(m_locations.of(entry), entry);
+      // Other tools name an entry by its identifier alone.
+      places->insert(entry->identifier, entry);
+    }
+  }
+  std::vector<TextEntry *> found;
+  for (const QString &name : names)
+    for (auto it = places->constFind(name); it != places->constEnd() && it.key() == name; ++it)
+      found.push_back(it.value());
+  // In list order, each entry once.
+  std::sort(found.begin(), found.end(),
+            [](const TextEntry *a, const TextEntry *b) { return a->index() < b->index(); });
+  found.erase(std::unique(found.begin(), found.end()), found.end());
+  return found;
+}
+
 int RecordApplier::apply(const ImportRecord &record) {
   const auto found = m_roots.constFind(trimmedSpaces(record.source));
   if (found == m_roots.constEnd())
     return 0;
   const QString target = trimmedSpaces(record.target);
-  QSet<QString> only;
-  for (const QString &location : locationsOf(record.context))
-    only.insert(location);
+  std::vector<TextEntry *> chosen;
+  if (!record.context.isEmpty())
+    chosen = named(found.value(), locationsOf(record.context));
+  else
+    for (TextEntry *entry = found.value(); entry; entry = entry->nextOccurrence)
+      chosen.push_back(entry);
   int changed = 0;
   m_target.undo.open();
-  for (TextEntry *entry = found.value(); entry; entry = entry->nextOccurrence) {
-    // Other tools name an entry by its identifier alone.
-    if (!only.isEmpty() && !only.contains(m_locations.of(entry)) &&
-        !only.contains(entry->identifier))
-      continue;
+  for (TextEntry *entry : chosen) {
     if (record.sourceComment && !record.sourceComment->isEmpty())
       entry->setSourceComment(*record.sourceComment);
     if (m_target.filter && !m_target.filter(*entry))

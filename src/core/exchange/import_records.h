@@ -7,6 +7,7 @@
 #include <QString>
 #include <functional>
 #include <optional>
+#include <vector>
 
 namespace tarvelo {
 
@@ -45,12 +46,17 @@ public:
   const QList<TextEntry *> &changed() const { return m_changed; }
 
 private:
+  // The entries of a chain that a context names, by their locations or identifiers.
+  std::vector<TextEntry *> named(TextEntry *root, const QStringList &names);
+
   ImportTarget &m_target;
   // The first translatable root of an occurrence chain for each trimmed source text.
   QHash<QString, TextEntry *> m_roots;
   QHash<TextEntry *, bool> m_seen;
   QList<TextEntry *> m_changed;
   EntryLocations m_locations;
+  // Per chain, the entries by location and by identifier, made when a context asks.
+  QHash<TextEntry *, QMultiHash<QString, TextEntry *>> m_places;
 };
 
 // The text without the spaces (U+0020) around it.

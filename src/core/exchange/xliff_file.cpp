@@ -24,11 +24,6 @@ QString xmlSafe(const QString &text) {
   return out;
 }
 
-QString place(const TextEntry *entry) {
-  EntryLocations locations;
-  return locations.of(entry);
-}
-
 } // namespace
 
 QString languageTag(int language) {
@@ -73,6 +68,7 @@ QByteArray xliffBytes(const XliffHeader &header, const std::vector<ExportPair> &
   xml.writeEndElement();
   xml.writeStartElement(kXliffNamespace, QStringLiteral("body"));
   int id = 0;
+  EntryLocations locations;
   for (const ExportPair &pair : pairs) {
     const TextEntry &entry = *pair.entry;
     xml.writeStartElement(kXliffNamespace, QStringLiteral("trans-unit"));
@@ -89,7 +85,7 @@ QByteArray xliffBytes(const XliffHeader &header, const std::vector<ExportPair> &
     xml.writeAttribute(QStringLiteral("purpose"), QStringLiteral("location"));
     xml.writeStartElement(kXliffNamespace, QStringLiteral("context"));
     xml.writeAttribute(QStringLiteral("context-type"), QStringLiteral("x-resource"));
-    xml.writeCharacters(xmlSafe(place(&entry)));
+    xml.writeCharacters(xmlSafe(locations.of(&entry)));
     xml.writeEndElement();
     xml.writeEndElement();
     if (!entry.sourceComment().isEmpty()) {
