@@ -7,6 +7,7 @@
 #include "seam/progress.h"
 #include "seam/prompter.h"
 #include "seam/settings.h"
+#include "text/locale_table.h"
 #include "tmclient/memory_client.h"
 
 #include <QCoreApplication>
@@ -141,6 +142,30 @@ MemoryTransfer MemoryTransfers::importGlossary(const QString &path, int firstLin
   }
   reconnect(sourceLanguage, targetLanguage, result.pairs > 0);
   return result;
+}
+
+QString MemoryTransfers::resumeQuestion(const ImportState &state) {
+  return QCoreApplication::translate(
+             "Prompter", "Previous import was canceled.\nFile: %1\nSource Language: "
+                         "%2\nTarget Language: %3\nRecord: %4\nDo you want to continue?")
+      .arg(state.path, localizedLanguageName(state.sourceLanguage),
+           localizedLanguageName(state.targetLanguage))
+      .arg(state.lastLine);
+}
+
+std::optional<MemoryTransfer>
+MemoryTransfers::glossaryCommand(const std::function<bool(GlossaryChoice &)> &choose) {
+  const std::optional<ImportState> pending = ImportState::parse(m_settings.text(kImportState));
+  if (pending && QFileInfo(pending->path).isFile() && m_prompter.askYesNo(resumeQuestion(*pending)))
+    return importGlossary(pending->path, pending->lastLine, pending->sourceLanguage,
+                          pending->targetLanguage, pending->bits);
+  GlossaryChoice choice;
+  choice.targetLanguage = m_client.targetLanguage();
+  choice.bits = m_settings.integer(QStringLiteral("ImportFlag"));
+  if (!choose(choice))
+    return std::nullopt;
+  m_settings.setInteger(QStringLiteral("ImportFlag"), choice.bits);
+  return importGlossary(choice.path, 0, choice.sourceLanguage, choice.targetLanguage, choice.bits);
 }
 
 MemoryTransfer MemoryTransfers::importTmx(const QString &path, int sourceLanguage,

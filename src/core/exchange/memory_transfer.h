@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <optional>
 
 namespace tarvelo {
@@ -23,6 +24,14 @@ struct ImportState {
   // The record of a non-empty setting; delimiter bits without Tab, Semicolon or Comma
   // become 3. Nothing when it names no file.
   static std::optional<ImportState> parse(const QString &text);
+};
+
+// The file, languages and delimiters the open dialog of "Import glossary..." yields.
+struct GlossaryChoice {
+  QString path;
+  int sourceLanguage = 0;
+  int targetLanguage = 0;
+  int bits = 3;
 };
 
 // What a transfer between a file and the memory did.
@@ -51,6 +60,14 @@ public:
   // Records "ImportState" when cancelled and clears it when the file was read to its end.
   MemoryTransfer importGlossary(const QString &path, int firstLine, int sourceLanguage,
                                 int targetLanguage, int delimiterBits);
+  // "Import glossary...": an import that was cancelled is offered for resuming when its
+  // file still exists; otherwise `choose` asks for the file (false when cancelled) and
+  // the import runs from its start. Nothing when neither happened.
+  std::optional<MemoryTransfer>
+  glossaryCommand(const std::function<bool(GlossaryChoice &)> &choose);
+  // The question that offers to resume an import.
+  static QString resumeQuestion(const ImportState &state);
+
   // Learns the units of a TMX 1.4 file, each with its use counter.
   MemoryTransfer importTmx(const QString &path, int sourceLanguage, int targetLanguage);
   // Writes every pair of the language pair as TMX 1.4.

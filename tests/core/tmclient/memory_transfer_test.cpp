@@ -76,6 +76,48 @@ TEST_F(MemoryTransferTest, ACancelledImportResumesAfterItsLastLine) {
   EXPECT_EQ(lookup(QStringLiteral("Word 40")), QStringList{QStringLiteral("Wort 40")});
 }
 
+TEST_F(MemoryTransferTest, TheCommandOffersToResumeWhileTheFileExists) {
+  glossary("g.csv", 50);
+  settings.setText(QStringLiteral("ImportState"),
+                   QStringLiteral("40|1033|1031|%1|2").arg(path("g.csv")));
+  int chosen = 0;
+  const auto choose = [&](GlossaryChoice &choice) {
+    ++chosen;
+    EXPECT_EQ(choice.targetLanguage, kGerman);
+    choice.path = path("g.csv");
+    choice.sourceLanguage = kEnglish;
+    choice.targetLanguage = kGerman;
+    choice.bits = 2;
+    return true;
+  };
+  // Yes resumes after line 40.
+  std::optional<MemoryTransfer> result = transfers().glossaryCommand(choose);
+  ASSERT_TRUE(result);
+  EXPECT_EQ(result->pairs, 10);
+  EXPECT_EQ(chosen, 0);
+  ASSERT_EQ(prompter.messages.size(), 1);
+  EXPECT_EQ(prompter.messages[0],
+            QStringLiteral("Previous import was canceled.\nFile: %1\nSource Language: English "
+                           "(United States)\nTarget Language: German (Germany)\nRecord: 40\n"
+                           "Do you want to continue?")
+                .arg(path("g.csv")));
+  // No: the open dialog, and the import from the start.
+  settings.setText(QStringLiteral("ImportState"),
+                   QStringLiteral("40|1033|1031|%1|2").arg(path("g.csv")));
+  prompter.answers = {Prompter::Answer::No};
+  result = transfers().glossaryCommand(choose);
+  ASSERT_TRUE(result);
+  EXPECT_EQ(result->pairs, 50);
+  EXPECT_EQ(chosen, 1);
+  EXPECT_EQ(settings.integer(QStringLiteral("ImportFlag")), 2);
+  // A record whose file went is not offered.
+  prompter.messages.clear();
+  settings.setText(QStringLiteral("ImportState"),
+                   QStringLiteral("40|1033|1031|%1|2").arg(path("gone.csv")));
+  EXPECT_FALSE(transfers().glossaryCommand([](GlossaryChoice &) { return false; }));
+  EXPECT_TRUE(prompter.messages.isEmpty());
+}
+
 TEST_F(MemoryTransferTest, AResumedFileThatChangedOrWentIsReadAsItIsNow) {
   glossary("g.csv", 10);
   // Shorter than the line to resume after: nothing left to learn, and nothing pending.
