@@ -22,7 +22,7 @@ EntryTest filterOf(const ExchangeFileDialog &dialog, const ExchangeHooks &hooks)
 }
 
 QString notOpened(const QString &path) {
-  return QCoreApplication::translate("MainFrame", "It is not possible open file '%1'.").arg(path);
+  return QCoreApplication::translate("Prompter", "It is not possible open file '%1'.").arg(path);
 }
 
 } // namespace
@@ -45,8 +45,7 @@ void exportTranslations(QWidget *parent, Session &session, const ExchangeHooks &
     session.prompter().error(notOpened(request.path));
     return;
   }
-  session.prompter().inform(
-      QCoreApplication::translate("MainFrame", "Export finished successfuly"));
+  session.prompter().inform(QCoreApplication::translate("Prompter", "Export finished successfuly"));
 }
 
 void importTranslations(QWidget *parent, Session &session, const ExchangeHooks &hooks) {

@@ -7,7 +7,6 @@
 #include "tmclient/memory_client.h"
 
 #include <QApplication>
-#include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -124,17 +123,24 @@ MemorySearchWindow::MemorySearchWindow(MemoryClient &memory, Prompter &prompter,
   texts->addWidget(m_target, 1, 1);
   texts->addWidget(m_delete, 1, 2, Qt::AlignTop);
 
-  auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close | QDialogButtonBox::Help, this);
-  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::hide);
-  connect(buttons, &QDialogButtonBox::helpRequested, this,
+  auto *close = new QPushButton(tr("Close"), this);
+  auto *help = new QPushButton(tr("Help"), this);
+  close->setAutoDefault(false);
+  help->setAutoDefault(false);
+  connect(close, &QPushButton::clicked, this, &QDialog::hide);
+  connect(help, &QPushButton::clicked, this,
           [this] { showHelp(this, QStringLiteral("searchtm.html")); });
+  auto *buttons = new QHBoxLayout;
+  buttons->addStretch(1);
+  buttons->addWidget(close);
+  buttons->addWidget(help);
 
   auto *layout = new QVBoxLayout(this);
   layout->addLayout(top);
   layout->addWidget(m_list, 1);
   layout->addLayout(count);
   layout->addLayout(texts);
-  layout->addWidget(buttons);
+  layout->addLayout(buttons);
   resize(fontMetrics().averageCharWidth() * 100, fontMetrics().lineSpacing() * 30);
 }
 
