@@ -178,6 +178,38 @@ TEST_F(MemoryTransferTest, ImportingForTheTasksPairMakesItsEntriesAskTheMemoryAg
   EXPECT_EQ(lookup(QStringLiteral("Word 2")), QStringList{QStringLiteral("Wort 2")});
 }
 
+TEST_F(MemoryTransferTest, ListTMReadsEveryPairASliceAtATime) {
+  const TmExports &tm = library.exports();
+  ASSERT_NE(tm.listTM, nullptr);
+  for (int i = 0; i < 5; ++i)
+    remember(QStringLiteral("Word %1").arg(i), QStringLiteral("Wort %1").arg(i), i + 1);
+  int64_t position = 0;
+  int32_t counters[2] = {};
+  QStringList read;
+  for (int slice = 0; slice < 4; ++slice) {
+    TmTextList sources = {}, targets = {};
+    const int32_t count = tm.listTM(&position, 2, &sources, &targets, counters);
+    const QStringList s = takeTmTexts(tm, sources), t = takeTmTexts(tm, targets);
+    EXPECT_EQ(count, slice < 2 ? 2 : slice == 2 ? 1 : 0) << slice;
+    for (int i = 0; i < count; ++i)
+      read.append(QStringLiteral("%1=%2#%3").arg(s[i], t[i]).arg(counters[i]));
+  }
+  EXPECT_EQ(read, QStringList({"Word 0=Wort 0#1", "Word 1=Wort 1#2", "Word 2=Wort 2#3",
+                               "Word 3=Wort 3#4", "Word 4=Wort 4#5"}));
+  // Seen from the other direction, the counters are those of that direction.
+  ASSERT_TRUE(connect(kGerman, kEnglish));
+  position = 0;
+  TmTextList sources = {}, targets = {};
+  EXPECT_EQ(tm.listTM(&position, 2, &sources, &targets, counters), 2);
+  EXPECT_EQ(takeTmTexts(tm, sources).value(0), QStringLiteral("Wort 0"));
+  takeTmTexts(tm, targets);
+  EXPECT_EQ(counters[0], 0);
+  // Not connected: a failure, not an empty memory.
+  tm.disconnectTM();
+  position = 0;
+  EXPECT_EQ(tm.listTM(&position, 2, &sources, &targets, counters), -1);
+}
+
 TEST_F(MemoryTransferTest, TmxKeepsTheMostUsedFirst) {
   remember(QStringLiteral("Open"), QStringLiteral("Offen"), 1);
   remember(QStringLiteral("Open"), QStringLiteral("Aufmachen"), 5);
