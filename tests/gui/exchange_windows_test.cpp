@@ -201,6 +201,12 @@ TEST_F(SearchWindowTest, WordsAndPhrasesFindPairsAndAreWrittenBack) {
   window.searchBox()->setText(QStringLiteral("SAVE \"file name\""));
   window.search();
   EXPECT_EQ(rows(window), QStringList{"Save the file name=Dateinamen sichern"});
+  // A right-to-left target language aligns its column to the right.
+  window.setLanguages(1033, 1025);
+  window.search();
+  ASSERT_EQ(window.list()->topLevelItemCount(), 1);
+  EXPECT_TRUE(window.list()->topLevelItem(0)->textAlignment(1) & Qt::AlignRight);
+  EXPECT_FALSE(window.list()->topLevelItem(0)->textAlignment(0) & Qt::AlignRight);
   window.searchBox()->setText(QStringLiteral("nothing"));
   window.search();
   EXPECT_EQ(window.itemsText(), QStringLiteral("0"));

@@ -54,10 +54,12 @@ int RecordApplier::apply(const ImportRecord &record) {
   if (found == m_roots.constEnd())
     return 0;
   const QString target = trimmedSpaces(record.target);
+  // A context that names none of the chain's entries (another tool's, or a script that
+  // changed since the export) leaves the source text alone to decide.
   std::vector<TextEntry *> chosen;
   if (!record.context.isEmpty())
     chosen = named(found.value(), locationsOf(record.context));
-  else
+  if (chosen.empty())
     for (TextEntry *entry = found.value(); entry; entry = entry->nextOccurrence)
       chosen.push_back(entry);
   int changed = 0;

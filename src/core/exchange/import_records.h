@@ -34,8 +34,8 @@ struct ImportRecord {
   QString context;
 };
 
-// Applies records to the entries whose source text, trimmed of spaces, is the record's:
-// each record one undo step.
+// Applies records to the entries whose source text, trimmed of spaces, is the record's
+// (those of them its context names, when it names any): each record one undo step.
 class RecordApplier {
 public:
   explicit RecordApplier(ImportTarget &target);
