@@ -128,7 +128,7 @@ bool readXliff(const QByteArray &bytes, std::vector<ImportRecord> &records, QStr
     record.context = xml.attribute("resname").toString();
     bool hasTarget = false, hasSource = false;
     while (xml.nextStartWithin(u"trans-unit")) {
-      const QString name = xml.name().toString();
+      const QStringView name = xml.name();
       if (name == QLatin1String("source")) {
         record.source = xml.text();
         hasSource = true;
@@ -140,7 +140,7 @@ bool readXliff(const QByteArray &bytes, std::vector<ImportRecord> &records, QStr
         (developer ? record.sourceComment : record.targetComment) = xml.text();
       } else {
         // Alternatives, contexts and the like are passed over whole.
-        xml.text();
+        xml.skip();
       }
     }
     if (hasSource && hasTarget)

@@ -19,6 +19,9 @@ public:
   bool nextStartWithin(QStringView name);
   // The text of the current element with that of its children.
   QString text();
+  // Passes over the current element whole. Entities cannot be met there: a document
+  // that declares them was refused before its first element.
+  void skip() { m_reader.skipCurrentElement(); }
 
   QXmlStreamReader &reader() { return m_reader; }
   QStringView name() const { return m_reader.name(); }
