@@ -137,6 +137,7 @@ void CommandTable::create(QMainWindow *window) {
     m_actions.insert(command.id, action);
   }
   m_actions.value(CmdFilter)->setCheckable(true);
+  m_actions.value(CmdSearchMemory)->setCheckable(true);
 }
 
 void CommandTable::buildMenus(QMainWindow *window) {
