@@ -255,6 +255,14 @@
     </message>
 </context>
 <context>
+    <name>Project</name>
+    <message>
+        <location filename="../../src/core/project/combined_task.cpp" line="+52"/>
+        <source>&lt;Different values&gt;</source>
+        <translation>&lt;Unterschiedliche Werte&gt;</translation>
+    </message>
+</context>
+<context>
     <name>Progress</name>
     <message>
         <location filename="../../src/core/script/resource_script.cpp" line="+50"/>
