@@ -261,6 +261,16 @@
         <source>&lt;Different values&gt;</source>
         <translation>&lt;Unterschiedliche Werte&gt;</translation>
     </message>
+    <message>
+        <location filename="../../src/core/project/project_edits.cpp" line="+50"/>
+        <source>Task</source>
+        <translation>Aufgabe</translation>
+    </message>
+    <message>
+        <location line="+37"/>
+        <source>Project</source>
+        <translation>Projekt</translation>
+    </message>
 </context>
 <context>
     <name>Progress</name>
@@ -2744,6 +2754,16 @@
         <location filename="../../src/gui/task/task_properties_dialog.cpp" line="+30"/>
         <source>&lt;Different values&gt;</source>
         <translation>&lt;Unterschiedliche Werte&gt;</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/project/project_edits.cpp" line="+50"/>
+        <source>Task</source>
+        <translation>Aufgabe</translation>
+    </message>
+    <message>
+        <location line="+37"/>
+        <source>Project</source>
+        <translation>Projekt</translation>
     </message>
     <message>
         <location line="+33"/>

@@ -21,6 +21,10 @@ bool Session::openTogether(const QList<Task> &tasks) {
   m_targetLanguage = targetLanguage;
   m_writeLanguage = targetLanguage;
 
+  // A path written on Windows stays as written, so that the message names it so.
+  const auto full = [](const QString &path) {
+    return path.size() > 1 && path[1] == u':' ? path : absolutePath(path);
+  };
   // Drops a task that did not open, with what it had read.
   const auto release = [this](Task *task) {
     m_entries.removeTask(task);
@@ -31,9 +35,9 @@ bool Session::openTogether(const QList<Task> &tasks) {
       continue;
     Task *task = m_tasks.append();
     task->name = wanted.name;
-    task->sourcePath = absolutePath(wanted.sourcePath);
+    task->sourcePath = full(wanted.sourcePath);
     task->sourceLanguage = sourceLanguage;
-    task->targetPath = wanted.targetPath.isEmpty() ? QString() : absolutePath(wanted.targetPath);
+    task->targetPath = wanted.targetPath.isEmpty() ? QString() : full(wanted.targetPath);
     task->targetLanguage = targetLanguage;
     m_current = task;
     const int result = readSource(task, sourceLanguage);
