@@ -2514,6 +2514,37 @@
     </message>
 </context>
 <context>
+    <name>tarvelo::gui::ProjectPane</name>
+    <message>
+        <source>Tarvelo Project (*.tvx)</source>
+        <translation>Tarvelo-Projekt (*.tvx)</translation>
+    </message>
+    <message>
+        <source>Do you want to copy current tasks to the new project?</source>
+        <translation>Möchten Sie die aktuellen Aufgaben in das neue Projekt übernehmen?</translation>
+    </message>
+    <message>
+        <source>Open Tasks</source>
+        <translation>Aufgaben öffnen</translation>
+    </message>
+    <message>
+        <source>Remove Tasks</source>
+        <translation>Aufgaben entfernen</translation>
+    </message>
+    <message>
+        <source>Edit Tasks...</source>
+        <translation>Aufgaben bearbeiten...</translation>
+    </message>
+    <message>
+        <source>Add to project</source>
+        <translation>Zum Projekt hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add Opened task to project</source>
+        <translation>Geöffnete Aufgabe zum Projekt hinzufügen</translation>
+    </message>
+</context>
+<context>
     <name>tarvelo::gui::ReportFrame</name>
     <message>
         <source>Tarvelo - Dialogs Report</source>
