@@ -2514,7 +2514,34 @@
     </message>
 </context>
 <context>
+    <name>tarvelo::gui::OpenMoreTasksDialog</name>
+    <message>
+        <source>Open More Tasks</source>
+        <translation>Weitere Aufgaben öffnen</translation>
+    </message>
+    <message>
+        <source>Open all tasks from project with following languages together as one task.</source>
+        <translation>Alle Aufgaben des Projekts mit folgenden Sprachen zusammen als eine Aufgabe öffnen.</translation>
+    </message>
+    <message>
+        <source>Source language:</source>
+        <translation>Ausgangssprache:</translation>
+    </message>
+    <message>
+        <source>Target language:</source>
+        <translation>Zielsprache:</translation>
+    </message>
+    <message>
+        <source>Neutral</source>
+        <translation>Neutral</translation>
+    </message>
+</context>
+<context>
     <name>tarvelo::gui::ProjectPane</name>
+    <message>
+        <source>Open more tasks</source>
+        <translation>Weitere Aufgaben öffnen</translation>
+    </message>
     <message>
         <source>Tarvelo Project (*.tvx)</source>
         <translation>Tarvelo-Projekt (*.tvx)</translation>

@@ -1,3 +1,4 @@
+#include "project/open_more_tasks_dialog.h"
 #include "project/project_pane.h"
 #include "support/qt_printers.h"
 #include "support/scripted_prompter.h"
@@ -7,6 +8,7 @@
 #include "seam/settings.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -126,6 +128,31 @@ TEST_F(ProjectPaneTest, RemembersTheProjectForTheNextStart) {
   ProjectPane next(session);
   next.reopenLast();
   EXPECT_EQ(next.project().tasks.size(), 3);
+}
+
+TEST_F(ProjectPaneTest, OpenMoreTasksOffersTheProjectsLanguagePairs) {
+  ASSERT_TRUE(pane.openProject(dir.filePath("p.tvx")));
+  QList<Task> tasks = pane.project().tasks;
+  tasks[1].sourceLanguage = 1031;
+  const auto items = [](QComboBox *combo) {
+    QList<int> data;
+    for (int i = 0; i < combo->count(); ++i)
+      data.append(combo->itemData(i).toInt());
+    return data;
+  };
+  // Preset to the task's languages, or to the first entry when not listed.
+  OpenMoreTasksDialog dialog(tasks, tasks[2]);
+  EXPECT_EQ(items(dialog.sourceCombo()), QList<int>({1033, 1031}));
+  EXPECT_EQ(items(dialog.targetCombo()), QList<int>({1031, 1036}));
+  EXPECT_EQ(dialog.targetLanguage(), 1036);
+  // The target list follows the chosen source.
+  dialog.sourceCombo()->setCurrentIndex(1);
+  EXPECT_EQ(items(dialog.targetCombo()), QList<int>({1031}));
+  EXPECT_EQ(dialog.targetLanguage(), 1031);
+  Task other = tasks[0];
+  other.sourceLanguage = 1049;
+  OpenMoreTasksDialog unlisted(tasks, other);
+  EXPECT_EQ(unlisted.sourceLanguage(), 1033);
 }
 
 // The picture of the README; run with TARVELO_SCREENSHOTS=doc/screenshots and

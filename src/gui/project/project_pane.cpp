@@ -1,6 +1,7 @@
 #include "project/project_pane.h"
 
 #include "project/combined_task.h"
+#include "project/open_more_tasks_dialog.h"
 #include "project/project_edits.h"
 #include "seam/prompter.h"
 #include "seam/settings.h"
@@ -228,6 +229,22 @@ bool ProjectPane::openTasks() {
   QList<Task> tasks;
   for (const int index : selectedTasks())
     tasks.append(m_project.tasks[index]);
+  return openTogether(tasks);
+}
+
+bool ProjectPane::openMoreTasks() {
+  if (m_project.tasks.isEmpty())
+    return false;
+  const QList<int> selected = selectedTasks();
+  OpenMoreTasksDialog dialog(m_project.tasks,
+                             m_project.tasks[selected.isEmpty() ? 0 : selected.front()], this);
+  if (dialog.exec() != QDialog::Accepted)
+    return false;
+  return openTogether(
+      tasksOfPair(m_project.tasks, dialog.sourceLanguage(), dialog.targetLanguage()));
+}
+
+bool ProjectPane::openTogether(const QList<Task> &tasks) {
   if (tasks.isEmpty())
     return false;
   setCursor(Qt::WaitCursor);
@@ -256,6 +273,7 @@ void ProjectPane::contextMenuEvent(QContextMenuEvent *event) {
   menu.addAction(tr("Edit Tasks..."), this, [this] { editTasks(); });
   menu.addSeparator();
   menu.addAction(tr("Add to project"), this, [this] { addToProject(); });
+  menu.addAction(tr("Open more tasks"), this, [this] { openMoreTasks(); });
   menu.addAction(tr("Add Opened task to project"), this, [this] { addOpenedTask(); })
       ->setEnabled(m_session.tasks().head() != nullptr);
   menu.exec(event->globalPos());

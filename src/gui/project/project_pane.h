@@ -36,6 +36,8 @@ public:
   void removeTasks();
   // Opens the selected tasks together as one.
   bool openTasks();
+  // "Open More Tasks": every task of the chosen language pair, together as one.
+  bool openMoreTasks();
 
   // The indexes of the selected tasks (a line stands for its task), in list order.
   QList<int> selectedTasks() const;
@@ -49,6 +51,7 @@ protected:
   void contextMenuEvent(QContextMenuEvent *event) override;
 
 private:
+  bool openTogether(const QList<Task> &tasks);
   void rebuild();
   void refreshRootText();
   void setModified(bool modified);
