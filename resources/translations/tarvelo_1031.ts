@@ -255,6 +255,24 @@
     </message>
 </context>
 <context>
+    <name>Project</name>
+    <message>
+        <location filename="../../src/core/project/combined_task.cpp" line="+52"/>
+        <source>&lt;Different values&gt;</source>
+        <translation>&lt;Unterschiedliche Werte&gt;</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/project/project_edits.cpp" line="+50"/>
+        <source>Task</source>
+        <translation>Aufgabe</translation>
+    </message>
+    <message>
+        <location line="+37"/>
+        <source>Project</source>
+        <translation>Projekt</translation>
+    </message>
+</context>
+<context>
     <name>Progress</name>
     <message>
         <location filename="../../src/core/script/resource_script.cpp" line="+50"/>
@@ -2527,6 +2545,64 @@ Wollen Sie fortfahren?</translation>
     </message>
 </context>
 <context>
+    <name>tarvelo::gui::OpenMoreTasksDialog</name>
+    <message>
+        <source>Open More Tasks</source>
+        <translation>Weitere Aufgaben öffnen</translation>
+    </message>
+    <message>
+        <source>Open all tasks from project with following languages together as one task.</source>
+        <translation>Alle Aufgaben des Projekts mit folgenden Sprachen zusammen als eine Aufgabe öffnen.</translation>
+    </message>
+    <message>
+        <source>Source language:</source>
+        <translation>Ausgangssprache:</translation>
+    </message>
+    <message>
+        <source>Target language:</source>
+        <translation>Zielsprache:</translation>
+    </message>
+    <message>
+        <source>Neutral</source>
+        <translation>Neutral</translation>
+    </message>
+</context>
+<context>
+    <name>tarvelo::gui::ProjectPane</name>
+    <message>
+        <source>Open more tasks</source>
+        <translation>Weitere Aufgaben öffnen</translation>
+    </message>
+    <message>
+        <source>Tarvelo Project (*.tvx)</source>
+        <translation>Tarvelo-Projekt (*.tvx)</translation>
+    </message>
+    <message>
+        <source>Do you want to copy current tasks to the new project?</source>
+        <translation>Möchten Sie die aktuellen Aufgaben in das neue Projekt übernehmen?</translation>
+    </message>
+    <message>
+        <source>Open Tasks</source>
+        <translation>Aufgaben öffnen</translation>
+    </message>
+    <message>
+        <source>Remove Tasks</source>
+        <translation>Aufgaben entfernen</translation>
+    </message>
+    <message>
+        <source>Edit Tasks...</source>
+        <translation>Aufgaben bearbeiten...</translation>
+    </message>
+    <message>
+        <source>Add to project</source>
+        <translation>Zum Projekt hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add Opened task to project</source>
+        <translation>Geöffnete Aufgabe zum Projekt hinzufügen</translation>
+    </message>
+</context>
+<context>
     <name>tarvelo::gui::ReportFrame</name>
     <message>
         <source>Tarvelo - Dialogs Report</source>
@@ -2767,6 +2843,16 @@ Wollen Sie fortfahren?</translation>
         <location filename="../../src/gui/task/task_properties_dialog.cpp" line="+30"/>
         <source>&lt;Different values&gt;</source>
         <translation>&lt;Unterschiedliche Werte&gt;</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/project/project_edits.cpp" line="+50"/>
+        <source>Task</source>
+        <translation>Aufgabe</translation>
+    </message>
+    <message>
+        <location line="+37"/>
+        <source>Project</source>
+        <translation>Projekt</translation>
     </message>
     <message>
         <location line="+33"/>

@@ -12,6 +12,8 @@ int runTranslate(const QStringList &arguments);
 int runCheck(const QStringList &arguments);
 int runLearn(const QStringList &arguments);
 int runTmSearch(const QStringList &arguments);
+int runFindScripts(const QStringList &arguments);
+int runProject(const QStringList &arguments);
 // Needs a QGuiApplication: it measures texts with the dialogs' fonts.
 int runReport(const QStringList &arguments);
 int runExport(const QStringList &arguments);

@@ -137,6 +137,27 @@ void printHelp() {
              "      Exit status 0 when nothing is reported, 1 when something is, 2 on bad\n"
              "      arguments or a script that cannot be read.\n"
              "\n"
+             "  find-scripts (FOLDER | PROJECT_FILE) [--language N] [--modified-since DATE]\n"
+             "               [--modified-until DATE]\n"
+             "      Prints the resource scripts (.rc, .rc2) found in FOLDER and all its\n"
+             "      subfolders (those whose names begin with \".\" are not entered), or named\n"
+             "      by PROJECT_FILE: a Visual C++ workspace or project (.dsw, .dsp, .sln,\n"
+             "      .vcproj, .vcxproj) or a project of this program (.tvx). One path a line,\n"
+             "      each once. --language: only scripts whose LANGUAGE statements name N (0\n"
+             "      for neutral). --modified-since, --modified-until: only scripts last\n"
+             "      written in that range; DATE is 2024-05-31 (the whole day) or\n"
+             "      2024-05-31T12:00:00. Exit status 0, or 2 on bad arguments.\n"
+             "\n"
+             "  project FILE.tvx list | check | translate [--tm DIR]\n"
+             "      list prints every task of the project: name, source, source language,\n"
+             "      target and target language, separated by tabs. check and translate run\n"
+             "      those commands over every task (translate with --new-target where the\n"
+             "      target does not exist yet, and with --tm DIR when given) and print one\n"
+             "      line per task: its name, ok, fails (check found failing items) or error,\n"
+             "      and the command's last line or its error, separated by tabs. Exit\n"
+             "      status 0; 1 when a task fails; 2 on bad arguments or a project file that\n"
+             "      cannot be read.\n"
+             "\n"
              "  --help\n"
              "      Shows this text.\n",
              stdout);
@@ -193,6 +214,10 @@ int main(int argc, char **argv) {
     return tarvelo::cli::runLearn(arguments);
   if (command == QLatin1String("tm-search"))
     return tarvelo::cli::runTmSearch(arguments);
+  if (command == QLatin1String("find-scripts"))
+    return tarvelo::cli::runFindScripts(arguments);
+  if (command == QLatin1String("project"))
+    return tarvelo::cli::runProject(arguments);
   if (command == QLatin1String("report"))
     return tarvelo::cli::runReport(arguments);
   if (command == QLatin1String("export"))

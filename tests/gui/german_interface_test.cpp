@@ -18,6 +18,7 @@
 #include "options/help.h"
 #include "options/help_window.h"
 #include "options/options_dialog.h"
+#include "project/open_more_tasks_dialog.h"
 #include "report/report_frame.h"
 #include "report/report_setting_dialog.h"
 #include "report/report_view.h"
@@ -393,6 +394,11 @@ TEST_F(GermanInterface, EveryWindowAndBoardShowsNoEnglish) {
   look("same-text", same);
   AboutDialog about(QStringLiteral("2.5"));
   look("about", about);
+  Task german = task;
+  german.sourceLanguage = 1033;
+  german.targetLanguage = 1031;
+  OpenMoreTasksDialog openMore({german}, german);
+  look("open-more-tasks", openMore);
   ScriptPairingRequest pairing;
   pairing.pairs = {{dir.filePath(QStringLiteral("toolbar.rc2")), 1033, QString(), 1031}};
   DirectivesImportDialog pairingDialog(pairing);

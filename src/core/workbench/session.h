@@ -81,6 +81,11 @@ public:
   OpenResult open(const OpenRequest &request);
   bool inverseOpen();
   bool close();
+  // Opens tasks of a project together as one: the first fixes the language pair and
+  // only tasks of that pair follow it, each read as the Open sequence reads a task.
+  // False when nothing was opened (the ask-to-save step cancelled, or the translator
+  // declined to go on after an invalid source).
+  bool openTogether(const QList<Task> &tasks);
   bool save();
   bool saveAs();
   bool saveToSourceFile();

@@ -1,4 +1,5 @@
 #include "app/application.h"
+#include "project/project_pane.h"
 
 #include "app/gui_prompter.h"
 #include "app/gui_resources.h"
@@ -65,8 +66,11 @@ int runApplication(int argc, char **argv) {
                stderr);
     return 2;
   }
-  // Project files open in the project pane, which this version does not have yet;
-  // other files named on the command line are ignored.
+  // A project file opens in the project pane; other files named here are ignored.
+  QString projectFile;
+  for (const QString &argument : parser.positionalArguments())
+    if (argument.endsWith(QLatin1String(".tvx"), Qt::CaseInsensitive))
+      projectFile = argument;
 
   installUserDefaults();
   QtSettings settings;
@@ -86,6 +90,8 @@ int runApplication(int argc, char **argv) {
   prompter.setParent(&frame);
   progress.setOwner(&frame);
   frame.showMaximized();
+  if (!projectFile.isEmpty())
+    frame.projectPane()->openProject(projectFile);
 
   if (start.valid()) {
     QTimer::singleShot(0, &frame, [&frame, &session, start] {

@@ -1,4 +1,5 @@
 #include "workbench/main_frame.h"
+#include "project/project_pane.h"
 
 #include "dialogs/dialog_board.h"
 #include "dialogs/test_display.h"
@@ -63,6 +64,7 @@ MainFrame::MainFrame(Session &session, QWidget *parent) : QMainWindow(parent), m
   m_commands.buildMenus(this);
   m_commands.buildToolBar(this);
   createPanes();
+  m_project->reopenLast();
 
   m_message = new QLabel(this);
   statusBar()->addWidget(m_message, 1);
@@ -118,11 +120,12 @@ void MainFrame::createPanes() {
   m_tabs->setTabPosition(QTabWidget::South);
   m_tree = new ResourceTreeView(m_session, *m_treeModel, m_tabs);
   m_tabs->addTab(m_tree, tr("Resources"));
-  auto *project = new QTreeView(m_tabs);
-  project->setHeaderHidden(true);
-  project->setEnabled(false);
-  m_tabs->addTab(project, tr("Project"));
-  m_tabs->setTabEnabled(1, false);
+  m_project = new ProjectPane(m_session, m_tabs);
+  m_tabs->addTab(m_project, tr("Project"));
+  connect(m_project, &ProjectPane::tasksOpened, this, [this] {
+    showBoard(Board::Items);
+    rebuildAll();
+  });
 
   auto *middle = new QSplitter(Qt::Vertical, columns);
   middle->setChildrenCollapsible(false);
@@ -409,6 +412,15 @@ void MainFrame::runCommand(CommandId id) {
   auto *line = qobject_cast<QLineEdit *>(focus);
   auto *text = qobject_cast<QPlainTextEdit *>(focus);
   switch (id) {
+  case CmdNewProject:
+    m_project->newProject();
+    return;
+  case CmdOpenProject:
+    m_project->openProjectDialog();
+    return;
+  case CmdSaveProject:
+    m_project->saveProject();
+    return;
   case CmdOpen:
     m_splitEdit->commit();
     if (!m_session.askToSave())
@@ -603,8 +615,7 @@ void MainFrame::updateCommands() {
     set(id, open);
   // Projects, exchange, mail, machine translation and the memory search
   // come with their own windows.
-  for (CommandId id : {CmdNewProject, CmdOpenProject, CmdSaveProject, CmdSendTo, CmdNextControl,
-                       CmdPreviousControl})
+  for (CommandId id : {CmdSendTo, CmdNextControl, CmdPreviousControl})
     set(id, false);
   set(CmdDialogsReport, open);
   set(CmdExport, open && bool(m_services.exportTexts));

@@ -30,6 +30,7 @@ class OccurrencesView;
 class PlainTextView;
 class ReportFrame;
 class ResourceTreeView;
+class ProjectPane;
 class SplitEdit;
 
 // What the frame asks of the rest of the program; each may be left empty, and the
@@ -68,6 +69,7 @@ public:
 
   void setServices(FrameServices services);
   Session &session() { return m_session; }
+  ProjectPane *projectPane() const { return m_project; }
 
   // The dispatcher every pane uses to make an entry current.
   void selectEntry(TextEntry *entry);
@@ -127,6 +129,7 @@ private:
   std::unique_ptr<QPrinter> m_printer;
   QTabWidget *m_tabs = nullptr;
   ResourceTreeView *m_tree = nullptr;
+  ProjectPane *m_project = nullptr;
   QStackedWidget *m_boardStack = nullptr;
   ItemListView *m_itemList = nullptr;
   ItemListView *m_dlgInitList = nullptr;

@@ -1,0 +1,123 @@
+#include "cli/cli_arguments.h"
+#include "cli/commands.h"
+#include "project/project_file.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QProcess>
+#include <cstdio>
+
+namespace tarvelo::cli {
+
+namespace {
+
+int fail(const QString &text) {
+  std::fprintf(stderr, "error: %s\n", text.toUtf8().constData());
+  return 2;
+}
+
+void print(const QString &line) {
+  std::fputs((line + u'\n').toUtf8().constData(), stdout);
+  std::fflush(stdout);
+}
+
+QString lastLine(const QByteArray &output) {
+  const QStringList lines = QString::fromUtf8(output).split(u'\n', Qt::SkipEmptyParts);
+  return lines.isEmpty() ? QString() : lines.last().trimmed();
+}
+
+// The first error the command gave, else its first line.
+QString firstError(const QByteArray &output) {
+  const QStringList lines = QString::fromUtf8(output).split(u'\n', Qt::SkipEmptyParts);
+  for (const QString &line : lines)
+    if (line.startsWith(QLatin1String("error: ")))
+      return line.mid(7).trimmed();
+  return lines.isEmpty() ? QString() : lines.first().trimmed();
+}
+
+// One task through "check" or "translate", each in a process of its own so that one
+// task's failure or size never touches the next. The summary line is the task's name,
+// its state and the last line the command printed (its error when it failed).
+bool runTask(const Task &task, const QString &mode, const QString &memory) {
+  QStringList arguments{mode,
+                        QStringLiteral("--source"),
+                        task.sourcePath,
+                        QStringLiteral("--source-language"),
+                        QString::number(task.sourceLanguage),
+                        QStringLiteral("--target-language"),
+                        QString::number(task.targetLanguage)};
+  if (mode == QLatin1String("translate")) {
+    // A target not written yet is made from the source.
+    arguments << (QFileInfo::exists(task.targetPath) ? QStringLiteral("--target")
+                                                     : QStringLiteral("--new-target"))
+              << task.targetPath;
+    if (!memory.isEmpty())
+      arguments << QStringLiteral("--tm") << memory;
+  } else {
+    arguments << QStringLiteral("--target") << task.targetPath;
+  }
+  QProcess process;
+  process.start(QCoreApplication::applicationFilePath(), arguments);
+  const bool finished = process.waitForFinished(-1);
+  const int status =
+      finished && process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+  const QByteArray out = process.readAllStandardOutput();
+  const QByteArray err = process.readAllStandardError();
+  QString state, detail;
+  if (status == 0) {
+    state = QStringLiteral("ok");
+    detail = lastLine(out);
+  } else if (status == 1 && mode == QLatin1String("check")) {
+    state = QStringLiteral("fails");
+    detail = lastLine(out);
+  } else {
+    state = QStringLiteral("error");
+    detail = status == -1 ? QStringLiteral("the command did not finish") : firstError(err);
+  }
+  print(task.name + u'\t' + state + u'\t' + detail);
+  return status == 0;
+}
+
+} // namespace
+
+int runProject(const QStringList &arguments) {
+  CliArguments read;
+  QString error;
+  if (!read.parse(arguments, {"tm"}, {}, error, true))
+    return fail(error);
+  if (read.words().size() != 2)
+    return fail(QStringLiteral("usage: tarvelo-cli project FILE.tvx list | check | translate "
+                               "[--tm DIR]"));
+  const QString path = read.words()[0];
+  const QString mode = read.words()[1];
+  if (mode != QLatin1String("list") && mode != QLatin1String("check") &&
+      mode != QLatin1String("translate"))
+    return fail(
+        QStringLiteral("unknown project command '%1' (list, check or translate)").arg(mode));
+  if (read.has(QStringLiteral("tm")) && mode != QLatin1String("translate"))
+    return fail(QStringLiteral("--tm goes with translate only"));
+  Project project;
+  if (!readProject(path, project))
+    return fail(QStringLiteral("It is not possible open file '%1'.")
+                    .arg(QFileInfo(path).absoluteFilePath()));
+  if (project.tasks.isEmpty())
+    std::fprintf(stderr, "warning: '%s' holds no task\n", path.toUtf8().constData());
+
+  if (mode == QLatin1String("list")) {
+    QString out;
+    for (const Task &task : std::as_const(project.tasks))
+      out += task.name + u'\t' + task.sourcePath + u'\t' + QString::number(task.sourceLanguage) +
+             u'\t' + task.targetPath + u'\t' + QString::number(task.targetLanguage) + u'\n';
+    std::fputs(out.toUtf8().constData(), stdout);
+    return 0;
+  }
+  int failed = 0;
+  for (const Task &task : std::as_const(project.tasks))
+    if (!runTask(task, mode, read.value(QStringLiteral("tm"))))
+      ++failed;
+  std::fprintf(stderr, "%d of %d tasks %s\n", failed, int(project.tasks.size()),
+               mode == QLatin1String("check") ? "fail the check" : "failed");
+  return failed > 0 ? 1 : 0;
+}
+
+} // namespace tarvelo::cli

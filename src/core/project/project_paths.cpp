@@ -1,0 +1,141 @@
+#include "project/project_paths.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace tarvelo {
+
+namespace {
+
+bool isSeparator(QChar c) {
+  return c == u'/' || c == u'\\';
+}
+
+bool hasDrive(const QString &path) {
+  return path.size() > 1 && path[1] == u':' && path[0].isLetter();
+}
+
+qsizetype lastSeparator(const QString &path) {
+  return std::max(path.lastIndexOf(u'/'), path.lastIndexOf(u'\\'));
+}
+
+qsizetype nextSeparator(const QString &text, qsizetype from) {
+  for (qsizetype i = from; i < text.size(); ++i)
+    if (isSeparator(text[i]))
+      return i;
+  return -1;
+}
+
+// Removes every occurrence of the two-separator forms of a marker ("..\" and "../");
+// returns how many there were.
+int removeAll(QString &text, const QString &marker) {
+  int count = 0;
+  for (const QChar separator : {QChar(u'\\'), QChar(u'/')}) {
+    const QString needle = marker + separator;
+    for (qsizetype at = text.indexOf(needle); at >= 0; at = text.indexOf(needle, at)) {
+      text.remove(at, needle.size());
+      ++count;
+    }
+  }
+  return count;
+}
+
+} // namespace
+
+QString projectFolderOf(const QString &projectPath) {
+  const qsizetype slash = lastSeparator(projectPath);
+  return slash < 0 ? QString() : projectPath.left(slash);
+}
+
+QString relativeToProject(const QString &projectFolder, const QString &path) {
+  if (path.isEmpty() || projectFolder.isEmpty())
+    return QDir::toNativeSeparators(path);
+  // Another drive: nothing in common to express.
+  if ((hasDrive(path) || hasDrive(projectFolder)) &&
+      path.left(2).compare(projectFolder.left(2), Qt::CaseInsensitive) != 0)
+    return QDir::toNativeSeparators(path);
+  const QString folder = projectFolder + u'/';
+  // Whole folders in common, compared without regard to case as Windows does.
+  qsizetype common = 0;
+  for (;;) {
+    const qsizetype inFolder = nextSeparator(folder, common);
+    const qsizetype inPath = nextSeparator(path, common);
+    if (inFolder < 0 || inPath < 0 || inFolder != inPath ||
+        QStringView(folder)
+                .mid(common, inFolder - common)
+                .compare(QStringView(path).mid(common, inPath - common), Qt::CaseInsensitive) != 0)
+      break;
+    common = inFolder + 1;
+  }
+  if (common == 0)
+    return QDir::toNativeSeparators(path);
+  const QString rest = path.mid(common);
+  const QString folderRest = folder.mid(common);
+  const QChar separator = QDir::separator();
+  if (folderRest.isEmpty())
+    return u'.' + QString(separator) + QDir::toNativeSeparators(rest);
+  QString up;
+  for (const QChar c : folderRest)
+    if (isSeparator(c))
+      up += QStringLiteral("..") + separator;
+  return up + QDir::toNativeSeparators(rest);
+}
+
+QString resolveFromProject(const QString &projectFolder, const QString &stored) {
+  return ProjectPathResolver(projectFolder).resolve(stored);
+}
+
+QString ProjectPathResolver::resolve(const QString &stored) {
+  if (stored.isEmpty())
+    return stored;
+  if (stored.startsWith(u'.')) {
+    QString rest = stored;
+    QString folder = m_folder;
+    for (int up = removeAll(rest, QStringLiteral("..")); up > 0; --up) {
+      const qsizetype slash = lastSeparator(folder);
+      folder = slash < 0 ? QString() : folder.left(slash);
+    }
+    removeAll(rest, QStringLiteral("."));
+    return matchingCase(QDir::cleanPath(folder + u'/' + QString(rest).replace(u'\\', u'/')));
+  }
+  if (hasDrive(stored) && QDir::separator() == u'/')
+    return stored;
+  const QString normal = QString(stored).replace(u'\\', u'/');
+  if (QDir::isAbsolutePath(normal))
+    return matchingCase(QDir::cleanPath(normal));
+  return QDir::toNativeSeparators(normal);
+}
+
+QString ProjectPathResolver::matchingCase(const QString &path) {
+  if (QFileInfo::exists(path))
+    return path;
+  const QStringList parts = path.split(u'/');
+  QString built = path.startsWith(u'/') ? QStringLiteral("/") : QString();
+  for (const QString &part : parts) {
+    if (part.isEmpty())
+      continue;
+    const QString name = entryOf(built.isEmpty() ? QStringLiteral(".") : built, part);
+    if (name.isEmpty())
+      return path;
+    built = built.isEmpty() || built.endsWith(u'/') ? built + name : built + u'/' + name;
+  }
+  return built;
+}
+
+QString ProjectPathResolver::entryOf(const QString &folder, const QString &name) {
+  auto listing = m_listings.find(folder);
+  if (listing == m_listings.end()) {
+    QHash<QString, QString> names;
+    const QStringList entries = QDir(folder).entryList(QDir::AllEntries | QDir::Hidden |
+                                                       QDir::System | QDir::NoDotAndDotDot);
+    for (const QString &entry : entries) {
+      const QString folded = entry.toCaseFolded();
+      names.insert(folded, names.contains(folded) ? QString() : entry);
+    }
+    listing = m_listings.insert(folder, names);
+  }
+  const auto exact = listing->find(name.toCaseFolded());
+  return exact == listing->end() ? QString() : *exact;
+}
+
+} // namespace tarvelo

@@ -1,0 +1,168 @@
+#include "project/script_search.h"
+
+#include "project/project_file.h"
+#include "project/project_paths.h"
+#include "project/visual_cpp_files.h"
+#include "script/entry_list.h"
+#include "script/resource_script.h"
+#include "script/script_path.h"
+#include "script/task.h"
+#include "seam/progress.h"
+#include "seam/prompter.h"
+#include "seam/settings.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QSet>
+
+namespace tarvelo {
+
+namespace {
+
+// Reading only the LANGUAGE statements asks nothing; a search asks nobody.
+class SilentPrompter final : public Prompter {
+public:
+  Answer message(const QString &, Buttons, Icon) override { return Answer::No; }
+  void resolveFuzzyItems(FuzzyItemsRequest &) override {}
+  bool chooseResourcesToKeep(SavingResourcesRequest &) override { return false; }
+  bool pairIncludedScripts(ScriptPairingRequest &) override { return false; }
+  bool chooseSaveFile(SaveFileRequest &) override { return false; }
+  Answer askSameText(const QString &) override { return Answer::No; }
+};
+
+class Search {
+public:
+  Search(const SearchRequest &request, const std::atomic_bool &stop,
+         const std::function<void(const QString &)> &found)
+      : m_request(request), m_stop(stop), m_found(found) {}
+
+  int run();
+  bool stopped() const { return m_stop.load(std::memory_order_relaxed); }
+  void candidate(const QString &path);
+
+private:
+  void searchFolder(const QString &folder);
+  void searchProjectFile(const QString &path);
+  bool declaresLanguage(const QString &path);
+
+  const SearchRequest &m_request;
+  const std::atomic_bool &m_stop;
+  const std::function<void(const QString &)> &m_found;
+  QSet<QString> m_visitedFolders;
+  int m_count = 0;
+};
+
+int Search::run() {
+  switch (m_request.method) {
+  case SearchMethod::Folder: {
+    QString folder = m_request.start;
+    while (folder.size() > 1 &&
+           (folder.endsWith(u' ') || folder.endsWith(u'\\') || folder.endsWith(u'/')))
+      folder.chop(1);
+    if (!folder.isEmpty())
+      searchFolder(folder);
+    break;
+  }
+  case SearchMethod::VisualCpp:
+    searchVisualCppFile(
+        m_request.start, [this](const QString &path) { candidate(path); }, m_stop);
+    break;
+  case SearchMethod::Project:
+    searchProjectFile(m_request.start);
+    break;
+  }
+  return m_count;
+}
+
+void Search::searchFolder(const QString &folder) {
+  // A symbolic link may lead back up the tree: each real folder is entered once.
+  const QString real = QFileInfo(folder).canonicalFilePath();
+  if (real.isEmpty() || m_visitedFolders.contains(real))
+    return;
+  m_visitedFolders.insert(real);
+  QStringList subfolders;
+  QDirIterator entries(folder,
+                       QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+  while (entries.hasNext() && !stopped()) {
+    entries.next();
+    const QString name = entries.fileName();
+    const QFileInfo info = entries.fileInfo();
+    if (info.isDir()) {
+      if (!name.startsWith(u'.'))
+        subfolders.append(entries.filePath());
+    } else if (hasScriptExtension(name)) {
+      candidate(entries.filePath());
+    }
+  }
+  for (const QString &subfolder : std::as_const(subfolders)) {
+    if (stopped())
+      return;
+    searchFolder(subfolder);
+  }
+}
+
+void Search::searchProjectFile(const QString &path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly))
+    return;
+  const QString folder = projectFolderOf(QFileInfo(path).absoluteFilePath());
+  const QString text = projectFileText(file.readAll());
+  for (const QStringView line : QStringView(text).split(u'\n')) {
+    if (stopped())
+      return;
+    const QString trimmed = line.endsWith(u'\r') ? line.chopped(1).toString() : line.toString();
+    const QString source = projectKeyValue(trimmed, QLatin1String("SOURCEFILE="));
+    if (!source.isNull() && hasScriptExtension(source))
+      candidate(resolveFromProject(folder, source));
+    const QString target = projectKeyValue(trimmed, QLatin1String("TARGETFILE="));
+    if (!target.isNull() && target.endsWith(QLatin1String(".rc"), Qt::CaseInsensitive))
+      candidate(resolveFromProject(folder, target));
+  }
+}
+
+bool Search::declaresLanguage(const QString &path) {
+  EntryList entries;
+  TaskChain tasks;
+  SilentPrompter prompter;
+  NullProgress progress;
+  MemorySettings settings;
+  ResourceScript script({&entries, &tasks, &prompter, &progress, &settings});
+  if (!script.open(path))
+    return path.compare(m_request.openTargetPath, Qt::CaseInsensitive) == 0;
+  return script.containsLanguage(m_request.language);
+}
+
+void Search::candidate(const QString &path) {
+  if (stopped() || !hasScriptExtension(path))
+    return;
+  const QFileInfo info(path);
+  if (!info.isFile())
+    return;
+  if (m_request.language >= 0 && !declaresLanguage(path))
+    return;
+  if (m_request.earliest.isValid() || m_request.latest.isValid()) {
+    const QDateTime written = info.lastModified();
+    if ((m_request.earliest.isValid() && written < m_request.earliest) ||
+        (m_request.latest.isValid() && written > m_request.latest))
+      return;
+  }
+  ++m_count;
+  m_found(path);
+}
+
+} // namespace
+
+bool hasScriptExtension(const QString &name) {
+  return name.endsWith(QLatin1String(".rc"), Qt::CaseInsensitive) ||
+         name.endsWith(QLatin1String(".rc2"), Qt::CaseInsensitive);
+}
+
+int searchScripts(const SearchRequest &request, const std::atomic_bool &stop,
+                  const std::function<void(const QString &)> &found) {
+  Search search(request, stop, found);
+  return search.run();
+}
+
+} // namespace tarvelo

@@ -1,0 +1,78 @@
+#include "project/project_paths.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace tarvelo {
+namespace {
+
+struct RelativeCase {
+  const char *folder;
+  const char *path;
+  const char *written;
+};
+
+class WritingPaths : public ::testing::TestWithParam<RelativeCase> {};
+
+TEST_P(WritingPaths, AreRelativeToTheProjectFolder) {
+  EXPECT_EQ(relativeToProject(GetParam().folder, GetParam().path),
+            QDir::toNativeSeparators(GetParam().written));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    ProjectPaths, WritingPaths,
+    ::testing::Values(RelativeCase{"/work/proj", "/work/proj/app.rc", "./app.rc"},
+                      RelativeCase{"/work/proj", "/work/proj/res/app.rc", "./res/app.rc"},
+                      RelativeCase{"/work/proj", "/work/de/app.rc", "../de/app.rc"},
+                      RelativeCase{"/work/proj/a/b", "/work/x.rc", "../../../x.rc"},
+                      // Folders compare without regard to case, as on Windows.
+                      RelativeCase{"/Work/Proj", "/work/proj/app.rc", "./app.rc"},
+                      // A folder name that only begins like the project folder's.
+                      RelativeCase{"/work/proj", "/work/project/app.rc", "../project/app.rc"},
+                      RelativeCase{"C:/Work/proj", "D:/other/app.rc", "D:/other/app.rc"},
+                      RelativeCase{"C:/Work/proj", "c:/Work/de/app.rc", "../de/app.rc"},
+                      RelativeCase{"/work/proj", "", ""}));
+
+struct ResolveCase {
+  const char *stored;
+  const char *resolved; // relative to the project folder /work/proj
+};
+
+class ReadingPaths : public ::testing::TestWithParam<ResolveCase> {};
+
+TEST_P(ReadingPaths, ResolveAgainstTheProjectFolder) {
+  EXPECT_EQ(resolveFromProject("/work/proj", GetParam().stored), GetParam().resolved);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    ProjectPaths, ReadingPaths,
+    ::testing::Values(ResolveCase{".\\res\\app.rc", "/work/proj/res/app.rc"},
+                      ResolveCase{"./res/app.rc", "/work/proj/res/app.rc"},
+                      ResolveCase{"..\\de\\app.rc", "/work/de/app.rc"},
+                      ResolveCase{"../../x.rc", "/x.rc"},
+                      ResolveCase{"..\\.\\de/app.rc", "/work/de/app.rc"},
+                      // A Windows path stays as written, to be reported when opened.
+                      ResolveCase{"C:\\Work\\app.rc", "C:\\Work\\app.rc"},
+                      ResolveCase{"/abs/app.rc", "/abs/app.rc"},
+                      // Relative without "." is left to the current folder.
+                      ResolveCase{"res\\app.rc", "res/app.rc"}, ResolveCase{"", ""}));
+
+TEST(ProjectPaths, ReadingFindsTheNameThatDiffersInCase) {
+  QTemporaryDir dir;
+  QDir(dir.path()).mkpath("Res");
+  QFile file(dir.filePath("Res/App.rc"));
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.close();
+  EXPECT_EQ(resolveFromProject(dir.path(), ".\\res\\app.rc"), dir.filePath("Res/App.rc"));
+}
+
+TEST(ProjectPaths, ProjectFolderIsThePathUpToItsLastSeparator) {
+  EXPECT_EQ(projectFolderOf("/work/proj/p.tvx"), "/work/proj");
+  EXPECT_EQ(projectFolderOf("C:\\Work\\p.tvx"), "C:\\Work");
+  EXPECT_EQ(projectFolderOf("p.tvx"), "");
+}
+
+} // namespace
+} // namespace tarvelo
