@@ -23,22 +23,6 @@ namespace tarvelo::gui {
 
 namespace {
 
-// The preview's host: it takes the focus, the mouse and the keys the preview passes
-// on, which the layout editor handles.
-class PreviewCanvas : public QWidget {
-public:
-  using QWidget::QWidget;
-
-protected:
-  void keyPressEvent(QKeyEvent *event) override {
-    if (event->key() == Qt::Key_F1) {
-      showHelp(this, QStringLiteral("dialog.html"));
-      return;
-    }
-    QWidget::keyPressEvent(event);
-  }
-};
-
 QLineEdit *placeField(QWidget *parent) {
   auto *field = new QLineEdit(parent);
   field->setReadOnly(true);
@@ -76,7 +60,8 @@ DialogBoard::DialogBoard(Prompter &prompter, QWidget *parent)
   m_scroll = new QScrollArea(splitter);
   m_scroll->setBackgroundRole(QPalette::Dark);
   m_scroll->setWidgetResizable(false);
-  m_canvas = new PreviewCanvas(m_scroll);
+  // The preview's host: the layout editor takes its mouse and keys.
+  m_canvas = new QWidget(m_scroll);
   m_canvas->setFocusPolicy(Qt::StrongFocus);
   m_canvas->resize(2 * kMargin, 2 * kMargin);
   m_scroll->setWidget(m_canvas);
@@ -296,6 +281,15 @@ void DialogBoard::setDefaultFont() {
   m_inUse = true;
   Q_EMIT layoutChanged();
   m_canvas->setFocus();
+}
+
+// F1 anywhere in the view: its list and tool bar pass the key on.
+void DialogBoard::keyPressEvent(QKeyEvent *event) {
+  if (event->key() == Qt::Key_F1) {
+    showHelp(this, QStringLiteral("dialog.html"));
+    return;
+  }
+  QWidget::keyPressEvent(event);
 }
 
 void DialogBoard::hideEvent(QHideEvent *event) {

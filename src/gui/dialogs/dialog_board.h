@@ -85,6 +85,7 @@ Q_SIGNALS:
   void layoutChanged();
 
 protected:
+  void keyPressEvent(QKeyEvent *event) override;
   void hideEvent(QHideEvent *event) override;
   void showEvent(QShowEvent *event) override;
 
