@@ -629,8 +629,17 @@ TEST_F(LayoutEditorTest, TabSelectAllAndLoadingTheSourceLayout) {
   EXPECT_TRUE(frame.command(CmdLoadFromTarget)->isChecked());
   EXPECT_FALSE(frame.command(CmdLoadFromTarget)->isEnabled());
   click(middleOf(0));
+  const QRect sourceWindow = editor().windowOf(0);
   key(Qt::Key_Right);
   ASSERT_EQ(units(0).x(), 61);
+  // The source's sizes drawn over the dialog show where the control came from.
+  run(CmdToggleSourceSize);
+  EXPECT_TRUE(frame.command(CmdToggleSourceSize)->isChecked());
+  ASSERT_TRUE(editor().showsSourceSizes());
+  EXPECT_EQ(editor().sourceWindows()[0], sourceWindow);
+  EXPECT_EQ(editor().sourceClientRect(), editor().windowOf(Editor::kDialog));
+  run(CmdToggleSourceSize);
+  EXPECT_FALSE(editor().showsSourceSizes());
   run(CmdLoadFromSource);
   DialogEntry *align = dialog("IDD_ALIGN");
   EXPECT_TRUE(align->useSourceLayout);
