@@ -18,6 +18,7 @@ tarvelo_packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libsqlite3-dev libcurl4-openssl-dev
   qt6-translations-l10n unicode-data fonts-wine llvm clang
+  gettext translate-toolkit libxml2-utils
 )
 
 # The packages of the list that are not installed, one a line.

@@ -352,6 +352,10 @@
         <source>Waiting for the Translation Memory</source>
         <translation>Warten auf den Übersetzungsspeicher</translation>
     </message>
+    <message>
+        <source>Tarvelo Import</source>
+        <translation>Tarvelo-Import</translation>
+    </message>
 </context>
 <context>
     <name>ProgressWindow</name>
@@ -507,6 +511,33 @@
         <source>%1 of %2 pairs were not learnt: the Translation Memory in &apos;%3&apos; cannot be written (its file may be damaged or its disk full).</source>
         <translation>%1 von %2 Paaren wurden nicht gelernt: In den Übersetzungsspeicher in „%3“ kann nicht geschrieben werden (seine Datei ist vielleicht beschädigt oder sein Datenträger voll).</translation>
     </message>
+    <message>
+        <source>Export finished successfuly</source>
+        <translation>Der Export wurde erfolgreich beendet.</translation>
+    </message>
+    <message>
+        <source>Do you realy want to remove translation
+from: &quot;%1&quot;
+to: &quot;%2&quot;?</source>
+        <translation>Wollen Sie die Übersetzung
+von: „%1“
+in: „%2“
+wirklich entfernen?</translation>
+    </message>
+    <message>
+        <source>Previous import was canceled.
+File: %1
+Source Language: %2
+Target Language: %3
+Record: %4
+Do you want to continue?</source>
+        <translation>Der vorige Import wurde abgebrochen.
+Datei: %1
+Ausgangssprache: %2
+Zielsprache: %3
+Datensatz: %4
+Wollen Sie fortfahren?</translation>
+    </message>
 </context>
 <context>
     <name>QFileDialog</name>
@@ -547,16 +578,16 @@
         <translation>Entfernte erweiterte Stile: %1</translation>
     </message>
     <message>
-        <source>Overlaps: %1</source>
-        <translation>Überlappt: %1</translation>
+        <source>Overlaps %1!</source>
+        <translation>Überlappt %1!</translation>
     </message>
     <message>
         <source>Reaches outside the dialog!</source>
         <translation>Ragt aus dem Dialog heraus!</translation>
     </message>
     <message>
-        <source>Same access key: %1</source>
-        <translation>Gleiche Zugriffstaste: %1</translation>
+        <source>Same access key as %1!</source>
+        <translation>Gleiche Zugriffstaste wie %1!</translation>
     </message>
     <message>
         <source>There is nothing to report.</source>
@@ -2917,6 +2948,213 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
         <location line="+4"/>
         <source>&amp;Open</source>
         <translation>Ö&amp;ffnen</translation>
+    </message>
+</context>
+<context>
+    <name>tarvelo::gui::ExchangeFileDialog</name>
+    <message>
+        <source>Glossary (*.csv)</source>
+        <translation>Glossar (*.csv)</translation>
+    </message>
+    <message>
+        <source>Catalog (*.po)</source>
+        <translation>Katalog (*.po)</translation>
+    </message>
+    <message>
+        <source>XLIFF (*.xlf *.xliff)</source>
+        <translation>XLIFF (*.xlf *.xliff)</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportieren</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importieren</translation>
+    </message>
+    <message>
+        <source>Selection:</source>
+        <translation>Auswahl:</translation>
+    </message>
+    <message>
+        <source>All items</source>
+        <translation>Alle Einträge</translation>
+    </message>
+    <message>
+        <source>Filtered items</source>
+        <translation>Gefilterte Einträge</translation>
+    </message>
+    <message>
+        <source>Filter setup...</source>
+        <translation>Filter einrichten...</translation>
+    </message>
+    <message>
+        <source>Delimiters:</source>
+        <translation>Trennzeichen:</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <translation>Tabulator</translation>
+    </message>
+    <message>
+        <source>Semicolon</source>
+        <translation>Semikolon</translation>
+    </message>
+    <message>
+        <source>Comma</source>
+        <translation>Komma</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+</context>
+<context>
+    <name>tarvelo::gui::MemorySearchWindow</name>
+    <message>
+        <source>Search Translation Memory</source>
+        <translation>Übersetzungsspeicher durchsuchen</translation>
+    </message>
+    <message>
+        <source>OR</source>
+        <translation>ODER</translation>
+    </message>
+    <message>
+        <source>AND</source>
+        <translation>UND</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source> Original Text</source>
+        <translation> Ausgangstext</translation>
+    </message>
+    <message>
+        <source> Translated Text</source>
+        <translation> Übersetzung</translation>
+    </message>
+    <message>
+        <source>Remove the pair from the Translation Memory</source>
+        <translation>Das Paar aus dem Übersetzungsspeicher entfernen</translation>
+    </message>
+    <message>
+        <source>Words:</source>
+        <translation>Wörter:</translation>
+    </message>
+    <message>
+        <source>Items:</source>
+        <translation>Einträge:</translation>
+    </message>
+    <message>
+        <source>Original Text:</source>
+        <translation>Ausgangstext:</translation>
+    </message>
+    <message>
+        <source>Translated Text:</source>
+        <translation>Übersetzung:</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+</context>
+<context>
+    <name>tarvelo::gui::GlossaryImportDialog</name>
+    <message>
+        <source>Import glossary</source>
+        <translation>Glossar importieren</translation>
+    </message>
+    <message>
+        <source>Glossary (*.csv)</source>
+        <translation>Glossar (*.csv)</translation>
+    </message>
+    <message>
+        <source>Delimiters:</source>
+        <translation>Trennzeichen:</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <translation>Tabulator</translation>
+    </message>
+    <message>
+        <source>Semicolon</source>
+        <translation>Semikolon</translation>
+    </message>
+    <message>
+        <source>Comma</source>
+        <translation>Komma</translation>
+    </message>
+    <message>
+        <source>Source language:</source>
+        <translation>Ausgangssprache:</translation>
+    </message>
+    <message>
+        <source>Target language:</source>
+        <translation>Zielsprache:</translation>
+    </message>
+</context>
+<context>
+    <name>tarvelo::gui::TerminologyDialog</name>
+    <message>
+        <source>Import Microsoft Terminology</source>
+        <translation>Microsoft-Terminologie importieren</translation>
+    </message>
+    <message>
+        <source>Select languages from list:</source>
+        <translation>Sprachen aus der Liste wählen:</translation>
+    </message>
+    <message>
+        <source>Source language:</source>
+        <translation>Ausgangssprache:</translation>
+    </message>
+    <message>
+        <source>Target language:</source>
+        <translation>Zielsprache:</translation>
+    </message>
+</context>
+<context>
+    <name>Exchange</name>
+    <message>
+        <source>The file declares entities, which are not read.</source>
+        <translation>Die Datei deklariert Entitäten, die nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The file refers to an undeclared entity.</source>
+        <translation>Die Datei verweist auf eine nicht deklarierte Entität.</translation>
+    </message>
+    <message>
+        <source>The file is not well-formed XML (line %1: %2).</source>
+        <translation>Die Datei ist kein wohlgeformtes XML (Zeile %1: %2).</translation>
+    </message>
+    <message>
+        <source>The file is not an XLIFF file.</source>
+        <translation>Die Datei ist keine XLIFF-Datei.</translation>
+    </message>
+    <message>
+        <source>The file is XLIFF %1; only XLIFF 1.2 is read.</source>
+        <translation>Die Datei ist XLIFF %1; gelesen wird nur XLIFF 1.2.</translation>
+    </message>
+    <message>
+        <source>The file is not a TMX file.</source>
+        <translation>Die Datei ist keine TMX-Datei.</translation>
+    </message>
+    <message>
+        <source>The file is TMX %1; only TMX 1.4 is read.</source>
+        <translation>Die Datei ist TMX %1; gelesen wird nur TMX 1.4.</translation>
+    </message>
+    <message>
+        <source>The Translation Memory could not store every pair.</source>
+        <translation>Der Übersetzungsspeicher konnte nicht jedes Paar speichern.</translation>
+    </message>
+    <message>
+        <source>The Translation Memory could not be read.</source>
+        <translation>Der Übersetzungsspeicher konnte nicht gelesen werden.</translation>
     </message>
 </context>
 </TS>

@@ -14,6 +14,11 @@ int runLearn(const QStringList &arguments);
 int runTmSearch(const QStringList &arguments);
 // Needs a QGuiApplication: it measures texts with the dialogs' fonts.
 int runReport(const QStringList &arguments);
+int runExport(const QStringList &arguments);
+int runImport(const QStringList &arguments);
+int runTmImport(const QStringList &arguments);
+int runTmExport(const QStringList &arguments);
+int runTmDelete(const QStringList &arguments);
 
 // Prints the usage of every command.
 void printHelp();

@@ -64,6 +64,44 @@ void printHelp() {
              "      and at most 500: source and target separated by a tab, one pair a line.\n"
              "      \"%\" and \"_\" in a word match any text and any one character.\n"
              "\n"
+             "  export --source S --source-language N (--target T | --new-target T)\n"
+             "         --target-language M --format csv|po|xliff --out FILE [--filtered]\n"
+             "      Reads the task as translate does and writes each distinct pair of source\n"
+             "      and target text once: a glossary (csv, UTF-16 with tabs), a gettext\n"
+             "      catalog (po) or XLIFF 1.2 (xliff). --filtered writes only the items that\n"
+             "      pass the filter with its default conditions (empty translation, one text\n"
+             "      translated two ways, the same text in both languages). Exit status 0; 1\n"
+             "      when there was nothing to export (the file is written all the same); 2 on\n"
+             "      bad arguments, a script that cannot be read or a file that cannot be\n"
+             "      written.\n"
+             "\n"
+             "  import --source S --source-language N (--target T | --new-target T)\n"
+             "         --target-language M --in FILE [--delimiters tab,semicolon,comma]\n"
+             "         [--format csv|po|xliff] [--out TARGET]\n"
+             "      Reads the task, gives the items the translations of FILE (by its extension\n"
+             "      .csv, .po, .xlf or .xliff unless --format says) whose source texts they\n"
+             "      have, and writes the target (to TARGET, else to T) with its companion\n"
+             "      files. --delimiters: those of a glossary, default tab,semicolon. Exit\n"
+             "      status 0; 1 when no record matched an item (the target is written all\n"
+             "      the same); 2 on bad arguments or a file that cannot be read or is not\n"
+             "      well-formed (then nothing is written).\n"
+             "\n"
+             "  tm-import --tm DIR --source-language N --target-language M --in FILE\n"
+             "            [--delimiters tab,semicolon,comma] [--same-text yes|no]\n"
+             "      Learns the pairs of a glossary (.csv) or a TMX 1.4 file (.tmx) into the\n"
+             "      translation memory in DIR (created when missing). Exit status 0; 1 when\n"
+             "      nothing was learnt; 2 on bad arguments or a file that cannot be read or\n"
+             "      is not well-formed (then nothing is learnt).\n"
+             "\n"
+             "  tm-export --tm DIR --source-language N --target-language M --out FILE.tmx\n"
+             "      Writes every pair of the language pair as TMX 1.4, with how often each was\n"
+             "      used. Exit status 0; 1 when the memory holds no pair; 2 on bad arguments.\n"
+             "\n"
+             "  tm-delete --tm DIR --source-language N --target-language M\n"
+             "            --source TEXT --target TEXT\n"
+             "      Removes the pair (texts compared without regard to case). Exit status 0;\n"
+             "      1 when the memory holds no such pair; 2 on bad arguments.\n"
+             "\n"
              "  check --source S --source-language N --target T --target-language M\n"
              "        [--rules RULES] [--no-format-order] [--translated-only]\n"
              "      Reads the task as translate does and inspects every item automatically:\n"
@@ -157,6 +195,16 @@ int main(int argc, char **argv) {
     return tarvelo::cli::runTmSearch(arguments);
   if (command == QLatin1String("report"))
     return tarvelo::cli::runReport(arguments);
+  if (command == QLatin1String("export"))
+    return tarvelo::cli::runExport(arguments);
+  if (command == QLatin1String("import"))
+    return tarvelo::cli::runImport(arguments);
+  if (command == QLatin1String("tm-import"))
+    return tarvelo::cli::runTmImport(arguments);
+  if (command == QLatin1String("tm-export"))
+    return tarvelo::cli::runTmExport(arguments);
+  if (command == QLatin1String("tm-delete"))
+    return tarvelo::cli::runTmDelete(arguments);
   std::fprintf(stderr, "error: unknown command '%s' (see tarvelo-cli --help)\n",
                command.toUtf8().constData());
   return 2;

@@ -5,6 +5,7 @@
 #include "text_list.h"
 #include "tm_store.h"
 
+#include <algorithm>
 #include <string_view>
 
 namespace {
@@ -170,6 +171,28 @@ void KESTRINE_CALL SetTMBusyTimeout(int32_t milliseconds) {
     g_store.setBusyTimeout(std::chrono::milliseconds(milliseconds));
   } catch (...) {
   }
+}
+
+int32_t KESTRINE_CALL ListTM(int64_t *position, int32_t limit, TmTextList *sources,
+                             TmTextList *targets, int32_t *counters) {
+  try {
+    kestrine::emptyList(sources);
+    kestrine::emptyList(targets);
+    if (!position || !sources || !targets || sources == targets)
+      return -1;
+    const kestrine::ListResult found = g_store.list(*position, limit);
+    if (found.read && kestrine::fillList(sources, found.sources) &&
+        kestrine::fillList(targets, found.targets)) {
+      if (counters)
+        std::copy(found.counters.begin(), found.counters.end(), counters);
+      *position = found.next;
+      return targets->count;
+    }
+  } catch (...) {
+  }
+  kestrine::emptyList(sources);
+  kestrine::emptyList(targets);
+  return -1;
 }
 
 } // extern "C"

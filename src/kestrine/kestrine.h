@@ -127,6 +127,14 @@ KESTRINE_API int32_t KESTRINE_CALL EndTMBatchCounted(int32_t *stored);
  * Takes effect at once, for the current connection as for later ones. */
 KESTRINE_API void KESTRINE_CALL SetTMBusyTimeout(int32_t milliseconds);
 
+/* Reads the stored pairs of the connected language pair, `limit` at a time, in the order
+ * they were first learnt: `sources` and `targets` in parallel, and in `counters` (room for
+ * `limit` values, or null) the use counter of the current direction. `*position` is 0 for
+ * the first slice and is moved past the pairs read, for the next call. Returns the count
+ * read, 0 at the end, -1 (with empty lists) when the memory could not be read. */
+KESTRINE_API int32_t KESTRINE_CALL ListTM(int64_t *position, int32_t limit, TmTextList *sources,
+                                          TmTextList *targets, int32_t *counters);
+
 /* Types of the exports, for binding them by name at run time. */
 typedef int32_t(KESTRINE_CALL *GetTMVersionFn)(char16_t *);
 typedef void(KESTRINE_CALL *SetTMPathFn)(const char16_t *);
@@ -142,6 +150,7 @@ typedef int32_t(KESTRINE_CALL *EndTMBatchFn)(void);
 typedef int32_t(KESTRINE_CALL *LookupTMFn)(const char16_t *, TmTextList *);
 typedef int32_t(KESTRINE_CALL *EndTMBatchCountedFn)(int32_t *);
 typedef void(KESTRINE_CALL *SetTMBusyTimeoutFn)(int32_t);
+typedef int32_t(KESTRINE_CALL *ListTMFn)(int64_t *, int32_t, TmTextList *, TmTextList *, int32_t *);
 
 #ifdef __cplusplus
 }

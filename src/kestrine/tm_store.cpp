@@ -184,6 +184,12 @@ std::string PairTable::searchSql(std::size_t words, bool allWords) const {
          " DESC, rowid LIMIT " + std::to_string(TmStore::kSearchLimit);
 }
 
+std::string PairTable::listSql() const {
+  return std::string("SELECT rowid, ") + sourceColumn() + ", " + targetColumn() + ", " +
+         counterColumn() + " FROM " + identifier(name) +
+         " WHERE rowid > ?1 ORDER BY rowid LIMIT ?2";
+}
+
 // --- TmStore ---------------------------------------------------------------------------
 
 struct TmStore::Statements {
@@ -615,6 +621,26 @@ bool TmStore::deletePair(std::u16string_view source, std::u16string_view target)
   if (!remove.bindText(1, source) || !remove.bindText(2, target) || remove.step() != SQLITE_DONE)
     return false;
   return write.commit();
+}
+
+ListResult TmStore::list(std::int64_t after, std::int32_t limit) {
+  std::lock_guard lock(m_mutex);
+  ListResult result;
+  result.next = after;
+  if (!connected() || limit <= 0)
+    return result;
+  Statement query(m_db, m_table.listSql());
+  if (!query || !query.bindInt(1, after) || !query.bindInt(2, limit))
+    return result;
+  int step;
+  while ((step = query.step()) == SQLITE_ROW) {
+    result.next = query.intColumn(0);
+    result.sources.emplace_back(query.textColumn(1));
+    result.targets.emplace_back(query.textColumn(2));
+    result.counters.push_back(std::int32_t(query.intColumn(3)));
+  }
+  result.read = step == SQLITE_DONE;
+  return result;
 }
 
 } // namespace kestrine

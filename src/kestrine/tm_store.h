@@ -42,11 +42,22 @@ struct PairTable {
   std::string addToCounterSql() const;
   std::string deleteSql() const;
   std::string searchSql(std::size_t words, bool allWords) const;
+  std::string listSql() const; // rowid, source, target, counter after a rowid
 };
 
 struct SearchResult {
   std::vector<std::u16string> sources;
   std::vector<std::u16string> targets;
+};
+
+// A slice of the stored pairs in the order they were first learnt; `next` is where the
+// following slice starts. `read` is false when the memory could not be read.
+struct ListResult {
+  std::vector<std::u16string> sources;
+  std::vector<std::u16string> targets;
+  std::vector<std::int32_t> counters;
+  std::int64_t next = 0;
+  bool read = false;
 };
 
 // The translations of a text; `read` is false when the memory could not be read (not
@@ -89,6 +100,8 @@ public:
   LookupResult lookup(std::u16string_view text);
   SearchResult search(const std::vector<std::u16string> &words, bool allWords);
   bool deletePair(std::u16string_view source, std::u16string_view target);
+  // At most `limit` pairs stored after the pair `after` names (0 for the first).
+  ListResult list(std::int64_t after, std::int32_t limit);
 
   static constexpr std::size_t kSearchLimit = 500;
   // A batch commits and starts over after this long, so that another program sharing

@@ -39,7 +39,7 @@ TEST_F(ReportCommandTest, PrintsALinePerFindingAndExitsWithOne) {
   EXPECT_EQ(result.out, QStringLiteral("IDD_MAIN\tIDC_SAVE\tText is too long!\n"
                                        "IDD_MAIN\tIDC_SAVE\tAdded Styles: BS_CENTER\n"
                                        "IDD_MAIN\tIDC_SAVE\tRemoved Styles: WS_TABSTOP\n"
-                                       "IDD_MAIN\tIDC_SAVE\tSame access key: IDC_STATIC\n"
+                                       "IDD_MAIN\tIDC_SAVE\tSame access key as IDC_STATIC!\n"
                                        "IDD_MAIN\tIDCANCEL\tReaches outside the dialog!\n"));
   EXPECT_EQ(result.err, QStringLiteral("1 dialogs reported\n"));
 }
@@ -230,7 +230,7 @@ TEST_F(ReportCommandTest, AbsurdDialogsAreReported) {
   // The source reported against itself: every "&Knopf" shares the key K.
   const QJsonArray many = byName["IDD_MANY"].value("controls").toArray();
   EXPECT_EQ(many[299].toObject().value("findings").toArray()[0].toObject().value("text"),
-            QStringLiteral("Same access key: 1000"));
+            QStringLiteral("Same access key as 1000!"));
 }
 
 TEST_F(ReportCommandTest, HelpDescribesTheCommand) {

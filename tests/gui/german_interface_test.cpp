@@ -12,6 +12,10 @@
 #include "dialogs/live_dialog.h"
 #include "dialogs/report_fragment.h"
 #include "dialogs/report_settings.h"
+#include "exchange/exchange_file_dialog.h"
+#include "exchange/terminology_dialog.h"
+#include "memory/glossary_import_dialog.h"
+#include "memory/memory_search_window.h"
 #include "options/about_dialog.h"
 #include "options/help.h"
 #include "options/help_window.h"
@@ -417,6 +421,23 @@ TEST_F(GermanInterface, EveryWindowAndBoardShowsNoEnglish) {
   save.resources = resources;
   SaveToFileDialog saveDialog(save);
   look("save-to-file", saveDialog);
+  ExchangeFileDialog exportDialog(ExchangeFileDialog::Mode::Export, settings);
+  exportDialog.setDirectory(dir.path());
+  look("export", exportDialog);
+  ExchangeFileDialog importDialog(ExchangeFileDialog::Mode::Import, settings);
+  importDialog.setDirectory(dir.path());
+  look("import", importDialog);
+  GlossaryImportDialog glossaryDialog(1031, 3);
+  glossaryDialog.setDirectory(dir.path());
+  look("import-glossary", glossaryDialog);
+  TerminologyRequest terminology;
+  terminology.fields = {QStringLiteral("ID"), QStringLiteral("de-DE")};
+  TerminologyDialog terminologyDialog(terminology);
+  look("terminology", terminologyDialog);
+  if (workbench.memory()) {
+    MemorySearchWindow search(*workbench.memory(), prompter);
+    look("search-memory", search);
+  }
   // Reading a target whose menu has an item more: the core composes the question
   // about the fuzzy items and the progress texts, in German now.
   test::Workspace core;

@@ -149,7 +149,7 @@ TEST(Screenshots, DISABLED_DialogsReport) {
       {"\"&Symbolleiste anzeigen\"", "\"&Symbolleiste am oberen Rand anzeigen\""},
       {"\"\",IDC_SHOW_STATUS", "\"&Statusleiste anzeigen\",IDC_SHOW_STATUS"},
       {"IDOK,149,129,50,14", "IDOK,149,129,50,14,BS_CENTER"},
-      {"\"Abbrechen\",IDCANCEL,203,129,50,14", "\"Abbre&chen\",IDCANCEL,190,129,75,14"},
+      {"\"Vorgang abbrechen\",IDCANCEL,203,129,50,14", "\"Abbre&chen\",IDCANCEL,190,129,75,14"},
   };
   for (const auto &[from, to] : hurried) {
     ASSERT_TRUE(script.contains(from)) << from;

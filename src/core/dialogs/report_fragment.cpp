@@ -38,7 +38,7 @@ std::vector<Finding> findings(const ControlReport &control) {
   addWords(out, FindingKind::RemovedExStyles,
            QT_TRANSLATE_NOOP("tarvelo::DialogReport", "Removed Extended Styles: %1"),
            control.removedExStyles);
-  addWords(out, FindingKind::Overlaps, QT_TRANSLATE_NOOP("tarvelo::DialogReport", "Overlaps: %1"),
+  addWords(out, FindingKind::Overlaps, QT_TRANSLATE_NOOP("tarvelo::DialogReport", "Overlaps %1!"),
            control.overlaps);
   if (control.outside)
     out.push_back(
@@ -46,7 +46,7 @@ std::vector<Finding> findings(const ControlReport &control) {
          QCoreApplication::translate("tarvelo::DialogReport", "Reaches outside the dialog!"),
          {}});
   addWords(out, FindingKind::SameAccessKey,
-           QT_TRANSLATE_NOOP("tarvelo::DialogReport", "Same access key: %1"),
+           QT_TRANSLATE_NOOP("tarvelo::DialogReport", "Same access key as %1!"),
            control.sameAccessKey);
   return out;
 }

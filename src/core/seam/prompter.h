@@ -55,6 +55,14 @@ struct SaveFileRequest {
   QList<ResourceChoice> resources; // the prompter may uncheck some
 };
 
+// The "Import Microsoft Terminology" choice: which columns of a terminology file hold
+// the source and the target texts. The fields are the header's non-empty ones.
+struct TerminologyRequest {
+  QStringList fields;
+  int source = 0; // in: the preselected field; out: the chosen one
+  int target = 0;
+};
+
 // Every message box and question of the program goes through a Prompter, so that
 // flows in the core run the same under the GUI, the command line and tests.
 class Prompter {
@@ -85,6 +93,9 @@ public:
   // The "Translation Memory" question before a pair whose two texts are the same is
   // learnt: "Saving text:" with the text, and Yes, No, Yes to All or No to All.
   virtual Answer askSameText(const QString &sourceText) = 0;
+  // The "Import Microsoft Terminology" dialog; false when it was cancelled. A prompter
+  // that cannot ask takes the preselected fields.
+  virtual bool chooseTerminologyColumns(TerminologyRequest & /*request*/) { return true; }
 
   // Shorthands for the common boxes.
   void inform(const QString &text) { message(text, Buttons::Ok, Icon::Information); }

@@ -35,6 +35,7 @@ bool TmLibrary::loadFrom(const QString &fileName) {
   m_exports.lookupTM = resolve<LookupTMFn>(m_library, "LookupTM");
   m_exports.endTMBatchCounted = resolve<EndTMBatchCountedFn>(m_library, "EndTMBatchCounted");
   m_exports.setTMBusyTimeout = resolve<SetTMBusyTimeoutFn>(m_library, "SetTMBusyTimeout");
+  m_exports.listTM = resolve<ListTMFn>(m_library, "ListTM");
   return true;
 }
 

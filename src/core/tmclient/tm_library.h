@@ -25,6 +25,7 @@ struct TmExports {
   LookupTMFn lookupTM = nullptr;
   EndTMBatchCountedFn endTMBatchCounted = nullptr;
   SetTMBusyTimeoutFn setTMBusyTimeout = nullptr;
+  ListTMFn listTM = nullptr;
 };
 
 // The memory library bound at run time by name. A library that cannot be loaded

@@ -156,6 +156,14 @@ void Session::setRemoved(TextEntry *head, bool removed) {
   Q_EMIT textsChanged({head}, false);
 }
 
+void Session::textsImported(const QList<TextEntry *> &entries) {
+  if (entries.isEmpty())
+    return;
+  setModified(true);
+  Q_EMIT textsChanged(entries, true);
+  refreshSummary();
+}
+
 bool Session::undo() {
   selectEntry(nullptr);
   return applied(m_undo.undo());

@@ -103,6 +103,14 @@ public:
   bool explainInspection(const TextEntry *entry);
   bool undo();
   bool redo();
+  // Inspects an entry as every change of its target does.
+  void inspectEntry(TextEntry *entry) const {
+    if (m_inspect)
+      m_inspect(entry);
+  }
+  // The entries an import changed (each record an undo step): the task is modified and
+  // the views and the summary show the new texts.
+  void textsImported(const QList<TextEntry *> &entries);
 
 Q_SIGNALS:
   // The entry list was replaced or emptied: every view rebuilds.

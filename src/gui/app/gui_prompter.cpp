@@ -1,5 +1,6 @@
 #include "app/gui_prompter.h"
 
+#include "exchange/terminology_dialog.h"
 #include "task/task_dialogs.h"
 
 #include <QApplication>
@@ -78,6 +79,10 @@ bool GuiPrompter::chooseSaveFile(SaveFileRequest &request) {
 
 Prompter::Answer GuiPrompter::askSameText(const QString &sourceText) {
   return execSameTextDialog(m_parent, sourceText);
+}
+
+bool GuiPrompter::chooseTerminologyColumns(TerminologyRequest &request) {
+  return execTerminologyDialog(m_parent, request);
 }
 
 } // namespace tarvelo::gui

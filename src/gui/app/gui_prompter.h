@@ -22,6 +22,7 @@ public:
   bool pairIncludedScripts(ScriptPairingRequest &request) override;
   bool chooseSaveFile(SaveFileRequest &request) override;
   Answer askSameText(const QString &sourceText) override;
+  bool chooseTerminologyColumns(TerminologyRequest &request) override;
 
 private:
   QPointer<QWidget> m_parent;

@@ -1,5 +1,9 @@
 #include "app/workbench_assembly.h"
 
+#include "exchange/exchange_commands.h"
+#include "exchange/memory_transfer.h"
+#include "memory/glossary_import_dialog.h"
+#include "memory/memory_search_window.h"
 #include "options/about_dialog.h"
 #include "options/options_dialog.h"
 #include "seam/prompter.h"
@@ -58,6 +62,10 @@ WorkbenchAssembly::~WorkbenchAssembly() {
   m_session->setMemory(nullptr);
 }
 
+MemorySearchWindow *WorkbenchAssembly::memorySearch() const {
+  return m_memorySearch.data();
+}
+
 void WorkbenchAssembly::finish() {
   if (m_memory)
     m_memory->finish();
@@ -114,6 +122,53 @@ void WorkbenchAssembly::connectServices() {
     AboutDialog dialog(version.isEmpty() ? QStringLiteral("2.5") : version, parent);
     dialog.exec();
   };
+  const auto exchangeHooks = [this] {
+    ExchangeHooks hooks;
+    hooks.filter = m_filter.get();
+    // "Filtered items" shows the filtered list, "All items" the whole list again.
+    hooks.showFilter = [this](bool show) {
+      if ((m_frame->board() == MainFrame::Board::Filter) != show)
+        m_frame->runCommand(CmdFilter);
+    };
+    hooks.setupFilter = [this] { m_frame->runCommand(CmdFilterSetup); };
+    return hooks;
+  };
+  services.exportTexts = [this, exchangeHooks](QWidget *parent) {
+    exportTranslations(parent, *m_session, exchangeHooks());
+  };
+  services.importTexts = [this, exchangeHooks](QWidget *parent) {
+    importTranslations(parent, *m_session, exchangeHooks());
+  };
+  if (m_memory) {
+    services.importGlossary = [this](QWidget *parent) {
+      MemoryTransfers transfers(*m_memory, m_settings, m_prompter, m_session->progress());
+      transfers.glossaryCommand([parent](GlossaryChoice &choice) {
+        GlossaryImportDialog dialog(choice.targetLanguage, choice.bits, parent);
+        if (dialog.exec() != QDialog::Accepted || dialog.chosenPath().isEmpty())
+          return false;
+        choice.path = dialog.chosenPath();
+        choice.sourceLanguage = dialog.sourceLanguage();
+        choice.targetLanguage = dialog.targetLanguage();
+        choice.bits = dialog.delimiterBits();
+        return true;
+      });
+    };
+    services.toggleMemorySearch = [this](QWidget *parent) {
+      if (!m_memorySearch) {
+        m_memorySearch = new MemorySearchWindow(*m_memory, m_prompter, parent);
+        QObject::connect(m_memorySearch, &MemorySearchWindow::visibilityChanged, m_frame.get(),
+                         [this] { m_frame->updateCommands(); });
+      }
+      if (m_memorySearch->isVisible()) {
+        m_memorySearch->hide();
+        return;
+      }
+      m_memorySearch->setLanguages(m_session->sourceLanguage(), m_session->targetLanguage());
+      m_memorySearch->show();
+      m_memorySearch->raise();
+    };
+    services.memorySearchVisible = [this] { return m_memorySearch && m_memorySearch->isVisible(); };
+  }
   m_frame->setServices(std::move(services));
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointer>
 #include <QString>
 #include <memory>
 
@@ -19,6 +20,7 @@ struct TmExports;
 namespace tarvelo::gui {
 
 class MainFrame;
+class MemorySearchWindow;
 
 // The program's parts put together: the session, the inspector, the filter, the
 // memory client (when the library is bound) and the main frame with the services
@@ -37,6 +39,8 @@ public:
   MainFrame &frame() { return *m_frame; }
   Inspector &inspector() { return *m_inspector; }
   MemoryClient *memory() { return m_memory.get(); }
+  // The window "Search Translation Memory", once it was first shown.
+  MemorySearchWindow *memorySearch() const;
 
   // Writes the options kept while running back to the settings.
   void finish();
@@ -55,6 +59,7 @@ private:
   std::unique_ptr<InspectionRulesModel> m_rules;
   std::unique_ptr<Filter> m_filter;
   std::unique_ptr<MainFrame> m_frame;
+  QPointer<MemorySearchWindow> m_memorySearch;
 };
 
 } // namespace tarvelo::gui

@@ -195,8 +195,8 @@ void CommandTable::create(QMainWindow *window) {
     window->addAction(action);
     m_actions.insert(command.id, action);
   }
-  for (CommandId id : {CmdFilter, CmdLoadFromSource, CmdLoadFromTarget, CmdSetDefaultFont,
-                       CmdDialogControls, CmdToggleSourceSize})
+  for (CommandId id : {CmdFilter, CmdSearchMemory, CmdLoadFromSource, CmdLoadFromTarget,
+                       CmdSetDefaultFont, CmdDialogControls, CmdToggleSourceSize})
     m_actions.value(id)->setCheckable(true);
 }
 

@@ -533,6 +533,24 @@ void MainFrame::runCommand(CommandId id) {
     if (m_services.learnTexts)
       m_services.learnTexts();
     break;
+  case CmdExport:
+    m_splitEdit->commit();
+    if (m_services.exportTexts)
+      m_services.exportTexts(this);
+    break;
+  case CmdImport:
+    m_splitEdit->commit();
+    if (m_services.importTexts)
+      m_services.importTexts(this);
+    break;
+  case CmdImportGlossary:
+    if (m_services.importGlossary)
+      m_services.importGlossary(this);
+    break;
+  case CmdSearchMemory:
+    if (m_services.toggleMemorySearch)
+      m_services.toggleMemorySearch(this);
+    break;
   case CmdOpenDictionary:
     if (!m_dictionary->open())
       m_session.prompter().error(
@@ -636,10 +654,15 @@ void MainFrame::updateCommands() {
     set(id, open);
   // Projects, exchange, mail, machine translation and the memory search
   // come with their own windows.
-  for (CommandId id : {CmdNewProject, CmdOpenProject, CmdSaveProject, CmdImport, CmdExport,
-                       CmdSendTo, CmdImportGlossary, CmdSearchMemory})
+  for (CommandId id : {CmdNewProject, CmdOpenProject, CmdSaveProject, CmdSendTo})
     set(id, false);
   set(CmdDialogsReport, open);
+  set(CmdExport, open && bool(m_services.exportTexts));
+  set(CmdImport, open && bool(m_services.importTexts));
+  set(CmdImportGlossary, bound && bool(m_services.importGlossary));
+  set(CmdSearchMemory, bound && bool(m_services.toggleMemorySearch));
+  m_commands.action(CmdSearchMemory)
+      ->setChecked(m_services.memorySearchVisible && m_services.memorySearchVisible());
   for (CommandId id : {CmdPrintSetup, CmdPrintPreview, CmdPrint})
     set(id, listVisible);
   const bool layoutUndo = dialogViewActive();

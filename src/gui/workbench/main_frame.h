@@ -47,6 +47,14 @@ struct FrameServices {
   std::function<bool(const TextEntry &)> filterTest;
   std::function<bool()> showInspection;      // "AutoInspect"
   std::function<void(QWidget *)> openDialog; // the Open Resources dialog
+  // Export and Import of the task's translations, "Import glossary..." into the memory,
+  // and the window "Search Translation Memory" shown or hidden (the command is checked
+  // while it is visible).
+  std::function<void(QWidget *)> exportTexts;
+  std::function<void(QWidget *)> importTexts;
+  std::function<void(QWidget *)> importGlossary;
+  std::function<void(QWidget *)> toggleMemorySearch;
+  std::function<bool()> memorySearchVisible;
 };
 
 // The program's one top-level window: the resource tree, the board (item list and

@@ -188,7 +188,7 @@ TEST_F(DialogReportTest, OverlapsOutsideAndAccessKeysAreFoundWithoutFalseAlarms)
     const char *expected;
   } cases[] = {
       {"moved onto another", dialog(buttons.arg(70).arg(10)), dialog(buttons.arg(40).arg(10)),
-       "IDC_B: Overlaps: IDC_A"},
+       "IDC_B: Overlaps IDC_A!"},
       {"overlapping in the source already", dialog(buttons.arg(40).arg(10)),
        dialog(buttons.arg(45).arg(12)), ""},
       {"one pixel of rounding",
@@ -200,16 +200,16 @@ TEST_F(DialogReportTest, OverlapsOutsideAndAccessKeysAreFoundWithoutFalseAlarms)
       {"moved inside its group box", dialog(grouped.arg(10).arg(20)),
        dialog(grouped.arg(30).arg(30)), ""},
       {"moved across the group box's frame", dialog(grouped.arg(10).arg(20)),
-       dialog(grouped.arg(130).arg(20)), "IDC_B: Overlaps: IDC_G"},
+       dialog(grouped.arg(130).arg(20)), "IDC_B: Overlaps IDC_G!"},
       {"group boxes side by side grown together",
        dialog(QStringLiteral("    GROUPBOX \"G\",IDC_G,5,5,90,60\n"
                              "    GROUPBOX \"H\",IDC_H,100,5,90,60\n")),
        dialog(QStringLiteral("    GROUPBOX \"G\",IDC_G,5,5,100,60\n"
                              "    GROUPBOX \"H\",IDC_H,100,5,90,60\n")),
-       "IDC_H: Overlaps: IDC_G"},
+       "IDC_H: Overlaps IDC_G!"},
       {"a drop-down list over a label", dialog(combo.arg(10)), dialog(combo.arg(12)), ""},
       {"a closed combo box on a label", dialog(combo.arg(10)), dialog(combo.arg(26)),
-       "IDC_L: Overlaps: IDC_C"},
+       "IDC_L: Overlaps IDC_C!"},
       {"a spin button placed by its buddy", dialog(spin.arg(52)), dialog(spin.arg(45)), ""},
       {"an icon without size",
        dialog(QStringLiteral("    ICON \"APP\",IDC_I,100,10,0,0\n"
@@ -232,20 +232,20 @@ TEST_F(DialogReportTest, OverlapsOutsideAndAccessKeysAreFoundWithoutFalseAlarms)
       {"two labels and a check box share a key",
        dialog(keys.arg("&Name:", "&Wert:", "&Show", "Button", "BS_AUTOCHECKBOX")),
        dialog(keys.arg("&Name:", "&Wert:", "&Namen zeigen", "Button", "BS_AUTOCHECKBOX")),
-       "IDC_X: Same access key: IDC_STATIC \"&Name:\""},
+       "IDC_X: Same access key as IDC_STATIC \"&Name:\"!"},
       {"keys compared without case",
        dialog(keys.arg("&Name:", "&Wert:", "&Show", "Button", "BS_AUTOCHECKBOX")),
        dialog(keys.arg("R&&D &x", "&Wert:", "&X-Achse", "Button", "BS_AUTOCHECKBOX")),
-       "IDC_X: Same access key: IDC_STATIC \"R&&D &x\""},
+       "IDC_X: Same access key as IDC_STATIC \"R&&D &x\"!"},
       {"three controls with one key",
        dialog(keys.arg("&Name:", "&Wert:", "&Show", "Button", "BS_AUTOCHECKBOX")),
        dialog(keys.arg("&Name:", "&Neu:", "&Namen zeigen", "Button", "BS_AUTOCHECKBOX")),
-       "IDC_STATIC: Same access key: IDC_STATIC \"&Name:\"\n"
-       "IDC_X: Same access key: IDC_STATIC \"&Name:\""},
+       "IDC_STATIC: Same access key as IDC_STATIC \"&Name:\"!\n"
+       "IDC_X: Same access key as IDC_STATIC \"&Name:\"!"},
       {"a label with a tab named as written",
        dialog(keys.arg("&Name:", "&Wert:", "&Show", "Button", "BS_AUTOCHECKBOX")),
        dialog(keys.arg("&Name\\tZeile:", "&Wert:", "&Namen zeigen", "Button", "BS_AUTOCHECKBOX")),
-       "IDC_X: Same access key: IDC_STATIC \"&Name\\tZeile:\""},
+       "IDC_X: Same access key as IDC_STATIC \"&Name\\tZeile:\"!"},
       {"an ampersand that is one",
        dialog(keys.arg("&Name:", "&Wert:", "&Show", "Button", "BS_AUTOCHECKBOX")),
        dialog(keys.arg("&&Name:", "&Wert:", "&Namen zeigen", "Button", "BS_AUTOCHECKBOX")), ""},
@@ -276,12 +276,12 @@ TEST_F(DialogReportTest, EachNewCheckFollowsItsOwnBit) {
               "    PUSHBUTTON \"&B\",IDC_B,70,10,50,14\n"),
        dialog("    PUSHBUTTON \"&A\",IDC_A,10,10,50,14\n"
               "    PUSHBUTTON \"&a\",IDC_B,40,10,200,14\n"));
-  EXPECT_EQ(findingsOf(ReportOverlaps), QStringLiteral("IDC_B: Overlaps: IDC_A"));
+  EXPECT_EQ(findingsOf(ReportOverlaps), QStringLiteral("IDC_B: Overlaps IDC_A!"));
   EXPECT_EQ(findingsOf(ReportOutside), QStringLiteral("IDC_B: Reaches outside the dialog!"));
-  EXPECT_EQ(findingsOf(ReportAccessKeys), QStringLiteral("IDC_B: Same access key: IDC_A"));
+  EXPECT_EQ(findingsOf(ReportAccessKeys), QStringLiteral("IDC_B: Same access key as IDC_A!"));
   EXPECT_EQ(findingsOf(ReportOverlaps | ReportOutside | ReportAccessKeys),
-            QStringLiteral("IDC_B: Overlaps: IDC_A; Reaches outside the dialog!; Same access key: "
-                           "IDC_A"));
+            QStringLiteral("IDC_B: Overlaps IDC_A!; Reaches outside the dialog!; Same access key "
+                           "as IDC_A!"));
 }
 
 // Coordinates that are expressions of the program's own macros are not known here.

@@ -1,0 +1,324 @@
+#include "exchange/catalog_file.h"
+
+#include "script/text_entry.h"
+#include "text/code_page.h"
+
+#include <QTimeZone>
+
+namespace tarvelo {
+
+namespace {
+
+bool isOctal(QChar c) {
+  return c >= u'0' && c <= u'7';
+}
+
+bool isHex(QChar c) {
+  return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F');
+}
+
+// The length of the escape starting at the backslash at i, 0 when it starts none that a
+// PO file knows. A double quote after a backslash counts as a quote of the text.
+int escapeLength(QStringView text, qsizetype i) {
+  if (i + 1 >= text.size())
+    return 0;
+  const QChar c = text[i + 1];
+  switch (c.unicode()) {
+  case u'n':
+  case u't':
+  case u'r':
+  case u'a':
+  case u'b':
+  case u'f':
+  case u'v':
+  case u'\\':
+    return 2;
+  case u'x':
+    return i + 2 < text.size() && isHex(text[i + 2]) ? 2 : 0;
+  default:
+    return isOctal(c) ? 2 : 0;
+  }
+}
+
+// The pieces of a block: each ends just after a \n escape, the last holds the rest.
+QList<QStringView> pieces(QStringView text) {
+  QList<QStringView> parts;
+  qsizetype from = 0;
+  for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+    if (text[i] != u'\\')
+      continue;
+    if (text[i + 1] == u'n') {
+      parts.append(text.mid(from, i + 2 - from));
+      from = i + 2;
+    }
+    ++i; // the escaped character is passed over, so "\\n" is no \n escape
+  }
+  parts.append(text.mid(from));
+  return parts;
+}
+
+void appendBlock(QString &out, QLatin1String keyword, QStringView text) {
+  const QList<QStringView> parts = pieces(text);
+  out += keyword;
+  if (parts.size() == 1) {
+    out += QLatin1String(" \"") + poEscaped(text) + QLatin1String("\"\n");
+    return;
+  }
+  out += QLatin1String(" \"\"\n");
+  for (QStringView part : parts)
+    out += u'"' + poEscaped(part) + QLatin1String("\"\n");
+}
+
+// Whether a text begins and whether it ends with a \n escape.
+std::pair<bool, bool> newlineEnds(QStringView text) {
+  const QList<QStringView> parts = pieces(text);
+  return {parts.size() > 1 && parts.front() == QLatin1String("\\n"),
+          parts.size() > 1 && parts.back().isEmpty()};
+}
+
+QString utcOffset(const QDateTime &now) {
+  const int seconds = QTimeZone::systemTimeZone().standardTimeOffset(now);
+  const int minutes = qAbs(seconds) / 60;
+  return QStringLiteral("%1%2%3")
+      .arg(QChar(seconds < 0 ? u'-' : u'+'))
+      .arg(minutes / 60, 2, 10, QLatin1Char('0'))
+      .arg(minutes % 60, 2, 10, QLatin1Char('0'));
+}
+
+// The inside of a quoted line, or false when the line is not one string.
+bool quotedInside(QStringView line, QStringView &inside) {
+  if (line.size() < 2 || line.front() != u'"' || line.back() != u'"')
+    return false;
+  // The closing quote must not be escaped.
+  qsizetype backslashes = 0;
+  for (qsizetype i = line.size() - 2; i >= 1 && line[i] == u'\\'; --i)
+    ++backslashes;
+  if (backslashes % 2 != 0)
+    return false;
+  inside = line.mid(1, line.size() - 2);
+  return true;
+}
+
+QStringView trimmedView(QStringView line) {
+  return line.trimmed();
+}
+
+} // namespace
+
+QString poEscaped(QStringView text) {
+  QString out;
+  out.reserve(text.size() + 8);
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    const QChar c = text[i];
+    if (c == u'\\') {
+      const int length = escapeLength(text, i);
+      if (length == 0) {
+        out += QLatin1String("\\\\");
+      } else {
+        out += text.mid(i, length);
+        i += length - 1;
+      }
+    } else if (c == u'"') {
+      out += QLatin1String("\\\"");
+    } else if (c == u'\n') {
+      out += QLatin1String("\\n");
+    } else if (c == u'\r') {
+      out += QLatin1String("\\r");
+    } else {
+      out += c;
+    }
+  }
+  return out;
+}
+
+QString poUnescaped(QStringView text) {
+  if (!text.contains(u'\\'))
+    return text.toString();
+  QString out;
+  out.reserve(text.size());
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    if (text[i] == u'\\' && i + 1 < text.size()) {
+      if (text[i + 1] != u'"')
+        out += text[i];
+      out += text[++i];
+    } else {
+      out += text[i];
+    }
+  }
+  return out;
+}
+
+QByteArray catalogBytes(const std::vector<ExportPair> &pairs, const QDateTime &now) {
+  const QString date = now.toString(QStringLiteral("yyyy-MM-dd HH:mm")) + utcOffset(now);
+  QString out = QStringLiteral("msgid \"\"\n"
+                               "msgstr \"\"\n"
+                               "\"Project-Id-Version: Tarvelo Export\\n\"\n"
+                               "\"POT-Creation-Date: %1\\n\"\n"
+                               "\"PO-Revision-Date: %1\\n\"\n"
+                               "\"Last-Translator: \\n\"\n"
+                               "\"Language-Team: \\n\"\n"
+                               "\"MIME-Version: 1.0\\n\"\n"
+                               "\"Content-Type: text/plain; charset=UTF-8\\n\"\n"
+                               "\"Content-Transfer-Encoding: 8bit\\n\"\n"
+                               "\n")
+                    .arg(date);
+  out.reserve(out.size() + qsizetype(pairs.size()) * 80);
+  for (const ExportPair &pair : pairs) {
+    // gettext refuses a translation that does not begin and end with a newline where
+    // its source does; it is kept for review, and for the import.
+    const QString &target = pair.entry->targetText;
+    if (!target.isEmpty() && newlineEnds(pair.entry->sourceText) != newlineEnds(target))
+      out += QLatin1String(kKeptComment) + QLatin1String("\n#, fuzzy\n");
+    if (!pair.locations.isEmpty())
+      out += QLatin1String("msgctxt \"") + poEscaped(contextOf(pair.locations)) +
+             QLatin1String("\"\n");
+    appendBlock(out, QLatin1String("msgid"), pair.entry->sourceText);
+    appendBlock(out, QLatin1String("msgstr"), pair.entry->targetText);
+    out += u'\n';
+  }
+  return out.toUtf8();
+}
+
+int catalogCodePage(const QString &headerMsgstr, int current) {
+  const qsizetype at = headerMsgstr.indexOf(QLatin1String("charset="));
+  if (at < 0)
+    return current;
+  const qsizetype from = at + 8;
+  qsizetype end = headerMsgstr.indexOf(QLatin1String("\\n"), from);
+  if (end < 0)
+    end = headerMsgstr.size();
+  const QString value = headerMsgstr.mid(from, end - from).trimmed();
+  const auto number = [&](qsizetype prefix) {
+    qsizetype digits = prefix;
+    while (digits < value.size() && value[digits].isDigit())
+      ++digits;
+    bool ok = false;
+    const int n = value.mid(prefix, digits - prefix).toInt(&ok);
+    return ok ? n : -1;
+  };
+  int page = -1;
+  if (value.startsWith(QLatin1String("windows-"), Qt::CaseInsensitive)) {
+    page = number(8);
+  } else if (value.startsWith(QLatin1String("iso-8859-"), Qt::CaseInsensitive)) {
+    const int n = number(9);
+    page = n < 0 ? -1 : 28590 + n;
+  } else if (value.compare(QLatin1String("koi8-r"), Qt::CaseInsensitive) == 0) {
+    page = 20866;
+  } else if (value.compare(QLatin1String("utf-8"), Qt::CaseInsensitive) == 0) {
+    page = 65001;
+  }
+  // A page that cannot be converted here keeps the one in use.
+  return page > 0 && CodePage::isSupported(page) ? page : current;
+}
+
+int CatalogReader::read(const QByteArray &bytes, const RecordSink &sink, const MsgidSeen &seen) {
+  enum class State { Between, InContext, InMsgid, InMsgstr };
+  State state = State::Between;
+  CatalogRecord record;
+  bool fuzzy = false;
+  bool kept = false;
+  bool first = true;
+  int passed = 0;
+  m_codePage = 65001;
+  QString line;
+
+  // Ends the record in progress; false when the sink wants no more.
+  const auto finish = [&]() {
+    const bool header = first && record.msgid.isEmpty() && record.context.isEmpty();
+    first = false;
+    bool more = true;
+    if (header) {
+      m_codePage = catalogCodePage(record.msgstr, m_codePage);
+    } else if (!fuzzy) {
+      record.msgid = poUnescaped(record.msgid);
+      record.msgstr = poUnescaped(record.msgstr);
+      record.context = poUnescaped(record.context);
+      ++passed;
+      more = sink(record);
+    }
+    fuzzy = false;
+    kept = false;
+    record = CatalogRecord();
+    state = State::Between;
+    return more;
+  };
+
+  qsizetype from = 0;
+  const qsizetype size = bytes.size();
+  while (from < size) {
+    qsizetype end = bytes.indexOf('\n', from);
+    const qsizetype next = end < 0 ? size : end + 1;
+    if (end < 0)
+      end = size;
+    if (m_codePage == 65001)
+      line = QString::fromUtf8(bytes.constData() + from, end - from);
+    else
+      line = CodePage::toUtf16(bytes.constData() + from, end - from, m_codePage);
+    from = next;
+    const QStringView text = trimmedView(line);
+    QStringView inside;
+    const bool quoted = quotedInside(text, inside);
+
+    if (state == State::InMsgstr) {
+      if (quoted) {
+        record.msgstr += inside;
+        continue;
+      }
+      if (!finish())
+        return passed;
+    } else if (state == State::InMsgid) {
+      if (text.startsWith(QLatin1String("msgstr "))) {
+        if (quotedInside(text.mid(7).trimmed(), inside)) {
+          record.msgstr = inside.toString();
+          state = State::InMsgstr;
+        } else {
+          record = CatalogRecord();
+          state = State::Between;
+          fuzzy = kept = false;
+        }
+      } else if (quoted) {
+        record.msgid += inside;
+      } else {
+        record = CatalogRecord();
+        state = State::Between;
+        fuzzy = kept = false;
+      }
+      continue;
+    } else if (state == State::InContext) {
+      if (quoted) {
+        record.context += inside;
+        continue;
+      }
+      state = State::Between;
+    }
+
+    // Between records.
+    if (text.startsWith(QLatin1String("#,")) && text.contains(QLatin1String("fuzzy"))) {
+      fuzzy = fuzzy || !kept;
+    } else if (text == QLatin1String(kKeptComment)) {
+      kept = true;
+      fuzzy = false;
+    } else if (text.startsWith(QLatin1String("msgctxt "))) {
+      record = CatalogRecord();
+      if (quotedInside(text.mid(8).trimmed(), inside)) {
+        record.context = inside.toString();
+        state = State::InContext;
+      }
+    } else if (text.startsWith(QLatin1String("msgid "))) {
+      if (seen)
+        seen();
+      const QString context = record.context;
+      record = CatalogRecord();
+      if (quotedInside(text.mid(6).trimmed(), inside)) {
+        record.context = context;
+        record.msgid = inside.toString();
+        state = State::InMsgid;
+      }
+    }
+  }
+  if (state == State::InMsgstr)
+    finish();
+  return passed;
+}
+
+} // namespace tarvelo

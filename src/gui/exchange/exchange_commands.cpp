@@ -1,0 +1,73 @@
+#include "exchange/exchange_commands.h"
+
+#include "exchange/exchange_file_dialog.h"
+#include "exchange/task_exchange.h"
+#include "seam/prompter.h"
+#include "workbench/filter.h"
+#include "workbench/session.h"
+
+#include <QCoreApplication>
+
+namespace tarvelo::gui {
+
+namespace {
+
+bool runDialog(ExchangeFileDialog &dialog, const ExchangeHooks &hooks) {
+  dialog.setFilterHooks(hooks.showFilter, hooks.setupFilter);
+  return hooks.run ? hooks.run(&dialog) : dialog.exec() == QDialog::Accepted;
+}
+
+EntryTest filterOf(const ExchangeFileDialog &dialog, const ExchangeHooks &hooks) {
+  return dialog.filteredItems() && hooks.filter ? hooks.filter->test() : EntryTest();
+}
+
+QString notOpened(const QString &path) {
+  return QCoreApplication::translate("Prompter", "It is not possible open file '%1'.").arg(path);
+}
+
+} // namespace
+
+void exportTranslations(QWidget *parent, Session &session, const ExchangeHooks &hooks) {
+  if (!session.isOpen())
+    return;
+  ExchangeFileDialog dialog(ExchangeFileDialog::Mode::Export, session.settings(), parent);
+  if (!runDialog(dialog, hooks) || dialog.chosenPath().isEmpty())
+    return;
+  ExportRequest request;
+  request.format = dialog.format();
+  request.path = dialog.chosenPath();
+  request.filter = filterOf(dialog, hooks);
+  request.sourcePath = session.sourcePath();
+  request.targetPath = session.targetPath();
+  request.sourceLanguage = session.sourceLanguage();
+  request.targetLanguage = session.targetLanguage();
+  if (!exportTask(session.entries(), request).written) {
+    session.prompter().error(notOpened(request.path));
+    return;
+  }
+  session.prompter().inform(QCoreApplication::translate("Prompter", "Export finished successfuly"));
+}
+
+void importTranslations(QWidget *parent, Session &session, const ExchangeHooks &hooks) {
+  if (!session.isOpen())
+    return;
+  ExchangeFileDialog dialog(ExchangeFileDialog::Mode::Import, session.settings(), parent);
+  if (!runDialog(dialog, hooks) || dialog.chosenPath().isEmpty())
+    return;
+  const QString path = dialog.chosenPath();
+  ImportTarget target{session.entries(), session.undoStack(),
+                      [&session](TextEntry *entry) { session.inspectEntry(entry); },
+                      filterOf(dialog, hooks)};
+  const ImportResult result = importTask(
+      target, formatOfPath(path, dialog.format()), path, dialog.delimiterBits(),
+      session.sourceLanguage(), session.targetLanguage(), session.prompter(), session.progress());
+  if (result.status == ImportResult::Status::NotRead)
+    session.prompter().error(notOpened(path));
+  else if (result.status == ImportResult::Status::Malformed)
+    session.prompter().error(result.error);
+  session.textsImported(result.changed);
+  // The current entry is shown again with its new text.
+  session.selectEntry(session.currentEntry());
+}
+
+} // namespace tarvelo::gui
