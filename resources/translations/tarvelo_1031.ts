@@ -214,6 +214,62 @@
         <translation>Original anzeigen</translation>
     </message>
     <message>
+        <source>Load from source</source>
+        <translation>Aus Quelle laden</translation>
+    </message>
+    <message>
+        <source>Load from target</source>
+        <translation>Aus Ziel laden</translation>
+    </message>
+    <message>
+        <source>Set default font</source>
+        <translation>Standardschriftart setzen</translation>
+    </message>
+    <message>
+        <source>Dialog controls...</source>
+        <translation>Dialogsteuerelemente...</translation>
+    </message>
+    <message>
+        <source>Flip dialog</source>
+        <translation>Dialog spiegeln</translation>
+    </message>
+    <message>
+        <source>Align Left</source>
+        <translation>Links ausrichten</translation>
+    </message>
+    <message>
+        <source>Align right</source>
+        <translation>Rechts ausrichten</translation>
+    </message>
+    <message>
+        <source>Align top</source>
+        <translation>Oben ausrichten</translation>
+    </message>
+    <message>
+        <source>Align bottom</source>
+        <translation>Unten ausrichten</translation>
+    </message>
+    <message>
+        <source>Make same width</source>
+        <translation>Gleiche Breite</translation>
+    </message>
+    <message>
+        <source>Make same height</source>
+        <translation>Gleiche Höhe</translation>
+    </message>
+    <message>
+        <source>Make same size</source>
+        <translation>Gleiche Größe</translation>
+    </message>
+    <message>
+        <source>Adjust size to text</source>
+        <translation>Größe an Text anpassen</translation>
+    </message>
+    <message>
+        <source>&amp;Toggle source/target size</source>
+        <translation>&amp;Quell-/Zielgröße umschalten</translation>
+    </message>
+    <message>
         <location line="+37"/>
         <source>&amp;File</source>
         <translation>&amp;Datei</translation>
@@ -2003,6 +2059,110 @@ Wollen Sie fortfahren?</translation>
     </message>
 </context>
 <context>
+    <name>tarvelo::gui::ControlsPropertiesWindow</name>
+    <message>
+        <source>Dialog controls properties</source>
+        <translation>Eigenschaften der Dialogsteuerelemente</translation>
+    </message>
+    <message>
+        <source>Size &amp;&amp; Position</source>
+        <translation>Größe &amp;&amp; Position</translation>
+    </message>
+    <message>
+        <source>Alignment</source>
+        <translation>Ausrichtung</translation>
+    </message>
+    <message>
+        <source>Styles</source>
+        <translation>Stile</translation>
+    </message>
+    <message>
+        <source>X:</source>
+        <translation>X:</translation>
+    </message>
+    <message>
+        <source>Y:</source>
+        <translation>Y:</translation>
+    </message>
+    <message>
+        <source>Width:</source>
+        <translation>Breite:</translation>
+    </message>
+    <message>
+        <source>Height:</source>
+        <translation>Höhe:</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Übernehmen</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Links</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Rechts</translation>
+    </message>
+    <message>
+        <source>Center</source>
+        <translation>Zentriert</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>Oben</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>Unten</translation>
+    </message>
+    <message>
+        <source>Horizontal:</source>
+        <translation>Horizontal:</translation>
+    </message>
+    <message>
+        <source>Vertical:</source>
+        <translation>Vertikal:</translation>
+    </message>
+    <message>
+        <source>Right-to-left reading order</source>
+        <translation>Leserichtung von rechts nach links</translation>
+    </message>
+    <message>
+        <source>Right aligned text</source>
+        <translation>Rechtsbündiger Text</translation>
+    </message>
+    <message>
+        <source>Left scrollbar</source>
+        <translation>Bildlaufleiste links</translation>
+    </message>
+    <message>
+        <source>Multiline</source>
+        <translation>Mehrzeilig</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+</context>
+<context>
+    <name>tarvelo::gui::DialogBoard</name>
+    <message>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <source>Current dialog font is &apos;%1&apos;.
+Do you want to set it to the system dialog font?</source>
+        <translation>Die aktuelle Dialogschriftart ist &apos;%1&apos;.
+Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
+    </message>
+</context>
+<context>
     <name>tarvelo::gui::DirectivesImportDialog</name>
     <message>
         <location filename="../../src/gui/task/directives_import_dialog.cpp" line="+24"/>
@@ -2411,6 +2571,17 @@ Wollen Sie fortfahren?</translation>
         <location line="+1"/>
         <source>Neutral</source>
         <translation>Neutral</translation>
+    </message>
+</context>
+<context>
+    <name>tarvelo::gui::LayoutEditor</name>
+    <message>
+        <source>The dialog shows the layout of the source script. Choose &quot;Load from target&quot; to change the translated layout.</source>
+        <translation>Der Dialog zeigt das Layout des Quellskripts. Wählen Sie &quot;Aus Ziel laden&quot;, um das übersetzte Layout zu ändern.</translation>
+    </message>
+    <message>
+        <source>The layout of the dialog %1 cannot be changed here: the dialog holds macros or statements that are written to the target only as they stand. Change its layout in the script.</source>
+        <translation>Das Layout des Dialogs %1 kann hier nicht geändert werden: Der Dialog enthält Makros oder Anweisungen, die nur unverändert in das Ziel geschrieben werden. Ändern Sie sein Layout im Skript.</translation>
     </message>
 </context>
 <context>

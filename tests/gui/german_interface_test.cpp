@@ -6,6 +6,8 @@
 #include "app/progress_window.h"
 #include "app/ui_language.h"
 #include "app/workbench_assembly.h"
+#include "dialogs/controls_properties.h"
+#include "dialogs/dialog_board.h"
 #include "dialogs/dialog_report.h"
 #include "dialogs/live_dialog.h"
 #include "dialogs/report_fragment.h"
@@ -365,6 +367,12 @@ TEST_F(GermanInterface, EveryWindowAndBoardShowsNoEnglish) {
   frame.openResource(dialog);
   ASSERT_EQ(frame.board(), MainFrame::Board::Dialog);
   look("dialog", frame);
+  // The dialog view's properties window, every tab of it.
+  frame.runCommand(CmdDialogControls);
+  ControlsPropertiesWindow *controls = frame.dialogBoard()->properties();
+  ASSERT_NE(controls, nullptr);
+  look("dialog-controls", *controls);
+  frame.runCommand(CmdDialogControls);
   frame.runCommand(CmdFilter);
   ASSERT_EQ(frame.board(), MainFrame::Board::Filter);
   look("filter", frame);

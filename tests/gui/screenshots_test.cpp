@@ -5,6 +5,10 @@
 //   --gtest_filter='*Screenshots*'
 #include "app/gui_resources.h"
 #include "app/workbench_assembly.h"
+#include "dialogs/controls_properties.h"
+#include "dialogs/dialog_board.h"
+#include "dialogs/dialog_preview.h"
+#include "dialogs/layout_editor.h"
 #include "options/options_dialog.h"
 #include "report/report_frame.h"
 #include "script/text_entry.h"
@@ -24,6 +28,9 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QListWidget>
+#include <QPainter>
+#include <QTabWidget>
 #include <gtest/gtest.h>
 
 namespace tarvelo::gui {
@@ -172,6 +179,73 @@ TEST(Screenshots, DISABLED_DialogsReport) {
   QApplication::processEvents();
   EXPECT_TRUE(report->grab().save(out + QStringLiteral("/dialogs-report.png")));
   report->close();
+  workbench.session().close();
+  dir.removeRecursively();
+}
+
+// The layout editor on the translated Options dialog: the cancel button fitted to its
+// German text, the two push buttons selected, and the properties window beside them.
+TEST(Screenshots, DISABLED_DialogEditor) {
+  const QString out = QString::fromLocal8Bit(qgetenv("TARVELO_SCREENSHOTS"));
+  ASSERT_FALSE(out.isEmpty()) << "TARVELO_SCREENSHOTS names the folder for the pictures";
+  QDir().mkpath(out);
+  initGuiResources();
+  QDir dir(QDir::temp().filePath(QStringLiteral("tarvelo-editor")));
+  dir.removeRecursively();
+  ASSERT_TRUE(dir.mkpath(QStringLiteral(".")));
+  const QString source = dir.filePath(QStringLiteral("example.rc"));
+  const QString target = dir.filePath(QStringLiteral("example_de.rc"));
+  ASSERT_TRUE(QFile::copy(exampleFile(QStringLiteral("example.rc")), source));
+  ASSERT_TRUE(QFile::copy(exampleFile(QStringLiteral("example_de.rc")), target));
+  MemorySettings settings;
+  settings.setInteger(QStringLiteral("InitTM"), 0);
+  test::ScriptedPrompter prompter;
+  NullProgress progress;
+  TmExports exports;
+  WorkbenchAssembly workbench(settings, prompter, progress, exports);
+  MainFrame &frame = workbench.frame();
+  frame.resize(1280, 960);
+  frame.show();
+  OpenRequest request{source, 1033, false, target, 1031};
+  ASSERT_EQ(workbench.session().open(request), Session::OpenResult::Opened);
+  TextEntry *options = nullptr;
+  for (const auto &entry : workbench.session().entries())
+    if (entry->isHead() && entry->kind == QLatin1String("DIALOG") &&
+        entry->identifier == QLatin1String("IDD_OPTIONS"))
+      options = entry.get();
+  ASSERT_NE(options, nullptr);
+  frame.openResource(options);
+  QApplication::processEvents();
+  LayoutEditor &editor = *frame.dialogBoard()->editor();
+  const int ok = 7, cancel = 8;
+  editor.select(cancel);
+  frame.runCommand(CmdAdjustToText);
+  editor.select(LayoutEditor::kDialog);
+  for (int i = 0; i < 40; ++i)
+    editor.step(ArrowKey::Right, false);
+  frame.dialogBoard()->controlsList()->setCurrentRow(cancel);
+  editor.setSelection({cancel, ok}, cancel);
+  frame.runCommand(CmdDialogControls);
+  ControlsPropertiesWindow *window = frame.dialogBoard()->properties();
+  ASSERT_NE(window, nullptr);
+  window->tabs()->setCurrentIndex(1);
+  window->resize(560, 250);
+  QApplication::processEvents();
+  QApplication::processEvents();
+  // The properties window floats on the board below the dialog.
+  QImage picture = frame.grab().toImage();
+  const QImage properties = window->grab().toImage();
+  QPainter painter(&picture);
+  const QWidget *preview = frame.dialogBoard()->preview();
+  const QPoint corner = preview->mapTo(&frame, QPoint(40, preview->height() + 24));
+  painter.fillRect(QRect(corner + QPoint(4, 4), properties.size()), QColor(0, 0, 0, 60));
+  painter.drawImage(corner, properties);
+  painter.setPen(QColor(64, 64, 64));
+  painter.drawRect(QRect(corner, properties.size()).adjusted(-1, -1, 0, 0));
+  painter.end();
+  EXPECT_TRUE(picture.save(out + QStringLiteral("/dialog-editor.png")));
+  window->close();
+  workbench.session().setModified(false);
   workbench.session().close();
   dir.removeRecursively();
 }

@@ -1,45 +1,34 @@
 #include "dialogs/dialog_board.h"
 
+#include "dialogs/controls_properties.h"
 #include "dialogs/dialog_preview.h"
+#include "dialogs/layout_editor.h"
 #include "dialogs/live_dialog.h"
 #include "dialogs/shown_dialog.h"
 #include "options/help.h"
 #include "script/text_entry.h"
+#include "seam/prompter.h"
 
+#include <QApplication>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QScrollArea>
 #include <QSplitter>
+#include <QToolBar>
 #include <QVBoxLayout>
 
 namespace tarvelo::gui {
 
 namespace {
 
-// The preview's host: it takes the focus and the mouse the preview passes on.
-class PreviewCanvas : public QWidget {
-public:
-  using QWidget::QWidget;
-
-protected:
-  void keyPressEvent(QKeyEvent *event) override {
-    if (event->key() == Qt::Key_F1) {
-      showHelp(this, QStringLiteral("dialog.html"));
-      return;
-    }
-    QWidget::keyPressEvent(event);
-  }
-};
-
-// "IDOK (DEFPUSHBUTTON)", or with the class of a CONTROL statement.
-QString rowText(const LiveControl &control) {
-  const ControlLayout *layout = control.item.layout;
-  if (!layout)
-    return control.item.scriptIdentifier;
-  const bool isControl =
-      layout->keyword.compare(QLatin1String("CONTROL"), Qt::CaseInsensitive) == 0;
-  return QStringLiteral("%1 (%2)").arg(layout->identifier,
-                                       isControl ? layout->className : layout->keyword);
+QLineEdit *placeField(QWidget *parent) {
+  auto *field = new QLineEdit(parent);
+  field->setReadOnly(true);
+  field->setFocusPolicy(Qt::NoFocus);
+  field->setFixedWidth(field->fontMetrics().horizontalAdvance(QStringLiteral("00000,00000")) + 12);
+  return field;
 }
 
 } // namespace
@@ -52,13 +41,27 @@ DialogEntry *dialogOf(const TextEntry *entry) {
   return dialog->layoutsBuilt ? dialog : nullptr;
 }
 
-DialogBoard::DialogBoard(QWidget *parent) : QWidget(parent) {
+DialogBoard::DialogBoard(Prompter &prompter, QWidget *parent)
+    : QWidget(parent), m_prompter(prompter) {
+  m_toolBar = new QToolBar(this);
+  m_toolBar->setObjectName(QStringLiteral("dialogToolBar"));
+  m_toolBar->setIconSize(QSize(20, 20));
+  m_fieldsStart = m_toolBar->addSeparator();
+  m_toolBar->addWidget(new QLabel(tr("Position") + QStringLiteral(" "), m_toolBar));
+  m_position = placeField(m_toolBar);
+  m_toolBar->addWidget(m_position);
+  m_toolBar->addWidget(
+      new QLabel(QStringLiteral("  ") + tr("Size") + QStringLiteral(" "), m_toolBar));
+  m_size = placeField(m_toolBar);
+  m_toolBar->addWidget(m_size);
+
   auto *splitter = new QSplitter(Qt::Horizontal, this);
   splitter->setChildrenCollapsible(false);
   m_scroll = new QScrollArea(splitter);
   m_scroll->setBackgroundRole(QPalette::Dark);
   m_scroll->setWidgetResizable(false);
-  m_canvas = new PreviewCanvas(m_scroll);
+  // The preview's host: the layout editor takes its mouse and keys.
+  m_canvas = new QWidget(m_scroll);
   m_canvas->setFocusPolicy(Qt::StrongFocus);
   m_canvas->resize(2 * kMargin, 2 * kMargin);
   m_scroll->setWidget(m_canvas);
@@ -71,26 +74,74 @@ DialogBoard::DialogBoard(QWidget *parent) : QWidget(parent) {
   splitter->setSizes({700, 220});
   auto *layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  layout->addWidget(m_toolBar);
   layout->addWidget(splitter);
+
+  m_editor = new LayoutEditor(m_canvas, m_prompter, m_measure, this);
   connect(m_list, &QListWidget::currentRowChanged, this, &DialogBoard::rowChosen);
+  connect(m_editor, &LayoutEditor::referenceChosen, this, &DialogBoard::referenceChosen);
+  connect(m_editor, &LayoutEditor::selectionChanged, this, &DialogBoard::showPlace);
+  connect(m_editor, &LayoutEditor::used, this, [this] { m_inUse = true; });
+  connect(m_editor, &LayoutEditor::layoutChanged, this, [this] {
+    m_inUse = true;
+    showPlace();
+    fitCanvas();
+    Q_EMIT layoutChanged();
+  });
+  // Style words show once the dialog is built from them again.
+  connect(m_editor, &LayoutEditor::stylesChanged, this, [this] { build(m_dialog, true); });
+  connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
+    if (now)
+      m_inUse = owns(now);
+  });
 }
 
-DialogBoard::~DialogBoard() = default;
+DialogBoard::~DialogBoard() {
+  delete m_properties;
+}
+
+bool DialogBoard::owns(const QWidget *widget) const {
+  if (widget == this || isAncestorOf(widget))
+    return true;
+  return m_properties && (widget == m_properties || m_properties->isAncestorOf(widget));
+}
+
+bool DialogBoard::inUse() const {
+  return m_inUse && m_preview && isVisible();
+}
+
+void DialogBoard::addCommands(const QList<QAction *> &actions) {
+  m_toolBar->insertActions(m_fieldsStart, actions);
+}
 
 void DialogBoard::clear() {
   m_selecting = true;
   m_list->clear();
   m_selecting = false;
+  m_editor->attach(nullptr, nullptr, false);
   delete m_preview;
   m_preview = nullptr;
   m_dialog = nullptr;
   m_canvas->resize(2 * kMargin, 2 * kMargin);
+  showPlace();
+  if (m_properties)
+    m_properties->refresh();
 }
 
-void DialogBoard::build(DialogEntry *dialog) {
-  clear();
-  if (!dialog)
+void DialogBoard::build(DialogEntry *dialog, bool keepState) {
+  if (!dialog) {
+    clear();
     return;
+  }
+  const bool same = dialog == m_dialog;
+  const int row = m_list->currentRow();
+  m_selecting = true;
+  m_list->clear();
+  m_selecting = false;
+  m_editor->detach();
+  delete m_preview;
+  m_preview = nullptr;
   m_dialog = dialog;
   const ShownDialog shown = tarvelo::shownDialog(*dialog, DialogSide::Translated);
   m_preview = new DialogPreview(shown, DialogSide::Translated, m_measure, m_canvas);
@@ -98,12 +149,29 @@ void DialogBoard::build(DialogEntry *dialog) {
       m_preview->liveDialog()->placement(QRect(shown.rect.topLeft(), QSize(0, 0))).topLeft();
   m_preview->move(kMargin + std::max(0, corner.x()), kMargin + std::max(0, corner.y()));
   m_preview->show();
-  m_canvas->resize(m_preview->geometry().right() + 1 + kScrollRoom,
-                   m_preview->geometry().bottom() + 1 + kScrollRoom);
+  fitCanvas();
   m_selecting = true;
   for (const LiveControl &control : m_preview->liveDialog()->controls())
-    m_list->addItem(rowText(control));
+    m_list->addItem(controlLabel(control));
+  if (same && row < m_list->count())
+    m_list->setCurrentRow(row);
   m_selecting = false;
+  m_editor->attach(m_preview, dialog, same && keepState);
+  if (m_properties)
+    m_properties->refresh();
+}
+
+void DialogBoard::reload() {
+  if (m_dialog)
+    build(m_dialog, false);
+}
+
+void DialogBoard::fitCanvas() {
+  if (!m_preview)
+    return;
+  // The dialog and room to make it larger.
+  m_canvas->resize(m_preview->geometry().right() + 1 + kScrollRoom,
+                   m_preview->geometry().bottom() + 1 + kScrollRoom);
 }
 
 void DialogBoard::showEntry(TextEntry *entry) {
@@ -111,25 +179,24 @@ void DialogBoard::showEntry(TextEntry *entry) {
   if (!dialog)
     return;
   if (dialog != m_dialog)
-    build(dialog);
+    build(dialog, false);
   selectRowOf(entry);
 }
 
 void DialogBoard::selectRowOf(const TextEntry *entry) {
   if (!m_preview)
     return;
-  const auto &controls = m_preview->liveDialog()->controls();
-  int row = -1;
-  for (size_t i = 0; i < controls.size() && row < 0; ++i)
-    if (entry && controls[i].entry == entry)
-      row = int(i);
+  const int row = m_editor->controlOf(entry);
   m_selecting = true;
-  m_list->setCurrentRow(row);
+  m_list->setCurrentRow(row < 0 ? -1 : row);
   if (row < 0)
     m_list->clearSelection();
   else
     m_list->scrollToItem(m_list->item(row));
   m_selecting = false;
+  // The control of the current item is selected, unless it already is.
+  if (row >= 0 && !m_editor->isSelected(row))
+    m_editor->select(row);
 }
 
 void DialogBoard::refreshTexts() {
@@ -140,9 +207,104 @@ void DialogBoard::refreshTexts() {
 void DialogBoard::rowChosen(int row) {
   if (m_selecting || !m_preview || row < 0)
     return;
-  const auto &controls = m_preview->liveDialog()->controls();
-  if (size_t(row) < controls.size() && controls[size_t(row)].entry)
-    Q_EMIT entrySelected(controls[size_t(row)].entry);
+  if (!m_editor->isSelected(row))
+    m_editor->select(row);
+  if (TextEntry *entry = m_editor->entryOf(row))
+    Q_EMIT entrySelected(entry);
+}
+
+// The reference item chosen in the editor: the list shows it, and the item panes
+// follow its text.
+void DialogBoard::referenceChosen(int item) {
+  m_selecting = true;
+  m_list->setCurrentRow(item >= 0 ? item : -1);
+  if (item < 0)
+    m_list->clearSelection();
+  m_selecting = false;
+  if (item >= 0)
+    if (TextEntry *entry = m_editor->entryOf(item))
+      Q_EMIT entrySelected(entry);
+}
+
+void DialogBoard::showPlace() {
+  const int reference = m_editor->reference();
+  if (!m_preview || reference == LayoutEditor::kNone) {
+    m_position->clear();
+    m_size->clear();
+    return;
+  }
+  const QRect units = m_editor->unitsOf(reference);
+  m_position->setText(QStringLiteral("%1,%2").arg(units.x()).arg(units.y()));
+  m_size->setText(QStringLiteral("%1,%2").arg(units.width()).arg(units.height()));
+}
+
+bool DialogBoard::propertiesVisible() const {
+  return m_properties && m_properties->isVisible();
+}
+
+void DialogBoard::setPropertiesVisible(bool visible) {
+  if (!visible) {
+    if (m_properties)
+      m_properties->hide();
+    return;
+  }
+  if (!m_properties) {
+    m_properties = new ControlsPropertiesWindow(*m_editor, this);
+    m_properties->resize(520, 300);
+    m_properties->move(mapToGlobal(QPoint(width() - 540, 40)));
+  }
+  m_properties->refresh();
+  m_properties->show();
+  m_properties->raise();
+}
+
+QString DialogBoard::shownFace() const {
+  const DialogLayout *layout = m_preview ? m_preview->liveDialog()->layout() : nullptr;
+  return layout && !layout->fontFace.isEmpty() ? layout->fontFace : defaultDialogFace();
+}
+
+void DialogBoard::setDefaultFont() {
+  if (!m_preview || !m_dialog)
+    return;
+  const QString face = shownFace();
+  if (face.compare(defaultDialogFace(), Qt::CaseInsensitive) == 0)
+    return;
+  if (!m_editor->mayEdit())
+    return;
+  if (!m_prompter.askYesNo(
+          tr("Current dialog font is '%1'.\nDo you want to set it to the system dialog font?")
+              .arg(face)))
+    return;
+  m_dialog->targetLayout.fontFace = defaultDialogFace();
+  m_dialog->targetLayout.fontSize = QStringLiteral("8");
+  build(m_dialog, false);
+  m_inUse = true;
+  Q_EMIT layoutChanged();
+  m_canvas->setFocus();
+}
+
+// F1 anywhere in the view: its list and tool bar pass the key on.
+void DialogBoard::keyPressEvent(QKeyEvent *event) {
+  if (event->key() == Qt::Key_F1) {
+    showHelp(this, QStringLiteral("dialog.html"));
+    return;
+  }
+  QWidget::keyPressEvent(event);
+}
+
+void DialogBoard::hideEvent(QHideEvent *event) {
+  // The properties are the view's: they go and come back with it.
+  m_propertiesWereVisible = propertiesVisible();
+  if (m_propertiesWereVisible)
+    m_properties->hide();
+  QWidget::hideEvent(event);
+}
+
+void DialogBoard::showEvent(QShowEvent *event) {
+  QWidget::showEvent(event);
+  if (m_propertiesWereVisible && m_properties)
+    m_properties->show();
+  m_propertiesWereVisible = false;
 }
 
 } // namespace tarvelo::gui

@@ -80,9 +80,8 @@ DialogPreview::DialogPreview(const ShownDialog &dialog, DialogSide side, const T
     : QWidget(parent), m_live(new LiveDialog(dialog, side, measure, this)) {
   setBackgroundRole(QPalette::Window);
   setForegroundRole(QPalette::WindowText);
-  const int top = kBorder + kCaptionHeight + kCaptionGap;
-  m_live->move(kBorder, top);
-  resize(m_live->width() + 2 * kBorder, m_live->height() + top + kBorder);
+  m_live->move(kBorder, kBorder + kCaptionHeight + kCaptionGap);
+  setClientSize(m_live->size());
   // Input goes past the preview to the view under it; nothing inside takes focus.
   setAttribute(Qt::WA_TransparentForMouseEvents);
   setFocusPolicy(Qt::NoFocus);
@@ -90,6 +89,12 @@ DialogPreview::DialogPreview(const ShownDialog &dialog, DialogSide side, const T
     child->setAttribute(Qt::WA_TransparentForMouseEvents);
     child->setFocusPolicy(Qt::NoFocus);
   }
+}
+
+void DialogPreview::setClientSize(const QSize &size) {
+  m_live->resize(size);
+  resize(size.width() + 2 * kBorder,
+         size.height() + kBorder + kCaptionHeight + kCaptionGap + kBorder);
 }
 
 QRect DialogPreview::captionRect() const {

@@ -32,6 +32,8 @@ public:
 
   LiveDialog *liveDialog() const { return m_live; }
   QRect captionRect() const;
+  // Gives the dialog another client area; the frame follows.
+  void setClientSize(const QSize &size);
   // Takes the texts from the entries again and repaints what changed.
   bool refreshTexts();
 

@@ -36,6 +36,16 @@ QString displayText(const DynControlItem &item, const QString &text) {
 
 } // namespace
 
+QString controlLabel(const LiveControl &control) {
+  const ControlLayout *layout = control.item.layout;
+  if (!layout)
+    return control.item.scriptIdentifier;
+  const bool isControl =
+      layout->keyword.compare(QLatin1String("CONTROL"), Qt::CaseInsensitive) == 0;
+  return QStringLiteral("%1 (%2)").arg(layout->identifier,
+                                       isControl ? layout->className : layout->keyword);
+}
+
 LiveDialog::LiveDialog(const ShownDialog &dialog, DialogSide side, const TextMeasure &measure,
                        QWidget *parent)
     : QWidget(parent), m_font(gui::dialogFont(dialog, measure)), m_side(side),
@@ -55,7 +65,7 @@ LiveDialog::LiveDialog(const ShownDialog &dialog, DialogSide side, const TextMea
     control.entry = shown.entry;
     control.widget = createControlWidget(control.item, this);
     setControlText(control.widget, control.item);
-    control.widget->setGeometry(controlGeometry(control.item));
+    control.widget->setGeometry(windowFor(control.item, control.item.rect));
     m_index.insert(control.widget, int(m_controls.size()));
     m_controls.push_back(std::move(control));
   }
@@ -80,11 +90,19 @@ QSize LiveDialog::clientSize(const QRect &dialogUnits) const {
   return QSize(boundedSize(pixels.width()), boundedSize(pixels.height()));
 }
 
-QRect LiveDialog::controlGeometry(const DynControlItem &item) const {
-  QRect geometry = placement(item.rect);
+QRect LiveDialog::windowFor(const DynControlItem &item, const QRect &dialogUnits) const {
+  QRect geometry = placement(dialogUnits);
   if (item.kind == KindComboBox || item.kind == KindComboBoxEx)
     geometry.setHeight(std::min(geometry.height(), m_font.pixelHeight + 8));
   return geometry;
+}
+
+void LiveDialog::placeControl(size_t index, const QRect &dialogUnits, const QRect &pixels) {
+  if (index >= m_controls.size())
+    return;
+  LiveControl &control = m_controls[index];
+  control.item.rect = dialogUnits;
+  control.widget->setGeometry(pixels);
 }
 
 bool LiveDialog::refreshTexts() {

@@ -22,6 +22,10 @@ struct LiveControl {
   TextEntry *entry = nullptr;
 };
 
+// The row of a control in the lists of controls: "IDOK (DEFPUSHBUTTON)", or with the
+// class of a CONTROL statement, "IDC_LIST (SysListView32)".
+QString controlLabel(const LiveControl &control);
+
 // The client area of a dialog built from its parsed layout: one child window per
 // control, in the dialog's order, placed at its rectangle converted to pixels with
 // the base units of the dialog's font and snapped to the dialog-unit grid. Drawn in
@@ -46,16 +50,18 @@ public:
   QRect placement(const QRect &dialogUnits) const;
   // The size of the client area for the dialog's width and height.
   QSize clientSize(const QRect &dialogUnits) const;
+  // The pixel rectangle a control's window takes for a rectangle of dialog units: a
+  // drop-down combo box shows only its edit field, the rest of its height is for the
+  // list.
+  QRect windowFor(const DynControlItem &item, const QRect &dialogUnits) const;
+  // Puts a control at a rectangle of dialog units, its window at pixels.
+  void placeControl(size_t index, const QRect &dialogUnits, const QRect &pixels);
 
   // Takes the caption and the control texts from the entries again; true when one
   // of them changed.
   bool refreshTexts();
 
 private:
-  // The pixel rectangle a control's window takes: a drop-down combo box shows only
-  // its edit field, the rest of its height is for the list.
-  QRect controlGeometry(const DynControlItem &item) const;
-
   DialogFont m_font;
   DialogSide m_side;
   const DialogEntry *m_entry;

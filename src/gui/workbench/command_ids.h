@@ -47,6 +47,20 @@ enum CommandId {
   CmdPreviousControl = 32778,
   CmdSelectAll = 32889,
   CmdShowOriginal = 32819,
+  CmdLoadFromSource = 32899,
+  CmdLoadFromTarget = 32913,
+  CmdSetDefaultFont = 32818,
+  CmdDialogControls = 32848,
+  CmdFlipDialog = 32879,
+  CmdAlignLeft = 32849,
+  CmdAlignRight = 32850,
+  CmdAlignTop = 32851,
+  CmdAlignBottom = 32852,
+  CmdSameWidth = 32853,
+  CmdSameHeight = 32854,
+  CmdSameSize = 32855,
+  CmdAdjustToText = 32856,
+  CmdToggleSourceSize = 32813,
 };
 
 } // namespace tarvelo::gui

@@ -114,7 +114,66 @@ QList<Command> CommandTable::commands() {
        QCoreApplication::translate("MainFrame", "Select all"),
        {K(Qt::CTRL | Qt::Key_A)},
        {}},
-      {CmdShowOriginal, QCoreApplication::translate("MainFrame", "Show original"), {}, {}},
+      {CmdShowOriginal,
+       QCoreApplication::translate("MainFrame", "Show original"),
+       {},
+       QStringLiteral("show_original")},
+      {CmdLoadFromSource,
+       QCoreApplication::translate("MainFrame", "Load from source"),
+       {},
+       QStringLiteral("load_source")},
+      {CmdLoadFromTarget,
+       QCoreApplication::translate("MainFrame", "Load from target"),
+       {},
+       QStringLiteral("load_target")},
+      {CmdSetDefaultFont,
+       QCoreApplication::translate("MainFrame", "Set default font"),
+       {},
+       QStringLiteral("default_font")},
+      {CmdDialogControls,
+       QCoreApplication::translate("MainFrame", "Dialog controls..."),
+       {},
+       QStringLiteral("dialog_controls")},
+      {CmdFlipDialog,
+       QCoreApplication::translate("MainFrame", "Flip dialog"),
+       {},
+       QStringLiteral("flip_dialog")},
+      {CmdAlignLeft,
+       QCoreApplication::translate("MainFrame", "Align Left"),
+       {},
+       QStringLiteral("align_left")},
+      {CmdAlignRight,
+       QCoreApplication::translate("MainFrame", "Align right"),
+       {},
+       QStringLiteral("align_right")},
+      {CmdAlignTop,
+       QCoreApplication::translate("MainFrame", "Align top"),
+       {},
+       QStringLiteral("align_top")},
+      {CmdAlignBottom,
+       QCoreApplication::translate("MainFrame", "Align bottom"),
+       {},
+       QStringLiteral("align_bottom")},
+      {CmdSameWidth,
+       QCoreApplication::translate("MainFrame", "Make same width"),
+       {},
+       QStringLiteral("same_width")},
+      {CmdSameHeight,
+       QCoreApplication::translate("MainFrame", "Make same height"),
+       {},
+       QStringLiteral("same_height")},
+      {CmdSameSize,
+       QCoreApplication::translate("MainFrame", "Make same size"),
+       {},
+       QStringLiteral("same_size")},
+      {CmdAdjustToText,
+       QCoreApplication::translate("MainFrame", "Adjust size to text"),
+       {},
+       QStringLiteral("fit_text")},
+      {CmdToggleSourceSize,
+       QCoreApplication::translate("MainFrame", "&Toggle source/target size"),
+       {},
+       QStringLiteral("source_size")},
   };
 }
 
@@ -136,8 +195,45 @@ void CommandTable::create(QMainWindow *window) {
     window->addAction(action);
     m_actions.insert(command.id, action);
   }
-  m_actions.value(CmdFilter)->setCheckable(true);
-  m_actions.value(CmdSearchMemory)->setCheckable(true);
+  for (CommandId id : {CmdFilter, CmdSearchMemory, CmdLoadFromSource, CmdLoadFromTarget,
+                       CmdSetDefaultFont, CmdDialogControls, CmdToggleSourceSize})
+    m_actions.value(id)->setCheckable(true);
+}
+
+QList<int> CommandTable::dialogCommands() {
+  return {CmdShowOriginal,
+          0,
+          CmdLoadFromSource,
+          CmdLoadFromTarget,
+          0,
+          CmdSetDefaultFont,
+          CmdDialogControls,
+          CmdToggleSourceSize,
+          CmdFlipDialog,
+          0,
+          CmdAlignLeft,
+          CmdAlignRight,
+          CmdAlignTop,
+          CmdAlignBottom,
+          0,
+          CmdSameWidth,
+          CmdSameHeight,
+          CmdSameSize,
+          CmdAdjustToText};
+}
+
+QList<QAction *> CommandTable::dialogToolBarActions(QObject *owner) const {
+  QList<QAction *> actions;
+  for (int id : dialogCommands()) {
+    if (id != 0) {
+      actions.append(m_actions.value(id));
+      continue;
+    }
+    auto *separator = new QAction(owner);
+    separator->setSeparator(true);
+    actions.append(separator);
+  }
+  return actions;
 }
 
 void CommandTable::buildMenus(QMainWindow *window) {
@@ -160,7 +256,12 @@ void CommandTable::buildMenus(QMainWindow *window) {
   add(edit,
       {CmdUndo, CmdRedo, 0, CmdCut, CmdCopy, CmdPaste, 0, CmdPasteSource, CmdRefresh, 0, CmdFind});
   QMenu *dialog = bar->addMenu(QCoreApplication::translate("MainFrame", "&Dialog"));
-  add(dialog, {CmdShowOriginal});
+  for (int id : dialogCommands()) {
+    if (id == 0)
+      dialog->addSeparator();
+    else
+      dialog->addAction(m_actions.value(id));
+  }
   QMenu *tools = bar->addMenu(QCoreApplication::translate("MainFrame", "&Tools"));
   add(tools, {CmdFilter, CmdFilterSetup, 0, CmdMachineTranslate, CmdDialogsReport});
   QMenu *memory = tools->addMenu(QCoreApplication::translate("MainFrame", "Translation Memory"));

@@ -9,6 +9,7 @@
 #include <QString>
 
 class QAction;
+class QObject;
 class QMainWindow;
 class QToolBar;
 
@@ -35,6 +36,11 @@ public:
   QToolBar *buildToolBar(QMainWindow *window);
 
   static QList<Command> commands();
+  // The commands of the "Dialog" menu and of the dialog view's tool bar, in order;
+  // 0 separates groups.
+  static QList<int> dialogCommands();
+  // The same as actions for a tool bar, with separators owned by the owner.
+  QList<QAction *> dialogToolBarActions(QObject *owner) const;
 
 private:
   QHash<int, QAction *> m_actions;

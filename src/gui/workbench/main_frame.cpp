@@ -2,6 +2,7 @@
 #include "project/project_pane.h"
 
 #include "dialogs/dialog_board.h"
+#include "dialogs/layout_editor.h"
 #include "dialogs/test_display.h"
 #include "options/help.h"
 #include "report/report_frame.h"
@@ -133,7 +134,8 @@ void MainFrame::createPanes() {
   m_itemList = new ItemListView(m_session, *m_itemModel, m_boardStack);
   m_dlgInitList = new ItemListView(m_session, *m_dlgInitModel, m_boardStack);
   m_dlgInitList->setHelpTopic(QStringLiteral("dlginit.html"));
-  m_dialogBoard = new DialogBoard(m_boardStack);
+  m_dialogBoard = new DialogBoard(m_session.prompter(), m_boardStack);
+  m_dialogBoard->addCommands(m_commands.dialogToolBarActions(m_dialogBoard));
   m_menuView = new MenuView(m_session.entries(), m_boardStack);
   m_textView = new PlainTextView(m_session, m_boardStack);
   m_filteredList = new ItemListView(m_session, *m_filteredModel, m_boardStack);
@@ -174,6 +176,10 @@ void MainFrame::createPanes() {
   connect(m_tree, &ResourceTreeView::resourceOpened, this, &MainFrame::openResource);
   connect(m_menuView, &MenuView::entrySelected, this, &MainFrame::selectEntry);
   connect(m_dialogBoard, &DialogBoard::entrySelected, this, &MainFrame::selectEntry);
+  connect(m_dialogBoard, &DialogBoard::layoutChanged, this, [this] {
+    m_session.setModified(true);
+    updateCommands();
+  });
   connect(m_menuView, &MenuView::typingStarted, m_splitEdit, &SplitEdit::startTyping);
   connect(m_textView, &PlainTextView::blockChoiceChanged, this,
           [this](TextEntry *resource) { m_treeModel->updateEntry(resource); });
@@ -468,10 +474,18 @@ void MainFrame::runCommand(CommandId id) {
     close();
     break;
   case CmdUndo:
+    if (dialogViewActive()) {
+      m_dialogBoard->editor()->undo();
+      break;
+    }
     m_splitEdit->commit();
     m_session.undo();
     break;
   case CmdRedo:
+    if (dialogViewActive()) {
+      m_dialogBoard->editor()->redo();
+      break;
+    }
     m_splitEdit->commit();
     m_session.redo();
     break;
@@ -575,10 +589,45 @@ void MainFrame::runCommand(CommandId id) {
       m_services.about(this);
     break;
   case CmdNextItem:
-    moveItem(1);
-    break;
   case CmdPreviousItem:
-    moveItem(-1);
+    if (dialogViewActive())
+      m_dialogBoard->editor()->selectNext(id == CmdNextItem ? 1 : -1);
+    else
+      moveItem(id == CmdNextItem ? 1 : -1);
+    break;
+  case CmdNextControl:
+  case CmdPreviousControl:
+    if (m_board == Board::Dialog)
+      m_dialogBoard->editor()->selectNext(id == CmdNextControl ? 1 : -1);
+    break;
+  case CmdLoadFromSource:
+  case CmdLoadFromTarget:
+    loadDialogLayout(id == CmdLoadFromSource);
+    break;
+  case CmdSetDefaultFont:
+    if (m_board == Board::Dialog)
+      m_dialogBoard->setDefaultFont();
+    break;
+  case CmdDialogControls:
+    if (m_board == Board::Dialog)
+      m_dialogBoard->setPropertiesVisible(!m_dialogBoard->propertiesVisible());
+    break;
+  case CmdToggleSourceSize:
+    if (m_board == Board::Dialog)
+      m_dialogBoard->editor()->setShowSourceSizes(!m_dialogBoard->editor()->showsSourceSizes());
+    break;
+  case CmdFlipDialog:
+  case CmdAlignLeft:
+  case CmdAlignRight:
+  case CmdAlignTop:
+  case CmdAlignBottom:
+  case CmdSameWidth:
+  case CmdSameHeight:
+  case CmdSameSize:
+  case CmdAdjustToText:
+    if (m_board == Board::Dialog)
+      if (const auto command = layoutCommand(id))
+        m_dialogBoard->editor()->run(*command);
     break;
   case CmdShowOriginal:
     if (DialogEntry *dialog = dialogOf(m_session.currentEntry())) {
@@ -589,6 +638,8 @@ void MainFrame::runCommand(CommandId id) {
   case CmdSelectAll:
     if (focus == m_occurrences->list())
       m_occurrences->selectAll();
+    else if (dialogViewActive() && !line && !text)
+      m_dialogBoard->editor()->selectAll();
     else if (line)
       line->selectAll();
     else if (text)
@@ -615,7 +666,7 @@ void MainFrame::updateCommands() {
     set(id, open);
   // Projects, exchange, mail, machine translation and the memory search
   // come with their own windows.
-  for (CommandId id : {CmdSendTo, CmdNextControl, CmdPreviousControl})
+  for (CommandId id : {CmdSendTo})
     set(id, false);
   set(CmdDialogsReport, open);
   set(CmdExport, open && bool(m_services.exportTexts));
@@ -626,8 +677,10 @@ void MainFrame::updateCommands() {
       ->setChecked(m_services.memorySearchVisible && m_services.memorySearchVisible());
   for (CommandId id : {CmdPrintSetup, CmdPrintPreview, CmdPrint})
     set(id, listVisible);
-  set(CmdUndo, m_session.undoStack().canUndo());
-  set(CmdRedo, m_session.undoStack().canRedo());
+  const bool layoutUndo = dialogViewActive();
+  const LayoutEditor *editor = m_dialogBoard->editor();
+  set(CmdUndo, layoutUndo ? editor->canUndo() : m_session.undoStack().canUndo());
+  set(CmdRedo, layoutUndo ? editor->canRedo() : m_session.undoStack().canRedo());
   for (CommandId id : {CmdCut, CmdCopy, CmdPaste})
     set(id, textFocus);
   set(CmdPasteSource, m_session.currentEntry() != nullptr);
@@ -641,6 +694,81 @@ void MainFrame::updateCommands() {
   set(CmdOptions, bool(m_services.options));
   set(CmdAbout, bool(m_services.about));
   set(CmdShowOriginal, dialogOf(m_session.currentEntry()) != nullptr);
+  updateDialogCommands();
+}
+
+// The "Dialog" menu: loading a side for the current dialog resource, and the layout
+// commands while the dialog view shows it.
+void MainFrame::updateDialogCommands() {
+  const auto set = [this](CommandId id, bool enabled, std::optional<bool> checked = {}) {
+    QAction *action = m_commands.action(id);
+    action->setEnabled(enabled);
+    action->setChecked(checked.value_or(false));
+  };
+  const DialogEntry *dialog = dialogOf(m_session.currentEntry());
+  set(CmdLoadFromSource, dialog && !dialog->useSourceLayout, dialog && dialog->useSourceLayout);
+  set(CmdLoadFromTarget, dialog && dialog->useSourceLayout && dialog->targetBlock,
+      dialog && !dialog->useSourceLayout);
+  const bool shown = m_board == Board::Dialog && m_dialogBoard->preview();
+  const LayoutEditor *editor = m_dialogBoard->editor();
+  set(CmdSetDefaultFont, shown,
+      shown && m_dialogBoard->shownFace().compare(QStringLiteral("MS Shell Dlg"),
+                                                  Qt::CaseInsensitive) == 0);
+  set(CmdDialogControls, m_board == Board::Dialog, m_dialogBoard->propertiesVisible());
+  set(CmdToggleSourceSize, shown, editor->showsSourceSizes());
+  set(CmdNextControl, shown);
+  set(CmdPreviousControl, shown);
+  for (CommandId id : {CmdFlipDialog, CmdAlignLeft, CmdAlignRight, CmdAlignTop, CmdAlignBottom,
+                       CmdSameWidth, CmdSameHeight, CmdSameSize, CmdAdjustToText})
+    set(id, shown && editor->canRun(*layoutCommand(id)));
+}
+
+std::optional<LayoutEditor::Command> MainFrame::layoutCommand(CommandId id) {
+  using C = LayoutEditor::Command;
+  switch (id) {
+  case CmdFlipDialog:
+    return C::Flip;
+  case CmdAlignLeft:
+    return C::AlignLeft;
+  case CmdAlignRight:
+    return C::AlignRight;
+  case CmdAlignTop:
+    return C::AlignTop;
+  case CmdAlignBottom:
+    return C::AlignBottom;
+  case CmdSameWidth:
+    return C::SameWidth;
+  case CmdSameHeight:
+    return C::SameHeight;
+  case CmdSameSize:
+    return C::SameSize;
+  case CmdAdjustToText:
+    return C::AdjustToText;
+  default:
+    return std::nullopt;
+  }
+}
+
+bool MainFrame::dialogViewActive() const {
+  return m_board == Board::Dialog && m_dialogBoard->inUse();
+}
+
+// "Load from source" and "Load from target": the dialog is written from the other
+// side's layout, and shown again from it.
+void MainFrame::loadDialogLayout(bool fromSource) {
+  TextEntry *current = m_session.currentEntry();
+  DialogEntry *dialog = dialogOf(current);
+  if (!dialog || dialog->useSourceLayout == fromSource || (!fromSource && !dialog->targetBlock))
+    return;
+  m_splitEdit->commit();
+  dialog->useSourceLayout = fromSource;
+  m_session.setModified(true);
+  if (m_dialogBoard->shownDialog() == dialog)
+    m_dialogBoard->reload();
+  if (m_board != Board::Dialog)
+    showBoard(Board::Dialog);
+  m_dialogBoard->showEntry(current);
+  m_session.selectEntry(current);
 }
 
 void MainFrame::closeEvent(QCloseEvent *event) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "dialogs/layout_editor.h"
 #include "workbench/command_table.h"
 #include "workbench/item_list_view.h"
 
@@ -7,6 +8,7 @@
 #include <QPointer>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QLabel;
 class QStackedWidget;
@@ -116,6 +118,12 @@ private:
   void print(bool preview);
   ItemListView *visibleList() const;
   void moveItem(int step);
+  void updateDialogCommands();
+  static std::optional<LayoutEditor::Command> layoutCommand(CommandId id);
+  // The dialog view shows a dialog and the translator works in it: undo, redo and
+  // the selecting commands are its layout editor's.
+  bool dialogViewActive() const;
+  void loadDialogLayout(bool fromSource);
   void showDialogsReport();
 
   Session &m_session;
