@@ -11,6 +11,7 @@
 #include "script/task.h"
 #include "seam/progress.h"
 #include "seam/settings.h"
+#include "support/generated_task.h"
 #include "support/script_generator.h"
 #include "support/silent_prompter.h"
 #include "tmclient/memory_client.h"
@@ -25,28 +26,13 @@
 namespace tarvelo {
 namespace {
 
-constexpr int kEnglish = 0x0409;
-constexpr int kGerman = 0x0407;
+using bench::kEnglish;
+using bench::kGerman;
 
 bool readTask(EntryList &entries, TaskChain &tasks, Prompter &prompter, Progress &progress,
               Settings &settings, bool withTarget) {
-  ScriptContext context{&entries, &tasks, &prompter, &progress, &settings};
-  Task *task = tasks.append();
-  task->sourceLanguage = kEnglish;
-  task->targetLanguage = kGerman;
-  ResourceScript source(context);
-  source.openData(bench::generateScript(1));
-  if (source.read(true, kEnglish, task) != ScriptOk)
+  if (!bench::readGeneratedTask(entries, tasks, prompter, progress, settings, withTarget))
     return false;
-  if (withTarget) {
-    ResourceScript target(context);
-    target.openData(bench::generateScript(1, true));
-    if (target.read(false, kGerman, task) != ScriptOk)
-      return false;
-  }
-  bool clear = false;
-  AfterReadContext afterRead{&entries, &prompter, QString(), &clear};
-  afterTargetRead(task, afterRead);
   // Every translation its own, so that each item is a record of the files: repeated
   // sources then carry the places of their entries.
   if (withTarget)

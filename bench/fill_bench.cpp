@@ -9,6 +9,7 @@
 #include "seam/progress.h"
 #include "seam/prompter.h"
 #include "seam/settings.h"
+#include "support/generated_task.h"
 #include "support/script_generator.h"
 #include "support/silent_prompter.h"
 #include "tmclient/memory_client.h"
@@ -21,31 +22,9 @@
 namespace tarvelo {
 namespace {
 
-constexpr int kEnglish = 0x0409;
-constexpr int kGerman = 0x0407;
-
-// Reads the generated source (and the translated target when wanted) into entries.
-bool readTask(EntryList &entries, TaskChain &tasks, Prompter &prompter, Progress &progress,
-              Settings &settings, bool withTarget) {
-  ScriptContext context{&entries, &tasks, &prompter, &progress, &settings};
-  Task *task = tasks.append();
-  task->sourceLanguage = kEnglish;
-  task->targetLanguage = kGerman;
-  ResourceScript source(context);
-  source.openData(bench::generateScript(1));
-  if (source.read(true, kEnglish, task) != ScriptOk)
-    return false;
-  if (withTarget) {
-    ResourceScript target(context);
-    target.openData(bench::generateScript(1, true));
-    if (target.read(false, kGerman, task) != ScriptOk)
-      return false;
-  }
-  bool clear = false;
-  AfterReadContext afterRead{&entries, &prompter, QString(), &clear};
-  afterTargetRead(task, afterRead);
-  return true;
-}
+using bench::kEnglish;
+using bench::kGerman;
+using bench::readGeneratedTask;
 
 // Times filling the entries' targets, emptied before each run; the number filled.
 int timeFills(benchmark::State &state, const TmExports &exports, EntryList &entries,
@@ -80,7 +59,7 @@ void fillEmptyTargets(benchmark::State &state) {
   {
     EntryList translated;
     TaskChain tasks;
-    if (!readTask(translated, tasks, prompter, progress, settings, true)) {
+    if (!readGeneratedTask(translated, tasks, prompter, progress, settings, true)) {
       state.SkipWithError("the generated scripts do not read");
       return;
     }
@@ -92,7 +71,7 @@ void fillEmptyTargets(benchmark::State &state) {
 
   EntryList entries;
   TaskChain tasks;
-  if (!readTask(entries, tasks, prompter, progress, settings, false)) {
+  if (!readGeneratedTask(entries, tasks, prompter, progress, settings, false)) {
     state.SkipWithError("the generated script does not read");
     return;
   }
