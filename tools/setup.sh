@@ -19,6 +19,8 @@ tarvelo_packages=(
   libsqlite3-dev libcurl4-openssl-dev
   qt6-translations-l10n unicode-data fonts-wine llvm clang
   gettext translate-toolkit libxml2-utils
+  libhunspell-dev hunspell-en-us hunspell-de-de hunspell-fr hunspell-ru
+  libpq-dev postgresql
 )
 
 # The packages of the list that are not installed, one a line.
