@@ -4,6 +4,7 @@
 // table per pair of primary languages, each row a pair of texts with a use counter per
 // direction. Every text reaches SQL as a bound parameter, never as part of a statement.
 
+#include "fuzzy_search.h"
 #include "sqlite_statement.h"
 
 #include <chrono>
@@ -102,6 +103,8 @@ public:
   bool deletePair(std::u16string_view source, std::u16string_view target);
   // At most `limit` pairs stored after the pair `after` names (0 for the first).
   ListResult list(std::int64_t after, std::int32_t limit);
+  // The pairs whose source is most like `text`; see fuzzy_search.h.
+  FuzzyResult fuzzy(std::u16string_view text, std::int32_t minScore, std::int32_t maxCount);
 
   static constexpr std::size_t kSearchLimit = 500;
   // A batch commits and starts over after this long, so that another program sharing

@@ -125,6 +125,21 @@ std::vector<std::string> schemaObjects(const std::filesystem::path &database) {
   return objects;
 }
 
+std::vector<std::string> withFuzzyIndex(std::vector<std::string> objects,
+                                        const std::vector<std::string> &tables) {
+  for (const std::string &table : tables) {
+    for (const char *object :
+         {"index ShortText1Index_", "index ShortText2Index_", "table FuzzyIndex_",
+          "trigger FuzzyDelete_", "trigger FuzzyInsert_", "trigger FuzzyUpdate_"})
+      objects.push_back(object + table);
+    // The full-text index keeps its data in tables of its own.
+    for (const char *shadow : {"_config", "_data", "_docsize", "_idx"})
+      objects.push_back("table FuzzyIndex_" + table + shadow);
+  }
+  std::sort(objects.begin(), objects.end());
+  return objects;
+}
+
 std::string fileBytes(const std::filesystem::path &file) {
   std::ifstream in(file, std::ios::binary);
   return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());

@@ -37,6 +37,10 @@ std::string tableRows(const std::filesystem::path &database, const std::string &
 // "table 5to9", "index Text1Index_5to9", ... sorted.
 std::vector<std::string> schemaObjects(const std::filesystem::path &database);
 
+// The objects above plus those of the fuzzy search over each table named, sorted.
+std::vector<std::string> withFuzzyIndex(std::vector<std::string> objects,
+                                        const std::vector<std::string> &tables);
+
 // Overwrites the pages of a database file from the fraction `from` of its pages up to
 // the fraction `to` with noise. The first page (the schema) always stays, so the file
 // still opens and the damage shows only in what reads it. False when the file holds
