@@ -17,8 +17,10 @@ constexpr std::size_t kShortLength = 8;
 // Enough of the short texts of a near length to hold every good match in practice.
 constexpr int kShortRows = 20000;
 // A run found in more rows than this says little about a text: its rows are not counted
-// one by one; only the rows holding every such run of the text are.
-constexpr int kRunRows = 1500;
+// one by one, only those holding a stretch of kStretch such runs of the text together.
+constexpr int kRunRows = 400;
+constexpr std::size_t kStretch = 4;
+constexpr int kStretchRows = 2000;
 // Runs looked up per text: enough to tell a long text's neighbours apart.
 constexpr std::size_t kMaxRuns = 32;
 // Candidates scored exactly, those sharing the most runs with the text.
@@ -64,8 +66,9 @@ std::vector<std::u16string> runsOf(const std::u16string &text, std::size_t limit
 
 class Search {
 public:
-  Search(sqlite3 *db, const FuzzyTable &table, std::u16string_view text, std::int32_t minScore)
-      : m_db(db), m_minScore(minScore), m_query(comparisonForm(text)) {
+  Search(sqlite3 *db, const FuzzyTable &table, std::u16string_view text, std::int32_t minScore,
+         FuzzyRunMemo *memo)
+      : m_db(db), m_minScore(minScore), m_query(comparisonForm(text)), m_memo(memo) {
     m_source = table.sourceInText1 ? "Text1" : "Text2";
     m_target = table.sourceInText1 ? "Text2" : "Text1";
     m_counter = table.sourceInText1 ? "Counter1" : "Counter2";
@@ -73,6 +76,11 @@ public:
     m_index = quoted(indexTable(table.name));
     m_shortest = shortestAlike(m_query.size(), minScore);
     m_longest = longestAlike(m_query.size(), minScore);
+    if (m_memo) {
+      const std::string column = table.name + "." + m_source;
+      if (m_memo->column != column)
+        *m_memo = {column, {}};
+    }
   }
 
   bool run(std::u16string_view text) {
@@ -133,8 +141,8 @@ private:
   bool textsWithRuns() {
     if (m_query.size() < 3 || m_longest <= kShortLength)
       return true;
-    Statement match(m_db, "SELECT rowid FROM " + m_index + " WHERE " + m_index +
-                              " MATCH ?1 LIMIT " + std::to_string(kRunRows + 1));
+    Statement match(m_db,
+                    "SELECT rowid FROM " + m_index + " WHERE " + m_index + " MATCH ?1 LIMIT ?2");
     if (!match)
       return false;
     const std::u16string column = m_source == "Text1" ? u"Text1 : " : u"Text2 : ";
@@ -142,9 +150,13 @@ private:
     std::vector<std::u16string> commonRuns;
     std::vector<std::int64_t> rows;
     for (const std::u16string &run : runsOf(m_query, kMaxRuns)) {
+      if (m_memo && m_memo->common.count(run)) {
+        commonRuns.push_back(run);
+        continue;
+      }
       const std::u16string expression = column + phrase(run);
       ResetGuard reset(match);
-      if (!match.bindText(1, expression))
+      if (!match.bindText(1, expression) || !match.bindInt(2, kRunRows + 1))
         return false;
       rows.clear();
       int step;
@@ -153,23 +165,28 @@ private:
       if (step != SQLITE_DONE)
         return false;
       if (rows.size() > std::size_t(kRunRows)) {
+        if (m_memo)
+          m_memo->common.insert(run);
         commonRuns.push_back(run);
         continue;
       }
       for (std::int64_t rowid : rows)
         ++shared[rowid];
     }
-    if (!commonRuns.empty()) {
-      std::u16string all = column + u"(";
-      for (std::size_t i = 0; i < commonRuns.size(); ++i)
-        all += (i ? u" AND " : u"") + phrase(commonRuns[i]);
-      all += u")";
+    // Common runs speak only together: the rows holding each short stretch of them, so
+    // that a typo, which breaks the runs around it, costs a stretch or two, not all.
+    for (std::size_t first = 0; first < commonRuns.size(); first += kStretch) {
+      const std::size_t last = std::min(first + kStretch, commonRuns.size());
+      std::u16string stretch = column + u"(";
+      for (std::size_t i = first; i < last; ++i)
+        stretch += (i > first ? u" AND " : u"") + phrase(commonRuns[i]);
+      stretch += u")";
       ResetGuard reset(match);
-      if (!match.bindText(1, all))
+      if (!match.bindText(1, stretch) || !match.bindInt(2, kStretchRows))
         return false;
       int step;
       while ((step = match.step()) == SQLITE_ROW)
-        shared[match.intColumn(0)] += std::int32_t(commonRuns.size());
+        shared[match.intColumn(0)] += std::int32_t(last - first);
       if (step != SQLITE_DONE)
         return false;
     }
@@ -205,6 +222,7 @@ private:
   std::string m_source, m_target, m_counter, m_table, m_index;
   std::size_t m_shortest = 0;
   std::size_t m_longest = 0;
+  FuzzyRunMemo *m_memo;
   std::unordered_set<std::int64_t> m_scored;
   std::vector<FuzzyMatch> m_matches;
 };
@@ -315,13 +333,13 @@ bool createFuzzyIndex(sqlite3 *db, const std::string &table) {
 } // namespace
 
 FuzzyResult fuzzySearch(sqlite3 *db, const FuzzyTable &table, std::u16string_view text,
-                        std::int32_t minScore, std::int32_t maxCount) {
+                        std::int32_t minScore, std::int32_t maxCount, FuzzyRunMemo *memo) {
   FuzzyResult result;
   if (maxCount <= 0) {
     result.read = true;
     return result;
   }
-  Search search(db, table, text, std::clamp(minScore, 1, 100));
+  Search search(db, table, text, std::clamp(minScore, 1, 100), memo);
   // One read transaction for the many small reads, rather than a lock taken and released
   // around each; inside a batch its transaction serves.
   const bool ownTransaction = sqlite3_get_autocommit(db) && execute(db, "BEGIN");

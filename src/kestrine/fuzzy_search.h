@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <unordered_set>
 #include <vector>
 
 struct sqlite3;
@@ -37,6 +38,13 @@ struct FuzzyResult {
 // Whether the table has every index and trigger of the fuzzy search.
 bool fuzzyIndexReady(sqlite3 *db, const std::string &table);
 
+// The runs of three found in many rows before, so that later searches of the same table
+// and direction skip counting their rows. Emptied whenever the store connects.
+struct FuzzyRunMemo {
+  std::string column; // "5to9.Text1"
+  std::unordered_set<std::u16string> common;
+};
+
 // Creates the indexes and triggers of a table when they are missing, filling a new
 // full-text index from the rows already stored. Call inside a write transaction; on
 // failure nothing of it is left.
@@ -48,6 +56,6 @@ std::vector<std::string> fuzzyIndexObjects(const std::string &table);
 // At most `maxCount` pairs scoring `minScore` (1 to 100) or more against `text`, whose
 // surrounding spaces are ignored. Pairs with an empty target are left out.
 FuzzyResult fuzzySearch(sqlite3 *db, const FuzzyTable &table, std::u16string_view text,
-                        std::int32_t minScore, std::int32_t maxCount);
+                        std::int32_t minScore, std::int32_t maxCount, FuzzyRunMemo *memo = nullptr);
 
 } // namespace kestrine

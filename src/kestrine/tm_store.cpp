@@ -301,6 +301,7 @@ bool TmStore::connect(std::int32_t source, std::int32_t target) {
     close();
     return false;
   }
+  m_fuzzyRuns = {};
   // A memory from before the fuzzy search gets its index now; a failure (another program
   // holding the lock) leaves only the fuzzy search failing, and the next connect retries.
   if (!fuzzyIndexReady(m_db, m_table.name)) {
@@ -654,7 +655,8 @@ FuzzyResult TmStore::fuzzy(std::u16string_view text, std::int32_t minScore, std:
   std::lock_guard lock(m_mutex);
   if (!connected())
     return {};
-  return fuzzySearch(m_db, {m_table.name, m_table.sourceInText1}, text, minScore, maxCount);
+  return fuzzySearch(m_db, {m_table.name, m_table.sourceInText1}, text, minScore, maxCount,
+                     &m_fuzzyRuns);
 }
 
 } // namespace kestrine

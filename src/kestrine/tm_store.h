@@ -150,6 +150,7 @@ private:
   BatchOutcome::Failure m_batchFailure = BatchOutcome::None;
   std::chrono::steady_clock::time_point m_transactionStart;
   BusyWait m_busyWait;
+  FuzzyRunMemo m_fuzzyRuns;
 };
 
 } // namespace kestrine

@@ -20,7 +20,7 @@ const SettingKey kKeys[] = {
     {"TranslateWhat", false},   {"ReportSetting", false},  {"ProjectPath", true},
     {"SearchMethod", false},    {"SearchPath", true},      {"SearchProject", true},
     {"SearchTvxProject", true}, {"SearchLanguage", false}, {"SearchLanguageCheck", false},
-    {"SearchDateCheck", false},
+    {"SearchDateCheck", false}, {"FuzzyFill", false},      {"FuzzyScore", false},
 };
 
 struct MachineDefaults {
@@ -77,6 +77,8 @@ QVariant settingDefault(const QString &key) {
       {"SearchLanguage", 1033},
       {"SearchLanguageCheck", 0},
       {"SearchDateCheck", 0},
+      {"FuzzyFill", 0},
+      {"FuzzyScore", 75},
   };
   const auto it = fixed.find(key);
   if (it != fixed.end())

@@ -26,6 +26,7 @@ struct TmExports {
   EndTMBatchCountedFn endTMBatchCounted = nullptr;
   SetTMBusyTimeoutFn setTMBusyTimeout = nullptr;
   ListTMFn listTM = nullptr;
+  FuzzyTMFn fuzzyTM = nullptr;
 };
 
 // The memory library bound at run time by name. A library that cannot be loaded
