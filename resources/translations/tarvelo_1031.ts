@@ -2665,6 +2665,10 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
         <source>Translation Memory Folder</source>
         <translation>Ordner des Übersetzungsspeichers</translation>
     </message>
+    <message>
+        <source>Fill fu&amp;zzy matches from</source>
+        <translation>Leere Einträge mit Fuzzy-Treffern f&amp;üllen ab</translation>
+    </message>
 </context>
 <context>
     <name>tarvelo::gui::OpenResourcesDialog</name>
