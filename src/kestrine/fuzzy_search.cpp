@@ -20,11 +20,11 @@ constexpr int kShortRows = 20000;
 // one by one, only those holding a stretch of kStretch such runs of the text together.
 constexpr int kRunRows = 400;
 constexpr std::size_t kStretch = 4;
-constexpr int kStretchRows = 2000;
+constexpr int kStretchRows = 500;
 // Runs looked up per text: enough to tell a long text's neighbours apart.
 constexpr std::size_t kMaxRuns = 32;
 // Candidates scored exactly, those sharing the most runs with the text.
-constexpr std::size_t kCandidates = 2000;
+constexpr std::size_t kCandidates = 300;
 
 std::string quoted(const std::string &name) {
   return '"' + name + '"';
