@@ -153,17 +153,12 @@ TEST_F(TmCommandsTest, FuzzySearchPrintsScoresBestFirst) {
 TEST_F(TmCommandsTest, TranslateFillsFuzzyMatchesAndMarksThemFuzzy) {
   ASSERT_EQ(learn().status, 0);
   const QString out = dir.filePath("fuzzy_de.rc");
-  const QStringList translate{"translate",
-                              "--source",
-                              data("fuzzy_source.rc"),
-                              "--source-language",
-                              "1033",
-                              "--new-target",
-                              out,
-                              "--target-language",
-                              "1031",
-                              "--tm",
-                              tm()};
+  // A copy, so that its companion file is written beside it and not among the fixtures.
+  const QString source = dir.filePath("fuzzy_source.rc");
+  ASSERT_TRUE(QFile::copy(data("fuzzy_source.rc"), source));
+  const QStringList translate{"translate", "--source",     source, "--source-language",
+                              "1033",      "--new-target", out,    "--target-language",
+                              "1031",      "--tm",         tm()};
   const CliRun run = runCli(translate + QStringList{"--fuzzy-fill", "80"});
   ASSERT_EQ(run.status, 0) << run.err.toStdString();
   EXPECT_TRUE(run.out.contains("2 fuzzy, 1 not found, 0 source modified, 1 filled"))
@@ -188,9 +183,9 @@ TEST_F(TmCommandsTest, TranslateFillsFuzzyMatchesAndMarksThemFuzzy) {
     EXPECT_EQ(refused.status, 2) << bad.join(' ').toStdString();
     EXPECT_TRUE(refused.err.contains("--fuzzy-fill")) << refused.err.toStdString();
   }
-  const CliRun withoutTm = runCli(QStringList{"translate", "--source", data("fuzzy_source.rc"),
-                                              "--source-language", "1033", "--new-target", out,
-                                              "--target-language", "1031", "--fuzzy-fill", "80"});
+  const CliRun withoutTm =
+      runCli(QStringList{"translate", "--source", source, "--source-language", "1033",
+                         "--new-target", out, "--target-language", "1031", "--fuzzy-fill", "80"});
   EXPECT_EQ(withoutTm.status, 2);
   EXPECT_TRUE(withoutTm.err.contains("--fuzzy-fill needs --tm")) << withoutTm.err.toStdString();
 }
