@@ -174,7 +174,12 @@ private:
         ++shared[rowid];
     }
     // Common runs speak only together: the rows holding each short stretch of them, so
-    // that a typo, which breaks the runs around it, costs a stretch or two, not all.
+    // that a typo, which breaks the runs around it, costs a stretch or two, not all. A
+    // stretch found in more rows than read gives only the first rows learnt, which would
+    // crowd out the text's true neighbours; such stretches count only when no other does.
+    std::vector<std::vector<std::int64_t>> crowded;
+    std::vector<std::int32_t> crowdedWeights;
+    bool counted = !shared.empty();
     for (std::size_t first = 0; first < commonRuns.size(); first += kStretch) {
       const std::size_t last = std::min(first + kStretch, commonRuns.size());
       std::u16string stretch = column + u"(";
@@ -182,13 +187,27 @@ private:
         stretch += (i > first ? u" AND " : u"") + phrase(commonRuns[i]);
       stretch += u")";
       ResetGuard reset(match);
-      if (!match.bindText(1, stretch) || !match.bindInt(2, kStretchRows))
+      if (!match.bindText(1, stretch) || !match.bindInt(2, kStretchRows + 1))
         return false;
+      rows.clear();
       int step;
       while ((step = match.step()) == SQLITE_ROW)
-        shared[match.intColumn(0)] += std::int32_t(last - first);
+        rows.push_back(match.intColumn(0));
       if (step != SQLITE_DONE)
         return false;
+      if (rows.size() > std::size_t(kStretchRows)) {
+        crowded.push_back(rows);
+        crowdedWeights.push_back(std::int32_t(last - first));
+        continue;
+      }
+      for (std::int64_t rowid : rows)
+        shared[rowid] += std::int32_t(last - first);
+      counted = counted || !rows.empty();
+    }
+    if (!counted) {
+      for (std::size_t k = 0; k < crowded.size(); ++k)
+        for (std::int64_t rowid : crowded[k])
+          shared[rowid] += crowdedWeights[k];
     }
     return scoreCandidates(shared);
   }

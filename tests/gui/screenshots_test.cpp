@@ -25,6 +25,7 @@
 #include "workbench/session.h"
 
 #include "widget_test_support.h"
+#include "workbench/item_list_model.h"
 #include "workbench/item_list_view.h"
 
 #include <QApplication>
