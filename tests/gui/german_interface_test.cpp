@@ -21,6 +21,7 @@
 #include "options/help_window.h"
 #include "options/options_dialog.h"
 #include "project/open_more_tasks_dialog.h"
+#include "project/script_search_dialog.h"
 #include "report/report_frame.h"
 #include "report/report_setting_dialog.h"
 #include "report/report_view.h"
@@ -407,6 +408,8 @@ TEST_F(GermanInterface, EveryWindowAndBoardShowsNoEnglish) {
   german.targetLanguage = 1031;
   OpenMoreTasksDialog openMore({german}, german);
   look("open-more-tasks", openMore);
+  ScriptSearchDialog searchDialog(settings, QString());
+  look("search-resource-files", searchDialog);
   ScriptPairingRequest pairing;
   pairing.pairs = {{dir.filePath(QStringLiteral("toolbar.rc2")), 1033, QString(), 1031}};
   DirectivesImportDialog pairingDialog(pairing);

@@ -91,7 +91,7 @@ int runApplication(int argc, char **argv) {
   progress.setOwner(&frame);
   frame.showMaximized();
   if (!projectFile.isEmpty())
-    frame.projectPane()->openProject(projectFile);
+    frame.openProject(projectFile);
 
   if (start.valid()) {
     QTimer::singleShot(0, &frame, [&frame, &session, start] {

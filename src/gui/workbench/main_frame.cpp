@@ -787,10 +787,21 @@ void MainFrame::dragEnterEvent(QDragEnterEvent *event) {
     event->acceptProposedAction();
 }
 
-// Only a project file is opened by dropping; projects come with the project pane,
-// and while there is none every dropped file is ignored.
+bool MainFrame::openProject(const QString &path) {
+  m_tabs->setCurrentWidget(m_project);
+  return m_project->openProject(path);
+}
+
+// Only a project file is opened by dropping; every other dropped file is ignored.
 void MainFrame::dropEvent(QDropEvent *event) {
   event->acceptProposedAction();
+  for (const QUrl &url : event->mimeData()->urls()) {
+    const QString path = url.toLocalFile();
+    if (path.endsWith(QLatin1String(".tvx"), Qt::CaseInsensitive)) {
+      openProject(path);
+      return;
+    }
+  }
 }
 
 bool MainFrame::eventFilter(QObject *watched, QEvent *event) {

@@ -72,6 +72,8 @@ public:
   void setServices(FrameServices services);
   Session &session() { return m_session; }
   ProjectPane *projectPane() const { return m_project; }
+  // Shows the project pane and opens the project file in it.
+  bool openProject(const QString &path);
 
   // The dispatcher every pane uses to make an entry current.
   void selectEntry(TextEntry *entry);
