@@ -793,15 +793,18 @@ bool MainFrame::openProject(const QString &path) {
 }
 
 // Only a project file is opened by dropping; every other dropped file is ignored.
+bool MainFrame::openDropped(const QMimeData &data) {
+  for (const QUrl &url : data.urls()) {
+    const QString path = url.toLocalFile();
+    if (path.endsWith(QLatin1String(".tvx"), Qt::CaseInsensitive))
+      return openProject(path);
+  }
+  return false;
+}
+
 void MainFrame::dropEvent(QDropEvent *event) {
   event->acceptProposedAction();
-  for (const QUrl &url : event->mimeData()->urls()) {
-    const QString path = url.toLocalFile();
-    if (path.endsWith(QLatin1String(".tvx"), Qt::CaseInsensitive)) {
-      openProject(path);
-      return;
-    }
-  }
+  openDropped(*event->mimeData());
 }
 
 bool MainFrame::eventFilter(QObject *watched, QEvent *event) {

@@ -11,6 +11,7 @@
 #include <optional>
 
 class QLabel;
+class QMimeData;
 class QStackedWidget;
 class QTabWidget;
 class QPrinter;
@@ -74,6 +75,8 @@ public:
   ProjectPane *projectPane() const { return m_project; }
   // Shows the project pane and opens the project file in it.
   bool openProject(const QString &path);
+  // What a drop on the window opens: the first project file among the dropped files.
+  bool openDropped(const QMimeData &data);
 
   // The dispatcher every pane uses to make an entry current.
   void selectEntry(TextEntry *entry);
