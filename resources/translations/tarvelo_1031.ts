@@ -3243,4 +3243,201 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
         <translation>Der Übersetzungsspeicher konnte nicht gelesen werden.</translation>
     </message>
 </context>
+<context>
+    <name>MachineTranslation</name>
+    <message>
+        <source>DeepL refused the authentication key (HTTP 403). Check the key on the Machine Translation page of the options.</source>
+        <translation>DeepL hat den Authentifizierungsschlüssel abgelehnt (HTTP 403). Prüfen Sie den Schlüssel auf der Seite „Maschinelle Übersetzung“ der Optionen.</translation>
+    </message>
+    <message>
+        <source>The DeepL quota of this key is used up (HTTP 456).</source>
+        <translation>Das DeepL-Kontingent dieses Schlüssels ist aufgebraucht (HTTP 456).</translation>
+    </message>
+    <message>
+        <source>DeepL received too many requests; try again later (HTTP 429).</source>
+        <translation>DeepL hat zu viele Anfragen erhalten; versuchen Sie es später erneut (HTTP 429).</translation>
+    </message>
+    <message>
+        <source>DeepL: %1 (HTTP %2)</source>
+        <translation>DeepL: %1 (HTTP %2)</translation>
+    </message>
+    <message>
+        <source>LibreTranslate: %1 (HTTP %2)</source>
+        <translation>LibreTranslate: %1 (HTTP %2)</translation>
+    </message>
+    <message>
+        <source>%1 does not translate between these languages.</source>
+        <translation>%1 übersetzt nicht zwischen diesen Sprachen.</translation>
+    </message>
+    <message>
+        <source>MyMemory: %1 (%2)</source>
+        <translation>MyMemory: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 did not answer in time (%2).</source>
+        <translation>%1 hat nicht rechtzeitig geantwortet (%2).</translation>
+    </message>
+    <message>
+        <source>%1 answered with the HTTP status %2.</source>
+        <translation>%1 hat mit dem HTTP-Status %2 geantwortet.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be reached at %2: %3</source>
+        <translation>%1 ist unter %2 nicht erreichbar: %3</translation>
+    </message>
+    <message>
+        <source>The answer of %1 at %2 is not a translation.</source>
+        <translation>Die Antwort von %1 unter %2 ist keine Übersetzung.</translation>
+    </message>
+</context>
+<context>
+    <name>MainFrame</name>
+    <message>
+        <source>&amp;Machine Translation...</source>
+        <translation>&amp;Maschinelle Übersetzung...</translation>
+    </message>
+</context>
+<context>
+    <name>Progress</name>
+    <message>
+        <source>Translate using machine translation</source>
+        <translation>Maschinell übersetzen</translation>
+    </message>
+</context>
+<context>
+    <name>Prompter</name>
+    <message>
+        <source>You must type a name.</source>
+        <translation>Sie müssen einen Namen eingeben.</translation>
+    </message>
+    <message>
+        <source>A name cannot contain any of the following characters:
+	 \ / :  * ? &quot; &lt; &gt; | </source>
+        <translation>Ein Name darf keines der folgenden Zeichen enthalten:
+	 \ / :  * ? &quot; &lt; &gt; | </translation>
+    </message>
+    <message>
+        <source>Could not log on to an email system.</source>
+        <translation>Die Anmeldung an einem E-Mail-System ist nicht möglich.</translation>
+    </message>
+    <message>
+        <source>Failed to send the file.</source>
+        <translation>Die Datei konnte nicht gesendet werden.</translation>
+    </message>
+    <message>
+        <source>An update of %1 is now available. Proceed with the update?</source>
+        <translation>Ein Update von %1 ist jetzt verfügbar. Mit dem Update fortfahren?</translation>
+    </message>
+    <message>
+        <source>Update is available</source>
+        <translation>Update verfügbar</translation>
+    </message>
+</context>
+<context>
+    <name>tarvelo::gui::ItemListView</name>
+    <message>
+        <source>Translate using machine translation</source>
+        <translation>Maschinell übersetzen</translation>
+    </message>
+</context>
+<context>
+    <name>tarvelo::gui::MachineTranslationDialog</name>
+    <message>
+        <source>Machine Translation</source>
+        <translation>Maschinelle Übersetzung</translation>
+    </message>
+    <message>
+        <source>Apply machine translation on following selection:</source>
+        <translation>Maschinelle Übersetzung auf folgende Auswahl anwenden:</translation>
+    </message>
+    <message>
+        <source>All items</source>
+        <translation>Alle Einträge</translation>
+    </message>
+    <message>
+        <source>Filtered items</source>
+        <translation>Gefilterte Einträge</translation>
+    </message>
+    <message>
+        <source>Current Item</source>
+        <translation>Aktueller Eintrag</translation>
+    </message>
+    <message>
+        <source>Filter setup...</source>
+        <translation>Filter einrichten...</translation>
+    </message>
+    <message>
+        <source>Service: %1</source>
+        <translation>Dienst: %1</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Anwenden</translation>
+    </message>
+</context>
+<context>
+    <name>tarvelo::gui::MachineTranslationPage</name>
+    <message>
+        <source>None</source>
+        <translation>Keiner</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>&amp;Service:</source>
+        <translation>&amp;Dienst:</translation>
+    </message>
+    <message>
+        <source>&amp;Address:</source>
+        <translation>&amp;Adresse:</translation>
+    </message>
+    <message>
+        <source>&amp;Key:</source>
+        <translation>&amp;Schlüssel:</translation>
+    </message>
+    <message>
+        <source>&amp;Connection time-out:</source>
+        <translation>&amp;Zeitlimit der Verbindung:</translation>
+    </message>
+    <message>
+        <source>&amp;Time-out of a request:</source>
+        <translation>Zeitlimit einer &amp;Anfrage:</translation>
+    </message>
+    <message>
+        <source>Texts are sent to the chosen service only. Leave the address empty for the service&apos;s public address. A LibreTranslate server of your own is reached at its address, such as http://localhost:5000. DeepL needs a key; MyMemory works without one. The key is kept in a settings file that only you can read.</source>
+        <translation>Texte werden nur an den gewählten Dienst gesendet. Lassen Sie die Adresse leer, um die öffentliche Adresse des Dienstes zu verwenden. Einen eigenen LibreTranslate-Server erreichen Sie unter seiner Adresse, etwa http://localhost:5000. DeepL braucht einen Schlüssel; MyMemory funktioniert ohne. Der Schlüssel wird in einer Einstellungsdatei gespeichert, die nur Sie lesen können.</translation>
+    </message>
+</context>
+<context>
+    <name>tarvelo::gui::OptionsDialog</name>
+    <message>
+        <source>Machine Translation</source>
+        <translation>Maschinelle Übersetzung</translation>
+    </message>
+</context>
+<context>
+    <name>tarvelo::gui::SendResourceDialog</name>
+    <message>
+        <source>Send resource</source>
+        <translation>Ressource senden</translation>
+    </message>
+    <message>
+        <source>Send &amp;as:</source>
+        <translation>Senden &amp;als:</translation>
+    </message>
+    <message>
+        <source>Attach &amp;source file</source>
+        <translation>&amp;Quelldatei anhängen</translation>
+    </message>
+    <message>
+        <source>Attach &amp;target file</source>
+        <translation>&amp;Zieldatei anhängen</translation>
+    </message>
+    <message>
+        <source>Send to Tarvelo &amp;author</source>
+        <translation>An den Tarvelo-&amp;Autor senden</translation>
+    </message>
+</context>
 </TS>

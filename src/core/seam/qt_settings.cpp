@@ -1,6 +1,7 @@
 #include "seam/qt_settings.h"
 
 #include <QDir>
+#include <QFile>
 #include <QStandardPaths>
 
 namespace tarvelo {
@@ -51,6 +52,9 @@ void QtSettings::store(const QString &key, const QVariant &value) {
     m_settings.setValue(pathOf(key), value.toString());
   // Written at once, as the registry would be, so that another run sees it.
   m_settings.sync();
+  // The file holds the machine-translation key: only its owner may read it.
+  if (key == QLatin1String("MTKey") && m_settings.format() == QSettings::IniFormat)
+    QFile::setPermissions(m_settings.fileName(), QFile::ReadOwner | QFile::WriteOwner);
 }
 
 void QtSettings::clear() {
