@@ -22,9 +22,11 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -113,7 +115,10 @@ TEST_F(OnlineWindowsTest, TheCommandTranslatesAllItemsWithUndo) {
   workbench->frame().runCommand(CmdMachineTranslate);
   EXPECT_TRUE(service.contains(server.url())) << service.toStdString();
   EXPECT_EQ(settings.integer(QStringLiteral("TranslateWhat")), 0);
-  EXPECT_EQ(server.requests().size(), probes + 1); // every chain in one request
+  // Up to 50 chains a request.
+  const qsizetype requests = server.requests().size() - probes;
+  EXPECT_GE(requests, 1);
+  EXPECT_LE(requests, qsizetype(workbench->session().entries().size() / 50 + 1));
   TextEntry *entry = find(QStringLiteral("IDS_READY"));
   ASSERT_NE(entry, nullptr);
   EXPECT_TRUE(entry->targetText.startsWith(QStringLiteral("[de] ")))
