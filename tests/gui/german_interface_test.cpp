@@ -21,6 +21,7 @@
 #include "memory/memory_search_window.h"
 #include "online/machine_translation_dialog.h"
 #include "online/send_resource_dialog.h"
+#include "options/machine_translation_page.h"
 #include "options/about_dialog.h"
 #include "options/help.h"
 #include "options/help_window.h"

@@ -129,7 +129,7 @@ MtRunResult translateEntries(EntryList &entries, UndoStack &undo,
 }
 
 MtRunResult runMachineTranslation(Session &session, MtScope scope, const EntryTest &filter,
-                                  const MachineTranslator &translator) {
+                                  const MachineTranslator &translator, const TextApplier &apply) {
   MtRunResult result;
   if (scope == MtScope::CurrentItem) {
     TextEntry *entry = session.currentEntry();
@@ -149,7 +149,10 @@ MtRunResult runMachineTranslation(Session &session, MtScope scope, const EntryTe
     result.error = outcome.error;
     if (outcome.translations.value(0)) {
       ++result.translated;
-      session.changeTargetText(entry, *outcome.translations.value(0));
+      if (apply)
+        apply(entry, *outcome.translations.value(0));
+      else
+        session.changeTargetText(entry, *outcome.translations.value(0));
       result.changed.append(entry);
     } else {
       ++result.failed;

@@ -44,9 +44,14 @@ MtRunResult translateEntries(EntryList &entries, UndoStack &undo,
                              const EntryTest &selected, const MachineTranslator &translator,
                              Progress &progress);
 
+// How the current item receives its translation: the session's change of a target text
+// unless the caller's views need their own way (they hold the text being edited).
+using TextApplier = std::function<void(TextEntry *, const QString &)>;
+
 // The command over the session: all, the filtered (test) or the current item. The
 // service's error is shown once; the views show the new texts.
 MtRunResult runMachineTranslation(Session &session, MtScope scope, const EntryTest &filter,
-                                  const MachineTranslator &translator);
+                                  const MachineTranslator &translator,
+                                  const TextApplier &apply = nullptr);
 
 } // namespace tarvelo

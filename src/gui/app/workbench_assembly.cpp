@@ -163,7 +163,10 @@ void WorkbenchAssembly::connectServices() {
     const MachineTranslator translator(MtConfig::read(m_settings), m_session->sourceLanguage(),
                                        m_session->targetLanguage());
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    runMachineTranslation(*m_session, scope, m_filter->test(), translator);
+    // The editors let go of the current item around its change.
+    runMachineTranslation(
+        *m_session, scope, m_filter->test(), translator,
+        [this](TextEntry *entry, const QString &text) { m_frame->applyTargetText(entry, text); });
     QApplication::restoreOverrideCursor();
     m_frame->updateCommands();
   };
