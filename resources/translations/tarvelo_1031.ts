@@ -50,6 +50,64 @@
     </message>
 </context>
 <context>
+    <name>MachineTranslation</name>
+    <message>
+        <location filename="../../src/core/exchange/deepl_provider.cpp" line="+49"/>
+        <source>DeepL refused the authentication key (HTTP 403). Check the key on the Machine Translation page of the options.</source>
+        <translation>DeepL hat den Authentifizierungsschlüssel abgelehnt (HTTP 403). Prüfen Sie den Schlüssel auf der Seite „Maschinelle Übersetzung“ der Optionen.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The DeepL quota of this key is used up (HTTP 456).</source>
+        <translation>Das DeepL-Kontingent dieses Schlüssels ist aufgebraucht (HTTP 456).</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>DeepL received too many requests; try again later (HTTP 429).</source>
+        <translation>DeepL hat zu viele Anfragen erhalten; versuchen Sie es später erneut (HTTP 429).</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>DeepL: %1 (HTTP %2)</source>
+        <translation>DeepL: %1 (HTTP %2)</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/exchange/libretranslate_provider.cpp" line="+53"/>
+        <source>LibreTranslate: %1 (HTTP %2)</source>
+        <translation>LibreTranslate: %1 (HTTP %2)</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/exchange/machine_translator.cpp" line="+25"/>
+        <source>%1 does not translate between these languages.</source>
+        <translation>%1 übersetzt nicht zwischen diesen Sprachen.</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/exchange/mymemory_provider.cpp" line="+86"/>
+        <source>MyMemory: %1 (%2)</source>
+        <translation>MyMemory: %1 (%2)</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/exchange/translation_provider.cpp" line="+67"/>
+        <source>%1 did not answer in time (%2).</source>
+        <translation>%1 hat nicht rechtzeitig geantwortet (%2).</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1 answered with the HTTP status %2.</source>
+        <translation>%1 hat mit dem HTTP-Status %2 geantwortet.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 cannot be reached at %2: %3</source>
+        <translation>%1 ist unter %2 nicht erreichbar: %3</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The answer of %1 at %2 is not a translation.</source>
+        <translation>Die Antwort von %1 unter %2 ist keine Übersetzung.</translation>
+    </message>
+</context>
+<context>
     <name>MainFrame</name>
     <message>
         <location filename="../../src/gui/workbench/command_table.cpp" line="+17"/>
@@ -182,12 +240,11 @@
         <translation>Filter einrichten...</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>&amp;Google Translate...</source>
-        <translation>Mit &amp;Google übersetzen...</translation>
+        <translation type="vanished">Mit &amp;Google übersetzen...</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+6"/>
         <source>Dialogs &amp;Report...</source>
         <translation>Dialog&amp;bericht...</translation>
     </message>
@@ -362,7 +419,12 @@
         <translation>D&amp;ialog</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="-182"/>
+        <source>&amp;Machine Translation...</source>
+        <translation>&amp;Maschinelle Übersetzung...</translation>
+    </message>
+    <message>
+        <location line="+194"/>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
     </message>
@@ -407,7 +469,14 @@
         <translation>Import in den Übersetzungsspeicher</translation>
     </message>
     <message>
-        <location line="-172"/>
+        <location filename="../../src/core/exchange/machine_translation_run.cpp" line="+76"/>
+        <location line="+65"/>
+        <source>Translate using machine translation</source>
+        <translation>Maschinell übersetzen</translation>
+    </message>
+    <message>
+        <location line="-26"/>
+        <location filename="../../src/core/exchange/memory_transfer.cpp" line="-172"/>
         <location filename="../../src/core/exchange/task_exchange.cpp" line="+18"/>
         <location filename="../../src/core/tmclient/memory_learning.cpp" line="+10"/>
         <source>Importing record %1 of %2</source>
@@ -485,6 +554,7 @@
         <translation>Formatangaben stimmen nicht überein!</translation>
     </message>
     <message>
+        <location filename="../../src/core/exchange/send_resource.cpp" line="+21"/>
         <location filename="../../src/core/workbench/save_flows.cpp" line="+28"/>
         <location line="+23"/>
         <location filename="../../src/core/workbench/task_flows.cpp" line="+64"/>
@@ -493,7 +563,18 @@
         <translation>Die Datei „%1“ kann nicht geöffnet werden.</translation>
     </message>
     <message>
-        <location line="+62"/>
+        <location line="+76"/>
+        <location filename="../../src/gui/app/workbench_assembly.cpp" line="+192"/>
+        <source>Could not log on to an email system.</source>
+        <translation>Die Anmeldung an einem E-Mail-System ist nicht möglich.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Failed to send the file.</source>
+        <translation>Die Datei konnte nicht gesendet werden.</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/workbench/save_flows.cpp" line="+62"/>
         <location line="+48"/>
         <source>Save As - %1</source>
         <translation>Speichern unter - %1</translation>
@@ -629,6 +710,28 @@ Ausgangssprache: %2
 Zielsprache: %3
 Datensatz: %4
 Wollen Sie fortfahren?</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/exchange/mail_message.cpp" line="+11"/>
+        <source>You must type a name.</source>
+        <translation>Sie müssen einen Namen eingeben.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>A name cannot contain any of the following characters:
+	 \ / :  * ? &quot; &lt; &gt; | </source>
+        <translation>Ein Name darf keines der folgenden Zeichen enthalten:
+	 \ / :  * ? &quot; &lt; &gt; | </translation>
+    </message>
+    <message>
+        <location filename="../../src/core/exchange/update_check.cpp" line="+109"/>
+        <source>An update of %1 is now available. Proceed with the update?</source>
+        <translation>Ein Update von %1 ist jetzt verfügbar. Mit dem Update fortfahren?</translation>
+    </message>
+    <message>
+        <location filename="../../src/gui/online/update_announcer.cpp" line="+54"/>
+        <source>Update is available</source>
+        <translation>Update verfügbar</translation>
     </message>
 </context>
 <context>
@@ -2766,8 +2869,12 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
     </message>
     <message>
         <location line="+2"/>
+        <source>Translate using machine translation</source>
+        <translation>Maschinell übersetzen</translation>
+    </message>
+    <message>
         <source>Translate using Google</source>
-        <translation>Mit Google übersetzen</translation>
+        <translation type="vanished">Mit Google übersetzen</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -2812,6 +2919,93 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
     </message>
 </context>
 <context>
+    <name>tarvelo::gui::MachineTranslationDialog</name>
+    <message>
+        <location filename="../../src/gui/online/machine_translation_dialog.cpp" line="+20"/>
+        <source>Machine Translation</source>
+        <translation>Maschinelle Übersetzung</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Apply machine translation on following selection:</source>
+        <translation>Maschinelle Übersetzung auf folgende Auswahl anwenden:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>All items</source>
+        <translation>Alle Einträge</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Filtered items</source>
+        <translation>Gefilterte Einträge</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Current Item</source>
+        <translation>Aktueller Eintrag</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Filter setup...</source>
+        <translation>Filter einrichten...</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Service: %1</source>
+        <translation>Dienst: %1</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Apply</source>
+        <translation>Anwenden</translation>
+    </message>
+</context>
+<context>
+    <name>tarvelo::gui::MachineTranslationPage</name>
+    <message>
+        <location filename="../../src/gui/options/machine_translation_page.cpp" line="+26"/>
+        <source>None</source>
+        <translation>Keiner</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <location line="+4"/>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Service:</source>
+        <translation>&amp;Dienst:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Address:</source>
+        <translation>&amp;Adresse:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Key:</source>
+        <translation>&amp;Schlüssel:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Connection time-out:</source>
+        <translation>&amp;Zeitlimit der Verbindung:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Time-out of a request:</source>
+        <translation>Zeitlimit einer &amp;Anfrage:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Texts are sent to the chosen service only. Leave the address empty for the service&apos;s public address. A LibreTranslate server of your own is reached at its address, such as http://localhost:5000. DeepL needs a key; MyMemory works without one. The key is kept in a settings file that only you can read.</source>
+        <translation>Texte werden nur an den gewählten Dienst gesendet. Lassen Sie die Adresse leer, um die öffentliche Adresse des Dienstes zu verwenden. Einen eigenen LibreTranslate-Server erreichen Sie unter seiner Adresse, etwa http://localhost:5000. DeepL braucht einen Schlüssel; MyMemory funktioniert ohne. Der Schlüssel wird in einer Einstellungsdatei gespeichert, die nur Sie lesen können.</translation>
+    </message>
+</context>
+<context>
     <name>tarvelo::gui::MainFrame</name>
     <message>
         <location filename="../../src/gui/workbench/main_frame.cpp" line="+72"/>
@@ -2840,7 +3034,7 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
         <translation>Projekt</translation>
     </message>
     <message>
-        <location line="+444"/>
+        <location line="+454"/>
         <source>It is not possible open file &apos;%1&apos;.</source>
         <translation>Die Datei „%1“ kann nicht geöffnet werden.</translation>
     </message>
@@ -3000,7 +3194,7 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
 <context>
     <name>tarvelo::gui::OptionsDialog</name>
     <message>
-        <location filename="../../src/gui/options/options_dialog.cpp" line="+21"/>
+        <location filename="../../src/gui/options/options_dialog.cpp" line="+22"/>
         <source>Options</source>
         <translation>Optionen</translation>
     </message>
@@ -3015,7 +3209,12 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
         <translation>Übersetzungsspeicher</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+3"/>
+        <source>Machine Translation</source>
+        <translation>Maschinelle Übersetzung</translation>
+    </message>
+    <message>
+        <location line="+26"/>
         <source>Restart the program for the change of the language to take effect!</source>
         <translation>Starten Sie das Programm neu, damit die Änderung der Sprache wirksam wird!</translation>
     </message>
@@ -3263,7 +3462,7 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
         <translation>...</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+21"/>
         <source>Modified between:</source>
         <translation>Geändert zwischen:</translation>
     </message>
@@ -3293,7 +3492,7 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
         <translation>Einfacher Dialog...</translation>
     </message>
     <message>
-        <location line="+90"/>
+        <location line="+91"/>
         <location line="+43"/>
         <source>%1 files</source>
         <translation>%1 Dateien</translation>
@@ -3312,6 +3511,34 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
         <location line="+41"/>
         <source>Close</source>
         <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>tarvelo::gui::SendResourceDialog</name>
+    <message>
+        <location filename="../../src/gui/online/send_resource_dialog.cpp" line="+20"/>
+        <source>Send resource</source>
+        <translation>Ressource senden</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Send &amp;as:</source>
+        <translation>Senden &amp;als:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Attach &amp;source file</source>
+        <translation>&amp;Quelldatei anhängen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Attach &amp;target file</source>
+        <translation>&amp;Zieldatei anhängen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Send to Tarvelo &amp;author</source>
+        <translation>An den Tarvelo-&amp;Autor senden</translation>
     </message>
 </context>
 <context>

@@ -15,6 +15,7 @@ namespace tarvelo::gui {
 
 class GeneralPage;
 class MemoryPage;
+class MachineTranslationPage;
 
 // "Options": the "General" page and, while the memory library's AddPair is bound,
 // the "Translation Memory" page; OK and Cancel, no Apply.
@@ -28,6 +29,7 @@ public:
   QTabWidget *tabs() const { return m_tabs; }
   GeneralPage *generalPage() const { return m_general; }
   MemoryPage *memoryPage() const { return m_memory; }
+  MachineTranslationPage *machineTranslationPage() const { return m_machineTranslation; }
 
   // Set by OK: the external dictionary is to be started anew next time.
   bool dictionaryChanged() const { return m_dictionaryChanged; }
@@ -44,6 +46,7 @@ private:
   QTabWidget *m_tabs;
   GeneralPage *m_general;
   MemoryPage *m_memory = nullptr;
+  MachineTranslationPage *m_machineTranslation = nullptr;
   bool m_dictionaryChanged = false;
   std::function<void(const QString &)> m_notify;
 };

@@ -57,6 +57,9 @@ struct FrameServices {
   std::function<void(QWidget *)> importGlossary;
   std::function<void(QWidget *)> toggleMemorySearch;
   std::function<bool()> memorySearchVisible;
+  // "Machine Translation..." (its dialog) and Send To (the mail of the target).
+  std::function<void(QWidget *)> machineTranslate;
+  std::function<void(QWidget *)> sendTo;
 };
 
 // The program's one top-level window: the resource tree, the board (item list and
