@@ -155,8 +155,9 @@ TEST_F(OnlineWindowsTest, AFailedProbeDisablesTheCommandAndTheMenuEntry) {
   TextEntry *entry = find(QStringLiteral("IDS_READY"));
   workbench->frame().itemList()->fillContextMenu(menu, entry);
   for (QAction *action : menu.actions())
-    if (action->text() == QStringLiteral("Translate using machine translation"))
+    if (action->text() == QStringLiteral("Translate using machine translation")) {
       EXPECT_FALSE(action->isEnabled());
+    }
   // No service chosen: nothing is asked at all.
   settings.setText(QStringLiteral("MTProvider"), QString());
   server.setHandler(libreTranslate);
