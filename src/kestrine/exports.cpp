@@ -2,8 +2,8 @@
 // an exception, so each catches everything and answers with its failure result.
 
 #include "kestrine.h"
+#include "store_choice.h"
 #include "text_list.h"
-#include "tm_store.h"
 
 #include <algorithm>
 #include <string_view>
@@ -11,7 +11,11 @@
 namespace {
 
 // Constructed at load, destroyed (disconnecting, which commits a batch) at unload.
-kestrine::TmStore g_store;
+kestrine::StoreChoice g_choice;
+
+kestrine::MemoryStore &store() {
+  return g_choice.current();
+}
 
 std::u16string_view textOf(const char16_t *text) {
   return text ? std::u16string_view(text) : std::u16string_view();
@@ -39,14 +43,14 @@ int32_t KESTRINE_CALL GetTMVersion(char16_t *version) {
 
 void KESTRINE_CALL SetTMPath(const char16_t *folder) {
   try {
-    g_store.setFolder(textOf(folder));
+    g_choice.setLocation(textOf(folder));
   } catch (...) {
   }
 }
 
 int32_t KESTRINE_CALL ConnectTM(int32_t source, int32_t target) {
   try {
-    return g_store.connect(source, target) ? 1 : 0;
+    return g_choice.connect(source, target) ? 1 : 0;
   } catch (...) {
     return 0;
   }
@@ -54,7 +58,7 @@ int32_t KESTRINE_CALL ConnectTM(int32_t source, int32_t target) {
 
 void KESTRINE_CALL DisconnectTM(void) {
   try {
-    g_store.disconnect();
+    g_choice.disconnect();
   } catch (...) {
   }
 }
@@ -66,7 +70,7 @@ int32_t KESTRINE_CALL AddPair(const char16_t *source, const char16_t *target, in
   if (sourceText.empty() || targetText.empty())
     return 0;
   try {
-    g_store.learn(trimSpaces(sourceText), trimSpaces(targetText), increment);
+    store().learn(trimSpaces(sourceText), trimSpaces(targetText), increment);
   } catch (...) {
   }
   return 1;
@@ -77,7 +81,7 @@ int32_t KESTRINE_CALL GetTM(const char16_t *text, TmTextList *translations) {
   if (query.empty() || !translations)
     return 0;
   try {
-    if (kestrine::fillList(translations, g_store.lookup(query).translations))
+    if (kestrine::fillList(translations, store().lookup(query).translations))
       return translations->count;
   } catch (...) {
   }
@@ -90,7 +94,7 @@ int32_t KESTRINE_CALL LookupTM(const char16_t *text, TmTextList *translations) {
   if (query.empty() || !translations)
     return 0;
   try {
-    const kestrine::LookupResult found = g_store.lookup(query);
+    const kestrine::LookupResult found = store().lookup(query);
     if (found.read && kestrine::fillList(translations, found.translations))
       return translations->count;
   } catch (...) {
@@ -108,7 +112,7 @@ int32_t KESTRINE_CALL SearchTM(const TmTextList *words, int32_t allWords, TmText
     kestrine::emptyList(targets);
     if (wordTexts.empty() || !sources || !targets)
       return 0;
-    const kestrine::SearchResult found = g_store.search(wordTexts, allWords != 0);
+    const kestrine::SearchResult found = store().search(wordTexts, allWords != 0);
     if (kestrine::fillList(sources, found.sources) && kestrine::fillList(targets, found.targets))
       return targets->count;
   } catch (...) {
@@ -120,7 +124,7 @@ int32_t KESTRINE_CALL SearchTM(const TmTextList *words, int32_t allWords, TmText
 
 int32_t KESTRINE_CALL DeletePair(const char16_t *source, const char16_t *target) {
   try {
-    return g_store.deletePair(textOf(source), textOf(target)) ? 1 : 0;
+    return store().deletePair(textOf(source), textOf(target)) ? 1 : 0;
   } catch (...) {
     return 0;
   }
@@ -132,7 +136,7 @@ void KESTRINE_CALL FreeTM(TmTextList *list) {
 
 int32_t KESTRINE_CALL BeginTMBatch(void) {
   try {
-    return g_store.beginBatch() ? 1 : 0;
+    return store().beginBatch() ? 1 : 0;
   } catch (...) {
     return 0;
   }
@@ -140,7 +144,7 @@ int32_t KESTRINE_CALL BeginTMBatch(void) {
 
 int32_t KESTRINE_CALL EndTMBatch(void) {
   try {
-    return g_store.endBatch().failure == kestrine::BatchOutcome::None ? 1 : 0;
+    return store().endBatch().failure == kestrine::BatchOutcome::None ? 1 : 0;
   } catch (...) {
     return 0;
   }
@@ -149,7 +153,7 @@ int32_t KESTRINE_CALL EndTMBatch(void) {
 int32_t KESTRINE_CALL EndTMBatchCounted(int32_t *stored) {
   kestrine::BatchOutcome outcome;
   try {
-    outcome = g_store.endBatch();
+    outcome = store().endBatch();
   } catch (...) {
     outcome = {kestrine::BatchOutcome::Failed, 0};
   }
@@ -168,7 +172,7 @@ int32_t KESTRINE_CALL EndTMBatchCounted(int32_t *stored) {
 
 void KESTRINE_CALL SetTMBusyTimeout(int32_t milliseconds) {
   try {
-    g_store.setBusyTimeout(std::chrono::milliseconds(milliseconds));
+    g_choice.setBusyTimeout(std::chrono::milliseconds(milliseconds));
   } catch (...) {
   }
 }
@@ -180,7 +184,7 @@ int32_t KESTRINE_CALL ListTM(int64_t *position, int32_t limit, TmTextList *sourc
     kestrine::emptyList(targets);
     if (!position || !sources || !targets || sources == targets)
       return -1;
-    const kestrine::ListResult found = g_store.list(*position, limit);
+    const kestrine::ListResult found = store().list(*position, limit);
     if (found.read && kestrine::fillList(sources, found.sources) &&
         kestrine::fillList(targets, found.targets)) {
       if (counters)
@@ -193,6 +197,22 @@ int32_t KESTRINE_CALL ListTM(int64_t *position, int32_t limit, TmTextList *sourc
   kestrine::emptyList(sources);
   kestrine::emptyList(targets);
   return -1;
+}
+
+int32_t KESTRINE_CALL CheckTMPath(const char16_t *location, char16_t *reason, int32_t capacity) {
+  std::string why;
+  try {
+    why = kestrine::StoreChoice::check(textOf(location));
+  } catch (...) {
+    why = "the location could not be checked";
+  }
+  if (reason && capacity > 0) {
+    const std::u16string text = kestrine::pg::toUtf16(why);
+    const std::size_t length = std::min<std::size_t>(text.size(), std::size_t(capacity - 1));
+    std::copy_n(text.begin(), length, reason);
+    reason[length] = 0;
+  }
+  return why.empty() ? 1 : 0;
 }
 
 } // extern "C"

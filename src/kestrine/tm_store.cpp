@@ -305,6 +305,11 @@ bool TmStore::connect(std::int32_t source, std::int32_t target) {
   return true;
 }
 
+bool TmStore::isOpen() const {
+  std::lock_guard lock(m_mutex);
+  return m_db != nullptr;
+}
+
 void TmStore::disconnect() {
   std::lock_guard lock(m_mutex);
   close();
