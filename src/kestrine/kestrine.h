@@ -145,6 +145,22 @@ KESTRINE_API int32_t KESTRINE_CALL ListTM(int64_t *position, int32_t limit, TmTe
 KESTRINE_API int32_t KESTRINE_CALL CheckTMPath(const char16_t *location, char16_t *reason,
                                                int32_t capacity);
 
+/* Progress of CopyTM: the rows copied so far and in all. Return 0 to cancel the copy. */
+typedef int32_t(KESTRINE_CALL *TmCopyProgressFn)(void *context, int64_t done, int64_t total);
+
+/* Copies the whole memory at `from` (a folder or a connection URI) into the memory at
+ * `to`: every language pair, every stored pair with both of its counters, in the order
+ * they were first learnt. Into a language pair the destination holds nothing of, the pairs
+ * go exactly as they are; into one it already holds pairs of, a pair with exactly the same
+ * texts adds its counters to the stored one. One transaction: a failure or a cancel
+ * leaves the destination as it was. Independent of the memory connected by ConnectTM.
+ * 1 copied, 0 failed (why in `reason`, as CheckTMPath gives it), -1 cancelled by
+ * `progress` (may be null; `context` is passed to it). `copied` (may be null) receives
+ * the number of stored pairs copied. */
+KESTRINE_API int32_t KESTRINE_CALL CopyTM(const char16_t *from, const char16_t *to,
+                                          TmCopyProgressFn progress, void *context, int64_t *copied,
+                                          char16_t *reason, int32_t capacity);
+
 /* Types of the exports, for binding them by name at run time. */
 typedef int32_t(KESTRINE_CALL *GetTMVersionFn)(char16_t *);
 typedef void(KESTRINE_CALL *SetTMPathFn)(const char16_t *);
@@ -162,6 +178,8 @@ typedef int32_t(KESTRINE_CALL *EndTMBatchCountedFn)(int32_t *);
 typedef void(KESTRINE_CALL *SetTMBusyTimeoutFn)(int32_t);
 typedef int32_t(KESTRINE_CALL *ListTMFn)(int64_t *, int32_t, TmTextList *, TmTextList *, int32_t *);
 typedef int32_t(KESTRINE_CALL *CheckTMPathFn)(const char16_t *, char16_t *, int32_t);
+typedef int32_t(KESTRINE_CALL *CopyTMFn)(const char16_t *, const char16_t *, TmCopyProgressFn,
+                                         void *, int64_t *, char16_t *, int32_t);
 
 #ifdef __cplusplus
 }

@@ -189,15 +189,15 @@ void PgStore::disconnect() {
 
 // False only when the catalogue cannot be read; a table that could not be created leaves
 // the operations failing quietly, as in the file store.
-bool PgStore::ensureTable() {
+bool PgStore::ensureTable(bool within) {
   pg::Result found = m_db.run("SELECT to_regclass($1) IS NOT NULL", {quoted(m_table.name)});
   if (!found.ok() || found.rows() != 1)
     return false;
   if (found.text(0, 0) == "t")
     return true;
   const std::string table = quoted(m_table.name);
-  std::string create = "BEGIN; SELECT pg_advisory_xact_lock(" + std::to_string(kSchemaLock) +
-                       "); CREATE TABLE IF NOT EXISTS " + table +
+  std::string create = std::string(within ? "" : "BEGIN; ") + "SELECT pg_advisory_xact_lock(" +
+                       std::to_string(kSchemaLock) + "); CREATE TABLE IF NOT EXISTS " + table +
                        " (\"Id\" bigserial PRIMARY KEY, \"Text1\" text NOT NULL, \"Text2\" text "
                        "NOT NULL, \"Counter1\" integer NOT NULL, \"Counter2\" integer NOT NULL, "
                        "\"Fold1\" text COLLATE \"C\" NOT NULL, \"Fold2\" text COLLATE \"C\" NOT "
@@ -206,6 +206,8 @@ bool PgStore::ensureTable() {
     create += " CREATE INDEX IF NOT EXISTS " +
               quoted(std::string(column) + "Index_" + m_table.name) + " ON " + table + " (" +
               quoted(column) + ");";
+  if (within)
+    return m_db.command(create);
   create += " COMMIT";
   if (!m_db.command(create))
     m_db.command("ROLLBACK");
@@ -540,6 +542,171 @@ std::string PgStore::probe(const std::string &uri) {
   if (allowed.text(0, 0) != "t")
     return "the user may not create tables in the database's schema";
   return {};
+}
+
+// --- Whole-memory access, for copying ---------------------------------------------------
+
+bool PgStore::openExisting() {
+  std::lock_guard lock(m_mutex);
+  return (m_db.isOpen() && !m_db.broken()) || open();
+}
+
+bool PgStore::openOrCreate() {
+  return openExisting(); // a server's database exists or cannot be made by us
+}
+
+std::optional<std::vector<std::string>> PgStore::pairTables() {
+  std::lock_guard lock(m_mutex);
+  pg::Result names = m_db.exec("SELECT c.relname FROM pg_catalog.pg_class c WHERE c.relkind = "
+                               "'r' AND c.relnamespace = current_schema()::regnamespace ORDER "
+                               "BY c.relname");
+  if (!names.ok())
+    return std::nullopt;
+  std::vector<std::string> tables;
+  for (int row = 0; row < names.rows(); ++row) {
+    const std::string name(names.text(row, 0));
+    if (isPairTableName(name))
+      tables.push_back(name);
+  }
+  return tables;
+}
+
+std::optional<std::int64_t> PgStore::countRows(const std::string &table) {
+  std::lock_guard lock(m_mutex);
+  if (!isPairTableName(table))
+    return std::nullopt;
+  pg::Result found = m_db.run("SELECT to_regclass($1) IS NOT NULL", {quoted(table)});
+  if (!found.ok() || found.rows() != 1)
+    return std::nullopt;
+  if (found.text(0, 0) != "t")
+    return 0;
+  pg::Result count = m_db.exec("SELECT count(*) FROM " + quoted(table));
+  if (!count.ok() || count.rows() != 1)
+    return std::nullopt;
+  return count.integer(0, 0);
+}
+
+RowSlice PgStore::readRows(const std::string &table, std::int64_t after, std::int32_t limit) {
+  std::lock_guard lock(m_mutex);
+  RowSlice slice;
+  slice.next = after;
+  if (!isPairTableName(table))
+    return slice;
+  pg::Result rows =
+      m_db.run("SELECT \"Id\", \"Text1\", \"Text2\", \"Counter1\", \"Counter2\" FROM " +
+                   quoted(table) + " WHERE \"Id\" > $1 ORDER BY \"Id\" LIMIT $2",
+               {std::to_string(after), std::to_string(limit)});
+  if (!rows.ok())
+    return slice;
+  for (int row = 0; row < rows.rows(); ++row) {
+    slice.next = rows.integer(row, 0);
+    slice.rows.push_back({pg::toUtf16(rows.text(row, 1)), pg::toUtf16(rows.text(row, 2)),
+                          clampToInt32(rows.integer(row, 3)), clampToInt32(rows.integer(row, 4))});
+  }
+  slice.read = true;
+  return slice;
+}
+
+bool PgStore::beginImport() {
+  std::lock_guard lock(m_mutex);
+  if (!m_db.isOpen() || m_importing || m_db.inTransaction() || !m_db.command("BEGIN"))
+    return false;
+  m_importing = true;
+  return true;
+}
+
+bool PgStore::importRows(const std::string &table, const std::vector<StoredRow> &rows, bool merge) {
+  std::lock_guard lock(m_mutex);
+  if (!m_importing || !isPairTableName(table))
+    return false;
+  if (m_table.name != table) {
+    m_table = PairTable{table, true};
+    if (!ensureTable(true))
+      return false;
+  }
+  const std::string name = quoted(table);
+  // Many rows to one statement: a round trip per row would make large copies slow.
+  constexpr std::size_t kRowsPerInsert = 500;
+  std::vector<const StoredRow *> inserts;
+  auto flush = [&] {
+    for (std::size_t first = 0; first < inserts.size(); first += kRowsPerInsert) {
+      const std::size_t count = std::min(kRowsPerInsert, inserts.size() - first);
+      std::string sql =
+          "INSERT INTO " + name +
+          " (\"Text1\", \"Text2\", \"Fold1\", \"Fold2\", \"Counter1\", \"Counter2\") VALUES ";
+      std::vector<std::optional<std::string>> values;
+      values.reserve(count * 6);
+      for (std::size_t i = 0; i < count; ++i) {
+        const StoredRow &row = *inserts[first + i];
+        const std::size_t base = i * 6;
+        sql += (i ? ", (" : "(");
+        for (std::size_t k = 1; k <= 6; ++k)
+          sql += "$" + std::to_string(base + k) + (k < 6 ? ", " : ")");
+        values.push_back(pg::toUtf8(row.text1));
+        values.push_back(pg::toUtf8(row.text2));
+        values.push_back(pg::folded(row.text1));
+        values.push_back(pg::folded(row.text2));
+        values.push_back(std::to_string(row.counter1));
+        values.push_back(std::to_string(row.counter2));
+      }
+      if (!m_db.run(sql, values).ok())
+        return false;
+    }
+    inserts.clear();
+    return true;
+  };
+  for (const StoredRow &row : rows) {
+    if (!merge) {
+      inserts.push_back(&row);
+      continue;
+    }
+    pg::Result found = m_db.run("SELECT \"Id\", \"Text1\", \"Text2\" FROM " + name +
+                                    " WHERE \"Fold1\" = $1 AND \"Fold2\" = $2 ORDER BY \"Id\"",
+                                {pg::folded(row.text1), pg::folded(row.text2)});
+    if (!found.ok())
+      return false;
+    const std::string text1 = pg::toUtf8(row.text1);
+    const std::string text2 = pg::toUtf8(row.text2);
+    int match = -1;
+    for (int k = 0; k < found.rows() && match < 0; ++k) {
+      if (found.text(k, 1) == text1 && found.text(k, 2) == text2)
+        match = k;
+    }
+    if (match < 0) {
+      inserts.push_back(&row); // at once: a later row of this slice may match it
+      if (!flush())
+        return false;
+      continue;
+    }
+    pg::Result added = m_db.run(
+        "UPDATE " + name +
+            " SET \"Counter1\" = greatest(-2147483648, least(2147483647, \"Counter1\"::bigint + "
+            "$1))::integer, \"Counter2\" = greatest(-2147483648, least(2147483647, "
+            "\"Counter2\"::bigint + $2))::integer WHERE \"Id\" = $3",
+        {std::to_string(row.counter1), std::to_string(row.counter2),
+         std::string(found.text(match, 0))});
+    if (!added.ok())
+      return false;
+  }
+  return flush();
+}
+
+bool PgStore::endImport(bool commit) {
+  std::lock_guard lock(m_mutex);
+  if (!m_importing)
+    return false;
+  m_importing = false;
+  m_source = m_target = 0;
+  m_table = PairTable();
+  if (commit && !m_db.transactionFailed() && m_db.command("COMMIT"))
+    return true;
+  m_db.command("ROLLBACK");
+  return false;
+}
+
+std::string PgStore::lastError() const {
+  std::lock_guard lock(m_mutex);
+  return m_db.error();
 }
 
 } // namespace kestrine

@@ -45,6 +45,17 @@ public:
   bool deletePair(std::u16string_view source, std::u16string_view target) override;
   ListResult list(std::int64_t after, std::int32_t limit) override;
 
+  bool openExisting() override;
+  bool openOrCreate() override;
+  std::optional<std::vector<std::string>> pairTables() override;
+  std::optional<std::int64_t> countRows(const std::string &table) override;
+  RowSlice readRows(const std::string &table, std::int64_t after, std::int32_t limit) override;
+  bool beginImport() override;
+  bool importRows(const std::string &table, const std::vector<StoredRow> &rows,
+                  bool merge) override;
+  bool endImport(bool commit) override;
+  std::string lastError() const override;
+
   // Opens a connection of its own and closes it again: empty when the server can be
   // reached and lets us create tables, else why not.
   static std::string probe(const std::string &uri);
@@ -60,7 +71,8 @@ private:
   void close();
   bool connected() const;
   bool ready();
-  bool ensureTable();
+  // Inside a transaction of the caller's when `within`, else in one of its own.
+  bool ensureTable(bool within = false);
   bool applyLockTimeout();
   bool recover();
   bool retryAfter(bool succeeded);
@@ -86,6 +98,7 @@ private:
   PairTable m_table;
   std::chrono::milliseconds m_busyTimeout = kBusyTimeout;
   bool m_batch = false;
+  bool m_importing = false;
   std::int32_t m_batchStored = 0;
   std::int32_t m_batchPending = 0;
   BatchOutcome::Failure m_batchFailure = BatchOutcome::None;

@@ -53,4 +53,22 @@ std::string StoreChoice::check(std::u16string_view location) {
   return {};
 }
 
+std::unique_ptr<MemoryStore> StoreChoice::storeFor(std::u16string_view location, bool create) {
+  if (isServerLocation(location)) {
+    auto store = std::make_unique<PgStore>();
+    store->setLocation(location);
+    return store;
+  }
+  auto store = std::make_unique<TmStore>();
+  store->setFolder(location, create);
+  return store;
+}
+
+bool StoreChoice::sameMemory(std::u16string_view a, std::u16string_view b) {
+  if (isServerLocation(a) || isServerLocation(b))
+    return a == b;
+  std::error_code error;
+  return std::filesystem::equivalent(std::filesystem::path(a), std::filesystem::path(b), error);
+}
+
 } // namespace kestrine

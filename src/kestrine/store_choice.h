@@ -9,6 +9,7 @@
 #include "tm_store.h"
 
 #include <atomic>
+#include <memory>
 #include <string>
 
 namespace kestrine {
@@ -28,6 +29,11 @@ public:
   // Empty when the location can hold a memory (a server answering, a folder that is or
   // can be made), else why not.
   static std::string check(std::u16string_view location);
+  // A store of its own for a location, apart from the one the exports use.
+  // A folder is created (one level) only with `create`.
+  static std::unique_ptr<MemoryStore> storeFor(std::u16string_view location, bool create);
+  // Whether two locations surely name one memory (the same folder, the same URI).
+  static bool sameMemory(std::u16string_view a, std::u16string_view b);
 
 private:
   // Declared before the pointers that name them.

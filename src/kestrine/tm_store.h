@@ -54,7 +54,8 @@ public:
   TmStore &operator=(const TmStore &) = delete;
 
   // Takes effect at the next connect that has to open the file.
-  void setFolder(std::u16string_view folder);
+  // Creates the folder (one level) when nothing of that name exists and `create` is set.
+  void setFolder(std::u16string_view folder, bool create = true);
   void setLocation(std::u16string_view folder) override { setFolder(folder); }
   bool isOpen() const override;
   bool connect(std::int32_t source, std::int32_t target) override;
@@ -74,6 +75,17 @@ public:
   SearchResult search(const std::vector<std::u16string> &words, bool allWords) override;
   bool deletePair(std::u16string_view source, std::u16string_view target) override;
   ListResult list(std::int64_t after, std::int32_t limit) override;
+
+  bool openExisting() override;
+  bool openOrCreate() override;
+  std::optional<std::vector<std::string>> pairTables() override;
+  std::optional<std::int64_t> countRows(const std::string &table) override;
+  RowSlice readRows(const std::string &table, std::int64_t after, std::int32_t limit) override;
+  bool beginImport() override;
+  bool importRows(const std::string &table, const std::vector<StoredRow> &rows,
+                  bool merge) override;
+  bool endImport(bool commit) override;
+  std::string lastError() const override;
 
   // A batch commits and starts over after this long, so that another program sharing
   // the memory waits on it far less than kBusyTimeout. Each commit writes every page its
@@ -110,6 +122,7 @@ private:
   PairTable m_table;
   std::unique_ptr<Statements> m_statements;
   bool m_batch = false;
+  bool m_importing = false; // one transaction holds the whole import
   // Pairs of the batch committed, and learnt in its open transaction.
   std::int32_t m_batchStored = 0;
   std::int32_t m_batchPending = 0;
