@@ -556,6 +556,14 @@ Zielsprache: %3
 Datensatz: %4
 Wollen Sie fortfahren?</translation>
     </message>
+    <message>
+        <source>Translation Memory Copy</source>
+        <translation>Übersetzungsspeicher kopieren</translation>
+    </message>
+    <message>
+        <source>Copying pair %1 of %2</source>
+        <translation>Kopiere Paar %1 von %2</translation>
+    </message>
 </context>
 <context>
     <name>QFileDialog</name>
@@ -2664,6 +2672,18 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
         <location line="+22"/>
         <source>Translation Memory Folder</source>
         <translation>Ordner des Übersetzungsspeichers</translation>
+    </message>
+    <message>
+        <source>A folder, or the address of a team memory on a PostgreSQL server, such as postgresql://translator@server/memory or postgresql:///?service=memory</source>
+        <translation>Ein Ordner oder die Adresse eines gemeinsamen Speichers auf einem PostgreSQL-Server, etwa postgresql://translator@server/memory oder postgresql:///?service=memory</translation>
+    </message>
+    <message>
+        <source>The address of the Translation Memory holds a password, which the settings would keep in clear text. Leave the password out of the address and put it in the file .pgpass (pgpass.conf on Windows), or name a service of pg_service.conf instead.</source>
+        <translation>Die Adresse des Übersetzungsspeichers enthält ein Kennwort, das die Einstellungen im Klartext aufbewahren würden. Lassen Sie das Kennwort in der Adresse weg und tragen Sie es in die Datei .pgpass (unter Windows pgpass.conf) ein, oder nennen Sie stattdessen einen Dienst aus pg_service.conf.</translation>
+    </message>
+    <message>
+        <source>The Translation Memory at &apos;%1&apos; cannot be used: %2</source>
+        <translation>Der Übersetzungsspeicher unter „%1“ kann nicht verwendet werden: %2</translation>
     </message>
 </context>
 <context>

@@ -231,7 +231,7 @@ int32_t KESTRINE_CALL CopyTM(const char16_t *from, const char16_t *to, TmCopyPro
     const std::unique_ptr<kestrine::MemoryStore> fromStore =
         kestrine::StoreChoice::storeFor(source, false);
     const std::unique_ptr<kestrine::MemoryStore> toStore =
-        kestrine::StoreChoice::storeFor(destination, true);
+        kestrine::StoreChoice::storeFor(destination, false);
     const kestrine::CopyOutcome outcome = kestrine::copyMemory(
         *fromStore, *toStore, [progress, context](std::int64_t done, std::int64_t total) {
           return !progress || progress(context, done, total) != 0;

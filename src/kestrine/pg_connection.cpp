@@ -171,12 +171,9 @@ Connection::~Connection() {
 bool Connection::open(const std::string &uri) {
   close();
   const std::string connectTimeout = std::to_string(kConnectTimeoutSeconds);
-  const std::string options =
-      "-c statement_timeout=" + std::to_string(kStatementTimeoutMilliseconds);
   // Later keywords win, so the URI (expanded from "dbname") overrides these defaults.
   // Keepalives notice a server that vanished without closing the connection.
   const char *keywords[] = {"connect_timeout",
-                            "options",
                             "keepalives",
                             "keepalives_idle",
                             "keepalives_interval",
@@ -185,16 +182,8 @@ bool Connection::open(const std::string &uri) {
                             "dbname",
                             "client_encoding",
                             nullptr};
-  const char *values[] = {connectTimeout.c_str(),
-                          options.c_str(),
-                          "1",
-                          "10",
-                          "5",
-                          "3",
-                          "Kestrine",
-                          uri.c_str(),
-                          "UTF8",
-                          nullptr};
+  const char *values[] = {
+      connectTimeout.c_str(), "1", "10", "5", "3", "Kestrine", uri.c_str(), "UTF8", nullptr};
   m_conn = PQconnectdbParams(keywords, values, 1);
   if (!m_conn) {
     m_error = "out of memory";

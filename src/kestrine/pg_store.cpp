@@ -127,7 +127,7 @@ std::string PgStore::sql(const char *pattern) const {
 bool PgStore::open() {
   if (m_uri.empty() || !m_db.open(m_uri))
     return false;
-  if (!applyLockTimeout()) {
+  if (!applyLockTimeout() || !applyStatementTimeout()) {
     m_db.close();
     return false;
   }
@@ -136,6 +136,14 @@ bool PgStore::open() {
 
 bool PgStore::applyLockTimeout() {
   return m_db.command("SET lock_timeout = " + std::to_string(m_busyTimeout.count()));
+}
+
+// No statement runs for ever, unless the location asks for a limit of its own.
+bool PgStore::applyStatementTimeout() {
+  if (m_uri.find("statement_timeout") != std::string::npos)
+    return true;
+  return m_db.command("SET statement_timeout = " +
+                      std::to_string(pg::kStatementTimeoutMilliseconds));
 }
 
 void PgStore::close() {
@@ -535,12 +543,15 @@ std::string PgStore::probe(const std::string &uri) {
   pg::Connection connection;
   if (!connection.open(uri))
     return connection.error();
+  // Tables made beforehand by an administrator serve as well as the right to make them.
   pg::Result allowed = connection.exec(
-      "SELECT current_schema() IS NOT NULL AND has_schema_privilege(current_schema(), 'CREATE')");
+      "SELECT current_schema() IS NOT NULL AND (has_schema_privilege(current_schema(), "
+      "'CREATE') OR EXISTS (SELECT 1 FROM pg_catalog.pg_class WHERE relkind = 'r' AND "
+      "relnamespace = current_schema()::regnamespace AND relname ~ '^[0-9]+to[0-9]+$'))");
   if (!allowed.ok())
     return connection.error();
   if (allowed.text(0, 0) != "t")
-    return "the user may not create tables in the database's schema";
+    return "the user may not create tables in the database's schema, and it holds none";
   return {};
 }
 

@@ -74,6 +74,7 @@ private:
   // Inside a transaction of the caller's when `within`, else in one of its own.
   bool ensureTable(bool within = false);
   bool applyLockTimeout();
+  bool applyStatementTimeout();
   bool recover();
   bool retryAfter(bool succeeded);
 

@@ -30,7 +30,8 @@ public:
   // can be made), else why not.
   static std::string check(std::u16string_view location);
   // A store of its own for a location, apart from the one the exports use.
-  // A folder is created (one level) only with `create`.
+  // A folder is created (one level) now only with `create`; a file store makes it anyway
+  // when it opens to be written (see MemoryStore::openOrCreate).
   static std::unique_ptr<MemoryStore> storeFor(std::u16string_view location, bool create);
   // Whether two locations surely name one memory (the same folder, the same URI).
   static bool sameMemory(std::u16string_view a, std::u16string_view b);

@@ -665,7 +665,14 @@ bool TmStore::openExisting() {
 
 bool TmStore::openOrCreate() {
   std::lock_guard lock(m_mutex);
-  return m_db || open();
+  if (m_db)
+    return true;
+  // The folder is made only now, when something is written into it (one level).
+  const std::filesystem::path path(std::u8string(m_path.begin(), m_path.end()));
+  std::error_code error;
+  if (!m_path.empty() && !std::filesystem::exists(path.parent_path(), error))
+    std::filesystem::create_directory(path.parent_path(), error);
+  return open();
 }
 
 std::optional<std::vector<std::string>> TmStore::pairTables() {
@@ -802,7 +809,13 @@ bool TmStore::endImport(bool commit) {
 
 std::string TmStore::lastError() const {
   std::lock_guard lock(m_mutex);
-  return m_db ? sqlite3_errmsg(m_db) : "the memory file cannot be opened";
+  if (m_db)
+    return sqlite3_errmsg(m_db);
+  std::error_code error;
+  if (!std::filesystem::exists(std::filesystem::path(std::u8string(m_path.begin(), m_path.end())),
+                               error))
+    return "there is no memory file " + m_path;
+  return "the memory file " + m_path + " cannot be opened as a memory";
 }
 
 } // namespace kestrine

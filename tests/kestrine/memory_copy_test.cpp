@@ -1,7 +1,7 @@
 // Copying whole memories between a folder and a server, either way.
 
 #include "kestrine_library.h"
-#include "server_cluster.h"
+#include "server_environment.h"
 #include "test_support.h"
 
 #include <gtest/gtest.h>
@@ -193,7 +193,9 @@ TEST_F(CopyTest, AFailedOrCancelledCopyLeavesTheDestinationAsItWas) {
   const Case cases[] = {
       {source, unreachable, "destination memory cannot be opened"},
       {unreachable, target, "memory to copy cannot be opened"},
-      {(scratch.path() / "none").string(), target, "memory to copy cannot be opened"},
+      {(scratch.path() / "none").string(), target, "there is no memory file"},
+      {(scratch.path() / "none").string(), (scratch.path() / "fresh").string(),
+       "memory to copy cannot be opened"},
       {scratch.path().string(), target, "memory to copy cannot be"},
       {source, scratch.path().string(), "destination memory cannot be"},
       {source, source + "/", "same memory"},
@@ -209,6 +211,7 @@ TEST_F(CopyTest, AFailedOrCancelledCopyLeavesTheDestinationAsItWas) {
   EXPECT_EQ(dump(target), before);
   EXPECT_EQ(fileBytes(scratch.path() / "Kestrine.db"), "not a database at all, not at all");
   EXPECT_FALSE(std::filesystem::exists(scratch.path() / "none"));
+  EXPECT_FALSE(std::filesystem::exists(scratch.path() / "fresh"));
 }
 
 TEST_F(CopyTest, AHundredThousandPairsRoundTripExactly) {

@@ -41,7 +41,8 @@ bool ServerCluster::command(const std::string &line, const std::string &what) {
   return false;
 }
 
-bool ServerCluster::start() {
+bool ServerCluster::start(bool durable) {
+  m_durable = durable;
   if (!std::filesystem::exists(std::string(kBin) + "initdb")) {
     m_unavailable = std::string("no initdb in ") + kBin;
     return false;
@@ -82,9 +83,10 @@ bool ServerCluster::start() {
 
 bool ServerCluster::resume() {
   // Durability is no concern of a scratch cluster; the tests run faster without it.
-  const std::string options = "-k " + m_folder + " -p " + std::to_string(m_port) +
-                              " -c listen_addresses= -c fsync=off -c full_page_writes=off"
-                              " -c max_connections=60";
+  std::string options = "-k " + m_folder + " -p " + std::to_string(m_port) +
+                        " -c listen_addresses= -c max_connections=60";
+  if (!m_durable)
+    options += " -c fsync=off -c full_page_writes=off";
   if (!command(std::string(kBin) + "pg_ctl -D " + m_data + " -l " + m_root +
                    "/server.log -w -t 60 -o '" + options + "' start",
                "pg_ctl start")) {

@@ -5,8 +5,6 @@
 // the server runs as "nobody", which the server insists on. When no server can be started
 // the tests that need one skip with the reason.
 
-#include <gtest/gtest.h>
-
 #include <string>
 #include <vector>
 
@@ -17,7 +15,8 @@ public:
   // The cluster of this test program (started by ServerEnvironment).
   static ServerCluster &instance();
 
-  bool start();
+  // `durable` keeps the server's fsync; tests go without, benchmarks measure with it.
+  bool start(bool durable = false);
   void stop();
   // Stops the server without removing the cluster, and starts it again.
   bool halt();
@@ -46,28 +45,8 @@ private:
   int m_port = 0;
   int m_schemas = 0;
   bool m_running = false;
+  bool m_durable = false;
   std::string m_unavailable = "the server was not started";
 };
-
-class ServerEnvironment : public ::testing::Environment {
-public:
-  void SetUp() override { ServerCluster::instance().start(); }
-  void TearDown() override {
-    // Kept for the end: why the server tests did not run, if they did not.
-    m_unavailable = ServerCluster::instance().unavailable();
-    ServerCluster::instance().stop();
-  }
-  const std::string &unavailable() const { return m_unavailable; }
-
-private:
-  std::string m_unavailable;
-};
-
-#define REQUIRE_SERVER()                                                                           \
-  do {                                                                                             \
-    if (!::kestrine_test::ServerCluster::instance().unavailable().empty())                         \
-      GTEST_SKIP() << "no PostgreSQL server: "                                                     \
-                   << ::kestrine_test::ServerCluster::instance().unavailable();                    \
-  } while (0)
 
 } // namespace kestrine_test

@@ -4,7 +4,7 @@
 
 #include "kestrine_library.h"
 #include "pg_store.h"
-#include "server_cluster.h"
+#include "server_environment.h"
 #include "test_support.h"
 
 #include <gtest/gtest.h>
@@ -270,6 +270,20 @@ TEST_F(ServerTest, CredentialsComeFromTheServiceFileAndThePasswordFile) {
   unsetenv("PGSERVICEFILE");
   EXPECT_EQ(query("SELECT \"Text1\" FROM " + table()), Texts{"Ano"});
   cluster().run("DROP OWNED BY translator; DROP ROLE translator");
+}
+
+TEST_F(ServerTest, AUserWhoMayNotCreateTablesNeedsTablesMadeBeforehand) {
+  cluster().run("DROP ROLE IF EXISTS clerk");
+  ASSERT_TRUE(cluster().run("CREATE ROLE clerk LOGIN"));
+  cluster().run("GRANT USAGE ON SCHEMA " + m_schema + " TO clerk");
+  const std::string asClerk = "postgresql://clerk@/memory?host=" + cluster().socketFolder() +
+                              "&port=" + std::to_string(cluster().port()) +
+                              "&options=-csearch_path%3D" + m_schema;
+  EXPECT_NE(PgStore::probe(asClerk).find("may not create tables"), std::string::npos);
+  std::unique_ptr<PgStore> admin = client(); // makes the table of the pair
+  EXPECT_EQ(PgStore::probe(asClerk), "");
+  admin.reset();
+  cluster().run("DROP OWNED BY clerk; DROP ROLE clerk");
 }
 
 TEST_F(ServerTest, CheckTMPathSaysWhyALocationCannotHoldAMemory) {

@@ -4,7 +4,7 @@
 // runs against the SQLite file and the PostgreSQL server alike.
 
 #include "kestrine_library.h"
-#include "server_cluster.h"
+#include "server_environment.h"
 #include "test_support.h"
 
 #include <gtest/gtest.h>
