@@ -452,7 +452,7 @@
         <translation>Datei wird gelesen</translation>
     </message>
     <message>
-        <location filename="../../src/core/tmclient/memory_client.cpp" line="+119"/>
+        <location filename="../../src/core/tmclient/memory_client.cpp" line="+125"/>
         <source>Translation Memory Search</source>
         <translation>Suche im Übersetzungsspeicher</translation>
     </message>
@@ -732,6 +732,16 @@ Wollen Sie fortfahren?</translation>
         <location filename="../../src/gui/online/update_announcer.cpp" line="+54"/>
         <source>Update is available</source>
         <translation>Update verfügbar</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/tmclient/memory_location.cpp" line="+85"/>
+        <source>Translation Memory Copy</source>
+        <translation>Übersetzungsspeicher kopieren</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Copying pair %1 of %2</source>
+        <translation>Kopiere Paar %1 von %2</translation>
     </message>
 </context>
 <context>
@@ -3042,7 +3052,7 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
 <context>
     <name>tarvelo::gui::MemoryPage</name>
     <message>
-        <location filename="../../src/gui/options/memory_page.cpp" line="+26"/>
+        <location filename="../../src/gui/options/memory_page.cpp" line="+29"/>
         <source>&amp;Path:</source>
         <translation>&amp;Pfad:</translation>
     </message>
@@ -3052,7 +3062,12 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
         <translation>...</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+2"/>
+        <source>A folder, or the address of a team memory on a PostgreSQL server, such as postgresql://translator@server/memory or postgresql:///?service=memory</source>
+        <translation>Ein Ordner oder die Adresse eines gemeinsamen Speichers auf einem PostgreSQL-Server, etwa postgresql://translator@server/memory oder postgresql:///?service=memory</translation>
+    </message>
+    <message>
+        <location line="+8"/>
         <source>&amp;Fill empty target items from  Translation Memory when opening</source>
         <translation>&amp;Leere Zieleinträge beim Öffnen aus dem Übersetzungsspeicher füllen</translation>
     </message>
@@ -3082,9 +3097,19 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
         <translation>Aktuelle Übersetzungen im Übersetzungsspeicher &amp;speichern:</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+23"/>
         <source>Translation Memory Folder</source>
         <translation>Ordner des Übersetzungsspeichers</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>The address of the Translation Memory holds a password, which the settings would keep in clear text. Leave the password out of the address and put it in the file .pgpass (pgpass.conf on Windows), or name a service of pg_service.conf instead.</source>
+        <translation>Die Adresse des Übersetzungsspeichers enthält ein Kennwort, das die Einstellungen im Klartext aufbewahren würden. Lassen Sie das Kennwort in der Adresse weg und tragen Sie es in die Datei .pgpass (unter Windows pgpass.conf) ein, oder nennen Sie stattdessen einen Dienst aus pg_service.conf.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>The Translation Memory at &apos;%1&apos; cannot be used: %2</source>
+        <translation>Der Übersetzungsspeicher unter „%1“ kann nicht verwendet werden: %2</translation>
     </message>
 </context>
 <context>
@@ -3194,7 +3219,7 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
 <context>
     <name>tarvelo::gui::OptionsDialog</name>
     <message>
-        <location filename="../../src/gui/options/options_dialog.cpp" line="+22"/>
+        <location filename="../../src/gui/options/options_dialog.cpp" line="+23"/>
         <source>Options</source>
         <translation>Optionen</translation>
     </message>
@@ -3214,7 +3239,7 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
         <translation>Maschinelle Übersetzung</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+36"/>
         <source>Restart the program for the change of the language to take effect!</source>
         <translation>Starten Sie das Programm neu, damit die Änderung der Sprache wirksam wird!</translation>
     </message>

@@ -107,6 +107,14 @@ void printHelp() {
              "      Removes the pair (texts compared without regard to case). Exit status 0;\n"
              "      1 when the memory holds no such pair; 2 on bad arguments.\n"
              "\n"
+             "  tm-copy --from DIR|URI --to DIR|URI\n"
+             "      Copies a whole memory, every language pair with both counters, between a\n"
+             "      folder and a PostgreSQL server (either way, or folder to folder). Into a\n"
+             "      pair the destination holds nothing of the pairs go exactly as they are;\n"
+             "      otherwise a pair with exactly the same texts adds its counters. A failure\n"
+             "      leaves the destination as it was. Exit status 0; 1 on failure; 2 on bad\n"
+             "      arguments.\n"
+             "\n"
              "  check --source S --source-language N --target T --target-language M\n"
              "        [--rules RULES] [--no-format-order] [--translated-only]\n"
              "      Reads the task as translate does and inspects every item automatically:\n"
@@ -164,7 +172,12 @@ void printHelp() {
              "      cannot be read.\n"
              "\n"
              "  --help\n"
-             "      Shows this text.\n",
+             "      Shows this text.\n"
+             "\n"
+             "Wherever a command takes --tm DIR, DIR may also be the connection URI of a team\n"
+             "memory on a PostgreSQL server (postgresql://user@host/database, or\n"
+             "postgresql:///?service=NAME for a service of pg_service.conf); the password\n"
+             "is read from ~/.pgpass.\n",
              stdout);
 }
 
@@ -235,6 +248,8 @@ int main(int argc, char **argv) {
     return tarvelo::cli::runTmExport(arguments);
   if (command == QLatin1String("tm-delete"))
     return tarvelo::cli::runTmDelete(arguments);
+  if (command == QLatin1String("tm-copy"))
+    return tarvelo::cli::runTmCopy(arguments);
   std::fprintf(stderr, "error: unknown command '%s' (see tarvelo-cli --help)\n",
                command.toUtf8().constData());
   return 2;

@@ -9,6 +9,7 @@
 
 #include <QDialogButtonBox>
 #include <QGuiApplication>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QShortcut>
 #include <QTabWidget>
@@ -56,6 +57,16 @@ void OptionsDialog::showPageHelp() {
 }
 
 void OptionsDialog::accept() {
+  // A memory location that cannot be used keeps the sheet open on its page.
+  if (m_memory) {
+    const QString problem = m_memory->problem();
+    if (!problem.isEmpty()) {
+      m_tabs->setCurrentWidget(m_memory);
+      m_notify(problem);
+      m_memory->path()->setFocus();
+      return;
+    }
+  }
   if (m_general->languageChanged())
     m_notify(tr("Restart the program for the change of the language to take effect!"));
   m_dictionaryChanged = m_general->dictionaryChanged();

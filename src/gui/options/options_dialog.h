@@ -33,7 +33,8 @@ public:
 
   // Set by OK: the external dictionary is to be started anew next time.
   bool dictionaryChanged() const { return m_dictionaryChanged; }
-  // How OK tells the user to restart; a message box unless replaced.
+  // How OK tells the user to restart, or why the memory's location cannot be used; a
+  // message box unless replaced.
   void setNotifier(std::function<void(const QString &)> notify) { m_notify = std::move(notify); }
 
   void accept() override;
