@@ -13,6 +13,7 @@
 #include <cstring>
 #include <fstream>
 #include <random>
+#include <regex>
 #include <sstream>
 #include <stdexcept>
 
@@ -109,6 +110,11 @@ std::string tableRows(const std::filesystem::path &database, const std::string &
   }
   sqlite3_finalize(statement);
   return rows.str();
+}
+
+bool isPairTableObject(const std::string &object) {
+  static const std::regex pairTable("table [0-9]+to[0-9]+");
+  return std::regex_match(object, pairTable);
 }
 
 std::vector<std::string> schemaObjects(const std::filesystem::path &database) {

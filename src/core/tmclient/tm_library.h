@@ -27,6 +27,8 @@ struct TmExports {
   SetTMBusyTimeoutFn setTMBusyTimeout = nullptr;
   ListTMFn listTM = nullptr;
   FuzzyTMFn fuzzyTM = nullptr;
+  CheckTMPathFn checkTMPath = nullptr;
+  CopyTMFn copyTM = nullptr;
 };
 
 // The memory library bound at run time by name. A library that cannot be loaded
