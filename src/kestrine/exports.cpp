@@ -232,68 +232,70 @@ int32_t KESTRINE_CALL FuzzyTM(const char16_t *text, int32_t minScore, int32_t ma
   kestrine::emptyList(sources);
   kestrine::emptyList(targets);
   return -1;
-  namespace {
+}
 
-  void writeReason(const std::string &why, char16_t *reason, int32_t capacity) {
-    if (!reason || capacity <= 0)
-      return;
-    const std::u16string text = kestrine::pg::toUtf16(why);
-    const std::size_t length = std::min<std::size_t>(text.size(), std::size_t(capacity - 1));
-    std::copy_n(text.begin(), length, reason);
-    reason[length] = 0;
-  }
+namespace {
 
-  } // namespace
+void writeReason(const std::string &why, char16_t *reason, int32_t capacity) {
+  if (!reason || capacity <= 0)
+    return;
+  const std::u16string text = kestrine::pg::toUtf16(why);
+  const std::size_t length = std::min<std::size_t>(text.size(), std::size_t(capacity - 1));
+  std::copy_n(text.begin(), length, reason);
+  reason[length] = 0;
+}
 
-  int32_t KESTRINE_CALL CopyTM(const char16_t *from, const char16_t *to, TmCopyProgressFn progress,
-                               void *context, int64_t *copied, char16_t *reason, int32_t capacity) {
+} // namespace
+
+int32_t KESTRINE_CALL CopyTM(const char16_t *from, const char16_t *to, TmCopyProgressFn progress,
+                             void *context, int64_t *copied, char16_t *reason, int32_t capacity) {
+  if (copied)
+    *copied = 0;
+  try {
+    const std::u16string_view source = textOf(from);
+    const std::u16string_view destination = textOf(to);
+    if (source.empty() || destination.empty()) {
+      writeReason("no location given", reason, capacity);
+      return 0;
+    }
+    if (kestrine::StoreChoice::sameMemory(source, destination)) {
+      writeReason("both locations name the same memory", reason, capacity);
+      return 0;
+    }
+    const std::unique_ptr<kestrine::MemoryStore> fromStore =
+        kestrine::StoreChoice::storeFor(source, false);
+    const std::unique_ptr<kestrine::MemoryStore> toStore =
+        kestrine::StoreChoice::storeFor(destination, false);
+    const kestrine::CopyOutcome outcome = kestrine::copyMemory(
+        *fromStore, *toStore, [progress, context](std::int64_t done, std::int64_t total) {
+          return !progress || progress(context, done, total) != 0;
+        });
     if (copied)
-      *copied = 0;
-    try {
-      const std::u16string_view source = textOf(from);
-      const std::u16string_view destination = textOf(to);
-      if (source.empty() || destination.empty()) {
-        writeReason("no location given", reason, capacity);
-        return 0;
-      }
-      if (kestrine::StoreChoice::sameMemory(source, destination)) {
-        writeReason("both locations name the same memory", reason, capacity);
-        return 0;
-      }
-      const std::unique_ptr<kestrine::MemoryStore> fromStore =
-          kestrine::StoreChoice::storeFor(source, false);
-      const std::unique_ptr<kestrine::MemoryStore> toStore =
-          kestrine::StoreChoice::storeFor(destination, false);
-      const kestrine::CopyOutcome outcome = kestrine::copyMemory(
-          *fromStore, *toStore, [progress, context](std::int64_t done, std::int64_t total) {
-            return !progress || progress(context, done, total) != 0;
-          });
-      if (copied)
-        *copied = outcome.rows;
-      writeReason(outcome.reason, reason, capacity);
-      switch (outcome.result) {
-      case kestrine::CopyOutcome::Copied:
-        return 1;
-      case kestrine::CopyOutcome::Cancelled:
-        return -1;
-      case kestrine::CopyOutcome::Failed:
-        break;
-      }
-    } catch (...) {
-      writeReason("the copy failed unexpectedly", reason, capacity);
+      *copied = outcome.rows;
+    writeReason(outcome.reason, reason, capacity);
+    switch (outcome.result) {
+    case kestrine::CopyOutcome::Copied:
+      return 1;
+    case kestrine::CopyOutcome::Cancelled:
+      return -1;
+    case kestrine::CopyOutcome::Failed:
+      break;
     }
-    return 0;
+  } catch (...) {
+    writeReason("the copy failed unexpectedly", reason, capacity);
   }
+  return 0;
+}
 
-  int32_t KESTRINE_CALL CheckTMPath(const char16_t *location, char16_t *reason, int32_t capacity) {
-    std::string why;
-    try {
-      why = kestrine::StoreChoice::check(textOf(location));
-    } catch (...) {
-      why = "the location could not be checked";
-    }
-    writeReason(why, reason, capacity);
-    return why.empty() ? 1 : 0;
+int32_t KESTRINE_CALL CheckTMPath(const char16_t *location, char16_t *reason, int32_t capacity) {
+  std::string why;
+  try {
+    why = kestrine::StoreChoice::check(textOf(location));
+  } catch (...) {
+    why = "the location could not be checked";
   }
+  writeReason(why, reason, capacity);
+  return why.empty() ? 1 : 0;
+}
 
 } // extern "C"
