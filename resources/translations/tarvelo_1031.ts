@@ -309,6 +309,10 @@
         <source>Standard</source>
         <translation>Standard</translation>
     </message>
+    <message>
+        <source>&amp;Pseudo-Translate...</source>
+        <translation>&amp;Pseudoübersetzung...</translation>
+    </message>
 </context>
 <context>
     <name>Project</name>
@@ -2272,6 +2276,10 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
         <source>translated text</source>
         <translation>Übersetzung</translation>
     </message>
+    <message>
+        <source>Misspelt words</source>
+        <translation>Falsch geschriebene Wörter</translation>
+    </message>
 </context>
 <context>
     <name>tarvelo::gui::FindDialog</name>
@@ -3241,6 +3249,51 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
     <message>
         <source>The Translation Memory could not be read.</source>
         <translation>Der Übersetzungsspeicher konnte nicht gelesen werden.</translation>
+    </message>
+</context>
+<context>
+    <name>tarvelo::SpellService</name>
+    <message>
+        <source>There is no dictionary for %1: spelling is not checked.</source>
+        <translation>Für %1 gibt es kein Wörterbuch: Die Rechtschreibung wird nicht geprüft.</translation>
+    </message>
+</context>
+<context>
+    <name>tarvelo::gui::PseudoTranslateDialog</name>
+    <message>
+        <source>Pseudo-Translation</source>
+        <translation>Pseudoübersetzung</translation>
+    </message>
+    <message>
+        <source>Every translated text is replaced by its source with accented letters, lengthened and put in brackets, so that clipped and untranslatable texts show in the dialogs.</source>
+        <translation>Jede Übersetzung wird durch ihren Ausgangstext mit akzentuierten Buchstaben ersetzt, verlängert und in Klammern gesetzt, so dass abgeschnittene und unübersetzbare Texte in den Dialogen sichtbar werden.</translation>
+    </message>
+    <message>
+        <source>Lengthen texts by:</source>
+        <translation>Texte verlängern um:</translation>
+    </message>
+    <message>
+        <source>Right-to-left pseudo-language</source>
+        <translation>Pseudosprache von rechts nach links</translation>
+    </message>
+    <message>
+        <source>The target&apos;s code page %1 cannot hold right-to-left marks: the right-to-left pseudo-language needs a Unicode target.</source>
+        <translation>Die Codepage %1 des Ziels kann keine Rechts-nach-links-Zeichen aufnehmen: Die Pseudosprache von rechts nach links braucht ein Unicode-Ziel.</translation>
+    </message>
+</context>
+<context>
+    <name>tarvelo::gui::TargetEditor</name>
+    <message>
+        <source>(no suggestions)</source>
+        <translation>(keine Vorschläge)</translation>
+    </message>
+    <message>
+        <source>Add to dictionary</source>
+        <translation>Zum Wörterbuch hinzufügen</translation>
+    </message>
+    <message>
+        <source>The word &apos;%1&apos; could not be kept in the user dictionary.</source>
+        <translation>Das Wort &apos;%1&apos; konnte nicht im Benutzerwörterbuch gespeichert werden.</translation>
     </message>
 </context>
 </TS>

@@ -39,7 +39,7 @@ std::unique_ptr<SpellChecker> SpellChecker::open(const DictionaryFiles &files,
   checker->m_name = files.name;
   checker->m_userDictionary = userDictionary;
   QFile user(userDictionary);
-  if (user.open(QIODevice::ReadOnly)) {
+  if (!userDictionary.isEmpty() && user.open(QIODevice::ReadOnly)) {
     while (!user.atEnd()) {
       const QString word = QString::fromUtf8(user.readLine()).trimmed();
       if (!word.isEmpty())

@@ -16,6 +16,7 @@ class QTabWidget;
 class QPrinter;
 
 namespace tarvelo {
+class SpellService;
 class ItemListModel;
 class ResourceTreeModel;
 class Session;
@@ -56,6 +57,9 @@ struct FrameServices {
   std::function<void(QWidget *)> importGlossary;
   std::function<void(QWidget *)> toggleMemorySearch;
   std::function<bool()> memorySearchVisible;
+  // The spelling of the target language: underlines in the target editor, the
+  // filter's "Misspelt words".
+  SpellService *spelling = nullptr;
 };
 
 // The program's one top-level window: the resource tree, the board (item list and
