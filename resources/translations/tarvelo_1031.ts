@@ -2,6 +2,112 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>Exchange</name>
+    <message>
+        <location filename="../../src/core/exchange/xml_guard.cpp" line="+17"/>
+        <source>The file declares entities, which are not read.</source>
+        <translation>Die Datei deklariert Entitäten, die nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The file refers to an undeclared entity.</source>
+        <translation>Die Datei verweist auf eine nicht deklarierte Entität.</translation>
+    </message>
+    <message>
+        <location line="+41"/>
+        <source>The file is not well-formed XML (line %1: %2).</source>
+        <translation>Die Datei ist kein wohlgeformtes XML (Zeile %1: %2).</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/exchange/xliff_file.cpp" line="+115"/>
+        <source>The file is not an XLIFF file.</source>
+        <translation>Die Datei ist keine XLIFF-Datei.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The file is XLIFF %1; only XLIFF 1.2 is read.</source>
+        <translation>Die Datei ist XLIFF %1; gelesen wird nur XLIFF 1.2.</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/exchange/tmx_file.cpp" line="+68"/>
+        <source>The file is not a TMX file.</source>
+        <translation>Die Datei ist keine TMX-Datei.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The file is TMX %1; only TMX 1.4 is read.</source>
+        <translation>Die Datei ist TMX %1; gelesen wird nur TMX 1.4.</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/exchange/memory_transfer.cpp" line="+216"/>
+        <source>The Translation Memory could not store every pair.</source>
+        <translation>Der Übersetzungsspeicher konnte nicht jedes Paar speichern.</translation>
+    </message>
+    <message>
+        <location line="+29"/>
+        <source>The Translation Memory could not be read.</source>
+        <translation>Der Übersetzungsspeicher konnte nicht gelesen werden.</translation>
+    </message>
+</context>
+<context>
+    <name>MachineTranslation</name>
+    <message>
+        <location filename="../../src/core/exchange/deepl_provider.cpp" line="+46"/>
+        <source>DeepL refused the authentication key (HTTP 403). Check the key on the Machine Translation page of the options.</source>
+        <translation>DeepL hat den Authentifizierungsschlüssel abgelehnt (HTTP 403). Prüfen Sie den Schlüssel auf der Seite „Maschinelle Übersetzung“ der Optionen.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The DeepL quota of this key is used up (HTTP 456).</source>
+        <translation>Das DeepL-Kontingent dieses Schlüssels ist aufgebraucht (HTTP 456).</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>DeepL received too many requests; try again later (HTTP 429).</source>
+        <translation>DeepL hat zu viele Anfragen erhalten; versuchen Sie es später erneut (HTTP 429).</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>DeepL: %1 (HTTP %2)</source>
+        <translation>DeepL: %1 (HTTP %2)</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/exchange/libretranslate_provider.cpp" line="+49"/>
+        <source>LibreTranslate: %1 (HTTP %2)</source>
+        <translation>LibreTranslate: %1 (HTTP %2)</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/exchange/machine_translator.cpp" line="+25"/>
+        <source>%1 does not translate between these languages.</source>
+        <translation>%1 übersetzt nicht zwischen diesen Sprachen.</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/exchange/mymemory_provider.cpp" line="+82"/>
+        <source>MyMemory: %1 (%2)</source>
+        <translation>MyMemory: %1 (%2)</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/exchange/translation_provider.cpp" line="+74"/>
+        <source>%1 did not answer in time (%2).</source>
+        <translation>%1 hat nicht rechtzeitig geantwortet (%2).</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1 answered with the HTTP status %2.</source>
+        <translation>%1 hat mit dem HTTP-Status %2 geantwortet.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 cannot be reached at %2: %3</source>
+        <translation>%1 ist unter %2 nicht erreichbar: %3</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The answer of %1 at %2 is not a translation.</source>
+        <translation>Die Antwort von %1 unter %2 ist keine Übersetzung.</translation>
+    </message>
+</context>
+<context>
     <name>MainFrame</name>
     <message>
         <location filename="../../src/gui/workbench/command_table.cpp" line="+17"/>
@@ -134,14 +240,18 @@
         <translation>Filter einrichten...</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>&amp;Google Translate...</source>
-        <translation>Mit &amp;Google übersetzen...</translation>
+        <translation type="vanished">Mit &amp;Google übersetzen...</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Dialogs &amp;Report...</source>
+        <translation>Dialog&amp;bericht...</translation>
     </message>
     <message>
         <location line="+4"/>
-        <source>Dialogs &amp;Report...</source>
-        <translation>Dialog&amp;bericht...</translation>
+        <source>&amp;Pseudo-Translate...</source>
+        <translation>&amp;Pseudoübersetzung...</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -209,68 +319,82 @@
         <translation>Alles markieren</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+4"/>
         <source>Show original</source>
         <translation>Original anzeigen</translation>
     </message>
     <message>
+        <location line="+4"/>
         <source>Load from source</source>
         <translation>Aus Quelle laden</translation>
     </message>
     <message>
+        <location line="+4"/>
         <source>Load from target</source>
         <translation>Aus Ziel laden</translation>
     </message>
     <message>
+        <location line="+4"/>
         <source>Set default font</source>
         <translation>Standardschriftart setzen</translation>
     </message>
     <message>
+        <location line="+4"/>
         <source>Dialog controls...</source>
         <translation>Dialogsteuerelemente...</translation>
     </message>
     <message>
+        <location line="+4"/>
         <source>Flip dialog</source>
         <translation>Dialog spiegeln</translation>
     </message>
     <message>
+        <location line="+4"/>
         <source>Align Left</source>
         <translation>Links ausrichten</translation>
     </message>
     <message>
+        <location line="+4"/>
         <source>Align right</source>
         <translation>Rechts ausrichten</translation>
     </message>
     <message>
+        <location line="+4"/>
         <source>Align top</source>
         <translation>Oben ausrichten</translation>
     </message>
     <message>
+        <location line="+4"/>
         <source>Align bottom</source>
         <translation>Unten ausrichten</translation>
     </message>
     <message>
+        <location line="+4"/>
         <source>Make same width</source>
         <translation>Gleiche Breite</translation>
     </message>
     <message>
+        <location line="+4"/>
         <source>Make same height</source>
         <translation>Gleiche Höhe</translation>
     </message>
     <message>
+        <location line="+4"/>
         <source>Make same size</source>
         <translation>Gleiche Größe</translation>
     </message>
     <message>
+        <location line="+4"/>
         <source>Adjust size to text</source>
         <translation>Größe an Text anpassen</translation>
     </message>
     <message>
+        <location line="+4"/>
         <source>&amp;Toggle source/target size</source>
         <translation>&amp;Quell-/Zielgröße umschalten</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+75"/>
         <source>&amp;File</source>
         <translation>&amp;Datei</translation>
     </message>
@@ -285,22 +409,27 @@
         <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+10"/>
         <source>&amp;Tools</source>
         <translation>E&amp;xtras</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>Translation Memory</source>
         <translation>Übersetzungsspeicher</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="-10"/>
         <source>&amp;Dialog</source>
         <translation>D&amp;ialog</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="-186"/>
+        <source>&amp;Machine Translation...</source>
+        <translation>&amp;Maschinelle Übersetzung...</translation>
+    </message>
+    <message>
+        <location line="+199"/>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
     </message>
@@ -308,28 +437,6 @@
         <location line="+5"/>
         <source>Standard</source>
         <translation>Standard</translation>
-    </message>
-    <message>
-        <source>&amp;Pseudo-Translate...</source>
-        <translation>&amp;Pseudoübersetzung...</translation>
-    </message>
-</context>
-<context>
-    <name>Project</name>
-    <message>
-        <location filename="../../src/core/project/combined_task.cpp" line="+52"/>
-        <source>&lt;Different values&gt;</source>
-        <translation>&lt;Unterschiedliche Werte&gt;</translation>
-    </message>
-    <message>
-        <location filename="../../src/core/project/project_edits.cpp" line="+50"/>
-        <source>Task</source>
-        <translation>Aufgabe</translation>
-    </message>
-    <message>
-        <location line="+37"/>
-        <source>Project</source>
-        <translation>Projekt</translation>
     </message>
 </context>
 <context>
@@ -350,7 +457,7 @@
         <translation>Datei wird gelesen</translation>
     </message>
     <message>
-        <location filename="../../src/core/tmclient/memory_client.cpp" line="+119"/>
+        <location filename="../../src/core/tmclient/memory_client.cpp" line="+125"/>
         <source>Translation Memory Search</source>
         <translation>Suche im Übersetzungsspeicher</translation>
     </message>
@@ -360,21 +467,33 @@
         <translation>Eintrag %1 von %2 wird gesucht</translation>
     </message>
     <message>
+        <location filename="../../src/core/exchange/memory_transfer.cpp" line="-137"/>
+        <location line="+92"/>
         <location filename="../../src/core/tmclient/memory_learning.cpp" line="+104"/>
         <source>Translation Memory Import</source>
         <translation>Import in den Übersetzungsspeicher</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location filename="../../src/core/exchange/machine_translation_run.cpp" line="+76"/>
+        <location line="+65"/>
+        <source>Translate using machine translation</source>
+        <translation>Maschinell übersetzen</translation>
+    </message>
+    <message>
+        <location line="-26"/>
+        <location filename="../../src/core/exchange/memory_transfer.cpp" line="-172"/>
+        <location filename="../../src/core/exchange/task_exchange.cpp" line="+18"/>
+        <location filename="../../src/core/tmclient/memory_learning.cpp" line="+10"/>
         <source>Importing record %1 of %2</source>
         <translation>Datensatz %1 von %2 wird importiert</translation>
     </message>
     <message>
-        <location line="+49"/>
+        <location filename="../../src/core/tmclient/memory_learning.cpp" line="+49"/>
         <source>Waiting for the Translation Memory</source>
         <translation>Warten auf den Übersetzungsspeicher</translation>
     </message>
     <message>
+        <location filename="../../src/core/exchange/task_exchange.cpp" line="+6"/>
         <source>Tarvelo Import</source>
         <translation>Tarvelo-Import</translation>
     </message>
@@ -385,6 +504,25 @@
         <location filename="../../src/gui/app/progress_window.cpp" line="+28"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>Project</name>
+    <message>
+        <location filename="../../src/core/project/combined_task.cpp" line="+58"/>
+        <source>&lt;Different values&gt;</source>
+        <translation>&lt;Unterschiedliche Werte&gt;</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/project/project_edits.cpp" line="+49"/>
+        <location filename="../../src/gui/project/project_pane.cpp" line="+198"/>
+        <source>Task</source>
+        <translation>Aufgabe</translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <source>Project</source>
+        <translation>Projekt</translation>
     </message>
 </context>
 <context>
@@ -400,12 +538,13 @@
         <translation>Ungültige Quelldatei</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../../src/core/workbench/project_flows.cpp" line="+70"/>
+        <location filename="../../src/gui/app/fixed_texts.cpp" line="+1"/>
         <source>Operation was canceled by user. Do you want to continue next task?</source>
         <translation>Der Vorgang wurde vom Benutzer abgebrochen. Möchten Sie mit der nächsten Aufgabe fortfahren?</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location filename="../../src/gui/app/fixed_texts.cpp" line="+2"/>
         <source>Automatic Inspection</source>
         <translation>Automatische Prüfung</translation>
     </message>
@@ -420,25 +559,39 @@
         <translation>Formatangaben stimmen nicht überein!</translation>
     </message>
     <message>
+        <location filename="../../src/core/exchange/send_resource.cpp" line="+21"/>
         <location filename="../../src/core/workbench/save_flows.cpp" line="+28"/>
         <location line="+23"/>
         <location filename="../../src/core/workbench/task_flows.cpp" line="+64"/>
+        <location filename="../../src/gui/exchange/exchange_commands.cpp" line="+25"/>
         <source>It is not possible open file &apos;%1&apos;.</source>
         <translation>Die Datei „%1“ kann nicht geöffnet werden.</translation>
     </message>
     <message>
-        <location line="+62"/>
+        <location line="+76"/>
+        <location filename="../../src/gui/app/workbench_assembly.cpp" line="+204"/>
+        <source>Could not log on to an email system.</source>
+        <translation>Die Anmeldung an einem E-Mail-System ist nicht möglich.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Failed to send the file.</source>
+        <translation>Die Datei konnte nicht gesendet werden.</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/workbench/save_flows.cpp" line="+62"/>
         <location line="+48"/>
         <source>Save As - %1</source>
         <translation>Speichern unter - %1</translation>
     </message>
     <message>
+        <location filename="../../src/core/workbench/project_flows.cpp" line="-19"/>
         <location filename="../../src/core/workbench/task_flows.cpp" line="+9"/>
         <source>File &apos;%1&apos; is not valid resource file. Continue?</source>
         <translation>Die Datei „%1“ ist keine gültige Ressourcendatei. Fortfahren?</translation>
     </message>
     <message>
-        <location line="+33"/>
+        <location filename="../../src/core/workbench/task_flows.cpp" line="+33"/>
         <location line="+124"/>
         <source>No %1 resource item found. Continue?</source>
         <translation>Kein Ressourceneintrag der Sprache %1 gefunden. Fortfahren?</translation>
@@ -489,7 +642,7 @@
         <translation>Unerwarteter Text in Zeile: %1</translation>
     </message>
     <message>
-        <location filename="../../src/core/script/target_writer.cpp" line="+112"/>
+        <location filename="../../src/core/script/target_writer.cpp" line="+114"/>
         <source>File &apos;%1&apos; is not regular resource file! Do you want replace it?</source>
         <translation>Die Datei „%1“ ist keine gültige Ressourcendatei! Möchten Sie sie ersetzen?</translation>
     </message>
@@ -534,10 +687,12 @@
         <translation>%1 von %2 Paaren wurden nicht gelernt: In den Übersetzungsspeicher in „%3“ kann nicht geschrieben werden (seine Datei ist vielleicht beschädigt oder sein Datenträger voll).</translation>
     </message>
     <message>
+        <location filename="../../src/gui/exchange/exchange_commands.cpp" line="+23"/>
         <source>Export finished successfuly</source>
         <translation>Der Export wurde erfolgreich beendet.</translation>
     </message>
     <message>
+        <location filename="../../src/gui/memory/memory_search_window.cpp" line="+204"/>
         <source>Do you realy want to remove translation
 from: &quot;%1&quot;
 to: &quot;%2&quot;?</source>
@@ -547,6 +702,7 @@ in: „%2“
 wirklich entfernen?</translation>
     </message>
     <message>
+        <location filename="../../src/core/exchange/memory_transfer.cpp" line="+120"/>
         <source>Previous import was canceled.
 File: %1
 Source Language: %2
@@ -559,6 +715,38 @@ Ausgangssprache: %2
 Zielsprache: %3
 Datensatz: %4
 Wollen Sie fortfahren?</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/exchange/mail_message.cpp" line="+11"/>
+        <source>You must type a name.</source>
+        <translation>Sie müssen einen Namen eingeben.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>A name cannot contain any of the following characters:
+	 \ / :  * ? &quot; &lt; &gt; | </source>
+        <translation>Ein Name darf keines der folgenden Zeichen enthalten:
+	 \ / :  * ? &quot; &lt; &gt; | </translation>
+    </message>
+    <message>
+        <location filename="../../src/core/exchange/update_check.cpp" line="+109"/>
+        <source>An update of %1 is now available. Proceed with the update?</source>
+        <translation>Ein Update von %1 ist jetzt verfügbar. Mit dem Update fortfahren?</translation>
+    </message>
+    <message>
+        <location filename="../../src/gui/online/update_announcer.cpp" line="+54"/>
+        <source>Update is available</source>
+        <translation>Update verfügbar</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/tmclient/memory_location.cpp" line="+85"/>
+        <source>Translation Memory Copy</source>
+        <translation>Übersetzungsspeicher kopieren</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Copying pair %1 of %2</source>
+        <translation>Kopiere Paar %1 von %2</translation>
     </message>
 </context>
 <context>
@@ -580,42 +768,52 @@ Wollen Sie fortfahren?</translation>
 <context>
     <name>tarvelo::DialogReport</name>
     <message>
+        <location filename="../../src/core/dialogs/report_fragment.cpp" line="+29"/>
         <source>Text is too long!</source>
         <translation>Text ist zu lang!</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>Added Styles: %1</source>
         <translation>Hinzugefügte Stile: %1</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>Removed Styles: %1</source>
         <translation>Entfernte Stile: %1</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>Added Extended Styles: %1</source>
         <translation>Hinzugefügte erweiterte Stile: %1</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>Removed Extended Styles: %1</source>
         <translation>Entfernte erweiterte Stile: %1</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>Overlaps %1!</source>
         <translation>Überlappt %1!</translation>
     </message>
     <message>
+        <location line="+5"/>
         <source>Reaches outside the dialog!</source>
         <translation>Ragt aus dem Dialog heraus!</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>Same access key as %1!</source>
         <translation>Gleiche Zugriffstaste wie %1!</translation>
     </message>
     <message>
+        <location line="+28"/>
         <source>There is nothing to report.</source>
         <translation>Es gibt nichts zu melden.</translation>
     </message>
     <message>
+        <location line="+4"/>
         <source>%1 dialogs reported</source>
         <translation>%1 Dialoge gemeldet</translation>
     </message>
@@ -2032,6 +2230,14 @@ Wollen Sie fortfahren?</translation>
     </message>
 </context>
 <context>
+    <name>tarvelo::SpellService</name>
+    <message>
+        <location filename="../../src/core/spelling/spell_service.cpp" line="+38"/>
+        <source>There is no dictionary for %1: spelling is not checked.</source>
+        <translation>Für %1 gibt es kein Wörterbuch: Die Rechtschreibung wird nicht geprüft.</translation>
+    </message>
+</context>
+<context>
     <name>tarvelo::Verification</name>
     <message>
         <location filename="../../src/core/script/verification.cpp" line="+81"/>
@@ -2065,86 +2271,108 @@ Wollen Sie fortfahren?</translation>
 <context>
     <name>tarvelo::gui::ControlsPropertiesWindow</name>
     <message>
+        <location filename="../../src/gui/dialogs/controls_properties.cpp" line="+40"/>
         <source>Dialog controls properties</source>
         <translation>Eigenschaften der Dialogsteuerelemente</translation>
     </message>
     <message>
+        <location line="+9"/>
         <source>Size &amp;&amp; Position</source>
         <translation>Größe &amp;&amp; Position</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Alignment</source>
         <translation>Ausrichtung</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Styles</source>
         <translation>Stile</translation>
     </message>
     <message>
+        <location line="+13"/>
         <source>X:</source>
         <translation>X:</translation>
     </message>
     <message>
+        <location line="+0"/>
         <source>Y:</source>
         <translation>Y:</translation>
     </message>
     <message>
+        <location line="+0"/>
         <source>Width:</source>
         <translation>Breite:</translation>
     </message>
     <message>
+        <location line="+0"/>
         <source>Height:</source>
         <translation>Höhe:</translation>
     </message>
     <message>
+        <location line="+6"/>
         <source>Apply</source>
         <translation>Übernehmen</translation>
     </message>
     <message>
+        <location line="+14"/>
         <source>Left</source>
         <translation>Links</translation>
     </message>
     <message>
+        <location line="+0"/>
         <source>Right</source>
         <translation>Rechts</translation>
     </message>
     <message>
+        <location line="+0"/>
+        <location line="+2"/>
         <source>Center</source>
         <translation>Zentriert</translation>
     </message>
     <message>
+        <location line="+0"/>
         <source>Top</source>
         <translation>Oben</translation>
     </message>
     <message>
+        <location line="+0"/>
         <source>Bottom</source>
         <translation>Unten</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Horizontal:</source>
         <translation>Horizontal:</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Vertical:</source>
         <translation>Vertikal:</translation>
     </message>
     <message>
+        <location line="+5"/>
         <source>Right-to-left reading order</source>
         <translation>Leserichtung von rechts nach links</translation>
     </message>
     <message>
+        <location line="+0"/>
         <source>Right aligned text</source>
         <translation>Rechtsbündiger Text</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Left scrollbar</source>
         <translation>Bildlaufleiste links</translation>
     </message>
     <message>
+        <location line="+0"/>
         <source>Multiline</source>
         <translation>Mehrzeilig</translation>
     </message>
     <message>
+        <location line="+15"/>
         <source>Remove</source>
         <translation>Entfernen</translation>
     </message>
@@ -2152,14 +2380,17 @@ Wollen Sie fortfahren?</translation>
 <context>
     <name>tarvelo::gui::DialogBoard</name>
     <message>
+        <location filename="../../src/gui/dialogs/dialog_board.cpp" line="+50"/>
         <source>Position</source>
         <translation>Position</translation>
     </message>
     <message>
+        <location line="+4"/>
         <source>Size</source>
         <translation>Größe</translation>
     </message>
     <message>
+        <location line="+221"/>
         <source>Current dialog font is &apos;%1&apos;.
 Do you want to set it to the system dialog font?</source>
         <translation>Die aktuelle Dialogschriftart ist &apos;%1&apos;.
@@ -2207,6 +2438,79 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
         <location line="+11"/>
         <source>Target Script</source>
         <translation>Zielskript</translation>
+    </message>
+</context>
+<context>
+    <name>tarvelo::gui::ExchangeFileDialog</name>
+    <message>
+        <location filename="../../src/gui/exchange/exchange_file_dialog.cpp" line="+22"/>
+        <source>Glossary (*.csv)</source>
+        <translation>Glossar (*.csv)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Catalog (*.po)</source>
+        <translation>Katalog (*.po)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>XLIFF (*.xlf *.xliff)</source>
+        <translation>XLIFF (*.xlf *.xliff)</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Export</source>
+        <translation>Exportieren</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Import</source>
+        <translation>Importieren</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Selection:</source>
+        <translation>Auswahl:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>All items</source>
+        <translation>Alle Einträge</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Filtered items</source>
+        <translation>Gefilterte Einträge</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Filter setup...</source>
+        <translation>Filter einrichten...</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>Delimiters:</source>
+        <translation>Trennzeichen:</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Tab</source>
+        <translation>Tabulator</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Semicolon</source>
+        <translation>Semikolon</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Comma</source>
+        <translation>Komma</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Help</source>
+        <translation>Hilfe</translation>
     </message>
 </context>
 <context>
@@ -2268,6 +2572,11 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
     </message>
     <message>
         <location line="+1"/>
+        <source>Misspelt words</source>
+        <translation>Falsch geschriebene Wörter</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>original text</source>
         <translation>Ausgangstext</translation>
     </message>
@@ -2275,10 +2584,6 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
         <location line="+1"/>
         <source>translated text</source>
         <translation>Übersetzung</translation>
-    </message>
-    <message>
-        <source>Misspelt words</source>
-        <translation>Falsch geschriebene Wörter</translation>
     </message>
 </context>
 <context>
@@ -2449,6 +2754,49 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
     </message>
 </context>
 <context>
+    <name>tarvelo::gui::GlossaryImportDialog</name>
+    <message>
+        <location filename="../../src/gui/memory/glossary_import_dialog.cpp" line="+17"/>
+        <source>Import glossary</source>
+        <translation>Glossar importieren</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Glossary (*.csv)</source>
+        <translation>Glossar (*.csv)</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Delimiters:</source>
+        <translation>Trennzeichen:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Tab</source>
+        <translation>Tabulator</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Semicolon</source>
+        <translation>Semikolon</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Comma</source>
+        <translation>Komma</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Source language:</source>
+        <translation>Ausgangssprache:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Target language:</source>
+        <translation>Zielsprache:</translation>
+    </message>
+</context>
+<context>
     <name>tarvelo::gui::HelpWindow</name>
     <message>
         <location filename="../../src/gui/options/help_window.cpp" line="+51"/>
@@ -2549,8 +2897,12 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
     </message>
     <message>
         <location line="+2"/>
+        <source>Translate using machine translation</source>
+        <translation>Maschinell übersetzen</translation>
+    </message>
+    <message>
         <source>Translate using Google</source>
-        <translation>Mit Google übersetzen</translation>
+        <translation type="vanished">Mit Google übersetzen</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -2584,18 +2936,107 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
 <context>
     <name>tarvelo::gui::LayoutEditor</name>
     <message>
+        <location filename="../../src/gui/dialogs/layout_editor.cpp" line="+277"/>
         <source>The dialog shows the layout of the source script. Choose &quot;Load from target&quot; to change the translated layout.</source>
         <translation>Der Dialog zeigt das Layout des Quellskripts. Wählen Sie &quot;Aus Ziel laden&quot;, um das übersetzte Layout zu ändern.</translation>
     </message>
     <message>
+        <location line="+7"/>
         <source>The layout of the dialog %1 cannot be changed here: the dialog holds macros or statements that are written to the target only as they stand. Change its layout in the script.</source>
         <translation>Das Layout des Dialogs %1 kann hier nicht geändert werden: Der Dialog enthält Makros oder Anweisungen, die nur unverändert in das Ziel geschrieben werden. Ändern Sie sein Layout im Skript.</translation>
     </message>
 </context>
 <context>
+    <name>tarvelo::gui::MachineTranslationDialog</name>
+    <message>
+        <location filename="../../src/gui/online/machine_translation_dialog.cpp" line="+20"/>
+        <source>Machine Translation</source>
+        <translation>Maschinelle Übersetzung</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Apply machine translation on following selection:</source>
+        <translation>Maschinelle Übersetzung auf folgende Auswahl anwenden:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>All items</source>
+        <translation>Alle Einträge</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Filtered items</source>
+        <translation>Gefilterte Einträge</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Current Item</source>
+        <translation>Aktueller Eintrag</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Filter setup...</source>
+        <translation>Filter einrichten...</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Service: %1</source>
+        <translation>Dienst: %1</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Apply</source>
+        <translation>Anwenden</translation>
+    </message>
+</context>
+<context>
+    <name>tarvelo::gui::MachineTranslationPage</name>
+    <message>
+        <location filename="../../src/gui/options/machine_translation_page.cpp" line="+26"/>
+        <source>None</source>
+        <translation>Keiner</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <location line="+4"/>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Service:</source>
+        <translation>&amp;Dienst:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Address:</source>
+        <translation>&amp;Adresse:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Key:</source>
+        <translation>&amp;Schlüssel:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Connection time-out:</source>
+        <translation>&amp;Zeitlimit der Verbindung:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Time-out of a request:</source>
+        <translation>Zeitlimit einer &amp;Anfrage:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Texts are sent to the chosen service only. Leave the address empty for the service&apos;s public address. A LibreTranslate server of your own is reached at its address, such as http://localhost:5000. DeepL needs a key; MyMemory works without one. The key is kept in a settings file that only you can read.</source>
+        <translation>Texte werden nur an den gewählten Dienst gesendet. Lassen Sie die Adresse leer, um die öffentliche Adresse des Dienstes zu verwenden. Einen eigenen LibreTranslate-Server erreichen Sie unter seiner Adresse, etwa http://localhost:5000. DeepL braucht einen Schlüssel; MyMemory funktioniert ohne. Der Schlüssel wird in einer Einstellungsdatei gespeichert, die nur Sie lesen können.</translation>
+    </message>
+</context>
+<context>
     <name>tarvelo::gui::MainFrame</name>
     <message>
-        <location filename="../../src/gui/workbench/main_frame.cpp" line="+66"/>
+        <location filename="../../src/gui/workbench/main_frame.cpp" line="+74"/>
         <source>CAP</source>
         <translation>UF</translation>
     </message>
@@ -2611,17 +3052,17 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
         <translation>RF</translation>
     </message>
     <message>
-        <location line="+46"/>
+        <location line="+54"/>
         <source>Resources</source>
         <translation>Ressourcen</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+2"/>
         <source>Project</source>
         <translation>Projekt</translation>
     </message>
     <message>
-        <location line="+354"/>
+        <location line="+459"/>
         <source>It is not possible open file &apos;%1&apos;.</source>
         <translation>Die Datei „%1“ kann nicht geöffnet werden.</translation>
     </message>
@@ -2629,7 +3070,7 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
 <context>
     <name>tarvelo::gui::MemoryPage</name>
     <message>
-        <location filename="../../src/gui/options/memory_page.cpp" line="+26"/>
+        <location filename="../../src/gui/options/memory_page.cpp" line="+29"/>
         <source>&amp;Path:</source>
         <translation>&amp;Pfad:</translation>
     </message>
@@ -2639,7 +3080,12 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
         <translation>...</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+2"/>
+        <source>A folder, or the address of a team memory on a PostgreSQL server, such as postgresql://translator@server/memory or postgresql:///?service=memory</source>
+        <translation>Ein Ordner oder die Adresse eines gemeinsamen Speichers auf einem PostgreSQL-Server, etwa postgresql://translator@server/memory oder postgresql:///?service=memory</translation>
+    </message>
+    <message>
+        <location line="+8"/>
         <source>&amp;Fill empty target items from  Translation Memory when opening</source>
         <translation>&amp;Leere Zieleinträge beim Öffnen aus dem Übersetzungsspeicher füllen</translation>
     </message>
@@ -2669,9 +3115,115 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
         <translation>Aktuelle Übersetzungen im Übersetzungsspeicher &amp;speichern:</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+23"/>
         <source>Translation Memory Folder</source>
         <translation>Ordner des Übersetzungsspeichers</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>The address of the Translation Memory holds a password, which the settings would keep in clear text. Leave the password out of the address and put it in the file .pgpass (pgpass.conf on Windows), or name a service of pg_service.conf instead.</source>
+        <translation>Die Adresse des Übersetzungsspeichers enthält ein Kennwort, das die Einstellungen im Klartext aufbewahren würden. Lassen Sie das Kennwort in der Adresse weg und tragen Sie es in die Datei .pgpass (unter Windows pgpass.conf) ein, oder nennen Sie stattdessen einen Dienst aus pg_service.conf.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>The Translation Memory at &apos;%1&apos; cannot be used: %2</source>
+        <translation>Der Übersetzungsspeicher unter „%1“ kann nicht verwendet werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>tarvelo::gui::MemorySearchWindow</name>
+    <message>
+        <location filename="../../src/gui/memory/memory_search_window.cpp" line="-148"/>
+        <source>Search Translation Memory</source>
+        <translation>Übersetzungsspeicher durchsuchen</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>OR</source>
+        <translation>ODER</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>AND</source>
+        <translation>UND</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Search</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source> Original Text</source>
+        <translation> Ausgangstext</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source> Translated Text</source>
+        <translation> Übersetzung</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>Remove the pair from the Translation Memory</source>
+        <translation>Das Paar aus dem Übersetzungsspeicher entfernen</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Words:</source>
+        <translation>Wörter:</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Items:</source>
+        <translation>Einträge:</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Original Text:</source>
+        <translation>Ausgangstext:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Translated Text:</source>
+        <translation>Übersetzung:</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+</context>
+<context>
+    <name>tarvelo::gui::OpenMoreTasksDialog</name>
+    <message>
+        <location filename="../../src/gui/project/open_more_tasks_dialog.cpp" line="+32"/>
+        <source>Open More Tasks</source>
+        <translation>Weitere Aufgaben öffnen</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Open all tasks from project with following languages together as one task.</source>
+        <translation>Alle Aufgaben des Projekts mit folgenden Sprachen zusammen als eine Aufgabe öffnen.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Source language:</source>
+        <translation>Ausgangssprache:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Target language:</source>
+        <translation>Zielsprache:</translation>
+    </message>
+    <message>
+        <location line="-21"/>
+        <source>Neutral</source>
+        <translation>Neutral</translation>
     </message>
 </context>
 <context>
@@ -2685,7 +3237,7 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
 <context>
     <name>tarvelo::gui::OptionsDialog</name>
     <message>
-        <location filename="../../src/gui/options/options_dialog.cpp" line="+21"/>
+        <location filename="../../src/gui/options/options_dialog.cpp" line="+23"/>
         <source>Options</source>
         <translation>Optionen</translation>
     </message>
@@ -2700,7 +3252,12 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
         <translation>Übersetzungsspeicher</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+3"/>
+        <source>Machine Translation</source>
+        <translation>Maschinelle Übersetzung</translation>
+    </message>
+    <message>
+        <location line="+36"/>
         <source>Restart the program for the change of the language to take effect!</source>
         <translation>Starten Sie das Programm neu, damit die Änderung der Sprache wirksam wird!</translation>
     </message>
@@ -2724,66 +3281,80 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
     </message>
 </context>
 <context>
-    <name>tarvelo::gui::OpenMoreTasksDialog</name>
-    <message>
-        <source>Open More Tasks</source>
-        <translation>Weitere Aufgaben öffnen</translation>
-    </message>
-    <message>
-        <source>Open all tasks from project with following languages together as one task.</source>
-        <translation>Alle Aufgaben des Projekts mit folgenden Sprachen zusammen als eine Aufgabe öffnen.</translation>
-    </message>
-    <message>
-        <source>Source language:</source>
-        <translation>Ausgangssprache:</translation>
-    </message>
-    <message>
-        <source>Target language:</source>
-        <translation>Zielsprache:</translation>
-    </message>
-    <message>
-        <source>Neutral</source>
-        <translation>Neutral</translation>
-    </message>
-</context>
-<context>
     <name>tarvelo::gui::ProjectPane</name>
     <message>
+        <location filename="../../src/gui/project/project_pane.cpp" line="+197"/>
         <source>Open more tasks</source>
         <translation>Weitere Aufgaben öffnen</translation>
     </message>
     <message>
+        <location line="-365"/>
         <source>Tarvelo Project (*.tvx)</source>
         <translation>Tarvelo-Projekt (*.tvx)</translation>
     </message>
     <message>
+        <location line="+104"/>
         <source>Do you want to copy current tasks to the new project?</source>
         <translation>Möchten Sie die aktuellen Aufgaben in das neue Projekt übernehmen?</translation>
     </message>
     <message>
+        <location line="+254"/>
         <source>Open Tasks</source>
         <translation>Aufgaben öffnen</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>Remove Tasks</source>
         <translation>Aufgaben entfernen</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>Edit Tasks...</source>
         <translation>Aufgaben bearbeiten...</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>Add to project</source>
         <translation>Zum Projekt hinzufügen</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>Add Opened task to project</source>
         <translation>Geöffnete Aufgabe zum Projekt hinzufügen</translation>
     </message>
 </context>
 <context>
+    <name>tarvelo::gui::PseudoTranslateDialog</name>
+    <message>
+        <location filename="../../src/gui/workbench/pseudo_translate_dialog.cpp" line="+20"/>
+        <source>Pseudo-Translation</source>
+        <translation>Pseudoübersetzung</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Every translated text is replaced by its source with accented letters, lengthened and put in brackets, so that clipped and untranslatable texts show in the dialogs.</source>
+        <translation>Jede Übersetzung wird durch ihren Ausgangstext mit akzentuierten Buchstaben ersetzt, verlängert und in Klammern gesetzt, so dass abgeschnittene und unübersetzbare Texte in den Dialogen sichtbar werden.</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Lengthen texts by:</source>
+        <translation>Texte verlängern um:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Right-to-left pseudo-language</source>
+        <translation>Pseudosprache von rechts nach links</translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <source>The target&apos;s code page %1 cannot hold right-to-left marks: the right-to-left pseudo-language needs a Unicode target.</source>
+        <translation>Die Codepage %1 des Ziels kann keine Rechts-nach-links-Zeichen aufnehmen: Die Pseudosprache von rechts nach links braucht ein Unicode-Ziel.</translation>
+    </message>
+</context>
+<context>
     <name>tarvelo::gui::ReportFrame</name>
     <message>
+        <location filename="../../src/gui/report/report_frame.cpp" line="+28"/>
         <source>Tarvelo - Dialogs Report</source>
         <translation>Tarvelo - Dialogbericht</translation>
     </message>
@@ -2791,30 +3362,37 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
 <context>
     <name>tarvelo::gui::ReportSettingDialog</name>
     <message>
+        <location filename="../../src/gui/report/report_setting_dialog.cpp" line="+14"/>
         <source>Report Setting</source>
         <translation>Berichtseinstellung</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>Report too long texts</source>
         <translation>Zu lange Texte melden</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Report different alignment styles</source>
         <translation>Abweichende Ausrichtungsstile melden</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Report different other styles</source>
         <translation>Abweichende andere Stile melden</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Report controls that now overlap others</source>
         <translation>Steuerelemente melden, die jetzt andere überlappen</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Report controls that now reach outside the dialog</source>
         <translation>Steuerelemente melden, die jetzt aus dem Dialog ragen</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Report controls with the same access key</source>
         <translation>Steuerelemente mit gleicher Zugriffstaste melden</translation>
     </message>
@@ -2822,10 +3400,12 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
 <context>
     <name>tarvelo::gui::ReportView</name>
     <message>
+        <location filename="../../src/gui/report/report_view.cpp" line="+23"/>
         <source>Setting...</source>
         <translation>Einstellung...</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>&amp;Refresh</source>
         <translation>&amp;Aktualisieren</translation>
     </message>
@@ -2841,7 +3421,7 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
 <context>
     <name>tarvelo::gui::ResourceTreeView</name>
     <message>
-        <location filename="../../src/gui/workbench/resource_tree_view.cpp" line="+88"/>
+        <location filename="../../src/gui/workbench/resource_tree_view.cpp" line="+94"/>
         <source>Open</source>
         <translation>Öffnen</translation>
     </message>
@@ -2926,6 +3506,113 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
     </message>
 </context>
 <context>
+    <name>tarvelo::gui::ScriptSearchDialog</name>
+    <message>
+        <location filename="../../src/gui/project/script_search_dialog.cpp" line="+53"/>
+        <source>Search resource files</source>
+        <translation>Ressourcendateien suchen</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Search subfolders</source>
+        <translation>Unterordner durchsuchen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Search Microsoft Visual C++ project  (*.dsw; *.dsp; *.sln; *.vcproj)</source>
+        <translation>Microsoft-Visual-C++-Projekt durchsuchen  (*.dsw; *.dsp; *.sln; *.vcproj)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Search Tarvelo project  (*.tvx)</source>
+        <translation>Tarvelo-Projekt durchsuchen  (*.tvx)</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>Modified between:</source>
+        <translation>Geändert zwischen:</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Containing language:</source>
+        <translation>Mit der Sprache:</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>Set as Source</source>
+        <translation>Als Quelle setzen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Set as Target</source>
+        <translation>Als Ziel setzen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Simple dialog...</source>
+        <translation>Einfacher Dialog...</translation>
+    </message>
+    <message>
+        <location line="+91"/>
+        <location line="+43"/>
+        <source>%1 files</source>
+        <translation>%1 Dateien</translation>
+    </message>
+    <message>
+        <location line="-30"/>
+        <source>Project files (*.dsp *.dsw *.sln *.vcproj *.vcxproj)</source>
+        <translation>Projektdateien (*.dsp *.dsw *.sln *.vcproj *.vcxproj)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Project file (*.tvx)</source>
+        <translation>Projektdatei (*.tvx)</translation>
+    </message>
+    <message>
+        <location line="+41"/>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>tarvelo::gui::SendResourceDialog</name>
+    <message>
+        <location filename="../../src/gui/online/send_resource_dialog.cpp" line="+20"/>
+        <source>Send resource</source>
+        <translation>Ressource senden</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Send &amp;as:</source>
+        <translation>Senden &amp;als:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Attach &amp;source file</source>
+        <translation>&amp;Quelldatei anhängen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Attach &amp;target file</source>
+        <translation>&amp;Zieldatei anhängen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Send to Tarvelo &amp;author</source>
+        <translation>An den Tarvelo-&amp;Autor senden</translation>
+    </message>
+</context>
+<context>
     <name>tarvelo::gui::SplitEdit</name>
     <message>
         <location filename="../../src/gui/workbench/split_edit.cpp" line="+23"/>
@@ -2954,9 +3641,32 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
     </message>
 </context>
 <context>
+    <name>tarvelo::gui::TargetEditor</name>
+    <message>
+        <location filename="../../src/gui/workbench/target_editor.cpp" line="+184"/>
+        <source>(no suggestions)</source>
+        <translation>(keine Vorschläge)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Add to dictionary</source>
+        <translation>Zum Wörterbuch hinzufügen</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The word &apos;%1&apos; could not be kept in the user dictionary.</source>
+        <translation>Das Wort &apos;%1&apos; konnte nicht im Benutzerwörterbuch gespeichert werden.</translation>
+    </message>
+</context>
+<context>
     <name>tarvelo::gui::TaskForm</name>
     <message>
-        <location filename="../../src/gui/task/task_form.cpp" line="+23"/>
+        <location filename="../../src/gui/task/task_form.cpp" line="+30"/>
+        <source>Search dialog...</source>
+        <translation>Suchdialog...</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>Resource files (*.rc *.rc2)</source>
         <translation>Ressourcendateien (*.rc *.rc2)</translation>
     </message>
@@ -2966,7 +3676,7 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
         <translation>Alle Dateien (*)</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+26"/>
         <source>...</source>
         <translation>...</translation>
     </message>
@@ -3006,7 +3716,7 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
         <translation>Leere Einträge aus dem Übersetzungsspeicher füllen</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+34"/>
         <source>Open Source File</source>
         <translation>Quelldatei öffnen</translation>
     </message>
@@ -3024,14 +3734,12 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
         <translation>&lt;Unterschiedliche Werte&gt;</translation>
     </message>
     <message>
-        <location filename="../../src/core/project/project_edits.cpp" line="+50"/>
         <source>Task</source>
-        <translation>Aufgabe</translation>
+        <translation type="vanished">Aufgabe</translation>
     </message>
     <message>
-        <location line="+37"/>
         <source>Project</source>
-        <translation>Projekt</translation>
+        <translation type="vanished">Projekt</translation>
     </message>
     <message>
         <location line="+33"/>
@@ -3045,255 +3753,26 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
     </message>
 </context>
 <context>
-    <name>tarvelo::gui::ExchangeFileDialog</name>
-    <message>
-        <source>Glossary (*.csv)</source>
-        <translation>Glossar (*.csv)</translation>
-    </message>
-    <message>
-        <source>Catalog (*.po)</source>
-        <translation>Katalog (*.po)</translation>
-    </message>
-    <message>
-        <source>XLIFF (*.xlf *.xliff)</source>
-        <translation>XLIFF (*.xlf *.xliff)</translation>
-    </message>
-    <message>
-        <source>Export</source>
-        <translation>Exportieren</translation>
-    </message>
-    <message>
-        <source>Import</source>
-        <translation>Importieren</translation>
-    </message>
-    <message>
-        <source>Selection:</source>
-        <translation>Auswahl:</translation>
-    </message>
-    <message>
-        <source>All items</source>
-        <translation>Alle Einträge</translation>
-    </message>
-    <message>
-        <source>Filtered items</source>
-        <translation>Gefilterte Einträge</translation>
-    </message>
-    <message>
-        <source>Filter setup...</source>
-        <translation>Filter einrichten...</translation>
-    </message>
-    <message>
-        <source>Delimiters:</source>
-        <translation>Trennzeichen:</translation>
-    </message>
-    <message>
-        <source>Tab</source>
-        <translation>Tabulator</translation>
-    </message>
-    <message>
-        <source>Semicolon</source>
-        <translation>Semikolon</translation>
-    </message>
-    <message>
-        <source>Comma</source>
-        <translation>Komma</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <translation>Hilfe</translation>
-    </message>
-</context>
-<context>
-    <name>tarvelo::gui::MemorySearchWindow</name>
-    <message>
-        <source>Search Translation Memory</source>
-        <translation>Übersetzungsspeicher durchsuchen</translation>
-    </message>
-    <message>
-        <source>OR</source>
-        <translation>ODER</translation>
-    </message>
-    <message>
-        <source>AND</source>
-        <translation>UND</translation>
-    </message>
-    <message>
-        <source>Search</source>
-        <translation>Suchen</translation>
-    </message>
-    <message>
-        <source> Original Text</source>
-        <translation> Ausgangstext</translation>
-    </message>
-    <message>
-        <source> Translated Text</source>
-        <translation> Übersetzung</translation>
-    </message>
-    <message>
-        <source>Remove the pair from the Translation Memory</source>
-        <translation>Das Paar aus dem Übersetzungsspeicher entfernen</translation>
-    </message>
-    <message>
-        <source>Words:</source>
-        <translation>Wörter:</translation>
-    </message>
-    <message>
-        <source>Items:</source>
-        <translation>Einträge:</translation>
-    </message>
-    <message>
-        <source>Original Text:</source>
-        <translation>Ausgangstext:</translation>
-    </message>
-    <message>
-        <source>Translated Text:</source>
-        <translation>Übersetzung:</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Schließen</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <translation>Hilfe</translation>
-    </message>
-</context>
-<context>
-    <name>tarvelo::gui::GlossaryImportDialog</name>
-    <message>
-        <source>Import glossary</source>
-        <translation>Glossar importieren</translation>
-    </message>
-    <message>
-        <source>Glossary (*.csv)</source>
-        <translation>Glossar (*.csv)</translation>
-    </message>
-    <message>
-        <source>Delimiters:</source>
-        <translation>Trennzeichen:</translation>
-    </message>
-    <message>
-        <source>Tab</source>
-        <translation>Tabulator</translation>
-    </message>
-    <message>
-        <source>Semicolon</source>
-        <translation>Semikolon</translation>
-    </message>
-    <message>
-        <source>Comma</source>
-        <translation>Komma</translation>
-    </message>
-    <message>
-        <source>Source language:</source>
-        <translation>Ausgangssprache:</translation>
-    </message>
-    <message>
-        <source>Target language:</source>
-        <translation>Zielsprache:</translation>
-    </message>
-</context>
-<context>
     <name>tarvelo::gui::TerminologyDialog</name>
     <message>
+        <location filename="../../src/gui/exchange/terminology_dialog.cpp" line="+16"/>
         <source>Import Microsoft Terminology</source>
         <translation>Microsoft-Terminologie importieren</translation>
     </message>
     <message>
+        <location line="+16"/>
         <source>Select languages from list:</source>
         <translation>Sprachen aus der Liste wählen:</translation>
     </message>
     <message>
+        <location line="-6"/>
         <source>Source language:</source>
         <translation>Ausgangssprache:</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Target language:</source>
         <translation>Zielsprache:</translation>
-    </message>
-</context>
-<context>
-    <name>Exchange</name>
-    <message>
-        <source>The file declares entities, which are not read.</source>
-        <translation>Die Datei deklariert Entitäten, die nicht gelesen werden.</translation>
-    </message>
-    <message>
-        <source>The file refers to an undeclared entity.</source>
-        <translation>Die Datei verweist auf eine nicht deklarierte Entität.</translation>
-    </message>
-    <message>
-        <source>The file is not well-formed XML (line %1: %2).</source>
-        <translation>Die Datei ist kein wohlgeformtes XML (Zeile %1: %2).</translation>
-    </message>
-    <message>
-        <source>The file is not an XLIFF file.</source>
-        <translation>Die Datei ist keine XLIFF-Datei.</translation>
-    </message>
-    <message>
-        <source>The file is XLIFF %1; only XLIFF 1.2 is read.</source>
-        <translation>Die Datei ist XLIFF %1; gelesen wird nur XLIFF 1.2.</translation>
-    </message>
-    <message>
-        <source>The file is not a TMX file.</source>
-        <translation>Die Datei ist keine TMX-Datei.</translation>
-    </message>
-    <message>
-        <source>The file is TMX %1; only TMX 1.4 is read.</source>
-        <translation>Die Datei ist TMX %1; gelesen wird nur TMX 1.4.</translation>
-    </message>
-    <message>
-        <source>The Translation Memory could not store every pair.</source>
-        <translation>Der Übersetzungsspeicher konnte nicht jedes Paar speichern.</translation>
-    </message>
-    <message>
-        <source>The Translation Memory could not be read.</source>
-        <translation>Der Übersetzungsspeicher konnte nicht gelesen werden.</translation>
-    </message>
-</context>
-<context>
-    <name>tarvelo::SpellService</name>
-    <message>
-        <source>There is no dictionary for %1: spelling is not checked.</source>
-        <translation>Für %1 gibt es kein Wörterbuch: Die Rechtschreibung wird nicht geprüft.</translation>
-    </message>
-</context>
-<context>
-    <name>tarvelo::gui::PseudoTranslateDialog</name>
-    <message>
-        <source>Pseudo-Translation</source>
-        <translation>Pseudoübersetzung</translation>
-    </message>
-    <message>
-        <source>Every translated text is replaced by its source with accented letters, lengthened and put in brackets, so that clipped and untranslatable texts show in the dialogs.</source>
-        <translation>Jede Übersetzung wird durch ihren Ausgangstext mit akzentuierten Buchstaben ersetzt, verlängert und in Klammern gesetzt, so dass abgeschnittene und unübersetzbare Texte in den Dialogen sichtbar werden.</translation>
-    </message>
-    <message>
-        <source>Lengthen texts by:</source>
-        <translation>Texte verlängern um:</translation>
-    </message>
-    <message>
-        <source>Right-to-left pseudo-language</source>
-        <translation>Pseudosprache von rechts nach links</translation>
-    </message>
-    <message>
-        <source>The target&apos;s code page %1 cannot hold right-to-left marks: the right-to-left pseudo-language needs a Unicode target.</source>
-        <translation>Die Codepage %1 des Ziels kann keine Rechts-nach-links-Zeichen aufnehmen: Die Pseudosprache von rechts nach links braucht ein Unicode-Ziel.</translation>
-    </message>
-</context>
-<context>
-    <name>tarvelo::gui::TargetEditor</name>
-    <message>
-        <source>(no suggestions)</source>
-        <translation>(keine Vorschläge)</translation>
-    </message>
-    <message>
-        <source>Add to dictionary</source>
-        <translation>Zum Wörterbuch hinzufügen</translation>
-    </message>
-    <message>
-        <source>The word &apos;%1&apos; could not be kept in the user dictionary.</source>
-        <translation>Das Wort &apos;%1&apos; konnte nicht im Benutzerwörterbuch gespeichert werden.</translation>
     </message>
 </context>
 </TS>

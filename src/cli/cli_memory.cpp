@@ -1,6 +1,7 @@
 #include "cli/cli_memory.h"
 
 #include "seam/settings.h"
+#include "tmclient/memory_location.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -9,38 +10,47 @@
 
 namespace tarvelo::cli {
 
+bool loadMemoryLibrary(TmLibrary &library) {
+  // The library shipped beside the program comes first, then the system's search.
+  if (!library.load(QDir(QCoreApplication::applicationDirPath()).filePath("kestrine")) &&
+      !library.load()) {
+    std::fprintf(stderr, "error: the translation-memory library (kestrine) cannot be loaded\n");
+    return false;
+  }
+  const TmExports &exports = library.exports();
+  if (!exports.setTMPath || !exports.connectTM) {
+    std::fprintf(stderr, "error: the library '%s' is not a translation-memory library\n",
+                 library.fileName().toUtf8().constData());
+    return false;
+  }
+  return true;
+}
+
 CliMemory::CliMemory(EntryList &entries, Settings &settings, Prompter &prompter, Progress &progress)
     : m_entries(entries), m_settings(settings), m_prompter(prompter), m_progress(progress) {}
 
 bool CliMemory::open(const QString &folder, int sourceLanguage, int targetLanguage, bool create) {
-  const QString path = QFileInfo(folder).absoluteFilePath();
-  if (!create && !QFileInfo(path).isDir()) {
+  const bool server = isServerLocation(folder);
+  const QString path = server ? folder : QFileInfo(folder).absoluteFilePath();
+  if (!server && !create && !QFileInfo(path).isDir()) {
     std::fprintf(stderr, "error: there is no translation memory in '%s'\n",
                  QDir::toNativeSeparators(path).toUtf8().constData());
     return false;
   }
-  // The library shipped beside the program comes first, then the system's search.
-  if (!m_library.load(QDir(QCoreApplication::applicationDirPath()).filePath("kestrine")) &&
-      !m_library.load()) {
-    std::fprintf(stderr, "error: the translation-memory library (kestrine) cannot be loaded\n");
+  if (!loadMemoryLibrary(m_library))
     return false;
-  }
   const TmExports &exports = m_library.exports();
-  if (!exports.setTMPath || !exports.connectTM) {
-    std::fprintf(stderr, "error: the library '%s' is not a translation-memory library\n",
-                 m_library.fileName().toUtf8().constData());
-    return false;
-  }
   m_settings.setText(QStringLiteral("TMPath"), path);
   m_client = std::make_unique<MemoryClient>(exports, m_entries, m_settings, m_prompter, m_progress);
   m_client->start();
   if (sourceLanguage <= 0 || targetLanguage <= 0 ||
       !m_client->connectTo(sourceLanguage, targetLanguage)) {
+    const QString why = server ? locationProblem(exports, path) : QString();
     std::fprintf(stderr,
                  "error: the translation memory in '%s' cannot be opened for the "
-                 "languages %d and %d\n",
-                 QDir::toNativeSeparators(path).toUtf8().constData(), sourceLanguage,
-                 targetLanguage);
+                 "languages %d and %d%s%s\n",
+                 shownLocation(path).toUtf8().constData(), sourceLanguage, targetLanguage,
+                 why.isEmpty() ? "" : ": ", why.toUtf8().constData());
     return false;
   }
   return true;

@@ -15,13 +15,18 @@ class Settings;
 
 namespace tarvelo::cli {
 
+// Loads the memory library from beside the program, or else by the system's search;
+// false after the reason was printed to standard error.
+bool loadMemoryLibrary(TmLibrary &library);
+
 // The memory library found beside the program, used on one folder and one pair of
 // languages.
 class CliMemory {
 public:
   CliMemory(EntryList &entries, Settings &settings, Prompter &prompter, Progress &progress);
 
-  // Loads the library, points it at the folder and connects for the languages;
+  // Loads the library, points it at the folder (or a server's URI) and connects for the
+  // languages;
   // false after the reason was printed to standard error. Only a memory that learns
   // may be created where there is none.
   bool open(const QString &folder, int sourceLanguage, int targetLanguage, bool create);

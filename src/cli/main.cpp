@@ -28,6 +28,7 @@ void printHelp() {
              "  translate --source S --source-language N (--target T | --new-target T)\n"
              "            --target-language M [--out FILE] [--saving-option 0|1|2]\n"
              "            [--user-text TEXT] [--keep-target-only default|all|none] [--tm DIR]\n"
+             "            [--mt PROVIDER [--mt-url URL] [--mt-key KEY]]\n"
              "      Reads the source script S for language N and the target script T for\n"
              "      language M, places the target's texts on the source's items, and writes\n"
              "      the target again (to FILE, else to T) with the source's structure and the\n"
@@ -44,6 +45,10 @@ void printHelp() {
              "      --tm: before writing, empty translations are filled from the translation\n"
              "      memory in DIR (the most used translation of each source text); they count\n"
              "      as filled in the summary.\n"
+             "      --mt PROVIDER [--mt-url URL] [--mt-key KEY]: then what is still empty is\n"
+             "      translated by machine translation (LibreTranslate, DeepL or MyMemory; URL\n"
+             "      a self-hosted server, KEY its key); prints how many items were filled and\n"
+             "      how many failed, and fails the command when any did.\n"
              "      Exit status 0; 1 when a script cannot be read or written, or when the target\n"
              "      was written but a companion file or the memory failed (said on standard\n"
              "      error); 2 on bad arguments.\n"
@@ -101,6 +106,14 @@ void printHelp() {
              "            --source TEXT --target TEXT\n"
              "      Removes the pair (texts compared without regard to case). Exit status 0;\n"
              "      1 when the memory holds no such pair; 2 on bad arguments.\n"
+             "\n"
+             "  tm-copy --from DIR|URI --to DIR|URI\n"
+             "      Copies a whole memory, every language pair with both counters, between a\n"
+             "      folder and a PostgreSQL server (either way, or folder to folder). Into a\n"
+             "      pair the destination holds nothing of the pairs go exactly as they are;\n"
+             "      otherwise a pair with exactly the same texts adds its counters. A failure\n"
+             "      leaves the destination as it was. Exit status 0; 1 on failure; 2 on bad\n"
+             "      arguments.\n"
              "\n"
              "  check --source S --source-language N --target T --target-language M\n"
              "        [--rules RULES] [--no-format-order] [--translated-only]\n"
@@ -179,7 +192,12 @@ void printHelp() {
              "      cannot be read.\n"
              "\n"
              "  --help\n"
-             "      Shows this text.\n",
+             "      Shows this text.\n"
+             "\n"
+             "Wherever a command takes --tm DIR, DIR may also be the connection URI of a team\n"
+             "memory on a PostgreSQL server (postgresql://user@host/database, or\n"
+             "postgresql:///?service=NAME for a service of pg_service.conf); the password\n"
+             "is read from ~/.pgpass.\n",
              stdout);
 }
 
@@ -252,6 +270,8 @@ int main(int argc, char **argv) {
     return tarvelo::cli::runTmDelete(arguments);
   if (command == QLatin1String("pseudo"))
     return tarvelo::cli::runPseudo(arguments);
+  if (command == QLatin1String("tm-copy"))
+    return tarvelo::cli::runTmCopy(arguments);
   std::fprintf(stderr, "error: unknown command '%s' (see tarvelo-cli --help)\n",
                command.toUtf8().constData());
   return 2;

@@ -3,6 +3,8 @@
 #include "cli/cli_prompter.h"
 #include "cli/commands.h"
 #include "cli/task_reader.h"
+#include "exchange/machine_translation_run.h"
+#include "exchange/machine_translator.h"
 #include "script/companion_file.h"
 #include "script/entry_list.h"
 #include "script/resource_script.h"
@@ -11,6 +13,7 @@
 #include "script/verification.h"
 #include "seam/progress.h"
 #include "seam/settings.h"
+#include "workbench/undo_stack.h"
 
 #include <QFileInfo>
 #include <cstdio>
@@ -22,6 +25,8 @@ namespace {
 struct TranslateOptions {
   QString source, target, out;
   QString tm; // memory folder whose translations fill the empty targets
+  QString mt; // machine-translation provider for what is still empty
+  QString mtUrl, mtKey;
   bool newTarget = false;
   int sourceLanguage = -2, targetLanguage = -2;
   int savingOption = 0;
@@ -38,7 +43,8 @@ bool parse(const QStringList &arguments, TranslateOptions &options, QString &err
   CliArguments read;
   if (!read.parse(arguments,
                   {"source", "source-language", "target", "new-target", "target-language", "out",
-                   "tm", "saving-option", "user-text", "keep-target-only"},
+                   "tm", "saving-option", "user-text", "keep-target-only", "mt", "mt-url",
+                   "mt-key"},
                   {}, error) ||
       !read.language(QStringLiteral("source-language"), options.sourceLanguage, error) ||
       !read.language(QStringLiteral("target-language"), options.targetLanguage, error))
@@ -49,6 +55,20 @@ bool parse(const QStringList &arguments, TranslateOptions &options, QString &err
       read.value(options.newTarget ? QStringLiteral("new-target") : QStringLiteral("target"));
   options.out = read.value(QStringLiteral("out"));
   options.tm = read.value(QStringLiteral("tm"));
+  options.mt = read.value(QStringLiteral("mt"));
+  options.mtUrl = read.value(QStringLiteral("mt-url"));
+  options.mtKey = read.value(QStringLiteral("mt-key"));
+  MtProviderKind provider;
+  if (read.has(QStringLiteral("mt")) && !providerFromName(options.mt, &provider)) {
+    error = QStringLiteral("bad value '%1' for --mt (LibreTranslate, DeepL or MyMemory)")
+                .arg(options.mt);
+    return false;
+  }
+  if (options.mt.isEmpty() &&
+      (read.has(QStringLiteral("mt-url")) || read.has(QStringLiteral("mt-key")))) {
+    error = QStringLiteral("--mt-url and --mt-key need --mt");
+    return false;
+  }
   if (read.has(QStringLiteral("user-text")))
     options.userText = read.value(QStringLiteral("user-text"));
   const QString saving = read.value(QStringLiteral("saving-option"), QStringLiteral("0"));
@@ -106,6 +126,31 @@ int runTranslate(const QStringList &arguments) {
       return 1;
     memoryFailed = memory.client().fillTargets(true).unread > 0;
   }
+  // Machine translation fills what the memory left empty; items it could not
+  // translate fail the command once the target is written with the others.
+  bool machineFailed = false;
+  if (!options.mt.isEmpty()) {
+    MtConfig config = MtConfig::read(settings);
+    providerFromName(options.mt, &config.provider);
+    config.url = options.mtUrl;
+    config.key = options.mtKey;
+    const MachineTranslator translator(config, task->sourceLanguage, task->targetLanguage);
+    if (!translator.languagesKnown()) {
+      std::fprintf(stderr, "error: %s does not translate between these languages.\n",
+                   providerName(config.provider).toUtf8().constData());
+      return 1;
+    }
+    NullProgress progress;
+    UndoStack undo; // nothing is undone here; the run records its groups
+    const MtRunResult result = translateEntries(
+        entries, undo, nullptr, [](const TextEntry &entry) { return entry.targetText.isEmpty(); },
+        translator, progress);
+    if (!result.error.isEmpty())
+      prompter.error(result.error);
+    std::printf("Machine translation: %d items filled, %d failed\n", int(result.changed.size()),
+                result.failedItems);
+    machineFailed = result.failedItems > 0;
+  }
 
   WriteContext writeContext;
   writeContext.savingOption = options.savingOption;
@@ -130,7 +175,7 @@ int runTranslate(const QStringList &arguments) {
                  companionsNotWrittenMessage(outPath, companionsFailed).toUtf8().constData());
   const QString summary = verificationSummary(entries);
   std::printf("%s\n", summary.toUtf8().constData());
-  return companionsFailed.isEmpty() && !memoryFailed ? 0 : 1;
+  return companionsFailed.isEmpty() && !memoryFailed && !machineFailed ? 0 : 1;
 }
 
 } // namespace tarvelo::cli

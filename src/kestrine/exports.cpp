@@ -2,8 +2,9 @@
 // an exception, so each catches everything and answers with its failure result.
 
 #include "kestrine.h"
+#include "memory_copy.h"
+#include "store_choice.h"
 #include "text_list.h"
-#include "tm_store.h"
 
 #include <algorithm>
 #include <string_view>
@@ -11,7 +12,11 @@
 namespace {
 
 // Constructed at load, destroyed (disconnecting, which commits a batch) at unload.
-kestrine::TmStore g_store;
+kestrine::StoreChoice g_choice;
+
+kestrine::MemoryStore &store() {
+  return g_choice.current();
+}
 
 std::u16string_view textOf(const char16_t *text) {
   return text ? std::u16string_view(text) : std::u16string_view();
@@ -39,14 +44,14 @@ int32_t KESTRINE_CALL GetTMVersion(char16_t *version) {
 
 void KESTRINE_CALL SetTMPath(const char16_t *folder) {
   try {
-    g_store.setFolder(textOf(folder));
+    g_choice.setLocation(textOf(folder));
   } catch (...) {
   }
 }
 
 int32_t KESTRINE_CALL ConnectTM(int32_t source, int32_t target) {
   try {
-    return g_store.connect(source, target) ? 1 : 0;
+    return g_choice.connect(source, target) ? 1 : 0;
   } catch (...) {
     return 0;
   }
@@ -54,7 +59,7 @@ int32_t KESTRINE_CALL ConnectTM(int32_t source, int32_t target) {
 
 void KESTRINE_CALL DisconnectTM(void) {
   try {
-    g_store.disconnect();
+    g_choice.disconnect();
   } catch (...) {
   }
 }
@@ -66,7 +71,7 @@ int32_t KESTRINE_CALL AddPair(const char16_t *source, const char16_t *target, in
   if (sourceText.empty() || targetText.empty())
     return 0;
   try {
-    g_store.learn(trimSpaces(sourceText), trimSpaces(targetText), increment);
+    store().learn(trimSpaces(sourceText), trimSpaces(targetText), increment);
   } catch (...) {
   }
   return 1;
@@ -77,7 +82,7 @@ int32_t KESTRINE_CALL GetTM(const char16_t *text, TmTextList *translations) {
   if (query.empty() || !translations)
     return 0;
   try {
-    if (kestrine::fillList(translations, g_store.lookup(query).translations))
+    if (kestrine::fillList(translations, store().lookup(query).translations))
       return translations->count;
   } catch (...) {
   }
@@ -90,7 +95,7 @@ int32_t KESTRINE_CALL LookupTM(const char16_t *text, TmTextList *translations) {
   if (query.empty() || !translations)
     return 0;
   try {
-    const kestrine::LookupResult found = g_store.lookup(query);
+    const kestrine::LookupResult found = store().lookup(query);
     if (found.read && kestrine::fillList(translations, found.translations))
       return translations->count;
   } catch (...) {
@@ -108,7 +113,7 @@ int32_t KESTRINE_CALL SearchTM(const TmTextList *words, int32_t allWords, TmText
     kestrine::emptyList(targets);
     if (wordTexts.empty() || !sources || !targets)
       return 0;
-    const kestrine::SearchResult found = g_store.search(wordTexts, allWords != 0);
+    const kestrine::SearchResult found = store().search(wordTexts, allWords != 0);
     if (kestrine::fillList(sources, found.sources) && kestrine::fillList(targets, found.targets))
       return targets->count;
   } catch (...) {
@@ -120,7 +125,7 @@ int32_t KESTRINE_CALL SearchTM(const TmTextList *words, int32_t allWords, TmText
 
 int32_t KESTRINE_CALL DeletePair(const char16_t *source, const char16_t *target) {
   try {
-    return g_store.deletePair(textOf(source), textOf(target)) ? 1 : 0;
+    return store().deletePair(textOf(source), textOf(target)) ? 1 : 0;
   } catch (...) {
     return 0;
   }
@@ -132,7 +137,7 @@ void KESTRINE_CALL FreeTM(TmTextList *list) {
 
 int32_t KESTRINE_CALL BeginTMBatch(void) {
   try {
-    return g_store.beginBatch() ? 1 : 0;
+    return store().beginBatch() ? 1 : 0;
   } catch (...) {
     return 0;
   }
@@ -140,7 +145,7 @@ int32_t KESTRINE_CALL BeginTMBatch(void) {
 
 int32_t KESTRINE_CALL EndTMBatch(void) {
   try {
-    return g_store.endBatch().failure == kestrine::BatchOutcome::None ? 1 : 0;
+    return store().endBatch().failure == kestrine::BatchOutcome::None ? 1 : 0;
   } catch (...) {
     return 0;
   }
@@ -149,7 +154,7 @@ int32_t KESTRINE_CALL EndTMBatch(void) {
 int32_t KESTRINE_CALL EndTMBatchCounted(int32_t *stored) {
   kestrine::BatchOutcome outcome;
   try {
-    outcome = g_store.endBatch();
+    outcome = store().endBatch();
   } catch (...) {
     outcome = {kestrine::BatchOutcome::Failed, 0};
   }
@@ -168,7 +173,7 @@ int32_t KESTRINE_CALL EndTMBatchCounted(int32_t *stored) {
 
 void KESTRINE_CALL SetTMBusyTimeout(int32_t milliseconds) {
   try {
-    g_store.setBusyTimeout(std::chrono::milliseconds(milliseconds));
+    g_choice.setBusyTimeout(std::chrono::milliseconds(milliseconds));
   } catch (...) {
   }
 }
@@ -180,7 +185,7 @@ int32_t KESTRINE_CALL ListTM(int64_t *position, int32_t limit, TmTextList *sourc
     kestrine::emptyList(targets);
     if (!position || !sources || !targets || sources == targets)
       return -1;
-    const kestrine::ListResult found = g_store.list(*position, limit);
+    const kestrine::ListResult found = store().list(*position, limit);
     if (found.read && kestrine::fillList(sources, found.sources) &&
         kestrine::fillList(targets, found.targets)) {
       if (counters)
@@ -193,6 +198,70 @@ int32_t KESTRINE_CALL ListTM(int64_t *position, int32_t limit, TmTextList *sourc
   kestrine::emptyList(sources);
   kestrine::emptyList(targets);
   return -1;
+}
+
+namespace {
+
+void writeReason(const std::string &why, char16_t *reason, int32_t capacity) {
+  if (!reason || capacity <= 0)
+    return;
+  const std::u16string text = kestrine::pg::toUtf16(why);
+  const std::size_t length = std::min<std::size_t>(text.size(), std::size_t(capacity - 1));
+  std::copy_n(text.begin(), length, reason);
+  reason[length] = 0;
+}
+
+} // namespace
+
+int32_t KESTRINE_CALL CopyTM(const char16_t *from, const char16_t *to, TmCopyProgressFn progress,
+                             void *context, int64_t *copied, char16_t *reason, int32_t capacity) {
+  if (copied)
+    *copied = 0;
+  try {
+    const std::u16string_view source = textOf(from);
+    const std::u16string_view destination = textOf(to);
+    if (source.empty() || destination.empty()) {
+      writeReason("no location given", reason, capacity);
+      return 0;
+    }
+    if (kestrine::StoreChoice::sameMemory(source, destination)) {
+      writeReason("both locations name the same memory", reason, capacity);
+      return 0;
+    }
+    const std::unique_ptr<kestrine::MemoryStore> fromStore =
+        kestrine::StoreChoice::storeFor(source, false);
+    const std::unique_ptr<kestrine::MemoryStore> toStore =
+        kestrine::StoreChoice::storeFor(destination, false);
+    const kestrine::CopyOutcome outcome = kestrine::copyMemory(
+        *fromStore, *toStore, [progress, context](std::int64_t done, std::int64_t total) {
+          return !progress || progress(context, done, total) != 0;
+        });
+    if (copied)
+      *copied = outcome.rows;
+    writeReason(outcome.reason, reason, capacity);
+    switch (outcome.result) {
+    case kestrine::CopyOutcome::Copied:
+      return 1;
+    case kestrine::CopyOutcome::Cancelled:
+      return -1;
+    case kestrine::CopyOutcome::Failed:
+      break;
+    }
+  } catch (...) {
+    writeReason("the copy failed unexpectedly", reason, capacity);
+  }
+  return 0;
+}
+
+int32_t KESTRINE_CALL CheckTMPath(const char16_t *location, char16_t *reason, int32_t capacity) {
+  std::string why;
+  try {
+    why = kestrine::StoreChoice::check(textOf(location));
+  } catch (...) {
+    why = "the location could not be checked";
+  }
+  writeReason(why, reason, capacity);
+  return why.empty() ? 1 : 0;
 }
 
 } // extern "C"

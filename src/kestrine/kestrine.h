@@ -2,7 +2,10 @@
  * Kestrine: the translation memory of Tarvelo, behind a plain C interface.
  *
  * The memory keeps pairs of a source text and its translation, one table per pair of
- * primary languages, in the file "Kestrine.db" of the memory folder.
+ * primary languages, in the file "Kestrine.db" of the memory folder, or on a PostgreSQL
+ * server when the location given to SetTMPath is a connection URI ("postgresql://..." or
+ * "postgres://...", as libpq reads it: a service of pg_service.conf and a password from
+ * ~/.pgpass included). Both stores behave the same through every export.
  *
  * Rules of this interface
  * - Texts are zero-terminated UTF-16 strings. The library reads them during the call
@@ -135,6 +138,29 @@ KESTRINE_API void KESTRINE_CALL SetTMBusyTimeout(int32_t milliseconds);
 KESTRINE_API int32_t KESTRINE_CALL ListTM(int64_t *position, int32_t limit, TmTextList *sources,
                                           TmTextList *targets, int32_t *counters);
 
+/* Checks that a location can hold a memory without connecting the store: a server that
+ * answers and lets its user create tables, or a folder that exists or can be made. 1 when
+ * it can; else 0 and, in `reason` (room for `capacity` characters, zero-terminated, may be
+ * null), why not, in English, as the database client said it. */
+KESTRINE_API int32_t KESTRINE_CALL CheckTMPath(const char16_t *location, char16_t *reason,
+                                               int32_t capacity);
+
+/* Progress of CopyTM: the rows copied so far and in all. Return 0 to cancel the copy. */
+typedef int32_t(KESTRINE_CALL *TmCopyProgressFn)(void *context, int64_t done, int64_t total);
+
+/* Copies the whole memory at `from` (a folder or a connection URI) into the memory at
+ * `to`: every language pair, every stored pair with both of its counters, in the order
+ * they were first learnt. Into a language pair the destination holds nothing of, the pairs
+ * go exactly as they are; into one it already holds pairs of, a pair with exactly the same
+ * texts adds its counters to the stored one. One transaction: a failure or a cancel
+ * leaves the destination as it was. Independent of the memory connected by ConnectTM.
+ * 1 copied, 0 failed (why in `reason`, as CheckTMPath gives it), -1 cancelled by
+ * `progress` (may be null; `context` is passed to it). `copied` (may be null) receives
+ * the number of stored pairs copied. */
+KESTRINE_API int32_t KESTRINE_CALL CopyTM(const char16_t *from, const char16_t *to,
+                                          TmCopyProgressFn progress, void *context, int64_t *copied,
+                                          char16_t *reason, int32_t capacity);
+
 /* Types of the exports, for binding them by name at run time. */
 typedef int32_t(KESTRINE_CALL *GetTMVersionFn)(char16_t *);
 typedef void(KESTRINE_CALL *SetTMPathFn)(const char16_t *);
@@ -151,6 +177,9 @@ typedef int32_t(KESTRINE_CALL *LookupTMFn)(const char16_t *, TmTextList *);
 typedef int32_t(KESTRINE_CALL *EndTMBatchCountedFn)(int32_t *);
 typedef void(KESTRINE_CALL *SetTMBusyTimeoutFn)(int32_t);
 typedef int32_t(KESTRINE_CALL *ListTMFn)(int64_t *, int32_t, TmTextList *, TmTextList *, int32_t *);
+typedef int32_t(KESTRINE_CALL *CheckTMPathFn)(const char16_t *, char16_t *, int32_t);
+typedef int32_t(KESTRINE_CALL *CopyTMFn)(const char16_t *, const char16_t *, TmCopyProgressFn,
+                                         void *, int64_t *, char16_t *, int32_t);
 
 #ifdef __cplusplus
 }

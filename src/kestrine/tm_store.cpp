@@ -231,7 +231,7 @@ TmStore::~TmStore() {
   }
 }
 
-void TmStore::setFolder(std::u16string_view folder) {
+void TmStore::setFolder(std::u16string_view folder, bool create) {
   if (folder.empty())
     return;
   std::u16string text(folder);
@@ -242,7 +242,7 @@ void TmStore::setFolder(std::u16string_view folder) {
 #endif
   const std::filesystem::path directory(text);
   std::error_code error;
-  if (!std::filesystem::exists(directory, error))
+  if (create && !std::filesystem::exists(directory, error))
     std::filesystem::create_directory(directory, error); // one level; a failure shows on open
   const std::u8string path = (directory / kDatabaseFileName).u8string();
 
@@ -303,6 +303,11 @@ bool TmStore::connect(std::int32_t source, std::int32_t target) {
   }
   statements(); // prepared now; a failure leaves the data operations failing quietly
   return true;
+}
+
+bool TmStore::isOpen() const {
+  std::lock_guard lock(m_mutex);
+  return m_db != nullptr;
 }
 
 void TmStore::disconnect() {
@@ -379,6 +384,8 @@ TmStore::Statements *TmStore::statements() {
 }
 
 bool TmStore::beginWrite() {
+  if (m_importing)
+    return true;
   // A failed batch writes nothing more, so that what it stored stays a first part.
   if (m_batch && m_batchFailure != BatchOutcome::None)
     return false;
@@ -405,6 +412,8 @@ bool TmStore::beginWrite() {
 }
 
 bool TmStore::finishWrite(bool commit) {
+  if (m_importing)
+    return true;
   if (m_batch)
     return true; // each statement is atomic on its own; the batch commits them together
   if (commit && execute(m_db, "COMMIT"))
@@ -641,6 +650,172 @@ ListResult TmStore::list(std::int64_t after, std::int32_t limit) {
   }
   result.read = step == SQLITE_DONE;
   return result;
+}
+
+// --- Whole-memory access, for copying ---------------------------------------------------
+
+bool TmStore::openExisting() {
+  std::lock_guard lock(m_mutex);
+  if (m_db)
+    return true;
+  std::error_code error;
+  const std::filesystem::path path(std::u8string(m_path.begin(), m_path.end()));
+  return !m_path.empty() && std::filesystem::is_regular_file(path, error) && open();
+}
+
+bool TmStore::openOrCreate() {
+  std::lock_guard lock(m_mutex);
+  if (m_db)
+    return true;
+  // The folder is made only now, when something is written into it (one level).
+  const std::filesystem::path path(std::u8string(m_path.begin(), m_path.end()));
+  std::error_code error;
+  if (!m_path.empty() && !std::filesystem::exists(path.parent_path(), error))
+    std::filesystem::create_directory(path.parent_path(), error);
+  return open();
+}
+
+std::optional<std::vector<std::string>> TmStore::pairTables() {
+  std::lock_guard lock(m_mutex);
+  if (!m_db)
+    return std::nullopt;
+  Statement query(m_db, "SELECT name FROM sqlite_master WHERE type = 'table' ORDER BY name");
+  if (!query)
+    return std::nullopt;
+  std::vector<std::string> names;
+  int step;
+  while ((step = query.step()) == SQLITE_ROW) {
+    const auto *name = reinterpret_cast<const char *>(sqlite3_column_text(query.get(), 0));
+    if (name && isPairTableName(name))
+      names.emplace_back(name);
+  }
+  if (step != SQLITE_DONE)
+    return std::nullopt;
+  return names;
+}
+
+std::optional<std::int64_t> TmStore::countRows(const std::string &table) {
+  std::lock_guard lock(m_mutex);
+  if (!m_db || !isPairTableName(table))
+    return std::nullopt;
+  const std::optional<unsigned> columns = existingColumns(m_db, table);
+  if (!columns)
+    return std::nullopt;
+  if (*columns == 0)
+    return 0; // no such table yet
+  Statement query(m_db, "SELECT count(*) FROM " + identifier(table));
+  if (!query || query.step() != SQLITE_ROW)
+    return std::nullopt;
+  return query.intColumn(0);
+}
+
+RowSlice TmStore::readRows(const std::string &table, std::int64_t after, std::int32_t limit) {
+  std::lock_guard lock(m_mutex);
+  RowSlice slice;
+  slice.next = after;
+  if (!m_db || !isPairTableName(table))
+    return slice;
+  Statement query(m_db, "SELECT rowid, Text1, Text2, Counter1, Counter2 FROM " + identifier(table) +
+                            " WHERE rowid > ?1 ORDER BY rowid LIMIT ?2");
+  if (!query || !query.bindInt(1, after) || !query.bindInt(2, limit))
+    return slice;
+  int step;
+  while ((step = query.step()) == SQLITE_ROW) {
+    slice.next = query.intColumn(0);
+    slice.rows.push_back({std::u16string(query.textColumn(1)), std::u16string(query.textColumn(2)),
+                          clampToInt32(query.intColumn(3)), clampToInt32(query.intColumn(4))});
+  }
+  slice.read = step == SQLITE_DONE;
+  return slice;
+}
+
+bool TmStore::beginImport() {
+  std::lock_guard lock(m_mutex);
+  if (!m_db || m_importing || !sqlite3_get_autocommit(m_db))
+    return false;
+  if (!execute(m_db, "BEGIN IMMEDIATE"))
+    return false;
+  m_importing = true;
+  return true;
+}
+
+bool TmStore::importRows(const std::string &table, const std::vector<StoredRow> &rows, bool merge) {
+  std::lock_guard lock(m_mutex);
+  if (!m_db || !m_importing || !isPairTableName(table))
+    return false;
+  if (m_table.name != table) {
+    m_statements.reset();
+    m_table = PairTable{table, true};
+    const std::optional<unsigned> columns = existingColumns(m_db, table);
+    if (!columns || (*columns != kAllColumns &&
+                     (!ensureTable() || existingColumns(m_db, table) != kAllColumns)))
+      return false;
+  }
+  const std::string name = identifier(table);
+  Statement insert(m_db, "INSERT INTO " + name +
+                             " (Text1, Text2, Counter1, Counter2) VALUES (?1, ?2, ?3, ?4)");
+  Statement find(m_db, "SELECT rowid, Text1, Text2 FROM " + name +
+                           " WHERE Text1 = ?1 AND Text2 = ?2 ORDER BY rowid");
+  Statement add(m_db, "UPDATE " + name +
+                          " SET Counter1 = max(-2147483648, min(2147483647, Counter1 + ?1)), "
+                          "Counter2 = max(-2147483648, min(2147483647, Counter2 + ?2)) "
+                          "WHERE rowid = ?3");
+  if (!insert || !find || !add)
+    return false;
+  for (const StoredRow &row : rows) {
+    std::optional<std::int64_t> rowid;
+    if (merge) {
+      ResetGuard reset(find);
+      if (!find.bindText(1, row.text1) || !find.bindText(2, row.text2))
+        return false;
+      int step;
+      while ((step = find.step()) == SQLITE_ROW) {
+        if (find.textColumn(1) == row.text1 && find.textColumn(2) == row.text2) {
+          rowid = find.intColumn(0);
+          break;
+        }
+      }
+      if (!rowid && step != SQLITE_DONE)
+        return false;
+    }
+    if (rowid) {
+      ResetGuard reset(add);
+      if (!add.bindInt(1, row.counter1) || !add.bindInt(2, row.counter2) ||
+          !add.bindInt(3, *rowid) || add.step() != SQLITE_DONE)
+        return false;
+    } else {
+      ResetGuard reset(insert);
+      if (!insert.bindText(1, row.text1) || !insert.bindText(2, row.text2) ||
+          !insert.bindInt(3, row.counter1) || !insert.bindInt(4, row.counter2) ||
+          insert.step() != SQLITE_DONE)
+        return false;
+    }
+  }
+  return true;
+}
+
+bool TmStore::endImport(bool commit) {
+  std::lock_guard lock(m_mutex);
+  if (!m_db || !m_importing)
+    return false;
+  m_importing = false;
+  m_statements.reset();
+  m_source = m_target = 0;
+  if (commit && execute(m_db, "COMMIT"))
+    return true;
+  execute(m_db, "ROLLBACK");
+  return false;
+}
+
+std::string TmStore::lastError() const {
+  std::lock_guard lock(m_mutex);
+  if (m_db)
+    return sqlite3_errmsg(m_db);
+  std::error_code error;
+  if (!std::filesystem::exists(std::filesystem::path(std::u8string(m_path.begin(), m_path.end())),
+                               error))
+    return "there is no memory file " + m_path;
+  return "the memory file " + m_path + " cannot be opened as a memory";
 }
 
 } // namespace kestrine

@@ -4,6 +4,7 @@
 // table per pair of primary languages, each row a pair of texts with a use counter per
 // direction. Every text reaches SQL as a bound parameter, never as part of a statement.
 
+#include "memory_store.h"
 #include "sqlite_statement.h"
 
 #include <chrono>
@@ -45,71 +46,51 @@ struct PairTable {
   std::string listSql() const; // rowid, source, target, counter after a rowid
 };
 
-struct SearchResult {
-  std::vector<std::u16string> sources;
-  std::vector<std::u16string> targets;
-};
-
-// A slice of the stored pairs in the order they were first learnt; `next` is where the
-// following slice starts. `read` is false when the memory could not be read.
-struct ListResult {
-  std::vector<std::u16string> sources;
-  std::vector<std::u16string> targets;
-  std::vector<std::int32_t> counters;
-  std::int64_t next = 0;
-  bool read = false;
-};
-
-// The translations of a text; `read` is false when the memory could not be read (not
-// connected, a damaged file, a lock held too long), and then `translations` holds what
-// was read before the failure.
-struct LookupResult {
-  std::vector<std::u16string> translations;
-  bool read = false;
-};
-
-// How a batch went. A batch stops writing at its first failure, so the pairs stored are
-// always the first `stored` of those learnt in it.
-struct BatchOutcome {
-  enum Failure { None, Failed, Busy };
-  Failure failure = None; // Busy: another program held the memory longer than the wait
-  std::int32_t stored = 0;
-};
-
-class TmStore {
+class TmStore final : public MemoryStore {
 public:
   TmStore();
-  ~TmStore();
+  ~TmStore() override;
   TmStore(const TmStore &) = delete;
   TmStore &operator=(const TmStore &) = delete;
 
   // Takes effect at the next connect that has to open the file.
-  void setFolder(std::u16string_view folder);
-  bool connect(std::int32_t source, std::int32_t target);
-  void disconnect();
+  // Creates the folder (one level) when nothing of that name exists and `create` is set.
+  void setFolder(std::u16string_view folder, bool create = true);
+  void setLocation(std::u16string_view folder) override { setFolder(folder); }
+  bool isOpen() const override;
+  bool connect(std::int32_t source, std::int32_t target) override;
+  void disconnect() override;
 
   // Writes between the two share transactions; see kBatchSlice.
-  bool beginBatch();
-  BatchOutcome endBatch();
+  bool beginBatch() override;
+  BatchOutcome endBatch() override;
 
   // How long a statement waits for another program's lock; kBusyTimeout by default.
-  void setBusyTimeout(std::chrono::milliseconds timeout);
+  void setBusyTimeout(std::chrono::milliseconds timeout) override;
 
   // Each returns its documented failure result when not connected.
-  bool learn(std::u16string_view source, std::u16string_view target, std::int32_t increment);
-  LookupResult lookup(std::u16string_view text);
-  SearchResult search(const std::vector<std::u16string> &words, bool allWords);
-  bool deletePair(std::u16string_view source, std::u16string_view target);
-  // At most `limit` pairs stored after the pair `after` names (0 for the first).
-  ListResult list(std::int64_t after, std::int32_t limit);
+  bool learn(std::u16string_view source, std::u16string_view target,
+             std::int32_t increment) override;
+  LookupResult lookup(std::u16string_view text) override;
+  SearchResult search(const std::vector<std::u16string> &words, bool allWords) override;
+  bool deletePair(std::u16string_view source, std::u16string_view target) override;
+  ListResult list(std::int64_t after, std::int32_t limit) override;
 
-  static constexpr std::size_t kSearchLimit = 500;
+  bool openExisting() override;
+  bool openOrCreate() override;
+  std::optional<std::vector<std::string>> pairTables() override;
+  std::optional<std::int64_t> countRows(const std::string &table) override;
+  RowSlice readRows(const std::string &table, std::int64_t after, std::int32_t limit) override;
+  bool beginImport() override;
+  bool importRows(const std::string &table, const std::vector<StoredRow> &rows,
+                  bool merge) override;
+  bool endImport(bool commit) override;
+  std::string lastError() const override;
+
   // A batch commits and starts over after this long, so that another program sharing
   // the memory waits on it far less than kBusyTimeout. Each commit writes every page its
   // slice touched; much shorter slices make a large batch several times slower.
   static constexpr std::chrono::milliseconds kBatchSlice{1000};
-  // How long a statement waits for another program's lock before it gives up.
-  static constexpr std::chrono::milliseconds kBusyTimeout{5000};
 
   // What the busy handler needs: when the wait began and how long it may last.
   struct BusyWait {
@@ -133,7 +114,7 @@ private:
   bool commitBatchSlice();
   void failBatch();
 
-  std::mutex m_mutex;
+  mutable std::mutex m_mutex;
   std::string m_path; // UTF-8
   sqlite3 *m_db = nullptr;
   std::int32_t m_source = 0;
@@ -141,6 +122,7 @@ private:
   PairTable m_table;
   std::unique_ptr<Statements> m_statements;
   bool m_batch = false;
+  bool m_importing = false; // one transaction holds the whole import
   // Pairs of the batch committed, and learnt in its open transaction.
   std::int32_t m_batchStored = 0;
   std::int32_t m_batchPending = 0;

@@ -12,15 +12,22 @@
 #include "dialogs/live_dialog.h"
 #include "dialogs/report_fragment.h"
 #include "dialogs/report_settings.h"
+#include "exchange/mail_message.h"
+#include "exchange/translation_provider.h"
+#include "exchange/update_check.h"
 #include "exchange/exchange_file_dialog.h"
 #include "exchange/terminology_dialog.h"
 #include "memory/glossary_import_dialog.h"
 #include "memory/memory_search_window.h"
+#include "online/machine_translation_dialog.h"
+#include "online/send_resource_dialog.h"
+#include "options/machine_translation_page.h"
 #include "options/about_dialog.h"
 #include "options/help.h"
 #include "options/help_window.h"
 #include "options/options_dialog.h"
 #include "project/open_more_tasks_dialog.h"
+#include "project/script_search_dialog.h"
 #include "report/report_frame.h"
 #include "report/report_setting_dialog.h"
 #include "report/report_view.h"
@@ -405,6 +412,23 @@ TEST_F(GermanInterface, EveryWindowAndBoardShowsNoEnglish) {
   look("options-general", options);
   options.tabs()->setCurrentIndex(1);
   look("options-memory", options);
+  options.tabs()->setCurrentWidget(options.machineTranslationPage());
+  look("options-machine-translation", options);
+  MachineTranslationDialog machineTranslation(settings,
+                                              QStringLiteral("LibreTranslate (http://localhost)"));
+  look("machine-translation", machineTranslation);
+  SendResourceDialog sendResource(prompter, true, true);
+  look("send-resource", sendResource);
+  // The messages of the online services, as the core composes them.
+  MtConfig refused;
+  refused.provider = MtProviderKind::DeepL;
+  HttpResponse forbidden;
+  forbidden.status = 403;
+  QLabel onlineMessages(QStringList{updateQuestion(QStringLiteral("Tarvelo 2.6")),
+                                    sendNameProblem(QString()), sendNameProblem(QStringLiteral("=")),
+                                    makeProvider(refused)->parse(forbidden, 1).error}
+                            .join(u'\n'));
+  look("online-messages", onlineMessages);
   Filter filter(settings);
   FilterSetupModel filterModel(filter);
   FilterSetupDialog filterSetup(filterModel);
@@ -422,6 +446,8 @@ TEST_F(GermanInterface, EveryWindowAndBoardShowsNoEnglish) {
   german.targetLanguage = 1031;
   OpenMoreTasksDialog openMore({german}, german);
   look("open-more-tasks", openMore);
+  ScriptSearchDialog searchDialog(settings, QString());
+  look("search-resource-files", searchDialog);
   ScriptPairingRequest pairing;
   pairing.pairs = {{dir.filePath(QStringLiteral("toolbar.rc2")), 1033, QString(), 1031}};
   DirectivesImportDialog pairingDialog(pairing);

@@ -1,6 +1,7 @@
 // The main window over a real task: panes follow the current entry, typing and Enter
 // translate, undo restores, boards switch, commands enable by the state.
 #include "app/gui_resources.h"
+#include "project/project_pane.h"
 #include "script/text_entry.h"
 #include "seam/progress.h"
 #include "seam/settings.h"
@@ -25,9 +26,11 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QUrl>
 #include <gtest/gtest.h>
 
 namespace tarvelo::gui {
@@ -319,6 +322,28 @@ TEST_F(MainFrameTest, TheDictionaryPathCommandIsInTheToolsMenu) {
   EXPECT_TRUE(frame.command(CmdDictionaryPath)->isEnabled());
   EXPECT_EQ(frame.command(CmdDictionaryPath)->text(),
             QStringLiteral("Sets path to the external lexicon"));
+}
+
+TEST_F(MainFrameTest, ADroppedProjectFileOpensInTheProjectPane) {
+  QFile project(dir.filePath(QStringLiteral("dropped.tvx")));
+  ASSERT_TRUE(project.open(QIODevice::WriteOnly));
+  project.write(
+      "TASK=Example\r\n{\r\nSOURCEFILE=" + exampleFile(QStringLiteral("example.rc")).toUtf8() +
+      "\r\nSOURCELANGUAGE=1033\r\nTARGETFILE=\r\nTARGETLANGUAGE=1031\r\n}\r\n");
+  project.close();
+  const auto drop = [&](const QString &path) {
+    QMimeData data;
+    data.setUrls(
+        {QUrl::fromLocalFile(dir.filePath(QStringLiteral("other.rc"))), QUrl::fromLocalFile(path)});
+    return frame.openDropped(data);
+  };
+  // Other files are not opened by dropping.
+  EXPECT_FALSE(drop(dir.filePath(QStringLiteral("notes.txt"))));
+  EXPECT_TRUE(frame.projectPane()->project().tasks.isEmpty());
+  EXPECT_TRUE(drop(project.fileName()));
+  ASSERT_EQ(frame.projectPane()->project().tasks.size(), 1);
+  EXPECT_EQ(frame.projectPane()->project().tasks[0].name, QStringLiteral("Example"));
+  EXPECT_TRUE(frame.projectPane()->isVisible());
 }
 
 } // namespace

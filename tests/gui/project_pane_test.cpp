@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace tarvelo::gui {
@@ -153,6 +154,69 @@ TEST_F(ProjectPaneTest, OpenMoreTasksOffersTheProjectsLanguagePairs) {
   other.sourceLanguage = 1049;
   OpenMoreTasksDialog unlisted(tasks, other);
   EXPECT_EQ(unlisted.sourceLanguage(), 1033);
+}
+
+// Clicks an item of the tree with the given modifiers.
+void click(QTreeWidget &tree, QTreeWidgetItem *item, Qt::KeyboardModifiers modifiers = {}) {
+  QTest::mouseClick(tree.viewport(), Qt::LeftButton, modifiers, tree.visualItemRect(item).center());
+}
+
+TEST_F(ProjectPaneTest, SelectionRulesOfTheTree) {
+  ASSERT_TRUE(pane.openProject(dir.filePath("p.tvx")));
+  pane.resize(400, 400);
+  pane.show();
+  for (int i = 0; i < 3; ++i)
+    pane.topLevelItem(0)->child(i)->setExpanded(true);
+  QApplication::processEvents();
+  QTreeWidgetItem *root = pane.topLevelItem(0);
+  const auto selectedTexts = [&] {
+    QStringList texts;
+    for (const QTreeWidgetItem *item : pane.selectedItems())
+      texts.append(item->text(0));
+    texts.sort();
+    return texts;
+  };
+  // A line stands for its task.
+  click(pane, root->child(1)->child(1));
+  EXPECT_EQ(selectedTexts(), QStringList{"B"});
+  click(pane, root->child(2)->child(0), Qt::ControlModifier);
+  EXPECT_EQ(selectedTexts(), QStringList({"B", "C"}));
+  // The root is selected only alone, and any click while it is selected is plain.
+  click(pane, root, Qt::ControlModifier);
+  EXPECT_EQ(selectedTexts(), QStringList{root->text(0)});
+  click(pane, root->child(0), Qt::ControlModifier);
+  EXPECT_EQ(selectedTexts(), QStringList{"A"});
+  click(pane, root->child(2), Qt::ShiftModifier);
+  EXPECT_EQ(selectedTexts(), QStringList({"A", "B", "C"}));
+  // Collapsing a task leaves none of its lines selected.
+  root->child(0)->child(0)->setSelected(true);
+  root->child(0)->setExpanded(false);
+  EXPECT_FALSE(root->child(0)->child(0)->isSelected());
+}
+
+TEST_F(ProjectPaneTest, DroppedTasksKeepTheOrderTheyWereSelectedIn) {
+  ASSERT_TRUE(pane.openProject(dir.filePath("p.tvx")));
+  pane.resize(400, 400);
+  pane.show();
+  QApplication::processEvents();
+  QTreeWidgetItem *root = pane.topLevelItem(0);
+  click(pane, root->child(2));
+  click(pane, root->child(0), Qt::ControlModifier);
+  // Copied to the start of the list (a drop on the root), C before A.
+  pane.dropSelectedTasks(-1, true);
+  QStringList names;
+  for (const Task &task : pane.project().tasks)
+    names.append(task.name);
+  EXPECT_EQ(names, QStringList({"C", "A", "A", "B", "C"}));
+  EXPECT_EQ(pane.selectedTasks(), QList<int>({0, 1}));
+  EXPECT_TRUE(tree().startsWith("p.tvx*\n"));
+  // Moved after B: the inserted tasks stay selected in their order.
+  pane.dropSelectedTasks(3, false);
+  names.clear();
+  for (const Task &task : pane.project().tasks)
+    names.append(task.name);
+  EXPECT_EQ(names, QStringList({"A", "B", "C", "A", "C"}));
+  EXPECT_EQ(pane.selectedTasks(), QList<int>({2, 3}));
 }
 
 // The picture of the README; run with TARVELO_SCREENSHOTS=doc/screenshots and

@@ -9,6 +9,8 @@
 #include "dialogs/dialog_board.h"
 #include "dialogs/dialog_preview.h"
 #include "dialogs/layout_editor.h"
+#include "online/machine_translation_dialog.h"
+#include "options/machine_translation_page.h"
 #include "options/options_dialog.h"
 #include "report/report_frame.h"
 #include "script/text_entry.h"
@@ -21,6 +23,7 @@
 #include "tmclient/tm_library.h"
 #include "workbench/command_ids.h"
 #include "workbench/inspection_rules_model.h"
+#include "workbench/inspector.h"
 #include "workbench/main_frame.h"
 #include "workbench/pseudo_translation.h"
 #include "workbench/session.h"
@@ -130,6 +133,35 @@ TEST(Screenshots, DISABLED_ExampleTask) {
   options.hide();
   workbench.session().close();
   dir.removeRecursively();
+}
+
+// The "Machine Translation" dialog and the options page that chooses its service, set
+// up for a LibreTranslate server of one's own.
+TEST(Screenshots, DISABLED_MachineTranslation) {
+  const QString out = QString::fromLocal8Bit(qgetenv("TARVELO_SCREENSHOTS"));
+  ASSERT_FALSE(out.isEmpty()) << "TARVELO_SCREENSHOTS names the folder for the pictures";
+  QDir().mkpath(out);
+  initGuiResources();
+  MemorySettings settings;
+  settings.setText(QStringLiteral("MTProvider"), QStringLiteral("LibreTranslate"));
+  settings.setText(QStringLiteral("MTURL"), QStringLiteral("http://localhost:5000"));
+  settings.setText(QStringLiteral("MTKey"), QStringLiteral("team-key"));
+  settings.setInteger(QStringLiteral("TranslateWhat"), 1);
+  MachineTranslationDialog dialog(settings, QStringLiteral("LibreTranslate (http://localhost:5000)"));
+  dialog.show();
+  QApplication::processEvents();
+  EXPECT_TRUE(dialog.grab().save(out + QStringLiteral("/machine-translation.png")));
+  dialog.hide();
+
+  Inspector inspector;
+  InspectionRulesModel rules(inspector, settings);
+  OptionsDialog options(settings, rules, nullptr);
+  options.tabs()->setCurrentWidget(options.machineTranslationPage());
+  options.resize(options.sizeHint().expandedTo(QSize(560, 360)));
+  options.show();
+  QApplication::processEvents();
+  EXPECT_TRUE(options.grab().save(out + QStringLiteral("/options-machine-translation.png")));
+  options.hide();
 }
 
 // The dialogs report with every check on a German target whose translator was in a

@@ -1,6 +1,7 @@
 #include "seam/qt_settings.h"
 
 #include <QDir>
+#include <QFile>
 #include <QStandardPaths>
 
 namespace tarvelo {
@@ -51,6 +52,11 @@ void QtSettings::store(const QString &key, const QVariant &value) {
     m_settings.setValue(pathOf(key), value.toString());
   // Written at once, as the registry would be, so that another run sees it.
   m_settings.sync();
+  // A file that holds the machine-translation key is its owner's alone, however it
+  // was rewritten.
+  if (m_settings.format() == QSettings::IniFormat &&
+      !m_settings.value(pathOf(QStringLiteral("MTKey"))).toString().isEmpty())
+    QFile::setPermissions(m_settings.fileName(), QFile::ReadOwner | QFile::WriteOwner);
 }
 
 void QtSettings::clear() {

@@ -2,6 +2,7 @@
 
 #include <QHash>
 #include <iterator>
+#include <vector>
 
 namespace tarvelo {
 
@@ -23,6 +24,18 @@ const SettingKey kKeys[] = {
     {"SearchDateCheck", false}, {"PseudoExpansion", false}, {"PseudoRightToLeft", false},
 };
 
+// The online services: machine translation, the time-outs of every request, the update
+// descriptor and the support address.
+const SettingKey kOnlineKeys[] = {
+    {"MTProvider", true},
+    {"MTURL", true},
+    {"MTKey", true},
+    {"ConnectTimeout", false},
+    {"TransferTimeout", false},
+    {"UpdateURL", true},
+    {"SupportAddress", true},
+};
+
 struct MachineDefaults {
   int sourceLanguage = 1033;
   QString tmPath;
@@ -37,8 +50,13 @@ MachineDefaults &machineDefaults() {
 } // namespace
 
 const SettingKey *settingKeys(int *count) {
-  *count = int(std::size(kKeys));
-  return kKeys;
+  static const std::vector<SettingKey> all = [] {
+    std::vector<SettingKey> keys(std::begin(kKeys), std::end(kKeys));
+    keys.insert(keys.end(), std::begin(kOnlineKeys), std::end(kOnlineKeys));
+    return keys;
+  }();
+  *count = int(all.size());
+  return all.data();
 }
 
 QVariant settingDefault(const QString &key) {
@@ -79,6 +97,14 @@ QVariant settingDefault(const QString &key) {
       {"SearchDateCheck", 0},
       {"PseudoExpansion", 40},
       {"PseudoRightToLeft", 0},
+      // Machine translation is off until a service is chosen.
+      {"MTProvider", ""},
+      {"MTURL", ""},
+      {"MTKey", ""},
+      {"ConnectTimeout", 10},
+      {"TransferTimeout", 30},
+      {"UpdateURL", ""},
+      {"SupportAddress", ""},
   };
   const auto it = fixed.find(key);
   if (it != fixed.end())

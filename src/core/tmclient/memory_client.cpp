@@ -1,5 +1,7 @@
 #include "tmclient/memory_client.h"
 
+#include "tmclient/memory_location.h"
+
 #include "script/entry_list.h"
 #include "script/text_entry.h"
 #include "seam/progress.h"
@@ -83,8 +85,12 @@ QStringList MemoryClient::rootAlternatives(TextEntry *root, bool *failed) {
   return *root->memoryCache;
 }
 
+QString MemoryClient::locationProblem(const QString &location) const {
+  return tarvelo::locationProblem(m_exports, location);
+}
+
 QString MemoryClient::memoryFolder() const {
-  return QDir::toNativeSeparators(m_options.tmPath);
+  return shownLocation(m_options.tmPath);
 }
 
 FillResult MemoryClient::fillTargets(bool fill) {

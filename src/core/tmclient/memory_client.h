@@ -112,6 +112,9 @@ public:
   // OK of the options: a new memory folder takes effect at once; the options are
   // kept and written to the settings.
   void applyOptions(const MemoryOptions &options);
+  // Why the library cannot hold a memory at the location (a server not answering, a
+  // folder that cannot be made); empty when it can or cannot tell.
+  QString locationProblem(const QString &location) const;
 
   // How long learning goes on trying the pairs that a memory locked by another program
   // refused, once the library's own wait for the lock has run out.

@@ -1,5 +1,7 @@
 #include "tmclient/memory_options.h"
 
+#include "tmclient/memory_location.h"
+
 #include "seam/settings.h"
 #include "seam/settings_keys.h"
 
@@ -41,8 +43,11 @@ void installDefaultTmPath() {
 }
 
 bool sameTmPath(const QString &a, const QString &b) {
-  // Names that differ only in case are one folder only where the file system says so;
-  // elsewhere treating them as one would keep the old memory under the new name.
+  // A server's URI is compared as written: its database names are case-sensitive.
+  if (isServerLocation(a) || isServerLocation(b))
+    return a == b;
+    // Names that differ only in case are one folder only where the file system says so;
+    // elsewhere treating them as one would keep the old memory under the new name.
 #if defined(Q_OS_WIN) || defined(Q_OS_MACOS)
   const Qt::CaseSensitivity sensitivity = Qt::CaseInsensitive;
 #else

@@ -26,6 +26,8 @@ struct TmExports {
   EndTMBatchCountedFn endTMBatchCounted = nullptr;
   SetTMBusyTimeoutFn setTMBusyTimeout = nullptr;
   ListTMFn listTM = nullptr;
+  CheckTMPathFn checkTMPath = nullptr;
+  CopyTMFn copyTM = nullptr;
 };
 
 // The memory library bound at run time by name. A library that cannot be loaded

@@ -35,6 +35,10 @@ bool Session::explainInspection(const TextEntry *entry) {
   return true;
 }
 
+void Session::reprobeMachineTranslation() {
+  m_machineTranslation = isOpen() && m_probe && m_probe(m_sourceLanguage, m_targetLanguage);
+}
+
 void Session::setModified(bool modified) {
   if (m_modified == modified)
     return;

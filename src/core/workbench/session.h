@@ -70,6 +70,8 @@ public:
   bool isModified() const { return m_modified; }
   void setModified(bool modified);
   bool machineTranslationAvailable() const { return m_machineTranslation; }
+  // Probes again for the open task, as after an open (the service was changed).
+  void reprobeMachineTranslation();
   QString summary() const;
   bool severalTasks() const { return m_tasks.size() > 1; }
 

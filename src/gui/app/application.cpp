@@ -7,6 +7,7 @@
 #include "app/ui_language.h"
 #include "app/user_defaults.h"
 #include "app/workbench_assembly.h"
+#include "online/update_announcer.h"
 #include "seam/qt_settings.h"
 #include "tmclient/tm_library.h"
 #include "workbench/item_icons.h"
@@ -90,8 +91,12 @@ int runApplication(int argc, char **argv) {
   prompter.setParent(&frame);
   progress.setOwner(&frame);
   frame.showMaximized();
+  // The update check runs in the background once the window is up.
+  const QString version = library.isLoaded() ? library.version() : QString();
+  UpdateAnnouncer updates(settings, prompter, version.isEmpty() ? QStringLiteral("2.5") : version);
+  QTimer::singleShot(0, &frame, [&updates] { updates.start(); });
   if (!projectFile.isEmpty())
-    frame.projectPane()->openProject(projectFile);
+    frame.openProject(projectFile);
 
   if (start.valid()) {
     QTimer::singleShot(0, &frame, [&frame, &session, start] {

@@ -1,9 +1,15 @@
 #include "app/workbench_assembly.h"
 
 #include "exchange/exchange_commands.h"
+#include "exchange/machine_translation_run.h"
+#include "exchange/machine_translator.h"
+#include "exchange/mail_message.h"
 #include "exchange/memory_transfer.h"
+#include "exchange/send_resource.h"
 #include "memory/glossary_import_dialog.h"
 #include "memory/memory_search_window.h"
+#include "online/machine_translation_dialog.h"
+#include "online/send_resource_dialog.h"
 #include "options/about_dialog.h"
 #include "options/options_dialog.h"
 #include "script/text_entry.h"
@@ -22,6 +28,7 @@
 #include "workbench/main_frame.h"
 #include "workbench/session.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 
 namespace tarvelo::gui {
@@ -49,6 +56,10 @@ WorkbenchAssembly::WorkbenchAssembly(Settings &settings, Prompter &prompter, Pro
   m_inspector = std::make_unique<Inspector>();
   m_inspector->loadRules(settings);
   m_session->useInspector(m_inspector.get());
+  // After every open: "Test" for the pair, waiting no longer than the connect time-out.
+  m_session->setTranslationProbe([&settings](int source, int target) {
+    return probeMachineTranslation(MtConfig::read(settings), source, target);
+  });
   m_rules = std::make_unique<InspectionRulesModel>(*m_inspector, settings);
   m_filter = std::make_unique<Filter>(settings);
   m_spelling = std::make_unique<SpellService>();
@@ -67,6 +78,8 @@ WorkbenchAssembly::WorkbenchAssembly(Settings &settings, Prompter &prompter, Pro
 }
 
 WorkbenchAssembly::~WorkbenchAssembly() {
+  for (const QString &folder : m_mailFolders)
+    removeMailFolder(folder);
   // The frame's panes refer to the session; they go first.
   m_frame.reset();
   m_session->setMemory(nullptr);
@@ -127,7 +140,11 @@ void WorkbenchAssembly::connectServices() {
     OptionsDialog dialog(m_settings, *m_rules, m_memory.get(), parent,
                          QCoreApplication::applicationDirPath());
     dialog.setNotifier([this](const QString &text) { m_prompter.inform(text); });
-    dialog.exec();
+    if (dialog.exec() == QDialog::Accepted && m_session->isOpen()) {
+      // Another service may serve the open task now.
+      m_session->reprobeMachineTranslation();
+      m_frame->updateCommands();
+    }
   };
   services.about = [this](QWidget *parent) {
     const QString version = m_library && m_library->isLoaded() ? m_library->version() : QString();
@@ -150,6 +167,57 @@ void WorkbenchAssembly::connectServices() {
   };
   services.importTexts = [this, exchangeHooks](QWidget *parent) {
     importTranslations(parent, *m_session, exchangeHooks());
+  };
+  const auto runDialog = [this](QDialog &dialog) {
+    return m_runDialog ? m_runDialog(&dialog) : dialog.exec() == QDialog::Accepted;
+  };
+  const auto translate = [this](MtScope scope) {
+    const MachineTranslator translator(MtConfig::read(m_settings), m_session->sourceLanguage(),
+                                       m_session->targetLanguage());
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    // The editors let go of the current item around its change.
+    runMachineTranslation(
+        *m_session, scope, m_filter->test(), translator,
+        [this](TextEntry *entry, const QString &text) { m_frame->applyTargetText(entry, text); });
+    QApplication::restoreOverrideCursor();
+    m_frame->updateCommands();
+  };
+  services.machineTranslate = [this, exchangeHooks, runDialog, translate](QWidget *parent) {
+    const MtConfig config = MtConfig::read(m_settings);
+    const auto provider = makeProvider(config);
+    MachineTranslationDialog dialog(
+        m_settings,
+        providerName(config.provider) + QStringLiteral(" (") + provider->endpoint() + u')', parent);
+    const ExchangeHooks hooks = exchangeHooks();
+    dialog.setFilterHooks(hooks.showFilter, hooks.setupFilter);
+    if (runDialog(dialog))
+      translate(MtScope(dialog.scope()));
+  };
+  services.items.translate = [this, translate](TextEntry *entry) {
+    m_frame->selectEntry(entry);
+    translate(MtScope::CurrentItem);
+  };
+  services.sendTo = [this, runDialog](QWidget *parent) {
+    const MailComposer composer;
+    if (!composer.available()) {
+      m_prompter.error(
+          QCoreApplication::translate("Prompter", "Could not log on to an email system."));
+      return;
+    }
+    const QString support = m_settings.text(QStringLiteral("SupportAddress")).trimmed();
+    SendResourceDialog dialog(m_prompter,
+                              canAttachTarget(m_session->sourcePath(), m_session->targetPath()),
+                              support.contains(u'@'), parent);
+    if (!runDialog(dialog))
+      return;
+    TextEntry *current = m_session->currentEntry();
+    m_frame->selectEntry(nullptr);
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const QString folder = sendResource(*m_session, dialog.request(), composer, support);
+    QApplication::restoreOverrideCursor();
+    if (!folder.isEmpty())
+      m_mailFolders.append(folder);
+    m_frame->selectEntry(current);
   };
   if (m_memory) {
     services.importGlossary = [this](QWidget *parent) {

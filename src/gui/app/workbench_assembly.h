@@ -2,7 +2,11 @@
 
 #include <QPointer>
 #include <QString>
+#include <QStringList>
+#include <functional>
 #include <memory>
+
+class QDialog;
 
 namespace tarvelo {
 class Filter;
@@ -46,6 +50,9 @@ public:
 
   // Writes the options kept while running back to the settings.
   void finish();
+  // Runs the dialogs of machine translation and Send To in place of exec(); true for
+  // OK. Tests drive them with it.
+  void setDialogRunner(std::function<bool(QDialog *)> run) { m_runDialog = std::move(run); }
 
 private:
   WorkbenchAssembly(Settings &settings, Prompter &prompter, Progress &progress, TmLibrary *library,
@@ -63,6 +70,9 @@ private:
   std::unique_ptr<Filter> m_filter;
   std::unique_ptr<MainFrame> m_frame;
   QPointer<MemorySearchWindow> m_memorySearch;
+  std::function<bool(QDialog *)> m_runDialog;
+  // The mail's temporary files: the composer may read them until the program ends.
+  QStringList m_mailFolders;
 };
 
 } // namespace tarvelo::gui

@@ -1,6 +1,7 @@
 #include "options/memory_page.h"
 
 #include "tmclient/memory_client.h"
+#include "tmclient/memory_location.h"
 #include "workbench/path_rules.h"
 
 #include <QCheckBox>
@@ -20,12 +21,20 @@ MemoryPage::MemoryPage(MemoryClient &memory, const Settings &settings, QWidget *
   // The settings hold the options as last confirmed anywhere (the Open Resources
   // dialog writes InitTM too).
   const MemoryOptions options = MemoryOptions::read(settings);
-  m_path = new QLineEdit(QDir::toNativeSeparators(options.tmPath), this);
+  m_path = new QLineEdit(
+      isServerLocation(options.tmPath) ? options.tmPath : QDir::toNativeSeparators(options.tmPath),
+      this);
   m_path->setObjectName(QStringLiteral("tmPath"));
   m_path->setMinimumWidth(fontMetrics().averageCharWidth() * 40);
   auto *pathLabel = new QLabel(tr("&Path:"), this);
   pathLabel->setBuddy(m_path);
   auto *browse = new QPushButton(tr("..."), this);
+  auto *hint =
+      new QLabel(tr("A folder, or the address of a team memory on a PostgreSQL server, such as "
+                    "postgresql://translator@server/memory or postgresql:///?service=memory"),
+                 this);
+  hint->setWordWrap(true);
+  hint->setEnabled(false);
   browse->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
   browse->setMaximumWidth(fontMetrics().horizontalAdvance(QStringLiteral("....")) * 3);
   m_initTm =
@@ -50,6 +59,7 @@ MemoryPage::MemoryPage(MemoryClient &memory, const Settings &settings, QWidget *
   saveRow->addStretch(1);
   auto *layout = new QVBoxLayout(this);
   layout->addLayout(pathRow);
+  layout->addWidget(hint);
   layout->addSpacing(fontMetrics().height() / 2);
   layout->addWidget(m_initTm);
   layout->addWidget(m_autoComplete);
@@ -65,10 +75,31 @@ MemoryPage::MemoryPage(MemoryClient &memory, const Settings &settings, QWidget *
   });
 }
 
+QString MemoryPage::location() const {
+  const QString path = m_path->text().trimmed();
+  if (path.isEmpty())
+    return m_memory.options().tmPath;
+  return isServerLocation(path) ? path : absolutePath(path);
+}
+
+QString MemoryPage::problem() const {
+  const QString path = location();
+  if (sameTmPath(path, m_memory.options().tmPath))
+    return {};
+  if (locationHasPassword(path))
+    return tr("The address of the Translation Memory holds a password, which the settings "
+              "would keep in clear text. Leave the password out of the address and put it in "
+              "the file .pgpass (pgpass.conf on Windows), or name a service of "
+              "pg_service.conf instead.");
+  const QString why = m_memory.locationProblem(path);
+  if (why.isEmpty())
+    return {};
+  return tr("The Translation Memory at '%1' cannot be used: %2").arg(shownLocation(path), why);
+}
+
 void MemoryPage::apply() {
   MemoryOptions options;
-  const QString path = m_path->text().trimmed();
-  options.tmPath = path.isEmpty() ? m_memory.options().tmPath : absolutePath(path);
+  options.tmPath = location();
   options.initTm = m_initTm->isChecked();
   options.autoComplete = m_autoComplete->isChecked();
   options.saveTm = m_saveTm->currentIndex();

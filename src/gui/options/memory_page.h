@@ -24,10 +24,18 @@ public:
   QCheckBox *autoComplete() const { return m_autoComplete; }
   QComboBox *saveWhen() const { return m_saveTm; }
 
+  // What keeps OK from taking the location, as a message for the user: a server that
+  // cannot be reached (and why), a folder that cannot be made, or a password in a
+  // server's address, which the settings would keep in clear text. Empty when OK may go
+  // on; an unchanged location is not checked again.
+  QString problem() const;
+
   // OK: a new folder takes effect at once; the options are kept and written.
   void apply();
 
 private:
+  QString location() const;
+
   MemoryClient &m_memory;
   QLineEdit *m_path;
   QCheckBox *m_initTm, *m_autoComplete;

@@ -2,12 +2,14 @@
 
 #include "options/general_page.h"
 #include "options/help.h"
+#include "options/machine_translation_page.h"
 #include "options/memory_page.h"
 #include "tmclient/memory_client.h"
 #include "workbench/inspection_rules_model.h"
 
 #include <QDialogButtonBox>
 #include <QGuiApplication>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QShortcut>
 #include <QTabWidget>
@@ -29,6 +31,8 @@ OptionsDialog::OptionsDialog(Settings &settings, InspectionRulesModel &rules, Me
     m_memory = new MemoryPage(*memory, settings, m_tabs);
     m_tabs->addTab(m_memory, tr("Translation Memory"));
   }
+  m_machineTranslation = new MachineTranslationPage(settings, m_tabs);
+  m_tabs->addTab(m_machineTranslation, tr("Machine Translation"));
   auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
   connect(buttons, &QDialogButtonBox::accepted, this, &OptionsDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &OptionsDialog::reject);
@@ -45,17 +49,31 @@ OptionsDialog::OptionsDialog(Settings &settings, InspectionRulesModel &rules, Me
 
 void OptionsDialog::showPageHelp() {
   const bool memoryShown = m_memory && m_tabs->currentWidget() == m_memory;
-  showHelp(this,
-           memoryShown ? QStringLiteral("tmproperties.html") : QStringLiteral("properties.html"));
+  if (m_tabs->currentWidget() == m_machineTranslation)
+    showHelp(this, QStringLiteral("Google.html"));
+  else
+    showHelp(this,
+             memoryShown ? QStringLiteral("tmproperties.html") : QStringLiteral("properties.html"));
 }
 
 void OptionsDialog::accept() {
+  // A memory location that cannot be used keeps the sheet open on its page.
+  if (m_memory) {
+    const QString problem = m_memory->problem();
+    if (!problem.isEmpty()) {
+      m_tabs->setCurrentWidget(m_memory);
+      m_notify(problem);
+      m_memory->path()->setFocus();
+      return;
+    }
+  }
   if (m_general->languageChanged())
     m_notify(tr("Restart the program for the change of the language to take effect!"));
   m_dictionaryChanged = m_general->dictionaryChanged();
   m_general->apply();
   if (m_memory)
     m_memory->apply();
+  m_machineTranslation->apply();
   QDialog::accept();
 }
 

@@ -15,6 +15,7 @@ namespace tarvelo::gui {
 
 class GeneralPage;
 class MemoryPage;
+class MachineTranslationPage;
 
 // "Options": the "General" page and, while the memory library's AddPair is bound,
 // the "Translation Memory" page; OK and Cancel, no Apply.
@@ -28,10 +29,12 @@ public:
   QTabWidget *tabs() const { return m_tabs; }
   GeneralPage *generalPage() const { return m_general; }
   MemoryPage *memoryPage() const { return m_memory; }
+  MachineTranslationPage *machineTranslationPage() const { return m_machineTranslation; }
 
   // Set by OK: the external dictionary is to be started anew next time.
   bool dictionaryChanged() const { return m_dictionaryChanged; }
-  // How OK tells the user to restart; a message box unless replaced.
+  // How OK tells the user to restart, or why the memory's location cannot be used; a
+  // message box unless replaced.
   void setNotifier(std::function<void(const QString &)> notify) { m_notify = std::move(notify); }
 
   void accept() override;
@@ -44,6 +47,7 @@ private:
   QTabWidget *m_tabs;
   GeneralPage *m_general;
   MemoryPage *m_memory = nullptr;
+  MachineTranslationPage *m_machineTranslation = nullptr;
   bool m_dictionaryChanged = false;
   std::function<void(const QString &)> m_notify;
 };

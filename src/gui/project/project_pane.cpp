@@ -9,10 +9,15 @@
 #include "text/locale_table.h"
 #include "workbench/session.h"
 
+#include "options/help.h"
+
 #include <QContextMenuEvent>
 #include <QCoreApplication>
+#include <QDrag>
 #include <QFileDialog>
+#include <QKeyEvent>
 #include <QMenu>
+#include <QMimeData>
 #include <QStyle>
 
 namespace tarvelo::gui {
@@ -32,6 +37,18 @@ ProjectPane::ProjectPane(Session &session, QWidget *parent)
   setHeaderHidden(true);
   setSelectionMode(QAbstractItemView::ExtendedSelection);
   setRootIsDecorated(true);
+  setDragEnabled(true);
+  setAcceptDrops(true);
+  setDropIndicatorShown(true);
+  setDragDropMode(QAbstractItemView::DragDrop);
+  setDefaultDropAction(Qt::MoveAction);
+  setAutoScroll(true); // holding the pointer at an edge while dragging scrolls
+  connect(this, &QTreeWidget::itemSelectionChanged, this, &ProjectPane::normalizeSelection);
+  // A collapsed task keeps no selected lines.
+  connect(this, &QTreeWidget::itemCollapsed, this, [this](QTreeWidgetItem *item) {
+    for (int i = 0; i < item->childCount(); ++i)
+      item->child(i)->setSelected(false);
+  });
   connect(this, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem *item) {
     if (item != m_root)
       editTasks();
@@ -253,6 +270,108 @@ bool ProjectPane::openTogether(const QList<Task> &tasks) {
   if (opened)
     Q_EMIT tasksOpened();
   return opened;
+}
+
+void ProjectPane::normalizeSelection() {
+  if (m_normalizing)
+    return;
+  m_normalizing = true;
+  const QList<QTreeWidgetItem *> selected = selectedItems();
+  if (m_root && m_root->isSelected() && selected.size() > 1) {
+    // The root cannot share the selection: the newest choice wins.
+    QTreeWidgetItem *current = currentItem();
+    const bool keepRoot = current == m_root;
+    for (QTreeWidgetItem *item : selected)
+      item->setSelected(keepRoot ? item == m_root : item != m_root);
+  }
+  for (QTreeWidgetItem *item : selectedItems())
+    if (item != m_root && item->parent() != m_root) {
+      item->setSelected(false);
+      item->parent()->setSelected(true);
+    }
+  // Selection order, for dragging: tasks keep their place, new ones go last.
+  const QList<int> now = selectedTasks();
+  QList<int> order;
+  for (const int index : std::as_const(m_selectionOrder))
+    if (now.contains(index))
+      order.append(index);
+  for (const int index : now)
+    if (!order.contains(index))
+      order.append(index);
+  m_selectionOrder = order;
+  m_normalizing = false;
+}
+
+void ProjectPane::mousePressEvent(QMouseEvent *event) {
+  QTreeWidgetItem *item = itemAt(event->position().toPoint());
+  if (event->button() == Qt::LeftButton && item &&
+      (item == m_root || (m_root && m_root->isSelected()))) {
+    // The root is selected only alone: any click that involves it is a plain one.
+    QMouseEvent plain(event->type(), event->position(), event->scenePosition(),
+                      event->globalPosition(), event->button(), event->buttons(), Qt::NoModifier,
+                      event->pointingDevice());
+    clearSelection();
+    QTreeWidget::mousePressEvent(&plain);
+    return;
+  }
+  QTreeWidget::mousePressEvent(event);
+}
+
+void ProjectPane::keyPressEvent(QKeyEvent *event) {
+  if (event->matches(QKeySequence::HelpContents)) {
+    showHelp(this, QStringLiteral("project.html"));
+    return;
+  }
+  QTreeWidget::keyPressEvent(event);
+}
+
+Qt::DropActions ProjectPane::supportedDropActions() const {
+  return Qt::MoveAction | Qt::CopyAction;
+}
+
+void ProjectPane::dragEnterEvent(QDragEnterEvent *event) {
+  if (event->source() == this && !m_selectionOrder.isEmpty()) {
+    QTreeWidget::dragEnterEvent(event);
+    event->accept();
+  } else {
+    event->ignore();
+  }
+}
+
+void ProjectPane::dragMoveEvent(QDragMoveEvent *event) {
+  if (event->source() != this || !itemAt(event->position().toPoint())) {
+    event->ignore();
+    return;
+  }
+  QTreeWidget::dragMoveEvent(event);
+  event->setDropAction((event->modifiers() & Qt::ControlModifier) ? Qt::CopyAction
+                                                                  : Qt::MoveAction);
+  event->accept();
+}
+
+void ProjectPane::dropEvent(QDropEvent *event) {
+  QTreeWidgetItem *item = itemAt(event->position().toPoint());
+  if (event->source() != this || !item) {
+    event->ignore();
+    return;
+  }
+  const int dropIndex = item == m_root ? -1 : item->data(0, TaskIndexRole).toInt();
+  const bool copy = (event->modifiers() & Qt::ControlModifier) != 0;
+  // The tree is rebuilt from the list: Qt must not move its items itself.
+  event->setDropAction(Qt::IgnoreAction);
+  event->accept();
+  dropSelectedTasks(dropIndex, copy);
+}
+
+void ProjectPane::dropSelectedTasks(int dropIndex, bool copy) {
+  if (m_selectionOrder.isEmpty())
+    return;
+  const QList<int> inserted = dropTasks(m_project.tasks, m_selectionOrder, dropIndex, copy);
+  m_project.modified = true;
+  rebuild();
+  m_selectionOrder.clear();
+  selectTasks(inserted);
+  m_selectionOrder = inserted;
 }
 
 void ProjectPane::contextMenuEvent(QContextMenuEvent *event) {

@@ -36,6 +36,9 @@ public:
   void removeTasks();
   // Opens the selected tasks together as one.
   bool openTasks();
+  // Puts the dragged tasks after the task at dropIndex (-1: the root), moved or
+  // copied, and selects them.
+  void dropSelectedTasks(int dropIndex, bool copy);
   // "Open More Tasks": every task of the chosen language pair, together as one.
   bool openMoreTasks();
 
@@ -49,6 +52,12 @@ Q_SIGNALS:
 
 protected:
   void contextMenuEvent(QContextMenuEvent *event) override;
+  void keyPressEvent(QKeyEvent *event) override;
+  void mousePressEvent(QMouseEvent *event) override;
+  void dragEnterEvent(QDragEnterEvent *event) override;
+  void dragMoveEvent(QDragMoveEvent *event) override;
+  void dropEvent(QDropEvent *event) override;
+  Qt::DropActions supportedDropActions() const override;
 
 private:
   bool openTogether(const QList<Task> &tasks);
@@ -57,6 +66,12 @@ private:
   void setModified(bool modified);
   QString lineText(const QString &path, int language) const;
   QTreeWidgetItem *taskItem(int index) const;
+  // A line stands for its task, and the root is selected only alone.
+  void normalizeSelection();
+
+  // The dragged tasks in the order they were selected.
+  QList<int> m_selectionOrder;
+  bool m_normalizing = false;
 
   Session &m_session;
   Project m_project;

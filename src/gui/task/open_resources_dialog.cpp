@@ -40,6 +40,8 @@ OpenResourcesDialog::OpenResourcesDialog(Session &session, bool memoryBound, QWi
   m_form->fillFromMemory()->setChecked(settings.integer(QStringLiteral("InitTM")) != 0);
   m_form->fillFromMemory()->setEnabled(memoryBound);
   m_form->updateTargetEnabled();
+  const Task *open = session.tasks().head();
+  m_form->offerSearch(&session.settings(), open ? open->targetPath : QString());
 
   connect(buttons, &QDialogButtonBox::accepted, this, &OpenResourcesDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &OpenResourcesDialog::reject);

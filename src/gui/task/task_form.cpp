@@ -1,9 +1,12 @@
 #include "task/task_form.h"
 
+#include "project/script_search_dialog.h"
+#include "seam/settings.h"
 #include "task/language_combo.h"
 #include "workbench/path_rules.h"
 
 #include <QCheckBox>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -14,8 +17,22 @@
 namespace tarvelo::gui {
 
 QString browseForScript(QWidget *parent, const QString &caption, const QString &current,
-                        bool mustExist) {
+                        bool mustExist, bool *searchAsked) {
+  // The result of the "Search dialog..." button.
+  constexpr int SearchDialog = 30;
   QFileDialog dialog(parent, caption);
+  if (searchAsked) {
+    *searchAsked = false;
+    // Only Qt's own dialog takes another button.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    if (auto *box = dialog.findChild<QDialogButtonBox *>()) {
+      QPushButton *search =
+          box->addButton(TaskForm::tr("Search dialog..."), QDialogButtonBox::ActionRole);
+      search->setObjectName(QStringLiteral("searchDialog"));
+      QObject::connect(search, &QPushButton::clicked, &dialog,
+                       [&dialog] { static_cast<QDialog &>(dialog).done(SearchDialog); });
+    }
+  }
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
   // A target may be a script that does not exist yet: it is built from the source.
   dialog.setFileMode(mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
@@ -27,7 +44,10 @@ QString browseForScript(QWidget *parent, const QString &caption, const QString &
     dialog.setDirectory(info.absolutePath());
     dialog.selectFile(info.fileName());
   }
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+  const int result = dialog.exec();
+  if (searchAsked && result == SearchDialog)
+    *searchAsked = true;
+  if (result != QDialog::Accepted || dialog.selectedFiles().isEmpty())
     return {};
   return absolutePath(dialog.selectedFiles().constFirst());
 }
@@ -114,11 +134,48 @@ void TaskForm::updateTargetEnabled() {
   m_targetBrowse->setEnabled(enabled);
 }
 
+void TaskForm::offerSearch(Settings *settings, const QString &openTargetPath) {
+  m_settings = settings;
+  m_openTargetPath = openTargetPath;
+}
+
+void TaskForm::setTarget(const QString &path) {
+  m_specifyLater->setChecked(false);
+  m_targetPath->setText(path);
+}
+
 void TaskForm::browse(QLineEdit *edit, bool mustExist) {
   const QString caption = mustExist ? tr("Open Source File") : tr("Open Target File");
-  const QString path = browseForScript(this, caption, edit->text(), mustExist);
-  if (!path.isEmpty())
-    edit->setText(path);
+  if (!m_settings) {
+    const QString path = browseForScript(this, caption, edit->text(), mustExist);
+    if (!path.isEmpty())
+      edit->setText(path);
+    return;
+  }
+  // Either dialog leads to the other; the one used last is the next one's kind.
+  bool useSearch = m_settings->integer(QStringLiteral("UseSearch")) == 1;
+  for (;;) {
+    if (useSearch) {
+      ScriptSearchDialog search(*m_settings, edit->text().trimmed(), m_openTargetPath, this);
+      connect(&search, &ScriptSearchDialog::sourceChosen, m_sourcePath, &QLineEdit::setText);
+      connect(&search, &ScriptSearchDialog::targetChosen, this, &TaskForm::setTarget);
+      if (search.exec() == ScriptSearchDialog::SimpleDialog) {
+        useSearch = false;
+        continue;
+      }
+      break;
+    }
+    bool searchAsked = false;
+    const QString path = browseForScript(this, caption, edit->text(), mustExist, &searchAsked);
+    if (searchAsked) {
+      useSearch = true;
+      continue;
+    }
+    if (!path.isEmpty())
+      edit->setText(path);
+    break;
+  }
+  m_settings->setInteger(QStringLiteral("UseSearch"), useSearch ? 1 : 0);
 }
 
 } // namespace tarvelo::gui

@@ -6,6 +6,10 @@ class QCheckBox;
 class QLineEdit;
 class QPushButton;
 
+namespace tarvelo {
+class Settings;
+} // namespace tarvelo
+
 namespace tarvelo::gui {
 
 class LanguageCombo;
@@ -30,12 +34,19 @@ public:
   // Target path and browse follow "Specify later" (a partly checked box, which
   // stands for differing tasks, leaves them enabled).
   void updateTargetEnabled();
+  // Browsing follows "UseSearch": the "Search resource files" dialog, or the Open
+  // dialog with a way over to it. openTargetPath is the target of the open task.
+  void offerSearch(Settings *settings, const QString &openTargetPath);
 
 Q_SIGNALS:
   void changed();
 
 private:
   void browse(QLineEdit *edit, bool mustExist);
+  void setTarget(const QString &path);
+
+  Settings *m_settings = nullptr;
+  QString m_openTargetPath;
 
   QLineEdit *m_taskName = nullptr;
   QLineEdit *m_sourcePath;
@@ -49,8 +60,9 @@ private:
 };
 
 // The Open dialog for a resource script, starting at the current path: the chosen
-// path made absolute, or empty when cancelled.
+// path made absolute, or empty when cancelled. With searchAsked, the dialog has a
+// "Search dialog..." button, which closes it and sets *searchAsked.
 QString browseForScript(QWidget *parent, const QString &caption, const QString &current,
-                        bool mustExist);
+                        bool mustExist, bool *searchAsked = nullptr);
 
 } // namespace tarvelo::gui

@@ -73,7 +73,7 @@ QList<Command> CommandTable::commands() {
       {CmdFilter, QCoreApplication::translate("MainFrame", "Filter"), {}, QStringLiteral("filter")},
       {CmdFilterSetup, QCoreApplication::translate("MainFrame", "Filter setup..."), {}, {}},
       {CmdMachineTranslate,
-       QCoreApplication::translate("MainFrame", "&Google Translate..."),
+       QCoreApplication::translate("MainFrame", "&Machine Translation..."),
        {K(Qt::CTRL | Qt::Key_G)},
        QStringLiteral("translate")},
       {CmdDialogsReport,

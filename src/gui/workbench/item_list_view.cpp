@@ -228,7 +228,7 @@ void ItemListView::fillContextMenu(QMenu &menu, TextEntry *entry) {
                    [choose] { choose(QApplication::clipboard()->text()); });
   menu.addAction(tr("Paste Source\t(Ctrl+T)"), this,
                  [choose, entry] { choose(entry->sourceText); });
-  QAction *translate = menu.addAction(tr("Translate using Google"), this, [this, entry] {
+  QAction *translate = menu.addAction(tr("Translate using machine translation"), this, [this, entry] {
     if (m_services.translate)
       m_services.translate(entry);
   });

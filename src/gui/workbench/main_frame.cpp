@@ -578,6 +578,16 @@ void MainFrame::runCommand(CommandId id) {
     if (m_services.toggleMemorySearch)
       m_services.toggleMemorySearch(this);
     break;
+  case CmdMachineTranslate:
+    m_splitEdit->commit();
+    if (m_services.machineTranslate)
+      m_services.machineTranslate(this);
+    break;
+  case CmdSendTo:
+    m_splitEdit->commit();
+    if (m_services.sendTo)
+      m_services.sendTo(this);
+    break;
   case CmdOpenDictionary:
     if (!m_dictionary->open())
       m_session.prompter().error(
@@ -685,10 +695,7 @@ void MainFrame::updateCommands() {
   set(CmdInverseOpen, !m_session.sourcePath().isEmpty() && !m_session.targetPath().isEmpty());
   for (CommandId id : {CmdClose, CmdSave, CmdSaveAs, CmdSaveToSource})
     set(id, open);
-  // Projects, exchange, mail, machine translation and the memory search
-  // come with their own windows.
-  for (CommandId id : {CmdSendTo})
-    set(id, false);
+  set(CmdSendTo, open && bool(m_services.sendTo));
   set(CmdDialogsReport, open);
   set(CmdPseudoTranslate, open);
   set(CmdExport, open && bool(m_services.exportTexts));
@@ -710,7 +717,8 @@ void MainFrame::updateCommands() {
   set(CmdFilter, open);
   m_commands.action(CmdFilter)->setChecked(m_board == Board::Filter);
   set(CmdFilterSetup, open && m_board == Board::Filter && bool(m_services.filterSetup));
-  set(CmdMachineTranslate, m_session.machineTranslationAvailable());
+  set(CmdMachineTranslate,
+      open && m_session.machineTranslationAvailable() && bool(m_services.machineTranslate));
   set(CmdLearnTexts, open && bound && bool(m_services.learnTexts));
   set(CmdOpenDictionary, m_dictionary->hasPath());
   set(CmdOptions, bool(m_services.options));
@@ -809,10 +817,24 @@ void MainFrame::dragEnterEvent(QDragEnterEvent *event) {
     event->acceptProposedAction();
 }
 
-// Only a project file is opened by dropping; projects come with the project pane,
-// and while there is none every dropped file is ignored.
+bool MainFrame::openProject(const QString &path) {
+  m_tabs->setCurrentWidget(m_project);
+  return m_project->openProject(path);
+}
+
+// Only a project file is opened by dropping; every other dropped file is ignored.
+bool MainFrame::openDropped(const QMimeData &data) {
+  for (const QUrl &url : data.urls()) {
+    const QString path = url.toLocalFile();
+    if (path.endsWith(QLatin1String(".tvx"), Qt::CaseInsensitive))
+      return openProject(path);
+  }
+  return false;
+}
+
 void MainFrame::dropEvent(QDropEvent *event) {
   event->acceptProposedAction();
+  openDropped(*event->mimeData());
 }
 
 bool MainFrame::eventFilter(QObject *watched, QEvent *event) {

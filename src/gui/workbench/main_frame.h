@@ -11,6 +11,7 @@
 #include <optional>
 
 class QLabel;
+class QMimeData;
 class QStackedWidget;
 class QTabWidget;
 class QPrinter;
@@ -60,6 +61,9 @@ struct FrameServices {
   // The spelling of the target language: underlines in the target editor, the
   // filter's "Misspelt words".
   SpellService *spelling = nullptr;
+  // "Machine Translation..." (its dialog) and Send To (the mail of the target).
+  std::function<void(QWidget *)> machineTranslate;
+  std::function<void(QWidget *)> sendTo;
 };
 
 // The program's one top-level window: the resource tree, the board (item list and
@@ -76,6 +80,10 @@ public:
   void setServices(FrameServices services);
   Session &session() { return m_session; }
   ProjectPane *projectPane() const { return m_project; }
+  // Shows the project pane and opens the project file in it.
+  bool openProject(const QString &path);
+  // What a drop on the window opens: the first project file among the dropped files.
+  bool openDropped(const QMimeData &data);
 
   // The dispatcher every pane uses to make an entry current.
   void selectEntry(TextEntry *entry);

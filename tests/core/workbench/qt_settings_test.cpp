@@ -98,3 +98,29 @@ TEST(QtSettingsTest, ValuesLandUnderTheKeyPathOfTheDesign) {
 
 } // namespace
 } // namespace tarvelo
+
+namespace tarvelo {
+namespace {
+
+#ifndef Q_OS_WIN
+// The machine-translation key makes the settings file its owner's alone, and later
+// writes keep it so.
+TEST(QtSettingsTest, TheFileHoldingTheServiceKeyIsReadableByItsOwnerAlone) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath("Tarvelo.ini");
+  QtSettings settings(path);
+  settings.setInteger("AutoInspect", 0);
+  EXPECT_TRUE(QFileInfo(path).permissions() & QFile::ReadOther);
+  settings.setText("MTKey", "secret:fx");
+  const QFile::Permissions owner = QFile::ReadOwner | QFile::WriteOwner;
+  const QFile::Permissions others = QFile::ReadGroup | QFile::WriteGroup | QFile::ReadOther |
+                                    QFile::WriteOther;
+  EXPECT_EQ(QFileInfo(path).permissions() & (owner | others), owner);
+  settings.setText("MTURL", "http://localhost:5000");
+  EXPECT_EQ(QFileInfo(path).permissions() & (owner | others), owner);
+  EXPECT_EQ(QtSettings(path).text("MTKey"), "secret:fx");
+}
+#endif
+
+} // namespace
+} // namespace tarvelo

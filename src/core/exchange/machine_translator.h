@@ -1,0 +1,47 @@
+#pragma once
+
+#include "exchange/translation_provider.h"
+
+#include <QList>
+#include <atomic>
+#include <memory>
+#include <optional>
+
+namespace tarvelo {
+
+// What one call brought back: a translation for each text, or none where the service
+// failed, with the service's reason.
+struct TranslationOutcome {
+  QList<std::optional<QString>> translations;
+  QString error;
+  bool aborted = false;
+};
+
+// Translates texts between the session's languages through the configured provider,
+// keeping what a translation must keep (text_masking.h). Thread-safe: the batch runs
+// it off the user-interface thread.
+class MachineTranslator {
+public:
+  MachineTranslator(const MtConfig &config, int sourceLanguage, int targetLanguage);
+  ~MachineTranslator();
+
+  // Whether the provider knows both languages.
+  bool languagesKnown() const { return !m_source.isEmpty() && !m_target.isEmpty(); }
+  // The most texts one request carries.
+  int batchLimit() const;
+  const TranslationProvider &provider() const { return *m_provider; }
+
+  // Blocks for at most one request per batchLimit texts; abort ends it early.
+  TranslationOutcome translate(const QStringList &sources,
+                               const std::atomic<bool> *abort = nullptr) const;
+
+private:
+  std::unique_ptr<TranslationProvider> m_provider;
+  QString m_source, m_target;
+};
+
+// The probe after every open: "Test" translated, waiting no longer than the connect
+// time-out. False when the provider lacks a language or does not answer.
+bool probeMachineTranslation(MtConfig config, int sourceLanguage, int targetLanguage);
+
+} // namespace tarvelo

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QChar>
+#include <QString>
+#include <QStringList>
+
+namespace tarvelo {
+
+// A source text prepared for a translation service: what the translation must keep
+// verbatim (format specifications, escapes, "&&", numbered placeholders) stands as
+// "{n}", the access-key mark is taken out, and leading and trailing spaces and
+// pieces are kept aside, so that the service can neither break nor move them.
+struct MaskedText {
+  QString sent;       // what the service translates; empty when nothing needs it
+  QString prefix;     // kept before the translation, as written
+  QString suffix;     // kept after it
+  QStringList pieces; // "{n}" stands for pieces[n]
+  QChar accessKey;    // the character that followed "&", or null
+};
+
+MaskedText maskText(const QString &source);
+
+// The translation of masked.sent made whole again: the pieces back in their places
+// (those the service dropped at the end), the access key before the same letter when
+// the translation has it, else before its first letter, and the prefix and suffix
+// around it. Empty when the translation is empty.
+QString unmaskText(const MaskedText &masked, const QString &translation);
+
+} // namespace tarvelo

@@ -1,0 +1,106 @@
+#include "exchange/translation_provider.h"
+
+#include "exchange/deepl_provider.h"
+#include "exchange/libretranslate_provider.h"
+#include "exchange/mymemory_provider.h"
+#include "seam/settings.h"
+
+#include <QCoreApplication>
+#include <algorithm>
+
+namespace tarvelo {
+
+MtConfig MtConfig::read(const Settings &settings) {
+  MtConfig config;
+  config.enabled = providerFromName(settings.text(QStringLiteral("MTProvider")), &config.provider);
+  config.url = settings.text(QStringLiteral("MTURL")).trimmed();
+  config.key = settings.text(QStringLiteral("MTKey")).trimmed();
+  // At least a second, at most ten minutes.
+  config.connectTimeoutMs =
+      std::clamp(settings.integer(QStringLiteral("ConnectTimeout")), 1, 600) * 1000;
+  config.totalTimeoutMs =
+      std::clamp(settings.integer(QStringLiteral("TransferTimeout")), 1, 600) * 1000;
+  return config;
+}
+
+void MtConfig::write(Settings &settings) const {
+  settings.setText(QStringLiteral("MTProvider"), enabled ? providerName(provider) : QString());
+  settings.setText(QStringLiteral("MTURL"), url);
+  settings.setText(QStringLiteral("MTKey"), key);
+  settings.setInteger(QStringLiteral("ConnectTimeout"), connectTimeoutMs / 1000);
+  settings.setInteger(QStringLiteral("TransferTimeout"), totalTimeoutMs / 1000);
+}
+
+QString providerName(MtProviderKind provider) {
+  switch (provider) {
+  case MtProviderKind::LibreTranslate:
+    return QStringLiteral("LibreTranslate");
+  case MtProviderKind::DeepL:
+    return QStringLiteral("DeepL");
+  case MtProviderKind::MyMemory:
+    return QStringLiteral("MyMemory");
+  }
+  return QString();
+}
+
+bool providerFromName(const QString &name, MtProviderKind *provider) {
+  for (MtProviderKind kind :
+       {MtProviderKind::LibreTranslate, MtProviderKind::DeepL, MtProviderKind::MyMemory})
+    if (name.compare(providerName(kind), Qt::CaseInsensitive) == 0) {
+      *provider = kind;
+      return true;
+    }
+  return false;
+}
+
+QString TranslationProvider::addressOr(const QString &publicAddress) const {
+  QString url = m_config.url.isEmpty() ? publicAddress : m_config.url;
+  while (url.endsWith(u'/'))
+    url.chop(1);
+  return url;
+}
+
+HttpRequest TranslationProvider::baseRequest() const {
+  HttpRequest request;
+  request.connectTimeoutMs = m_config.connectTimeoutMs;
+  request.totalTimeoutMs = m_config.totalTimeoutMs;
+  return request;
+}
+
+QString TranslationProvider::transportError(const HttpResponse &response) const {
+  const QString name = providerName(kind());
+  switch (response.failure) {
+  case HttpResponse::Failure::TimedOut:
+    return QCoreApplication::translate("MachineTranslation", "%1 did not answer in time (%2).")
+        .arg(name, endpoint());
+  case HttpResponse::Failure::Aborted:
+    return QString();
+  case HttpResponse::Failure::None:
+    return QCoreApplication::translate("MachineTranslation", "%1 answered with the HTTP status %2.")
+        .arg(name)
+        .arg(response.status);
+  default:
+    return QCoreApplication::translate("MachineTranslation", "%1 cannot be reached at %2: %3")
+        .arg(name, endpoint(), response.error);
+  }
+}
+
+QString TranslationProvider::notUnderstood() const {
+  return QCoreApplication::translate("MachineTranslation",
+                                     "The answer of %1 at %2 is not a translation.")
+      .arg(providerName(kind()), endpoint());
+}
+
+std::unique_ptr<TranslationProvider> makeProvider(const MtConfig &config) {
+  switch (config.provider) {
+  case MtProviderKind::LibreTranslate:
+    return std::make_unique<LibreTranslateProvider>(config);
+  case MtProviderKind::DeepL:
+    return std::make_unique<DeepLProvider>(config);
+  case MtProviderKind::MyMemory:
+    return std::make_unique<MyMemoryProvider>(config);
+  }
+  return nullptr;
+}
+
+} // namespace tarvelo

@@ -1,0 +1,723 @@
+#include "pg_store.h"
+
+#include <algorithm>
+#include <limits>
+#include <optional>
+#include <thread>
+
+namespace kestrine {
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+using Parameters = std::vector<std::optional<std::string>>;
+
+// Table creation of all clients is serialised on this advisory lock ("Kestrine").
+constexpr std::int64_t kSchemaLock = 0x4B65737472696E65;
+
+std::int32_t clampToInt32(std::int64_t value) {
+  return std::int32_t(std::clamp<std::int64_t>(value, std::numeric_limits<std::int32_t>::min(),
+                                               std::numeric_limits<std::int32_t>::max()));
+}
+
+// FNV-1a over the table and the folded pair in the table's order: clients learning the
+// same pair in either direction take the same lock; a collision only makes two unrelated
+// pairs wait for each other.
+std::int64_t pairKey(const std::string &table, const std::string &text1, const std::string &text2) {
+  std::uint64_t hash = 0xcbf29ce484222325ULL;
+  auto mix = [&hash](const std::string &text) {
+    for (const char c : text) {
+      hash ^= static_cast<unsigned char>(c);
+      hash *= 0x100000001b3ULL;
+    }
+    hash ^= 0x1F;
+    hash *= 0x100000001b3ULL;
+  };
+  mix(table);
+  mix(text1);
+  mix(text2);
+  return std::int64_t(hash);
+}
+
+bool lockTimedOut(const std::string &state) {
+  return state == "55P03" || state == "40P01"; // lock_not_available, deadlock_detected
+}
+
+std::string quoted(const std::string &name) {
+  return '"' + name + '"';
+}
+
+void replaceAll(std::string &text, std::string_view token, const std::string &by) {
+  for (std::size_t at = text.find(token); at != std::string::npos;
+       at = text.find(token, at + by.size()))
+    text.replace(at, token.size(), by);
+}
+
+} // namespace
+
+bool isServerLocation(std::u16string_view location) {
+  for (std::u16string_view scheme : {u"postgresql://", u"postgres://"}) {
+    if (location.size() < scheme.size())
+      continue;
+    bool same = true;
+    for (std::size_t i = 0; i < scheme.size() && same; ++i) {
+      const char16_t c = location[i];
+      same = (c >= u'A' && c <= u'Z' ? char16_t(c + 32) : c) == scheme[i];
+    }
+    if (same)
+      return true;
+  }
+  return false;
+}
+
+// One write: its own transaction outside a batch, a share of the batch's inside one.
+class PgStore::Write {
+public:
+  explicit Write(PgStore &store) : m_store(store), m_open(store.beginWrite()) {}
+  ~Write() {
+    if (m_open)
+      m_store.finishWrite(false);
+  }
+  Write(const Write &) = delete;
+  Write &operator=(const Write &) = delete;
+
+  bool ok() const { return m_open; }
+  bool commit() {
+    m_open = false;
+    return m_store.finishWrite(true);
+  }
+
+private:
+  PgStore &m_store;
+  bool m_open;
+};
+
+PgStore::PgStore() = default;
+
+PgStore::~PgStore() {
+  try {
+    disconnect();
+  } catch (...) {
+  }
+}
+
+void PgStore::setLocation(std::u16string_view uri) {
+  std::lock_guard lock(m_mutex);
+  m_uri = pg::toUtf8(uri);
+}
+
+bool PgStore::isOpen() const {
+  std::lock_guard lock(m_mutex);
+  return m_db.isOpen() || connected();
+}
+
+std::string PgStore::sql(const char *pattern) const {
+  const bool forward = m_table.sourceInText1;
+  std::string text = pattern;
+  replaceAll(text, "{T}", quoted(m_table.name));
+  replaceAll(text, "{S}", forward ? "\"Text1\"" : "\"Text2\"");
+  replaceAll(text, "{G}", forward ? "\"Text2\"" : "\"Text1\"");
+  replaceAll(text, "{FS}", forward ? "\"Fold1\"" : "\"Fold2\"");
+  replaceAll(text, "{FG}", forward ? "\"Fold2\"" : "\"Fold1\"");
+  replaceAll(text, "{C}", forward ? "\"Counter1\"" : "\"Counter2\"");
+  replaceAll(text, "{O}", forward ? "\"Counter2\"" : "\"Counter1\"");
+  return text;
+}
+
+bool PgStore::open() {
+  if (m_uri.empty() || !m_db.open(m_uri))
+    return false;
+  if (!applyLockTimeout() || !applyStatementTimeout()) {
+    m_db.close();
+    return false;
+  }
+  return true;
+}
+
+bool PgStore::applyLockTimeout() {
+  return m_db.command("SET lock_timeout = " + std::to_string(m_busyTimeout.count()));
+}
+
+// No statement runs for ever, unless the location asks for a limit of its own.
+bool PgStore::applyStatementTimeout() {
+  if (m_uri.find("statement_timeout") != std::string::npos)
+    return true;
+  return m_db.command("SET statement_timeout = " +
+                      std::to_string(pg::kStatementTimeoutMilliseconds));
+}
+
+void PgStore::close() {
+  if (m_db.isOpen() && m_db.inTransaction())
+    commitSlice();
+  m_db.close();
+  m_batch = false;
+  m_batchStored = m_batchPending = 0;
+  m_batchFailure = BatchOutcome::None;
+  m_source = m_target = 0;
+}
+
+// Connected means a language pair was chosen; the session itself may have been lost since
+// and is opened again by the next call (see ready).
+bool PgStore::connected() const {
+  return m_source != 0 && m_target != 0;
+}
+
+bool PgStore::ready() {
+  if (!connected())
+    return false;
+  if (m_db.isOpen() && !m_db.broken())
+    return true;
+  return recover();
+}
+
+bool PgStore::connect(std::int32_t source, std::int32_t target) {
+  std::lock_guard lock(m_mutex);
+  if (source == 0 || target == 0)
+    return false;
+  if (m_db.isOpen() && m_db.broken())
+    m_db.close();
+  if (!m_db.isOpen() && !open())
+    return false;
+  if (m_db.inTransaction())
+    commitSlice(); // a batch's pairs belong to the pair they were learnt for
+  m_source = source;
+  m_target = target;
+  m_table = PairTable::forLanguages(source, target);
+  if (!ensureTable()) {
+    close();
+    return false;
+  }
+  return true;
+}
+
+void PgStore::disconnect() {
+  std::lock_guard lock(m_mutex);
+  close();
+}
+
+// False only when the catalogue cannot be read; a table that could not be created leaves
+// the operations failing quietly, as in the file store.
+bool PgStore::ensureTable(bool within) {
+  pg::Result found = m_db.run("SELECT to_regclass($1) IS NOT NULL", {quoted(m_table.name)});
+  if (!found.ok() || found.rows() != 1)
+    return false;
+  if (found.text(0, 0) == "t")
+    return true;
+  const std::string table = quoted(m_table.name);
+  std::string create = std::string(within ? "" : "BEGIN; ") + "SELECT pg_advisory_xact_lock(" +
+                       std::to_string(kSchemaLock) + "); CREATE TABLE IF NOT EXISTS " + table +
+                       " (\"Id\" bigserial PRIMARY KEY, \"Text1\" text NOT NULL, \"Text2\" text "
+                       "NOT NULL, \"Counter1\" integer NOT NULL, \"Counter2\" integer NOT NULL, "
+                       "\"Fold1\" text COLLATE \"C\" NOT NULL, \"Fold2\" text COLLATE \"C\" NOT "
+                       "NULL);";
+  for (const char *column : {"Fold1", "Fold2"})
+    create += " CREATE INDEX IF NOT EXISTS " +
+              quoted(std::string(column) + "Index_" + m_table.name) + " ON " + table + " (" +
+              quoted(column) + ");";
+  if (within)
+    return m_db.command(create);
+  create += " COMMIT";
+  if (!m_db.command(create))
+    m_db.command("ROLLBACK");
+  return true;
+}
+
+bool PgStore::beginWrite() {
+  if (m_batch && m_batchFailure != BatchOutcome::None)
+    return false;
+  if (m_db.inTransaction()) {
+    if (!m_batch) {
+      m_db.command("ROLLBACK"); // only a batch keeps a transaction between calls
+    } else if (Clock::now() - m_transactionStart < kBatchSlice) {
+      return true;
+    } else if (!commitSlice()) {
+      return false;
+    }
+  } else if (m_batch && !commitSlice()) {
+    return false; // the batch's transaction is gone, and what it held with it
+  }
+  if (!m_db.command("BEGIN"))
+    return false;
+  m_transactionStart = Clock::now();
+  return true;
+}
+
+bool PgStore::finishWrite(bool commit) {
+  if (m_batch)
+    return true;
+  if (commit) {
+    pg::Result result = m_db.exec("COMMIT");
+    m_lastState = result.sqlState();
+    if (result.ok())
+      return true;
+  }
+  m_db.command("ROLLBACK");
+  return false;
+}
+
+// Commits what the batch learnt since its last commit and counts it as stored.
+bool PgStore::commitSlice() {
+  if (!m_db.inTransaction()) {
+    if (m_batchPending == 0)
+      return true;
+    m_batchPending = 0; // the connection went, and its transaction with it
+    if (m_batchFailure == BatchOutcome::None)
+      m_batchFailure = BatchOutcome::Failed;
+    return false;
+  }
+  // COMMIT of a failed transaction answers ROLLBACK without an error.
+  const bool aborted = m_db.transactionFailed();
+  pg::Result result = m_db.exec(aborted ? "ROLLBACK" : "COMMIT");
+  if (!aborted && result.ok()) {
+    m_batchStored += m_batchPending;
+    m_batchPending = 0;
+    return true;
+  }
+  if (m_batchFailure == BatchOutcome::None)
+    m_batchFailure = lockTimedOut(m_lastState) ? BatchOutcome::Busy : BatchOutcome::Failed;
+  m_batchPending = 0;
+  return false;
+}
+
+void PgStore::failBatch(const std::string &sqlState) {
+  if (m_batchFailure == BatchOutcome::None)
+    m_batchFailure = lockTimedOut(sqlState) ? BatchOutcome::Busy : BatchOutcome::Failed;
+  commitSlice();
+}
+
+bool PgStore::beginBatch() {
+  std::lock_guard lock(m_mutex);
+  if (!connected())
+    return false;
+  if (!m_batch) {
+    m_batchStored = m_batchPending = 0;
+    m_batchFailure = BatchOutcome::None;
+  }
+  m_batch = true;
+  return true;
+}
+
+BatchOutcome PgStore::endBatch() {
+  std::lock_guard lock(m_mutex);
+  if (!m_batch)
+    return {};
+  commitSlice();
+  const BatchOutcome outcome{m_batchFailure, m_batchStored};
+  m_batch = false;
+  m_batchStored = m_batchPending = 0;
+  m_batchFailure = BatchOutcome::None;
+  return outcome;
+}
+
+void PgStore::setBusyTimeout(std::chrono::milliseconds timeout) {
+  std::lock_guard lock(m_mutex);
+  m_busyTimeout = std::max(timeout, std::chrono::milliseconds(0));
+  if (m_db.isOpen() && !m_db.broken())
+    applyLockTimeout();
+}
+
+// The connection was lost: reopen it once. Pairs of a batch that were not yet committed
+// went with the old session, which fails the batch.
+bool PgStore::recover() {
+  const bool lost = m_batch && m_batchPending > 0;
+  if (lost) {
+    m_batchPending = 0;
+    if (m_batchFailure == BatchOutcome::None)
+      m_batchFailure = BatchOutcome::Failed;
+  }
+  m_db.close();
+  if (!open())
+    return false;
+  return !lost;
+}
+
+// Whether a failed call should run once more on a new connection.
+bool PgStore::retryAfter(bool succeeded) {
+  return !succeeded && m_db.isOpen() && m_db.broken() && recover();
+}
+
+bool PgStore::lockPair(std::int64_t key) {
+  const std::string number = std::to_string(key);
+  if (!m_batch) {
+    pg::Result result = m_db.exec("SELECT pg_advisory_xact_lock(" + number + ")");
+    m_lastState = result.sqlState();
+    return result.ok();
+  }
+  // Inside a batch other pairs' locks are held: waiting while holding them could deadlock,
+  // so they are committed (and released) before the wait.
+  pg::Result tried = m_db.exec("SELECT pg_try_advisory_xact_lock(" + number + ")");
+  m_lastState = tried.sqlState();
+  if (!tried.ok() || tried.rows() != 1)
+    return false;
+  if (tried.text(0, 0) == "t")
+    return true;
+  if (!commitSlice() || !m_db.command("BEGIN"))
+    return false;
+  m_transactionStart = Clock::now();
+  pg::Result waited = m_db.exec("SELECT pg_advisory_xact_lock(" + number + ")");
+  m_lastState = waited.sqlState();
+  return waited.ok();
+}
+
+bool PgStore::learn(std::u16string_view source, std::u16string_view target,
+                    std::int32_t increment) {
+  std::lock_guard lock(m_mutex);
+  if (!connected() || (m_batch && m_batchFailure != BatchOutcome::None) || !ready())
+    return false;
+  bool learnt = learnRow(source, target, increment);
+  if (retryAfter(learnt))
+    learnt = learnRow(source, target, increment);
+  if (learnt) {
+    if (m_batch)
+      ++m_batchPending;
+    return true;
+  }
+  if (m_batch)
+    failBatch(m_lastState);
+  return false;
+}
+
+bool PgStore::learnRow(std::u16string_view source, std::u16string_view target,
+                       std::int32_t increment) {
+  Write write(*this);
+  if (!write.ok())
+    return false;
+  const std::string sourceText = pg::toUtf8(source);
+  const std::string targetText = pg::toUtf8(target);
+  const std::string sourceFold = pg::folded(source);
+  const std::string targetFold = pg::folded(target);
+  const bool forward = m_table.sourceInText1;
+  if (!lockPair(pairKey(m_table.name, forward ? sourceFold : targetFold,
+                        forward ? targetFold : sourceFold)))
+    return false;
+
+  // The first row with this source (equal without regard to case) whose target is
+  // exactly this target, case included, gets the increment.
+  pg::Result rows = m_db.run(
+      sql("SELECT \"Id\", {G}, {C} FROM {T} WHERE {FS} = $1 ORDER BY \"Id\""), {sourceFold});
+  m_lastState = rows.sqlState();
+  if (!rows.ok())
+    return false;
+  for (int row = 0; row < rows.rows(); ++row) {
+    if (rows.text(row, 1) != targetText)
+      continue;
+    const std::int32_t counter = clampToInt32(rows.integer(row, 2) + std::int64_t(increment));
+    pg::Result updated = m_db.run(sql("UPDATE {T} SET {C} = $1 WHERE \"Id\" = $2"),
+                                  {std::to_string(counter), std::string(rows.text(row, 0))});
+    m_lastState = updated.sqlState();
+    return updated.ok() && write.commit();
+  }
+  pg::Result inserted = m_db.run(
+      sql("INSERT INTO {T} ({S}, {G}, {FS}, {FG}, {C}, {O}) VALUES ($1, $2, $3, $4, $5, 0)"),
+      {sourceText, targetText, sourceFold, targetFold, std::to_string(increment)});
+  m_lastState = inserted.sqlState();
+  return inserted.ok() && write.commit();
+}
+
+LookupResult PgStore::lookup(std::u16string_view text) {
+  std::lock_guard lock(m_mutex);
+  if (!ready())
+    return {};
+  LookupResult result = lookupRows(text);
+  if (retryAfter(result.read))
+    result = lookupRows(text);
+  return result;
+}
+
+LookupResult PgStore::lookupRows(std::u16string_view text) {
+  LookupResult result;
+  // The spaces around the query are not part of the key; they go around every answer.
+  const std::size_t begin = std::min(text.find_first_not_of(u' '), text.size());
+  const std::size_t end = text.find_last_not_of(u' ') + 1; // 0 when all spaces
+  const std::u16string_view prefix = text.substr(0, begin);
+  const std::u16string_view key = begin < end ? text.substr(begin, end - begin) : u"";
+  const std::u16string_view suffix = begin < end ? text.substr(end) : u"";
+
+  pg::Result rows =
+      m_db.run(sql("SELECT {G} FROM {T} WHERE {FS} = $1 ORDER BY {C}, \"Id\""), {pg::folded(key)});
+  if (!rows.ok())
+    return result;
+  // Rows come least used first; the answer lists the most used first.
+  for (int row = rows.rows() - 1; row >= 0; --row) {
+    const std::string_view target = rows.text(row, 0);
+    if (target.empty())
+      continue;
+    std::u16string translation(prefix);
+    translation += pg::toUtf16(target);
+    translation += suffix;
+    result.translations.push_back(std::move(translation));
+  }
+  result.read = true;
+  return result;
+}
+
+SearchResult PgStore::search(const std::vector<std::u16string> &words, bool allWords) {
+  std::lock_guard lock(m_mutex);
+  if (words.empty() || !ready())
+    return {};
+  SearchResult result = searchRows(words, allWords);
+  if (result.targets.empty() && retryAfter(false))
+    result = searchRows(words, allWords);
+  return result;
+}
+
+SearchResult PgStore::searchRows(const std::vector<std::u16string> &words, bool allWords) {
+  SearchResult result;
+  // "%" and "_" stay wildcards, as they always were; nothing escapes them.
+  std::string condition;
+  Parameters patterns;
+  for (std::size_t i = 0; i < words.size(); ++i) {
+    if (i > 0)
+      condition += allWords ? " AND " : " OR ";
+    condition += "({FS} LIKE $" + std::to_string(i + 1) + " ESCAPE '')";
+    patterns.push_back("%" + pg::folded(words[i]) + "%");
+  }
+  pg::Result rows =
+      m_db.run(sql(("SELECT {S}, {G} FROM {T} WHERE (" + condition +
+                    ") ORDER BY {C} DESC, \"Id\" LIMIT " + std::to_string(kSearchLimit))
+                       .c_str()),
+               patterns);
+  if (!rows.ok())
+    return result;
+  for (int row = 0; row < rows.rows(); ++row) {
+    result.sources.push_back(pg::toUtf16(rows.text(row, 0)));
+    result.targets.push_back(pg::toUtf16(rows.text(row, 1)));
+  }
+  return result;
+}
+
+bool PgStore::deletePair(std::u16string_view source, std::u16string_view target) {
+  std::lock_guard lock(m_mutex);
+  if (!ready())
+    return false;
+  bool deleted = deleteRows(source, target);
+  if (retryAfter(deleted))
+    deleted = deleteRows(source, target);
+  if (!deleted && m_batch)
+    failBatch(m_lastState);
+  return deleted;
+}
+
+bool PgStore::deleteRows(std::u16string_view source, std::u16string_view target) {
+  Write write(*this);
+  if (!write.ok())
+    return false;
+  pg::Result result = m_db.run(sql("DELETE FROM {T} WHERE {FS} = $1 AND {FG} = $2"),
+                               {pg::folded(source), pg::folded(target)});
+  m_lastState = result.sqlState();
+  return result.ok() && write.commit();
+}
+
+ListResult PgStore::list(std::int64_t after, std::int32_t limit) {
+  std::lock_guard lock(m_mutex);
+  if (limit <= 0 || !ready()) {
+    ListResult result;
+    result.next = after;
+    return result;
+  }
+  ListResult result = listRows(after, limit);
+  if (retryAfter(result.read))
+    result = listRows(after, limit);
+  return result;
+}
+
+ListResult PgStore::listRows(std::int64_t after, std::int32_t limit) {
+  ListResult result;
+  result.next = after;
+  pg::Result rows = m_db.run(
+      sql("SELECT \"Id\", {S}, {G}, {C} FROM {T} WHERE \"Id\" > $1 ORDER BY \"Id\" LIMIT $2"),
+      {std::to_string(after), std::to_string(limit)});
+  if (!rows.ok())
+    return result;
+  for (int row = 0; row < rows.rows(); ++row) {
+    result.next = rows.integer(row, 0);
+    result.sources.push_back(pg::toUtf16(rows.text(row, 1)));
+    result.targets.push_back(pg::toUtf16(rows.text(row, 2)));
+    result.counters.push_back(clampToInt32(rows.integer(row, 3)));
+  }
+  result.read = true;
+  return result;
+}
+
+std::string PgStore::probe(const std::string &uri) {
+  pg::Connection connection;
+  if (!connection.open(uri))
+    return connection.error();
+  // Tables made beforehand by an administrator serve as well as the right to make them.
+  pg::Result allowed = connection.exec(
+      "SELECT current_schema() IS NOT NULL AND (has_schema_privilege(current_schema(), "
+      "'CREATE') OR EXISTS (SELECT 1 FROM pg_catalog.pg_class WHERE relkind = 'r' AND "
+      "relnamespace = current_schema()::regnamespace AND relname ~ '^[0-9]+to[0-9]+$'))");
+  if (!allowed.ok())
+    return connection.error();
+  if (allowed.text(0, 0) != "t")
+    return "the user may not create tables in the database's schema, and it holds none";
+  return {};
+}
+
+// --- Whole-memory access, for copying ---------------------------------------------------
+
+bool PgStore::openExisting() {
+  std::lock_guard lock(m_mutex);
+  return (m_db.isOpen() && !m_db.broken()) || open();
+}
+
+bool PgStore::openOrCreate() {
+  return openExisting(); // a server's database exists or cannot be made by us
+}
+
+std::optional<std::vector<std::string>> PgStore::pairTables() {
+  std::lock_guard lock(m_mutex);
+  pg::Result names = m_db.exec("SELECT c.relname FROM pg_catalog.pg_class c WHERE c.relkind = "
+                               "'r' AND c.relnamespace = current_schema()::regnamespace ORDER "
+                               "BY c.relname");
+  if (!names.ok())
+    return std::nullopt;
+  std::vector<std::string> tables;
+  for (int row = 0; row < names.rows(); ++row) {
+    const std::string name(names.text(row, 0));
+    if (isPairTableName(name))
+      tables.push_back(name);
+  }
+  return tables;
+}
+
+std::optional<std::int64_t> PgStore::countRows(const std::string &table) {
+  std::lock_guard lock(m_mutex);
+  if (!isPairTableName(table))
+    return std::nullopt;
+  pg::Result found = m_db.run("SELECT to_regclass($1) IS NOT NULL", {quoted(table)});
+  if (!found.ok() || found.rows() != 1)
+    return std::nullopt;
+  if (found.text(0, 0) != "t")
+    return 0;
+  pg::Result count = m_db.exec("SELECT count(*) FROM " + quoted(table));
+  if (!count.ok() || count.rows() != 1)
+    return std::nullopt;
+  return count.integer(0, 0);
+}
+
+RowSlice PgStore::readRows(const std::string &table, std::int64_t after, std::int32_t limit) {
+  std::lock_guard lock(m_mutex);
+  RowSlice slice;
+  slice.next = after;
+  if (!isPairTableName(table))
+    return slice;
+  pg::Result rows =
+      m_db.run("SELECT \"Id\", \"Text1\", \"Text2\", \"Counter1\", \"Counter2\" FROM " +
+                   quoted(table) + " WHERE \"Id\" > $1 ORDER BY \"Id\" LIMIT $2",
+               {std::to_string(after), std::to_string(limit)});
+  if (!rows.ok())
+    return slice;
+  for (int row = 0; row < rows.rows(); ++row) {
+    slice.next = rows.integer(row, 0);
+    slice.rows.push_back({pg::toUtf16(rows.text(row, 1)), pg::toUtf16(rows.text(row, 2)),
+                          clampToInt32(rows.integer(row, 3)), clampToInt32(rows.integer(row, 4))});
+  }
+  slice.read = true;
+  return slice;
+}
+
+bool PgStore::beginImport() {
+  std::lock_guard lock(m_mutex);
+  if (!m_db.isOpen() || m_importing || m_db.inTransaction() || !m_db.command("BEGIN"))
+    return false;
+  m_importing = true;
+  return true;
+}
+
+bool PgStore::importRows(const std::string &table, const std::vector<StoredRow> &rows, bool merge) {
+  std::lock_guard lock(m_mutex);
+  if (!m_importing || !isPairTableName(table))
+    return false;
+  if (m_table.name != table) {
+    m_table = PairTable{table, true};
+    if (!ensureTable(true))
+      return false;
+  }
+  const std::string name = quoted(table);
+  // Many rows to one statement: a round trip per row would make large copies slow.
+  constexpr std::size_t kRowsPerInsert = 500;
+  std::vector<const StoredRow *> inserts;
+  auto flush = [&] {
+    for (std::size_t first = 0; first < inserts.size(); first += kRowsPerInsert) {
+      const std::size_t count = std::min(kRowsPerInsert, inserts.size() - first);
+      std::string sql =
+          "INSERT INTO " + name +
+          " (\"Text1\", \"Text2\", \"Fold1\", \"Fold2\", \"Counter1\", \"Counter2\") VALUES ";
+      std::vector<std::optional<std::string>> values;
+      values.reserve(count * 6);
+      for (std::size_t i = 0; i < count; ++i) {
+        const StoredRow &row = *inserts[first + i];
+        const std::size_t base = i * 6;
+        sql += (i ? ", (" : "(");
+        for (std::size_t k = 1; k <= 6; ++k)
+          sql += "$" + std::to_string(base + k) + (k < 6 ? ", " : ")");
+        values.push_back(pg::toUtf8(row.text1));
+        values.push_back(pg::toUtf8(row.text2));
+        values.push_back(pg::folded(row.text1));
+        values.push_back(pg::folded(row.text2));
+        values.push_back(std::to_string(row.counter1));
+        values.push_back(std::to_string(row.counter2));
+      }
+      if (!m_db.run(sql, values).ok())
+        return false;
+    }
+    inserts.clear();
+    return true;
+  };
+  for (const StoredRow &row : rows) {
+    if (!merge) {
+      inserts.push_back(&row);
+      continue;
+    }
+    pg::Result found = m_db.run("SELECT \"Id\", \"Text1\", \"Text2\" FROM " + name +
+                                    " WHERE \"Fold1\" = $1 AND \"Fold2\" = $2 ORDER BY \"Id\"",
+                                {pg::folded(row.text1), pg::folded(row.text2)});
+    if (!found.ok())
+      return false;
+    const std::string text1 = pg::toUtf8(row.text1);
+    const std::string text2 = pg::toUtf8(row.text2);
+    int match = -1;
+    for (int k = 0; k < found.rows() && match < 0; ++k) {
+      if (found.text(k, 1) == text1 && found.text(k, 2) == text2)
+        match = k;
+    }
+    if (match < 0) {
+      inserts.push_back(&row); // at once: a later row of this slice may match it
+      if (!flush())
+        return false;
+      continue;
+    }
+    pg::Result added = m_db.run(
+        "UPDATE " + name +
+            " SET \"Counter1\" = greatest(-2147483648, least(2147483647, \"Counter1\"::bigint + "
+            "$1))::integer, \"Counter2\" = greatest(-2147483648, least(2147483647, "
+            "\"Counter2\"::bigint + $2))::integer WHERE \"Id\" = $3",
+        {std::to_string(row.counter1), std::to_string(row.counter2),
+         std::string(found.text(match, 0))});
+    if (!added.ok())
+      return false;
+  }
+  return flush();
+}
+
+bool PgStore::endImport(bool commit) {
+  std::lock_guard lock(m_mutex);
+  if (!m_importing)
+    return false;
+  m_importing = false;
+  m_source = m_target = 0;
+  m_table = PairTable();
+  if (commit && !m_db.transactionFailed() && m_db.command("COMMIT"))
+    return true;
+  m_db.command("ROLLBACK");
+  return false;
+}
+
+std::string PgStore::lastError() const {
+  std::lock_guard lock(m_mutex);
+  return m_db.error();
+}
+
+} // namespace kestrine

@@ -1,0 +1,106 @@
+#include "exchange/language_codes.h"
+#include "exchange/text_masking.h"
+#include "support/qt_printers.h"
+
+#include <gtest/gtest.h>
+
+namespace tarvelo {
+namespace {
+
+struct MaskCase {
+  const char *source;
+  const char *sent;        // what the service sees
+  const char *translation; // what it answers
+  const char *result;      // the target text
+};
+
+class TextMaskingTest : public ::testing::TestWithParam<MaskCase> {};
+
+TEST_P(TextMaskingTest, KeepsWhatTheTranslationMustKeep) {
+  const MaskCase &c = GetParam();
+  const MaskedText masked = maskText(QString::fromUtf8(c.source));
+  EXPECT_EQ(masked.sent, QString::fromUtf8(c.sent)) << c.source;
+  EXPECT_EQ(unmaskText(masked, QString::fromUtf8(c.translation)), QString::fromUtf8(c.result))
+      << c.source;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, TextMaskingTest,
+    ::testing::Values(
+        // The access key goes before the same letter, else before the first letter.
+        MaskCase{"&File", "File", "Datei", "&Datei"}, MaskCase{"&Help", "Help", "Hilfe", "&Hilfe"},
+        MaskCase{"E&xit", "Exit", "Beenden", "&Beenden"},
+        MaskCase{"Print &All", "Print All", "Alles drucken", "&Alles drucken"},
+        MaskCase{"&Open", "Open", "\"Öffnen\"", "\"&Öffnen\""},
+        MaskCase{"&1 item", "1 item", "1 Element", "&1 Element"},
+        MaskCase{"Fish && Chips", "Fish {0} Chips", "Fisch {0} Pommes", "Fisch && Pommes"},
+        MaskCase{"Trailing &", "Trailing", "Hinten", "Hinten &"},
+        // Format specifications of the inspection and numbered inserts.
+        MaskCase{"%d files", "{0} files", "{0} Dateien", "%d Dateien"},
+        MaskCase{"%-5.2f MB free", "{0} MB free", "{0} MB frei", "%-5.2f MB frei"},
+        MaskCase{"Copy %1 to %2", "Copy {0} to {1}", "{1}: {0} kopieren", "%2: %1 kopieren"},
+        MaskCase{"Size %1!d! bytes", "Size {0} bytes", "Größe {0} Bytes", "Größe %1!d! Bytes"},
+        MaskCase{"100%% done", "100{0} done", "100{0} fertig", "100%% fertig"},
+        MaskCase{"%ls of %I64u", "{0} of {1}", "{0} von {1}", "%ls von %I64u"},
+        MaskCase{"Use {0} here", "Use {0} here", "{0} hier", "{0} hier"},
+        // Escapes stay escapes; at either end they are kept aside.
+        MaskCase{"Line\\nNext", "Line{0}Next", "Zeile{0}Weiter", "Zeile\\nWeiter"},
+        MaskCase{"Error:\\n", "Error:", "Fehler:", "Fehler:\\n"},
+        MaskCase{"\\t&Name:", "Name:", "Name:", "\\t&Name:"},
+        MaskCase{"Name:\\tValue", "Name:{0}Value", "Name:{0}Wert", "Name:\\tWert"},
+        MaskCase{"Path \\\\ here", "Path {0} here", "Pfad {0} hier", "Pfad \\\\ hier"},
+        MaskCase{"Tab\\x09x", "Tab{0}x", "Tab{0}x", "Tab\\x09x"},
+        // Spaces of the source are carried over; the service's are not.
+        MaskCase{"  Padded  ", "Padded", " Gepolstert ", "  Gepolstert  "},
+        // A service that spaces out or drops a placeholder.
+        MaskCase{"%d files", "{0} files", "{ 0 } Dateien", "%d Dateien"},
+        MaskCase{"%d files", "{0} files", "Dateien", "Dateien%d"},
+        // Nothing to translate: no request, the text as it is.
+        MaskCase{"%s", "", "", "%s"}, MaskCase{"\\n", "", "", "\\n"},
+        MaskCase{"&%s", "", "", "&%s"},
+        // An empty answer is no translation.
+        MaskCase{"Open", "Open", "  ", ""}));
+
+struct CodeCase {
+  int language;
+  const char *libre;
+  const char *deeplSource;
+  const char *deeplTarget;
+  const char *myMemory;
+};
+
+class LanguageCodesTest : public ::testing::TestWithParam<CodeCase> {};
+
+TEST_P(LanguageCodesTest, MapToEachProvidersCodes) {
+  const CodeCase &c = GetParam();
+  EXPECT_EQ(providerLanguageCode(MtProviderKind::LibreTranslate, c.language, true), c.libre);
+  EXPECT_EQ(providerLanguageCode(MtProviderKind::DeepL, c.language, false), c.deeplSource);
+  EXPECT_EQ(providerLanguageCode(MtProviderKind::DeepL, c.language, true), c.deeplTarget);
+  EXPECT_EQ(providerLanguageCode(MtProviderKind::MyMemory, c.language, true), c.myMemory);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, LanguageCodesTest,
+    ::testing::Values(
+        CodeCase{1033, "en", "EN", "EN-US", "en"}, CodeCase{2057, "en", "EN", "EN-GB", "en"},
+        CodeCase{1031, "de", "DE", "DE", "de"}, CodeCase{2052, "zh", "ZH", "ZH-HANS", "zh-CN"},
+        CodeCase{1028, "zt", "ZH", "ZH-HANT", "zh-TW"},
+        CodeCase{3076, "zt", "ZH", "ZH-HANT", "zh-TW"},
+        CodeCase{4100, "zh", "ZH", "ZH-HANS", "zh-CN"},
+        CodeCase{1046, "pb", "PT", "PT-BR", "pt-BR"}, CodeCase{2070, "pt", "PT", "PT-PT", "pt-PT"},
+        CodeCase{1037, "he", "HE", "HE", "he"}, CodeCase{1044, "nb", "NB", "NB", "no"},
+        CodeCase{1050, "hr", "", "", "hr"}, CodeCase{1081, "hi", "", "", "hi"},
+        // Romansh (primary 23) is not in the table.
+        CodeCase{1047, "", "", "", ""}, CodeCase{0, "", "", "", ""}));
+
+TEST(MachineLanguageCodeTest, FollowsTheTableByPrimaryLanguage) {
+  EXPECT_EQ(machineLanguageCode(1033), "en");
+  EXPECT_EQ(machineLanguageCode(0x0c04), "zh-CN");
+  EXPECT_EQ(machineLanguageCode(0x0416), "pt-PT");
+  EXPECT_EQ(machineLanguageCode(0x040d), "iw");
+  EXPECT_EQ(machineLanguageCode(23), "not");
+  EXPECT_EQ(machineLanguageCode(0x0461), "ne");
+}
+
+} // namespace
+} // namespace tarvelo
