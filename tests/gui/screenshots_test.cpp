@@ -1,6 +1,5 @@
 // Renders the pictures of the README: the main window on the example task, a dialog
-// on the DIALOG board, the Open Resources dialog, the Options sheet and the memory's
-// fuzzy matches in the item menu. Disabled in
+// on the DIALOG board, the Open Resources dialog and the Options sheet. Disabled in
 // the suite; run with
 //   TARVELO_SCREENSHOTS=doc/screenshots test_gui --gtest_also_run_disabled_tests
 //   --gtest_filter='*Screenshots*'
@@ -17,6 +16,7 @@
 #include "script/text_entry.h"
 #include "seam/progress.h"
 #include "seam/settings.h"
+#include "spelling/spell_service.h"
 #include "support/scripted_prompter.h"
 #include "task/open_resources_dialog.h"
 #include "tmclient/memory_client.h"
@@ -25,12 +25,15 @@
 #include "workbench/inspection_rules_model.h"
 #include "workbench/inspector.h"
 #include "workbench/main_frame.h"
+#include "workbench/pseudo_translation.h"
 #include "workbench/session.h"
+#include "workbench/split_edit.h"
+#include "workbench/target_editor.h"
 
 #include "widget_test_support.h"
+
 #include "workbench/item_list_model.h"
 #include "workbench/item_list_view.h"
-
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -146,7 +149,8 @@ TEST(Screenshots, DISABLED_MachineTranslation) {
   settings.setText(QStringLiteral("MTURL"), QStringLiteral("http://localhost:5000"));
   settings.setText(QStringLiteral("MTKey"), QStringLiteral("team-key"));
   settings.setInteger(QStringLiteral("TranslateWhat"), 1);
-  MachineTranslationDialog dialog(settings, QStringLiteral("LibreTranslate (http://localhost:5000)"));
+  MachineTranslationDialog dialog(settings,
+                                  QStringLiteral("LibreTranslate (http://localhost:5000)"));
   dialog.show();
   QApplication::processEvents();
   EXPECT_TRUE(dialog.grab().save(out + QStringLiteral("/machine-translation.png")));
@@ -283,6 +287,84 @@ TEST(Screenshots, DISABLED_DialogEditor) {
   window->close();
   workbench.session().setModified(false);
   workbench.session().close();
+  dir.removeRecursively();
+}
+
+// The example's Options dialog pseudo-translated in the preview, its clipped texts
+// showing; and a misspelt German word underlined, with the editor's context menu.
+TEST(Screenshots, DISABLED_PseudoAndSpelling) {
+  const QString out = QString::fromLocal8Bit(qgetenv("TARVELO_SCREENSHOTS"));
+  ASSERT_FALSE(out.isEmpty()) << "TARVELO_SCREENSHOTS names the folder for the pictures";
+  QDir().mkpath(out);
+  initGuiResources();
+  QDir dir(QDir::temp().filePath(QStringLiteral("tarvelo-pseudo")));
+  dir.removeRecursively();
+  ASSERT_TRUE(dir.mkpath(QStringLiteral(".")));
+  const QString source = dir.filePath(QStringLiteral("example.rc"));
+  const QString target = dir.filePath(QStringLiteral("example_de.rc"));
+  ASSERT_TRUE(QFile::copy(exampleFile(QStringLiteral("example.rc")), source));
+  ASSERT_TRUE(QFile::copy(exampleFile(QStringLiteral("example_de.rc")), target));
+  MemorySettings settings;
+  settings.setInteger(QStringLiteral("InitTM"), 0);
+  test::ScriptedPrompter prompter;
+  NullProgress progress;
+  TmExports exports;
+  WorkbenchAssembly workbench(settings, prompter, progress, exports);
+  MainFrame &frame = workbench.frame();
+  frame.resize(1280, 760);
+  frame.show();
+  Session &session = workbench.session();
+  OpenRequest request{source, 1033, false, target, 1031};
+  ASSERT_EQ(session.open(request), Session::OpenResult::Opened);
+  workbench.spelling().waitForLoad();
+
+  // Pseudo-translated as the command does it, with the default options.
+  PseudoOptions options;
+  options.codePage = 1252;
+  session.textsImported(pseudoTranslate(
+      session.entries(), session.undoStack(), [&](TextEntry *e) { session.inspectEntry(e); },
+      options));
+  TextEntry *optionsDialog = nullptr;
+  for (const auto &entry : session.entries())
+    if (entry->isHead() && entry->kind == QLatin1String("DIALOG") &&
+        entry->identifier == QLatin1String("IDD_OPTIONS"))
+      optionsDialog = entry.get();
+  ASSERT_NE(optionsDialog, nullptr);
+  frame.openResource(optionsDialog);
+  QApplication::processEvents();
+  QApplication::processEvents();
+  EXPECT_TRUE(frame.grab().save(out + QStringLiteral("/pseudo-dialog.png")));
+
+  // Undone, and a word mistyped in the German translation.
+  frame.runCommand(CmdUndo);
+  frame.showBoard(MainFrame::Board::Items);
+  TextEntry *selected = nullptr;
+  for (const auto &entry : session.entries())
+    if (entry->identifier == QLatin1String("IDS_ITEMS_SELECTED"))
+      selected = entry.get();
+  ASSERT_NE(selected, nullptr);
+  frame.selectEntry(selected);
+  TargetEditor *editor = frame.splitEdit()->targetEditor();
+  editor->setPlainText(u"%d Eintr\u00e4ge ausgew\u00e4lt"_qs);
+  QApplication::processEvents();
+  const int word = int(editor->toPlainText().indexOf(u"ausgew"));
+  QTextCursor cursor = editor->textCursor();
+  cursor.setPosition(word + 3);
+  editor->setTextCursor(cursor);
+  QImage picture = frame.grab().toImage();
+  std::unique_ptr<QMenu> menu(editor->contextMenuAt(word + 3));
+  menu->popup(editor->mapToGlobal(editor->cursorRect().bottomRight()));
+  QApplication::processEvents();
+  const QImage shown = menu->grab().toImage();
+  QPainter painter(&picture);
+  const QPoint corner = editor->mapTo(&frame, editor->cursorRect().bottomRight() + QPoint(4, 2));
+  painter.fillRect(QRect(corner + QPoint(4, 4), shown.size()), QColor(0, 0, 0, 60));
+  painter.drawImage(corner, shown);
+  painter.end();
+  menu->hide();
+  EXPECT_TRUE(picture.save(out + QStringLiteral("/misspelling.png")));
+  session.setModified(false);
+  session.close();
   dir.removeRecursively();
 }
 

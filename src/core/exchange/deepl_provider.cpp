@@ -12,13 +12,10 @@ int DeepLProvider::batchLimit() const {
 }
 
 QString DeepLProvider::endpoint() const {
-  QString url = m_config.url;
-  if (url.isEmpty())
-    url = m_config.key.endsWith(QLatin1String(":fx")) ? QStringLiteral("https://api-free.deepl.com")
-                                                      : QStringLiteral("https://api.deepl.com");
-  while (url.endsWith(u'/'))
-    url.chop(1);
-  return url;
+  // Free keys end in ":fx" and have an interface of their own.
+  return addressOr(m_config.key.endsWith(QLatin1String(":fx"))
+                       ? QStringLiteral("https://api-free.deepl.com")
+                       : QStringLiteral("https://api.deepl.com"));
 }
 
 HttpRequest DeepLProvider::request(const QStringList &texts, const QString &sourceCode,

@@ -12,11 +12,7 @@ int LibreTranslateProvider::batchLimit() const {
 }
 
 QString LibreTranslateProvider::endpoint() const {
-  QString url =
-      m_config.url.isEmpty() ? QStringLiteral("https://libretranslate.com") : m_config.url;
-  while (url.endsWith(u'/'))
-    url.chop(1);
-  return url;
+  return addressOr(QStringLiteral("https://libretranslate.com"));
 }
 
 HttpRequest LibreTranslateProvider::request(const QStringList &texts, const QString &sourceCode,

@@ -42,11 +42,7 @@ int MyMemoryProvider::batchLimit() const {
 }
 
 QString MyMemoryProvider::endpoint() const {
-  QString url =
-      m_config.url.isEmpty() ? QStringLiteral("https://api.mymemory.translated.net") : m_config.url;
-  while (url.endsWith(u'/'))
-    url.chop(1);
-  return url;
+  return addressOr(QStringLiteral("https://api.mymemory.translated.net"));
 }
 
 HttpRequest MyMemoryProvider::request(const QStringList &texts, const QString &sourceCode,

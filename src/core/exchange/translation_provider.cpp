@@ -53,6 +53,13 @@ bool providerFromName(const QString &name, MtProviderKind *provider) {
   return false;
 }
 
+QString TranslationProvider::addressOr(const QString &publicAddress) const {
+  QString url = m_config.url.isEmpty() ? publicAddress : m_config.url;
+  while (url.endsWith(u'/'))
+    url.chop(1);
+  return url;
+}
+
 HttpRequest TranslationProvider::baseRequest() const {
   HttpRequest request;
   request.connectTimeoutMs = m_config.connectTimeoutMs;

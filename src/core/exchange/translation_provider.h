@@ -55,6 +55,8 @@ public:
 protected:
   explicit TranslationProvider(MtConfig config) : m_config(std::move(config)) {}
   HttpRequest baseRequest() const;
+  // The configured address, or the public one when none is set, without trailing "/".
+  QString addressOr(const QString &publicAddress) const;
   // The reason for a failed exchange that parse cannot read (no answer, HTML, ...).
   QString transportError(const HttpResponse &response) const;
   QString notUnderstood() const;

@@ -9,19 +9,20 @@ namespace tarvelo {
 namespace {
 
 const SettingKey kKeys[] = {
-    {"Language", false},        {"StartOFD", false},       {"UseSearch", false},
-    {"AutoUpdate", false},      {"AutoInspect", false},    {"FormatOrder", false},
-    {"InspectItems", true},     {"SavingOption", false},   {"UserText", true},
-    {"RelativePath", false},    {"ExternalLexicon", true}, {"SourcePath", true},
-    {"TargetPath", true},       {"UseTarget", false},      {"SourceLanguage", false},
-    {"TargetLanguage", false},  {"SaveTM", false},         {"InitTM", false},
-    {"AutoComplete", false},    {"TMPath", true},          {"FilterFlags", false},
-    {"FilterText", true},       {"FilterOcurence", false}, {"ImportFormat", false},
-    {"ImportWhat", false},      {"ImportFlag", false},     {"ImportState", true},
-    {"TranslateWhat", false},   {"ReportSetting", false},  {"ProjectPath", true},
-    {"SearchMethod", false},    {"SearchPath", true},      {"SearchProject", true},
-    {"SearchTvxProject", true}, {"SearchLanguage", false}, {"SearchLanguageCheck", false},
-    {"SearchDateCheck", false}, {"FuzzyFill", false},      {"FuzzyScore", false},
+    {"Language", false},        {"StartOFD", false},        {"UseSearch", false},
+    {"AutoUpdate", false},      {"AutoInspect", false},     {"FormatOrder", false},
+    {"InspectItems", true},     {"SavingOption", false},    {"UserText", true},
+    {"RelativePath", false},    {"ExternalLexicon", true},  {"SourcePath", true},
+    {"TargetPath", true},       {"UseTarget", false},       {"SourceLanguage", false},
+    {"TargetLanguage", false},  {"SaveTM", false},          {"InitTM", false},
+    {"AutoComplete", false},    {"TMPath", true},           {"FilterFlags", false},
+    {"FilterText", true},       {"FilterOcurence", false},  {"ImportFormat", false},
+    {"ImportWhat", false},      {"ImportFlag", false},      {"ImportState", true},
+    {"TranslateWhat", false},   {"ReportSetting", false},   {"ProjectPath", true},
+    {"SearchMethod", false},    {"SearchPath", true},       {"SearchProject", true},
+    {"SearchTvxProject", true}, {"SearchLanguage", false},  {"SearchLanguageCheck", false},
+    {"SearchDateCheck", false}, {"PseudoExpansion", false}, {"PseudoRightToLeft", false},
+    {"FuzzyFill", false},       {"FuzzyScore", false},
 };
 
 // The online services: machine translation, the time-outs of every request, the update
@@ -97,6 +98,8 @@ QVariant settingDefault(const QString &key) {
       {"SearchDateCheck", 0},
       {"FuzzyFill", 0},
       {"FuzzyScore", 75},
+      {"PseudoExpansion", 40},
+      {"PseudoRightToLeft", 0},
       // Machine translation is off until a service is chosen.
       {"MTProvider", ""},
       {"MTURL", ""},
