@@ -30,8 +30,10 @@ std::string quoted(const std::string &name) {
   return '"' + name + '"';
 }
 
-std::string indexTable(const std::string &table) {
-  return "FuzzyIndex_" + table;
+// One index per text column: a query reads only the lists of the column it searches, and
+// without positions or columns in them the lists are a fraction of the size.
+std::string indexTable(const std::string &table, const std::string &column) {
+  return "FuzzyIndex" + column.substr(4) + "_" + table;
 }
 
 // A phrase of the full-text query language: the text in double quotes, each doubled.
@@ -67,13 +69,14 @@ std::vector<std::u16string> runsOf(const std::u16string &text, std::size_t limit
 class Search {
 public:
   Search(sqlite3 *db, const FuzzyTable &table, std::u16string_view text, std::int32_t minScore,
-         FuzzyRunMemo *memo)
-      : m_db(db), m_minScore(minScore), m_query(comparisonForm(text)), m_memo(memo) {
+         std::int32_t maxCount, FuzzyRunMemo *memo)
+      : m_db(db), m_minScore(minScore), m_maxCount(std::size_t(maxCount)),
+        m_query(comparisonForm(text)), m_memo(memo) {
     m_source = table.sourceInText1 ? "Text1" : "Text2";
     m_target = table.sourceInText1 ? "Text2" : "Text1";
     m_counter = table.sourceInText1 ? "Counter1" : "Counter2";
     m_table = quoted(table.name);
-    m_index = quoted(indexTable(table.name));
+    m_index = quoted(indexTable(table.name, m_source));
     m_shortest = shortestAlike(m_query.size(), minScore);
     m_longest = longestAlike(m_query.size(), minScore);
     if (m_memo) {
@@ -145,16 +148,16 @@ private:
                     "SELECT rowid FROM " + m_index + " WHERE " + m_index + " MATCH ?1 LIMIT ?2");
     if (!match)
       return false;
-    const std::u16string column = m_source == "Text1" ? u"Text1 : " : u"Text2 : ";
     std::unordered_map<std::int64_t, std::int32_t> shared;
     std::vector<std::u16string> commonRuns;
     std::vector<std::int64_t> rows;
+    std::size_t completeRuns = 0;
     for (const std::u16string &run : runsOf(m_query, kMaxRuns)) {
       if (m_memo && m_memo->common.count(run)) {
         commonRuns.push_back(run);
         continue;
       }
-      const std::u16string expression = column + phrase(run);
+      const std::u16string expression = phrase(run);
       ResetGuard reset(match);
       if (!match.bindText(1, expression) || !match.bindInt(2, kRunRows + 1))
         return false;
@@ -172,7 +175,16 @@ private:
       }
       for (std::int64_t rowid : rows)
         ++shared[rowid];
+      if (foldedAlike(run))
+        ++completeRuns;
     }
+    // The rows the rare runs found may already be better than any row could be that lacks
+    // them; then the costly common runs are not read at all.
+    bool settled = false;
+    if (!scoreCandidates(shared, completeRuns, &settled))
+      return false;
+    if (settled)
+      return true;
     // Common runs speak only together: the rows holding each short stretch of them, so
     // that a typo, which breaks the runs around it, costs a stretch or two, not all. A
     // stretch found in more rows than read gives only the first rows learnt, which would
@@ -182,10 +194,9 @@ private:
     bool counted = !shared.empty();
     for (std::size_t first = 0; first < commonRuns.size(); first += kStretch) {
       const std::size_t last = std::min(first + kStretch, commonRuns.size());
-      std::u16string stretch = column + u"(";
+      std::u16string stretch;
       for (std::size_t i = first; i < last; ++i)
         stretch += (i > first ? u" AND " : u"") + phrase(commonRuns[i]);
-      stretch += u")";
       ResetGuard reset(match);
       if (!match.bindText(1, stretch) || !match.bindInt(2, kStretchRows + 1))
         return false;
@@ -212,7 +223,35 @@ private:
     return scoreCandidates(shared);
   }
 
-  bool scoreCandidates(const std::unordered_map<std::int64_t, std::int32_t> &shared) {
+  // Whether the best matches found are sure to stay the best: each edit breaks at most
+  // three runs of the text, so a row lacking `missing` of its runs is at least
+  // ceil(missing / 3) edits away, and scores at most 100 * n / (n + edits). Equal scores
+  // would be ordered by usage, so the found ones must score higher.
+  bool outranksTheRest(std::size_t missing) const {
+    if (missing == 0 || m_matches.size() < m_maxCount || m_maxCount == 0)
+      return false;
+    std::vector<std::int32_t> scores;
+    for (const FuzzyMatch &match : m_matches)
+      scores.push_back(match.score);
+    std::nth_element(scores.begin(), scores.begin() + std::ptrdiff_t(m_maxCount - 1), scores.end(),
+                     std::greater<>());
+    const std::size_t edits = (missing + 2) / 3;
+    const std::size_t length = m_query.size();
+    const auto bound = std::int32_t(length * 100 / (length + edits));
+    return scores[m_maxCount - 1] > bound;
+  }
+
+  // A run whose rows the index finds exactly as the scores see them: the index folds case
+  // its own way, which agrees with the case table on plain ASCII only.
+  static bool foldedAlike(const std::u16string &run) {
+    return std::all_of(run.begin(), run.end(), [](char16_t unit) { return unit < 0x80; });
+  }
+
+  // Scores the candidates sharing the most runs with the text, most first. Given the runs
+  // whose every row was counted (`completeRuns`), it stops as soon as the matches found
+  // outrank any row sharing fewer of them, and then sets `settled`.
+  bool scoreCandidates(const std::unordered_map<std::int64_t, std::int32_t> &shared,
+                       std::size_t completeRuns = 0, bool *settled = nullptr) {
     std::vector<std::pair<std::int32_t, std::int64_t>> ranked; // shared runs, rowid
     ranked.reserve(shared.size());
     for (const auto &[rowid, count] : shared) {
@@ -224,19 +263,34 @@ private:
                       [](const auto &a, const auto &b) {
                         return a.first != b.first ? a.first > b.first : a.second < b.second;
                       });
+    // A row sharing `count` of the runs lacks at least the others.
+    const auto outranksRowsSharing = [&](std::int32_t count) {
+      return settled && outranksTheRest(completeRuns - std::min(completeRuns, std::size_t(count)));
+    };
     Statement row(m_db, rowSql() + " WHERE rowid = ?1");
     if (!row)
       return false;
     for (std::size_t i = 0; i < keep; ++i) {
+      if ((i == 0 || ranked[i].first != ranked[i - 1].first) &&
+          outranksRowsSharing(ranked[i].first)) {
+        *settled = true;
+        return true;
+      }
       ResetGuard reset(row);
       if (!row.bindInt(1, ranked[i].second) || !scoreRows(row))
         return false;
     }
+    std::int32_t unscored = 0;
+    for (std::size_t i = keep; i < ranked.size(); ++i)
+      unscored = std::max(unscored, ranked[i].first);
+    if (settled)
+      *settled = outranksRowsSharing(unscored);
     return true;
   }
 
   sqlite3 *m_db;
   std::int32_t m_minScore;
+  std::size_t m_maxCount;
   std::u16string m_query;
   std::string m_source, m_target, m_counter, m_table, m_index;
   std::size_t m_shortest = 0;
@@ -248,12 +302,14 @@ private:
 
 std::vector<std::string> schemaStatements(const std::string &table) {
   const std::string pairs = quoted(table);
-  const std::string index = quoted(indexTable(table));
-  const std::string add = "INSERT INTO " + index + " (rowid, Text1, Text2) VALUES (new.rowid, " +
-                          "new.Text1, new.Text2); ";
-  const std::string remove = "INSERT INTO " + index + " (" + index +
-                             ", rowid, Text1, Text2) VALUES ('delete', old.rowid, old.Text1, " +
-                             "old.Text2); ";
+  std::string add, remove;
+  for (const std::string column : {"Text1", "Text2"}) {
+    const std::string index = quoted(indexTable(table, column));
+    add += "INSERT INTO " + index + " (rowid, " + column + ") VALUES (new.rowid, new." + column +
+           "); ";
+    remove += "INSERT INTO " + index + " (" + index + ", rowid, " + column +
+              ") VALUES ('delete', old.rowid, old." + column + "); ";
+  }
   std::vector<std::string> statements = {
       "CREATE TRIGGER IF NOT EXISTS " + quoted("FuzzyInsert_" + table) + " AFTER INSERT ON " +
           pairs + " BEGIN " + add + "END",
@@ -278,16 +334,18 @@ bool createFuzzyIndex(sqlite3 *db, const std::string &table);
 } // namespace
 
 std::vector<std::string> fuzzyIndexObjects(const std::string &table) {
-  return {"table " + indexTable(table),     "trigger FuzzyInsert_" + table,
-          "trigger FuzzyDelete_" + table,   "trigger FuzzyUpdate_" + table,
-          "index ShortText1Index_" + table, "index ShortText2Index_" + table};
+  return {"table " + indexTable(table, "Text1"), "table " + indexTable(table, "Text2"),
+          "trigger FuzzyInsert_" + table,        "trigger FuzzyDelete_" + table,
+          "trigger FuzzyUpdate_" + table,        "index ShortText1Index_" + table,
+          "index ShortText2Index_" + table};
 }
 
 bool fuzzyIndexReady(sqlite3 *db, const std::string &table) {
   std::vector<std::string> names;
   for (const std::string &object : fuzzyIndexObjects(table))
     names.push_back(object.substr(object.find(' ') + 1));
-  Statement count(db, "SELECT count(*) FROM sqlite_master WHERE name IN (?1, ?2, ?3, ?4, ?5, ?6)");
+  Statement count(db,
+                  "SELECT count(*) FROM sqlite_master WHERE name IN (?1, ?2, ?3, ?4, ?5, ?6, ?7)");
   if (!count)
     return false;
   for (std::size_t i = 0; i < names.size(); ++i) {
@@ -315,11 +373,17 @@ bool ensureFuzzyIndex(sqlite3 *db, const std::string &table) {
 namespace {
 
 bool createFuzzyIndex(sqlite3 *db, const std::string &table) {
-  const std::string index = quoted(indexTable(table));
-  bool created = false;
-  {
+  // Triggers of an earlier, combined index would feed a table no search reads.
+  for (const char *trigger : {"FuzzyInsert_", "FuzzyDelete_", "FuzzyUpdate_"}) {
+    if (!execute(db, ("DROP TRIGGER IF EXISTS " + quoted(trigger + table)).c_str()))
+      return false;
+  }
+  if (!execute(db, ("DROP TABLE IF EXISTS " + quoted("FuzzyIndex_" + table)).c_str()))
+    return false;
+  std::vector<std::string> created;
+  for (const std::string column : {"Text1", "Text2"}) {
+    const std::string name = indexTable(table, column);
     Statement exists(db, "SELECT 1 FROM sqlite_master WHERE name = ?1");
-    const std::string name = indexTable(table);
     if (!exists || sqlite3_bind_text(exists.get(), 1, name.c_str(), int(name.size()),
                                      SQLITE_TRANSIENT) != SQLITE_OK)
       return false;
@@ -328,28 +392,44 @@ bool createFuzzyIndex(sqlite3 *db, const std::string &table) {
       return false;
     if (step == SQLITE_DONE) {
       // Case is folded by the tokenizer; the scores fold it again with the case table.
-      const std::string create = "CREATE VIRTUAL TABLE " + index +
-                                 " USING fts5(Text1, Text2, content=" + quoted(table) +
-                                 ", content_rowid=rowid, tokenize='trigram', detail=column)";
+      const std::string create =
+          "CREATE VIRTUAL TABLE " + quoted(name) + " USING fts5(" + column +
+          ", content=" + quoted(table) +
+          ", content_rowid=rowid, tokenize='trigram', detail=none, columnsize=0)";
       if (!execute(db, create.c_str()))
         return false;
-      created = true;
+      created.push_back(quoted(name));
     }
   }
   for (const std::string &statement : schemaStatements(table)) {
     if (!execute(db, statement.c_str()))
       return false;
   }
-  // A memory from before the index gets it filled from the pairs it holds.
-  if (created) {
-    const std::string rebuild = "INSERT INTO " + index + " (" + index + ") VALUES ('rebuild')";
-    if (!execute(db, rebuild.c_str()))
-      return false;
+  // A memory from before the index gets it filled from the pairs it holds, in one segment.
+  for (const std::string &index : created) {
+    for (const char *command : {"rebuild", "optimize"}) {
+      const std::string statement =
+          "INSERT INTO " + index + " (" + index + ") VALUES ('" + command + "')";
+      if (!execute(db, statement.c_str()))
+        return false;
+    }
   }
   return true;
 }
 
 } // namespace
+
+void tidyFuzzyIndex(sqlite3 *db, const std::string &table, std::int64_t added) {
+  {
+    Statement last(db, "SELECT max(rowid) FROM " + quoted(table));
+    if (!last || last.step() != SQLITE_ROW || added * 10 < last.intColumn(0))
+      return;
+  }
+  for (const std::string column : {"Text1", "Text2"}) {
+    const std::string index = quoted(indexTable(table, column));
+    execute(db, ("INSERT INTO " + index + " (" + index + ") VALUES ('optimize')").c_str());
+  }
+}
 
 FuzzyResult fuzzySearch(sqlite3 *db, const FuzzyTable &table, std::u16string_view text,
                         std::int32_t minScore, std::int32_t maxCount, FuzzyRunMemo *memo) {
@@ -358,7 +438,7 @@ FuzzyResult fuzzySearch(sqlite3 *db, const FuzzyTable &table, std::u16string_vie
     result.read = true;
     return result;
   }
-  Search search(db, table, text, std::clamp(minScore, 1, 100), memo);
+  Search search(db, table, text, std::clamp(minScore, 1, 100), maxCount, memo);
   // One read transaction for the many small reads, rather than a lock taken and released
   // around each; inside a batch its transaction serves.
   const bool ownTransaction = sqlite3_get_autocommit(db) && execute(db, "BEGIN");

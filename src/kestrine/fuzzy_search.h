@@ -2,7 +2,7 @@
 
 // Fuzzy matches: the stored pairs whose source is most like a text. Candidates come from
 // indexes, never from reading the table: a full-text index of the three-character runs of
-// both text columns (SQLite's FTS5 with its trigram tokenizer), kept by triggers in step
+// each text column (SQLite's FTS5 with its trigram tokenizer), kept by triggers in step
 // with every insert, update and delete of the pair table, and a small index of the texts
 // too short to have such runs. The candidates are then scored exactly (similarity.h).
 
@@ -49,6 +49,12 @@ struct FuzzyRunMemo {
 // full-text index from the rows already stored. Call inside a write transaction; on
 // failure nothing of it is left.
 bool ensureFuzzyIndex(sqlite3 *db, const std::string &table);
+
+// Each learnt pair adds a small segment to the indexes, and a search reads every segment:
+// after a batch that added at least a tenth of the table's rows (`added`), the segments are
+// merged into one. Over many batches this costs at most ten times the learning; a failure
+// leaves the indexes as they were, only slower to read.
+void tidyFuzzyIndex(sqlite3 *db, const std::string &table, std::int64_t added);
 
 // The names of what ensureFuzzyIndex creates, for the table "5to9".
 std::vector<std::string> fuzzyIndexObjects(const std::string &table);

@@ -488,6 +488,8 @@ BatchOutcome TmStore::endBatch() {
     return {};
   commitBatchSlice();
   const BatchOutcome outcome{m_batchFailure, m_batchStored};
+  if (m_batchStored > 0)
+    tidyFuzzyIndex(m_db, m_table.name, m_batchStored);
   m_batch = false;
   m_batchStored = m_batchPending = 0;
   m_batchFailure = BatchOutcome::None;

@@ -135,12 +135,14 @@ std::vector<std::string> withFuzzyIndex(std::vector<std::string> objects,
                                         const std::vector<std::string> &tables) {
   for (const std::string &table : tables) {
     for (const char *object :
-         {"index ShortText1Index_", "index ShortText2Index_", "table FuzzyIndex_",
-          "trigger FuzzyDelete_", "trigger FuzzyInsert_", "trigger FuzzyUpdate_"})
+         {"index ShortText1Index_", "index ShortText2Index_", "table FuzzyIndex1_",
+          "table FuzzyIndex2_", "trigger FuzzyDelete_", "trigger FuzzyInsert_",
+          "trigger FuzzyUpdate_"})
       objects.push_back(object + table);
-    // The full-text index keeps its data in tables of its own.
-    for (const char *shadow : {"_config", "_data", "_docsize", "_idx"})
-      objects.push_back("table FuzzyIndex_" + table + shadow);
+    // Each full-text index keeps its data in tables of its own.
+    for (const char *index : {"table FuzzyIndex1_", "table FuzzyIndex2_"})
+      for (const char *shadow : {"_config", "_data", "_idx"})
+        objects.push_back(index + table + shadow);
   }
   std::sort(objects.begin(), objects.end());
   return objects;
