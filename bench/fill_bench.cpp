@@ -16,6 +16,7 @@
 #include "tmclient/tm_library.h"
 
 #include <QCoreApplication>
+#include <QSet>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
@@ -126,6 +127,150 @@ void fillFromAMillionPairs(benchmark::State &state) {
   state.counters["filled"] = double(filled);
 }
 BENCHMARK(fillFromAMillionPairs)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// Filling 20,000 empty items of the generated script with fuzzy matches, from a memory
+// that holds their translations under sources with one letter changed, so that no exact
+// match exists and every item takes a fuzzy search.
+void fillFuzzyMatches(benchmark::State &state) {
+  constexpr int kItems = 20000;
+  bench::SilentPrompter prompter(Prompter::Answer::YesToAll);
+  NullProgress progress;
+  MemorySettings settings;
+  QTemporaryDir folder;
+  TmLibrary library;
+  if (!library.load() || !library.exports().fuzzyTM || !library.exports().beginTMBatch) {
+    state.SkipWithError("the memory library (kestrine) with fuzzy matches is not beside the "
+                        "program");
+    return;
+  }
+  const TmExports &tm = library.exports();
+  settings.setText(QStringLiteral("TMPath"), folder.path());
+  settings.setInteger(QStringLiteral("FuzzyFill"), 1);
+  settings.setInteger(QStringLiteral("FuzzyScore"), 75);
+  int pairs = 0;
+  {
+    EntryList translated;
+    TaskChain tasks;
+    if (!readGeneratedTask(translated, tasks, prompter, progress, settings, true)) {
+      state.SkipWithError("the generated scripts do not read");
+      return;
+    }
+    const QString path = folder.path();
+    tm.setTMPath(reinterpret_cast<const char16_t *>(path.utf16()));
+    tm.connectTM(kEnglish, kGerman);
+    tm.beginTMBatch();
+    for (const auto &entry : translated) {
+      QString source = entry->sourceText;
+      if (source.size() < 8 || entry->targetText.isEmpty())
+        continue;
+      source[source.size() / 2] = u'q';
+      pairs += tm.addPair(reinterpret_cast<const char16_t *>(source.utf16()),
+                          reinterpret_cast<const char16_t *>(entry->targetText.utf16()), 1);
+    }
+    tm.endTMBatch();
+  }
+
+  EntryList entries;
+  TaskChain tasks;
+  if (!readGeneratedTask(entries, tasks, prompter, progress, settings, false)) {
+    state.SkipWithError("the generated script does not read");
+    return;
+  }
+  // The first 20,000 items with a source long enough to have a changed match stay empty;
+  // the others count as translated.
+  std::vector<TextEntry *> empty;
+  for (const auto &entry : entries) {
+    if (entry->isTranslatable() && entry->sourceText.size() >= 8 && int(empty.size()) < kItems)
+      empty.push_back(entry.get());
+    else
+      entry->targetText = QStringLiteral("x");
+  }
+  MemoryClient client(tm, entries, settings, prompter, progress);
+  client.start();
+  client.connectTo(kEnglish, kGerman);
+  FillResult result;
+  for (auto _ : state) {
+    state.PauseTiming();
+    for (TextEntry *entry : empty) {
+      entry->targetText.clear();
+      entry->matchState = NotFound;
+    }
+    state.ResumeTiming();
+    result = client.fillTargets(true);
+  }
+  state.counters["pairs"] = double(pairs);
+  state.counters["items"] = double(empty.size());
+  // Items of one source text share one search.
+  QSet<QString> sources;
+  for (const TextEntry *entry : empty)
+    sources.insert(entry->sourceText);
+  state.counters["searches"] = double(sources.size());
+  state.counters["fuzzy_filled"] = double(result.fuzzy);
+  state.counters["exact_filled"] = double(result.filled - result.fuzzy);
+}
+BENCHMARK(fillFuzzyMatches)->Unit(benchmark::kMillisecond)->Iterations(2);
+
+// Filling 20,000 items of distinct source texts with fuzzy matches from a memory of
+// 100,000 pairs whose sources differ from theirs by one letter: every item is a fuzzy
+// search of its own.
+void fillDistinctFuzzyMatches(benchmark::State &state) {
+  constexpr int kPairs = 100000;
+  constexpr int kItems = 20000;
+  bench::SilentPrompter prompter(Prompter::Answer::YesToAll);
+  NullProgress progress;
+  MemorySettings settings;
+  QTemporaryDir folder;
+  TmLibrary library;
+  if (!library.load() || !library.exports().fuzzyTM || !library.exports().beginTMBatch) {
+    state.SkipWithError("the memory library (kestrine) with fuzzy matches is not beside the "
+                        "program");
+    return;
+  }
+  const TmExports &tm = library.exports();
+  const QString path = folder.path();
+  tm.setTMPath(reinterpret_cast<const char16_t *>(path.utf16()));
+  tm.connectTM(kEnglish, kGerman);
+  tm.beginTMBatch();
+  for (int i = 0; i < kPairs; ++i) {
+    const QString source = QStringLiteral("Sourse text number %1 of the memory").arg(i);
+    const QString target = QStringLiteral("Zieltext Nummer %1 des Speichers").arg(i);
+    tm.addPair(reinterpret_cast<const char16_t *>(source.utf16()),
+               reinterpret_cast<const char16_t *>(target.utf16()), 1);
+  }
+  tm.endTMBatch();
+  settings.setText(QStringLiteral("TMPath"), path);
+  settings.setInteger(QStringLiteral("FuzzyFill"), 1);
+  settings.setInteger(QStringLiteral("FuzzyScore"), 75);
+
+  EntryList entries;
+  for (int i = 0; i < kItems; ++i) {
+    std::unique_ptr<TextEntry> entry = makeEntry(QStringLiteral("STRINGTABLE"), false);
+    entry->kind = QStringLiteral("STRINGTABLE");
+    entry->identifier = QString::number(i);
+    entry->sourceText = QStringLiteral("Source text number %1 of the memory").arg(i * 5);
+    entries.append(std::move(entry));
+  }
+  MemoryClient client(tm, entries, settings, prompter, progress);
+  client.start();
+  client.connectTo(kEnglish, kGerman);
+  FillResult result;
+  for (auto _ : state) {
+    state.PauseTiming();
+    for (const auto &entry : entries) {
+      entry->targetText.clear();
+      entry->matchState = NotFound;
+    }
+    state.ResumeTiming();
+    result = client.fillTargets(true);
+  }
+  int right = 0;
+  for (int i = 0; i < kItems; ++i)
+    right +=
+        entries.at(i)->targetText == QStringLiteral("Zieltext Nummer %1 des Speichers").arg(i * 5);
+  state.counters["fuzzy_filled"] = double(result.fuzzy);
+  state.counters["right_translation"] = double(right);
+}
+BENCHMARK(fillDistinctFuzzyMatches)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 } // namespace
 } // namespace tarvelo

@@ -457,7 +457,7 @@
         <translation>Datei wird gelesen</translation>
     </message>
     <message>
-        <location filename="../../src/core/tmclient/memory_client.cpp" line="+125"/>
+        <location filename="../../src/core/tmclient/memory_client.cpp" line="+127"/>
         <source>Translation Memory Search</source>
         <translation>Suche im Übersetzungsspeicher</translation>
     </message>
@@ -569,7 +569,7 @@
     </message>
     <message>
         <location line="+76"/>
-        <location filename="../../src/gui/app/workbench_assembly.cpp" line="+204"/>
+        <location filename="../../src/gui/app/workbench_assembly.cpp" line="+207"/>
         <source>Could not log on to an email system.</source>
         <translation>Die Anmeldung an einem E-Mail-System ist nicht möglich.</translation>
     </message>
@@ -652,7 +652,7 @@
         <translation>Ressourcen speichern - %1</translation>
     </message>
     <message>
-        <location filename="../../src/core/tmclient/memory_client.cpp" line="+19"/>
+        <location filename="../../src/core/tmclient/memory_client.cpp" line="+36"/>
         <source>The empty item was not filled: the Translation Memory in &apos;%1&apos; cannot be read (its file may be damaged or locked by another program).</source>
         <translation>Der leere Eintrag wurde nicht gefüllt: Der Übersetzungsspeicher in „%1“ kann nicht gelesen werden (seine Datei ist vielleicht beschädigt oder von einem anderen Programm gesperrt).</translation>
     </message>
@@ -2866,7 +2866,7 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
 <context>
     <name>tarvelo::gui::ItemListView</name>
     <message>
-        <location filename="../../src/gui/workbench/item_list_view.cpp" line="+211"/>
+        <location filename="../../src/gui/workbench/item_list_view.cpp" line="+214"/>
         <source>Verified</source>
         <translation>Geprüft</translation>
     </message>
@@ -3070,7 +3070,7 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
 <context>
     <name>tarvelo::gui::MemoryPage</name>
     <message>
-        <location filename="../../src/gui/options/memory_page.cpp" line="+29"/>
+        <location filename="../../src/gui/options/memory_page.cpp" line="+30"/>
         <source>&amp;Path:</source>
         <translation>&amp;Pfad:</translation>
     </message>
@@ -3096,6 +3096,11 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
     </message>
     <message>
         <location line="+3"/>
+        <source>Fill fu&amp;zzy matches from</source>
+        <translation>Leere Einträge mit Fuzzy-Treffern f&amp;üllen ab</translation>
+    </message>
+    <message>
+        <location line="+11"/>
         <source>On Save File</source>
         <translation>Beim Speichern der Datei</translation>
     </message>
@@ -3115,7 +3120,7 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
         <translation>Aktuelle Übersetzungen im Übersetzungsspeicher &amp;speichern:</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+28"/>
         <source>Translation Memory Folder</source>
         <translation>Ordner des Übersetzungsspeichers</translation>
     </message>

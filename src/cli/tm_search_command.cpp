@@ -6,15 +6,42 @@
 #include "seam/progress.h"
 #include "seam/settings.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <cstdio>
 
 namespace tarvelo::cli {
+
+namespace {
+
+constexpr int kFuzzyCount = 50;
+
+int printFuzzy(MemoryClient &client, const QString &text, int minScore, const QString &tm) {
+  if (!client.fuzzyBound()) {
+    std::fprintf(stderr, "error: the translation-memory library finds no fuzzy matches\n");
+    return 1;
+  }
+  bool failed = false;
+  const QList<FuzzyPair> pairs = client.fuzzyPairs(text, minScore, kFuzzyCount, &failed);
+  if (failed) {
+    std::fprintf(stderr, "error: the translation memory in '%s' cannot be read\n",
+                 QDir::toNativeSeparators(QFileInfo(tm).absoluteFilePath()).toUtf8().constData());
+    return 1;
+  }
+  for (const FuzzyPair &pair : pairs)
+    std::printf("%d\t%s\t%s\n", pair.score, pair.source.toUtf8().constData(),
+                pair.target.toUtf8().constData());
+  return 0;
+}
+
+} // namespace
 
 int runTmSearch(const QStringList &arguments) {
   CliArguments read;
   QString error;
   int sourceLanguage = -2, targetLanguage = -2;
-  if (read.parse(arguments, {"tm", "source-language", "target-language"}, {"all"}, error, true) &&
+  if (read.parse(arguments, {"tm", "source-language", "target-language", "fuzzy"}, {"all"}, error,
+                 true) &&
       read.language(QStringLiteral("source-language"), sourceLanguage, error) &&
       read.language(QStringLiteral("target-language"), targetLanguage, error) &&
       read.require({"tm", "source-language", "target-language"}, error) && read.words().isEmpty())
@@ -22,6 +49,16 @@ int runTmSearch(const QStringList &arguments) {
   const QString tm = read.value(QStringLiteral("tm"));
   const bool allWords = read.has(QStringLiteral("all"));
   const QStringList &words = read.words();
+  int minScore = 0;
+  if (error.isEmpty() && read.has(QStringLiteral("fuzzy"))) {
+    bool ok = false;
+    minScore = read.value(QStringLiteral("fuzzy")).toInt(&ok);
+    if (!ok || minScore < 1 || minScore > 100)
+      error = QStringLiteral("bad value '%1' for --fuzzy (a score from 1 to 100)")
+                  .arg(read.value(QStringLiteral("fuzzy")));
+    else if (allWords)
+      error = QStringLiteral("--all and --fuzzy do not go together");
+  }
   if (!error.isEmpty()) {
     std::fprintf(stderr, "error: %s\n", error.toUtf8().constData());
     return 2;
@@ -34,6 +71,8 @@ int runTmSearch(const QStringList &arguments) {
   CliMemory memory(entries, settings, prompter, progress);
   if (!memory.open(tm, sourceLanguage, targetLanguage, false))
     return 1;
+  if (minScore > 0)
+    return printFuzzy(memory.client(), words.join(u' '), minScore, tm);
   const auto pairs = memory.client().search(words, allWords);
   for (const auto &pair : pairs)
     std::printf("%s\t%s\n", pair.first.toUtf8().constData(), pair.second.toUtf8().constData());

@@ -24,8 +24,9 @@ namespace {
 
 struct TranslateOptions {
   QString source, target, out;
-  QString tm; // memory folder whose translations fill the empty targets
-  QString mt; // machine-translation provider for what is still empty
+  QString tm;        // memory folder whose translations fill the empty targets
+  int fuzzyFill = 0; // the least score of a fuzzy match that fills; 0 none
+  QString mt;        // machine-translation provider for what is still empty
   QString mtUrl, mtKey;
   bool newTarget = false;
   int sourceLanguage = -2, targetLanguage = -2;
@@ -43,8 +44,8 @@ bool parse(const QStringList &arguments, TranslateOptions &options, QString &err
   CliArguments read;
   if (!read.parse(arguments,
                   {"source", "source-language", "target", "new-target", "target-language", "out",
-                   "tm", "saving-option", "user-text", "keep-target-only", "mt", "mt-url",
-                   "mt-key"},
+                   "tm", "saving-option", "user-text", "keep-target-only", "fuzzy-fill", "mt",
+                   "mt-url", "mt-key"},
                   {}, error) ||
       !read.language(QStringLiteral("source-language"), options.sourceLanguage, error) ||
       !read.language(QStringLiteral("target-language"), options.targetLanguage, error))
@@ -77,6 +78,21 @@ bool parse(const QStringList &arguments, TranslateOptions &options, QString &err
   if (!ok || options.savingOption < 0 || options.savingOption > 2) {
     error = QStringLiteral("bad value '%1' for --saving-option").arg(saving);
     return false;
+  }
+  if (read.has(QStringLiteral("fuzzy-fill"))) {
+    const QString score = read.value(QStringLiteral("fuzzy-fill"));
+    options.fuzzyFill = score.toInt(&ok);
+    if (!ok || options.fuzzyFill < kLeastFuzzyScore || options.fuzzyFill > kMostFuzzyScore) {
+      error = QStringLiteral("bad value '%1' for --fuzzy-fill (a score from %2 to %3)")
+                  .arg(score)
+                  .arg(kLeastFuzzyScore)
+                  .arg(kMostFuzzyScore);
+      return false;
+    }
+    if (options.tm.isEmpty()) {
+      error = QStringLiteral("--fuzzy-fill needs --tm");
+      return false;
+    }
   }
   const QString keep = read.value(QStringLiteral("keep-target-only"), QStringLiteral("default"));
   if (keep == QLatin1String("all")) {
@@ -121,9 +137,16 @@ int runTranslate(const QStringList &arguments) {
   bool memoryFailed = false;
   if (!options.tm.isEmpty()) {
     NullProgress progress;
+    settings.setInteger(QStringLiteral("FuzzyFill"), options.fuzzyFill > 0 ? 1 : 0);
+    if (options.fuzzyFill > 0)
+      settings.setInteger(QStringLiteral("FuzzyScore"), options.fuzzyFill);
     CliMemory memory(entries, settings, prompter, progress);
     if (!memory.open(options.tm, task->sourceLanguage, task->targetLanguage, false))
       return 1;
+    if (options.fuzzyFill > 0 && !memory.client().fuzzyBound()) {
+      std::fprintf(stderr, "error: the translation-memory library finds no fuzzy matches\n");
+      return 1;
+    }
     memoryFailed = memory.client().fillTargets(true).unread > 0;
   }
   // Machine translation fills what the memory left empty; items it could not

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <string_view>
+#include <vector>
 
 namespace {
 
@@ -191,6 +192,39 @@ int32_t KESTRINE_CALL ListTM(int64_t *position, int32_t limit, TmTextList *sourc
       if (counters)
         std::copy(found.counters.begin(), found.counters.end(), counters);
       *position = found.next;
+      return targets->count;
+    }
+  } catch (...) {
+  }
+  kestrine::emptyList(sources);
+  kestrine::emptyList(targets);
+  return -1;
+}
+
+int32_t KESTRINE_CALL FuzzyTM(const char16_t *text, int32_t minScore, int32_t maxCount,
+                              TmTextList *sources, TmTextList *targets, int32_t *scores) {
+  try {
+    kestrine::emptyList(sources);
+    kestrine::emptyList(targets);
+    if (!sources || !targets || sources == targets)
+      return -1;
+    const std::u16string_view query = textOf(text);
+    if (trimSpaces(query).empty() || maxCount <= 0)
+      return 0;
+    const kestrine::FuzzyResult found =
+        store().fuzzy(query, minScore, std::min<int32_t>(maxCount, KESTRINE_FUZZY_LIMIT));
+    std::vector<std::u16string> sourceTexts;
+    std::vector<std::u16string> targetTexts;
+    for (const kestrine::FuzzyMatch &match : found.matches) {
+      sourceTexts.push_back(match.source);
+      targetTexts.push_back(match.target);
+    }
+    if (found.read && kestrine::fillList(sources, sourceTexts) &&
+        kestrine::fillList(targets, targetTexts)) {
+      if (scores) {
+        for (std::size_t i = 0; i < found.matches.size(); ++i)
+          scores[i] = found.matches[i].score;
+      }
       return targets->count;
     }
   } catch (...) {

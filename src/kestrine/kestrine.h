@@ -25,8 +25,8 @@
  * - DisconnectTM before unloading. An open batch is committed by EndTMBatch, by
  *   DisconnectTM, and at the latest when the library is unloaded.
  * - The nine exports from GetTMVersion to FreeTM are the original interface. The later
- *   ones (the batch, LookupTM, SetTMBusyTimeout) may be missing from another build of
- *   the library: bind them by name and do without them when absent.
+ *   ones (the batch, LookupTM, SetTMBusyTimeout, ListTM, FuzzyTM) may be missing from another build
+ * of the library: bind them by name and do without them when absent.
  */
 #ifndef KESTRINE_H
 #define KESTRINE_H
@@ -138,6 +138,25 @@ KESTRINE_API void KESTRINE_CALL SetTMBusyTimeout(int32_t milliseconds);
 KESTRINE_API int32_t KESTRINE_CALL ListTM(int64_t *position, int32_t limit, TmTextList *sources,
                                           TmTextList *targets, int32_t *counters);
 
+/* The most FuzzyTM gives at once. */
+#define KESTRINE_FUZZY_LIMIT 500
+
+/* Finds the stored pairs of the connected language pair whose source is most like `text`:
+ * `sources` and `targets` in parallel, and in `scores` (room for `maxCount` values, or
+ * null) how alike each source is, 0 to 100: one minus the character edit distance over
+ * the longer length, compared without regard to case after trimming spaces, rounded down,
+ * so that only an exact match scores 100. Only pairs scoring `minScore` (taken as 1 to
+ * 100) or more come, at most `maxCount` (and at most KESTRINE_FUZZY_LIMIT), best first,
+ * equal scores most used first. Pairs with an empty target are left out; the spaces around
+ * `text` are put around each target, as GetTM does. The candidates come from an index of
+ * the stored texts, so a pair that shares next to nothing with `text` beyond its length
+ * may be missed, though it would score.
+ * Ownership as for GetTM: the two lists are emptied first and must be distinct.
+ * Returns the count found; 0 for an empty text or a `maxCount` below 1; -1 (with empty
+ * lists) when the memory could not be read or a list is missing. */
+KESTRINE_API int32_t KESTRINE_CALL FuzzyTM(const char16_t *text, int32_t minScore, int32_t maxCount,
+                                           TmTextList *sources, TmTextList *targets,
+                                           int32_t *scores);
 /* Checks that a location can hold a memory without connecting the store: a server that
  * answers and lets its user create tables, or a folder that exists or can be made. 1 when
  * it can; else 0 and, in `reason` (room for `capacity` characters, zero-terminated, may be
@@ -177,6 +196,8 @@ typedef int32_t(KESTRINE_CALL *LookupTMFn)(const char16_t *, TmTextList *);
 typedef int32_t(KESTRINE_CALL *EndTMBatchCountedFn)(int32_t *);
 typedef void(KESTRINE_CALL *SetTMBusyTimeoutFn)(int32_t);
 typedef int32_t(KESTRINE_CALL *ListTMFn)(int64_t *, int32_t, TmTextList *, TmTextList *, int32_t *);
+typedef int32_t(KESTRINE_CALL *FuzzyTMFn)(const char16_t *, int32_t, int32_t, TmTextList *,
+                                          TmTextList *, int32_t *);
 typedef int32_t(KESTRINE_CALL *CheckTMPathFn)(const char16_t *, char16_t *, int32_t);
 typedef int32_t(KESTRINE_CALL *CopyTMFn)(const char16_t *, const char16_t *, TmCopyProgressFn,
                                          void *, int64_t *, char16_t *, int32_t);

@@ -3,6 +3,8 @@
 // What the exports need of a memory store. The SQLite file store and the PostgreSQL
 // server store both implement it; the exports pick one by the location they are given.
 
+#include "fuzzy_search.h"
+
 #include <chrono>
 #include <cstdint>
 #include <optional>
@@ -95,6 +97,9 @@ public:
   virtual bool deletePair(std::u16string_view source, std::u16string_view target) = 0;
   // At most `limit` pairs stored after the pair `after` names (0 for the first).
   virtual ListResult list(std::int64_t after, std::int32_t limit) = 0;
+  // The pairs whose source is most like `text`, best first; see fuzzy_search.h.
+  virtual FuzzyResult fuzzy(std::u16string_view text, std::int32_t minScore,
+                            std::int32_t maxCount) = 0;
 
   // Whole-memory access for copying, whatever pair is connected: every language-pair
   // table, rows as stored with both counters. Open without choosing a pair; a file store

@@ -301,6 +301,14 @@ bool TmStore::connect(std::int32_t source, std::int32_t target) {
     close();
     return false;
   }
+  m_fuzzyRuns = {};
+  // A memory from before the fuzzy search gets its index now; a failure (another program
+  // holding the lock) leaves only the fuzzy search failing, and the next connect retries.
+  if (!fuzzyIndexReady(m_db, m_table.name)) {
+    Write write(*this);
+    if (write.ok() && ensureFuzzyIndex(m_db, m_table.name))
+      write.commit();
+  }
   statements(); // prepared now; a failure leaves the data operations failing quietly
   return true;
 }
@@ -480,6 +488,8 @@ BatchOutcome TmStore::endBatch() {
     return {};
   commitBatchSlice();
   const BatchOutcome outcome{m_batchFailure, m_batchStored};
+  if (m_batchStored > 0)
+    tidyFuzzyIndex(m_db, m_table.name, m_batchStored);
   m_batch = false;
   m_batchStored = m_batchPending = 0;
   m_batchFailure = BatchOutcome::None;
@@ -650,6 +660,14 @@ ListResult TmStore::list(std::int64_t after, std::int32_t limit) {
   }
   result.read = step == SQLITE_DONE;
   return result;
+}
+
+FuzzyResult TmStore::fuzzy(std::u16string_view text, std::int32_t minScore, std::int32_t maxCount) {
+  std::lock_guard lock(m_mutex);
+  if (!connected())
+    return {};
+  return fuzzySearch(m_db, {m_table.name, m_table.sourceInText1}, text, minScore, maxCount,
+                     &m_fuzzyRuns);
 }
 
 // --- Whole-memory access, for copying ---------------------------------------------------

@@ -4,6 +4,7 @@
 // table per pair of primary languages, each row a pair of texts with a use counter per
 // direction. Every text reaches SQL as a bound parameter, never as part of a statement.
 
+#include "fuzzy_search.h"
 #include "memory_store.h"
 #include "sqlite_statement.h"
 
@@ -86,6 +87,9 @@ public:
                   bool merge) override;
   bool endImport(bool commit) override;
   std::string lastError() const override;
+  // The pairs whose source is most like `text`; see fuzzy_search.h.
+  FuzzyResult fuzzy(std::u16string_view text, std::int32_t minScore,
+                    std::int32_t maxCount) override;
 
   // A batch commits and starts over after this long, so that another program sharing
   // the memory waits on it far less than kBusyTimeout. Each commit writes every page its
@@ -129,6 +133,7 @@ private:
   BatchOutcome::Failure m_batchFailure = BatchOutcome::None;
   std::chrono::steady_clock::time_point m_transactionStart;
   BusyWait m_busyWait;
+  FuzzyRunMemo m_fuzzyRuns;
 };
 
 } // namespace kestrine

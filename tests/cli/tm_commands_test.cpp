@@ -120,6 +120,76 @@ TEST_F(TmCommandsTest, TranslateFillsEmptyTargetsFromTheMemory) {
   EXPECT_TRUE(written.contains("MENUITEM \"Datei \u00f6ffnen\"")) << written.toStdString();
 }
 
+TEST_F(TmCommandsTest, FuzzySearchPrintsScoresBestFirst) {
+  ASSERT_EQ(learn().status, 0);
+  struct Case {
+    QStringList arguments;
+    QString out;
+  } cases[] = {
+      // Equal scores: the most used first.
+      {{"--fuzzy", "80", "Open files"},
+       "90\tOpen file\tDatei \u00f6ffnen\n90\tOpen file\t\u00d6ffnen\n"},
+      // The words are one text.
+      {{"--fuzzy", "85", "close", "files"}, "90\tClose file\tDatei schlie\u00dfen\n"},
+      {{"--fuzzy", "100", "OPEN FILE"},
+       "100\tOpen file\tDatei \u00f6ffnen\n100\tOpen file\t\u00d6ffnen\n"},
+      {{"--fuzzy", "95", "Open files"}, ""},
+  };
+  for (const Case &c : cases) {
+    const CliRun run = search(c.arguments);
+    EXPECT_EQ(run.status, 0) << run.err.toStdString();
+    EXPECT_EQ(run.out, c.out) << c.arguments.join(' ').toStdString();
+  }
+  for (const QStringList &bad :
+       {QStringList{"--fuzzy", "0", "x"}, QStringList{"--fuzzy", "101", "x"},
+        QStringList{"--fuzzy", "many", "x"}, QStringList{"--all", "--fuzzy", "80", "x"}}) {
+    const CliRun run = search(bad);
+    EXPECT_EQ(run.status, 2) << bad.join(' ').toStdString();
+    EXPECT_TRUE(run.err.startsWith("error: ")) << run.err.toStdString();
+    EXPECT_TRUE(run.out.isEmpty());
+  }
+}
+
+TEST_F(TmCommandsTest, TranslateFillsFuzzyMatchesAndMarksThemFuzzy) {
+  ASSERT_EQ(learn().status, 0);
+  const QString out = dir.filePath("fuzzy_de.rc");
+  // A copy, so that its companion file is written beside it and not among the fixtures.
+  const QString source = dir.filePath("fuzzy_source.rc");
+  ASSERT_TRUE(QFile::copy(data("fuzzy_source.rc"), source));
+  const QStringList translate{"translate", "--source",     source, "--source-language",
+                              "1033",      "--new-target", out,    "--target-language",
+                              "1031",      "--tm",         tm()};
+  const CliRun run = runCli(translate + QStringList{"--fuzzy-fill", "80"});
+  ASSERT_EQ(run.status, 0) << run.err.toStdString();
+  EXPECT_TRUE(run.out.contains("2 fuzzy, 1 not found, 0 source modified, 1 filled"))
+      << run.out.toStdString();
+  QFile file(out);
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  const QString written = QString::fromLatin1(file.readAll());
+  EXPECT_TRUE(written.contains("IDS_OPEN_FILES          \"Datei \u00f6ffnen\""))
+      << written.toStdString();
+  EXPECT_TRUE(written.contains("IDS_CLOSE_FILES         \" Datei schlie\u00dfen\""))
+      << written.toStdString();
+  EXPECT_TRUE(written.contains("IDS_HELP_ME             \"\"")) << written.toStdString();
+  // Without the option only the exact match fills.
+  const CliRun exact = runCli(translate);
+  ASSERT_EQ(exact.status, 0) << exact.err.toStdString();
+  EXPECT_TRUE(exact.out.contains("0 fuzzy, 3 not found, 0 source modified, 1 filled"))
+      << exact.out.toStdString();
+  for (const QStringList &bad :
+       {QStringList{"--fuzzy-fill", "49"}, QStringList{"--fuzzy-fill", "100"},
+        QStringList{"--fuzzy-fill", "x"}}) {
+    const CliRun refused = runCli(translate + bad);
+    EXPECT_EQ(refused.status, 2) << bad.join(' ').toStdString();
+    EXPECT_TRUE(refused.err.contains("--fuzzy-fill")) << refused.err.toStdString();
+  }
+  const CliRun withoutTm =
+      runCli(QStringList{"translate", "--source", source, "--source-language", "1033",
+                         "--new-target", out, "--target-language", "1031", "--fuzzy-fill", "80"});
+  EXPECT_EQ(withoutTm.status, 2);
+  EXPECT_TRUE(withoutTm.err.contains("--fuzzy-fill needs --tm")) << withoutTm.err.toStdString();
+}
+
 TEST_F(TmCommandsTest, BadInputGivesAClearMessage) {
   QDir(dir.path()).mkdir("damaged");
   QFile damaged(dir.filePath("damaged/Kestrine.db"));

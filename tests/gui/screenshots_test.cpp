@@ -32,6 +32,8 @@
 
 #include "widget_test_support.h"
 
+#include "workbench/item_list_model.h"
+#include "workbench/item_list_view.h"
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -147,7 +149,8 @@ TEST(Screenshots, DISABLED_MachineTranslation) {
   settings.setText(QStringLiteral("MTURL"), QStringLiteral("http://localhost:5000"));
   settings.setText(QStringLiteral("MTKey"), QStringLiteral("team-key"));
   settings.setInteger(QStringLiteral("TranslateWhat"), 1);
-  MachineTranslationDialog dialog(settings, QStringLiteral("LibreTranslate (http://localhost:5000)"));
+  MachineTranslationDialog dialog(settings,
+                                  QStringLiteral("LibreTranslate (http://localhost:5000)"));
   dialog.show();
   QApplication::processEvents();
   EXPECT_TRUE(dialog.grab().save(out + QStringLiteral("/machine-translation.png")));
@@ -362,6 +365,89 @@ TEST(Screenshots, DISABLED_PseudoAndSpelling) {
   EXPECT_TRUE(picture.save(out + QStringLiteral("/misspelling.png")));
   session.setModified(false);
   session.close();
+  dir.removeRecursively();
+}
+
+// The item menu of an untranslated string, its memory translations open: the exact one
+// and fuzzy ones, each with its score.
+TEST(Screenshots, DISABLED_FuzzyAlternatives) {
+  const QString out = QString::fromLocal8Bit(qgetenv("TARVELO_SCREENSHOTS"));
+  ASSERT_FALSE(out.isEmpty()) << "TARVELO_SCREENSHOTS names the folder for the pictures";
+  QDir().mkpath(out);
+  initGuiResources();
+  QDir dir(QDir::temp().filePath(QStringLiteral("tarvelo-fuzzy")));
+  dir.removeRecursively();
+  ASSERT_TRUE(dir.mkpath(QStringLiteral(".")));
+  const QString source = dir.filePath(QStringLiteral("example.rc"));
+  const QString target = dir.filePath(QStringLiteral("example_de.rc"));
+  ASSERT_TRUE(QFile::copy(exampleFile(QStringLiteral("example.rc")), source));
+  ASSERT_TRUE(QFile::copy(exampleFile(QStringLiteral("example_de.rc")), target));
+  MemorySettings settings;
+  settings.setText(QStringLiteral("TMPath"), dir.filePath(QStringLiteral("TM")));
+  settings.setInteger(QStringLiteral("InitTM"), 0); // the item stays empty for the picture
+  test::ScriptedPrompter prompter;
+  NullProgress progress;
+  TmLibrary library;
+  ASSERT_TRUE(
+      library.load(QDir(QStringLiteral(TARVELO_BIN_DIR)).filePath(QStringLiteral("kestrine"))));
+  ASSERT_TRUE(library.exports().fuzzyTM);
+  WorkbenchAssembly workbench(settings, prompter, progress, &library);
+  MainFrame &frame = workbench.frame();
+  frame.resize(1280, 760);
+  frame.show();
+  OpenRequest request{source, 1033, false, target, 1031};
+  ASSERT_EQ(workbench.session().open(request), Session::OpenResult::Opened);
+  // Translations of texts like the item's, learnt in earlier projects.
+  const std::pair<const char *, const char *> pairs[] = {
+      {"%d of %d items selected", "%d von %d Elementen ausgew\u00e4hlt"},
+      {"%d of %d files selected", "%d von %d Dateien ausgew\u00e4hlt"},
+      {"%d of %d item selected", "%d von %d Element ausgew\u00e4hlt"},
+      {"%d items selected", "%d Elemente ausgew\u00e4hlt"},
+      {"%d of %d pages printed", "%d von %d Seiten gedruckt"},
+  };
+  for (const auto &[from, to] : pairs)
+    library.exports().addPair(reinterpret_cast<const char16_t *>(QString::fromUtf8(from).utf16()),
+                              reinterpret_cast<const char16_t *>(QString::fromUtf8(to).utf16()), 1);
+  TextEntry *entry = nullptr;
+  for (const auto &each : workbench.session().entries())
+    if (each->identifier == QLatin1String("IDS_ITEMS_SELECTED"))
+      entry = each.get();
+  ASSERT_TRUE(entry);
+  entry->targetText.clear();
+  frame.selectEntry(entry);
+  QApplication::processEvents();
+
+  ItemListView *view = frame.itemList();
+  const QRect row = view->visualRect(view->model()->index(view->itemModel().rowOf(entry), 2));
+  QMenu menu(view);
+  view->fillContextMenu(menu, entry);
+  QMenu *memory = nullptr;
+  QAction *memoryAction = nullptr;
+  for (QAction *action : menu.actions())
+    if (action->menu() && action->text() == QLatin1String("Paste Translation Memory"))
+      memory = action->menu(), memoryAction = action;
+  ASSERT_TRUE(memory);
+  ASSERT_GE(memory->actions().size(), 4);
+  EXPECT_TRUE(memory->actions().first()->text().startsWith(QLatin1String("100% ")));
+  const QPoint menuAt = view->viewport()->mapTo(&frame, row.center());
+  menu.popup(frame.mapToGlobal(menuAt));
+  menu.setActiveAction(memoryAction);
+  QApplication::processEvents();
+  const QRect item = menu.actionGeometry(memoryAction);
+  const QPoint subAt = menuAt + QPoint(menu.width() - 4, item.top());
+  memory->popup(frame.mapToGlobal(subAt));
+  QApplication::processEvents();
+
+  QPixmap picture = frame.grab();
+  {
+    QPainter painter(&picture);
+    painter.drawPixmap(menuAt, menu.grab());
+    painter.drawPixmap(subAt, memory->grab());
+  }
+  EXPECT_TRUE(picture.save(out + QStringLiteral("/fuzzy-alternatives.png")));
+  memory->hide();
+  menu.hide();
+  workbench.session().close();
   dir.removeRecursively();
 }
 

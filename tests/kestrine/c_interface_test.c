@@ -57,6 +57,7 @@ int main(int argc, char **argv) {
   const char16_t *wordTexts[2];
   TmTextList words = {0};
   int32_t stored = -1;
+  int32_t scores[3] = {-1, -1, -1};
 
   if (argc != 2) {
     fprintf(stderr, "usage: %s FOLDER\n", argv[0]);
@@ -117,7 +118,24 @@ int main(int argc, char **argv) {
   FreeTM(&list);
   CHECK(LookupTM(wide("Nothing", a, 64), &list) == 0);
 
+  CHECK(FuzzyTM(wide(" OPEN fil", a, 64), 50, 3, &sources, &targets, scores) == 2);
+  CHECK(sources.count == 2 && equals(sources.items[0], "Open file") &&
+        equals(sources.items[1], "Open"));
+  CHECK(targets.count == 2 && equals(targets.items[0], " Otevrit soubor") &&
+        equals(targets.items[1], " Otevrit"));
+  CHECK(scores[0] == 88 && scores[1] == 50 && scores[2] == -1);
+  CHECK(FuzzyTM(wide("Open fil", a, 64), 51, 3, &sources, &targets, NULL) == 1);
+  CHECK(FuzzyTM(wide("close", a, 64), 100, 3, &sources, &targets, scores) == 1);
+  CHECK(scores[0] == 100 && equals(targets.items[0], "Zavrit"));
+  CHECK(FuzzyTM(wide("close", a, 64), 100, 0, &sources, &targets, scores) == 0);
+  CHECK(sources.count == 0 && targets.count == 0);
+  CHECK(FuzzyTM(wide("close", a, 64), 100, 3, &sources, &sources, scores) == -1);
+  FreeTM(&sources);
+  FreeTM(&targets);
+
   DisconnectTM();
+  CHECK(FuzzyTM(wide("Close", a, 64), 50, 3, &sources, &targets, scores) == -1);
+  CHECK(sources.count == 0 && targets.count == 0);
   CHECK(LookupTM(wide("Close", a, 64), &list) == -1);
   CHECK(list.count == 0);
   CHECK(GetTM(wide("Close", a, 64), &list) == 0);

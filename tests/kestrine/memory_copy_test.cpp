@@ -67,7 +67,7 @@ protected:
     if (!std::filesystem::exists(database))
       return all;
     for (const std::string &object : schemaObjects(database)) {
-      if (object.rfind("table ", 0) == 0)
+      if (isPairTableObject(object))
         all += "[" + object.substr(6) + "]\n" + tableRows(database, object.substr(6));
     }
     return all;

@@ -17,7 +17,7 @@ public:
     if (!std::filesystem::exists(m_folder.database()))
       return names;
     for (const std::string &object : schemaObjects(m_folder.database())) {
-      if (object.rfind("table ", 0) == 0)
+      if (isPairTableObject(object))
         names.push_back(object.substr(6));
     }
     return names;

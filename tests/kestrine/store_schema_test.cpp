@@ -81,7 +81,8 @@ TEST_F(StoreFile, MissingColumnsAreAddedAndOnlyTheyGetAnIndex) {
   ASSERT_TRUE(m_store.connect(1029, 1033));
   EXPECT_EQ(column("SELECT name FROM pragma_table_info('5to9')", 0),
             (Texts{"Text1", "Counter2", "Text2", "Counter1"}));
-  EXPECT_EQ(schemaObjects(m_folder.database()), (Texts{"index Text2Index_5to9", "table 5to9"}));
+  EXPECT_EQ(schemaObjects(m_folder.database()),
+            kestrine_test::withFuzzyIndex({"index Text2Index_5to9", "table 5to9"}, {"5to9"}));
   // The old row reads with empty texts and counters where the columns are new.
   EXPECT_TRUE(m_store.learn(u"Ano", u"", 1));
   EXPECT_EQ(kestrine_test::tableRows(m_folder.database(), "5to9"), "Ano|NULL|1|4\n");

@@ -13,6 +13,7 @@
 #include <cstring>
 #include <fstream>
 #include <random>
+#include <regex>
 #include <sstream>
 #include <stdexcept>
 
@@ -111,6 +112,11 @@ std::string tableRows(const std::filesystem::path &database, const std::string &
   return rows.str();
 }
 
+bool isPairTableObject(const std::string &object) {
+  static const std::regex pairTable("table [0-9]+to[0-9]+");
+  return std::regex_match(object, pairTable);
+}
+
 std::vector<std::string> schemaObjects(const std::filesystem::path &database) {
   Connection connection(database);
   std::vector<std::string> objects;
@@ -121,6 +127,23 @@ std::vector<std::string> schemaObjects(const std::filesystem::path &database) {
   while (sqlite3_step(statement) == SQLITE_ROW)
     objects.push_back(columnText(statement, 0) + " " + columnText(statement, 1));
   sqlite3_finalize(statement);
+  std::sort(objects.begin(), objects.end());
+  return objects;
+}
+
+std::vector<std::string> withFuzzyIndex(std::vector<std::string> objects,
+                                        const std::vector<std::string> &tables) {
+  for (const std::string &table : tables) {
+    for (const char *object :
+         {"index ShortText1Index_", "index ShortText2Index_", "table FuzzyIndex1_",
+          "table FuzzyIndex2_", "trigger FuzzyDelete_", "trigger FuzzyInsert_",
+          "trigger FuzzyUpdate_"})
+      objects.push_back(object + table);
+    // Each full-text index keeps its data in tables of its own.
+    for (const char *index : {"table FuzzyIndex1_", "table FuzzyIndex2_"})
+      for (const char *shadow : {"_config", "_data", "_idx"})
+        objects.push_back(index + table + shadow);
+  }
   std::sort(objects.begin(), objects.end());
   return objects;
 }

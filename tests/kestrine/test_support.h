@@ -36,6 +36,13 @@ std::string tableRows(const std::filesystem::path &database, const std::string &
 
 // "table 5to9", "index Text1Index_5to9", ... sorted.
 std::vector<std::string> schemaObjects(const std::filesystem::path &database);
+// Whether a schema object names a language pair's table ("table 5to9"), not one of
+// the fuzzy index's.
+bool isPairTableObject(const std::string &object);
+
+// The objects above plus those of the fuzzy search over each table named, sorted.
+std::vector<std::string> withFuzzyIndex(std::vector<std::string> objects,
+                                        const std::vector<std::string> &tables);
 
 // Overwrites the pages of a database file from the fraction `from` of its pages up to
 // the fraction `to` with noise. The first page (the schema) always stays, so the file

@@ -22,6 +22,7 @@ const SettingKey kKeys[] = {
     {"SearchMethod", false},    {"SearchPath", true},       {"SearchProject", true},
     {"SearchTvxProject", true}, {"SearchLanguage", false},  {"SearchLanguageCheck", false},
     {"SearchDateCheck", false}, {"PseudoExpansion", false}, {"PseudoRightToLeft", false},
+    {"FuzzyFill", false},       {"FuzzyScore", false},
 };
 
 // The online services: machine translation, the time-outs of every request, the update
@@ -95,6 +96,8 @@ QVariant settingDefault(const QString &key) {
       {"SearchLanguage", 1033},
       {"SearchLanguageCheck", 0},
       {"SearchDateCheck", 0},
+      {"FuzzyFill", 0},
+      {"FuzzyScore", 75},
       {"PseudoExpansion", 40},
       {"PseudoRightToLeft", 0},
       // Machine translation is off until a service is chosen.

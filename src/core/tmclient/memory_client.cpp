@@ -122,6 +122,8 @@ FillResult MemoryClient::fillTargets(bool fill) {
   if (empty.empty())
     return result;
   const int count = int(empty.size());
+  const bool fuzzy = m_options.fuzzyFill && fuzzyBound();
+  QHash<const TextEntry *, QString> bestFuzzy;
   m_progress.begin(QCoreApplication::translate("Progress", "Translation Memory Search"));
   m_progress.setRange(0, count);
   int searched = 0;
@@ -131,16 +133,33 @@ FillResult MemoryClient::fillTargets(bool fill) {
     m_progress.setText(
         QCoreApplication::translate("Progress", "Searching item %1 of %2").arg(i + 1).arg(count));
     bool failed = false;
-    const QStringList found = rootAlternatives(empty[size_t(i)].second, &failed);
+    TextEntry *root = empty[size_t(i)].second;
+    const QStringList found = rootAlternatives(root, &failed);
     ++searched;
-    result.unread += failed ? 1 : 0;
     if (!found.isEmpty() && !found.first().isEmpty()) {
       entry->targetText = found.first();
       entry->matchState = Filled;
       if (m_inspect)
         m_inspect(entry);
       ++result.filled;
+    } else if (fuzzy && !failed) {
+      // One question per source text: the entries of a chain share the answer.
+      auto best = bestFuzzy.find(root);
+      if (best == bestFuzzy.end()) {
+        const QList<FuzzyPair> pairs =
+            fuzzyPairs(root->sourceText, m_options.fuzzyScore, 1, &failed);
+        best = bestFuzzy.insert(root, pairs.isEmpty() ? QString() : pairs.first().target);
+      }
+      if (!best.value().isEmpty()) {
+        entry->targetText = best.value();
+        entry->matchState = Fuzzy;
+        if (m_inspect)
+          m_inspect(entry);
+        ++result.filled;
+        ++result.fuzzy;
+      }
     }
+    result.unread += failed ? 1 : 0;
     m_progress.serve();
     if (m_progress.cancelled())
       break;
@@ -195,6 +214,42 @@ QList<MenuText> MemoryClient::pasteTexts(TextEntry *entry) {
     texts.append({menuLabel(text), text});
   }
   return texts;
+}
+
+QList<FuzzyPair> MemoryClient::fuzzyPairs(const QString &text, int minScore, int maxCount,
+                                          bool *failed) {
+  QList<FuzzyPair> pairs;
+  if (!fuzzyBound() || text.isEmpty() || maxCount <= 0)
+    return pairs;
+  TmTextList sources = {}, targets = {};
+  std::vector<int32_t> scores(size_t(maxCount), 0);
+  const int32_t found =
+      m_exports.fuzzyTM(wide(text), minScore, maxCount, &sources, &targets, scores.data());
+  const QStringList sourceTexts = takeTmTexts(m_exports, sources);
+  const QStringList targetTexts = takeTmTexts(m_exports, targets);
+  if (found < 0) {
+    if (failed)
+      *failed = true;
+    return pairs;
+  }
+  for (qsizetype i = 0; i < targetTexts.size() && i < sourceTexts.size() && i < maxCount; ++i)
+    pairs.append({sourceTexts[i], targetTexts[i], scores[size_t(i)]});
+  return pairs;
+}
+
+QList<MemoryMatch> MemoryClient::memoryMatches(TextEntry *entry) {
+  QList<MemoryMatch> matches;
+  if (!entry)
+    return matches;
+  for (const QString &text : alternatives(entry))
+    matches.append({text, 100});
+  const TextEntry *root = chainRoot(entry);
+  for (const FuzzyPair &pair : fuzzyPairs(root->sourceText, kMenuFuzzyScore, kMenuFuzzyCount)) {
+    // A source equal but for case is an exact match, listed above already.
+    if (pair.score < 100)
+      matches.append({pair.target, pair.score});
+  }
+  return matches;
 }
 
 bool MemoryClient::differsFromMemory(TextEntry *entry) {

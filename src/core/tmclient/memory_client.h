@@ -33,8 +33,16 @@ struct LearnResult {
 // What filling did: the targets filled, and the empty ones that could not be looked up
 // because the memory failed (the translator has been told).
 struct FillResult {
-  int filled = 0;
+  int filled = 0; // fuzzy ones included
+  int fuzzy = 0;  // filled with a fuzzy match, and marked fuzzy
   int unread = 0;
+};
+
+// A stored pair whose source is like a text.
+struct FuzzyPair {
+  QString source;
+  QString target;
+  int score = 0;
 };
 
 // The program's side of the translation memory: connecting for the open task's
@@ -71,7 +79,8 @@ public:
   int targetLanguage() const { return m_targetLanguage; }
 
   // Forgets every entry's remembered translations and, when fill is true, sets each
-  // empty target to the most used one.
+  // empty target to the most used one; with the fuzzy fill on, what stays empty gets the
+  // best fuzzy match and is marked fuzzy, to be reviewed.
   FillResult fillTargets(bool fill);
   // The remembered translations of the entry's source text, most used first, kept on
   // the first entry of its occurrence chain.
@@ -102,6 +111,18 @@ public:
   bool addToMemory(TextEntry *entry);
   // "Paste Translation Memory": each remembered text once, labelled for a menu.
   QList<MenuText> pasteTexts(TextEntry *entry);
+  // Whether the library finds fuzzy matches.
+  bool fuzzyBound() const { return m_exports.fuzzyTM && m_exports.freeTM; }
+  // The stored pairs whose source scores at least minScore against the text, best first;
+  // false in *failed (when given) when the memory could not be read.
+  QList<FuzzyPair> fuzzyPairs(const QString &text, int minScore, int maxCount,
+                              bool *failed = nullptr);
+  // The item menu's memory translations: the remembered ones (100), then the fuzzy
+  // matches of the source text from kMenuFuzzyScore on.
+  QList<MemoryMatch> memoryMatches(TextEntry *entry);
+  static constexpr int kMenuFuzzyScore = 50;
+  static constexpr int kMenuFuzzyCount = 10;
+
   // The filter's memory criterion: the target is not empty, there are remembered
   // translations and the target is none of them.
   bool differsFromMemory(TextEntry *entry);

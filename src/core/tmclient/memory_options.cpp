@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <algorithm>
 
 namespace tarvelo {
 
@@ -18,6 +19,9 @@ MemoryOptions MemoryOptions::read(const Settings &settings) {
   options.autoComplete = settings.integer(QStringLiteral("AutoComplete")) != 0;
   options.tmPath = settings.text(QStringLiteral("TMPath"));
   options.saveTm = settings.integer(QStringLiteral("SaveTM"));
+  options.fuzzyFill = settings.integer(QStringLiteral("FuzzyFill")) != 0;
+  options.fuzzyScore =
+      std::clamp(settings.integer(QStringLiteral("FuzzyScore")), kLeastFuzzyScore, kMostFuzzyScore);
   return options;
 }
 
@@ -26,6 +30,8 @@ void MemoryOptions::write(Settings &settings) const {
   settings.setInteger(QStringLiteral("AutoComplete"), autoComplete ? 1 : 0);
   settings.setText(QStringLiteral("TMPath"), tmPath);
   settings.setInteger(QStringLiteral("SaveTM"), saveTm);
+  settings.setInteger(QStringLiteral("FuzzyFill"), fuzzyFill ? 1 : 0);
+  settings.setInteger(QStringLiteral("FuzzyScore"), fuzzyScore);
 }
 
 QString defaultTmPath(const QString &programFolder, const QString &userDataFolder) {

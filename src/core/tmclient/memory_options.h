@@ -6,6 +6,11 @@ namespace tarvelo {
 
 class Settings;
 
+// The scores a fuzzy fill may start from: below half alike a match misleads more than it
+// helps, and 100 is an exact match, which the ordinary fill gives.
+inline constexpr int kLeastFuzzyScore = 50;
+inline constexpr int kMostFuzzyScore = 99;
+
 // The options that govern the memory. The first three are kept by the program while
 // it runs; SaveTM is read from the settings whenever it is needed.
 struct MemoryOptions {
@@ -13,6 +18,8 @@ struct MemoryOptions {
   bool autoComplete = true; // "AutoComplete": complete the target while typing
   QString tmPath;           // "TMPath": folder of the memory database
   int saveTm = 0;           // "SaveTM": 0 on save, 1 on close, 2 on demand
+  bool fuzzyFill = false;   // "FuzzyFill": fill what stays empty with the best fuzzy match
+  int fuzzyScore = 75;      // "FuzzyScore": the least score (%) such a match needs
 
   static MemoryOptions read(const Settings &settings);
   void write(Settings &settings) const;

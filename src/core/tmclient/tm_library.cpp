@@ -36,6 +36,7 @@ bool TmLibrary::loadFrom(const QString &fileName) {
   m_exports.endTMBatchCounted = resolve<EndTMBatchCountedFn>(m_library, "EndTMBatchCounted");
   m_exports.setTMBusyTimeout = resolve<SetTMBusyTimeoutFn>(m_library, "SetTMBusyTimeout");
   m_exports.listTM = resolve<ListTMFn>(m_library, "ListTM");
+  m_exports.fuzzyTM = resolve<FuzzyTMFn>(m_library, "FuzzyTM");
   m_exports.checkTMPath = resolve<CheckTMPathFn>(m_library, "CheckTMPath");
   m_exports.copyTM = resolve<CopyTMFn>(m_library, "CopyTM");
   return true;

@@ -26,6 +26,7 @@ struct TmExports {
   EndTMBatchCountedFn endTMBatchCounted = nullptr;
   SetTMBusyTimeoutFn setTMBusyTimeout = nullptr;
   ListTMFn listTM = nullptr;
+  FuzzyTMFn fuzzyTM = nullptr;
   CheckTMPathFn checkTMPath = nullptr;
   CopyTMFn copyTM = nullptr;
 };

@@ -12,18 +12,21 @@ QString menuLabel(const QString &text) {
   return label.replace(u'&', QStringLiteral("&&"));
 }
 
-ItemMenu itemMenu(const TextEntry &entry, bool addPairBound, bool machineTranslation,
-                  const QStringList &memoryTexts) {
+namespace {
+
+ItemMenu buildItemMenu(const TextEntry &entry, bool addPairBound, bool machineTranslation,
+                       const QList<MemoryMatch> &memoryMatches, bool scored) {
   ItemMenu menu;
   menu.verified = isVerified(&entry);
   menu.addToMemory = addPairBound && !entry.sourceText.isEmpty() && !entry.targetText.isEmpty();
   menu.translate = machineTranslation;
   QSet<QString> listed{entry.targetText};
-  const auto offer = [&](QList<MenuText> &list, const QString &text) {
+  const auto offer = [&](QList<MenuText> &list, const QString &text, int score = -1) {
     if (text.isEmpty() || listed.contains(text))
       return;
     listed.insert(text);
-    list.append({menuLabel(text), text});
+    const QString label = menuLabel(text);
+    list.append({score < 0 ? label : QStringLiteral("%1% ").arg(score) + label, text});
   };
   const TextEntry *head = entry.head();
   if ((entry.matchState == Fuzzy || entry.matchState == FoundEmpty) && head)
@@ -37,9 +40,24 @@ ItemMenu itemMenu(const TextEntry &entry, bool addPairBound, bool machineTransla
     for (const TextEntry *e = root; e; e = e->nextOccurrence)
       offer(menu.occurrences, e->targetText);
   }
-  for (const QString &text : memoryTexts)
-    offer(menu.memory, text);
+  for (const MemoryMatch &match : memoryMatches)
+    offer(menu.memory, match.text, scored ? match.score : -1);
   return menu;
+}
+
+} // namespace
+
+ItemMenu itemMenu(const TextEntry &entry, bool addPairBound, bool machineTranslation,
+                  const QStringList &memoryTexts) {
+  QList<MemoryMatch> matches;
+  for (const QString &text : memoryTexts)
+    matches.append({text, 100});
+  return buildItemMenu(entry, addPairBound, machineTranslation, matches, false);
+}
+
+ItemMenu itemMenu(const TextEntry &entry, bool addPairBound, bool machineTranslation,
+                  const QList<MemoryMatch> &memoryMatches) {
+  return buildItemMenu(entry, addPairBound, machineTranslation, memoryMatches, true);
 }
 
 } // namespace tarvelo

@@ -8,6 +8,13 @@ namespace tarvelo {
 
 class TextEntry;
 
+// A translation the memory offers, with how alike its source is to the entry's (100 for
+// the same text).
+struct MemoryMatch {
+  QString text;
+  int score = 100;
+};
+
 // A text offered in a submenu: its label for display and the text itself.
 struct MenuText {
   QString label;
@@ -33,5 +40,8 @@ struct ItemMenu {
 // once over the three submenus, and never the entry's own translation.
 ItemMenu itemMenu(const TextEntry &entry, bool addPairBound, bool machineTranslation,
                   const QStringList &memoryTexts);
+// The same with the memory's translations labelled by their score ("87% Text").
+ItemMenu itemMenu(const TextEntry &entry, bool addPairBound, bool machineTranslation,
+                  const QList<MemoryMatch> &memoryMatches);
 
 } // namespace tarvelo

@@ -102,6 +102,9 @@ void WorkbenchAssembly::connectServices() {
   services.items.memoryTexts = [this](TextEntry *entry) {
     return m_memory ? m_memory->alternatives(entry) : QStringList();
   };
+  services.items.memoryMatches = [this](TextEntry *entry) {
+    return m_memory ? m_memory->memoryMatches(entry) : QList<MemoryMatch>();
+  };
   services.items.addToMemory = [this](TextEntry *entry) {
     if (m_memory)
       m_memory->addToMemory(entry);

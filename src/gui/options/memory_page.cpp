@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QVBoxLayout>
 
 namespace tarvelo::gui {
@@ -43,6 +44,17 @@ MemoryPage::MemoryPage(MemoryClient &memory, const Settings &settings, QWidget *
   m_autoComplete =
       new QCheckBox(tr("&Automaticaly complete item from Translation Memory when writing"), this);
   m_autoComplete->setChecked(options.autoComplete);
+  // Reads "Fill fuzzy matches from 75%"; offered only by a library that finds them.
+  m_fuzzyFill = new QCheckBox(tr("Fill fu&zzy matches from"), this);
+  m_fuzzyFill->setChecked(options.fuzzyFill);
+  m_fuzzyScore = new QSpinBox(this);
+  m_fuzzyScore->setObjectName(QStringLiteral("fuzzyScore"));
+  m_fuzzyScore->setRange(kLeastFuzzyScore, kMostFuzzyScore);
+  m_fuzzyScore->setSuffix(QStringLiteral("%"));
+  m_fuzzyScore->setValue(options.fuzzyScore);
+  m_fuzzyFill->setEnabled(memory.fuzzyBound());
+  m_fuzzyScore->setEnabled(memory.fuzzyBound() && options.fuzzyFill);
+  connect(m_fuzzyFill, &QCheckBox::toggled, m_fuzzyScore, &QSpinBox::setEnabled);
   m_saveTm = new QComboBox(this);
   m_saveTm->addItems({tr("On Save File"), tr("On Close File"), tr("On Demand")});
   m_saveTm->setCurrentIndex(options.saveTm >= 0 && options.saveTm < 3 ? options.saveTm : 0);
@@ -62,6 +74,11 @@ MemoryPage::MemoryPage(MemoryClient &memory, const Settings &settings, QWidget *
   layout->addWidget(hint);
   layout->addSpacing(fontMetrics().height() / 2);
   layout->addWidget(m_initTm);
+  auto *fuzzyRow = new QHBoxLayout;
+  fuzzyRow->addWidget(m_fuzzyFill);
+  fuzzyRow->addWidget(m_fuzzyScore);
+  fuzzyRow->addStretch(1);
+  layout->addLayout(fuzzyRow);
   layout->addWidget(m_autoComplete);
   layout->addSpacing(fontMetrics().height() / 2);
   layout->addLayout(saveRow);
@@ -103,6 +120,8 @@ void MemoryPage::apply() {
   options.initTm = m_initTm->isChecked();
   options.autoComplete = m_autoComplete->isChecked();
   options.saveTm = m_saveTm->currentIndex();
+  options.fuzzyFill = m_fuzzyFill->isChecked();
+  options.fuzzyScore = m_fuzzyScore->value();
   m_memory.applyOptions(options);
 }
 

@@ -5,6 +5,7 @@
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
+class QSpinBox;
 
 namespace tarvelo {
 class MemoryClient;
@@ -23,6 +24,8 @@ public:
   QCheckBox *fillWhenOpening() const { return m_initTm; }
   QCheckBox *autoComplete() const { return m_autoComplete; }
   QComboBox *saveWhen() const { return m_saveTm; }
+  QCheckBox *fuzzyFill() const { return m_fuzzyFill; }
+  QSpinBox *fuzzyScore() const { return m_fuzzyScore; }
 
   // What keeps OK from taking the location, as a message for the user: a server that
   // cannot be reached (and why), a folder that cannot be made, or a password in a
@@ -40,6 +43,8 @@ private:
   QLineEdit *m_path;
   QCheckBox *m_initTm, *m_autoComplete;
   QComboBox *m_saveTm;
+  QCheckBox *m_fuzzyFill;
+  QSpinBox *m_fuzzyScore;
 };
 
 } // namespace tarvelo::gui

@@ -203,9 +203,12 @@ void ItemListView::fillContextMenu(QMenu &menu, TextEntry *entry) {
   // Each memory feature follows the export it needs; the remembered texts come
   // without GetTM as none.
   const bool addPair = m_services.addPairBound && m_services.addPairBound();
-  const QStringList memory = m_services.memoryTexts ? m_services.memoryTexts(entry) : QStringList();
+  const bool translation = m_session.machineTranslationAvailable();
   const ItemMenu contents =
-      itemMenu(*entry, addPair, m_session.machineTranslationAvailable(), memory);
+      m_services.memoryMatches
+          ? itemMenu(*entry, addPair, translation, m_services.memoryMatches(entry))
+          : itemMenu(*entry, addPair, translation,
+                     m_services.memoryTexts ? m_services.memoryTexts(entry) : QStringList());
   const auto choose = [this, entry](const QString &text) { Q_EMIT targetTextChosen(entry, text); };
 
   QAction *verified = menu.addAction(tr("Verified"));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "workbench/item_menu.h"
+
 #include <QStringList>
 
 class QMenu;
@@ -20,6 +22,8 @@ struct ItemListServices {
   std::function<bool()> memoryBound;  // ConnectTM: learning
   std::function<bool()> addPairBound; // AddPair: "Add to Translation Memory"
   std::function<QStringList(TextEntry *)> memoryTexts;
+  // Preferred to memoryTexts when given: the texts with their scores.
+  std::function<QList<MemoryMatch>(TextEntry *)> memoryMatches;
   std::function<void(TextEntry *)> addToMemory;
   std::function<void(TextEntry *)> translate;
   std::function<bool(TextEntry *)> explain; // shows the inspection message; false when none

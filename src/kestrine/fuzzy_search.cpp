@@ -1,0 +1,470 @@
+#include "fuzzy_search.h"
+
+#include "similarity.h"
+#include "sqlite_statement.h"
+
+#include <algorithm>
+#include <unordered_map>
+#include <unordered_set>
+
+namespace kestrine {
+
+namespace {
+
+// Texts of at most this many characters are found by their length, not by their runs of
+// three: a text of eight characters has only six runs, and two typos can change them all.
+constexpr std::size_t kShortLength = 8;
+// Enough of the short texts of a near length to hold every good match in practice.
+constexpr int kShortRows = 20000;
+// A run found in more rows than this says little about a text: its rows are not counted
+// one by one, only those holding a stretch of kStretch such runs of the text together.
+constexpr int kRunRows = 400;
+constexpr std::size_t kStretch = 4;
+constexpr int kStretchRows = 500;
+// Runs looked up per text: enough to tell a long text's neighbours apart.
+constexpr std::size_t kMaxRuns = 32;
+// Candidates scored exactly, those sharing the most runs with the text.
+constexpr std::size_t kCandidates = 300;
+
+std::string quoted(const std::string &name) {
+  return '"' + name + '"';
+}
+
+// One index per text column: a query reads only the lists of the column it searches, and
+// without positions or columns in them the lists are a fraction of the size.
+std::string indexTable(const std::string &table, const std::string &column) {
+  return "FuzzyIndex" + column.substr(4) + "_" + table;
+}
+
+// A phrase of the full-text query language: the text in double quotes, each doubled.
+std::u16string phrase(std::u16string_view text) {
+  std::u16string out = u"\"";
+  for (char16_t unit : text) {
+    out += unit;
+    if (unit == u'"')
+      out += u'"';
+  }
+  out += u'"';
+  return out;
+}
+
+// The distinct runs of three units of a text in comparison form, in text order; at most
+// `limit` of them, spread evenly over the text.
+std::vector<std::u16string> runsOf(const std::u16string &text, std::size_t limit) {
+  std::vector<std::u16string> runs;
+  std::unordered_set<std::u16string> seen;
+  for (std::size_t i = 0; i + 3 <= text.size(); ++i) {
+    std::u16string run = text.substr(i, 3);
+    if (seen.insert(run).second)
+      runs.push_back(std::move(run));
+  }
+  if (runs.size() <= limit)
+    return runs;
+  std::vector<std::u16string> spread;
+  for (std::size_t k = 0; k < limit; ++k)
+    spread.push_back(std::move(runs[k * runs.size() / limit]));
+  return spread;
+}
+
+class Search {
+public:
+  Search(sqlite3 *db, const FuzzyTable &table, std::u16string_view text, std::int32_t minScore,
+         std::int32_t maxCount, FuzzyRunMemo *memo)
+      : m_db(db), m_minScore(minScore), m_maxCount(std::size_t(maxCount)),
+        m_query(comparisonForm(text)), m_memo(memo) {
+    m_source = table.sourceInText1 ? "Text1" : "Text2";
+    m_target = table.sourceInText1 ? "Text2" : "Text1";
+    m_counter = table.sourceInText1 ? "Counter1" : "Counter2";
+    m_table = quoted(table.name);
+    m_index = quoted(indexTable(table.name, m_source));
+    m_shortest = shortestAlike(m_query.size(), minScore);
+    m_longest = longestAlike(m_query.size(), minScore);
+    if (m_memo) {
+      const std::string column = table.name + "." + m_source;
+      if (m_memo->column != column)
+        *m_memo = {column, {}};
+    }
+  }
+
+  bool run(std::u16string_view text) {
+    if (m_query.empty())
+      return true;
+    const std::size_t begin = text.find_first_not_of(u' ');
+    const std::size_t end = text.find_last_not_of(u' ') + 1;
+    return equalTexts(text.substr(begin, end - begin)) && shortTexts() && textsWithRuns();
+  }
+
+  std::vector<FuzzyMatch> &matches() { return m_matches; }
+
+private:
+  std::string rowSql() const {
+    return "SELECT rowid, " + m_source + ", " + m_target + ", " + m_counter + " FROM " + m_table;
+  }
+
+  // Scores the rows a statement gives (rowid, source, target, counter).
+  bool scoreRows(Statement &rows) {
+    int step;
+    while ((step = rows.step()) == SQLITE_ROW) {
+      const std::int64_t rowid = rows.intColumn(0);
+      if (!m_scored.insert(rowid).second)
+        continue;
+      const std::u16string_view target = rows.textColumn(2);
+      if (target.empty())
+        continue;
+      const std::u16string_view source = rows.textColumn(1);
+      const std::u16string form = comparisonForm(source);
+      if (form.size() < m_shortest || form.size() > m_longest)
+        continue;
+      const std::int32_t score = similarityScore(m_query, form);
+      if (score < m_minScore)
+        continue;
+      m_matches.push_back({std::u16string(source), std::u16string(target), score,
+                           std::int32_t(rows.intColumn(3)), rowid});
+    }
+    return step == SQLITE_DONE;
+  }
+
+  // Exact matches always come, however common their runs are.
+  bool equalTexts(std::u16string_view trimmed) {
+    Statement rows(m_db, rowSql() + " WHERE " + m_source + " = ?1");
+    return rows && rows.bindText(1, trimmed) && scoreRows(rows);
+  }
+
+  bool shortTexts() {
+    if (m_shortest > kShortLength)
+      return true;
+    // length() counts characters, and a character is one or two units.
+    Statement rows(m_db, rowSql() + " WHERE length(" + m_source +
+                             ") <= " + std::to_string(kShortLength) + " AND length(" + m_source +
+                             ") BETWEEN ?1 AND ?2 LIMIT " + std::to_string(kShortRows));
+    return rows && rows.bindInt(1, std::int64_t((m_shortest + 1) / 2)) &&
+           rows.bindInt(2, std::int64_t(std::min(m_longest, kShortLength))) && scoreRows(rows);
+  }
+
+  bool textsWithRuns() {
+    if (m_query.size() < 3 || m_longest <= kShortLength)
+      return true;
+    Statement match(m_db,
+                    "SELECT rowid FROM " + m_index + " WHERE " + m_index + " MATCH ?1 LIMIT ?2");
+    if (!match)
+      return false;
+    std::unordered_map<std::int64_t, std::int32_t> shared;
+    std::vector<std::u16string> commonRuns;
+    std::vector<std::int64_t> rows;
+    std::size_t completeRuns = 0;
+    for (const std::u16string &run : runsOf(m_query, kMaxRuns)) {
+      if (m_memo && m_memo->common.count(run)) {
+        commonRuns.push_back(run);
+        continue;
+      }
+      const std::u16string expression = phrase(run);
+      ResetGuard reset(match);
+      if (!match.bindText(1, expression) || !match.bindInt(2, kRunRows + 1))
+        return false;
+      rows.clear();
+      int step;
+      while ((step = match.step()) == SQLITE_ROW)
+        rows.push_back(match.intColumn(0));
+      if (step != SQLITE_DONE)
+        return false;
+      if (rows.size() > std::size_t(kRunRows)) {
+        if (m_memo)
+          m_memo->common.insert(run);
+        commonRuns.push_back(run);
+        continue;
+      }
+      for (std::int64_t rowid : rows)
+        ++shared[rowid];
+      if (foldedAlike(run))
+        ++completeRuns;
+    }
+    // The rows the rare runs found may already be better than any row could be that lacks
+    // them; then the costly common runs are not read at all.
+    bool settled = false;
+    if (!scoreCandidates(shared, completeRuns, &settled))
+      return false;
+    if (settled)
+      return true;
+    // Common runs speak only together: the rows holding each short stretch of them, so
+    // that a typo, which breaks the runs around it, costs a stretch or two, not all. A
+    // stretch found in more rows than read gives only the first rows learnt, which would
+    // crowd out the text's true neighbours; such stretches count only when no other does.
+    std::vector<std::vector<std::int64_t>> crowded;
+    std::vector<std::int32_t> crowdedWeights;
+    bool counted = !shared.empty();
+    for (std::size_t first = 0; first < commonRuns.size(); first += kStretch) {
+      const std::size_t last = std::min(first + kStretch, commonRuns.size());
+      std::u16string stretch;
+      for (std::size_t i = first; i < last; ++i)
+        stretch += (i > first ? u" AND " : u"") + phrase(commonRuns[i]);
+      ResetGuard reset(match);
+      if (!match.bindText(1, stretch) || !match.bindInt(2, kStretchRows + 1))
+        return false;
+      rows.clear();
+      int step;
+      while ((step = match.step()) == SQLITE_ROW)
+        rows.push_back(match.intColumn(0));
+      if (step != SQLITE_DONE)
+        return false;
+      if (rows.size() > std::size_t(kStretchRows)) {
+        crowded.push_back(rows);
+        crowdedWeights.push_back(std::int32_t(last - first));
+        continue;
+      }
+      for (std::int64_t rowid : rows)
+        shared[rowid] += std::int32_t(last - first);
+      counted = counted || !rows.empty();
+    }
+    if (!counted) {
+      for (std::size_t k = 0; k < crowded.size(); ++k)
+        for (std::int64_t rowid : crowded[k])
+          shared[rowid] += crowdedWeights[k];
+    }
+    return scoreCandidates(shared);
+  }
+
+  // Whether the best matches found are sure to stay the best: each edit breaks at most
+  // three runs of the text, so a row lacking `missing` of its runs is at least
+  // ceil(missing / 3) edits away, and scores at most 100 * n / (n + edits). Equal scores
+  // would be ordered by usage, so the found ones must score higher.
+  bool outranksTheRest(std::size_t missing) const {
+    if (missing == 0 || m_matches.size() < m_maxCount || m_maxCount == 0)
+      return false;
+    std::vector<std::int32_t> scores;
+    for (const FuzzyMatch &match : m_matches)
+      scores.push_back(match.score);
+    std::nth_element(scores.begin(), scores.begin() + std::ptrdiff_t(m_maxCount - 1), scores.end(),
+                     std::greater<>());
+    const std::size_t edits = (missing + 2) / 3;
+    const std::size_t length = m_query.size();
+    const auto bound = std::int32_t(length * 100 / (length + edits));
+    return scores[m_maxCount - 1] > bound;
+  }
+
+  // A run whose rows the index finds exactly as the scores see them: the index folds case
+  // its own way, which agrees with the case table on plain ASCII only.
+  static bool foldedAlike(const std::u16string &run) {
+    return std::all_of(run.begin(), run.end(), [](char16_t unit) { return unit < 0x80; });
+  }
+
+  // Scores the candidates sharing the most runs with the text, most first. Given the runs
+  // whose every row was counted (`completeRuns`), it stops as soon as the matches found
+  // outrank any row sharing fewer of them, and then sets `settled`.
+  bool scoreCandidates(const std::unordered_map<std::int64_t, std::int32_t> &shared,
+                       std::size_t completeRuns = 0, bool *settled = nullptr) {
+    std::vector<std::pair<std::int32_t, std::int64_t>> ranked; // shared runs, rowid
+    ranked.reserve(shared.size());
+    for (const auto &[rowid, count] : shared) {
+      if (!m_scored.count(rowid))
+        ranked.emplace_back(count, rowid);
+    }
+    const std::size_t keep = std::min(ranked.size(), kCandidates);
+    std::partial_sort(ranked.begin(), ranked.begin() + std::ptrdiff_t(keep), ranked.end(),
+                      [](const auto &a, const auto &b) {
+                        return a.first != b.first ? a.first > b.first : a.second < b.second;
+                      });
+    // A row sharing `count` of the runs lacks at least the others.
+    const auto outranksRowsSharing = [&](std::int32_t count) {
+      return settled && outranksTheRest(completeRuns - std::min(completeRuns, std::size_t(count)));
+    };
+    Statement row(m_db, rowSql() + " WHERE rowid = ?1");
+    if (!row)
+      return false;
+    for (std::size_t i = 0; i < keep; ++i) {
+      if ((i == 0 || ranked[i].first != ranked[i - 1].first) &&
+          outranksRowsSharing(ranked[i].first)) {
+        *settled = true;
+        return true;
+      }
+      ResetGuard reset(row);
+      if (!row.bindInt(1, ranked[i].second) || !scoreRows(row))
+        return false;
+    }
+    std::int32_t unscored = 0;
+    for (std::size_t i = keep; i < ranked.size(); ++i)
+      unscored = std::max(unscored, ranked[i].first);
+    if (settled)
+      *settled = outranksRowsSharing(unscored);
+    return true;
+  }
+
+  sqlite3 *m_db;
+  std::int32_t m_minScore;
+  std::size_t m_maxCount;
+  std::u16string m_query;
+  std::string m_source, m_target, m_counter, m_table, m_index;
+  std::size_t m_shortest = 0;
+  std::size_t m_longest = 0;
+  FuzzyRunMemo *m_memo;
+  std::unordered_set<std::int64_t> m_scored;
+  std::vector<FuzzyMatch> m_matches;
+};
+
+std::vector<std::string> schemaStatements(const std::string &table) {
+  const std::string pairs = quoted(table);
+  std::string add, remove;
+  for (const std::string column : {"Text1", "Text2"}) {
+    const std::string index = quoted(indexTable(table, column));
+    add += "INSERT INTO " + index + " (rowid, " + column + ") VALUES (new.rowid, new." + column +
+           "); ";
+    remove += "INSERT INTO " + index + " (" + index + ", rowid, " + column +
+              ") VALUES ('delete', old.rowid, old." + column + "); ";
+  }
+  std::vector<std::string> statements = {
+      "CREATE TRIGGER IF NOT EXISTS " + quoted("FuzzyInsert_" + table) + " AFTER INSERT ON " +
+          pairs + " BEGIN " + add + "END",
+      "CREATE TRIGGER IF NOT EXISTS " + quoted("FuzzyDelete_" + table) + " AFTER DELETE ON " +
+          pairs + " BEGIN " + remove + "END",
+      // Counting a use changes no text, so it leaves the index alone.
+      "CREATE TRIGGER IF NOT EXISTS " + quoted("FuzzyUpdate_" + table) +
+          " AFTER UPDATE OF Text1, Text2 ON " + pairs + " BEGIN " + remove + add + "END",
+  };
+  for (const char *column : {"Text1", "Text2"}) {
+    const std::string length = std::string("length(") + column + ")";
+    statements.push_back("CREATE INDEX IF NOT EXISTS " +
+                         quoted(std::string("Short") + column + "Index_" + table) + " ON " + pairs +
+                         " (" + length + ") WHERE " + length +
+                         " <= " + std::to_string(kShortLength));
+  }
+  return statements;
+}
+
+bool createFuzzyIndex(sqlite3 *db, const std::string &table);
+
+} // namespace
+
+std::vector<std::string> fuzzyIndexObjects(const std::string &table) {
+  return {"table " + indexTable(table, "Text1"), "table " + indexTable(table, "Text2"),
+          "trigger FuzzyInsert_" + table,        "trigger FuzzyDelete_" + table,
+          "trigger FuzzyUpdate_" + table,        "index ShortText1Index_" + table,
+          "index ShortText2Index_" + table};
+}
+
+bool fuzzyIndexReady(sqlite3 *db, const std::string &table) {
+  std::vector<std::string> names;
+  for (const std::string &object : fuzzyIndexObjects(table))
+    names.push_back(object.substr(object.find(' ') + 1));
+  Statement count(db,
+                  "SELECT count(*) FROM sqlite_master WHERE name IN (?1, ?2, ?3, ?4, ?5, ?6, ?7)");
+  if (!count)
+    return false;
+  for (std::size_t i = 0; i < names.size(); ++i) {
+    if (sqlite3_bind_text(count.get(), int(i + 1), names[i].c_str(), int(names[i].size()),
+                          SQLITE_TRANSIENT) != SQLITE_OK)
+      return false;
+  }
+  return count.step() == SQLITE_ROW && count.intColumn(0) == std::int64_t(names.size());
+}
+
+bool ensureFuzzyIndex(sqlite3 *db, const std::string &table) {
+  if (fuzzyIndexReady(db, table))
+    return true;
+  // All or nothing, also inside a batch's transaction: an index without its triggers
+  // would fall behind the table.
+  if (!execute(db, "SAVEPOINT fuzzy_index"))
+    return false;
+  if (createFuzzyIndex(db, table))
+    return execute(db, "RELEASE fuzzy_index");
+  execute(db, "ROLLBACK TO fuzzy_index");
+  execute(db, "RELEASE fuzzy_index");
+  return false;
+}
+
+namespace {
+
+bool createFuzzyIndex(sqlite3 *db, const std::string &table) {
+  // Triggers of an earlier, combined index would feed a table no search reads.
+  for (const char *trigger : {"FuzzyInsert_", "FuzzyDelete_", "FuzzyUpdate_"}) {
+    if (!execute(db, ("DROP TRIGGER IF EXISTS " + quoted(trigger + table)).c_str()))
+      return false;
+  }
+  if (!execute(db, ("DROP TABLE IF EXISTS " + quoted("FuzzyIndex_" + table)).c_str()))
+    return false;
+  std::vector<std::string> created;
+  for (const std::string column : {"Text1", "Text2"}) {
+    const std::string name = indexTable(table, column);
+    Statement exists(db, "SELECT 1 FROM sqlite_master WHERE name = ?1");
+    if (!exists || sqlite3_bind_text(exists.get(), 1, name.c_str(), int(name.size()),
+                                     SQLITE_TRANSIENT) != SQLITE_OK)
+      return false;
+    const int step = exists.step();
+    if (step != SQLITE_ROW && step != SQLITE_DONE)
+      return false;
+    if (step == SQLITE_DONE) {
+      // Case is folded by the tokenizer; the scores fold it again with the case table.
+      const std::string create =
+          "CREATE VIRTUAL TABLE " + quoted(name) + " USING fts5(" + column +
+          ", content=" + quoted(table) +
+          ", content_rowid=rowid, tokenize='trigram', detail=none, columnsize=0)";
+      if (!execute(db, create.c_str()))
+        return false;
+      created.push_back(quoted(name));
+    }
+  }
+  for (const std::string &statement : schemaStatements(table)) {
+    if (!execute(db, statement.c_str()))
+      return false;
+  }
+  // A memory from before the index gets it filled from the pairs it holds, in one segment.
+  for (const std::string &index : created) {
+    for (const char *command : {"rebuild", "optimize"}) {
+      const std::string statement =
+          "INSERT INTO " + index + " (" + index + ") VALUES ('" + command + "')";
+      if (!execute(db, statement.c_str()))
+        return false;
+    }
+  }
+  return true;
+}
+
+} // namespace
+
+void tidyFuzzyIndex(sqlite3 *db, const std::string &table, std::int64_t added) {
+  {
+    Statement last(db, "SELECT max(rowid) FROM " + quoted(table));
+    if (!last || last.step() != SQLITE_ROW || added * 10 < last.intColumn(0))
+      return;
+  }
+  for (const std::string column : {"Text1", "Text2"}) {
+    const std::string index = quoted(indexTable(table, column));
+    execute(db, ("INSERT INTO " + index + " (" + index + ") VALUES ('optimize')").c_str());
+  }
+}
+
+FuzzyResult fuzzySearch(sqlite3 *db, const FuzzyTable &table, std::u16string_view text,
+                        std::int32_t minScore, std::int32_t maxCount, FuzzyRunMemo *memo) {
+  FuzzyResult result;
+  if (maxCount <= 0) {
+    result.read = true;
+    return result;
+  }
+  Search search(db, table, text, std::clamp(minScore, 1, 100), maxCount, memo);
+  // One read transaction for the many small reads, rather than a lock taken and released
+  // around each; inside a batch its transaction serves.
+  const bool ownTransaction = sqlite3_get_autocommit(db) && execute(db, "BEGIN");
+  result.read = search.run(text);
+  if (ownTransaction)
+    execute(db, "COMMIT");
+  std::vector<FuzzyMatch> &matches = search.matches();
+  std::sort(matches.begin(), matches.end(), [](const FuzzyMatch &a, const FuzzyMatch &b) {
+    if (a.score != b.score)
+      return a.score > b.score;
+    if (a.counter != b.counter)
+      return a.counter > b.counter;
+    return a.rowid < b.rowid;
+  });
+  if (matches.size() > std::size_t(maxCount))
+    matches.resize(std::size_t(maxCount));
+  // The spaces around the text go around every translation, as with exact matches.
+  const std::size_t begin = std::min(text.find_first_not_of(u' '), text.size());
+  const std::size_t end = text.find_last_not_of(u' ') + 1;
+  if (begin < end && (begin > 0 || end < text.size())) {
+    for (FuzzyMatch &match : matches)
+      match.target =
+          std::u16string(text.substr(0, begin)) + match.target + std::u16string(text.substr(end));
+  }
+  result.matches = std::move(matches);
+  return result;
+}
+
+} // namespace kestrine
