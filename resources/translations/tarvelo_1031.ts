@@ -52,7 +52,7 @@
 <context>
     <name>MachineTranslation</name>
     <message>
-        <location filename="../../src/core/exchange/deepl_provider.cpp" line="+49"/>
+        <location filename="../../src/core/exchange/deepl_provider.cpp" line="+46"/>
         <source>DeepL refused the authentication key (HTTP 403). Check the key on the Machine Translation page of the options.</source>
         <translation>DeepL hat den Authentifizierungsschlüssel abgelehnt (HTTP 403). Prüfen Sie den Schlüssel auf der Seite „Maschinelle Übersetzung“ der Optionen.</translation>
     </message>
@@ -72,7 +72,7 @@
         <translation>DeepL: %1 (HTTP %2)</translation>
     </message>
     <message>
-        <location filename="../../src/core/exchange/libretranslate_provider.cpp" line="+53"/>
+        <location filename="../../src/core/exchange/libretranslate_provider.cpp" line="+49"/>
         <source>LibreTranslate: %1 (HTTP %2)</source>
         <translation>LibreTranslate: %1 (HTTP %2)</translation>
     </message>
@@ -82,12 +82,12 @@
         <translation>%1 übersetzt nicht zwischen diesen Sprachen.</translation>
     </message>
     <message>
-        <location filename="../../src/core/exchange/mymemory_provider.cpp" line="+86"/>
+        <location filename="../../src/core/exchange/mymemory_provider.cpp" line="+82"/>
         <source>MyMemory: %1 (%2)</source>
         <translation>MyMemory: %1 (%2)</translation>
     </message>
     <message>
-        <location filename="../../src/core/exchange/translation_provider.cpp" line="+67"/>
+        <location filename="../../src/core/exchange/translation_provider.cpp" line="+74"/>
         <source>%1 did not answer in time (%2).</source>
         <translation>%1 hat nicht rechtzeitig geantwortet (%2).</translation>
     </message>
@@ -247,6 +247,11 @@
         <location line="+6"/>
         <source>Dialogs &amp;Report...</source>
         <translation>Dialog&amp;bericht...</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>&amp;Pseudo-Translate...</source>
+        <translation>&amp;Pseudoübersetzung...</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -409,22 +414,22 @@
         <translation>E&amp;xtras</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>Translation Memory</source>
         <translation>Übersetzungsspeicher</translation>
     </message>
     <message>
-        <location line="-9"/>
+        <location line="-10"/>
         <source>&amp;Dialog</source>
         <translation>D&amp;ialog</translation>
     </message>
     <message>
-        <location line="-182"/>
+        <location line="-186"/>
         <source>&amp;Machine Translation...</source>
         <translation>&amp;Maschinelle Übersetzung...</translation>
     </message>
     <message>
-        <location line="+194"/>
+        <location line="+199"/>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
     </message>
@@ -564,7 +569,7 @@
     </message>
     <message>
         <location line="+76"/>
-        <location filename="../../src/gui/app/workbench_assembly.cpp" line="+192"/>
+        <location filename="../../src/gui/app/workbench_assembly.cpp" line="+204"/>
         <source>Could not log on to an email system.</source>
         <translation>Die Anmeldung an einem E-Mail-System ist nicht möglich.</translation>
     </message>
@@ -2225,6 +2230,14 @@ Wollen Sie fortfahren?</translation>
     </message>
 </context>
 <context>
+    <name>tarvelo::SpellService</name>
+    <message>
+        <location filename="../../src/core/spelling/spell_service.cpp" line="+38"/>
+        <source>There is no dictionary for %1: spelling is not checked.</source>
+        <translation>Für %1 gibt es kein Wörterbuch: Die Rechtschreibung wird nicht geprüft.</translation>
+    </message>
+</context>
+<context>
     <name>tarvelo::Verification</name>
     <message>
         <location filename="../../src/core/script/verification.cpp" line="+81"/>
@@ -2556,6 +2569,11 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
         <location line="+2"/>
         <source>Not verified</source>
         <translation>Nicht geprüft</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Misspelt words</source>
+        <translation>Falsch geschriebene Wörter</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -3018,7 +3036,7 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
 <context>
     <name>tarvelo::gui::MainFrame</name>
     <message>
-        <location filename="../../src/gui/workbench/main_frame.cpp" line="+72"/>
+        <location filename="../../src/gui/workbench/main_frame.cpp" line="+74"/>
         <source>CAP</source>
         <translation>UF</translation>
     </message>
@@ -3034,7 +3052,7 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
         <translation>RF</translation>
     </message>
     <message>
-        <location line="+46"/>
+        <location line="+54"/>
         <source>Resources</source>
         <translation>Ressourcen</translation>
     </message>
@@ -3044,7 +3062,7 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
         <translation>Projekt</translation>
     </message>
     <message>
-        <location line="+454"/>
+        <location line="+459"/>
         <source>It is not possible open file &apos;%1&apos;.</source>
         <translation>Die Datei „%1“ kann nicht geöffnet werden.</translation>
     </message>
@@ -3303,6 +3321,34 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
         <location line="+2"/>
         <source>Add Opened task to project</source>
         <translation>Geöffnete Aufgabe zum Projekt hinzufügen</translation>
+    </message>
+</context>
+<context>
+    <name>tarvelo::gui::PseudoTranslateDialog</name>
+    <message>
+        <location filename="../../src/gui/workbench/pseudo_translate_dialog.cpp" line="+20"/>
+        <source>Pseudo-Translation</source>
+        <translation>Pseudoübersetzung</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Every translated text is replaced by its source with accented letters, lengthened and put in brackets, so that clipped and untranslatable texts show in the dialogs.</source>
+        <translation>Jede Übersetzung wird durch ihren Ausgangstext mit akzentuierten Buchstaben ersetzt, verlängert und in Klammern gesetzt, so dass abgeschnittene und unübersetzbare Texte in den Dialogen sichtbar werden.</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Lengthen texts by:</source>
+        <translation>Texte verlängern um:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Right-to-left pseudo-language</source>
+        <translation>Pseudosprache von rechts nach links</translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <source>The target&apos;s code page %1 cannot hold right-to-left marks: the right-to-left pseudo-language needs a Unicode target.</source>
+        <translation>Die Codepage %1 des Ziels kann keine Rechts-nach-links-Zeichen aufnehmen: Die Pseudosprache von rechts nach links braucht ein Unicode-Ziel.</translation>
     </message>
 </context>
 <context>
@@ -3592,6 +3638,24 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
         <location line="+1"/>
         <source> Translated Text</source>
         <translation> Übersetzung</translation>
+    </message>
+</context>
+<context>
+    <name>tarvelo::gui::TargetEditor</name>
+    <message>
+        <location filename="../../src/gui/workbench/target_editor.cpp" line="+184"/>
+        <source>(no suggestions)</source>
+        <translation>(keine Vorschläge)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Add to dictionary</source>
+        <translation>Zum Wörterbuch hinzufügen</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The word &apos;%1&apos; could not be kept in the user dictionary.</source>
+        <translation>Das Wort &apos;%1&apos; konnte nicht im Benutzerwörterbuch gespeichert werden.</translation>
     </message>
 </context>
 <context>

@@ -5,7 +5,13 @@
 #include "script/text_entry.h"
 #include "script/verification.h"
 #include "seam/settings.h"
+#include "spelling/dictionary_files.h"
+#include "spelling/spell_checker.h"
+#include "text/locale_table.h"
 #include "workbench/inspector.h"
+
+#include <QDir>
+#include <memory>
 
 #include <cstdio>
 
@@ -20,12 +26,17 @@ struct CheckOptions {
   bool rulesGiven = false;
   bool formatOrder = true;
   bool translatedOnly = false;
+  bool spell = false;
+  QString dictionaries;   // folders searched before the usual ones
+  QString userDictionary; // empty: the one in the settings folder
 };
 
 bool parse(const QStringList &arguments, CheckOptions &options, QString &error) {
   CliArguments read;
-  if (!read.parse(arguments, {"source", "source-language", "target", "target-language", "rules"},
-                  {"no-format-order", "translated-only"}, error) ||
+  if (!read.parse(arguments,
+                  {"source", "source-language", "target", "target-language", "rules",
+                   "dictionaries", "user-dictionary"},
+                  {"no-format-order", "translated-only", "spell"}, error) ||
       !read.language(QStringLiteral("source-language"), options.sourceLanguage, error) ||
       !read.language(QStringLiteral("target-language"), options.targetLanguage, error) ||
       !read.require({"source", "source-language", "target", "target-language"}, error))
@@ -36,12 +47,38 @@ bool parse(const QStringList &arguments, CheckOptions &options, QString &error) 
   options.rules = read.value(QStringLiteral("rules"));
   options.formatOrder = !read.has(QStringLiteral("no-format-order"));
   options.translatedOnly = read.has(QStringLiteral("translated-only"));
+  options.spell = read.has(QStringLiteral("spell"));
+  options.dictionaries = read.value(QStringLiteral("dictionaries"));
+  options.userDictionary = read.value(QStringLiteral("user-dictionary"));
   return true;
 }
 
 // Every line of the explanation one tab further in, below the item's line.
 QString indented(const QString &text) {
   return u'\t' + QString(text).replace(u'\n', QStringLiteral("\n\t"));
+}
+
+// The checker of the target language, or null after saying why nothing is checked.
+std::unique_ptr<SpellChecker> openSpellChecker(const CheckOptions &options, int language) {
+  const LocaleInfo *locale = findLocale(language);
+  QStringList folders = options.dictionaries.split(QDir::listSeparator(), Qt::SkipEmptyParts);
+  folders += dictionaryFolders();
+  const QString tag = locale ? QString::fromLatin1(locale->tag) : QString();
+  const DictionaryFiles files = findDictionary(tag, folders);
+  if (files.isNull()) {
+    const QString name = englishLanguageName(language);
+    std::fprintf(stderr, "warning: there is no dictionary for %s (%s): spelling is not checked\n",
+                 (name.isEmpty() ? QString::number(language) : name).toUtf8().constData(),
+                 tag.isEmpty() ? "no locale" : tag.toUtf8().constData());
+    return nullptr;
+  }
+  QString error;
+  auto checker = SpellChecker::open(
+      files, options.userDictionary.isEmpty() ? userDictionaryPath(tag) : options.userDictionary,
+      &error);
+  if (!checker)
+    std::fprintf(stderr, "warning: %s Spelling is not checked.\n", error.toUtf8().constData());
+  return checker;
 }
 
 } // namespace
@@ -71,9 +108,13 @@ int runCheck(const QStringList &arguments) {
                    false))
     return 2;
 
+  std::unique_ptr<SpellChecker> speller;
+  if (options.spell)
+    speller = openSpellChecker(options, reader.task()->targetLanguage);
+
   // The items as the item list shows them: each text, and a repeated pair once.
-  int items = 0, failing = 0;
-  QString out;
+  int items = 0, failing = 0, misspelt = 0, misspeltItems = 0;
+  QString out, spelling;
   for (const auto &entry : reader.entries()) {
     if (!entry->isTranslatable() || (entry->sourceText.isEmpty() && entry->targetText.isEmpty()) ||
         hasEarlierTwin(entry.get()))
@@ -82,6 +123,14 @@ int runCheck(const QStringList &arguments) {
     if (options.translatedOnly && entry->targetText.isEmpty())
       continue;
     ++items;
+    if (speller) {
+      const QList<SpellWord> words = speller->misspelt(entry->targetText);
+      misspelt += int(words.size());
+      misspeltItems += words.isEmpty() ? 0 : 1;
+      for (const SpellWord &word : words)
+        spelling += entry->kind + u'\t' + entry->identifier + u'\t' + word.word + u'\t' +
+                    speller->suggestions(word.word).join(QStringLiteral(", ")) + u'\n';
+    }
     if (entry->inspectionPassed)
       continue;
     ++failing;
@@ -89,9 +138,12 @@ int runCheck(const QStringList &arguments) {
            entry->targetText + u'\n' + indented(inspector.explain(*entry).text) + u'\n';
   }
   std::fputs(out.toUtf8().constData(), stdout);
+  std::fputs(spelling.toUtf8().constData(), stdout);
   std::printf("%s\n%d of %d items fail the automatic inspection\n",
               verificationSummary(reader.entries()).toUtf8().constData(), failing, items);
-  return failing > 0 ? 1 : 0;
+  if (speller)
+    std::printf("%d misspelt words in %d items\n", misspelt, misspeltItems);
+  return failing > 0 || misspelt > 0 ? 1 : 0;
 }
 
 } // namespace tarvelo::cli

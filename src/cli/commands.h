@@ -21,6 +21,7 @@ int runImport(const QStringList &arguments);
 int runTmImport(const QStringList &arguments);
 int runTmExport(const QStringList &arguments);
 int runTmDelete(const QStringList &arguments);
+int runPseudo(const QStringList &arguments);
 int runTmCopy(const QStringList &arguments);
 
 // Prints the usage of every command.

@@ -130,6 +130,7 @@ void printHelp() {
              "\n"
              "  check --source S --source-language N --target T --target-language M\n"
              "        [--rules RULES] [--no-format-order] [--translated-only]\n"
+             "        [--spell [--dictionaries DIRS] [--user-dictionary FILE]]\n"
              "      Reads the task as translate does and inspects every item automatically:\n"
              "      the counts of the rule texts at the beginning, at the end or anywhere must\n"
              "      match between source and target, and the format specifications must come\n"
@@ -141,8 +142,27 @@ void printHelp() {
              "      \"2?;0 ;\"; without rules the fifteen default rules are used.\n"
              "      --no-format-order: the order of format specifications is not checked.\n"
              "      --translated-only: items with an empty translation are not inspected.\n"
-             "      Exit status 0 when every item passes, 1 when one fails, 2 on bad arguments\n"
-             "      or a script that cannot be read.\n"
+             "      --spell: the translations are also spell-checked with the Hunspell\n"
+             "      dictionary of the target language (found in the folders DIRS of\n"
+             "      --dictionaries, separated by \":\", then TARVELO_DICTIONARIES, then the\n"
+             "      system's), with the words added in the program (--user-dictionary FILE\n"
+             "      names another list); every unknown word is printed as kind, identifier,\n"
+             "      word and suggestions, separated by tabs. A language without a dictionary\n"
+             "      is said once on standard error and nothing is spell-checked.\n"
+             "      Exit status 0 when every item passes (and no word is misspelt), 1 when\n"
+             "      one fails, 2 on bad arguments or a script that cannot be read.\n"
+             "\n"
+             "  pseudo --source S --source-language N --new-target T --target-language M\n"
+             "         [--expansion PERCENT] [--right-to-left] [--utf16]\n"
+             "      Writes a new target T whose every text is a pseudo-translation of its\n"
+             "      source: letters replaced by accented look-alikes, the text lengthened by\n"
+             "      PERCENT (default 40, more for short texts) and put in brackets, format\n"
+             "      specifications, escapes and access keys kept, so that the dialogs report\n"
+             "      on T shows what would clip. --right-to-left puts every text between\n"
+             "      right-to-left marks, which needs a target language whose code page holds\n"
+             "      them (Hebrew, Arabic) or a UTF-16 target (--utf16). Exit status 0; 1 when\n"
+             "      a script cannot be read or written or an item fails the automatic\n"
+             "      inspection; 2 on bad arguments.\n"
              "\n"
              "  report --source S --source-language N [--target T --target-language M]\n"
              "         [--setting BITS] [--format text|json]\n"
@@ -294,6 +314,8 @@ int main(int argc, char **argv) {
     return tarvelo::cli::runTmExport(arguments);
   if (command == QLatin1String("tm-delete"))
     return tarvelo::cli::runTmDelete(arguments);
+  if (command == QLatin1String("pseudo"))
+    return tarvelo::cli::runPseudo(arguments);
   if (command == QLatin1String("tm-copy"))
     return tarvelo::cli::runTmCopy(arguments);
   std::fprintf(stderr, "error: unknown command '%s' (see tarvelo-cli --help)\n",

@@ -35,6 +35,7 @@
 #include "script/text_entry.h"
 #include "seam/progress.h"
 #include "seam/settings.h"
+#include "spelling/spell_service.h"
 #include "support/script_harness.h"
 #include "support/scripted_prompter.h"
 #include "task/directives_import_dialog.h"
@@ -56,7 +57,10 @@
 #include "workbench/main_frame.h"
 #include "workbench/menu_view.h"
 #include "workbench/occurrences_view.h"
+#include "workbench/pseudo_translate_dialog.h"
 #include "workbench/session.h"
+#include "workbench/split_edit.h"
+#include "workbench/target_editor.h"
 
 #include "widget_test_support.h"
 
@@ -365,6 +369,15 @@ TEST_F(GermanInterface, EveryWindowAndBoardShowsNoEnglish) {
   QMenu itemMenu;
   frame.itemList()->fillContextMenu(itemMenu, selected);
   texts.collectMenu(QStringLiteral("item menu"), itemMenu);
+  // The target editor's menu on a misspelt word: the suggestions, then ours.
+  workbench.spelling().waitForLoad();
+  TargetEditor *editor = frame.splitEdit()->targetEditor();
+  const QString typed = editor->toPlainText();
+  editor->setPlainText(QStringLiteral("Dattei"));
+  std::unique_ptr<QMenu> spellingMenu(editor->contextMenuAt(2));
+  EXPECT_GT(spellingMenu->actions().size(), 3);
+  texts.collectMenu(QStringLiteral("spelling menu"), *spellingMenu);
+  editor->setPlainText(typed);
   frame.openResource(dlginit);
   look("dlginit", frame);
   frame.openResource(menu);
@@ -420,6 +433,8 @@ TEST_F(GermanInterface, EveryWindowAndBoardShowsNoEnglish) {
   FilterSetupModel filterModel(filter);
   FilterSetupDialog filterSetup(filterModel);
   look("filter-setup", filterSetup);
+  PseudoTranslateDialog pseudoDialog(settings);
+  look("pseudo-translate", pseudoDialog);
   FuzzyAlternativesDialog alternatives(*selected, frame.font());
   look("fuzzy-alternatives", alternatives);
   SameTextDialog same(QStringLiteral("OK"));

@@ -16,6 +16,7 @@
 #include "script/text_entry.h"
 #include "seam/progress.h"
 #include "seam/settings.h"
+#include "spelling/spell_service.h"
 #include "support/scripted_prompter.h"
 #include "task/open_resources_dialog.h"
 #include "tmclient/memory_client.h"
@@ -24,7 +25,10 @@
 #include "workbench/inspection_rules_model.h"
 #include "workbench/inspector.h"
 #include "workbench/main_frame.h"
+#include "workbench/pseudo_translation.h"
 #include "workbench/session.h"
+#include "workbench/split_edit.h"
+#include "workbench/target_editor.h"
 
 #include "widget_test_support.h"
 
@@ -32,6 +36,7 @@
 #include <QDir>
 #include <QFile>
 #include <QListWidget>
+#include <QMenu>
 #include <QPainter>
 #include <QTabWidget>
 #include <gtest/gtest.h>
@@ -279,6 +284,84 @@ TEST(Screenshots, DISABLED_DialogEditor) {
   window->close();
   workbench.session().setModified(false);
   workbench.session().close();
+  dir.removeRecursively();
+}
+
+// The example's Options dialog pseudo-translated in the preview, its clipped texts
+// showing; and a misspelt German word underlined, with the editor's context menu.
+TEST(Screenshots, DISABLED_PseudoAndSpelling) {
+  const QString out = QString::fromLocal8Bit(qgetenv("TARVELO_SCREENSHOTS"));
+  ASSERT_FALSE(out.isEmpty()) << "TARVELO_SCREENSHOTS names the folder for the pictures";
+  QDir().mkpath(out);
+  initGuiResources();
+  QDir dir(QDir::temp().filePath(QStringLiteral("tarvelo-pseudo")));
+  dir.removeRecursively();
+  ASSERT_TRUE(dir.mkpath(QStringLiteral(".")));
+  const QString source = dir.filePath(QStringLiteral("example.rc"));
+  const QString target = dir.filePath(QStringLiteral("example_de.rc"));
+  ASSERT_TRUE(QFile::copy(exampleFile(QStringLiteral("example.rc")), source));
+  ASSERT_TRUE(QFile::copy(exampleFile(QStringLiteral("example_de.rc")), target));
+  MemorySettings settings;
+  settings.setInteger(QStringLiteral("InitTM"), 0);
+  test::ScriptedPrompter prompter;
+  NullProgress progress;
+  TmExports exports;
+  WorkbenchAssembly workbench(settings, prompter, progress, exports);
+  MainFrame &frame = workbench.frame();
+  frame.resize(1280, 760);
+  frame.show();
+  Session &session = workbench.session();
+  OpenRequest request{source, 1033, false, target, 1031};
+  ASSERT_EQ(session.open(request), Session::OpenResult::Opened);
+  workbench.spelling().waitForLoad();
+
+  // Pseudo-translated as the command does it, with the default options.
+  PseudoOptions options;
+  options.codePage = 1252;
+  session.textsImported(pseudoTranslate(
+      session.entries(), session.undoStack(), [&](TextEntry *e) { session.inspectEntry(e); },
+      options));
+  TextEntry *optionsDialog = nullptr;
+  for (const auto &entry : session.entries())
+    if (entry->isHead() && entry->kind == QLatin1String("DIALOG") &&
+        entry->identifier == QLatin1String("IDD_OPTIONS"))
+      optionsDialog = entry.get();
+  ASSERT_NE(optionsDialog, nullptr);
+  frame.openResource(optionsDialog);
+  QApplication::processEvents();
+  QApplication::processEvents();
+  EXPECT_TRUE(frame.grab().save(out + QStringLiteral("/pseudo-dialog.png")));
+
+  // Undone, and a word mistyped in the German translation.
+  frame.runCommand(CmdUndo);
+  frame.showBoard(MainFrame::Board::Items);
+  TextEntry *selected = nullptr;
+  for (const auto &entry : session.entries())
+    if (entry->identifier == QLatin1String("IDS_ITEMS_SELECTED"))
+      selected = entry.get();
+  ASSERT_NE(selected, nullptr);
+  frame.selectEntry(selected);
+  TargetEditor *editor = frame.splitEdit()->targetEditor();
+  editor->setPlainText(u"%d Eintr\u00e4ge ausgew\u00e4lt"_qs);
+  QApplication::processEvents();
+  const int word = int(editor->toPlainText().indexOf(u"ausgew"));
+  QTextCursor cursor = editor->textCursor();
+  cursor.setPosition(word + 3);
+  editor->setTextCursor(cursor);
+  QImage picture = frame.grab().toImage();
+  std::unique_ptr<QMenu> menu(editor->contextMenuAt(word + 3));
+  menu->popup(editor->mapToGlobal(editor->cursorRect().bottomRight()));
+  QApplication::processEvents();
+  const QImage shown = menu->grab().toImage();
+  QPainter painter(&picture);
+  const QPoint corner = editor->mapTo(&frame, editor->cursorRect().bottomRight() + QPoint(4, 2));
+  painter.fillRect(QRect(corner + QPoint(4, 4), shown.size()), QColor(0, 0, 0, 60));
+  painter.drawImage(corner, shown);
+  painter.end();
+  menu->hide();
+  EXPECT_TRUE(picture.save(out + QStringLiteral("/misspelling.png")));
+  session.setModified(false);
+  session.close();
   dir.removeRecursively();
 }
 

@@ -9,19 +9,19 @@ namespace tarvelo {
 namespace {
 
 const SettingKey kKeys[] = {
-    {"Language", false},        {"StartOFD", false},       {"UseSearch", false},
-    {"AutoUpdate", false},      {"AutoInspect", false},    {"FormatOrder", false},
-    {"InspectItems", true},     {"SavingOption", false},   {"UserText", true},
-    {"RelativePath", false},    {"ExternalLexicon", true}, {"SourcePath", true},
-    {"TargetPath", true},       {"UseTarget", false},      {"SourceLanguage", false},
-    {"TargetLanguage", false},  {"SaveTM", false},         {"InitTM", false},
-    {"AutoComplete", false},    {"TMPath", true},          {"FilterFlags", false},
-    {"FilterText", true},       {"FilterOcurence", false}, {"ImportFormat", false},
-    {"ImportWhat", false},      {"ImportFlag", false},     {"ImportState", true},
-    {"TranslateWhat", false},   {"ReportSetting", false},  {"ProjectPath", true},
-    {"SearchMethod", false},    {"SearchPath", true},      {"SearchProject", true},
-    {"SearchTvxProject", true}, {"SearchLanguage", false}, {"SearchLanguageCheck", false},
-    {"SearchDateCheck", false},
+    {"Language", false},        {"StartOFD", false},        {"UseSearch", false},
+    {"AutoUpdate", false},      {"AutoInspect", false},     {"FormatOrder", false},
+    {"InspectItems", true},     {"SavingOption", false},    {"UserText", true},
+    {"RelativePath", false},    {"ExternalLexicon", true},  {"SourcePath", true},
+    {"TargetPath", true},       {"UseTarget", false},       {"SourceLanguage", false},
+    {"TargetLanguage", false},  {"SaveTM", false},          {"InitTM", false},
+    {"AutoComplete", false},    {"TMPath", true},           {"FilterFlags", false},
+    {"FilterText", true},       {"FilterOcurence", false},  {"ImportFormat", false},
+    {"ImportWhat", false},      {"ImportFlag", false},      {"ImportState", true},
+    {"TranslateWhat", false},   {"ReportSetting", false},   {"ProjectPath", true},
+    {"SearchMethod", false},    {"SearchPath", true},       {"SearchProject", true},
+    {"SearchTvxProject", true}, {"SearchLanguage", false},  {"SearchLanguageCheck", false},
+    {"SearchDateCheck", false}, {"PseudoExpansion", false}, {"PseudoRightToLeft", false},
 };
 
 // The online services: machine translation, the time-outs of every request, the update
@@ -95,6 +95,8 @@ QVariant settingDefault(const QString &key) {
       {"SearchLanguage", 1033},
       {"SearchLanguageCheck", 0},
       {"SearchDateCheck", 0},
+      {"PseudoExpansion", 40},
+      {"PseudoRightToLeft", 0},
       // Machine translation is off until a service is chosen.
       {"MTProvider", ""},
       {"MTURL", ""},

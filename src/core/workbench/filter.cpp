@@ -94,6 +94,8 @@ bool Filter::accepts(const TextEntry &entry) const {
   }
   if ((flags & FilterDifferentOccurrences) && chainHasOtherTarget(entry))
     return true;
+  if ((flags & FilterMisspelt) && m_misspelt && !entry.targetText.isEmpty() && m_misspelt(entry))
+    return true;
   if ((flags & FilterDifferentInMemory) && m_memory && !entry.targetText.isEmpty()) {
     const QStringList results = m_memory(entry);
     if (!results.isEmpty() && !results.contains(entry.targetText))

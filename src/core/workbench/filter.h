@@ -19,6 +19,7 @@ enum FilterCondition {
   FilterText = 32,
   FilterDifferentInMemory = 64,
   FilterNotVerified = 128,
+  FilterMisspelt = 256,
 };
 
 // The filter of the item list: an entry is shown when it meets at least one chosen
@@ -33,6 +34,12 @@ public:
   // Absent while the memory library is not bound.
   void setMemoryLookup(MemoryLookup lookup) { m_memory = std::move(lookup); }
   bool memoryBound() const { return bool(m_memory); }
+  // Whether an entry's target holds a word its language's dictionary does not know;
+  // absent while the target language has no dictionary.
+  void setSpellTest(std::function<bool(const TextEntry &)> misspelt) {
+    m_misspelt = std::move(misspelt);
+  }
+  bool spellingAvailable() const { return bool(m_misspelt); }
 
   int flags() const;
   QString text() const;
@@ -50,6 +57,7 @@ private:
 
   Settings &m_settings;
   MemoryLookup m_memory;
+  std::function<bool(const TextEntry &)> m_misspelt;
   mutable bool m_loaded = false;
   mutable int m_flags = 0;
   mutable QString m_text;

@@ -5,7 +5,7 @@
 namespace tarvelo {
 
 FilterSetupModel::FilterSetupModel(Filter &filter)
-    : m_filter(filter), m_flags(filter.flags() & 0xff), m_text(filter.text()),
+    : m_filter(filter), m_flags(filter.flags() & 0x1ff), m_text(filter.text()),
       m_in(filter.occurrence()) {}
 
 QString FilterSetupModel::conditionCaption(int bit) {
@@ -26,6 +26,8 @@ QString FilterSetupModel::conditionCaption(int bit) {
     return QStringLiteral("Different text in the translation memory");
   case 7:
     return QStringLiteral("Not verified");
+  case 8:
+    return QStringLiteral("Misspelt words");
   default:
     return QString();
   }
@@ -49,7 +51,11 @@ void FilterSetupModel::setChecked(int bit, bool checked) {
 }
 
 bool FilterSetupModel::isEnabled(int bit) const {
-  return bit != 6 || m_filter.memoryBound();
+  if (bit == 6)
+    return m_filter.memoryBound();
+  if (bit == 8)
+    return m_filter.spellingAvailable();
+  return true;
 }
 
 void FilterSetupModel::accept() {

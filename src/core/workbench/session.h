@@ -62,6 +62,8 @@ public:
   int sourceLanguage() const { return m_sourceLanguage; }
   int targetLanguage() const { return m_targetLanguage; }
   int writeLanguage() const { return m_writeLanguage; }
+  // The encoding the current target is written in.
+  ScriptFile::Encoding targetEncoding() const { return m_targetEncoding; }
   QString sourcePath() const { return m_current ? m_current->sourcePath : QString(); }
   QString targetPath() const { return m_current ? m_current->targetPath : QString(); }
   bool isOpen() const { return !m_entries.isEmpty(); }

@@ -20,6 +20,7 @@
     QT_TRANSLATE_NOOP("tarvelo::gui::FilterSetupDialog",
                       "Different text in the translation memory"),
     QT_TRANSLATE_NOOP("tarvelo::gui::FilterSetupDialog", "Not verified"),
+    QT_TRANSLATE_NOOP("tarvelo::gui::FilterSetupDialog", "Misspelt words"),
     QT_TRANSLATE_NOOP("tarvelo::gui::FilterSetupDialog", "original text"),
     QT_TRANSLATE_NOOP("tarvelo::gui::FilterSetupDialog", "translated text"),
 };

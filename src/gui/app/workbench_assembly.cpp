@@ -12,8 +12,10 @@
 #include "online/send_resource_dialog.h"
 #include "options/about_dialog.h"
 #include "options/options_dialog.h"
+#include "script/text_entry.h"
 #include "seam/prompter.h"
 #include "seam/settings.h"
+#include "spelling/spell_service.h"
 #include "task/open_resources_dialog.h"
 #include "tmclient/memory_client.h"
 #include "tmclient/memory_options.h"
@@ -60,6 +62,14 @@ WorkbenchAssembly::WorkbenchAssembly(Settings &settings, Prompter &prompter, Pro
   });
   m_rules = std::make_unique<InspectionRulesModel>(*m_inspector, settings);
   m_filter = std::make_unique<Filter>(settings);
+  m_spelling = std::make_unique<SpellService>();
+  QObject::connect(m_spelling.get(), &SpellService::checkerChanged, [this] {
+    if (m_spelling->checker())
+      m_filter->setSpellTest(
+          [this](const TextEntry &entry) { return m_spelling->misspelt(entry.targetText); });
+    else
+      m_filter->setSpellTest(nullptr);
+  });
   if (m_memory)
     m_filter->setMemoryLookup(
         [this](const TextEntry &entry) { return m_memory->alternatives(entry); });
@@ -73,6 +83,7 @@ WorkbenchAssembly::~WorkbenchAssembly() {
   // The frame's panes refer to the session; they go first.
   m_frame.reset();
   m_session->setMemory(nullptr);
+  m_spelling->waitForLoad();
 }
 
 MemorySearchWindow *WorkbenchAssembly::memorySearch() const {
@@ -112,6 +123,7 @@ void WorkbenchAssembly::connectServices() {
     return m_settings.integer(QStringLiteral("AutoInspect")) != 0;
   };
   services.filterTest = m_filter->test();
+  services.spelling = m_spelling.get();
   services.filterSetup = [this](QWidget *parent) {
     FilterSetupModel model(*m_filter);
     FilterSetupDialog dialog(model, parent);

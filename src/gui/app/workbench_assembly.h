@@ -17,6 +17,7 @@ class Progress;
 class Prompter;
 class Session;
 class Settings;
+class SpellService;
 class TmLibrary;
 struct TmExports;
 } // namespace tarvelo
@@ -43,6 +44,7 @@ public:
   MainFrame &frame() { return *m_frame; }
   Inspector &inspector() { return *m_inspector; }
   MemoryClient *memory() { return m_memory.get(); }
+  SpellService &spelling() { return *m_spelling; }
   // The window "Search Translation Memory", once it was first shown.
   MemorySearchWindow *memorySearch() const;
 
@@ -64,6 +66,7 @@ private:
   std::unique_ptr<MemoryClient> m_memory;
   std::unique_ptr<Inspector> m_inspector;
   std::unique_ptr<InspectionRulesModel> m_rules;
+  std::unique_ptr<SpellService> m_spelling;
   std::unique_ptr<Filter> m_filter;
   std::unique_ptr<MainFrame> m_frame;
   QPointer<MemorySearchWindow> m_memorySearch;

@@ -61,6 +61,7 @@ enum CommandId {
   CmdSameSize = 32855,
   CmdAdjustToText = 32856,
   CmdToggleSourceSize = 32813,
+  CmdPseudoTranslate = 32941,
 };
 
 } // namespace tarvelo::gui

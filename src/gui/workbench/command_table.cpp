@@ -80,6 +80,10 @@ QList<Command> CommandTable::commands() {
        QCoreApplication::translate("MainFrame", "Dialogs &Report..."),
        {},
        QStringLiteral("report")},
+      {CmdPseudoTranslate,
+       QCoreApplication::translate("MainFrame", "&Pseudo-Translate..."),
+       {},
+       {}},
       {CmdLearnTexts, QCoreApplication::translate("MainFrame", "Learn actual texts"), {}, {}},
       {CmdImportGlossary, QCoreApplication::translate("MainFrame", "Import glossary..."), {}, {}},
       {CmdOpenDictionary,
@@ -263,7 +267,8 @@ void CommandTable::buildMenus(QMainWindow *window) {
       dialog->addAction(m_actions.value(id));
   }
   QMenu *tools = bar->addMenu(QCoreApplication::translate("MainFrame", "&Tools"));
-  add(tools, {CmdFilter, CmdFilterSetup, 0, CmdMachineTranslate, CmdDialogsReport});
+  add(tools,
+      {CmdFilter, CmdFilterSetup, 0, CmdMachineTranslate, CmdDialogsReport, CmdPseudoTranslate});
   QMenu *memory = tools->addMenu(QCoreApplication::translate("MainFrame", "Translation Memory"));
   add(memory, {CmdLearnTexts, CmdImportGlossary});
   add(tools, {0, CmdOpenDictionary, CmdDictionaryPath, CmdOptions});

@@ -20,7 +20,7 @@ FilterSetupDialog::FilterSetupDialog(FilterSetupModel &model, QWidget *parent)
   auto *group = new QGroupBox(tr("Show items with:"), this);
   auto *groupLayout = new QVBoxLayout(group);
   // The boxes in the order of the dialog; the text condition has its own row.
-  for (int bit : {0, 1, 2, 3, 4, 6, 7, 5}) {
+  for (int bit : {0, 1, 2, 3, 4, 6, 7, 8, 5}) {
     m_boxes[bit] = new QCheckBox(tr(qPrintable(FilterSetupModel::conditionCaption(bit))), group);
     m_boxes[bit]->setChecked(model.isChecked(bit));
     m_boxes[bit]->setEnabled(model.isEnabled(bit));

@@ -21,7 +21,7 @@ public:
 
 private:
   FilterSetupModel &m_model;
-  QCheckBox *m_boxes[8] = {};
+  QCheckBox *m_boxes[9] = {};
   QLineEdit *m_text;
   QComboBox *m_in;
 };

@@ -10,6 +10,7 @@
 #include "script/text_entry.h"
 #include "seam/prompter.h"
 #include "seam/settings.h"
+#include "spelling/spell_service.h"
 #include "workbench/external_dictionary.h"
 #include "workbench/find.h"
 #include "workbench/find_dialog.h"
@@ -19,6 +20,7 @@
 #include "workbench/menu_view.h"
 #include "workbench/occurrences_view.h"
 #include "workbench/plain_text_view.h"
+#include "workbench/pseudo_translate_dialog.h"
 #include "workbench/resource_tree_model.h"
 #include "workbench/resource_tree_view.h"
 #include "workbench/session.h"
@@ -110,6 +112,14 @@ void MainFrame::setServices(FrameServices services) {
   m_splitEdit->targetEditor()->setCompletion(m_services.complete);
   if (m_services.filterTest)
     m_filteredModel->setFilter(m_services.filterTest);
+  if (m_services.spelling) {
+    m_splitEdit->targetEditor()->setSpelling(m_services.spelling);
+    // "Misspelt words" in the filtered list follows the dictionary.
+    connect(m_services.spelling, &SpellService::checkerChanged, this, [this] {
+      if (m_board == Board::Filter)
+        m_filteredModel->rebuild();
+    });
+  }
   refreshInspectionDisplay();
 }
 
@@ -190,6 +200,11 @@ void MainFrame::createPanes() {
 
 void MainFrame::connectSession() {
   connect(&m_session, &Session::entriesReset, this, &MainFrame::rebuildAll);
+  // The target language's dictionary is loaded for every task opened.
+  connect(&m_session, &Session::entriesReset, this, [this] {
+    if (m_services.spelling && m_session.isOpen())
+      m_services.spelling->useLanguage(m_session.targetLanguage());
+  });
   connect(&m_session, &Session::currentEntryChanged, this, &MainFrame::onCurrentEntryChanged);
   connect(&m_session, &Session::textsChanged, this, &MainFrame::onTextsChanged);
   connect(&m_session, &Session::summaryChanged, m_message, &QLabel::setText);
@@ -594,6 +609,12 @@ void MainFrame::runCommand(CommandId id) {
   case CmdDialogsReport:
     showDialogsReport();
     break;
+  case CmdPseudoTranslate:
+    m_splitEdit->commit();
+    m_splitEdit->release();
+    runPseudoTranslation(m_session, this);
+    m_splitEdit->showEntry(m_session.currentEntry());
+    break;
   case CmdAbout:
     if (m_services.about)
       m_services.about(this);
@@ -676,6 +697,7 @@ void MainFrame::updateCommands() {
     set(id, open);
   set(CmdSendTo, open && bool(m_services.sendTo));
   set(CmdDialogsReport, open);
+  set(CmdPseudoTranslate, open);
   set(CmdExport, open && bool(m_services.exportTexts));
   set(CmdImport, open && bool(m_services.importTexts));
   set(CmdImportGlossary, bound && bool(m_services.importGlossary));

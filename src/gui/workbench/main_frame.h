@@ -17,6 +17,7 @@ class QTabWidget;
 class QPrinter;
 
 namespace tarvelo {
+class SpellService;
 class ItemListModel;
 class ResourceTreeModel;
 class Session;
@@ -57,6 +58,9 @@ struct FrameServices {
   std::function<void(QWidget *)> importGlossary;
   std::function<void(QWidget *)> toggleMemorySearch;
   std::function<bool()> memorySearchVisible;
+  // The spelling of the target language: underlines in the target editor, the
+  // filter's "Misspelt words".
+  SpellService *spelling = nullptr;
   // "Machine Translation..." (its dialog) and Send To (the mail of the target).
   std::function<void(QWidget *)> machineTranslate;
   std::function<void(QWidget *)> sendTo;

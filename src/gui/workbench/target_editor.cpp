@@ -1,9 +1,14 @@
 #include "workbench/target_editor.h"
 
 #include "script/text_entry.h"
+#include "seam/prompter.h"
+#include "spelling/spell_service.h"
 #include "workbench/session.h"
+#include "workbench/spell_highlighter.h"
 
+#include <QContextMenuEvent>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMimeData>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -128,6 +133,78 @@ void TargetEditor::keyPressEvent(QKeyEvent *event) {
   cursor.setPosition(int(completed.size()));
   cursor.setPosition(selectionStart, QTextCursor::KeepAnchor);
   setTextCursor(cursor);
+}
+
+void TargetEditor::setSpelling(SpellService *service) {
+  if (m_mode != TargetText || m_spelling || !service)
+    return;
+  m_spelling = service;
+  new SpellHighlighter(*service, document());
+}
+
+QMenu *TargetEditor::contextMenuAt(int position) {
+  QMenu *menu = createStandardContextMenu();
+  if (!m_spelling || isReadOnly())
+    return menu;
+  QAction *first = menu->actions().value(0);
+  SpellChecker *checker = m_spelling->checker();
+  if (!checker) {
+    const QString missing = m_spelling->missingText();
+    if (!missing.isEmpty()) {
+      QAction *note = new QAction(missing, menu);
+      note->setEnabled(false);
+      menu->insertAction(first, note);
+      menu->insertSeparator(first);
+    }
+    return menu;
+  }
+  const QString text = toPlainText();
+  for (const SpellWord &word : checker->misspelt(text)) {
+    if (position < word.start || position > word.end)
+      continue;
+    const QStringList suggestions = checker->suggestions(word.word);
+    for (const QString &suggestion : suggestions) {
+      QAction *action = new QAction(suggestion, menu);
+      // An access-key mark inside the word stays before the same letter if it can.
+      connect(action, &QAction::triggered, this, [this, word, suggestion] {
+        QTextCursor cursor = textCursor();
+        cursor.setPosition(word.start);
+        cursor.setPosition(word.end, QTextCursor::KeepAnchor);
+        QString replacement = suggestion;
+        const QString written = toPlainText().mid(word.start, word.end - word.start);
+        const int mark = int(written.indexOf(u'&'));
+        if (mark >= 0 && mark < replacement.size())
+          replacement.insert(mark, u'&');
+        cursor.insertText(replacement);
+        setTextCursor(cursor);
+      });
+      menu->insertAction(first, action);
+    }
+    if (suggestions.isEmpty()) {
+      QAction *none = new QAction(tr("(no suggestions)"), menu);
+      none->setEnabled(false);
+      menu->insertAction(first, none);
+    }
+    QAction *add = new QAction(tr("Add to dictionary"), menu);
+    connect(add, &QAction::triggered, this, [this, word] {
+      if (!m_spelling->checker())
+        return;
+      if (!m_spelling->checker()->addToDictionary(word.word))
+        m_session.prompter().error(
+            tr("The word '%1' could not be kept in the user dictionary.").arg(word.word));
+      Q_EMIT m_spelling->checkerChanged();
+    });
+    menu->insertAction(first, add);
+    menu->insertSeparator(first);
+    break;
+  }
+  return menu;
+}
+
+void TargetEditor::contextMenuEvent(QContextMenuEvent *event) {
+  QMenu *menu = contextMenuAt(cursorForPosition(event->pos()).position());
+  menu->setAttribute(Qt::WA_DeleteOnClose);
+  menu->popup(event->globalPos());
 }
 
 bool TargetEditor::canInsertFromMimeData(const QMimeData *source) const {

@@ -3,8 +3,11 @@
 #include <QPlainTextEdit>
 #include <functional>
 
+class QMenu;
+
 namespace tarvelo {
 class Session;
+class SpellService;
 class TextEntry;
 } // namespace tarvelo
 
@@ -39,6 +42,11 @@ public:
   void pasteSource();
   void setCompletion(Completion completion) { m_completion = std::move(completion); }
   void setRightToLeft(bool rightToLeft);
+  // Underlines misspelt words and offers suggestions in the context menu.
+  void setSpelling(SpellService *service);
+  // The context menu for a place in the text: the editing commands, after the
+  // suggestions and "Add to dictionary" when a misspelt word stands there.
+  QMenu *contextMenuAt(int position);
 
 Q_SIGNALS:
   // Enter: the text was stored; the next item is wanted.
@@ -49,6 +57,7 @@ protected:
   void keyPressEvent(QKeyEvent *event) override;
   void insertFromMimeData(const QMimeData *source) override;
   bool canInsertFromMimeData(const QMimeData *source) const override;
+  void contextMenuEvent(QContextMenuEvent *event) override;
 
 private:
   QString storedValue() const;
@@ -59,6 +68,7 @@ private:
   TextEntry *m_entry = nullptr;
   QString m_loaded;
   Completion m_completion;
+  SpellService *m_spelling = nullptr;
 };
 
 } // namespace tarvelo::gui

@@ -197,5 +197,45 @@ TEST_F(FilterTest, SettingsAreReadOnceAndWrittenBySetup) {
   EXPECT_TRUE(FilterSetupModel(bound).isEnabled(6));
 }
 
+TEST_F(FilterTest, MisspeltWordsAreAConditionSavedWithTheOthers) {
+  openConditions();
+  // The entries whose targets hold an unknown word; an empty target holds none.
+  const auto misspelt = [](const TextEntry &entry) {
+    return entry.targetText == "Unscharf" || entry.targetText == "Drei Mal" ||
+           entry.targetText.isEmpty();
+  };
+  const struct {
+    int flags;
+    bool dictionary;
+    QString shown;
+  } cases[] = {
+      {256, true, "IDS_FUZZY IDS_OCC4"},
+      {256, false, ""}, // no dictionary for the language: nothing is misspelt
+      {256 | 1, true, "IDS_EMPTY IDS_FUZZY IDS_OCC4"},
+      {256 | 8, true, "IDS_FAIL IDS_FUZZY IDS_OCC4"},
+  };
+  for (const auto &c : cases) {
+    settings.setInteger("FilterFlags", c.flags);
+    Filter filter(settings);
+    if (c.dictionary)
+      filter.setSpellTest(misspelt);
+    ItemListModel list(session);
+    list.setFilter(filter.test());
+    EXPECT_EQ(rows(list, true), c.shown) << c.flags << " " << c.dictionary;
+  }
+
+  settings.setInteger("FilterFlags", 1);
+  Filter filter(settings);
+  EXPECT_FALSE(FilterSetupModel(filter).isEnabled(8));
+  filter.setSpellTest(misspelt);
+  FilterSetupModel setup(filter);
+  EXPECT_TRUE(setup.isEnabled(8));
+  EXPECT_EQ(FilterSetupModel::conditionCaption(8), "Misspelt words");
+  setup.setChecked(8, true);
+  setup.accept();
+  EXPECT_EQ(settings.integer("FilterFlags"), 257);
+  EXPECT_TRUE(FilterSetupModel(filter).isChecked(8));
+}
+
 } // namespace
 } // namespace tarvelo
