@@ -2,10 +2,23 @@
 #include "cli/process_memory.h"
 
 #include <QCoreApplication>
-#include <QGuiApplication>
 #include <cstdio>
 #include <cstring>
 #include <memory>
+
+#ifdef TARVELO_CLI_MEASURES
+#include <QGuiApplication>
+#else
+#include <QDir>
+#include <QFile>
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <unistd.h>
+#include <vector>
+#else
+#include <QProcess>
+#endif
+#endif
 
 namespace tarvelo::cli {
 
@@ -211,6 +224,7 @@ void printHelp() {
 
 namespace {
 
+#ifdef TARVELO_CLI_MEASURES
 // The offscreen platform looks for a runtime folder that it never needs: a missing one
 // is no news to the user of a batch command.
 void quietenRuntimeFolderWarning() {
@@ -222,6 +236,30 @@ void quietenRuntimeFolderWarning() {
           previous(type, context, message);
       });
 }
+#else
+// The report measures texts with Qt's fonts, so it runs in a companion program linked
+// with QtGui: the other commands start without loading the graphics libraries. It takes
+// the same arguments and gives the same output and exit status.
+int runMeasuringProgram(int argc, char **argv) {
+  const QString program =
+      QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("tarvelo-cli-report"));
+#ifdef Q_OS_UNIX
+  QByteArray path = QFile::encodeName(program);
+  std::vector<char *> arguments(argv, argv + argc + 1);
+  arguments[0] = path.data();
+  execv(path.constData(), arguments.data());
+  std::fprintf(stderr, "error: cannot start %s: %s\n", path.constData(), std::strerror(errno));
+  return 2;
+#else
+  const int status = QProcess::execute(program, QCoreApplication::arguments().mid(1));
+  if (status == -2) {
+    std::fprintf(stderr, "error: cannot start %s\n", program.toLocal8Bit().constData());
+    return 2;
+  }
+  return status == -1 ? 1 : status;
+#endif
+}
+#endif
 
 } // namespace
 
@@ -232,15 +270,21 @@ int main(int argc, char **argv) {
   // Only the report measures texts: it runs on the offscreen platform unless another
   // one is asked for; the other commands need no fonts.
   const bool measures = argc > 1 && std::strcmp(argv[1], "report") == 0;
+  std::unique_ptr<QCoreApplication> app;
+#ifdef TARVELO_CLI_MEASURES
   if (measures && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
     qputenv("QT_QPA_PLATFORM", "offscreen");
-  std::unique_ptr<QCoreApplication> app;
   if (measures) {
     tarvelo::cli::quietenRuntimeFolderWarning();
     app = std::make_unique<QGuiApplication>(argc, argv);
   } else {
     app = std::make_unique<QCoreApplication>(argc, argv);
   }
+#else
+  app = std::make_unique<QCoreApplication>(argc, argv);
+  if (measures)
+    return tarvelo::cli::runMeasuringProgram(argc, argv);
+#endif
   QStringList arguments = app->arguments().mid(1);
   if (arguments.isEmpty() || arguments[0] == QLatin1String("--help") ||
       arguments[0] == QLatin1String("-h") || arguments[0] == QLatin1String("help")) {
@@ -264,8 +308,10 @@ int main(int argc, char **argv) {
     return tarvelo::cli::runFindScripts(arguments);
   if (command == QLatin1String("project"))
     return tarvelo::cli::runProject(arguments);
+#ifdef TARVELO_CLI_MEASURES
   if (command == QLatin1String("report"))
     return tarvelo::cli::runReport(arguments);
+#endif
   if (command == QLatin1String("export"))
     return tarvelo::cli::runExport(arguments);
   if (command == QLatin1String("import"))

@@ -1,9 +1,9 @@
 #include "exchange/http_client.h"
 
+#include "exchange/curl_library.h"
+
 #include <QCoreApplication>
 #include <QUrl>
-#include <curl/curl.h>
-#include <mutex>
 
 namespace tarvelo {
 
@@ -33,17 +33,17 @@ int progressed(void *user, curl_off_t, curl_off_t, curl_off_t, curl_off_t) {
   return transfer->abort && transfer->abort->load() ? 1 : 0;
 }
 
-void initialiseOnce() {
-  static std::once_flag once;
-  std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
-}
-
 } // namespace
 
 HttpResponse performHttp(const HttpRequest &request, const std::atomic<bool> *abort) {
   HttpResponse response;
-  initialiseOnce();
-  CURL *curl = curl_easy_init();
+  const CurlLibrary &api = curlLibrary();
+  if (!api.error.isEmpty()) {
+    response.failure = HttpResponse::Failure::Network;
+    response.error = QStringLiteral("libcurl could not be loaded: %1").arg(api.error);
+    return response;
+  }
+  CURL *curl = api.easyInit();
   if (!curl) {
     response.failure = HttpResponse::Failure::Network;
     response.error = QStringLiteral("libcurl could not be initialised");
@@ -51,48 +51,48 @@ HttpResponse performHttp(const HttpRequest &request, const std::atomic<bool> *ab
   }
   Transfer transfer{&response.body, request.maxBytes, false, abort};
   const QByteArray url = request.url.toUtf8();
-  curl_easy_setopt(curl, CURLOPT_URL, url.constData());
-  curl_easy_setopt(curl, CURLOPT_PROTOCOLS_STR, "http,https");
-  curl_easy_setopt(curl, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
-  curl_easy_setopt(curl, CURLOPT_FOLLOWLOCATION, 1L);
-  curl_easy_setopt(curl, CURLOPT_MAXREDIRS, 5L);
-  curl_easy_setopt(curl, CURLOPT_SSL_VERIFYPEER, 1L);
-  curl_easy_setopt(curl, CURLOPT_SSL_VERIFYHOST, 2L);
+  api.easySetopt(curl, CURLOPT_URL, url.constData());
+  api.easySetopt(curl, CURLOPT_PROTOCOLS_STR, "http,https");
+  api.easySetopt(curl, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
+  api.easySetopt(curl, CURLOPT_FOLLOWLOCATION, 1L);
+  api.easySetopt(curl, CURLOPT_MAXREDIRS, 5L);
+  api.easySetopt(curl, CURLOPT_SSL_VERIFYPEER, 1L);
+  api.easySetopt(curl, CURLOPT_SSL_VERIFYHOST, 2L);
   // Time-outs by signal would hit other threads.
-  curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
-  curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT_MS, long(request.connectTimeoutMs));
-  curl_easy_setopt(curl, CURLOPT_TIMEOUT_MS, long(request.totalTimeoutMs));
-  curl_easy_setopt(curl, CURLOPT_USERAGENT, "Tarvelo");
-  curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, received);
-  curl_easy_setopt(curl, CURLOPT_WRITEDATA, &transfer);
-  curl_easy_setopt(curl, CURLOPT_NOPROGRESS, 0L);
-  curl_easy_setopt(curl, CURLOPT_XFERINFOFUNCTION, progressed);
-  curl_easy_setopt(curl, CURLOPT_XFERINFODATA, &transfer);
-  curl_easy_setopt(curl, CURLOPT_ACCEPT_ENCODING, "");
+  api.easySetopt(curl, CURLOPT_NOSIGNAL, 1L);
+  api.easySetopt(curl, CURLOPT_CONNECTTIMEOUT_MS, long(request.connectTimeoutMs));
+  api.easySetopt(curl, CURLOPT_TIMEOUT_MS, long(request.totalTimeoutMs));
+  api.easySetopt(curl, CURLOPT_USERAGENT, "Tarvelo");
+  api.easySetopt(curl, CURLOPT_WRITEFUNCTION, received);
+  api.easySetopt(curl, CURLOPT_WRITEDATA, &transfer);
+  api.easySetopt(curl, CURLOPT_NOPROGRESS, 0L);
+  api.easySetopt(curl, CURLOPT_XFERINFOFUNCTION, progressed);
+  api.easySetopt(curl, CURLOPT_XFERINFODATA, &transfer);
+  api.easySetopt(curl, CURLOPT_ACCEPT_ENCODING, "");
   if (request.method == HttpRequest::Method::Post) {
-    curl_easy_setopt(curl, CURLOPT_POST, 1L);
-    curl_easy_setopt(curl, CURLOPT_POSTFIELDSIZE_LARGE, curl_off_t(request.body.size()));
-    curl_easy_setopt(curl, CURLOPT_POSTFIELDS, request.body.constData());
+    api.easySetopt(curl, CURLOPT_POST, 1L);
+    api.easySetopt(curl, CURLOPT_POSTFIELDSIZE_LARGE, curl_off_t(request.body.size()));
+    api.easySetopt(curl, CURLOPT_POSTFIELDS, request.body.constData());
   }
   curl_slist *headers = nullptr;
   for (const auto &header : request.headers)
-    headers = curl_slist_append(headers, (header.first + ": " + header.second).constData());
+    headers = api.slistAppend(headers, (header.first + ": " + header.second).constData());
   // No "Expect: 100-continue" round trip for the larger batches.
-  headers = curl_slist_append(headers, "Expect:");
-  curl_easy_setopt(curl, CURLOPT_HTTPHEADER, headers);
+  headers = api.slistAppend(headers, "Expect:");
+  api.easySetopt(curl, CURLOPT_HTTPHEADER, headers);
 
   char errorText[CURL_ERROR_SIZE] = {};
-  curl_easy_setopt(curl, CURLOPT_ERRORBUFFER, errorText);
-  const CURLcode code = curl_easy_perform(curl);
+  api.easySetopt(curl, CURLOPT_ERRORBUFFER, errorText);
+  const CURLcode code = api.easyPerform(curl);
   long status = 0;
-  curl_easy_getinfo(curl, CURLINFO_RESPONSE_CODE, &status);
+  api.easyGetinfo(curl, CURLINFO_RESPONSE_CODE, &status);
   response.status = int(status);
-  curl_slist_free_all(headers);
-  curl_easy_cleanup(curl);
+  api.slistFreeAll(headers);
+  api.easyCleanup(curl);
 
   if (code == CURLE_OK)
     return response;
-  response.error = QString::fromUtf8(*errorText ? errorText : curl_easy_strerror(code));
+  response.error = QString::fromUtf8(*errorText ? errorText : api.easyStrerror(code));
   if (code == CURLE_ABORTED_BY_CALLBACK)
     response.failure = HttpResponse::Failure::Aborted;
   else if (code == CURLE_OPERATION_TIMEDOUT)

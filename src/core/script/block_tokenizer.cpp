@@ -2,6 +2,9 @@
 
 #include "script/keywords.h"
 
+#include <cstdint>
+#include <cstring>
+
 namespace tarvelo {
 
 namespace charclass {
@@ -24,6 +27,14 @@ const unsigned char kTable[128] = {
 
 namespace {
 
+// Whether one of the four UTF-16 units in word is c.
+inline bool hasUnit(std::uint64_t word, char16_t c) {
+  constexpr std::uint64_t kOnes = 0x0001000100010001ULL;
+  constexpr std::uint64_t kHighs = 0x8000800080008000ULL;
+  const std::uint64_t x = word ^ (kOnes * c);
+  return ((x - kOnes) & ~x & kHighs) != 0;
+}
+
 qsizetype quotedStringEndSlow(QStringView text, qsizetype from) {
   StringRules rules;
   const qsizetype size = text.size();
@@ -41,6 +52,13 @@ qsizetype quotedStringEnd(QStringView text, qsizetype from) {
   const char16_t *chars = reinterpret_cast<const char16_t *>(text.data());
   const qsizetype size = text.size();
   for (qsizetype i = from;; i += 2) {
+    // Four characters at a time while none of them is a quote or a backslash.
+    for (; i + 4 <= size; i += 4) {
+      std::uint64_t word;
+      std::memcpy(&word, chars + i, 8);
+      if (hasUnit(word, u'"') || hasUnit(word, u'\\'))
+        break;
+    }
     while (i < size && chars[i] != u'"' && chars[i] != u'\\')
       ++i;
     if (i >= size)

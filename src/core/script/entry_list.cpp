@@ -127,6 +127,13 @@ void EntryList::rebuildIndex() {
 
 namespace {
 
+// Identifiers of one block mostly have the same length and beginning; their last
+// characters tell most of them apart before whole strings are compared.
+bool sameIdentifier(const QString &a, const QString &b) {
+  const qsizetype size = a.size();
+  return size == b.size() && (size == 0 || (a.back() == b.back() && a == b));
+}
+
 // The entries of the head's block, in order, while f says go on.
 template <typename F> void walkBlock(const TextEntry *head, F &&f) {
   for (TextEntry *entry = const_cast<TextEntry *>(head);
@@ -158,7 +165,7 @@ const std::vector<TextEntry *> &BlockLookup::find(const TextEntry *head, const Q
   }
   m_walked.clear();
   walkBlock(head, [&](TextEntry *entry) {
-    if (entry->identifier == identifier && entry->kind == kind)
+    if (sameIdentifier(entry->identifier, identifier) && entry->kind == kind)
       m_walked.push_back(entry);
     return true;
   });

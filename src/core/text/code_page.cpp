@@ -96,14 +96,25 @@ Converters &converters() {
   return instance;
 }
 
+// Whether the eight bytes at p are all ASCII.
+inline bool eightAscii(const char *p) {
+  std::uint64_t word;
+  std::memcpy(&word, p, 8);
+  return (word & 0x8080808080808080ULL) == 0;
+}
+
+// Whether the four UTF-16 units at p are all ASCII.
+inline bool fourAscii(const QChar *p) {
+  std::uint64_t word;
+  std::memcpy(&word, p, 8);
+  return (word & 0xFF80FF80FF80FF80ULL) == 0;
+}
+
 bool isAscii(const char *bytes, qsizetype size) {
   qsizetype i = 0;
-  for (; i + 8 <= size; i += 8) {
-    std::uint64_t word;
-    std::memcpy(&word, bytes + i, 8);
-    if (word & 0x8080808080808080ULL)
+  for (; i + 8 <= size; i += 8)
+    if (!eightAscii(bytes + i))
       return false;
-  }
   for (; i < size; ++i)
     if (static_cast<unsigned char>(bytes[i]) >= 0x80)
       return false;
@@ -217,9 +228,15 @@ void toUtf16Into(QString &out, const char *bytes, qsizetype size, int codePage, 
     if (extra)
       out.append(suffix);
     char16_t *d = reinterpret_cast<char16_t *>(out.data());
-    for (qsizetype i = 0; i < size; ++i)
+    for (qsizetype i = 0; i < size;) {
+      if (i + 8 <= size && eightAscii(bytes + i)) {
+        i += 8;
+        continue;
+      }
       if (static_cast<unsigned char>(bytes[i]) >= 0x80)
         d[i] = table->decode[static_cast<unsigned char>(bytes[i])];
+      ++i;
+    }
     return;
   }
   if (table) {
@@ -309,7 +326,10 @@ QByteArray fromUtf16(QStringView text, int codePage) {
   if (codePage == 65001)
     return text.toUtf8();
   bool ascii = asciiCompatible(codePage);
-  for (qsizetype i = 0; ascii && i < text.size(); ++i)
+  qsizetype i = 0;
+  for (; ascii && i + 4 <= text.size(); i += 4)
+    ascii = fourAscii(text.data() + i);
+  for (; ascii && i < text.size(); ++i)
     ascii = text[i].unicode() < 0x80;
   if (ascii)
     return text.toLatin1();
@@ -318,6 +338,12 @@ QByteArray fromUtf16(QStringView text, int codePage) {
       QByteArray out(text.size(), Qt::Uninitialized);
       char *d = out.data();
       for (qsizetype i = 0; i < text.size(); ++i) {
+        if (i + 4 <= text.size() && fourAscii(text.data() + i)) {
+          for (int k = 0; k < 4; ++k)
+            *d++ = char(text[i + k].unicode());
+          i += 3;
+          continue;
+        }
         const char16_t c = text[i].unicode();
         if (c < 0x80) {
           *d++ = char(c);
