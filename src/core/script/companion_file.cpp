@@ -6,6 +6,7 @@
 #include "script/task.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
 #include <QHash>
 #include <cstring>
@@ -138,15 +139,18 @@ public:
                   size_t(text.size()) * sizeof(QChar));
     m_size += text.size();
   }
-  // Quotes cannot stand inside a quoted companion text; tabs stand for them.
-  void addQuoted(QStringView text) {
+  // Quotes cannot stand inside a quoted companion text; tabs stand for them. The text
+  // may come in two parts, written as one.
+  void addQuoted(QStringView text, QStringView more = {}) {
     add(u'"');
-    if (m_out) {
-      QChar *out = m_out + m_size;
-      for (const QChar c : text)
-        *out++ = c == u'"' ? QChar(u'\t') : c;
+    for (const QStringView part : {text, more}) {
+      if (m_out) {
+        QChar *out = m_out + m_size;
+        for (const QChar c : part)
+          *out++ = c == u'"' ? QChar(u'\t') : c;
+      }
+      m_size += part.size();
     }
-    m_size += text.size();
     add(u'"');
   }
   qsizetype size() const { return m_size; }
@@ -177,9 +181,12 @@ void companionLines(CompanionText &out, const EntryList &entries, const Task *ta
       out.addQuoted(isSource ? entry->sourceComment() : entry->targetComment());
       out.add(u' ');
       out.addQuoted(isSource ? entry->sourceText : entry->targetText);
-      if (!isSource && (entry->verified || !entry->extraText().isEmpty())) {
-        out.add(u' ');
-        out.addQuoted(entry->extraText() + (entry->verified ? digits : QString()));
+      if (!isSource) {
+        const QString extra = entry->extraText();
+        if (entry->verified || !extra.isEmpty()) {
+          out.add(u' ');
+          out.addQuoted(extra, entry->verified ? QStringView(digits) : QStringView());
+        }
       }
       out.add(u'\n');
     }
@@ -200,7 +207,15 @@ bool writeCompanion(const EntryList &entries, const Task *task, const QString &s
   bytes[1] = '\xFE';
   text.writeInto(reinterpret_cast<QChar *>(bytes.data() + 2));
   companionLines(text, entries, task, isSource, digits);
-  return ScriptFile::saveBytes(companionPath(scriptPath, language), bytes);
+  // A companion that already says the same is left untouched, as the source's mostly is.
+  const QString path = companionPath(scriptPath, language);
+  const QFileInfo existing(path);
+  if (existing.isFile() && existing.size() == bytes.size()) {
+    QFile file(path);
+    if (file.open(QIODevice::ReadOnly) && file.readAll() == bytes)
+      return true;
+  }
+  return ScriptFile::saveBytes(path, bytes);
 }
 
 QStringList writeTaskCompanions(const EntryList &entries, const Task *task,

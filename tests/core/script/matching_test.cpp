@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace tarvelo {
 namespace {
@@ -270,6 +271,34 @@ TEST_F(CompanionTest, CommentsMarksAndSourceTextsSurviveAWriteAndARead) {
   EXPECT_FALSE(reopened->verified);
   // The numeric identifier did not stop the reading.
   EXPECT_TRUE(again.entries.at(1)->verified);
+}
+
+// A companion that already says the same is not replaced (a source tree under version
+// control keeps its files as they were); one that differs is, same length or not.
+TEST_F(CompanionTest, OnlyAChangedCompanionIsWrittenAgain) {
+  open("LANGUAGE 9, 1\nSTRINGTABLE\nBEGIN\n IDS_A \"Open\"\nEND\n",
+       "LANGUAGE 7, 1\nSTRINGTABLE\nBEGIN\n IDS_A \"Auf\"\nEND\n");
+  TextEntry *a = find("STRINGTABLE", "IDS_A");
+  a->setTargetComment("abc");
+  Task *task = ws.tasks.head();
+  const QString path = companionPath(targetPath(), 1031);
+  const auto inode = [&path] {
+    struct stat status = {};
+    return ::stat(QFile::encodeName(path).constData(), &status) == 0 ? status.st_ino : ino_t(0);
+  };
+  ASSERT_TRUE(writeCompanion(ws.entries, task, targetPath(), 1031, false));
+  const ino_t first = inode();
+  ASSERT_NE(first, ino_t(0));
+  ASSERT_TRUE(writeCompanion(ws.entries, task, targetPath(), 1031, false));
+  EXPECT_EQ(inode(), first);
+  a->setTargetComment("abd"); // the same length, other bytes
+  ASSERT_TRUE(writeCompanion(ws.entries, task, targetPath(), 1031, false));
+  EXPECT_NE(inode(), first);
+  test::Workspace again;
+  ASSERT_EQ(again.readSource("LANGUAGE 9, 1\nSTRINGTABLE\nBEGIN\n IDS_A \"Open\"\nEND\n", 0x0409),
+            1);
+  readCompanion(again.entries, again.tasks.head(), targetPath(), 1031, false);
+  EXPECT_EQ(again.entries.at(0)->targetComment(), "abd");
 }
 
 TEST_F(CompanionTest, MissingOrMalformedFilesAreNoError) {
