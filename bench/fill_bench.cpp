@@ -82,6 +82,18 @@ void fillEmptyTargets(benchmark::State &state) {
 }
 BENCHMARK(fillEmptyTargets)->Unit(benchmark::kMillisecond)->Iterations(5);
 
+// Loads the memory library beside the program, with its batch and, when asked, its
+// fuzzy search; a benchmark without them is skipped, saying why.
+bool loadMemoryLibrary(benchmark::State &state, TmLibrary &library, bool fuzzy) {
+  if (library.load() && library.exports().addPair && library.exports().beginTMBatch &&
+      (!fuzzy || library.exports().fuzzyTM))
+    return true;
+  state.SkipWithError(fuzzy ? "the memory library (kestrine) with fuzzy matches is not beside "
+                              "the program"
+                            : "the memory library (kestrine) is not beside the program");
+  return false;
+}
+
 // Filling 20,000 empty items with distinct source texts from a memory of a million
 // pairs: every item is a lookup of its own.
 void fillFromAMillionPairs(benchmark::State &state) {
@@ -92,10 +104,8 @@ void fillFromAMillionPairs(benchmark::State &state) {
   MemorySettings settings;
   QTemporaryDir folder;
   TmLibrary library;
-  if (!library.load() || !library.exports().addPair || !library.exports().beginTMBatch) {
-    state.SkipWithError("the memory library (kestrine) is not beside the program");
+  if (!loadMemoryLibrary(state, library, false))
     return;
-  }
   const TmExports &tm = library.exports();
   const QString path = folder.path();
   tm.setTMPath(reinterpret_cast<const char16_t *>(path.utf16()));
@@ -138,11 +148,8 @@ void fillFuzzyMatches(benchmark::State &state) {
   MemorySettings settings;
   QTemporaryDir folder;
   TmLibrary library;
-  if (!library.load() || !library.exports().fuzzyTM || !library.exports().beginTMBatch) {
-    state.SkipWithError("the memory library (kestrine) with fuzzy matches is not beside the "
-                        "program");
+  if (!loadMemoryLibrary(state, library, true))
     return;
-  }
   const TmExports &tm = library.exports();
   settings.setText(QStringLiteral("TMPath"), folder.path());
   settings.setInteger(QStringLiteral("FuzzyFill"), 1);
@@ -221,11 +228,8 @@ void fillDistinctFuzzyMatches(benchmark::State &state) {
   MemorySettings settings;
   QTemporaryDir folder;
   TmLibrary library;
-  if (!library.load() || !library.exports().fuzzyTM || !library.exports().beginTMBatch) {
-    state.SkipWithError("the memory library (kestrine) with fuzzy matches is not beside the "
-                        "program");
+  if (!loadMemoryLibrary(state, library, true))
     return;
-  }
   const TmExports &tm = library.exports();
   const QString path = folder.path();
   tm.setTMPath(reinterpret_cast<const char16_t *>(path.utf16()));

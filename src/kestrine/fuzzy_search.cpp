@@ -157,15 +157,7 @@ private:
         commonRuns.push_back(run);
         continue;
       }
-      const std::u16string expression = phrase(run);
-      ResetGuard reset(match);
-      if (!match.bindText(1, expression) || !match.bindInt(2, kRunRows + 1))
-        return false;
-      rows.clear();
-      int step;
-      while ((step = match.step()) == SQLITE_ROW)
-        rows.push_back(match.intColumn(0));
-      if (step != SQLITE_DONE)
+      if (!matchingRows(match, phrase(run), kRunRows + 1, rows))
         return false;
       if (rows.size() > std::size_t(kRunRows)) {
         if (m_memo)
@@ -197,14 +189,7 @@ private:
       std::u16string stretch;
       for (std::size_t i = first; i < last; ++i)
         stretch += (i > first ? u" AND " : u"") + phrase(commonRuns[i]);
-      ResetGuard reset(match);
-      if (!match.bindText(1, stretch) || !match.bindInt(2, kStretchRows + 1))
-        return false;
-      rows.clear();
-      int step;
-      while ((step = match.step()) == SQLITE_ROW)
-        rows.push_back(match.intColumn(0));
-      if (step != SQLITE_DONE)
+      if (!matchingRows(match, stretch, kStretchRows + 1, rows))
         return false;
       if (rows.size() > std::size_t(kStretchRows)) {
         crowded.push_back(rows);
@@ -221,6 +206,19 @@ private:
           shared[rowid] += crowdedWeights[k];
     }
     return scoreCandidates(shared);
+  }
+
+  // The rows (at most `limit`) whose source holds what the full-text expression asks for.
+  static bool matchingRows(Statement &match, std::u16string_view expression, int limit,
+                           std::vector<std::int64_t> &rows) {
+    ResetGuard reset(match);
+    if (!match.bindText(1, expression) || !match.bindInt(2, limit))
+      return false;
+    rows.clear();
+    int step;
+    while ((step = match.step()) == SQLITE_ROW)
+      rows.push_back(match.intColumn(0));
+    return step == SQLITE_DONE;
   }
 
   // Whether the best matches found are sure to stay the best: each edit breaks at most

@@ -20,6 +20,7 @@
 #include "tmclient/memory_client.h"
 #include "workbench/inspection_rules_model.h"
 #include "workbench/inspector.h"
+#include "workbench/pseudo_translate_dialog.h"
 #include "workbench/session.h"
 
 #include <QTabWidget>
@@ -32,6 +33,15 @@ namespace {
 int32_t connectAlways(int32_t, int32_t) {
   return 1;
 }
+
+// A library that learns and finds fuzzy matches, so that the memory page shows all it has.
+int32_t addNothing(const char16_t *, const char16_t *, int32_t) {
+  return 1;
+}
+int32_t findNothing(const char16_t *, int32_t, int32_t, TmTextList *, TmTextList *, int32_t *) {
+  return 0;
+}
+void freeNothing(TmTextList *) {}
 
 // Dialogs at their natural size; windows that choose their own size keep it.
 void render(QWidget &widget, const char *name, bool natural = true) {
@@ -121,6 +131,9 @@ TEST(RenderDialogs, DISABLED_AllDialogs) {
   EntryList entries;
   TmExports exports;
   exports.connectTM = &connectAlways;
+  exports.addPair = &addNothing;
+  exports.fuzzyTM = &findNothing;
+  exports.freeTM = &freeNothing;
   MemoryClient memory(exports, entries, settings, prompter, progress);
   memory.start();
   OptionsDialog options(settings, rules, &memory);
@@ -128,6 +141,9 @@ TEST(RenderDialogs, DISABLED_AllDialogs) {
   options.show();
   options.tabs()->setCurrentIndex(1);
   render(options, "options-memory");
+
+  PseudoTranslateDialog pseudo(settings);
+  render(pseudo, "pseudo-translate");
 
   showHelp(nullptr, QStringLiteral("start.html"));
   render(*HelpWindow::instance(), "help", false);

@@ -46,19 +46,40 @@
 namespace tarvelo::gui {
 namespace {
 
-TEST(Screenshots, DISABLED_ExampleTask) {
-  const QString out = QString::fromLocal8Bit(qgetenv("TARVELO_SCREENSHOTS"));
-  ASSERT_FALSE(out.isEmpty()) << "TARVELO_SCREENSHOTS names the folder for the pictures";
-  QDir().mkpath(out);
+// The folder the pictures go to, and a fresh copy of the example task in a folder with
+// a plain name, since the pictures show it.
+struct ExampleCopy {
+  QString out;
+  QDir dir;
+  QString source;
+  QString target;
+};
+
+::testing::AssertionResult copyExample(const QString &folder, ExampleCopy &copy) {
+  copy.out = QString::fromLocal8Bit(qgetenv("TARVELO_SCREENSHOTS"));
+  if (copy.out.isEmpty())
+    return ::testing::AssertionFailure() << "TARVELO_SCREENSHOTS names the folder for the pictures";
+  QDir().mkpath(copy.out);
   initGuiResources();
-  // A folder with a plain name, since the pictures show it.
-  QDir dir(QDir::temp().filePath(QStringLiteral("tarvelo-example")));
-  dir.removeRecursively();
-  ASSERT_TRUE(dir.mkpath(QStringLiteral(".")));
-  const QString source = dir.filePath(QStringLiteral("example.rc"));
-  const QString target = dir.filePath(QStringLiteral("example_de.rc"));
-  ASSERT_TRUE(QFile::copy(exampleFile(QStringLiteral("example.rc")), source));
-  ASSERT_TRUE(QFile::copy(exampleFile(QStringLiteral("example_de.rc")), target));
+  copy.dir = QDir(QDir::temp().filePath(folder));
+  copy.dir.removeRecursively();
+  copy.source = copy.dir.filePath(QStringLiteral("example.rc"));
+  copy.target = copy.dir.filePath(QStringLiteral("example_de.rc"));
+  if (!copy.dir.mkpath(QStringLiteral(".")) ||
+      !QFile::copy(exampleFile(QStringLiteral("example.rc")), copy.source) ||
+      !QFile::copy(exampleFile(QStringLiteral("example_de.rc")), copy.target))
+    return ::testing::AssertionFailure()
+           << "the example cannot be copied to " << folder.toStdString();
+  return ::testing::AssertionSuccess();
+}
+
+TEST(Screenshots, DISABLED_ExampleTask) {
+  ExampleCopy example;
+  ASSERT_TRUE(copyExample(QStringLiteral("tarvelo-example"), example));
+  const QString &out = example.out;
+  QDir &dir = example.dir;
+  const QString &source = example.source;
+  const QString &target = example.target;
   MemorySettings settings;
   settings.setText(QStringLiteral("TMPath"), dir.filePath(QStringLiteral("TM")));
   settings.setText(QStringLiteral("SourcePath"), source);
@@ -226,17 +247,12 @@ TEST(Screenshots, DISABLED_DialogsReport) {
 // The layout editor on the translated Options dialog: the cancel button fitted to its
 // German text, the two push buttons selected, and the properties window beside them.
 TEST(Screenshots, DISABLED_DialogEditor) {
-  const QString out = QString::fromLocal8Bit(qgetenv("TARVELO_SCREENSHOTS"));
-  ASSERT_FALSE(out.isEmpty()) << "TARVELO_SCREENSHOTS names the folder for the pictures";
-  QDir().mkpath(out);
-  initGuiResources();
-  QDir dir(QDir::temp().filePath(QStringLiteral("tarvelo-editor")));
-  dir.removeRecursively();
-  ASSERT_TRUE(dir.mkpath(QStringLiteral(".")));
-  const QString source = dir.filePath(QStringLiteral("example.rc"));
-  const QString target = dir.filePath(QStringLiteral("example_de.rc"));
-  ASSERT_TRUE(QFile::copy(exampleFile(QStringLiteral("example.rc")), source));
-  ASSERT_TRUE(QFile::copy(exampleFile(QStringLiteral("example_de.rc")), target));
+  ExampleCopy example;
+  ASSERT_TRUE(copyExample(QStringLiteral("tarvelo-editor"), example));
+  const QString &out = example.out;
+  QDir &dir = example.dir;
+  const QString &source = example.source;
+  const QString &target = example.target;
   MemorySettings settings;
   settings.setInteger(QStringLiteral("InitTM"), 0);
   test::ScriptedPrompter prompter;
@@ -293,17 +309,12 @@ TEST(Screenshots, DISABLED_DialogEditor) {
 // The example's Options dialog pseudo-translated in the preview, its clipped texts
 // showing; and a misspelt German word underlined, with the editor's context menu.
 TEST(Screenshots, DISABLED_PseudoAndSpelling) {
-  const QString out = QString::fromLocal8Bit(qgetenv("TARVELO_SCREENSHOTS"));
-  ASSERT_FALSE(out.isEmpty()) << "TARVELO_SCREENSHOTS names the folder for the pictures";
-  QDir().mkpath(out);
-  initGuiResources();
-  QDir dir(QDir::temp().filePath(QStringLiteral("tarvelo-pseudo")));
-  dir.removeRecursively();
-  ASSERT_TRUE(dir.mkpath(QStringLiteral(".")));
-  const QString source = dir.filePath(QStringLiteral("example.rc"));
-  const QString target = dir.filePath(QStringLiteral("example_de.rc"));
-  ASSERT_TRUE(QFile::copy(exampleFile(QStringLiteral("example.rc")), source));
-  ASSERT_TRUE(QFile::copy(exampleFile(QStringLiteral("example_de.rc")), target));
+  ExampleCopy example;
+  ASSERT_TRUE(copyExample(QStringLiteral("tarvelo-pseudo"), example));
+  const QString &out = example.out;
+  QDir &dir = example.dir;
+  const QString &source = example.source;
+  const QString &target = example.target;
   MemorySettings settings;
   settings.setInteger(QStringLiteral("InitTM"), 0);
   test::ScriptedPrompter prompter;
@@ -371,17 +382,12 @@ TEST(Screenshots, DISABLED_PseudoAndSpelling) {
 // The item menu of an untranslated string, its memory translations open: the exact one
 // and fuzzy ones, each with its score.
 TEST(Screenshots, DISABLED_FuzzyAlternatives) {
-  const QString out = QString::fromLocal8Bit(qgetenv("TARVELO_SCREENSHOTS"));
-  ASSERT_FALSE(out.isEmpty()) << "TARVELO_SCREENSHOTS names the folder for the pictures";
-  QDir().mkpath(out);
-  initGuiResources();
-  QDir dir(QDir::temp().filePath(QStringLiteral("tarvelo-fuzzy")));
-  dir.removeRecursively();
-  ASSERT_TRUE(dir.mkpath(QStringLiteral(".")));
-  const QString source = dir.filePath(QStringLiteral("example.rc"));
-  const QString target = dir.filePath(QStringLiteral("example_de.rc"));
-  ASSERT_TRUE(QFile::copy(exampleFile(QStringLiteral("example.rc")), source));
-  ASSERT_TRUE(QFile::copy(exampleFile(QStringLiteral("example_de.rc")), target));
+  ExampleCopy example;
+  ASSERT_TRUE(copyExample(QStringLiteral("tarvelo-fuzzy"), example));
+  const QString &out = example.out;
+  QDir &dir = example.dir;
+  const QString &source = example.source;
+  const QString &target = example.target;
   MemorySettings settings;
   settings.setText(QStringLiteral("TMPath"), dir.filePath(QStringLiteral("TM")));
   settings.setInteger(QStringLiteral("InitTM"), 0); // the item stays empty for the picture

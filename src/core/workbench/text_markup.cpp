@@ -57,21 +57,21 @@ int insertLength(const QString &text, int i) {
 QList<MarkupSpan> markupSpans(const QString &text) {
   QList<MarkupSpan> spans;
   const int size = int(text.size());
-  // The specifications as the inspection finds them, so that both agree on them.
-  QList<MarkupSpan> specifications;
+  // The printf formats exactly as the inspection finds them, so that both agree on them.
+  QList<MarkupSpan> formats;
   for (int from = 0;;) {
     QString spec;
     const int end = nextFormatSpecification(text, from, &spec);
     if (end < 0)
       break;
-    specifications.append(
+    formats.append(
         {MarkupSpan::FormatSpecification, end - int(spec.size()) - 1, int(spec.size()) + 1});
     from = end;
   }
   qsizetype next = 0;
   for (int i = 0; i < size;) {
-    if (next < specifications.size() && specifications[next].start == i) {
-      spans.append(specifications[next++]);
+    if (next < formats.size() && formats[next].start == i) {
+      spans.append(formats[next++]);
       i = spans.last().end();
       continue;
     }
@@ -103,7 +103,7 @@ QList<MarkupSpan> markupSpans(const QString &text) {
       continue;
     }
     // Specifications found further on may begin inside text that was skipped here.
-    while (next < specifications.size() && specifications[next].start < i)
+    while (next < formats.size() && formats[next].start < i)
       ++next;
     ++i;
   }
