@@ -91,21 +91,56 @@ void linkOccurrences(EntryList &entries) {
   }
 }
 
-bool settleBlock(TextEntry *head, AfterReadContext &context) {
-  // Repeated identifiers, such as a shared static-text identifier, are fuzzy: every
-  // entry with a later duplicate. The states are taken before any of them changes.
-  BlockLookup lookup;
-  std::vector<TextEntry *> fuzzy;
+namespace {
+
+// The entries of a string table are all in the list's index, which links each to the
+// next one with its identifier: a repeat within the block is the next link staying in
+// it. No lookup of the block is built.
+bool findIndexedRepeats(TextEntry *head, std::vector<TextEntry *> &fuzzy) {
+  std::vector<bool> repeated;
   bool unmatchedDuplicate = false;
   for (TextEntry *entry = head; entry && entry->sourceBlock == head->sourceBlock;
        entry = entry->next()) {
-    const std::vector<TextEntry *> &same = lookup.find(head, entry->kind, entry->identifier);
-    if (same.size() < 2)
-      continue;
-    if (entry->matchState == NotFound)
-      unmatchedDuplicate = true;
-    if (entry != same.back())
+    const size_t offset = size_t(entry->index() - head->index());
+    if (repeated.size() <= offset)
+      repeated.resize(offset + 1, false);
+    TextEntry *later = EntryList::nextIndexed(entry);
+    if (later && later->sourceBlock == head->sourceBlock) {
       fuzzy.push_back(entry);
+      repeated[offset] = true;
+      const size_t laterOffset = size_t(later->index() - head->index());
+      if (repeated.size() <= laterOffset)
+        repeated.resize(laterOffset + 1, false);
+      repeated[laterOffset] = true;
+    }
+    if (repeated[offset] && entry->matchState == NotFound)
+      unmatchedDuplicate = true;
+  }
+  return unmatchedDuplicate;
+}
+
+} // namespace
+
+bool settleBlock(TextEntry *head, AfterReadContext &context) {
+  // Repeated identifiers, such as a shared static-text identifier, are fuzzy: every
+  // entry with a later duplicate. The states are taken before any of them changes.
+  std::vector<TextEntry *> fuzzy;
+  bool unmatchedDuplicate = false;
+  if (context.entries && head->entryClass() == TextEntry::Class::String &&
+      context.entries->indexes(head)) {
+    unmatchedDuplicate = findIndexedRepeats(head, fuzzy);
+  } else {
+    BlockLookup lookup;
+    for (TextEntry *entry = head; entry && entry->sourceBlock == head->sourceBlock;
+         entry = entry->next()) {
+      const std::vector<TextEntry *> &same = lookup.find(head, entry->kind, entry->identifier);
+      if (same.size() < 2)
+        continue;
+      if (entry->matchState == NotFound)
+        unmatchedDuplicate = true;
+      if (entry != same.back())
+        fuzzy.push_back(entry);
+    }
   }
   for (TextEntry *entry : fuzzy)
     entry->setMatched(Fuzzy);

@@ -196,6 +196,29 @@ void companionLines(CompanionText &out, const EntryList &entries, const Task *ta
 
 } // namespace
 
+namespace {
+
+// Whether the file's content is these bytes, read piece by piece rather than whole.
+bool fileHolds(const QString &path, const QByteArray &bytes) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly))
+    return false;
+  char piece[1 << 16];
+  qsizetype compared = 0;
+  for (;;) {
+    const qint64 read = file.read(piece, sizeof piece);
+    if (read < 0 || read > bytes.size() - compared)
+      return false;
+    if (read == 0)
+      return compared == bytes.size();
+    if (std::memcmp(piece, bytes.constData() + compared, size_t(read)) != 0)
+      return false;
+    compared += read;
+  }
+}
+
+} // namespace
+
 bool writeCompanion(const EntryList &entries, const Task *task, const QString &scriptPath,
                     int language, bool isSource) {
   const QString digits = verificationDigits(task->sourceLanguage);
@@ -210,11 +233,8 @@ bool writeCompanion(const EntryList &entries, const Task *task, const QString &s
   // A companion that already says the same is left untouched, as the source's mostly is.
   const QString path = companionPath(scriptPath, language);
   const QFileInfo existing(path);
-  if (existing.isFile() && existing.size() == bytes.size()) {
-    QFile file(path);
-    if (file.open(QIODevice::ReadOnly) && file.readAll() == bytes)
-      return true;
-  }
+  if (existing.isFile() && existing.size() == bytes.size() && fileHolds(path, bytes))
+    return true;
   return ScriptFile::saveBytes(path, bytes);
 }
 

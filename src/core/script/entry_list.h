@@ -65,6 +65,11 @@ public:
   // The looked-up entries of the task with this kind and identifier, in list order.
   Lookup lookup(const Task *task, const QString &kind, const QString &identifier) const;
 
+  // Whether the index holds the entry: then nextIndexed gives the next entry of its
+  // task, kind and identifier in list order (null after the last).
+  bool indexes(const TextEntry *entry) const { return m_indexed && isLookedUp(entry); }
+  static TextEntry *nextIndexed(const TextEntry *entry) { return entry->m_nextSame; }
+
   // The entries of the head's block, in list order, starting with the head.
   template <typename F> void forEachInBlock(const TextEntry *head, F &&f) const {
     if (!head || !head->sourceBlock)

@@ -3,7 +3,8 @@
 #include "script/entry_list.h"
 
 #include <QCoreApplication>
-#include <QSet>
+#include <QHash>
+#include <vector>
 
 namespace tarvelo {
 
@@ -40,24 +41,16 @@ void setVerified(TextEntry *entry, bool value) {
   forEachTwin(entry, [&](TextEntry *twin) { twin->verified = value; });
 }
 
-QString verificationSummary(const EntryList &entries) {
+namespace {
+
+struct SummaryCounts {
   int total = 0, verified = 0, matched = 0, fuzzy = 0, notFound = 0, modified = 0, filled = 0;
-  // An entry whose source and target texts an earlier entry had is counted there.
-  QSet<std::pair<QString, QString>> seen;
-  for (const auto &owned : entries) {
-    const TextEntry *entry = owned.get();
-    if (!entry->isTranslatable() || (entry->sourceText.isEmpty() && entry->targetText.isEmpty()))
-      continue;
-    if (!entry->sourceText.isEmpty() && entry->prevOccurrence) {
-      if (seen.contains({entry->sourceText, entry->targetText}))
-        continue;
-    }
-    if (!entry->sourceText.isEmpty() && (entry->prevOccurrence || entry->nextOccurrence))
-      seen.insert({entry->sourceText, entry->targetText});
+
+  void count(int matchState, bool isVerified) {
     ++total;
-    if (isVerified(entry))
+    if (isVerified)
       ++verified;
-    switch (entry->matchState) {
+    switch (matchState) {
     case Matched:
       ++matched;
       break;
@@ -75,6 +68,65 @@ QString verificationSummary(const EntryList &entries) {
       break;
     }
   }
+};
+
+// One occurrence chain (the entries of one source text, in list order): each distinct
+// translation counts once, with the state of its first entry, verified when any
+// entry with that translation is.
+void countChain(const TextEntry *first, SummaryCounts &counts) {
+  struct Group {
+    const QString *target;
+    int matchState;
+    bool verified;
+  };
+  // Chains hold few distinct translations; a hash takes over when one holds many.
+  constexpr size_t kScanned = 16;
+  std::vector<Group> groups;
+  QHash<QStringView, size_t> byTarget;
+  for (const TextEntry *entry = first; entry; entry = entry->nextOccurrence) {
+    const QString &target = entry->targetText;
+    size_t at = groups.size();
+    if (groups.size() <= kScanned) {
+      for (size_t i = 0; i < groups.size(); ++i)
+        if (*groups[i].target == target) {
+          at = i;
+          break;
+        }
+    } else {
+      at = byTarget.value(target, groups.size());
+    }
+    if (at == groups.size()) {
+      groups.push_back({&target, entry->matchState, entry->verified});
+      if (groups.size() > kScanned) {
+        if (byTarget.isEmpty())
+          for (size_t i = 0; i < groups.size(); ++i)
+            byTarget.insert(*groups[i].target, i);
+        else
+          byTarget.insert(target, at);
+      }
+    } else {
+      groups[at].verified = groups[at].verified || entry->verified;
+    }
+  }
+  for (const Group &group : groups)
+    counts.count(group.matchState, group.verified);
+}
+
+} // namespace
+
+QString verificationSummary(const EntryList &entries) {
+  SummaryCounts counts;
+  // An entry whose source and target texts an earlier entry had is counted there.
+  for (const auto &owned : entries) {
+    const TextEntry *entry = owned.get();
+    if (!entry->isTranslatable() || (entry->sourceText.isEmpty() && entry->targetText.isEmpty()))
+      continue;
+    if (entry->sourceText.isEmpty() || (!entry->prevOccurrence && !entry->nextOccurrence))
+      counts.count(entry->matchState, entry->verified);
+    else if (!entry->prevOccurrence)
+      countChain(entry, counts);
+  }
+  const auto &[total, verified, matched, fuzzy, notFound, modified, filled] = counts;
   if (total == 0)
     return {};
   // In the language of the user interface; the command line installs no translation.

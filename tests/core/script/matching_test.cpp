@@ -76,6 +76,21 @@ TEST_F(MatchingTest, RepeatedIdentifiersAreFuzzy) {
   EXPECT_EQ(find("DIALOG", "IDC_STATIC", 1)->targetText, "Zwei");
 }
 
+// In a string table too, every entry with a later repeat in its block is fuzzy; the
+// same identifier in another block is no repeat.
+TEST_F(MatchingTest, RepeatedStringIdentifiersAreFuzzyWithinTheirBlock) {
+  open("LANGUAGE 9, 1\nSTRINGTABLE\nBEGIN\n IDS_A \"One\"\n IDS_B \"B\"\n IDS_A \"Two\"\n"
+       " IDS_C \"C\"\n IDS_A \"Three\"\nEND\nSTRINGTABLE\nBEGIN\n IDS_C \"Four\"\nEND\n",
+       "LANGUAGE 7, 1\nSTRINGTABLE\nBEGIN\n IDS_A \"Eins\"\n IDS_B \"Be\"\n IDS_A \"Zwei\"\n"
+       " IDS_C \"Ce\"\nEND\nSTRINGTABLE\nBEGIN\n IDS_C \"Vier\"\nEND\n");
+  EXPECT_EQ(ws.dump(true), "STRINGTABLE|IDS_A|One|Eins|2\n"
+                           "STRINGTABLE|IDS_B|B|Be|3\n"
+                           "STRINGTABLE|IDS_A|Two|Zwei|2\n"
+                           "STRINGTABLE|IDS_C|C|Ce|3\n"
+                           "STRINGTABLE|IDS_A|Three||0\n"
+                           "STRINGTABLE|IDS_C|Four|Vier|3\n");
+}
+
 TEST_F(MatchingTest, UnplacedTextsAskTheFuzzyItemsQuestion) {
   ws.prompter.fuzzyChoices = {"Drei"};
   ws.prompter.fuzzyClear = 1;
@@ -143,6 +158,32 @@ TEST_F(MatchingTest, SummaryCountsEqualPairsOnceAndVerifiedMarksFollowTheChain) 
   EXPECT_TRUE(isVerified(a));
   EXPECT_EQ(verificationSummary(ws.entries),
             "1 of 2 items verified (2 matched, 0 fuzzy, 0 not found, 0 source modified, 0 filled)");
+}
+
+// One source text with more distinct translations than are compared one by one: each
+// translation counts once, with its first entry's state, verified through any twin.
+TEST_F(MatchingTest, SummaryOfAChainWithManyTranslations) {
+  QByteArray source = "LANGUAGE 9, 1\nSTRINGTABLE\nBEGIN\n";
+  QByteArray target = "LANGUAGE 7, 1\nSTRINGTABLE\nBEGIN\n";
+  constexpr int kEntries = 90, kTranslations = 30;
+  for (int i = 0; i < kEntries; ++i) {
+    source += " IDS_" + QByteArray::number(i) + " \"Same\"\n";
+    // Entry i carries translation i % 30; entries 0..29 are their first ones.
+    if (i != 5)
+      target +=
+          " IDS_" + QByteArray::number(i) + " \"T" + QByteArray::number(i % kTranslations) + "\"\n";
+  }
+  source += " IDS_X \"Other\"\nEND\n";
+  target += "END\n";
+  open(source, target);
+  // A verified mark on a later twin counts for the first; one on the untranslated item.
+  find("STRINGTABLE", "IDS_" + QString::number(kTranslations * 2 + 7))->verified = true;
+  find("STRINGTABLE", "IDS_20")->verified = true;
+  find("STRINGTABLE", "IDS_5")->verified = true;
+  // Translation 5 is missing on its first entry: that one is an item of its own.
+  EXPECT_EQ(verificationSummary(ws.entries),
+            "3 of 32 items verified (30 matched, 0 fuzzy, 2 not found, 0 source modified, 0 "
+            "filled)");
 }
 
 TEST_F(MatchingTest, VerbatimResourcesKeepTheTargetBlockWhenItHasAsManyLines) {
