@@ -83,6 +83,10 @@ QString undoubleQuotes(QStringView text) {
   return out;
 }
 
+QString doubleQuotes(const QString &text) {
+  return text.contains(u'"') ? doubleQuotes(QStringView(text)) : text;
+}
+
 QString doubleQuotes(QStringView text) {
   const qsizetype quotes = text.count(u'"');
   if (quotes == 0)

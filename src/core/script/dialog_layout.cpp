@@ -3,15 +3,23 @@
 #include "script/block_tokenizer.h"
 #include "script/keywords.h"
 
+#include <cstdint>
+#include <string_view>
 #include <unordered_set>
 
 namespace tarvelo {
 
 namespace {
 
+// Words of dialogs are short: a plain multiplicative hash of their characters does.
 struct ViewHash {
   using is_transparent = void;
-  size_t operator()(QStringView text) const { return qHash(text); }
+  size_t operator()(QStringView text) const {
+    std::uint64_t hash = 0xcbf29ce484222325ULL;
+    for (const QChar c : text)
+      hash = (hash ^ c.unicode()) * 0x100000001b3ULL;
+    return size_t(hash);
+  }
 };
 struct ViewEqual {
   using is_transparent = void;
@@ -175,28 +183,45 @@ bool readRectangle(BlockTokenizer &tokens, int &x, int &y, int &width, int &heig
   return true;
 }
 
-} // namespace
+enum class ControlKeyword { None, Other, TextFirst };
 
-bool isTextFirstKeyword(QStringView word) {
-  static const char *const keywords[] = {
+// Every statement of a dialog is asked about: its keyword is compared as bytes.
+ControlKeyword controlKeyword(QStringView word) {
+  static constexpr std::string_view kTextFirst[] = {
       "LTEXT",      "PUSHBUTTON", "CONTROL",  "DEFPUSHBUTTON", "GROUPBOX",    "CTEXT",
       "RTEXT",      "ICON",       "CHECKBOX", "AUTOCHECKBOX",  "RADIOBUTTON", "AUTORADIOBUTTON",
       "AUTO3STATE", "STATE3",     "PUSHBOX",  "BITMAP"};
-  for (const char *keyword : keywords)
-    if (word == QLatin1String(keyword))
-      return true;
-  return false;
+  static constexpr std::string_view kOthers[] = {"EDITTEXT", "COMBOBOX", "LISTBOX", "SCROLLBAR",
+                                                 "HEDIT",    "IEDIT",    "BEDIT"};
+  constexpr qsizetype kLongest = 15;
+  const qsizetype size = word.size();
+  if (size < 4 || size > kLongest)
+    return ControlKeyword::None;
+  char bytes[kLongest];
+  for (qsizetype i = 0; i < size; ++i) {
+    const char16_t c = word[i].unicode();
+    if (c > 0x7F)
+      return ControlKeyword::None;
+    bytes[i] = char(c);
+  }
+  const std::string_view text(bytes, size_t(size));
+  for (const std::string_view keyword : kTextFirst)
+    if (keyword == text)
+      return ControlKeyword::TextFirst;
+  for (const std::string_view keyword : kOthers)
+    if (keyword == text)
+      return ControlKeyword::Other;
+  return ControlKeyword::None;
+}
+
+} // namespace
+
+bool isTextFirstKeyword(QStringView word) {
+  return controlKeyword(word) == ControlKeyword::TextFirst;
 }
 
 bool isControlKeyword(QStringView word) {
-  static const char *const others[] = {"EDITTEXT", "COMBOBOX", "LISTBOX", "SCROLLBAR",
-                                       "HEDIT",    "IEDIT",    "BEDIT"};
-  if (isTextFirstKeyword(word))
-    return true;
-  for (const char *keyword : others)
-    if (word == QLatin1String(keyword))
-      return true;
-  return false;
+  return controlKeyword(word) != ControlKeyword::None;
 }
 
 bool parseDialogHeader(BlockTokenizer &tokens, DialogLayout &layout) {

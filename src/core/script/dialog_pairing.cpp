@@ -11,7 +11,7 @@ void DialogEntry::afterTargetRead(AfterReadContext &context) {
   if (settleBlock(this, context))
     layoutDiffers = true;
 
-  const ParsedDialog source = parseDialogBlock(sourceBlock->text());
+  ParsedDialog source = parseDialogBlock(sourceBlock->text());
   sourceLayout = source.header;
   ParsedDialog target;
   if (targetBlock) {
@@ -25,11 +25,23 @@ void DialogEntry::afterTargetRead(AfterReadContext &context) {
     layoutDiffers = true;
   }
 
-  // Positions of the target's controls by identifier, in order.
-  QHash<QString, std::vector<int>> targetPositions;
-  for (int i = 0; i < int(target.controls.size()); ++i)
-    targetPositions[target.controls[size_t(i)].identifier].push_back(i);
-  QHash<QString, int> sourceSeen;
+  // The target's controls of each identifier, chained in order; an identifier's cursor
+  // is its next control not yet paired, so that the k-th source control with an
+  // identifier meets the k-th target control with it.
+  const int targetCount = int(target.controls.size());
+  std::vector<int> nextSame(size_t(targetCount), -1);
+  QHash<QStringView, int> cursor;
+  cursor.reserve(targetCount);
+  for (int i = targetCount - 1; i >= 0; --i) {
+    const QStringView identifier = target.controls[size_t(i)].identifier;
+    const auto found = cursor.find(identifier);
+    if (found == cursor.end()) {
+      cursor.insert(identifier, i);
+    } else {
+      nextSame[size_t(i)] = found.value();
+      found.value() = i;
+    }
+  }
 
   pairs.clear();
   pairs.reserve(source.controls.size());
@@ -40,8 +52,7 @@ void DialogEntry::afterTargetRead(AfterReadContext &context) {
   int lastPaired = -1;
   // Whether every control of the target is one of the source's, in the source's order.
   targetMatchesSource = targetBlock != nullptr;
-  for (const ControlLayout &parsed : source.controls) {
-    ControlLayout control = parsed;
+  for (ControlLayout &control : source.controls) {
     if (control.hasText && nextEntry && nextEntry->identifier == control.identifier) {
       control.textEntry = nextEntry;
       nextEntry = nextEntry->next();
@@ -50,10 +61,10 @@ void DialogEntry::afterTargetRead(AfterReadContext &context) {
     }
     ControlPair pair{control, control};
     if (targetBlock) {
-      const int k = sourceSeen[control.identifier]++;
-      const std::vector<int> &positions = targetPositions.value(control.identifier);
-      if (k < int(positions.size())) {
-        const int position = positions[size_t(k)];
+      const auto next = cursor.find(control.identifier);
+      if (next != cursor.end() && next.value() >= 0) {
+        const int position = next.value();
+        next.value() = nextSame[size_t(position)];
         const ControlLayout &found = target.controls[size_t(position)];
         if (found.parsed) {
           pair.target = found;

@@ -4,14 +4,6 @@
 
 namespace tarvelo {
 
-TextEntry *TextEntry::next() const {
-  return m_list && m_index + 1 < m_list->size() ? m_list->at(m_index + 1) : nullptr;
-}
-
-TextEntry *TextEntry::previous() const {
-  return m_list && m_index > 0 ? m_list->at(m_index - 1) : nullptr;
-}
-
 TextEntry::Rare &TextEntry::rare() {
   if (!m_rare)
     m_rare = std::make_unique<Rare>();
@@ -64,7 +56,7 @@ std::unique_ptr<TextEntry> makeEntry(const QString &kind, bool isDialogHead) {
 
 TextEntry *EntryList::append(std::unique_ptr<TextEntry> entry) {
   TextEntry *raw = entry.get();
-  raw->m_list = this;
+  raw->m_list = &m_entries;
   raw->m_index = size();
   m_entries.push_back(std::move(entry));
   if (m_indexed && isLookedUp(raw))

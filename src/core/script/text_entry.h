@@ -42,8 +42,13 @@ public:
 
   // Position in the entry list, and the neighbours there.
   int index() const { return m_index; }
-  TextEntry *next() const;
-  TextEntry *previous() const;
+  TextEntry *next() const {
+    return m_list && size_t(m_index) + 1 < m_list->size() ? (*m_list)[size_t(m_index) + 1].get()
+                                                          : nullptr;
+  }
+  TextEntry *previous() const {
+    return m_list && m_index > 0 ? (*m_list)[size_t(m_index) - 1].get() : nullptr;
+  }
 
   // Sets "matched" or "fuzzy": the state itself unless the source has a text that
   // the target lacks.
@@ -108,7 +113,7 @@ private:
   friend class EntryList;
   std::unique_ptr<Rare> m_rare;
   int m_index = -1;
-  EntryList *m_list = nullptr;
+  const std::vector<std::unique_ptr<TextEntry>> *m_list = nullptr; // the list's entries
   TextEntry *m_nextSame = nullptr; // next entry of the same task, kind and identifier
 };
 

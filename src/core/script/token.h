@@ -44,5 +44,7 @@ inline bool isBlank(QChar c) {
 QString undoubleQuotes(QStringView text);
 // Doubles every quote, as texts are written between quotes.
 QString doubleQuotes(QStringView text);
+// The same, sharing the text itself when it holds no quote.
+QString doubleQuotes(const QString &text);
 
 } // namespace tarvelo
