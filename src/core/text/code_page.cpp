@@ -5,6 +5,9 @@
 #include <cerrno>
 #include <cstdint>
 #include <cstring>
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 #include <iconv.h>
 
 namespace tarvelo::CodePage {
@@ -214,6 +217,50 @@ QString toUtf16(const char *bytes, qsizetype size, int codePage) {
   return decodeWithIconv(bytes, size, codePage);
 }
 
+namespace {
+
+// The ASCII units at the start of in, narrowed into out; how many there were.
+qsizetype narrowAscii(const char16_t *in, qsizetype size, char *out) {
+  qsizetype i = 0;
+#ifdef __SSE2__
+  const __m128i high = _mm_set1_epi16(short(0xFF80));
+  const __m128i zero = _mm_setzero_si128();
+  for (; i + 8 <= size; i += 8) {
+    const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i *>(in + i));
+    if (_mm_movemask_epi8(_mm_cmpeq_epi16(_mm_and_si128(chunk, high), zero)) != 0xFFFF)
+      break;
+    _mm_storel_epi64(reinterpret_cast<__m128i *>(out + i), _mm_packus_epi16(chunk, chunk));
+  }
+#endif
+  for (; i < size && in[i] < 0x80; ++i)
+    out[i] = char(in[i]);
+  return i;
+}
+
+// Latin-1 bytes widened into the storage out already has, the suffix after them:
+// one line of a script at a time, too short to pay for a call per step.
+void widenInto(QString &out, const char *bytes, qsizetype size, QChar suffix) {
+  const qsizetype extra = suffix.isNull() ? 0 : 1;
+  out.resize(size + extra);
+  char16_t *d = reinterpret_cast<char16_t *>(out.data());
+  const auto *in = reinterpret_cast<const unsigned char *>(bytes);
+  qsizetype i = 0;
+#ifdef __SSE2__
+  const __m128i zero = _mm_setzero_si128();
+  for (; i + 16 <= size; i += 16) {
+    const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i *>(in + i));
+    _mm_storeu_si128(reinterpret_cast<__m128i *>(d + i), _mm_unpacklo_epi8(chunk, zero));
+    _mm_storeu_si128(reinterpret_cast<__m128i *>(d + i + 8), _mm_unpackhi_epi8(chunk, zero));
+  }
+#endif
+  for (; i < size; ++i)
+    d[i] = in[i];
+  if (extra)
+    d[size] = suffix.unicode();
+}
+
+} // namespace
+
 void toUtf16Into(QString &out, const char *bytes, qsizetype size, int codePage, QChar suffix) {
   codePage = resolve(codePage);
   const qsizetype extra = suffix.isNull() ? 0 : 1;
@@ -222,11 +269,8 @@ void toUtf16Into(QString &out, const char *bytes, qsizetype size, int codePage, 
   if (!ascii && !isMultiByte(codePage) && codePage != 1255 && codePage != 1258 && codePage != 28591)
     table = singleByteTable(codePage);
   if (table && table->asciiBelow128) {
-    // Qt widens the bytes many at a time; only those beyond ASCII are looked up.
-    out.truncate(0);
-    out.append(QLatin1String(bytes, size));
-    if (extra)
-      out.append(suffix);
+    // The bytes are widened first; only those beyond ASCII are looked up.
+    widenInto(out, bytes, size, suffix);
     char16_t *d = reinterpret_cast<char16_t *>(out.data());
     for (qsizetype i = 0; i < size;) {
       if (i + 8 <= size && eightAscii(bytes + i)) {
@@ -249,11 +293,7 @@ void toUtf16Into(QString &out, const char *bytes, qsizetype size, int codePage, 
     return;
   }
   if (ascii || codePage == 28591) {
-    // Qt widens Latin-1 many bytes at a time, into the storage out already has.
-    out.truncate(0);
-    out.append(QLatin1String(bytes, size));
-    if (extra)
-      out.append(suffix);
+    widenInto(out, bytes, size, suffix);
     return;
   }
   out = toUtf16(bytes, size, codePage);
@@ -325,36 +365,33 @@ QByteArray fromUtf16(QStringView text, int codePage) {
     return {};
   if (codePage == 65001)
     return text.toUtf8();
-  bool ascii = asciiCompatible(codePage);
-  qsizetype i = 0;
-  for (; ascii && i + 4 <= text.size(); i += 4)
-    ascii = fourAscii(text.data() + i);
-  for (; ascii && i < text.size(); ++i)
-    ascii = text[i].unicode() < 0x80;
-  if (ascii)
-    return text.toLatin1();
-  if (!isMultiByte(codePage) && codePage != 1255 && codePage != 1258) {
-    if (const SingleByteTable *table = singleByteTable(codePage)) {
-      QByteArray out(text.size(), Qt::Uninitialized);
-      char *d = out.data();
-      for (qsizetype i = 0; i < text.size(); ++i) {
-        if (i + 4 <= text.size() && fourAscii(text.data() + i)) {
-          for (int k = 0; k < 4; ++k)
-            *d++ = char(text[i + k].unicode());
-          i += 3;
-          continue;
-        }
-        const char16_t c = text[i].unicode();
-        if (c < 0x80) {
-          *d++ = char(c);
-          continue;
-        }
+  const auto *units = reinterpret_cast<const char16_t *>(text.data());
+  const qsizetype size = text.size();
+  if (asciiCompatible(codePage)) {
+    // Most of a script is ASCII: its runs are narrowed many units at a time, and only
+    // the characters beyond it are looked up.
+    QByteArray out(size, Qt::Uninitialized);
+    char *d = out.data();
+    qsizetype i = narrowAscii(units, size, d);
+    if (i == size)
+      return out;
+    const SingleByteTable *table = nullptr;
+    if (!isMultiByte(codePage) && codePage != 1255 && codePage != 1258)
+      table = singleByteTable(codePage);
+    if (table) {
+      d += i;
+      while (i < size) {
+        const char16_t c = units[i];
         const unsigned char b = table->encode[c];
         *d++ = b ? char(b) : '?';
         // A surrogate pair is one character the page lacks.
-        if (c >= 0xD800 && c < 0xDC00 && i + 1 < text.size() && text[i + 1].unicode() >= 0xDC00 &&
-            text[i + 1].unicode() < 0xE000)
+        if (c >= 0xD800 && c < 0xDC00 && i + 1 < size && units[i + 1] >= 0xDC00 &&
+            units[i + 1] < 0xE000)
           ++i;
+        ++i;
+        const qsizetype run = narrowAscii(units + i, size - i, d);
+        i += run;
+        d += run;
       }
       out.truncate(d - out.data());
       return out;

@@ -77,5 +77,33 @@ TEST(CodePage, BrokenMultiByteSequencesDoNotStopDecoding) {
             u"\ufffdb"_qs);
 }
 
+// Lines are decoded into a reused string with a line feed after them: the same text
+// as a whole conversion, for every length around the widths converted at once and a
+// character beyond ASCII anywhere in them; encoding gives the bytes back.
+TEST(CodePage, LinesDecodedIntoAReusedStringMatchWholeConversions) {
+  QString line = QStringLiteral("an earlier, longer line that leaves its storage behind");
+  for (const int codePage : {1252, 1251, 28591, 65001}) {
+    for (int size = 0; size <= 40; ++size) {
+      for (int beyond = -1; beyond < size; ++beyond) {
+        QByteArray bytes(size, 'a');
+        for (int i = 0; i < size; ++i)
+          bytes[i] = char('a' + i % 26);
+        if (beyond >= 0)
+          bytes[beyond] = codePage == 65001 ? '\x7F' : '\xC4';
+        for (const QChar suffix : {QChar(), QChar(u'\n')}) {
+          CodePage::toUtf16Into(line, bytes.constData(), bytes.size(), codePage, suffix);
+          QString expected = CodePage::toUtf16(bytes, codePage);
+          if (!suffix.isNull())
+            expected += suffix;
+          ASSERT_EQ(line, expected) << codePage << " " << size << " " << beyond;
+        }
+        // And back, the ASCII runs narrowed many units at a time.
+        ASSERT_EQ(CodePage::fromUtf16(CodePage::toUtf16(bytes, codePage), codePage), bytes)
+            << codePage << " " << size << " " << beyond;
+      }
+    }
+  }
+}
+
 } // namespace
 } // namespace tarvelo
