@@ -84,11 +84,7 @@ int ResourceScript::read(bool isSource, int wantedLanguage, Task *task) {
   Progress *progress = m_context.progress;
   m_showProgress = !isSource && progress;
   if (m_showProgress) {
-    QString line;
-    m_totalLines = 0;
-    while (m_file.readLine(line, m_codePage))
-      ++m_totalLines;
-    restart();
+    m_totalLines = int(m_file.lineCount());
     const QString title = task && !task->targetPath.isEmpty()
                               ? QCoreApplication::translate("Progress", "Reading File - %1")
                                     .arg(fileNameOf(task->targetPath))

@@ -157,6 +157,30 @@ bool ScriptFile::readLineWithFeed(QString &text, int codePage) {
   return true;
 }
 
+qsizetype ScriptFile::lineCount() const {
+  const qsizetype start = contentStart();
+  const qsizetype size = m_data.size();
+  const char *base = m_data.constData();
+  qsizetype lines = 0;
+  if (m_encoding == Utf16) {
+    // Whole code units only, as reading takes them.
+    const qsizetype units = (size - start) / 2;
+    qsizetype afterLast = 0;
+    for (qsizetype i = 0; i < units; ++i)
+      if (uchar(base[start + 2 * i]) == 0x0A && base[start + 2 * i + 1] == 0) {
+        ++lines;
+        afterLast = i + 1;
+      }
+    return lines + (afterLast < units ? 1 : 0);
+  }
+  qsizetype at = start;
+  for (const void *found; at < size && (found = std::memchr(base + at, '\n', size_t(size - at)));) {
+    ++lines;
+    at = static_cast<const char *>(found) - base + 1;
+  }
+  return lines + (at < size ? 1 : 0);
+}
+
 bool ScriptFile::readLine(QString &text, int codePage) {
   m_lineStart = m_readPos;
   const qsizetype size = m_data.size();

@@ -35,6 +35,8 @@ public:
   // The same with one line feed appended, reusing the text's storage.
   bool readLineWithFeed(QString &text, int codePage);
   void rewind() { m_readPos = contentStart(); }
+  // How many lines reading from the start gives, counted without decoding them.
+  qsizetype lineCount() const;
   bool atEnd() const { return m_readPos >= m_data.size(); }
   // Where the line read last begins, and where reading goes on.
   qsizetype lastLineStart() const { return m_lineStart; }

@@ -56,6 +56,34 @@ TEST(ScriptFile, OddUtf16ByteCountDropsTheLastByte) {
   EXPECT_EQ(readAll(QByteArray("\xFF\xFE", 2) + "c"), QStringList());
 }
 
+// The progress of reading counts the lines beforehand, without decoding them.
+TEST(ScriptFile, LineCountIsTheNumberOfLinesRead) {
+  const QByteArray cases[] = {
+      "",
+      "\n",
+      "a",
+      "a\nb",
+      "a\nb\n",
+      "a\r\n\r\nb\r\n",
+      "\n\n\n",
+      "\xEF\xBB\xBF",
+      "\xEF\xBB\xBF"
+      "a\nb",
+      "\xEF\xBB\xBF\n",
+      utf16(u""),
+      utf16(u"a\nb"),
+      utf16(u"a\nb\n"),
+      utf16(u"\u0a0a\n"), // a unit with a line feed byte is no line end
+      utf16(u"a\n") + "x", // an odd byte is not text
+      utf16(u"a") + "x",
+  };
+  for (const QByteArray &data : cases) {
+    ScriptFile file;
+    file.openData(data);
+    EXPECT_EQ(file.lineCount(), readAll(data).size()) << data.toHex().constData();
+  }
+}
+
 TEST(ScriptFile, BlankLineLimitDropsExtraBlankLines) {
   ScriptFile file;
   file.create(ScriptFile::Utf16);
