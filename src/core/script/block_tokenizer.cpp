@@ -146,6 +146,48 @@ void BlockTokenizer::skipBlanksAndComments() {
   }
 }
 
+bool BlockTokenizer::takeNumberBeforeComma(int &value) {
+  if (m_peeked)
+    return false;
+  const QChar *text = m_text.constData();
+  const qsizetype size = m_text.size();
+  qsizetype i = m_pos;
+  while (i < size && isBlank(text[i]))
+    ++i;
+  const bool negative = i < size && text[i] == u'-';
+  if (negative)
+    ++i;
+  // Up to nine digits, without the leading zero of an octal number.
+  const qsizetype digits = i;
+  int result = 0;
+  for (; i < size && i - digits < 9 && text[i] >= u'0' && text[i] <= u'9'; ++i)
+    result = result * 10 + (text[i].unicode() - u'0');
+  if (i == digits || (text[digits] == u'0' && i - digits > 1))
+    return false;
+  qsizetype after = i;
+  while (after < size && isBlank(text[after]))
+    ++after;
+  if (after >= size || text[after] != u',')
+    return false;
+  m_pos = i;
+  value = negative ? -result : result;
+  return true;
+}
+
+bool BlockTokenizer::takeComma() {
+  if (m_peeked)
+    return false;
+  const QChar *text = m_text.constData();
+  const qsizetype size = m_text.size();
+  qsizetype i = m_pos;
+  while (i < size && isBlank(text[i]))
+    ++i;
+  if (i >= size || text[i] != u',')
+    return false;
+  m_pos = i + 1;
+  return true;
+}
+
 const BlockToken &BlockTokenizer::peek() {
   if (!m_peeked) {
     const qsizetype here = m_pos;

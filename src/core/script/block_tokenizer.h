@@ -31,6 +31,11 @@ public:
   BlockToken next();
   // The next token without consuming it.
   const BlockToken &peek();
+  // Shortcuts for the statements of dialogs, which are mostly numbers and commas: a
+  // plain decimal number that a comma follows, or a comma, taken without making a
+  // token. False, with nothing consumed, for anything else.
+  bool takeNumberBeforeComma(int &value);
+  bool takeComma();
   qsizetype position() const { return m_pos; }
   void setPosition(qsizetype position) {
     m_pos = position;

@@ -113,6 +113,8 @@ bool readValue(BlockTokenizer &tokens, QString &out) {
 
 // A coordinate: most are one number, read without copying it.
 bool readCoordinate(BlockTokenizer &tokens, int &value, bool &literal) {
+  if (tokens.takeNumberBeforeComma(value))
+    return true;
   const BlockToken first = tokens.next();
   if (!isValue(first))
     return false;
@@ -139,6 +141,8 @@ void readTextRange(BlockTokenizer &tokens, const BlockToken &first, qsizetype &s
 }
 
 bool nextIs(BlockTokenizer &tokens, TokenKind kind) {
+  if (kind == TokenKind::Comma && tokens.takeComma())
+    return true;
   if (tokens.peek().kind != kind)
     return false;
   tokens.next();

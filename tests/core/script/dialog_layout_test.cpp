@@ -1,0 +1,53 @@
+#include "script/dialog_layout.h"
+
+#include <gtest/gtest.h>
+
+namespace tarvelo {
+namespace {
+
+struct Rectangle {
+  const char *statement; // the coordinates of an LTEXT, and what follows them
+  int x, y, width, height;
+  bool literal;
+  bool parsed;
+};
+
+// Coordinates as the resource compiler reads them: decimal, octal, hexadecimal,
+// with a suffix, negative, with blanks, comments and line breaks around their
+// commas; an expression counts 0 and makes the layout not literal.
+TEST(DialogLayout, CoordinatesAreReadAsTheCompilerReadsThem) {
+  const Rectangle cases[] = {
+      {"7,7,40,8", 7, 7, 40, 8, true, true},
+      {"7, 7, 40, 8, SS_LEFT", 7, 7, 40, 8, true, true},
+      {"-7,0,40,8", -7, 0, 40, 8, true, true},
+      {"010,0x10,10L,-0", 8, 16, 10, 0, true, true},
+      {"7 ,\n    7\t,40 /* w */ , 8", 7, 7, 40, 8, true, true},
+      {"7, 5+3, 40, 8", 7, 0, 40, 8, false, true},
+      {"7, 5 + 3, 40, 8", 7, 0, 40, 8, false, true},
+      {"7, (5), 40, 8", 7, 0, 40, 8, false, true},
+      {"7, 5 | 3, 40, 8", 7, 0, 40, 8, false, true},
+      {"7, X_POS, 40, 8", 7, 0, 40, 8, false, true},
+      {"1234567890, 1, 2, 3", 1234567890, 1, 2, 3, true, true},
+      {"7, 7, 40", 7, 7, 40, 0, true, false},
+  };
+  for (const Rectangle &rectangle : cases) {
+    const QString block = QStringLiteral("IDD_A DIALOGEX 0, 0, 100, 50\nBEGIN\n    LTEXT \"Name\","
+                                         "IDC_NAME,%1\nEND\n")
+                              .arg(QString::fromLatin1(rectangle.statement));
+    const ParsedDialog dialog = parseDialogBlock(block);
+    ASSERT_EQ(dialog.controls.size(), 1u) << rectangle.statement;
+    const ControlLayout &control = dialog.controls[0];
+    EXPECT_EQ(control.parsed, rectangle.parsed) << rectangle.statement;
+    if (!rectangle.parsed)
+      continue;
+    EXPECT_EQ(control.x, rectangle.x) << rectangle.statement;
+    EXPECT_EQ(control.y, rectangle.y) << rectangle.statement;
+    EXPECT_EQ(control.width, rectangle.width) << rectangle.statement;
+    EXPECT_EQ(control.height, rectangle.height) << rectangle.statement;
+    EXPECT_EQ(control.literal, rectangle.literal) << rectangle.statement;
+    EXPECT_EQ(control.identifier, QStringLiteral("IDC_NAME")) << rectangle.statement;
+  }
+}
+
+} // namespace
+} // namespace tarvelo
