@@ -16,11 +16,6 @@ namespace tarvelo {
 
 namespace {
 
-// Tabs in a companion text stand for quotes.
-QString fromFile(const QString &text) {
-  return text.contains(u'\t') ? QString(text).replace(u'\t', u'"') : text;
-}
-
 // The verification digits: the source language's primary number as the last two
 // lower-case hexadecimal digits.
 QString verificationDigits(int sourceLanguage) {
@@ -64,10 +59,10 @@ public:
       return Item::End;
     third.clear();
     // A third text follows on the same line when a quote is left on it.
-    qsizetype lineEnd = m_text.indexOf(u'\n', m_pos);
-    if (lineEnd < 0)
-      lineEnd = m_text.size();
-    if (QStringView(m_text).mid(m_pos, lineEnd - m_pos).contains(u'"') && !quoted(third))
+    qsizetype at = m_pos;
+    while (at < m_text.size() && m_text[at] != u'\n' && m_text[at] != u'"')
+      ++at;
+    if (at < m_text.size() && m_text[at] == u'"' && !quoted(third))
       return Item::End;
     return Item::Line;
   }
@@ -107,7 +102,13 @@ private:
     const qsizetype close = quotedStringEnd(m_text, m_pos + 1);
     if (close < 0)
       return false;
-    take(out, m_pos + 1, close);
+    // Tabs in a companion text stand for quotes.
+    if (close > m_pos + 1) {
+      out.resize(close - m_pos - 1);
+      QChar *to = out.data();
+      for (qsizetype i = m_pos + 1; i < close; ++i)
+        *to++ = m_text[i] == u'\t' ? QChar(u'"') : m_text[i];
+    }
     m_pos = close + 1;
     return true;
   }
@@ -284,9 +285,6 @@ void readCompanion(EntryList &entries, const Task *task, const QString &scriptPa
     }
     if (item == CompanionParser::Item::Close)
       continue;
-    first = fromFile(first);
-    second = fromFile(second);
-    third = fromFile(third);
 
     TextEntry *entry = nullptr;
     const bool wholeList = firstLine || !blockHead;
