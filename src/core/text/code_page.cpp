@@ -272,15 +272,22 @@ void toUtf16Into(QString &out, const char *bytes, qsizetype size, int codePage, 
     // The bytes are widened first; only those beyond ASCII are looked up.
     widenInto(out, bytes, size, suffix);
     char16_t *d = reinterpret_cast<char16_t *>(out.data());
-    for (qsizetype i = 0; i < size;) {
-      if (i + 8 <= size && eightAscii(bytes + i)) {
-        i += 8;
-        continue;
+    const auto *in = reinterpret_cast<const unsigned char *>(bytes);
+    qsizetype i = 0;
+#if defined(__SSE2__) && defined(__GNUC__)
+    for (; i + 16 <= size; i += 16) {
+      // The bytes beyond ASCII have their high bit set.
+      for (unsigned beyond = unsigned(
+               _mm_movemask_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i *>(in + i))));
+           beyond != 0; beyond &= beyond - 1) {
+        const qsizetype at = i + __builtin_ctz(beyond);
+        d[at] = table->decode[in[at]];
       }
-      if (static_cast<unsigned char>(bytes[i]) >= 0x80)
-        d[i] = table->decode[static_cast<unsigned char>(bytes[i])];
-      ++i;
     }
+#endif
+    for (; i < size; ++i)
+      if (in[i] >= 0x80)
+        d[i] = table->decode[in[i]];
     return;
   }
   if (table) {
