@@ -137,30 +137,42 @@ template <typename F> void walkBlock(const TextEntry *head, F &&f) {
 
 const std::vector<TextEntry *> &BlockLookup::find(const TextEntry *head, const QString &kind,
                                                   const QString &identifier) {
-  constexpr int kSmallBlock = 48;
+  constexpr size_t kSmallBlock = 48;
   if (m_head != head) {
     m_head = head;
-    m_index.clear();
-    int size = 0;
-    walkBlock(head, [&](TextEntry *) { return ++size <= kSmallBlock; });
-    m_large = size > kSmallBlock;
-    if (m_large)
-      walkBlock(head, [&](TextEntry *entry) {
-        m_index[{entry->kind, entry->identifier}].push_back(entry);
-        return true;
-      });
-  }
-  if (m_large) {
-    static const std::vector<TextEntry *> none;
-    const auto found = m_index.constFind({kind, identifier});
-    return found == m_index.constEnd() ? none : found.value();
+    m_entries.clear();
+    walkBlock(head, [&](TextEntry *entry) {
+      m_entries.push_back(entry);
+      return true;
+    });
+    m_first.clear();
+    m_nextSame.assign(m_entries.size(), -1);
+    // Chained from the block's end, so that each kind and identifier keeps its first.
+    if (m_entries.size() > kSmallBlock) {
+      m_first.reserve(qsizetype(m_entries.size()));
+      for (size_t i = m_entries.size(); i-- > 0;) {
+        const std::pair<QStringView, QStringView> key{m_entries[i]->kind, m_entries[i]->identifier};
+        const auto found = m_first.find(key);
+        if (found == m_first.end()) {
+          m_first.insert(key, int(i));
+        } else {
+          m_nextSame[i] = found.value();
+          found.value() = int(i);
+        }
+      }
+    }
   }
   m_walked.clear();
-  walkBlock(head, [&](TextEntry *entry) {
+  if (m_entries.size() > kSmallBlock) {
+    const auto found = m_first.constFind({kind, identifier});
+    if (found != m_first.constEnd())
+      for (int i = found.value(); i >= 0; i = m_nextSame[size_t(i)])
+        m_walked.push_back(m_entries[size_t(i)]);
+    return m_walked;
+  }
+  for (TextEntry *entry : m_entries)
     if (sameIdentifier(entry->identifier, identifier) && entry->kind == kind)
       m_walked.push_back(entry);
-    return true;
-  });
   return m_walked;
 }
 

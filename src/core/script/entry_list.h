@@ -124,8 +124,8 @@ private:
 };
 
 // The entries of one block with a kind and an identifier, in block order. A small
-// block is walked for each question; a large one is indexed once, so that a block of
-// many thousand entries is not walked again for each of them.
+// block is walked for each question; a larger one is indexed once, so that a block of
+// many entries is not walked again for each of them.
 class BlockLookup {
 public:
   const std::vector<TextEntry *> &find(const TextEntry *head, const QString &kind,
@@ -133,8 +133,11 @@ public:
 
 private:
   const TextEntry *m_head = nullptr;
-  bool m_large = false;
-  QHash<std::pair<QString, QString>, std::vector<TextEntry *>> m_index;
+  std::vector<TextEntry *> m_entries; // of the block, in order
+  // Beyond a few entries: the first of each kind and identifier, and the next after
+  // each, by position in the block.
+  QHash<std::pair<QStringView, QStringView>, int> m_first;
+  std::vector<int> m_nextSame;
   std::vector<TextEntry *> m_walked;
 };
 

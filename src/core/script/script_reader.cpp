@@ -125,12 +125,31 @@ int ScriptReader::skipLine() {
   }
   if (m_position == -1)
     return m_atEnd ? 0 : 1;
-  // Most lines hold neither a comment nor a string on their rest.
-  const QStringView rest = QStringView(m_line).mid(m_position + 1);
-  if (!rest.contains(u'/') && !rest.contains(u'"')) {
-    m_position = -1;
-    return 1;
+  // Most rests of lines hold strings that end on them, and no comment or one to the
+  // line's end: they are passed over where they stand. A string that goes on past the
+  // line, or a block comment, is read character by character from where it starts.
+  const QStringView line(m_line);
+  const qsizetype last = line.size() - 1; // the line feed
+  qsizetype i = m_position + 1;
+  for (;;) {
+    while (i < last && line[i] != u'"' && line[i] != u'/')
+      ++i;
+    if (i >= last || (line[i] == u'/' && line[i + 1] == u'/')) {
+      m_position = -1;
+      return 1;
+    }
+    if (line[i] == u'"') {
+      const qsizetype close = quotedStringEnd(line, i + 1);
+      if (close < 0 || close >= last)
+        break;
+      i = close + 1;
+    } else if (line[i + 1] == u'*') {
+      break;
+    } else {
+      ++i;
+    }
   }
+  m_position = int(i) - 1;
   for (;;) {
     const char16_t c = nextChar(true);
     if (c == 0)

@@ -141,6 +141,36 @@ TEST(Tokenizer, PushBackAndPeek) {
   EXPECT_EQ(reader.skipLine(), 0);
 }
 
+// The rest of a statement's line is passed over: strings hold no comments, comments
+// hold no strings, and a string or a block comment may go on to later lines.
+TEST(Tokenizer, SkippingTheRestOfALineKeepsStringsAndCommentsApart) {
+  struct Case {
+    const char *rest; // after "A", up to the line that starts with NEXT
+    const char *next; // the token read after the skip
+  };
+  const Case cases[] = {
+      {" 1, 2, 3\n", "NEXT"},
+      {" \"a // b\", 1\n", "NEXT"},
+      {" \"a \"\" b\" // c \"\n", "NEXT"},
+      {" 1 // \"\n", "NEXT"},
+      {" 1 /* \" */ 2\n", "NEXT"},
+      {" 1 /* \"\n still a comment */ 2\n", "NEXT"},
+      {" \"goes on\n past the line\" 2\n", "NEXT"},
+      {" 1 / 2, \"x\"\n", "NEXT"},
+      {" L\"wide\", \"a\"\n", "NEXT"},
+  };
+  for (const Case &c : cases) {
+    ScriptReader reader;
+    reader.file().openData(QByteArray("A") + c.rest + "NEXT x\n");
+    reader.setCodePage(1252);
+    QString text;
+    ASSERT_EQ(reader.nextToken(text, false), TokenKind::Word) << c.rest;
+    EXPECT_EQ(reader.skipLine(), 1) << c.rest;
+    reader.nextToken(text, false);
+    EXPECT_EQ(text, QString::fromLatin1(c.next)) << c.rest;
+  }
+}
+
 TEST(Tokenizer, EchoCopiesConsumedLines) {
   ScriptReader reader;
   reader.file().openData("A B\nC\n");
