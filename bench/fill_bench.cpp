@@ -9,7 +9,7 @@
 #include "seam/progress.h"
 #include "seam/prompter.h"
 #include "seam/settings.h"
-#include "support/generated_task.h"
+#include "support/benchmark_task.h"
 #include "support/script_generator.h"
 #include "support/silent_prompter.h"
 #include "tmclient/memory_client.h"
@@ -27,23 +27,62 @@ using bench::kEnglish;
 using bench::kGerman;
 using bench::readGeneratedTask;
 
-// Times filling the entries' targets, emptied before each run; the number filled.
-int timeFills(benchmark::State &state, const TmExports &exports, EntryList &entries,
-              Settings &settings, Prompter &prompter, Progress &progress) {
+// Times filling the targets of the entries given, emptied before each run (the others
+// count as translated); what the last run filled.
+FillResult timeFills(benchmark::State &state, const TmExports &exports, EntryList &entries,
+                     const std::vector<TextEntry *> &emptied, Settings &settings,
+                     Prompter &prompter, Progress &progress) {
   MemoryClient client(exports, entries, settings, prompter, progress);
   client.start();
   client.connectTo(kEnglish, kGerman);
-  int filled = 0;
+  FillResult result;
   for (auto _ : state) {
     state.PauseTiming();
-    for (const auto &entry : entries) {
+    for (TextEntry *entry : emptied) {
       entry->targetText.clear();
       entry->matchState = NotFound;
     }
     state.ResumeTiming();
-    filled = client.fillTargets(true).filled;
+    result = client.fillTargets(true);
   }
-  return filled;
+  return result;
+}
+
+std::vector<TextEntry *> everyEntry(const EntryList &entries) {
+  std::vector<TextEntry *> all;
+  for (const auto &entry : entries)
+    all.push_back(entry.get());
+  return all;
+}
+
+// Pairs numbered from 0, learnt in one batch: the source pattern's text and its German
+// translation, each with its number.
+const QString kNumberedSource = QStringLiteral("Source text number %1 of the memory");
+const QString kNumberedTarget = QStringLiteral("Zieltext Nummer %1 des Speichers");
+
+void learnNumberedPairs(const TmExports &tm, const QString &path, int count,
+                        const QString &sourcePattern) {
+  tm.setTMPath(reinterpret_cast<const char16_t *>(path.utf16()));
+  tm.connectTM(kEnglish, kGerman);
+  tm.beginTMBatch();
+  for (int i = 0; i < count; ++i) {
+    const QString source = sourcePattern.arg(i);
+    const QString target = kNumberedTarget.arg(i);
+    tm.addPair(reinterpret_cast<const char16_t *>(source.utf16()),
+               reinterpret_cast<const char16_t *>(target.utf16()), 1);
+  }
+  tm.endTMBatch();
+}
+
+// String items whose sources are the numbered sources 0, step, 2 step and so on.
+void appendNumberedItems(EntryList &entries, int count, int step) {
+  for (int i = 0; i < count; ++i) {
+    std::unique_ptr<TextEntry> entry = makeEntry(QStringLiteral("STRINGTABLE"), false);
+    entry->kind = QStringLiteral("STRINGTABLE");
+    entry->identifier = QString::number(i);
+    entry->sourceText = kNumberedSource.arg(i * step);
+    entries.append(std::move(entry));
+  }
 }
 
 void fillEmptyTargets(benchmark::State &state) {
@@ -60,10 +99,8 @@ void fillEmptyTargets(benchmark::State &state) {
   {
     EntryList translated;
     TaskChain tasks;
-    if (!readGeneratedTask(translated, tasks, prompter, progress, settings, true)) {
-      state.SkipWithError("the generated scripts do not read");
+    if (!readGeneratedTask(state, translated, tasks, true))
       return;
-    }
     MemoryClient learner(library.exports(), translated, settings, prompter, progress);
     learner.start();
     learner.connectTo(kEnglish, kGerman);
@@ -72,11 +109,11 @@ void fillEmptyTargets(benchmark::State &state) {
 
   EntryList entries;
   TaskChain tasks;
-  if (!readGeneratedTask(entries, tasks, prompter, progress, settings, false)) {
-    state.SkipWithError("the generated script does not read");
+  if (!readGeneratedTask(state, entries, tasks, false))
     return;
-  }
-  const int filled = timeFills(state, library.exports(), entries, settings, prompter, progress);
+  const int filled = timeFills(state, library.exports(), entries, everyEntry(entries), settings,
+                               prompter, progress)
+                         .filled;
   state.counters["entries"] = double(entries.size());
   state.counters["filled"] = double(filled);
 }
@@ -107,31 +144,12 @@ void fillFromAMillionPairs(benchmark::State &state) {
   if (!loadMemoryLibrary(state, library, false))
     return;
   const TmExports &tm = library.exports();
-  const QString path = folder.path();
-  tm.setTMPath(reinterpret_cast<const char16_t *>(path.utf16()));
-  tm.connectTM(kEnglish, kGerman);
-  const auto sourceOf = [](int i) {
-    return QStringLiteral("Source text number %1 of the memory").arg(i);
-  };
-  tm.beginTMBatch();
-  for (int i = 0; i < kPairs; ++i) {
-    const QString source = sourceOf(i);
-    const QString target = QStringLiteral("Zieltext Nummer %1 des Speichers").arg(i);
-    tm.addPair(reinterpret_cast<const char16_t *>(source.utf16()),
-               reinterpret_cast<const char16_t *>(target.utf16()), 1);
-  }
-  tm.endTMBatch();
-
+  learnNumberedPairs(tm, folder.path(), kPairs, kNumberedSource);
   EntryList entries;
-  for (int i = 0; i < kItems; ++i) {
-    std::unique_ptr<TextEntry> entry = makeEntry(QStringLiteral("STRINGTABLE"), false);
-    entry->kind = QStringLiteral("STRINGTABLE");
-    entry->identifier = QString::number(i);
-    entry->sourceText = sourceOf(i * (kPairs / kItems));
-    entries.append(std::move(entry));
-  }
-  settings.setText(QStringLiteral("TMPath"), path);
-  const int filled = timeFills(state, tm, entries, settings, prompter, progress);
+  appendNumberedItems(entries, kItems, kPairs / kItems);
+  settings.setText(QStringLiteral("TMPath"), folder.path());
+  const int filled =
+      timeFills(state, tm, entries, everyEntry(entries), settings, prompter, progress).filled;
   if (filled != kItems)
     state.SkipWithError("an item was not filled");
   state.counters["filled"] = double(filled);
@@ -158,10 +176,8 @@ void fillFuzzyMatches(benchmark::State &state) {
   {
     EntryList translated;
     TaskChain tasks;
-    if (!readGeneratedTask(translated, tasks, prompter, progress, settings, true)) {
-      state.SkipWithError("the generated scripts do not read");
+    if (!readGeneratedTask(state, translated, tasks, true))
       return;
-    }
     const QString path = folder.path();
     tm.setTMPath(reinterpret_cast<const char16_t *>(path.utf16()));
     tm.connectTM(kEnglish, kGerman);
@@ -179,10 +195,8 @@ void fillFuzzyMatches(benchmark::State &state) {
 
   EntryList entries;
   TaskChain tasks;
-  if (!readGeneratedTask(entries, tasks, prompter, progress, settings, false)) {
-    state.SkipWithError("the generated script does not read");
+  if (!readGeneratedTask(state, entries, tasks, false))
     return;
-  }
   // The first 20,000 items with a source long enough to have a changed match stay empty;
   // the others count as translated.
   std::vector<TextEntry *> empty;
@@ -192,19 +206,7 @@ void fillFuzzyMatches(benchmark::State &state) {
     else
       entry->targetText = QStringLiteral("x");
   }
-  MemoryClient client(tm, entries, settings, prompter, progress);
-  client.start();
-  client.connectTo(kEnglish, kGerman);
-  FillResult result;
-  for (auto _ : state) {
-    state.PauseTiming();
-    for (TextEntry *entry : empty) {
-      entry->targetText.clear();
-      entry->matchState = NotFound;
-    }
-    state.ResumeTiming();
-    result = client.fillTargets(true);
-  }
+  const FillResult result = timeFills(state, tm, entries, empty, settings, prompter, progress);
   state.counters["pairs"] = double(pairs);
   state.counters["items"] = double(empty.size());
   // Items of one source text share one search.
@@ -231,46 +233,18 @@ void fillDistinctFuzzyMatches(benchmark::State &state) {
   if (!loadMemoryLibrary(state, library, true))
     return;
   const TmExports &tm = library.exports();
-  const QString path = folder.path();
-  tm.setTMPath(reinterpret_cast<const char16_t *>(path.utf16()));
-  tm.connectTM(kEnglish, kGerman);
-  tm.beginTMBatch();
-  for (int i = 0; i < kPairs; ++i) {
-    const QString source = QStringLiteral("Sourse text number %1 of the memory").arg(i);
-    const QString target = QStringLiteral("Zieltext Nummer %1 des Speichers").arg(i);
-    tm.addPair(reinterpret_cast<const char16_t *>(source.utf16()),
-               reinterpret_cast<const char16_t *>(target.utf16()), 1);
-  }
-  tm.endTMBatch();
-  settings.setText(QStringLiteral("TMPath"), path);
+  learnNumberedPairs(tm, folder.path(), kPairs,
+                     QStringLiteral("Sourse text number %1 of the memory"));
+  settings.setText(QStringLiteral("TMPath"), folder.path());
   settings.setInteger(QStringLiteral("FuzzyFill"), 1);
   settings.setInteger(QStringLiteral("FuzzyScore"), 75);
-
   EntryList entries;
-  for (int i = 0; i < kItems; ++i) {
-    std::unique_ptr<TextEntry> entry = makeEntry(QStringLiteral("STRINGTABLE"), false);
-    entry->kind = QStringLiteral("STRINGTABLE");
-    entry->identifier = QString::number(i);
-    entry->sourceText = QStringLiteral("Source text number %1 of the memory").arg(i * 5);
-    entries.append(std::move(entry));
-  }
-  MemoryClient client(tm, entries, settings, prompter, progress);
-  client.start();
-  client.connectTo(kEnglish, kGerman);
-  FillResult result;
-  for (auto _ : state) {
-    state.PauseTiming();
-    for (const auto &entry : entries) {
-      entry->targetText.clear();
-      entry->matchState = NotFound;
-    }
-    state.ResumeTiming();
-    result = client.fillTargets(true);
-  }
+  appendNumberedItems(entries, kItems, 5);
+  const FillResult result =
+      timeFills(state, tm, entries, everyEntry(entries), settings, prompter, progress);
   int right = 0;
   for (int i = 0; i < kItems; ++i)
-    right +=
-        entries.at(i)->targetText == QStringLiteral("Zieltext Nummer %1 des Speichers").arg(i * 5);
+    right += entries.at(i)->targetText == kNumberedTarget.arg(i * 5);
   state.counters["fuzzy_filled"] = double(result.fuzzy);
   state.counters["right_translation"] = double(right);
 }

@@ -5,12 +5,9 @@
 #include "script/entry_list.h"
 #include "script/task.h"
 #include "script/text_entry.h"
-#include "seam/progress.h"
-#include "seam/settings.h"
 #include "spelling/dictionary_files.h"
 #include "spelling/spell_checker.h"
-#include "support/generated_task.h"
-#include "support/silent_prompter.h"
+#include "support/benchmark_task.h"
 #include "workbench/pseudo_translation.h"
 #include "workbench/undo_stack.h"
 
@@ -21,15 +18,10 @@ namespace tarvelo {
 namespace {
 
 void spellCheckGeneratedTargets(benchmark::State &state) {
-  bench::SilentPrompter prompter(Prompter::Answer::YesToAll);
-  NullProgress progress;
-  MemorySettings settings;
   EntryList entries;
   TaskChain tasks;
-  if (!bench::readGeneratedTask(entries, tasks, prompter, progress, settings, true)) {
-    state.SkipWithError("the generated task does not read");
+  if (!bench::readGeneratedTask(state, entries, tasks, true))
     return;
-  }
   QStringList texts;
   for (const auto &entry : entries)
     if (entry->isTranslatable() && !entry->targetText.isEmpty())
@@ -58,15 +50,10 @@ void spellCheckGeneratedTargets(benchmark::State &state) {
 BENCHMARK(spellCheckGeneratedTargets)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 void pseudoTranslateGeneratedScript(benchmark::State &state) {
-  bench::SilentPrompter prompter(Prompter::Answer::YesToAll);
-  NullProgress progress;
-  MemorySettings settings;
   EntryList entries;
   TaskChain tasks;
-  if (!bench::readGeneratedTask(entries, tasks, prompter, progress, settings, false)) {
-    state.SkipWithError("the generated task does not read");
+  if (!bench::readGeneratedTask(state, entries, tasks, false))
     return;
-  }
   qsizetype changed = 0;
   for (auto _ : state) {
     state.PauseTiming();

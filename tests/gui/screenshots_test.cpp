@@ -55,12 +55,19 @@ struct ExampleCopy {
   QString target;
 };
 
-::testing::AssertionResult copyExample(const QString &folder, ExampleCopy &copy) {
-  copy.out = QString::fromLocal8Bit(qgetenv("TARVELO_SCREENSHOTS"));
-  if (copy.out.isEmpty())
+// The folder TARVELO_SCREENSHOTS names, made when missing.
+::testing::AssertionResult picturesFolder(QString &out) {
+  out = QString::fromLocal8Bit(qgetenv("TARVELO_SCREENSHOTS"));
+  if (out.isEmpty())
     return ::testing::AssertionFailure() << "TARVELO_SCREENSHOTS names the folder for the pictures";
-  QDir().mkpath(copy.out);
+  QDir().mkpath(out);
   initGuiResources();
+  return ::testing::AssertionSuccess();
+}
+
+::testing::AssertionResult copyExample(const QString &folder, ExampleCopy &copy) {
+  if (::testing::AssertionResult made = picturesFolder(copy.out); !made)
+    return made;
   copy.dir = QDir(QDir::temp().filePath(folder));
   copy.dir.removeRecursively();
   copy.source = copy.dir.filePath(QStringLiteral("example.rc"));
@@ -71,6 +78,22 @@ struct ExampleCopy {
     return ::testing::AssertionFailure()
            << "the example cannot be copied to " << folder.toStdString();
   return ::testing::AssertionSuccess();
+}
+
+// The session's first entry with this identifier; with a kind, the head of that kind.
+TextEntry *entryNamed(Session &session, const QString &identifier, const QString &headKind = {}) {
+  for (const auto &entry : session.entries())
+    if (entry->identifier == identifier &&
+        (headKind.isEmpty() || (entry->isHead() && entry->kind == headKind)))
+      return entry.get();
+  return nullptr;
+}
+
+// A window that floats over the main one, drawn onto its picture with a shadow.
+void drawFloating(QImage &picture, const QImage &window, QPoint corner) {
+  QPainter painter(&picture);
+  painter.fillRect(QRect(corner + QPoint(4, 4), window.size()), QColor(0, 0, 0, 60));
+  painter.drawImage(corner, window);
 }
 
 TEST(Screenshots, DISABLED_ExampleTask) {
@@ -116,26 +139,17 @@ TEST(Screenshots, DISABLED_ExampleTask) {
   OpenRequest request{source, 1033, false, target, 1031};
   ASSERT_EQ(workbench.session().open(request), Session::OpenResult::Opened);
   QApplication::processEvents();
-  for (const auto &entry : workbench.session().entries())
-    if (entry->identifier == QLatin1String("IDS_ITEMS_SELECTED"))
-      frame.selectEntry(entry.get());
+  frame.selectEntry(entryNamed(workbench.session(), QStringLiteral("IDS_ITEMS_SELECTED")));
   QApplication::processEvents();
   QApplication::processEvents();
   EXPECT_TRUE(frame.grab().save(out + QStringLiteral("/main-window.png")));
 
   // The translated Options dialog on the DIALOG board, its cancel button too small
   // for the German text.
-  TextEntry *optionsDialog = nullptr, *cancel = nullptr;
-  for (const auto &entry : workbench.session().entries()) {
-    if (entry->kind != QLatin1String("DIALOG"))
-      continue;
-    if (entry->identifier == QLatin1String("IDD_OPTIONS"))
-      optionsDialog = entry.get();
-    else if (optionsDialog && entry->head() == optionsDialog &&
-             entry->identifier == QLatin1String("IDCANCEL"))
-      cancel = entry.get();
-  }
-  ASSERT_TRUE(optionsDialog && cancel);
+  TextEntry *optionsDialog =
+      entryNamed(workbench.session(), QStringLiteral("IDD_OPTIONS"), QStringLiteral("DIALOG"));
+  TextEntry *cancel = entryNamed(workbench.session(), QStringLiteral("IDCANCEL"));
+  ASSERT_TRUE(optionsDialog && cancel && cancel->head() == optionsDialog);
   frame.openResource(optionsDialog);
   frame.selectEntry(cancel);
   QApplication::processEvents();
@@ -161,10 +175,8 @@ TEST(Screenshots, DISABLED_ExampleTask) {
 // The "Machine Translation" dialog and the options page that chooses its service, set
 // up for a LibreTranslate server of one's own.
 TEST(Screenshots, DISABLED_MachineTranslation) {
-  const QString out = QString::fromLocal8Bit(qgetenv("TARVELO_SCREENSHOTS"));
-  ASSERT_FALSE(out.isEmpty()) << "TARVELO_SCREENSHOTS names the folder for the pictures";
-  QDir().mkpath(out);
-  initGuiResources();
+  QString out;
+  ASSERT_TRUE(picturesFolder(out));
   MemorySettings settings;
   settings.setText(QStringLiteral("MTProvider"), QStringLiteral("LibreTranslate"));
   settings.setText(QStringLiteral("MTURL"), QStringLiteral("http://localhost:5000"));
@@ -191,19 +203,16 @@ TEST(Screenshots, DISABLED_MachineTranslation) {
 // The dialogs report with every check on a German target whose translator was in a
 // hurry: longer texts, a style, a button moved and widened, a key used twice.
 TEST(Screenshots, DISABLED_DialogsReport) {
-  const QString out = QString::fromLocal8Bit(qgetenv("TARVELO_SCREENSHOTS"));
-  ASSERT_FALSE(out.isEmpty()) << "TARVELO_SCREENSHOTS names the folder for the pictures";
-  QDir().mkpath(out);
-  initGuiResources();
-  QDir dir(QDir::temp().filePath(QStringLiteral("tarvelo-report")));
-  dir.removeRecursively();
-  ASSERT_TRUE(dir.mkpath(QStringLiteral(".")));
-  const QString source = dir.filePath(QStringLiteral("example.rc"));
-  const QString target = dir.filePath(QStringLiteral("example_de.rc"));
-  ASSERT_TRUE(QFile::copy(exampleFile(QStringLiteral("example.rc")), source));
-  QFile german(exampleFile(QStringLiteral("example_de.rc")));
+  ExampleCopy example;
+  ASSERT_TRUE(copyExample(QStringLiteral("tarvelo-report"), example));
+  const QString &out = example.out;
+  QDir &dir = example.dir;
+  const QString &source = example.source;
+  const QString &target = example.target;
+  QFile german(target);
   ASSERT_TRUE(german.open(QIODevice::ReadOnly));
   QByteArray script = german.readAll();
+  german.close();
   const std::pair<const char *, const char *> hurried[] = {
       {"\"Example, Version 1.0\"", "\"Beispielprogramm, Version 1.0 (deutsche Ausgabe)\""},
       {"\"&Einheiten:\"", "\"&Einheiten der Anzeige:\""},
@@ -264,11 +273,8 @@ TEST(Screenshots, DISABLED_DialogEditor) {
   frame.show();
   OpenRequest request{source, 1033, false, target, 1031};
   ASSERT_EQ(workbench.session().open(request), Session::OpenResult::Opened);
-  TextEntry *options = nullptr;
-  for (const auto &entry : workbench.session().entries())
-    if (entry->isHead() && entry->kind == QLatin1String("DIALOG") &&
-        entry->identifier == QLatin1String("IDD_OPTIONS"))
-      options = entry.get();
+  TextEntry *options =
+      entryNamed(workbench.session(), QStringLiteral("IDD_OPTIONS"), QStringLiteral("DIALOG"));
   ASSERT_NE(options, nullptr);
   frame.openResource(options);
   QApplication::processEvents();
@@ -291,11 +297,10 @@ TEST(Screenshots, DISABLED_DialogEditor) {
   // The properties window floats on the board below the dialog.
   QImage picture = frame.grab().toImage();
   const QImage properties = window->grab().toImage();
-  QPainter painter(&picture);
   const QWidget *preview = frame.dialogBoard()->preview();
   const QPoint corner = preview->mapTo(&frame, QPoint(40, preview->height() + 24));
-  painter.fillRect(QRect(corner + QPoint(4, 4), properties.size()), QColor(0, 0, 0, 60));
-  painter.drawImage(corner, properties);
+  drawFloating(picture, properties, corner);
+  QPainter painter(&picture);
   painter.setPen(QColor(64, 64, 64));
   painter.drawRect(QRect(corner, properties.size()).adjusted(-1, -1, 0, 0));
   painter.end();
@@ -335,11 +340,8 @@ TEST(Screenshots, DISABLED_PseudoAndSpelling) {
   session.textsImported(pseudoTranslate(
       session.entries(), session.undoStack(), [&](TextEntry *e) { session.inspectEntry(e); },
       options));
-  TextEntry *optionsDialog = nullptr;
-  for (const auto &entry : session.entries())
-    if (entry->isHead() && entry->kind == QLatin1String("DIALOG") &&
-        entry->identifier == QLatin1String("IDD_OPTIONS"))
-      optionsDialog = entry.get();
+  TextEntry *optionsDialog =
+      entryNamed(session, QStringLiteral("IDD_OPTIONS"), QStringLiteral("DIALOG"));
   ASSERT_NE(optionsDialog, nullptr);
   frame.openResource(optionsDialog);
   QApplication::processEvents();
@@ -349,10 +351,7 @@ TEST(Screenshots, DISABLED_PseudoAndSpelling) {
   // Undone, and a word mistyped in the German translation.
   frame.runCommand(CmdUndo);
   frame.showBoard(MainFrame::Board::Items);
-  TextEntry *selected = nullptr;
-  for (const auto &entry : session.entries())
-    if (entry->identifier == QLatin1String("IDS_ITEMS_SELECTED"))
-      selected = entry.get();
+  TextEntry *selected = entryNamed(session, QStringLiteral("IDS_ITEMS_SELECTED"));
   ASSERT_NE(selected, nullptr);
   frame.selectEntry(selected);
   TargetEditor *editor = frame.splitEdit()->targetEditor();
@@ -366,12 +365,8 @@ TEST(Screenshots, DISABLED_PseudoAndSpelling) {
   std::unique_ptr<QMenu> menu(editor->contextMenuAt(word + 3));
   menu->popup(editor->mapToGlobal(editor->cursorRect().bottomRight()));
   QApplication::processEvents();
-  const QImage shown = menu->grab().toImage();
-  QPainter painter(&picture);
-  const QPoint corner = editor->mapTo(&frame, editor->cursorRect().bottomRight() + QPoint(4, 2));
-  painter.fillRect(QRect(corner + QPoint(4, 4), shown.size()), QColor(0, 0, 0, 60));
-  painter.drawImage(corner, shown);
-  painter.end();
+  drawFloating(picture, menu->grab().toImage(),
+               editor->mapTo(&frame, editor->cursorRect().bottomRight() + QPoint(4, 2)));
   menu->hide();
   EXPECT_TRUE(picture.save(out + QStringLiteral("/misspelling.png")));
   session.setModified(false);
@@ -414,10 +409,7 @@ TEST(Screenshots, DISABLED_FuzzyAlternatives) {
   for (const auto &[from, to] : pairs)
     library.exports().addPair(reinterpret_cast<const char16_t *>(QString::fromUtf8(from).utf16()),
                               reinterpret_cast<const char16_t *>(QString::fromUtf8(to).utf16()), 1);
-  TextEntry *entry = nullptr;
-  for (const auto &each : workbench.session().entries())
-    if (each->identifier == QLatin1String("IDS_ITEMS_SELECTED"))
-      entry = each.get();
+  TextEntry *entry = entryNamed(workbench.session(), QStringLiteral("IDS_ITEMS_SELECTED"));
   ASSERT_TRUE(entry);
   entry->targetText.clear();
   frame.selectEntry(entry);

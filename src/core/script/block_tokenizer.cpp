@@ -132,8 +132,7 @@ qsizetype BlockTokenizer::wordEnd(qsizetype from) const {
 void BlockTokenizer::skipBlanksAndComments() {
   const qsizetype size = m_text.size();
   for (;;) {
-    while (m_pos < size && isBlank(m_text[m_pos]))
-      ++m_pos;
+    m_pos = blankEnd(m_pos);
     if (!opensComment(m_pos))
       return;
     if (m_text[m_pos + 1] == u'/') {
@@ -146,14 +145,23 @@ void BlockTokenizer::skipBlanksAndComments() {
   }
 }
 
+qsizetype BlockTokenizer::blankEnd(qsizetype from) const {
+  while (from < m_text.size() && isBlank(m_text[from]))
+    ++from;
+  return from;
+}
+
+qsizetype BlockTokenizer::commaAfterBlanks(qsizetype from) const {
+  from = blankEnd(from);
+  return from < m_text.size() && m_text[from] == u',' ? from : -1;
+}
+
 bool BlockTokenizer::takeNumberBeforeComma(int &value) {
   if (m_peeked)
     return false;
   const QChar *text = m_text.constData();
   const qsizetype size = m_text.size();
-  qsizetype i = m_pos;
-  while (i < size && isBlank(text[i]))
-    ++i;
+  qsizetype i = blankEnd(m_pos);
   const bool negative = i < size && text[i] == u'-';
   if (negative)
     ++i;
@@ -162,12 +170,7 @@ bool BlockTokenizer::takeNumberBeforeComma(int &value) {
   int result = 0;
   for (; i < size && i - digits < 9 && text[i] >= u'0' && text[i] <= u'9'; ++i)
     result = result * 10 + (text[i].unicode() - u'0');
-  if (i == digits || (text[digits] == u'0' && i - digits > 1))
-    return false;
-  qsizetype after = i;
-  while (after < size && isBlank(text[after]))
-    ++after;
-  if (after >= size || text[after] != u',')
+  if (i == digits || (text[digits] == u'0' && i - digits > 1) || commaAfterBlanks(i) < 0)
     return false;
   m_pos = i;
   value = negative ? -result : result;
@@ -177,14 +180,10 @@ bool BlockTokenizer::takeNumberBeforeComma(int &value) {
 bool BlockTokenizer::takeComma() {
   if (m_peeked)
     return false;
-  const QChar *text = m_text.constData();
-  const qsizetype size = m_text.size();
-  qsizetype i = m_pos;
-  while (i < size && isBlank(text[i]))
-    ++i;
-  if (i >= size || text[i] != u',')
+  const qsizetype comma = commaAfterBlanks(m_pos);
+  if (comma < 0)
     return false;
-  m_pos = i + 1;
+  m_pos = comma + 1;
   return true;
 }
 

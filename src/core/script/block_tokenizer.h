@@ -46,6 +46,9 @@ public:
 private:
   QChar at(qsizetype i) const { return i < m_text.size() ? m_text[i] : QChar(); }
   qsizetype wordEnd(qsizetype from) const;
+  qsizetype blankEnd(qsizetype from) const;
+  // Where a comma stands after the blanks from here, or -1.
+  qsizetype commaAfterBlanks(qsizetype from) const;
   bool opensComment(qsizetype i) const {
     return at(i) == u'/' && (at(i + 1) == u'/' || at(i + 1) == u'*');
   }

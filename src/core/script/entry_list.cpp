@@ -146,9 +146,9 @@ const std::vector<TextEntry *> &BlockLookup::find(const TextEntry *head, const Q
       return true;
     });
     m_first.clear();
-    m_nextSame.assign(m_entries.size(), -1);
     // Chained from the block's end, so that each kind and identifier keeps its first.
     if (m_entries.size() > kSmallBlock) {
+      m_nextSame.assign(m_entries.size(), -1);
       m_first.reserve(qsizetype(m_entries.size()));
       for (size_t i = m_entries.size(); i-- > 0;) {
         const std::pair<QStringView, QStringView> key{m_entries[i]->kind, m_entries[i]->identifier};
