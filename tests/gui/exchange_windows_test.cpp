@@ -79,10 +79,7 @@ protected:
     return hooks;
   }
   TextEntry *find(const QString &identifier) {
-    for (const auto &entry : workbench->session().entries())
-      if (entry->identifier == identifier)
-        return entry.get();
-    return nullptr;
+    return entryNamed(workbench->session(), identifier);
   }
 
   QTemporaryDir dir;

@@ -78,10 +78,7 @@ protected:
     workbench->frame().updateCommands();
   }
   TextEntry *find(const QString &identifier) {
-    for (const auto &entry : workbench->session().entries())
-      if (entry->identifier == identifier)
-        return entry.get();
-    return nullptr;
+    return entryNamed(workbench->session(), identifier);
   }
 
   LocalHttpServer server{libreTranslate};

@@ -75,10 +75,7 @@ protected:
     return out;
   }
   static TextEntry *find(Session &session, const QString &identifier) {
-    for (const auto &entry : session.entries())
-      if (entry->identifier == identifier)
-        return entry.get();
-    return nullptr;
+    return entryNamed(session, identifier);
   }
 
   QTemporaryDir dir;

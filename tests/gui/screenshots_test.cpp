@@ -80,15 +80,6 @@ struct ExampleCopy {
   return ::testing::AssertionSuccess();
 }
 
-// The session's first entry with this identifier; with a kind, the head of that kind.
-TextEntry *entryNamed(Session &session, const QString &identifier, const QString &headKind = {}) {
-  for (const auto &entry : session.entries())
-    if (entry->identifier == identifier &&
-        (headKind.isEmpty() || (entry->isHead() && entry->kind == headKind)))
-      return entry.get();
-  return nullptr;
-}
-
 // A window that floats over the main one, drawn onto its picture with a shadow.
 void drawFloating(QImage &picture, const QImage &window, QPoint corner) {
   QPainter painter(&picture);
