@@ -240,10 +240,6 @@
         <translation>Filter einrichten...</translation>
     </message>
     <message>
-        <source>&amp;Google Translate...</source>
-        <translation type="vanished">Mit &amp;Google übersetzen...</translation>
-    </message>
-    <message>
         <location line="+6"/>
         <source>Dialogs &amp;Report...</source>
         <translation>Dialog&amp;bericht...</translation>
@@ -447,7 +443,7 @@
         <translation>Zeile %1 von %2 wird gelesen</translation>
     </message>
     <message>
-        <location line="+43"/>
+        <location line="+39"/>
         <source>Reading File - %1</source>
         <translation>Datei wird gelesen - %1</translation>
     </message>
@@ -559,16 +555,15 @@
         <translation>Formatangaben stimmen nicht überein!</translation>
     </message>
     <message>
-        <location filename="../../src/core/exchange/send_resource.cpp" line="+21"/>
-        <location filename="../../src/core/workbench/save_flows.cpp" line="+28"/>
-        <location line="+23"/>
+        <location filename="../../src/core/exchange/send_resource.cpp" line="+22"/>
+        <location filename="../../src/core/workbench/save_flows.cpp" line="+36"/>
         <location filename="../../src/core/workbench/task_flows.cpp" line="+64"/>
         <location filename="../../src/gui/exchange/exchange_commands.cpp" line="+25"/>
         <source>It is not possible open file &apos;%1&apos;.</source>
         <translation>Die Datei „%1“ kann nicht geöffnet werden.</translation>
     </message>
     <message>
-        <location line="+76"/>
+        <location line="+78"/>
         <location filename="../../src/gui/app/workbench_assembly.cpp" line="+207"/>
         <source>Could not log on to an email system.</source>
         <translation>Die Anmeldung an einem E-Mail-System ist nicht möglich.</translation>
@@ -579,8 +574,13 @@
         <translation>Die Datei konnte nicht gesendet werden.</translation>
     </message>
     <message>
-        <location filename="../../src/core/workbench/save_flows.cpp" line="+62"/>
-        <location line="+48"/>
+        <location filename="../../src/core/workbench/save_flows.cpp" line="+46"/>
+        <source>The file &apos;%1&apos; was changed by another program since it was opened. Do you want to replace it?</source>
+        <translation>Die Datei „%1“ wurde seit dem Öffnen von einem anderen Programm geändert. Möchten Sie sie ersetzen?</translation>
+    </message>
+    <message>
+        <location line="+53"/>
+        <location line="+53"/>
         <source>Save As - %1</source>
         <translation>Speichern unter - %1</translation>
     </message>
@@ -591,7 +591,7 @@
         <translation>Die Datei „%1“ ist keine gültige Ressourcendatei. Fortfahren?</translation>
     </message>
     <message>
-        <location filename="../../src/core/workbench/task_flows.cpp" line="+33"/>
+        <location filename="../../src/core/workbench/task_flows.cpp" line="+34"/>
         <location line="+124"/>
         <source>No %1 resource item found. Continue?</source>
         <translation>Kein Ressourceneintrag der Sprache %1 gefunden. Fortfahren?</translation>
@@ -627,27 +627,17 @@
         <translation>Anzahl oder Reihenfolge der Dialogeinträge hat sich geändert. Prüfen Sie die Übersetzung der Fuzzy-Einträge.</translation>
     </message>
     <message>
-        <location filename="../../src/core/script/companion_file.cpp" line="+218"/>
-        <source>The target file &apos;%1&apos; was written, but the companion file &apos;%2&apos; could not be written.</source>
-        <translation>Die Zieldatei „%1“ wurde geschrieben, aber die Begleitdatei „%2“ konnte nicht geschrieben werden.</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>The target file &apos;%1&apos; was written, but the companion files &apos;%2&apos; and &apos;%3&apos; could not be written.</source>
-        <translation>Die Zieldatei „%1“ wurde geschrieben, aber die Begleitdateien „%2“ und „%3“ konnten nicht geschrieben werden.</translation>
-    </message>
-    <message>
         <location filename="../../src/core/script/resource_script.cpp" line="+18"/>
         <source>Unexpected string at line: %1</source>
         <translation>Unerwarteter Text in Zeile: %1</translation>
     </message>
     <message>
-        <location filename="../../src/core/script/target_writer.cpp" line="+114"/>
+        <location filename="../../src/core/script/target_writer.cpp" line="+174"/>
         <source>File &apos;%1&apos; is not regular resource file! Do you want replace it?</source>
         <translation>Die Datei „%1“ ist keine gültige Ressourcendatei! Möchten Sie sie ersetzen?</translation>
     </message>
     <message>
-        <location line="+120"/>
+        <location line="+155"/>
         <source>Saving resources - %1</source>
         <translation>Ressourcen speichern - %1</translation>
     </message>
@@ -747,6 +737,21 @@ Wollen Sie fortfahren?</translation>
         <location line="+11"/>
         <source>Copying pair %1 of %2</source>
         <translation>Kopiere Paar %1 von %2</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/files/file_transaction.cpp" line="+49"/>
+        <source>The file &apos;%1&apos; could not be written: %2. The files on the disk were left as they were.</source>
+        <translation>Die Datei „%1“ konnte nicht geschrieben werden: %2. Die Dateien auf dem Datenträger sind unverändert geblieben.</translation>
+    </message>
+    <message>
+        <location line="+41"/>
+        <source>it is a link that another user owns in a shared folder</source>
+        <translation>sie ist eine Verknüpfung, die einem anderen Benutzer in einem gemeinsamen Ordner gehört</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>it is not a regular file</source>
+        <translation>sie ist keine gewöhnliche Datei</translation>
     </message>
 </context>
 <context>
@@ -2240,7 +2245,7 @@ Wollen Sie fortfahren?</translation>
 <context>
     <name>tarvelo::Verification</name>
     <message>
-        <location filename="../../src/core/script/verification.cpp" line="+81"/>
+        <location filename="../../src/core/script/verification.cpp" line="+133"/>
         <source>%1 of %2 items verified (%3 matched, %4 fuzzy, %5 not found, %6 source modified, %7 filled)</source>
         <translation>%1 von %2 Einträgen geprüft (%3 zugeordnet, %4 fuzzy, %5 nicht gefunden, %6 Ausgangstext geändert, %7 gefüllt)</translation>
     </message>
@@ -2714,6 +2719,16 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
     </message>
     <message>
         <location line="+14"/>
+        <source>Write every saved &amp;dialog again in one format</source>
+        <translation>Jeden gespeicherten &amp;Dialog neu in einem einheitlichen Format schreiben</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Off: a save changes only the dialog statements whose text or layout changed. On: every dialog of the target is printed again as DIALOGEX from its layout.</source>
+        <translation>Aus: Beim Speichern ändern sich nur die Dialoganweisungen, deren Text oder Layout sich geändert hat. Ein: Jeder Dialog des Ziels wird aus seinem Layout neu als DIALOGEX geschrieben.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>Use &amp;relative path of the resource files in the project</source>
         <translation>&amp;Relative Pfade der Ressourcendateien im Projekt verwenden</translation>
     </message>
@@ -2738,7 +2753,7 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
         <translation>&amp;Pfad:</translation>
     </message>
     <message>
-        <location line="+32"/>
+        <location line="+33"/>
         <source>External Dictionary</source>
         <translation>Externes Wörterbuch</translation>
     </message>
@@ -2899,10 +2914,6 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
         <location line="+2"/>
         <source>Translate using machine translation</source>
         <translation>Maschinell übersetzen</translation>
-    </message>
-    <message>
-        <source>Translate using Google</source>
-        <translation type="vanished">Mit Google übersetzen</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -3737,14 +3748,6 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
         <location filename="../../src/gui/task/task_properties_dialog.cpp" line="+30"/>
         <source>&lt;Different values&gt;</source>
         <translation>&lt;Unterschiedliche Werte&gt;</translation>
-    </message>
-    <message>
-        <source>Task</source>
-        <translation type="vanished">Aufgabe</translation>
-    </message>
-    <message>
-        <source>Project</source>
-        <translation type="vanished">Projekt</translation>
     </message>
     <message>
         <location line="+33"/>

@@ -169,22 +169,15 @@ int runImport(const QStringList &arguments) {
   const QString out = read.has(QStringLiteral("out"))
                           ? QFileInfo(read.value(QStringLiteral("out"))).absoluteFilePath()
                           : taskRecord->targetPath;
-  if (!file.saveTo(out)) {
-    std::fprintf(stderr, "error: It is not possible open file '%s'.\n", out.toUtf8().constData());
-    return 2;
-  }
+  QString failure;
+  if (!writeTaskFiles(reader.entries(), taskRecord, out, taskRecord->targetLanguage, file.data(),
+                      &failure))
+    return fail(failure);
   file.truncate();
-  const QStringList companionsFailed =
-      writeTaskCompanions(reader.entries(), taskRecord, out, taskRecord->targetLanguage);
-  if (!companionsFailed.isEmpty())
-    std::fprintf(stderr, "error: %s\n",
-                 companionsNotWrittenMessage(out, companionsFailed).toUtf8().constData());
   std::printf("%d of %d %s matched, %d %s changed\n", result.matched, result.records,
               result.records == 1 ? "record" : "records", int(result.changed.size()),
               result.changed.size() == 1 ? "item" : "items");
   std::printf("%s\n", verificationSummary(reader.entries()).toUtf8().constData());
-  if (!companionsFailed.isEmpty())
-    return 2;
   return result.matched > 0 ? 0 : 1;
 }
 

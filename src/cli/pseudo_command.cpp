@@ -2,6 +2,7 @@
 #include "cli/cli_prompter.h"
 #include "cli/commands.h"
 #include "cli/task_reader.h"
+#include "files/file_transaction.h"
 #include "script/language.h"
 #include "script/resource_script.h"
 #include "seam/settings.h"
@@ -93,9 +94,9 @@ int runPseudo(const QStringList &arguments) {
                    &reader.sourceFile()) != ScriptOk)
     return 1;
   const QString outPath = QFileInfo(args.target).absoluteFilePath();
-  if (!target.saveTo(outPath)) {
-    std::fprintf(stderr, "error: It is not possible open file '%s'.\n",
-                 outPath.toUtf8().constData());
+  QString failure;
+  if (!writeFileSafely(outPath, target.data(), &failure)) {
+    std::fprintf(stderr, "error: %s\n", failure.toUtf8().constData());
     return 1;
   }
   std::printf("%lld items pseudo-translated\n", static_cast<long long>(changed.size()));

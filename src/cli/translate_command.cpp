@@ -29,6 +29,7 @@ struct TranslateOptions {
   QString mt;        // machine-translation provider for what is still empty
   QString mtUrl, mtKey;
   bool newTarget = false;
+  bool regenerateDialogs = false;
   int sourceLanguage = -2, targetLanguage = -2;
   int savingOption = 0;
   QString userText = QStringLiteral("--untranslated--");
@@ -46,11 +47,12 @@ bool parse(const QStringList &arguments, TranslateOptions &options, QString &err
                   {"source", "source-language", "target", "new-target", "target-language", "out",
                    "tm", "saving-option", "user-text", "keep-target-only", "fuzzy-fill", "mt",
                    "mt-url", "mt-key"},
-                  {}, error) ||
+                  {"regenerate-dialogs"}, error) ||
       !read.language(QStringLiteral("source-language"), options.sourceLanguage, error) ||
       !read.language(QStringLiteral("target-language"), options.targetLanguage, error))
     return false;
   options.newTarget = read.has(QStringLiteral("new-target"));
+  options.regenerateDialogs = read.has(QStringLiteral("regenerate-dialogs"));
   options.source = read.value(QStringLiteral("source"));
   options.target =
       read.value(options.newTarget ? QStringLiteral("new-target") : QStringLiteral("target"));
@@ -178,27 +180,23 @@ int runTranslate(const QStringList &arguments) {
   WriteContext writeContext;
   writeContext.savingOption = options.savingOption;
   writeContext.userText = options.userText;
+  writeContext.regenerateDialogs = options.regenerateDialogs;
   ResourceScript writer(reader.context());
   if (writer.write(task, task->targetLanguage, target, writeContext, false, &reader.sourceFile()) !=
       ScriptOk)
     return 1;
   const QString outPath =
       options.out.isEmpty() ? task->targetPath : QFileInfo(options.out).absoluteFilePath();
-  if (!target.saveTo(outPath)) {
-    std::fprintf(stderr, "error: It is not possible open file '%s'.\n",
-                 outPath.toUtf8().constData());
+  QString failure;
+  if (!writeTaskFiles(entries, task, outPath, task->targetLanguage, target.data(), &failure)) {
+    std::fprintf(stderr, "error: %s\n", failure.toUtf8().constData());
     return 1;
   }
-  // The written target's memory serves the companion files.
+  // The written target's memory is not needed any more.
   target.truncate();
-  const QStringList companionsFailed =
-      writeTaskCompanions(entries, task, outPath, task->targetLanguage);
-  if (!companionsFailed.isEmpty())
-    std::fprintf(stderr, "error: %s\n",
-                 companionsNotWrittenMessage(outPath, companionsFailed).toUtf8().constData());
   const QString summary = verificationSummary(entries);
   std::printf("%s\n", summary.toUtf8().constData());
-  return companionsFailed.isEmpty() && !memoryFailed && !machineFailed ? 0 : 1;
+  return !memoryFailed && !machineFailed ? 0 : 1;
 }
 
 } // namespace tarvelo::cli

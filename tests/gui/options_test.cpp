@@ -171,6 +171,7 @@ TEST_F(OptionsTest, OkWritesTheGeneralSettingsInOrder) {
   typeInto(page->userText(), QStringLiteral("TODO"));
   click(page->relativePath());
   click(page->autoUpdate());
+  click(page->regenerateDialogs());
   typeInto(page->dictionaryPath(), QStringLiteral("dict/lookup"));
   click(page->inspection()->enable());
   click(page->inspection()->formatOrder());
@@ -181,9 +182,9 @@ TEST_F(OptionsTest, OkWritesTheGeneralSettingsInOrder) {
   EXPECT_EQ(notes, QStringList{QStringLiteral(
                        "Restart the program for the change of the language to take effect!")});
   EXPECT_TRUE(dialog.dictionaryChanged());
-  const QStringList order{"Language",   "ExternalLexicon", "StartOFD", "AutoInspect",
-                          "UseSearch",  "SavingOption",    "UserText", "RelativePath",
-                          "AutoUpdate", "FormatOrder"};
+  const QStringList order{"Language",   "ExternalLexicon", "StartOFD",         "AutoInspect",
+                          "UseSearch",  "SavingOption",    "UserText",         "RelativePath",
+                          "AutoUpdate", "FormatOrder",     "RegenerateDialogs"};
   ASSERT_GE(settings.writes.size(), order.size());
   EXPECT_EQ(settings.writes.mid(0, order.size()), order);
   EXPECT_TRUE(settings.writes.mid(order.size()).contains(QStringLiteral("InspectItems")));
@@ -198,6 +199,7 @@ TEST_F(OptionsTest, OkWritesTheGeneralSettingsInOrder) {
   EXPECT_EQ(settings.integer(QStringLiteral("AutoUpdate")), 0);
   EXPECT_EQ(settings.integer(QStringLiteral("AutoInspect")), 0);
   EXPECT_EQ(settings.integer(QStringLiteral("FormatOrder")), 0);
+  EXPECT_EQ(settings.integer(QStringLiteral("RegenerateDialogs")), 1);
 }
 
 // Whatever way the sheet is left without OK, the rules and both boxes stay as they

@@ -1,6 +1,7 @@
 #include "exchange/send_resource.h"
 
 #include "exchange/mail_message.h"
+#include "files/file_transaction.h"
 #include "script/companion_file.h"
 #include "script/resource_script.h"
 #include "script/task.h"
@@ -21,7 +22,8 @@ QString notOpened(const QString &path) {
   return QCoreApplication::translate("Prompter", "It is not possible open file '%1'.").arg(path);
 }
 
-// Writes the task's target script to the path as Save would, without touching the task.
+// Writes the task's target script to the path as Save would, without touching the task;
+// false after the reason was said.
 bool writeTargetCopy(Session &session, Task *task, const QString &path) {
   ScriptFile source;
   source.open(task->sourcePath);
@@ -33,14 +35,16 @@ bool writeTargetCopy(Session &session, Task *task, const QString &path) {
   } else {
     target.create(source.encoding());
   }
-  WriteContext context;
-  context.savingOption = session.settings().integer(QStringLiteral("SavingOption"));
-  context.userText = session.settings().text(QStringLiteral("UserText"));
+  const WriteContext context = writeContextOf(session.settings());
   ResourceScript writer({&session.entries(), &session.tasks(), &session.prompter(),
                          &session.progress(), &session.settings()});
   if (writer.write(task, session.writeLanguage(), target, context, false, &source) != ScriptOk)
     return false;
-  return target.saveTo(path);
+  QString failure;
+  if (writeFileSafely(path, target.data(), &failure))
+    return true;
+  session.prompter().error(failure);
+  return false;
 }
 
 } // namespace
@@ -66,7 +70,6 @@ QString sendResource(Session &session, const SendRequest &request, const MailCom
   folder.setAutoRemove(false);
   const QString path = folder.filePath(request.name);
   if (!writeTargetCopy(session, task, path)) {
-    session.prompter().error(notOpened(path));
     removeMailFolder(folder.path());
     return QString();
   }

@@ -1,5 +1,7 @@
 #include "script/companion_file.h"
 
+#include "files/file_transaction.h"
+
 #include "script/block_tokenizer.h"
 #include "script/entry_list.h"
 #include "script/script_file.h"
@@ -220,8 +222,7 @@ bool fileHolds(const QString &path, const QByteArray &bytes) {
 
 } // namespace
 
-bool writeCompanion(const EntryList &entries, const Task *task, const QString &scriptPath,
-                    int language, bool isSource) {
+QByteArray companionBytes(const EntryList &entries, const Task *task, bool isSource) {
   const QString digits = verificationDigits(task->sourceLanguage);
   CompanionText text;
   companionLines(text, entries, task, isSource, digits);
@@ -231,33 +232,36 @@ bool writeCompanion(const EntryList &entries, const Task *task, const QString &s
   bytes[1] = '\xFE';
   text.writeInto(reinterpret_cast<QChar *>(bytes.data() + 2));
   companionLines(text, entries, task, isSource, digits);
+  return bytes;
+}
+
+bool stageCompanion(FileTransaction &files, const EntryList &entries, const Task *task,
+                    const QString &scriptPath, int language, bool isSource) {
+  const QByteArray bytes = companionBytes(entries, task, isSource);
   // A companion that already says the same is left untouched, as the source's mostly is.
   const QString path = companionPath(scriptPath, language);
   const QFileInfo existing(path);
   if (existing.isFile() && existing.size() == bytes.size() && fileHolds(path, bytes))
     return true;
-  return ScriptFile::saveBytes(path, bytes);
+  return files.stage(path, bytes);
 }
 
-QStringList writeTaskCompanions(const EntryList &entries, const Task *task,
-                                const QString &targetPath, int targetLanguage) {
-  QStringList failed;
-  if (!writeCompanion(entries, task, task->sourcePath, task->sourceLanguage, true))
-    failed.append(companionPath(task->sourcePath, task->sourceLanguage));
-  if (!writeCompanion(entries, task, targetPath, targetLanguage, false))
-    failed.append(companionPath(targetPath, targetLanguage));
-  return failed;
+bool writeCompanion(const EntryList &entries, const Task *task, const QString &scriptPath,
+                    int language, bool isSource) {
+  FileTransaction files;
+  return stageCompanion(files, entries, task, scriptPath, language, isSource) && files.commit();
 }
 
-QString companionsNotWrittenMessage(const QString &targetPath, const QStringList &companionPaths) {
-  if (companionPaths.size() == 1)
-    return QCoreApplication::translate("Prompter", "The target file '%1' was written, but the "
-                                                   "companion file '%2' could not be written.")
-        .arg(targetPath, companionPaths[0]);
-  return QCoreApplication::translate("Prompter", "The target file '%1' was written, but the "
-                                                 "companion files '%2' and '%3' could not be "
-                                                 "written.")
-      .arg(targetPath, companionPaths.value(0), companionPaths.value(1));
+bool writeTaskFiles(const EntryList &entries, const Task *task, const QString &targetPath,
+                    int targetLanguage, const QByteArray &target, QString *message) {
+  FileTransaction files;
+  const bool done =
+      files.stage(targetPath, target) &&
+      stageCompanion(files, entries, task, task->sourcePath, task->sourceLanguage, true) &&
+      stageCompanion(files, entries, task, targetPath, targetLanguage, false) && files.commit();
+  if (!done && message)
+    *message = files.failureMessage();
+  return done;
 }
 
 void readCompanion(EntryList &entries, const Task *task, const QString &scriptPath, int language,

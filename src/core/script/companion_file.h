@@ -6,6 +6,7 @@
 namespace tarvelo {
 
 class EntryList;
+class FileTransaction;
 struct Task;
 
 // The side file of a script that keeps what the script cannot hold: comments,
@@ -13,18 +14,24 @@ struct Task;
 // name is the script's path, a point and the language number.
 QString companionPath(const QString &scriptPath, int language);
 
+// The companion file of one side of a task: UTF-16 with its byte-order mark.
+QByteArray companionBytes(const EntryList &entries, const Task *task, bool isSource);
+
+// Stages the companion file of one side of a task in the files written together,
+// unless the file already says the same; false when it cannot be written.
+bool stageCompanion(FileTransaction &files, const EntryList &entries, const Task *task,
+                    const QString &scriptPath, int language, bool isSource);
+
 // Writes the companion file of one side of a task; false when it cannot be written
 // (the old file then stays as it was).
 bool writeCompanion(const EntryList &entries, const Task *task, const QString &scriptPath,
                     int language, bool isSource);
 
-// Writes the companion files of a task's source and of its target, written to
-// targetPath in targetLanguage. Returns the paths of those that could not be written.
-QStringList writeTaskCompanions(const EntryList &entries, const Task *task,
-                                const QString &targetPath, int targetLanguage);
-
-// Tells that a target was written although its companion files were not.
-QString companionsNotWrittenMessage(const QString &targetPath, const QStringList &companionPaths);
+// Writes a task's target (its new content, to targetPath in targetLanguage) and the
+// companion files of its source and target together: all of them or, when one cannot
+// be written, none (message then names the file and the reason).
+bool writeTaskFiles(const EntryList &entries, const Task *task, const QString &targetPath,
+                    int targetLanguage, const QByteArray &target, QString *message);
 
 // Applies a companion file to the entries of a task. A missing file is no error;
 // reading stops at the first malformed line.

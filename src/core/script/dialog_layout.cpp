@@ -166,18 +166,22 @@ bool readItems(BlockTokenizer &tokens, QStringList &items) {
 
 // x, y, width and height; an ICON may give only x and y.
 bool readRectangle(BlockTokenizer &tokens, int &x, int &y, int &width, int &height,
-                   bool pointSuffices, bool &literal) {
+                   bool pointSuffices, bool &literal, bool *pointOnly = nullptr) {
   int *values[] = {&x, &y, &width, &height};
   for (int i = 0; i < 4; ++i) {
     if (i > 0) {
       if (i == 2 && pointSuffices && tokens.peek().kind != TokenKind::Comma) {
         width = height = 0;
+        if (pointOnly)
+          *pointOnly = true;
         return true;
       }
       if (!nextIs(tokens, TokenKind::Comma))
         return false;
       if (i == 2 && pointSuffices && !isValue(tokens.peek())) {
         width = height = 0;
+        if (pointOnly)
+          *pointOnly = true;
         return true;
       }
     }
@@ -230,7 +234,8 @@ bool isControlKeyword(QStringView word) {
 
 bool parseDialogHeader(BlockTokenizer &tokens, DialogLayout &layout) {
   layout = DialogLayout();
-  if (tokens.next().kind == TokenKind::EndOfFile)
+  const BlockToken identifier = tokens.next();
+  if (identifier.kind == TokenKind::EndOfFile)
     return false;
   const BlockToken type = tokens.next();
   if (type.text() == QLatin1String("DIALOGEX"))
@@ -249,11 +254,16 @@ bool parseDialogHeader(BlockTokenizer &tokens, DialogLayout &layout) {
     if (!readValue(tokens, layout.helpId))
       return false;
   }
+  layout.statements.push_back({QString(), identifier.start, tokens.position()});
   for (;;) {
+    // The statement read last ends where the tokens stand now.
+    if (layout.statements.size() > 1)
+      layout.statements.back().end = tokens.position();
     const BlockToken token = tokens.next();
     if (token.kind != TokenKind::Word)
       return false;
     const QStringView word = token.text();
+    layout.statements.push_back({word.toString(), token.start, token.end});
     if (word == QLatin1String("BEGIN")) {
       layout.parsed = true;
       return true;
@@ -358,7 +368,7 @@ bool parseControl(BlockTokenizer &tokens, ControlLayout &control) {
   }
   const bool isIcon = keyword.text() == QLatin1String("ICON");
   if (!readRectangle(tokens, control.x, control.y, control.width, control.height, isIcon,
-                     control.literal))
+                     control.literal, &control.pointOnly))
     return false;
   // Optional tails, each after a comma.
   QStringList *lists[] = {&control.styles, &control.exStyles};
@@ -393,7 +403,10 @@ ParsedDialog parseDialogBlock(const QString &blockText) {
     if (token.kind == TokenKind::Word && isControlKeyword(token.text())) {
       ControlLayout control;
       const qsizetype start = tokens.position();
+      const qsizetype keywordStart = token.start;
       control.parsed = parseControl(tokens, control);
+      control.statementStart = keywordStart;
+      control.statementEnd = tokens.position();
       dialog.controls.push_back(control);
       if (control.parsed)
         continue;

@@ -26,6 +26,14 @@ struct DialogLayout {
   // Where the caption's literals stand in the block (from the first quote to past
   // the last); -1 without a caption.
   qsizetype captionStart = -1, captionEnd = -1;
+  // Where the statements of the header stand in the block, from their first token to
+  // past their last: the first line (keyword empty), then STYLE, CAPTION and the others
+  // as written, then BEGIN.
+  struct Statement {
+    QString keyword;
+    qsizetype start = 0, end = 0;
+  };
+  std::vector<Statement> statements;
 };
 
 // One control statement.
@@ -44,6 +52,9 @@ struct ControlLayout {
   bool parsed = false;       // the whole statement parsed
   bool literal = true;       // every coordinate was written as a number
   bool classIsString = true; // CONTROL: the class was written as a quoted string
+  bool pointOnly = false;    // an ICON given by x and y alone
+  // Where the statement stands in its block, from its keyword to past its last token.
+  qsizetype statementStart = -1, statementEnd = -1;
 };
 
 // Source and target layouts of one control. The source layout is the control as the
@@ -52,6 +63,7 @@ struct ControlPair {
   ControlLayout source;
   ControlLayout target;
   bool targetFound = false; // the target layout is the target block's own control
+  int targetIndex = -1;     // which control of the target block it is
 };
 
 class BlockTokenizer;

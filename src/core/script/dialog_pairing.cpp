@@ -76,6 +76,7 @@ void DialogEntry::afterTargetRead(AfterReadContext &context) {
           layoutDiffers = true;
         }
         pair.targetFound = true;
+        pair.targetIndex = position;
         if (position != lastPaired + 1)
           targetMatchesSource = false;
         if (position < lastPaired)

@@ -200,25 +200,35 @@ QString DialogEntry::writeSourceInPlace(const WriteContext &context) const {
   return edits.apply(original);
 }
 
-// Dialogs are printed again from their layout, always as DIALOGEX.
+// A dialog follows the block it replaces; printed again from its layout, always as
+// DIALOGEX, when so set; with only its texts replaced where neither can be done.
 QString DialogEntry::writeBlock(const WriteContext &context, int, bool writeAll,
                                 bool keepSource) const {
   if (!isHead() || task != context.task || removed || !(writeAll || selectedForSave))
     return {};
   if (keepSource)
     return sourceBlock->text();
-  if (!canRegenerate()) {
-    // A caption needs a place in the target's header to be written there.
-    const bool captionPlaced =
-        targetLayout.captionStart >= 0 || (sourceText.isEmpty() && targetText.isEmpty());
-    bool textsPlaced = true;
-    for (const ControlPair &pair : pairs)
-      textsPlaced = textsPlaced && (!pair.target.textEntry || pair.target.textStart >= 0);
-    if (!useSourceLayout && targetBlock && targetMatchesSource && captionPlaced && textsPlaced)
-      return writeTargetInPlace(context);
-    return writeSourceInPlace(context);
+  if (context.regenerateDialogs && canRegenerate())
+    return regenerate(context);
+  if (!context.regenerateDialogs) {
+    const QString followed = writeFollowing(context);
+    if (!followed.isEmpty())
+      return followed;
+    if (canRegenerate())
+      return regenerate(context);
   }
+  // A caption needs a place in the target's header to be written there.
+  const bool captionPlaced =
+      targetLayout.captionStart >= 0 || (sourceText.isEmpty() && targetText.isEmpty());
+  bool textsPlaced = true;
+  for (const ControlPair &pair : pairs)
+    textsPlaced = textsPlaced && (!pair.target.textEntry || pair.target.textStart >= 0);
+  if (!useSourceLayout && targetBlock && targetMatchesSource && captionPlaced && textsPlaced)
+    return writeTargetInPlace(context);
+  return writeSourceInPlace(context);
+}
 
+QString DialogEntry::regenerate(const WriteContext &context) const {
   const DialogLayout &layout = useSourceLayout ? sourceLayout : targetLayout;
   QString out;
   out += identifier + QStringLiteral(" DIALOGEX");

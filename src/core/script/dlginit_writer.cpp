@@ -23,6 +23,17 @@ QString dataWords(const QByteArray &bytes) {
   return out;
 }
 
+// The bytes a data word stands for: a number low byte first, "\000" a zero byte.
+void appendWordBytes(QByteArray &bytes, const BlockToken &word) {
+  long long value = 0;
+  if (word.kind == TokenKind::String) {
+    bytes.append('\0');
+  } else if (numberValue(word.text(), value)) {
+    bytes.append(char(value & 0xff));
+    bytes.append(char((value >> 8) & 0xff));
+  }
+}
+
 } // namespace
 
 // DLGINIT: each translated combo-box string is encoded in the target's code page and
@@ -61,12 +72,12 @@ QString DlgInitEntry::writeBlock(const WriteContext &context, int codePage, bool
       }
       QByteArray bytes = CodePage::fromUtf16(entry->writtenText(context), codePage);
       bytes.append('\0');
-      edits.replace(length.start, length.end, QString::number(bytes.size()));
       // Comma, the reserved number, then the old data words.
       tokens.next();
       tokens.next();
       const int oldWords = int(oldLength + 1) / 2;
       qsizetype dataStart = -1, dataEnd = -1;
+      QByteArray oldBytes;
       for (int i = 0; i < oldWords; ++i) {
         BlockToken word = tokens.next();
         while (word.kind == TokenKind::Comma)
@@ -76,9 +87,16 @@ QString DlgInitEntry::writeBlock(const WriteContext &context, int codePage, bool
         if (dataStart < 0)
           dataStart = word.start;
         dataEnd = word.end;
+        appendWordBytes(oldBytes, word);
       }
       if (dataStart < 0)
         break;
+      // A record that already holds the text stays as it is written.
+      if (oldBytes.left(oldLength) == bytes && oldLength == bytes.size()) {
+        tokens.setPosition(dataEnd);
+        break;
+      }
+      edits.replace(length.start, length.end, QString::number(bytes.size()));
       // The comma after the last word and the blanks up to the line end go too.
       if (tokens.peek().kind == TokenKind::Comma)
         dataEnd = tokens.next().end;

@@ -23,6 +23,14 @@ public:
   QString text() const;
   void setText(const QString &text);
 
+  // Where the block stands in the bytes of its script, and how they are read.
+  const QByteArray &data() const { return m_data; }
+  qsizetype begin() const { return m_begin; }
+  qsizetype end() const { return m_end; }
+  bool isUtf16() const { return m_encoding == Encoding::Utf16; }
+  int codePage() const { return m_encoding == Encoding::Utf8 ? 65001 : m_codePage; }
+  bool edited() const { return m_edited; }
+
   TextEntry *firstEntry = nullptr; // the head entry, which stands for the resource
 
 private:

@@ -146,21 +146,22 @@ int ResourceScript::runPass() {
                            (m_mode == Mode::Copying && !inLanguage);
       if (dropOld)
         setEcho(false);
-      const int linesBefore = linesWritten();
+      const MergedLines::Mark before = m_merged.mark();
       m_cursor = nullptr;
       m_blockLookup = BlockLookup(); // never an index of a list read before
       result = readResourceStatement(kind, token);
-      // A resource whose own header names another language is not one of the
-      // section's: its old text stays.
-      if (dropOld && m_mode == Mode::Saving && result == ScriptOk && !m_inWantedLanguage &&
-          m_block) {
-        m_block->setEnd(m_file.readPosition());
-        const QString kept = m_block->text();
-        m_temp.writeLine(kept, 0);
-        setLinesWritten(linesWritten() + int(kept.count(u'\n')));
+      if (dropOld && m_mode == Mode::Saving && result == ScriptOk && m_block) {
+        // A resource whose own header names another language is not one of the
+        // section's: its old text stays.
+        if (!m_inWantedLanguage) {
+          m_block->setEnd(m_file.readPosition());
+          m_pending.assign(1, {QString(), m_block->text()});
+        }
+        flushStatement();
       }
       if (m_mode == Mode::Saving && result == ScriptOk && inLanguage && !m_insertionFound) {
-        m_insertionLine = excluded ? m_lastDirectiveLine : linesBefore;
+        m_insertionMark = excluded ? m_lastDirectiveMark : before;
+        m_insertionKnown = true;
         m_insertionFound = true;
       }
       if (dropOld)
@@ -233,9 +234,11 @@ void ResourceScript::readIf() {
     m_designDepth = 1;
   if (m_mode == Mode::Saving) {
     // New resources go before a directive, never inside the block it opens.
-    m_lastDirectiveLine = linesWritten();
-    if (m_insertionLine < 0)
-      m_insertionLine = m_lastDirectiveLine;
+    m_lastDirectiveMark = m_merged.mark();
+    if (!m_insertionKnown) {
+      m_insertionMark = m_lastDirectiveMark;
+      m_insertionKnown = true;
+    }
     if (m_inWantedLanguage)
       m_excludedFromDepth = m_ifDepth;
   } else if (m_inWantedLanguage && m_excludedFromDepth == 0) {
@@ -296,7 +299,7 @@ int ResourceScript::readLanguage(bool topLevel) {
   if (subKind == TokenKind::EndOfFile)
     return ScriptSyntaxError;
   if (m_mode == Mode::Saving && topLevel)
-    m_lastDirectiveLine = linesWritten();
+    m_lastDirectiveMark = m_merged.mark();
   if (isLanguagePart(primaryKind) && isLanguagePart(subKind)) {
     const int language = languageFromNames(primary, sub);
     m_inWantedLanguage = language == m_wantedLanguage;

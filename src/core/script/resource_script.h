@@ -1,6 +1,7 @@
 #pragma once
 
 #include "script/entry_list.h"
+#include "script/merged_lines.h"
 #include "script/raw_block.h"
 #include "script/script_reader.h"
 #include "script/write_context.h"
@@ -87,7 +88,11 @@ protected:
   int copyTextInclude();
   void readTextIncludeLine();
   void saveEntry(const QString &kind, const QString &identifier, const QString &text);
+  void flushStatement();
   void writeInsertion(ScriptFile &out, int &codePage, bool newTarget);
+  QString keptInPlaceText(int id, QString &oldText,
+                          std::vector<MergedLines::Origin> &oldLines) const;
+  QString keptStrings(const TextEntry *head) const;
   void chooseTargetOnly();
   // The line with the path of a pulled-in script replaced by its target's path.
   QString rewriteInclude(QString line) const;
@@ -159,14 +164,27 @@ protected:
   // Writing.
   WriteContext m_writeContext;
   bool m_selective = false;
-  int m_insertionLine = -1; // written lines before which new resources go; -1 unknown
+  MergedLines m_merged;              // the new target, line by line
+  bool m_keepOrigins = false;        // the old target's lines may be kept as its bytes
+  MergedLines::Mark m_insertionMark; // where new resources go
+  bool m_insertionKnown = false;
   bool m_insertionFound = false;
-  int m_lastDirectiveLine = 0;
+  MergedLines::Mark m_lastDirectiveMark;
   std::unique_ptr<EntryList> m_targetOnly; // resources met in the target's section
   // Kinds and identifiers met in the target that are not to be written again.
   QSet<std::pair<QString, QString>> m_writtenInPlace;
   QSet<const TextEntry *> m_writtenHeads; // source resources already written in place
-  ScriptFile m_temp;
+  // What replaces the statement being read, written once it has been read whole.
+  struct PendingBlock {
+    QString kind;
+    QString text;
+  };
+  std::vector<PendingBlock> m_pending;
+  bool m_statementHasSource = false;
+  std::vector<TextEntry *> m_statementTargetOnly;
+  // Resources found only in the target that stay where they stand if kept.
+  std::vector<std::pair<TextEntry *, RawBlockPtr>> m_keptInPlace;
+  QSet<const TextEntry *> m_inPlace;
 
   bool m_utf8Output = false; // the target is written in UTF-8
 

@@ -1,10 +1,10 @@
 #include "script/script_file.h"
 
+#include "files/file_transaction.h"
 #include "text/code_page.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
@@ -121,6 +121,7 @@ void ScriptFile::create(Encoding encoding) {
   m_encoding = encoding;
   m_readPos = 0;
   m_blankLines = 0;
+  m_crLf = -1;
 }
 
 qsizetype ScriptFile::contentStart() const {
@@ -269,20 +270,38 @@ void ScriptFile::writeText(QStringView text, int codePage) {
   appendEncoded(dropping ? QStringView(kept) : text, codePage);
 }
 
-void ScriptFile::appendEncoded(QStringView text, int codePage) {
-  switch (m_encoding) {
-  case Utf16:
-    if (m_data.isEmpty())
-      m_data.append("\xFF\xFE", 2);
-    m_data.append(reinterpret_cast<const char *>(text.data()), text.size() * 2);
+void ScriptFile::startContent() {
+  if (!m_data.isEmpty())
     return;
-  case Utf8Bom:
-    if (m_data.isEmpty())
-      m_data.append("\xEF\xBB\xBF", 3);
-    break;
-  case Utf8:
-  case Ansi:
-    break;
+  if (m_encoding == Utf16)
+    m_data.append("\xFF\xFE", 2);
+  else if (m_encoding == Utf8Bom)
+    m_data.append("\xEF\xBB\xBF", 3);
+}
+
+void ScriptFile::appendRaw(const char *bytes, qsizetype size) {
+  startContent();
+  m_data.append(bytes, size);
+}
+
+void ScriptFile::appendEncoded(QStringView text, int codePage) {
+  startContent();
+  if (m_encoding == Utf16) {
+    if (!writesCrLf()) {
+      m_data.append(reinterpret_cast<const char *>(text.data()), text.size() * 2);
+      return;
+    }
+    for (qsizetype from = 0; from < text.size();) {
+      qsizetype end = text.indexOf(u'\n', from);
+      const bool lineFeed = end >= 0;
+      if (!lineFeed)
+        end = text.size();
+      m_data.append(reinterpret_cast<const char *>(text.data() + from), (end - from) * 2);
+      if (lineFeed)
+        m_data.append("\r\0\n\0", 4);
+      from = lineFeed ? end + 1 : end;
+    }
+    return;
   }
   // Whole lines at a time, so that a large text needs no second copy of itself.
   constexpr qsizetype kPiece = 65536;
@@ -303,6 +322,10 @@ void ScriptFile::appendEncoded(QStringView text, int codePage) {
 
 // Text mode writes each line feed as CR LF: the bytes go in pieces between them.
 void ScriptFile::appendBytes(const QByteArray &bytes) {
+  if (!writesCrLf()) {
+    m_data.append(bytes);
+    return;
+  }
   const char *in = bytes.constData();
   const qsizetype size = bytes.size();
   qsizetype lineFeeds = 0;
@@ -326,6 +349,51 @@ void ScriptFile::appendBytes(const QByteArray &bytes) {
   }
 }
 
+bool ScriptFile::mostlyCrLf() const {
+  const qsizetype start = contentStart();
+  const char *base = m_data.constData();
+  const qsizetype size = m_data.size();
+  qsizetype crLf = 0, lineFeeds = 0;
+  if (m_encoding == Utf16) {
+    for (qsizetype i = start; i + 1 < size; i += 2)
+      if (base[i] == '\n' && base[i + 1] == 0) {
+        ++lineFeeds;
+        crLf += i >= start + 2 && base[i - 2] == '\r' && base[i - 1] == 0;
+      }
+  } else {
+    for (const char *at = base + start;
+         (at = static_cast<const char *>(std::memchr(at, '\n', size_t(base + size - at)))); ++at) {
+      ++lineFeeds;
+      crLf += at > base + start && at[-1] == '\r';
+    }
+  }
+  return crLf * 2 >= lineFeeds;
+}
+
+bool ScriptFile::endsWithLineEnd() const {
+  const qsizetype start = contentStart();
+  const qsizetype size = m_data.size();
+  if (size <= start)
+    return true;
+  if (m_encoding == Utf16)
+    return size - start >= 2 && m_data[size - 2] == '\n' && m_data[size - 1] == 0;
+  return m_data[size - 1] == '\n';
+}
+
+void ScriptFile::chopLineEnd() {
+  const qsizetype unit = m_encoding == Utf16 ? 2 : 1;
+  const qsizetype start = contentStart();
+  const auto at = [&](qsizetype i, char c) {
+    return i >= start && m_data[i] == c && (unit == 1 || m_data[i + 1] == 0);
+  };
+  qsizetype end = m_data.size() - unit;
+  if (!at(end, '\n'))
+    return;
+  if (at(end - unit, '\r'))
+    end -= unit;
+  m_data.truncate(end);
+}
+
 void ScriptFile::truncate() {
   m_data.clear();
   m_readPos = 0;
@@ -337,18 +405,7 @@ bool ScriptFile::saveTo(const QString &path) const {
 }
 
 bool ScriptFile::saveBytes(const QString &path, const QByteArray &data) {
-  // Only a regular file is replaced, never a folder, a FIFO or a device.
-  const QFileInfo existing(path);
-  if (existing.exists() && !existing.isFile())
-    return false;
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly))
-    return false;
-  if (file.write(data) != data.size()) {
-    file.cancelWriting();
-    return false;
-  }
-  return file.commit();
+  return writeFileSafely(path, data);
 }
 
 } // namespace tarvelo

@@ -50,6 +50,20 @@ public:
   void writeText(QStringView text, int codePage);
   void setBlankLineLimit(int limit) { m_blankLineLimit = limit; }
 
+  // How written line feeds end lines: CR LF, or a line feed alone. Until set, a UTF-16
+  // file writes line feeds alone and the others CR LF.
+  void setCrLf(bool crLf) { m_crLf = crLf ? 1 : 0; }
+  // Appends bytes of the file's own encoding as they are (the byte-order mark first,
+  // when the file has none yet).
+  void appendRaw(const char *bytes, qsizetype size);
+  // The line end most lines of the content have: true for CR LF (also when there is
+  // none), false for a line feed alone.
+  bool mostlyCrLf() const;
+  // Whether the content ends with a line end (true when it is empty).
+  bool endsWithLineEnd() const;
+  // Takes off the last line end of what was written, if it ends with one.
+  void chopLineEnd();
+
   // Room for this many bytes, so that writing does not grow the buffer step by step.
   void reserve(qsizetype bytes) { m_data.reserve(bytes); }
 
@@ -63,8 +77,8 @@ public:
                        (m_data.size() - start) / 2);
   }
 
-  // Writes the content to path atomically (a complete new file replaces the old one);
-  // false when path names something other than a regular file.
+  // Writes the content to path atomically (a complete new file, flushed to the disk,
+  // replaces the old one); false when it could not, the old file then as it was.
   bool saveTo(const QString &path) const;
   // The same for bytes of a file's whole content.
   static bool saveBytes(const QString &path, const QByteArray &data);
@@ -73,6 +87,8 @@ private:
   qsizetype contentStart() const;
   void appendEncoded(QStringView text, int codePage);
   void appendBytes(const QByteArray &bytes);
+  void startContent();
+  bool writesCrLf() const { return m_crLf < 0 ? m_encoding != Utf16 : m_crLf == 1; }
 
   QString m_path;
   QByteArray m_data;
@@ -81,6 +97,7 @@ private:
   Encoding m_encoding = Ansi;
   int m_blankLineLimit = 0;
   int m_blankLines = 0;
+  int m_crLf = -1; // -1 as the encoding has it, 0 line feeds, 1 CR LF
 };
 
 } // namespace tarvelo

@@ -49,8 +49,13 @@ void ScriptReader::restart() {
 }
 
 bool ScriptReader::readNextLine() {
-  if (m_echo && !m_line.isEmpty() && m_output) {
-    m_output->writeLine(m_line, m_codePage);
+  if (m_echo && !m_line.isEmpty()) {
+    if (m_merged && m_keepOrigins && !m_lineChanged)
+      m_merged->addOldLine(m_line, m_lineOrigin);
+    else if (m_merged)
+      m_merged->addNew(m_line);
+    else if (m_output)
+      m_output->writeLine(m_line, m_codePage);
     ++m_linesWritten;
   }
   if (m_echoFromNextLine) {
@@ -62,6 +67,8 @@ bool ScriptReader::readNextLine() {
     m_atEnd = true;
     return false;
   }
+  m_lineOrigin = {m_file.lastLineStart(), m_file.readPosition(), m_codePage};
+  m_lineChanged = false;
   ++m_lineNumber;
   lineRead();
   return true;

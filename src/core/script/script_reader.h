@@ -1,5 +1,6 @@
 #pragma once
 
+#include "script/merged_lines.h"
 #include "script/raw_block.h"
 #include "script/script_file.h"
 #include "script/token.h"
@@ -26,6 +27,7 @@ public:
   void setCurrentLine(const QString &line) {
     m_line = line.endsWith(u'\n') ? line : line + u'\n';
     m_position = -1;
+    m_lineChanged = true;
   }
 
   // Starts reading the file from its first line.
@@ -61,6 +63,11 @@ public:
   bool echo() const { return m_echo; }
   void setEchoFromNextLine() { m_echoFromNextLine = true; }
   void setOutput(ScriptFile *output) { m_output = output; }
+  // Echoed lines go to merged lines instead, as the file's own lines when keepOrigins.
+  void setMergedOutput(MergedLines *merged, bool keepOrigins) {
+    m_merged = merged;
+    m_keepOrigins = keepOrigins;
+  }
   int linesWritten() const { return m_linesWritten; }
   void setLinesWritten(int count) { m_linesWritten = count; }
 
@@ -98,6 +105,10 @@ private:
   bool m_echo = false;
   bool m_echoFromNextLine = false;
   ScriptFile *m_output = nullptr;
+  MergedLines *m_merged = nullptr;
+  bool m_keepOrigins = false;
+  MergedLines::Origin m_lineOrigin; // where the current line stands in the file
+  bool m_lineChanged = false;
   int m_linesWritten = 0;
 };
 

@@ -66,8 +66,10 @@ StringFinder::Hit StringFinder::find(const QString &text) {
 
 QString TextEdits::apply(const QString &original) const {
   std::vector<Edit> edits = m_edits;
-  std::sort(edits.begin(), edits.end(),
-            [](const Edit &a, const Edit &b) { return a.start < b.start; });
+  // Insertions (empty ranges) go before a replacement that starts where they stand.
+  std::stable_sort(edits.begin(), edits.end(), [](const Edit &a, const Edit &b) {
+    return a.start < b.start || (a.start == b.start && a.end < b.end);
+  });
   QString out;
   out.reserve(original.size() + 64);
   qsizetype at = 0;

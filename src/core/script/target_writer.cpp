@@ -1,3 +1,7 @@
+// Writing a target: the merge pass over the old target, the new resources at one place,
+// and the resources found only in the target kept or dropped; every line nothing
+// changed keeps its bytes.
+#include "script/block_follow.h"
 #include "script/entry_list.h"
 #include "script/language.h"
 #include "script/resource_group.h"
@@ -8,37 +12,88 @@
 
 #include <QCoreApplication>
 #include <QMap>
-#include <QRegularExpression>
 
 namespace tarvelo {
 
 namespace {
 
 // Spacing of the inserted resources: a block is followed by a blank line and
-// preceded by one when the text before it was a one-line resource.
+// preceded by one when the text before it was a one-line resource; a blank line that
+// is already there is not doubled.
 class InsertionWriter {
 public:
-  InsertionWriter(ScriptFile &out, const int &codePage) : m_out(out), m_codePage(codePage) {}
+  InsertionWriter(ScriptFile &out, const int &codePage, int blankLinesBefore)
+      : m_out(out), m_codePage(codePage), m_blankLines(blankLinesBefore) {}
   void write(const QString &text) {
     if (text.isEmpty())
       return;
     if (!m_started) {
-      m_out.writeLine(QStringLiteral("\n"), m_codePage);
+      blankLine();
       m_started = true;
     }
     const bool block = text.count(u'\n') >= 3;
     if (block && !m_previousWasBlock)
-      m_out.writeLine(QStringLiteral("\n"), m_codePage);
-    m_out.writeLine(block ? text + u'\n' : text, m_codePage);
+      blankLine();
+    m_out.writeText(text, m_codePage);
+    m_blankLines = 0;
+    if (block)
+      blankLine();
     m_previousWasBlock = block;
   }
 
 private:
+  void blankLine() {
+    if (m_blankLines > 0)
+      return;
+    m_out.writeText(u"\n", m_codePage);
+    ++m_blankLines;
+  }
+
   ScriptFile &m_out;
   const int &m_codePage;
+  int m_blankLines;
   bool m_started = false;
   bool m_previousWasBlock = true;
 };
+
+// How many blank lines the written file ends with.
+int trailingBlankLines(const ScriptFile &out) {
+  const QByteArray &data = out.data();
+  const int unit = out.encoding() == ScriptFile::Utf16 ? 2 : 1;
+  int blanks = 0;
+  qsizetype at = data.size();
+  // Each blank line is a line end after another line end (or the start).
+  const auto lineEndBefore = [&](qsizetype position) -> qsizetype {
+    if (position < unit || data[position - unit] != '\n')
+      return -1;
+    qsizetype start = position - unit;
+    if (start >= unit && data[start - unit] == '\r')
+      start -= unit;
+    return start;
+  };
+  qsizetype end = lineEndBefore(at);
+  while (end >= 0) {
+    const qsizetype previous = lineEndBefore(end);
+    if (previous < 0)
+      break;
+    ++blanks;
+    end = previous;
+  }
+  return blanks;
+}
+
+// How statements of a resource kind are compared with the target's.
+bool followRule(const QString &kind, UnitRule &rule) {
+  if (kind == QLatin1String("STRINGTABLE"))
+    rule = UnitRule::StringTable;
+  else if (kind == QLatin1String("MENU"))
+    rule = UnitRule::Statements;
+  else if (kind == QLatin1String("DLGINIT"))
+    rule = UnitRule::Records;
+  else
+    return false;
+  return true;
+}
 
 } // namespace
 
@@ -58,9 +113,11 @@ int ResourceScript::write(Task *task, int writeLanguage, ScriptFile &target,
     encoding = ScriptFile::Utf8;
   const bool utf8Output = encoding == ScriptFile::Utf8 || encoding == ScriptFile::Utf8Bom;
 
-  // An empty target starts as a converted copy of the source.
+  // An empty target starts as a converted copy of the source, and takes its line ends.
   ScriptFile copy;
   bool newTarget = false;
+  bool crLf = target.mostlyCrLf();
+  bool finalLineEnd = target.endsWithLineEnd();
   if (target.isEmpty()) {
     ResourceScript copier(m_context);
     copier.m_utf8Output = utf8Output;
@@ -69,6 +126,10 @@ int ResourceScript::write(Task *task, int writeLanguage, ScriptFile &target,
       copier.m_file = *source;
     else
       opened = copier.open(m_task->sourcePath);
+    if (opened && !copier.m_file.isEmpty()) {
+      crLf = copier.m_file.mostlyCrLf();
+      finalLineEnd = copier.m_file.endsWithLineEnd();
+    }
     copy.create(ScriptFile::Utf16);
     if (opened && copier.copySourceAsNewTarget(m_task, writeLanguage, copy) && !copy.isEmpty())
       newTarget = true;
@@ -92,19 +153,18 @@ int ResourceScript::write(Task *task, int writeLanguage, ScriptFile &target,
   m_codePage = codePageFor(writeLanguage, false);
   if (m_file.isUtf8())
     m_codePage = 65001;
-  m_insertionLine = -1;
+  // The old target's lines are kept as its bytes, unless it changes its encoding.
+  m_keepOrigins = !newTarget && !toUtf8 && hadContent;
+  m_insertionKnown = false;
   m_insertionFound = false;
-  m_lastDirectiveLine = 0;
+  m_insertionMark = {};
+  m_lastDirectiveMark = {};
   m_writtenInPlace.clear();
   m_writtenHeads.clear();
+  m_keptInPlace.clear();
   m_targetOnly = std::make_unique<EntryList>(false);
-  m_temp.create(ScriptFile::Utf16);
-  // The merged lines are about as long as the old target's, translations being a
-  // little longer than what they replace: room for them at once spares a copy.
-  const qsizetype targetUnits = m_file.isUnicode() ? m_file.size() / 2 : m_file.size();
-  m_temp.reserve(2 * (targetUnits + targetUnits / 4) + 65536);
-  setOutput(&m_temp);
-  setLinesWritten(0);
+  m_merged = MergedLines();
+  setMergedOutput(&m_merged, m_keepOrigins);
   setEcho(true);
   restart();
 
@@ -117,93 +177,69 @@ int ResourceScript::write(Task *task, int writeLanguage, ScriptFile &target,
     if (!m_context.prompter ||
         m_context.prompter->message(question, Prompter::Buttons::YesNo, Prompter::Icon::Question) !=
             Prompter::Answer::Yes) {
-      setOutput(nullptr);
+      setMergedOutput(nullptr, false);
       m_targetOnly.reset();
       return ScriptSyntaxError;
     }
     // Nothing of the old target is kept.
-    m_temp.truncate();
+    m_merged = MergedLines();
     m_targetOnly = std::make_unique<EntryList>(false);
+    m_keptInPlace.clear();
     m_writtenInPlace.clear();
     m_writtenHeads.clear();
     m_insertionFound = false;
-    m_insertionLine = -1;
+    m_insertionKnown = true;
+    m_insertionMark = {};
     replaced = true;
     newTarget = true;
   }
   setEcho(false);
-  setOutput(nullptr);
+  setMergedOutput(nullptr, false);
   releaseBlock();
-  if (m_insertionLine < 0)
-    m_insertionLine = replaced ? 0 : linesWritten();
+  if (!m_insertionKnown)
+    m_insertionMark = m_merged.mark();
+  // Which resources found only in the target stay, asked before anything is written.
+  if (!newTarget)
+    chooseTargetOnly();
 
-  // Rebuild the target from the merged lines with the new resources at their place.
   target.create(encoding);
-  target.reserve(m_temp.size() / (encoding == ScriptFile::Utf16 ? 1 : 2) + 65536);
-  target.setBlankLineLimit(2);
+  target.setCrLf(crLf);
+  target.reserve(m_file.size() + m_file.size() / 4 + 65536);
   int codePage = codePageFor(writeLanguage, false);
   if (!hadContent || replaced)
-    target.writeLine(m_task->header, codePage);
-  // The merged lines go in pieces: up to the insertion point, then the rest, each
-  // cut at the lines that name a code page, which decides how what follows is
-  // encoded.
-  static const QRegularExpression pragma(QStringLiteral("code_page\\s*\\(\\s*(\\d+)\\s*\\)"));
-  const QStringView merged = m_temp.utf16Text();
-  qsizetype position = 0;
-  const auto copyUpTo = [&](qsizetype end) {
-    while (position < end) {
-      const qsizetype at = merged.indexOf(QLatin1String("code_page"), position);
-      if (at < 0 || at >= end) {
-        target.writeText(merged.mid(position, end - position), codePage);
-        position = end;
-        return;
-      }
-      const qsizetype lineStart = std::max(position, merged.lastIndexOf(u'\n', at) + 1);
-      qsizetype lineEnd = merged.indexOf(u'\n', at);
-      lineEnd = lineEnd < 0 || lineEnd >= end ? end : lineEnd + 1;
-      target.writeText(merged.mid(position, lineStart - position), codePage);
-      QString line = merged.mid(lineStart, lineEnd - lineStart).toString();
-      const QRegularExpressionMatch match = pragma.match(line);
-      if (match.hasMatch()) {
-        codePage = match.captured(1).toInt();
-        // The whole file is UTF-8 now, whatever its pragmas said.
-        if (toUtf8)
-          line.replace(match.capturedStart(1), match.capturedLength(1), QStringLiteral("65001"));
-      }
-      target.writeText(line, codePage);
-      position = lineEnd;
-    }
+    target.writeText(m_task->header, codePage);
+  MergedLines::Assembly assembly;
+  assembly.oldBytes = &m_file.data();
+  assembly.keepOldBytes = m_keepOrigins;
+  assembly.unicode = encoding != ScriptFile::Ansi;
+  assembly.codePage = codePage;
+  assembly.forceUtf8Pragmas = toUtf8;
+  assembly.insertion = m_insertionMark;
+  assembly.insert = [&](ScriptFile &out, int &page) { writeInsertion(out, page, newTarget); };
+  assembly.deferred = [&](int id, QString &oldText, std::vector<MergedLines::Origin> &oldLines) {
+    return keptInPlaceText(id, oldText, oldLines);
   };
-  qsizetype insertAt = 0;
-  for (int line = 0; line < m_insertionLine && insertAt < merged.size(); ++line) {
-    const qsizetype lineFeed = merged.indexOf(u'\n', insertAt);
-    insertAt = lineFeed < 0 ? merged.size() : lineFeed + 1;
-  }
-  copyUpTo(insertAt);
-  writeInsertion(target, codePage, newTarget);
-  copyUpTo(merged.size());
-  m_temp.truncate();
+  m_merged.writeTo(target, assembly);
+  if (!finalLineEnd)
+    target.chopLineEnd();
+  m_merged = MergedLines();
+  m_keptInPlace.clear();
   m_targetOnly.reset();
   return ScriptOk;
 }
 
 void ResourceScript::writeInsertion(ScriptFile &out, int &codePage, bool newTarget) {
+  // The resources go to a file of their own first: a section with nothing in it is
+  // not written at all.
   const bool guard = !m_insertionFound && m_task->languageFound;
-  if (guard) {
-    const int language = m_wantedLanguage;
-    const QString pageText = pragmaCodePage(language);
-    out.writeLine(QStringLiteral("#if !defined(AFX_RESOURCE_DLL) || defined(%1)\n#ifdef _WIN32\n"
-                                 "LANGUAGE %2, %3\n#pragma code_page(%4)\n#endif //_WIN32\n")
-                      .arg(targetGuardName(language))
-                      .arg(primaryLanguage(language))
-                      .arg(subLanguage(language))
-                      .arg(pageText),
-                  codePage);
-    codePage = pageText.toInt();
-  }
+  const QString pageText = pragmaCodePage(m_wantedLanguage);
+  int insertedPage = guard ? pageText.toInt() : codePage;
+  ScriptFile inserted;
+  inserted.create(ScriptFile::Utf16);
+  inserted.setCrLf(false);
   EntryList &entries = *m_context.entries;
   const bool writeAll = !m_selective;
-  InsertionWriter writer(out, codePage);
+  InsertionWriter writer(inserted, insertedPage, guard ? 0 : trailingBlankLines(out));
   for (int i = 0; i < entries.size(); ++i) {
     const TextEntry *entry = entries.at(i);
     if (entry->task != m_task || !entry->isHead())
@@ -213,18 +249,77 @@ void ResourceScript::writeInsertion(ScriptFile &out, int &codePage, bool newTarg
     // Resources written in place at their old position are not written again.
     if (m_writtenInPlace.contains({entry->kind, entry->identifier}))
       continue;
-    writer.write(entry->writeBlock(m_writeContext, codePage, writeAll, false));
+    writer.write(entry->writeBlock(m_writeContext, insertedPage, writeAll, false));
   }
-  if (!newTarget) {
-    chooseTargetOnly();
-    InsertionWriter kept(out, codePage);
-    for (int i = 0; i < m_targetOnly->size(); ++i)
-      kept.write(m_targetOnly->at(i)->writeBlock(m_writeContext, codePage, false, true));
-  }
-  m_targetOnly = std::make_unique<EntryList>(false);
+  // Resources found only in the target that could not stay where they stood: strings
+  // of tables that also hold the source's strings.
+  if (!newTarget)
+    for (int i = 0; i < m_targetOnly->size(); ++i) {
+      const TextEntry *entry = m_targetOnly->at(i);
+      if (entry->isHead() && !m_inPlace.contains(entry))
+        writer.write(entry->entryClass() == TextEntry::Class::String
+                         ? keptStrings(entry)
+                         : entry->writeBlock(m_writeContext, insertedPage, false, true));
+    }
   m_writtenInPlace.clear();
+  if (inserted.isEmpty())
+    return;
+  if (guard) {
+    out.writeText(QStringLiteral("#if !defined(AFX_RESOURCE_DLL) || defined(%1)\n#ifdef _WIN32\n"
+                                 "LANGUAGE %2, %3\n#pragma code_page(%4)\n#endif //_WIN32\n")
+                      .arg(targetGuardName(m_wantedLanguage))
+                      .arg(primaryLanguage(m_wantedLanguage))
+                      .arg(subLanguage(m_wantedLanguage))
+                      .arg(pageText),
+                  codePage);
+    codePage = insertedPage;
+  }
+  out.writeText(inserted.utf16Text(), codePage);
   if (guard)
-    out.writeLine(QStringLiteral("#endif\n"), codePage);
+    out.writeText(u"#endif\n", codePage);
+}
+
+// The text of a resource found only in the target, where it stood, if it is kept.
+QString ResourceScript::keptInPlaceText(int id, QString &oldText,
+                                        std::vector<MergedLines::Origin> &oldLines) const {
+  const auto &[head, block] = m_keptInPlace[size_t(id)];
+  const QString text = head->writeBlock(m_writeContext, m_codePage, false, true);
+  if (text.isEmpty())
+    return text;
+  oldText = block->text();
+  if (m_keepOrigins)
+    oldLines = lineOrigins(block->data(), block->begin(), block->end(), block->isUtf16(),
+                           block->codePage());
+  return text;
+}
+
+// The selected strings of the block of a head found only in the target, as a table
+// of their own: the block's other strings are the source's and are written with it.
+QString ResourceScript::keptStrings(const TextEntry *head) const {
+  QSet<QString> kept;
+  for (int i = head->index(); i >= 0 && i < m_targetOnly->size(); ++i) {
+    const TextEntry *entry = m_targetOnly->at(i);
+    if (entry->sourceBlock != head->sourceBlock)
+      break;
+    if (!entry->removed && entry->selectedForSave)
+      kept.insert(tokensKey(entry->identifier));
+  }
+  if (kept.isEmpty())
+    return {};
+  const QString text = head->sourceBlock->text();
+  const BlockUnits units = splitStatements(text, UnitRule::StringTable);
+  QString out;
+  qsizetype at = 0;
+  for (const StatementUnit &unit : units.units) {
+    if (unit.strings.empty())
+      continue;
+    if (kept.contains(unit.key.left(unit.key.indexOf(u'\x01'))))
+      continue;
+    out += QStringView(text).mid(at, unit.start - at);
+    at = unit.end;
+  }
+  out += QStringView(text).mid(at);
+  return out;
 }
 
 // The "Saving resources" question over the resources found only in the target.
@@ -253,6 +348,39 @@ void ResourceScript::chooseTargetOnly() {
     offered[i]->selectedForSave = request.items[qsizetype(i)].checked;
 }
 
+// After a statement of the write language's section: what replaces it goes where it
+// stood, following the old block's lines; a resource found only in the target waits
+// there for the translator's choice.
+void ResourceScript::flushStatement() {
+  if (!m_block)
+    return;
+  m_block->setEnd(m_file.readPosition());
+  const QString oldText = m_block->text();
+  std::vector<MergedLines::Origin> oldLines;
+  if (m_keepOrigins)
+    oldLines = lineOrigins(m_file.data(), m_block->begin(), m_block->end(), m_file.isUnicode(),
+                           m_block->codePage());
+  for (const PendingBlock &pending : m_pending) {
+    UnitRule rule;
+    const QString text = followRule(pending.kind, rule)
+                             ? followTargetBlock(pending.text, oldText, rule)
+                             : pending.text;
+    if (m_keepOrigins)
+      m_merged.addFollowing(text, oldText, oldLines);
+    else
+      m_merged.addNew(text);
+  }
+  m_pending.clear();
+  if (!m_statementHasSource && !m_statementTargetOnly.empty()) {
+    m_merged.addDeferred(int(m_keptInPlace.size()));
+    m_keptInPlace.emplace_back(m_statementTargetOnly.front(), m_block);
+    for (const TextEntry *entry : m_statementTargetOnly)
+      m_inPlace.insert(entry);
+  }
+  m_statementTargetOnly.clear();
+  m_statementHasSource = false;
+}
+
 // A text of the target met while saving (as written, quotes still doubled): the
 // target's resource is replaced in place by the translated source resource, or kept
 // aside as found only in the target.
@@ -266,7 +394,17 @@ void ResourceScript::saveEntry(const QString &kind, const QString &identifier,
     return;
   const EntryList::Lookup found = m_context.entries->lookup(m_task, kind, identifier);
   TextEntry *source = found.empty() ? nullptr : found.front();
+  // A resource the source holds twice (the same identifier in two sections it reads)
+  // replaces the target's first and second in turn.
+  if (source && source->isHead() && m_writtenHeads.contains(source))
+    for (TextEntry *candidate : found)
+      if (candidate->isHead() && !m_writtenHeads.contains(candidate)) {
+        source = candidate;
+        break;
+      }
   const bool keep = source && (source->removed || source->selectedForSave);
+  if (source)
+    m_statementHasSource = true;
 
   // A resource is written once, however often the target repeats its identifiers.
   const bool already = source && source->isHead() && m_writtenHeads.contains(source);
@@ -275,10 +413,7 @@ void ResourceScript::saveEntry(const QString &kind, const QString &identifier,
                               : QString();
   if (!written.isEmpty()) {
     m_writtenHeads.insert(source);
-    m_temp.writeLine(written, 0);
-    // Lines are counted only to find the insertion point.
-    if (!m_insertionFound)
-      setLinesWritten(linesWritten() + int(written.count(u'\n')));
+    m_pending.push_back({kind, written});
   }
   const bool writtenHere = !written.isEmpty() || already;
   // Only the block's first entry and the strings of a string table can be kept or
@@ -316,6 +451,8 @@ void ResourceScript::saveEntry(const QString &kind, const QString &identifier,
   }
   if (targetOnly->removed)
     m_writtenInPlace.insert({kind, identifier});
+  else if (!source)
+    m_statementTargetOnly.push_back(targetOnly);
 }
 
 } // namespace tarvelo

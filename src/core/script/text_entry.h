@@ -174,6 +174,10 @@ public:
 private:
   QString writeTargetInPlace(const WriteContext &context) const;
   QString writeSourceInPlace(const WriteContext &context) const;
+  // The block the dialog replaces (the target's, or the source's for a new one) with
+  // only what changed written anew; empty when that block cannot be followed.
+  QString writeFollowing(const WriteContext &context) const;
+  QString regenerate(const WriteContext &context) const;
 };
 
 // Any other resource: no text, kept so that its block can be written to the target.

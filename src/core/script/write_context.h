@@ -4,6 +4,7 @@
 
 namespace tarvelo {
 
+class Settings;
 struct Task;
 
 // What the block writers need besides the entries themselves.
@@ -17,6 +18,12 @@ struct WriteContext {
   // the target (-1 keeps it).
   int versionFromLanguage = -1;
   int versionToLanguage = -1;
+  // Dialogs are printed again from their layout in one format ("RegenerateDialogs"),
+  // instead of changing only what changed in the block they replace.
+  bool regenerateDialogs = false;
 };
+
+// The context the settings give: "SavingOption", "UserText" and "RegenerateDialogs".
+WriteContext writeContextOf(const Settings &settings);
 
 } // namespace tarvelo

@@ -22,7 +22,7 @@ const SettingKey kKeys[] = {
     {"SearchMethod", false},    {"SearchPath", true},       {"SearchProject", true},
     {"SearchTvxProject", true}, {"SearchLanguage", false},  {"SearchLanguageCheck", false},
     {"SearchDateCheck", false}, {"PseudoExpansion", false}, {"PseudoRightToLeft", false},
-    {"FuzzyFill", false},       {"FuzzyScore", false},
+    {"FuzzyFill", false},       {"FuzzyScore", false},      {"RegenerateDialogs", false},
 };
 
 // The online services: machine translation, the time-outs of every request, the update
@@ -100,6 +100,8 @@ QVariant settingDefault(const QString &key) {
       {"FuzzyScore", 75},
       {"PseudoExpansion", 40},
       {"PseudoRightToLeft", 0},
+      // Dialogs change only where they changed, unless a team wants one format.
+      {"RegenerateDialogs", 0},
       // Machine translation is off until a service is chosen.
       {"MTProvider", ""},
       {"MTURL", ""},

@@ -1,3 +1,4 @@
+#include "files/file_transaction.h"
 #include "script/companion_file.h"
 #include "script/resource_group.h"
 #include "script/resource_script.h"
@@ -16,11 +17,18 @@
 namespace tarvelo {
 
 // Writes the task's target for a language into path, and the companion files of
-// both scripts. Not written after "It is not possible open file '%s'." or when the
-// old target did not parse and was not to be replaced.
+// both scripts, all of them or none. Not written after a message naming the file and
+// the reason, when the old target did not parse and was not to be replaced, or when
+// the translator would not replace a target another program changed.
 Session::Written Session::writeTarget(Task *task, const QString &path, int language,
                                       bool selective) {
-  QDir().mkpath(QFileInfo(path).absolutePath());
+  QString failure;
+  if (!makeFolderFor(path, &failure)) {
+    m_prompter.error(failure);
+    return Written::No;
+  }
+  if (!confirmReplacing(path))
+    return Written::No;
   ScriptFile target;
   if (QFileInfo::exists(path)) {
     if (!target.open(path)) {
@@ -36,9 +44,7 @@ Session::Written Session::writeTarget(Task *task, const QString &path, int langu
   }
   ScriptFile source;
   source.open(task->sourcePath);
-  WriteContext context;
-  context.savingOption = m_settings.integer(QStringLiteral("SavingOption"));
-  context.userText = m_settings.text(QStringLiteral("UserText"));
+  WriteContext context = writeContextOf(m_settings);
   ResourceScript writer({&m_entries, &m_tasks, &m_prompter, &m_progress, &m_settings});
   const QString targetPath = task->targetPath;
   task->targetPath = path; // names the file in the writer's questions
@@ -46,20 +52,36 @@ Session::Written Session::writeTarget(Task *task, const QString &path, int langu
   task->targetPath = targetPath;
   if (result != ScriptOk)
     return Written::No;
-  if (!target.saveTo(path)) {
-    m_prompter.error(
-        QCoreApplication::translate("Prompter", "It is not possible open file '%1'.").arg(path));
+  if (!writeTaskFiles(m_entries, task, path, language, target.data(), &failure)) {
+    m_prompter.error(failure);
     return Written::No;
   }
-  const QStringList failed = writeTaskCompanions(m_entries, task, path, language);
-  if (!failed.isEmpty())
-    m_prompter.error(companionsNotWrittenMessage(path, failed));
+  rememberFile(path);
   // Only what was written is learnt, for the language it is written in, which Save As
   // may change.
   if (task == m_tasks.head() && m_settings.integer(QStringLiteral("SaveTM")) == 0 && m_memory &&
       m_memory->isBound())
     m_memory->learnTranslations(language);
-  return failed.isEmpty() ? Written::Completely : Written::WithoutCompanion;
+  return Written::Completely;
+}
+
+void Session::rememberFile(const QString &path) {
+  const QFileInfo info(path);
+  m_fileStamps.insert(info.absoluteFilePath(), {info.lastModified(), info.size()});
+}
+
+// A file this session read or wrote that another program has changed since is only
+// replaced when the translator agrees.
+bool Session::confirmReplacing(const QString &path) {
+  const QFileInfo info(path);
+  const auto known = m_fileStamps.constFind(info.absoluteFilePath());
+  if (known == m_fileStamps.constEnd() || !info.exists() ||
+      (known->modified == info.lastModified() && known->size == info.size()))
+    return true;
+  return m_prompter.askYesNo(
+      QCoreApplication::translate("Prompter", "The file '%1' was changed by another program "
+                                              "since it was opened. Do you want to replace it?")
+          .arg(QDir::toNativeSeparators(path)));
 }
 
 Session::Written Session::writeToOwnFile(Task *task) {
@@ -96,7 +118,7 @@ bool Session::saveTasks(SaveMode mode) {
   if (written == Written::No)
     result = saveWithDialog(mode);
   else
-    setModified(written == Written::WithoutCompanion);
+    setModified(false);
   if (result == DialogResult::Stop)
     return false;
   m_undo.clear();
@@ -136,14 +158,19 @@ Session::DialogResult Session::saveWithDialog(SaveMode mode) {
   const Written written = writeTarget(task, path, request.writeLanguage, selective);
   if (written == Written::No)
     return DialogResult::NotSaved;
-  // A new target is from now on saved where the translator put it.
-  if (mode == SaveMode::Save && task->targetPath.isEmpty()) {
+  // A new target, and one saved elsewhere, is from now on saved where the translator
+  // put it; a copy saved over the source leaves the task where it was.
+  if (mode == SaveMode::SaveAs || (mode == SaveMode::Save && task->targetPath.isEmpty())) {
     task->targetPath = path;
     task->targetLanguage = request.writeLanguage;
     m_writeLanguage = request.writeLanguage;
+    m_targetLanguage = request.writeLanguage;
+    // The Open dialog offers it next time, as the last file opened.
+    if (task == m_tasks.head())
+      m_settings.setText(QStringLiteral("TargetPath"), path);
     Q_EMIT titleChanged(path);
   }
-  setModified(written == Written::WithoutCompanion);
+  setModified(false);
   return DialogResult::Saved;
 }
 
@@ -169,7 +196,9 @@ void Session::saveRemainingTasks(SaveMode mode) {
       }
       path = absolutePath(withScriptExtension(request.path, QStringLiteral("rc2")));
     }
-    writeTarget(task, path, task->targetLanguage, false);
+    if (writeTarget(task, path, task->targetLanguage, false) == Written::Completely &&
+        mode == SaveMode::SaveAs)
+      task->targetPath = path;
   }
   m_current = head;
 }

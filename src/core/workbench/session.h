@@ -6,6 +6,8 @@
 #include "workbench/occurrences_model.h"
 #include "workbench/undo_stack.h"
 
+#include <QDateTime>
+#include <QHash>
 #include <QObject>
 #include <QString>
 #include <functional>
@@ -137,7 +139,7 @@ private:
   enum class DialogResult { Saved, NotSaved, Stop };
   // The target was not written; written with its companion files; written without them
   // (reported), so that the task stays modified and a later save writes them again.
-  enum class Written { No, Completely, WithoutCompanion };
+  enum class Written { No, Completely };
 
   void clearEntries();
   bool applied(const UndoStack::Group *group);
@@ -147,6 +149,10 @@ private:
   void readFurtherTasks();
   void connectMemory();
   Written writeTarget(Task *task, const QString &path, int language, bool selective);
+  // Files read or written are remembered with their time and size, so that one another
+  // program changed is not replaced without asking.
+  void rememberFile(const QString &path);
+  bool confirmReplacing(const QString &path);
   Written writeToOwnFile(Task *task);
   bool saveTasks(SaveMode mode);
   DialogResult saveWithDialog(SaveMode mode);
@@ -176,6 +182,11 @@ private:
   bool m_machineTranslation = false;
   bool m_clearFuzzy = false;
   TextEntry *m_currentEntry = nullptr;
+  struct FileStamp {
+    QDateTime modified;
+    qint64 size = 0;
+  };
+  QHash<QString, FileStamp> m_fileStamps;
   UndoStack m_undo;
   OccurrencesModel m_occurrences;
 };

@@ -75,6 +75,7 @@ bool Session::openTarget(Task *task, int language) {
     return false;
   if (task == m_tasks.head())
     m_targetEncoding = script.file().encoding();
+  rememberFile(task->targetPath);
   afterRead(task);
   readCompanion(m_entries, task, task->targetPath, language, false);
   return true;

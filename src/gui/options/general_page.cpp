@@ -85,6 +85,12 @@ GeneralPage::GeneralPage(Settings &settings, InspectionRulesModel &rules, QWidge
   savingLayout->addWidget(m_saving[2]);
   savingLayout->addWidget(m_userText, 1);
 
+  m_regenerateDialogs = new QCheckBox(tr("Write every saved &dialog again in one format"), this);
+  m_regenerateDialogs->setToolTip(
+      tr("Off: a save changes only the dialog statements whose text or layout changed. "
+         "On: every dialog of the target is printed again as DIALOGEX from its layout."));
+  m_regenerateDialogs->setChecked(settings.integer(QStringLiteral("RegenerateDialogs")) != 0);
+
   m_relativePath =
       new QCheckBox(tr("Use &relative path of the resource files in the project"), this);
   m_relativePath->setChecked(settings.integer(QStringLiteral("RelativePath")) != 0);
@@ -115,6 +121,7 @@ GeneralPage::GeneralPage(Settings &settings, InspectionRulesModel &rules, QWidge
   layout->addWidget(m_startOfd);
   layout->addWidget(m_useSearch);
   layout->addWidget(saving);
+  layout->addWidget(m_regenerateDialogs);
   layout->addWidget(m_relativePath);
   layout->addWidget(m_autoUpdate);
   layout->addWidget(dictionary);
@@ -172,6 +179,8 @@ void GeneralPage::apply() {
   m_settings.setInteger(QStringLiteral("RelativePath"), m_relativePath->isChecked() ? 1 : 0);
   m_settings.setInteger(QStringLiteral("AutoUpdate"), m_autoUpdate->isChecked() ? 1 : 0);
   m_settings.setInteger(QStringLiteral("FormatOrder"), m_rules.formatOrder() ? 1 : 0);
+  m_settings.setInteger(QStringLiteral("RegenerateDialogs"),
+                        m_regenerateDialogs->isChecked() ? 1 : 0);
   m_rules.accept();
 }
 

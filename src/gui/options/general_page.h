@@ -35,6 +35,7 @@ public:
   QCheckBox *useSearch() const { return m_useSearch; }
   QRadioButton *savingChoice(int option) const { return m_saving[option]; }
   QLineEdit *userText() const { return m_userText; }
+  QCheckBox *regenerateDialogs() const { return m_regenerateDialogs; }
   QCheckBox *relativePath() const { return m_relativePath; }
   QCheckBox *autoUpdate() const { return m_autoUpdate; }
   QLineEdit *dictionaryPath() const { return m_dictionary; }
@@ -54,7 +55,7 @@ private:
   Settings &m_settings;
   InspectionRulesModel &m_rules;
   QComboBox *m_language;
-  QCheckBox *m_startOfd, *m_useSearch, *m_relativePath, *m_autoUpdate;
+  QCheckBox *m_startOfd, *m_useSearch, *m_relativePath, *m_autoUpdate, *m_regenerateDialogs;
   QRadioButton *m_saving[3];
   QLineEdit *m_userText;
   QLineEdit *m_dictionary;

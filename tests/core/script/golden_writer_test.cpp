@@ -45,6 +45,33 @@ std::string difference(const QByteArray &expected, const QByteArray &actual) {
   return out;
 }
 
+// Applies a layout edit to the target layout of a dialog; false for other edits.
+bool editLayout(const EntryList &entries, const QStringList &edit) {
+  const QString command = edit.value(0);
+  if (command != QLatin1String("move") && command != QLatin1String("resize") &&
+      command != QLatin1String("source-layout"))
+    return false;
+  for (const auto &entry : entries) {
+    auto *dialog = dynamic_cast<DialogEntry *>(entry.get());
+    if (!dialog || dialog->identifier != edit.value(1))
+      continue;
+    if (command == QLatin1String("source-layout")) {
+      dialog->useSourceLayout = true;
+      return true;
+    }
+    for (ControlPair &pair : dialog->pairs) {
+      if (pair.target.identifier != edit.value(2))
+        continue;
+      const int first = edit.value(3).toInt(), second = edit.value(4).toInt();
+      (command == QLatin1String("move") ? pair.target.x : pair.target.width) += first;
+      (command == QLatin1String("move") ? pair.target.y : pair.target.height) += second;
+      return true;
+    }
+  }
+  ADD_FAILURE() << "no such control: " << edit.join(u' ').toStdString();
+  return true;
+}
+
 class GoldenWriter : public ::testing::TestWithParam<std::string> {};
 
 TEST_P(GoldenWriter, WritesTheExpectedTarget) {
@@ -69,6 +96,8 @@ TEST_P(GoldenWriter, WritesTheExpectedTarget) {
       context.userText = line.mid(10);
     else if (words[0] == QLatin1String("selective"))
       selective = true;
+    else if (words[0] == QLatin1String("regenerate"))
+      context.regenerateDialogs = true;
     else if (words[0] == QLatin1String("keep"))
       ws.prompter.keepIdentifiers << words.mid(1);
     else if (words[0] == QLatin1String("drop"))
@@ -98,9 +127,13 @@ TEST_P(GoldenWriter, WritesTheExpectedTarget) {
   afterTargetRead(task, afterRead);
 
   // Edits: "translate KIND ID TEXT", "remove KIND ID", "unselect KIND ID"; each goes
-  // to the first entry of that kind and identifier that no earlier edit took.
+  // to the first entry of that kind and identifier that no earlier edit took. Layout
+  // edits of a dialog's control: "move DIALOG CONTROL DX DY", "resize DIALOG CONTROL
+  // DW DH"; "source-layout DIALOG" writes the source's layout.
   QSet<const TextEntry *> edited;
   for (const QStringList &edit : edits) {
+    if (editLayout(ws.entries, edit))
+      continue;
     bool applied = false;
     for (const auto &entry : ws.entries) {
       if (entry->kind != edit.value(1) || entry->identifier != edit.value(2) ||

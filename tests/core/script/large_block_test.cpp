@@ -63,7 +63,8 @@ TEST(LargeBlock, SeventyThousandStringsOfOneTable) {
   source.openData(stringTable("9, 1", ""));
   ResourceScript writer(ws.context());
   ASSERT_EQ(writer.write(task, 0x0407, target, WriteContext(), false, &source), 1);
-  EXPECT_EQ(target.data(), stringTable("7, 1", " de").replace('\n', "\r\n"));
+  // Nothing changed: the target comes back as it was.
+  EXPECT_EQ(target.data(), stringTable("7, 1", " de"));
 }
 
 } // namespace

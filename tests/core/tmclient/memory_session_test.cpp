@@ -138,7 +138,9 @@ TEST_F(MemorySessionTest, NothingIsLearntWhenTheTargetCannotBeWritten) {
   session.changeTargetText(find("IDS_D"), "Schlie\u00dfen");
   EXPECT_FALSE(session.save());
   EXPECT_EQ(prompter.messages.value(0),
-            QStringLiteral("It is not possible open file '%1'.").arg(targetPath));
+            QStringLiteral("The file '%1' could not be written: Not a directory. The files on "
+                           "the disk were left as they were.")
+                .arg(targetPath));
   EXPECT_TRUE(ExportLog::added.isEmpty());
   EXPECT_TRUE(translations("IDS_D").isEmpty());
 }

@@ -271,20 +271,42 @@ TEST_F(SessionTest, ATargetThatIsNoLongerAScriptIsReplacedOnlyWhenAsked) {
   ASSERT_EQ(session.open({sourcePath, 1033, false, targetPath, 1031}), Session::OpenResult::Opened);
   // Someone broke the file meanwhile.
   write(targetPath, "STRINGTABLE\nBEGIN\n 1 \"a\" , ,\nEND\n");
+  const QString changed = QStringLiteral("The file '%1' was changed by another program since it "
+                                         "was opened. Do you want to replace it?")
+                              .arg(targetPath);
   const QString question =
       QStringLiteral("File 'app_de.rc' is not regular resource file! Do you want replace it?");
-  prompter.answers = {Answer::No};
+  prompter.answers = {Answer::Yes, Answer::No};
   EXPECT_FALSE(session.save());
-  ASSERT_FALSE(prompter.messages.isEmpty());
-  EXPECT_EQ(prompter.messages.first(), question);
+  EXPECT_EQ(prompter.messages.mid(0, 2), (QStringList{changed, question}));
   QFile kept(targetPath);
   ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
   EXPECT_EQ(kept.readAll(), QByteArray("STRINGTABLE\nBEGIN\n 1 \"a\" , ,\nEND\n"));
 
   prompter.messages.clear();
-  prompter.answers = {Answer::Yes};
+  prompter.answers = {Answer::Yes, Answer::Yes};
   EXPECT_TRUE(session.save());
-  EXPECT_EQ(prompter.messages, QStringList{question});
+  EXPECT_EQ(prompter.messages, (QStringList{changed, question}));
+  // Written by this session, it is replaced without asking from now on.
+  prompter.messages.clear();
+  session.changeTargetText(find("IDS_A"), "Auf");
+  EXPECT_TRUE(session.save());
+  EXPECT_TRUE(prompter.messages.isEmpty());
+}
+
+TEST_F(SessionTest, ATargetAnotherProgramChangedIsReplacedOnlyWhenAsked) {
+  write(targetPath, "LANGUAGE 7, 1\nSTRINGTABLE\nBEGIN\n    IDS_A \"Offen\"\nEND\n");
+  ASSERT_EQ(session.open(request()), Session::OpenResult::Opened);
+  const QByteArray theirs = "LANGUAGE 7, 1\nSTRINGTABLE\nBEGIN\n    IDS_A \"Ge\xc3\xb6"
+                            "ffnet\"\nEND\n";
+  write(targetPath, theirs);
+  session.changeTargetText(find("IDS_A"), "Auf");
+  prompter.answers = {Answer::No};
+  EXPECT_FALSE(session.save());
+  EXPECT_EQ(read(targetPath), theirs);
+  EXPECT_TRUE(session.isModified());
+  EXPECT_TRUE(
+      prompter.messages.value(0).contains(QStringLiteral("was changed by another program")));
 }
 
 TEST_F(SessionTest, ACancelledSaveDialogAsksWhetherTheNextTaskGoesOn) {
@@ -329,49 +351,47 @@ TEST_F(SessionTest, SavingOffersWhatOnlyTheTargetHoldsByGroup) {
   EXPECT_FALSE(written.contains("IDS_OLD"));
 }
 
-TEST_F(SessionTest, ACompanionFileThatCannotBeWrittenIsReportedAndTheTaskStaysModified) {
+TEST_F(SessionTest, ACompanionFileThatCannotBeWrittenLeavesEveryFileAsItWas) {
   const QString sourceCompanion = sourcePath + ".1033";
   const QString targetCompanion = targetPath + ".1031";
-  const QString written = QStringLiteral("The target file '%1' was written, but ").arg(targetPath);
+  const auto notWritten = [](const QString &path) {
+    return QStringLiteral("The file '%1' could not be written: it is not a regular file. The "
+                          "files on the disk were left as they were.")
+        .arg(path);
+  };
   struct Case {
     const char *name;
     QStringList folders; // standing where the companion files go
-    QString message;
+    QString failed;      // the one named
   } cases[] = {
-      {"the target's",
-       {targetCompanion},
-       written +
-           QStringLiteral("the companion file '%1' could not be written.").arg(targetCompanion)},
-      {"the source's",
-       {sourceCompanion},
-       written +
-           QStringLiteral("the companion file '%1' could not be written.").arg(sourceCompanion)},
-      {"both",
-       {sourceCompanion, targetCompanion},
-       written + QStringLiteral("the companion files '%1' and '%2' could not be written.")
-                     .arg(sourceCompanion, targetCompanion)},
+      {"the target's", {targetCompanion}, targetCompanion},
+      {"the source's", {sourceCompanion}, sourceCompanion},
+      {"both", {sourceCompanion, targetCompanion}, sourceCompanion},
   };
   for (const Case &c : cases) {
     SCOPED_TRACE(c.name);
-    for (const QString &path : {sourceCompanion, targetCompanion, targetPath})
+    for (const QString &path : {sourceCompanion, targetCompanion})
       QFile::remove(path);
+    write(targetPath, "LANGUAGE 7, 1\nSTRINGTABLE\nBEGIN\n    IDS_D \"Auf\"\nEND\n");
+    const QByteArray before = read(targetPath);
     for (const QString &folder : c.folders)
       ASSERT_TRUE(QDir().mkdir(folder));
     prompter.messages.clear();
     ASSERT_EQ(session.open(request()), Session::OpenResult::Opened);
     session.changeTargetText(find("IDS_D"), "Zu");
-    EXPECT_TRUE(session.save());
-    EXPECT_EQ(prompter.messages, QStringList{c.message});
-    EXPECT_TRUE(read(targetPath).contains("\"Zu\""));
-    EXPECT_TRUE(session.isModified()); // the marks are not saved yet
+    EXPECT_FALSE(session.save());
+    EXPECT_EQ(prompter.messages, QStringList{notWritten(c.failed)});
+    EXPECT_EQ(read(targetPath), before);
+    EXPECT_TRUE(session.isModified());
 
-    // Once the way is clear, saving again writes them.
+    // Once the way is clear, saving again writes them all.
     for (const QString &folder : c.folders)
       ASSERT_TRUE(QDir().rmdir(folder));
     prompter.messages.clear();
     EXPECT_TRUE(session.save());
     EXPECT_TRUE(prompter.messages.isEmpty());
     EXPECT_FALSE(session.isModified());
+    EXPECT_TRUE(read(targetPath).contains("\"Zu\""));
     EXPECT_TRUE(QFileInfo(sourceCompanion).isFile());
     EXPECT_TRUE(QFileInfo(targetCompanion).isFile());
   }
