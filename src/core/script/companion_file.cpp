@@ -4,6 +4,7 @@
 
 #include "script/block_tokenizer.h"
 #include "script/entry_list.h"
+#include "script/keywords.h"
 #include "script/script_file.h"
 #include "script/task.h"
 
@@ -310,7 +311,7 @@ void readCompanion(EntryList &entries, const Task *task, const QString &scriptPa
              firstUntaken->companionTaken[side])
         firstUntaken = firstUntaken->next();
       if (firstUntaken && firstUntaken->sourceBlock == blockHead->sourceBlock &&
-          firstUntaken->identifier == identifier && firstUntaken->kind == entryKind) {
+          sameIdentifier(firstUntaken->identifier, identifier) && firstUntaken->kind == entryKind) {
         entry = firstUntaken;
       } else {
         for (TextEntry *candidate : blockLookup.find(blockHead, entryKind, identifier))

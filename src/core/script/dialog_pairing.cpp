@@ -1,9 +1,23 @@
 #include "script/after_read.h"
+#include "script/keywords.h"
 #include "script/text_entry.h"
 
 #include <QHash>
 
 namespace tarvelo {
+
+namespace {
+
+// Controls are paired by identifier, numbers by their value however written.
+struct ControlIdentifier {
+  QStringView text;
+  bool operator==(const ControlIdentifier &other) const { return sameIdentifier(text, other.text); }
+  friend size_t qHash(const ControlIdentifier &key, size_t seed) {
+    return identifierHash(key.text, seed);
+  }
+};
+
+} // namespace
 
 // Builds the three layouts of a dialog and pairs each source control with its
 // target control: the k-th control with the same identifier on both sides.
@@ -30,13 +44,13 @@ void DialogEntry::afterTargetRead(AfterReadContext &context) {
   // identifier meets the k-th target control with it.
   const int targetCount = int(target.controls.size());
   std::vector<int> nextSame(size_t(targetCount), -1);
-  QHash<QStringView, int> cursor;
+  QHash<ControlIdentifier, int> cursor;
   cursor.reserve(targetCount);
   for (int i = targetCount - 1; i >= 0; --i) {
     const QStringView identifier = target.controls[size_t(i)].identifier;
-    const auto found = cursor.find(identifier);
+    const auto found = cursor.find(ControlIdentifier{identifier});
     if (found == cursor.end()) {
-      cursor.insert(identifier, i);
+      cursor.insert(ControlIdentifier{identifier}, i);
     } else {
       nextSame[size_t(i)] = found.value();
       found.value() = i;
@@ -53,7 +67,7 @@ void DialogEntry::afterTargetRead(AfterReadContext &context) {
   // Whether every control of the target is one of the source's, in the source's order.
   targetMatchesSource = targetBlock != nullptr;
   for (ControlLayout &control : source.controls) {
-    if (control.hasText && nextEntry && nextEntry->identifier == control.identifier) {
+    if (control.hasText && nextEntry && sameIdentifier(nextEntry->identifier, control.identifier)) {
       control.textEntry = nextEntry;
       nextEntry = nextEntry->next();
       if (nextEntry && nextEntry->sourceBlock != sourceBlock)
@@ -61,7 +75,7 @@ void DialogEntry::afterTargetRead(AfterReadContext &context) {
     }
     ControlPair pair{control, control};
     if (targetBlock) {
-      const auto next = cursor.find(control.identifier);
+      const auto next = cursor.find(ControlIdentifier{control.identifier});
       if (next != cursor.end() && next.value() >= 0) {
         const int position = next.value();
         next.value() = nextSame[size_t(position)];

@@ -192,7 +192,7 @@ bool sameItems(const QStringList &a, const QStringList &b) {
 
 bool sameControl(const ControlLayout &a, const ControlLayout &b) {
   return a.keyword == b.keyword && a.hasText == b.hasText && a.imageId == b.imageId &&
-         a.identifier == b.identifier && a.className == b.className &&
+         sameIdentifier(a.identifier, b.identifier) && a.className == b.className &&
          a.classIsString == b.classIsString && a.x == b.x && a.y == b.y && a.width == b.width &&
          a.height == b.height && sameItems(a.styles, b.styles) &&
          sameItems(a.exStyles, b.exStyles) && sameValue(a.helpId, b.helpId);

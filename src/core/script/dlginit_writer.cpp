@@ -56,7 +56,7 @@ QString DlgInitEntry::writeBlock(const WriteContext &context, int codePage, bool
       const BlockToken token = tokens.next();
       if (token.kind == TokenKind::EndOfFile)
         break;
-      if (token.text() != QStringView(entry->identifier))
+      if (!sameIdentifier(token.text(), entry->identifier))
         continue;
       const qsizetype resume = tokens.position();
       const BlockToken comma1 = tokens.next();

@@ -119,13 +119,6 @@ void EntryList::rebuildIndex() {
 
 namespace {
 
-// Identifiers of one block mostly have the same length and beginning; their last
-// characters tell most of them apart before whole strings are compared.
-bool sameIdentifier(const QString &a, const QString &b) {
-  const qsizetype size = a.size();
-  return size == b.size() && (size == 0 || (a.back() == b.back() && a == b));
-}
-
 // The entries of the head's block, in order, while f says go on.
 template <typename F> void walkBlock(const TextEntry *head, F &&f) {
   for (TextEntry *entry = const_cast<TextEntry *>(head);
@@ -151,7 +144,7 @@ const std::vector<TextEntry *> &BlockLookup::find(const TextEntry *head, const Q
       m_nextSame.assign(m_entries.size(), -1);
       m_first.reserve(qsizetype(m_entries.size()));
       for (size_t i = m_entries.size(); i-- > 0;) {
-        const std::pair<QStringView, QStringView> key{m_entries[i]->kind, m_entries[i]->identifier};
+        const KindAndIdentifier key{m_entries[i]->kind, m_entries[i]->identifier};
         const auto found = m_first.find(key);
         if (found == m_first.end()) {
           m_first.insert(key, int(i));
@@ -164,7 +157,7 @@ const std::vector<TextEntry *> &BlockLookup::find(const TextEntry *head, const Q
   }
   m_walked.clear();
   if (m_entries.size() > kSmallBlock) {
-    const auto found = m_first.constFind({kind, identifier});
+    const auto found = m_first.constFind(KindAndIdentifier{kind, identifier});
     if (found != m_first.constEnd())
       for (int i = found.value(); i >= 0; i = m_nextSame[size_t(i)])
         m_walked.push_back(m_entries[size_t(i)]);

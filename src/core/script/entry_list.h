@@ -1,5 +1,6 @@
 #pragma once
 
+#include "script/keywords.h"
 #include "script/text_entry.h"
 
 #include <QHash>
@@ -95,15 +96,15 @@ private:
     // Kinds are few words that differ in length or first letter: their hash is cheap.
     Key(const Task *task, const QString *kind, const QString *identifier)
         : task(task), kind(kind), identifier(identifier),
-          hash(qHashMulti(0, task, kind->size(), kind->isEmpty() ? 0 : kind->front().unicode(),
-                          *identifier)) {}
+          hash(qHashMulti(identifierHash(*identifier), task, kind->size(),
+                          kind->isEmpty() ? 0 : kind->front().unicode())) {}
     const Task *task;
     const QString *kind;
     const QString *identifier;
     size_t hash;
     bool operator==(const Key &other) const {
       return hash == other.hash && task == other.task && *kind == *other.kind &&
-             *identifier == *other.identifier;
+             sameIdentifier(*identifier, *other.identifier);
     }
   };
   friend size_t qHash(const Key &key, size_t seed) { return qHash(key.hash, seed); }
@@ -136,7 +137,16 @@ private:
   std::vector<TextEntry *> m_entries; // of the block, in order
   // Beyond a few entries: the first of each kind and identifier, and the next after
   // each, by position in the block.
-  QHash<std::pair<QStringView, QStringView>, int> m_first;
+  struct KindAndIdentifier {
+    QStringView kind, identifier;
+    bool operator==(const KindAndIdentifier &other) const {
+      return kind == other.kind && sameIdentifier(identifier, other.identifier);
+    }
+    friend size_t qHash(const KindAndIdentifier &key, size_t seed) {
+      return identifierHash(key.identifier, qHash(key.kind, seed));
+    }
+  };
+  QHash<KindAndIdentifier, int> m_first;
   std::vector<int> m_nextSame;
   std::vector<TextEntry *> m_walked;
 };

@@ -1,5 +1,7 @@
 #include "script/keywords.h"
 
+#include <QHash>
+
 #include <algorithm>
 #include <cstring>
 #include <iterator>
@@ -77,6 +79,28 @@ QString asciiUpper(QStringView word) {
     if (isAsciiLower(c.unicode()))
       c = QChar(c.unicode() - u'a' + u'A');
   return out;
+}
+
+namespace {
+
+// The value of an identifier that is a number.
+bool numericIdentifier(QStringView identifier, long long &value) {
+  return !identifier.isEmpty() && (identifier.front().isDigit() || identifier.front() == u'-') &&
+         numberValue(identifier, value);
+}
+
+} // namespace
+
+bool sameIdentifier(QStringView a, QStringView b) {
+  if (a.size() == b.size() && (a.isEmpty() || (a.back() == b.back() && a == b)))
+    return true;
+  long long x = 0, y = 0;
+  return numericIdentifier(a, x) && numericIdentifier(b, y) && x == y;
+}
+
+size_t identifierHash(QStringView identifier, size_t seed) {
+  long long value = 0;
+  return numericIdentifier(identifier, value) ? qHash(value, seed) : qHash(identifier, seed);
 }
 
 bool numberValue(QStringView text, long long &value) {

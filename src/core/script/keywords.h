@@ -37,6 +37,12 @@ inline bool isOperatorChar(QChar c) {
   }
 }
 
+// Identifiers name the same resource, string or control when they are the same text,
+// or numbers of the same value however written ("100", "0x64", "0144", "100L").
+bool sameIdentifier(QStringView a, QStringView b);
+// A hash that agrees with sameIdentifier.
+size_t identifierHash(QStringView identifier, size_t seed = 0);
+
 // The value of a number as the resource compiler reads it: decimal, hexadecimal
 // with "0x", octal with a leading zero, with an optional sign and an "L" or "U"
 // suffix. False when the text is not such a number.

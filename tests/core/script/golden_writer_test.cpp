@@ -49,7 +49,8 @@ std::string difference(const QByteArray &expected, const QByteArray &actual) {
 bool editLayout(const EntryList &entries, const QStringList &edit) {
   const QString command = edit.value(0);
   if (command != QLatin1String("move") && command != QLatin1String("resize") &&
-      command != QLatin1String("source-layout"))
+      command != QLatin1String("source-layout") && command != QLatin1String("dialog-size") &&
+      command != QLatin1String("dialog-style"))
     return false;
   for (const auto &entry : entries) {
     auto *dialog = dynamic_cast<DialogEntry *>(entry.get());
@@ -57,6 +58,15 @@ bool editLayout(const EntryList &entries, const QStringList &edit) {
       continue;
     if (command == QLatin1String("source-layout")) {
       dialog->useSourceLayout = true;
+      return true;
+    }
+    if (command == QLatin1String("dialog-size")) {
+      dialog->targetLayout.width += edit.value(2).toInt();
+      dialog->targetLayout.height += edit.value(3).toInt();
+      return true;
+    }
+    if (command == QLatin1String("dialog-style")) {
+      dialog->targetLayout.styles.append(edit.value(2));
       return true;
     }
     for (ControlPair &pair : dialog->pairs) {
@@ -129,7 +139,8 @@ TEST_P(GoldenWriter, WritesTheExpectedTarget) {
   // Edits: "translate KIND ID TEXT", "remove KIND ID", "unselect KIND ID"; each goes
   // to the first entry of that kind and identifier that no earlier edit took. Layout
   // edits of a dialog's control: "move DIALOG CONTROL DX DY", "resize DIALOG CONTROL
-  // DW DH"; "source-layout DIALOG" writes the source's layout.
+  // DW DH"; of the dialog: "dialog-size DIALOG DW DH", "dialog-style DIALOG STYLE";
+  // "source-layout DIALOG" writes the source's layout.
   QSet<const TextEntry *> edited;
   for (const QStringList &edit : edits) {
     if (editLayout(ws.entries, edit))
