@@ -30,7 +30,7 @@ public:
   bool chooseResourcesToKeep(SavingResourcesRequest &request) override {
     savingRequests.append(request);
     for (ResourceChoice &item : request.items)
-      if (keepIdentifiers.contains(item.identifier))
+      if (keepEverything || keepIdentifiers.contains(item.identifier))
         item.checked = true;
       else if (dropIdentifiers.contains(item.identifier))
         item.checked = false;
@@ -78,6 +78,7 @@ public:
   QStringList fuzzyChoices; // the translated text chosen for each row, in order
   int fuzzyClear = -1;      // -1 leaves the box as offered
   QList<SavingResourcesRequest> savingRequests;
+  bool keepEverything = false; // every resource found only in the target stays
   QStringList keepIdentifiers, dropIdentifiers;
 };
 
