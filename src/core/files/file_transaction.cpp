@@ -52,6 +52,12 @@ QString notWritten(const QString &path, const QString &reason) {
       .arg(QDir::toNativeSeparators(path), reason);
 }
 
+// No one may write it, whoever the one asking is.
+bool isMarkedReadOnly(const QString &path) {
+  constexpr QFile::Permissions kWrite = QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
+  return (QFile::permissions(path) & kWrite) == 0;
+}
+
 // The file a path names: itself, or what its links lead to.
 QString resolvedPath(const QString &path) {
   QString current = QFileInfo(path).absoluteFilePath();
@@ -97,8 +103,11 @@ bool FileTransaction::stage(const QString &path, const QByteArray &content) {
     return fail(absolute, QCoreApplication::translate("Prompter", "it is not a regular file"));
   if (!QFileInfo(existing.absolutePath()).isDir())
     return fail(absolute, systemReason(ENOENT));
-  // A file the user may not write is not replaced, though its folder would allow it.
-  if (existing.exists() && !existing.isWritable())
+  // A file or folder the user may not write, or that is marked read-only, is left
+  // alone, though the folder would allow replacing it (or the user is the superuser).
+  if (existing.exists() && (!existing.isWritable() || isMarkedReadOnly(real)))
+    return fail(absolute, systemReason(EACCES));
+  if (!QFileInfo(existing.absolutePath()).isWritable() || isMarkedReadOnly(existing.absolutePath()))
     return fail(absolute, systemReason(EACCES));
   QTemporaryFile temporary(existing.absolutePath() + QStringLiteral("/.") + existing.fileName() +
                            QStringLiteral(".XXXXXX"));

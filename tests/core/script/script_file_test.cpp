@@ -73,7 +73,7 @@ TEST(ScriptFile, LineCountIsTheNumberOfLinesRead) {
       utf16(u""),
       utf16(u"a\nb"),
       utf16(u"a\nb\n"),
-      utf16(u"\u0a0a\n"), // a unit with a line feed byte is no line end
+      utf16(u"\u0a0a\n"),  // a unit with a line feed byte is no line end
       utf16(u"a\n") + "x", // an odd byte is not text
       utf16(u"a") + "x",
   };
@@ -125,6 +125,78 @@ TEST(ScriptFile, SavesAndReopens) {
   EXPECT_EQ(again.data(), QByteArray("x\r\n"));
   EXPECT_FALSE(again.open(dir.filePath("missing.rc")));
   EXPECT_FALSE(file.saveTo(dir.filePath("no/such/folder/a.rc")));
+}
+
+} // namespace
+} // namespace tarvelo
+
+namespace tarvelo {
+namespace {
+
+// How a file's own line ends are told, in every encoding.
+TEST(ScriptFileLineEnds, TellsTheLineEndsAndTheLastLineEnd) {
+  struct Case {
+    QByteArray data;
+    bool crLf, finalEnd;
+  } cases[] = {
+      {"a\r\nb\r\n", true, true},
+      {"a\nb\n", false, true},
+      {"a\nb\r\nc\r\n", true, true},
+      {"a\nb\nc\r\n", false, true},
+      {"a\r\nb", true, false},
+      {"a", true, false},
+      {"", true, true},
+      {utf16(u"a\r\nb\r\n"), true, true},
+      {utf16(u"a\nb\n"), false, true},
+      {utf16(u"a\r\nb"), true, false},
+      {"\xEF\xBB\xBF"
+       "a\nb",
+       false, false},
+  };
+  for (const Case &c : cases) {
+    ScriptFile file;
+    file.openData(c.data);
+    EXPECT_EQ(file.mostlyCrLf(), c.crLf) << c.data.toStdString();
+    EXPECT_EQ(file.endsWithLineEnd(), c.finalEnd) << c.data.toStdString();
+  }
+}
+
+TEST(ScriptFileLineEnds, WritesTheLineEndItIsToldInEveryEncoding) {
+  const QString text = QStringLiteral("a\nb\n");
+  for (const ScriptFile::Encoding encoding :
+       {ScriptFile::Ansi, ScriptFile::Utf8, ScriptFile::Utf8Bom, ScriptFile::Utf16}) {
+    for (const bool crLf : {false, true}) {
+      ScriptFile file;
+      file.create(encoding);
+      file.setCrLf(crLf);
+      file.writeText(text, 1252);
+      ScriptFile reread;
+      reread.openData(file.data());
+      EXPECT_EQ(reread.mostlyCrLf(), crLf) << encoding;
+      EXPECT_EQ(file.data().count('\r'), crLf ? 2 : 0) << encoding;
+      // Taking off the last line end leaves the last line open, and only once.
+      file.chopLineEnd();
+      EXPECT_FALSE(file.endsWithLineEnd());
+      const QByteArray chopped = file.data();
+      file.chopLineEnd();
+      EXPECT_EQ(file.data(), chopped);
+      EXPECT_EQ(readAll(chopped), QStringList({"a", "b"}));
+    }
+  }
+}
+
+TEST(ScriptFileLineEnds, RawBytesFollowTheByteOrderMark) {
+  ScriptFile file;
+  file.create(ScriptFile::Utf16);
+  file.appendRaw("a\0", 2);
+  EXPECT_EQ(file.data(), QByteArray("\xFF\xFE"
+                                    "a\0",
+                                    4));
+  file.create(ScriptFile::Utf8Bom);
+  file.appendRaw("a", 1);
+  file.writeText(u"b", 65001);
+  EXPECT_EQ(file.data(), QByteArray("\xEF\xBB\xBF"
+                                    "ab"));
 }
 
 } // namespace

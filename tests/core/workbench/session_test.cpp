@@ -210,6 +210,34 @@ TEST_F(SessionTest, SaveAsWritesTheChosenResources) {
   EXPECT_FALSE(session.saveAs());
 }
 
+TEST_F(SessionTest, SaveAsMovesTheTaskButSaveToSourceDoesNot) {
+  write(targetPath, "LANGUAGE 7, 1\nSTRINGTABLE\nBEGIN\n    IDS_D \"Zu\"\nEND\n");
+  ASSERT_EQ(session.open(request()), Session::OpenResult::Opened);
+  const QByteArray original = read(targetPath);
+  QStringList titles;
+  QObject::connect(&session, &Session::titleChanged, [&](const QString &t) { titles << t; });
+  const QString moved = dir.filePath("moved_de.rc");
+  prompter.savePaths = {moved};
+  prompter.saveLanguage = 1031;
+  ASSERT_TRUE(session.saveAs());
+  EXPECT_EQ(session.targetPath(), moved);
+  EXPECT_EQ(titles, QStringList{moved});
+  EXPECT_EQ(settings.text("TargetPath"), moved);
+  EXPECT_FALSE(session.isModified());
+  // The next Save goes to the new file, not the old one, and asks nothing.
+  session.changeTargetText(find("IDS_D"), "Schlie\u00dfen");
+  ASSERT_TRUE(session.save());
+  EXPECT_EQ(prompter.saveRequests.size(), 1);
+  EXPECT_TRUE(read(moved).contains("Schlie\xdf"
+                                   "en")); // code page 1252
+  EXPECT_EQ(read(targetPath), original);
+
+  // A copy written over the source leaves the task where it is.
+  prompter.savePaths = {dir.filePath("source_copy.rc")};
+  ASSERT_TRUE(session.saveToSourceFile());
+  EXPECT_EQ(session.targetPath(), moved);
+}
+
 TEST_F(SessionTest, LearningOnCloseEvenWhenNotSaving) {
   struct Memory : MemoryPort {
     bool isBound() const override { return true; }
