@@ -19,10 +19,6 @@ constexpr Qt::CaseSensitivity kPathCase = Qt::CaseInsensitive;
 constexpr Qt::CaseSensitivity kPathCase = Qt::CaseSensitive;
 #endif
 
-QString translated(const char *text) {
-  return QCoreApplication::translate("Prompter", text);
-}
-
 bool hasDrive(const QString &path) {
   return path.size() > 1 && path[1] == u':' && path[0].isLetter();
 }
@@ -56,25 +52,30 @@ bool parsesAsScript(const QString &path) {
   return script.open(path) && script.read(true, script.firstLanguage(), scratch.task()) == ScriptOk;
 }
 
+// The reason is marked with QT_TRANSLATE_NOOP, so that it is translated here.
 TargetVerdict refused(const QString &path, const char *reason) {
-  return {TargetPlace::Refused, path, translated(reason)};
+  return {TargetPlace::Refused, path, QCoreApplication::translate("Prompter", reason)};
 }
 
 } // namespace
 
 TargetVerdict judgeProjectTarget(const QString &projectFolder, const QString &target) {
   if (hasDrive(target) && QDir::separator() == u'/')
-    return refused(target, "it is a Windows path, which names no file here");
+    return refused(target,
+                   QT_TRANSLATE_NOOP("Prompter", "it is a Windows path, which names no file here"));
   const QFileInfo info(target);
   if (info.fileName().startsWith(u'.'))
-    return refused(target, "its name begins with a dot");
+    return refused(target, QT_TRANSLATE_NOOP("Prompter", "its name begins with a dot"));
   if (!hasScriptExtension(info.fileName()))
-    return refused(target, "it is not a resource script (.rc, .rc2)");
+    return refused(target,
+                   QT_TRANSLATE_NOOP("Prompter", "it is not a resource script (.rc, .rc2)"));
   if (info.exists() || info.isSymLink()) {
     if (!info.isFile())
-      return refused(target, "it is not a file");
+      return refused(target, QT_TRANSLATE_NOOP("Prompter", "it is not a file"));
     if (!parsesAsScript(target))
-      return refused(target, "it exists and is not a resource script that can be read");
+      return refused(
+          target,
+          QT_TRANSLATE_NOOP("Prompter", "it exists and is not a resource script that can be read"));
   }
   const TargetPlace place =
       insideFolder(projectFolder, target) ? TargetPlace::Inside : TargetPlace::Outside;
@@ -82,13 +83,14 @@ TargetVerdict judgeProjectTarget(const QString &projectFolder, const QString &ta
 }
 
 QString outsideTargetQuestion(const QString &path) {
-  return translated("The project names '%1' as a target, outside the project's folder. "
-                    "Write translations to it?")
+  return QCoreApplication::translate("Prompter",
+                                     "The project names '%1' as a target, outside the project's "
+                                     "folder. Write translations to it?")
       .arg(QDir::toNativeSeparators(path));
 }
 
 QString refusedTargetMessage(const TargetVerdict &verdict) {
-  return translated("The project's target '%1' is not written: %2.")
+  return QCoreApplication::translate("Prompter", "The project's target '%1' is not written: %2.")
       .arg(QDir::toNativeSeparators(verdict.path), verdict.reason);
 }
 
