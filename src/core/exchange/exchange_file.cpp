@@ -16,10 +16,12 @@ FileRead readExchangeFile(const QString &path, QByteArray &bytes, qint64 limit) 
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly))
     return FileRead::NotRead;
-  // The size is asked of the open file: the name may have changed hands meanwhile.
-  if (file.size() > limit)
+  // The size is asked of the open file: the name may have changed hands meanwhile. One
+  // byte more than it shows tells a file that grew past the limit since.
+  const qint64 size = file.size();
+  if (size > limit)
     return FileRead::TooLarge;
-  bytes = file.read(limit + 1);
+  bytes = file.read(size + 1);
   if (bytes.size() > limit)
     return FileRead::TooLarge;
   return file.error() == QFileDevice::NoError ? FileRead::Read : FileRead::NotRead;
