@@ -4,7 +4,17 @@
 <context>
     <name>Exchange</name>
     <message>
-        <location filename="../../src/core/exchange/xml_guard.cpp" line="+17"/>
+        <location filename="../../src/core/exchange/xml_guard.cpp" line="+68"/>
+        <source>An element of the file has more than %1 attributes.</source>
+        <translation>Ein Element der Datei hat mehr als %1 Attribute.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The elements of the file are nested deeper than %1.</source>
+        <translation>Die Elemente der Datei sind tiefer als %1 verschachtelt.</translation>
+    </message>
+    <message>
+        <location line="+24"/>
         <source>The file declares entities, which are not read.</source>
         <translation>Die Datei deklariert Entitäten, die nicht gelesen werden.</translation>
     </message>
@@ -39,7 +49,7 @@
         <translation>Die Datei ist TMX %1; gelesen wird nur TMX 1.4.</translation>
     </message>
     <message>
-        <location filename="../../src/core/exchange/memory_transfer.cpp" line="+216"/>
+        <location filename="../../src/core/exchange/memory_transfer.cpp" line="+209"/>
         <source>The Translation Memory could not store every pair.</source>
         <translation>Der Übersetzungsspeicher konnte nicht jedes Paar speichern.</translation>
     </message>
@@ -48,11 +58,16 @@
         <source>The Translation Memory could not be read.</source>
         <translation>Der Übersetzungsspeicher konnte nicht gelesen werden.</translation>
     </message>
+    <message>
+        <location filename="../../src/core/exchange/exchange_file.cpp" line="+31"/>
+        <source>The file &apos;%1&apos; is larger than %2 MB, the most that is read.</source>
+        <translation>Die Datei „%1“ ist größer als %2 MB, das Höchste, was gelesen wird.</translation>
+    </message>
 </context>
 <context>
     <name>MachineTranslation</name>
     <message>
-        <location filename="../../src/core/exchange/deepl_provider.cpp" line="+46"/>
+        <location filename="../../src/core/exchange/deepl_provider.cpp" line="+48"/>
         <source>DeepL refused the authentication key (HTTP 403). Check the key on the Machine Translation page of the options.</source>
         <translation>DeepL hat den Authentifizierungsschlüssel abgelehnt (HTTP 403). Prüfen Sie den Schlüssel auf der Seite „Maschinelle Übersetzung“ der Optionen.</translation>
     </message>
@@ -72,7 +87,7 @@
         <translation>DeepL: %1 (HTTP %2)</translation>
     </message>
     <message>
-        <location filename="../../src/core/exchange/libretranslate_provider.cpp" line="+49"/>
+        <location filename="../../src/core/exchange/libretranslate_provider.cpp" line="+52"/>
         <source>LibreTranslate: %1 (HTTP %2)</source>
         <translation>LibreTranslate: %1 (HTTP %2)</translation>
     </message>
@@ -82,12 +97,17 @@
         <translation>%1 übersetzt nicht zwischen diesen Sprachen.</translation>
     </message>
     <message>
-        <location filename="../../src/core/exchange/mymemory_provider.cpp" line="+82"/>
+        <location line="+47"/>
+        <source>The answer of %1 to &apos;%2&apos; is not used: %3.</source>
+        <translation>Die Antwort von %1 auf „%2“ wird nicht verwendet: %3.</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/exchange/mymemory_provider.cpp" line="+84"/>
         <source>MyMemory: %1 (%2)</source>
         <translation>MyMemory: %1 (%2)</translation>
     </message>
     <message>
-        <location filename="../../src/core/exchange/translation_provider.cpp" line="+74"/>
+        <location filename="../../src/core/exchange/translation_provider.cpp" line="+77"/>
         <source>%1 did not answer in time (%2).</source>
         <translation>%1 hat nicht rechtzeitig geantwortet (%2).</translation>
     </message>
@@ -97,7 +117,7 @@
         <translation>%1 hat mit dem HTTP-Status %2 geantwortet.</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+3"/>
         <source>%1 cannot be reached at %2: %3</source>
         <translation>%1 ist unter %2 nicht erreichbar: %3</translation>
     </message>
@@ -105,6 +125,24 @@
         <location line="+6"/>
         <source>The answer of %1 at %2 is not a translation.</source>
         <translation>Die Antwort von %1 unter %2 ist keine Übersetzung.</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../../src/core/exchange/machine_translation_run.cpp" line="+55"/>
+        <source>Machine translation stopped there; %n more item(s) were not sent.</source>
+        <translation>
+            <numerusform>Die maschinelle Übersetzung endete dort; %n weiterer Eintrag wurde nicht gesendet.</numerusform>
+            <numerusform>Die maschinelle Übersetzung endete dort; %n weitere Einträge wurden nicht gesendet.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../../src/core/exchange/text_masking.cpp" line="+231"/>
+        <source>it holds more placeholders than the text sent</source>
+        <translation>sie enthält mehr Platzhalter als der gesendete Text</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>it is much longer than the text sent</source>
+        <translation>sie ist viel länger als der gesendete Text</translation>
     </message>
 </context>
 <context>
@@ -463,21 +501,21 @@
         <translation>Eintrag %1 von %2 wird gesucht</translation>
     </message>
     <message>
-        <location filename="../../src/core/exchange/memory_transfer.cpp" line="-137"/>
-        <location line="+92"/>
+        <location filename="../../src/core/exchange/memory_transfer.cpp" line="-134"/>
+        <location line="+89"/>
         <location filename="../../src/core/tmclient/memory_learning.cpp" line="+104"/>
         <source>Translation Memory Import</source>
         <translation>Import in den Übersetzungsspeicher</translation>
     </message>
     <message>
-        <location filename="../../src/core/exchange/machine_translation_run.cpp" line="+76"/>
-        <location line="+65"/>
+        <location filename="../../src/core/exchange/machine_translation_run.cpp" line="+36"/>
+        <location line="+69"/>
         <source>Translate using machine translation</source>
         <translation>Maschinell übersetzen</translation>
     </message>
     <message>
-        <location line="-26"/>
-        <location filename="../../src/core/exchange/memory_transfer.cpp" line="-172"/>
+        <location line="-28"/>
+        <location filename="../../src/core/exchange/memory_transfer.cpp" line="-165"/>
         <location filename="../../src/core/exchange/task_exchange.cpp" line="+18"/>
         <location filename="../../src/core/tmclient/memory_learning.cpp" line="+10"/>
         <source>Importing record %1 of %2</source>
@@ -511,7 +549,7 @@
     </message>
     <message>
         <location filename="../../src/core/project/project_edits.cpp" line="+49"/>
-        <location filename="../../src/gui/project/project_pane.cpp" line="+198"/>
+        <location filename="../../src/gui/project/project_pane.cpp" line="+199"/>
         <source>Task</source>
         <translation>Aufgabe</translation>
     </message>
@@ -534,7 +572,7 @@
         <translation>Ungültige Quelldatei</translation>
     </message>
     <message>
-        <location filename="../../src/core/workbench/project_flows.cpp" line="+70"/>
+        <location filename="../../src/core/workbench/project_flows.cpp" line="+96"/>
         <location filename="../../src/gui/app/fixed_texts.cpp" line="+1"/>
         <source>Operation was canceled by user. Do you want to continue next task?</source>
         <translation>Der Vorgang wurde vom Benutzer abgebrochen. Möchten Sie mit der nächsten Aufgabe fortfahren?</translation>
@@ -692,7 +730,7 @@ in: „%2“
 wirklich entfernen?</translation>
     </message>
     <message>
-        <location filename="../../src/core/exchange/memory_transfer.cpp" line="+120"/>
+        <location filename="../../src/core/exchange/memory_transfer.cpp" line="+116"/>
         <source>Previous import was canceled.
 File: %1
 Source Language: %2
@@ -719,14 +757,24 @@ Wollen Sie fortfahren?</translation>
 	 \ / :  * ? &quot; &lt; &gt; | </translation>
     </message>
     <message>
-        <location filename="../../src/core/exchange/update_check.cpp" line="+109"/>
+        <location filename="../../src/core/exchange/update_check.cpp" line="+192"/>
         <source>An update of %1 is now available. Proceed with the update?</source>
         <translation>Ein Update von %1 ist jetzt verfügbar. Mit dem Update fortfahren?</translation>
     </message>
     <message>
-        <location filename="../../src/gui/online/update_announcer.cpp" line="+54"/>
+        <location filename="../../src/gui/online/update_announcer.cpp" line="+79"/>
         <source>Update is available</source>
         <translation>Update verfügbar</translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <source>The update could not be downloaded: %1.</source>
+        <translation>Das Update konnte nicht heruntergeladen werden: %1.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>The installer %1 could not be started.</source>
+        <translation>Das Installationsprogramm %1 konnte nicht gestartet werden.</translation>
     </message>
     <message>
         <location filename="../../src/core/tmclient/memory_location.cpp" line="+85"/>
@@ -744,7 +792,7 @@ Wollen Sie fortfahren?</translation>
         <translation>Die Datei „%1“ konnte nicht geschrieben werden: %2. Die Dateien auf dem Datenträger sind unverändert geblieben.</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+48"/>
         <source>it is a link that another user owns in a shared folder</source>
         <translation>sie ist eine Verknüpfung, die einem anderen Benutzer in einem gemeinsamen Ordner gehört</translation>
     </message>
@@ -752,6 +800,41 @@ Wollen Sie fortfahren?</translation>
         <location line="+6"/>
         <source>it is not a regular file</source>
         <translation>sie ist keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/project/target_policy.cpp" line="+65"/>
+        <source>it is a Windows path, which names no file here</source>
+        <translation>es ist ein Windows-Pfad, der hier keine Datei bezeichnet</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>its name begins with a dot</source>
+        <translation>ihr Name beginnt mit einem Punkt</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>it is not a resource script (.rc, .rc2)</source>
+        <translation>sie ist kein Ressourcenskript (.rc, .rc2)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>it is not a file</source>
+        <translation>sie ist keine Datei</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>it exists and is not a resource script that can be read</source>
+        <translation>sie existiert und ist kein lesbares Ressourcenskript</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>The project names &apos;%1&apos; as a target, outside the project&apos;s folder. Write translations to it?</source>
+        <translation>Das Projekt nennt „%1“ als Ziel, außerhalb des Projektordners. Übersetzungen dorthin schreiben?</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>The project&apos;s target &apos;%1&apos; is not written: %2.</source>
+        <translation>Das Ziel „%1“ des Projekts wird nicht geschrieben: %2.</translation>
     </message>
 </context>
 <context>
@@ -2718,7 +2801,7 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
         <translation>&amp;Text:</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+13"/>
         <source>Write every saved &amp;dialog again in one format</source>
         <translation>Jeden gespeicherten &amp;Dialog neu in einem einheitlichen Format schreiben</translation>
     </message>
@@ -3081,7 +3164,7 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
 <context>
     <name>tarvelo::gui::MemoryPage</name>
     <message>
-        <location filename="../../src/gui/options/memory_page.cpp" line="+30"/>
+        <location filename="../../src/gui/options/memory_page.cpp" line="+31"/>
         <source>&amp;Path:</source>
         <translation>&amp;Pfad:</translation>
     </message>
@@ -3136,7 +3219,12 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
         <translation>Ordner des Übersetzungsspeichers</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+20"/>
+        <source>The address of the Translation Memory &apos;%1&apos; is not a connection URI that can be read.</source>
+        <translation>Die Adresse des Übersetzungsspeichers „%1“ ist kein lesbarer Verbindungs-URI.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>The address of the Translation Memory holds a password, which the settings would keep in clear text. Leave the password out of the address and put it in the file .pgpass (pgpass.conf on Windows), or name a service of pg_service.conf instead.</source>
         <translation>Die Adresse des Übersetzungsspeichers enthält ein Kennwort, das die Einstellungen im Klartext aufbewahren würden. Lassen Sie das Kennwort in der Adresse weg und tragen Sie es in die Datei .pgpass (unter Windows pgpass.conf) ein, oder nennen Sie stattdessen einen Dienst aus pg_service.conf.</translation>
     </message>
@@ -3253,7 +3341,7 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
 <context>
     <name>tarvelo::gui::OptionsDialog</name>
     <message>
-        <location filename="../../src/gui/options/options_dialog.cpp" line="+23"/>
+        <location filename="../../src/gui/options/options_dialog.cpp" line="+22"/>
         <source>Options</source>
         <translation>Optionen</translation>
     </message>
@@ -3273,7 +3361,7 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
         <translation>Maschinelle Übersetzung</translation>
     </message>
     <message>
-        <location line="+36"/>
+        <location line="+35"/>
         <source>Restart the program for the change of the language to take effect!</source>
         <translation>Starten Sie das Programm neu, damit die Änderung der Sprache wirksam wird!</translation>
     </message>
@@ -3299,12 +3387,12 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
 <context>
     <name>tarvelo::gui::ProjectPane</name>
     <message>
-        <location filename="../../src/gui/project/project_pane.cpp" line="+197"/>
+        <location filename="../../src/gui/project/project_pane.cpp" line="+199"/>
         <source>Open more tasks</source>
         <translation>Weitere Aufgaben öffnen</translation>
     </message>
     <message>
-        <location line="-365"/>
+        <location line="-367"/>
         <source>Tarvelo Project (*.tvx)</source>
         <translation>Tarvelo-Projekt (*.tvx)</translation>
     </message>
@@ -3314,7 +3402,7 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
         <translation>Möchten Sie die aktuellen Aufgaben in das neue Projekt übernehmen?</translation>
     </message>
     <message>
-        <location line="+254"/>
+        <location line="+256"/>
         <source>Open Tasks</source>
         <translation>Aufgaben öffnen</translation>
     </message>

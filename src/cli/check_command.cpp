@@ -8,9 +8,11 @@
 #include "spelling/dictionary_files.h"
 #include "spelling/spell_checker.h"
 #include "text/locale_table.h"
+#include "text/printable_text.h"
 #include "workbench/inspector.h"
 
 #include <QDir>
+#include <QSet>
 #include <memory>
 
 #include <cstdio>
@@ -115,6 +117,19 @@ int runCheck(const QStringList &arguments) {
   // The items as the item list shows them: each text, and a repeated pair once.
   int items = 0, failing = 0, misspelt = 0, misspeltItems = 0;
   QString out, spelling;
+  // Each distinct word costs the dictionary a search: a script full of them would keep
+  // the command busy for minutes.
+  constexpr qsizetype kMostSuggestedWords = 200;
+  QSet<QString> suggested;
+  bool suggestionsCut = false;
+  const auto suggestionsFor = [&](const QString &word) {
+    if (!suggested.contains(word) && suggested.size() >= kMostSuggestedWords) {
+      suggestionsCut = true;
+      return QString();
+    }
+    suggested.insert(word);
+    return speller->suggestions(word).join(QStringLiteral(", "));
+  };
   for (const auto &entry : reader.entries()) {
     if (!entry->isTranslatable() || (entry->sourceText.isEmpty() && entry->targetText.isEmpty()) ||
         hasEarlierTwin(entry.get()))
@@ -129,7 +144,7 @@ int runCheck(const QStringList &arguments) {
       misspeltItems += words.isEmpty() ? 0 : 1;
       for (const SpellWord &word : words)
         spelling += entry->kind + u'\t' + entry->identifier + u'\t' + word.word + u'\t' +
-                    speller->suggestions(word.word).join(QStringLiteral(", ")) + u'\n';
+                    suggestionsFor(word.word) + u'\n';
     }
     if (entry->inspectionPassed)
       continue;
@@ -137,10 +152,13 @@ int runCheck(const QStringList &arguments) {
     out += entry->kind + u'\t' + entry->identifier + u'\t' + entry->sourceText + u'\t' +
            entry->targetText + u'\n' + indented(inspector.explain(*entry).text) + u'\n';
   }
-  std::fputs(out.toUtf8().constData(), stdout);
-  std::fputs(spelling.toUtf8().constData(), stdout);
+  std::fputs(printableText(out).toUtf8().constData(), stdout);
+  std::fputs(printableText(spelling).toUtf8().constData(), stdout);
   std::printf("%s\n%d of %d items fail the automatic inspection\n",
               verificationSummary(reader.entries()).toUtf8().constData(), failing, items);
+  if (suggestionsCut)
+    std::fprintf(stderr, "warning: suggestions are given for the first %d misspelt words only\n",
+                 int(kMostSuggestedWords));
   if (speller)
     std::printf("%d misspelt words in %d items\n", misspelt, misspeltItems);
   return failing > 0 || misspelt > 0 ? 1 : 0;

@@ -1,6 +1,7 @@
 #include "cli/cli_memory.h"
 
 #include "seam/settings.h"
+#include "text/printable_text.h"
 #include "tmclient/memory_location.h"
 
 #include <QCoreApplication>
@@ -50,7 +51,7 @@ bool CliMemory::open(const QString &folder, int sourceLanguage, int targetLangua
                  "error: the translation memory in '%s' cannot be opened for the "
                  "languages %d and %d%s%s\n",
                  shownLocation(path).toUtf8().constData(), sourceLanguage, targetLanguage,
-                 why.isEmpty() ? "" : ": ", why.toUtf8().constData());
+                 why.isEmpty() ? "" : ": ", printableText(why).toUtf8().constData());
     return false;
   }
   return true;

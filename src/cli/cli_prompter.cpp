@@ -1,5 +1,7 @@
 #include "cli/cli_prompter.h"
 
+#include "text/printable_text.h"
+
 #include <cstdio>
 
 namespace tarvelo::cli {
@@ -7,7 +9,8 @@ namespace tarvelo::cli {
 Prompter::Answer CliPrompter::message(const QString &text, Buttons buttons, Icon icon) {
   ++m_messages;
   const char *prefix = icon == Icon::Error ? "error: " : icon == Icon::Warning ? "warning: " : "";
-  std::fprintf(stderr, "%s%s\n", prefix, text.toUtf8().constData());
+  // Messages carry text from outside (servers, files): a terminal would obey its codes.
+  std::fprintf(stderr, "%s%s\n", prefix, printableText(text).toUtf8().constData());
   switch (buttons) {
   case Buttons::Ok:
     return Answer::Ok;
@@ -22,8 +25,8 @@ Prompter::Answer CliPrompter::message(const QString &text, Buttons buttons, Icon
 
 void CliPrompter::resolveFuzzyItems(FuzzyItemsRequest &request) {
   std::fprintf(stderr, "%s: %s (%d fuzzy items kept for review)\n",
-               request.caption.toUtf8().constData(), request.text.toUtf8().constData(),
-               int(request.rows.size()));
+               printableText(request.caption).toUtf8().constData(),
+               printableText(request.text).toUtf8().constData(), int(request.rows.size()));
   request.clearFuzzyFlag = false;
 }
 
@@ -34,8 +37,8 @@ bool CliPrompter::chooseResourcesToKeep(SavingResourcesRequest &request) {
     else if (m_keep == KeepTargetOnly::None)
       item.checked = false;
     std::fprintf(stderr, "%s %s %s: %s\n", item.checked ? "keeping" : "dropping",
-                 item.group.toUtf8().constData(), item.identifier.toUtf8().constData(),
-                 "found only in the target");
+                 item.group.toUtf8().constData(),
+                 printableText(item.identifier).toUtf8().constData(), "found only in the target");
   }
   return true;
 }
@@ -56,7 +59,7 @@ Prompter::Answer CliPrompter::askSameText(const QString &sourceText) {
   std::fprintf(stderr, "%s the same text in both languages: %s\n",
                m_sameText == Answer::Yes || m_sameText == Answer::YesToAll ? "learning"
                                                                            : "not learning",
-               sourceText.toUtf8().constData());
+               printableText(sourceText).toUtf8().constData());
   return m_sameText;
 }
 

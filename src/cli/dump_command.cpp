@@ -7,6 +7,7 @@
 #include "seam/progress.h"
 #include "seam/settings.h"
 #include "text/locale_table.h"
+#include "text/printable_text.h"
 
 #include <QFileInfo>
 #include <cstdio>
@@ -16,7 +17,8 @@ namespace tarvelo::cli {
 namespace {
 
 void writeOut(const QString &text) {
-  const QByteArray bytes = text.toUtf8();
+  // The texts are the script's: a terminal would obey their control codes.
+  const QByteArray bytes = printableText(text).toUtf8();
   std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
 }
 

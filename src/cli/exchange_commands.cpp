@@ -10,6 +10,7 @@
 #include "script/verification.h"
 #include "seam/progress.h"
 #include "seam/settings.h"
+#include "text/printable_text.h"
 #include "workbench/filter.h"
 #include "workbench/undo_stack.h"
 
@@ -21,7 +22,7 @@ namespace tarvelo::cli {
 namespace {
 
 int fail(const QString &text) {
-  std::fprintf(stderr, "error: %s\n", text.toUtf8().constData());
+  std::fprintf(stderr, "error: %s\n", printableText(text).toUtf8().constData());
   return 2;
 }
 

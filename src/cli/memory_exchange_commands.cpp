@@ -8,6 +8,7 @@
 #include "seam/progress.h"
 #include "seam/settings.h"
 #include "text/case_table.h"
+#include "text/printable_text.h"
 
 #include <QFileInfo>
 #include <cstdio>
@@ -19,7 +20,7 @@ bool delimiterBits(const QString &list, int &bits, QString &error);
 namespace {
 
 int fail(const QString &text) {
-  std::fprintf(stderr, "error: %s\n", text.toUtf8().constData());
+  std::fprintf(stderr, "error: %s\n", printableText(text).toUtf8().constData());
   return 2;
 }
 
@@ -80,7 +81,7 @@ int runTmImport(const QStringList &arguments) {
   case MemoryTransfer::Status::NotConnected:
     std::fprintf(stderr, "error: %s\n",
                  (result.error.isEmpty() ? QStringLiteral("the translation memory cannot be used")
-                                         : result.error)
+                                         : printableText(result.error))
                      .toUtf8()
                      .constData());
     return 1;
@@ -115,7 +116,7 @@ int runTmExport(const QStringList &arguments) {
   if (result.status != MemoryTransfer::Status::Finished) {
     std::fprintf(stderr, "error: %s\n",
                  (result.error.isEmpty() ? QStringLiteral("the translation memory cannot be read")
-                                         : result.error)
+                                         : printableText(result.error))
                      .toUtf8()
                      .constData());
     return 1;

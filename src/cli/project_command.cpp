@@ -1,6 +1,11 @@
+// The project command: list, check or translate every task of a project file.
+
 #include "cli/cli_arguments.h"
 #include "cli/commands.h"
 #include "project/project_file.h"
+#include "project/project_paths.h"
+#include "project/target_policy.h"
+#include "text/printable_text.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -12,12 +17,12 @@ namespace tarvelo::cli {
 namespace {
 
 int fail(const QString &text) {
-  std::fprintf(stderr, "error: %s\n", text.toUtf8().constData());
+  std::fprintf(stderr, "error: %s\n", printableText(text).toUtf8().constData());
   return 2;
 }
 
 void print(const QString &line) {
-  std::fputs((line + u'\n').toUtf8().constData(), stdout);
+  std::fputs((printableText(line) + u'\n').toUtf8().constData(), stdout);
   std::fflush(stdout);
 }
 
@@ -33,6 +38,30 @@ QString firstError(const QByteArray &output) {
     if (line.startsWith(QLatin1String("error: ")))
       return line.mid(7).trimmed();
   return lines.isEmpty() ? QString() : lines.first().trimmed();
+}
+
+// The variable that hands the memory's location to each task's process: a URI may hold
+// a password, which a command line would show to every user of the machine.
+const char kMemoryVariable[] = "TARVELO_PROJECT_TM";
+
+void printTask(const Task &task, const QString &state, const QString &detail) {
+  print(task.name + u'\t' + state + u'\t' + detail);
+}
+
+// Whether translate may write the task's target: one the project may not write, or one
+// outside its folder without --allow-outside, is the task's error.
+bool targetAllowed(const Task &task, const QString &projectFolder, bool allowOutside) {
+  const TargetVerdict verdict = judgeProjectTarget(projectFolder, task.targetPath);
+  if (verdict.place == TargetPlace::Inside ||
+      (verdict.place == TargetPlace::Outside && allowOutside))
+    return true;
+  printTask(task, QStringLiteral("error"),
+            verdict.place == TargetPlace::Refused
+                ? refusedTargetMessage(verdict)
+                : QStringLiteral("the target '%1' is outside the project's folder; "
+                                 "--allow-outside writes it")
+                      .arg(task.targetPath));
+  return false;
 }
 
 // One task through "check" or "translate", each in a process of its own so that one
@@ -52,11 +81,16 @@ bool runTask(const Task &task, const QString &mode, const QString &memory) {
                                                      : QStringLiteral("--new-target"))
               << task.targetPath;
     if (!memory.isEmpty())
-      arguments << QStringLiteral("--tm") << memory;
+      arguments << QStringLiteral("--tm-env") << QLatin1String(kMemoryVariable);
   } else {
     arguments << QStringLiteral("--target") << task.targetPath;
   }
   QProcess process;
+  if (!memory.isEmpty()) {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QLatin1String(kMemoryVariable), memory);
+    process.setProcessEnvironment(environment);
+  }
   process.start(QCoreApplication::applicationFilePath(), arguments);
   const bool finished = process.waitForFinished(-1);
   const int status =
@@ -74,7 +108,7 @@ bool runTask(const Task &task, const QString &mode, const QString &memory) {
     state = QStringLiteral("error");
     detail = status == -1 ? QStringLiteral("the command did not finish") : firstError(err);
   }
-  print(task.name + u'\t' + state + u'\t' + detail);
+  printTask(task, state, detail);
   return status == 0;
 }
 
@@ -83,19 +117,22 @@ bool runTask(const Task &task, const QString &mode, const QString &memory) {
 int runProject(const QStringList &arguments) {
   CliArguments read;
   QString error;
-  if (!read.parse(arguments, {"tm"}, {}, error, true))
+  if (!read.parse(arguments, {"tm"}, {"allow-outside"}, error, true))
     return fail(error);
   if (read.words().size() != 2)
     return fail(QStringLiteral("usage: tarvelo-cli project FILE.tvx list | check | translate "
-                               "[--tm DIR]"));
+                               "[--tm DIR] [--allow-outside]"));
   const QString path = read.words()[0];
   const QString mode = read.words()[1];
   if (mode != QLatin1String("list") && mode != QLatin1String("check") &&
       mode != QLatin1String("translate"))
     return fail(
         QStringLiteral("unknown project command '%1' (list, check or translate)").arg(mode));
-  if (read.has(QStringLiteral("tm")) && mode != QLatin1String("translate"))
+  const bool translate = mode == QLatin1String("translate");
+  if (read.has(QStringLiteral("tm")) && !translate)
     return fail(QStringLiteral("--tm goes with translate only"));
+  if (read.has(QStringLiteral("allow-outside")) && !translate)
+    return fail(QStringLiteral("--allow-outside goes with translate only"));
   Project project;
   if (!readProject(path, project))
     return fail(QStringLiteral("It is not possible open file '%1'.")
@@ -108,12 +145,15 @@ int runProject(const QStringList &arguments) {
     for (const Task &task : std::as_const(project.tasks))
       out += task.name + u'\t' + task.sourcePath + u'\t' + QString::number(task.sourceLanguage) +
              u'\t' + task.targetPath + u'\t' + QString::number(task.targetLanguage) + u'\n';
-    std::fputs(out.toUtf8().constData(), stdout);
+    std::fputs(printableText(out).toUtf8().constData(), stdout);
     return 0;
   }
   int failed = 0;
+  const QString folder = projectFolderOf(project.path);
+  const bool allowOutside = read.has(QStringLiteral("allow-outside"));
   for (const Task &task : std::as_const(project.tasks))
-    if (!runTask(task, mode, read.value(QStringLiteral("tm"))))
+    if ((translate && !targetAllowed(task, folder, allowOutside)) ||
+        !runTask(task, mode, read.value(QStringLiteral("tm"))))
       ++failed;
   std::fprintf(stderr, "%d of %d tasks %s\n", failed, int(project.tasks.size()),
                mode == QLatin1String("check") ? "fail the check" : "failed");

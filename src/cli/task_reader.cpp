@@ -4,6 +4,7 @@
 #include "script/companion_file.h"
 #include "seam/prompter.h"
 #include "text/locale_table.h"
+#include "text/printable_text.h"
 
 #include <QFileInfo>
 #include <cstdio>
@@ -82,7 +83,7 @@ void printSyntaxError(const ResourceScript &script, const QString &path) {
   if (script.errorLine() <= 0)
     return;
   std::fprintf(stderr, "error: %s:%d: found: %s\n", path.toUtf8().constData(), script.errorLine(),
-               script.errorText().toUtf8().constData());
+               printableText(script.errorText()).toUtf8().constData());
 }
 
 bool targetExists(const QString &targetPath) {

@@ -2,6 +2,7 @@
 #include "cli/cli_memory.h"
 #include "cli/commands.h"
 #include "seam/progress.h"
+#include "text/printable_text.h"
 #include "tmclient/memory_location.h"
 
 #include <QFileInfo>
@@ -72,7 +73,7 @@ int runTmCopy(const QStringList &arguments) {
   if (result.outcome != MemoryCopyResult::Copied) {
     std::fprintf(stderr, "error: the translation memory in '%s' could not be copied to '%s': %s\n",
                  shownLocation(from).toUtf8().constData(), shownLocation(to).toUtf8().constData(),
-                 result.reason.toUtf8().constData());
+                 printableText(result.reason).toUtf8().constData());
     return 1;
   }
   std::printf("%lld pairs copied from '%s' to '%s'\n", static_cast<long long>(result.copied),

@@ -5,6 +5,7 @@
 #include "script/entry_list.h"
 #include "seam/progress.h"
 #include "seam/settings.h"
+#include "text/printable_text.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -29,8 +30,8 @@ int printFuzzy(MemoryClient &client, const QString &text, int minScore, const QS
     return 1;
   }
   for (const FuzzyPair &pair : pairs)
-    std::printf("%d\t%s\t%s\n", pair.score, pair.source.toUtf8().constData(),
-                pair.target.toUtf8().constData());
+    std::printf("%d\t%s\t%s\n", pair.score, printableText(pair.source).toUtf8().constData(),
+                printableText(pair.target).toUtf8().constData());
   return 0;
 }
 
@@ -75,7 +76,8 @@ int runTmSearch(const QStringList &arguments) {
     return printFuzzy(memory.client(), words.join(u' '), minScore, tm);
   const auto pairs = memory.client().search(words, allWords);
   for (const auto &pair : pairs)
-    std::printf("%s\t%s\n", pair.first.toUtf8().constData(), pair.second.toUtf8().constData());
+    std::printf("%s\t%s\n", printableText(pair.first).toUtf8().constData(),
+                printableText(pair.second).toUtf8().constData());
   return 0;
 }
 

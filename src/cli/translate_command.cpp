@@ -2,6 +2,7 @@
 #include "cli/cli_memory.h"
 #include "cli/cli_prompter.h"
 #include "cli/commands.h"
+#include "cli/secret_options.h"
 #include "cli/task_reader.h"
 #include "exchange/machine_translation_run.h"
 #include "exchange/machine_translator.h"
@@ -46,7 +47,7 @@ bool parse(const QStringList &arguments, TranslateOptions &options, QString &err
   if (!read.parse(arguments,
                   {"source", "source-language", "target", "new-target", "target-language", "out",
                    "tm", "saving-option", "user-text", "keep-target-only", "fuzzy-fill", "mt",
-                   "mt-url", "mt-key"},
+                   "mt-url", "mt-key", "mt-key-file", "tm-env"},
                   {"regenerate-dialogs"}, error) ||
       !read.language(QStringLiteral("source-language"), options.sourceLanguage, error) ||
       !read.language(QStringLiteral("target-language"), options.targetLanguage, error))
@@ -57,10 +58,10 @@ bool parse(const QStringList &arguments, TranslateOptions &options, QString &err
   options.target =
       read.value(options.newTarget ? QStringLiteral("new-target") : QStringLiteral("target"));
   options.out = read.value(QStringLiteral("out"));
-  options.tm = read.value(QStringLiteral("tm"));
+  if (!readMemoryLocation(read, options.tm, error))
+    return false;
   options.mt = read.value(QStringLiteral("mt"));
   options.mtUrl = read.value(QStringLiteral("mt-url"));
-  options.mtKey = read.value(QStringLiteral("mt-key"));
   MtProviderKind provider;
   if (read.has(QStringLiteral("mt")) && !providerFromName(options.mt, &provider)) {
     error = QStringLiteral("bad value '%1' for --mt (LibreTranslate, DeepL or MyMemory)")
@@ -68,10 +69,13 @@ bool parse(const QStringList &arguments, TranslateOptions &options, QString &err
     return false;
   }
   if (options.mt.isEmpty() &&
-      (read.has(QStringLiteral("mt-url")) || read.has(QStringLiteral("mt-key")))) {
-    error = QStringLiteral("--mt-url and --mt-key need --mt");
+      (read.has(QStringLiteral("mt-url")) || read.has(QStringLiteral("mt-key")) ||
+       read.has(QStringLiteral("mt-key-file")))) {
+    error = QStringLiteral("--mt-url, --mt-key and --mt-key-file need --mt");
     return false;
   }
+  if (!options.mt.isEmpty() && !readMtKey(read, options.mtKey, error))
+    return false;
   if (read.has(QStringLiteral("user-text")))
     options.userText = read.value(QStringLiteral("user-text"));
   const QString saving = read.value(QStringLiteral("saving-option"), QStringLiteral("0"));

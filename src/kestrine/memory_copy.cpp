@@ -32,6 +32,10 @@ CopyOutcome copyMemory(MemoryStore &from, MemoryStore &to, const CopyProgress &p
   }
   if (!to.openOrCreate())
     return failure("the destination memory cannot be opened", to);
+  // Two spellings of one server's memory would merge it into itself.
+  const std::string identity = from.identity();
+  if (!identity.empty() && identity == to.identity())
+    return {CopyOutcome::Failed, 0, "both locations name the same memory"};
   if (!to.beginImport())
     return failure("the destination memory cannot be written", to);
 

@@ -119,6 +119,10 @@ public:
   virtual bool endImport(bool commit) = 0;
   // Why the last failed operation failed, as the database said it.
   virtual std::string lastError() const = 0;
+  // What tells this memory from every other, once it is open: the database file, or the
+  // server, database and schema as the server names them, however the location was
+  // spelt. Empty when it cannot be told.
+  virtual std::string identity() = 0;
 
   static constexpr std::size_t kSearchLimit = 500;
   static constexpr std::chrono::milliseconds kBusyTimeout{5000};

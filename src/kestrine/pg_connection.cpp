@@ -1,5 +1,6 @@
 #include "pg_connection.h"
 
+#include "pg_passwords.h"
 #include "text_folding.h"
 
 #include <libpq-fe.h>
@@ -189,8 +190,10 @@ bool Connection::open(const std::string &uri) {
     m_error = "out of memory";
     return false;
   }
+  m_uri = uri;
   if (PQstatus(m_conn) != CONNECTION_OK) {
-    m_error = PQerrorMessage(m_conn);
+    // libpq repeats a string it cannot parse, password and all.
+    m_error = withoutPasswords(PQerrorMessage(m_conn), m_uri);
     while (!m_error.empty() && (m_error.back() == '\n' || m_error.back() == ' '))
       m_error.pop_back();
     PQfinish(m_conn);
@@ -230,6 +233,7 @@ Result Connection::remember(Result result) {
     m_error = result.message();
     if (m_error.empty() && m_conn)
       m_error = PQerrorMessage(m_conn);
+    m_error = withoutPasswords(m_error, m_uri);
   }
   return result;
 }

@@ -82,6 +82,7 @@ private:
   Result remember(Result result);
 
   pg_conn *m_conn = nullptr;
+  std::string m_uri;                             // kept to mask its password in messages
   std::map<std::string, std::string> m_prepared; // statement text -> name
   std::string m_error;
 };

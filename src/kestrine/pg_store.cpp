@@ -720,4 +720,15 @@ std::string PgStore::lastError() const {
   return m_db.error();
 }
 
+std::string PgStore::identity() {
+  std::lock_guard lock(m_mutex);
+  // The address the server was reached by can be spelt many ways; its port, the time it
+  // started and the database's number cannot.
+  pg::Result row = m_db.exec(
+      "SELECT 'server:' || current_setting('port') || ' ' || pg_postmaster_start_time() || ' ' "
+      "|| d.oid || ' ' || coalesce(current_schema(), '') FROM pg_catalog.pg_database d WHERE "
+      "d.datname = current_database()");
+  return row.ok() && row.rows() == 1 ? std::string(row.text(0, 0)) : std::string();
+}
+
 } // namespace kestrine

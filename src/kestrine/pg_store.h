@@ -57,6 +57,7 @@ public:
                   bool merge) override;
   bool endImport(bool commit) override;
   std::string lastError() const override;
+  std::string identity() override;
 
   // Opens a connection of its own and closes it again: empty when the server can be
   // reached and lets us create tables, else why not.

@@ -836,4 +836,12 @@ std::string TmStore::lastError() const {
   return "the memory file " + m_path + " cannot be opened as a memory";
 }
 
+std::string TmStore::identity() {
+  std::lock_guard lock(m_mutex);
+  std::error_code error;
+  const std::filesystem::path path(std::u8string(m_path.begin(), m_path.end()));
+  const std::filesystem::path real = std::filesystem::weakly_canonical(path, error);
+  return error || m_path.empty() ? std::string() : "file:" + real.string();
+}
+
 } // namespace kestrine

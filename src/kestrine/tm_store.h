@@ -87,6 +87,7 @@ public:
                   bool merge) override;
   bool endImport(bool commit) override;
   std::string lastError() const override;
+  std::string identity() override;
   // The pairs whose source is most like `text`; see fuzzy_search.h.
   FuzzyResult fuzzy(std::u16string_view text, std::int32_t minScore,
                     std::int32_t maxCount) override;

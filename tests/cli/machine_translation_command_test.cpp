@@ -115,5 +115,51 @@ TEST_F(MachineTranslationCommandTest, BadArgumentsAndUnknownLanguagesFail) {
   EXPECT_TRUE(server.requests().size() == 1); // only the refused run asked
 }
 
+TEST_F(MachineTranslationCommandTest, TheKeyComesFromAFileOfTheOwnersOrTheEnvironment) {
+  write(path("source.rc"), QByteArray(kSource).replace("    IDS_FAIL \"Unlucky\"\n", ""));
+  write(path("key"), "team-key\n");
+  const QStringList withFile{"--mt",       "LibreTranslate", "--mt-url",
+                             server.url(), "--mt-key-file",  path("key")};
+  // A key file others may read is refused before anything is sent.
+  QFile::setPermissions(path("key"), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther);
+  const CliRun shared = translate(withFile);
+  EXPECT_EQ(shared.status, 2);
+  EXPECT_TRUE(shared.err.contains("may be read or changed by other users"))
+      << shared.err.toStdString();
+  EXPECT_TRUE(server.requests().isEmpty());
+
+  QFile::setPermissions(path("key"), QFile::ReadOwner | QFile::WriteOwner);
+  const CliRun own = translate(withFile);
+  EXPECT_EQ(own.status, 0) << own.err.toStdString();
+  EXPECT_FALSE(own.err.contains("warning")) << own.err.toStdString();
+
+  qputenv("TARVELO_MT_KEY", "team-key");
+  const CliRun environment = translate({"--mt", "LibreTranslate", "--mt-url", server.url()});
+  qunsetenv("TARVELO_MT_KEY");
+  EXPECT_EQ(environment.status, 0) << environment.err.toStdString();
+
+  // On the command line it still works, and the user is told who else sees it.
+  const CliRun visible =
+      translate({"--mt", "LibreTranslate", "--mt-url", server.url(), "--mt-key", "team-key"});
+  EXPECT_EQ(visible.status, 0) << visible.err.toStdString();
+  EXPECT_TRUE(visible.err.contains("warning: --mt-key shows the key")) << visible.err.toStdString();
+  EXPECT_EQ(translate(withFile + QStringList{"--mt-key", "x"}).status, 2);
+  EXPECT_EQ(translate({"--mt", "LibreTranslate", "--mt-key-file", path("none")}).status, 2);
+}
+
+TEST_F(MachineTranslationCommandTest, ServerTextIsNeitherAFormatNorTerminalCodes) {
+  server.setHandler([](const LocalHttpServer::Request &) {
+    return LocalHttpServer::json(
+        "{\"error\":\"Quota %1 \\u001b[2J\\u001b]0;owned\\u0007gone \\u202eevil\"}", 402);
+  });
+  const CliRun run =
+      translate({"--mt", "LibreTranslate", "--mt-url", server.url(), "--mt-key", "team-key"});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_TRUE(run.err.contains("Quota %1 ")) << run.err.toStdString();
+  EXPECT_TRUE(run.err.contains("(HTTP 402)")) << run.err.toStdString();
+  for (const QChar c : {QChar(0x1b), QChar(0x07), QChar(0x202e)})
+    EXPECT_FALSE(run.err.contains(c)) << run.err.toStdString();
+}
+
 } // namespace
 } // namespace tarvelo

@@ -130,6 +130,33 @@ protected:
   QTemporaryDir dir;
 };
 
+// Each distinct misspelt word costs the dictionary a search: a script full of them gets
+// suggestions for the first 200 only, and the command says so.
+TEST_F(SpellCheckCommandTest, SuggestionsStopAfterTwoHundredWords) {
+  QStringList words;
+  // "files" and "folder" with a letter added somewhere.
+  for (const QString stem : {"files", "folder"})
+    for (int at = 0; at <= stem.size(); ++at)
+      for (char c = 'a'; c <= 'z'; ++c) {
+        const QString word = QString(stem).insert(at, QChar(c));
+        if (!words.contains(word))
+          words.append(word);
+      }
+  ASSERT_GT(words.size(), 200);
+  write("target.rc", "LANGUAGE LANG_ENGLISH, SUBLANG_ENGLISH_US\nSTRINGTABLE\nBEGIN\n  1 \"" +
+                         words.join(' ') + "\"\nEND\n");
+  const CliRun run = check("1033");
+  EXPECT_EQ(run.status, 1);
+  EXPECT_TRUE(run.err.contains("suggestions are given for the first 200 misspelt words only"))
+      << run.err.toStdString();
+  int suggested = 0;
+  for (const QString &line : run.out.split(u'\n'))
+    if (words.contains(line.section(u'\t', 2, 2)) && !line.section(u'\t', 3).isEmpty())
+      ++suggested;
+  EXPECT_GT(suggested, 100);
+  EXPECT_LE(suggested, 200);
+}
+
 TEST_F(SpellCheckCommandTest, ListsItemWordAndSuggestions) {
   const CliRun run = check("1033");
   EXPECT_EQ(run.status, 1) << run.err.toStdString();

@@ -20,6 +20,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -392,6 +393,57 @@ TEST_F(UpdateAnnouncerTest, DeclinedEqualOrSwitchedOffChecksOpenNothing) {
   }
   EXPECT_TRUE(prompter.messages.isEmpty());
   EXPECT_TRUE(opened.isEmpty());
+}
+
+// Where programs install themselves: the installer comes in the background, is checked
+// against its digest, kept where only the user may write, and started.
+TEST_F(UpdateAnnouncerTest, TheInstallerIsStartedOnlyWhenItMatchesItsDigest) {
+  const QByteArray program = "MZ\x90new version";
+  QByteArray served = program;
+  server.setHandler([&](const LocalHttpServer::Request &request) {
+    if (request.path == "/tarvelo/Tarvelo2_6.exe")
+      return LocalHttpServer::Reply{200, served, "application/octet-stream"};
+    if (request.path == "/tarvelo/Tarvelo2_6.exe.sha256")
+      return LocalHttpServer::Reply{
+          200, QCryptographicHash::hash(program, QCryptographicHash::Sha256).toHex(), "text/plain"};
+    return LocalHttpServer::Reply{200, descriptor, "text/plain"};
+  });
+  QTemporaryDir folder;
+  QStringList started;
+  const auto installer = [&](UpdateAnnouncer &announcer) {
+    announcer.setInstallsItself(true);
+    announcer.setDownloadFolder(folder.path());
+    announcer.setStarter([&started](const QString &path) {
+      started.append(path);
+      return true;
+    });
+  };
+  {
+    UpdateAnnouncer announcer(settings, prompter, QStringLiteral("2.5"));
+    installer(announcer);
+    EXPECT_EQ(run(announcer), int(UpdateCheckResult::Started));
+  }
+  EXPECT_EQ(prompter.messages,
+            QStringList{"An update of Tarvelo2_6.exe is now available. Proceed with the update?"});
+  ASSERT_EQ(started.size(), 1);
+  QFile file(started.front());
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  EXPECT_EQ(file.readAll(), program);
+  EXPECT_FALSE(QFileInfo(QFileInfo(started.front()).absolutePath()).permissions() &
+               (QFile::WriteGroup | QFile::WriteOther | QFile::ReadOther));
+
+  // A changed installer is refused, and the translator is told why.
+  served = program + "with something added";
+  prompter.messages.clear();
+  {
+    UpdateAnnouncer announcer(settings, prompter, QStringLiteral("2.5"));
+    installer(announcer);
+    EXPECT_EQ(run(announcer), int(UpdateCheckResult::DownloadFailed));
+  }
+  EXPECT_EQ(started.size(), 1);
+  ASSERT_EQ(prompter.messages.size(), 2);
+  EXPECT_EQ(prompter.messages[1], "The update could not be downloaded: the installer does not "
+                                  "match its SHA-256 digest.");
 }
 
 } // namespace

@@ -166,6 +166,27 @@ TEST_F(CopyTest, CopyingIntoAMemoryWithPairsAddsTheCountersOfTheSameTexts) {
   }
 }
 
+TEST_F(CopyTest, TwoSpellingsOfOneMemoryAreNotCopiedIntoEachOther) {
+  const std::string memory = server();
+  fill(memory);
+  const std::string before = dump(memory);
+  const ServerCluster &cluster = ServerCluster::instance();
+  const std::string schema = memory.substr(memory.rfind("%3D") + 3);
+  // The port in the authority rather than the query, the socket folder with a slash.
+  const std::string respelt = "postgresql://kestrine@:" + std::to_string(cluster.port()) +
+                              "/memory?host=" + cluster.socketFolder() +
+                              "/&options=-csearch_path%3D" + schema;
+  ASSERT_NE(respelt, memory);
+  const Copied copied = copy(memory, respelt);
+  EXPECT_EQ(copied.result, 0);
+  EXPECT_EQ(copied.reason, "both locations name the same memory");
+  EXPECT_EQ(dump(memory), before);
+
+  // Another schema of the same database is another memory.
+  const Copied other = copy(memory, server());
+  EXPECT_EQ(other.result, 1) << other.reason;
+}
+
 TEST_F(CopyTest, AFailedOrCancelledCopyLeavesTheDestinationAsItWas) {
   const std::string source = folder();
   std::vector<std::pair<std::string, std::string>> many;

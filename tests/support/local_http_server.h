@@ -33,6 +33,7 @@ public:
     QByteArray body;
     QByteArray contentType = "application/json";
     bool silent = false; // accept the request and never answer
+    QByteArray location = {}; // sent as the Location header when not empty
   };
   using Handler = std::function<Reply(const Request &)>;
 
@@ -58,6 +59,11 @@ public:
   }
 
   static Reply json(const QByteArray &body, int status = 200) { return {status, body}; }
+  static Reply redirect(const QString &to, int status = 307) {
+    Reply reply{status, QByteArray()};
+    reply.location = to.toUtf8();
+    return reply;
+  }
 
 private:
   void serve(QSemaphore &ready) {
@@ -112,6 +118,8 @@ private:
       return;
     QByteArray response = "HTTP/1.1 " + QByteArray::number(reply.status) + " Status\r\n";
     response += "Content-Type: " + reply.contentType + "\r\n";
+    if (!reply.location.isEmpty())
+      response += "Location: " + reply.location + "\r\n";
     response += "Content-Length: " + QByteArray::number(reply.body.size()) + "\r\n";
     response += "Connection: close\r\n\r\n";
     response += reply.body;

@@ -1,5 +1,7 @@
 #include "exchange/deepl_provider.h"
 
+#include "text/printable_text.h"
+
 #include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -64,8 +66,7 @@ ProviderAnswer DeepLProvider::parse(const HttpResponse &response, int count) con
     answer.error = message.isEmpty()
                        ? transportError(response)
                        : QCoreApplication::translate("MachineTranslation", "DeepL: %1 (HTTP %2)")
-                             .arg(message)
-                             .arg(response.status);
+                             .arg(serverText(message), QString::number(response.status));
     return answer;
   }
   const QJsonArray translations = object.value(QStringLiteral("translations")).toArray();

@@ -6,8 +6,30 @@
 
 namespace tarvelo {
 
-// Reads a whole regular file; false when it is missing, not a regular file or unreadable.
-bool readExchangeFile(const QString &path, QByteArray &bytes);
+// The largest file an import reads: reading holds a few times its size in memory.
+inline constexpr qint64 kMaxExchangeFileBytes = 100 * 1024 * 1024;
+
+enum class FileRead { Read, NotRead, TooLarge };
+
+// Reads a whole regular file: NotRead when it is missing, not a regular file or
+// unreadable, TooLarge (and nothing read) when it is larger than limit.
+FileRead readExchangeFile(const QString &path, QByteArray &bytes,
+                          qint64 limit = kMaxExchangeFileBytes);
+
+// The message for a file larger than an import reads.
+QString tooLargeMessage(const QString &path, qint64 limit = kMaxExchangeFileBytes);
+
+// Whether an import's file was read; else its result (a status with NotRead and
+// Malformed, and an error) says why not.
+template <typename Result> bool fileRead(FileRead read, const QString &path, Result &result) {
+  if (read == FileRead::TooLarge) {
+    result.status = Result::Status::Malformed;
+    result.error = tooLargeMessage(path);
+  } else if (read == FileRead::NotRead) {
+    result.status = Result::Status::NotRead;
+  }
+  return read == FileRead::Read;
+}
 
 // Writes a file atomically: a complete new file replaces the old one, or nothing changes.
 bool writeExchangeFile(const QString &path, const QByteArray &bytes);

@@ -64,10 +64,11 @@ QByteArray glossaryBytes(const GlossaryHeader &header, const std::vector<ExportP
   return out;
 }
 
-bool readGlossaryLines(const QString &path, QStringList &lines) {
+FileRead readGlossaryLines(const QString &path, QStringList &lines) {
   QByteArray bytes;
-  if (!readExchangeFile(path, bytes))
-    return false;
+  const FileRead read = readExchangeFile(path, bytes);
+  if (read != FileRead::Read)
+    return read;
   QString text;
   if (bytes.startsWith("\xff\xfe")) {
     const qsizetype units = (bytes.size() - 2) / 2;
@@ -77,7 +78,7 @@ bool readGlossaryLines(const QString &path, QStringList &lines) {
     text = CodePage::toUtf16(bytes, 0);
   }
   lines = splitLines(text);
-  return true;
+  return FileRead::Read;
 }
 
 bool glossaryLayout(const QStringList &lines, int delimiterBits, int sourceLanguage,

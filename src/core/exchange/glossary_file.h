@@ -1,5 +1,6 @@
 #pragma once
 
+#include "exchange/exchange_file.h"
 #include "exchange/exchange_pairs.h"
 
 #include <QByteArray>
@@ -26,8 +27,8 @@ struct GlossaryHeader {
 QByteArray glossaryBytes(const GlossaryHeader &header, const std::vector<ExportPair> &pairs);
 
 // The lines of a glossary file: UTF-16 when it begins with FF FE, else the system's
-// code page. False when the file cannot be read.
-bool readGlossaryLines(const QString &path, QStringList &lines);
+// code page. NotRead or TooLarge (see readExchangeFile) when the file is not read.
+FileRead readGlossaryLines(const QString &path, QStringList &lines);
 
 // Where a glossary keeps its texts: columns (-1 when absent) and header lines.
 struct GlossaryLayout {

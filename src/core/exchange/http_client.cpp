@@ -33,9 +33,76 @@ int progressed(void *user, curl_off_t, curl_off_t, curl_off_t, curl_off_t) {
   return transfer->abort && transfer->abort->load() ? 1 : 0;
 }
 
+constexpr int kMaxRedirects = 5;
+
+bool isRedirect(int status) {
+  return status == 301 || status == 302 || status == 303 || status == 307 || status == 308;
+}
+
+// One exchange without following redirections; location receives where a
+// redirection points.
+HttpResponse performOnce(const HttpRequest &request, const std::atomic<bool> *abort,
+                         QString *location);
+
 } // namespace
 
+QString redirectRefusal(const QString &from, const QString &to, bool carriesSecret) {
+  const QUrl source(from);
+  const QUrl target(to);
+  const QString fromScheme = source.scheme().toLower();
+  const QString toScheme = target.scheme().toLower();
+  const auto portOf = [](const QUrl &url) {
+    return url.port(url.scheme().compare(QLatin1String("https"), Qt::CaseInsensitive) == 0 ? 443
+                                                                                           : 80);
+  };
+  if (!target.isValid() ||
+      (toScheme != QLatin1String("http") && toScheme != QLatin1String("https")))
+    return QStringLiteral("the server redirected to an address that is not HTTP");
+  if (fromScheme == QLatin1String("https") && toScheme == QLatin1String("http"))
+    return QStringLiteral("the server redirected from https to http");
+  if (!carriesSecret)
+    return QString();
+  const bool sameHost = source.host().compare(target.host(), Qt::CaseInsensitive) == 0;
+  const bool sameOrigin = sameHost && fromScheme == toScheme && portOf(source) == portOf(target);
+  const bool upgrade = sameHost && fromScheme == QLatin1String("http") &&
+                       toScheme == QLatin1String("https") && portOf(source) == 80 &&
+                       portOf(target) == 443;
+  if (sameOrigin || upgrade)
+    return QString();
+  return QStringLiteral("the server redirected to another address (%1), which is not sent the key")
+      .arg(target.host());
+}
+
 HttpResponse performHttp(const HttpRequest &request, const std::atomic<bool> *abort) {
+  HttpRequest current = request;
+  for (int hop = 0;; ++hop) {
+    QString location;
+    HttpResponse response = performOnce(current, abort, &location);
+    if (!response.answered() || !isRedirect(response.status) || location.isEmpty())
+      return response;
+    const QString next = QUrl(current.url).resolved(QUrl(location)).toString(QUrl::FullyEncoded);
+    QString refusal = redirectRefusal(current.url, next, request.carriesSecret);
+    if (refusal.isEmpty() && hop == kMaxRedirects)
+      refusal = QStringLiteral("the server redirected more than %1 times").arg(kMaxRedirects);
+    if (!refusal.isEmpty()) {
+      response.failure = HttpResponse::Failure::Network;
+      response.error = refusal;
+      return response;
+    }
+    // As browsers do: 303, and 301 and 302 after a POST, fetch the new address.
+    if (response.status == 303 ||
+        (current.method == HttpRequest::Method::Post && response.status <= 302)) {
+      current.method = HttpRequest::Method::Get;
+      current.body.clear();
+    }
+    current.url = next;
+  }
+}
+
+namespace {
+
+HttpResponse performOnce(const HttpRequest &request, const std::atomic<bool> *abort,
+                         QString *location) {
   HttpResponse response;
   const CurlLibrary &api = curlLibrary();
   if (!api.error.isEmpty()) {
@@ -53,9 +120,8 @@ HttpResponse performHttp(const HttpRequest &request, const std::atomic<bool> *ab
   const QByteArray url = request.url.toUtf8();
   api.easySetopt(curl, CURLOPT_URL, url.constData());
   api.easySetopt(curl, CURLOPT_PROTOCOLS_STR, "http,https");
-  api.easySetopt(curl, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
-  api.easySetopt(curl, CURLOPT_FOLLOWLOCATION, 1L);
-  api.easySetopt(curl, CURLOPT_MAXREDIRS, 5L);
+  // Redirections are followed by performHttp, which judges each one.
+  api.easySetopt(curl, CURLOPT_FOLLOWLOCATION, 0L);
   api.easySetopt(curl, CURLOPT_SSL_VERIFYPEER, 1L);
   api.easySetopt(curl, CURLOPT_SSL_VERIFYHOST, 2L);
   // Time-outs by signal would hit other threads.
@@ -87,6 +153,9 @@ HttpResponse performHttp(const HttpRequest &request, const std::atomic<bool> *ab
   long status = 0;
   api.easyGetinfo(curl, CURLINFO_RESPONSE_CODE, &status);
   response.status = int(status);
+  const char *redirect = nullptr;
+  if (api.easyGetinfo(curl, CURLINFO_REDIRECT_URL, &redirect) == CURLE_OK && redirect)
+    *location = QString::fromUtf8(redirect);
   api.slistFreeAll(headers);
   api.easyCleanup(curl);
 
@@ -103,6 +172,8 @@ HttpResponse performHttp(const HttpRequest &request, const std::atomic<bool> *ab
     response.failure = HttpResponse::Failure::Network;
   return response;
 }
+
+} // namespace
 
 QByteArray formEncoded(const QString &text) {
   return QUrl::toPercentEncoding(text);

@@ -19,6 +19,9 @@ struct HttpRequest {
   int totalTimeoutMs = 30000;
   // Answers larger than this are cut off and fail: a server cannot fill the memory.
   qint64 maxBytes = 8 * 1024 * 1024;
+  // A key rides in the address, the body or a header: the request is never redirected
+  // to another origin.
+  bool carriesSecret = false;
 
   void addHeader(const QByteArray &name, const QByteArray &value) {
     headers.append(QPair<QByteArray, QByteArray>(name, value));
@@ -37,9 +40,15 @@ struct HttpResponse {
 };
 
 // Performs the request with libcurl: HTTP and HTTPS only, certificate checks on,
-// redirections followed. Blocks; call it off the user-interface thread. Setting
-// abort makes it return within a second with Failure::Aborted.
+// redirections followed as redirectAllowed permits (at most five). Blocks; call it off
+// the user-interface thread. Setting abort makes it return within a second with
+// Failure::Aborted.
 HttpResponse performHttp(const HttpRequest &request, const std::atomic<bool> *abort = nullptr);
+
+// Whether a redirection from one address to another may be followed: never from https
+// to http, and with a secret only to the same origin (scheme, host and port) or from
+// http to https on the same host. Empty when it may, else why not.
+QString redirectRefusal(const QString &from, const QString &to, bool carriesSecret);
 
 // Percent-encodes a text for a query string or a form body (UTF-8, RFC 3986).
 QByteArray formEncoded(const QString &text);

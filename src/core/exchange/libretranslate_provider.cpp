@@ -1,5 +1,7 @@
 #include "exchange/libretranslate_provider.h"
 
+#include "text/printable_text.h"
+
 #include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -46,9 +48,9 @@ ProviderAnswer LibreTranslateProvider::parse(const HttpResponse &response, int c
   const QJsonObject object = document.object();
   const QString serverError = object.value(QStringLiteral("error")).toString();
   if (!serverError.isEmpty()) {
+    // One arg call: a "%1" in the server's text stays text.
     answer.error = QCoreApplication::translate("MachineTranslation", "LibreTranslate: %1 (HTTP %2)")
-                       .arg(serverError)
-                       .arg(response.status);
+                       .arg(serverText(serverError), QString::number(response.status));
     return answer;
   }
   if (!response.ok()) {

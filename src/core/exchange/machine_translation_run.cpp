@@ -43,6 +43,21 @@ std::vector<Chain> chainsToTranslate(EntryList &entries, const EntryTest &select
   return chains;
 }
 
+// After a request that timed out nothing more is sent: the chains after the batch
+// count as failed, and the message says so.
+void stopAfterTimeOut(const std::vector<Chain> &chains, size_t next, MtRunResult &result) {
+  int unsent = 0;
+  for (size_t i = next; i < chains.size(); ++i)
+    unsent += int(chains[i].selected.size());
+  result.failed += int(chains.size() - next);
+  result.failedItems += unsent;
+  if (unsent > 0)
+    result.error += u' ' + QCoreApplication::translate(
+                               "MachineTranslation",
+                               "Machine translation stopped there; %n more item(s) were not sent.",
+                               nullptr, unsent);
+}
+
 } // namespace
 
 bool runWhileServing(const std::function<void(const std::atomic<bool> &abort)> &work,
@@ -92,6 +107,8 @@ MtRunResult translateEntries(EntryList &entries, UndoStack &undo,
       result.cancelled = true;
       break;
     }
+    if (outcome.timedOut)
+      stopAfterTimeOut(chains, end, result);
     for (size_t i = start; i < end; ++i) {
       const Chain &chain = chains[i];
       const std::optional<QString> &translation = outcome.translations[qsizetype(i - start)];
@@ -118,6 +135,8 @@ MtRunResult translateEntries(EntryList &entries, UndoStack &undo,
       }
       undo.close();
     }
+    if (outcome.timedOut)
+      break;
     progress.serve();
     if (progress.cancelled()) {
       result.cancelled = true;

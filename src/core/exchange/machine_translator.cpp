@@ -57,10 +57,24 @@ TranslationOutcome MachineTranslator::translate(const QStringList &sources,
     if (!answer.ok()) {
       if (outcome.error.isEmpty())
         outcome.error = answer.error;
+      if (response.failure == HttpResponse::Failure::TimedOut) {
+        outcome.timedOut = true;
+        break;
+      }
       continue;
     }
     for (qsizetype i = 0; i < batch.size(); ++i) {
-      const QString whole = unmaskText(masked[size_t(batch[i])], answer.translations[i]);
+      const MaskedText &sent = masked[size_t(batch[i])];
+      const QString refusal = answerRefusal(sent, answer.translations[i]);
+      if (!refusal.isEmpty()) {
+        if (outcome.error.isEmpty())
+          outcome.error =
+              QCoreApplication::translate("MachineTranslation",
+                                          "The answer of %1 to '%2' is not used: %3.")
+                  .arg(providerName(m_provider->kind()), sources[batch[i]].left(40), refusal);
+        continue;
+      }
+      const QString whole = unmaskText(sent, answer.translations[i]);
       if (!whole.isEmpty())
         outcome.translations[batch[i]] = whole;
     }

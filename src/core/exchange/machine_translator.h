@@ -15,6 +15,9 @@ struct TranslationOutcome {
   QList<std::optional<QString>> translations;
   QString error;
   bool aborted = false;
+  // The service did not answer in time: the texts after that request were not sent,
+  // since a dead server would cost every further request the whole time-out.
+  bool timedOut = false;
 };
 
 // Translates texts between the session's languages through the configured provider,
@@ -31,7 +34,8 @@ public:
   int batchLimit() const;
   const TranslationProvider &provider() const { return *m_provider; }
 
-  // Blocks for at most one request per batchLimit texts; abort ends it early.
+  // Blocks for at most one request per batchLimit texts; abort ends it early, and so
+  // does a request that times out.
   TranslationOutcome translate(const QStringList &sources,
                                const std::atomic<bool> *abort = nullptr) const;
 

@@ -33,12 +33,10 @@ QString progressText(int record, int count) {
 } // namespace
 
 QString ImportState::text() const {
+  // One arg call: a "%5" in the path stays part of it.
   return QStringLiteral("%1|%2|%3|%4|%5")
-      .arg(lastLine)
-      .arg(sourceLanguage)
-      .arg(targetLanguage)
-      .arg(path)
-      .arg(bits);
+      .arg(QString::number(lastLine), QString::number(sourceLanguage),
+           QString::number(targetLanguage), path, QString::number(bits));
 }
 
 std::optional<ImportState> ImportState::parse(const QString &text) {
@@ -86,10 +84,8 @@ MemoryTransfer MemoryTransfers::importGlossary(const QString &path, int firstLin
                                                int delimiterBits) {
   MemoryTransfer result;
   QStringList lines;
-  if (!readGlossaryLines(path, lines)) {
-    result.status = MemoryTransfer::Status::NotRead;
+  if (!fileRead(readGlossaryLines(path, lines), path, result))
     return result;
-  }
   if (lines.isEmpty())
     return result;
   const TmExports &tm = m_client.exports();
@@ -149,8 +145,7 @@ QString MemoryTransfers::resumeQuestion(const ImportState &state) {
              "Prompter", "Previous import was canceled.\nFile: %1\nSource Language: "
                          "%2\nTarget Language: %3\nRecord: %4\nDo you want to continue?")
       .arg(state.path, localizedLanguageName(state.sourceLanguage),
-           localizedLanguageName(state.targetLanguage))
-      .arg(state.lastLine);
+           localizedLanguageName(state.targetLanguage), QString::number(state.lastLine));
 }
 
 std::optional<MemoryTransfer>
@@ -172,10 +167,8 @@ MemoryTransfer MemoryTransfers::importTmx(const QString &path, int sourceLanguag
                                           int targetLanguage) {
   MemoryTransfer result;
   QByteArray bytes;
-  if (!readExchangeFile(path, bytes)) {
-    result.status = MemoryTransfer::Status::NotRead;
+  if (!fileRead(readExchangeFile(path, bytes), path, result))
     return result;
-  }
   // The whole file is read before anything is learnt, so that a broken file teaches
   // the memory nothing.
   std::vector<MemoryUnit> units;

@@ -1,5 +1,7 @@
 #include "exchange/mymemory_provider.h"
 
+#include "text/printable_text.h"
+
 #include <QCoreApplication>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -80,8 +82,7 @@ ProviderAnswer MyMemoryProvider::parse(const HttpResponse &response, int count) 
     answer.error = details.isEmpty()
                        ? (response.ok() ? notUnderstood() : transportError(response))
                        : QCoreApplication::translate("MachineTranslation", "MyMemory: %1 (%2)")
-                             .arg(details)
-                             .arg(status);
+                             .arg(serverText(details), QString::number(status));
     return answer;
   }
   const QJsonValue translated = data.value(QStringLiteral("translatedText"));

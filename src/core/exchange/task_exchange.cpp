@@ -29,10 +29,8 @@ ImportResult importGlossary(ImportTarget &target, const QString &path, int bits,
                             int targetLanguage, Prompter &prompter, Progress &progress) {
   ImportResult result;
   QStringList lines;
-  if (!readGlossaryLines(path, lines)) {
-    result.status = ImportResult::Status::NotRead;
+  if (!fileRead(readGlossaryLines(path, lines), path, result))
     return result;
-  }
   if (lines.isEmpty())
     return result;
   GlossaryLayout layout;
@@ -79,10 +77,8 @@ ImportResult importGlossary(ImportTarget &target, const QString &path, int bits,
 ImportResult importCatalog(ImportTarget &target, const QString &path, Progress &progress) {
   ImportResult result;
   QByteArray bytes;
-  if (!readExchangeFile(path, bytes)) {
-    result.status = ImportResult::Status::NotRead;
+  if (!fileRead(readExchangeFile(path, bytes), path, result))
     return result;
-  }
   if (bytes.isEmpty())
     return result;
   const int count = int(qMin<qsizetype>(bytes.count('\n'), INT_MAX));
@@ -118,10 +114,8 @@ ImportResult importCatalog(ImportTarget &target, const QString &path, Progress &
 ImportResult importXliff(ImportTarget &target, const QString &path, Progress &progress) {
   ImportResult result;
   QByteArray bytes;
-  if (!readExchangeFile(path, bytes)) {
-    result.status = ImportResult::Status::NotRead;
+  if (!fileRead(readExchangeFile(path, bytes), path, result))
     return result;
-  }
   // The whole document is read first: one that breaks off changes nothing.
   std::vector<ImportRecord> records;
   if (!readXliff(bytes, records, result.error)) {

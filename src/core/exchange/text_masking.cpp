@@ -2,6 +2,7 @@
 
 #include "workbench/format_specification.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 namespace tarvelo {
@@ -14,6 +15,20 @@ bool isDigit(QChar c) {
 
 bool isHexDigit(QChar c) {
   return isDigit(c) || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F');
+}
+
+// The closing "!" of a FormatMessage insert's printf format ("%1!d!", "%2!-10ls!"),
+// which is short and made of format characters; -1 when there is none.
+int insertFormatEnd(const QString &text, int from) {
+  constexpr int kLongestFormat = 12;
+  for (int i = from; i < text.size() && i <= from + kLongestFormat; ++i) {
+    const QChar c = text[i];
+    if (c == u'!')
+      return i > from ? i : -1;
+    if (!(c.isLetterOrNumber() && c.unicode() < 0x80) && !QStringView(u"-+ #.*").contains(c))
+      return -1;
+  }
+  return -1;
 }
 
 // The length of the piece that starts at i and must stay as written, or 0.
@@ -45,7 +60,7 @@ int pieceLength(const QString &text, int i) {
       while (end < length && isDigit(text[end]))
         ++end;
       if (end < length && text[end] == u'!') {
-        const int close = int(text.indexOf(u'!', end + 1));
+        const int close = insertFormatEnd(text, end + 1);
         if (close > end)
           end = close + 1;
       }
@@ -202,6 +217,23 @@ MaskedText maskText(const QString &source) {
     return verbatim;
   }
   return masked;
+}
+
+QString answerRefusal(const MaskedText &masked, const QString &translation) {
+  const auto count = [](const QString &text) {
+    int found = 0;
+    for (QRegularExpressionMatchIterator it = placeholderPattern().globalMatch(text); it.hasNext();
+         it.next())
+      ++found;
+    return found;
+  };
+  if (count(translation) > count(masked.sent))
+    return QCoreApplication::translate("MachineTranslation",
+                                       "it holds more placeholders than the text sent");
+  if (translation.size() > kAnswerGrowth * masked.sent.size() + kAnswerSlack)
+    return QCoreApplication::translate("MachineTranslation",
+                                       "it is much longer than the text sent");
+  return QString();
 }
 
 QString unmaskText(const MaskedText &masked, const QString &translation) {

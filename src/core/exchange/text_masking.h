@@ -20,6 +20,16 @@ struct MaskedText {
 
 MaskedText maskText(const QString &source);
 
+// A translation longer than this many times the text sent, and this many characters
+// more, is not one.
+inline constexpr int kAnswerGrowth = 10;
+inline constexpr int kAnswerSlack = 100;
+
+// Why the service's answer to masked.sent cannot be taken: it is far longer than the
+// text sent, or it holds more placeholders than were sent (each would become a piece
+// again). Empty when it can.
+QString answerRefusal(const MaskedText &masked, const QString &translation);
+
 // The translation of masked.sent made whole again: the pieces back in their places
 // (those the service dropped at the end), the access key before the same letter when
 // the translation has it, else before its first letter, and the prefix and suffix

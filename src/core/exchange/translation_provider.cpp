@@ -4,6 +4,7 @@
 #include "exchange/libretranslate_provider.h"
 #include "exchange/mymemory_provider.h"
 #include "seam/settings.h"
+#include "text/printable_text.h"
 
 #include <QCoreApplication>
 #include <algorithm>
@@ -64,6 +65,8 @@ HttpRequest TranslationProvider::baseRequest() const {
   HttpRequest request;
   request.connectTimeoutMs = m_config.connectTimeoutMs;
   request.totalTimeoutMs = m_config.totalTimeoutMs;
+  // Each provider sends the key somewhere in the request.
+  request.carriesSecret = !m_config.key.isEmpty();
   return request;
 }
 
@@ -77,11 +80,10 @@ QString TranslationProvider::transportError(const HttpResponse &response) const 
     return QString();
   case HttpResponse::Failure::None:
     return QCoreApplication::translate("MachineTranslation", "%1 answered with the HTTP status %2.")
-        .arg(name)
-        .arg(response.status);
+        .arg(name, QString::number(response.status));
   default:
     return QCoreApplication::translate("MachineTranslation", "%1 cannot be reached at %2: %3")
-        .arg(name, endpoint(), response.error);
+        .arg(name, endpoint(), serverText(response.error));
   }
 }
 

@@ -41,17 +41,32 @@ struct UpdateCheckResult {
   QString installerUrl;
 };
 
-// Fetches the descriptor and compares it with the current version. Blocks; the
-// program runs it in the background after the main window is shown.
+// Whether updates may come from the address: https, or http to this machine only.
+bool isSecureUpdateUrl(const QString &url);
+
+// Fetches the descriptor and compares it with the current version; an address that is
+// not secure (see isSecureUpdateUrl) is NotReachable. Blocks; the program runs it in
+// the background after the main window is shown.
 UpdateCheckResult checkForUpdate(const QString &updateUrl, const QString &currentVersion,
                                  int connectTimeoutMs, int totalTimeoutMs,
                                  const std::atomic<bool> *abort = nullptr);
 
-// Downloads the installer to the path: Started when it is complete, DownloadFailed when
-// the server sent an HTML page ("HTML PUBLIC" in its first 4096 bytes) or the file
-// could not be written, NotReachable when the server did not give it.
-UpdateCheckResult::Code downloadInstaller(const QString &url, const QString &path,
-                                          int connectTimeoutMs, int totalTimeoutMs);
+// What downloading the installer gave.
+struct InstallerDownload {
+  UpdateCheckResult::Code code = UpdateCheckResult::DownloadFailed;
+  QString path;  // the installer, when Started
+  QString error; // what failed, for the message
+};
+
+// Downloads the installer of a secure address and its SHA-256 digest, the first word of
+// the file named like it with ".sha256" added (as sha256sum writes it), and keeps it
+// in a new folder under `folder` that only the user may enter, with the name of the
+// address. Started when the installer is whole and matches its digest; NotReachable
+// when the server did not give both; DownloadFailed, with nothing kept, for an HTML
+// page ("HTML PUBLIC" in its first 4096 bytes), a digest that does not match, or a
+// file that cannot be written. Blocks; run it off the user-interface thread.
+InstallerDownload downloadInstaller(const QString &url, const QString &folder, int connectTimeoutMs,
+                                    int totalTimeoutMs, const std::atomic<bool> *abort = nullptr);
 
 // The question 32932 for the offered version's name.
 QString updateQuestion(const QString &name);

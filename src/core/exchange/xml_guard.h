@@ -5,11 +5,17 @@
 
 namespace tarvelo {
 
-// A reader of exchange files that refuses what could make it read more than the file:
-// documents that declare entities are rejected, and nothing external is ever fetched.
-// The error is empty while the document is acceptable.
+// A reader of every XML file we accept (XLIFF, TMX, Visual C++ projects) that refuses
+// what could make it read more than the file: documents that declare entities are
+// rejected, and nothing external is ever fetched. Before parsing, one pass over the
+// text refuses elements with more attributes or deeper nesting than any real file
+// has, which the parser would take quadratic time over. The error is empty while the
+// document is acceptable.
 class GuardedXmlReader {
 public:
+  static constexpr int kMaxAttributes = 256;
+  static constexpr int kMaxDepth = 256;
+
   explicit GuardedXmlReader(const QByteArray &bytes);
 
   // The next start element, false at the end or on an error.

@@ -1,5 +1,6 @@
 #include "project/project_file.h"
 
+#include "exchange/exchange_file.h"
 #include "project/project_paths.h"
 #include "text/code_page.h"
 
@@ -138,11 +139,11 @@ QByteArray formatProjectFile(const QList<Task> &tasks, const QString &projectFol
 }
 
 bool readProject(const QString &path, Project &project) {
-  QFile file(path);
-  if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
+  QByteArray content;
+  if (readExchangeFile(path, content) != FileRead::Read)
     return false;
   const QString full = QFileInfo(path).absoluteFilePath();
-  project.tasks = parseProjectFile(file.readAll(), projectFolderOf(full));
+  project.tasks = parseProjectFile(content, projectFolderOf(full));
   project.path = full;
   project.modified = false;
   return true;

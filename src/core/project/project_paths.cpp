@@ -26,18 +26,24 @@ qsizetype nextSeparator(const QString &text, qsizetype from) {
   return -1;
 }
 
-// Removes every occurrence of the two-separator forms of a marker ("..\" and "../");
-// returns how many there were.
-int removeAll(QString &text, const QString &marker) {
-  int count = 0;
-  for (const QChar separator : {QChar(u'\\'), QChar(u'/')}) {
-    const QString needle = marker + separator;
-    for (qsizetype at = text.indexOf(needle); at >= 0; at = text.indexOf(needle, at)) {
-      text.remove(at, needle.size());
-      ++count;
+// The folder and the relative path joined step by step: "." and empty steps (a doubled
+// "\\") stay, ".." goes up one folder (never above the root), in the order written.
+QString joinInOrder(const QString &folder, const QString &relative) {
+  QStringList steps = QString(folder).replace(u'\\', u'/').split(u'/');
+  const bool rooted = folder.startsWith(u'/') || folder.startsWith(u'\\');
+  steps.removeAll(QString());
+  for (const QString &step : QString(relative).replace(u'\\', u'/').split(u'/')) {
+    if (step.isEmpty() || step == QLatin1String("."))
+      continue;
+    if (step == QLatin1String("..")) {
+      // A drive ("C:") is a root too.
+      if (!steps.isEmpty() && !(steps.size() == 1 && hasDrive(steps.front())))
+        steps.removeLast();
+      continue;
     }
+    steps.append(step);
   }
-  return count;
+  return (rooted ? QStringLiteral("/") : QString()) + steps.join(u'/');
 }
 
 } // namespace
@@ -88,22 +94,19 @@ QString resolveFromProject(const QString &projectFolder, const QString &stored) 
 QString ProjectPathResolver::resolve(const QString &stored) {
   if (stored.isEmpty())
     return stored;
-  if (stored.startsWith(u'.')) {
-    QString rest = stored;
-    QString folder = m_folder;
-    for (int up = removeAll(rest, QStringLiteral("..")); up > 0; --up) {
-      const qsizetype slash = lastSeparator(folder);
-      folder = slash < 0 ? QString() : folder.left(slash);
-    }
-    removeAll(rest, QStringLiteral("."));
-    return matchingCase(QDir::cleanPath(folder + u'/' + QString(rest).replace(u'\\', u'/')));
-  }
+  // A Windows path on another system stays as written, to be reported when it is used.
   if (hasDrive(stored) && QDir::separator() == u'/')
     return stored;
   const QString normal = QString(stored).replace(u'\\', u'/');
-  if (QDir::isAbsolutePath(normal))
-    return matchingCase(QDir::cleanPath(normal));
-  return QDir::toNativeSeparators(normal);
+  if (hasDrive(normal))
+    return matchingCase(joinInOrder(normal.left(2), normal.mid(2)));
+  if (normal.startsWith(QLatin1String("//")))
+    return matchingCase(QDir::cleanPath(normal)); // a network share
+  if (normal.startsWith(u'/'))
+    return matchingCase(joinInOrder(QStringLiteral("/"), normal));
+  if (m_folder.isEmpty())
+    return QDir::toNativeSeparators(QDir::cleanPath(normal));
+  return matchingCase(joinInOrder(m_folder, normal));
 }
 
 QString ProjectPathResolver::matchingCase(const QString &path) {

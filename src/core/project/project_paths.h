@@ -16,10 +16,10 @@ QString projectFolderOf(const QString &projectPath);
 // drive is written as held.
 QString relativeToProject(const QString &projectFolder, const QString &path);
 
-// A path read from a project file. One that begins with "." is resolved against the
-// project folder ("..\" cuts a folder, ".\" is dropped); a Windows path with a drive
-// letter is kept as read, so that a missing script is reported when its task is
-// opened; any other path gets this platform's separators.
+// A path read from a project file. A relative one is resolved against the project
+// folder step by step in the order written ("..\" goes up a folder, ".\" and a doubled
+// "\\" change nothing); a Windows path with a drive letter is kept as read on other systems, so
+// that a missing script is reported when its task is opened.
 QString resolveFromProject(const QString &projectFolder, const QString &stored);
 
 // resolveFromProject for the many paths of one file: the folders it lists to find a

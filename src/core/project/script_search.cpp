@@ -1,15 +1,11 @@
 #include "project/script_search.h"
 
+#include "exchange/exchange_file.h"
 #include "project/project_file.h"
 #include "project/project_paths.h"
+#include "project/scratch_script.h"
 #include "project/visual_cpp_files.h"
-#include "script/entry_list.h"
-#include "script/resource_script.h"
 #include "script/script_path.h"
-#include "script/task.h"
-#include "seam/progress.h"
-#include "seam/prompter.h"
-#include "seam/settings.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -20,17 +16,6 @@
 namespace tarvelo {
 
 namespace {
-
-// Reading only the LANGUAGE statements asks nothing; a search asks nobody.
-class SilentPrompter final : public Prompter {
-public:
-  Answer message(const QString &, Buttons, Icon) override { return Answer::No; }
-  void resolveFuzzyItems(FuzzyItemsRequest &) override {}
-  bool chooseResourcesToKeep(SavingResourcesRequest &) override { return false; }
-  bool pairIncludedScripts(ScriptPairingRequest &) override { return false; }
-  bool chooseSaveFile(SaveFileRequest &) override { return false; }
-  Answer askSameText(const QString &) override { return Answer::No; }
-};
 
 class Search {
 public:
@@ -76,39 +61,50 @@ int Search::run() {
   return m_count;
 }
 
-void Search::searchFolder(const QString &folder) {
-  // A symbolic link may lead back up the tree: each real folder is entered once.
-  const QString real = QFileInfo(folder).canonicalFilePath();
-  if (real.isEmpty() || m_visitedFolders.contains(real))
-    return;
-  m_visitedFolders.insert(real);
-  QStringList subfolders;
-  QDirIterator entries(folder,
-                       QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-  while (entries.hasNext() && !stopped()) {
-    entries.next();
-    const QString name = entries.fileName();
-    const QFileInfo info = entries.fileInfo();
-    if (info.isDir()) {
-      if (!name.startsWith(u'.'))
-        subfolders.append(entries.filePath());
-    } else if (hasScriptExtension(name)) {
-      candidate(entries.filePath());
+void Search::searchFolder(const QString &start) {
+  // Each real folder is entered once, as a link may lead back up the tree. A folder that
+  // is no link is known by its parent's real path and its name: only links are resolved,
+  // for resolving every folder of a deep tree costs its depth each time. Folders wait on
+  // a stack of their own, so that depth costs no call stack.
+  struct Folder {
+    QString path;
+    QString real;
+  };
+  std::vector<Folder> pending{{start, QFileInfo(start).canonicalFilePath()}};
+  while (!pending.empty() && !stopped()) {
+    Folder folder = std::move(pending.back());
+    pending.pop_back();
+    if (folder.real.isEmpty() || m_visitedFolders.contains(folder.real))
+      continue;
+    m_visitedFolders.insert(folder.real);
+    const QString realPrefix = folder.real.endsWith(u'/') ? folder.real : folder.real + u'/';
+    std::vector<Folder> subfolders;
+    QDirIterator entries(folder.path,
+                         QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    while (entries.hasNext() && !stopped()) {
+      entries.next();
+      const QString name = entries.fileName();
+      const QFileInfo info = entries.fileInfo();
+      if (info.isDir()) {
+        if (!name.startsWith(u'.'))
+          subfolders.push_back({entries.filePath(),
+                                info.isSymLink() ? info.canonicalFilePath() : realPrefix + name});
+      } else if (hasScriptExtension(name)) {
+        candidate(entries.filePath());
+      }
     }
-  }
-  for (const QString &subfolder : std::as_const(subfolders)) {
-    if (stopped())
-      return;
-    searchFolder(subfolder);
+    // Taken from the back: the first subfolder is searched first, as listed.
+    pending.insert(pending.end(), std::make_move_iterator(subfolders.rbegin()),
+                   std::make_move_iterator(subfolders.rend()));
   }
 }
 
 void Search::searchProjectFile(const QString &path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly))
+  QByteArray content;
+  if (readExchangeFile(path, content) != FileRead::Read)
     return;
   const QString folder = projectFolderOf(QFileInfo(path).absoluteFilePath());
-  const QString text = projectFileText(file.readAll());
+  const QString text = projectFileText(content);
   for (const QStringView line : QStringView(text).split(u'\n')) {
     if (stopped())
       return;
@@ -123,15 +119,10 @@ void Search::searchProjectFile(const QString &path) {
 }
 
 bool Search::declaresLanguage(const QString &path) {
-  EntryList entries;
-  TaskChain tasks;
-  SilentPrompter prompter;
-  NullProgress progress;
-  MemorySettings settings;
-  ResourceScript script({&entries, &tasks, &prompter, &progress, &settings});
-  if (!script.open(path))
+  ScratchScript scratch;
+  if (!scratch.script().open(path))
     return path.compare(m_request.openTargetPath, Qt::CaseInsensitive) == 0;
-  return script.containsLanguage(m_request.language);
+  return scratch.script().containsLanguage(m_request.language);
 }
 
 void Search::candidate(const QString &path) {

@@ -1,15 +1,15 @@
 #include "project/visual_cpp_files.h"
 
+#include "exchange/exchange_file.h"
+#include "exchange/xml_guard.h"
 #include "script/script_path.h"
 #include "text/code_page.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QSet>
 #include <QStringConverter>
 #include <QStringList>
-#include <QXmlStreamReader>
 
 namespace tarvelo {
 
@@ -58,6 +58,13 @@ QString unquoted(QString text) {
   return text;
 }
 
+// What the macros of a .vcxproj stand for.
+struct ProjectMacros {
+  QString folder; // the project's folder, without a trailing separator
+  QString projectName;
+  QString solutionFolder; // empty when no solution named the project
+};
+
 class VisualCppReader {
 public:
   VisualCppReader(const std::function<void(const QString &)> &candidate,
@@ -74,6 +81,7 @@ private:
   void readSln(const QString &path, const QString &folder);
   void readVcproj(const QString &path, const QString &folder);
   void readVcxproj(const QString &path, const QString &folder, const QString &solutionFolder);
+  static QString expandMacros(const QString &item, const ProjectMacros &macros);
   void script(const QString &folder, const QString &name);
 
   const std::function<void(const QString &)> &m_candidate;
@@ -82,10 +90,10 @@ private:
 };
 
 QStringList VisualCppReader::lines(const QString &path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly))
+  QByteArray bytes;
+  if (readExchangeFile(path, bytes) != FileRead::Read)
     return {};
-  QString text = fileText(file.readAll());
+  QString text = fileText(bytes);
   text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
   return text.split(u'\n');
 }
@@ -167,42 +175,49 @@ void VisualCppReader::readVcproj(const QString &path, const QString &folder) {
   }
 }
 
+// The item with the macros a project file may use in it replaced, left to right (a
+// value is never looked at again, so a folder named "$(ProjectDir)" cannot loop);
+// empty when it uses a macro only a build knows.
+QString VisualCppReader::expandMacros(const QString &item, const ProjectMacros &macros) {
+  static const QRegularExpression macro(QStringLiteral("\\$\\(([A-Za-z0-9_]+)\\)"));
+  QString out;
+  qsizetype last = 0;
+  for (QRegularExpressionMatchIterator it = macro.globalMatch(item); it.hasNext();) {
+    const QRegularExpressionMatch match = it.next();
+    const QString name = match.captured(1).toLower();
+    QString value;
+    if (name == QLatin1String("projectdir") || name == QLatin1String("msbuildthisfiledirectory"))
+      value = macros.folder + u'/';
+    else if (name == QLatin1String("msbuildprojectdirectory"))
+      value = macros.folder;
+    else if (name == QLatin1String("projectname") || name == QLatin1String("targetname"))
+      value = macros.projectName;
+    else if (name == QLatin1String("solutiondir") && !macros.solutionFolder.isEmpty())
+      value = macros.solutionFolder + u'/';
+    else
+      return {};
+    out += QStringView(item).mid(last, match.capturedStart() - last);
+    out += value;
+    last = match.capturedEnd();
+  }
+  out += QStringView(item).mid(last);
+  return out;
+}
+
 void VisualCppReader::readVcxproj(const QString &path, const QString &folder,
                                   const QString &solutionFolder) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly))
+  QByteArray bytes;
+  if (readExchangeFile(path, bytes) != FileRead::Read)
     return;
-  const QString projectName = QFileInfo(path).completeBaseName();
-  const QString projectFolder = folder + u'/';
-  const auto expand = [&](QString item) -> QString {
-    static const QRegularExpression macro(QStringLiteral("\\$\\(([A-Za-z0-9_]+)\\)"));
-    for (;;) {
-      const QRegularExpressionMatch match = macro.match(item);
-      if (!match.hasMatch())
-        return item;
-      const QString name = match.captured(1).toLower();
-      QString value;
-      if (name == QLatin1String("projectdir") || name == QLatin1String("msbuildthisfiledirectory"))
-        value = projectFolder;
-      else if (name == QLatin1String("msbuildprojectdirectory"))
-        value = folder;
-      else if (name == QLatin1String("projectname") || name == QLatin1String("targetname"))
-        value = projectName;
-      else if (name == QLatin1String("solutiondir") && !solutionFolder.isEmpty())
-        value = solutionFolder + u'/';
-      else
-        return {}; // a property only a build knows
-      item.replace(match.capturedStart(), match.capturedLength(), value);
-    }
-  };
-  QXmlStreamReader xml(&file);
-  while (!xml.atEnd() && !stopped()) {
-    if (xml.readNext() != QXmlStreamReader::StartElement ||
-        xml.name() != QLatin1String("ResourceCompile"))
+  const ProjectMacros macros{folder, QFileInfo(path).completeBaseName(), solutionFolder};
+  // Through the guard every XML file we accept passes: no entities, no attribute flood.
+  GuardedXmlReader xml(bytes);
+  while (!stopped() && xml.nextStart()) {
+    if (xml.name() != QLatin1String("ResourceCompile"))
       continue;
-    const QString include = xml.attributes().value(QLatin1String("Include")).toString();
+    const QString include = xml.attribute("Include").toString();
     for (const QString &item : include.split(u';', Qt::SkipEmptyParts)) {
-      const QString name = expand(item.trimmed());
+      const QString name = expandMacros(item.trimmed(), macros);
       // Item metadata and wildcards stand for files only a build would list.
       if (name.isEmpty() || name.contains(QLatin1String("%(")) || name.contains(u'*') ||
           name.contains(u'?'))

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
 
 namespace tarvelo {
@@ -22,6 +23,24 @@ constexpr QSettings::Format kUserFormat = QSettings::IniFormat;
 #endif
 
 } // namespace
+
+// A settings file holds the machine-translation key: it is created its owner's alone, for
+// a file once readable by others may stay open in another user's hands. Rewriting keeps
+// the permissions of the file it replaces.
+void QtSettings::secureFile() {
+  if (m_secured || m_settings.format() != QSettings::IniFormat)
+    return;
+  m_secured = true;
+  const QString path = m_settings.fileName();
+  const QFile::Permissions ownersAlone = QFile::ReadOwner | QFile::WriteOwner;
+  if (QFileInfo::exists(path)) {
+    QFile::setPermissions(path, ownersAlone);
+    return;
+  }
+  QDir().mkpath(QFileInfo(path).absolutePath());
+  QFile file(path);
+  file.open(QIODevice::WriteOnly | QIODevice::NewOnly, ownersAlone);
+}
 
 QString QtSettings::userLocation() {
 #ifdef Q_OS_WIN
@@ -44,6 +63,7 @@ QVariant QtSettings::stored(const QString &key) const {
 }
 
 void QtSettings::store(const QString &key, const QVariant &value) {
+  secureFile();
   // Integers stay integers (a DWORD in the registry); everything else is text.
   if (value.typeId() == QMetaType::Int || value.typeId() == QMetaType::UInt ||
       value.typeId() == QMetaType::LongLong)
@@ -52,14 +72,10 @@ void QtSettings::store(const QString &key, const QVariant &value) {
     m_settings.setValue(pathOf(key), value.toString());
   // Written at once, as the registry would be, so that another run sees it.
   m_settings.sync();
-  // A file that holds the machine-translation key is its owner's alone, however it
-  // was rewritten.
-  if (m_settings.format() == QSettings::IniFormat &&
-      !m_settings.value(pathOf(QStringLiteral("MTKey"))).toString().isEmpty())
-    QFile::setPermissions(m_settings.fileName(), QFile::ReadOwner | QFile::WriteOwner);
 }
 
 void QtSettings::clear() {
+  secureFile();
   m_settings.remove(kGroup);
   m_settings.sync();
 }

@@ -26,7 +26,11 @@ public:
   QString location() const { return m_settings.fileName(); }
 
 private:
+  // Before the first write: the file exists and only its owner may read it.
+  void secureFile();
+
   QSettings m_settings;
+  bool m_secured = false;
 };
 
 } // namespace tarvelo

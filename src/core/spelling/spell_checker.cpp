@@ -59,13 +59,16 @@ bool SpellChecker::isCorrect(const QString &word) {
 }
 
 QStringList SpellChecker::suggestions(const QString &word, int max) {
-  QStringList out;
-  for (const std::string &s : m_hunspell->suggest(word.toStdString())) {
-    if (out.size() >= max)
-      break;
-    out << QString::fromStdString(s);
+  if (word.size() > kLongestSuggested)
+    return {};
+  auto found = m_suggested.constFind(word);
+  if (found == m_suggested.constEnd()) {
+    QStringList all;
+    for (const std::string &s : m_hunspell->suggest(word.toStdString()))
+      all << QString::fromStdString(s);
+    found = m_suggested.insert(word, all);
   }
-  return out;
+  return found->mid(0, max);
 }
 
 QList<SpellWord> SpellChecker::misspelt(const QString &text) {

@@ -27,7 +27,11 @@ public:
 
   QString name() const { return m_name; }
   bool isCorrect(const QString &word);
-  // The dictionary's proposals, best first, at most max.
+  // A word longer than this gets no suggestions: the dictionary's search for them grows
+  // with the word and is slow already for an ordinary one.
+  static constexpr int kLongestSuggested = 40;
+  // The dictionary's proposals, best first, at most max; kept, so a word is searched
+  // once however often it is asked about.
   QStringList suggestions(const QString &word, int max = 8);
   // The words of the text that the dictionary does not know.
   QList<SpellWord> misspelt(const QString &text);
@@ -42,6 +46,7 @@ private:
   QString m_name;
   QString m_userDictionary;
   QHash<QString, bool> m_known;
+  QHash<QString, QStringList> m_suggested;
 };
 
 } // namespace tarvelo

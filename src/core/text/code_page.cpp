@@ -5,6 +5,8 @@
 #include <cerrno>
 #include <cstdint>
 #include <cstring>
+#include <map>
+#include <memory>
 #ifdef __SSE2__
 #include <emmintrin.h>
 #endif
@@ -154,11 +156,13 @@ const SingleByteTable *singleByteTable(int codePage) {
 
 const SingleByteTable *lookUpSingleByteTable(int codePage) {
   static QMutex mutex;
-  static QHash<int, const SingleByteTable *> tables;
+  // Owned here, so that they go with the process rather than stay behind it: a file may
+  // name every code page there is.
+  static std::map<int, std::unique_ptr<const SingleByteTable>> tables;
   QMutexLocker lock(&mutex);
-  const auto it = tables.constFind(codePage);
-  if (it != tables.constEnd())
-    return it.value();
+  const auto it = tables.find(codePage);
+  if (it != tables.end())
+    return it->second.get();
   const SingleByteTable *result = nullptr;
   if (converters().get(codePage, true) != iconv_t(-1)) {
     auto *table = new SingleByteTable;
@@ -175,7 +179,7 @@ const SingleByteTable *lookUpSingleByteTable(int codePage) {
     }
     result = table;
   }
-  tables.insert(codePage, result);
+  tables.emplace(codePage, std::unique_ptr<const SingleByteTable>(result));
   return result;
 }
 

@@ -1,3 +1,6 @@
+// Opening the tasks of a project together as one task.
+
+#include "project/target_policy.h"
 #include "script/companion_file.h"
 #include "script/resource_script.h"
 #include "seam/prompter.h"
@@ -8,7 +11,27 @@
 
 namespace tarvelo {
 
-bool Session::openTogether(const QList<Task> &tasks) {
+namespace {
+
+// Whether a target the project names may be written: refused ones are reported, and
+// one outside the project's folder needs the translator's yes.
+bool targetAllowed(const QString &projectFolder, const QString &target, Prompter &prompter) {
+  const TargetVerdict verdict = judgeProjectTarget(projectFolder, target);
+  switch (verdict.place) {
+  case TargetPlace::Inside:
+    return true;
+  case TargetPlace::Outside:
+    return prompter.askYesNo(outsideTargetQuestion(target));
+  case TargetPlace::Refused:
+    break;
+  }
+  prompter.error(refusedTargetMessage(verdict));
+  return false;
+}
+
+} // namespace
+
+bool Session::openTogether(const QList<Task> &tasks, const QString &projectFolder) {
   if (tasks.isEmpty() || !askToSave())
     return false;
   clearEntries();
@@ -32,6 +55,9 @@ bool Session::openTogether(const QList<Task> &tasks) {
   };
   for (const Task &wanted : tasks) {
     if (wanted.sourceLanguage != sourceLanguage || wanted.targetLanguage != targetLanguage)
+      continue;
+    if (!projectFolder.isEmpty() && !wanted.targetPath.isEmpty() &&
+        !targetAllowed(projectFolder, full(wanted.targetPath), m_prompter))
       continue;
     Task *task = m_tasks.append();
     task->name = wanted.name;

@@ -90,8 +90,10 @@ public:
   // Opens tasks of a project together as one: the first fixes the language pair and
   // only tasks of that pair follow it, each read as the Open sequence reads a task.
   // False when nothing was opened (the ask-to-save step cancelled, or the translator
-  // declined to go on after an invalid source).
-  bool openTogether(const QList<Task> &tasks);
+  // declined to go on after an invalid source). With the folder of the project file
+  // that names them, a task whose target the project may not write (see
+  // judgeProjectTarget) is left out, after its message or the translator's No.
+  bool openTogether(const QList<Task> &tasks, const QString &projectFolder = QString());
   bool save();
   bool saveAs();
   bool saveToSourceFile();

@@ -19,6 +19,8 @@ Prompter::Answer GuiPrompter::captionedMessage(const QString &caption, const QSt
   // user interface can replace the fixed ones.
   box.setWindowTitle(QCoreApplication::translate("Prompter", caption.toUtf8().constData()));
   box.setText(QCoreApplication::translate("Prompter", text.toUtf8().constData()));
+  // Messages carry text from servers and files: never rich text with live links.
+  box.setTextFormat(Qt::PlainText);
   switch (icon) {
   case Icon::Information:
     box.setIcon(QMessageBox::Information);

@@ -225,16 +225,20 @@ void WorkbenchAssembly::connectServices() {
   if (m_memory) {
     services.importGlossary = [this](QWidget *parent) {
       MemoryTransfers transfers(*m_memory, m_settings, m_prompter, m_session->progress());
-      transfers.glossaryCommand([parent](GlossaryChoice &choice) {
-        GlossaryImportDialog dialog(choice.targetLanguage, choice.bits, parent);
-        if (dialog.exec() != QDialog::Accepted || dialog.chosenPath().isEmpty())
-          return false;
-        choice.path = dialog.chosenPath();
-        choice.sourceLanguage = dialog.sourceLanguage();
-        choice.targetLanguage = dialog.targetLanguage();
-        choice.bits = dialog.delimiterBits();
-        return true;
-      });
+      const std::optional<MemoryTransfer> result =
+          transfers.glossaryCommand([parent](GlossaryChoice &choice) {
+            GlossaryImportDialog dialog(choice.targetLanguage, choice.bits, parent);
+            if (dialog.exec() != QDialog::Accepted || dialog.chosenPath().isEmpty())
+              return false;
+            choice.path = dialog.chosenPath();
+            choice.sourceLanguage = dialog.sourceLanguage();
+            choice.targetLanguage = dialog.targetLanguage();
+            choice.bits = dialog.delimiterBits();
+            return true;
+          });
+      // A file too large or not well-formed says so; nothing was learnt from it.
+      if (result && result->status == MemoryTransfer::Status::Malformed)
+        m_prompter.error(result->error);
     };
     services.toggleMemorySearch = [this](QWidget *parent) {
       if (!m_memorySearch) {

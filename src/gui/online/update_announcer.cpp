@@ -1,3 +1,5 @@
+// The update check of the start-up, and the download of a newer version's installer.
+
 #include "online/update_announcer.h"
 
 #include "exchange/translation_provider.h"
@@ -8,14 +10,34 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QProcess>
+#include <QTimer>
 
 namespace tarvelo::gui {
+
+namespace {
+
+#ifdef Q_OS_WIN
+constexpr bool kInstallsItself = true;
+#else
+constexpr bool kInstallsItself = false;
+#endif
+
+// Starts the installer on its own and ends the program, so that it can be replaced.
+bool startInstaller(const QString &path) {
+  if (!QProcess::startDetached(path, {}))
+    return false;
+  QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+  return true;
+}
+
+} // namespace
 
 UpdateAnnouncer::UpdateAnnouncer(Settings &settings, Prompter &prompter, QString currentVersion,
                                  QObject *parent)
     : QObject(parent), m_settings(settings), m_prompter(prompter),
       m_version(std::move(currentVersion)),
-      m_open([](const QUrl &url) { return QDesktopServices::openUrl(url); }) {}
+      m_open([](const QUrl &url) { return QDesktopServices::openUrl(url); }),
+      m_start(startInstaller), m_folder(QDir::tempPath()), m_installs(kInstallsItself) {}
 
 UpdateAnnouncer::~UpdateAnnouncer() {
   m_abort = true;
@@ -23,12 +45,18 @@ UpdateAnnouncer::~UpdateAnnouncer() {
     m_worker.join();
 }
 
+void UpdateAnnouncer::inBackground(std::function<void()> work) {
+  if (m_worker.joinable())
+    m_worker.join();
+  m_worker = std::thread(std::move(work));
+}
+
 bool UpdateAnnouncer::start() {
   const QString url = m_settings.text(QStringLiteral("UpdateURL")).trimmed();
   if (m_settings.integer(QStringLiteral("AutoUpdate")) != 1 || url.isEmpty() || m_worker.joinable())
     return false;
   const MtConfig timeouts = MtConfig::read(m_settings);
-  m_worker = std::thread([this, url, timeouts] {
+  inBackground([this, url, timeouts] {
     const UpdateCheckResult result = checkForUpdate(url, m_version, timeouts.connectTimeoutMs,
                                                     timeouts.totalTimeoutMs, &m_abort);
     if (m_abort)
@@ -45,11 +73,8 @@ void UpdateAnnouncer::announce(const UpdateCheckResult &result) {
     Q_EMIT finished(result.code);
     return;
   }
-#ifdef Q_OS_WIN
-  const QString name = installerName(result.version);
-#else
-  const QString name = QStringLiteral("Tarvelo ") + result.version;
-#endif
+  const QString name =
+      m_installs ? installerName(result.version) : QStringLiteral("Tarvelo ") + result.version;
   const Prompter::Answer answer = m_prompter.captionedMessage(
       QCoreApplication::translate("Prompter", "Update is available"), updateQuestion(name),
       Prompter::Buttons::YesNo, Prompter::Icon::Question);
@@ -57,26 +82,46 @@ void UpdateAnnouncer::announce(const UpdateCheckResult &result) {
     Q_EMIT finished(UpdateCheckResult::Declined);
     return;
   }
-#ifdef Q_OS_WIN
-  const MtConfig timeouts = MtConfig::read(m_settings);
-  const QString local = QDir::temp().filePath(name);
-  const UpdateCheckResult::Code downloaded =
-      downloadInstaller(result.installerUrl, local, timeouts.connectTimeoutMs, 30 * 60 * 1000);
-  if (downloaded != UpdateCheckResult::Started) {
-    Q_EMIT finished(downloaded);
+  if (m_installs) {
+    download(result);
     return;
   }
-  if (!QProcess::startDetached(local, {})) {
+  // Programs here come from the package manager: the release page tells how.
+  m_open(QUrl(result.releasePage));
+  Q_EMIT finished(UpdateCheckResult::Started);
+}
+
+// The installer comes in the background: the window stays alive while it does.
+void UpdateAnnouncer::download(const UpdateCheckResult &result) {
+  const MtConfig timeouts = MtConfig::read(m_settings);
+  const QString url = result.installerUrl;
+  const QString folder = m_folder;
+  inBackground([this, url, folder, timeouts] {
+    const InstallerDownload download =
+        downloadInstaller(url, folder, timeouts.connectTimeoutMs, 30 * 60 * 1000, &m_abort);
+    if (m_abort)
+      return;
+    QMetaObject::invokeMethod(
+        this, [this, download] { installerReady(download); }, Qt::QueuedConnection);
+  });
+}
+
+void UpdateAnnouncer::installerReady(const InstallerDownload &download) {
+  if (download.code != UpdateCheckResult::Started) {
+    m_prompter.error(
+        QCoreApplication::translate("Prompter", "The update could not be downloaded: %1.")
+            .arg(download.error));
+    Q_EMIT finished(download.code);
+    return;
+  }
+  if (!m_start(download.path)) {
+    m_prompter.error(
+        QCoreApplication::translate("Prompter", "The installer %1 could not be started.")
+            .arg(QDir::toNativeSeparators(download.path)));
     Q_EMIT finished(UpdateCheckResult::Declined);
     return;
   }
   Q_EMIT finished(UpdateCheckResult::Started);
-  QCoreApplication::quit();
-#else
-  // Programs here come from the package manager: the release page tells how.
-  m_open(QUrl(result.releasePage));
-  Q_EMIT finished(UpdateCheckResult::Started);
-#endif
 }
 
 } // namespace tarvelo::gui

@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QUrl>
 #include <QVBoxLayout>
 
 namespace tarvelo::gui {
@@ -103,6 +104,12 @@ QString MemoryPage::problem() const {
   const QString path = location();
   if (sameTmPath(path, m_memory.options().tmPath))
     return {};
+  // What cannot be parsed here might hide a password from the check below, and the
+  // library's parser would repeat it in its reason.
+  if (isServerLocation(path) && !QUrl(path, QUrl::StrictMode).isValid())
+    return tr("The address of the Translation Memory '%1' is not a connection URI that can be "
+              "read.")
+        .arg(shownLocation(path));
   if (locationHasPassword(path))
     return tr("The address of the Translation Memory holds a password, which the settings "
               "would keep in clear text. Leave the password out of the address and put it in "

@@ -1,5 +1,6 @@
 #include "options/options_dialog.h"
 
+#include "app/gui_prompter.h"
 #include "options/general_page.h"
 #include "options/help.h"
 #include "options/machine_translation_page.h"
@@ -8,9 +9,7 @@
 #include "workbench/inspection_rules_model.h"
 
 #include <QDialogButtonBox>
-#include <QGuiApplication>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QShortcut>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -42,9 +41,8 @@ OptionsDialog::OptionsDialog(Settings &settings, InspectionRulesModel &rules, Me
 
   auto *help = new QShortcut(QKeySequence::HelpContents, this);
   connect(help, &QShortcut::activated, this, &OptionsDialog::showPageHelp);
-  m_notify = [this](const QString &text) {
-    QMessageBox::information(this, QGuiApplication::applicationDisplayName(), text);
-  };
+  // The memory's problem holds the server's own words: shown as plain text.
+  m_notify = [this](const QString &text) { GuiPrompter(this).inform(text); };
 }
 
 void OptionsDialog::showPageHelp() {

@@ -3,6 +3,7 @@
 #include "project/combined_task.h"
 #include "project/open_more_tasks_dialog.h"
 #include "project/project_edits.h"
+#include "project/project_paths.h"
 #include "seam/prompter.h"
 #include "seam/settings.h"
 #include "task/task_properties_dialog.h"
@@ -265,7 +266,9 @@ bool ProjectPane::openTogether(const QList<Task> &tasks) {
   if (tasks.isEmpty())
     return false;
   setCursor(Qt::WaitCursor);
-  const bool opened = m_session.openTogether(tasks);
+  // Tasks of a project file may write only where the project's folder allows.
+  const bool opened = m_session.openTogether(
+      tasks, m_project.path.isEmpty() ? QString() : projectFolderOf(m_project.path));
   unsetCursor();
   if (opened)
     Q_EMIT tasksOpened();

@@ -10,6 +10,7 @@
 #include "support/scripted_prompter.h"
 #include "workbench/session.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -313,21 +314,70 @@ TEST(UpdateRulesTest, VersionsAndInstallerNames) {
             "An update of Tarvelo2_6.exe is now available. Proceed with the update?");
 }
 
-TEST(UpdateRulesTest, AnHtmlPageInsteadOfTheInstallerIsNotKept) {
-  LocalHttpServer server([](const LocalHttpServer::Request &request) {
-    if (request.path == "/Tarvelo2_6.exe")
-      return LocalHttpServer::Reply{200, "MZ\x90program", "application/octet-stream"};
-    return LocalHttpServer::Reply{
-        200, "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01//EN\"><html>Moved</html>", "text/html"};
-  });
+// An update server with an installer, its digest, and pages where programs should be.
+LocalHttpServer::Reply updateServer(const LocalHttpServer::Request &request) {
+  const QByteArray program = "MZ\x90program";
+  const QByteArray digest = QCryptographicHash::hash(program, QCryptographicHash::Sha256).toHex();
+  if (request.path == "/Tarvelo2_6.exe" || request.path == "/Tampered.exe")
+    return LocalHttpServer::Reply{200, request.path == "/Tampered.exe" ? program + "!" : program,
+                                  "application/octet-stream"};
+  if (request.path.endsWith(".exe.sha256") && request.path != "/NoDigest.exe.sha256")
+    return LocalHttpServer::Reply{200, digest + "  Tarvelo2_6.exe\n", "text/plain"};
+  return LocalHttpServer::Reply{
+      200, "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01//EN\"><html>Moved</html>", "text/html"};
+}
+
+TEST(UpdateRulesTest, OnlyAWholeInstallerThatMatchesItsDigestIsKept) {
+  LocalHttpServer server(updateServer);
   QTemporaryDir dir;
-  const QString path = dir.filePath("Tarvelo2_6.exe");
-  EXPECT_EQ(downloadInstaller(server.url() + "/Other.exe", path, 2000, 5000),
-            UpdateCheckResult::DownloadFailed);
-  EXPECT_FALSE(QFileInfo::exists(path));
-  EXPECT_EQ(downloadInstaller(server.url() + "/Tarvelo2_6.exe", path, 2000, 5000),
-            UpdateCheckResult::Started);
-  EXPECT_EQ(readFile(path), QByteArray("MZ\x90program"));
+  const struct {
+    const char *name;
+    UpdateCheckResult::Code code;
+    const char *error;
+  } cases[] = {
+      {"/Other.exe", UpdateCheckResult::DownloadFailed, "a page instead of the installer"},
+      {"/Tampered.exe", UpdateCheckResult::DownloadFailed, "does not match its SHA-256 digest"},
+      {"/NoDigest.exe", UpdateCheckResult::DownloadFailed, "holds no SHA-256 digest"},
+      {"/Tarvelo2_6.exe", UpdateCheckResult::Started, ""},
+  };
+  for (const auto &c : cases) {
+    const InstallerDownload download =
+        downloadInstaller(server.url() + c.name, dir.path(), 2000, 5000);
+    EXPECT_EQ(download.code, c.code) << c.name;
+    EXPECT_TRUE(download.error.contains(c.error)) << c.name << ": " << download.error.toStdString();
+    EXPECT_EQ(download.path.isEmpty(), c.code != UpdateCheckResult::Started) << c.name;
+  }
+  // Only the good installer was kept, in a folder of its own that only the user may enter.
+  const QStringList kept = QDir(dir.path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+  ASSERT_EQ(kept.size(), 1);
+  const QString folder = dir.filePath(kept.front());
+  EXPECT_EQ(QDir(folder).entryList(QDir::Files), QStringList{"Tarvelo2_6.exe"});
+  EXPECT_EQ(readFile(QDir(folder).filePath("Tarvelo2_6.exe")), QByteArray("MZ\x90program"));
+  EXPECT_FALSE(QFileInfo(folder).permissions() &
+               (QFile::ReadGroup | QFile::WriteGroup | QFile::ReadOther | QFile::WriteOther));
+}
+
+TEST(UpdateRulesTest, UpdatesComeOverHttpsOnly) {
+  const struct {
+    const char *url;
+    bool secure;
+  } cases[] = {
+      {"https://updates.example/tarvelo/", true},
+      {"http://updates.example/tarvelo/", false},
+      {"ftp://updates.example/tarvelo/", false},
+      {"http://127.0.0.1:8080/tarvelo/", true},
+      {"http://localhost/tarvelo/", true},
+      {"http://[::1]/tarvelo/", true},
+      {"http://127.0.0.1.evil.example/tarvelo/", false},
+      {"http://127.evil.example/", false},
+  };
+  for (const auto &c : cases)
+    EXPECT_EQ(isSecureUpdateUrl(c.url), c.secure) << c.url;
+  EXPECT_EQ(checkForUpdate("http://updates.example/tarvelo/", "2.5", 1000, 1000).code,
+            UpdateCheckResult::NotReachable);
+  QTemporaryDir dir;
+  EXPECT_TRUE(downloadInstaller("http://updates.example/Tarvelo2_6.exe", dir.path(), 1000, 1000)
+                  .error.contains("not https"));
 }
 
 } // namespace

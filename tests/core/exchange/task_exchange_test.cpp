@@ -2,6 +2,7 @@
 // cases of the glossary and the catalog, and files that are not what they claim.
 #include "exchange/catalog_file.h"
 #include "exchange/csv_fields.h"
+#include "exchange/exchange_file.h"
 #include "exchange/exchange_pairs.h"
 #include "exchange_fixture.h"
 #include "workbench/filter.h"
@@ -79,6 +80,24 @@ INSTANTIATE_TEST_SUITE_P(Formats, RoundTrip,
                                               : info.param == ExchangeFormat::Catalog ? "Po"
                                                                                       : "Xliff");
                          });
+
+// A file larger than an import reads is refused before a byte of it is read, in every
+// format, with the limit in the message.
+TEST_F(TaskExchangeTest, AFileOverTheLimitIsRefusedWithAMessage) {
+  QFile huge(path("huge.xlf"));
+  ASSERT_TRUE(huge.open(QIODevice::WriteOnly) && huge.resize(kMaxExchangeFileBytes + 1));
+  huge.close();
+  for (const ExchangeFormat format :
+       {ExchangeFormat::Glossary, ExchangeFormat::Catalog, ExchangeFormat::Xliff}) {
+    ExchangeTask task;
+    task.read(false);
+    const ImportResult result = task.importFrom(format, path("huge.xlf"));
+    EXPECT_EQ(result.status, ImportResult::Status::Malformed) << int(format);
+    EXPECT_TRUE(result.error.contains("is larger than 100 MB, the most that is read"))
+        << result.error.toStdString();
+    EXPECT_TRUE(result.changed.isEmpty());
+  }
+}
 
 TEST_F(TaskExchangeTest, AGlossaryIsUtf16WithItsHeaderAndOneLinePerDistinctPair) {
   ExchangeTask task;

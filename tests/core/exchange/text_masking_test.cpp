@@ -59,7 +59,31 @@ INSTANTIATE_TEST_SUITE_P(
         MaskCase{"%s", "", "", "%s"}, MaskCase{"\\n", "", "", "\\n"},
         MaskCase{"&%s", "", "", "&%s"},
         // An empty answer is no translation.
-        MaskCase{"Open", "Open", "  ", ""}));
+        MaskCase{"Open", "Open", "  ", ""},
+        // An insert's format is short: a far "!" does not make the rest of the text one.
+        MaskCase{"%1! Hello, world!", "{0}! Hello, world!", "{0}! Hallo, Welt!",
+                 "%1! Hallo, Welt!"},
+        MaskCase{"%1!-10ls! x", "{0} x", "{0} y", "%1!-10ls! y"}));
+
+TEST(AnswerRefusalTest, AnAnswerMustNotGrowThePieces) {
+  const MaskedText masked = maskText("Copy %1!s! to %2");
+  const QString flood = QString("{0}").repeated(100000);
+  const struct {
+    QString answer;
+    const char *refusal; // empty when it is taken
+  } cases[] = {
+      {"{1}: {0} kopieren", ""},
+      {"{0} {0} {1}", "more placeholders"},
+      {"{ 0 }{ 1 }{0}", "more placeholders"},
+      {flood, "more placeholders"},
+      {QString(10 * masked.sent.size() + 100, QChar('x')), ""},
+      {QString(10 * masked.sent.size() + 101, QChar('x')), "much longer"},
+  };
+  for (const auto &c : cases)
+    EXPECT_TRUE(c.refusal[0] == 0 ? answerRefusal(masked, c.answer).isEmpty()
+                                  : answerRefusal(masked, c.answer).contains(c.refusal))
+        << c.answer.left(40).toStdString();
+}
 
 struct CodeCase {
   int language;

@@ -223,6 +223,28 @@ INSTANTIATE_TEST_SUITE_P(
                   "HTTP status 500"}),
     [](const ::testing::TestParamInfo<ErrorCase> &info) { return std::string(info.param.name); });
 
+TEST(TranslationProvidersTest, AnAnswerThatWouldBlowUpTheTargetIsRefused) {
+  // 300 KB of placeholders, each of which would become the insert again, and an answer
+  // ten times the text and more; the sensible answer of the batch is taken.
+  LocalHttpServer server([](const LocalHttpServer::Request &request) {
+    const QJsonArray q = bodyOf(request).value("q").toArray();
+    QJsonArray out;
+    out.append(QString("{0}").repeated(100000));
+    out.append(QString(10 * q.at(1).toString().size() + 101, QChar('x')));
+    out.append("DE:" + q.at(2).toString());
+    return LocalHttpServer::json(QJsonDocument(QJsonObject{{"translatedText", out}}).toJson());
+  });
+  const MachineTranslator translator(configFor(MtProviderKind::LibreTranslate, server), kEnglish,
+                                     kGerman);
+  const TranslationOutcome outcome = translator.translate(
+      {QStringLiteral("Copy %1!s! now"), QStringLiteral("Short"), QStringLiteral("Fine")});
+  EXPECT_FALSE(outcome.translations.value(0).has_value());
+  EXPECT_FALSE(outcome.translations.value(1).has_value());
+  EXPECT_EQ(outcome.translations.value(2), QString("DE:Fine"));
+  EXPECT_TRUE(outcome.error.contains("more placeholders than the text sent"))
+      << outcome.error.toStdString();
+}
+
 TEST(TranslationProvidersTest, AServiceRefusingTheLanguageSaysSo) {
   LocalHttpServer server(myMemory);
   MtConfig config = configFor(MtProviderKind::MyMemory, server);
@@ -237,7 +259,7 @@ TEST(TranslationProvidersTest, AServiceRefusingTheLanguageSaysSo) {
   EXPECT_TRUE(outcome.error.contains("INVALID TARGET LANGUAGE")) << outcome.error.toStdString();
 }
 
-TEST(TranslationProvidersTest, AServerThatNeverAnswersEndsTheItemAtTheTimeOut) {
+TEST(TranslationProvidersTest, AServerThatNeverAnswersEndsTheRunAtTheTimeOut) {
   LocalHttpServer server([](const LocalHttpServer::Request &request) {
     LocalHttpServer::Reply reply = myMemory(request);
     reply.silent = request.queryValue("q") == "Hang";
@@ -246,10 +268,14 @@ TEST(TranslationProvidersTest, AServerThatNeverAnswersEndsTheItemAtTheTimeOut) {
   MtConfig config = configFor(MtProviderKind::MyMemory, server);
   config.totalTimeoutMs = 300;
   const MachineTranslator translator(config, kEnglish, kGerman);
-  const TranslationOutcome outcome =
-      translator.translate({QStringLiteral("Hang"), QStringLiteral("Open")});
-  EXPECT_FALSE(outcome.translations.value(0).has_value());
-  EXPECT_TRUE(outcome.translations.value(1).has_value()); // the run goes on
+  const TranslationOutcome outcome = translator.translate(
+      {QStringLiteral("Open"), QStringLiteral("Hang"), QStringLiteral("More")});
+  EXPECT_TRUE(outcome.translations.value(0).has_value());
+  EXPECT_FALSE(outcome.translations.value(1).has_value());
+  // Nothing more is sent to a server that does not answer.
+  EXPECT_FALSE(outcome.translations.value(2).has_value());
+  EXPECT_EQ(server.requests().size(), 2);
+  EXPECT_TRUE(outcome.timedOut);
   EXPECT_TRUE(outcome.error.contains("did not answer in time")) << outcome.error.toStdString();
 }
 

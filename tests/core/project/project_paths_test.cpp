@@ -56,8 +56,15 @@ INSTANTIATE_TEST_SUITE_P(
                       // A Windows path stays as written, to be reported when opened.
                       ResolveCase{"C:\\Work\\app.rc", "C:\\Work\\app.rc"},
                       ResolveCase{"/abs/app.rc", "/abs/app.rc"},
-                      // Relative without "." is left to the current folder.
-                      ResolveCase{"res\\app.rc", "res/app.rc"}, ResolveCase{"", ""}));
+                      // Relative without "." is the project folder's too.
+                      ResolveCase{"res\\app.rc", "/work/proj/res/app.rc"},
+                      // Steps go in the order written: down to c, then up twice.
+                      ResolveCase{".\\c\\..\\..\\x.rc", "/work/x.rc"},
+                      ResolveCase{".\\\\res\\\\app.rc", "/work/proj/res/app.rc"},
+                      ResolveCase{"res\\..\\..\\de\\app.rc", "/work/de/app.rc"},
+                      // Never above the root.
+                      ResolveCase{"..\\..\\..\\..\\..\\etc\\x.rc", "/etc/x.rc"},
+                      ResolveCase{"/abs/../other/app.rc", "/other/app.rc"}, ResolveCase{"", ""}));
 
 TEST(ProjectPaths, ReadingFindsTheNameThatDiffersInCase) {
   QTemporaryDir dir;

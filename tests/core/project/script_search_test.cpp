@@ -47,6 +47,24 @@ protected:
                                 "<ResourceCompile Include=\"b.rc\" </ItemGroup>");
     write("broken/a.rc", "");
     write("broken/b.rc", "");
+    // Entities that would expand to gigabytes, and more attributes than any project has:
+    // refused whole, the script they name as well.
+    write(
+        "hostile/lol.vcxproj",
+        "<?xml version=\"1.0\"?>\n<!DOCTYPE Project [<!ENTITY a \"aaaaaaaaaa\">"
+        "<!ENTITY b \"&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;\"><!ENTITY c \"&b;&b;&b;&b;&b;&b;&b;&b;\">]>\n"
+        "<Project><ItemGroup><ResourceCompile Include=\"h.rc\" Label=\"&c;&c;&c;\"/>"
+        "</ItemGroup></Project>\n");
+    QByteArray flood = "<Project><ItemGroup><ResourceCompile Include=\"h.rc\"";
+    for (int i = 0; i < 1000; ++i)
+      flood += " a" + QByteArray::number(i) + "=\"\"";
+    write("hostile/flood.vcxproj", flood + "/></ItemGroup></Project>\n");
+    write("hostile/h.rc", "");
+    // A folder named like the macro it holds is replaced once, not again and again.
+    write("$(ProjectDir)/loop.vcxproj",
+          "<Project><ItemGroup><ResourceCompile Include=\"$(ProjectDir)l.rc\"/></ItemGroup>"
+          "</Project>");
+    write("$(ProjectDir)/l.rc", "");
     write("all.sln", "Microsoft Visual Studio Solution File, Format Version 12.00\r\n"
                      "Project(\"{8BC9}\") = \"a\", \"vc\\a.vcproj\", \"{1}\"\r\n"
                      "EndProject\r\n"
@@ -97,13 +115,31 @@ protected:
 };
 
 TEST_F(ScriptSearchTest, FolderSearchIsRecursiveAndSkipsDotFolders) {
-  EXPECT_EQ(find(request(SearchMethod::Folder, ".")),
-            QStringList({"broken/a.rc", "broken/b.rc", "res/App.rc", "res/app_de.RC2",
-                         "res/deep/er/d.rc", "vc/a.rc2", "vcx/b.rc", "vcx/gen.rc"}));
+  EXPECT_EQ(
+      find(request(SearchMethod::Folder, ".")),
+      QStringList({"$(ProjectDir)/l.rc", "broken/a.rc", "broken/b.rc", "hostile/h.rc", "res/App.rc",
+                   "res/app_de.RC2", "res/deep/er/d.rc", "vc/a.rc2", "vcx/b.rc", "vcx/gen.rc"}));
   // Trailing separators and blanks are dropped from the folder.
   EXPECT_EQ(find(request(SearchMethod::Folder, "res/ \\ ")),
             QStringList({"res/App.rc", "res/app_de.RC2", "res/deep/er/d.rc"}));
   EXPECT_TRUE(find(request(SearchMethod::Folder, "no-such-folder")).isEmpty());
+}
+
+TEST_F(ScriptSearchTest, ADeepTreeWithALinkBackUpIsSearchedOnceToItsBottom) {
+  QString deep = "deep";
+  for (int i = 0; i < 300; ++i)
+    deep += "/d";
+  write(deep + "/bottom.rc", "");
+  ASSERT_TRUE(QFile::link(dir.filePath("deep"), dir.filePath(deep + "/up")));
+  ASSERT_TRUE(QFile::link(dir.filePath("deep/d"), dir.filePath("deep/side")));
+  SearchRequest deepest = request(SearchMethod::Folder, "deep");
+  const std::atomic_bool stop{false};
+  QStringList found;
+  searchScripts(deepest, stop, [&found](const QString &path) { found.append(path); });
+  // Reached through the folders or through the link beside them, but once.
+  ASSERT_EQ(found.size(), 1) << found.join('\n').toStdString();
+  EXPECT_EQ(QFileInfo(found.front()).canonicalFilePath(),
+            QFileInfo(dir.filePath(deep + "/bottom.rc")).canonicalFilePath());
 }
 
 TEST_F(ScriptSearchTest, VisualCppFilesNameTheirScripts) {
@@ -121,6 +157,9 @@ TEST_F(ScriptSearchTest, VisualCppFilesNameTheirScripts) {
       {"all.sln", {"res/App.rc", "res/app_de.RC2", "res/deep/er/d.rc", "vc/a.rc2", "vcx/b.rc"}},
       {"self.sln", {}},
       {"broken/bad.vcxproj", {"broken/a.rc"}},
+      {"hostile/lol.vcxproj", {}},
+      {"hostile/flood.vcxproj", {}},
+      {"$(ProjectDir)/loop.vcxproj", {"$(ProjectDir)/l.rc"}},
       {"res/notes.txt", {}},
       {"missing.sln", {}},
   };

@@ -5,6 +5,7 @@
 #include "seam/progress.h"
 #include "seam/settings.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -127,6 +128,45 @@ TEST_F(OpenTogetherTest, DecliningABrokenTargetAsksAboutTheNextTask) {
   prompter.answers = {Answer::No, Answer::Yes};
   ASSERT_TRUE(session.openTogether({task("b.rc", "bad.rc"), task("a.rc", "a_de.rc")}));
   EXPECT_EQ(questions(), QStringList({invalid, next}));
+  EXPECT_EQ(entries(), QString::fromUtf8("a.rc IDS_A=\u00d6ffnen\n"));
+}
+
+TEST_F(OpenTogetherTest, AProjectWritesOutsideItsFolderOnlyWhenTheTranslatorAgrees) {
+  ASSERT_TRUE(QDir(dir.path()).mkpath("proj"));
+  const QString project = dir.filePath("proj");
+  const QString question = "The project names '" +
+                           QDir::toNativeSeparators(dir.filePath("a_de.rc")) +
+                           "' as a target, outside the project's folder. Write translations to it?";
+  // No leaves the task out; the task inside the folder opens without a question.
+  prompter.answers = {Answer::No};
+  ASSERT_TRUE(
+      session.openTogether({task("a.rc", "a_de.rc"), task("b.rc", "proj/b_de.rc")}, project));
+  EXPECT_EQ(prompter.messages, QStringList{question});
+  EXPECT_EQ(entries(), "b.rc IDS_B=\n");
+
+  session.setModified(false);
+  prompter.messages.clear();
+  prompter.answers = {Answer::Yes};
+  ASSERT_TRUE(
+      session.openTogether({task("a.rc", "a_de.rc"), task("b.rc", "proj/b_de.rc")}, project));
+  EXPECT_EQ(prompter.messages, QStringList{question});
+  EXPECT_EQ(session.tasks().size(), 2);
+}
+
+TEST_F(OpenTogetherTest, AProjectNeverWritesDotFilesOrFilesThatAreNoScripts) {
+  write("notes.txt", "keep me");
+  session.setModified(false);
+  ASSERT_TRUE(session.openTogether({task("a.rc", ".a_de.rc"), task("a.rc", "notes.txt"),
+                                    task("b.rc", "bad.rc"), task("a.rc", "a_de.rc")},
+                                   dir.path()));
+  const QString refused = "The project's target '%1' is not written: %2.";
+  EXPECT_EQ(prompter.messages,
+            QStringList({refused.arg(QDir::toNativeSeparators(dir.filePath(".a_de.rc")),
+                                     "its name begins with a dot"),
+                         refused.arg(QDir::toNativeSeparators(dir.filePath("notes.txt")),
+                                     "it is not a resource script (.rc, .rc2)"),
+                         refused.arg(QDir::toNativeSeparators(dir.filePath("bad.rc")),
+                                     "it exists and is not a resource script that can be read")}));
   EXPECT_EQ(entries(), QString::fromUtf8("a.rc IDS_A=\u00d6ffnen\n"));
 }
 

@@ -8,6 +8,9 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
 
 namespace tarvelo {
 namespace {
@@ -103,22 +106,58 @@ namespace tarvelo {
 namespace {
 
 #ifndef Q_OS_WIN
-// The machine-translation key makes the settings file its owner's alone, and later
-// writes keep it so.
+// The settings file is its owner's alone before the machine-translation key comes, and
+// later writes keep it so.
 TEST(QtSettingsTest, TheFileHoldingTheServiceKeyIsReadableByItsOwnerAlone) {
   QTemporaryDir dir;
   const QString path = dir.filePath("Tarvelo.ini");
   QtSettings settings(path);
   settings.setInteger("AutoInspect", 0);
-  EXPECT_TRUE(QFileInfo(path).permissions() & QFile::ReadOther);
+  EXPECT_FALSE(QFileInfo(path).permissions() & QFile::ReadOther);
   settings.setText("MTKey", "secret:fx");
   const QFile::Permissions owner = QFile::ReadOwner | QFile::WriteOwner;
-  const QFile::Permissions others = QFile::ReadGroup | QFile::WriteGroup | QFile::ReadOther |
-                                    QFile::WriteOther;
+  const QFile::Permissions others =
+      QFile::ReadGroup | QFile::WriteGroup | QFile::ReadOther | QFile::WriteOther;
   EXPECT_EQ(QFileInfo(path).permissions() & (owner | others), owner);
   settings.setText("MTURL", "http://localhost:5000");
   EXPECT_EQ(QFileInfo(path).permissions() & (owner | others), owner);
   EXPECT_EQ(QtSettings(path).text("MTKey"), "secret:fx");
+}
+#endif
+
+#ifdef Q_OS_UNIX
+// The settings hold the machine-translation key: the file is its owner's alone from its
+// first write, whatever the umask, and an older file readable by others is closed first.
+TEST(QtSettingsTest, TheFileIsItsOwnersAloneFromItsFirstWrite) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath("config/Tarvelo.conf");
+  const QFile::Permissions ownersAlone = QFile::ReadOwner | QFile::WriteOwner;
+  // Owner, group and others, without Qt's flags for the user running the test.
+  const auto modeOf = [](const QString &file) {
+    return QFile::permissions(file) & ~(QFile::ReadUser | QFile::WriteUser | QFile::ExeUser);
+  };
+  const mode_t previous = umask(0);
+  {
+    QtSettings settings(path);
+    EXPECT_FALSE(QFile::exists(path)); // reading alone writes nothing
+    settings.setInteger("AutoInspect", 0);
+    EXPECT_EQ(modeOf(path), ownersAlone);
+    settings.setText("MTKey", "secret-key");
+    EXPECT_EQ(modeOf(path), ownersAlone);
+  }
+  const QString old = dir.filePath("old.conf");
+  QFile file(old);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write("[Options]\nMTKey=older-key\n");
+  file.close();
+  QFile::setPermissions(old, ownersAlone | QFile::ReadGroup | QFile::ReadOther);
+  {
+    QtSettings settings(old);
+    settings.setText("MTURL", "https://translate.example");
+    EXPECT_EQ(modeOf(old), ownersAlone);
+    EXPECT_EQ(settings.text("MTKey"), "older-key");
+  }
+  umask(previous);
 }
 #endif
 

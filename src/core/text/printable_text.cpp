@@ -1,0 +1,32 @@
+// Text from outside made safe to print.
+
+#include "text/printable_text.h"
+
+namespace tarvelo {
+
+namespace {
+
+bool unsafe(char16_t c) {
+  if (c == u'\t' || c == u'\n')
+    return false;
+  // C0, DEL and C1; the embeddings, overrides and isolates that reorder what follows.
+  return c < 0x20 || (c >= 0x7F && c <= 0x9F) || (c >= 0x202A && c <= 0x202E) ||
+         (c >= 0x2066 && c <= 0x2069);
+}
+
+} // namespace
+
+QString printableText(const QString &text) {
+  QString out = text;
+  for (QChar &c : out)
+    if (unsafe(c.unicode()))
+      c = QChar(QChar::ReplacementCharacter);
+  return out;
+}
+
+QString serverText(const QString &text, qsizetype maxLength) {
+  const QString shown = printableText(text.trimmed());
+  return shown.size() > maxLength ? shown.left(maxLength) + QStringLiteral("...") : shown;
+}
+
+} // namespace tarvelo

@@ -1,0 +1,17 @@
+#pragma once
+
+// Text that came from outside (a server's answer, a file, a database's message) made
+// safe to print: a terminal takes control characters as commands.
+
+#include <QString>
+
+namespace tarvelo {
+
+// The text with every control character (C0 but tab and line feed, DEL, C1) and every
+// bidirectional override replaced by U+FFFD.
+QString printableText(const QString &text);
+
+// What a server said, for a message: printable and at most maxLength characters.
+QString serverText(const QString &text, qsizetype maxLength = 500);
+
+} // namespace tarvelo
