@@ -63,6 +63,8 @@ public:
   bool open(const std::string &uri);
   void close();
   bool isOpen() const { return m_conn != nullptr; }
+  // The URI of the last connection opened.
+  const std::string &uri() const { return m_uri; }
   // The connection was lost (the server went away or ended this session).
   bool broken() const;
   // Inside a transaction block, committed or not.
@@ -75,7 +77,7 @@ public:
   // Runs a statement with text parameters (nullopt is NULL), prepared at its first use on
   // this connection.
   Result run(const std::string &sql, const std::vector<std::optional<std::string>> &parameters);
-  // Executes, true when it ran; the failure is kept in error().
+  // Executes, true when it ran; the failure is kept in error() and noted (failure_note.h).
   bool command(const std::string &sql);
 
 private:
@@ -84,6 +86,7 @@ private:
   pg_conn *m_conn = nullptr;
   std::map<std::string, std::string> m_prepared; // statement text -> name
   std::string m_error;
+  std::string m_uri;
 };
 
 } // namespace kestrine::pg

@@ -1,5 +1,7 @@
 #include "pg_store.h"
 
+#include "failure_note.h"
+
 #include <algorithm>
 #include <limits>
 #include <optional>
@@ -92,6 +94,20 @@ private:
   bool m_open;
 };
 
+// One operation under the store's lock. A damage the server reported on the way is
+// remembered when it ends, so that nothing more is written into that memory.
+class PgStore::Operation {
+public:
+  explicit Operation(PgStore &store) : m_store(store), m_lock(store.m_mutex) {}
+  ~Operation() { m_store.rememberDamage(); }
+  Operation(const Operation &) = delete;
+  Operation &operator=(const Operation &) = delete;
+
+private:
+  PgStore &m_store;
+  std::lock_guard<std::mutex> m_lock;
+};
+
 PgStore::PgStore() = default;
 
 PgStore::~PgStore() {
@@ -102,7 +118,7 @@ PgStore::~PgStore() {
 }
 
 void PgStore::setLocation(std::u16string_view uri) {
-  std::lock_guard lock(m_mutex);
+  Operation operation(*this);
   m_uri = pg::toUtf8(uri);
 }
 
@@ -171,7 +187,7 @@ bool PgStore::ready() {
 }
 
 bool PgStore::connect(std::int32_t source, std::int32_t target) {
-  std::lock_guard lock(m_mutex);
+  Operation operation(*this);
   if (source == 0 || target == 0)
     return false;
   if (m_db.isOpen() && m_db.broken())
@@ -191,7 +207,7 @@ bool PgStore::connect(std::int32_t source, std::int32_t target) {
 }
 
 void PgStore::disconnect() {
-  std::lock_guard lock(m_mutex);
+  Operation operation(*this);
   close();
 }
 
@@ -222,8 +238,23 @@ bool PgStore::ensureTable(bool within) {
   return true;
 }
 
+void PgStore::rememberDamage() {
+  if (failureDamages(m_db.uri())) {
+    m_damagedUri = m_db.uri();
+    m_damage = failureMessage();
+  }
+}
+
+bool PgStore::refusesWrites() const {
+  if (m_damagedUri.empty() || m_damagedUri != m_db.uri())
+    return false;
+  noteFailure("the memory is damaged (" + m_damage + "), so nothing is written into it",
+              m_damagedUri);
+  return true;
+}
+
 bool PgStore::beginWrite() {
-  if (m_batch && m_batchFailure != BatchOutcome::None)
+  if (refusesWrites() || (m_batch && m_batchFailure != BatchOutcome::None))
     return false;
   if (m_db.inTransaction()) {
     if (!m_batch) {
@@ -262,7 +293,7 @@ bool PgStore::commitSlice() {
       return true;
     m_batchPending = 0; // the connection went, and its transaction with it
     if (m_batchFailure == BatchOutcome::None)
-      m_batchFailure = BatchOutcome::Failed;
+      failBatchWith(BatchOutcome::Failed);
     return false;
   }
   // COMMIT of a failed transaction answers ROLLBACK without an error.
@@ -274,19 +305,27 @@ bool PgStore::commitSlice() {
     return true;
   }
   if (m_batchFailure == BatchOutcome::None)
-    m_batchFailure = lockTimedOut(m_lastState) ? BatchOutcome::Busy : BatchOutcome::Failed;
+    failBatchWith(lockTimedOut(m_lastState) ? BatchOutcome::Busy : BatchOutcome::Failed);
   m_batchPending = 0;
   return false;
 }
 
 void PgStore::failBatch(const std::string &sqlState) {
   if (m_batchFailure == BatchOutcome::None)
-    m_batchFailure = lockTimedOut(sqlState) ? BatchOutcome::Busy : BatchOutcome::Failed;
+    failBatchWith(lockTimedOut(sqlState) ? BatchOutcome::Busy : BatchOutcome::Failed);
   commitSlice();
 }
 
+// The batch's first failure, with what the server said of it: the calls that learnt its
+// pairs are over by the time the batch ends.
+void PgStore::failBatchWith(BatchOutcome::Failure failure) {
+  m_batchFailure = failure;
+  m_batchReason = failureMessage();
+  m_batchDamaged = failureDamages(m_db.uri()) ? m_db.uri() : std::string();
+}
+
 bool PgStore::beginBatch() {
-  std::lock_guard lock(m_mutex);
+  Operation operation(*this);
   if (!connected())
     return false;
   if (!m_batch) {
@@ -298,11 +337,11 @@ bool PgStore::beginBatch() {
 }
 
 BatchOutcome PgStore::endBatch() {
-  std::lock_guard lock(m_mutex);
+  Operation operation(*this);
   if (!m_batch)
     return {};
   commitSlice();
-  const BatchOutcome outcome{m_batchFailure, m_batchStored};
+  const BatchOutcome outcome{m_batchFailure, m_batchStored, m_batchReason, m_batchDamaged};
   m_batch = false;
   m_batchStored = m_batchPending = 0;
   m_batchFailure = BatchOutcome::None;
@@ -310,7 +349,7 @@ BatchOutcome PgStore::endBatch() {
 }
 
 void PgStore::setBusyTimeout(std::chrono::milliseconds timeout) {
-  std::lock_guard lock(m_mutex);
+  Operation operation(*this);
   m_busyTimeout = std::max(timeout, std::chrono::milliseconds(0));
   if (m_db.isOpen() && !m_db.broken())
     applyLockTimeout();
@@ -323,7 +362,7 @@ bool PgStore::recover() {
   if (lost) {
     m_batchPending = 0;
     if (m_batchFailure == BatchOutcome::None)
-      m_batchFailure = BatchOutcome::Failed;
+      failBatchWith(BatchOutcome::Failed);
   }
   m_db.close();
   if (!open())
@@ -361,7 +400,7 @@ bool PgStore::lockPair(std::int64_t key) {
 
 bool PgStore::learn(std::u16string_view source, std::u16string_view target,
                     std::int32_t increment) {
-  std::lock_guard lock(m_mutex);
+  Operation operation(*this);
   if (!connected() || (m_batch && m_batchFailure != BatchOutcome::None) || !ready())
     return false;
   bool learnt = learnRow(source, target, increment);
@@ -415,7 +454,7 @@ bool PgStore::learnRow(std::u16string_view source, std::u16string_view target,
 }
 
 LookupResult PgStore::lookup(std::u16string_view text) {
-  std::lock_guard lock(m_mutex);
+  Operation operation(*this);
   if (!ready())
     return {};
   LookupResult result = lookupRows(text);
@@ -452,11 +491,11 @@ LookupResult PgStore::lookupRows(std::u16string_view text) {
 }
 
 SearchResult PgStore::search(const std::vector<std::u16string> &words, bool allWords) {
-  std::lock_guard lock(m_mutex);
+  Operation operation(*this);
   if (words.empty() || !ready())
     return {};
   SearchResult result = searchRows(words, allWords);
-  if (result.targets.empty() && retryAfter(false))
+  if (retryAfter(result.read))
     result = searchRows(words, allWords);
   return result;
 }
@@ -483,11 +522,12 @@ SearchResult PgStore::searchRows(const std::vector<std::u16string> &words, bool 
     result.sources.push_back(pg::toUtf16(rows.text(row, 0)));
     result.targets.push_back(pg::toUtf16(rows.text(row, 1)));
   }
+  result.read = true;
   return result;
 }
 
 bool PgStore::deletePair(std::u16string_view source, std::u16string_view target) {
-  std::lock_guard lock(m_mutex);
+  Operation operation(*this);
   if (!ready())
     return false;
   bool deleted = deleteRows(source, target);
@@ -509,7 +549,7 @@ bool PgStore::deleteRows(std::u16string_view source, std::u16string_view target)
 }
 
 ListResult PgStore::list(std::int64_t after, std::int32_t limit) {
-  std::lock_guard lock(m_mutex);
+  Operation operation(*this);
   if (limit <= 0 || !ready()) {
     ListResult result;
     result.next = after;
@@ -558,7 +598,7 @@ std::string PgStore::probe(const std::string &uri) {
 // --- Whole-memory access, for copying ---------------------------------------------------
 
 bool PgStore::openExisting() {
-  std::lock_guard lock(m_mutex);
+  Operation operation(*this);
   return (m_db.isOpen() && !m_db.broken()) || open();
 }
 
@@ -567,7 +607,7 @@ bool PgStore::openOrCreate() {
 }
 
 std::optional<std::vector<std::string>> PgStore::pairTables() {
-  std::lock_guard lock(m_mutex);
+  Operation operation(*this);
   pg::Result names = m_db.exec("SELECT c.relname FROM pg_catalog.pg_class c WHERE c.relkind = "
                                "'r' AND c.relnamespace = current_schema()::regnamespace ORDER "
                                "BY c.relname");
@@ -583,7 +623,7 @@ std::optional<std::vector<std::string>> PgStore::pairTables() {
 }
 
 std::optional<std::int64_t> PgStore::countRows(const std::string &table) {
-  std::lock_guard lock(m_mutex);
+  Operation operation(*this);
   if (!isPairTableName(table))
     return std::nullopt;
   pg::Result found = m_db.run("SELECT to_regclass($1) IS NOT NULL", {quoted(table)});
@@ -598,7 +638,7 @@ std::optional<std::int64_t> PgStore::countRows(const std::string &table) {
 }
 
 RowSlice PgStore::readRows(const std::string &table, std::int64_t after, std::int32_t limit) {
-  std::lock_guard lock(m_mutex);
+  Operation operation(*this);
   RowSlice slice;
   slice.next = after;
   if (!isPairTableName(table))
@@ -619,15 +659,16 @@ RowSlice PgStore::readRows(const std::string &table, std::int64_t after, std::in
 }
 
 bool PgStore::beginImport() {
-  std::lock_guard lock(m_mutex);
-  if (!m_db.isOpen() || m_importing || m_db.inTransaction() || !m_db.command("BEGIN"))
+  Operation operation(*this);
+  if (!m_db.isOpen() || m_importing || m_db.inTransaction() || refusesWrites() ||
+      !m_db.command("BEGIN"))
     return false;
   m_importing = true;
   return true;
 }
 
 bool PgStore::importRows(const std::string &table, const std::vector<StoredRow> &rows, bool merge) {
-  std::lock_guard lock(m_mutex);
+  Operation operation(*this);
   if (!m_importing || !isPairTableName(table))
     return false;
   if (m_table.name != table) {
@@ -703,7 +744,7 @@ bool PgStore::importRows(const std::string &table, const std::vector<StoredRow> 
 }
 
 bool PgStore::endImport(bool commit) {
-  std::lock_guard lock(m_mutex);
+  Operation operation(*this);
   if (!m_importing)
     return false;
   m_importing = false;

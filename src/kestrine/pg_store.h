@@ -67,6 +67,7 @@ public:
 
 private:
   class Write;
+  class Operation;
   enum class Outcome { Done, Failed, Lost };
 
   bool open();
@@ -84,6 +85,10 @@ private:
   bool finishWrite(bool commit);
   bool commitSlice();
   void failBatch(const std::string &sqlState);
+  void failBatchWith(BatchOutcome::Failure failure);
+  void rememberDamage();
+  // True (and noted) when the server reported the memory damaged: nothing is written to it.
+  bool refusesWrites() const;
   bool lockPair(std::int64_t key);
   bool learnRow(std::u16string_view source, std::u16string_view target, std::int32_t increment);
   LookupResult lookupRows(std::u16string_view text);
@@ -105,8 +110,13 @@ private:
   std::int32_t m_batchStored = 0;
   std::int32_t m_batchPending = 0;
   BatchOutcome::Failure m_batchFailure = BatchOutcome::None;
+  std::string m_batchReason;
+  std::string m_batchDamaged;
   std::chrono::steady_clock::time_point m_transactionStart;
   std::string m_lastState; // SQLSTATE of the last failed statement
+  // The memory that reported damage, for as long as the store lives, and what it said.
+  std::string m_damagedUri;
+  std::string m_damage;
 };
 
 } // namespace kestrine

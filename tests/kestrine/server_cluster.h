@@ -25,6 +25,7 @@ public:
   // Empty while the server runs, else why it does not.
   const std::string &unavailable() const { return m_unavailable; }
   const std::string &socketFolder() const { return m_folder; }
+  const std::string &dataFolder() const { return m_data; }
   int port() const { return m_port; }
 
   // A URI for the test database as the superuser, with `schema` first on the search path.
