@@ -186,7 +186,9 @@ KESTRINE_API int32_t KESTRINE_CALL CopyTM(const char16_t *from, const char16_t *
  * GetTMError itself leave it alone). Returns 0 when that call did not fail, the reason being
  * empty then; 1 when it failed; 2 when it failed because the memory is damaged (the database
  * reported itself corrupt). A damaged memory is never written to again while the library
- * stays loaded: every write fails from then on, reads go on where they can. Failures a call
+ * stays loaded: every write fails from then on, reads go on where they can. A memory file is
+ * checked before the first write after it was opened, so its damage shows then at the
+ * latest. Failures a call
  * absorbs by its contract count too, such as a pair AddPair did not store (it answers 1),
  * or a memory SearchTM could not read (it answers 0). The reason, in English as the database
  * said it, goes to `reason` (room for `capacity` characters, zero-terminated, cut to fit;

@@ -63,8 +63,10 @@ bool switchToWal(sqlite3 *db, const TmStore::BusyWait &wait) {
     const int result = sqlite3_exec(db, "PRAGMA journal_mode=WAL", nullptr, nullptr, nullptr);
     if (result == SQLITE_OK)
       return true;
-    if ((result & 0xFF) != SQLITE_BUSY || Clock::now() >= until)
+    if ((result & 0xFF) != SQLITE_BUSY || Clock::now() >= until) {
+      noteSqliteFailure(db, result);
       return false;
+    }
     std::this_thread::sleep_for(std::chrono::milliseconds(1));
   }
 }
@@ -278,6 +280,7 @@ bool TmStore::open() {
     return false;
   }
   m_fileName = sqlite3_db_filename(db, "main");
+  m_checkedFile.clear(); // another program may have damaged it since it was last open
   sqlite3_busy_handler(db, waitWhileBusy, &m_busyWait);
   // WAL lets readers go on while another program writes; NORMAL sync is safe with it.
   if (!registerTextFunctions(db) || !switchToWal(db, m_busyWait) ||

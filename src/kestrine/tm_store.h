@@ -130,7 +130,7 @@ private:
   // The file that reported damage, for as long as the store lives, and what it said.
   std::string m_damagedFile;
   std::string m_damage;
-  std::string m_checkedFile; // whose pages were found whole before the first write
+  std::string m_checkedFile; // whose pages were found whole since it was opened
   sqlite3 *m_db = nullptr;
   std::int32_t m_source = 0;
   std::int32_t m_target = 0;

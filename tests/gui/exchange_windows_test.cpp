@@ -19,6 +19,7 @@
 #include "workbench/main_frame.h"
 #include "workbench/session.h"
 
+#include "test_support.h"
 #include "widget_test_support.h"
 
 #include <QApplication>
@@ -247,6 +248,41 @@ TEST_F(SearchWindowTest, AtMost500PairsAreListed) {
   window.search();
   EXPECT_EQ(window.list()->topLevelItemCount(), 500);
   EXPECT_EQ(window.itemsText(), QStringLiteral("500"));
+}
+
+// 4 KB of noise in the middle of the memory's table: the search says what the database
+// found instead of showing no match, and a pair listed before stays when it cannot go.
+TEST_F(SearchWindowTest, ADamagedMemoryIsSaidNotShownAsNoMatch) {
+  const TmExports &tm = library.exports();
+  tm.beginTMBatch();
+  for (int i = 0; i < 1000; ++i)
+    remember(QStringLiteral("Text number %1").arg(i), QStringLiteral("Text %1").arg(i));
+  tm.endTMBatch();
+  MemorySearchWindow window(*workbench->memory(), prompter);
+  window.searchBox()->setText(QStringLiteral("\"number 1\""));
+  window.search();
+  ASSERT_GT(window.list()->topLevelItemCount(), 0);
+  tm.disconnectTM();
+  const QString folder = dir.filePath(QStringLiteral("TM"));
+  ASSERT_TRUE(kestrine_test::damageTablePage(
+      std::filesystem::path(folder.toStdString()) / "Kestrine.db", "7to9", 6));
+  ASSERT_TRUE(workbench->memory()->connectTo(1033, 1031));
+
+  prompter.answers = {Prompter::Answer::Yes};
+  window.deleteSelected();
+  const QString damage = QStringLiteral("the memory is damaged (database disk image is malformed");
+  EXPECT_TRUE(prompter.messages.last().startsWith(
+      QStringLiteral("The Translation Memory in '%1' cannot be written: %2")
+          .arg(QDir::toNativeSeparators(folder), damage)))
+      << prompter.messages.last().toStdString();
+  EXPECT_GT(window.list()->topLevelItemCount(), 0);
+  window.searchBox()->setText(QStringLiteral("number"));
+  window.search();
+  EXPECT_EQ(prompter.messages.last(),
+            QStringLiteral("The Translation Memory in '%1' cannot be read: database disk image "
+                           "is malformed")
+                .arg(QDir::toNativeSeparators(folder)));
+  EXPECT_EQ(window.itemsText(), QStringLiteral("0"));
 }
 
 TEST_F(SearchWindowTest, TheCommandShowsAndHidesTheWindowAndIsCheckedWhileItShows) {

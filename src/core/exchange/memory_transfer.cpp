@@ -69,6 +69,25 @@ bool MemoryTransfers::connectFor(int sourceLanguage, int targetLanguage) {
   return tm.connectTM(sourceLanguage, targetLanguage) != 0;
 }
 
+void MemoryTransfers::failed(MemoryTransfer &result, const QString &what) {
+  const MemoryFailure failure = lastMemoryFailure(m_client.exports());
+  result.status = MemoryTransfer::Status::NotConnected;
+  result.damaged = failure.damaged;
+  // "... could not be read: database disk image is malformed", in the database's words.
+  result.error = failure.failed() ? what.chopped(what.endsWith(u'.') ? 1 : 0) +
+                                        QStringLiteral(": ") + failure.reason
+                                  : what;
+}
+
+bool MemoryTransfers::endBatch(MemoryTransfer &result) {
+  const TmExports &tm = m_client.exports();
+  if (tm.endTMBatch())
+    return true;
+  failed(result, QCoreApplication::translate("Exchange",
+                                             "The Translation Memory could not store every pair."));
+  return false;
+}
+
 void MemoryTransfers::reconnect(int sourceLanguage, int targetLanguage, bool learnt) {
   const TmExports &tm = m_client.exports();
   const int taskSource = m_client.sourceLanguage();
@@ -128,11 +147,12 @@ MemoryTransfer MemoryTransfers::importGlossary(const QString &path, int firstLin
       break;
     }
   }
-  if (batch)
-    tm.endTMBatch();
+  const bool stored = !batch || endBatch(result);
   m_progress.end();
   result.lastLine = line;
-  if (cancelled) {
+  if (!stored) {
+    m_settings.setText(kImportState, QString());
+  } else if (cancelled) {
     result.status = MemoryTransfer::Status::Cancelled;
     ImportState state{line, sourceLanguage, targetLanguage, QFileInfo(path).absoluteFilePath(),
                       delimiterBits};
@@ -211,11 +231,8 @@ MemoryTransfer MemoryTransfers::importTmx(const QString &path, int sourceLanguag
       break;
     }
   }
-  if (batch && !tm.endTMBatch()) {
-    result.status = MemoryTransfer::Status::NotConnected;
-    result.error = QCoreApplication::translate(
-        "Exchange", "The Translation Memory could not store every pair.");
-  }
+  if (batch)
+    endBatch(result);
   m_progress.end();
   reconnect(sourceLanguage, targetLanguage, result.pairs > 0);
   return result;
@@ -240,9 +257,8 @@ MemoryTransfer MemoryTransfers::exportTmx(const QString &path, int sourceLanguag
     const QStringList sourceTexts = takeTmTexts(tm, sources);
     const QStringList targetTexts = takeTmTexts(tm, targets);
     if (read < 0) {
-      result.status = MemoryTransfer::Status::NotConnected;
-      result.error =
-          QCoreApplication::translate("Exchange", "The Translation Memory could not be read.");
+      failed(result,
+             QCoreApplication::translate("Exchange", "The Translation Memory could not be read."));
       break;
     }
     if (read == 0)
