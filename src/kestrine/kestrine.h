@@ -152,7 +152,9 @@ KESTRINE_API int32_t KESTRINE_CALL ListTM(int64_t *position, int32_t limit, TmTe
  * equal scores most used first. Pairs with an empty target are left out; the spaces around
  * `text` are put around each target, as GetTM does. The candidates come from an index of
  * the stored texts, so a pair that shares next to nothing with `text` beyond its length
- * may be missed, though it would score.
+ * may be missed, though it would score. On a server that index is the server's trigram
+ * search (the extension pg_trgm), which the library creates when the user may; without it
+ * the result is -1, and GetTMError says what to ask the database's owner for.
  * Ownership as for GetTM: the two lists are emptied first and must be distinct.
  * Returns the count found; 0 for an empty text or a `maxCount` below 1; -1 (with empty
  * lists) when the memory could not be read or a list is missing. */

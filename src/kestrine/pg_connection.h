@@ -48,6 +48,12 @@ private:
   pg_result *m_result = nullptr;
 };
 
+// Statement parameters: texts, or nullopt for NULL.
+using Parameters = std::vector<std::optional<std::string>>;
+
+// Schema changes of all clients are serialised on this advisory lock ("Kestrine").
+inline constexpr std::int64_t kSchemaLock = 0x4B65737472696E65;
+
 // Timeouts a connection is opened with; the URI may set others and wins.
 inline constexpr int kConnectTimeoutSeconds = 10;
 inline constexpr int kStatementTimeoutMilliseconds = 30000;

@@ -12,10 +12,8 @@ namespace kestrine {
 namespace {
 
 using Clock = std::chrono::steady_clock;
-using Parameters = std::vector<std::optional<std::string>>;
-
-// Table creation of all clients is serialised on this advisory lock ("Kestrine").
-constexpr std::int64_t kSchemaLock = 0x4B65737472696E65;
+using pg::kSchemaLock;
+using pg::Parameters;
 
 std::int32_t clampToInt32(std::int64_t value) {
   return std::int32_t(std::clamp<std::int64_t>(value, std::numeric_limits<std::int32_t>::min(),
@@ -135,12 +133,15 @@ std::string PgStore::sql(const char *pattern) const {
   replaceAll(text, "{G}", forward ? "\"Text2\"" : "\"Text1\"");
   replaceAll(text, "{FS}", forward ? "\"Fold1\"" : "\"Fold2\"");
   replaceAll(text, "{FG}", forward ? "\"Fold2\"" : "\"Fold1\"");
+  replaceAll(text, "{KS}", forward ? "\"Grams1\"" : "\"Grams2\"");
+  replaceAll(text, "{KG}", forward ? "\"Grams2\"" : "\"Grams1\"");
   replaceAll(text, "{C}", forward ? "\"Counter1\"" : "\"Counter2\"");
   replaceAll(text, "{O}", forward ? "\"Counter2\"" : "\"Counter1\"");
   return text;
 }
 
 bool PgStore::open() {
+  m_fuzzy.forget();
   if (m_uri.empty() || !m_db.open(m_uri))
     return false;
   if (!applyLockTimeout() || !applyStatementTimeout()) {
@@ -203,6 +204,8 @@ bool PgStore::connect(std::int32_t source, std::int32_t target) {
     close();
     return false;
   }
+  // Readied now, as the file store readies its index; without it only the fuzzy search fails.
+  m_fuzzy.ensure(m_db, m_table);
   return true;
 }
 
@@ -225,7 +228,7 @@ bool PgStore::ensureTable(bool within) {
                        " (\"Id\" bigserial PRIMARY KEY, \"Text1\" text NOT NULL, \"Text2\" text "
                        "NOT NULL, \"Counter1\" integer NOT NULL, \"Counter2\" integer NOT NULL, "
                        "\"Fold1\" text COLLATE \"C\" NOT NULL, \"Fold2\" text COLLATE \"C\" NOT "
-                       "NULL);";
+                       "NULL, \"Grams1\" text COLLATE \"C\", \"Grams2\" text COLLATE \"C\");";
   for (const char *column : {"Fold1", "Fold2"})
     create += " CREATE INDEX IF NOT EXISTS " +
               quoted(std::string(column) + "Index_" + m_table.name) + " ON " + table + " (" +
@@ -446,9 +449,11 @@ bool PgStore::learnRow(std::u16string_view source, std::u16string_view target,
     m_lastState = updated.sqlState();
     return updated.ok() && write.commit();
   }
-  pg::Result inserted = m_db.run(
-      sql("INSERT INTO {T} ({S}, {G}, {FS}, {FG}, {C}, {O}) VALUES ($1, $2, $3, $4, $5, 0)"),
-      {sourceText, targetText, sourceFold, targetFold, std::to_string(increment)});
+  pg::Result inserted =
+      m_db.run(sql("INSERT INTO {T} ({S}, {G}, {FS}, {FG}, {KS}, {KG}, {C}, {O}) "
+                   "VALUES ($1, $2, $3, $4, $5, $6, $7, 0)"),
+               {sourceText, targetText, sourceFold, targetFold, trigramKey(source),
+                trigramKey(target), std::to_string(increment)});
   m_lastState = inserted.sqlState();
   return inserted.ok() && write.commit();
 }
@@ -524,6 +529,29 @@ SearchResult PgStore::searchRows(const std::vector<std::u16string> &words, bool 
   }
   result.read = true;
   return result;
+}
+
+FuzzyResult PgStore::fuzzy(std::u16string_view text, std::int32_t minScore, std::int32_t maxCount) {
+  Operation operation(*this);
+  if (!ready())
+    return {};
+  FuzzyResult result = fuzzyRows(text, minScore, maxCount);
+  if (retryAfter(result.read))
+    result = fuzzyRows(text, minScore, maxCount);
+  return result;
+}
+
+// An index that could not be made at connecting is tried again: its extension may have
+// been installed since.
+FuzzyResult PgStore::fuzzyRows(std::u16string_view text, std::int32_t minScore,
+                               std::int32_t maxCount) {
+  const std::string problem = m_fuzzy.ensure(m_db, m_table);
+  if (!problem.empty()) {
+    clearFailure(); // what the server said is part of the problem
+    noteFailure(problem);
+    return {};
+  }
+  return m_fuzzy.search(m_db, m_table, text, minScore, maxCount);
 }
 
 bool PgStore::deletePair(std::u16string_view source, std::u16string_view target) {
@@ -683,21 +711,24 @@ bool PgStore::importRows(const std::string &table, const std::vector<StoredRow> 
   auto flush = [&] {
     for (std::size_t first = 0; first < inserts.size(); first += kRowsPerInsert) {
       const std::size_t count = std::min(kRowsPerInsert, inserts.size() - first);
-      std::string sql =
-          "INSERT INTO " + name +
-          " (\"Text1\", \"Text2\", \"Fold1\", \"Fold2\", \"Counter1\", \"Counter2\") VALUES ";
+      std::string sql = "INSERT INTO " + name +
+                        " (\"Text1\", \"Text2\", \"Fold1\", \"Fold2\", \"Grams1\", \"Grams2\", "
+                        "\"Counter1\", \"Counter2\") VALUES ";
+      constexpr std::size_t kColumns = 8;
       std::vector<std::optional<std::string>> values;
-      values.reserve(count * 6);
+      values.reserve(count * kColumns);
       for (std::size_t i = 0; i < count; ++i) {
         const StoredRow &row = *inserts[first + i];
-        const std::size_t base = i * 6;
+        const std::size_t base = i * kColumns;
         sql += (i ? ", (" : "(");
-        for (std::size_t k = 1; k <= 6; ++k)
-          sql += "$" + std::to_string(base + k) + (k < 6 ? ", " : ")");
+        for (std::size_t k = 1; k <= kColumns; ++k)
+          sql += "$" + std::to_string(base + k) + (k < kColumns ? ", " : ")");
         values.push_back(pg::toUtf8(row.text1));
         values.push_back(pg::toUtf8(row.text2));
         values.push_back(pg::folded(row.text1));
         values.push_back(pg::folded(row.text2));
+        values.push_back(trigramKey(row.text1));
+        values.push_back(trigramKey(row.text2));
         values.push_back(std::to_string(row.counter1));
         values.push_back(std::to_string(row.counter2));
       }

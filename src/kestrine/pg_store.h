@@ -9,6 +9,7 @@
 
 #include "memory_store.h"
 #include "pg_connection.h"
+#include "pg_fuzzy_search.h"
 #include "tm_store.h"
 
 #include <chrono>
@@ -44,8 +45,9 @@ public:
   SearchResult search(const std::vector<std::u16string> &words, bool allWords) override;
   bool deletePair(std::u16string_view source, std::u16string_view target) override;
   ListResult list(std::int64_t after, std::int32_t limit) override;
-  // The server keeps no trigram index yet: the search reports that it could not read.
-  FuzzyResult fuzzy(std::u16string_view, std::int32_t, std::int32_t) override { return {}; }
+  // Candidates from the server's trigram index, scored as the file store scores them.
+  FuzzyResult fuzzy(std::u16string_view text, std::int32_t minScore,
+                    std::int32_t maxCount) override;
 
   bool openExisting() override;
   bool openOrCreate() override;
@@ -95,6 +97,7 @@ private:
   SearchResult searchRows(const std::vector<std::u16string> &words, bool allWords);
   bool deleteRows(std::u16string_view source, std::u16string_view target);
   ListResult listRows(std::int64_t after, std::int32_t limit);
+  FuzzyResult fuzzyRows(std::u16string_view text, std::int32_t minScore, std::int32_t maxCount);
 
   std::string sql(const char *pattern) const;
 
@@ -104,6 +107,7 @@ private:
   std::int32_t m_source = 0;
   std::int32_t m_target = 0;
   PairTable m_table;
+  PgFuzzyIndex m_fuzzy;
   std::chrono::milliseconds m_busyTimeout = kBusyTimeout;
   bool m_batch = false;
   bool m_importing = false;

@@ -30,9 +30,10 @@ public:
 
   // A URI for the test database as the superuser, with `schema` first on the search path.
   std::string uri(const std::string &schema = {}) const;
-  // Runs SQL as the superuser; the first column of each row, "|"-joined columns per row.
-  // False when the statement failed.
-  bool run(const std::string &sql, std::vector<std::string> *rows = nullptr) const;
+  // Runs SQL as the superuser in the test database (or `database`); the first column of
+  // each row, "|"-joined columns per row. False when the statement failed.
+  bool run(const std::string &sql, std::vector<std::string> *rows = nullptr,
+           const std::string &database = {}) const;
   // A schema of its own for one test.
   std::string freshSchema();
 

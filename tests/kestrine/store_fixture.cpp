@@ -145,6 +145,23 @@ std::vector<std::string> SharedMemoryTest::lookup(const std::string &text) {
   return out;
 }
 
+std::vector<std::string> SharedMemoryTest::fuzzy(const std::string &text, int32_t minScore,
+                                                 int32_t maxCount) {
+  TmTextList sources{};
+  TmTextList targets{};
+  std::vector<int32_t> scores(std::size_t(std::max(maxCount, 1)), -1);
+  const int32_t count = m_library.fuzzyTM(toUtf16(text).c_str(), minScore, maxCount, &sources,
+                                          &targets, scores.data());
+  EXPECT_GE(count, 0) << text << ": " << lastError().reason;
+  std::vector<std::string> out;
+  for (int32_t i = 0; i < count; ++i)
+    out.push_back(std::to_string(scores[std::size_t(i)]) + " " + toUtf8(sources.items[i]) + "=" +
+                  toUtf8(targets.items[i]));
+  m_library.freeTM(&sources);
+  m_library.freeTM(&targets);
+  return out;
+}
+
 CallError SharedMemoryTest::lastError() {
   char16_t reason[300] = {};
   CallError error;

@@ -60,6 +60,8 @@ protected:
   int32_t remove(const std::string &source, const std::string &target);
   std::vector<std::string> lookup(const std::string &text);
   Searched search(const std::vector<std::string> &words, bool allWords);
+  // "score source=target" per match of FuzzyTM.
+  std::vector<std::string> fuzzy(const std::string &text, int32_t minScore, int32_t maxCount = 20);
   std::string rows(const std::string &table) const { return m_store->rows(table); }
   CallError lastError();
 
