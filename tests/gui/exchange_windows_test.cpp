@@ -19,6 +19,7 @@
 #include "workbench/main_frame.h"
 #include "workbench/session.h"
 
+#include "memory_workbench.h"
 #include "test_support.h"
 #include "widget_test_support.h"
 
@@ -38,28 +39,8 @@
 namespace tarvelo::gui {
 namespace {
 
-class ExchangeWindowsTest : public ::testing::Test {
+class ExchangeWindowsTest : public MemoryWorkbenchTest {
 protected:
-  void SetUp() override {
-    ASSERT_TRUE(dir.isValid());
-    initGuiResources();
-    ASSERT_TRUE(
-        library.load(QDir(QStringLiteral(TARVELO_BIN_DIR)).filePath(QStringLiteral("kestrine"))));
-    settings.setText(QStringLiteral("TMPath"), dir.filePath(QStringLiteral("TM")));
-    settings.setInteger(QStringLiteral("InitTM"), 0);
-    target = dir.filePath(QStringLiteral("example_de.rc"));
-    ASSERT_TRUE(QFile::copy(exampleFile(QStringLiteral("example_de.rc")), target));
-    workbench = std::make_unique<WorkbenchAssembly>(settings, prompter, progress, &library);
-    OpenRequest request{exampleFile(QStringLiteral("example.rc")), 1033, false, target, 1031};
-    ASSERT_EQ(workbench->session().open(request), Session::OpenResult::Opened);
-  }
-  void TearDown() override {
-    if (workbench) {
-      prompter.answers = {Prompter::Answer::No};
-      workbench->session().close();
-    }
-    QFile::remove(exampleFile(QStringLiteral("example.rc.1033")));
-  }
   // Hooks whose dialog chooses the file, the format and the delimiters given.
   ExchangeHooks choosing(const QString &file, int format, int bits = 3, bool filtered = false) {
     ExchangeHooks hooks;
@@ -83,14 +64,7 @@ protected:
     return entryNamed(workbench->session(), identifier);
   }
 
-  QTemporaryDir dir;
-  TmLibrary library;
-  MemorySettings settings;
-  test::ScriptedPrompter prompter;
-  NullProgress progress;
   Filter filter{settings};
-  QString target;
-  std::unique_ptr<WorkbenchAssembly> workbench;
   QList<bool> filterShown;
 };
 

@@ -251,6 +251,9 @@ MemoryTransfer MemoryTransfers::exportTmx(const QString &path, int sourceLanguag
   TmxWriter writer(sourceLanguage, targetLanguage);
   int64_t position = 0;
   std::vector<int32_t> counters(kSlice);
+  // The memory does not say how many pairs it holds: the bar only shows that work goes on.
+  m_progress.begin(QCoreApplication::translate("Progress", "Translation Memory Export"));
+  m_progress.setRange(0, 0);
   for (;;) {
     TmTextList sources = {}, targets = {};
     const int32_t read = tm.listTM(&position, kSlice, &sources, &targets, counters.data());
@@ -267,7 +270,15 @@ MemoryTransfer MemoryTransfers::exportTmx(const QString &path, int sourceLanguag
       writer.add({sourceTexts[i], targetTexts[i], qMax(1, int(counters[size_t(i)]))});
       ++result.pairs;
     }
+    m_progress.setText(
+        QCoreApplication::translate("Progress", "Exporting pair %1").arg(result.pairs));
+    m_progress.serve();
+    if (m_progress.cancelled()) {
+      result.status = MemoryTransfer::Status::Cancelled; // and nothing is written
+      break;
+    }
   }
+  m_progress.end();
   reconnect(sourceLanguage, targetLanguage, false);
   if (result.status != MemoryTransfer::Status::Finished)
     return result;

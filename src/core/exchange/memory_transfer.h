@@ -71,7 +71,7 @@ public:
 
   // Learns the units of a TMX 1.4 file, each with its use counter.
   MemoryTransfer importTmx(const QString &path, int sourceLanguage, int targetLanguage);
-  // Writes every pair of the language pair as TMX 1.4.
+  // Writes every pair of the language pair as TMX 1.4; a cancelled export writes nothing.
   MemoryTransfer exportTmx(const QString &path, int sourceLanguage, int targetLanguage);
 
 private:
