@@ -16,7 +16,8 @@ namespace kestrine_bench {
 
 struct FuzzyLookups {
   double medianMilliseconds = 0;
-  double originalFound = 0; // the share of lookups that found the source they were made from
+  double p90Milliseconds = 0; // the slow tail: a lookup in ten takes longer
+  double originalFound = 0;   // the share of lookups that found the source they were made from
   std::int64_t failed = 0;
 };
 
@@ -56,9 +57,9 @@ inline FuzzyLookups timeFuzzyLookups(benchmark::State &state, int count) {
   }
   if (milliseconds.empty())
     return result;
-  std::nth_element(milliseconds.begin(), milliseconds.begin() + milliseconds.size() / 2,
-                   milliseconds.end());
+  std::sort(milliseconds.begin(), milliseconds.end());
   result.medianMilliseconds = milliseconds[milliseconds.size() / 2];
+  result.p90Milliseconds = milliseconds[milliseconds.size() * 9 / 10];
   // Each query was made from a stored source, which scores at least 70 against it.
   result.originalFound = double(found) / double(state.iterations());
   return result;

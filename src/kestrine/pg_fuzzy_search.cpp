@@ -18,6 +18,7 @@ namespace kestrine {
 struct KeyKind {
   std::size_t loss;
   std::size_t sureEdits;
+  const char *rows; // which rows have keys of this kind, by the characters of their text
 };
 
 namespace {
@@ -25,8 +26,11 @@ namespace {
 // Up to this length a key has a letter per unit of the text; beyond, one per run of three.
 constexpr std::size_t kCharKeyLength = 16;
 
-constexpr KeyKind kCharKey{3, 5};   // one letter, in three runs
-constexpr KeyKind kRunKey{5, 3};    // three letters, in five runs
+// Each kind has an index of its own (partial, by key length), so that asking for texts of
+// one kind never reads the many runs of the other.
+constexpr KeyKind kCharKey{3, 5, " <= 16"}; // one letter, in three runs
+constexpr KeyKind kRunKey{5, 3, " > 16"};   // three letters, in five runs
+static_assert(kCharKeyLength == 16);
 constexpr int kLowestThreshold = 5; // hundredths
 constexpr int kHighestThreshold = 60;
 constexpr int kKeySlice = 5000; // rows keyed per statement when an old table gets its keys
@@ -166,16 +170,38 @@ std::string firstLine(const std::string &message) {
   return line;
 }
 
-std::vector<std::string> indexNames(const std::string &table) {
-  return {"Grams1Index_" + table, "Grams2Index_" + table, "ShortFold1Index_" + table,
-          "ShortFold2Index_" + table};
+// For each text column: the indexes of its character keys and of its run keys, and of
+// the lengths of its short texts.
+std::vector<std::string> indexNames(const std::string &table, int column) {
+  const std::string n = std::to_string(column);
+  return {"CharGrams" + n + "Index_" + table, "RunGrams" + n + "Index_" + table,
+          "ShortFold" + n + "Index_" + table};
 }
 
 } // namespace
 
+bool PgFuzzyIndex::createIndexes(pg::Connection &db, const std::string &table, int column,
+                                 const std::vector<std::string> &names) {
+  const std::string n = std::to_string(column);
+  const std::string key = "\"Grams" + n + "\"";
+  const std::string length = "length(\"Fold" + n + "\")";
+  const std::string start = "CREATE INDEX IF NOT EXISTS ";
+  const std::string trigrams = " USING gin (" + key + " " + m_schema + ".gin_trgm_ops) WHERE ";
+  return db.command(start + quoted(names[0]) + " ON " + table + trigrams + length +
+                    kCharKey.rows) &&
+         db.command(start + quoted(names[1]) + " ON " + table + trigrams + length + kRunKey.rows) &&
+         db.command(start + quoted(names[2]) + " ON " + table + " (" + length + ") WHERE " +
+                    length + " <= " + std::to_string(kShortLength));
+}
+
+// The kind of key goes by the characters of the text as stored, which the server counts
+// in its partial indexes: a pair of surrogates is one, spaces around count.
 std::string trigramKey(std::u16string_view text) {
+  std::size_t characters = 0;
+  for (const char16_t unit : text)
+    characters += unit < 0xDC00 || unit > 0xDFFF;
   const std::u16string form = comparisonForm(text);
-  return form.size() <= kCharKeyLength ? charKey(form) : runKey(form);
+  return characters <= kCharKeyLength ? charKey(form) : runKey(form);
 }
 
 void PgFuzzyIndex::forget() {
@@ -230,7 +256,10 @@ std::string PgFuzzyIndex::createExtension(pg::Connection &db) {
 bool PgFuzzyIndex::indexesPresent(pg::Connection &db, const PairTable &table) {
   std::string sql = "SELECT";
   pg::Parameters names;
-  for (const std::string &index : indexNames(table.name)) {
+  std::vector<std::string> indexes = indexNames(table.name, 1);
+  for (const std::string &other : indexNames(table.name, 2))
+    indexes.push_back(other);
+  for (const std::string &index : indexes) {
     sql += std::string(names.empty() ? " " : " AND ") + "to_regclass($" +
            std::to_string(names.size() + 1) + ") IS NOT NULL";
     names.push_back(quoted(index));
@@ -242,7 +271,6 @@ bool PgFuzzyIndex::indexesPresent(pg::Connection &db, const PairTable &table) {
 // In one transaction under the schema lock, so that clients connecting at once do it once.
 std::string PgFuzzyIndex::makeIndexes(pg::Connection &db, const PairTable &table) {
   const std::string name = quoted(table.name);
-  const std::vector<std::string> indexes = indexNames(table.name);
   const auto work = [&] {
     const pg::Result columns =
         db.run("SELECT count(*) FROM pg_catalog.pg_attribute WHERE attrelid = $1::regclass AND "
@@ -258,12 +286,7 @@ std::string PgFuzzyIndex::makeIndexes(pg::Connection &db, const PairTable &table
          !fillKeys(db, name)))
       return false;
     for (int column = 1; column <= 2; ++column) {
-      const std::string n = std::to_string(column);
-      const std::string length = "length(\"Fold" + n + "\")";
-      if (!db.command("CREATE INDEX IF NOT EXISTS " + quoted(indexes[column - 1]) + " ON " + name +
-                      " USING gin (\"Grams" + n + "\" " + m_schema + ".gin_trgm_ops)") ||
-          !db.command("CREATE INDEX IF NOT EXISTS " + quoted(indexes[column + 1]) + " ON " + name +
-                      " (" + length + ") WHERE " + length + " <= " + std::to_string(kShortLength)))
+      if (!createIndexes(db, name, column, indexNames(table.name, column)))
         return false;
     }
     return true;
@@ -293,10 +316,10 @@ bool PgFuzzyIndex::nearRows(pg::Connection &db, const PairTable &table, const st
   // The key is spliced in, not bound: it holds letters and digits only, and a statement
   // prepared for any key could be planned without the index. Not kept as prepared either.
   const std::string literal = "'" + key + "'";
-  const pg::Result near =
-      db.exec(names.rows() + " WHERE " + names.key + " OPERATOR(" + m_schema + ".%) " + literal +
-              " ORDER BY " + m_schema + ".similarity(" + names.key + ", " + literal +
-              ") DESC, \"Id\" LIMIT " + std::to_string(kFuzzyCandidates));
+  const pg::Result near = db.exec(
+      names.rows() + " WHERE length(" + names.fold + ")" + kind.rows + " AND " + names.key +
+      " OPERATOR(" + m_schema + ".%) " + literal + " ORDER BY " + m_schema + ".similarity(" +
+      names.key + ", " + literal + ") DESC, \"Id\" LIMIT " + std::to_string(kFuzzyCandidates));
   if (!near.ok())
     return false;
   scoreRows(near, query, minScore, scored, matches);

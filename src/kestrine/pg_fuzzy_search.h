@@ -54,6 +54,8 @@ private:
   std::string createExtension(pg::Connection &db);
   bool indexesPresent(pg::Connection &db, const PairTable &table);
   std::string makeIndexes(pg::Connection &db, const PairTable &table);
+  bool createIndexes(pg::Connection &db, const std::string &table, int column,
+                     const std::vector<std::string> &names);
   bool nearRows(pg::Connection &db, const PairTable &table, const std::string &key, KeyKind kind,
                 std::u16string_view query, std::int32_t minScore,
                 std::unordered_set<std::int64_t> &scored, std::vector<FuzzyMatch> &matches);
