@@ -2,7 +2,9 @@
 // searching in a memory of a million pairs. The big memory is built once per run, in
 // one batch, in a scratch folder that is removed at exit.
 
+#include "fuzzy_lookups.h"
 #include "kestrine.h"
+#include "pair_texts.h"
 
 #include <benchmark/benchmark.h>
 
@@ -19,6 +21,8 @@
 namespace {
 
 using Clock = std::chrono::steady_clock;
+using kestrine_bench::PairTexts;
+using kestrine_bench::pairTexts;
 
 class ScratchFolder {
 public:
@@ -41,62 +45,6 @@ public:
 private:
   std::filesystem::path m_path;
 };
-
-// Texts shaped like user-interface strings: two to six words of a fixed vocabulary, made
-// distinct by a number, the way "Page 12 of 40" or "Item 7" are.
-class PairTexts {
-public:
-  PairTexts() {
-    const char *syllables[] = {"ka", "lo", "mi", "te", "ra", "no", "vi", "su", "de", "pa",
-                               "ri", "go", "fe", "lu", "ba", "xo", "ne", "to", "si", "ma"};
-    std::mt19937 random(11);
-    while (m_words.size() < 2000) {
-      std::u16string word;
-      const int length = 2 + int(random() % 3);
-      for (int i = 0; i < length; ++i) {
-        const char *syllable = syllables[random() % std::size(syllables)];
-        word.append(syllable, syllable + 2);
-      }
-      if (m_words.size() % 3 == 0)
-        word[0] = char16_t(word[0] - 'a' + 'A');
-      m_words.push_back(word);
-    }
-  }
-
-  std::u16string source(int index) const { return text(index, 1); }
-  std::u16string target(int index) const { return text(index, 2); }
-  const std::u16string &word(int index) const { return m_words[std::size_t(index)]; }
-
-private:
-  // splitmix64: a generator that costs nothing to seed per text.
-  static std::uint64_t mix(std::uint64_t &state) {
-    std::uint64_t z = (state += 0x9E3779B97F4A7C15ull);
-    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
-    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
-    return z ^ (z >> 31);
-  }
-
-  std::u16string text(int index, unsigned side) const {
-    std::uint64_t state = std::uint64_t(index) * 2 + side;
-    auto random = [&state] { return mix(state); };
-    const int words = 2 + int(random() % 5);
-    std::u16string text;
-    for (int i = 0; i < words; ++i) {
-      text += m_words[random() % m_words.size()];
-      text += u' ';
-    }
-    const std::string number = std::to_string(index);
-    text.append(number.begin(), number.end());
-    return text;
-  }
-
-  std::vector<std::u16string> m_words;
-};
-
-const PairTexts &pairTexts() {
-  static const PairTexts texts;
-  return texts;
-}
 
 void learn(int first, int count) {
   const PairTexts &texts = pairTexts();
@@ -230,56 +178,13 @@ void BM_SearchTMOneWordInAMillionPairs(benchmark::State &state) {
 }
 BENCHMARK(BM_SearchTMOneWordInAMillionPairs)->Unit(benchmark::kMillisecond)->Iterations(10);
 
-// A text as a translator meets it again: a stored source with a typo, a letter missing or
-// another number; the source scores at least 90 against it.
-std::u16string changedText(const std::u16string &text, std::mt19937 &random) {
-  std::u16string changed = text;
-  switch (random() % 3) {
-  case 0:
-    changed[random() % changed.size()] = u'q';
-    break;
-  case 1:
-    changed.erase(random() % changed.size(), 1);
-    break;
-  default:
-    changed.back() = changed.back() == u'7' ? u'3' : u'7';
-  }
-  return changed;
-}
-
 void BM_FuzzyTMInAMillionPairs(benchmark::State &state) {
   bigMemory();
-  const PairTexts &texts = pairTexts();
-  std::vector<std::u16string> queries;
-  std::vector<std::u16string> originals;
-  std::mt19937 random(17);
-  for (int i = 0; i < 1000; ++i) {
-    originals.push_back(texts.source(int(random() % kBigMemory)));
-    queries.push_back(changedText(originals.back(), random));
-  }
-  std::vector<double> milliseconds;
-  std::size_t next = 0;
-  std::int64_t originalFound = 0;
-  for (auto _ : state) {
-    const std::size_t query = next++ % queries.size();
-    TmTextList sources = {};
-    TmTextList targets = {};
-    std::int32_t scores[5] = {};
-    const Clock::time_point start = Clock::now();
-    const std::int32_t count = FuzzyTM(queries[query].c_str(), 70, 5, &sources, &targets, scores);
-    milliseconds.push_back(std::chrono::duration<double, std::milli>(Clock::now() - start).count());
-    for (std::int32_t i = 0; i < count; ++i) {
-      if (sources.items[i] == originals[query]) {
-        ++originalFound;
-        break;
-      }
-    }
-    FreeTM(&sources);
-    FreeTM(&targets);
-  }
-  // Each query was made from a stored source, which scores at least 70 against it.
-  state.counters["original_found"] = double(originalFound) / double(state.iterations());
-  reportMedian(state, milliseconds);
+  const kestrine_bench::FuzzyLookups lookups = kestrine_bench::timeFuzzyLookups(state, kBigMemory);
+  state.counters["original_found"] = lookups.originalFound;
+  state.counters["median_ms"] = lookups.medianMilliseconds;
+  state.counters["p90_ms"] = lookups.p90Milliseconds;
+  state.counters["build_s"] = bigMemory().buildSeconds;
 }
 BENCHMARK(BM_FuzzyTMInAMillionPairs)->Unit(benchmark::kMillisecond)->Iterations(300);
 

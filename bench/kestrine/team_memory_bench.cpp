@@ -1,11 +1,13 @@
 // Speed of the team memory on a PostgreSQL server: eight clients learning at once, and
-// GetTM in a memory of a million pairs. The server is the one KESTRINE_BENCH_SERVER names
-// (a connection URI of an empty database or schema the benchmark may fill), or else a
+// GetTM and FuzzyTM in a memory of a million pairs. The server is the one KESTRINE_BENCH_SERVER
+// names (a connection URI of an empty database or schema the benchmark may fill), or else a
 // throw-away cluster started here with its durability on (fsync, as a real server has it)
 // and removed at exit.
 
+#include "fuzzy_lookups.h"
 #include "kestrine.h"
 #include "memory_store.h"
+#include "pair_texts.h"
 #include "pg_store.h"
 #include "server_cluster.h"
 
@@ -15,6 +17,7 @@
 #include <atomic>
 #include <chrono>
 #include <cstdlib>
+#include <functional>
 #include <random>
 #include <string>
 #include <thread>
@@ -132,40 +135,48 @@ BENCHMARK(BM_EightClientsLearnTenThousandPairsEach)
 
 constexpr int kBigMemory = 1000000;
 
-// English to Czech, a million pairs written in bulk through the store's import.
+// A million pairs (English to Czech, table 5to9: Czech in Text1, English in Text2) written
+// in bulk through the store's import into a fresh memory; false when that failed.
+bool importPairs(const std::string &location, const std::function<kestrine::StoredRow(int)> &pair) {
+  kestrine::PgStore store;
+  store.setLocation(widen(location));
+  if (!store.openOrCreate() || !store.beginImport())
+    return false;
+  std::vector<kestrine::StoredRow> rows;
+  for (int i = 0; i < kBigMemory; ++i) {
+    rows.push_back(pair(i));
+    if (rows.size() == 10000 || i + 1 == kBigMemory) {
+      if (!store.importRows("5to9", rows, false)) {
+        store.endImport(false);
+        return false;
+      }
+      rows.clear();
+    }
+  }
+  // Connecting builds the indexes a memory gets on its first connection.
+  return store.endImport(true) && store.connect(1033, 1029);
+}
+
+// A memory on the server built once per run, with how long that took.
 struct BigServerMemory {
   std::string location;
   double buildSeconds = 0;
   bool built = false;
 
-  BigServerMemory() {
+  explicit BigServerMemory(const std::function<kestrine::StoredRow(int)> &pair) {
     if (!server().unavailable.empty())
       return;
     location = server().memory();
     const Clock::time_point start = Clock::now();
-    kestrine::PgStore store;
-    store.setLocation(widen(location));
-    if (!store.openOrCreate() || !store.beginImport())
-      return;
-    std::vector<kestrine::StoredRow> rows;
-    for (int i = 0; i < kBigMemory; ++i) {
-      // Table 5to9: Czech (5) in Text1, English (9) in Text2.
-      rows.push_back({widen("Preklad " + std::to_string(i)), sourceText(i % 8, i), 0, 1});
-      if (rows.size() == 10000 || i + 1 == kBigMemory) {
-        if (!store.importRows("5to9", rows, false)) {
-          store.endImport(false);
-          return;
-        }
-        rows.clear();
-      }
-    }
-    built = store.endImport(true);
+    built = importPairs(location, pair);
     buildSeconds = std::chrono::duration<double>(Clock::now() - start).count();
   }
 };
 
 BigServerMemory &bigMemory() {
-  static BigServerMemory memory;
+  static BigServerMemory memory([](int i) {
+    return kestrine::StoredRow{widen("Preklad " + std::to_string(i)), sourceText(i % 8, i), 0, 1};
+  });
   return memory;
 }
 
@@ -209,6 +220,33 @@ void BM_GetTMInAMillionPairsOnTheServer(benchmark::State &state) {
     state.SkipWithError("a stored pair was not found");
 }
 BENCHMARK(BM_GetTMInAMillionPairsOnTheServer)->Unit(benchmark::kMicrosecond);
+
+// As BM_FuzzyTMInAMillionPairs of the file store, in a memory of the same texts: a stored
+// source with a typo, a letter missing or another number, the five best from 70.
+void BM_FuzzyTMInAMillionPairsOnTheServer(benchmark::State &state) {
+  static BigServerMemory memory([](int i) {
+    const kestrine_bench::PairTexts &texts = kestrine_bench::pairTexts();
+    return kestrine::StoredRow{texts.target(i), texts.source(i), 0, 1};
+  });
+  if (!memory.built) {
+    state.SkipWithError(("no server memory: " + server().unavailable).c_str());
+    return;
+  }
+  SetTMPath(widen(memory.location).c_str());
+  if (ConnectTM(1033, 1029) != 1) {
+    state.SkipWithError("cannot connect");
+    return;
+  }
+  const kestrine_bench::FuzzyLookups lookups = kestrine_bench::timeFuzzyLookups(state, kBigMemory);
+  DisconnectTM();
+  state.counters["median_ms"] = lookups.medianMilliseconds;
+  state.counters["p90_ms"] = lookups.p90Milliseconds;
+  state.counters["build_s"] = memory.buildSeconds;
+  state.counters["original_found"] = lookups.originalFound;
+  if (lookups.failed)
+    state.SkipWithError("a search failed");
+}
+BENCHMARK(BM_FuzzyTMInAMillionPairsOnTheServer)->Unit(benchmark::kMillisecond)->Iterations(300);
 
 } // namespace
 

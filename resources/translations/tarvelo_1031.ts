@@ -49,12 +49,12 @@
         <translation>Die Datei ist TMX %1; gelesen wird nur TMX 1.4.</translation>
     </message>
     <message>
-        <location filename="../../src/core/exchange/memory_transfer.cpp" line="+209"/>
+        <location filename="../../src/core/exchange/memory_transfer.cpp" line="+84"/>
         <source>The Translation Memory could not store every pair.</source>
         <translation>Der Übersetzungsspeicher konnte nicht jedes Paar speichern.</translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+173"/>
         <source>The Translation Memory could not be read.</source>
         <translation>Der Übersetzungsspeicher konnte nicht gelesen werden.</translation>
     </message>
@@ -298,7 +298,22 @@
         <translation>Glossar importieren...</translation>
     </message>
     <message>
+        <location line="+1"/>
+        <source>Import TMX...</source>
+        <translation>TMX importieren...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Export TMX...</source>
+        <translation>TMX exportieren...</translation>
+    </message>
+    <message>
         <location line="+2"/>
+        <source>Copy Translation Memory...</source>
+        <translation>Übersetzungsspeicher kopieren...</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>Open External &amp;Dictionary</source>
         <translation>&amp;Externes Wörterbuch öffnen</translation>
     </message>
@@ -458,12 +473,12 @@
         <translation>D&amp;ialog</translation>
     </message>
     <message>
-        <location line="-186"/>
+        <location line="-192"/>
         <source>&amp;Machine Translation...</source>
         <translation>&amp;Maschinelle Übersetzung...</translation>
     </message>
     <message>
-        <location line="+199"/>
+        <location line="+205"/>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
     </message>
@@ -502,10 +517,20 @@
     </message>
     <message>
         <location filename="../../src/core/exchange/memory_transfer.cpp" line="-134"/>
-        <location line="+89"/>
+        <location line="+90"/>
         <location filename="../../src/core/tmclient/memory_learning.cpp" line="+104"/>
         <source>Translation Memory Import</source>
         <translation>Import in den Übersetzungsspeicher</translation>
+    </message>
+    <message>
+        <location line="+35"/>
+        <source>Translation Memory Export</source>
+        <translation>Export aus dem Übersetzungsspeicher</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Exporting pair %1</source>
+        <translation>Exportiere Paar %1</translation>
     </message>
     <message>
         <location filename="../../src/core/exchange/machine_translation_run.cpp" line="+36"/>
@@ -515,14 +540,14 @@
     </message>
     <message>
         <location line="-28"/>
-        <location filename="../../src/core/exchange/memory_transfer.cpp" line="-165"/>
+        <location filename="../../src/core/exchange/memory_transfer.cpp" line="-239"/>
         <location filename="../../src/core/exchange/task_exchange.cpp" line="+18"/>
         <location filename="../../src/core/tmclient/memory_learning.cpp" line="+10"/>
         <source>Importing record %1 of %2</source>
         <translation>Datensatz %1 von %2 wird importiert</translation>
     </message>
     <message>
-        <location filename="../../src/core/tmclient/memory_learning.cpp" line="+49"/>
+        <location filename="../../src/core/tmclient/memory_learning.cpp" line="+52"/>
         <source>Waiting for the Translation Memory</source>
         <translation>Warten auf den Übersetzungsspeicher</translation>
     </message>
@@ -593,6 +618,7 @@
         <translation>Formatangaben stimmen nicht überein!</translation>
     </message>
     <message>
+        <location filename="../../src/core/exchange/memory_menu.cpp" line="+70"/>
         <location filename="../../src/core/exchange/send_resource.cpp" line="+22"/>
         <location filename="../../src/core/workbench/save_flows.cpp" line="+36"/>
         <location filename="../../src/core/workbench/task_flows.cpp" line="+64"/>
@@ -601,8 +627,53 @@
         <translation>Die Datei „%1“ kann nicht geöffnet werden.</translation>
     </message>
     <message>
-        <location line="+78"/>
-        <location filename="../../src/gui/app/workbench_assembly.cpp" line="+207"/>
+        <location line="+3"/>
+        <source>The file &apos;%1&apos; is not a TMX file that can be read: %2</source>
+        <translation>Die Datei „%1“ ist keine lesbare TMX-Datei: %2</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The Translation Memory in &apos;%1&apos; cannot be used for these languages.</source>
+        <translation>Der Übersetzungsspeicher in „%1“ kann für diese Sprachen nicht verwendet werden.</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>The import from &apos;%1&apos; was cancelled. Pairs learnt before: %2</source>
+        <translation>Der Import aus „%1“ wurde abgebrochen. Bis dahin gelernte Paare: %2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Pairs learnt from &apos;%1&apos;: %2</source>
+        <translation>Aus „%1“ gelernte Paare: %2</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>The export was cancelled; &apos;%1&apos; was not written.</source>
+        <translation>Der Export wurde abgebrochen; „%1“ wurde nicht geschrieben.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Pairs exported to &apos;%1&apos;: %2</source>
+        <translation>Nach „%1“ exportierte Paare: %2</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Pairs copied from &apos;%1&apos; to &apos;%2&apos;: %3</source>
+        <translation>Von „%1“ nach „%2“ kopierte Paare: %3</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The copy was cancelled; the Translation Memory in &apos;%1&apos; is as it was.</source>
+        <translation>Das Kopieren wurde abgebrochen; der Übersetzungsspeicher in „%1“ ist unverändert.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The Translation Memory in &apos;%1&apos; could not be copied to &apos;%2&apos;: %3</source>
+        <translation>Der Übersetzungsspeicher in „%1“ konnte nicht nach „%2“ kopiert werden: %3</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/exchange/send_resource.cpp" line="+78"/>
+        <location filename="../../src/gui/app/workbench_assembly.cpp" line="+211"/>
         <source>Could not log on to an email system.</source>
         <translation>Die Anmeldung an einem E-Mail-System ist nicht möglich.</translation>
     </message>
@@ -680,7 +751,7 @@
         <translation>Ressourcen speichern - %1</translation>
     </message>
     <message>
-        <location filename="../../src/core/tmclient/memory_client.cpp" line="+36"/>
+        <location filename="../../src/core/tmclient/memory_client.cpp" line="+37"/>
         <source>The empty item was not filled: the Translation Memory in &apos;%1&apos; cannot be read (its file may be damaged or locked by another program).</source>
         <translation>Der leere Eintrag wurde nicht gefüllt: Der Übersetzungsspeicher in „%1“ kann nicht gelesen werden (seine Datei ist vielleicht beschädigt oder von einem anderen Programm gesperrt).</translation>
     </message>
@@ -690,12 +761,22 @@
         <translation>%1 von %2 leeren Einträgen wurden nicht gefüllt: Der Übersetzungsspeicher in „%3“ kann nicht gelesen werden (seine Datei ist vielleicht beschädigt oder von einem anderen Programm gesperrt).</translation>
     </message>
     <message>
-        <location filename="../../src/core/tmclient/memory_learning.cpp" line="-65"/>
+        <location filename="../../src/core/tmclient/memory_learning.cpp" line="-68"/>
         <source>No pairs were learnt: the Translation Memory in &apos;%1&apos; cannot be opened.</source>
         <translation>Es wurden keine Paare gelernt: Der Übersetzungsspeicher in „%1“ kann nicht geöffnet werden.</translation>
     </message>
     <message>
-        <location line="+83"/>
+        <location line="+87"/>
+        <source>The pair was not learnt: the Translation Memory in &apos;%1&apos; cannot be written: %2</source>
+        <translation>Das Paar wurde nicht gelernt: In den Übersetzungsspeicher in „%1“ kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 of %2 pairs were not learnt: the Translation Memory in &apos;%3&apos; cannot be written: %4</source>
+        <translation>%1 von %2 Paaren wurden nicht gelernt: In den Übersetzungsspeicher in „%3“ kann nicht geschrieben werden: %4</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>The pair was not learnt: another program keeps the Translation Memory in &apos;%1&apos; locked.</source>
         <translation>Das Paar wurde nicht gelernt: Ein anderes Programm hält den Übersetzungsspeicher in „%1“ gesperrt.</translation>
     </message>
@@ -720,7 +801,12 @@
         <translation>Der Export wurde erfolgreich beendet.</translation>
     </message>
     <message>
-        <location filename="../../src/gui/memory/memory_search_window.cpp" line="+204"/>
+        <location filename="../../src/gui/memory/memory_search_window.cpp" line="+174"/>
+        <source>The Translation Memory in &apos;%1&apos; cannot be read: %2</source>
+        <translation>Der Übersetzungsspeicher in „%1“ kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <location line="+35"/>
         <source>Do you realy want to remove translation
 from: &quot;%1&quot;
 to: &quot;%2&quot;?</source>
@@ -730,7 +816,12 @@ in: „%2“
 wirklich entfernen?</translation>
     </message>
     <message>
-        <location filename="../../src/core/exchange/memory_transfer.cpp" line="+116"/>
+        <location line="+10"/>
+        <source>The Translation Memory in &apos;%1&apos; cannot be written: %2</source>
+        <translation>In den Übersetzungsspeicher in „%1“ kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/exchange/memory_transfer.cpp" line="+136"/>
         <source>Previous import was canceled.
 File: %1
 Source Language: %2
@@ -2854,7 +2945,7 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
 <context>
     <name>tarvelo::gui::GlossaryImportDialog</name>
     <message>
-        <location filename="../../src/gui/memory/glossary_import_dialog.cpp" line="+17"/>
+        <location filename="../../src/gui/memory/glossary_import_dialog.cpp" line="+13"/>
         <source>Import glossary</source>
         <translation>Glossar importieren</translation>
     </message>
@@ -2864,7 +2955,7 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
         <translation>Glossar (*.csv)</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+3"/>
         <source>Delimiters:</source>
         <translation>Trennzeichen:</translation>
     </message>
@@ -2882,16 +2973,6 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
         <location line="+0"/>
         <source>Comma</source>
         <translation>Komma</translation>
-    </message>
-    <message>
-        <location line="+7"/>
-        <source>Source language:</source>
-        <translation>Ausgangssprache:</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Target language:</source>
-        <translation>Zielsprache:</translation>
     </message>
 </context>
 <context>
@@ -3028,6 +3109,19 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
     </message>
 </context>
 <context>
+    <name>tarvelo::gui::LanguageFileDialog</name>
+    <message>
+        <location filename="../../src/gui/memory/language_file_dialog.cpp" line="+19"/>
+        <source>Source language:</source>
+        <translation>Ausgangssprache:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Target language:</source>
+        <translation>Zielsprache:</translation>
+    </message>
+</context>
+<context>
     <name>tarvelo::gui::LayoutEditor</name>
     <message>
         <location filename="../../src/gui/dialogs/layout_editor.cpp" line="+277"/>
@@ -3156,9 +3250,47 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
         <translation>Projekt</translation>
     </message>
     <message>
-        <location line="+459"/>
+        <location line="+474"/>
         <source>It is not possible open file &apos;%1&apos;.</source>
         <translation>Die Datei „%1“ kann nicht geöffnet werden.</translation>
+    </message>
+</context>
+<context>
+    <name>tarvelo::gui::MemoryCopyDialog</name>
+    <message>
+        <location filename="../../src/gui/memory/memory_copy_dialog.cpp" line="+20"/>
+        <source>Copy Translation Memory</source>
+        <translation>Übersetzungsspeicher kopieren</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Copy from:</source>
+        <translation>Kopieren aus:</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Copy to:</source>
+        <translation>Kopieren nach:</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>A memory is a folder, or the address of a team memory on a PostgreSQL server (postgresql://...). Every language pair is copied; a pair the destination holds already adds its counts.</source>
+        <translation>Ein Speicher ist ein Ordner oder die Adresse eines Team-Speichers auf einem PostgreSQL-Server (postgresql://...). Alle Sprachpaare werden kopiert; ein Paar, das das Ziel schon enthält, zählt seine Verwendungen hinzu.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>Choose a folder</source>
+        <translation>Ordner auswählen</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Translation Memory Folder</source>
+        <translation>Ordner des Übersetzungsspeichers</translation>
     </message>
 </context>
 <context>
@@ -3237,7 +3369,7 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
 <context>
     <name>tarvelo::gui::MemorySearchWindow</name>
     <message>
-        <location filename="../../src/gui/memory/memory_search_window.cpp" line="-148"/>
+        <location filename="../../src/gui/memory/memory_search_window.cpp" line="-163"/>
         <source>Search Translation Memory</source>
         <translation>Übersetzungsspeicher durchsuchen</translation>
     </message>
@@ -3869,6 +4001,24 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
         <location line="+1"/>
         <source>Target language:</source>
         <translation>Zielsprache:</translation>
+    </message>
+</context>
+<context>
+    <name>tarvelo::gui::TmxFileDialog</name>
+    <message>
+        <location filename="../../src/gui/memory/tmx_file_dialog.cpp" line="+10"/>
+        <source>Import TMX</source>
+        <translation>TMX importieren</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Export TMX</source>
+        <translation>TMX exportieren</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Translation Memory eXchange (*.tmx)</source>
+        <translation>TMX-Dateien (*.tmx)</translation>
     </message>
 </context>
 </TS>

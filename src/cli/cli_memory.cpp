@@ -46,7 +46,9 @@ bool CliMemory::open(const QString &folder, int sourceLanguage, int targetLangua
   m_client->start();
   if (sourceLanguage <= 0 || targetLanguage <= 0 ||
       !m_client->connectTo(sourceLanguage, targetLanguage)) {
-    const QString why = server ? locationProblem(exports, path) : QString();
+    const MemoryFailure failure = lastMemoryFailure(exports);
+    m_damaged = failure.damaged;
+    const QString why = server ? locationProblem(exports, path) : failure.reason;
     std::fprintf(stderr,
                  "error: the translation memory in '%s' cannot be opened for the "
                  "languages %d and %d%s%s\n",
@@ -55,6 +57,15 @@ bool CliMemory::open(const QString &folder, int sourceLanguage, int targetLangua
     return false;
   }
   return true;
+}
+
+int memoryFailed(const MemoryFailure &failure, const QString &location, const char *what) {
+  const QString where =
+      isServerLocation(location) ? location : QFileInfo(location).absoluteFilePath();
+  std::fprintf(stderr, "error: the translation memory in '%s' cannot be %s%s%s\n",
+               shownLocation(where).toUtf8().constData(), what, failure.failed() ? ": " : "",
+               failure.reason.toUtf8().constData());
+  return failure.damaged ? 2 : 1;
 }
 
 } // namespace tarvelo::cli

@@ -31,6 +31,8 @@ public:
   // may be created where there is none.
   bool open(const QString &folder, int sourceLanguage, int targetLanguage, bool create);
   MemoryClient &client() { return *m_client; }
+  // The memory could not be opened because it is damaged.
+  bool damaged() const { return m_damaged; }
 
 private:
   EntryList &m_entries;
@@ -39,6 +41,11 @@ private:
   Progress &m_progress;
   TmLibrary m_library;
   std::unique_ptr<MemoryClient> m_client;
+  bool m_damaged = false;
 };
+
+// Prints why the memory could not be read or written, as the library said it; returns the
+// exit status: 2 for a damaged memory, else 1.
+int memoryFailed(const MemoryFailure &failure, const QString &location, const char *what);
 
 } // namespace tarvelo::cli

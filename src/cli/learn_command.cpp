@@ -64,11 +64,13 @@ int runLearn(const QStringList &arguments) {
   NullProgress progress;
   CliMemory memory(reader.entries(), settings, prompter, progress);
   if (!memory.open(options.tm, task->sourceLanguage, task->targetLanguage, true))
-    return 1;
+    return memory.damaged() ? 2 : 1;
   // What was not stored has been reported on standard error already.
   const LearnResult learnt = memory.client().learn(task->targetLanguage);
   std::printf("%d %s learnt\n", learnt.stored, learnt.stored == 1 ? "pair" : "pairs");
-  return learnt.notStored > 0 ? 1 : 0;
+  if (learnt.notStored == 0)
+    return 0;
+  return learnt.damaged ? 2 : 1;
 }
 
 } // namespace tarvelo::cli

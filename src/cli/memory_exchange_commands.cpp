@@ -84,7 +84,7 @@ int runTmImport(const QStringList &arguments) {
                                          : printableText(result.error))
                      .toUtf8()
                      .constData());
-    return 1;
+    return result.damaged ? 2 : 1;
   default:
     break;
   }
@@ -119,7 +119,7 @@ int runTmExport(const QStringList &arguments) {
                                          : printableText(result.error))
                      .toUtf8()
                      .constData());
-    return 1;
+    return result.damaged ? 2 : 1;
   }
   std::printf("%d %s exported\n", result.pairs, result.pairs == 1 ? "pair" : "pairs");
   return result.pairs > 0 ? 0 : 1;
@@ -146,19 +146,21 @@ int runTmDelete(const QStringList &arguments) {
   TmTextList found = {};
   bool held = false;
   if (tm.getTM && tm.freeTM) {
-    tm.getTM(reinterpret_cast<const char16_t *>(sourceText.utf16()), &found);
+    const auto *text = reinterpret_cast<const char16_t *>(sourceText.utf16());
+    const int32_t count = tm.lookupTM ? tm.lookupTM(text, &found) : tm.getTM(text, &found);
+    const MemoryFailure failure = count < 0 ? lastMemoryFailure(tm) : MemoryFailure();
     for (const QString &translation : takeTmTexts(tm, found))
       held = held || sameIgnoringCase(translation, targetText);
+    if (count < 0)
+      return memoryFailed(failure, read.value(QStringLiteral("tm")), "read");
   }
   if (!held) {
     std::fprintf(stderr, "The memory holds no such pair.\n");
     return 1;
   }
   if (!tm.deletePair || !tm.deletePair(reinterpret_cast<const char16_t *>(sourceText.utf16()),
-                                       reinterpret_cast<const char16_t *>(targetText.utf16()))) {
-    std::fprintf(stderr, "error: the pair could not be removed\n");
-    return 1;
-  }
+                                       reinterpret_cast<const char16_t *>(targetText.utf16())))
+    return memoryFailed(lastMemoryFailure(tm), read.value(QStringLiteral("tm")), "written");
   std::printf("1 pair removed\n");
   return 0;
 }

@@ -22,13 +22,10 @@ int printFuzzy(MemoryClient &client, const QString &text, int minScore, const QS
     std::fprintf(stderr, "error: the translation-memory library finds no fuzzy matches\n");
     return 1;
   }
-  bool failed = false;
-  const QList<FuzzyPair> pairs = client.fuzzyPairs(text, minScore, kFuzzyCount, &failed);
-  if (failed) {
-    std::fprintf(stderr, "error: the translation memory in '%s' cannot be read\n",
-                 QDir::toNativeSeparators(QFileInfo(tm).absoluteFilePath()).toUtf8().constData());
-    return 1;
-  }
+  MemoryFailure failure;
+  const QList<FuzzyPair> pairs = client.fuzzyPairs(text, minScore, kFuzzyCount, &failure);
+  if (failure.failed())
+    return memoryFailed(failure, tm, "read");
   for (const FuzzyPair &pair : pairs)
     std::printf("%d\t%s\t%s\n", pair.score, printableText(pair.source).toUtf8().constData(),
                 printableText(pair.target).toUtf8().constData());
@@ -71,10 +68,13 @@ int runTmSearch(const QStringList &arguments) {
   MemorySettings settings;
   CliMemory memory(entries, settings, prompter, progress);
   if (!memory.open(tm, sourceLanguage, targetLanguage, false))
-    return 1;
+    return memory.damaged() ? 2 : 1;
   if (minScore > 0)
     return printFuzzy(memory.client(), words.join(u' '), minScore, tm);
-  const auto pairs = memory.client().search(words, allWords);
+  MemoryFailure failure;
+  const auto pairs = memory.client().search(words, allWords, &failure);
+  if (failure.failed())
+    return memoryFailed(failure, tm, "read");
   for (const auto &pair : pairs)
     std::printf("%s\t%s\n", printableText(pair.first).toUtf8().constData(),
                 printableText(pair.second).toUtf8().constData());

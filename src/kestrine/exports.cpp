@@ -1,6 +1,7 @@
 // The exports: thin calls into the one store of the process. Nothing may leave them as
 // an exception, so each catches everything and answers with its failure result.
 
+#include "failure_note.h"
 #include "kestrine.h"
 #include "memory_copy.h"
 #include "store_choice.h"
@@ -23,6 +24,26 @@ std::u16string_view textOf(const char16_t *text) {
   return text ? std::u16string_view(text) : std::u16string_view();
 }
 
+// Each export call begins with a clear note, and ends with one only when it failed, so that
+// GetTMError tells about the thread's last call.
+class Call {
+public:
+  Call() { kestrine::clearFailure(); }
+  template <class Result> Result succeeded(Result result) {
+    kestrine::clearFailure();
+    return result;
+  }
+  // The store noted why, as a rule; else the call says what it could not do.
+  template <class Result> Result failed(Result result, const char *what) {
+    if (kestrine::failureMessage().empty())
+      kestrine::noteFailure(what);
+    return result;
+  }
+};
+
+constexpr const char *kNotRead = "the memory could not be read (is it connected?)";
+constexpr const char *kNotWritten = "the memory could not be written (is it connected?)";
+
 std::u16string_view trimSpaces(std::u16string_view text) {
   const std::size_t begin = text.find_first_not_of(u' ');
   if (begin == std::u16string_view::npos)
@@ -44,6 +65,7 @@ int32_t KESTRINE_CALL GetTMVersion(char16_t *version) {
 }
 
 void KESTRINE_CALL SetTMPath(const char16_t *folder) {
+  Call call;
   try {
     g_choice.setLocation(textOf(folder));
   } catch (...) {
@@ -51,14 +73,19 @@ void KESTRINE_CALL SetTMPath(const char16_t *folder) {
 }
 
 int32_t KESTRINE_CALL ConnectTM(int32_t source, int32_t target) {
+  Call call;
   try {
-    return g_choice.connect(source, target) ? 1 : 0;
+    if (source == 0 || target == 0)
+      return call.failed(0, "a language is missing");
+    if (g_choice.connect(source, target))
+      return call.succeeded(1);
   } catch (...) {
-    return 0;
   }
+  return call.failed(0, "the memory cannot be opened");
 }
 
 void KESTRINE_CALL DisconnectTM(void) {
+  Call call;
   try {
     g_choice.disconnect();
   } catch (...) {
@@ -69,44 +96,51 @@ int32_t KESTRINE_CALL AddPair(const char16_t *source, const char16_t *target, in
   const std::u16string_view sourceText = textOf(source);
   const std::u16string_view targetText = textOf(target);
   // Tested before trimming: a text of spaces only is learnt as an empty text.
+  Call call;
   if (sourceText.empty() || targetText.empty())
     return 0;
   try {
-    store().learn(trimSpaces(sourceText), trimSpaces(targetText), increment);
+    if (store().learn(trimSpaces(sourceText), trimSpaces(targetText), increment))
+      return call.succeeded(1);
   } catch (...) {
   }
-  return 1;
+  return call.failed(1, kNotWritten); // stored or not, as it always was
 }
 
 int32_t KESTRINE_CALL GetTM(const char16_t *text, TmTextList *translations) {
+  Call call;
   const std::u16string_view query = textOf(text);
   if (query.empty() || !translations)
     return 0;
   try {
-    if (kestrine::fillList(translations, store().lookup(query).translations))
-      return translations->count;
+    const kestrine::LookupResult found = store().lookup(query);
+    if (kestrine::fillList(translations, found.translations))
+      return found.read ? call.succeeded(translations->count)
+                        : call.failed(translations->count, kNotRead);
   } catch (...) {
   }
   kestrine::emptyList(translations);
-  return 0;
+  return call.failed(0, kNotRead);
 }
 
 int32_t KESTRINE_CALL LookupTM(const char16_t *text, TmTextList *translations) {
+  Call call;
   const std::u16string_view query = textOf(text);
   if (query.empty() || !translations)
     return 0;
   try {
     const kestrine::LookupResult found = store().lookup(query);
     if (found.read && kestrine::fillList(translations, found.translations))
-      return translations->count;
+      return call.succeeded(translations->count);
   } catch (...) {
   }
   kestrine::emptyList(translations);
-  return -1;
+  return call.failed(-1, kNotRead);
 }
 
 int32_t KESTRINE_CALL SearchTM(const TmTextList *words, int32_t allWords, TmTextList *sources,
                                TmTextList *targets) {
+  Call call;
   try {
     // Read before the result lists are emptied: the caller may pass one list twice.
     const std::vector<std::u16string> wordTexts = kestrine::readList(words);
@@ -115,21 +149,24 @@ int32_t KESTRINE_CALL SearchTM(const TmTextList *words, int32_t allWords, TmText
     if (wordTexts.empty() || !sources || !targets)
       return 0;
     const kestrine::SearchResult found = store().search(wordTexts, allWords != 0);
-    if (kestrine::fillList(sources, found.sources) && kestrine::fillList(targets, found.targets))
-      return targets->count;
+    if (found.read && kestrine::fillList(sources, found.sources) &&
+        kestrine::fillList(targets, found.targets))
+      return call.succeeded(targets->count);
   } catch (...) {
   }
   kestrine::emptyList(sources);
   kestrine::emptyList(targets);
-  return 0;
+  return call.failed(0, kNotRead);
 }
 
 int32_t KESTRINE_CALL DeletePair(const char16_t *source, const char16_t *target) {
+  Call call;
   try {
-    return store().deletePair(textOf(source), textOf(target)) ? 1 : 0;
+    if (store().deletePair(textOf(source), textOf(target)))
+      return call.succeeded(1);
   } catch (...) {
-    return 0;
   }
+  return call.failed(0, kNotWritten);
 }
 
 void KESTRINE_CALL FreeTM(TmTextList *list) {
@@ -137,28 +174,42 @@ void KESTRINE_CALL FreeTM(TmTextList *list) {
 }
 
 int32_t KESTRINE_CALL BeginTMBatch(void) {
+  Call call;
   try {
-    return store().beginBatch() ? 1 : 0;
+    if (store().beginBatch())
+      return call.succeeded(1);
   } catch (...) {
-    return 0;
   }
+  return call.failed(0, "no memory is connected");
 }
 
-int32_t KESTRINE_CALL EndTMBatch(void) {
-  try {
-    return store().endBatch().failure == kestrine::BatchOutcome::None ? 1 : 0;
-  } catch (...) {
-    return 0;
-  }
-}
+namespace {
 
-int32_t KESTRINE_CALL EndTMBatchCounted(int32_t *stored) {
+// The batch ended, its first failure noted for GetTMError.
+kestrine::BatchOutcome endBatch(Call &call) {
   kestrine::BatchOutcome outcome;
   try {
     outcome = store().endBatch();
   } catch (...) {
-    outcome = {kestrine::BatchOutcome::Failed, 0};
+    outcome = {kestrine::BatchOutcome::Failed, 0, "the batch failed unexpectedly", {}};
   }
+  if (outcome.failure == kestrine::BatchOutcome::None)
+    return call.succeeded(outcome);
+  if (!outcome.reason.empty())
+    kestrine::noteFailure(outcome.reason, outcome.damaged);
+  return call.failed(outcome, kNotWritten);
+}
+
+} // namespace
+
+int32_t KESTRINE_CALL EndTMBatch(void) {
+  Call call;
+  return endBatch(call).failure == kestrine::BatchOutcome::None ? 1 : 0;
+}
+
+int32_t KESTRINE_CALL EndTMBatchCounted(int32_t *stored) {
+  Call call;
+  const kestrine::BatchOutcome outcome = endBatch(call);
   if (stored)
     *stored = outcome.stored;
   switch (outcome.failure) {
@@ -173,6 +224,7 @@ int32_t KESTRINE_CALL EndTMBatchCounted(int32_t *stored) {
 }
 
 void KESTRINE_CALL SetTMBusyTimeout(int32_t milliseconds) {
+  Call call;
   try {
     g_choice.setBusyTimeout(std::chrono::milliseconds(milliseconds));
   } catch (...) {
@@ -181,6 +233,7 @@ void KESTRINE_CALL SetTMBusyTimeout(int32_t milliseconds) {
 
 int32_t KESTRINE_CALL ListTM(int64_t *position, int32_t limit, TmTextList *sources,
                              TmTextList *targets, int32_t *counters) {
+  Call call;
   try {
     kestrine::emptyList(sources);
     kestrine::emptyList(targets);
@@ -192,17 +245,18 @@ int32_t KESTRINE_CALL ListTM(int64_t *position, int32_t limit, TmTextList *sourc
       if (counters)
         std::copy(found.counters.begin(), found.counters.end(), counters);
       *position = found.next;
-      return targets->count;
+      return call.succeeded(targets->count);
     }
   } catch (...) {
   }
   kestrine::emptyList(sources);
   kestrine::emptyList(targets);
-  return -1;
+  return call.failed(-1, kNotRead);
 }
 
 int32_t KESTRINE_CALL FuzzyTM(const char16_t *text, int32_t minScore, int32_t maxCount,
                               TmTextList *sources, TmTextList *targets, int32_t *scores) {
+  Call call;
   try {
     kestrine::emptyList(sources);
     kestrine::emptyList(targets);
@@ -225,13 +279,13 @@ int32_t KESTRINE_CALL FuzzyTM(const char16_t *text, int32_t minScore, int32_t ma
         for (std::size_t i = 0; i < found.matches.size(); ++i)
           scores[i] = found.matches[i].score;
       }
-      return targets->count;
+      return call.succeeded(targets->count);
     }
   } catch (...) {
   }
   kestrine::emptyList(sources);
   kestrine::emptyList(targets);
-  return -1;
+  return call.failed(-1, kNotRead);
 }
 
 namespace {
@@ -249,6 +303,7 @@ void writeReason(const std::string &why, char16_t *reason, int32_t capacity) {
 
 int32_t KESTRINE_CALL CopyTM(const char16_t *from, const char16_t *to, TmCopyProgressFn progress,
                              void *context, int64_t *copied, char16_t *reason, int32_t capacity) {
+  Call call;
   if (copied)
     *copied = 0;
   try {
@@ -256,11 +311,11 @@ int32_t KESTRINE_CALL CopyTM(const char16_t *from, const char16_t *to, TmCopyPro
     const std::u16string_view destination = textOf(to);
     if (source.empty() || destination.empty()) {
       writeReason("no location given", reason, capacity);
-      return 0;
+      return call.failed(0, "no location given");
     }
     if (kestrine::StoreChoice::sameMemory(source, destination)) {
       writeReason("both locations name the same memory", reason, capacity);
-      return 0;
+      return call.failed(0, "both locations name the same memory");
     }
     const std::unique_ptr<kestrine::MemoryStore> fromStore =
         kestrine::StoreChoice::storeFor(source, false);
@@ -275,19 +330,21 @@ int32_t KESTRINE_CALL CopyTM(const char16_t *from, const char16_t *to, TmCopyPro
     writeReason(outcome.reason, reason, capacity);
     switch (outcome.result) {
     case kestrine::CopyOutcome::Copied:
-      return 1;
+      return call.succeeded(1);
     case kestrine::CopyOutcome::Cancelled:
-      return -1;
+      return call.succeeded(-1);
     case kestrine::CopyOutcome::Failed:
+      kestrine::noteFailure(outcome.reason);
       break;
     }
   } catch (...) {
     writeReason("the copy failed unexpectedly", reason, capacity);
   }
-  return 0;
+  return call.failed(0, "the copy failed");
 }
 
 int32_t KESTRINE_CALL CheckTMPath(const char16_t *location, char16_t *reason, int32_t capacity) {
+  Call call;
   std::string why;
   try {
     why = kestrine::StoreChoice::check(textOf(location));
@@ -295,7 +352,23 @@ int32_t KESTRINE_CALL CheckTMPath(const char16_t *location, char16_t *reason, in
     why = "the location could not be checked";
   }
   writeReason(why, reason, capacity);
-  return why.empty() ? 1 : 0;
+  if (why.empty())
+    return call.succeeded(1);
+  kestrine::noteFailure(why);
+  return call.failed(0, "the location cannot hold a memory");
+}
+
+int32_t KESTRINE_CALL GetTMError(char16_t *reason, int32_t capacity) {
+  std::string message;
+  try {
+    message = kestrine::failureMessage();
+    writeReason(message, reason, capacity);
+  } catch (...) {
+    writeReason({}, reason, capacity);
+  }
+  if (message.empty())
+    return 0;
+  return kestrine::failureIsDamage() ? 2 : 1;
 }
 
 } // extern "C"

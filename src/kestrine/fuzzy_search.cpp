@@ -11,11 +11,6 @@ namespace kestrine {
 
 namespace {
 
-// Texts of at most this many characters are found by their length, not by their runs of
-// three: a text of eight characters has only six runs, and two typos can change them all.
-constexpr std::size_t kShortLength = 8;
-// Enough of the short texts of a near length to hold every good match in practice.
-constexpr int kShortRows = 20000;
 // A run found in more rows than this says little about a text: its rows are not counted
 // one by one, only those holding a stretch of kStretch such runs of the text together.
 constexpr int kRunRows = 400;
@@ -23,8 +18,6 @@ constexpr std::size_t kStretch = 4;
 constexpr int kStretchRows = 500;
 // Runs looked up per text: enough to tell a long text's neighbours apart.
 constexpr std::size_t kMaxRuns = 32;
-// Candidates scored exactly, those sharing the most runs with the text.
-constexpr std::size_t kCandidates = 300;
 
 std::string quoted(const std::string &name) {
   return '"' + name + '"';
@@ -108,18 +101,10 @@ private:
       const std::int64_t rowid = rows.intColumn(0);
       if (!m_scored.insert(rowid).second)
         continue;
-      const std::u16string_view target = rows.textColumn(2);
-      if (target.empty())
-        continue;
-      const std::u16string_view source = rows.textColumn(1);
-      const std::u16string form = comparisonForm(source);
-      if (form.size() < m_shortest || form.size() > m_longest)
-        continue;
-      const std::int32_t score = similarityScore(m_query, form);
-      if (score < m_minScore)
-        continue;
-      m_matches.push_back({std::u16string(source), std::u16string(target), score,
-                           std::int32_t(rows.intColumn(3)), rowid});
+      FuzzyMatch match{std::u16string(rows.textColumn(1)), std::u16string(rows.textColumn(2)), 0,
+                       std::int32_t(rows.intColumn(3)), rowid};
+      if (scoreMatch(m_query, m_minScore, match))
+        m_matches.push_back(std::move(match));
     }
     return step == SQLITE_DONE;
   }
@@ -256,7 +241,7 @@ private:
       if (!m_scored.count(rowid))
         ranked.emplace_back(count, rowid);
     }
-    const std::size_t keep = std::min(ranked.size(), kCandidates);
+    const std::size_t keep = std::min(ranked.size(), kFuzzyCandidates);
     std::partial_sort(ranked.begin(), ranked.begin() + std::ptrdiff_t(keep), ranked.end(),
                       [](const auto &a, const auto &b) {
                         return a.first != b.first ? a.first > b.first : a.second < b.second;
@@ -443,25 +428,8 @@ FuzzyResult fuzzySearch(sqlite3 *db, const FuzzyTable &table, std::u16string_vie
   result.read = search.run(text);
   if (ownTransaction)
     execute(db, "COMMIT");
-  std::vector<FuzzyMatch> &matches = search.matches();
-  std::sort(matches.begin(), matches.end(), [](const FuzzyMatch &a, const FuzzyMatch &b) {
-    if (a.score != b.score)
-      return a.score > b.score;
-    if (a.counter != b.counter)
-      return a.counter > b.counter;
-    return a.rowid < b.rowid;
-  });
-  if (matches.size() > std::size_t(maxCount))
-    matches.resize(std::size_t(maxCount));
-  // The spaces around the text go around every translation, as with exact matches.
-  const std::size_t begin = std::min(text.find_first_not_of(u' '), text.size());
-  const std::size_t end = text.find_last_not_of(u' ') + 1;
-  if (begin < end && (begin > 0 || end < text.size())) {
-    for (FuzzyMatch &match : matches)
-      match.target =
-          std::u16string(text.substr(0, begin)) + match.target + std::u16string(text.substr(end));
-  }
-  result.matches = std::move(matches);
+  rankMatches(search.matches(), text, maxCount);
+  result.matches = std::move(search.matches());
   return result;
 }
 

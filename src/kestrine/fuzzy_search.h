@@ -6,6 +6,8 @@
 // with every insert, update and delete of the pair table, and a small index of the texts
 // too short to have such runs. The candidates are then scored exactly (similarity.h).
 
+#include "fuzzy_match.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -20,19 +22,6 @@ namespace kestrine {
 struct FuzzyTable {
   std::string name; // "5to9"
   bool sourceInText1 = true;
-};
-
-struct FuzzyMatch {
-  std::u16string source;
-  std::u16string target;
-  std::int32_t score = 0;
-  std::int32_t counter = 0;
-  std::int64_t rowid = 0;
-};
-
-struct FuzzyResult {
-  std::vector<FuzzyMatch> matches; // best first, ties by usage, then first learnt
-  bool read = false;               // false when the memory could not be read
 };
 
 // Whether the table has every index and trigger of the fuzzy search.

@@ -25,8 +25,10 @@
  * - DisconnectTM before unloading. An open batch is committed by EndTMBatch, by
  *   DisconnectTM, and at the latest when the library is unloaded.
  * - The nine exports from GetTMVersion to FreeTM are the original interface. The later
- *   ones (the batch, LookupTM, SetTMBusyTimeout, ListTM, FuzzyTM) may be missing from another build
- * of the library: bind them by name and do without them when absent.
+ *   ones (the batch, LookupTM, SetTMBusyTimeout, ListTM, FuzzyTM, CheckTMPath, CopyTM,
+ *   GetTMError) may be missing from another build of the library: bind them by name and do
+ *   without them when absent.
+ * - Why a call failed, GetTMError tells right after it, on the same thread.
  */
 #ifndef KESTRINE_H
 #define KESTRINE_H
@@ -150,7 +152,9 @@ KESTRINE_API int32_t KESTRINE_CALL ListTM(int64_t *position, int32_t limit, TmTe
  * equal scores most used first. Pairs with an empty target are left out; the spaces around
  * `text` are put around each target, as GetTM does. The candidates come from an index of
  * the stored texts, so a pair that shares next to nothing with `text` beyond its length
- * may be missed, though it would score.
+ * may be missed, though it would score. On a server that index is the server's trigram
+ * search (the extension pg_trgm), which the library creates when the user may; without it
+ * the result is -1, and GetTMError says what to ask the database's owner for.
  * Ownership as for GetTM: the two lists are emptied first and must be distinct.
  * Returns the count found; 0 for an empty text or a `maxCount` below 1; -1 (with empty
  * lists) when the memory could not be read or a list is missing. */
@@ -180,6 +184,19 @@ KESTRINE_API int32_t KESTRINE_CALL CopyTM(const char16_t *from, const char16_t *
                                           TmCopyProgressFn progress, void *context, int64_t *copied,
                                           char16_t *reason, int32_t capacity);
 
+/* Why the calling thread's last call of this library failed (GetTMVersion, FreeTM and
+ * GetTMError itself leave it alone). Returns 0 when that call did not fail, the reason being
+ * empty then; 1 when it failed; 2 when it failed because the memory is damaged (the database
+ * reported itself corrupt). A damaged memory is never written to again while the library
+ * stays loaded: every write fails from then on, reads go on where they can. A memory file is
+ * checked before the first write after it was opened, so its damage shows then at the
+ * latest. Failures a call
+ * absorbs by its contract count too, such as a pair AddPair did not store (it answers 1),
+ * or a memory SearchTM could not read (it answers 0). The reason, in English as the database
+ * said it, goes to `reason` (room for `capacity` characters, zero-terminated, cut to fit;
+ * may be null). */
+KESTRINE_API int32_t KESTRINE_CALL GetTMError(char16_t *reason, int32_t capacity);
+
 /* Types of the exports, for binding them by name at run time. */
 typedef int32_t(KESTRINE_CALL *GetTMVersionFn)(char16_t *);
 typedef void(KESTRINE_CALL *SetTMPathFn)(const char16_t *);
@@ -201,6 +218,7 @@ typedef int32_t(KESTRINE_CALL *FuzzyTMFn)(const char16_t *, int32_t, int32_t, Tm
 typedef int32_t(KESTRINE_CALL *CheckTMPathFn)(const char16_t *, char16_t *, int32_t);
 typedef int32_t(KESTRINE_CALL *CopyTMFn)(const char16_t *, const char16_t *, TmCopyProgressFn,
                                          void *, int64_t *, char16_t *, int32_t);
+typedef int32_t(KESTRINE_CALL *GetTMErrorFn)(char16_t *, int32_t);
 
 #ifdef __cplusplus
 }

@@ -17,6 +17,7 @@ namespace kestrine {
 struct SearchResult {
   std::vector<std::u16string> sources;
   std::vector<std::u16string> targets;
+  bool read = false; // false when the memory could not be read
 };
 
 // A slice of the stored pairs in the order they were first learnt; `next` is where the
@@ -43,6 +44,8 @@ struct BatchOutcome {
   enum Failure { None, Failed, Busy };
   Failure failure = None; // Busy: another program held the memory longer than the wait
   std::int32_t stored = 0;
+  std::string reason;  // what the database said of the first failure
+  std::string damaged; // the memory, when that failure was its damage
 };
 
 // One stored row as it is, for copying a memory between stores.

@@ -1,6 +1,7 @@
 #include "pg_connection.h"
 
 #include "pg_passwords.h"
+#include "failure_note.h"
 #include "text_folding.h"
 
 #include <libpq-fe.h>
@@ -198,8 +199,10 @@ bool Connection::open(const std::string &uri) {
       m_error.pop_back();
     PQfinish(m_conn);
     m_conn = nullptr;
+    noteFailure(m_error);
     return false;
   }
+  m_uri = uri;
   // The server's notices ("already exists, skipping") are no concern of the user's.
   PQsetNoticeProcessor(m_conn, ignoreNotice, nullptr);
   m_error.clear();
@@ -234,6 +237,9 @@ Result Connection::remember(Result result) {
     if (m_error.empty() && m_conn)
       m_error = PQerrorMessage(m_conn);
     m_error = withoutPasswords(m_error, m_uri);
+    // data_corrupted, index_corrupted: the server found the memory's pages damaged.
+    const std::string state = result.sqlState();
+    noteFailure(m_error, state == "XX001" || state == "XX002" ? m_uri : std::string());
   }
   return result;
 }

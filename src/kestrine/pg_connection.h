@@ -48,6 +48,12 @@ private:
   pg_result *m_result = nullptr;
 };
 
+// Statement parameters: texts, or nullopt for NULL.
+using Parameters = std::vector<std::optional<std::string>>;
+
+// Schema changes of all clients are serialised on this advisory lock ("Kestrine").
+inline constexpr std::int64_t kSchemaLock = 0x4B65737472696E65;
+
 // Timeouts a connection is opened with; the URI may set others and wins.
 inline constexpr int kConnectTimeoutSeconds = 10;
 inline constexpr int kStatementTimeoutMilliseconds = 30000;
@@ -63,6 +69,8 @@ public:
   bool open(const std::string &uri);
   void close();
   bool isOpen() const { return m_conn != nullptr; }
+  // The URI of the last connection opened.
+  const std::string &uri() const { return m_uri; }
   // The connection was lost (the server went away or ended this session).
   bool broken() const;
   // Inside a transaction block, committed or not.
@@ -75,7 +83,7 @@ public:
   // Runs a statement with text parameters (nullopt is NULL), prepared at its first use on
   // this connection.
   Result run(const std::string &sql, const std::vector<std::optional<std::string>> &parameters);
-  // Executes, true when it ran; the failure is kept in error().
+  // Executes, true when it ran; the failure is kept in error() and noted (failure_note.h).
   bool command(const std::string &sql);
 
 private:
@@ -85,6 +93,7 @@ private:
   std::string m_uri;                             // kept to mask its password in messages
   std::map<std::string, std::string> m_prepared; // statement text -> name
   std::string m_error;
+  std::string m_uri;
 };
 
 } // namespace kestrine::pg

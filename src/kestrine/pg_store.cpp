@@ -1,5 +1,7 @@
 #include "pg_store.h"
 
+#include "failure_note.h"
+
 #include <algorithm>
 #include <limits>
 #include <optional>
@@ -10,10 +12,8 @@ namespace kestrine {
 namespace {
 
 using Clock = std::chrono::steady_clock;
-using Parameters = std::vector<std::optional<std::string>>;
-
-// Table creation of all clients is serialised on this advisory lock ("Kestrine").
-constexpr std::int64_t kSchemaLock = 0x4B65737472696E65;
+using pg::kSchemaLock;
+using pg::Parameters;
 
 std::int32_t clampToInt32(std::int64_t value) {
   return std::int32_t(std::clamp<std::int64_t>(value, std::numeric_limits<std::int32_t>::min(),
@@ -92,6 +92,20 @@ private:
   bool m_open;
 };
 
+// One operation under the store's lock. A damage the server reported on the way is
+// remembered when it ends, so that nothing more is written into that memory.
+class PgStore::Operation {
+public:
+  explicit Operation(PgStore &store) : m_store(store), m_lock(store.m_mutex) {}
+  ~Operation() { m_store.rememberDamage(); }
+  Operation(const Operation &) = delete;
+  Operation &operator=(const Operation &) = delete;
+
+private:
+  PgStore &m_store;
+  std::lock_guard<std::mutex> m_lock;
+};
+
 PgStore::PgStore() = default;
 
 PgStore::~PgStore() {
@@ -102,7 +116,7 @@ PgStore::~PgStore() {
 }
 
 void PgStore::setLocation(std::u16string_view uri) {
-  std::lock_guard lock(m_mutex);
+  Operation operation(*this);
   m_uri = pg::toUtf8(uri);
 }
 
@@ -119,12 +133,15 @@ std::string PgStore::sql(const char *pattern) const {
   replaceAll(text, "{G}", forward ? "\"Text2\"" : "\"Text1\"");
   replaceAll(text, "{FS}", forward ? "\"Fold1\"" : "\"Fold2\"");
   replaceAll(text, "{FG}", forward ? "\"Fold2\"" : "\"Fold1\"");
+  replaceAll(text, "{KS}", forward ? "\"Grams1\"" : "\"Grams2\"");
+  replaceAll(text, "{KG}", forward ? "\"Grams2\"" : "\"Grams1\"");
   replaceAll(text, "{C}", forward ? "\"Counter1\"" : "\"Counter2\"");
   replaceAll(text, "{O}", forward ? "\"Counter2\"" : "\"Counter1\"");
   return text;
 }
 
 bool PgStore::open() {
+  m_fuzzy.forget();
   if (m_uri.empty() || !m_db.open(m_uri))
     return false;
   if (!applyLockTimeout() || !applyStatementTimeout()) {
@@ -171,7 +188,7 @@ bool PgStore::ready() {
 }
 
 bool PgStore::connect(std::int32_t source, std::int32_t target) {
-  std::lock_guard lock(m_mutex);
+  Operation operation(*this);
   if (source == 0 || target == 0)
     return false;
   if (m_db.isOpen() && m_db.broken())
@@ -187,11 +204,13 @@ bool PgStore::connect(std::int32_t source, std::int32_t target) {
     close();
     return false;
   }
+  // Readied now, as the file store readies its index; without it only the fuzzy search fails.
+  m_fuzzy.ensure(m_db, m_table);
   return true;
 }
 
 void PgStore::disconnect() {
-  std::lock_guard lock(m_mutex);
+  Operation operation(*this);
   close();
 }
 
@@ -209,7 +228,7 @@ bool PgStore::ensureTable(bool within) {
                        " (\"Id\" bigserial PRIMARY KEY, \"Text1\" text NOT NULL, \"Text2\" text "
                        "NOT NULL, \"Counter1\" integer NOT NULL, \"Counter2\" integer NOT NULL, "
                        "\"Fold1\" text COLLATE \"C\" NOT NULL, \"Fold2\" text COLLATE \"C\" NOT "
-                       "NULL);";
+                       "NULL, \"Grams1\" text COLLATE \"C\", \"Grams2\" text COLLATE \"C\");";
   for (const char *column : {"Fold1", "Fold2"})
     create += " CREATE INDEX IF NOT EXISTS " +
               quoted(std::string(column) + "Index_" + m_table.name) + " ON " + table + " (" +
@@ -222,8 +241,23 @@ bool PgStore::ensureTable(bool within) {
   return true;
 }
 
+void PgStore::rememberDamage() {
+  if (failureDamages(m_db.uri())) {
+    m_damagedUri = m_db.uri();
+    m_damage = failureMessage();
+  }
+}
+
+bool PgStore::refusesWrites() const {
+  if (m_damagedUri.empty() || m_damagedUri != m_db.uri())
+    return false;
+  noteFailure("the memory is damaged (" + m_damage + "), so nothing is written into it",
+              m_damagedUri);
+  return true;
+}
+
 bool PgStore::beginWrite() {
-  if (m_batch && m_batchFailure != BatchOutcome::None)
+  if (refusesWrites() || (m_batch && m_batchFailure != BatchOutcome::None))
     return false;
   if (m_db.inTransaction()) {
     if (!m_batch) {
@@ -262,7 +296,7 @@ bool PgStore::commitSlice() {
       return true;
     m_batchPending = 0; // the connection went, and its transaction with it
     if (m_batchFailure == BatchOutcome::None)
-      m_batchFailure = BatchOutcome::Failed;
+      failBatchWith(BatchOutcome::Failed);
     return false;
   }
   // COMMIT of a failed transaction answers ROLLBACK without an error.
@@ -274,19 +308,27 @@ bool PgStore::commitSlice() {
     return true;
   }
   if (m_batchFailure == BatchOutcome::None)
-    m_batchFailure = lockTimedOut(m_lastState) ? BatchOutcome::Busy : BatchOutcome::Failed;
+    failBatchWith(lockTimedOut(m_lastState) ? BatchOutcome::Busy : BatchOutcome::Failed);
   m_batchPending = 0;
   return false;
 }
 
 void PgStore::failBatch(const std::string &sqlState) {
   if (m_batchFailure == BatchOutcome::None)
-    m_batchFailure = lockTimedOut(sqlState) ? BatchOutcome::Busy : BatchOutcome::Failed;
+    failBatchWith(lockTimedOut(sqlState) ? BatchOutcome::Busy : BatchOutcome::Failed);
   commitSlice();
 }
 
+// The batch's first failure, with what the server said of it: the calls that learnt its
+// pairs are over by the time the batch ends.
+void PgStore::failBatchWith(BatchOutcome::Failure failure) {
+  m_batchFailure = failure;
+  m_batchReason = failureMessage();
+  m_batchDamaged = failureDamages(m_db.uri()) ? m_db.uri() : std::string();
+}
+
 bool PgStore::beginBatch() {
-  std::lock_guard lock(m_mutex);
+  Operation operation(*this);
   if (!connected())
     return false;
   if (!m_batch) {
@@ -298,11 +340,11 @@ bool PgStore::beginBatch() {
 }
 
 BatchOutcome PgStore::endBatch() {
-  std::lock_guard lock(m_mutex);
+  Operation operation(*this);
   if (!m_batch)
     return {};
   commitSlice();
-  const BatchOutcome outcome{m_batchFailure, m_batchStored};
+  const BatchOutcome outcome{m_batchFailure, m_batchStored, m_batchReason, m_batchDamaged};
   m_batch = false;
   m_batchStored = m_batchPending = 0;
   m_batchFailure = BatchOutcome::None;
@@ -310,7 +352,7 @@ BatchOutcome PgStore::endBatch() {
 }
 
 void PgStore::setBusyTimeout(std::chrono::milliseconds timeout) {
-  std::lock_guard lock(m_mutex);
+  Operation operation(*this);
   m_busyTimeout = std::max(timeout, std::chrono::milliseconds(0));
   if (m_db.isOpen() && !m_db.broken())
     applyLockTimeout();
@@ -323,7 +365,7 @@ bool PgStore::recover() {
   if (lost) {
     m_batchPending = 0;
     if (m_batchFailure == BatchOutcome::None)
-      m_batchFailure = BatchOutcome::Failed;
+      failBatchWith(BatchOutcome::Failed);
   }
   m_db.close();
   if (!open())
@@ -361,7 +403,7 @@ bool PgStore::lockPair(std::int64_t key) {
 
 bool PgStore::learn(std::u16string_view source, std::u16string_view target,
                     std::int32_t increment) {
-  std::lock_guard lock(m_mutex);
+  Operation operation(*this);
   if (!connected() || (m_batch && m_batchFailure != BatchOutcome::None) || !ready())
     return false;
   bool learnt = learnRow(source, target, increment);
@@ -407,15 +449,17 @@ bool PgStore::learnRow(std::u16string_view source, std::u16string_view target,
     m_lastState = updated.sqlState();
     return updated.ok() && write.commit();
   }
-  pg::Result inserted = m_db.run(
-      sql("INSERT INTO {T} ({S}, {G}, {FS}, {FG}, {C}, {O}) VALUES ($1, $2, $3, $4, $5, 0)"),
-      {sourceText, targetText, sourceFold, targetFold, std::to_string(increment)});
+  pg::Result inserted =
+      m_db.run(sql("INSERT INTO {T} ({S}, {G}, {FS}, {FG}, {KS}, {KG}, {C}, {O}) "
+                   "VALUES ($1, $2, $3, $4, $5, $6, $7, 0)"),
+               {sourceText, targetText, sourceFold, targetFold, trigramKey(source),
+                trigramKey(target), std::to_string(increment)});
   m_lastState = inserted.sqlState();
   return inserted.ok() && write.commit();
 }
 
 LookupResult PgStore::lookup(std::u16string_view text) {
-  std::lock_guard lock(m_mutex);
+  Operation operation(*this);
   if (!ready())
     return {};
   LookupResult result = lookupRows(text);
@@ -452,11 +496,11 @@ LookupResult PgStore::lookupRows(std::u16string_view text) {
 }
 
 SearchResult PgStore::search(const std::vector<std::u16string> &words, bool allWords) {
-  std::lock_guard lock(m_mutex);
+  Operation operation(*this);
   if (words.empty() || !ready())
     return {};
   SearchResult result = searchRows(words, allWords);
-  if (result.targets.empty() && retryAfter(false))
+  if (retryAfter(result.read))
     result = searchRows(words, allWords);
   return result;
 }
@@ -483,11 +527,35 @@ SearchResult PgStore::searchRows(const std::vector<std::u16string> &words, bool 
     result.sources.push_back(pg::toUtf16(rows.text(row, 0)));
     result.targets.push_back(pg::toUtf16(rows.text(row, 1)));
   }
+  result.read = true;
   return result;
 }
 
+FuzzyResult PgStore::fuzzy(std::u16string_view text, std::int32_t minScore, std::int32_t maxCount) {
+  Operation operation(*this);
+  if (!ready())
+    return {};
+  FuzzyResult result = fuzzyRows(text, minScore, maxCount);
+  if (retryAfter(result.read))
+    result = fuzzyRows(text, minScore, maxCount);
+  return result;
+}
+
+// An index that could not be made at connecting is tried again: its extension may have
+// been installed since.
+FuzzyResult PgStore::fuzzyRows(std::u16string_view text, std::int32_t minScore,
+                               std::int32_t maxCount) {
+  const std::string problem = m_fuzzy.ensure(m_db, m_table);
+  if (!problem.empty()) {
+    clearFailure(); // what the server said is part of the problem
+    noteFailure(problem);
+    return {};
+  }
+  return m_fuzzy.search(m_db, m_table, text, minScore, maxCount);
+}
+
 bool PgStore::deletePair(std::u16string_view source, std::u16string_view target) {
-  std::lock_guard lock(m_mutex);
+  Operation operation(*this);
   if (!ready())
     return false;
   bool deleted = deleteRows(source, target);
@@ -509,7 +577,7 @@ bool PgStore::deleteRows(std::u16string_view source, std::u16string_view target)
 }
 
 ListResult PgStore::list(std::int64_t after, std::int32_t limit) {
-  std::lock_guard lock(m_mutex);
+  Operation operation(*this);
   if (limit <= 0 || !ready()) {
     ListResult result;
     result.next = after;
@@ -558,7 +626,7 @@ std::string PgStore::probe(const std::string &uri) {
 // --- Whole-memory access, for copying ---------------------------------------------------
 
 bool PgStore::openExisting() {
-  std::lock_guard lock(m_mutex);
+  Operation operation(*this);
   return (m_db.isOpen() && !m_db.broken()) || open();
 }
 
@@ -567,7 +635,7 @@ bool PgStore::openOrCreate() {
 }
 
 std::optional<std::vector<std::string>> PgStore::pairTables() {
-  std::lock_guard lock(m_mutex);
+  Operation operation(*this);
   pg::Result names = m_db.exec("SELECT c.relname FROM pg_catalog.pg_class c WHERE c.relkind = "
                                "'r' AND c.relnamespace = current_schema()::regnamespace ORDER "
                                "BY c.relname");
@@ -583,7 +651,7 @@ std::optional<std::vector<std::string>> PgStore::pairTables() {
 }
 
 std::optional<std::int64_t> PgStore::countRows(const std::string &table) {
-  std::lock_guard lock(m_mutex);
+  Operation operation(*this);
   if (!isPairTableName(table))
     return std::nullopt;
   pg::Result found = m_db.run("SELECT to_regclass($1) IS NOT NULL", {quoted(table)});
@@ -598,7 +666,7 @@ std::optional<std::int64_t> PgStore::countRows(const std::string &table) {
 }
 
 RowSlice PgStore::readRows(const std::string &table, std::int64_t after, std::int32_t limit) {
-  std::lock_guard lock(m_mutex);
+  Operation operation(*this);
   RowSlice slice;
   slice.next = after;
   if (!isPairTableName(table))
@@ -619,15 +687,16 @@ RowSlice PgStore::readRows(const std::string &table, std::int64_t after, std::in
 }
 
 bool PgStore::beginImport() {
-  std::lock_guard lock(m_mutex);
-  if (!m_db.isOpen() || m_importing || m_db.inTransaction() || !m_db.command("BEGIN"))
+  Operation operation(*this);
+  if (!m_db.isOpen() || m_importing || m_db.inTransaction() || refusesWrites() ||
+      !m_db.command("BEGIN"))
     return false;
   m_importing = true;
   return true;
 }
 
 bool PgStore::importRows(const std::string &table, const std::vector<StoredRow> &rows, bool merge) {
-  std::lock_guard lock(m_mutex);
+  Operation operation(*this);
   if (!m_importing || !isPairTableName(table))
     return false;
   if (m_table.name != table) {
@@ -642,21 +711,24 @@ bool PgStore::importRows(const std::string &table, const std::vector<StoredRow> 
   auto flush = [&] {
     for (std::size_t first = 0; first < inserts.size(); first += kRowsPerInsert) {
       const std::size_t count = std::min(kRowsPerInsert, inserts.size() - first);
-      std::string sql =
-          "INSERT INTO " + name +
-          " (\"Text1\", \"Text2\", \"Fold1\", \"Fold2\", \"Counter1\", \"Counter2\") VALUES ";
+      std::string sql = "INSERT INTO " + name +
+                        " (\"Text1\", \"Text2\", \"Fold1\", \"Fold2\", \"Grams1\", \"Grams2\", "
+                        "\"Counter1\", \"Counter2\") VALUES ";
+      constexpr std::size_t kColumns = 8;
       std::vector<std::optional<std::string>> values;
-      values.reserve(count * 6);
+      values.reserve(count * kColumns);
       for (std::size_t i = 0; i < count; ++i) {
         const StoredRow &row = *inserts[first + i];
-        const std::size_t base = i * 6;
+        const std::size_t base = i * kColumns;
         sql += (i ? ", (" : "(");
-        for (std::size_t k = 1; k <= 6; ++k)
-          sql += "$" + std::to_string(base + k) + (k < 6 ? ", " : ")");
+        for (std::size_t k = 1; k <= kColumns; ++k)
+          sql += "$" + std::to_string(base + k) + (k < kColumns ? ", " : ")");
         values.push_back(pg::toUtf8(row.text1));
         values.push_back(pg::toUtf8(row.text2));
         values.push_back(pg::folded(row.text1));
         values.push_back(pg::folded(row.text2));
+        values.push_back(trigramKey(row.text1));
+        values.push_back(trigramKey(row.text2));
         values.push_back(std::to_string(row.counter1));
         values.push_back(std::to_string(row.counter2));
       }
@@ -703,7 +775,7 @@ bool PgStore::importRows(const std::string &table, const std::vector<StoredRow> 
 }
 
 bool PgStore::endImport(bool commit) {
-  std::lock_guard lock(m_mutex);
+  Operation operation(*this);
   if (!m_importing)
     return false;
   m_importing = false;

@@ -9,6 +9,7 @@
 
 #include "memory_store.h"
 #include "pg_connection.h"
+#include "pg_fuzzy_search.h"
 #include "tm_store.h"
 
 #include <chrono>
@@ -44,8 +45,9 @@ public:
   SearchResult search(const std::vector<std::u16string> &words, bool allWords) override;
   bool deletePair(std::u16string_view source, std::u16string_view target) override;
   ListResult list(std::int64_t after, std::int32_t limit) override;
-  // The server keeps no trigram index yet: the search reports that it could not read.
-  FuzzyResult fuzzy(std::u16string_view, std::int32_t, std::int32_t) override { return {}; }
+  // Candidates from the server's trigram index, scored as the file store scores them.
+  FuzzyResult fuzzy(std::u16string_view text, std::int32_t minScore,
+                    std::int32_t maxCount) override;
 
   bool openExisting() override;
   bool openOrCreate() override;
@@ -68,6 +70,7 @@ public:
 
 private:
   class Write;
+  class Operation;
   enum class Outcome { Done, Failed, Lost };
 
   bool open();
@@ -85,12 +88,17 @@ private:
   bool finishWrite(bool commit);
   bool commitSlice();
   void failBatch(const std::string &sqlState);
+  void failBatchWith(BatchOutcome::Failure failure);
+  void rememberDamage();
+  // True (and noted) when the server reported the memory damaged: nothing is written to it.
+  bool refusesWrites() const;
   bool lockPair(std::int64_t key);
   bool learnRow(std::u16string_view source, std::u16string_view target, std::int32_t increment);
   LookupResult lookupRows(std::u16string_view text);
   SearchResult searchRows(const std::vector<std::u16string> &words, bool allWords);
   bool deleteRows(std::u16string_view source, std::u16string_view target);
   ListResult listRows(std::int64_t after, std::int32_t limit);
+  FuzzyResult fuzzyRows(std::u16string_view text, std::int32_t minScore, std::int32_t maxCount);
 
   std::string sql(const char *pattern) const;
 
@@ -100,14 +108,20 @@ private:
   std::int32_t m_source = 0;
   std::int32_t m_target = 0;
   PairTable m_table;
+  PgFuzzyIndex m_fuzzy;
   std::chrono::milliseconds m_busyTimeout = kBusyTimeout;
   bool m_batch = false;
   bool m_importing = false;
   std::int32_t m_batchStored = 0;
   std::int32_t m_batchPending = 0;
   BatchOutcome::Failure m_batchFailure = BatchOutcome::None;
+  std::string m_batchReason;
+  std::string m_batchDamaged;
   std::chrono::steady_clock::time_point m_transactionStart;
   std::string m_lastState; // SQLSTATE of the last failed statement
+  // The memory that reported damage, for as long as the store lives, and what it said.
+  std::string m_damagedUri;
+  std::string m_damage;
 };
 
 } // namespace kestrine

@@ -1,13 +1,40 @@
 #include "sqlite_statement.h"
 
+#include "failure_note.h"
+
 namespace kestrine {
 
+namespace {
+
+// A file that is no database, or one whose pages do not hold together.
+bool isDamage(int code) {
+  code &= 0xFF;
+  return code == SQLITE_CORRUPT || code == SQLITE_NOTADB;
+}
+
+} // namespace
+
+void noteSqliteFailure(sqlite3 *db, int code) {
+  const char *file = db ? sqlite3_db_filename(db, "main") : nullptr;
+  const char *message = db && sqlite3_errcode(db) != SQLITE_OK ? sqlite3_errmsg(db) : nullptr;
+  noteFailure(message ? message : sqlite3_errstr(code),
+              isDamage(code) && file ? std::string(file) : std::string());
+}
+
 Statement::Statement(sqlite3 *db, const std::string &sql) {
-  if (sqlite3_prepare_v2(db, sql.c_str(), int(sql.size() + 1), &m_statement, nullptr) !=
-      SQLITE_OK) {
+  const int code = sqlite3_prepare_v2(db, sql.c_str(), int(sql.size() + 1), &m_statement, nullptr);
+  if (code != SQLITE_OK) {
+    noteSqliteFailure(db, code);
     sqlite3_finalize(m_statement);
     m_statement = nullptr;
   }
+}
+
+int Statement::step() {
+  const int code = sqlite3_step(m_statement);
+  if (code != SQLITE_ROW && code != SQLITE_DONE)
+    noteSqliteFailure(sqlite3_db_handle(m_statement), code);
+  return code;
 }
 
 bool Statement::bindText(int index, std::u16string_view text) {
@@ -36,7 +63,11 @@ std::u16string_view Statement::textColumn(int column) const {
 }
 
 bool execute(sqlite3 *db, const char *sql) {
-  return sqlite3_exec(db, sql, nullptr, nullptr, nullptr) == SQLITE_OK;
+  const int code = sqlite3_exec(db, sql, nullptr, nullptr, nullptr);
+  if (code == SQLITE_OK)
+    return true;
+  noteSqliteFailure(db, code);
+  return false;
 }
 
 } // namespace kestrine

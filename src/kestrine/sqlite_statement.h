@@ -34,7 +34,8 @@ public:
   bool bindText(int index, std::u16string_view text);
   bool bindInt(int index, std::int64_t value);
 
-  int step() { return sqlite3_step(m_statement); }
+  // A failure is noted (see failure_note.h) before it is returned.
+  int step();
   void reset();
 
   // A NULL column reads as an empty text.
@@ -56,7 +57,10 @@ private:
   Statement &m_statement;
 };
 
-// Runs statements that return no rows; false on any error.
+// Runs statements that return no rows; false on any error, which is noted.
 bool execute(sqlite3 *db, const char *sql);
+
+// Notes why a call on the connection failed; a damaged file is named as such.
+void noteSqliteFailure(sqlite3 *db, int code);
 
 } // namespace kestrine

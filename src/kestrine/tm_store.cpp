@@ -1,5 +1,6 @@
 #include "tm_store.h"
 
+#include "failure_note.h"
 #include "text_folding.h"
 
 #include <sqlite3.h>
@@ -62,8 +63,10 @@ bool switchToWal(sqlite3 *db, const TmStore::BusyWait &wait) {
     const int result = sqlite3_exec(db, "PRAGMA journal_mode=WAL", nullptr, nullptr, nullptr);
     if (result == SQLITE_OK)
       return true;
-    if ((result & 0xFF) != SQLITE_BUSY || Clock::now() >= until)
+    if ((result & 0xFF) != SQLITE_BUSY || Clock::now() >= until) {
+      noteSqliteFailure(db, result);
       return false;
+    }
     std::this_thread::sleep_for(std::chrono::milliseconds(1));
   }
 }
@@ -222,6 +225,20 @@ private:
   bool m_open;
 };
 
+// One operation under the store's lock. A damage of the file met on the way is remembered
+// when it ends, so that nothing more is written into that file.
+class TmStore::Operation {
+public:
+  explicit Operation(TmStore &store) : m_store(store), m_lock(store.m_mutex) {}
+  ~Operation() { m_store.rememberDamage(); }
+  Operation(const Operation &) = delete;
+  Operation &operator=(const Operation &) = delete;
+
+private:
+  TmStore &m_store;
+  std::lock_guard<std::mutex> m_lock;
+};
+
 TmStore::TmStore() = default;
 
 TmStore::~TmStore() {
@@ -246,7 +263,7 @@ void TmStore::setFolder(std::u16string_view folder, bool create) {
     std::filesystem::create_directory(directory, error); // one level; a failure shows on open
   const std::u8string path = (directory / kDatabaseFileName).u8string();
 
-  std::lock_guard lock(m_mutex);
+  Operation operation(*this);
   m_path.assign(path.begin(), path.end());
 }
 
@@ -255,11 +272,15 @@ bool TmStore::open() {
     return false;
   sqlite3 *db = nullptr;
   // SQLite never writes over a file that is not a database: such a file fails below.
-  if (sqlite3_open_v2(m_path.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) !=
-      SQLITE_OK) {
+  const int opened =
+      sqlite3_open_v2(m_path.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+  if (opened != SQLITE_OK) {
+    noteSqliteFailure(db, opened);
     sqlite3_close(db);
     return false;
   }
+  m_fileName = sqlite3_db_filename(db, "main");
+  m_checkedFile.clear(); // another program may have damaged it since it was last open
   sqlite3_busy_handler(db, waitWhileBusy, &m_busyWait);
   // WAL lets readers go on while another program writes; NORMAL sync is safe with it.
   if (!registerTextFunctions(db) || !switchToWal(db, m_busyWait) ||
@@ -286,7 +307,7 @@ void TmStore::close() {
 }
 
 bool TmStore::connect(std::int32_t source, std::int32_t target) {
-  std::lock_guard lock(m_mutex);
+  Operation operation(*this);
   if (source == 0 || target == 0)
     return false;
   if (!m_db && !open())
@@ -319,7 +340,7 @@ bool TmStore::isOpen() const {
 }
 
 void TmStore::disconnect() {
-  std::lock_guard lock(m_mutex);
+  Operation operation(*this);
   close();
 }
 
@@ -391,7 +412,50 @@ TmStore::Statements *TmStore::statements() {
   return m_statements.get();
 }
 
+void TmStore::rememberDamage() {
+  if (failureDamages(m_fileName)) {
+    m_damagedFile = m_fileName;
+    m_damage = failureMessage();
+  }
+}
+
+// A file that reported damage is never written to again. Before the first write into a
+// file its pages are checked, so that damage shows before anything goes into it, not only
+// when a read happens to meet it.
+bool TmStore::writable() {
+  if (m_damagedFile.empty() || m_damagedFile != m_fileName) {
+    if (m_checkedFile == m_fileName || pagesHoldTogether())
+      return true;
+    rememberDamage();
+    if (m_damagedFile != m_fileName)
+      return false; // the check itself could not run (a lock held too long)
+  }
+  noteFailure("the memory is damaged (" + m_damage + "), so nothing is written into it",
+              m_fileName);
+  return false;
+}
+
+// The first finding of SQLite's quick check, such as "Page 70: btreeInitPage() returns
+// error code 11", becomes the damage; a check that cannot run is only noted.
+bool TmStore::pagesHoldTogether() {
+  Statement check(m_db, "PRAGMA quick_check(1)");
+  if (!check || check.step() != SQLITE_ROW)
+    return false;
+  const auto *answer = reinterpret_cast<const char *>(sqlite3_column_text(check.get(), 0));
+  std::string finding = answer ? answer : "";
+  if (finding == "ok") {
+    m_checkedFile = m_fileName;
+    return true;
+  }
+  finding.erase(0, finding.find_last_of('\n') + 1);
+  m_damagedFile = m_fileName;
+  m_damage = "database disk image is malformed: " + finding;
+  return false;
+}
+
 bool TmStore::beginWrite() {
+  if (!writable())
+    return false;
   if (m_importing)
     return true;
   // A failed batch writes nothing more, so that what it stored stays a first part.
@@ -447,7 +511,7 @@ bool TmStore::commitBatchSlice() {
     // SQLite rolled the transaction back by itself (a full disk, an I/O error).
     m_batchPending = 0;
     if (m_batchFailure == BatchOutcome::None)
-      m_batchFailure = BatchOutcome::Failed;
+      failBatchWith(BatchOutcome::Failed);
     return false;
   }
   if (execute(m_db, "COMMIT")) {
@@ -456,7 +520,7 @@ bool TmStore::commitBatchSlice() {
     return true;
   }
   if (m_batchFailure == BatchOutcome::None)
-    m_batchFailure = failureOf(sqlite3_extended_errcode(m_db));
+    failBatchWith(failureOf(sqlite3_extended_errcode(m_db)));
   execute(m_db, "ROLLBACK");
   m_batchPending = 0;
   return false;
@@ -465,12 +529,20 @@ bool TmStore::commitBatchSlice() {
 // A write of the batch failed: the batch stops, keeping what it learnt before when it can.
 void TmStore::failBatch() {
   if (m_batchFailure == BatchOutcome::None)
-    m_batchFailure = failureOf(sqlite3_extended_errcode(m_db));
+    failBatchWith(failureOf(sqlite3_extended_errcode(m_db)));
   commitBatchSlice();
 }
 
+// The batch's first failure, with what the database said of it: the calls that learnt its
+// pairs are over by the time the batch ends.
+void TmStore::failBatchWith(BatchOutcome::Failure failure) {
+  m_batchFailure = failure;
+  m_batchReason = failureMessage();
+  m_batchDamaged = failureDamages(m_fileName) ? m_fileName : std::string();
+}
+
 bool TmStore::beginBatch() {
-  std::lock_guard lock(m_mutex);
+  Operation operation(*this);
   if (!connected())
     return false;
   if (!m_batch) {
@@ -483,11 +555,11 @@ bool TmStore::beginBatch() {
 }
 
 BatchOutcome TmStore::endBatch() {
-  std::lock_guard lock(m_mutex);
+  Operation operation(*this);
   if (!m_batch)
     return {};
   commitBatchSlice();
-  const BatchOutcome outcome{m_batchFailure, m_batchStored};
+  const BatchOutcome outcome{m_batchFailure, m_batchStored, m_batchReason, m_batchDamaged};
   if (m_batchStored > 0)
     tidyFuzzyIndex(m_db, m_table.name, m_batchStored);
   m_batch = false;
@@ -499,13 +571,13 @@ BatchOutcome TmStore::endBatch() {
 }
 
 void TmStore::setBusyTimeout(std::chrono::milliseconds timeout) {
-  std::lock_guard lock(m_mutex);
+  Operation operation(*this);
   m_busyWait.timeout = std::max(timeout, std::chrono::milliseconds(0));
 }
 
 bool TmStore::learn(std::u16string_view source, std::u16string_view target,
                     std::int32_t increment) {
-  std::lock_guard lock(m_mutex);
+  Operation operation(*this);
   if (!connected() || (m_batch && m_batchFailure != BatchOutcome::None))
     return false;
   if (learnRow(source, target, increment)) {
@@ -565,7 +637,7 @@ bool TmStore::learnRow(std::u16string_view source, std::u16string_view target,
 }
 
 LookupResult TmStore::lookup(std::u16string_view text) {
-  std::lock_guard lock(m_mutex);
+  Operation operation(*this);
   LookupResult result;
   if (!connected())
     return result;
@@ -602,7 +674,7 @@ LookupResult TmStore::lookup(std::u16string_view text) {
 }
 
 SearchResult TmStore::search(const std::vector<std::u16string> &words, bool allWords) {
-  std::lock_guard lock(m_mutex);
+  Operation operation(*this);
   SearchResult result;
   if (!connected() || words.empty())
     return result;
@@ -618,15 +690,17 @@ SearchResult TmStore::search(const std::vector<std::u16string> &words, bool allW
     if (!query.bindText(int(i + 1), patterns.back()))
       return result;
   }
-  while (result.targets.size() < kSearchLimit && query.step() == SQLITE_ROW) {
+  int step = SQLITE_DONE;
+  while (result.targets.size() < kSearchLimit && (step = query.step()) == SQLITE_ROW) {
     result.sources.emplace_back(query.textColumn(0));
     result.targets.emplace_back(query.textColumn(1));
   }
+  result.read = step == SQLITE_ROW || step == SQLITE_DONE;
   return result;
 }
 
 bool TmStore::deletePair(std::u16string_view source, std::u16string_view target) {
-  std::lock_guard lock(m_mutex);
+  Operation operation(*this);
   if (!connected())
     return false;
   Statements *prepared = statements();
@@ -643,7 +717,7 @@ bool TmStore::deletePair(std::u16string_view source, std::u16string_view target)
 }
 
 ListResult TmStore::list(std::int64_t after, std::int32_t limit) {
-  std::lock_guard lock(m_mutex);
+  Operation operation(*this);
   ListResult result;
   result.next = after;
   if (!connected() || limit <= 0)
@@ -663,7 +737,7 @@ ListResult TmStore::list(std::int64_t after, std::int32_t limit) {
 }
 
 FuzzyResult TmStore::fuzzy(std::u16string_view text, std::int32_t minScore, std::int32_t maxCount) {
-  std::lock_guard lock(m_mutex);
+  Operation operation(*this);
   if (!connected())
     return {};
   return fuzzySearch(m_db, {m_table.name, m_table.sourceInText1}, text, minScore, maxCount,
@@ -673,7 +747,7 @@ FuzzyResult TmStore::fuzzy(std::u16string_view text, std::int32_t minScore, std:
 // --- Whole-memory access, for copying ---------------------------------------------------
 
 bool TmStore::openExisting() {
-  std::lock_guard lock(m_mutex);
+  Operation operation(*this);
   if (m_db)
     return true;
   std::error_code error;
@@ -682,7 +756,7 @@ bool TmStore::openExisting() {
 }
 
 bool TmStore::openOrCreate() {
-  std::lock_guard lock(m_mutex);
+  Operation operation(*this);
   if (m_db)
     return true;
   // The folder is made only now, when something is written into it (one level).
@@ -694,7 +768,7 @@ bool TmStore::openOrCreate() {
 }
 
 std::optional<std::vector<std::string>> TmStore::pairTables() {
-  std::lock_guard lock(m_mutex);
+  Operation operation(*this);
   if (!m_db)
     return std::nullopt;
   Statement query(m_db, "SELECT name FROM sqlite_master WHERE type = 'table' ORDER BY name");
@@ -713,7 +787,7 @@ std::optional<std::vector<std::string>> TmStore::pairTables() {
 }
 
 std::optional<std::int64_t> TmStore::countRows(const std::string &table) {
-  std::lock_guard lock(m_mutex);
+  Operation operation(*this);
   if (!m_db || !isPairTableName(table))
     return std::nullopt;
   const std::optional<unsigned> columns = existingColumns(m_db, table);
@@ -728,7 +802,7 @@ std::optional<std::int64_t> TmStore::countRows(const std::string &table) {
 }
 
 RowSlice TmStore::readRows(const std::string &table, std::int64_t after, std::int32_t limit) {
-  std::lock_guard lock(m_mutex);
+  Operation operation(*this);
   RowSlice slice;
   slice.next = after;
   if (!m_db || !isPairTableName(table))
@@ -748,8 +822,8 @@ RowSlice TmStore::readRows(const std::string &table, std::int64_t after, std::in
 }
 
 bool TmStore::beginImport() {
-  std::lock_guard lock(m_mutex);
-  if (!m_db || m_importing || !sqlite3_get_autocommit(m_db))
+  Operation operation(*this);
+  if (!m_db || m_importing || !sqlite3_get_autocommit(m_db) || !writable())
     return false;
   if (!execute(m_db, "BEGIN IMMEDIATE"))
     return false;
@@ -758,7 +832,7 @@ bool TmStore::beginImport() {
 }
 
 bool TmStore::importRows(const std::string &table, const std::vector<StoredRow> &rows, bool merge) {
-  std::lock_guard lock(m_mutex);
+  Operation operation(*this);
   if (!m_db || !m_importing || !isPairTableName(table))
     return false;
   if (m_table.name != table) {
@@ -813,7 +887,7 @@ bool TmStore::importRows(const std::string &table, const std::vector<StoredRow> 
 }
 
 bool TmStore::endImport(bool commit) {
-  std::lock_guard lock(m_mutex);
+  Operation operation(*this);
   if (!m_db || !m_importing)
     return false;
   m_importing = false;

@@ -106,6 +106,7 @@ public:
 private:
   struct Statements;
   class Write;
+  class Operation;
 
   bool open();
   void close();
@@ -118,9 +119,19 @@ private:
   bool commitOpenTransaction();
   bool commitBatchSlice();
   void failBatch();
+  void failBatchWith(BatchOutcome::Failure failure);
+  void rememberDamage();
+  // False (and noted) when the file is damaged: nothing is written into it.
+  bool writable();
+  bool pagesHoldTogether();
 
   mutable std::mutex m_mutex;
-  std::string m_path; // UTF-8
+  std::string m_path;     // UTF-8
+  std::string m_fileName; // the file last opened, as SQLite names it
+  // The file that reported damage, for as long as the store lives, and what it said.
+  std::string m_damagedFile;
+  std::string m_damage;
+  std::string m_checkedFile; // whose pages were found whole since it was opened
   sqlite3 *m_db = nullptr;
   std::int32_t m_source = 0;
   std::int32_t m_target = 0;
@@ -132,6 +143,8 @@ private:
   std::int32_t m_batchStored = 0;
   std::int32_t m_batchPending = 0;
   BatchOutcome::Failure m_batchFailure = BatchOutcome::None;
+  std::string m_batchReason;
+  std::string m_batchDamaged;
   std::chrono::steady_clock::time_point m_transactionStart;
   BusyWait m_busyWait;
   FuzzyRunMemo m_fuzzyRuns;

@@ -32,6 +32,13 @@ protected:
   // from its second page to three quarters of its file: it opens, but no lookup and no
   // learning gets through.
   QString damagedMemory(const QString &name) {
+    const QString folder = manyPairs(name);
+    EXPECT_TRUE(kestrine_test::damagePages(
+        std::filesystem::path(folder.toStdString()) / "Kestrine.db", 0, 0.75, 7));
+    return folder;
+  }
+  // A memory in the folder `name` of 3000 pairs ("Text number i" -> "Text i").
+  QString manyPairs(const QString &name) {
     QByteArray source = "LANGUAGE 9, 1\nSTRINGTABLE\nBEGIN\n";
     QByteArray target = "LANGUAGE 7, 1\nSTRINGTABLE\nBEGIN\n";
     for (int i = 0; i < 3000; ++i) {
@@ -49,8 +56,6 @@ protected:
                                "1033", "--target", dir.filePath("many_de.rc"), "--target-language",
                                "1031", "--tm", folder});
     EXPECT_EQ(run.out, "3000 pairs learnt\n") << run.err.toStdString();
-    EXPECT_TRUE(kestrine_test::damagePages(
-        std::filesystem::path(folder.toStdString()) / "Kestrine.db", 0, 0.75, 7));
     return folder;
   }
   CliRun search(const QStringList &words) {
@@ -221,8 +226,8 @@ TEST_F(TmCommandsTest, BadInputGivesAClearMessage) {
       {"DamagedMemory",
        {"tm-search", "--tm", dir.filePath("damaged"), "--source-language", "1033",
         "--target-language", "1031", "file"},
-       1,
-       "cannot be opened"},
+       2,
+       "cannot be opened for the languages 1033 and 1031: file is not a database"},
       {"NoLanguage",
        {"tm-search", "--tm", tm(), "--source-language", "0", "--target-language", "1031", "file"},
        1,
@@ -257,11 +262,11 @@ TEST_F(TmCommandsTest, AMemoryThatFailsFailsTheCommandAndSaysWhatWasLost) {
   const CliRun learnt =
       runCli({"learn", "--source", data("source.rc"), "--source-language", "1033", "--target",
               data("target.rc"), "--target-language", "1031", "--tm", damaged});
-  EXPECT_EQ(learnt.status, 1);
+  EXPECT_EQ(learnt.status, 2);
   EXPECT_EQ(learnt.out, "0 pairs learnt\n");
   EXPECT_TRUE(learnt.err.contains(
       QStringLiteral("error: 5 of 5 pairs were not learnt: the Translation Memory in '%1' cannot "
-                     "be written (its file may be damaged or its disk full).\n")
+                     "be written: ")
           .arg(folder)))
       << learnt.err.toStdString();
 
@@ -278,6 +283,50 @@ TEST_F(TmCommandsTest, AMemoryThatFailsFailsTheCommandAndSaysWhatWasLost) {
                 .arg(folder));
   EXPECT_TRUE(filled.out.contains("0 filled")) << filled.out.toStdString();
   EXPECT_TRUE(QFileInfo::exists(out));
+}
+
+// 4 KB of noise in the middle of the memory's table: each memory command fails with what
+// the database said and exit status 2, and nothing is written into the file.
+TEST_F(TmCommandsTest, ADamagedMemoryFailsEachCommandWithItsMessage) {
+  const QString folder = manyPairs("damaged");
+  const std::filesystem::path database =
+      std::filesystem::path(folder.toStdString()) / "Kestrine.db";
+  ASSERT_TRUE(kestrine_test::damageTablePage(database, "7to9", 4));
+  const std::string damaged = kestrine_test::fileBytes(database);
+  QFile tmx(dir.filePath("pairs.tmx"));
+  ASSERT_TRUE(tmx.open(QIODevice::WriteOnly));
+  tmx.write("<?xml version=\"1.0\"?><tmx version=\"1.4\"><header srclang=\"en-US\"/><body>"
+            "<tu><tuv xml:lang=\"en-US\"><seg>New</seg></tuv><tuv xml:lang=\"de-DE\"><seg>Neu"
+            "</seg></tuv></tu></body></tmx>");
+  tmx.close();
+  const QStringList memory = {"--tm", folder, "--source-language", "1033", "--target-language",
+                              "1031"};
+  const QString read = QStringLiteral("cannot be read: database disk image is malformed");
+  const QString written = QStringLiteral("the memory is damaged (database disk image is malformed");
+  const struct {
+    QStringList arguments;
+    QString message;
+  } cases[] = {
+      {QStringList{"tm-search"} + memory + QStringList{"number"}, read},
+      {QStringList{"tm-search"} + memory + QStringList{"--all", "text", "number"}, read},
+      {QStringList{"tm-export"} + memory + QStringList{"--out", dir.filePath("out.tmx")},
+       "could not be read: database disk image is malformed"},
+      {QStringList{"tm-import"} + memory + QStringList{"--in", dir.filePath("pairs.tmx")}, written},
+      {QStringList{"tm-delete"} + memory +
+           QStringList{"--source", "Text number 1", "--target", "Text 1"},
+       written},
+      {{"learn", "--source", data("source.rc"), "--source-language", "1033", "--target",
+        data("target.rc"), "--target-language", "1031", "--tm", folder},
+       written},
+  };
+  for (const auto &c : cases) {
+    const CliRun run = runCli(c.arguments);
+    EXPECT_EQ(run.status, 2) << c.arguments.join(' ').toStdString() << ": "
+                             << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains(c.message)) << run.err.toStdString();
+  }
+  EXPECT_FALSE(QFileInfo::exists(dir.filePath("out.tmx")));
+  EXPECT_EQ(kestrine_test::fileBytes(database), damaged);
 }
 
 TEST_F(TmCommandsTest, WithoutTheLibraryTheMemoryCommandsFailClearly) {

@@ -73,6 +73,37 @@ TEST_F(TmServerCommandsTest, EveryMemoryCommandTakesAServerWhereItTakesAFolder) 
   EXPECT_EQ(search(server(), "close").out, "");
 }
 
+// The same task learnt into a folder and onto the server: fuzzy searches and the fuzzy fill
+// give the same, through the program as through the library.
+TEST_F(TmServerCommandsTest, FuzzySearchAndFillGiveOnTheServerWhatTheyGiveFromAFolder) {
+  ASSERT_EQ(learn(server()).status, 0);
+  ASSERT_EQ(learn(folder("home")).status, 0);
+  for (const char *text : {"Open fil", "close fiel", "Clos file", "Open the file"}) {
+    const QStringList fuzzy = {
+        "--source-language", "1033", "--target-language", "1031", "--fuzzy", "50", text};
+    const CliRun there = runCli(QStringList{"tm-search", "--tm", server()} + fuzzy);
+    const CliRun here = runCli(QStringList{"tm-search", "--tm", folder("home")} + fuzzy);
+    ASSERT_EQ(there.status, 0) << text << ": " << there.err.toStdString();
+    EXPECT_EQ(there.out, here.out) << text;
+    EXPECT_FALSE(there.out.isEmpty()) << text;
+  }
+  const QString source = dir.filePath("fuzzy_source.rc");
+  ASSERT_TRUE(QFile::copy(data("fuzzy_source.rc"), source));
+  QStringList written;
+  for (const QString &tm : {server(), folder("home")}) {
+    const QString out = dir.filePath(tm == server() ? "server_de.rc" : "folder_de.rc");
+    const CliRun filled =
+        runCli({"translate", "--source", source, "--source-language", "1033", "--new-target", out,
+                "--target-language", "1031", "--tm", tm, "--fuzzy-fill", "80"});
+    ASSERT_EQ(filled.status, 0) << filled.err.toStdString();
+    EXPECT_TRUE(filled.out.contains("2 fuzzy")) << filled.out.toStdString();
+    QFile file(out);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    written.append(QString::fromLatin1(file.readAll()));
+  }
+  EXPECT_EQ(written.value(0), written.value(1));
+}
+
 TEST_F(TmServerCommandsTest, TmCopyMovesAMemoryToTheServerAndBack) {
   ASSERT_EQ(learn(folder("home")).status, 0);
   ASSERT_EQ(learn(folder("home")).status, 0); // counters above one

@@ -19,6 +19,8 @@
 #include "workbench/main_frame.h"
 #include "workbench/session.h"
 
+#include "memory_workbench.h"
+#include "test_support.h"
 #include "widget_test_support.h"
 
 #include <QApplication>
@@ -37,28 +39,8 @@
 namespace tarvelo::gui {
 namespace {
 
-class ExchangeWindowsTest : public ::testing::Test {
+class ExchangeWindowsTest : public MemoryWorkbenchTest {
 protected:
-  void SetUp() override {
-    ASSERT_TRUE(dir.isValid());
-    initGuiResources();
-    ASSERT_TRUE(
-        library.load(QDir(QStringLiteral(TARVELO_BIN_DIR)).filePath(QStringLiteral("kestrine"))));
-    settings.setText(QStringLiteral("TMPath"), dir.filePath(QStringLiteral("TM")));
-    settings.setInteger(QStringLiteral("InitTM"), 0);
-    target = dir.filePath(QStringLiteral("example_de.rc"));
-    ASSERT_TRUE(QFile::copy(exampleFile(QStringLiteral("example_de.rc")), target));
-    workbench = std::make_unique<WorkbenchAssembly>(settings, prompter, progress, &library);
-    OpenRequest request{exampleFile(QStringLiteral("example.rc")), 1033, false, target, 1031};
-    ASSERT_EQ(workbench->session().open(request), Session::OpenResult::Opened);
-  }
-  void TearDown() override {
-    if (workbench) {
-      prompter.answers = {Prompter::Answer::No};
-      workbench->session().close();
-    }
-    QFile::remove(exampleFile(QStringLiteral("example.rc.1033")));
-  }
   // Hooks whose dialog chooses the file, the format and the delimiters given.
   ExchangeHooks choosing(const QString &file, int format, int bits = 3, bool filtered = false) {
     ExchangeHooks hooks;
@@ -82,14 +64,7 @@ protected:
     return entryNamed(workbench->session(), identifier);
   }
 
-  QTemporaryDir dir;
-  TmLibrary library;
-  MemorySettings settings;
-  test::ScriptedPrompter prompter;
-  NullProgress progress;
   Filter filter{settings};
-  QString target;
-  std::unique_ptr<WorkbenchAssembly> workbench;
   QList<bool> filterShown;
 };
 
@@ -247,6 +222,41 @@ TEST_F(SearchWindowTest, AtMost500PairsAreListed) {
   window.search();
   EXPECT_EQ(window.list()->topLevelItemCount(), 500);
   EXPECT_EQ(window.itemsText(), QStringLiteral("500"));
+}
+
+// 4 KB of noise in the middle of the memory's table: the search says what the database
+// found instead of showing no match, and a pair listed before stays when it cannot go.
+TEST_F(SearchWindowTest, ADamagedMemoryIsSaidNotShownAsNoMatch) {
+  const TmExports &tm = library.exports();
+  tm.beginTMBatch();
+  for (int i = 0; i < 1000; ++i)
+    remember(QStringLiteral("Text number %1").arg(i), QStringLiteral("Text %1").arg(i));
+  tm.endTMBatch();
+  MemorySearchWindow window(*workbench->memory(), prompter);
+  window.searchBox()->setText(QStringLiteral("\"number 1\""));
+  window.search();
+  ASSERT_GT(window.list()->topLevelItemCount(), 0);
+  tm.disconnectTM();
+  const QString folder = dir.filePath(QStringLiteral("TM"));
+  ASSERT_TRUE(kestrine_test::damageTablePage(
+      std::filesystem::path(folder.toStdString()) / "Kestrine.db", "7to9", 6));
+  ASSERT_TRUE(workbench->memory()->connectTo(1033, 1031));
+
+  prompter.answers = {Prompter::Answer::Yes};
+  window.deleteSelected();
+  const QString damage = QStringLiteral("the memory is damaged (database disk image is malformed");
+  EXPECT_TRUE(prompter.messages.last().startsWith(
+      QStringLiteral("The Translation Memory in '%1' cannot be written: %2")
+          .arg(QDir::toNativeSeparators(folder), damage)))
+      << prompter.messages.last().toStdString();
+  EXPECT_GT(window.list()->topLevelItemCount(), 0);
+  window.searchBox()->setText(QStringLiteral("number"));
+  window.search();
+  EXPECT_EQ(prompter.messages.last(),
+            QStringLiteral("The Translation Memory in '%1' cannot be read: database disk image "
+                           "is malformed")
+                .arg(QDir::toNativeSeparators(folder)));
+  EXPECT_EQ(window.itemsText(), QStringLiteral("0"));
 }
 
 TEST_F(SearchWindowTest, TheCommandShowsAndHidesTheWindowAndIsCheckedWhileItShows) {

@@ -58,6 +58,7 @@ int main(int argc, char **argv) {
   TmTextList words = {0};
   int32_t stored = -1;
   int32_t scores[3] = {-1, -1, -1};
+  char16_t reason[64];
 
   if (argc != 2) {
     fprintf(stderr, "usage: %s FOLDER\n", argv[0]);
@@ -79,6 +80,7 @@ int main(int argc, char **argv) {
   CHECK(AddPair(wide("Open", a, 64), wide("Otevri", b, 64), 3) == 1);
   CHECK(AddPair(wide("Open", a, 64), wide("", b, 64), 1) == 0);
   CHECK(AddPair(wide("Open file", a, 64), wide("Otevrit soubor", b, 64), 1) == 1);
+  CHECK(GetTMError(reason, 64) == 0 && reason[0] == 0);
 
   CHECK(GetTM(wide(" OPEN", a, 64), &list) == 2);
   CHECK(list.count == 2 && equals(list.items[0], " Otevri") && equals(list.items[1], " Otevrit"));
@@ -140,7 +142,10 @@ int main(int argc, char **argv) {
   CHECK(list.count == 0);
   CHECK(GetTM(wide("Close", a, 64), &list) == 0);
   CHECK(DeletePair(wide("Close", a, 64), wide("Zavrit", b, 64)) == 0);
+  CHECK(GetTMError(reason, 64) == 1 && reason[0] != 0);
   CHECK(BeginTMBatch() == 0);
+  CHECK(GetTMVersion(version) == 1); /* leaves the note of the last call alone */
+  CHECK(GetTMError(NULL, 0) == 1);
 
   removeMemory(argv[1]);
   if (failures)

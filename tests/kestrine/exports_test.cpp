@@ -15,7 +15,7 @@ TEST(KestrineLibrary, ExportsOnlyTheInterface) {
   for (const char *name :
        {"GetTMVersion", "SetTMPath", "ConnectTM", "DisconnectTM", "AddPair", "GetTM", "SearchTM",
         "DeletePair", "FreeTM", "BeginTMBatch", "EndTMBatch", "LookupTM", "EndTMBatchCounted",
-        "SetTMBusyTimeout", "ListTM", "CheckTMPath"})
+        "SetTMBusyTimeout", "ListTM", "FuzzyTM", "CheckTMPath", "CopyTM", "GetTMError"})
     EXPECT_NE(library.symbol(name), nullptr) << name;
   // The store and the program's case table stay inside, or they could clash with the
   // program's own copy of the case table.

@@ -29,6 +29,8 @@ public:
     bind(lookupTM, "LookupTM");
     bind(endTMBatchCounted, "EndTMBatchCounted");
     bind(setTMBusyTimeout, "SetTMBusyTimeout");
+    bind(fuzzyTM, "FuzzyTM");
+    bind(getTMError, "GetTMError");
   }
   ~KestrineLibrary() { unload(); }
   KestrineLibrary(const KestrineLibrary &) = delete;
@@ -69,6 +71,8 @@ public:
   LookupTMFn lookupTM = nullptr;
   EndTMBatchCountedFn endTMBatchCounted = nullptr;
   SetTMBusyTimeoutFn setTMBusyTimeout = nullptr;
+  FuzzyTMFn fuzzyTM = nullptr;
+  GetTMErrorFn getTMError = nullptr;
 
 private:
   template <class Function> void bind(Function &function, const char *name) {

@@ -209,10 +209,10 @@ TEST_F(MemoryTest, ABatchIntoADamagedMemorySaysItDidNotStoreAll) {
   ASSERT_TRUE(damagePages(m_folder.database(), 0.25, 0.75, 5)); // the middle half
   m_library.setTMPath(m_folder.u16().c_str());
   ASSERT_TRUE(connect(kEnglish, kCzech));
-  // Each pair is looked up first, through the damaged pages of the text index.
+  // The pages are checked before the first write: nothing goes into a damaged memory.
   const BatchEnd end = learnInBatch(m_library, 3000, "Text number");
   EXPECT_EQ(end.result, 0);
-  EXPECT_LT(end.stored, 3000);
+  EXPECT_EQ(end.stored, 0);
   // The damage shows in lookups too, where GetTM could only say it found nothing.
   int unread = 0;
   for (int i = 0; i < 3000; ++i) {
@@ -221,6 +221,26 @@ TEST_F(MemoryTest, ABatchIntoADamagedMemorySaysItDidNotStoreAll) {
     m_library.freeTM(&list);
   }
   EXPECT_GT(unread, 0);
+}
+
+// No read has met the damage yet: the pages are checked before the first write.
+TEST_F(MemoryTest, DamageAnywhereIsFoundBeforeTheFirstWrite) {
+  const std::string healthy = healthyMemory(m_library, 3000);
+  for (const char *table : {"5to9", "Text2Index_5to9", "FuzzyIndex2_5to9_data"}) {
+    SCOPED_TRACE(table);
+    writeFile(m_folder.database(), healthy);
+    ASSERT_TRUE(damageTablePage(m_folder.database(), table, 9));
+    const std::string damaged = fileBytes(m_folder.database());
+    KestrineLibrary library; // a fresh one, that has met no damage yet
+    library.setTMPath(m_folder.u16().c_str());
+    ASSERT_EQ(library.connectTM(kEnglish, kCzech), 1);
+    EXPECT_EQ(library.addPair(u"Brand new", u"Zcela nový", 1), 1);
+    char16_t reason[200] = {};
+    EXPECT_EQ(library.getTMError(reason, 200), 2);
+    EXPECT_NE(toUtf8(reason).find("nothing is written"), std::string::npos) << toUtf8(reason);
+    library.disconnectTM();
+    EXPECT_EQ(fileBytes(m_folder.database()), damaged);
+  }
 }
 
 TEST_F(MemoryTest, ABatchThatALockOutlastsSaysSoAndLearningItAgainLater) {

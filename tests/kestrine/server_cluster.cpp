@@ -124,8 +124,11 @@ std::string ServerCluster::uri(const std::string &schema) const {
   return uri;
 }
 
-bool ServerCluster::run(const std::string &sql, std::vector<std::string> *rows) const {
-  const std::string database = sql.rfind("CREATE DATABASE", 0) == 0 ? "postgres" : "memory";
+bool ServerCluster::run(const std::string &sql, std::vector<std::string> *rows,
+                        const std::string &in) const {
+  const bool ofDatabases = sql.find(" DATABASE ") != std::string::npos &&
+                           (sql.rfind("CREATE", 0) == 0 || sql.rfind("DROP", 0) == 0);
+  const std::string database = !in.empty() ? in : ofDatabases ? "postgres" : "memory";
   const std::string conninfo =
       "host=" + m_folder + " port=" + std::to_string(m_port) + " user=kestrine dbname=" + database;
   PGconn *conn = PQconnectdb(conninfo.c_str());

@@ -25,13 +25,15 @@ public:
   // Empty while the server runs, else why it does not.
   const std::string &unavailable() const { return m_unavailable; }
   const std::string &socketFolder() const { return m_folder; }
+  const std::string &dataFolder() const { return m_data; }
   int port() const { return m_port; }
 
   // A URI for the test database as the superuser, with `schema` first on the search path.
   std::string uri(const std::string &schema = {}) const;
-  // Runs SQL as the superuser; the first column of each row, "|"-joined columns per row.
-  // False when the statement failed.
-  bool run(const std::string &sql, std::vector<std::string> *rows = nullptr) const;
+  // Runs SQL as the superuser in the test database (or `database`); the first column of
+  // each row, "|"-joined columns per row. False when the statement failed.
+  bool run(const std::string &sql, std::vector<std::string> *rows = nullptr,
+           const std::string &database = {}) const;
   // A schema of its own for one test.
   std::string freshSchema();
 

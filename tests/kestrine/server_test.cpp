@@ -4,7 +4,7 @@
 
 #include "kestrine_library.h"
 #include "pg_store.h"
-#include "server_environment.h"
+#include "server_schema_test.h"
 #include "test_support.h"
 
 #include <gtest/gtest.h>
@@ -27,20 +27,8 @@ using Texts = std::vector<std::string>;
 constexpr int32_t kCzech = 1029;
 constexpr int32_t kEnglish = 1033;
 
-class ServerTest : public ::testing::Test {
+class ServerTest : public ServerSchemaTest {
 protected:
-  void SetUp() override {
-    REQUIRE_SERVER();
-    m_schema = cluster().freshSchema();
-  }
-  void TearDown() override {
-    if (!m_schema.empty())
-      cluster().run("DROP SCHEMA " + m_schema + " CASCADE");
-  }
-
-  static ServerCluster &cluster() { return ServerCluster::instance(); }
-  std::string uri() const { return cluster().uri(m_schema); }
-
   // A client of its own, as another program would be.
   std::unique_ptr<PgStore> client(int32_t source = kCzech, int32_t target = kEnglish) {
     auto store = std::make_unique<PgStore>();
@@ -62,8 +50,6 @@ protected:
       out.push_back(toUtf8(found));
     return out;
   }
-
-  std::string m_schema;
 };
 
 pid_t startLearner(const std::string &location, const std::string &name, int count, bool batch) {

@@ -353,6 +353,64 @@ TEST_P(SharedMemoryTest, ThreadsShareTheStoreWithoutLosingPairs) {
   EXPECT_NE(all.find("Sdílené|Shared|0|800\n"), std::string::npos);
 }
 
+TEST_P(SharedMemoryTest, GetTMErrorTellsWhyTheLastCallFailed) {
+  EXPECT_EQ(search({"open"}, true).result, 0); // not connected
+  CallError error = lastError();
+  EXPECT_EQ(error.result, 1);
+  EXPECT_NE(error.reason, "");
+  ASSERT_TRUE(connect(kEnglish, kCzech));
+  EXPECT_EQ(lastError().result, 0); // each call starts afresh
+  add("Open", "Otevřít");
+  EXPECT_EQ(search({"open"}, true).result, 1);
+  error = lastError();
+  EXPECT_EQ(error.result, 0);
+  EXPECT_EQ(error.reason, "");
+  EXPECT_FALSE(connect(kEnglish, 0));
+  EXPECT_EQ(lastError().result, 1);
+}
+
+// 4 KB of noise in the middle of a table: what meets it fails and says why, and from then
+// on nothing is written into that memory, neither new pairs, nor counts, nor deletions.
+TEST_P(SharedMemoryTest, ADamagedMemoryFailsWithItsMessageAndTakesNoWrite) {
+  ASSERT_TRUE(connect(kEnglish, kCzech));
+  ASSERT_EQ(m_library.beginTMBatch(), 1);
+  for (int i = 0; i < 1000; ++i)
+    add("Text number " + std::to_string(i), "Text " + std::to_string(i));
+  ASSERT_EQ(m_library.endTMBatch(), 1);
+  m_library.disconnectTM();
+  ASSERT_TRUE(m_store->damage("5to9"));
+  const std::string before = m_store->writeMark("5to9");
+
+  ASSERT_TRUE(connect(kEnglish, kCzech)); // the catalogue is whole
+  EXPECT_EQ(search({"number"}, true).result, 0);
+  const CallError damage = lastError();
+  EXPECT_EQ(damage.result, 2) << damage.reason;
+  EXPECT_NE(damage.reason, "");
+  EXPECT_EQ(lookup("Text number 1"), Texts{"Text 1"}); // reads go on where they can
+
+  EXPECT_EQ(add("Brand new", "Zcela nový"), 1); // its result never tells ...
+  EXPECT_EQ(lastError().result, 2);             // ... but GetTMError does
+  EXPECT_EQ(add("Text number 1", "Text 1"), 1);
+  EXPECT_EQ(lastError().result, 2);
+  EXPECT_EQ(remove("Text number 2", "Text 2"), 0);
+  EXPECT_EQ(lastError().result, 2);
+  ASSERT_EQ(m_library.beginTMBatch(), 1);
+  add("Brand new", "Zcela nový");
+  int32_t stored = -1;
+  EXPECT_EQ(m_library.endTMBatchCounted(&stored), 0);
+  EXPECT_EQ(stored, 0);
+  const CallError batch = lastError();
+  EXPECT_EQ(batch.result, 2);
+  EXPECT_NE(batch.reason.find(damage.reason), std::string::npos) << batch.reason;
+  // Connecting again changes nothing: the memory stays damaged for the library.
+  m_library.disconnectTM();
+  ASSERT_TRUE(connect(kEnglish, kCzech));
+  add("Brand new", "Zcela nový");
+  EXPECT_EQ(lastError().result, 2);
+  m_library.disconnectTM();
+  EXPECT_EQ(m_store->writeMark("5to9"), before);
+}
+
 INSTANTIATE_TEST_SUITE_P(Store, SharedMemoryTest,
                          ::testing::Values(StoreKind::File, StoreKind::Server), storeName);
 

@@ -23,6 +23,13 @@ public:
     return names;
   }
 
+  bool damage(const std::string &table) override {
+    return damageTablePage(m_folder.database(), table, 18);
+  }
+  std::string writeMark(const std::string &) const override {
+    return fileBytes(m_folder.database());
+  }
+
 private:
   TempFolder m_folder;
 };
@@ -49,9 +56,41 @@ public:
     return names;
   }
 
+  bool damage(const std::string &table) override;
+  std::string writeMark(const std::string &table) const override {
+    std::vector<std::string> lines;
+    const std::string name = m_schema + ".\"" + table + "\"";
+    ServerCluster::instance().run(
+        "SELECT last_value FROM " + m_schema + ".\"" + table + "_Id_seq\"", &lines);
+    ServerCluster::instance().run("SET enable_seqscan = off; SELECT * FROM " + name +
+                                      " WHERE \"Id\" <= 3 ORDER BY \"Id\"",
+                                  &lines);
+    std::string all;
+    for (const std::string &line : lines)
+      all += line + "\n";
+    return all;
+  }
+
 private:
   std::string m_schema;
 };
+
+// With the server stopped, so that no page of the table stays in its memory.
+bool ServerStore::damage(const std::string &table) {
+  ServerCluster &cluster = ServerCluster::instance();
+  std::vector<std::string> file;
+  cluster.run("SELECT pg_relation_filepath('" + m_schema + ".\"" + table + "\"')", &file);
+  if (file.size() != 1 || !cluster.halt())
+    return false;
+  const std::filesystem::path path = std::filesystem::path(cluster.dataFolder()) / file[0];
+  std::string bytes = fileBytes(path);
+  constexpr std::size_t kBlock = 8192;
+  const std::size_t blocks = bytes.size() / kBlock;
+  if (blocks >= 3)
+    bytes.replace(blocks / 2 * kBlock, 4096, randomBytes(4096, 18));
+  writeFile(path, bytes);
+  return cluster.resume() && blocks >= 3;
+}
 
 } // namespace
 
@@ -104,6 +143,31 @@ std::vector<std::string> SharedMemoryTest::lookup(const std::string &text) {
     out.push_back(toUtf8(list.items[i]));
   m_library.freeTM(&list);
   return out;
+}
+
+std::vector<std::string> SharedMemoryTest::fuzzy(const std::string &text, int32_t minScore,
+                                                 int32_t maxCount) {
+  TmTextList sources{};
+  TmTextList targets{};
+  std::vector<int32_t> scores(std::size_t(std::max(maxCount, 1)), -1);
+  const int32_t count = m_library.fuzzyTM(toUtf16(text).c_str(), minScore, maxCount, &sources,
+                                          &targets, scores.data());
+  EXPECT_GE(count, 0) << text << ": " << lastError().reason;
+  std::vector<std::string> out;
+  for (int32_t i = 0; i < count; ++i)
+    out.push_back(std::to_string(scores[std::size_t(i)]) + " " + toUtf8(sources.items[i]) + "=" +
+                  toUtf8(targets.items[i]));
+  m_library.freeTM(&sources);
+  m_library.freeTM(&targets);
+  return out;
+}
+
+CallError SharedMemoryTest::lastError() {
+  char16_t reason[300] = {};
+  CallError error;
+  error.result = m_library.getTMError(reason, 300);
+  error.reason = toUtf8(reason);
+  return error;
 }
 
 Searched SharedMemoryTest::search(const std::vector<std::string> &words, bool allWords) {

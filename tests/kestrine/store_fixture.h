@@ -23,6 +23,11 @@ public:
   // Every row of a table in storage order, one "Text1|Text2|Counter1|Counter2" per line.
   virtual std::string rows(const std::string &table) const = 0;
   virtual std::vector<std::string> tables() const = 0;
+  // Overwrites 4 KB in the middle of a table's data with noise, while nothing is connected.
+  virtual bool damage(const std::string &table) = 0;
+  // Changes with any row written into the damaged table: the file's bytes; the server's id
+  // sequence and the table's first rows, read through its primary key.
+  virtual std::string writeMark(const std::string &table) const = 0;
 };
 
 enum class StoreKind { File, Server };
@@ -33,6 +38,12 @@ struct Searched {
   int32_t result = 0;
   std::vector<std::string> sources;
   std::vector<std::string> targets;
+};
+
+// What GetTMError said of the last call.
+struct CallError {
+  int32_t result = 0;
+  std::string reason;
 };
 
 class SharedMemoryTest : public ::testing::TestWithParam<StoreKind> {
@@ -49,7 +60,10 @@ protected:
   int32_t remove(const std::string &source, const std::string &target);
   std::vector<std::string> lookup(const std::string &text);
   Searched search(const std::vector<std::string> &words, bool allWords);
+  // "score source=target" per match of FuzzyTM.
+  std::vector<std::string> fuzzy(const std::string &text, int32_t minScore, int32_t maxCount = 20);
   std::string rows(const std::string &table) const { return m_store->rows(table); }
+  CallError lastError();
 
   std::unique_ptr<StoreUnderTest> m_store; // declared first: it outlives the connection
   KestrineLibrary m_library;

@@ -134,10 +134,9 @@ std::vector<std::string> schemaObjects(const std::filesystem::path &database) {
 std::vector<std::string> withFuzzyIndex(std::vector<std::string> objects,
                                         const std::vector<std::string> &tables) {
   for (const std::string &table : tables) {
-    for (const char *object :
-         {"index ShortText1Index_", "index ShortText2Index_", "table FuzzyIndex1_",
-          "table FuzzyIndex2_", "trigger FuzzyDelete_", "trigger FuzzyInsert_",
-          "trigger FuzzyUpdate_"})
+    for (const char *object : {"index ShortText1Index_", "index ShortText2Index_",
+                               "table FuzzyIndex1_", "table FuzzyIndex2_", "trigger FuzzyDelete_",
+                               "trigger FuzzyInsert_", "trigger FuzzyUpdate_"})
       objects.push_back(object + table);
     // Each full-text index keeps its data in tables of its own.
     for (const char *index : {"table FuzzyIndex1_", "table FuzzyIndex2_"})
@@ -176,6 +175,37 @@ bool damagePages(const std::filesystem::path &database, double from, double to, 
     return false;
   const std::size_t count = (end - first) * pageSize;
   bytes.replace(first * pageSize, count, randomBytes(count, seed));
+  writeFile(database, bytes);
+  return true;
+}
+
+bool damageTablePage(const std::filesystem::path &database, const std::string &table,
+                     unsigned seed) {
+  std::vector<std::int64_t> pages;
+  {
+    Holder reader(database);
+    sqlite3_stmt *query = nullptr;
+    const std::string sql = "SELECT pageno FROM dbstat WHERE name = ?1 AND pagetype = 'leaf' "
+                            "ORDER BY pageno";
+    if (sqlite3_prepare_v2(reader.get(), sql.c_str(), -1, &query, nullptr) != SQLITE_OK)
+      return false;
+    sqlite3_bind_text(query, 1, table.c_str(), -1, SQLITE_TRANSIENT);
+    while (sqlite3_step(query) == SQLITE_ROW)
+      pages.push_back(sqlite3_column_int64(query, 0));
+    sqlite3_finalize(query);
+  }
+  std::string bytes = fileBytes(database);
+  if (pages.size() < 3 || bytes.size() < 100)
+    return false;
+  // The page size is stored big-endian at offset 16; 1 stands for 65536.
+  std::size_t pageSize = std::size_t(static_cast<unsigned char>(bytes[16])) << 8 |
+                         static_cast<unsigned char>(bytes[17]);
+  if (pageSize == 1)
+    pageSize = 65536;
+  const std::size_t offset = std::size_t(pages[pages.size() / 2] - 1) * pageSize;
+  if (pageSize < 4096 || offset + 4096 > bytes.size())
+    return false;
+  bytes.replace(offset, 4096, randomBytes(4096, seed));
   writeFile(database, bytes);
   return true;
 }

@@ -50,6 +50,11 @@ std::vector<std::string> withFuzzyIndex(std::vector<std::string> objects,
 // too few pages.
 bool damagePages(const std::filesystem::path &database, double from, double to, unsigned seed);
 
+// Overwrites 4 KB in the middle of a table's data (a leaf page halfway through its pages)
+// with noise. False when the table has no such page.
+bool damageTablePage(const std::filesystem::path &database, const std::string &table,
+                     unsigned seed);
+
 // Another program's connection to a database, to hold its locks.
 class Holder {
 public:
@@ -58,6 +63,7 @@ public:
   Holder(const Holder &) = delete;
   Holder &operator=(const Holder &) = delete;
   bool run(const char *sql);
+  sqlite3 *get() const { return m_db; }
 
 private:
   sqlite3 *m_db = nullptr;

@@ -67,6 +67,25 @@ bool MemoryTransfers::connectFor(int sourceLanguage, int targetLanguage) {
   return tm.connectTM(sourceLanguage, targetLanguage) != 0;
 }
 
+void MemoryTransfers::failed(MemoryTransfer &result, const QString &what) {
+  const MemoryFailure failure = lastMemoryFailure(m_client.exports());
+  result.status = MemoryTransfer::Status::NotConnected;
+  result.damaged = failure.damaged;
+  // "... could not be read: database disk image is malformed", in the database's words.
+  result.error = failure.failed() ? what.chopped(what.endsWith(u'.') ? 1 : 0) +
+                                        QStringLiteral(": ") + failure.reason
+                                  : what;
+}
+
+bool MemoryTransfers::endBatch(MemoryTransfer &result) {
+  const TmExports &tm = m_client.exports();
+  if (tm.endTMBatch())
+    return true;
+  failed(result, QCoreApplication::translate("Exchange",
+                                             "The Translation Memory could not store every pair."));
+  return false;
+}
+
 void MemoryTransfers::reconnect(int sourceLanguage, int targetLanguage, bool learnt) {
   const TmExports &tm = m_client.exports();
   const int taskSource = m_client.sourceLanguage();
@@ -124,11 +143,12 @@ MemoryTransfer MemoryTransfers::importGlossary(const QString &path, int firstLin
       break;
     }
   }
-  if (batch)
-    tm.endTMBatch();
+  const bool stored = !batch || endBatch(result);
   m_progress.end();
   result.lastLine = line;
-  if (cancelled) {
+  if (!stored) {
+    m_settings.setText(kImportState, QString());
+  } else if (cancelled) {
     result.status = MemoryTransfer::Status::Cancelled;
     ImportState state{line, sourceLanguage, targetLanguage, QFileInfo(path).absoluteFilePath(),
                       delimiterBits};
@@ -204,11 +224,8 @@ MemoryTransfer MemoryTransfers::importTmx(const QString &path, int sourceLanguag
       break;
     }
   }
-  if (batch && !tm.endTMBatch()) {
-    result.status = MemoryTransfer::Status::NotConnected;
-    result.error = QCoreApplication::translate(
-        "Exchange", "The Translation Memory could not store every pair.");
-  }
+  if (batch)
+    endBatch(result);
   m_progress.end();
   reconnect(sourceLanguage, targetLanguage, result.pairs > 0);
   return result;
@@ -227,15 +244,17 @@ MemoryTransfer MemoryTransfers::exportTmx(const QString &path, int sourceLanguag
   TmxWriter writer(sourceLanguage, targetLanguage);
   int64_t position = 0;
   std::vector<int32_t> counters(kSlice);
+  // The memory does not say how many pairs it holds: the bar only shows that work goes on.
+  m_progress.begin(QCoreApplication::translate("Progress", "Translation Memory Export"));
+  m_progress.setRange(0, 0);
   for (;;) {
     TmTextList sources = {}, targets = {};
     const int32_t read = tm.listTM(&position, kSlice, &sources, &targets, counters.data());
     const QStringList sourceTexts = takeTmTexts(tm, sources);
     const QStringList targetTexts = takeTmTexts(tm, targets);
     if (read < 0) {
-      result.status = MemoryTransfer::Status::NotConnected;
-      result.error =
-          QCoreApplication::translate("Exchange", "The Translation Memory could not be read.");
+      failed(result,
+             QCoreApplication::translate("Exchange", "The Translation Memory could not be read."));
       break;
     }
     if (read == 0)
@@ -244,7 +263,15 @@ MemoryTransfer MemoryTransfers::exportTmx(const QString &path, int sourceLanguag
       writer.add({sourceTexts[i], targetTexts[i], qMax(1, int(counters[size_t(i)]))});
       ++result.pairs;
     }
+    m_progress.setText(
+        QCoreApplication::translate("Progress", "Exporting pair %1").arg(result.pairs));
+    m_progress.serve();
+    if (m_progress.cancelled()) {
+      result.status = MemoryTransfer::Status::Cancelled; // and nothing is written
+      break;
+    }
   }
+  m_progress.end();
   reconnect(sourceLanguage, targetLanguage, false);
   if (result.status != MemoryTransfer::Status::Finished)
     return result;

@@ -48,6 +48,7 @@ struct MemoryTransfer {
   int pairs = 0;    // pairs learnt or written
   int lastLine = 0; // the last line of a glossary processed
   QString error;
+  bool damaged = false; // the memory reported itself damaged, and takes no more writes
 };
 
 // Moves pairs between files and the memory, for a language pair that need not be the
@@ -70,11 +71,16 @@ public:
 
   // Learns the units of a TMX 1.4 file, each with its use counter.
   MemoryTransfer importTmx(const QString &path, int sourceLanguage, int targetLanguage);
-  // Writes every pair of the language pair as TMX 1.4.
+  // Writes every pair of the language pair as TMX 1.4; a cancelled export writes nothing.
   MemoryTransfer exportTmx(const QString &path, int sourceLanguage, int targetLanguage);
 
 private:
   bool connectFor(int sourceLanguage, int targetLanguage);
+  // Ends a learning batch; false, with the failure in the result, when the memory did not
+  // store every pair.
+  bool endBatch(MemoryTransfer &result);
+  // The memory failed (as the library says right after the call): the result says why.
+  void failed(MemoryTransfer &result, const QString &what);
   // Back to the task's pair; the entries forget their remembered translations when the
   // pair was the task's.
   void reconnect(int sourceLanguage, int targetLanguage, bool learnt);

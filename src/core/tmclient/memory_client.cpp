@@ -146,8 +146,9 @@ FillResult MemoryClient::fillTargets(bool fill) {
       // One question per source text: the entries of a chain share the answer.
       auto best = bestFuzzy.find(root);
       if (best == bestFuzzy.end()) {
-        const QList<FuzzyPair> pairs =
-            fuzzyPairs(root->sourceText, m_options.fuzzyScore, 1, &failed);
+        MemoryFailure why;
+        const QList<FuzzyPair> pairs = fuzzyPairs(root->sourceText, m_options.fuzzyScore, 1, &why);
+        failed = why.failed();
         best = bestFuzzy.insert(root, pairs.isEmpty() ? QString() : pairs.first().target);
       }
       if (!best.value().isEmpty()) {
@@ -217,7 +218,7 @@ QList<MenuText> MemoryClient::pasteTexts(TextEntry *entry) {
 }
 
 QList<FuzzyPair> MemoryClient::fuzzyPairs(const QString &text, int minScore, int maxCount,
-                                          bool *failed) {
+                                          MemoryFailure *failure) {
   QList<FuzzyPair> pairs;
   if (!fuzzyBound() || text.isEmpty() || maxCount <= 0)
     return pairs;
@@ -225,11 +226,14 @@ QList<FuzzyPair> MemoryClient::fuzzyPairs(const QString &text, int minScore, int
   std::vector<int32_t> scores(size_t(maxCount), 0);
   const int32_t found =
       m_exports.fuzzyTM(wide(text), minScore, maxCount, &sources, &targets, scores.data());
+  MemoryFailure why = found < 0 ? lastMemoryFailure(m_exports) : MemoryFailure();
   const QStringList sourceTexts = takeTmTexts(m_exports, sources);
   const QStringList targetTexts = takeTmTexts(m_exports, targets);
   if (found < 0) {
-    if (failed)
-      *failed = true;
+    if (!why.failed()) // an older library without GetTMError
+      why.reason = QStringLiteral("the memory could not be read");
+    if (failure)
+      *failure = why;
     return pairs;
   }
   for (qsizetype i = 0; i < targetTexts.size() && i < sourceTexts.size() && i < maxCount; ++i)
@@ -259,7 +263,8 @@ bool MemoryClient::differsFromMemory(TextEntry *entry) {
   return !found.isEmpty() && !found.contains(entry->targetText);
 }
 
-QList<QPair<QString, QString>> MemoryClient::search(const QStringList &words, bool allWords) {
+QList<QPair<QString, QString>> MemoryClient::search(const QStringList &words, bool allWords,
+                                                    MemoryFailure *failure) {
   QList<QPair<QString, QString>> pairs;
   if (!m_exports.searchTM || !m_exports.freeTM || words.isEmpty())
     return pairs;
@@ -270,9 +275,13 @@ QList<QPair<QString, QString>> MemoryClient::search(const QStringList &words, bo
   // A word list filled by the caller: the library only reads it.
   const TmTextList wordList = {int32_t(items.size()), items.data(), nullptr};
   TmTextList sources = {}, targets = {};
-  m_exports.searchTM(&wordList, allWords ? 1 : 0, &sources, &targets);
+  const int32_t found = m_exports.searchTM(&wordList, allWords ? 1 : 0, &sources, &targets);
+  // SearchTM answers 0 also when it could not read: only GetTMError tells the two apart.
+  const MemoryFailure why = found == 0 ? lastMemoryFailure(m_exports) : MemoryFailure();
   const QStringList sourceTexts = takeTmTexts(m_exports, sources);
   const QStringList targetTexts = takeTmTexts(m_exports, targets);
+  if (failure)
+    *failure = why;
   for (qsizetype i = 0; i < targetTexts.size() && i < sourceTexts.size(); ++i)
     pairs.append({sourceTexts[i], targetTexts[i]});
   return pairs;

@@ -28,6 +28,7 @@ class TextEntry;
 struct LearnResult {
   int stored = 0;
   int notStored = 0;
+  bool damaged = false; // the memory reported itself damaged
 };
 
 // What filling did: the targets filled, and the empty ones that could not be looked up
@@ -114,9 +115,9 @@ public:
   // Whether the library finds fuzzy matches.
   bool fuzzyBound() const { return m_exports.fuzzyTM && m_exports.freeTM; }
   // The stored pairs whose source scores at least minScore against the text, best first;
-  // false in *failed (when given) when the memory could not be read.
+  // when the memory could not be read, none, and *failure (when given) says why.
   QList<FuzzyPair> fuzzyPairs(const QString &text, int minScore, int maxCount,
-                              bool *failed = nullptr);
+                              MemoryFailure *failure = nullptr);
   // The item menu's memory translations: the remembered ones (100), then the fuzzy
   // matches of the source text from kMenuFuzzyScore on.
   QList<MemoryMatch> memoryMatches(TextEntry *entry);
@@ -127,8 +128,13 @@ public:
   // translations and the target is none of them.
   bool differsFromMemory(TextEntry *entry);
 
-  // The stored pairs (source, target) whose source holds all or any of the words.
-  QList<QPair<QString, QString>> search(const QStringList &words, bool allWords);
+  // The stored pairs (source, target) whose source holds all or any of the words; when the
+  // memory could not be read, none, and *failure (when given) says why.
+  QList<QPair<QString, QString>> search(const QStringList &words, bool allWords,
+                                        MemoryFailure *failure = nullptr);
+  // The memory as the translator should see it in messages: a folder, or a server's URI
+  // without its password.
+  QString location() const { return memoryFolder(); }
 
   // OK of the options: a new memory folder takes effect at once; the options are
   // kept and written to the settings.
@@ -153,7 +159,7 @@ private:
   bool wantsPair(const QString &source, const QString &target);
   Batch endBatch(int offered);
   void retryLocked(const std::vector<Offered> &offered, Batch &outcome);
-  void reportNotLearnt(const LearnResult &result, int failure);
+  void reportNotLearnt(const LearnResult &result, int failure, const QString &reason);
   QString memoryFolder() const;
 
   TmExports m_exports;

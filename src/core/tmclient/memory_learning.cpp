@@ -125,11 +125,14 @@ LearnResult MemoryClient::learn(int targetLanguage) {
     }
     Batch outcome = batch ? endBatch(int(offered.size())) : Batch{1, int(offered.size())};
     retryLocked(offered, outcome);
+    // Asked right after the batch's last call, which noted why it failed.
+    const MemoryFailure why = outcome.result != 1 ? lastMemoryFailure(m_exports) : MemoryFailure();
     result.stored = outcome.stored;
     result.notStored = int(offered.size()) - outcome.stored;
+    result.damaged = why.damaged;
     m_progress.end();
     if (result.notStored > 0)
-      reportNotLearnt(result, outcome.result);
+      reportNotLearnt(result, outcome.result, why.reason);
   }
   // The open task stays connected to its own pair.
   m_exports.connectTM(m_sourceLanguage, m_targetLanguage);
@@ -173,9 +176,23 @@ void MemoryClient::retryLocked(const std::vector<Offered> &offered, Batch &outco
   }
 }
 
-void MemoryClient::reportNotLearnt(const LearnResult &result, int failure) {
+void MemoryClient::reportNotLearnt(const LearnResult &result, int failure, const QString &reason) {
   const int offered = result.stored + result.notStored;
   const QString folder = memoryFolder();
+  if (failure >= 0 && !reason.isEmpty()) {
+    m_prompter.error(
+        offered == 1
+            ? QCoreApplication::translate("Prompter", "The pair was not learnt: the Translation "
+                                                      "Memory in '%1' cannot be written: %2")
+                  .arg(folder, reason)
+            : QCoreApplication::translate("Prompter",
+                                          "%1 of %2 pairs were not learnt: the Translation Memory "
+                                          "in '%3' cannot be written: %4")
+                  .arg(result.notStored)
+                  .arg(offered)
+                  .arg(folder, reason));
+    return;
+  }
   if (failure < 0)
     m_prompter.error(offered == 1
                          ? QCoreApplication::translate(

@@ -39,6 +39,7 @@ bool TmLibrary::loadFrom(const QString &fileName) {
   m_exports.fuzzyTM = resolve<FuzzyTMFn>(m_library, "FuzzyTM");
   m_exports.checkTMPath = resolve<CheckTMPathFn>(m_library, "CheckTMPath");
   m_exports.copyTM = resolve<CopyTMFn>(m_library, "CopyTM");
+  m_exports.getTMError = resolve<GetTMErrorFn>(m_library, "GetTMError");
   return true;
 }
 
@@ -79,6 +80,21 @@ QStringList takeTmTexts(const TmExports &exports, TmTextList &list) {
   if (exports.freeTM)
     exports.freeTM(&list);
   return texts;
+}
+
+MemoryFailure lastMemoryFailure(const TmExports &exports) {
+  MemoryFailure failure;
+  if (!exports.getTMError)
+    return failure;
+  char16_t reason[1024] = {};
+  const int32_t result = exports.getTMError(reason, 1024);
+  if (result == 0)
+    return failure;
+  failure.reason = QString::fromUtf16(reason);
+  if (failure.reason.isEmpty())
+    failure.reason = QStringLiteral("unknown reason");
+  failure.damaged = result == 2;
+  return failure;
 }
 
 } // namespace tarvelo

@@ -29,6 +29,7 @@ struct TmExports {
   FuzzyTMFn fuzzyTM = nullptr;
   CheckTMPathFn checkTMPath = nullptr;
   CopyTMFn copyTM = nullptr;
+  GetTMErrorFn getTMError = nullptr;
 };
 
 // The memory library bound at run time by name. A library that cannot be loaded
@@ -61,5 +62,14 @@ private:
 
 // Reads a list the library filled, then empties it through the library.
 QStringList takeTmTexts(const TmExports &exports, TmTextList &list);
+
+// Why the library's last call (on this thread) failed, as it says right after the call.
+struct MemoryFailure {
+  QString reason;       // empty when the call did not fail, or the library cannot tell
+  bool damaged = false; // the memory reported itself corrupt and takes no more writes
+
+  bool failed() const { return !reason.isEmpty(); }
+};
+MemoryFailure lastMemoryFailure(const TmExports &exports);
 
 } // namespace tarvelo

@@ -4,10 +4,13 @@
 #include "exchange/machine_translation_run.h"
 #include "exchange/machine_translator.h"
 #include "exchange/mail_message.h"
+#include "exchange/memory_menu.h"
 #include "exchange/memory_transfer.h"
 #include "exchange/send_resource.h"
 #include "memory/glossary_import_dialog.h"
+#include "memory/memory_copy_dialog.h"
 #include "memory/memory_search_window.h"
+#include "memory/tmx_file_dialog.h"
 #include "online/machine_translation_dialog.h"
 #include "online/send_resource_dialog.h"
 #include "options/about_dialog.h"
@@ -30,6 +33,7 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QFileInfo>
 
 namespace tarvelo::gui {
 
@@ -255,8 +259,50 @@ void WorkbenchAssembly::connectServices() {
       m_memorySearch->raise();
     };
     services.memorySearchVisible = [this] { return m_memorySearch && m_memorySearch->isVisible(); };
+    connectMemoryMenu(services);
   }
   m_frame->setServices(std::move(services));
+}
+
+bool WorkbenchAssembly::runDialog(QDialog &dialog) {
+  return m_runDialog ? m_runDialog(&dialog) : dialog.exec() == QDialog::Accepted;
+}
+
+void WorkbenchAssembly::connectMemoryMenu(FrameServices &services) {
+  const auto menu = [this] {
+    return MemoryMenu(*m_memory, m_settings, m_prompter, m_session->progress());
+  };
+  // The file and its languages, in the task's folder when a task is open.
+  const auto chooseTmx = [this](QWidget *parent, TmxFileDialog::Mode mode) {
+    return [this, parent, mode](TmxChoice &choice) {
+      TmxFileDialog dialog(mode, choice.sourceLanguage, choice.targetLanguage, parent);
+      if (!m_session->sourcePath().isEmpty())
+        dialog.setDirectory(QFileInfo(m_session->sourcePath()).absolutePath());
+      if (!runDialog(dialog) || dialog.chosenPath().isEmpty())
+        return false;
+      choice = {dialog.chosenPath(), dialog.sourceLanguage(), dialog.targetLanguage()};
+      return true;
+    };
+  };
+  const TmExports &tm = m_memory->exports();
+  if (tm.addPair)
+    services.importTmx = [menu, chooseTmx](QWidget *parent) {
+      menu().importTmx(chooseTmx(parent, TmxFileDialog::Mode::Import));
+    };
+  if (tm.listTM && tm.freeTM)
+    services.exportTmx = [menu, chooseTmx](QWidget *parent) {
+      menu().exportTmx(chooseTmx(parent, TmxFileDialog::Mode::Export));
+    };
+  if (tm.copyTM)
+    services.copyMemory = [this, menu](QWidget *parent) {
+      menu().copy([this, parent](MemoryCopyChoice &choice) {
+        MemoryCopyDialog dialog(choice.from, parent);
+        if (!runDialog(dialog))
+          return false;
+        choice = {dialog.from(), dialog.to()};
+        return true;
+      });
+    };
 }
 
 } // namespace tarvelo::gui

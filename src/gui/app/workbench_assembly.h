@@ -24,6 +24,7 @@ struct TmExports;
 
 namespace tarvelo::gui {
 
+struct FrameServices;
 class MainFrame;
 class MemorySearchWindow;
 
@@ -58,6 +59,10 @@ private:
   WorkbenchAssembly(Settings &settings, Prompter &prompter, Progress &progress, TmLibrary *library,
                     const TmExports *exports);
   void connectServices();
+  // TMX import and export and the copy of a memory, as far as the library offers them.
+  void connectMemoryMenu(FrameServices &services);
+  // A dialog run as the tests ask, else modally; true for OK.
+  bool runDialog(QDialog &dialog);
 
   Settings &m_settings;
   Prompter &m_prompter;

@@ -168,7 +168,12 @@ void MemorySearchWindow::search() {
   m_text->setText(searchText(words));
   int found = 0;
   if (!words.isEmpty() && m_memory.exports().searchTM) {
-    const auto pairs = m_memory.search(words, m_and->isChecked());
+    MemoryFailure failure;
+    const auto pairs = m_memory.search(words, m_and->isChecked(), &failure);
+    if (failure.failed())
+      m_prompter.error(QCoreApplication::translate(
+                           "Prompter", "The Translation Memory in '%1' cannot be read: %2")
+                           .arg(m_memory.location(), failure.reason));
     for (const auto &pair : pairs) {
       auto *row = new QTreeWidgetItem(m_list, {pair.first, pair.second});
       for (int column = 0; column < 2; ++column) {
@@ -207,8 +212,15 @@ void MemorySearchWindow::deleteSelected() {
   if (!m_prompter.askYesNo(question))
     return;
   if (!m_memory.exports().deletePair(reinterpret_cast<const char16_t *>(source.utf16()),
-                                     reinterpret_cast<const char16_t *>(target.utf16())))
+                                     reinterpret_cast<const char16_t *>(target.utf16()))) {
+    // Only a damaged memory is worth a word: any other failure leaves the row quietly.
+    const MemoryFailure failure = lastMemoryFailure(m_memory.exports());
+    if (failure.damaged)
+      m_prompter.error(QCoreApplication::translate(
+                           "Prompter", "The Translation Memory in '%1' cannot be written: %2")
+                           .arg(m_memory.location(), failure.reason));
     return;
+  }
   const int index = m_list->indexOfTopLevelItem(row);
   delete row;
   m_items->setText(QString::number(m_list->topLevelItemCount()));

@@ -62,6 +62,10 @@ enum CommandId {
   CmdAdjustToText = 32856,
   CmdToggleSourceSize = 32813,
   CmdPseudoTranslate = 32941,
+  // Commands of the Translation Memory menu on whole memories.
+  CmdImportTmx = 32971,
+  CmdExportTmx = 32972,
+  CmdCopyMemory = 32973,
 };
 
 } // namespace tarvelo::gui

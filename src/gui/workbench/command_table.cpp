@@ -86,6 +86,12 @@ QList<Command> CommandTable::commands() {
        {}},
       {CmdLearnTexts, QCoreApplication::translate("MainFrame", "Learn actual texts"), {}, {}},
       {CmdImportGlossary, QCoreApplication::translate("MainFrame", "Import glossary..."), {}, {}},
+      {CmdImportTmx, QCoreApplication::translate("MainFrame", "Import TMX..."), {}, {}},
+      {CmdExportTmx, QCoreApplication::translate("MainFrame", "Export TMX..."), {}, {}},
+      {CmdCopyMemory,
+       QCoreApplication::translate("MainFrame", "Copy Translation Memory..."),
+       {},
+       {}},
       {CmdOpenDictionary,
        QCoreApplication::translate("MainFrame", "Open External &Dictionary"),
        {},
@@ -270,7 +276,7 @@ void CommandTable::buildMenus(QMainWindow *window) {
   add(tools,
       {CmdFilter, CmdFilterSetup, 0, CmdMachineTranslate, CmdDialogsReport, CmdPseudoTranslate});
   QMenu *memory = tools->addMenu(QCoreApplication::translate("MainFrame", "Translation Memory"));
-  add(memory, {CmdLearnTexts, CmdImportGlossary});
+  add(memory, {CmdLearnTexts, CmdImportGlossary, 0, CmdImportTmx, CmdExportTmx, 0, CmdCopyMemory});
   add(tools, {0, CmdOpenDictionary, CmdDictionaryPath, CmdOptions});
   QMenu *help = bar->addMenu(QCoreApplication::translate("MainFrame", "&Help"));
   add(help, {CmdHelpIndex, 0, CmdAbout});

@@ -428,6 +428,16 @@ void MainFrame::showDialogsReport() {
   m_report->activateWindow();
 }
 
+void MainFrame::runMemoryCommand(CommandId id) {
+  const std::function<void(QWidget *)> &service = id == CmdImportTmx   ? m_services.importTmx
+                                                  : id == CmdExportTmx ? m_services.exportTmx
+                                                                       : m_services.copyMemory;
+  if (!service)
+    return;
+  service(this);
+  updateCommands();
+}
+
 void MainFrame::runCommand(CommandId id) {
   QWidget *focus = QApplication::focusWidget();
   auto *line = qobject_cast<QLineEdit *>(focus);
@@ -574,6 +584,11 @@ void MainFrame::runCommand(CommandId id) {
     if (m_services.importGlossary)
       m_services.importGlossary(this);
     break;
+  case CmdImportTmx:
+  case CmdExportTmx:
+  case CmdCopyMemory:
+    runMemoryCommand(id);
+    break;
   case CmdSearchMemory:
     if (m_services.toggleMemorySearch)
       m_services.toggleMemorySearch(this);
@@ -701,6 +716,9 @@ void MainFrame::updateCommands() {
   set(CmdExport, open && bool(m_services.exportTexts));
   set(CmdImport, open && bool(m_services.importTexts));
   set(CmdImportGlossary, bound && bool(m_services.importGlossary));
+  set(CmdImportTmx, bound && bool(m_services.importTmx));
+  set(CmdExportTmx, bound && bool(m_services.exportTmx));
+  set(CmdCopyMemory, bound && bool(m_services.copyMemory));
   set(CmdSearchMemory, bound && bool(m_services.toggleMemorySearch));
   m_commands.action(CmdSearchMemory)
       ->setChecked(m_services.memorySearchVisible && m_services.memorySearchVisible());

@@ -56,6 +56,10 @@ struct FrameServices {
   std::function<void(QWidget *)> exportTexts;
   std::function<void(QWidget *)> importTexts;
   std::function<void(QWidget *)> importGlossary;
+  // TMX import and export of the memory, and the copy of a whole memory.
+  std::function<void(QWidget *)> importTmx;
+  std::function<void(QWidget *)> exportTmx;
+  std::function<void(QWidget *)> copyMemory;
   std::function<void(QWidget *)> toggleMemorySearch;
   std::function<bool()> memorySearchVisible;
   // The spelling of the target language: underlines in the target editor, the
@@ -137,6 +141,8 @@ private:
   bool dialogViewActive() const;
   void loadDialogLayout(bool fromSource);
   void showDialogsReport();
+  // The commands on whole memories: TMX import and export, copying a memory.
+  void runMemoryCommand(CommandId id);
 
   Session &m_session;
   FrameServices m_services;

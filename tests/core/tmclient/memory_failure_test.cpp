@@ -19,9 +19,10 @@ protected:
       add(QStringLiteral("Text number %1").arg(i), QStringLiteral("Neu %1").arg(i));
     link();
   }
+  // The library says why, as SQLite said it.
   static QString notWritten(int notStored, int offered, const QString &path) {
     return QStringLiteral("%1 of %2 pairs were not learnt: the Translation Memory in '%3' cannot "
-                          "be written (its file may be damaged or its disk full).")
+                          "be written: database or disk is full")
         .arg(notStored)
         .arg(offered)
         .arg(QDir::toNativeSeparators(path));
