@@ -1,7 +1,7 @@
 #include "pg_connection.h"
 
-#include "pg_passwords.h"
 #include "failure_note.h"
+#include "pg_passwords.h"
 #include "text_folding.h"
 
 #include <libpq-fe.h>
@@ -202,7 +202,6 @@ bool Connection::open(const std::string &uri) {
     noteFailure(m_error);
     return false;
   }
-  m_uri = uri;
   // The server's notices ("already exists, skipping") are no concern of the user's.
   PQsetNoticeProcessor(m_conn, ignoreNotice, nullptr);
   m_error.clear();
