@@ -171,8 +171,8 @@ int runImport(const QStringList &arguments) {
                           ? QFileInfo(read.value(QStringLiteral("out"))).absoluteFilePath()
                           : taskRecord->targetPath;
   QString failure;
-  if (!writeTaskFiles(reader.entries(), taskRecord, out, taskRecord->targetLanguage, file.data(),
-                      &failure))
+  if (!writeTaskFiles(reader.entries(), taskRecord, out, taskRecord->targetLanguage,
+                      file.takeData(), &failure))
     return fail(failure);
   file.truncate();
   std::printf("%d of %d %s matched, %d %s changed\n", result.matched, result.records,

@@ -192,7 +192,7 @@ int runTranslate(const QStringList &arguments) {
   const QString outPath =
       options.out.isEmpty() ? task->targetPath : QFileInfo(options.out).absoluteFilePath();
   QString failure;
-  if (!writeTaskFiles(entries, task, outPath, task->targetLanguage, target.data(), &failure)) {
+  if (!writeTaskFiles(entries, task, outPath, task->targetLanguage, target.takeData(), &failure)) {
     std::fprintf(stderr, "error: %s\n", failure.toUtf8().constData());
     return 1;
   }

@@ -254,10 +254,13 @@ bool writeCompanion(const EntryList &entries, const Task *task, const QString &s
 }
 
 bool writeTaskFiles(const EntryList &entries, const Task *task, const QString &targetPath,
-                    int targetLanguage, const QByteArray &target, QString *message) {
+                    int targetLanguage, QByteArray target, QString *message) {
   FileTransaction files;
+  bool staged = files.stage(targetPath, target);
+  // Its memory serves the companions.
+  target = QByteArray();
   const bool done =
-      files.stage(targetPath, target) &&
+      staged &&
       stageCompanion(files, entries, task, task->sourcePath, task->sourceLanguage, true) &&
       stageCompanion(files, entries, task, targetPath, targetLanguage, false) && files.commit();
   if (!done && message)

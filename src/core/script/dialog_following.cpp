@@ -28,6 +28,15 @@ QString literalValue(const QString &text, qsizetype start, qsizetype end) {
   return value;
 }
 
+// Whether the literals standing at [start, end) make the text: most are one literal
+// written just as the text would be.
+bool literalSays(const QString &text, qsizetype start, qsizetype end, const QString &value) {
+  const QStringView inside = QStringView(text).mid(start + 1, end - start - 2);
+  if (!value.contains(u'"') && inside == value)
+    return true;
+  return literalValue(text, start, end) == value;
+}
+
 bool blankBetween(const QString &text, qsizetype from, qsizetype to) {
   return QStringView(text).mid(from, to - from).trimmed().isEmpty();
 }
@@ -38,7 +47,7 @@ public:
   explicit DialogEdits(const QString &text) : m_text(text) {}
 
   void replaceText(qsizetype start, qsizetype end, const QString &written) {
-    if (start >= 0 && literalValue(m_text, start, end) != written)
+    if (start >= 0 && !literalSays(m_text, start, end, written))
       m_edits.replace(start, end, quotedText(written));
   }
   void replace(qsizetype start, qsizetype end, const QString &statement) {
@@ -195,12 +204,12 @@ std::vector<bool> increasingRun(const std::vector<int> &indices) {
 }
 
 // A control statement as the block has it, with its text replaced when it changed.
-QString statementWithText(const QString &text, const ControlLayout &found, bool hasEntry,
+QString statementWithText(const QString &text, const FollowedControl &found, bool hasEntry,
                           const QString &written) {
-  QString statement = text.mid(found.statementStart, found.statementEnd - found.statementStart);
+  QString statement = text.mid(found.start, found.end - found.start);
   if (hasEntry && found.textStart >= 0 &&
-      literalValue(text, found.textStart, found.textEnd) != written)
-    statement.replace(found.textStart - found.statementStart, found.textEnd - found.textStart,
+      !literalSays(text, found.textStart, found.textEnd, written))
+    statement.replace(found.textStart - found.start, found.textEnd - found.textStart,
                       quotedText(written));
   return statement;
 }
@@ -208,44 +217,33 @@ QString statementWithText(const QString &text, const ControlLayout &found, bool 
 } // namespace
 
 QString DialogEntry::writeFollowing(const WriteContext &context) const {
-  if (!layoutsBuilt)
+  const DialogLayout &base = followedHeader;
+  if (!layoutsBuilt || !base.parsed || base.statements.size() < 2)
     return QString();
   const bool onTarget = targetBlock != nullptr;
   const QString text = (onTarget ? targetBlock : sourceBlock)->text();
-  const ParsedDialog base = parseDialogBlock(text);
-  if (!base.header.parsed || base.header.statements.size() < 2)
-    return QString();
   // A DIALOG that is to carry what only DIALOGEX has becomes one.
-  const bool extended =
-      base.header.extended || (useSourceLayout ? sourceLayout : targetLayout).extended;
+  const bool extended = base.extended || (useSourceLayout ? sourceLayout : targetLayout).extended;
   DialogEdits edits(text);
-  if (!followHeader(*this, text, base.header, extended, context, edits))
+  if (!followHeader(*this, text, base, extended, context, edits))
     return QString();
 
   // Which statement of the block each control is. Those in the block's order stay
   // where they stand; a control the target holds elsewhere moves to its place.
   std::vector<int> baseIndex(pairs.size(), -1);
-  std::vector<bool> used(base.controls.size(), false);
-  for (size_t i = 0; i < pairs.size(); ++i) {
-    const int index = onTarget ? (pairs[i].targetFound ? pairs[i].targetIndex : -1) : int(i);
-    if (index >= int(base.controls.size()))
-      return QString();
-    if (index >= 0 && !used[size_t(index)]) {
-      baseIndex[i] = index;
-      used[size_t(index)] = true;
-    }
-  }
+  for (size_t i = 0; i < pairs.size(); ++i)
+    if (pairs[i].followed.start >= 0)
+      baseIndex[i] = onTarget ? pairs[i].targetIndex : int(i);
   const std::vector<bool> staying = increasingRun(baseIndex);
-  for (size_t k = 0; k < base.controls.size(); ++k)
-    if (!used[k] && base.controls[k].statementStart >= 0)
-      edits.remove(base.controls[k].statementStart, base.controls[k].statementEnd);
+  for (const auto &[start, end] : unfollowedControls)
+    edits.remove(start, end);
 
-  const DialogLayout::Statement *begin = findStatement(base.header, QLatin1String("BEGIN"));
+  const DialogLayout::Statement *begin = findStatement(base, QLatin1String("BEGIN"));
   qsizetype previous = begin->end; // where the statement before stands
   StatementStyle style;
-  for (const ControlLayout &control : base.controls)
-    if (control.parsed) {
-      style = controlStyle(text, control.statementStart, control.statementEnd);
+  for (const ControlPair &pair : pairs)
+    if (pair.followed.start >= 0 && pair.followed.parsed) {
+      style = controlStyle(text, pair.followed.start, pair.followed.end);
       break;
     }
   for (size_t i = 0; i < pairs.size(); ++i) {
@@ -256,23 +254,24 @@ QString DialogEntry::writeFollowing(const WriteContext &context) const {
       edits.insertAfterLine(previous, style.indent, printControl(wanted, quoted, style));
       continue;
     }
-    const ControlLayout &found = base.controls[size_t(baseIndex[i])];
-    const StatementStyle own =
-        found.parsed ? controlStyle(text, found.statementStart, found.statementEnd) : style;
-    const bool rewrite =
-        found.parsed && found.literal && wanted.literal && !sameControl(found, wanted);
+    const FollowedControl &found = pairs[i].followed;
+    const bool rewrite = found.parsed && found.literal && wanted.literal &&
+                         controlFingerprint(wanted) != found.fingerprint;
+    const auto own = [&] {
+      return found.parsed ? controlStyle(text, found.start, found.end) : style;
+    };
     if (!staying[i]) {
       // Moved: taken from where it stood, written after the control before it.
       QString statement =
-          rewrite ? printControl(wanted, quoted, own)
+          rewrite ? printControl(wanted, quoted, own())
                   : statementWithText(text, found, wanted.textEntry != nullptr, written);
-      edits.remove(found.statementStart, found.statementEnd);
-      edits.insertAfterLine(previous, own.indent, statement);
+      edits.remove(found.start, found.end);
+      edits.insertAfterLine(previous, own().indent, statement);
       continue;
     }
-    previous = found.statementEnd;
+    previous = found.end;
     if (rewrite)
-      edits.replace(found.statementStart, found.statementEnd, printControl(wanted, quoted, own));
+      edits.replace(found.start, found.end, printControl(wanted, quoted, own()));
     else if (wanted.textEntry && found.textStart >= 0)
       edits.replaceText(found.textStart, found.textEnd, written);
   }

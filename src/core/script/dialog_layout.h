@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <cstdint>
 #include <vector>
 
 namespace tarvelo {
@@ -57,6 +58,15 @@ struct ControlLayout {
   qsizetype statementStart = -1, statementEnd = -1;
 };
 
+// The statement a save of a control follows (the target's, or the source's for a
+// dialog the target lacks) as it was read: where it stands and what it said.
+struct FollowedControl {
+  qsizetype start = -1, end = -1;         // -1: there is none
+  qsizetype textStart = -1, textEnd = -1; // its text's literals
+  bool parsed = false, literal = true;
+  std::uint64_t fingerprint = 0; // of what it says (controlFingerprint)
+};
+
 // Source and target layouts of one control. The source layout is the control as the
 // source defines it: what changes a layout changes the target's.
 struct ControlPair {
@@ -64,6 +74,7 @@ struct ControlPair {
   ControlLayout target;
   bool targetFound = false; // the target layout is the target block's own control
   int targetIndex = -1;     // which control of the target block it is
+  FollowedControl followed;
 };
 
 class BlockTokenizer;
@@ -80,6 +91,11 @@ struct ParsedDialog {
   std::vector<ControlLayout> controls;
 };
 ParsedDialog parseDialogBlock(const QString &blockText);
+
+// A hash of what a control statement says (its text and where it stands aside): two
+// that differ here say different things.
+std::uint64_t controlFingerprint(const ControlLayout &control);
+FollowedControl followedControl(const ControlLayout &control);
 
 // Keywords of control statements whose first argument is a text.
 bool isTextFirstKeyword(QStringView word);

@@ -59,6 +59,7 @@ void DialogEntry::afterTargetRead(AfterReadContext &context) {
 
   pairs.clear();
   pairs.reserve(source.controls.size());
+  std::vector<bool> used(target.controls.size(), false);
   // The control entries of the block, after the head, taken in order.
   TextEntry *nextEntry = next();
   if (nextEntry && nextEntry->sourceBlock != sourceBlock)
@@ -73,13 +74,18 @@ void DialogEntry::afterTargetRead(AfterReadContext &context) {
       if (nextEntry && nextEntry->sourceBlock != sourceBlock)
         nextEntry = nullptr;
     }
-    ControlPair pair{control, control};
+    ControlPair pair;
+    pair.source = pair.target = control;
+    if (!targetBlock)
+      pair.followed = followedControl(control);
     if (targetBlock) {
       const auto next = cursor.find(ControlIdentifier{control.identifier});
       if (next != cursor.end() && next.value() >= 0) {
         const int position = next.value();
         next.value() = nextSame[size_t(position)];
         const ControlLayout &found = target.controls[size_t(position)];
+        pair.followed = followedControl(found);
+        used[size_t(position)] = true;
         if (found.parsed) {
           pair.target = found;
           pair.target.textEntry = control.textEntry;
@@ -107,6 +113,12 @@ void DialogEntry::afterTargetRead(AfterReadContext &context) {
     layoutDiffers = true;
     targetMatchesSource = false;
   }
+  followedHeader = targetBlock ? target.header : source.header;
+  unfollowedControls.clear();
+  for (size_t i = 0; i < used.size(); ++i)
+    if (!used[i] && target.controls[i].statementStart >= 0)
+      unfollowedControls.emplace_back(target.controls[i].statementStart,
+                                      target.controls[i].statementEnd);
   layoutsBuilt = true;
 }
 

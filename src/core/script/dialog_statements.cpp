@@ -4,6 +4,8 @@
 #include "script/keywords.h"
 #include "script/statement_units.h"
 
+#include <QHash>
+
 namespace tarvelo {
 
 namespace {
@@ -190,12 +192,20 @@ bool sameItems(const QStringList &a, const QStringList &b) {
   return true;
 }
 
-bool sameControl(const ControlLayout &a, const ControlLayout &b) {
-  return a.keyword == b.keyword && a.hasText == b.hasText && a.imageId == b.imageId &&
-         sameIdentifier(a.identifier, b.identifier) && a.className == b.className &&
-         a.classIsString == b.classIsString && a.x == b.x && a.y == b.y && a.width == b.width &&
-         a.height == b.height && sameItems(a.styles, b.styles) &&
-         sameItems(a.exStyles, b.exStyles) && sameValue(a.helpId, b.helpId);
+std::uint64_t controlFingerprint(const ControlLayout &c) {
+  size_t hash = qHashMulti(0, c.keyword, c.hasText, c.imageId, c.identifier, c.className,
+                           c.classIsString, c.x, c.y, c.width, c.height, c.helpId);
+  for (const QStringList *items : {&c.styles, &c.exStyles}) {
+    hash = qHashMulti(hash, items->size());
+    for (const QString &item : *items)
+      hash = qHashMulti(hash, item);
+  }
+  return hash;
+}
+
+FollowedControl followedControl(const ControlLayout &control) {
+  return {control.statementStart, control.statementEnd, control.textStart,          control.textEnd,
+          control.parsed,         control.literal,      controlFingerprint(control)};
 }
 
 } // namespace tarvelo

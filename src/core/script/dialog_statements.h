@@ -36,7 +36,5 @@ QString printFont(const DialogLayout &layout, const StatementStyle &style);
 
 // Whether two lists of style items say the same (numbers compared by value).
 bool sameItems(const QStringList &a, const QStringList &b);
-// Whether a control statement says what the layout says, its text aside.
-bool sameControl(const ControlLayout &a, const ControlLayout &b);
 
 } // namespace tarvelo

@@ -85,15 +85,28 @@ namespace {
 
 // The value of an identifier that is a number.
 bool numericIdentifier(QStringView identifier, long long &value) {
-  return !identifier.isEmpty() && (identifier.front().isDigit() || identifier.front() == u'-') &&
-         numberValue(identifier, value);
+  if (identifier.isEmpty())
+    return false;
+  const char16_t first = identifier.front().unicode();
+  return ((first >= u'0' && first <= u'9') || first == u'-') && numberValue(identifier, value);
 }
 
 } // namespace
 
-bool sameIdentifier(QStringView a, QStringView b) {
-  if (a.size() == b.size() && (a.isEmpty() || (a.back() == b.back() && a == b)))
+// Two numbers written differently: plain decimals (the usual way) that differ in text
+// differ in value, so only other ways of writing need reading.
+bool sameNumericIdentifier(QStringView a, QStringView b) {
+  const auto plainDecimal = [](QStringView id) {
+    const qsizetype first = id.startsWith(u'-') ? 1 : 0;
+    if (id.size() <= first || (id[first] == u'0' && id.size() > first + 1))
+      return false;
+    for (qsizetype i = first; i < id.size(); ++i)
+      if (id[i] < u'0' || id[i] > u'9')
+        return false;
     return true;
+  };
+  if (plainDecimal(a) && plainDecimal(b))
+    return false;
   long long x = 0, y = 0;
   return numericIdentifier(a, x) && numericIdentifier(b, y) && x == y;
 }

@@ -39,7 +39,19 @@ inline bool isOperatorChar(QChar c) {
 
 // Identifiers name the same resource, string or control when they are the same text,
 // or numbers of the same value however written ("100", "0x64", "0144", "100L").
-bool sameIdentifier(QStringView a, QStringView b);
+bool sameNumericIdentifier(QStringView a, QStringView b);
+inline bool sameIdentifier(QStringView a, QStringView b) {
+  // Identifiers of one block mostly have the same length and beginning; their last
+  // characters tell most of them apart before whole strings are compared.
+  const qsizetype size = a.size();
+  if (size == b.size() && (size == 0 || (a.back() == b.back() && a == b)))
+    return true;
+  // Only numbers can be the same written otherwise.
+  const auto numeric = [](QStringView id) {
+    return !id.isEmpty() && ((id.front() >= u'0' && id.front() <= u'9') || id.front() == u'-');
+  };
+  return numeric(a) && numeric(b) && sameNumericIdentifier(a, b);
+}
 // A hash that agrees with sameIdentifier.
 size_t identifierHash(QStringView identifier, size_t seed = 0);
 

@@ -147,6 +147,25 @@ void MergedLines::addOldLine(QStringView line, const Origin &origin) {
   m_text += line;
 }
 
+void MergedLines::addOldBlock(QStringView text, qsizetype start, qsizetype end, int codePage,
+                              int lines) {
+  if (text.isEmpty())
+    return;
+  Run *last = m_runs.empty() ? nullptr : &m_runs.back();
+  if (!last || last->oldEnd < 0 || last->oldEnd != start || last->codePage != codePage) {
+    Run run;
+    run.textStart = m_text.size();
+    run.oldStart = start;
+    run.codePage = codePage;
+    m_runs.push_back(run);
+    last = &m_runs.back();
+  }
+  last->oldEnd = end;
+  last->lines += lines;
+  m_lineCount += lines;
+  m_text += text;
+}
+
 void MergedLines::addNew(QStringView text) {
   if (text.isEmpty())
     return;
@@ -173,19 +192,31 @@ void MergedLines::addFollowing(QStringView text, QStringView oldText,
     addNew(text);
     return;
   }
+  // Lines the two share at their start and end are paired at once; only the lines
+  // between are hashed and matched.
+  const int n = int(newLines.size()), m = int(old.size());
+  int head = 0, tail = 0;
+  while (head < n && head < m && newLines[size_t(head)] == old[size_t(head)])
+    ++head;
+  while (tail < n - head && tail < m - head &&
+         newLines[size_t(n - 1 - tail)] == old[size_t(m - 1 - tail)])
+    ++tail;
   std::vector<std::pair<int, int>> pairs;
-  if (text == oldText) {
-    for (int i = 0; i < int(old.size()); ++i)
-      pairs.emplace_back(i, i);
-  } else {
+  for (int i = 0; i < head; ++i)
+    pairs.emplace_back(i, i);
+  if (head < n - tail && head < m - tail) {
     std::vector<std::uint64_t> a, b;
-    for (const QStringView line : newLines)
-      a.push_back(qHash(line));
-    for (const QStringView line : old)
-      b.push_back(qHash(line));
-    pairs =
-        matchSequences(a, b, [&](int i, int j) { return newLines[size_t(i)] == old[size_t(j)]; });
+    for (int i = head; i < n - tail; ++i)
+      a.push_back(qHash(newLines[size_t(i)]));
+    for (int j = head; j < m - tail; ++j)
+      b.push_back(qHash(old[size_t(j)]));
+    for (const auto &[i, j] : matchSequences(a, b, [&](int i, int j) {
+           return newLines[size_t(head + i)] == old[size_t(head + j)];
+         }))
+      pairs.emplace_back(head + i, head + j);
   }
+  for (int t = tail; t > 0; --t)
+    pairs.emplace_back(n - t, m - t);
   size_t next = 0;
   for (int i = 0; i < int(newLines.size()); ++i) {
     if (next < pairs.size() && pairs[next].first == i) {
@@ -293,6 +324,23 @@ void MergedLines::writeInto(ScriptFile &out, Assembly &assembly, bool &openLine)
     assembly.insert(out, codePage);
   }
   assembly.codePage = codePage;
+}
+
+int linesIn(const QByteArray &data, qsizetype begin, qsizetype end, bool utf16) {
+  const char *base = data.constData();
+  end = std::min(end, data.size());
+  if (end <= begin)
+    return 0;
+  const bool lastEnded = utf16 ? end - begin >= 2 && base[end - 2] == '\n' && base[end - 1] == 0
+                               : base[end - 1] == '\n';
+  int count = lastEnded ? 0 : 1;
+  for (const char *at = base + begin;
+       at < base + end &&
+       (at = static_cast<const char *>(std::memchr(at, '\n', size_t(base + end - at))));
+       ++at)
+    // In UTF-16 a line feed is the low byte of a whole unit whose high byte is zero.
+    count += !utf16 || ((at - base) % 2 == 0 && at + 1 < base + end && at[1] == 0);
+  return count;
 }
 
 std::vector<MergedLines::Origin> lineOrigins(const QByteArray &data, qsizetype begin, qsizetype end,

@@ -26,8 +26,13 @@ public:
     int deferred = 0;
   };
 
+  // Room for this many characters of text, so that the text does not grow step by step.
+  void reserve(qsizetype characters) { m_text.reserve(characters); }
   // A line of the old file, its text ending with a line feed.
   void addOldLine(QStringView line, const Origin &origin);
+  // Old lines as they were: the text of the bytes [start, end) of the old file, which
+  // hold that many lines.
+  void addOldBlock(QStringView text, qsizetype start, qsizetype end, int codePage, int lines);
   // New text: whole lines, each ending with a line feed.
   void addNew(QStringView text);
   // Text that replaces old lines: each of its lines that equals one of them, in order,
@@ -74,6 +79,10 @@ private:
   std::vector<Deferred> m_deferred;
   int m_lineCount = 0;
 };
+
+// How many lines the bytes [begin, end) of a file hold (a last one without its line end
+// too), counted without decoding them.
+int linesIn(const QByteArray &data, qsizetype begin, qsizetype end, bool utf16);
 
 // The bytes of each line of a range of a file (line ends included), for following it.
 std::vector<MergedLines::Origin> lineOrigins(const QByteArray &data, qsizetype begin, qsizetype end,

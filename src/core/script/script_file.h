@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <utility>
 
 namespace tarvelo {
 
@@ -70,6 +71,8 @@ public:
   // Drops everything written; the encoding stays.
   void truncate();
   const QByteArray &data() const { return m_data; }
+  // The content, taken out of the file, which is then empty.
+  QByteArray takeData() { return std::exchange(m_data, QByteArray()); }
   // The text of a UTF-16 file, past its byte-order mark.
   QStringView utf16Text() const {
     const qsizetype start = contentStart();

@@ -67,8 +67,10 @@ bool ScriptReader::readNextLine() {
     m_atEnd = true;
     return false;
   }
-  m_lineOrigin = {m_file.lastLineStart(), m_file.readPosition(), m_codePage};
-  m_lineChanged = false;
+  if (m_merged) {
+    m_lineOrigin = {m_file.lastLineStart(), m_file.readPosition(), m_codePage};
+    m_lineChanged = false;
+  }
   ++m_lineNumber;
   lineRead();
   return true;

@@ -164,6 +164,10 @@ int ResourceScript::write(Task *task, int writeLanguage, ScriptFile &target,
   m_keptInPlace.clear();
   m_targetOnly = std::make_unique<EntryList>(false);
   m_merged = MergedLines();
+  // The merged lines are about as long as the old target's, translations being a
+  // little longer than what they replace: room for them at once spares a copy.
+  const qsizetype targetUnits = m_file.isUnicode() ? m_file.size() / 2 : m_file.size();
+  m_merged.reserve(targetUnits + targetUnits / 4 + 65536);
   setMergedOutput(&m_merged, m_keepOrigins);
   setEcho(true);
   restart();
@@ -225,6 +229,7 @@ int ResourceScript::write(Task *task, int writeLanguage, ScriptFile &target,
   m_merged = MergedLines();
   m_keptInPlace.clear();
   m_targetOnly.reset();
+  m_file = ScriptFile(); // the old target is not needed any more
   return ScriptOk;
 }
 
@@ -357,18 +362,26 @@ void ResourceScript::flushStatement() {
   m_block->setEnd(m_file.readPosition());
   const QString oldText = m_block->text();
   std::vector<MergedLines::Origin> oldLines;
-  if (m_keepOrigins)
-    oldLines = lineOrigins(m_file.data(), m_block->begin(), m_block->end(), m_file.isUnicode(),
-                           m_block->codePage());
   for (const PendingBlock &pending : m_pending) {
     UnitRule rule;
     const QString text = followRule(pending.kind, rule)
                              ? followTargetBlock(pending.text, oldText, rule)
                              : pending.text;
-    if (m_keepOrigins)
-      m_merged.addFollowing(text, oldText, oldLines);
-    else
+    // The block of a resource nothing changed goes as it was, in one piece.
+    if (m_keepOrigins && text == oldText) {
+      m_merged.addOldBlock(
+          oldText, m_block->begin(), m_block->end(), m_block->codePage(),
+          linesIn(m_file.data(), m_block->begin(), m_block->end(), m_file.isUnicode()));
+      continue;
+    }
+    if (!m_keepOrigins) {
       m_merged.addNew(text);
+      continue;
+    }
+    if (oldLines.empty())
+      oldLines = lineOrigins(m_file.data(), m_block->begin(), m_block->end(), m_file.isUnicode(),
+                             m_block->codePage());
+    m_merged.addFollowing(text, oldText, oldLines);
   }
   m_pending.clear();
   if (!m_statementHasSource && !m_statementTargetOnly.empty()) {

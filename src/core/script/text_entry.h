@@ -163,6 +163,10 @@ public:
   // The target block parsed whole, with every coordinate a number and nothing the
   // layout does not model.
   bool targetModelled = false;
+  // The header of the block a save follows (the target's, or the source's when the
+  // target has none) as it was read, and that block's controls no pair follows.
+  DialogLayout followedHeader;
+  std::vector<std::pair<qsizetype, qsizetype>> unfollowedControls;
 
   // Whether the writer can print the dialog again from its layout: everything of the
   // source and of the printed side parsed and modelled, every coordinate a number.

@@ -52,7 +52,7 @@ Session::Written Session::writeTarget(Task *task, const QString &path, int langu
   task->targetPath = targetPath;
   if (result != ScriptOk)
     return Written::No;
-  if (!writeTaskFiles(m_entries, task, path, language, target.data(), &failure)) {
+  if (!writeTaskFiles(m_entries, task, path, language, target.takeData(), &failure)) {
     m_prompter.error(failure);
     return Written::No;
   }
