@@ -3,6 +3,7 @@
 #include "script/text_entry.h"
 #include "text/code_page.h"
 
+#include <QHash>
 #include <QTimeZone>
 
 namespace tarvelo {
@@ -40,12 +41,18 @@ int escapeLength(QStringView text, qsizetype i) {
   }
 }
 
-// The pieces of a block: each ends just after a \n escape, the last holds the rest.
+// The pieces of a block: each ends just after a \n escape (or a line feed the text
+// holds), the last holds the rest.
 QList<QStringView> pieces(QStringView text) {
   QList<QStringView> parts;
   qsizetype from = 0;
-  for (qsizetype i = 0; i + 1 < text.size(); ++i) {
-    if (text[i] != u'\\')
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    if (text[i] == u'\n') {
+      parts.append(text.mid(from, i + 1 - from));
+      from = i + 1;
+      continue;
+    }
+    if (text[i] != u'\\' || i + 1 == text.size())
       continue;
     if (text[i + 1] == u'n') {
       parts.append(text.mid(from, i + 2 - from));
@@ -57,23 +64,74 @@ QList<QStringView> pieces(QStringView text) {
   return parts;
 }
 
-void appendBlock(QString &out, QLatin1String keyword, QStringView text) {
+void appendBlock(QString &out, QLatin1String keyword, QStringView text, bool literal) {
+  const auto written = [literal](QStringView part) {
+    return literal ? poLiteral(part) : poEscaped(part);
+  };
   const QList<QStringView> parts = pieces(text);
   out += keyword;
   if (parts.size() == 1) {
-    out += QLatin1String(" \"") + poEscaped(text) + QLatin1String("\"\n");
+    out += QLatin1String(" \"") + written(text) + QLatin1String("\"\n");
     return;
   }
   out += QLatin1String(" \"\"\n");
   for (QStringView part : parts)
-    out += u'"' + poEscaped(part) + QLatin1String("\"\n");
+    out += u'"' + written(part) + QLatin1String("\"\n");
 }
 
-// Whether a text begins and whether it ends with a \n escape.
-std::pair<bool, bool> newlineEnds(QStringView text) {
+// Whether the string a PO reader takes from the written text begins and whether it
+// ends with a newline: a \n escape as held, a line feed when written literally.
+std::pair<bool, bool> newlineEnds(QStringView text, bool literal) {
+  if (literal)
+    return {text.startsWith(u'\n'), text.endsWith(u'\n')};
   const QList<QStringView> parts = pieces(text);
   return {parts.size() > 1 && parts.front() == QLatin1String("\\n"),
           parts.size() > 1 && parts.back().isEmpty()};
+}
+
+// The escape of a character in a literally written text, or null when it stands as it is.
+const char *literalEscape(QChar c) {
+  switch (c.unicode()) {
+  case u'\\':
+    return "\\\\";
+  case u'"':
+    return "\\\"";
+  case u'\n':
+    return "\\n";
+  case u'\r':
+    return "\\r";
+  case u'\t':
+    return "\\t";
+  default:
+    return nullptr;
+  }
+}
+
+// Adds the value of the escape whose backslash is at i to bytes; the index of its last
+// character.
+qsizetype decodeEscape(QStringView text, qsizetype i, QByteArray &bytes) {
+  static const QHash<char16_t, char> simple = {
+      {u'n', '\n'}, {u't', '\t'},  {u'r', '\r'}, {u'a', '\a'},  {u'b', '\b'}, {u'f', '\f'},
+      {u'v', '\v'}, {u'\\', '\\'}, {u'"', '"'},  {u'\'', '\''}, {u'?', '?'}};
+  const QChar c = text[i + 1];
+  if (const auto found = simple.constFind(c.unicode()); found != simple.constEnd()) {
+    bytes += found.value();
+    return i + 1;
+  }
+  const bool hex = c == u'x' && i + 2 < text.size() && isHex(text[i + 2]);
+  if (!hex && !isOctal(c)) {
+    bytes += '\\'; // no escape: the backslash stands for itself
+    return i;
+  }
+  qsizetype at = hex ? i + 2 : i + 1;
+  const int most = hex ? 2 : 3;
+  int value = 0;
+  for (int digits = 0;
+       digits < most && at < text.size() && (hex ? isHex(text[at]) : isOctal(text[at]));
+       ++digits, ++at)
+    value = value * (hex ? 16 : 8) + QStringView(text.mid(at, 1)).toInt(nullptr, 16);
+  bytes += char(value & 0xff);
+  return at - 1;
 }
 
 QString utcOffset(const QDateTime &now) {
@@ -148,6 +206,53 @@ QString poUnescaped(QStringView text) {
   return out;
 }
 
+bool heldNeedsLiteral(QStringView text) {
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    const QChar c = text[i];
+    if (c == u'\\') {
+      // Numeric escapes are characters in a script, bytes of UTF-8 in a catalog.
+      if (escapeLength(text, i) == 0 || text[i + 1] == u'x' || isOctal(text[i + 1]))
+        return true;
+      ++i;
+    } else if (c.unicode() < 0x20) {
+      return true;
+    }
+  }
+  return false;
+}
+
+QString poLiteral(QStringView text) {
+  QString out;
+  out.reserve(text.size() + 8);
+  for (const QChar c : text) {
+    if (const char *escape = literalEscape(c))
+      out += QLatin1String(escape);
+    else if (c.unicode() < 0x20 || c.unicode() == 0x7f)
+      out += QStringLiteral("\\%1").arg(c.unicode(), 3, 8, QLatin1Char('0'));
+    else
+      out += c;
+  }
+  return out;
+}
+
+QString poDecoded(QStringView text) {
+  if (!text.contains(u'\\'))
+    return text.toString();
+  // Octal and hexadecimal escapes are bytes of the file's UTF-8.
+  QByteArray bytes;
+  bytes.reserve(text.size());
+  qsizetype plain = 0; // where the run of characters not yet added starts
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    if (text[i] != u'\\' || i + 1 == text.size())
+      continue;
+    bytes += text.mid(plain, i - plain).toUtf8();
+    i = decodeEscape(text, i, bytes);
+    plain = i + 1;
+  }
+  bytes += text.mid(plain).toUtf8();
+  return QString::fromUtf8(bytes);
+}
+
 QByteArray catalogBytes(const std::vector<ExportPair> &pairs, const QDateTime &now) {
   const QString date = now.toString(QStringLiteral("yyyy-MM-dd HH:mm")) + utcOffset(now);
   QString out = QStringLiteral("msgid \"\"\n"
@@ -164,16 +269,23 @@ QByteArray catalogBytes(const std::vector<ExportPair> &pairs, const QDateTime &n
                     .arg(date);
   out.reserve(out.size() + qsizetype(pairs.size()) * 80);
   for (const ExportPair &pair : pairs) {
+    const QString &source = pair.entry->sourceText;
+    const QString &target = pair.entry->targetText;
+    const QString context = pair.locations.isEmpty() ? QString() : contextOf(pair.locations);
+    // Texts that their escapes as written would not bring back are written as held.
+    const bool literal =
+        heldNeedsLiteral(source) || heldNeedsLiteral(target) || heldNeedsLiteral(context);
+    if (literal)
+      out += QLatin1String(kLiteralComment) + u'\n';
     // gettext refuses a translation that does not begin and end with a newline where
     // its source does; it is kept for review, and for the import.
-    const QString &target = pair.entry->targetText;
-    if (!target.isEmpty() && newlineEnds(pair.entry->sourceText) != newlineEnds(target))
+    if (!target.isEmpty() && newlineEnds(source, literal) != newlineEnds(target, literal))
       out += QLatin1String(kKeptComment) + QLatin1String("\n#, fuzzy\n");
-    if (!pair.locations.isEmpty())
-      out += QLatin1String("msgctxt \"") + poEscaped(contextOf(pair.locations)) +
+    if (!context.isEmpty())
+      out += QLatin1String("msgctxt \"") + (literal ? poLiteral(context) : poEscaped(context)) +
              QLatin1String("\"\n");
-    appendBlock(out, QLatin1String("msgid"), pair.entry->sourceText);
-    appendBlock(out, QLatin1String("msgstr"), pair.entry->targetText);
+    appendBlock(out, QLatin1String("msgid"), source, literal);
+    appendBlock(out, QLatin1String("msgstr"), target, literal);
     out += u'\n';
   }
   return out.toUtf8();
@@ -217,6 +329,7 @@ int CatalogReader::read(const QByteArray &bytes, const RecordSink &sink, const M
   CatalogRecord record;
   bool fuzzy = false;
   bool kept = false;
+  bool literal = false; // the record is written as held
   bool first = true;
   int passed = 0;
   m_codePage = 65001;
@@ -230,14 +343,18 @@ int CatalogReader::read(const QByteArray &bytes, const RecordSink &sink, const M
     if (header) {
       m_codePage = catalogCodePage(record.msgstr, m_codePage);
     } else if (!fuzzy) {
-      record.msgid = poUnescaped(record.msgid);
-      record.msgstr = poUnescaped(record.msgstr);
-      record.context = poUnescaped(record.context);
+      const auto held = [literal](QStringView text) {
+        return literal ? poDecoded(text) : poUnescaped(text);
+      };
+      record.msgid = held(record.msgid);
+      record.msgstr = held(record.msgstr);
+      record.context = held(record.context);
       ++passed;
       more = sink(record);
     }
     fuzzy = false;
     kept = false;
+    literal = false;
     record = CatalogRecord();
     state = State::Between;
     return more;
@@ -274,14 +391,14 @@ int CatalogReader::read(const QByteArray &bytes, const RecordSink &sink, const M
         } else {
           record = CatalogRecord();
           state = State::Between;
-          fuzzy = kept = false;
+          fuzzy = kept = literal = false;
         }
       } else if (quoted) {
         record.msgid += inside;
       } else {
         record = CatalogRecord();
         state = State::Between;
-        fuzzy = kept = false;
+        fuzzy = kept = literal = false;
       }
       continue;
     } else if (state == State::InContext) {
@@ -298,6 +415,8 @@ int CatalogReader::read(const QByteArray &bytes, const RecordSink &sink, const M
     } else if (text == QLatin1String(kKeptComment)) {
       kept = true;
       fuzzy = false;
+    } else if (text == QLatin1String(kLiteralComment)) {
+      literal = true;
     } else if (text.startsWith(QLatin1String("msgctxt "))) {
       record = CatalogRecord();
       if (quotedInside(text.mid(8).trimmed(), inside)) {

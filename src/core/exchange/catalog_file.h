@@ -12,7 +12,9 @@ namespace tarvelo {
 
 // A catalog as exported: UTF-8 with LF, the header record, then msgid and msgstr of
 // each pair, split after each \n escape; a source text with several translations has
-// its records told apart by a msgctxt naming the entries' locations.
+// its records told apart by a msgctxt naming the entries' locations. A record whose
+// texts their escapes as written would not restore is written as held, after
+// kLiteralComment.
 QByteArray catalogBytes(const std::vector<ExportPair> &pairs, const QDateTime &now);
 
 // A held text as the inside of a PO string: double quotes and backslashes that start no
@@ -25,6 +27,18 @@ inline constexpr char kKeptComment[] = "# Tarvelo: the line ends of the translat
 
 // The inside of a PO string as held: only escaped double quotes are undone.
 QString poUnescaped(QStringView text);
+
+// Whether a held text needs writing as held: a backslash that starts no escape, a
+// numeric escape (a character in a script, a byte in a catalog), or a control character
+// (which the tools write as an escape) would come back otherwise as something else.
+bool heldNeedsLiteral(QStringView text);
+// A held text as the inside of a PO string whose value is that text itself: every
+// backslash, double quote and control character escaped.
+QString poLiteral(QStringView text);
+// The value of the inside of a PO string, every escape decoded.
+QString poDecoded(QStringView text);
+// The comment before a record whose texts are written as held (poLiteral).
+inline constexpr char kLiteralComment[] = "# Tarvelo: the texts are written as held";
 
 // One record read from a catalog.
 struct CatalogRecord {
