@@ -996,6 +996,14 @@ Wollen Sie fortfahren?</translation>
         <source>%1 dialogs reported</source>
         <translation>%1 Dialoge gemeldet</translation>
     </message>
+    <message>
+        <source>1 dialog reported</source>
+        <translation>1 Dialog gemeldet</translation>
+    </message>
+    <message>
+        <source>%1 at %2, %3</source>
+        <translation>%1 bei %2, %3</translation>
+    </message>
 </context>
 <context>
     <name>tarvelo::Inspector</name>

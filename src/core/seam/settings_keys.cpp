@@ -88,7 +88,8 @@ QVariant settingDefault(const QString &key) {
       {"ImportFlag", 3},
       {"ImportState", ""},
       {"TranslateWhat", 0},
-      {"ReportSetting", 7},
+      // Every check of the dialogs report (kReportAllChecks), as the command line runs.
+      {"ReportSetting", 0x3F},
       {"ProjectPath", ""},
       {"SearchMethod", 0},
       {"SearchProject", ""},

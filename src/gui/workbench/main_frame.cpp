@@ -337,6 +337,8 @@ void MainFrame::openResource(TextEntry *resource) {
   selectEntry(current);
   if (!resource->isTranslatable())
     m_textView->showResource(head);
+  // However it was opened (a link of the report, a search), the tree shows it.
+  m_tree->showResource(resource);
 }
 
 void MainFrame::applyTargetText(TextEntry *entry, const QString &text) {
