@@ -2626,6 +2626,10 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
         <source>Target Script</source>
         <translation>Zielskript</translation>
     </message>
+    <message>
+        <source>&apos;%1&apos; cannot be its own target: saving would write over it. Choose another file, or leave the target empty to specify it later.</source>
+        <translation>„%1“ kann nicht sein eigenes Ziel sein: Beim Speichern würde es überschrieben. Wählen Sie eine andere Datei, oder lassen Sie das Ziel leer, um es später anzugeben.</translation>
+    </message>
 </context>
 <context>
     <name>tarvelo::gui::ExchangeFileDialog</name>

@@ -129,8 +129,11 @@ Session::OpenResult Session::open(const OpenRequest &request) {
     ScriptPairingRequest pairing;
     for (int i = 1; i < m_tasks.size(); ++i) {
       Task *task = m_tasks.at(i);
-      pairing.pairs.append(
-          {task->sourcePath, m_sourceLanguage, task->targetPath, m_targetLanguage});
+      // The target's own include proposes its target, unless it names the source itself
+      // (a target that includes the source's .rc2 as it is).
+      const QString proposed =
+          sameFile(task->targetPath, task->sourcePath) ? QString() : task->targetPath;
+      pairing.pairs.append({task->sourcePath, m_sourceLanguage, proposed, m_targetLanguage});
     }
     if (m_prompter.pairIncludedScripts(pairing)) {
       for (int i = 1; i < m_tasks.size() && i - 1 < pairing.pairs.size(); ++i) {
@@ -138,7 +141,10 @@ Session::OpenResult Session::open(const OpenRequest &request) {
         const ScriptPairingRequest::Pair &pair = pairing.pairs[i - 1];
         task->sourcePath = absolutePath(pair.sourcePath);
         task->sourceLanguage = pair.sourceLanguage;
-        task->targetPath = pair.targetPath.isEmpty() ? QString() : absolutePath(pair.targetPath);
+        // A script is never its own target: saving would write over the source.
+        const bool own = sameFile(pair.targetPath, pair.sourcePath);
+        task->targetPath =
+            pair.targetPath.isEmpty() || own ? QString() : absolutePath(pair.targetPath);
         task->targetLanguage = pair.targetLanguage;
       }
       readFurtherTasks();
@@ -183,11 +189,17 @@ void Session::readFurtherTasks() {
     } else if (!openTarget(task, task->targetLanguage)) {
       continue;
     }
-    writeCompanion(m_entries, task, task->sourcePath, task->sourceLanguage, true);
-    if (!task->targetPath.isEmpty())
-      writeCompanion(m_entries, task, task->targetPath, task->targetLanguage, false);
+    // Companions that exist are brought up to date; reading creates none, so a script
+    // nothing was written to gets none.
+    refreshCompanion(task, task->sourcePath, task->sourceLanguage, true);
+    refreshCompanion(task, task->targetPath, task->targetLanguage, false);
   }
   m_current = head;
+}
+
+void Session::refreshCompanion(Task *task, const QString &scriptPath, int language, bool isSource) {
+  if (!scriptPath.isEmpty() && QFileInfo::exists(companionPath(scriptPath, language)))
+    writeCompanion(m_entries, task, scriptPath, language, isSource);
 }
 
 bool Session::inverseOpen() {

@@ -284,6 +284,59 @@ TEST_F(SessionTest, IncludedScriptsArePairedAndSaved) {
   EXPECT_TRUE(read(dir.filePath("part_de.rc")).contains("\"Teil\""));
 }
 
+// A target that includes the source's own .rc2 (as a copied target does) proposes no
+// target for it; one that includes its own counterpart proposes that. Opening writes
+// no companion file for a script nothing was written to, and a script is never
+// paired with itself.
+TEST_F(SessionTest, AnIncludedScriptIsProposedOnlyAnotherFileAsTarget) {
+  const QString part = dir.filePath("part.rc2"), partDe = dir.filePath("part_de.rc2");
+  const QByteArray partScript = "LANGUAGE 9, 1\nSTRINGTABLE { IDS_P \"Part\" }\n";
+  write(sourcePath, QByteArray(kSource) + "#include \"part.rc2\"\n");
+  write(part, partScript);
+  write(partDe, "LANGUAGE 7, 1\nSTRINGTABLE { IDS_P \"Teil\" }\n");
+  const struct {
+    const char *name;
+    QByteArray targetInclude;
+    QStringList typed; // what the translator types as the pair's target
+    QString proposed, paired;
+  } cases[] = {
+      {"the source's own", "part.rc2", {}, QString(), QString()},
+      {"its counterpart", "part_de.rc2", {}, partDe, partDe},
+      {"typed as its own target", "part_de.rc2", {part}, partDe, QString()},
+  };
+  for (const auto &c : cases) {
+    write(targetPath, "LANGUAGE 7, 1\nSTRINGTABLE\nBEGIN\n IDS_A \"Auf\"\nEND\n#include \"" +
+                          c.targetInclude + "\"\n");
+    prompter.pairingRequests.clear();
+    prompter.pairTargets = c.typed;
+    prompter.pairLanguage = 1031;
+    ASSERT_EQ(session.open(request()), Session::OpenResult::Opened) << c.name;
+    ASSERT_EQ(prompter.pairingRequests.size(), 1) << c.name;
+    EXPECT_EQ(prompter.pairingRequests[0].pairs[0].targetPath, c.proposed) << c.name;
+    ASSERT_EQ(session.tasks().size(), 2) << c.name;
+    EXPECT_EQ(session.tasks().at(1)->targetPath, c.paired) << c.name;
+    EXPECT_EQ(find("IDS_P")->targetText, c.paired.isEmpty() ? QString() : QStringLiteral("Teil"))
+        << c.name;
+    for (const QString &script : {part, partDe})
+      for (const int language : {1031, 1033})
+        EXPECT_FALSE(QFileInfo::exists(script + u'.' + QString::number(language)))
+            << c.name << " " << script.toStdString() << " " << language;
+    prompter.answers = {Answer::No};
+    session.close();
+    EXPECT_EQ(read(part), partScript) << c.name;
+  }
+}
+
+// Companion files that exist are brought up to date when an included script is read.
+TEST_F(SessionTest, AnIncludedScriptsExistingCompanionIsRewritten) {
+  const QString part = dir.filePath("part.rc2");
+  write(sourcePath, QByteArray(kSource) + "#include \"part.rc2\"\n");
+  write(part, "LANGUAGE 9, 1\nSTRINGTABLE { IDS_P \"Part\" }\n");
+  write(part + ".1033", "");
+  ASSERT_EQ(session.open(request(true)), Session::OpenResult::Opened);
+  EXPECT_GT(read(part + ".1033").size(), 2);
+}
+
 TEST_F(SessionTest, ATargetThatCannotBeReadKeepsTheDialogOpen) {
   // A folder where the target should be: it exists, but no file can be read from it.
   ASSERT_TRUE(QDir(dir.path()).mkdir("app_de.rc"));
