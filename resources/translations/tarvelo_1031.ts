@@ -927,6 +927,86 @@ Wollen Sie fortfahren?</translation>
         <source>The project&apos;s target &apos;%1&apos; is not written: %2.</source>
         <translation>Das Ziel „%1“ des Projekts wird nicht geschrieben: %2.</translation>
     </message>
+    <message>
+        <source>It is not possible open file &apos;%1&apos;: %2.</source>
+        <translation>Die Datei „%1“ kann nicht geöffnet werden: %2.</translation>
+    </message>
+    <message>
+        <source>no file is named</source>
+        <translation>es ist keine Datei angegeben</translation>
+    </message>
+    <message>
+        <source>the folder &apos;%1&apos; does not exist</source>
+        <translation>der Ordner „%1“ existiert nicht</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>sie ist ein Ordner</translation>
+    </message>
+    <message>
+        <source>it could not be read</source>
+        <translation>sie konnte nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>the end of the file</source>
+        <translation>das Ende der Datei</translation>
+    </message>
+    <message>
+        <source>Unexpected string at line: %1: found %2; expected %3.</source>
+        <translation>Unerwarteter Text in Zeile: %1: gefunden wurde %2; erwartet wurde %3.</translation>
+    </message>
+    <message>
+        <source>Unexpected string at line: %1 of the file &apos;%2&apos;: found %3; expected %4.</source>
+        <translation>Unerwarteter Text in Zeile: %1 der Datei „%2“: gefunden wurde %3; erwartet wurde %4.</translation>
+    </message>
+    <message>
+        <source>the primary language, a comma and the sublanguage of the LANGUAGE statement</source>
+        <translation>die Hauptsprache, ein Komma und die Untersprache der LANGUAGE-Anweisung</translation>
+    </message>
+    <message>
+        <source>a resource statement (a name and a type), a LANGUAGE statement or a directive</source>
+        <translation>eine Ressourcenanweisung (ein Name und ein Typ), eine LANGUAGE-Anweisung oder eine Direktive</translation>
+    </message>
+    <message>
+        <source>it holds binary data, not text</source>
+        <translation>sie enthält binäre Daten, keinen Text</translation>
+    </message>
+    <message>
+        <source>its line %1 is no statement of a script</source>
+        <translation>ihre Zeile %1 ist keine Anweisung eines Skripts</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; cannot be the target, it is not a resource script: %2. Choose a script (.rc, .rc2) or a new file.</source>
+        <translation>„%1“ kann nicht das Ziel sein, es ist kein Ressourcenskript: %2. Wählen Sie ein Skript (.rc, .rc2) oder eine neue Datei.</translation>
+    </message>
+    <message>
+        <source>the END of the STRINGTABLE that begins at line %1</source>
+        <translation>das END der STRINGTABLE, die in Zeile %1 beginnt</translation>
+    </message>
+    <message>
+        <source>an identifier and its quoted text for each string of the STRINGTABLE that begins at line %1</source>
+        <translation>ein Bezeichner und sein Text in Anführungszeichen für jede Zeichenfolge der STRINGTABLE, die in Zeile %1 beginnt</translation>
+    </message>
+    <message>
+        <source>the END of the %1 resource %2 that begins at line %3</source>
+        <translation>das END der %1-Ressource %2, die in Zeile %3 beginnt</translation>
+    </message>
+    <message>
+        <source>MENUITEM or POPUP with a quoted text for each item of the menu %1 that begins at line %2</source>
+        <translation>MENUITEM oder POPUP mit einem Text in Anführungszeichen für jeden Punkt des Menüs %1, das in Zeile %2 beginnt</translation>
+    </message>
+    <message>
+        <source>the statements and controls of the dialog %1 that begins at line %2, each with its commas and values</source>
+        <translation>die Anweisungen und Steuerelemente des Dialogs %1, der in Zeile %2 beginnt, jeweils mit ihren Kommas und Werten</translation>
+    </message>
+    <message>
+        <source>numbers and quoted strings in the DLGINIT %1 that begins at line %2</source>
+        <translation>Zahlen und Zeichenfolgen in Anführungszeichen im DLGINIT %1, das in Zeile %2 beginnt</translation>
+    </message>
+    <message>
+        <source>BEGIN and a matching END for the %1 resource %2 that begins at line %3</source>
+        <translation>BEGIN und ein passendes END für die %1-Ressource %2, die in Zeile %3 beginnt</translation>
+    </message>
 </context>
 <context>
     <name>QFileDialog</name>
@@ -4031,6 +4111,24 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
         <location line="+3"/>
         <source>Translation Memory eXchange (*.tmx)</source>
         <translation>TMX-Dateien (*.tmx)</translation>
+    </message>
+</context>
+<context>
+    <name>tarvelo::Settings</name>
+    <message>
+        <source>--untranslated--</source>
+        <translation>--nicht übersetzt--</translation>
+    </message>
+</context>
+<context>
+    <name>tarvelo::gui::ExternalDictionary</name>
+    <message>
+        <source>it could not be started</source>
+        <translation>sie konnte nicht gestartet werden</translation>
+    </message>
+    <message>
+        <source>it is not a program that can be started</source>
+        <translation>sie ist kein Programm, das gestartet werden kann</translation>
     </message>
 </context>
 </TS>

@@ -1,3 +1,4 @@
+#include "files/file_messages.h"
 #include "script/companion_file.h"
 #include "script/resource_script.h"
 #include "script/script_path.h"
@@ -5,6 +6,7 @@
 #include "seam/settings.h"
 #include "workbench/path_rules.h"
 #include "workbench/session.h"
+#include "workbench/target_check.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -38,8 +40,10 @@ bool Session::askToSave() {
 // Reads the task's source script: 1, -1 (unreadable or not a script, reported) or -2.
 int Session::readSource(Task *task, int language) {
   ResourceScript script(contextOf(m_entries, m_tasks, m_prompter, m_progress, m_settings));
-  if (!script.open(task->sourcePath))
+  if (!script.open(task->sourcePath)) {
+    m_prompter.error(cannotOpenMessage(task->sourcePath));
     return ScriptSyntaxError;
+  }
   const int result = script.read(true, language, task);
   if (result >= 0) {
     task->header = script.header();
@@ -60,9 +64,7 @@ bool Session::openTarget(Task *task, int language) {
   }
   ResourceScript script(contextOf(m_entries, m_tasks, m_prompter, m_progress, m_settings));
   if (!script.open(task->targetPath)) {
-    // Translated before the path goes in: the prompter looks up fixed texts only.
-    m_prompter.error(QCoreApplication::translate("Prompter", "It is not possible open file '%1'.")
-                         .arg(task->targetPath));
+    m_prompter.error(cannotOpenMessage(task->targetPath));
     return false;
   }
   const int result = script.read(false, language, task);
@@ -82,6 +84,15 @@ bool Session::openTarget(Task *task, int language) {
 }
 
 Session::OpenResult Session::open(const OpenRequest &request) {
+  // A file that is there and no script is refused, rather than taken as a new target
+  // beside it (picture.png.rc).
+  if (!request.specifyLater) {
+    const QString refusal = notAScriptReason(absolutePath(request.targetPath));
+    if (!refusal.isEmpty()) {
+      m_prompter.error(notAScriptMessage(absolutePath(request.targetPath), refusal));
+      return OpenResult::StayInDialog;
+    }
+  }
   QString targetPath = request.specifyLater ? QString() : withScriptExtension(request.targetPath);
   clearEntries();
   m_tasks.clear();
