@@ -723,17 +723,17 @@
     <message>
         <location line="+6"/>
         <source>Count of ListBox items has changed. Verify translation of fuzzy items.</source>
-        <translation>Die Anzahl der Listeneinträge hat sich geändert. Prüfen Sie die Übersetzung der Fuzzy-Einträge.</translation>
+        <translation>Die Anzahl der Listeneinträge hat sich geändert. Prüfen Sie die Übersetzung der unscharfen Einträge.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Count or order of Menu items has changed. Verify translation of fuzzy items.</source>
-        <translation>Anzahl oder Reihenfolge der Menüeinträge hat sich geändert. Prüfen Sie die Übersetzung der Fuzzy-Einträge.</translation>
+        <translation>Anzahl oder Reihenfolge der Menüeinträge hat sich geändert. Prüfen Sie die Übersetzung der unscharfen Einträge.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Count or order of Dialog items has changed. Verify translation of fuzzy items.</source>
-        <translation>Anzahl oder Reihenfolge der Dialogeinträge hat sich geändert. Prüfen Sie die Übersetzung der Fuzzy-Einträge.</translation>
+        <translation>Anzahl oder Reihenfolge der Dialogeinträge hat sich geändert. Prüfen Sie die Übersetzung der unscharfen Einträge.</translation>
     </message>
     <message>
         <location filename="../../src/core/script/resource_script.cpp" line="+18"/>
@@ -2487,6 +2487,66 @@ Wollen Sie fortfahren?</translation>
         <source>String Table</source>
         <translation>Zeichenfolgentabelle</translation>
     </message>
+    <message>
+        <source>Accelerators</source>
+        <translation>Tastenkombinationen</translation>
+    </message>
+    <message>
+        <source>Anicursor</source>
+        <translation>Animierter Cursor</translation>
+    </message>
+    <message>
+        <source>Aniicon</source>
+        <translation>Animiertes Symbol</translation>
+    </message>
+    <message>
+        <source>Bitmap</source>
+        <translation>Bitmap</translation>
+    </message>
+    <message>
+        <source>Cursor</source>
+        <translation>Cursor</translation>
+    </message>
+    <message>
+        <source>Designinfo</source>
+        <translation>Entwurfsinformationen</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>Schriftart</translation>
+    </message>
+    <message>
+        <source>Html</source>
+        <translation>HTML</translation>
+    </message>
+    <message>
+        <source>Icon</source>
+        <translation>Symbol</translation>
+    </message>
+    <message>
+        <source>Menuex</source>
+        <translation>Erweitertes Menü</translation>
+    </message>
+    <message>
+        <source>Messagetable</source>
+        <translation>Meldungstabelle</translation>
+    </message>
+    <message>
+        <source>Rcdata</source>
+        <translation>Rohdaten</translation>
+    </message>
+    <message>
+        <source>Textinclude</source>
+        <translation>Texteinbindung</translation>
+    </message>
+    <message>
+        <source>Toolbar</source>
+        <translation>Symbolleiste</translation>
+    </message>
+    <message>
+        <source>Versioninfo</source>
+        <translation>Versionsinformationen</translation>
+    </message>
 </context>
 <context>
     <name>tarvelo::ResourceTreeModel</name>
@@ -2509,7 +2569,7 @@ Wollen Sie fortfahren?</translation>
     <message>
         <location filename="../../src/core/script/verification.cpp" line="+133"/>
         <source>%1 of %2 items verified (%3 matched, %4 fuzzy, %5 not found, %6 source modified, %7 filled)</source>
-        <translation>%1 von %2 Einträgen geprüft (%3 zugeordnet, %4 fuzzy, %5 nicht gefunden, %6 Ausgangstext geändert, %7 gefüllt)</translation>
+        <translation>%1 von %2 Einträgen geprüft (%3 zugeordnet, %4 unscharf, %5 nicht gefunden, %6 Ausgangstext geändert, %7 gefüllt)</translation>
     </message>
 </context>
 <context>
@@ -2824,7 +2884,7 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
     <message>
         <location line="+1"/>
         <source>Fuzzy mark</source>
-        <translation>Fuzzy-Markierung</translation>
+        <translation>Unscharf-Markierung</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -2900,7 +2960,7 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
     <message>
         <location filename="../../src/gui/workbench/fuzzy_alternatives_dialog.cpp" line="+28"/>
         <source>Fuzzy Item Translation Alternatives</source>
-        <translation>Übersetzungsalternativen für Fuzzy-Einträge</translation>
+        <translation>Übersetzungsalternativen für unscharfe Einträge</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -2933,12 +2993,12 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
     <message>
         <location line="+8"/>
         <source>&amp;Fuzzy Items:</source>
-        <translation>&amp;Fuzzy-Einträge:</translation>
+        <translation>&amp;Unscharfe Einträge:</translation>
     </message>
     <message>
         <location line="+29"/>
         <source>&amp;Clear Fuzzy Flag</source>
-        <translation>Fuzzy-Markierung &amp;entfernen</translation>
+        <translation>Unscharf-Markierung &amp;entfernen</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -3100,6 +3160,11 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
         <source>Tarvelo Help - %1</source>
         <translation>Tarvelo-Hilfe - %1</translation>
     </message>
+    <message>
+        <source>help</source>
+        <comment>The folder of the help topics in the resources: help/de for the German topics.</comment>
+        <translation>help/de</translation>
+    </message>
 </context>
 <context>
     <name>tarvelo::gui::InspectionGroup</name>
@@ -3174,7 +3239,7 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
     <message>
         <location line="+5"/>
         <source>Paste Fuzzy</source>
-        <translation>Fuzzy-Alternative einfügen</translation>
+        <translation>Unscharfe Alternative einfügen</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -3415,7 +3480,7 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
     <message>
         <location line="+3"/>
         <source>Fill fu&amp;zzy matches from</source>
-        <translation>Leere Einträge mit Fuzzy-Treffern f&amp;üllen ab</translation>
+        <translation>Leere Einträge mit unscharfen Treffern f&amp;üllen ab</translation>
     </message>
     <message>
         <location line="+11"/>
@@ -3945,7 +4010,7 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
     <message>
         <location filename="../../src/gui/workbench/split_edit.cpp" line="+23"/>
         <source>Fuzzy Item Translation Alternatives</source>
-        <translation>Übersetzungsalternativen für Fuzzy-Einträge</translation>
+        <translation>Übersetzungsalternativen für unscharfe Einträge</translation>
     </message>
     <message>
         <location line="+31"/>
@@ -4121,7 +4186,7 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
     </message>
 </context>
 <context>
-    <name>tarvelo::gui::ExternalDictionary</name>
+    <name>ExternalDictionary</name>
     <message>
         <source>it could not be started</source>
         <translation>sie konnte nicht gestartet werden</translation>
