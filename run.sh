@@ -16,6 +16,10 @@ mkdir -p "$out"
 # The working copies: the user's own edits of an earlier run are kept.
 cp -n "$example/example.rc" "$out/example.rc"
 cp -n "$example/example_de.rc" "$out/example_de.rc"
+# What the scripts include, so that the copies compile as the example does.
+mkdir -p "$out/res"
+cp -n "$example/resource.h" "$example/afxres.h" "$out/"
+cp -n "$example/res/Example.ico" "$out/res/Example.ico"
 
 # Qt wants a private runtime folder; a bare root shell has none.
 if [ -z "${XDG_RUNTIME_DIR:-}" ]; then

@@ -723,17 +723,17 @@
     <message>
         <location line="+6"/>
         <source>Count of ListBox items has changed. Verify translation of fuzzy items.</source>
-        <translation>Die Anzahl der Listeneinträge hat sich geändert. Prüfen Sie die Übersetzung der Fuzzy-Einträge.</translation>
+        <translation>Die Anzahl der Listeneinträge hat sich geändert. Prüfen Sie die Übersetzung der unscharfen Einträge.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Count or order of Menu items has changed. Verify translation of fuzzy items.</source>
-        <translation>Anzahl oder Reihenfolge der Menüeinträge hat sich geändert. Prüfen Sie die Übersetzung der Fuzzy-Einträge.</translation>
+        <translation>Anzahl oder Reihenfolge der Menüeinträge hat sich geändert. Prüfen Sie die Übersetzung der unscharfen Einträge.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Count or order of Dialog items has changed. Verify translation of fuzzy items.</source>
-        <translation>Anzahl oder Reihenfolge der Dialogeinträge hat sich geändert. Prüfen Sie die Übersetzung der Fuzzy-Einträge.</translation>
+        <translation>Anzahl oder Reihenfolge der Dialogeinträge hat sich geändert. Prüfen Sie die Übersetzung der unscharfen Einträge.</translation>
     </message>
     <message>
         <location filename="../../src/core/script/resource_script.cpp" line="+18"/>
@@ -927,6 +927,86 @@ Wollen Sie fortfahren?</translation>
         <source>The project&apos;s target &apos;%1&apos; is not written: %2.</source>
         <translation>Das Ziel „%1“ des Projekts wird nicht geschrieben: %2.</translation>
     </message>
+    <message>
+        <source>It is not possible open file &apos;%1&apos;: %2.</source>
+        <translation>Die Datei „%1“ kann nicht geöffnet werden: %2.</translation>
+    </message>
+    <message>
+        <source>no file is named</source>
+        <translation>es ist keine Datei angegeben</translation>
+    </message>
+    <message>
+        <source>the folder &apos;%1&apos; does not exist</source>
+        <translation>der Ordner „%1“ existiert nicht</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>sie ist ein Ordner</translation>
+    </message>
+    <message>
+        <source>it could not be read</source>
+        <translation>sie konnte nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>the end of the file</source>
+        <translation>das Ende der Datei</translation>
+    </message>
+    <message>
+        <source>Unexpected string at line: %1: found %2; expected %3.</source>
+        <translation>Unerwarteter Text in Zeile: %1: gefunden wurde %2; erwartet wurde %3.</translation>
+    </message>
+    <message>
+        <source>Unexpected string at line: %1 of the file &apos;%2&apos;: found %3; expected %4.</source>
+        <translation>Unerwarteter Text in Zeile: %1 der Datei „%2“: gefunden wurde %3; erwartet wurde %4.</translation>
+    </message>
+    <message>
+        <source>the primary language, a comma and the sublanguage of the LANGUAGE statement</source>
+        <translation>die Hauptsprache, ein Komma und die Untersprache der LANGUAGE-Anweisung</translation>
+    </message>
+    <message>
+        <source>a resource statement (a name and a type), a LANGUAGE statement or a directive</source>
+        <translation>eine Ressourcenanweisung (ein Name und ein Typ), eine LANGUAGE-Anweisung oder eine Direktive</translation>
+    </message>
+    <message>
+        <source>it holds binary data, not text</source>
+        <translation>sie enthält binäre Daten, keinen Text</translation>
+    </message>
+    <message>
+        <source>its line %1 is no statement of a script</source>
+        <translation>ihre Zeile %1 ist keine Anweisung eines Skripts</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; cannot be the target, it is not a resource script: %2. Choose a script (.rc, .rc2) or a new file.</source>
+        <translation>„%1“ kann nicht das Ziel sein, es ist kein Ressourcenskript: %2. Wählen Sie ein Skript (.rc, .rc2) oder eine neue Datei.</translation>
+    </message>
+    <message>
+        <source>the END of the STRINGTABLE that begins at line %1</source>
+        <translation>das END der STRINGTABLE, die in Zeile %1 beginnt</translation>
+    </message>
+    <message>
+        <source>an identifier and its quoted text for each string of the STRINGTABLE that begins at line %1</source>
+        <translation>ein Bezeichner und sein Text in Anführungszeichen für jede Zeichenfolge der STRINGTABLE, die in Zeile %1 beginnt</translation>
+    </message>
+    <message>
+        <source>the END of the %1 resource %2 that begins at line %3</source>
+        <translation>das END der %1-Ressource %2, die in Zeile %3 beginnt</translation>
+    </message>
+    <message>
+        <source>MENUITEM or POPUP with a quoted text for each item of the menu %1 that begins at line %2</source>
+        <translation>MENUITEM oder POPUP mit einem Text in Anführungszeichen für jeden Punkt des Menüs %1, das in Zeile %2 beginnt</translation>
+    </message>
+    <message>
+        <source>the statements and controls of the dialog %1 that begins at line %2, each with its commas and values</source>
+        <translation>die Anweisungen und Steuerelemente des Dialogs %1, der in Zeile %2 beginnt, jeweils mit ihren Kommas und Werten</translation>
+    </message>
+    <message>
+        <source>numbers and quoted strings in the DLGINIT %1 that begins at line %2</source>
+        <translation>Zahlen und Zeichenfolgen in Anführungszeichen im DLGINIT %1, das in Zeile %2 beginnt</translation>
+    </message>
+    <message>
+        <source>BEGIN and a matching END for the %1 resource %2 that begins at line %3</source>
+        <translation>BEGIN und ein passendes END für die %1-Ressource %2, die in Zeile %3 beginnt</translation>
+    </message>
 </context>
 <context>
     <name>QFileDialog</name>
@@ -995,6 +1075,14 @@ Wollen Sie fortfahren?</translation>
         <location line="+4"/>
         <source>%1 dialogs reported</source>
         <translation>%1 Dialoge gemeldet</translation>
+    </message>
+    <message>
+        <source>1 dialog reported</source>
+        <translation>1 Dialog gemeldet</translation>
+    </message>
+    <message>
+        <source>%1 at %2, %3</source>
+        <translation>%1 bei %2, %3</translation>
     </message>
 </context>
 <context>
@@ -2399,6 +2487,66 @@ Wollen Sie fortfahren?</translation>
         <source>String Table</source>
         <translation>Zeichenfolgentabelle</translation>
     </message>
+    <message>
+        <source>Accelerators</source>
+        <translation>Tastenkombinationen</translation>
+    </message>
+    <message>
+        <source>Anicursor</source>
+        <translation>Animierter Cursor</translation>
+    </message>
+    <message>
+        <source>Aniicon</source>
+        <translation>Animiertes Symbol</translation>
+    </message>
+    <message>
+        <source>Bitmap</source>
+        <translation>Bitmap</translation>
+    </message>
+    <message>
+        <source>Cursor</source>
+        <translation>Cursor</translation>
+    </message>
+    <message>
+        <source>Designinfo</source>
+        <translation>Entwurfsinformationen</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>Schriftart</translation>
+    </message>
+    <message>
+        <source>Html</source>
+        <translation>HTML</translation>
+    </message>
+    <message>
+        <source>Icon</source>
+        <translation>Symbol</translation>
+    </message>
+    <message>
+        <source>Menuex</source>
+        <translation>Erweitertes Menü</translation>
+    </message>
+    <message>
+        <source>Messagetable</source>
+        <translation>Meldungstabelle</translation>
+    </message>
+    <message>
+        <source>Rcdata</source>
+        <translation>Rohdaten</translation>
+    </message>
+    <message>
+        <source>Textinclude</source>
+        <translation>Texteinbindung</translation>
+    </message>
+    <message>
+        <source>Toolbar</source>
+        <translation>Symbolleiste</translation>
+    </message>
+    <message>
+        <source>Versioninfo</source>
+        <translation>Versionsinformationen</translation>
+    </message>
 </context>
 <context>
     <name>tarvelo::ResourceTreeModel</name>
@@ -2421,7 +2569,7 @@ Wollen Sie fortfahren?</translation>
     <message>
         <location filename="../../src/core/script/verification.cpp" line="+133"/>
         <source>%1 of %2 items verified (%3 matched, %4 fuzzy, %5 not found, %6 source modified, %7 filled)</source>
-        <translation>%1 von %2 Einträgen geprüft (%3 zugeordnet, %4 fuzzy, %5 nicht gefunden, %6 Ausgangstext geändert, %7 gefüllt)</translation>
+        <translation>%1 von %2 Einträgen geprüft (%3 zugeordnet, %4 unscharf, %5 nicht gefunden, %6 Ausgangstext geändert, %7 gefüllt)</translation>
     </message>
 </context>
 <context>
@@ -2618,6 +2766,10 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
         <source>Target Script</source>
         <translation>Zielskript</translation>
     </message>
+    <message>
+        <source>&apos;%1&apos; cannot be its own target: saving would write over it. Choose another file, or leave the target empty to specify it later.</source>
+        <translation>„%1“ kann nicht sein eigenes Ziel sein: Beim Speichern würde es überschrieben. Wählen Sie eine andere Datei, oder lassen Sie das Ziel leer, um es später anzugeben.</translation>
+    </message>
 </context>
 <context>
     <name>tarvelo::gui::ExchangeFileDialog</name>
@@ -2732,7 +2884,7 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
     <message>
         <location line="+1"/>
         <source>Fuzzy mark</source>
-        <translation>Fuzzy-Markierung</translation>
+        <translation>Unscharf-Markierung</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -2808,7 +2960,7 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
     <message>
         <location filename="../../src/gui/workbench/fuzzy_alternatives_dialog.cpp" line="+28"/>
         <source>Fuzzy Item Translation Alternatives</source>
-        <translation>Übersetzungsalternativen für Fuzzy-Einträge</translation>
+        <translation>Übersetzungsalternativen für unscharfe Einträge</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -2841,12 +2993,12 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
     <message>
         <location line="+8"/>
         <source>&amp;Fuzzy Items:</source>
-        <translation>&amp;Fuzzy-Einträge:</translation>
+        <translation>&amp;Unscharfe Einträge:</translation>
     </message>
     <message>
         <location line="+29"/>
         <source>&amp;Clear Fuzzy Flag</source>
-        <translation>Fuzzy-Markierung &amp;entfernen</translation>
+        <translation>Unscharf-Markierung &amp;entfernen</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -3008,6 +3160,11 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
         <source>Tarvelo Help - %1</source>
         <translation>Tarvelo-Hilfe - %1</translation>
     </message>
+    <message>
+        <source>help</source>
+        <comment>The folder of the help topics in the resources: help/de for the German topics.</comment>
+        <translation>help/de</translation>
+    </message>
 </context>
 <context>
     <name>tarvelo::gui::InspectionGroup</name>
@@ -3082,7 +3239,7 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
     <message>
         <location line="+5"/>
         <source>Paste Fuzzy</source>
-        <translation>Fuzzy-Alternative einfügen</translation>
+        <translation>Unscharfe Alternative einfügen</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -3323,7 +3480,7 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
     <message>
         <location line="+3"/>
         <source>Fill fu&amp;zzy matches from</source>
-        <translation>Leere Einträge mit Fuzzy-Treffern f&amp;üllen ab</translation>
+        <translation>Leere Einträge mit unscharfen Treffern f&amp;üllen ab</translation>
     </message>
     <message>
         <location line="+11"/>
@@ -3853,7 +4010,7 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
     <message>
         <location filename="../../src/gui/workbench/split_edit.cpp" line="+23"/>
         <source>Fuzzy Item Translation Alternatives</source>
-        <translation>Übersetzungsalternativen für Fuzzy-Einträge</translation>
+        <translation>Übersetzungsalternativen für unscharfe Einträge</translation>
     </message>
     <message>
         <location line="+31"/>
@@ -4019,6 +4176,24 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
         <location line="+3"/>
         <source>Translation Memory eXchange (*.tmx)</source>
         <translation>TMX-Dateien (*.tmx)</translation>
+    </message>
+</context>
+<context>
+    <name>tarvelo::Settings</name>
+    <message>
+        <source>--untranslated--</source>
+        <translation>--nicht übersetzt--</translation>
+    </message>
+</context>
+<context>
+    <name>ExternalDictionary</name>
+    <message>
+        <source>it could not be started</source>
+        <translation>sie konnte nicht gestartet werden</translation>
+    </message>
+    <message>
+        <source>it is not a program that can be started</source>
+        <translation>sie ist kein Programm, das gestartet werden kann</translation>
     </message>
 </context>
 </TS>

@@ -1,6 +1,7 @@
 #include "cli/cli_prompter.h"
 #include "cli/commands.h"
 #include "cli/task_reader.h"
+#include "files/file_messages.h"
 #include "script/entry_list.h"
 #include "script/resource_script.h"
 #include "script/task.h"
@@ -58,7 +59,7 @@ int runDump(const QStringList &arguments) {
   ScriptContext context{&entries, &tasks, &prompter, &progress, &settings};
   ResourceScript script(context);
   if (!script.open(path)) {
-    std::fprintf(stderr, "error: It is not possible open file '%s'.\n", path.toUtf8().constData());
+    std::fprintf(stderr, "error: %s\n", cannotOpenMessage(path).toUtf8().constData());
     return 1;
   }
   if (!languageGiven)
@@ -96,8 +97,7 @@ int runLanguages(const QStringList &arguments) {
   MemorySettings settings;
   ResourceScript script({&entries, &tasks, &prompter, &progress, &settings});
   if (!script.open(arguments[0])) {
-    std::fprintf(stderr, "error: It is not possible open file '%s'.\n",
-                 arguments[0].toUtf8().constData());
+    std::fprintf(stderr, "error: %s\n", cannotOpenMessage(arguments[0]).toUtf8().constData());
     return 1;
   }
   QString out;

@@ -4,6 +4,7 @@
 #include "cli/task_reader.h"
 #include "exchange/csv_fields.h"
 #include "exchange/task_exchange.h"
+#include "files/file_messages.h"
 #include "script/companion_file.h"
 #include "script/resource_script.h"
 #include "script/task.h"
@@ -118,8 +119,7 @@ int runExport(const QStringList &arguments) {
   request.targetLanguage = task.targetLanguage;
   const ExportResult result = exportTask(reader.entries(), request);
   if (!result.written) {
-    std::fprintf(stderr, "error: It is not possible open file '%s'.\n",
-                 request.path.toUtf8().constData());
+    std::fprintf(stderr, "error: %s\n", result.error.toUtf8().constData());
     return 2;
   }
   std::printf("%d %s exported\n", result.pairs, result.pairs == 1 ? "pair" : "pairs");
@@ -157,7 +157,7 @@ int runImport(const QStringList &arguments) {
   const ImportResult result = importTask(target, format, in, bits, task.sourceLanguage,
                                          task.targetLanguage, prompter, progress);
   if (result.status == ImportResult::Status::NotRead)
-    return fail(QStringLiteral("It is not possible open file '%1'.").arg(in));
+    return fail(cannotOpenMessage(in));
   if (result.status == ImportResult::Status::Malformed)
     return fail(QStringLiteral("%1: %2").arg(in, result.error));
 

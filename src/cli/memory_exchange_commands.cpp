@@ -4,6 +4,7 @@
 #include "cli/commands.h"
 #include "exchange/csv_fields.h"
 #include "exchange/memory_transfer.h"
+#include "files/file_messages.h"
 #include "script/entry_list.h"
 #include "seam/progress.h"
 #include "seam/settings.h"
@@ -58,7 +59,7 @@ int runTmImport(const QStringList &arguments) {
     return fail(QStringLiteral("bad value '%1' for --same-text").arg(sameText));
   const QString in = QFileInfo(read.value(QStringLiteral("in"))).absoluteFilePath();
   if (!QFileInfo(in).isFile())
-    return fail(QStringLiteral("It is not possible open file '%1'.").arg(in));
+    return fail(cannotOpenMessage(in));
 
   EntryList entries;
   CliPrompter prompter(false);
@@ -75,7 +76,7 @@ int runTmImport(const QStringList &arguments) {
                                     : transfers.importGlossary(in, 0, source, target, bits);
   switch (result.status) {
   case MemoryTransfer::Status::NotRead:
-    return fail(QStringLiteral("It is not possible open file '%1'.").arg(in));
+    return fail(cannotOpenMessage(in));
   case MemoryTransfer::Status::Malformed:
     return fail(QStringLiteral("%1: %2").arg(in, result.error));
   case MemoryTransfer::Status::NotConnected:
@@ -110,7 +111,7 @@ int runTmExport(const QStringList &arguments) {
   MemoryTransfers transfers(memory.client(), settings, prompter, progress);
   const MemoryTransfer result = transfers.exportTmx(out, source, target);
   if (result.status == MemoryTransfer::Status::NotRead) {
-    std::fprintf(stderr, "error: It is not possible open file '%s'.\n", out.toUtf8().constData());
+    std::fprintf(stderr, "error: %s\n", result.error.toUtf8().constData());
     return 2;
   }
   if (result.status != MemoryTransfer::Status::Finished) {

@@ -2,6 +2,7 @@
 
 #include "cli/cli_arguments.h"
 #include "cli/commands.h"
+#include "files/file_messages.h"
 #include "project/project_file.h"
 #include "project/project_paths.h"
 #include "project/target_policy.h"
@@ -135,8 +136,7 @@ int runProject(const QStringList &arguments) {
     return fail(QStringLiteral("--allow-outside goes with translate only"));
   Project project;
   if (!readProject(path, project))
-    return fail(QStringLiteral("It is not possible open file '%1'.")
-                    .arg(QFileInfo(path).absoluteFilePath()));
+    return fail(cannotOpenMessage(QFileInfo(path).absoluteFilePath()));
   if (project.tasks.isEmpty())
     std::fprintf(stderr, "warning: '%s' holds no task\n", path.toUtf8().constData());
 

@@ -30,6 +30,7 @@ QJsonObject controlObject(const ControlReport &control) {
     found.append(item);
   }
   return {{"identifier", control.identifier},
+          {"name", control.name},
           {"class", control.className},
           {"text", control.text},
           {"rect", rectObject(control.rect)},
@@ -46,7 +47,7 @@ QString reportLines(const DialogsReport &report) {
   for (const DialogReport &dialog : report.dialogs)
     for (const ControlReport &control : dialog.controls)
       for (const Finding &finding : findings(control))
-        out += dialog.identifier + u'\t' + control.identifier + u'\t' + finding.text + u'\n';
+        out += dialog.identifier + u'\t' + control.name + u'\t' + finding.text + u'\n';
   return out;
 }
 

@@ -1,5 +1,6 @@
 #include "cli/task_reader.h"
 
+#include "files/file_messages.h"
 #include "script/after_read.h"
 #include "script/companion_file.h"
 #include "seam/prompter.h"
@@ -30,8 +31,7 @@ bool TaskReader::read(const QString &sourcePath, int sourceLanguage, const QStri
 
   m_source = std::make_unique<ResourceScript>(m_context);
   if (!m_source->open(task->sourcePath)) {
-    std::fprintf(stderr, "error: It is not possible open file '%s'.\n",
-                 task->sourcePath.toUtf8().constData());
+    std::fprintf(stderr, "error: %s\n", cannotOpenMessage(task->sourcePath).toUtf8().constData());
     return false;
   }
   if (m_source->read(true, task->sourceLanguage, task) != ScriptOk) {
@@ -55,8 +55,7 @@ bool TaskReader::read(const QString &sourcePath, int sourceLanguage, const QStri
   if (m_existing) {
     ResourceScript reader(m_context);
     if (!reader.open(task->targetPath)) {
-      std::fprintf(stderr, "error: It is not possible open file '%s'.\n",
-                   task->targetPath.toUtf8().constData());
+      std::fprintf(stderr, "error: %s\n", cannotOpenMessage(task->targetPath).toUtf8().constData());
       return false;
     }
     if (reader.read(false, task->targetLanguage, task) != ScriptOk) {
@@ -89,8 +88,8 @@ void printSyntaxError(const ResourceScript &script, const QString &path) {
 bool targetExists(const QString &targetPath) {
   if (QFileInfo::exists(targetPath))
     return true;
-  std::fprintf(stderr, "error: It is not possible open file '%s'.\n",
-               QFileInfo(targetPath).absoluteFilePath().toUtf8().constData());
+  std::fprintf(stderr, "error: %s\n",
+               cannotOpenMessage(QFileInfo(targetPath).absoluteFilePath()).toUtf8().constData());
   return false;
 }
 

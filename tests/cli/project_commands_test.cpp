@@ -53,7 +53,7 @@ TEST_F(ProjectCommandTest, CheckPrintsOneLinePerTaskAndFailsWhenOneFails) {
   EXPECT_EQ(run.out, QString(kGoodCheck) +
                          "Bad\tfails\t4 of 6 items fail the automatic inspection\n"
                          "Missing\terror\tIt is not possible open file '" +
-                         dir.filePath("missing.rc") + "'.\n");
+                         dir.filePath("missing.rc") + "': No such file or directory.\n");
   EXPECT_TRUE(run.err.contains("2 of 3 tasks fail the check"));
 
   const QString good = write("good.tvx", utf16(block("Good", ".\\source.rc", ".\\good_de.rc")));

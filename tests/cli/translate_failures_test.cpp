@@ -75,7 +75,8 @@ TEST_F(TranslateFailuresTest, AFifoIsRefusedAtOnceWithTheUsualMessage) {
   ASSERT_EQ(mkfifo(QFile::encodeName(path("TM/Kestrine.db")).constData(), 0600), 0);
   const QString source = path("source.rc");
   const QString target = path("target.rc");
-  const QString notOpened = QStringLiteral("It is not possible open file '%1'.").arg(fifo);
+  const QString notOpened =
+      QStringLiteral("It is not possible open file '%1': it is not a regular file.").arg(fifo);
   const QString notWritten =
       QStringLiteral("The file '%1' could not be written: it is not a regular file.").arg(fifo);
   struct Case {

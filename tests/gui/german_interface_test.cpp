@@ -12,19 +12,20 @@
 #include "dialogs/live_dialog.h"
 #include "dialogs/report_fragment.h"
 #include "dialogs/report_settings.h"
+#include "exchange/exchange_file_dialog.h"
 #include "exchange/mail_message.h"
+#include "exchange/terminology_dialog.h"
 #include "exchange/translation_provider.h"
 #include "exchange/update_check.h"
-#include "exchange/exchange_file_dialog.h"
-#include "exchange/terminology_dialog.h"
 #include "memory/glossary_import_dialog.h"
 #include "memory/memory_search_window.h"
 #include "online/machine_translation_dialog.h"
 #include "online/send_resource_dialog.h"
-#include "options/machine_translation_page.h"
 #include "options/about_dialog.h"
+#include "options/general_page.h"
 #include "options/help.h"
 #include "options/help_window.h"
+#include "options/machine_translation_page.h"
 #include "options/options_dialog.h"
 #include "project/open_more_tasks_dialog.h"
 #include "project/script_search_dialog.h"
@@ -71,6 +72,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFileSystemModel>
 #include <QGroupBox>
 #include <QHash>
@@ -338,8 +340,11 @@ protected:
 };
 
 TEST_F(GermanInterface, EveryWindowAndBoardShowsNoEnglish) {
-  texts = Texts({source, target, QDir::toNativeSeparators(source), QDir::toNativeSeparators(target),
-                 dir.path(), QDir::toNativeSeparators(dir.path())});
+  // The paths this test names, longest first: a file name is the script's, not English.
+  const QString included = dir.filePath(QStringLiteral("toolbar.rc2"));
+  texts = Texts({source, target, included, QDir::toNativeSeparators(source),
+                 QDir::toNativeSeparators(target), QDir::toNativeSeparators(included), dir.path(),
+                 QDir::toNativeSeparators(dir.path()), QFileInfo(included).fileName()});
   WorkbenchAssembly workbench(settings, prompter, progress, exports);
   MainFrame &frame = workbench.frame();
   Session &session = workbench.session();
@@ -365,6 +370,8 @@ TEST_F(GermanInterface, EveryWindowAndBoardShowsNoEnglish) {
   ASSERT_TRUE(selected && menu && dlginit && other && dialog);
   frame.selectEntry(selected);
   look("items", frame);
+  EXPECT_TRUE(frame.statusMessage().contains(QStringLiteral("unscharf")))
+      << frame.statusMessage().toStdString();
   ASSERT_GT(frame.occurrencesView()->list()->model()->rowCount(), 1);
   QMenu itemMenu;
   frame.itemList()->fillContextMenu(itemMenu, selected);
@@ -410,6 +417,9 @@ TEST_F(GermanInterface, EveryWindowAndBoardShowsNoEnglish) {
   InspectionRulesModel rules(workbench.inspector(), settings);
   OptionsDialog options(settings, rules, workbench.memory());
   look("options-general", options);
+  // The text an untranslated item is saved with is the user's, but its default speaks
+  // German; line edits are not looked at above.
+  EXPECT_EQ(options.generalPage()->userText()->text(), QString::fromUtf8("--nicht übersetzt--"));
   options.tabs()->setCurrentIndex(1);
   look("options-memory", options);
   options.tabs()->setCurrentWidget(options.machineTranslationPage());
@@ -424,9 +434,9 @@ TEST_F(GermanInterface, EveryWindowAndBoardShowsNoEnglish) {
   refused.provider = MtProviderKind::DeepL;
   HttpResponse forbidden;
   forbidden.status = 403;
-  QLabel onlineMessages(QStringList{updateQuestion(QStringLiteral("Tarvelo 2.6")),
-                                    sendNameProblem(QString()), sendNameProblem(QStringLiteral("=")),
-                                    makeProvider(refused)->parse(forbidden, 1).error}
+  QLabel onlineMessages(QStringList{
+      updateQuestion(QStringLiteral("Tarvelo 2.6")), sendNameProblem(QString()),
+      sendNameProblem(QStringLiteral("=")), makeProvider(refused)->parse(forbidden, 1).error}
                             .join(u'\n'));
   look("online-messages", onlineMessages);
   Filter filter(settings);
@@ -449,7 +459,7 @@ TEST_F(GermanInterface, EveryWindowAndBoardShowsNoEnglish) {
   ScriptSearchDialog searchDialog(settings, QString());
   look("search-resource-files", searchDialog);
   ScriptPairingRequest pairing;
-  pairing.pairs = {{dir.filePath(QStringLiteral("toolbar.rc2")), 1033, QString(), 1031}};
+  pairing.pairs = {{included, 1033, QString(), 1031}};
   DirectivesImportDialog pairingDialog(pairing);
   look("directives-import", pairingDialog);
   // The core composes the titles and the text of these three requests; only the

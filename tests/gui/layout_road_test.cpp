@@ -31,58 +31,6 @@
 namespace tarvelo::gui {
 namespace {
 
-// The identifiers of the example, as its project's resource.h would give them.
-const char *const kResourceHeader = R"(#define IDR_MAINFRAME 128
-#define IDD_ABOUTBOX 100
-#define IDD_OPTIONS 101
-#define IDC_NAME 1000
-#define IDC_UNITS 1001
-#define IDC_SHOW_TOOLBAR 1002
-#define IDC_SHOW_STATUS 1003
-#define IDS_READY 200
-#define IDS_SAVE_CHANGES 201
-#define IDS_FILE_NOT_FOUND 202
-#define IDS_ITEMS_SELECTED 203
-#define ID_FILE_NEW 32771
-#define ID_FILE_OPEN 32772
-#define ID_FILE_SAVE 32773
-#define ID_FILE_SAVE_AS 32774
-#define ID_APP_EXIT 32775
-#define ID_EDIT_UNDO 32776
-#define ID_EDIT_CUT 32777
-#define ID_EDIT_COPY 32778
-#define ID_EDIT_PASTE 32779
-#define ID_VIEW_TOOLBAR 32780
-#define ID_VIEW_STATUS_BAR 32781
-#define ID_UNITS_METRIC 32782
-#define ID_UNITS_IMPERIAL 32783
-#define ID_APP_ABOUT 32784
-)";
-
-// An icon of one pixel: the directory, its entry, and the image with its mask.
-QByteArray onePixelIcon() {
-  QByteArray icon;
-  const auto word = [&icon](quint16 v) { icon.append(char(v & 0xff)).append(char(v >> 8)); };
-  const auto dword = [&](quint32 v) {
-    word(quint16(v & 0xffff));
-    word(quint16(v >> 16));
-  };
-  word(0), word(1), word(1);
-  icon.append(char(1)).append(char(1)).append(char(0)).append(char(0));
-  word(1), word(32), dword(48), dword(22);
-  dword(40), dword(1), dword(2), word(1), word(32), dword(0), dword(8);
-  dword(0), dword(0), dword(0), dword(0);
-  dword(0xff0000ff); // the pixel
-  dword(0);          // its mask row
-  return icon;
-}
-
-void writeFile(const QString &path, const QByteArray &bytes) {
-  QFile file(path);
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
-  file.write(bytes);
-}
-
 struct Shown {
   QRect client; // the dialog's size in dialog units
   std::vector<QRect> controls;
@@ -122,9 +70,10 @@ TEST(LayoutRoad, AFixedGermanDialogIsSavedCompiledAndShownAsEdited) {
   const QString target = dir.filePath(QStringLiteral("example_de.rc"));
   ASSERT_TRUE(QFile::copy(exampleFile(QStringLiteral("example.rc")), source));
   ASSERT_TRUE(QFile::copy(exampleFile(QStringLiteral("example_de.rc")), target));
-  writeFile(dir.filePath(QStringLiteral("resource.h")), kResourceHeader);
-  // The icon under the name the compiler looks for here: the script's text as written.
-  writeFile(dir.filePath(QStringLiteral("res\\\\Example.ico")), onePixelIcon());
+  // What the example includes, as shipped.
+  ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("res")));
+  for (const char *name : {"resource.h", "afxres.h", "res/Example.ico"})
+    ASSERT_TRUE(QFile::copy(exampleFile(QLatin1String(name)), dir.filePath(QLatin1String(name))));
 
   Shown edited;
   {
@@ -213,9 +162,8 @@ TEST(LayoutRoad, AFixedGermanDialogIsSavedCompiledAndShownAsEdited) {
 
   // The compiler takes it, and its dialog is the one shown.
   QString error;
-  const QByteArray res = test::compileScript(
-      target, {QStringLiteral(TARVELO_TEST_DATA "/rc_compile/include"), dir.path()}, 1252,
-      dir.path(), error);
+  // From the example's own files alone.
+  const QByteArray res = test::compileScript(target, {}, 1252, dir.path(), error);
   ASSERT_FALSE(res.isEmpty()) << error.toStdString();
   QString geometry;
   for (const test::CompiledResource &resource : test::readResFile(res))

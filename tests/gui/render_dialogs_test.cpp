@@ -23,6 +23,7 @@
 #include "workbench/pseudo_translate_dialog.h"
 #include "workbench/session.h"
 
+#include <QLineEdit>
 #include <QTabWidget>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -111,6 +112,9 @@ TEST(RenderDialogs, DISABLED_AllDialogs) {
                     QStringLiteral("/home/anna/src/app/res/toolbar_de.rc2"), 1031}};
   DirectivesImportDialog pairingDialog(pairing);
   render(pairingDialog, "directives-import");
+  // A script named as its own target: OK waits, and the dialog says why.
+  pairingDialog.targetPath(0)->setText(pairing.pairs[0].sourcePath);
+  render(pairingDialog, "directives-import-own-target");
 
   SaveFileRequest save;
   save.title = QStringLiteral("Save As - app.rc");

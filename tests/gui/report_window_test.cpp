@@ -11,6 +11,7 @@
 #include "seam/settings.h"
 #include "support/scripted_prompter.h"
 #include "workbench/main_frame.h"
+#include "workbench/resource_tree_view.h"
 #include "workbench/session.h"
 
 #include "widget_test_support.h"
@@ -28,6 +29,7 @@
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTimer>
+#include <QWindow>
 #include <gtest/gtest.h>
 
 namespace tarvelo::gui {
@@ -87,12 +89,13 @@ TEST_F(ReportWindowTest, TheCommandOpensTheReportOfTheOpenTask) {
   ASSERT_NE(report, nullptr);
   EXPECT_TRUE(report->isVisible());
   EXPECT_EQ(report->windowTitle(), QStringLiteral("Tarvelo - Dialogs Report"));
-  // The window reports what the Part's three checks find, the setting's default.
-  EXPECT_EQ(report->report().setting, kReportWindowDefault);
-  EXPECT_EQ(report->statusText(), QStringLiteral("1 dialogs reported"));
+  // By default the window reports everything the command line does.
+  EXPECT_EQ(report->report().setting, kReportAllChecks);
+  EXPECT_EQ(report->statusText(), QStringLiteral("1 dialog reported"));
   EXPECT_EQ(report->view()->toPlainText(),
             QStringLiteral("DIALOG IDD_MAIN  \n\tIDC_SAVE\tText is too long! Added Styles: "
-                           "BS_CENTER Removed Styles: WS_TABSTOP "));
+                           "BS_CENTER Removed Styles: WS_TABSTOP Same access key as IDC_STATIC! "
+                           "\n\tIDCANCEL\tReaches outside the dialog! "));
   EXPECT_TRUE(report->view()->isReadOnly());
   EXPECT_EQ(report->view()->font().family(), QStringLiteral("Courier"));
   EXPECT_EQ(report->view()->font().pointSizeF(), frame.font().pointSizeF());
@@ -135,6 +138,12 @@ TEST_F(ReportWindowTest, ClickingADialogsNameShowsItInTheMainWindow) {
   QApplication::processEvents();
   EXPECT_EQ(session.currentEntry(), entry("DIALOG", "IDD_MAIN"));
   EXPECT_TRUE(session.currentEntry()->isHead());
+  // The tree shows the dialog shown, and the report stays above the main window.
+  EXPECT_EQ(frame.resourceTree()->currentIndex().data().toString(), QStringLiteral("IDD_MAIN"));
+  EXPECT_EQ(frame.board(), MainFrame::Board::Dialog);
+  ASSERT_NE(report->windowHandle(), nullptr);
+  EXPECT_EQ(report->windowHandle()->transientParent(), frame.windowHandle());
+  EXPECT_TRUE(report->isVisible());
 }
 
 TEST_F(ReportWindowTest, AHiddenOrMinimisedReportComesBack) {
@@ -209,7 +218,8 @@ TEST_F(ReportWindowTest, TheSettingDialogStoresTheChecksAndRebuilds) {
           EXPECT_EQ(dialog.box(bit)->text(), QLatin1String(text));
         }
         dialog.box(ReportTooLong)->setChecked(false);
-        dialog.box(ReportOutside)->setChecked(true);
+        dialog.box(ReportOverlaps)->setChecked(false);
+        dialog.box(ReportAccessKeys)->setChecked(false);
       },
       QDialogButtonBox::Ok);
   EXPECT_EQ(settings.integer(QStringLiteral("ReportSetting")), 0x16);

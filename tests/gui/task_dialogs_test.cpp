@@ -460,6 +460,29 @@ TEST(DirectivesImportDialogTest, EachIncludedScriptGetsATargetAndALanguage) {
   EXPECT_EQ(request.pairs[1].targetLanguage, kGerman);
 }
 
+// A script cannot be its own target: OK waits, and the dialog says why, until the
+// translator names another file or none.
+TEST(DirectivesImportDialogTest, AScriptIsNotTakenAsItsOwnTarget) {
+  ScriptPairingRequest request;
+  request.pairs = {{QStringLiteral("/src/app.rc2"), kEnglish, QString(), kGerman}};
+  DirectivesImportDialog dialog(request);
+  dialog.show();
+  EXPECT_TRUE(dialog.okButton()->isEnabled());
+  EXPECT_FALSE(dialog.problem()->isVisible());
+  typeInto(dialog.targetPath(0), QStringLiteral("/src/app.rc2"));
+  EXPECT_FALSE(dialog.okButton()->isEnabled());
+  EXPECT_TRUE(dialog.problem()->isVisible());
+  EXPECT_TRUE(dialog.problem()->text().startsWith(QStringLiteral("'app.rc2' cannot be its own")));
+  dialog.accept();
+  EXPECT_FALSE(dialog.isHidden());
+  EXPECT_EQ(request.pairs[0].targetPath, QString());
+  typeInto(dialog.targetPath(0), QStringLiteral("/src/app_de.rc2"));
+  EXPECT_TRUE(dialog.okButton()->isEnabled());
+  EXPECT_FALSE(dialog.problem()->isVisible());
+  dialog.accept();
+  EXPECT_EQ(request.pairs[0].targetPath, QStringLiteral("/src/app_de.rc2"));
+}
+
 TEST(DirectivesImportDialogTest, CancelLeavesTheRequestAlone) {
   ScriptPairingRequest request;
   request.pairs = {{QStringLiteral("/src/app.rc2"), kEnglish, QString(), kGerman}};

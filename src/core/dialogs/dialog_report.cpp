@@ -10,6 +10,7 @@
 #include "script/task.h"
 #include "script/text_entry.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QSet>
 
@@ -17,7 +18,7 @@ namespace tarvelo {
 
 namespace {
 
-// Longest text a finding quotes to tell a control from others of its identifier.
+// Longest text a name quotes to tell a control from others of its identifier.
 constexpr int kQuotedText = 30;
 
 // The words of one list that the other does not hold, as far as the setting reports
@@ -32,18 +33,38 @@ QStringList missingWords(const QStringList &from, const QStringList &in, int set
   return missing;
 }
 
-// How findings name another control: its identifier, and its text when other
-// controls of the dialog share the identifier.
-QString controlName(const QString &identifier, const QString &text, bool shared) {
-  if (!shared || text.isEmpty())
-    return identifier;
-  // As written in the script, on one line.
+// The text of a control on one line, cut to a length that names it.
+QString quotedText(const QString &text) {
   QString quoted =
       text.size() > kQuotedText ? text.left(kQuotedText) + QStringLiteral("...") : text;
   for (QChar &c : quoted)
     if (c.category() == QChar::Other_Control)
       c = u' ';
-  return identifier + QStringLiteral(" \"") + quoted + u'"';
+  return u'"' + quoted + u'"';
+}
+
+// Names every control: by its identifier alone when no other control of the dialog has
+// it; else by its text as well (as written in the script), and by where it stands
+// when the text does not tell it from the others.
+void nameControls(std::vector<ControlReport> &controls) {
+  QHash<QString, int> identifiers;
+  QHash<std::pair<QString, QString>, int> texts;
+  for (const ControlReport &control : controls) {
+    ++identifiers[control.identifier];
+    ++texts[{control.identifier, control.text}];
+  }
+  for (ControlReport &control : controls) {
+    control.name = control.identifier;
+    if (identifiers.value(control.identifier) < 2)
+      continue;
+    if (!control.text.isEmpty())
+      control.name += u' ' + quotedText(control.text);
+    if (control.text.isEmpty() || texts.value({control.identifier, control.text}) > 1)
+      control.name = QCoreApplication::translate("tarvelo::DialogReport", "%1 at %2, %3")
+                         .arg(control.name)
+                         .arg(control.rect.x())
+                         .arg(control.rect.y());
+  }
 }
 
 // Statics whose text is drawn as it is ("&" included) or that show no text.
@@ -130,7 +151,6 @@ DialogReport DialogReporter::report(DialogEntry &entry) {
   std::vector<PlacedControl> placed(count);
   std::vector<DynControlItem> items;
   items.reserve(count);
-  QHash<QString, int> identifiers;
   for (size_t i = 0; i < count; ++i) {
     const ShownControl &control = shown.controls[i];
     const ControlLayout &layout = *control.layout;
@@ -142,7 +162,6 @@ DialogReport DialogReporter::report(DialogEntry &entry) {
     out.text = control.text;
     out.rect = control.rect;
     out.pixels = toPixels(control.rect, report.baseUnits);
-    ++identifiers[out.identifier];
 
     // Coordinates written as expressions are not known here: such a control is
     // neither measured nor placed.
@@ -177,10 +196,8 @@ DialogReport DialogReporter::report(DialogEntry &entry) {
     place.container = holdsOthers(item);
   }
 
-  const auto name = [&](size_t i) {
-    const ControlReport &control = report.controls[i];
-    return controlName(control.identifier, control.text, identifiers.value(control.identifier) > 1);
-  };
+  nameControls(report.controls);
+  const auto name = [&](size_t i) { return report.controls[i].name; };
   if (m_setting & ReportOverlaps)
     for (const auto &[later, earlier] : newOverlaps(placed))
       report.controls[size_t(later)].overlaps.append(name(size_t(earlier)));

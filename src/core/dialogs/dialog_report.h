@@ -19,6 +19,9 @@ class TextMeasure;
 // What the report found on one control, and what it measured there.
 struct ControlReport {
   QString identifier;
+  // How the report names it: the identifier, told apart from other controls of the
+  // dialog with the same identifier by its text, or by where it stands.
+  QString name;
   QString className; // the window class it is shown as
   QString text;      // as stored (escapes as written)
   QRect rect;        // dialog units, as shown

@@ -78,6 +78,8 @@ QString nothingToReportText() {
 }
 
 QString dialogsReportedText(int count) {
+  if (count == 1)
+    return QCoreApplication::translate("tarvelo::DialogReport", "1 dialog reported");
   return QCoreApplication::translate("tarvelo::DialogReport", "%1 dialogs reported").arg(count);
 }
 
@@ -90,7 +92,7 @@ QString reportHtml(const DialogsReport &report) {
     for (const ControlReport &control : dialog.controls) {
       if (!control.reported())
         continue;
-      lines += QStringLiteral("<br/>\t") + control.identifier.toHtmlEscaped() + u'\t';
+      lines += QStringLiteral("<br/>\t") + control.name.toHtmlEscaped() + u'\t';
       for (const Finding &finding : findings(control))
         lines += finding.text.toHtmlEscaped() + u' ';
     }

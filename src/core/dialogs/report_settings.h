@@ -14,9 +14,9 @@ enum ReportBit : int {
   ReportAccessKeys = 0x20,
 };
 
-// The window starts with the three checks it always had; the command line runs them all.
-constexpr int kReportWindowDefault = ReportTooLong | ReportAlignmentStyles | ReportOtherStyles;
 constexpr int kReportAllChecks = 0x3F;
+// The window reports what the command line reports until the translator chooses less.
+constexpr int kReportWindowDefault = kReportAllChecks;
 
 // Style words that only align a control's text; every other word counts as another
 // style.

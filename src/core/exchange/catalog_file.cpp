@@ -1,3 +1,4 @@
+// The gettext catalog a task exports and imports.
 #include "exchange/catalog_file.h"
 
 #include "script/text_entry.h"
@@ -9,43 +10,18 @@ namespace tarvelo {
 
 namespace {
 
-bool isOctal(QChar c) {
-  return c >= u'0' && c <= u'7';
-}
-
-bool isHex(QChar c) {
-  return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F');
-}
-
-// The length of the escape starting at the backslash at i, 0 when it starts none that a
-// PO file knows. A double quote after a backslash counts as a quote of the text.
-int escapeLength(QStringView text, qsizetype i) {
-  if (i + 1 >= text.size())
-    return 0;
-  const QChar c = text[i + 1];
-  switch (c.unicode()) {
-  case u'n':
-  case u't':
-  case u'r':
-  case u'a':
-  case u'b':
-  case u'f':
-  case u'v':
-  case u'\\':
-    return 2;
-  case u'x':
-    return i + 2 < text.size() && isHex(text[i + 2]) ? 2 : 0;
-  default:
-    return isOctal(c) ? 2 : 0;
-  }
-}
-
-// The pieces of a block: each ends just after a \n escape, the last holds the rest.
+// The pieces of a block: each ends just after a \n escape (or a line feed the text
+// holds), the last holds the rest.
 QList<QStringView> pieces(QStringView text) {
   QList<QStringView> parts;
   qsizetype from = 0;
-  for (qsizetype i = 0; i + 1 < text.size(); ++i) {
-    if (text[i] != u'\\')
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    if (text[i] == u'\n') {
+      parts.append(text.mid(from, i + 1 - from));
+      from = i + 1;
+      continue;
+    }
+    if (text[i] != u'\\' || i + 1 == text.size())
       continue;
     if (text[i + 1] == u'n') {
       parts.append(text.mid(from, i + 2 - from));
@@ -57,20 +33,26 @@ QList<QStringView> pieces(QStringView text) {
   return parts;
 }
 
-void appendBlock(QString &out, QLatin1String keyword, QStringView text) {
+void appendBlock(QString &out, QLatin1String keyword, QStringView text, bool literal) {
+  const auto written = [literal](QStringView part) {
+    return literal ? poLiteral(part) : poEscaped(part);
+  };
   const QList<QStringView> parts = pieces(text);
   out += keyword;
   if (parts.size() == 1) {
-    out += QLatin1String(" \"") + poEscaped(text) + QLatin1String("\"\n");
+    out += QLatin1String(" \"") + written(text) + QLatin1String("\"\n");
     return;
   }
   out += QLatin1String(" \"\"\n");
   for (QStringView part : parts)
-    out += u'"' + poEscaped(part) + QLatin1String("\"\n");
+    out += u'"' + written(part) + QLatin1String("\"\n");
 }
 
-// Whether a text begins and whether it ends with a \n escape.
-std::pair<bool, bool> newlineEnds(QStringView text) {
+// Whether the string a PO reader takes from the written text begins and whether it
+// ends with a newline: a \n escape as held, a line feed when written literally.
+std::pair<bool, bool> newlineEnds(QStringView text, bool literal) {
+  if (literal)
+    return {text.startsWith(u'\n'), text.endsWith(u'\n')};
   const QList<QStringView> parts = pieces(text);
   return {parts.size() > 1 && parts.front() == QLatin1String("\\n"),
           parts.size() > 1 && parts.back().isEmpty()};
@@ -105,49 +87,6 @@ QStringView trimmedView(QStringView line) {
 
 } // namespace
 
-QString poEscaped(QStringView text) {
-  QString out;
-  out.reserve(text.size() + 8);
-  for (qsizetype i = 0; i < text.size(); ++i) {
-    const QChar c = text[i];
-    if (c == u'\\') {
-      const int length = escapeLength(text, i);
-      if (length == 0) {
-        out += QLatin1String("\\\\");
-      } else {
-        out += text.mid(i, length);
-        i += length - 1;
-      }
-    } else if (c == u'"') {
-      out += QLatin1String("\\\"");
-    } else if (c == u'\n') {
-      out += QLatin1String("\\n");
-    } else if (c == u'\r') {
-      out += QLatin1String("\\r");
-    } else {
-      out += c;
-    }
-  }
-  return out;
-}
-
-QString poUnescaped(QStringView text) {
-  if (!text.contains(u'\\'))
-    return text.toString();
-  QString out;
-  out.reserve(text.size());
-  for (qsizetype i = 0; i < text.size(); ++i) {
-    if (text[i] == u'\\' && i + 1 < text.size()) {
-      if (text[i + 1] != u'"')
-        out += text[i];
-      out += text[++i];
-    } else {
-      out += text[i];
-    }
-  }
-  return out;
-}
-
 QByteArray catalogBytes(const std::vector<ExportPair> &pairs, const QDateTime &now) {
   const QString date = now.toString(QStringLiteral("yyyy-MM-dd HH:mm")) + utcOffset(now);
   QString out = QStringLiteral("msgid \"\"\n"
@@ -164,16 +103,23 @@ QByteArray catalogBytes(const std::vector<ExportPair> &pairs, const QDateTime &n
                     .arg(date);
   out.reserve(out.size() + qsizetype(pairs.size()) * 80);
   for (const ExportPair &pair : pairs) {
+    const QString &source = pair.entry->sourceText;
+    const QString &target = pair.entry->targetText;
+    const QString context = pair.locations.isEmpty() ? QString() : contextOf(pair.locations);
+    // Texts that their escapes as written would not bring back are written as held.
+    const bool literal =
+        heldNeedsLiteral(source) || heldNeedsLiteral(target) || heldNeedsLiteral(context);
+    if (literal)
+      out += QLatin1String(kLiteralComment) + u'\n';
     // gettext refuses a translation that does not begin and end with a newline where
     // its source does; it is kept for review, and for the import.
-    const QString &target = pair.entry->targetText;
-    if (!target.isEmpty() && newlineEnds(pair.entry->sourceText) != newlineEnds(target))
+    if (!target.isEmpty() && newlineEnds(source, literal) != newlineEnds(target, literal))
       out += QLatin1String(kKeptComment) + QLatin1String("\n#, fuzzy\n");
-    if (!pair.locations.isEmpty())
-      out += QLatin1String("msgctxt \"") + poEscaped(contextOf(pair.locations)) +
+    if (!context.isEmpty())
+      out += QLatin1String("msgctxt \"") + (literal ? poLiteral(context) : poEscaped(context)) +
              QLatin1String("\"\n");
-    appendBlock(out, QLatin1String("msgid"), pair.entry->sourceText);
-    appendBlock(out, QLatin1String("msgstr"), pair.entry->targetText);
+    appendBlock(out, QLatin1String("msgid"), source, literal);
+    appendBlock(out, QLatin1String("msgstr"), target, literal);
     out += u'\n';
   }
   return out.toUtf8();
@@ -217,6 +163,7 @@ int CatalogReader::read(const QByteArray &bytes, const RecordSink &sink, const M
   CatalogRecord record;
   bool fuzzy = false;
   bool kept = false;
+  bool literal = false; // the record is written as held
   bool first = true;
   int passed = 0;
   m_codePage = 65001;
@@ -230,14 +177,18 @@ int CatalogReader::read(const QByteArray &bytes, const RecordSink &sink, const M
     if (header) {
       m_codePage = catalogCodePage(record.msgstr, m_codePage);
     } else if (!fuzzy) {
-      record.msgid = poUnescaped(record.msgid);
-      record.msgstr = poUnescaped(record.msgstr);
-      record.context = poUnescaped(record.context);
+      const auto held = [literal](QStringView text) {
+        return literal ? poDecoded(text) : poUnescaped(text);
+      };
+      record.msgid = held(record.msgid);
+      record.msgstr = held(record.msgstr);
+      record.context = held(record.context);
       ++passed;
       more = sink(record);
     }
     fuzzy = false;
     kept = false;
+    literal = false;
     record = CatalogRecord();
     state = State::Between;
     return more;
@@ -274,14 +225,14 @@ int CatalogReader::read(const QByteArray &bytes, const RecordSink &sink, const M
         } else {
           record = CatalogRecord();
           state = State::Between;
-          fuzzy = kept = false;
+          fuzzy = kept = literal = false;
         }
       } else if (quoted) {
         record.msgid += inside;
       } else {
         record = CatalogRecord();
         state = State::Between;
-        fuzzy = kept = false;
+        fuzzy = kept = literal = false;
       }
       continue;
     } else if (state == State::InContext) {
@@ -298,6 +249,8 @@ int CatalogReader::read(const QByteArray &bytes, const RecordSink &sink, const M
     } else if (text == QLatin1String(kKeptComment)) {
       kept = true;
       fuzzy = false;
+    } else if (text == QLatin1String(kLiteralComment)) {
+      literal = true;
     } else if (text.startsWith(QLatin1String("msgctxt "))) {
       record = CatalogRecord();
       if (quotedInside(text.mid(8).trimmed(), inside)) {

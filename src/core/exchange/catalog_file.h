@@ -1,6 +1,7 @@
 #pragma once
 
 #include "exchange/exchange_pairs.h"
+#include "exchange/po_strings.h"
 
 #include <QByteArray>
 #include <QDateTime>
@@ -12,19 +13,10 @@ namespace tarvelo {
 
 // A catalog as exported: UTF-8 with LF, the header record, then msgid and msgstr of
 // each pair, split after each \n escape; a source text with several translations has
-// its records told apart by a msgctxt naming the entries' locations.
+// its records told apart by a msgctxt naming the entries' locations. A record whose
+// texts their escapes as written would not restore is written as held, after
+// kLiteralComment.
 QByteArray catalogBytes(const std::vector<ExportPair> &pairs, const QDateTime &now);
-
-// A held text as the inside of a PO string: double quotes and backslashes that start no
-// escape are escaped, the escapes the text holds stay as they are.
-QString poEscaped(QStringView text);
-// The comment before a record that the program marked fuzzy only because its translation
-// begins or ends with a newline where its source does not (or the other way round): the
-// import takes such a record all the same.
-inline constexpr char kKeptComment[] = "# Tarvelo: the line ends of the translation differ";
-
-// The inside of a PO string as held: only escaped double quotes are undone.
-QString poUnescaped(QStringView text);
 
 // One record read from a catalog.
 struct CatalogRecord {

@@ -69,4 +69,22 @@ QString quotedCsvField(const QString &text) {
   return u'"' + field + u'"';
 }
 
+QStringList splitQuotedRecords(const QString &text) {
+  QStringList records;
+  bool quoted = false;
+  qsizetype from = 0;
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    if (text[i] == u'"') {
+      quoted = !quoted;
+    } else if (text[i] == u'\n' && !quoted) {
+      const qsizetype end = i > from && text[i - 1] == u'\r' ? i - 1 : i;
+      records.append(text.mid(from, end - from));
+      from = i + 1;
+    }
+  }
+  if (from < text.size())
+    records.append(text.mid(from));
+  return records;
+}
+
 } // namespace tarvelo

@@ -20,4 +20,9 @@ QStringList readCsvFields(QStringView line, int delimiterBits, int wanted);
 // A text as a glossary field: between double quotes, with its own double quotes doubled.
 QString quotedCsvField(const QString &text);
 
+// The records of a glossary whose fields are all quoted, as the program writes them: a
+// line end inside a field's quotes belongs to the field, so that a text holding line
+// feeds or carriage returns comes back whole. The CR of a record's CR LF is dropped.
+QStringList splitQuotedRecords(const QString &text);
+
 } // namespace tarvelo

@@ -1,7 +1,5 @@
 #include "exchange/exchange_file.h"
 
-#include "script/script_file.h"
-
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -31,10 +29,6 @@ QString tooLargeMessage(const QString &path, qint64 limit) {
   return QCoreApplication::translate("Exchange",
                                      "The file '%1' is larger than %2 MB, the most that is read.")
       .arg(QDir::toNativeSeparators(path), QString::number(limit / (1024 * 1024)));
-}
-
-bool writeExchangeFile(const QString &path, const QByteArray &bytes) {
-  return ScriptFile::saveBytes(path, bytes);
 }
 
 QStringList splitLines(const QString &text) {

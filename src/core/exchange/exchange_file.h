@@ -31,9 +31,6 @@ template <typename Result> bool fileRead(FileRead read, const QString &path, Res
   return read == FileRead::Read;
 }
 
-// Writes a file atomically: a complete new file replaces the old one, or nothing changes.
-bool writeExchangeFile(const QString &path, const QByteArray &bytes);
-
 // The lines of a text (LF or CR LF ended); a last line without an end counts, an empty
 // one after the last end does not.
 QStringList splitLines(const QString &text);

@@ -77,6 +77,13 @@ FileRead readGlossaryLines(const QString &path, QStringList &lines) {
   } else {
     text = CodePage::toUtf16(bytes, 0);
   }
+  // Below its header line, the program's own glossary quotes every field, and a field
+  // may hold line ends.
+  const qsizetype headerEnd = text.indexOf(u'\n');
+  if (headerEnd >= 0 && QStringView(text).left(headerEnd).contains(QLatin1String(kExportMark))) {
+    lines = splitLines(text.left(headerEnd + 1)) + splitQuotedRecords(text.mid(headerEnd + 1));
+    return FileRead::Read;
+  }
   lines = splitLines(text);
   return FileRead::Read;
 }

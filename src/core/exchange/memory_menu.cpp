@@ -1,6 +1,7 @@
 // TMX import and export and the copy of a memory, as the Translation Memory menu runs them.
 #include "exchange/memory_menu.h"
 
+#include "files/file_messages.h"
 #include "seam/prompter.h"
 #include "seam/settings.h"
 #include "tmclient/memory_client.h"
@@ -66,8 +67,7 @@ bool MemoryMenu::reportFailure(const TmxChoice &choice, const MemoryTransfer &re
   const QString file = QDir::toNativeSeparators(choice.path);
   switch (result.status) {
   case MemoryTransfer::Status::NotRead:
-    m_prompter.error(
-        QCoreApplication::translate("Prompter", "It is not possible open file '%1'.").arg(file));
+    m_prompter.error(result.error.isEmpty() ? cannotOpenMessage(choice.path) : result.error);
     return true;
   case MemoryTransfer::Status::Malformed:
     m_prompter.error(QCoreApplication::translate(

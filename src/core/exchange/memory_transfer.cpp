@@ -4,6 +4,7 @@
 #include "exchange/exchange_file.h"
 #include "exchange/glossary_file.h"
 #include "exchange/tmx_file.h"
+#include "files/file_transaction.h"
 #include "seam/progress.h"
 #include "seam/prompter.h"
 #include "seam/settings.h"
@@ -275,7 +276,7 @@ MemoryTransfer MemoryTransfers::exportTmx(const QString &path, int sourceLanguag
   reconnect(sourceLanguage, targetLanguage, false);
   if (result.status != MemoryTransfer::Status::Finished)
     return result;
-  if (!writeExchangeFile(path, writer.finish()))
+  if (!writeFileSafely(path, writer.finish(), &result.error))
     result.status = MemoryTransfer::Status::NotRead;
   return result;
 }

@@ -39,7 +39,7 @@ struct MemoryTransfer {
   enum class Status {
     Finished,        // the whole file was read (or written)
     Cancelled,       // the translator stopped it; what was learnt stays
-    NotRead,         // the file could not be opened, read or written
+    NotRead,         // the file could not be opened, read or written (error says why)
     Malformed,       // the file is not what it should be; nothing was learnt
     NotConnected,    // the memory could not be opened for the languages
     ChoiceCancelled, // the terminology columns were not chosen

@@ -1,6 +1,7 @@
 #include "exchange/send_resource.h"
 
 #include "exchange/mail_message.h"
+#include "files/file_messages.h"
 #include "files/file_transaction.h"
 #include "script/companion_file.h"
 #include "script/resource_script.h"
@@ -17,10 +18,6 @@
 namespace tarvelo {
 
 namespace {
-
-QString notOpened(const QString &path) {
-  return QCoreApplication::translate("Prompter", "It is not possible open file '%1'.").arg(path);
-}
 
 // Writes the task's target script to the path as Save would, without touching the task;
 // false after the reason was said.
@@ -64,7 +61,8 @@ QString sendResource(Session &session, const SendRequest &request, const MailCom
     return QString();
   QTemporaryDir folder(QDir::temp().filePath(QStringLiteral("tarvelo-mail-XXXXXX")));
   if (!folder.isValid()) {
-    session.prompter().error(notOpened(QDir::temp().filePath(request.name)));
+    session.prompter().error(
+        cannotOpenMessage(QDir::temp().filePath(request.name), folder.errorString()));
     return QString();
   }
   folder.setAutoRemove(false);

@@ -5,6 +5,7 @@
 #include "exchange/exchange_file.h"
 #include "exchange/glossary_file.h"
 #include "exchange/xliff_file.h"
+#include "files/file_transaction.h"
 #include "seam/progress.h"
 
 #include <QCoreApplication>
@@ -195,7 +196,7 @@ ExportResult exportTask(const EntryList &entries, const ExportRequest &request) 
         pairs);
     break;
   }
-  result.written = writeExchangeFile(request.path, bytes);
+  result.written = writeFileSafely(request.path, bytes, &result.error);
   result.pairs = result.written ? int(pairs.size()) : 0;
   return result;
 }

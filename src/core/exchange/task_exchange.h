@@ -37,6 +37,7 @@ struct ExportRequest {
 struct ExportResult {
   bool written = false;
   int pairs = 0;
+  QString error; // when not written: the file and the reason
 };
 
 // Writes the distinct pairs of the list to the file, atomically.

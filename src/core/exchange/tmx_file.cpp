@@ -10,6 +10,9 @@ namespace tarvelo {
 
 namespace {
 
+// Element content: markup characters escaped, a carriage return as a reference (a
+// reader turns one written as it is into a line feed), and the control characters
+// XML 1.0 cannot carry replaced.
 QString escaped(const QString &text) {
   QString out = text.toHtmlEscaped();
   for (QChar &c : out) {
@@ -17,7 +20,7 @@ QString escaped(const QString &text) {
     if ((u < 0x20 && u != u'\t' && u != u'\n' && u != u'\r') || u == 0xFFFE || u == 0xFFFF)
       c = QChar(0xFFFD);
   }
-  return out;
+  return out.replace(u'\r', QLatin1String("&#13;"));
 }
 
 // The primary language subtag, lower case: "de" of "de-DE".

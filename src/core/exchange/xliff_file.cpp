@@ -13,7 +13,8 @@ namespace {
 
 const QString kXliffNamespace = QStringLiteral("urn:oasis:names:tc:xliff:document:1.2");
 
-// XML 1.0 cannot carry most control characters; a script's texts never hold them.
+// XML 1.0 cannot carry most control characters, not even as references; a script's
+// texts never hold them.
 QString xmlSafe(const QString &text) {
   QString out = text;
   for (QChar &c : out) {
@@ -22,6 +23,25 @@ QString xmlSafe(const QString &text) {
       c = QChar(0xFFFD);
   }
   return out;
+}
+
+// Writes a text as element content. A carriage return is written as a character
+// reference: a reader turns one written as it is into a line feed.
+void writeText(QXmlStreamWriter &xml, const QString &text) {
+  const QString safe = xmlSafe(text);
+  qsizetype from = 0;
+  for (qsizetype at = safe.indexOf(u'\r'); at >= 0; at = safe.indexOf(u'\r', from)) {
+    xml.writeCharacters(safe.mid(from, at - from));
+    xml.writeEntityReference(QStringLiteral("#13"));
+    from = at + 1;
+  }
+  xml.writeCharacters(safe.mid(from));
+}
+
+void writeTextElement(QXmlStreamWriter &xml, const QString &name, const QString &text) {
+  xml.writeStartElement(kXliffNamespace, name);
+  writeText(xml, text);
+  xml.writeEndElement();
 }
 
 } // namespace
@@ -76,10 +96,10 @@ QByteArray xliffBytes(const XliffHeader &header, const std::vector<ExportPair> &
     if (!pair.locations.isEmpty())
       xml.writeAttribute(QStringLiteral("resname"), xmlSafe(contextOf(pair.locations)));
     xml.writeAttribute(QStringLiteral("xml:space"), QStringLiteral("preserve"));
-    xml.writeTextElement(kXliffNamespace, QStringLiteral("source"), xmlSafe(entry.sourceText));
+    writeTextElement(xml, QStringLiteral("source"), entry.sourceText);
     xml.writeStartElement(kXliffNamespace, QStringLiteral("target"));
     xml.writeAttribute(QStringLiteral("state"), xliffState(entry));
-    xml.writeCharacters(xmlSafe(entry.targetText));
+    writeText(xml, entry.targetText);
     xml.writeEndElement();
     xml.writeStartElement(kXliffNamespace, QStringLiteral("context-group"));
     xml.writeAttribute(QStringLiteral("purpose"), QStringLiteral("location"));
@@ -91,13 +111,13 @@ QByteArray xliffBytes(const XliffHeader &header, const std::vector<ExportPair> &
     if (!entry.sourceComment().isEmpty()) {
       xml.writeStartElement(kXliffNamespace, QStringLiteral("note"));
       xml.writeAttribute(QStringLiteral("from"), QStringLiteral("developer"));
-      xml.writeCharacters(xmlSafe(entry.sourceComment()));
+      writeText(xml, entry.sourceComment());
       xml.writeEndElement();
     }
     if (!entry.targetComment().isEmpty()) {
       xml.writeStartElement(kXliffNamespace, QStringLiteral("note"));
       xml.writeAttribute(QStringLiteral("from"), QStringLiteral("translator"));
-      xml.writeCharacters(xmlSafe(entry.targetComment()));
+      writeText(xml, entry.targetComment());
       xml.writeEndElement();
     }
     xml.writeEndElement();

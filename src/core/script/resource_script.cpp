@@ -1,5 +1,6 @@
 #include "script/resource_script.h"
 
+#include "files/file_messages.h"
 #include "script/entry_list.h"
 #include "script/keywords.h"
 #include "script/language.h"
@@ -106,7 +107,8 @@ int ResourceScript::read(bool isSource, int wantedLanguage, Task *task) {
   }
   if (result == ScriptSyntaxError && m_context.prompter)
     m_context.prompter->message(
-        QCoreApplication::translate("Prompter", "Unexpected string at line: %1").arg(lineNumber()),
+        syntaxErrorMessage(m_file.path(), lineNumber(), m_errorText,
+                           statementStartAt(m_file.data(), m_statementStart, m_file.isUnicode())),
         Prompter::Buttons::Ok, Prompter::Icon::Error);
   return result;
 }

@@ -1,5 +1,6 @@
 #include "seam/settings_keys.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <iterator>
 #include <vector>
@@ -70,7 +71,6 @@ QVariant settingDefault(const QString &key) {
       {"FormatOrder", 1},
       {"InspectItems", ""},
       {"SavingOption", 0},
-      {"UserText", "--untranslated--"},
       {"RelativePath", 0},
       {"ExternalLexicon", ""},
       {"SourcePath", ""},
@@ -88,7 +88,8 @@ QVariant settingDefault(const QString &key) {
       {"ImportFlag", 3},
       {"ImportState", ""},
       {"TranslateWhat", 0},
-      {"ReportSetting", 7},
+      // Every check of the dialogs report (kReportAllChecks), as the command line runs.
+      {"ReportSetting", 0x3F},
       {"ProjectPath", ""},
       {"SearchMethod", 0},
       {"SearchProject", ""},
@@ -114,6 +115,9 @@ QVariant settingDefault(const QString &key) {
   const auto it = fixed.find(key);
   if (it != fixed.end())
     return it.value();
+  // The text an empty item is saved with speaks the user interface's language.
+  if (key == QLatin1String("UserText"))
+    return QCoreApplication::translate("tarvelo::Settings", "--untranslated--");
   if (key == QLatin1String("SourceLanguage"))
     return machineDefaults().sourceLanguage;
   if (key == QLatin1String("TMPath"))

@@ -20,4 +20,14 @@ QString absolutePath(const QString &path) {
   return path.isEmpty() ? path : QFileInfo(path).absoluteFilePath();
 }
 
+bool sameFile(const QString &a, const QString &b) {
+  if (a.isEmpty() || b.isEmpty())
+    return false;
+  const QFileInfo first(a), second(b);
+  const QString realFirst = first.canonicalFilePath(), realSecond = second.canonicalFilePath();
+  if (!realFirst.isEmpty() && !realSecond.isEmpty())
+    return realFirst == realSecond;
+  return first.absoluteFilePath() == second.absoluteFilePath();
+}
+
 } // namespace tarvelo

@@ -11,4 +11,8 @@ QString withScriptExtension(const QString &path, const QString &extension = QStr
 // The path made absolute, as the program stores paths.
 QString absolutePath(const QString &path);
 
+// Whether two paths name one file: the same file through links when both exist, else
+// the same absolute path. Empty paths name no file.
+bool sameFile(const QString &a, const QString &b);
+
 } // namespace tarvelo

@@ -1,3 +1,4 @@
+#include "files/file_messages.h"
 #include "files/file_transaction.h"
 #include "script/companion_file.h"
 #include "script/resource_group.h"
@@ -32,8 +33,7 @@ Session::Written Session::writeTarget(Task *task, const QString &path, int langu
   ScriptFile target;
   if (QFileInfo::exists(path)) {
     if (!target.open(path)) {
-      m_prompter.error(
-          QCoreApplication::translate("Prompter", "It is not possible open file '%1'.").arg(path));
+      m_prompter.error(cannotOpenMessage(path));
       return Written::No;
     }
     // A target that is the program's own new file keeps the encoding it was given.

@@ -149,6 +149,8 @@ private:
   bool openTarget(Task *task, int language);
   void afterRead(Task *task);
   void readFurtherTasks();
+  // Rewrites the companion of a script from the task's entries, when it has one.
+  void refreshCompanion(Task *task, const QString &scriptPath, int language, bool isSource);
   void connectMemory();
   Written writeTarget(Task *task, const QString &path, int language, bool selective);
   // Files read or written are remembered with their time and size, so that one another

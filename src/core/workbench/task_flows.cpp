@@ -1,3 +1,4 @@
+#include "files/file_messages.h"
 #include "script/companion_file.h"
 #include "script/resource_script.h"
 #include "script/script_path.h"
@@ -5,6 +6,7 @@
 #include "seam/settings.h"
 #include "workbench/path_rules.h"
 #include "workbench/session.h"
+#include "workbench/target_check.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -38,8 +40,10 @@ bool Session::askToSave() {
 // Reads the task's source script: 1, -1 (unreadable or not a script, reported) or -2.
 int Session::readSource(Task *task, int language) {
   ResourceScript script(contextOf(m_entries, m_tasks, m_prompter, m_progress, m_settings));
-  if (!script.open(task->sourcePath))
+  if (!script.open(task->sourcePath)) {
+    m_prompter.error(cannotOpenMessage(task->sourcePath));
     return ScriptSyntaxError;
+  }
   const int result = script.read(true, language, task);
   if (result >= 0) {
     task->header = script.header();
@@ -60,9 +64,7 @@ bool Session::openTarget(Task *task, int language) {
   }
   ResourceScript script(contextOf(m_entries, m_tasks, m_prompter, m_progress, m_settings));
   if (!script.open(task->targetPath)) {
-    // Translated before the path goes in: the prompter looks up fixed texts only.
-    m_prompter.error(QCoreApplication::translate("Prompter", "It is not possible open file '%1'.")
-                         .arg(task->targetPath));
+    m_prompter.error(cannotOpenMessage(task->targetPath));
     return false;
   }
   const int result = script.read(false, language, task);
@@ -82,6 +84,15 @@ bool Session::openTarget(Task *task, int language) {
 }
 
 Session::OpenResult Session::open(const OpenRequest &request) {
+  // A file that is there and no script is refused, rather than taken as a new target
+  // beside it (picture.png.rc).
+  if (!request.specifyLater) {
+    const QString refusal = notAScriptReason(absolutePath(request.targetPath));
+    if (!refusal.isEmpty()) {
+      m_prompter.error(notAScriptMessage(absolutePath(request.targetPath), refusal));
+      return OpenResult::StayInDialog;
+    }
+  }
   QString targetPath = request.specifyLater ? QString() : withScriptExtension(request.targetPath);
   clearEntries();
   m_tasks.clear();
@@ -129,8 +140,11 @@ Session::OpenResult Session::open(const OpenRequest &request) {
     ScriptPairingRequest pairing;
     for (int i = 1; i < m_tasks.size(); ++i) {
       Task *task = m_tasks.at(i);
-      pairing.pairs.append(
-          {task->sourcePath, m_sourceLanguage, task->targetPath, m_targetLanguage});
+      // The target's own include proposes its target, unless it names the source itself
+      // (a target that includes the source's .rc2 as it is).
+      const QString proposed =
+          sameFile(task->targetPath, task->sourcePath) ? QString() : task->targetPath;
+      pairing.pairs.append({task->sourcePath, m_sourceLanguage, proposed, m_targetLanguage});
     }
     if (m_prompter.pairIncludedScripts(pairing)) {
       for (int i = 1; i < m_tasks.size() && i - 1 < pairing.pairs.size(); ++i) {
@@ -138,7 +152,10 @@ Session::OpenResult Session::open(const OpenRequest &request) {
         const ScriptPairingRequest::Pair &pair = pairing.pairs[i - 1];
         task->sourcePath = absolutePath(pair.sourcePath);
         task->sourceLanguage = pair.sourceLanguage;
-        task->targetPath = pair.targetPath.isEmpty() ? QString() : absolutePath(pair.targetPath);
+        // A script is never its own target: saving would write over the source.
+        const bool own = sameFile(pair.targetPath, pair.sourcePath);
+        task->targetPath =
+            pair.targetPath.isEmpty() || own ? QString() : absolutePath(pair.targetPath);
         task->targetLanguage = pair.targetLanguage;
       }
       readFurtherTasks();
@@ -183,11 +200,17 @@ void Session::readFurtherTasks() {
     } else if (!openTarget(task, task->targetLanguage)) {
       continue;
     }
-    writeCompanion(m_entries, task, task->sourcePath, task->sourceLanguage, true);
-    if (!task->targetPath.isEmpty())
-      writeCompanion(m_entries, task, task->targetPath, task->targetLanguage, false);
+    // Companions that exist are brought up to date; reading creates none, so a script
+    // nothing was written to gets none.
+    refreshCompanion(task, task->sourcePath, task->sourceLanguage, true);
+    refreshCompanion(task, task->targetPath, task->targetLanguage, false);
   }
   m_current = head;
+}
+
+void Session::refreshCompanion(Task *task, const QString &scriptPath, int language, bool isSource) {
+  if (!scriptPath.isEmpty() && QFileInfo::exists(companionPath(scriptPath, language)))
+    writeCompanion(m_entries, task, scriptPath, language, isSource);
 }
 
 bool Session::inverseOpen() {

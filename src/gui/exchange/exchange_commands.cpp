@@ -2,6 +2,7 @@
 
 #include "exchange/exchange_file_dialog.h"
 #include "exchange/task_exchange.h"
+#include "files/file_messages.h"
 #include "seam/prompter.h"
 #include "workbench/filter.h"
 #include "workbench/session.h"
@@ -21,10 +22,6 @@ EntryTest filterOf(const ExchangeFileDialog &dialog, const ExchangeHooks &hooks)
   return dialog.filteredItems() && hooks.filter ? hooks.filter->test() : EntryTest();
 }
 
-QString notOpened(const QString &path) {
-  return QCoreApplication::translate("Prompter", "It is not possible open file '%1'.").arg(path);
-}
-
 } // namespace
 
 void exportTranslations(QWidget *parent, Session &session, const ExchangeHooks &hooks) {
@@ -41,8 +38,9 @@ void exportTranslations(QWidget *parent, Session &session, const ExchangeHooks &
   request.targetPath = session.targetPath();
   request.sourceLanguage = session.sourceLanguage();
   request.targetLanguage = session.targetLanguage();
-  if (!exportTask(session.entries(), request).written) {
-    session.prompter().error(notOpened(request.path));
+  const ExportResult result = exportTask(session.entries(), request);
+  if (!result.written) {
+    session.prompter().error(result.error);
     return;
   }
   session.prompter().inform(QCoreApplication::translate("Prompter", "Export finished successfuly"));
@@ -62,7 +60,7 @@ void importTranslations(QWidget *parent, Session &session, const ExchangeHooks &
       target, formatOfPath(path, dialog.format()), path, dialog.delimiterBits(),
       session.sourceLanguage(), session.targetLanguage(), session.prompter(), session.progress());
   if (result.status == ImportResult::Status::NotRead)
-    session.prompter().error(notOpened(path));
+    session.prompter().error(cannotOpenMessage(path));
   else if (result.status == ImportResult::Status::Malformed)
     session.prompter().error(result.error);
   session.textsImported(result.changed);

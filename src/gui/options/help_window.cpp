@@ -3,10 +3,12 @@
 #include "options/help.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QFile>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPointer>
+#include <QRegularExpression>
 #include <QShortcut>
 #include <QStyle>
 #include <QTextBrowser>
@@ -28,20 +30,40 @@ namespace tarvelo::gui {
 namespace {
 
 const QString kContents = QStringLiteral("index.html");
+const QString kEnglishTopics = QStringLiteral("help");
 
 QPointer<HelpWindow> &theWindow() {
   static QPointer<HelpWindow> window;
   return window;
 }
 
-QUrl topicUrl(const QString &topic) {
-  return QUrl(QStringLiteral("qrc:/help/") + topic);
+// The topics of the user interface's language: its translation names their folder in
+// the resources, as a translated resource names the help file of its language. A folder
+// that is not one of ours, or lacks the contents, leaves the English topics.
+QString topicFolder() {
+  const QString folder = QCoreApplication::translate(
+      "tarvelo::gui::HelpWindow", "help",
+      "The folder of the help topics in the resources: help/de for the German topics.");
+  static const QRegularExpression ours(QStringLiteral("^help/[a-z]{2,3}$"));
+  return ours.match(folder).hasMatch() && QFile::exists(u':' + folder + u'/' + kContents)
+             ? folder
+             : kEnglishTopics;
+}
+
+// Topics are file names; anything with a path in it is no topic of ours.
+bool topicIn(const QString &folder, const QString &topic) {
+  return !topic.isEmpty() && !topic.contains(u'/') && QFile::exists(u':' + folder + u'/' + topic);
 }
 
 bool topicExists(const QString &topic) {
-  // Topics are file names; anything with a path in it is no topic of ours.
-  return !topic.isEmpty() && !topic.contains(u'/') &&
-         QFile::exists(QStringLiteral(":/help/") + topic);
+  return topicIn(kEnglishTopics, topic);
+}
+
+// The page of a topic in the interface's language, or in English when it has none.
+QUrl topicUrl(const QString &topic) {
+  const QString folder = topicFolder();
+  return QUrl(QStringLiteral("qrc:/") + (topicIn(folder, topic) ? folder : kEnglishTopics) + u'/' +
+              topic);
 }
 
 } // namespace

@@ -73,7 +73,7 @@ void ReportFrame::alignColumns() {
   for (const DialogReport &dialog : m_report.dialogs)
     for (const ControlReport &control : dialog.controls)
       if (control.reported())
-        longest = std::max(longest, metrics.horizontalAdvance(control.identifier));
+        longest = std::max(longest, metrics.horizontalAdvance(control.name));
   const qreal indent = metrics.horizontalAdvance(QStringLiteral("    "));
   QTextBlockFormat format;
   format.setTabPositions(

@@ -64,6 +64,7 @@ DirectivesImportDialog::DirectivesImportDialog(ScriptPairingRequest &request, QW
         path->setText(chosen);
     });
     m_rows.append({path, language});
+    connect(path, &QLineEdit::textChanged, this, &DirectivesImportDialog::check);
   }
   grid->setRowStretch(int(request.pairs.size()) + 1, 1);
 
@@ -77,19 +78,43 @@ DirectivesImportDialog::DirectivesImportDialog(ScriptPairingRequest &request, QW
   scroll->setMinimumHeight(
       qMin(pairs->sizeHint().height(), visibleRows * (rowHeight + grid->verticalSpacing())));
   scroll->setMinimumWidth(pairs->sizeHint().width());
+  m_problem = new QLabel(this);
+  m_problem->setWordWrap(true);
+  m_problem->hide();
   auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+  m_ok = buttons->button(QDialogButtonBox::Ok);
   connect(buttons, &QDialogButtonBox::accepted, this, &DirectivesImportDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &DirectivesImportDialog::reject);
   auto *layout = new QVBoxLayout(this);
   layout->addWidget(text);
   layout->addWidget(scroll, 1);
+  layout->addWidget(m_problem);
   layout->addWidget(buttons);
   auto *help = new QShortcut(QKeySequence::HelpContents, this);
   connect(help, &QShortcut::activated, this,
           [this] { showHelp(this, QStringLiteral("Directiveimport.html")); });
+  check();
+}
+
+void DirectivesImportDialog::check() {
+  QString own;
+  for (int i = 0; i < m_rows.size() && own.isEmpty(); ++i) {
+    const QString path = m_rows[i].path->text().trimmed();
+    if (!path.isEmpty() && sameFile(absolutePath(path), m_request.pairs[i].sourcePath))
+      own = QFileInfo(m_request.pairs[i].sourcePath).fileName();
+  }
+  m_problem->setText(own.isEmpty() ? QString()
+                                   : tr("'%1' cannot be its own target: saving would write over "
+                                        "it. Choose another file, or leave the target empty to "
+                                        "specify it later.")
+                                         .arg(own));
+  m_problem->setVisible(!own.isEmpty());
+  m_ok->setEnabled(own.isEmpty());
 }
 
 void DirectivesImportDialog::accept() {
+  if (!m_ok->isEnabled())
+    return;
   for (int i = 0; i < m_rows.size(); ++i) {
     ScriptPairingRequest::Pair &pair = m_request.pairs[i];
     const QString path = m_rows[i].path->text().trimmed();

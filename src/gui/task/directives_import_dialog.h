@@ -4,7 +4,9 @@
 
 #include <QDialog>
 
+class QLabel;
 class QLineEdit;
+class QPushButton;
 
 namespace tarvelo::gui {
 
@@ -22,13 +24,22 @@ public:
 
   void accept() override;
 
+  QPushButton *okButton() const { return m_ok; }
+  // Says why OK is not available, when it is not.
+  QLabel *problem() const { return m_problem; }
+
 private:
+  // OK is refused while a row names its own included script as its target.
+  void check();
+
   struct Row {
     QLineEdit *path;
     LanguageCombo *language;
   };
   ScriptPairingRequest &m_request;
   QList<Row> m_rows;
+  QPushButton *m_ok = nullptr;
+  QLabel *m_problem = nullptr;
 };
 
 } // namespace tarvelo::gui

@@ -1,5 +1,6 @@
 #include "workbench/external_dictionary.h"
 
+#include "files/file_messages.h"
 #include "seam/settings.h"
 
 #include <QDir>
@@ -60,6 +61,14 @@ bool ExternalDictionary::open() {
     return false;
   m_pid = pid;
   return true;
+}
+
+QString ExternalDictionary::failure() const {
+  const QFileInfo info(m_path);
+  if (!info.isFile())
+    return readFailureReason(m_path);
+  return info.isExecutable() ? tr("it could not be started")
+                             : tr("it is not a program that can be started");
 }
 
 } // namespace tarvelo::gui

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 class QWidget;
@@ -13,6 +14,8 @@ namespace tarvelo::gui {
 // The external dictionary program: its path ("ExternalLexicon") and the process
 // started last, so that opening it again does not start a second one.
 class ExternalDictionary {
+  Q_DECLARE_TR_FUNCTIONS(ExternalDictionary)
+
 public:
   explicit ExternalDictionary(Settings &settings);
 
@@ -24,6 +27,8 @@ public:
   void reload();
   // Starts the program unless the one started before still runs.
   bool open();
+  // Why the program could not be started.
+  QString failure() const;
 
 private:
   bool running() const;

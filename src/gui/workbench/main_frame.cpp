@@ -4,6 +4,7 @@
 #include "dialogs/dialog_board.h"
 #include "dialogs/layout_editor.h"
 #include "dialogs/test_display.h"
+#include "files/file_messages.h"
 #include "options/help.h"
 #include "report/report_frame.h"
 #include "script/task.h"
@@ -337,6 +338,8 @@ void MainFrame::openResource(TextEntry *resource) {
   selectEntry(current);
   if (!resource->isTranslatable())
     m_textView->showResource(head);
+  // However it was opened (a link of the report, a search), the tree shows it.
+  m_tree->showResource(resource);
 }
 
 void MainFrame::applyTargetText(TextEntry *entry, const QString &text) {
@@ -605,8 +608,7 @@ void MainFrame::runCommand(CommandId id) {
     break;
   case CmdOpenDictionary:
     if (!m_dictionary->open())
-      m_session.prompter().error(
-          tr("It is not possible open file '%1'.").arg(m_dictionary->path()));
+      m_session.prompter().error(cannotOpenMessage(m_dictionary->path(), m_dictionary->failure()));
     break;
   case CmdDictionaryPath:
     m_dictionary->choosePath(this);

@@ -60,6 +60,17 @@ void ResourceTreeView::rebuild() {
   expand(model()->index(0, 0));
 }
 
+void ResourceTreeView::showResource(const TextEntry *resource) {
+  const QModelIndex index =
+      static_cast<QIdentityProxyModel *>(model())->mapFromSource(m_model.indexOf(resource));
+  if (!index.isValid() || index == currentIndex())
+    return;
+  m_showing = true;
+  setCurrentIndex(index);
+  m_showing = false;
+  scrollTo(index);
+}
+
 void ResourceTreeView::open(const QModelIndex &index) {
   auto *look = static_cast<QIdentityProxyModel *>(model());
   if (TextEntry *resource = m_model.entryAt(look->mapToSource(index)))
@@ -68,7 +79,7 @@ void ResourceTreeView::open(const QModelIndex &index) {
 
 void ResourceTreeView::currentChanged(const QModelIndex &current, const QModelIndex &previous) {
   QTreeView::currentChanged(current, previous);
-  if (current.isValid() && current != previous)
+  if (current.isValid() && current != previous && !m_showing)
     open(current);
 }
 

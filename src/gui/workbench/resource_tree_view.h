@@ -18,6 +18,8 @@ public:
 
   // Rebuilds from the session's entries and expands the root.
   void rebuild();
+  // Makes the resource's node current and visible, without opening it again.
+  void showResource(const TextEntry *resource);
 
 Q_SIGNALS:
   // The resource of the node (its first entry) is to be shown and made current.
@@ -34,6 +36,7 @@ private:
 
   Session &m_session;
   ResourceTreeModel &m_model;
+  bool m_showing = false;
 };
 
 } // namespace tarvelo::gui

@@ -43,8 +43,7 @@ protected:
         for (const Finding &finding : findings(control))
           texts.append(finding.text);
         if (!texts.isEmpty())
-          lines.append(control.identifier + QStringLiteral(": ") +
-                       texts.join(QStringLiteral("; ")));
+          lines.append(control.name + QStringLiteral(": ") + texts.join(QStringLiteral("; ")));
       }
     return lines.join(u'\n');
   }
@@ -240,7 +239,7 @@ TEST_F(DialogReportTest, OverlapsOutsideAndAccessKeysAreFoundWithoutFalseAlarms)
       {"three controls with one key",
        dialog(keys.arg("&Name:", "&Wert:", "&Show", "Button", "BS_AUTOCHECKBOX")),
        dialog(keys.arg("&Name:", "&Neu:", "&Namen zeigen", "Button", "BS_AUTOCHECKBOX")),
-       "IDC_STATIC: Same access key as IDC_STATIC \"&Name:\"!\n"
+       "IDC_STATIC \"&Neu:\": Same access key as IDC_STATIC \"&Name:\"!\n"
        "IDC_X: Same access key as IDC_STATIC \"&Name:\"!"},
       {"a label with a tab named as written",
        dialog(keys.arg("&Name:", "&Wert:", "&Show", "Button", "BS_AUTOCHECKBOX")),
@@ -268,6 +267,35 @@ TEST_F(DialogReportTest, OverlapsOutsideAndAccessKeysAreFoundWithoutFalseAlarms)
     // Each check has its own bit.
     EXPECT_EQ(findingsOf(ReportTooLong | ReportAlignmentStyles | ReportOtherStyles), QString())
         << c.name;
+  }
+}
+
+// Of several controls with one identifier, each finding says which: by its text, and
+// by where it stands when the text does not tell them apart.
+TEST_F(DialogReportTest, ControlsSharingAnIdentifierAreNamedByTextOrPlace) {
+  const QString body = QStringLiteral("    LTEXT \"%1\",IDC_STATIC,10,10,40,8\n"
+                                      "    LTEXT \"%2\",IDC_STATIC,10,30,40,8\n"
+                                      "    LTEXT \"%3\",IDC_STATIC,30,%4,40,8\n"
+                                      "    LTEXT \"Unique\",IDC_ONE,150,10,40,8\n");
+  const struct {
+    const char *name;
+    QString target;
+    const char *expected;
+  } cases[] = {
+      {"by their texts", body.arg("Name:", "Wert:", "Zahl:").arg(32),
+       "IDC_STATIC \"Zahl:\": Overlaps IDC_STATIC \"Wert:\"!"},
+      {"the same text: by place", body.arg("Name:", "Wert:", "Wert:").arg(32),
+       "IDC_STATIC \"Wert:\" at 30, 32: Overlaps IDC_STATIC \"Wert:\" at 10, 30!"},
+      {"no text: by place", body.arg("", "", "").arg(32),
+       "IDC_STATIC at 30, 32: Overlaps IDC_STATIC at 10, 30!"},
+  };
+  for (const auto &c : cases) {
+    work.entries.clear();
+    work.tasks.clear();
+    read(dialog(body.arg("a", "b", "c").arg(50)), dialog(c.target));
+    EXPECT_EQ(findingsOf(ReportOverlaps), QString::fromUtf8(c.expected)) << c.name;
+    // A control whose identifier is its own keeps it alone.
+    EXPECT_EQ(report(kReportAllChecks).dialogs[0].controls[3].name, QStringLiteral("IDC_ONE"));
   }
 }
 

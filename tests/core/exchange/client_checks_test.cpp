@@ -3,38 +3,12 @@
 #include "exchange/catalog_file.h"
 #include "exchange/tmx_file.h"
 #include "exchange_fixture.h"
+#include "tool_run.h"
 
-#include <QProcess>
-#include <QStandardPaths>
 #include <gtest/gtest.h>
 
 namespace tarvelo::test {
 namespace {
-
-struct ToolRun {
-  int status = -1;
-  QString output;
-};
-
-ToolRun runTool(const QString &program, const QStringList &arguments) {
-  ToolRun run;
-  const QString path = QStandardPaths::findExecutable(program);
-  if (path.isEmpty()) {
-    run.output = program + QStringLiteral(" is not installed (tools/setup.sh installs it)");
-    return run;
-  }
-  QProcess process;
-  process.start(path, arguments);
-  if (!process.waitForFinished(120000)) {
-    process.kill();
-    process.waitForFinished();
-    run.output = QStringLiteral("did not finish");
-    return run;
-  }
-  run.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-  run.output = QString::fromUtf8(process.readAllStandardOutput() + process.readAllStandardError());
-  return run;
-}
 
 class ClientChecks : public ::testing::Test {
 protected:

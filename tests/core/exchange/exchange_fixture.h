@@ -86,8 +86,9 @@ struct ExchangeTask {
     return {ws.entries, undo, [this](TextEntry *entry) { inspected.append(entry); },
             std::move(filter)};
   }
-  // Exports to the file; false when it was not written.
-  bool exportTo(ExchangeFormat format, const QString &path, EntryTest filter = nullptr) {
+  // Exports to the file; false when it was not written (error then says why).
+  bool exportTo(ExchangeFormat format, const QString &path, EntryTest filter = nullptr,
+                QString *error = nullptr) {
     ExportRequest request;
     request.format = format;
     request.path = path;
@@ -96,7 +97,10 @@ struct ExchangeTask {
     request.targetPath = QStringLiteral("/work/example_de.rc");
     request.sourceLanguage = kEnglish;
     request.targetLanguage = kGerman;
-    return exportTask(ws.entries, request).written;
+    const ExportResult result = exportTask(ws.entries, request);
+    if (error)
+      *error = result.error;
+    return result.written;
   }
   ImportResult importFrom(ExchangeFormat format, const QString &path, int bits = 3,
                           EntryTest filter = nullptr) {

@@ -67,7 +67,8 @@ TEST(PoStrings, QuotesAndLoneBackslashesAreEscapedEscapesKept) {
       {"C:\\\\dir", "C:\\\\dir", nullptr},
       {"x\\ty\\x41\\101", "x\\ty\\x41\\101", nullptr},
       {"tab\there", "tab\there", nullptr},
-      // A backslash that starts no escape is written as one, and read back doubled.
+      // A backslash that starts no escape is written as one, and read back doubled as a
+      // record of another tool is read; the catalog writes such a record as held.
       {"C:\\dir", "C:\\\\dir", "C:\\\\dir"},
       {"end\\", "end\\\\", "end\\\\"},
   };

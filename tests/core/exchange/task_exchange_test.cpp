@@ -7,6 +7,7 @@
 #include "exchange_fixture.h"
 #include "workbench/filter.h"
 
+#include <QDir>
 #include <QRegularExpression>
 #include <gtest/gtest.h>
 
@@ -368,8 +369,15 @@ TEST_F(TaskExchangeTest, GarbageImportsNothingAndEndsQuickly) {
 TEST_F(TaskExchangeTest, AFileThatCannotBeWrittenIsReportedAndLeavesNoTrace) {
   ExchangeTask task;
   task.read(true);
-  EXPECT_FALSE(task.exportTo(ExchangeFormat::Catalog, path("missing/dir/c.po")));
-  EXPECT_FALSE(task.exportTo(ExchangeFormat::Catalog, dir.path()));
+  // The message names the file and the cause, as every failed write does.
+  QString error;
+  EXPECT_FALSE(task.exportTo(ExchangeFormat::Catalog, path("missing/dir/c.po"), nullptr, &error));
+  EXPECT_EQ(error, QStringLiteral("The file '%1' could not be written: No such file or "
+                                  "directory. The files on the disk were left as they were.")
+                       .arg(QDir::toNativeSeparators(path("missing/dir/c.po"))));
+  EXPECT_FALSE(task.exportTo(ExchangeFormat::Catalog, dir.path(), nullptr, &error));
+  EXPECT_TRUE(error.contains(QStringLiteral("could not be written: it is not a regular file")))
+      << error.toStdString();
   EXPECT_EQ(task.importFrom(ExchangeFormat::Catalog, path("none.po")).status,
             ImportResult::Status::NotRead);
   EXPECT_EQ(task.importFrom(ExchangeFormat::Catalog, dir.path()).status,

@@ -58,7 +58,9 @@ TEST_P(ReadTest, ConditionalBlockOpenedBeforeTheSectionIsRead) {
 
 TEST_P(ReadTest, MissingCommaInLanguageStopsWithTheLine) {
   read("STRINGTABLE\nBEGIN\n 1 \"one\"\nEND\nLANGUAGE 9 1\n", kEnglish, -1);
-  EXPECT_EQ(ws.prompter.messages, QStringList{"Unexpected string at line: 5"});
+  EXPECT_EQ(ws.prompter.messages,
+            QStringList{"Unexpected string at line: 5: found '1'; expected the primary language, "
+                        "a comma and the sublanguage of the LANGUAGE statement."});
 }
 
 TEST_P(ReadTest, FileResourceMakesOneOtherEntry) {
@@ -99,7 +101,9 @@ TEST_P(ReadTest, StringTables) {
 
 TEST_P(ReadTest, StringFollowedByACommaIsASyntaxError) {
   read("STRINGTABLE\nBEGIN\n IDS_A \"a\",\n IDS_B \"b\"\nEND\n", kEnglish, -1);
-  EXPECT_EQ(ws.prompter.messages, QStringList{"Unexpected string at line: 3"});
+  EXPECT_EQ(ws.prompter.messages,
+            QStringList{"Unexpected string at line: 3: found ','; expected an identifier and its "
+                        "quoted text for each string of the STRINGTABLE that begins at line 1."});
 }
 
 TEST_P(ReadTest, Menus) {
@@ -119,7 +123,10 @@ TEST_P(ReadTest, Menus) {
 
 TEST_P(ReadTest, MenuItemWithoutCommandIsASyntaxError) {
   read("IDR_M MENU\nBEGIN\n MENUITEM \"&Open\", , ID_OPEN\nEND\n", kEnglish, -1);
-  EXPECT_EQ(ws.prompter.messages, QStringList{"Unexpected string at line: 3"});
+  EXPECT_EQ(ws.prompter.messages,
+            QStringList{"Unexpected string at line: 3: found ', ID_OPEN'; expected MENUITEM or "
+                        "POPUP with a quoted text for each item of the menu IDR_M that begins at "
+                        "line 1."});
 }
 
 TEST_P(ReadTest, Dialogs) {
@@ -151,7 +158,9 @@ TEST_P(ReadTest, DlgInitStringsOfComboBoxes) {
 
 TEST_P(ReadTest, EndOfFileInsideABlockIsASyntaxError) {
   read("IDR_M MENU\nBEGIN\n POPUP \"x\"\n BEGIN\n", kEnglish, -1);
-  EXPECT_EQ(ws.prompter.messages, QStringList{"Unexpected string at line: 4"});
+  EXPECT_EQ(ws.prompter.messages,
+            QStringList{"Unexpected string at line: 4: found the end of the file; expected the END "
+                        "of the MENU resource IDR_M that begins at line 1."});
 }
 
 INSTANTIATE_TEST_SUITE_P(Encodings, ReadTest,

@@ -107,7 +107,9 @@ TEST_F(OpenTogetherTest, MissingScriptIsReportedWhenItsTaskOpens) {
   prompter.answers = {Answer::Yes};
   ASSERT_TRUE(session.openTogether({windows, task("a.rc", "a_de.rc")}));
   EXPECT_EQ(prompter.messages,
-            QStringList{"File 'C:\\Work\\app.rc' is not valid resource file. Continue?"});
+            (QStringList{"It is not possible open file 'C:\\Work\\app.rc': No such file or "
+                         "directory.",
+                         "File 'C:\\Work\\app.rc' is not valid resource file. Continue?"}));
   EXPECT_EQ(session.tasks().size(), 1);
 }
 

@@ -144,7 +144,11 @@ TEST_F(SessionTest, FailuresSayWhatWentWrong) {
        {},
        {},
        Session::OpenResult::StayInDialog,
-       {"Unexpected string at line: 3", "Invalid source file"}},
+       {QStringLiteral("Unexpected string at line: 3 of the file '%1': found ', ,'; expected an "
+                       "identifier and its quoted text for each string of the STRINGTABLE that "
+                       "begins at line 1.")
+            .arg(QDir::toNativeSeparators(sourcePath)),
+        "Invalid source file"}},
       {"no resource in the language",
        "LANGUAGE 7, 1\nSTRINGTABLE { 1 \"a\" }\n",
        {},
@@ -156,7 +160,9 @@ TEST_F(SessionTest, FailuresSayWhatWentWrong) {
        "LANGUAGE 7, 1\nSTRINGTABLE\nBEGIN\n 1\nEND\n",
        {Answer::No},
        Session::OpenResult::StayInDialog,
-       {"Unexpected string at line: 5",
+       {QStringLiteral("Unexpected string at line: 5 of the file '%1': found 'END'; expected an "
+                       "identifier and its quoted text for each string of the STRINGTABLE that "
+                       "begins at line 2."),
         QStringLiteral("File '%1' is not valid resource file. Continue?")}},
   };
   for (const Case &c : cases) {
@@ -284,13 +290,117 @@ TEST_F(SessionTest, IncludedScriptsArePairedAndSaved) {
   EXPECT_TRUE(read(dir.filePath("part_de.rc")).contains("\"Teil\""));
 }
 
+// A target that includes the source's own .rc2 (as a copied target does) proposes no
+// target for it; one that includes its own counterpart proposes that. Opening writes
+// no companion file for a script nothing was written to, and a script is never
+// paired with itself.
+TEST_F(SessionTest, AnIncludedScriptIsProposedOnlyAnotherFileAsTarget) {
+  const QString part = dir.filePath("part.rc2"), partDe = dir.filePath("part_de.rc2");
+  const QByteArray partScript = "LANGUAGE 9, 1\nSTRINGTABLE { IDS_P \"Part\" }\n";
+  write(sourcePath, QByteArray(kSource) + "#include \"part.rc2\"\n");
+  write(part, partScript);
+  write(partDe, "LANGUAGE 7, 1\nSTRINGTABLE { IDS_P \"Teil\" }\n");
+  const struct {
+    const char *name;
+    QByteArray targetInclude;
+    QStringList typed; // what the translator types as the pair's target
+    QString proposed, paired;
+  } cases[] = {
+      {"the source's own", "part.rc2", {}, QString(), QString()},
+      {"its counterpart", "part_de.rc2", {}, partDe, partDe},
+      {"typed as its own target", "part_de.rc2", {part}, partDe, QString()},
+  };
+  for (const auto &c : cases) {
+    write(targetPath, "LANGUAGE 7, 1\nSTRINGTABLE\nBEGIN\n IDS_A \"Auf\"\nEND\n#include \"" +
+                          c.targetInclude + "\"\n");
+    prompter.pairingRequests.clear();
+    prompter.pairTargets = c.typed;
+    prompter.pairLanguage = 1031;
+    ASSERT_EQ(session.open(request()), Session::OpenResult::Opened) << c.name;
+    ASSERT_EQ(prompter.pairingRequests.size(), 1) << c.name;
+    EXPECT_EQ(prompter.pairingRequests[0].pairs[0].targetPath, c.proposed) << c.name;
+    ASSERT_EQ(session.tasks().size(), 2) << c.name;
+    EXPECT_EQ(session.tasks().at(1)->targetPath, c.paired) << c.name;
+    EXPECT_EQ(find("IDS_P")->targetText, c.paired.isEmpty() ? QString() : QStringLiteral("Teil"))
+        << c.name;
+    for (const QString &script : {part, partDe})
+      for (const int language : {1031, 1033})
+        EXPECT_FALSE(QFileInfo::exists(script + u'.' + QString::number(language)))
+            << c.name << " " << script.toStdString() << " " << language;
+    prompter.answers = {Answer::No};
+    session.close();
+    EXPECT_EQ(read(part), partScript) << c.name;
+  }
+}
+
+// Companion files that exist are brought up to date when an included script is read.
+TEST_F(SessionTest, AnIncludedScriptsExistingCompanionIsRewritten) {
+  const QString part = dir.filePath("part.rc2");
+  write(sourcePath, QByteArray(kSource) + "#include \"part.rc2\"\n");
+  write(part, "LANGUAGE 9, 1\nSTRINGTABLE { IDS_P \"Part\" }\n");
+  write(part + ".1033", "");
+  ASSERT_EQ(session.open(request(true)), Session::OpenResult::Opened);
+  EXPECT_GT(read(part + ".1033").size(), 2);
+}
+
+// A file that is there and no script is refused as the target with a message, and no
+// new target is started beside it; a script under another name is still taken.
+TEST_F(SessionTest, ATargetThatIsNoScriptIsRefused) {
+  const QString picture = dir.filePath("picture.png");
+  write(picture, QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16));
+  const QString notes = dir.filePath("notes.txt");
+  write(notes, "These are notes, not a script.\n");
+  const QString renamed = dir.filePath("app_de.txt");
+  write(renamed, "LANGUAGE 7, 1\nSTRINGTABLE\nBEGIN\n IDS_A \"Auf\"\nEND\n");
+  const struct {
+    QString target;
+    QString reason; // empty: taken
+  } cases[] = {
+      {picture, QStringLiteral("it holds binary data, not text")},
+      {notes, QStringLiteral("its line 1 is no statement of a script")},
+      {renamed, QString()},
+  };
+  for (const auto &c : cases) {
+    SCOPED_TRACE(c.target.toStdString());
+    prompter.messages.clear();
+    prompter.answers = {Answer::No};
+    const Session::OpenResult result = session.open({sourcePath, 1033, false, c.target, 1031});
+    if (c.reason.isEmpty()) {
+      // The extension rule makes it a new target beside it, as the Part says.
+      EXPECT_EQ(result, Session::OpenResult::Opened);
+      EXPECT_EQ(session.targetPath(), c.target + ".rc");
+      continue;
+    }
+    EXPECT_EQ(result, Session::OpenResult::StayInDialog);
+    EXPECT_EQ(prompter.messages,
+              QStringList{QStringLiteral("'%1' cannot be the target, it is not a resource "
+                                         "script: %2. Choose a script (.rc, .rc2) or a new file.")
+                              .arg(QDir::toNativeSeparators(c.target), c.reason)});
+    EXPECT_FALSE(QFileInfo::exists(c.target + ".rc"));
+  }
+}
+
+// A source that cannot be read says why before "Invalid source file".
+TEST_F(SessionTest, ASourceThatCannotBeReadSaysWhy) {
+  const QString missing = dir.filePath("gone/app.rc");
+  EXPECT_EQ(session.open({missing, 1033, true, QString(), 1031}),
+            Session::OpenResult::StayInDialog);
+  EXPECT_EQ(prompter.messages,
+            (QStringList{QStringLiteral("It is not possible open file '%1': the folder '%2' does "
+                                        "not exist.")
+                             .arg(QDir::toNativeSeparators(missing),
+                                  QDir::toNativeSeparators(dir.filePath("gone"))),
+                         "Invalid source file"}));
+}
+
 TEST_F(SessionTest, ATargetThatCannotBeReadKeepsTheDialogOpen) {
   // A folder where the target should be: it exists, but no file can be read from it.
   ASSERT_TRUE(QDir(dir.path()).mkdir("app_de.rc"));
   EXPECT_EQ(session.open({sourcePath, 1033, false, targetPath, 1031}),
             Session::OpenResult::StayInDialog);
   EXPECT_EQ(prompter.messages,
-            QStringList{QStringLiteral("It is not possible open file '%1'.").arg(targetPath)});
+            QStringList{QStringLiteral("It is not possible open file '%1': it is a folder.")
+                            .arg(QDir::toNativeSeparators(targetPath))});
   EXPECT_FALSE(session.isOpen());
 }
 
@@ -431,13 +541,14 @@ TEST_F(SessionTest, AFifoGivenAsAScriptIsRefusedInsteadOfWaitingForAWriter) {
 #else
   const QString fifo = dir.filePath("pipe.rc");
   ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
-  const QString notOpened = QStringLiteral("It is not possible open file '%1'.").arg(fifo);
+  const QString notOpened =
+      QStringLiteral("It is not possible open file '%1': it is not a regular file.").arg(fifo);
   struct Case {
     const char *name;
     OpenRequest request;
     QStringList messages;
   } cases[] = {
-      {"source", {fifo, 1033, false, targetPath, 1031}, {"Invalid source file"}},
+      {"source", {fifo, 1033, false, targetPath, 1031}, {notOpened, "Invalid source file"}},
       {"target", {sourcePath, 1033, false, fifo, 1031}, {notOpened}},
   };
   for (const Case &c : cases) {
