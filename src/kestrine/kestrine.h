@@ -36,17 +36,17 @@
  *
  * Which calls may block, and for how long
  * - A call that takes the lock first waits for another thread's call in progress.
- * - On a folder: a write (AddPair, DeletePair, the commits of a batch, EndTMBatch,
- *   DisconnectTM with a batch open, ConnectTM when it creates a table) waits for another
- *   program's lock up to the busy time-out (SetTMBusyTimeout, 5 seconds unless set), and
- *   ConnectTM as long again to put a new file into WAL mode. The first write after a file
- *   was opened reads the whole file once to check its pages. Reads never wait for other
- *   programs, and inside a batch AddPair waits only at a commit, about once a second.
- * - On a server: ConnectTM, and the first call after the connection was lost, wait up to
- *   10 seconds for the server to answer (unless the URI sets connect_timeout); a write
- *   waits up to the busy time-out for another client's lock; no statement runs longer than
- *   30 seconds (unless the URI sets statement_timeout).
- * - FuzzyTM on a folder reads as many candidates as the index gives, without waiting.
+ * - On a folder: a write (AddPair, DeletePair, EndTMBatch, DisconnectTM with a batch open,
+ *   ConnectTM when it creates a table) waits for another program's write lock up to the
+ *   busy time-out (SetTMBusyTimeout; 5 seconds unless set), and ConnectTM as long again to
+ *   put a new file into WAL mode. Inside a batch, AddPair waits only where the batch
+ *   commits and starts over, about once a second. The first write after a file was opened
+ *   reads the whole file once to check its pages. Reads do not wait for writers; they wait
+ *   up to the busy time-out only for a program that holds the file exclusively.
+ * - On a server: ConnectTM, and a call that finds the connection lost (it reconnects once),
+ *   wait up to 10 seconds for each address of the server (unless the URI sets
+ *   connect_timeout); a write waits up to the busy time-out for another client's lock; no
+ *   statement runs longer than 30 seconds (unless the URI sets statement_timeout).
  * - CheckTMPath waits for a server as ConnectTM does; CopyTM runs until the copy is done,
  *   which its progress callback may cancel.
  * - GetTMVersion, FreeTM, GetTMError and GetTMLastError never block.
