@@ -21,6 +21,7 @@ tarvelo_packages=(
   gettext translate-toolkit libxml2-utils
   libhunspell-dev hunspell-en-us hunspell-de-de hunspell-fr hunspell-ru
   libpq-dev postgresql
+  libmimalloc-dev
 )
 
 # The packages of the list that are not installed, one a line.

@@ -1,5 +1,5 @@
+// tarvelo-cli and tarvelo-cli-report: the command table and the start of a batch run.
 #include "cli/commands.h"
-#include "cli/process_memory.h"
 
 #include <QCoreApplication>
 #include <cstdio>
@@ -288,7 +288,6 @@ int runMeasuringProgram(int argc, char **argv) {
 } // namespace tarvelo::cli
 
 int main(int argc, char **argv) {
-  tarvelo::cli::tuneProcessMemory();
   // Only the report measures texts: it runs on the offscreen platform unless another
   // one is asked for; the other commands need no fonts.
   const bool measures = argc > 1 && std::strcmp(argv[1], "report") == 0;

@@ -1,3 +1,4 @@
+// Reading a task's scripts and companions for the commands of the command line.
 #include "cli/task_reader.h"
 
 #include "files/file_messages.h"
@@ -13,7 +14,7 @@
 namespace tarvelo::cli {
 
 TaskReader::TaskReader(Prompter &prompter, Settings &settings)
-    : m_context{m_entries, &m_tasks, &prompter, &m_progress, &settings} {}
+    : m_context{&m_entries, &m_tasks, &prompter, &m_progress, &settings} {}
 
 TaskReader::~TaskReader() = default;
 
@@ -41,7 +42,7 @@ bool TaskReader::read(const QString &sourcePath, int sourceLanguage, const QStri
   }
   task->header = m_source->header();
   task->languageFound = m_source->languageFound();
-  if (m_entries->isEmpty()) {
+  if (m_entries.isEmpty()) {
     // The program would ask whether to go on; a batch goes on and says so.
     const QString language = sourceLanguage == 0    ? QStringLiteral("Neutral")
                              : sourceLanguage == -1 ? QString()
@@ -70,11 +71,11 @@ bool TaskReader::read(const QString &sourcePath, int sourceLanguage, const QStri
     m_target.create(m_source->file().encoding());
   }
   bool clearFuzzy = false;
-  AfterReadContext afterRead{m_entries, m_context.prompter, QString(), &clearFuzzy};
+  AfterReadContext afterRead{&m_entries, m_context.prompter, QString(), &clearFuzzy};
   afterTargetRead(task, afterRead);
-  readCompanion(*m_entries, task, task->sourcePath, task->sourceLanguage, true);
+  readCompanion(m_entries, task, task->sourcePath, task->sourceLanguage, true);
   if (m_existing)
-    readCompanion(*m_entries, task, task->targetPath, task->targetLanguage, false);
+    readCompanion(m_entries, task, task->targetPath, task->targetLanguage, false);
   return true;
 }
 

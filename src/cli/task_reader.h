@@ -1,3 +1,4 @@
+// One task's source and target read for a command, with their companion files.
 #pragma once
 
 #include "script/entry_list.h"
@@ -29,7 +30,7 @@ public:
   bool read(const QString &sourcePath, int sourceLanguage, const QString &targetPath,
             int targetLanguage, bool newTarget);
 
-  EntryList &entries() { return *m_entries; }
+  EntryList &entries() { return m_entries; }
   Task *task() const { return m_tasks.head(); }
   const ScriptContext &context() const { return m_context; }
   ScriptFile &sourceFile();
@@ -38,9 +39,7 @@ public:
   bool targetExisted() const { return m_existing; }
 
 private:
-  // The model is not torn down: the command ends with the process, and handing a
-  // script's worth of entries back to the allocator one by one only costs time.
-  EntryList *m_entries = new EntryList;
+  EntryList m_entries;
   TaskChain m_tasks;
   NullProgress m_progress;
   ScriptContext m_context;

@@ -5,10 +5,12 @@
 #include "kestrine.h"
 #include "memory_copy.h"
 #include "store_choice.h"
+#include "store_text.h"
 #include "text_list.h"
 
 #include <algorithm>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -16,8 +18,9 @@ namespace {
 // Constructed at load, destroyed (disconnecting, which commits a batch) at unload.
 kestrine::StoreChoice g_choice;
 
-kestrine::MemoryStore &store() {
-  return g_choice.current();
+// Runs `call` on the store in use, under the lock that connecting and switching take too.
+template <class Call> auto onStore(Call &&call) {
+  return g_choice.withStore(std::forward<Call>(call));
 }
 
 std::u16string_view textOf(const char16_t *text) {
@@ -45,10 +48,7 @@ constexpr const char *kNotRead = "the memory could not be read (is it connected?
 constexpr const char *kNotWritten = "the memory could not be written (is it connected?)";
 
 std::u16string_view trimSpaces(std::u16string_view text) {
-  const std::size_t begin = text.find_first_not_of(u' ');
-  if (begin == std::u16string_view::npos)
-    return {};
-  return text.substr(begin, text.find_last_not_of(u' ') - begin + 1);
+  return kestrine::splitQuery(text).key;
 }
 
 } // namespace
@@ -100,7 +100,9 @@ int32_t KESTRINE_CALL AddPair(const char16_t *source, const char16_t *target, in
   if (sourceText.empty() || targetText.empty())
     return 0;
   try {
-    if (store().learn(trimSpaces(sourceText), trimSpaces(targetText), increment))
+    if (onStore([&](kestrine::MemoryStore &store) {
+          return store.learn(trimSpaces(sourceText), trimSpaces(targetText), increment);
+        }))
       return call.succeeded(1);
   } catch (...) {
   }
@@ -113,7 +115,8 @@ int32_t KESTRINE_CALL GetTM(const char16_t *text, TmTextList *translations) {
   if (query.empty() || !translations)
     return 0;
   try {
-    const kestrine::LookupResult found = store().lookup(query);
+    const kestrine::LookupResult found =
+        onStore([&](kestrine::MemoryStore &store) { return store.lookup(query); });
     if (kestrine::fillList(translations, found.translations))
       return found.read ? call.succeeded(translations->count)
                         : call.failed(translations->count, kNotRead);
@@ -129,13 +132,14 @@ int32_t KESTRINE_CALL LookupTM(const char16_t *text, TmTextList *translations) {
   if (query.empty() || !translations)
     return 0;
   try {
-    const kestrine::LookupResult found = store().lookup(query);
+    const kestrine::LookupResult found =
+        onStore([&](kestrine::MemoryStore &store) { return store.lookup(query); });
     if (found.read && kestrine::fillList(translations, found.translations))
       return call.succeeded(translations->count);
   } catch (...) {
   }
   kestrine::emptyList(translations);
-  return call.failed(-1, kNotRead);
+  return call.failed(KESTRINE_READ_FAILED, kNotRead);
 }
 
 int32_t KESTRINE_CALL SearchTM(const TmTextList *words, int32_t allWords, TmTextList *sources,
@@ -148,7 +152,8 @@ int32_t KESTRINE_CALL SearchTM(const TmTextList *words, int32_t allWords, TmText
     kestrine::emptyList(targets);
     if (wordTexts.empty() || !sources || !targets)
       return 0;
-    const kestrine::SearchResult found = store().search(wordTexts, allWords != 0);
+    const kestrine::SearchResult found = onStore(
+        [&](kestrine::MemoryStore &store) { return store.search(wordTexts, allWords != 0); });
     if (found.read && kestrine::fillList(sources, found.sources) &&
         kestrine::fillList(targets, found.targets))
       return call.succeeded(targets->count);
@@ -162,7 +167,9 @@ int32_t KESTRINE_CALL SearchTM(const TmTextList *words, int32_t allWords, TmText
 int32_t KESTRINE_CALL DeletePair(const char16_t *source, const char16_t *target) {
   Call call;
   try {
-    if (store().deletePair(textOf(source), textOf(target)))
+    if (onStore([&](kestrine::MemoryStore &store) {
+          return store.deletePair(textOf(source), textOf(target));
+        }))
       return call.succeeded(1);
   } catch (...) {
   }
@@ -176,7 +183,7 @@ void KESTRINE_CALL FreeTM(TmTextList *list) {
 int32_t KESTRINE_CALL BeginTMBatch(void) {
   Call call;
   try {
-    if (store().beginBatch())
+    if (onStore([](kestrine::MemoryStore &store) { return store.beginBatch(); }))
       return call.succeeded(1);
   } catch (...) {
   }
@@ -189,13 +196,15 @@ namespace {
 kestrine::BatchOutcome endBatch(Call &call) {
   kestrine::BatchOutcome outcome;
   try {
-    outcome = store().endBatch();
+    outcome = onStore([](kestrine::MemoryStore &store) { return store.endBatch(); });
   } catch (...) {
     outcome = {kestrine::BatchOutcome::Failed, 0, "the batch failed unexpectedly", {}};
   }
   if (outcome.failure == kestrine::BatchOutcome::None)
     return call.succeeded(outcome);
-  if (!outcome.reason.empty())
+  if (!outcome.reason.empty() && outcome.failure == kestrine::BatchOutcome::Busy)
+    kestrine::noteBusy(outcome.reason);
+  else if (!outcome.reason.empty())
     kestrine::noteFailure(outcome.reason, outcome.damaged);
   return call.failed(outcome, kNotWritten);
 }
@@ -214,13 +223,13 @@ int32_t KESTRINE_CALL EndTMBatchCounted(int32_t *stored) {
     *stored = outcome.stored;
   switch (outcome.failure) {
   case kestrine::BatchOutcome::None:
-    return 1;
+    return KESTRINE_BATCH_STORED;
   case kestrine::BatchOutcome::Busy:
-    return -1;
+    return KESTRINE_BATCH_BUSY;
   case kestrine::BatchOutcome::Failed:
     break;
   }
-  return 0;
+  return KESTRINE_BATCH_FAILED;
 }
 
 void KESTRINE_CALL SetTMBusyTimeout(int32_t milliseconds) {
@@ -238,8 +247,9 @@ int32_t KESTRINE_CALL ListTM(int64_t *position, int32_t limit, TmTextList *sourc
     kestrine::emptyList(sources);
     kestrine::emptyList(targets);
     if (!position || !sources || !targets || sources == targets)
-      return -1;
-    const kestrine::ListResult found = store().list(*position, limit);
+      return KESTRINE_READ_FAILED;
+    const kestrine::ListResult found =
+        onStore([&](kestrine::MemoryStore &store) { return store.list(*position, limit); });
     if (found.read && kestrine::fillList(sources, found.sources) &&
         kestrine::fillList(targets, found.targets)) {
       if (counters)
@@ -251,7 +261,7 @@ int32_t KESTRINE_CALL ListTM(int64_t *position, int32_t limit, TmTextList *sourc
   }
   kestrine::emptyList(sources);
   kestrine::emptyList(targets);
-  return call.failed(-1, kNotRead);
+  return call.failed(KESTRINE_READ_FAILED, kNotRead);
 }
 
 int32_t KESTRINE_CALL FuzzyTM(const char16_t *text, int32_t minScore, int32_t maxCount,
@@ -261,12 +271,13 @@ int32_t KESTRINE_CALL FuzzyTM(const char16_t *text, int32_t minScore, int32_t ma
     kestrine::emptyList(sources);
     kestrine::emptyList(targets);
     if (!sources || !targets || sources == targets)
-      return -1;
+      return KESTRINE_READ_FAILED;
     const std::u16string_view query = textOf(text);
     if (trimSpaces(query).empty() || maxCount <= 0)
       return 0;
-    const kestrine::FuzzyResult found =
-        store().fuzzy(query, minScore, std::min<int32_t>(maxCount, KESTRINE_FUZZY_LIMIT));
+    const kestrine::FuzzyResult found = onStore([&](kestrine::MemoryStore &store) {
+      return store.fuzzy(query, minScore, std::min<int32_t>(maxCount, KESTRINE_FUZZY_LIMIT));
+    });
     std::vector<std::u16string> sourceTexts;
     std::vector<std::u16string> targetTexts;
     for (const kestrine::FuzzyMatch &match : found.matches) {
@@ -285,7 +296,7 @@ int32_t KESTRINE_CALL FuzzyTM(const char16_t *text, int32_t minScore, int32_t ma
   }
   kestrine::emptyList(sources);
   kestrine::emptyList(targets);
-  return call.failed(-1, kNotRead);
+  return call.failed(KESTRINE_READ_FAILED, kNotRead);
 }
 
 namespace {
@@ -330,9 +341,9 @@ int32_t KESTRINE_CALL CopyTM(const char16_t *from, const char16_t *to, TmCopyPro
     writeReason(outcome.reason, reason, capacity);
     switch (outcome.result) {
     case kestrine::CopyOutcome::Copied:
-      return call.succeeded(1);
+      return call.succeeded(KESTRINE_COPY_DONE);
     case kestrine::CopyOutcome::Cancelled:
-      return call.succeeded(-1);
+      return call.succeeded(KESTRINE_COPY_CANCELLED);
     case kestrine::CopyOutcome::Failed:
       kestrine::noteFailure(outcome.reason);
       break;
@@ -340,7 +351,7 @@ int32_t KESTRINE_CALL CopyTM(const char16_t *from, const char16_t *to, TmCopyPro
   } catch (...) {
     writeReason("the copy failed unexpectedly", reason, capacity);
   }
-  return call.failed(0, "the copy failed");
+  return call.failed(KESTRINE_COPY_FAILED, "the copy failed");
 }
 
 int32_t KESTRINE_CALL CheckTMPath(const char16_t *location, char16_t *reason, int32_t capacity) {
@@ -358,6 +369,8 @@ int32_t KESTRINE_CALL CheckTMPath(const char16_t *location, char16_t *reason, in
   return call.failed(0, "the location cannot hold a memory");
 }
 
+// Both read the thread's one note and leave it as it is: GetTMError copies it and answers
+// with the three codes it always had, GetTMLastError lends it and tells a busy memory apart.
 int32_t KESTRINE_CALL GetTMError(char16_t *reason, int32_t capacity) {
   std::string message;
   try {
@@ -366,9 +379,26 @@ int32_t KESTRINE_CALL GetTMError(char16_t *reason, int32_t capacity) {
   } catch (...) {
     writeReason({}, reason, capacity);
   }
-  if (message.empty())
-    return 0;
-  return kestrine::failureIsDamage() ? 2 : 1;
+  switch (kestrine::failureKind()) {
+  case kestrine::FailureKind::None:
+    return KESTRINE_OK;
+  case kestrine::FailureKind::Damaged:
+    return KESTRINE_DAMAGED;
+  case kestrine::FailureKind::Failed:
+  case kestrine::FailureKind::Busy:
+    break;
+  }
+  return KESTRINE_FAILED;
+}
+
+const char16_t *KESTRINE_CALL GetTMLastError(int32_t *code) {
+  if (code)
+    *code = static_cast<int32_t>(kestrine::failureKind());
+  try {
+    return kestrine::failureMessageUtf16();
+  } catch (...) {
+    return u"";
+  }
 }
 
 } // extern "C"

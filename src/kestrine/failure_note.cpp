@@ -1,20 +1,26 @@
 // The per-thread note of why the current export call failed.
 #include "failure_note.h"
 
+#include "pg_connection.h"
+
 #include <algorithm>
-#include <cstdint>
 
 namespace kestrine {
 
 namespace {
 
+constexpr std::size_t kMessageLength = 1024;
+
 // Plain data: a thread-local with a destructor would keep the library loaded, or outlive
 // it, after the last dlclose. The damaged memory is kept as a hash of its name.
 struct Note {
-  char message[1024];
+  char message[kMessageLength];
   std::size_t length;
   std::uint64_t damagedKey;
-  bool damaged;
+  FailureKind kind;
+  // The message as GetTMLastError hands it out, made when it is asked for.
+  char16_t wide[kMessageLength + 1];
+  bool wideMade;
 };
 
 Note &note() {
@@ -37,34 +43,68 @@ std::string_view trimmed(std::string_view message) {
   return message;
 }
 
+void keep(std::string_view message, FailureKind kind, std::uint64_t damagedKey) {
+  Note &current = note();
+  const std::string_view text = trimmed(message.empty() ? "unknown failure" : message);
+  current.length = std::min(text.size(), sizeof current.message);
+  std::copy_n(text.data(), current.length, current.message);
+  current.kind = kind;
+  current.damagedKey = damagedKey;
+  current.wideMade = false;
+}
+
 } // namespace
 
 void clearFailure() {
   note().length = 0;
-  note().damaged = false;
+  note().kind = FailureKind::None;
+  note().wideMade = false;
 }
 
 void noteFailure(std::string_view message, std::string_view damagedMemory) {
-  Note &current = note();
-  if (current.length > 0 && (damagedMemory.empty() || current.damaged))
+  const Note &current = note();
+  if (current.length > 0 && (damagedMemory.empty() || current.kind == FailureKind::Damaged))
     return;
-  const std::string_view text = trimmed(message.empty() ? "unknown failure" : message);
-  current.length = std::min(text.size(), sizeof current.message);
-  std::copy_n(text.data(), current.length, current.message);
-  current.damaged = !damagedMemory.empty();
-  current.damagedKey = current.damaged ? keyOf(damagedMemory) : 0;
+  if (damagedMemory.empty())
+    keep(message, FailureKind::Failed, 0);
+  else
+    keep(message, FailureKind::Damaged, keyOf(damagedMemory));
+}
+
+void noteBusy(std::string_view message) {
+  if (note().length == 0)
+    keep(message, FailureKind::Busy, 0);
 }
 
 std::string failureMessage() {
   return std::string(note().message, note().length);
 }
 
+FailureKind failureKind() {
+  return note().length > 0 ? note().kind : FailureKind::None;
+}
+
 bool failureIsDamage() {
-  return note().length > 0 && note().damaged;
+  return failureKind() == FailureKind::Damaged;
 }
 
 bool failureDamages(std::string_view memory) {
   return failureIsDamage() && !memory.empty() && note().damagedKey == keyOf(memory);
+}
+
+const char16_t *failureMessageUtf16() {
+  Note &current = note();
+  if (!current.wideMade) {
+    const std::u16string text = pg::toUtf16({current.message, current.length});
+    std::size_t length = std::min(text.size(), kMessageLength);
+    if (length < text.size() && length > 0 && text[length - 1] >= 0xD800 &&
+        text[length - 1] < 0xDC00)
+      --length; // no half of a surrogate pair at the cut
+    std::copy_n(text.begin(), length, current.wide);
+    current.wide[length] = 0;
+    current.wideMade = true;
+  }
+  return current.wide;
 }
 
 } // namespace kestrine

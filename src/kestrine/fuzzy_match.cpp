@@ -2,6 +2,7 @@
 #include "fuzzy_match.h"
 
 #include "similarity.h"
+#include "store_text.h"
 
 #include <algorithm>
 
@@ -29,12 +30,10 @@ void rankMatches(std::vector<FuzzyMatch> &matches, std::u16string_view text,
   });
   if (matches.size() > std::size_t(std::max(maxCount, 0)))
     matches.resize(std::size_t(std::max(maxCount, 0)));
-  const std::size_t begin = std::min(text.find_first_not_of(u' '), text.size());
-  const std::size_t end = text.find_last_not_of(u' ') + 1;
-  if (begin < end && (begin > 0 || end < text.size())) {
+  const QueryParts query = splitQuery(text);
+  if (!query.key.empty() && (!query.prefix.empty() || !query.suffix.empty())) {
     for (FuzzyMatch &match : matches)
-      match.target =
-          std::u16string(text.substr(0, begin)) + match.target + std::u16string(text.substr(end));
+      match.target = query.wrap(match.target);
   }
 }
 

@@ -1,7 +1,9 @@
+// Fuzzy matches in the file store: the FTS5 trigram index over each text column, and the search.
 #include "fuzzy_search.h"
 
 #include "similarity.h"
 #include "sqlite_statement.h"
+#include "store_text.h"
 
 #include <algorithm>
 #include <unordered_map>
@@ -18,10 +20,6 @@ constexpr std::size_t kStretch = 4;
 constexpr int kStretchRows = 500;
 // Runs looked up per text: enough to tell a long text's neighbours apart.
 constexpr std::size_t kMaxRuns = 32;
-
-std::string quoted(const std::string &name) {
-  return '"' + name + '"';
-}
 
 // One index per text column: a query reads only the lists of the column it searches, and
 // without positions or columns in them the lists are a fraction of the size.
@@ -68,8 +66,8 @@ public:
     m_source = table.sourceInText1 ? "Text1" : "Text2";
     m_target = table.sourceInText1 ? "Text2" : "Text1";
     m_counter = table.sourceInText1 ? "Counter1" : "Counter2";
-    m_table = quoted(table.name);
-    m_index = quoted(indexTable(table.name, m_source));
+    m_table = quotedIdentifier(table.name);
+    m_index = quotedIdentifier(indexTable(table.name, m_source));
     m_shortest = shortestAlike(m_query.size(), minScore);
     m_longest = longestAlike(m_query.size(), minScore);
     if (m_memo) {
@@ -82,9 +80,7 @@ public:
   bool run(std::u16string_view text) {
     if (m_query.empty())
       return true;
-    const std::size_t begin = text.find_first_not_of(u' ');
-    const std::size_t end = text.find_last_not_of(u' ') + 1;
-    return equalTexts(text.substr(begin, end - begin)) && shortTexts() && textsWithRuns();
+    return equalTexts(splitQuery(text).key) && shortTexts() && textsWithRuns();
   }
 
   std::vector<FuzzyMatch> &matches() { return m_matches; }
@@ -284,29 +280,29 @@ private:
 };
 
 std::vector<std::string> schemaStatements(const std::string &table) {
-  const std::string pairs = quoted(table);
+  const std::string pairs = quotedIdentifier(table);
   std::string add, remove;
   for (const std::string column : {"Text1", "Text2"}) {
-    const std::string index = quoted(indexTable(table, column));
+    const std::string index = quotedIdentifier(indexTable(table, column));
     add += "INSERT INTO " + index + " (rowid, " + column + ") VALUES (new.rowid, new." + column +
            "); ";
     remove += "INSERT INTO " + index + " (" + index + ", rowid, " + column +
               ") VALUES ('delete', old.rowid, old." + column + "); ";
   }
   std::vector<std::string> statements = {
-      "CREATE TRIGGER IF NOT EXISTS " + quoted("FuzzyInsert_" + table) + " AFTER INSERT ON " +
-          pairs + " BEGIN " + add + "END",
-      "CREATE TRIGGER IF NOT EXISTS " + quoted("FuzzyDelete_" + table) + " AFTER DELETE ON " +
-          pairs + " BEGIN " + remove + "END",
+      "CREATE TRIGGER IF NOT EXISTS " + quotedIdentifier("FuzzyInsert_" + table) +
+          " AFTER INSERT ON " + pairs + " BEGIN " + add + "END",
+      "CREATE TRIGGER IF NOT EXISTS " + quotedIdentifier("FuzzyDelete_" + table) +
+          " AFTER DELETE ON " + pairs + " BEGIN " + remove + "END",
       // Counting a use changes no text, so it leaves the index alone.
-      "CREATE TRIGGER IF NOT EXISTS " + quoted("FuzzyUpdate_" + table) +
+      "CREATE TRIGGER IF NOT EXISTS " + quotedIdentifier("FuzzyUpdate_" + table) +
           " AFTER UPDATE OF Text1, Text2 ON " + pairs + " BEGIN " + remove + add + "END",
   };
   for (const char *column : {"Text1", "Text2"}) {
     const std::string length = std::string("length(") + column + ")";
     statements.push_back("CREATE INDEX IF NOT EXISTS " +
-                         quoted(std::string("Short") + column + "Index_" + table) + " ON " + pairs +
-                         " (" + length + ") WHERE " + length +
+                         quotedIdentifier(std::string("Short") + column + "Index_" + table) +
+                         " ON " + pairs + " (" + length + ") WHERE " + length +
                          " <= " + std::to_string(kShortLength));
   }
   return statements;
@@ -358,10 +354,10 @@ namespace {
 bool createFuzzyIndex(sqlite3 *db, const std::string &table) {
   // Triggers of an earlier, combined index would feed a table no search reads.
   for (const char *trigger : {"FuzzyInsert_", "FuzzyDelete_", "FuzzyUpdate_"}) {
-    if (!execute(db, ("DROP TRIGGER IF EXISTS " + quoted(trigger + table)).c_str()))
+    if (!execute(db, ("DROP TRIGGER IF EXISTS " + quotedIdentifier(trigger + table)).c_str()))
       return false;
   }
-  if (!execute(db, ("DROP TABLE IF EXISTS " + quoted("FuzzyIndex_" + table)).c_str()))
+  if (!execute(db, ("DROP TABLE IF EXISTS " + quotedIdentifier("FuzzyIndex_" + table)).c_str()))
     return false;
   std::vector<std::string> created;
   for (const std::string column : {"Text1", "Text2"}) {
@@ -376,12 +372,12 @@ bool createFuzzyIndex(sqlite3 *db, const std::string &table) {
     if (step == SQLITE_DONE) {
       // Case is folded by the tokenizer; the scores fold it again with the case table.
       const std::string create =
-          "CREATE VIRTUAL TABLE " + quoted(name) + " USING fts5(" + column +
-          ", content=" + quoted(table) +
+          "CREATE VIRTUAL TABLE " + quotedIdentifier(name) + " USING fts5(" + column +
+          ", content=" + quotedIdentifier(table) +
           ", content_rowid=rowid, tokenize='trigram', detail=none, columnsize=0)";
       if (!execute(db, create.c_str()))
         return false;
-      created.push_back(quoted(name));
+      created.push_back(quotedIdentifier(name));
     }
   }
   for (const std::string &statement : schemaStatements(table)) {
@@ -404,12 +400,12 @@ bool createFuzzyIndex(sqlite3 *db, const std::string &table) {
 
 void tidyFuzzyIndex(sqlite3 *db, const std::string &table, std::int64_t added) {
   {
-    Statement last(db, "SELECT max(rowid) FROM " + quoted(table));
+    Statement last(db, "SELECT max(rowid) FROM " + quotedIdentifier(table));
     if (!last || last.step() != SQLITE_ROW || added * 10 < last.intColumn(0))
       return;
   }
   for (const std::string column : {"Text1", "Text2"}) {
-    const std::string index = quoted(indexTable(table, column));
+    const std::string index = quotedIdentifier(indexTable(table, column));
     execute(db, ("INSERT INTO " + index + " (" + index + ") VALUES ('optimize')").c_str());
   }
 }

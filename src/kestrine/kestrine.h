@@ -21,14 +21,35 @@
  *   `items`, with `reserved` left null. The library only reads such a list, and FreeTM
  *   merely resets it to empty without freeing anything.
  * - No function throws, shows anything or aborts; failures show only in the results.
- * - Every function may be called from any thread; one lock serialises them.
+ * - Every function may be called from any thread. One lock serialises the calls on the
+ *   memory: SetTMPath, ConnectTM, DisconnectTM, SetTMBusyTimeout and every call that
+ *   reads or writes the connected memory take it for their whole length, so that
+ *   connecting, disconnecting or switching to another location never meets a call halfway.
+ *   GetTMVersion, FreeTM, GetTMError, GetTMLastError, CheckTMPath and CopyTM do not take it.
  * - DisconnectTM before unloading. An open batch is committed by EndTMBatch, by
  *   DisconnectTM, and at the latest when the library is unloaded.
  * - The nine exports from GetTMVersion to FreeTM are the original interface. The later
  *   ones (the batch, LookupTM, SetTMBusyTimeout, ListTM, FuzzyTM, CheckTMPath, CopyTM,
- *   GetTMError) may be missing from another build of the library: bind them by name and do
- *   without them when absent.
- * - Why a call failed, GetTMError tells right after it, on the same thread.
+ *   GetTMError, GetTMLastError) may be missing from another build of the library: bind
+ *   them by name and do without them when absent.
+ * - Why a call failed, GetTMError and GetTMLastError tell right after it, on the same thread.
+ *
+ * Which calls may block, and for how long
+ * - A call that takes the lock first waits for another thread's call in progress.
+ * - On a folder: a write (AddPair, DeletePair, EndTMBatch, DisconnectTM with a batch open,
+ *   ConnectTM when it creates a table) waits for another program's write lock up to the
+ *   busy time-out (SetTMBusyTimeout; 5 seconds unless set), and ConnectTM as long again to
+ *   put a new file into WAL mode. Inside a batch, AddPair waits only where the batch
+ *   commits and starts over, about once a second. The first write after a file was opened
+ *   reads the whole file once to check its pages. Reads do not wait for writers; they wait
+ *   up to the busy time-out only for a program that holds the file exclusively.
+ * - On a server: ConnectTM, and a call that finds the connection lost (it reconnects once),
+ *   wait up to 10 seconds for each address of the server (unless the URI sets
+ *   connect_timeout); a write waits up to the busy time-out for another client's lock; no
+ *   statement runs longer than 30 seconds (unless the URI sets statement_timeout).
+ * - CheckTMPath waits for a server as ConnectTM does; CopyTM runs until the copy is done,
+ *   which its progress callback may cancel.
+ * - GetTMVersion, FreeTM, GetTMError and GetTMLastError never block.
  */
 #ifndef KESTRINE_H
 #define KESTRINE_H
@@ -62,6 +83,24 @@ typedef struct TmTextList {
   void *reserved;               /* the library's storage; null in a caller-filled list */
 } TmTextList;
 
+/* Why the calling thread's last call failed: what GetTMLastError gives in `code`. GetTMError
+ * answers with the first three, KESTRINE_BUSY counting as KESTRINE_FAILED there. */
+#define KESTRINE_OK 0      /* the call did not fail */
+#define KESTRINE_FAILED 1  /* it failed; the message says why */
+#define KESTRINE_DAMAGED 2 /* the memory reported itself damaged, and takes no more writes */
+#define KESTRINE_BUSY 3    /* another program held the memory longer than the busy time-out */
+
+/* Results of LookupTM, ListTM and FuzzyTM when nothing could be read. */
+#define KESTRINE_READ_FAILED (-1)
+/* Results of EndTMBatchCounted. */
+#define KESTRINE_BATCH_STORED 1
+#define KESTRINE_BATCH_FAILED 0
+#define KESTRINE_BATCH_BUSY (-1)
+/* Results of CopyTM. */
+#define KESTRINE_COPY_DONE 1
+#define KESTRINE_COPY_FAILED 0
+#define KESTRINE_COPY_CANCELLED (-1)
+
 /* Number of characters GetTMVersion writes. */
 #define KESTRINE_VERSION_LENGTH 8
 
@@ -93,7 +132,7 @@ KESTRINE_API int32_t KESTRINE_CALL AddPair(const char16_t *source, const char16_
  * then stays untouched) or when not connected. */
 KESTRINE_API int32_t KESTRINE_CALL GetTM(const char16_t *text, TmTextList *translations);
 
-/* As GetTM, but -1 (and an empty list) when the memory could not be read: not
+/* As GetTM, but KESTRINE_READ_FAILED (-1, and an empty list) when the memory could not be read: not
  * connected, a damaged file, or another program holding it longer than the busy time-out.
  * 0 for an empty text, the list then staying untouched. */
 KESTRINE_API int32_t KESTRINE_CALL LookupTM(const char16_t *text, TmTextList *translations);
@@ -123,9 +162,10 @@ KESTRINE_API int32_t KESTRINE_CALL EndTMBatch(void);
 /* Ends the batch as EndTMBatch does and says what it stored. A batch stops writing at its
  * first failure, so the pairs stored are the first ones learnt in it (AddPair calls with
  * two texts, in call order); `stored` (may be null) receives their number. 1 when all are
- * stored (or there was no batch); 0 when a write failed (a damaged file, a full disk);
- * -1 when another program held the memory longer than the busy time-out, so that learning
- * the others again later may succeed. */
+ * stored (KESTRINE_BATCH_STORED, also when there was no batch); 0 when a write failed (a
+ * damaged file, a full disk: KESTRINE_BATCH_FAILED); -1 when another program held the
+ * memory longer than the busy time-out, so that learning the others again later may succeed
+ * (KESTRINE_BATCH_BUSY). */
 KESTRINE_API int32_t KESTRINE_CALL EndTMBatchCounted(int32_t *stored);
 
 /* How long a write waits for another program's lock before it fails; 5000 ms unless set.
@@ -136,7 +176,8 @@ KESTRINE_API void KESTRINE_CALL SetTMBusyTimeout(int32_t milliseconds);
  * they were first learnt: `sources` and `targets` in parallel, and in `counters` (room for
  * `limit` values, or null) the use counter of the current direction. `*position` is 0 for
  * the first slice and is moved past the pairs read, for the next call. Returns the count
- * read, 0 at the end, -1 (with empty lists) when the memory could not be read. */
+ * read, 0 at the end, -1 (KESTRINE_READ_FAILED, with empty lists) when the memory could not
+ * be read. */
 KESTRINE_API int32_t KESTRINE_CALL ListTM(int64_t *position, int32_t limit, TmTextList *sources,
                                           TmTextList *targets, int32_t *counters);
 
@@ -156,8 +197,9 @@ KESTRINE_API int32_t KESTRINE_CALL ListTM(int64_t *position, int32_t limit, TmTe
  * search (the extension pg_trgm), which the library creates when the user may; without it
  * the result is -1, and GetTMError says what to ask the database's owner for.
  * Ownership as for GetTM: the two lists are emptied first and must be distinct.
- * Returns the count found; 0 for an empty text or a `maxCount` below 1; -1 (with empty
- * lists) when the memory could not be read or a list is missing. */
+ * Returns the count found; 0 for an empty text or a `maxCount` below 1; -1
+ * (KESTRINE_READ_FAILED, with empty lists) when the memory could not be read or a list is
+ * missing. */
 KESTRINE_API int32_t KESTRINE_CALL FuzzyTM(const char16_t *text, int32_t minScore, int32_t maxCount,
                                            TmTextList *sources, TmTextList *targets,
                                            int32_t *scores);
@@ -177,17 +219,19 @@ typedef int32_t(KESTRINE_CALL *TmCopyProgressFn)(void *context, int64_t done, in
  * go exactly as they are; into one it already holds pairs of, a pair with exactly the same
  * texts adds its counters to the stored one. One transaction: a failure or a cancel
  * leaves the destination as it was. Independent of the memory connected by ConnectTM.
- * 1 copied, 0 failed (why in `reason`, as CheckTMPath gives it), -1 cancelled by
- * `progress` (may be null; `context` is passed to it). `copied` (may be null) receives
- * the number of stored pairs copied. */
+ * 1 copied (KESTRINE_COPY_DONE), 0 failed (KESTRINE_COPY_FAILED; why in `reason`, as
+ * CheckTMPath gives it), -1 cancelled by `progress` (KESTRINE_COPY_CANCELLED; `progress`
+ * may be null; `context` is passed to it). `copied` (may be null) receives the number of
+ * stored pairs copied. */
 KESTRINE_API int32_t KESTRINE_CALL CopyTM(const char16_t *from, const char16_t *to,
                                           TmCopyProgressFn progress, void *context, int64_t *copied,
                                           char16_t *reason, int32_t capacity);
 
-/* Why the calling thread's last call of this library failed (GetTMVersion, FreeTM and
- * GetTMError itself leave it alone). Returns 0 when that call did not fail, the reason being
- * empty then; 1 when it failed; 2 when it failed because the memory is damaged (the database
- * reported itself corrupt). A damaged memory is never written to again while the library
+/* Why the calling thread's last call of this library failed (GetTMVersion, FreeTM,
+ * GetTMError and GetTMLastError leave it alone). Returns 0 (KESTRINE_OK) when that call did
+ * not fail, the reason being empty then; 1 (KESTRINE_FAILED) when it failed, also when the
+ * memory was busy; 2 (KESTRINE_DAMAGED) when it failed because the memory is damaged (the
+ * database reported itself corrupt). A damaged memory is never written to again while the library
  * stays loaded: every write fails from then on, reads go on where they can. A memory file is
  * checked before the first write after it was opened, so its damage shows then at the
  * latest. Failures a call
@@ -196,6 +240,14 @@ KESTRINE_API int32_t KESTRINE_CALL CopyTM(const char16_t *from, const char16_t *
  * said it, goes to `reason` (room for `capacity` characters, zero-terminated, cut to fit;
  * may be null). */
 KESTRINE_API int32_t KESTRINE_CALL GetTMError(char16_t *reason, int32_t capacity);
+
+/* The same note as GetTMError's, lent rather than copied, as SQLite's sqlite3_errmsg16 lends
+ * its message: the reason of the calling thread's last failed call, zero-terminated, empty
+ * (never null) when that call did not fail, cut after 1024 characters. The text belongs to
+ * the library and stays valid until the next call of this library on the same thread (or
+ * until the library is unloaded); copy it to keep it. `code` (may be null) receives
+ * KESTRINE_OK, KESTRINE_FAILED, KESTRINE_DAMAGED or KESTRINE_BUSY. */
+KESTRINE_API const char16_t *KESTRINE_CALL GetTMLastError(int32_t *code);
 
 /* Types of the exports, for binding them by name at run time. */
 typedef int32_t(KESTRINE_CALL *GetTMVersionFn)(char16_t *);
@@ -219,6 +271,7 @@ typedef int32_t(KESTRINE_CALL *CheckTMPathFn)(const char16_t *, char16_t *, int3
 typedef int32_t(KESTRINE_CALL *CopyTMFn)(const char16_t *, const char16_t *, TmCopyProgressFn,
                                          void *, int64_t *, char16_t *, int32_t);
 typedef int32_t(KESTRINE_CALL *GetTMErrorFn)(char16_t *, int32_t);
+typedef const char16_t *(KESTRINE_CALL *GetTMLastErrorFn)(int32_t *);
 
 #ifdef __cplusplus
 }

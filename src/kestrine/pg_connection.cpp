@@ -1,3 +1,4 @@
+// A libpq connection: statements prepared once and cached, texts as parameters, failures noted.
 #include "pg_connection.h"
 
 #include "failure_note.h"
@@ -238,7 +239,10 @@ Result Connection::remember(Result result) {
     m_error = withoutPasswords(m_error, m_uri);
     // data_corrupted, index_corrupted: the server found the memory's pages damaged.
     const std::string state = result.sqlState();
-    noteFailure(m_error, state == "XX001" || state == "XX002" ? m_uri : std::string());
+    if (state == "55P03" || state == "40P01") // lock_not_available, deadlock_detected
+      noteBusy(m_error);
+    else
+      noteFailure(m_error, state == "XX001" || state == "XX002" ? m_uri : std::string());
   }
   return result;
 }

@@ -2,9 +2,10 @@
 #include "pg_fuzzy_search.h"
 
 #include "failure_note.h"
+#include "pair_table.h"
 #include "pg_connection.h"
 #include "similarity.h"
-#include "tm_store.h"
+#include "store_text.h"
 
 #include <algorithm>
 #include <unordered_set>
@@ -35,17 +36,14 @@ constexpr int kLowestThreshold = 5; // hundredths
 constexpr int kHighestThreshold = 60;
 constexpr int kKeySlice = 5000; // rows keyed per statement when an old table gets its keys
 
-std::string quoted(const std::string &name) {
-  return '"' + name + '"';
-}
-
 // The names a statement over the table uses, seen from the current direction.
 struct Names {
   std::string table, source, target, counter, fold, key;
 
   explicit Names(const PairTable &pair)
-      : table(quoted(pair.name)), source(quoted(pair.sourceColumn())),
-        target(quoted(pair.targetColumn())), counter(quoted(pair.counterColumn())),
+      : table(quotedIdentifier(pair.name)), source(quotedIdentifier(pair.sourceColumn())),
+        target(quotedIdentifier(pair.targetColumn())),
+        counter(quotedIdentifier(pair.counterColumn())),
         fold(pair.sourceInText1 ? "\"Fold1\"" : "\"Fold2\""),
         key(pair.sourceInText1 ? "\"Grams1\"" : "\"Grams2\"") {}
 
@@ -187,11 +185,12 @@ bool PgFuzzyIndex::createIndexes(pg::Connection &db, const std::string &table, i
   const std::string length = "length(\"Fold" + n + "\")";
   const std::string start = "CREATE INDEX IF NOT EXISTS ";
   const std::string trigrams = " USING gin (" + key + " " + m_schema + ".gin_trgm_ops) WHERE ";
-  return db.command(start + quoted(names[0]) + " ON " + table + trigrams + length +
+  return db.command(start + quotedIdentifier(names[0]) + " ON " + table + trigrams + length +
                     kCharKey.rows) &&
-         db.command(start + quoted(names[1]) + " ON " + table + trigrams + length + kRunKey.rows) &&
-         db.command(start + quoted(names[2]) + " ON " + table + " (" + length + ") WHERE " +
-                    length + " <= " + std::to_string(kShortLength));
+         db.command(start + quotedIdentifier(names[1]) + " ON " + table + trigrams + length +
+                    kRunKey.rows) &&
+         db.command(start + quotedIdentifier(names[2]) + " ON " + table + " (" + length +
+                    ") WHERE " + length + " <= " + std::to_string(kShortLength));
 }
 
 // The kind of key goes by the characters of the text as stored, which the server counts
@@ -236,7 +235,7 @@ std::string PgFuzzyIndex::findExtension(pg::Connection &db) {
   if (!found.ok())
     return db.error();
   if (found.rows() == 1)
-    m_schema = quoted(std::string(found.text(0, 0)));
+    m_schema = quotedIdentifier(std::string(found.text(0, 0)));
   return {};
 }
 
@@ -262,7 +261,7 @@ bool PgFuzzyIndex::indexesPresent(pg::Connection &db, const PairTable &table) {
   for (const std::string &index : indexes) {
     sql += std::string(names.empty() ? " " : " AND ") + "to_regclass($" +
            std::to_string(names.size() + 1) + ") IS NOT NULL";
-    names.push_back(quoted(index));
+    names.push_back(quotedIdentifier(index));
   }
   const pg::Result present = db.run(sql, names);
   return present.ok() && present.rows() == 1 && present.text(0, 0) == "t";
@@ -270,7 +269,7 @@ bool PgFuzzyIndex::indexesPresent(pg::Connection &db, const PairTable &table) {
 
 // In one transaction under the schema lock, so that clients connecting at once do it once.
 std::string PgFuzzyIndex::makeIndexes(pg::Connection &db, const PairTable &table) {
-  const std::string name = quoted(table.name);
+  const std::string name = quotedIdentifier(table.name);
   const auto work = [&] {
     const pg::Result columns =
         db.run("SELECT count(*) FROM pg_catalog.pg_attribute WHERE attrelid = $1::regclass AND "

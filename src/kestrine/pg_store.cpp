@@ -1,6 +1,8 @@
+// The server store: its schema, its statements, sessions that are lost and reopened.
 #include "pg_store.h"
 
 #include "failure_note.h"
+#include "store_text.h"
 
 #include <algorithm>
 #include <limits>
@@ -14,11 +16,6 @@ namespace {
 using Clock = std::chrono::steady_clock;
 using pg::kSchemaLock;
 using pg::Parameters;
-
-std::int32_t clampToInt32(std::int64_t value) {
-  return std::int32_t(std::clamp<std::int64_t>(value, std::numeric_limits<std::int32_t>::min(),
-                                               std::numeric_limits<std::int32_t>::max()));
-}
 
 // FNV-1a over the table and the folded pair in the table's order: clients learning the
 // same pair in either direction take the same lock; a collision only makes two unrelated
@@ -41,10 +38,6 @@ std::int64_t pairKey(const std::string &table, const std::string &text1, const s
 
 bool lockTimedOut(const std::string &state) {
   return state == "55P03" || state == "40P01"; // lock_not_available, deadlock_detected
-}
-
-std::string quoted(const std::string &name) {
-  return '"' + name + '"';
 }
 
 void replaceAll(std::string &text, std::string_view token, const std::string &by) {
@@ -70,42 +63,6 @@ bool isServerLocation(std::u16string_view location) {
   return false;
 }
 
-// One write: its own transaction outside a batch, a share of the batch's inside one.
-class PgStore::Write {
-public:
-  explicit Write(PgStore &store) : m_store(store), m_open(store.beginWrite()) {}
-  ~Write() {
-    if (m_open)
-      m_store.finishWrite(false);
-  }
-  Write(const Write &) = delete;
-  Write &operator=(const Write &) = delete;
-
-  bool ok() const { return m_open; }
-  bool commit() {
-    m_open = false;
-    return m_store.finishWrite(true);
-  }
-
-private:
-  PgStore &m_store;
-  bool m_open;
-};
-
-// One operation under the store's lock. A damage the server reported on the way is
-// remembered when it ends, so that nothing more is written into that memory.
-class PgStore::Operation {
-public:
-  explicit Operation(PgStore &store) : m_store(store), m_lock(store.m_mutex) {}
-  ~Operation() { m_store.rememberDamage(); }
-  Operation(const Operation &) = delete;
-  Operation &operator=(const Operation &) = delete;
-
-private:
-  PgStore &m_store;
-  std::lock_guard<std::mutex> m_lock;
-};
-
 PgStore::PgStore() = default;
 
 PgStore::~PgStore() {
@@ -116,19 +73,19 @@ PgStore::~PgStore() {
 }
 
 void PgStore::setLocation(std::u16string_view uri) {
-  Operation operation(*this);
+  Operation operation(m_writer);
   m_uri = pg::toUtf8(uri);
 }
 
 bool PgStore::isOpen() const {
-  std::lock_guard lock(m_mutex);
+  std::lock_guard lock(m_writer.mutex());
   return m_db.isOpen() || connected();
 }
 
 std::string PgStore::sql(const char *pattern) const {
   const bool forward = m_table.sourceInText1;
   std::string text = pattern;
-  replaceAll(text, "{T}", quoted(m_table.name));
+  replaceAll(text, "{T}", quotedIdentifier(m_table.name));
   replaceAll(text, "{S}", forward ? "\"Text1\"" : "\"Text2\"");
   replaceAll(text, "{G}", forward ? "\"Text2\"" : "\"Text1\"");
   replaceAll(text, "{FS}", forward ? "\"Fold1\"" : "\"Fold2\"");
@@ -164,12 +121,8 @@ bool PgStore::applyStatementTimeout() {
 }
 
 void PgStore::close() {
-  if (m_db.isOpen() && m_db.inTransaction())
-    commitSlice();
+  m_writer.close();
   m_db.close();
-  m_batch = false;
-  m_batchStored = m_batchPending = 0;
-  m_batchFailure = BatchOutcome::None;
   m_source = m_target = 0;
 }
 
@@ -188,7 +141,7 @@ bool PgStore::ready() {
 }
 
 bool PgStore::connect(std::int32_t source, std::int32_t target) {
-  Operation operation(*this);
+  Operation operation(m_writer);
   if (source == 0 || target == 0)
     return false;
   if (m_db.isOpen() && m_db.broken())
@@ -196,7 +149,7 @@ bool PgStore::connect(std::int32_t source, std::int32_t target) {
   if (!m_db.isOpen() && !open())
     return false;
   if (m_db.inTransaction())
-    commitSlice(); // a batch's pairs belong to the pair they were learnt for
+    m_writer.commitSlice(); // a batch's pairs belong to the pair they were learnt for
   m_source = source;
   m_target = target;
   m_table = PairTable::forLanguages(source, target);
@@ -210,19 +163,20 @@ bool PgStore::connect(std::int32_t source, std::int32_t target) {
 }
 
 void PgStore::disconnect() {
-  Operation operation(*this);
+  Operation operation(m_writer);
   close();
 }
 
 // False only when the catalogue cannot be read; a table that could not be created leaves
 // the operations failing quietly, as in the file store.
 bool PgStore::ensureTable(bool within) {
-  pg::Result found = m_db.run("SELECT to_regclass($1) IS NOT NULL", {quoted(m_table.name)});
+  pg::Result found =
+      m_db.run("SELECT to_regclass($1) IS NOT NULL", {quotedIdentifier(m_table.name)});
   if (!found.ok() || found.rows() != 1)
     return false;
   if (found.text(0, 0) == "t")
     return true;
-  const std::string table = quoted(m_table.name);
+  const std::string table = quotedIdentifier(m_table.name);
   std::string create = std::string(within ? "" : "BEGIN; ") + "SELECT pg_advisory_xact_lock(" +
                        std::to_string(kSchemaLock) + "); CREATE TABLE IF NOT EXISTS " + table +
                        " (\"Id\" bigserial PRIMARY KEY, \"Text1\" text NOT NULL, \"Text2\" text "
@@ -230,9 +184,8 @@ bool PgStore::ensureTable(bool within) {
                        "\"Fold1\" text COLLATE \"C\" NOT NULL, \"Fold2\" text COLLATE \"C\" NOT "
                        "NULL, \"Grams1\" text COLLATE \"C\", \"Grams2\" text COLLATE \"C\");";
   for (const char *column : {"Fold1", "Fold2"})
-    create += " CREATE INDEX IF NOT EXISTS " +
-              quoted(std::string(column) + "Index_" + m_table.name) + " ON " + table + " (" +
-              quoted(column) + ");";
+    create += " CREATE INDEX IF NOT EXISTS " + quotedIdentifier(m_table.indexName(column)) +
+              " ON " + table + " (" + quotedIdentifier(column) + ");";
   if (within)
     return m_db.command(create);
   create += " COMMIT";
@@ -241,118 +194,42 @@ bool PgStore::ensureTable(bool within) {
   return true;
 }
 
-void PgStore::rememberDamage() {
-  if (failureDamages(m_db.uri())) {
-    m_damagedUri = m_db.uri();
-    m_damage = failureMessage();
-  }
-}
+// --- Writing, for the batch writer ------------------------------------------------------
 
-bool PgStore::refusesWrites() const {
-  if (m_damagedUri.empty() || m_damagedUri != m_db.uri())
-    return false;
-  noteFailure("the memory is damaged (" + m_damage + "), so nothing is written into it",
-              m_damagedUri);
-  return true;
-}
-
-bool PgStore::beginWrite() {
-  if (refusesWrites() || (m_batch && m_batchFailure != BatchOutcome::None))
-    return false;
-  if (m_db.inTransaction()) {
-    if (!m_batch) {
-      m_db.command("ROLLBACK"); // only a batch keeps a transaction between calls
-    } else if (Clock::now() - m_transactionStart < kBatchSlice) {
-      return true;
-    } else if (!commitSlice()) {
-      return false;
-    }
-  } else if (m_batch && !commitSlice()) {
-    return false; // the batch's transaction is gone, and what it held with it
+// COMMIT of a failed transaction answers ROLLBACK without an error, so such a one is
+// rolled back and fails with the statement that failed it.
+BatchOutcome::Failure PgStore::commit() {
+  if (m_db.transactionFailed()) {
+    m_db.exec("ROLLBACK");
+    return lastFailure();
   }
-  if (!m_db.command("BEGIN"))
-    return false;
-  m_transactionStart = Clock::now();
-  return true;
-}
-
-bool PgStore::finishWrite(bool commit) {
-  if (m_batch)
-    return true;
-  if (commit) {
-    pg::Result result = m_db.exec("COMMIT");
-    m_lastState = result.sqlState();
-    if (result.ok())
-      return true;
-  }
+  pg::Result result = m_db.exec("COMMIT");
+  if (result.ok())
+    return BatchOutcome::None;
+  m_lastState = result.sqlState();
   m_db.command("ROLLBACK");
-  return false;
+  return lastFailure();
 }
 
-// Commits what the batch learnt since its last commit and counts it as stored.
-bool PgStore::commitSlice() {
-  if (!m_db.inTransaction()) {
-    if (m_batchPending == 0)
-      return true;
-    m_batchPending = 0; // the connection went, and its transaction with it
-    if (m_batchFailure == BatchOutcome::None)
-      failBatchWith(BatchOutcome::Failed);
-    return false;
-  }
-  // COMMIT of a failed transaction answers ROLLBACK without an error.
-  const bool aborted = m_db.transactionFailed();
-  pg::Result result = m_db.exec(aborted ? "ROLLBACK" : "COMMIT");
-  if (!aborted && result.ok()) {
-    m_batchStored += m_batchPending;
-    m_batchPending = 0;
-    return true;
-  }
-  if (m_batchFailure == BatchOutcome::None)
-    failBatchWith(lockTimedOut(m_lastState) ? BatchOutcome::Busy : BatchOutcome::Failed);
-  m_batchPending = 0;
-  return false;
-}
-
-void PgStore::failBatch(const std::string &sqlState) {
-  if (m_batchFailure == BatchOutcome::None)
-    failBatchWith(lockTimedOut(sqlState) ? BatchOutcome::Busy : BatchOutcome::Failed);
-  commitSlice();
-}
-
-// The batch's first failure, with what the server said of it: the calls that learnt its
-// pairs are over by the time the batch ends.
-void PgStore::failBatchWith(BatchOutcome::Failure failure) {
-  m_batchFailure = failure;
-  m_batchReason = failureMessage();
-  m_batchDamaged = failureDamages(m_db.uri()) ? m_db.uri() : std::string();
+BatchOutcome::Failure PgStore::lastFailure() const {
+  return lockTimedOut(m_lastState) ? BatchOutcome::Busy : BatchOutcome::Failed;
 }
 
 bool PgStore::beginBatch() {
-  Operation operation(*this);
+  Operation operation(m_writer);
   if (!connected())
     return false;
-  if (!m_batch) {
-    m_batchStored = m_batchPending = 0;
-    m_batchFailure = BatchOutcome::None;
-  }
-  m_batch = true;
+  m_writer.beginBatch();
   return true;
 }
 
 BatchOutcome PgStore::endBatch() {
-  Operation operation(*this);
-  if (!m_batch)
-    return {};
-  commitSlice();
-  const BatchOutcome outcome{m_batchFailure, m_batchStored, m_batchReason, m_batchDamaged};
-  m_batch = false;
-  m_batchStored = m_batchPending = 0;
-  m_batchFailure = BatchOutcome::None;
-  return outcome;
+  Operation operation(m_writer);
+  return m_writer.endBatch();
 }
 
 void PgStore::setBusyTimeout(std::chrono::milliseconds timeout) {
-  Operation operation(*this);
+  Operation operation(m_writer);
   m_busyTimeout = std::max(timeout, std::chrono::milliseconds(0));
   if (m_db.isOpen() && !m_db.broken())
     applyLockTimeout();
@@ -361,12 +238,7 @@ void PgStore::setBusyTimeout(std::chrono::milliseconds timeout) {
 // The connection was lost: reopen it once. Pairs of a batch that were not yet committed
 // went with the old session, which fails the batch.
 bool PgStore::recover() {
-  const bool lost = m_batch && m_batchPending > 0;
-  if (lost) {
-    m_batchPending = 0;
-    if (m_batchFailure == BatchOutcome::None)
-      failBatchWith(BatchOutcome::Failed);
-  }
+  const bool lost = m_writer.loseSlice();
   m_db.close();
   if (!open())
     return false;
@@ -380,7 +252,7 @@ bool PgStore::retryAfter(bool succeeded) {
 
 bool PgStore::lockPair(std::int64_t key) {
   const std::string number = std::to_string(key);
-  if (!m_batch) {
+  if (!m_writer.batchOpen()) {
     pg::Result result = m_db.exec("SELECT pg_advisory_xact_lock(" + number + ")");
     m_lastState = result.sqlState();
     return result.ok();
@@ -393,9 +265,8 @@ bool PgStore::lockPair(std::int64_t key) {
     return false;
   if (tried.text(0, 0) == "t")
     return true;
-  if (!commitSlice() || !m_db.command("BEGIN"))
+  if (!m_writer.restartSlice())
     return false;
-  m_transactionStart = Clock::now();
   pg::Result waited = m_db.exec("SELECT pg_advisory_xact_lock(" + number + ")");
   m_lastState = waited.sqlState();
   return waited.ok();
@@ -403,25 +274,19 @@ bool PgStore::lockPair(std::int64_t key) {
 
 bool PgStore::learn(std::u16string_view source, std::u16string_view target,
                     std::int32_t increment) {
-  Operation operation(*this);
-  if (!connected() || (m_batch && m_batchFailure != BatchOutcome::None) || !ready())
+  Operation operation(m_writer);
+  if (!connected() || m_writer.batchFailed() || !ready())
     return false;
   bool learnt = learnRow(source, target, increment);
   if (retryAfter(learnt))
     learnt = learnRow(source, target, increment);
-  if (learnt) {
-    if (m_batch)
-      ++m_batchPending;
-    return true;
-  }
-  if (m_batch)
-    failBatch(m_lastState);
-  return false;
+  m_writer.learnt(learnt);
+  return learnt;
 }
 
 bool PgStore::learnRow(std::u16string_view source, std::u16string_view target,
                        std::int32_t increment) {
-  Write write(*this);
+  Write write(m_writer);
   if (!write.ok())
     return false;
   const std::string sourceText = pg::toUtf8(source);
@@ -459,7 +324,7 @@ bool PgStore::learnRow(std::u16string_view source, std::u16string_view target,
 }
 
 LookupResult PgStore::lookup(std::u16string_view text) {
-  Operation operation(*this);
+  Operation operation(m_writer);
   if (!ready())
     return {};
   LookupResult result = lookupRows(text);
@@ -471,14 +336,9 @@ LookupResult PgStore::lookup(std::u16string_view text) {
 LookupResult PgStore::lookupRows(std::u16string_view text) {
   LookupResult result;
   // The spaces around the query are not part of the key; they go around every answer.
-  const std::size_t begin = std::min(text.find_first_not_of(u' '), text.size());
-  const std::size_t end = text.find_last_not_of(u' ') + 1; // 0 when all spaces
-  const std::u16string_view prefix = text.substr(0, begin);
-  const std::u16string_view key = begin < end ? text.substr(begin, end - begin) : u"";
-  const std::u16string_view suffix = begin < end ? text.substr(end) : u"";
-
-  pg::Result rows =
-      m_db.run(sql("SELECT {G} FROM {T} WHERE {FS} = $1 ORDER BY {C}, \"Id\""), {pg::folded(key)});
+  const QueryParts query = splitQuery(text);
+  pg::Result rows = m_db.run(sql("SELECT {G} FROM {T} WHERE {FS} = $1 ORDER BY {C}, \"Id\""),
+                             {pg::folded(query.key)});
   if (!rows.ok())
     return result;
   // Rows come least used first; the answer lists the most used first.
@@ -486,17 +346,14 @@ LookupResult PgStore::lookupRows(std::u16string_view text) {
     const std::string_view target = rows.text(row, 0);
     if (target.empty())
       continue;
-    std::u16string translation(prefix);
-    translation += pg::toUtf16(target);
-    translation += suffix;
-    result.translations.push_back(std::move(translation));
+    result.translations.push_back(query.wrap(pg::toUtf16(target)));
   }
   result.read = true;
   return result;
 }
 
 SearchResult PgStore::search(const std::vector<std::u16string> &words, bool allWords) {
-  Operation operation(*this);
+  Operation operation(m_writer);
   if (words.empty() || !ready())
     return {};
   SearchResult result = searchRows(words, allWords);
@@ -532,7 +389,7 @@ SearchResult PgStore::searchRows(const std::vector<std::u16string> &words, bool 
 }
 
 FuzzyResult PgStore::fuzzy(std::u16string_view text, std::int32_t minScore, std::int32_t maxCount) {
-  Operation operation(*this);
+  Operation operation(m_writer);
   if (!ready())
     return {};
   FuzzyResult result = fuzzyRows(text, minScore, maxCount);
@@ -555,19 +412,18 @@ FuzzyResult PgStore::fuzzyRows(std::u16string_view text, std::int32_t minScore,
 }
 
 bool PgStore::deletePair(std::u16string_view source, std::u16string_view target) {
-  Operation operation(*this);
+  Operation operation(m_writer);
   if (!ready())
     return false;
   bool deleted = deleteRows(source, target);
   if (retryAfter(deleted))
     deleted = deleteRows(source, target);
-  if (!deleted && m_batch)
-    failBatch(m_lastState);
+  m_writer.wrote(deleted);
   return deleted;
 }
 
 bool PgStore::deleteRows(std::u16string_view source, std::u16string_view target) {
-  Write write(*this);
+  Write write(m_writer);
   if (!write.ok())
     return false;
   pg::Result result = m_db.run(sql("DELETE FROM {T} WHERE {FS} = $1 AND {FG} = $2"),
@@ -577,7 +433,7 @@ bool PgStore::deleteRows(std::u16string_view source, std::u16string_view target)
 }
 
 ListResult PgStore::list(std::int64_t after, std::int32_t limit) {
-  Operation operation(*this);
+  Operation operation(m_writer);
   if (limit <= 0 || !ready()) {
     ListResult result;
     result.next = after;
@@ -626,7 +482,7 @@ std::string PgStore::probe(const std::string &uri) {
 // --- Whole-memory access, for copying ---------------------------------------------------
 
 bool PgStore::openExisting() {
-  Operation operation(*this);
+  Operation operation(m_writer);
   return (m_db.isOpen() && !m_db.broken()) || open();
 }
 
@@ -635,7 +491,7 @@ bool PgStore::openOrCreate() {
 }
 
 std::optional<std::vector<std::string>> PgStore::pairTables() {
-  Operation operation(*this);
+  Operation operation(m_writer);
   pg::Result names = m_db.exec("SELECT c.relname FROM pg_catalog.pg_class c WHERE c.relkind = "
                                "'r' AND c.relnamespace = current_schema()::regnamespace ORDER "
                                "BY c.relname");
@@ -651,29 +507,29 @@ std::optional<std::vector<std::string>> PgStore::pairTables() {
 }
 
 std::optional<std::int64_t> PgStore::countRows(const std::string &table) {
-  Operation operation(*this);
+  Operation operation(m_writer);
   if (!isPairTableName(table))
     return std::nullopt;
-  pg::Result found = m_db.run("SELECT to_regclass($1) IS NOT NULL", {quoted(table)});
+  pg::Result found = m_db.run("SELECT to_regclass($1) IS NOT NULL", {quotedIdentifier(table)});
   if (!found.ok() || found.rows() != 1)
     return std::nullopt;
   if (found.text(0, 0) != "t")
     return 0;
-  pg::Result count = m_db.exec("SELECT count(*) FROM " + quoted(table));
+  pg::Result count = m_db.exec("SELECT count(*) FROM " + quotedIdentifier(table));
   if (!count.ok() || count.rows() != 1)
     return std::nullopt;
   return count.integer(0, 0);
 }
 
 RowSlice PgStore::readRows(const std::string &table, std::int64_t after, std::int32_t limit) {
-  Operation operation(*this);
+  Operation operation(m_writer);
   RowSlice slice;
   slice.next = after;
   if (!isPairTableName(table))
     return slice;
   pg::Result rows =
       m_db.run("SELECT \"Id\", \"Text1\", \"Text2\", \"Counter1\", \"Counter2\" FROM " +
-                   quoted(table) + " WHERE \"Id\" > $1 ORDER BY \"Id\" LIMIT $2",
+                   quotedIdentifier(table) + " WHERE \"Id\" > $1 ORDER BY \"Id\" LIMIT $2",
                {std::to_string(after), std::to_string(limit)});
   if (!rows.ok())
     return slice;
@@ -687,57 +543,53 @@ RowSlice PgStore::readRows(const std::string &table, std::int64_t after, std::in
 }
 
 bool PgStore::beginImport() {
-  Operation operation(*this);
-  if (!m_db.isOpen() || m_importing || m_db.inTransaction() || refusesWrites() ||
-      !m_db.command("BEGIN"))
-    return false;
-  m_importing = true;
+  Operation operation(m_writer);
+  return m_db.isOpen() && m_writer.beginImport();
+}
+
+// Many rows to one statement: a round trip per row would make large copies slow.
+bool PgStore::insertRows(const std::string &name, const std::vector<const StoredRow *> &rows) {
+  constexpr std::size_t kRowsPerInsert = 500;
+  constexpr std::size_t kColumns = 8;
+  for (std::size_t first = 0; first < rows.size(); first += kRowsPerInsert) {
+    const std::size_t count = std::min(kRowsPerInsert, rows.size() - first);
+    std::string sql = "INSERT INTO " + name +
+                      " (\"Text1\", \"Text2\", \"Fold1\", \"Fold2\", \"Grams1\", \"Grams2\", "
+                      "\"Counter1\", \"Counter2\") VALUES ";
+    pg::Parameters values;
+    values.reserve(count * kColumns);
+    for (std::size_t i = 0; i < count; ++i) {
+      const StoredRow &row = *rows[first + i];
+      const std::size_t base = i * kColumns;
+      sql += (i ? ", (" : "(");
+      for (std::size_t k = 1; k <= kColumns; ++k)
+        sql += "$" + std::to_string(base + k) + (k < kColumns ? ", " : ")");
+      values.push_back(pg::toUtf8(row.text1));
+      values.push_back(pg::toUtf8(row.text2));
+      values.push_back(pg::folded(row.text1));
+      values.push_back(pg::folded(row.text2));
+      values.push_back(trigramKey(row.text1));
+      values.push_back(trigramKey(row.text2));
+      values.push_back(std::to_string(row.counter1));
+      values.push_back(std::to_string(row.counter2));
+    }
+    if (!m_db.run(sql, values).ok())
+      return false;
+  }
   return true;
 }
 
 bool PgStore::importRows(const std::string &table, const std::vector<StoredRow> &rows, bool merge) {
-  Operation operation(*this);
-  if (!m_importing || !isPairTableName(table))
+  Operation operation(m_writer);
+  if (!m_writer.importing() || !isPairTableName(table))
     return false;
   if (m_table.name != table) {
     m_table = PairTable{table, true};
     if (!ensureTable(true))
       return false;
   }
-  const std::string name = quoted(table);
-  // Many rows to one statement: a round trip per row would make large copies slow.
-  constexpr std::size_t kRowsPerInsert = 500;
+  const std::string name = quotedIdentifier(table);
   std::vector<const StoredRow *> inserts;
-  auto flush = [&] {
-    for (std::size_t first = 0; first < inserts.size(); first += kRowsPerInsert) {
-      const std::size_t count = std::min(kRowsPerInsert, inserts.size() - first);
-      std::string sql = "INSERT INTO " + name +
-                        " (\"Text1\", \"Text2\", \"Fold1\", \"Fold2\", \"Grams1\", \"Grams2\", "
-                        "\"Counter1\", \"Counter2\") VALUES ";
-      constexpr std::size_t kColumns = 8;
-      std::vector<std::optional<std::string>> values;
-      values.reserve(count * kColumns);
-      for (std::size_t i = 0; i < count; ++i) {
-        const StoredRow &row = *inserts[first + i];
-        const std::size_t base = i * kColumns;
-        sql += (i ? ", (" : "(");
-        for (std::size_t k = 1; k <= kColumns; ++k)
-          sql += "$" + std::to_string(base + k) + (k < kColumns ? ", " : ")");
-        values.push_back(pg::toUtf8(row.text1));
-        values.push_back(pg::toUtf8(row.text2));
-        values.push_back(pg::folded(row.text1));
-        values.push_back(pg::folded(row.text2));
-        values.push_back(trigramKey(row.text1));
-        values.push_back(trigramKey(row.text2));
-        values.push_back(std::to_string(row.counter1));
-        values.push_back(std::to_string(row.counter2));
-      }
-      if (!m_db.run(sql, values).ok())
-        return false;
-    }
-    inserts.clear();
-    return true;
-  };
   for (const StoredRow &row : rows) {
     if (!merge) {
       inserts.push_back(&row);
@@ -756,8 +608,8 @@ bool PgStore::importRows(const std::string &table, const std::vector<StoredRow> 
         match = k;
     }
     if (match < 0) {
-      inserts.push_back(&row); // at once: a later row of this slice may match it
-      if (!flush())
+      // At once: a later row of this slice may match it.
+      if (!insertRows(name, {&row}))
         return false;
       continue;
     }
@@ -771,29 +623,25 @@ bool PgStore::importRows(const std::string &table, const std::vector<StoredRow> 
     if (!added.ok())
       return false;
   }
-  return flush();
+  return insertRows(name, inserts);
 }
 
 bool PgStore::endImport(bool commit) {
-  Operation operation(*this);
-  if (!m_importing)
+  Operation operation(m_writer);
+  if (!m_writer.importing())
     return false;
-  m_importing = false;
   m_source = m_target = 0;
   m_table = PairTable();
-  if (commit && !m_db.transactionFailed() && m_db.command("COMMIT"))
-    return true;
-  m_db.command("ROLLBACK");
-  return false;
+  return m_writer.endImport(commit);
 }
 
 std::string PgStore::lastError() const {
-  std::lock_guard lock(m_mutex);
+  std::lock_guard lock(m_writer.mutex());
   return m_db.error();
 }
 
 std::string PgStore::identity() {
-  std::lock_guard lock(m_mutex);
+  std::lock_guard lock(m_writer.mutex());
   // The address the server was reached by can be spelt many ways; its port, the time it
   // started and the database's number cannot.
   pg::Result row = m_db.exec(

@@ -1,3 +1,4 @@
+// The memory on a PostgreSQL server, for a team, behind the same interface as a file.
 #pragma once
 
 // The memory on a PostgreSQL server, for a team: the same tables per language pair, the
@@ -7,13 +8,13 @@
 // lock on the pair, so that clients learning the same pair at once end with one row and
 // the sum of their counts.
 
+#include "batch_writer.h"
 #include "memory_store.h"
+#include "pair_table.h"
 #include "pg_connection.h"
 #include "pg_fuzzy_search.h"
-#include "tm_store.h"
 
 #include <chrono>
-#include <mutex>
 #include <string>
 
 namespace kestrine {
@@ -21,7 +22,7 @@ namespace kestrine {
 // A location naming a server rather than a folder: "postgresql://..." or "postgres://...".
 bool isServerLocation(std::u16string_view location);
 
-class PgStore final : public MemoryStore {
+class PgStore final : public MemoryStore, private WriteBackend {
 public:
   PgStore();
   ~PgStore() override;
@@ -65,13 +66,9 @@ public:
   // reached and lets us create tables, else why not.
   static std::string probe(const std::string &uri);
 
-  // A batch commits and starts over after this long, as the file store's does.
-  static constexpr std::chrono::milliseconds kBatchSlice{1000};
-
 private:
-  class Write;
-  class Operation;
-  enum class Outcome { Done, Failed, Lost };
+  using Operation = BatchWriter::Operation;
+  using Write = BatchWriter::Write;
 
   bool open();
   void close();
@@ -84,14 +81,6 @@ private:
   bool recover();
   bool retryAfter(bool succeeded);
 
-  bool beginWrite();
-  bool finishWrite(bool commit);
-  bool commitSlice();
-  void failBatch(const std::string &sqlState);
-  void failBatchWith(BatchOutcome::Failure failure);
-  void rememberDamage();
-  // True (and noted) when the server reported the memory damaged: nothing is written to it.
-  bool refusesWrites() const;
   bool lockPair(std::int64_t key);
   bool learnRow(std::u16string_view source, std::u16string_view target, std::int32_t increment);
   LookupResult lookupRows(std::u16string_view text);
@@ -99,10 +88,18 @@ private:
   bool deleteRows(std::u16string_view source, std::u16string_view target);
   ListResult listRows(std::int64_t after, std::int32_t limit);
   FuzzyResult fuzzyRows(std::u16string_view text, std::int32_t minScore, std::int32_t maxCount);
+  bool insertRows(const std::string &name, const std::vector<const StoredRow *> &rows);
 
   std::string sql(const char *pattern) const;
 
-  mutable std::mutex m_mutex;
+  // WriteBackend
+  std::string memoryName() const override { return m_db.uri(); }
+  bool inTransaction() const override { return m_db.inTransaction(); }
+  bool begin() override { return m_db.command("BEGIN"); }
+  BatchOutcome::Failure commit() override;
+  void rollback() override { m_db.command("ROLLBACK"); }
+  BatchOutcome::Failure lastFailure() const override;
+
   std::string m_uri;
   pg::Connection m_db;
   std::int32_t m_source = 0;
@@ -110,18 +107,8 @@ private:
   PairTable m_table;
   PgFuzzyIndex m_fuzzy;
   std::chrono::milliseconds m_busyTimeout = kBusyTimeout;
-  bool m_batch = false;
-  bool m_importing = false;
-  std::int32_t m_batchStored = 0;
-  std::int32_t m_batchPending = 0;
-  BatchOutcome::Failure m_batchFailure = BatchOutcome::None;
-  std::string m_batchReason;
-  std::string m_batchDamaged;
-  std::chrono::steady_clock::time_point m_transactionStart;
   std::string m_lastState; // SQLSTATE of the last failed statement
-  // The memory that reported damage, for as long as the store lives, and what it said.
-  std::string m_damagedUri;
-  std::string m_damage;
+  BatchWriter m_writer{*this};
 };
 
 } // namespace kestrine

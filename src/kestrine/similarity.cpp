@@ -1,5 +1,7 @@
+// Scoring how alike two texts are: their comparison form and edit distance within a bound.
 #include "similarity.h"
 
+#include "store_text.h"
 #include "text_folding.h"
 
 #include <algorithm>
@@ -8,11 +10,7 @@
 namespace kestrine {
 
 std::u16string comparisonForm(std::u16string_view text) {
-  const std::size_t begin = text.find_first_not_of(u' ');
-  if (begin == std::u16string_view::npos)
-    return {};
-  const std::size_t end = text.find_last_not_of(u' ') + 1;
-  std::u16string folded(text.substr(begin, end - begin));
+  std::u16string folded(splitQuery(text).key);
   for (char16_t &unit : folded)
     unit = foldUnit(unit);
   return folded;

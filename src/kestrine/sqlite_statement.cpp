@@ -1,3 +1,4 @@
+// Prepared statements that finalize themselves, and the noting of what SQLite said.
 #include "sqlite_statement.h"
 
 #include "failure_note.h"
@@ -17,8 +18,11 @@ bool isDamage(int code) {
 void noteSqliteFailure(sqlite3 *db, int code) {
   const char *file = db ? sqlite3_db_filename(db, "main") : nullptr;
   const char *message = db && sqlite3_errcode(db) != SQLITE_OK ? sqlite3_errmsg(db) : nullptr;
-  noteFailure(message ? message : sqlite3_errstr(code),
-              isDamage(code) && file ? std::string(file) : std::string());
+  const std::string_view text = message ? message : sqlite3_errstr(code);
+  if ((code & 0xFF) == SQLITE_BUSY || (code & 0xFF) == SQLITE_LOCKED)
+    noteBusy(text);
+  else
+    noteFailure(text, isDamage(code) && file ? std::string(file) : std::string());
 }
 
 Statement::Statement(sqlite3 *db, const std::string &sql) {

@@ -1,3 +1,4 @@
+// Choosing the store by location, under the lock the exports share.
 #include "store_choice.h"
 
 #include <filesystem>
@@ -7,6 +8,7 @@ namespace kestrine {
 void StoreChoice::setLocation(std::u16string_view location) {
   if (location.empty())
     return;
+  std::lock_guard lock(m_mutex);
   if (isServerLocation(location)) {
     m_server.setLocation(location);
     m_chosen = &m_server;
@@ -17,18 +19,20 @@ void StoreChoice::setLocation(std::u16string_view location) {
 }
 
 bool StoreChoice::connect(std::int32_t source, std::int32_t target) {
-  MemoryStore *chosen = m_chosen.load();
-  if (m_current.load() != chosen && !m_current.load()->isOpen())
-    m_current = chosen;
-  return m_current.load()->connect(source, target);
+  std::lock_guard lock(m_mutex);
+  if (m_current != m_chosen && !m_current->isOpen())
+    m_current = m_chosen;
+  return m_current->connect(source, target);
 }
 
 void StoreChoice::disconnect() {
-  m_current.load()->disconnect();
-  m_current = m_chosen.load();
+  std::lock_guard lock(m_mutex);
+  m_current->disconnect();
+  m_current = m_chosen;
 }
 
 void StoreChoice::setBusyTimeout(std::chrono::milliseconds timeout) {
+  std::lock_guard lock(m_mutex);
   m_file.setBusyTimeout(timeout);
   m_server.setBusyTimeout(timeout);
 }
@@ -59,7 +63,7 @@ std::unique_ptr<MemoryStore> StoreChoice::storeFor(std::u16string_view location,
     store->setLocation(location);
     return store;
   }
-  auto store = std::make_unique<TmStore>();
+  auto store = std::make_unique<SqliteStore>();
   store->setFolder(location, create);
   return store;
 }

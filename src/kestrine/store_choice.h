@@ -1,15 +1,17 @@
+// Which store the exports use, behind the one lock that every call of theirs takes.
 #pragma once
 
-// Which store the exports use: the file store for a folder, the server store for a
-// "postgresql://" URI. A new location takes effect when nothing is open any more, just as
-// a new folder does: an open memory stays in use until it is disconnected.
+// The file store for a folder, the server store for a "postgresql://" URI. A new location
+// takes effect when nothing is open any more, just as a new folder does: an open memory
+// stays in use until it is disconnected. Choosing, connecting, disconnecting and every call
+// on the store chosen hold one lock, so that no call meets a store half switched.
 
 #include "memory_store.h"
 #include "pg_store.h"
-#include "tm_store.h"
+#include "sqlite_store.h"
 
-#include <atomic>
 #include <memory>
+#include <mutex>
 #include <string>
 
 namespace kestrine {
@@ -24,7 +26,12 @@ public:
   bool connect(std::int32_t source, std::int32_t target);
   void disconnect();
   void setBusyTimeout(std::chrono::milliseconds timeout);
-  MemoryStore &current() { return *m_current.load(); }
+
+  // Runs `call` on the store in use, holding the lock for the whole of it.
+  template <class Call> auto withStore(Call &&call) {
+    std::lock_guard lock(m_mutex);
+    return call(*m_current);
+  }
 
   // Empty when the location can hold a memory (a server answering, a folder that is or
   // can be made), else why not.
@@ -37,11 +44,12 @@ public:
   static bool sameMemory(std::u16string_view a, std::u16string_view b);
 
 private:
+  std::mutex m_mutex;
   // Declared before the pointers that name them.
-  TmStore m_file;
+  SqliteStore m_file;
   PgStore m_server;
-  std::atomic<MemoryStore *> m_current{&m_file};
-  std::atomic<MemoryStore *> m_chosen{&m_file};
+  MemoryStore *m_current = &m_file; // the store the calls go to
+  MemoryStore *m_chosen = &m_file;  // the store of the location set last
 };
 
 } // namespace kestrine

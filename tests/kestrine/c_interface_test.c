@@ -36,6 +36,15 @@ static int equals(const char16_t *text, const char *ascii) {
   return text[i] == 0;
 }
 
+static int startsWith(const char16_t *text, const char16_t *prefix) {
+  size_t i = 0;
+  for (; prefix[i]; ++i) {
+    if (text[i] != prefix[i])
+      return 0;
+  }
+  return 1;
+}
+
 static void removeMemory(const char *folder) {
   static const char *const suffixes[] = {"", "-wal", "-shm"};
   char path[4096];
@@ -59,6 +68,8 @@ int main(int argc, char **argv) {
   int32_t stored = -1;
   int32_t scores[3] = {-1, -1, -1};
   char16_t reason[64];
+  const char16_t *lent;
+  int32_t code = -1;
 
   if (argc != 2) {
     fprintf(stderr, "usage: %s FOLDER\n", argv[0]);
@@ -80,7 +91,9 @@ int main(int argc, char **argv) {
   CHECK(AddPair(wide("Open", a, 64), wide("Otevri", b, 64), 3) == 1);
   CHECK(AddPair(wide("Open", a, 64), wide("", b, 64), 1) == 0);
   CHECK(AddPair(wide("Open file", a, 64), wide("Otevrit soubor", b, 64), 1) == 1);
-  CHECK(GetTMError(reason, 64) == 0 && reason[0] == 0);
+  CHECK(GetTMError(reason, 64) == KESTRINE_OK && reason[0] == 0);
+  lent = GetTMLastError(&code);
+  CHECK(lent != NULL && lent[0] == 0 && code == KESTRINE_OK);
 
   CHECK(GetTM(wide(" OPEN", a, 64), &list) == 2);
   CHECK(list.count == 2 && equals(list.items[0], " Otevri") && equals(list.items[1], " Otevrit"));
@@ -119,6 +132,7 @@ int main(int argc, char **argv) {
   CHECK(list.count == 1 && equals(list.items[0], "Ulozit"));
   FreeTM(&list);
   CHECK(LookupTM(wide("Nothing", a, 64), &list) == 0);
+  CHECK(EndTMBatchCounted(&stored) == KESTRINE_BATCH_STORED && stored == 0); /* no batch */
 
   CHECK(FuzzyTM(wide(" OPEN fil", a, 64), 50, 3, &sources, &targets, scores) == 2);
   CHECK(sources.count == 2 && equals(sources.items[0], "Open file") &&
@@ -138,14 +152,24 @@ int main(int argc, char **argv) {
   DisconnectTM();
   CHECK(FuzzyTM(wide("Close", a, 64), 50, 3, &sources, &targets, scores) == -1);
   CHECK(sources.count == 0 && targets.count == 0);
-  CHECK(LookupTM(wide("Close", a, 64), &list) == -1);
+  CHECK(LookupTM(wide("Close", a, 64), &list) == KESTRINE_READ_FAILED);
   CHECK(list.count == 0);
   CHECK(GetTM(wide("Close", a, 64), &list) == 0);
   CHECK(DeletePair(wide("Close", a, 64), wide("Zavrit", b, 64)) == 0);
-  CHECK(GetTMError(reason, 64) == 1 && reason[0] != 0);
+  CHECK(GetTMError(reason, 64) == KESTRINE_FAILED && reason[0] != 0);
+  /* The lent reason is the copied one, whole, and stays until this thread calls again. */
+  lent = GetTMLastError(&code);
+  CHECK(code == KESTRINE_FAILED && lent[0] != 0);
+  CHECK(startsWith(lent, reason));
+  CHECK(GetTMLastError(NULL) == lent);
   CHECK(BeginTMBatch() == 0);
   CHECK(GetTMVersion(version) == 1); /* leaves the note of the last call alone */
-  CHECK(GetTMError(NULL, 0) == 1);
+  CHECK(GetTMError(NULL, 0) == KESTRINE_FAILED);
+  FreeTM(&list);
+  CHECK(GetTMLastError(&code)[0] != 0 && code == KESTRINE_FAILED);
+  CHECK(ConnectTM(1033, 1029) == 1);
+  CHECK(GetTMLastError(&code)[0] == 0 && code == KESTRINE_OK);
+  DisconnectTM();
 
   removeMemory(argv[1]);
   if (failures)

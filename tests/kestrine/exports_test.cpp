@@ -2,6 +2,8 @@
 
 #include "memory_fixture.h"
 
+#include <functional>
+#include <memory>
 #include <thread>
 
 namespace kestrine_test {
@@ -12,14 +14,17 @@ using Texts = std::vector<std::string>;
 TEST(KestrineLibrary, ExportsOnlyTheInterface) {
   KestrineLibrary library;
   ASSERT_TRUE(library.loaded()) << library.error();
-  for (const char *name :
-       {"GetTMVersion", "SetTMPath", "ConnectTM", "DisconnectTM", "AddPair", "GetTM", "SearchTM",
-        "DeletePair", "FreeTM", "BeginTMBatch", "EndTMBatch", "LookupTM", "EndTMBatchCounted",
-        "SetTMBusyTimeout", "ListTM", "FuzzyTM", "CheckTMPath", "CopyTM", "GetTMError"})
+  for (const char *name : {"GetTMVersion",      "SetTMPath",        "ConnectTM",
+                           "DisconnectTM",      "AddPair",          "GetTM",
+                           "SearchTM",          "DeletePair",       "FreeTM",
+                           "BeginTMBatch",      "EndTMBatch",       "LookupTM",
+                           "EndTMBatchCounted", "SetTMBusyTimeout", "ListTM",
+                           "FuzzyTM",           "CheckTMPath",      "CopyTM",
+                           "GetTMError",        "GetTMLastError"})
     EXPECT_NE(library.symbol(name), nullptr) << name;
   // The store and the program's case table stay inside, or they could clash with the
   // program's own copy of the case table.
-  for (const char *name : {"_ZN7tarvelo9caseLowerEDs", "_ZN8kestrine7TmStore7connectEii",
+  for (const char *name : {"_ZN7tarvelo9caseLowerEDs", "_ZN8kestrine11SqliteStore7connectEii",
                            "_ZN8kestrine13compareFoldedESt17basic_string_viewIcSt11char_"
                            "traitsIcEES3_"})
     EXPECT_EQ(library.symbol(name), nullptr) << name;
@@ -100,6 +105,67 @@ TEST_F(MemoryTest, UnloadingCommitsAnOpenBatch) {
   m_library.unload();
   ASSERT_FALSE(KestrineLibrary::resident()) << "the library stayed loaded";
   EXPECT_EQ(rows("5to9"), "Ano|Yes|0|1\n");
+}
+
+// GetTMLastError lends the thread's note: the same reason GetTMError copies, a code that
+// also tells a busy memory apart, and a text that another thread's calls leave alone.
+TEST_F(MemoryTest, GetTMLastErrorLendsTheReasonOfTheThreadsLastCall) {
+  ASSERT_NE(m_library.getTMLastError, nullptr);
+  struct Case {
+    const char *call;
+    std::function<void()> run;
+    int32_t code;
+    int32_t getTMError; // what GetTMError answers for the same call
+  };
+  std::unique_ptr<Holder> holder;
+  const Case cases[] = {
+      {"DeletePair while not connected", [&] { remove("Yes", "Ano"); }, KESTRINE_FAILED,
+       KESTRINE_FAILED},
+      {"ConnectTM", [&] { ASSERT_TRUE(connect(kEnglish, kCzech)); }, KESTRINE_OK, KESTRINE_OK},
+      {"AddPair with the file locked by another program",
+       [&] {
+         m_library.setTMBusyTimeout(20);
+         holder = std::make_unique<Holder>(m_folder.database());
+         ASSERT_TRUE(holder->run("BEGIN IMMEDIATE"));
+         EXPECT_EQ(add("Yes", "Ano"), 1); // not stored, but its result never tells
+       },
+       KESTRINE_BUSY, KESTRINE_FAILED},
+      {"AddPair once the lock is gone",
+       [&] {
+         holder.reset();
+         add("Yes", "Ano");
+       },
+       KESTRINE_OK, KESTRINE_OK},
+  };
+  for (const Case &c : cases) {
+    SCOPED_TRACE(c.call);
+    c.run();
+    int32_t code = -1;
+    const char16_t *lent = m_library.getTMLastError(&code);
+    ASSERT_NE(lent, nullptr);
+    const std::string reason = toUtf8(lent);
+    EXPECT_EQ(code, c.code);
+    EXPECT_EQ(reason.empty(), c.code == KESTRINE_OK) << reason;
+    char16_t copied[300] = {};
+    EXPECT_EQ(m_library.getTMError(copied, 300), c.getTMError);
+    EXPECT_EQ(toUtf8(copied), reason);
+    EXPECT_EQ(toUtf8(m_library.getTMLastError(nullptr)), reason); // read twice, unchanged
+  }
+  EXPECT_EQ(lookup("Yes"), Texts{"Ano"});
+
+  m_library.disconnectTM();
+  EXPECT_EQ(m_library.deletePair(u"Yes", u"Ano"), 0);
+  const char16_t *mine = m_library.getTMLastError(nullptr);
+  const std::string before = toUtf8(mine);
+  std::thread([this] {
+    EXPECT_EQ(m_library.lookupTM(u"", nullptr), 0); // a call that succeeds
+    EXPECT_EQ(toUtf8(m_library.getTMLastError(nullptr)), "");
+    m_library.setTMPath(u"postgresql://nobody@[::1/broken");
+    EXPECT_EQ(m_library.connectTM(kEnglish, kCzech), 0);
+    EXPECT_NE(toUtf8(m_library.getTMLastError(nullptr)), "");
+  }).join();
+  EXPECT_FALSE(before.empty());
+  EXPECT_EQ(toUtf8(mine), before);
 }
 
 } // namespace

@@ -3,9 +3,9 @@
 #include "fuzzy_samples.h"
 #include "fuzzy_search.h"
 #include "similarity.h"
+#include "sqlite_store.h"
 #include "test_support.h"
 #include "text_folding.h"
-#include "tm_store.h"
 
 #include <gtest/gtest.h>
 #include <sqlite3.h>
@@ -150,7 +150,7 @@ protected:
   }
 
   TempFolder m_folder;
-  TmStore m_store;
+  SqliteStore m_store;
 };
 
 TEST_F(FuzzyStore, FindsTheBestMatchesBestFirstTiesByUsage) {
@@ -255,7 +255,7 @@ TEST(FuzzyIndex, AMemoryFromBeforeTheIndexGetsItOnConnect) {
               SQLITE_OK);
     sqlite3_close(db);
   }
-  TmStore store;
+  SqliteStore store;
   store.setFolder(folder.u16());
   ASSERT_TRUE(store.connect(1033, 1031));
   const FuzzyResult found = store.fuzzy(u"Open files", 80, 5);
@@ -271,7 +271,7 @@ TEST(FuzzyIndex, AMemoryFromBeforeTheIndexGetsItOnConnect) {
 }
 
 TEST(FuzzyIndex, NotConnectedReadsNothing) {
-  TmStore store;
+  SqliteStore store;
   EXPECT_FALSE(store.fuzzy(u"Open", 50, 5).read);
 }
 

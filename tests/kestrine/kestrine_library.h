@@ -1,3 +1,4 @@
+// The built memory library, bound at run time by file and export name.
 #pragma once
 
 // Binds the built memory library at run time, by file and by export name, the way the
@@ -31,6 +32,7 @@ public:
     bind(setTMBusyTimeout, "SetTMBusyTimeout");
     bind(fuzzyTM, "FuzzyTM");
     bind(getTMError, "GetTMError");
+    bind(getTMLastError, "GetTMLastError");
   }
   ~KestrineLibrary() { unload(); }
   KestrineLibrary(const KestrineLibrary &) = delete;
@@ -73,6 +75,7 @@ public:
   SetTMBusyTimeoutFn setTMBusyTimeout = nullptr;
   FuzzyTMFn fuzzyTM = nullptr;
   GetTMErrorFn getTMError = nullptr;
+  GetTMLastErrorFn getTMLastError = nullptr;
 
 private:
   template <class Function> void bind(Function &function, const char *name) {

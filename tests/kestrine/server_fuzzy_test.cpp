@@ -5,8 +5,8 @@
 #include "kestrine_library.h"
 #include "pg_store.h"
 #include "server_schema_test.h"
+#include "sqlite_store.h"
 #include "test_support.h"
-#include "tm_store.h"
 
 #include <gtest/gtest.h>
 
@@ -16,7 +16,7 @@ namespace {
 using kestrine::FuzzyResult;
 using kestrine::MemoryStore;
 using kestrine::PgStore;
-using kestrine::TmStore;
+using kestrine::SqliteStore;
 using Texts = std::vector<std::string>;
 
 constexpr int32_t kEnglish = 1033;
@@ -39,7 +39,7 @@ using ServerFuzzyTest = ServerSchemaTest;
 // same counts: every query, in both directions, gets the same matches from both.
 TEST_F(ServerFuzzyTest, TheServerGivesTheFolderStoresMatchesOnTheSameMemory) {
   TempFolder folder;
-  TmStore file;
+  SqliteStore file;
   file.setFolder(folder.u16());
   PgStore server;
   server.setLocation(toUtf16(uri()));

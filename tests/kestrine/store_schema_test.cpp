@@ -1,8 +1,8 @@
 // The file the store writes, seen through a connection of the test's own.
 
+#include "sqlite_store.h"
 #include "test_support.h"
 #include "text_folding.h"
-#include "tm_store.h"
 
 #include <gtest/gtest.h>
 #include <sqlite3.h>
@@ -51,7 +51,7 @@ protected:
   }
 
   TempFolder m_folder;
-  TmStore m_store;
+  SqliteStore m_store;
   sqlite3 *m_db = nullptr;
 };
 
@@ -62,10 +62,10 @@ TEST_F(StoreFile, LookupsAndDeletesSeekThroughTheTextIndexes) {
        {PairTable::forLanguages(1029, 1033), PairTable::forLanguages(1033, 1029)}) {
     const std::string index = table.sourceInText1 ? "USING INDEX Text1Index_5to9 (Text1=?)"
                                                   : "USING INDEX Text2Index_5to9 (Text2=?)";
-    for (const std::string &sql : {table.lookupSql(), table.rankedLookupSql()})
+    for (const std::string &sql : {lookupSql(table), rankedLookupSql(table)})
       EXPECT_NE(plan(sql).find(index), std::string::npos) << sql << "\n" << plan(sql);
     // Either index narrows a delete down to a few rows.
-    const std::string removal = plan(table.deleteSql());
+    const std::string removal = plan(deleteSql(table));
     EXPECT_EQ(removal.rfind("SEARCH 5to9 USING INDEX Text", 0), 0u) << removal;
   }
   EXPECT_EQ(column("SELECT coll FROM pragma_index_xinfo('Text1Index_5to9') WHERE key", 0),

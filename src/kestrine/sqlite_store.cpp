@@ -1,6 +1,8 @@
-#include "tm_store.h"
+// The memory in one SQLite file: opening it, its tables, and every operation on them.
+#include "sqlite_store.h"
 
 #include "failure_note.h"
+#include "store_text.h"
 #include "text_folding.h"
 
 #include <sqlite3.h>
@@ -27,23 +29,10 @@ constexpr std::chrono::milliseconds kBatchYield{2};
 constexpr const char *kCacheSize = "PRAGMA cache_size=-16384";
 constexpr const char *kBatchCacheSize = "PRAGMA cache_size=-65536";
 
-std::int32_t primaryLanguage(std::int32_t language) {
-  return language & 0x3FF;
-}
-
-std::string identifier(const std::string &name) {
-  return '"' + name + '"';
-}
-
-std::int32_t clampToInt32(std::int64_t value) {
-  return std::int32_t(std::clamp<std::int64_t>(value, std::numeric_limits<std::int32_t>::min(),
-                                               std::numeric_limits<std::int32_t>::max()));
-}
-
 // SQLite's own busy timeout sleeps up to 100 ms between tries; two programs learning at
 // once take turns far better when the waiting one looks again every millisecond.
 int waitWhileBusy(void *context, int count) {
-  auto &wait = *static_cast<TmStore::BusyWait *>(context);
+  auto &wait = *static_cast<SqliteStore::BusyWait *>(context);
   const Clock::time_point now = Clock::now();
   if (count == 0)
     wait.since = now;
@@ -57,7 +46,7 @@ int waitWhileBusy(void *context, int count) {
 // the same new file at that moment, SQLite gives up at once instead of calling the busy
 // handler (waiting there could deadlock), so the switch is tried again as long as a lock
 // would be waited for.
-bool switchToWal(sqlite3 *db, const TmStore::BusyWait &wait) {
+bool switchToWal(sqlite3 *db, const SqliteStore::BusyWait &wait) {
   const Clock::time_point until = Clock::now() + wait.timeout;
   for (;;) {
     const int result = sqlite3_exec(db, "PRAGMA journal_mode=WAL", nullptr, nullptr, nullptr);
@@ -134,68 +123,55 @@ std::optional<unsigned> existingColumns(sqlite3 *db, const std::string &table) {
 
 } // namespace
 
-// --- PairTable -------------------------------------------------------------------------
+// --- Statements ------------------------------------------------------------------------
 
-PairTable PairTable::forLanguages(std::int32_t source, std::int32_t target) {
-  const std::int32_t sourcePrimary = primaryLanguage(source);
-  const std::int32_t targetPrimary = primaryLanguage(target);
-  PairTable table;
-  table.name = std::to_string(std::min(sourcePrimary, targetPrimary)) + "to" +
-               std::to_string(std::max(sourcePrimary, targetPrimary));
-  table.sourceInText1 = targetPrimary >= sourcePrimary;
-  return table;
+std::string lookupSql(const PairTable &table) {
+  return std::string("SELECT rowid, ") + table.targetColumn() + ", " + table.counterColumn() +
+         " FROM " + quotedIdentifier(table.name) + " WHERE " + table.sourceColumn() + " = ?1";
 }
 
-std::string PairTable::indexName(const char *column) const {
-  return std::string(column) + "Index_" + name;
+std::string rankedLookupSql(const PairTable &table) {
+  return std::string("SELECT ") + table.targetColumn() + " FROM " + quotedIdentifier(table.name) +
+         " WHERE " + table.sourceColumn() + " = ?1 ORDER BY " + table.counterColumn() + ", rowid";
 }
 
-std::string PairTable::lookupSql() const {
-  return std::string("SELECT rowid, ") + targetColumn() + ", " + counterColumn() + " FROM " +
-         identifier(name) + " WHERE " + sourceColumn() + " = ?1";
+std::string insertSql(const PairTable &table) {
+  return "INSERT INTO " + quotedIdentifier(table.name) + " (" + table.sourceColumn() + ", " +
+         table.targetColumn() + ", " + table.counterColumn() + ", " + table.otherCounterColumn() +
+         ") VALUES (?1, ?2, ?3, 0)";
 }
 
-std::string PairTable::rankedLookupSql() const {
-  return std::string("SELECT ") + targetColumn() + " FROM " + identifier(name) + " WHERE " +
-         sourceColumn() + " = ?1 ORDER BY " + counterColumn() + ", rowid";
+std::string addToCounterSql(const PairTable &table) {
+  return "UPDATE " + quotedIdentifier(table.name) + " SET " + table.counterColumn() +
+         " = ?1 WHERE rowid = ?2";
 }
 
-std::string PairTable::insertSql() const {
-  const char *otherCounter = sourceInText1 ? "Counter2" : "Counter1";
-  return "INSERT INTO " + identifier(name) + " (" + sourceColumn() + ", " + targetColumn() + ", " +
-         counterColumn() + ", " + otherCounter + ") VALUES (?1, ?2, ?3, 0)";
+std::string deleteSql(const PairTable &table) {
+  return "DELETE FROM " + quotedIdentifier(table.name) + " WHERE " + table.sourceColumn() +
+         " = ?1 AND " + table.targetColumn() + " = ?2";
 }
 
-std::string PairTable::addToCounterSql() const {
-  return "UPDATE " + identifier(name) + " SET " + counterColumn() + " = ?1 WHERE rowid = ?2";
-}
-
-std::string PairTable::deleteSql() const {
-  return "DELETE FROM " + identifier(name) + " WHERE " + sourceColumn() + " = ?1 AND " +
-         targetColumn() + " = ?2";
-}
-
-std::string PairTable::searchSql(std::size_t words, bool allWords) const {
+std::string searchSql(const PairTable &table, std::size_t words, bool allWords) {
   std::string condition;
   for (std::size_t i = 0; i < words; ++i) {
     if (i > 0)
       condition += allWords ? " AND " : " OR ";
-    condition += std::string("(") + sourceColumn() + " LIKE ?" + std::to_string(i + 1) + ")";
+    condition += std::string("(") + table.sourceColumn() + " LIKE ?" + std::to_string(i + 1) + ")";
   }
-  return std::string("SELECT ") + sourceColumn() + ", " + targetColumn() + " FROM " +
-         identifier(name) + " WHERE (" + condition + ") ORDER BY " + counterColumn() +
-         " DESC, rowid LIMIT " + std::to_string(TmStore::kSearchLimit);
+  return std::string("SELECT ") + table.sourceColumn() + ", " + table.targetColumn() + " FROM " +
+         quotedIdentifier(table.name) + " WHERE (" + condition + ") ORDER BY " +
+         table.counterColumn() + " DESC, rowid LIMIT " + std::to_string(MemoryStore::kSearchLimit);
 }
 
-std::string PairTable::listSql() const {
-  return std::string("SELECT rowid, ") + sourceColumn() + ", " + targetColumn() + ", " +
-         counterColumn() + " FROM " + identifier(name) +
+std::string listSql(const PairTable &table) {
+  return std::string("SELECT rowid, ") + table.sourceColumn() + ", " + table.targetColumn() + ", " +
+         table.counterColumn() + " FROM " + quotedIdentifier(table.name) +
          " WHERE rowid > ?1 ORDER BY rowid LIMIT ?2";
 }
 
-// --- TmStore ---------------------------------------------------------------------------
+// --- SqliteStore -----------------------------------------------------------------------
 
-struct TmStore::Statements {
+struct SqliteStore::Statements {
   Statement lookup;
   Statement rankedLookup;
   Statement insert;
@@ -203,52 +179,16 @@ struct TmStore::Statements {
   Statement remove;
 };
 
-// One write: its own transaction outside a batch, a share of the batch's inside one.
-class TmStore::Write {
-public:
-  explicit Write(TmStore &store) : m_store(store), m_open(store.beginWrite()) {}
-  ~Write() {
-    if (m_open)
-      m_store.finishWrite(false);
-  }
-  Write(const Write &) = delete;
-  Write &operator=(const Write &) = delete;
+SqliteStore::SqliteStore() = default;
 
-  bool ok() const { return m_open; }
-  bool commit() {
-    m_open = false;
-    return m_store.finishWrite(true);
-  }
-
-private:
-  TmStore &m_store;
-  bool m_open;
-};
-
-// One operation under the store's lock. A damage of the file met on the way is remembered
-// when it ends, so that nothing more is written into that file.
-class TmStore::Operation {
-public:
-  explicit Operation(TmStore &store) : m_store(store), m_lock(store.m_mutex) {}
-  ~Operation() { m_store.rememberDamage(); }
-  Operation(const Operation &) = delete;
-  Operation &operator=(const Operation &) = delete;
-
-private:
-  TmStore &m_store;
-  std::lock_guard<std::mutex> m_lock;
-};
-
-TmStore::TmStore() = default;
-
-TmStore::~TmStore() {
+SqliteStore::~SqliteStore() {
   try {
     disconnect();
   } catch (...) {
   }
 }
 
-void TmStore::setFolder(std::u16string_view folder, bool create) {
+void SqliteStore::setFolder(std::u16string_view folder, bool create) {
   if (folder.empty())
     return;
   std::u16string text(folder);
@@ -263,11 +203,11 @@ void TmStore::setFolder(std::u16string_view folder, bool create) {
     std::filesystem::create_directory(directory, error); // one level; a failure shows on open
   const std::u8string path = (directory / kDatabaseFileName).u8string();
 
-  Operation operation(*this);
+  Operation operation(m_writer);
   m_path.assign(path.begin(), path.end());
 }
 
-bool TmStore::open() {
+bool SqliteStore::open() {
   if (m_path.empty() || !onlyRegularFiles(m_path))
     return false;
   sqlite3 *db = nullptr;
@@ -292,22 +232,19 @@ bool TmStore::open() {
   return true;
 }
 
-void TmStore::close() {
+void SqliteStore::close() {
+  m_writer.close();
   if (m_db) {
-    commitOpenTransaction();
     m_statements.reset();
     sqlite3_close_v2(m_db);
     m_db = nullptr;
   }
-  m_batch = false;
-  m_batchStored = m_batchPending = 0;
-  m_batchFailure = BatchOutcome::None;
   m_source = 0;
   m_target = 0;
 }
 
-bool TmStore::connect(std::int32_t source, std::int32_t target) {
-  Operation operation(*this);
+bool SqliteStore::connect(std::int32_t source, std::int32_t target) {
+  Operation operation(m_writer);
   if (source == 0 || target == 0)
     return false;
   if (!m_db && !open())
@@ -326,7 +263,7 @@ bool TmStore::connect(std::int32_t source, std::int32_t target) {
   // A memory from before the fuzzy search gets its index now; a failure (another program
   // holding the lock) leaves only the fuzzy search failing, and the next connect retries.
   if (!fuzzyIndexReady(m_db, m_table.name)) {
-    Write write(*this);
+    Write write(m_writer);
     if (write.ok() && ensureFuzzyIndex(m_db, m_table.name))
       write.commit();
   }
@@ -334,33 +271,33 @@ bool TmStore::connect(std::int32_t source, std::int32_t target) {
   return true;
 }
 
-bool TmStore::isOpen() const {
-  std::lock_guard lock(m_mutex);
+bool SqliteStore::isOpen() const {
+  std::lock_guard lock(m_writer.mutex());
   return m_db != nullptr;
 }
 
-void TmStore::disconnect() {
-  Operation operation(*this);
+void SqliteStore::disconnect() {
+  Operation operation(m_writer);
   close();
 }
 
 // False only when the schema cannot be read at all; a table that could not be created
 // (another program holding the lock too long) leaves the operations failing quietly.
-bool TmStore::ensureTable() {
+bool SqliteStore::ensureTable() {
   const std::optional<unsigned> columns = existingColumns(m_db, m_table.name);
   if (!columns)
     return false;
   if (*columns == kAllColumns)
     return true;
 
-  Write write(*this);
+  Write write(m_writer);
   if (!write.ok())
     return true;
   // Another program may have created the table since the first look.
   const std::optional<unsigned> present = existingColumns(m_db, m_table.name);
   if (!present)
     return true;
-  const std::string table = identifier(m_table.name);
+  const std::string table = quotedIdentifier(m_table.name);
   if (*present == 0) {
     std::string create = "CREATE TABLE " + table + " (";
     for (const ColumnDefinition &definition : kColumns) {
@@ -382,8 +319,8 @@ bool TmStore::ensureTable() {
     // Only a column added here gets its index.
     if (definition.column == kText1 || definition.column == kText2) {
       const std::string index = "CREATE INDEX IF NOT EXISTS " +
-                                identifier(m_table.indexName(definition.name)) + " ON " + table +
-                                " (" + definition.name + ")";
+                                quotedIdentifier(m_table.indexName(definition.name)) + " ON " +
+                                table + " (" + definition.name + ")";
       if (!execute(m_db, index.c_str()))
         return true;
     }
@@ -392,19 +329,19 @@ bool TmStore::ensureTable() {
   return true;
 }
 
-bool TmStore::connected() const {
+bool SqliteStore::connected() const {
   return m_db && m_source != 0 && m_target != 0;
 }
 
-TmStore::Statements *TmStore::statements() {
+SqliteStore::Statements *SqliteStore::statements() {
   if (m_statements)
     return m_statements.get();
   auto prepared = std::make_unique<Statements>();
-  prepared->lookup = Statement(m_db, m_table.lookupSql());
-  prepared->rankedLookup = Statement(m_db, m_table.rankedLookupSql());
-  prepared->insert = Statement(m_db, m_table.insertSql());
-  prepared->addToCounter = Statement(m_db, m_table.addToCounterSql());
-  prepared->remove = Statement(m_db, m_table.deleteSql());
+  prepared->lookup = Statement(m_db, lookupSql(m_table));
+  prepared->rankedLookup = Statement(m_db, rankedLookupSql(m_table));
+  prepared->insert = Statement(m_db, insertSql(m_table));
+  prepared->addToCounter = Statement(m_db, addToCounterSql(m_table));
+  prepared->remove = Statement(m_db, deleteSql(m_table));
   if (!prepared->lookup || !prepared->rankedLookup || !prepared->insert ||
       !prepared->addToCounter || !prepared->remove)
     return nullptr;
@@ -412,190 +349,101 @@ TmStore::Statements *TmStore::statements() {
   return m_statements.get();
 }
 
-void TmStore::rememberDamage() {
-  if (failureDamages(m_fileName)) {
-    m_damagedFile = m_fileName;
-    m_damage = failureMessage();
-  }
+// --- Writing, for the batch writer ------------------------------------------------------
+
+bool SqliteStore::inTransaction() const {
+  return m_db && !sqlite3_get_autocommit(m_db);
 }
 
-// A file that reported damage is never written to again. Before the first write into a
-// file its pages are checked, so that damage shows before anything goes into it, not only
-// when a read happens to meet it.
-bool TmStore::writable() {
-  if (m_damagedFile.empty() || m_damagedFile != m_fileName) {
-    if (m_checkedFile == m_fileName || pagesHoldTogether())
-      return true;
-    rememberDamage();
-    if (m_damagedFile != m_fileName)
-      return false; // the check itself could not run (a lock held too long)
-  }
-  noteFailure("the memory is damaged (" + m_damage + "), so nothing is written into it",
-              m_fileName);
-  return false;
+// IMMEDIATE takes the write lock before reading, so that looking a pair up and then
+// counting or adding it cannot interleave with another program doing the same.
+bool SqliteStore::begin() {
+  return execute(m_db, "BEGIN IMMEDIATE");
+}
+
+BatchOutcome::Failure SqliteStore::commit() {
+  if (execute(m_db, "COMMIT"))
+    return BatchOutcome::None;
+  const BatchOutcome::Failure failure = lastFailure(); // before ROLLBACK clears it
+  execute(m_db, "ROLLBACK");
+  return failure;
+}
+
+void SqliteStore::rollback() {
+  execute(m_db, "ROLLBACK");
+}
+
+BatchOutcome::Failure SqliteStore::lastFailure() const {
+  return failureOf(sqlite3_extended_errcode(m_db));
+}
+
+void SqliteStore::sliceCommitted() {
+  std::this_thread::sleep_for(kBatchYield);
 }
 
 // The first finding of SQLite's quick check, such as "Page 70: btreeInitPage() returns
-// error code 11", becomes the damage; a check that cannot run is only noted.
-bool TmStore::pagesHoldTogether() {
+// error code 11", is the damage; a check that cannot run is only noted. Checked once per
+// opening: another program may damage the file between two openings.
+WriteBackend::PageCheck SqliteStore::checkPages(std::string &finding) {
+  if (m_checkedFile == m_fileName)
+    return PageCheck::Whole;
   Statement check(m_db, "PRAGMA quick_check(1)");
   if (!check || check.step() != SQLITE_ROW)
-    return false;
+    return PageCheck::NotRun;
   const auto *answer = reinterpret_cast<const char *>(sqlite3_column_text(check.get(), 0));
-  std::string finding = answer ? answer : "";
-  if (finding == "ok") {
+  std::string result = answer ? answer : "";
+  if (result == "ok") {
     m_checkedFile = m_fileName;
-    return true;
+    return PageCheck::Whole;
   }
-  finding.erase(0, finding.find_last_of('\n') + 1);
-  m_damagedFile = m_fileName;
-  m_damage = "database disk image is malformed: " + finding;
-  return false;
+  result.erase(0, result.find_last_of('\n') + 1);
+  finding = "database disk image is malformed: " + result;
+  return PageCheck::Damaged;
 }
 
-bool TmStore::beginWrite() {
-  if (!writable())
-    return false;
-  if (m_importing)
-    return true;
-  // A failed batch writes nothing more, so that what it stored stays a first part.
-  if (m_batch && m_batchFailure != BatchOutcome::None)
-    return false;
-  if (!sqlite3_get_autocommit(m_db)) {
-    if (!m_batch) {
-      // Only a batch keeps a transaction between calls; anything else is a leftover.
-      execute(m_db, "ROLLBACK");
-    } else if (Clock::now() - m_transactionStart < kBatchSlice) {
-      return true;
-    } else {
-      if (!commitBatchSlice())
-        return false;
-      std::this_thread::sleep_for(kBatchYield);
-    }
-  } else if (m_batch && !commitBatchSlice()) {
-    return false; // the batch's transaction is gone, and what it held with it
-  }
-  // IMMEDIATE takes the write lock before reading, so that looking a pair up and then
-  // counting or adding it cannot interleave with another program doing the same.
-  if (!execute(m_db, "BEGIN IMMEDIATE"))
-    return false;
-  m_transactionStart = Clock::now();
-  return true;
-}
-
-bool TmStore::finishWrite(bool commit) {
-  if (m_importing)
-    return true;
-  if (m_batch)
-    return true; // each statement is atomic on its own; the batch commits them together
-  if (commit && execute(m_db, "COMMIT"))
-    return true;
-  execute(m_db, "ROLLBACK");
-  return false;
-}
-
-bool TmStore::commitOpenTransaction() {
-  if (!m_db || sqlite3_get_autocommit(m_db))
-    return true;
-  if (execute(m_db, "COMMIT"))
-    return true;
-  execute(m_db, "ROLLBACK");
-  return false;
-}
-
-// Commits what the batch learnt since its last commit and counts it as stored.
-bool TmStore::commitBatchSlice() {
-  if (sqlite3_get_autocommit(m_db)) {
-    if (m_batchPending == 0)
-      return true;
-    // SQLite rolled the transaction back by itself (a full disk, an I/O error).
-    m_batchPending = 0;
-    if (m_batchFailure == BatchOutcome::None)
-      failBatchWith(BatchOutcome::Failed);
-    return false;
-  }
-  if (execute(m_db, "COMMIT")) {
-    m_batchStored += m_batchPending;
-    m_batchPending = 0;
-    return true;
-  }
-  if (m_batchFailure == BatchOutcome::None)
-    failBatchWith(failureOf(sqlite3_extended_errcode(m_db)));
-  execute(m_db, "ROLLBACK");
-  m_batchPending = 0;
-  return false;
-}
-
-// A write of the batch failed: the batch stops, keeping what it learnt before when it can.
-void TmStore::failBatch() {
-  if (m_batchFailure == BatchOutcome::None)
-    failBatchWith(failureOf(sqlite3_extended_errcode(m_db)));
-  commitBatchSlice();
-}
-
-// The batch's first failure, with what the database said of it: the calls that learnt its
-// pairs are over by the time the batch ends.
-void TmStore::failBatchWith(BatchOutcome::Failure failure) {
-  m_batchFailure = failure;
-  m_batchReason = failureMessage();
-  m_batchDamaged = failureDamages(m_fileName) ? m_fileName : std::string();
-}
-
-bool TmStore::beginBatch() {
-  Operation operation(*this);
+bool SqliteStore::beginBatch() {
+  Operation operation(m_writer);
   if (!connected())
     return false;
-  if (!m_batch) {
+  if (!m_writer.batchOpen())
     execute(m_db, kBatchCacheSize);
-    m_batchStored = m_batchPending = 0;
-    m_batchFailure = BatchOutcome::None;
-  }
-  m_batch = true; // the transaction itself starts with the first write
+  m_writer.beginBatch();
   return true;
 }
 
-BatchOutcome TmStore::endBatch() {
-  Operation operation(*this);
-  if (!m_batch)
+BatchOutcome SqliteStore::endBatch() {
+  Operation operation(m_writer);
+  if (!m_writer.batchOpen())
     return {};
-  commitBatchSlice();
-  const BatchOutcome outcome{m_batchFailure, m_batchStored, m_batchReason, m_batchDamaged};
-  if (m_batchStored > 0)
-    tidyFuzzyIndex(m_db, m_table.name, m_batchStored);
-  m_batch = false;
-  m_batchStored = m_batchPending = 0;
-  m_batchFailure = BatchOutcome::None;
+  const BatchOutcome outcome = m_writer.endBatch();
+  if (outcome.stored > 0)
+    tidyFuzzyIndex(m_db, m_table.name, outcome.stored);
   execute(m_db, kCacheSize);
   execute(m_db, "PRAGMA shrink_memory");
   return outcome;
 }
 
-void TmStore::setBusyTimeout(std::chrono::milliseconds timeout) {
-  Operation operation(*this);
+void SqliteStore::setBusyTimeout(std::chrono::milliseconds timeout) {
+  Operation operation(m_writer);
   m_busyWait.timeout = std::max(timeout, std::chrono::milliseconds(0));
 }
 
-bool TmStore::learn(std::u16string_view source, std::u16string_view target,
-                    std::int32_t increment) {
-  Operation operation(*this);
-  if (!connected() || (m_batch && m_batchFailure != BatchOutcome::None))
+bool SqliteStore::learn(std::u16string_view source, std::u16string_view target,
+                        std::int32_t increment) {
+  Operation operation(m_writer);
+  if (!connected() || m_writer.batchFailed())
     return false;
-  if (learnRow(source, target, increment)) {
-    if (m_batch)
-      ++m_batchPending;
-    return true;
-  }
-  if (m_batch)
-    failBatch();
-  return false;
+  const bool learnt = learnRow(source, target, increment);
+  m_writer.learnt(learnt);
+  return learnt;
 }
 
-bool TmStore::learnRow(std::u16string_view source, std::u16string_view target,
-                       std::int32_t increment) {
+bool SqliteStore::learnRow(std::u16string_view source, std::u16string_view target,
+                           std::int32_t increment) {
   Statements *prepared = statements();
   if (!prepared)
     return false;
-  Write write(*this);
+  Write write(m_writer);
   if (!write.ok())
     return false;
 
@@ -636,8 +484,8 @@ bool TmStore::learnRow(std::u16string_view source, std::u16string_view target,
   return write.commit();
 }
 
-LookupResult TmStore::lookup(std::u16string_view text) {
-  Operation operation(*this);
+LookupResult SqliteStore::lookup(std::u16string_view text) {
+  Operation operation(m_writer);
   LookupResult result;
   if (!connected())
     return result;
@@ -646,15 +494,11 @@ LookupResult TmStore::lookup(std::u16string_view text) {
     return result;
 
   // The spaces around the query are not part of the key; they go around every answer.
-  const std::size_t begin = std::min(text.find_first_not_of(u' '), text.size());
-  const std::size_t end = text.find_last_not_of(u' ') + 1; // 0 when all spaces
-  const std::u16string_view prefix = text.substr(0, begin);
-  const std::u16string_view key = begin < end ? text.substr(begin, end - begin) : u"";
-  const std::u16string_view suffix = begin < end ? text.substr(end) : u"";
+  const QueryParts query = splitQuery(text);
 
   Statement &ranked = prepared->rankedLookup;
   ResetGuard reset(ranked);
-  if (!ranked.bindText(1, key))
+  if (!ranked.bindText(1, query.key))
     return result;
   std::vector<std::u16string> &translations = result.translations;
   int step;
@@ -662,10 +506,7 @@ LookupResult TmStore::lookup(std::u16string_view text) {
     const std::u16string_view target = ranked.textColumn(0);
     if (target.empty())
       continue;
-    std::u16string translation;
-    translation.reserve(prefix.size() + target.size() + suffix.size());
-    translation.append(prefix).append(target).append(suffix);
-    translations.push_back(std::move(translation));
+    translations.push_back(query.wrap(target));
   }
   result.read = step == SQLITE_DONE;
   // Rows come least used first; the answer lists the most used first.
@@ -673,8 +514,8 @@ LookupResult TmStore::lookup(std::u16string_view text) {
   return result;
 }
 
-SearchResult TmStore::search(const std::vector<std::u16string> &words, bool allWords) {
-  Operation operation(*this);
+SearchResult SqliteStore::search(const std::vector<std::u16string> &words, bool allWords) {
+  Operation operation(m_writer);
   SearchResult result;
   if (!connected() || words.empty())
     return result;
@@ -682,7 +523,7 @@ SearchResult TmStore::search(const std::vector<std::u16string> &words, bool allW
   // bound without copying, so they outlive the statement.
   std::vector<std::u16string> patterns;
   patterns.reserve(words.size());
-  Statement query(m_db, m_table.searchSql(words.size(), allWords));
+  Statement query(m_db, searchSql(m_table, words.size(), allWords));
   if (!query)
     return result;
   for (std::size_t i = 0; i < words.size(); ++i) {
@@ -699,30 +540,37 @@ SearchResult TmStore::search(const std::vector<std::u16string> &words, bool allW
   return result;
 }
 
-bool TmStore::deletePair(std::u16string_view source, std::u16string_view target) {
-  Operation operation(*this);
+bool SqliteStore::deletePair(std::u16string_view source, std::u16string_view target) {
+  Operation operation(m_writer);
   if (!connected())
     return false;
   Statements *prepared = statements();
   if (!prepared)
     return false;
-  Write write(*this);
+  const bool deleted = deleteRows(*prepared, source, target);
+  m_writer.wrote(deleted);
+  return deleted;
+}
+
+bool SqliteStore::deleteRows(Statements &prepared, std::u16string_view source,
+                             std::u16string_view target) {
+  Write write(m_writer);
   if (!write.ok())
     return false;
-  Statement &remove = prepared->remove;
+  Statement &remove = prepared.remove;
   ResetGuard reset(remove);
   if (!remove.bindText(1, source) || !remove.bindText(2, target) || remove.step() != SQLITE_DONE)
     return false;
   return write.commit();
 }
 
-ListResult TmStore::list(std::int64_t after, std::int32_t limit) {
-  Operation operation(*this);
+ListResult SqliteStore::list(std::int64_t after, std::int32_t limit) {
+  Operation operation(m_writer);
   ListResult result;
   result.next = after;
   if (!connected() || limit <= 0)
     return result;
-  Statement query(m_db, m_table.listSql());
+  Statement query(m_db, listSql(m_table));
   if (!query || !query.bindInt(1, after) || !query.bindInt(2, limit))
     return result;
   int step;
@@ -736,8 +584,9 @@ ListResult TmStore::list(std::int64_t after, std::int32_t limit) {
   return result;
 }
 
-FuzzyResult TmStore::fuzzy(std::u16string_view text, std::int32_t minScore, std::int32_t maxCount) {
-  Operation operation(*this);
+FuzzyResult SqliteStore::fuzzy(std::u16string_view text, std::int32_t minScore,
+                               std::int32_t maxCount) {
+  Operation operation(m_writer);
   if (!connected())
     return {};
   return fuzzySearch(m_db, {m_table.name, m_table.sourceInText1}, text, minScore, maxCount,
@@ -746,8 +595,8 @@ FuzzyResult TmStore::fuzzy(std::u16string_view text, std::int32_t minScore, std:
 
 // --- Whole-memory access, for copying ---------------------------------------------------
 
-bool TmStore::openExisting() {
-  Operation operation(*this);
+bool SqliteStore::openExisting() {
+  Operation operation(m_writer);
   if (m_db)
     return true;
   std::error_code error;
@@ -755,8 +604,8 @@ bool TmStore::openExisting() {
   return !m_path.empty() && std::filesystem::is_regular_file(path, error) && open();
 }
 
-bool TmStore::openOrCreate() {
-  Operation operation(*this);
+bool SqliteStore::openOrCreate() {
+  Operation operation(m_writer);
   if (m_db)
     return true;
   // The folder is made only now, when something is written into it (one level).
@@ -767,8 +616,8 @@ bool TmStore::openOrCreate() {
   return open();
 }
 
-std::optional<std::vector<std::string>> TmStore::pairTables() {
-  Operation operation(*this);
+std::optional<std::vector<std::string>> SqliteStore::pairTables() {
+  Operation operation(m_writer);
   if (!m_db)
     return std::nullopt;
   Statement query(m_db, "SELECT name FROM sqlite_master WHERE type = 'table' ORDER BY name");
@@ -786,8 +635,8 @@ std::optional<std::vector<std::string>> TmStore::pairTables() {
   return names;
 }
 
-std::optional<std::int64_t> TmStore::countRows(const std::string &table) {
-  Operation operation(*this);
+std::optional<std::int64_t> SqliteStore::countRows(const std::string &table) {
+  Operation operation(m_writer);
   if (!m_db || !isPairTableName(table))
     return std::nullopt;
   const std::optional<unsigned> columns = existingColumns(m_db, table);
@@ -795,20 +644,20 @@ std::optional<std::int64_t> TmStore::countRows(const std::string &table) {
     return std::nullopt;
   if (*columns == 0)
     return 0; // no such table yet
-  Statement query(m_db, "SELECT count(*) FROM " + identifier(table));
+  Statement query(m_db, "SELECT count(*) FROM " + quotedIdentifier(table));
   if (!query || query.step() != SQLITE_ROW)
     return std::nullopt;
   return query.intColumn(0);
 }
 
-RowSlice TmStore::readRows(const std::string &table, std::int64_t after, std::int32_t limit) {
-  Operation operation(*this);
+RowSlice SqliteStore::readRows(const std::string &table, std::int64_t after, std::int32_t limit) {
+  Operation operation(m_writer);
   RowSlice slice;
   slice.next = after;
   if (!m_db || !isPairTableName(table))
     return slice;
-  Statement query(m_db, "SELECT rowid, Text1, Text2, Counter1, Counter2 FROM " + identifier(table) +
-                            " WHERE rowid > ?1 ORDER BY rowid LIMIT ?2");
+  Statement query(m_db, "SELECT rowid, Text1, Text2, Counter1, Counter2 FROM " +
+                            quotedIdentifier(table) + " WHERE rowid > ?1 ORDER BY rowid LIMIT ?2");
   if (!query || !query.bindInt(1, after) || !query.bindInt(2, limit))
     return slice;
   int step;
@@ -821,19 +670,15 @@ RowSlice TmStore::readRows(const std::string &table, std::int64_t after, std::in
   return slice;
 }
 
-bool TmStore::beginImport() {
-  Operation operation(*this);
-  if (!m_db || m_importing || !sqlite3_get_autocommit(m_db) || !writable())
-    return false;
-  if (!execute(m_db, "BEGIN IMMEDIATE"))
-    return false;
-  m_importing = true;
-  return true;
+bool SqliteStore::beginImport() {
+  Operation operation(m_writer);
+  return m_db && m_writer.beginImport();
 }
 
-bool TmStore::importRows(const std::string &table, const std::vector<StoredRow> &rows, bool merge) {
-  Operation operation(*this);
-  if (!m_db || !m_importing || !isPairTableName(table))
+bool SqliteStore::importRows(const std::string &table, const std::vector<StoredRow> &rows,
+                             bool merge) {
+  Operation operation(m_writer);
+  if (!m_db || !m_writer.importing() || !isPairTableName(table))
     return false;
   if (m_table.name != table) {
     m_statements.reset();
@@ -843,7 +688,7 @@ bool TmStore::importRows(const std::string &table, const std::vector<StoredRow> 
                      (!ensureTable() || existingColumns(m_db, table) != kAllColumns)))
       return false;
   }
-  const std::string name = identifier(table);
+  const std::string name = quotedIdentifier(table);
   Statement insert(m_db, "INSERT INTO " + name +
                              " (Text1, Text2, Counter1, Counter2) VALUES (?1, ?2, ?3, ?4)");
   Statement find(m_db, "SELECT rowid, Text1, Text2 FROM " + name +
@@ -886,21 +731,17 @@ bool TmStore::importRows(const std::string &table, const std::vector<StoredRow> 
   return true;
 }
 
-bool TmStore::endImport(bool commit) {
-  Operation operation(*this);
-  if (!m_db || !m_importing)
+bool SqliteStore::endImport(bool commit) {
+  Operation operation(m_writer);
+  if (!m_db || !m_writer.importing())
     return false;
-  m_importing = false;
   m_statements.reset();
   m_source = m_target = 0;
-  if (commit && execute(m_db, "COMMIT"))
-    return true;
-  execute(m_db, "ROLLBACK");
-  return false;
+  return m_writer.endImport(commit);
 }
 
-std::string TmStore::lastError() const {
-  std::lock_guard lock(m_mutex);
+std::string SqliteStore::lastError() const {
+  std::lock_guard lock(m_writer.mutex());
   if (m_db)
     return sqlite3_errmsg(m_db);
   std::error_code error;
@@ -910,8 +751,8 @@ std::string TmStore::lastError() const {
   return "the memory file " + m_path + " cannot be opened as a memory";
 }
 
-std::string TmStore::identity() {
-  std::lock_guard lock(m_mutex);
+std::string SqliteStore::identity() {
+  std::lock_guard lock(m_writer.mutex());
   std::error_code error;
   const std::filesystem::path path(std::u8string(m_path.begin(), m_path.end()));
   const std::filesystem::path real = std::filesystem::weakly_canonical(path, error);

@@ -1,17 +1,18 @@
+// The memory in one SQLite file, "Kestrine.db" in the memory folder.
 #pragma once
 
-// The translation-memory store: one SQLite file "Kestrine.db" in the memory folder, one
-// table per pair of primary languages, each row a pair of texts with a use counter per
+// One table per pair of primary languages, each row a pair of texts with a use counter per
 // direction. Every text reaches SQL as a bound parameter, never as part of a statement.
 
+#include "batch_writer.h"
 #include "fuzzy_search.h"
 #include "memory_store.h"
+#include "pair_table.h"
 #include "sqlite_statement.h"
 
 #include <chrono>
 #include <cstdint>
 #include <memory>
-#include <mutex>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,37 +23,21 @@ namespace kestrine {
 
 inline constexpr char16_t kDatabaseFileName[] = u"Kestrine.db";
 
-// The table of one language pair and the statements over it, seen from the current
-// direction. The source text lives in Text1 unless the target's primary language is the
-// smaller one; one table serves both directions.
-struct PairTable {
-  std::string name; // "5to9": smaller primary language first
-  bool sourceInText1 = true;
+// The file store's statements over one pair table, seen from its direction.
+std::string lookupSql(const PairTable &table); // rowid, target, counter of a source's rows
+std::string rankedLookupSql(const PairTable &table);
+std::string insertSql(const PairTable &table);
+std::string addToCounterSql(const PairTable &table);
+std::string deleteSql(const PairTable &table);
+std::string searchSql(const PairTable &table, std::size_t words, bool allWords);
+std::string listSql(const PairTable &table); // rowid, source, target, counter after a rowid
 
-  static PairTable forLanguages(std::int32_t source, std::int32_t target);
-
-  const char *sourceColumn() const { return sourceInText1 ? "Text1" : "Text2"; }
-  const char *targetColumn() const { return sourceInText1 ? "Text2" : "Text1"; }
-  const char *counterColumn() const { return sourceInText1 ? "Counter1" : "Counter2"; }
-
-  // SQLite's index names are global to the file, so each carries its table's name.
-  std::string indexName(const char *column) const;
-
-  std::string lookupSql() const; // rowid, target, counter of the rows with this source
-  std::string rankedLookupSql() const;
-  std::string insertSql() const;
-  std::string addToCounterSql() const;
-  std::string deleteSql() const;
-  std::string searchSql(std::size_t words, bool allWords) const;
-  std::string listSql() const; // rowid, source, target, counter after a rowid
-};
-
-class TmStore final : public MemoryStore {
+class SqliteStore final : public MemoryStore, private WriteBackend {
 public:
-  TmStore();
-  ~TmStore() override;
-  TmStore(const TmStore &) = delete;
-  TmStore &operator=(const TmStore &) = delete;
+  SqliteStore();
+  ~SqliteStore() override;
+  SqliteStore(const SqliteStore &) = delete;
+  SqliteStore &operator=(const SqliteStore &) = delete;
 
   // Takes effect at the next connect that has to open the file.
   // Creates the folder (one level) when nothing of that name exists and `create` is set.
@@ -62,7 +47,7 @@ public:
   bool connect(std::int32_t source, std::int32_t target) override;
   void disconnect() override;
 
-  // Writes between the two share transactions; see kBatchSlice.
+  // Writes between the two share transactions; see BatchWriter.
   bool beginBatch() override;
   BatchOutcome endBatch() override;
 
@@ -92,11 +77,6 @@ public:
   FuzzyResult fuzzy(std::u16string_view text, std::int32_t minScore,
                     std::int32_t maxCount) override;
 
-  // A batch commits and starts over after this long, so that another program sharing
-  // the memory waits on it far less than kBusyTimeout. Each commit writes every page its
-  // slice touched; much shorter slices make a large batch several times slower.
-  static constexpr std::chrono::milliseconds kBatchSlice{1000};
-
   // What the busy handler needs: when the wait began and how long it may last.
   struct BusyWait {
     std::chrono::steady_clock::time_point since;
@@ -105,8 +85,8 @@ public:
 
 private:
   struct Statements;
-  class Write;
-  class Operation;
+  using Operation = BatchWriter::Operation;
+  using Write = BatchWriter::Write;
 
   bool open();
   void close();
@@ -114,40 +94,29 @@ private:
   bool connected() const;
   Statements *statements();
   bool learnRow(std::u16string_view source, std::u16string_view target, std::int32_t increment);
-  bool beginWrite();
-  bool finishWrite(bool commit);
-  bool commitOpenTransaction();
-  bool commitBatchSlice();
-  void failBatch();
-  void failBatchWith(BatchOutcome::Failure failure);
-  void rememberDamage();
-  // False (and noted) when the file is damaged: nothing is written into it.
-  bool writable();
-  bool pagesHoldTogether();
+  bool deleteRows(Statements &prepared, std::u16string_view source, std::u16string_view target);
 
-  mutable std::mutex m_mutex;
-  std::string m_path;     // UTF-8
-  std::string m_fileName; // the file last opened, as SQLite names it
-  // The file that reported damage, for as long as the store lives, and what it said.
-  std::string m_damagedFile;
-  std::string m_damage;
+  // WriteBackend
+  std::string memoryName() const override { return m_fileName; }
+  bool inTransaction() const override;
+  bool begin() override;
+  BatchOutcome::Failure commit() override;
+  void rollback() override;
+  BatchOutcome::Failure lastFailure() const override;
+  PageCheck checkPages(std::string &finding) override;
+  void sliceCommitted() override;
+
+  std::string m_path;        // UTF-8
+  std::string m_fileName;    // the file last opened, as SQLite names it
   std::string m_checkedFile; // whose pages were found whole since it was opened
   sqlite3 *m_db = nullptr;
   std::int32_t m_source = 0;
   std::int32_t m_target = 0;
   PairTable m_table;
   std::unique_ptr<Statements> m_statements;
-  bool m_batch = false;
-  bool m_importing = false; // one transaction holds the whole import
-  // Pairs of the batch committed, and learnt in its open transaction.
-  std::int32_t m_batchStored = 0;
-  std::int32_t m_batchPending = 0;
-  BatchOutcome::Failure m_batchFailure = BatchOutcome::None;
-  std::string m_batchReason;
-  std::string m_batchDamaged;
-  std::chrono::steady_clock::time_point m_transactionStart;
   BusyWait m_busyWait;
   FuzzyRunMemo m_fuzzyRuns;
+  BatchWriter m_writer{*this};
 };
 
 } // namespace kestrine
