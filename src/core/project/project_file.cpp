@@ -1,12 +1,13 @@
 #include "project/project_file.h"
 
+#include "files/file_transaction.h"
+
 #include "exchange/exchange_file.h"
 #include "project/project_paths.h"
 #include "text/code_page.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace tarvelo {
 
@@ -152,12 +153,9 @@ bool readProject(const QString &path, Project &project) {
 bool writeProject(Project &project, bool relativePaths) {
   if (project.path.isEmpty())
     return false;
-  QSaveFile file(project.path);
-  if (!file.open(QIODevice::WriteOnly))
-    return false;
   const QByteArray content =
       formatProjectFile(project.tasks, projectFolderOf(project.path), relativePaths);
-  if (file.write(content) != content.size() || !file.commit())
+  if (!writeFileSafely(project.path, content))
     return false;
   project.modified = false;
   return true;

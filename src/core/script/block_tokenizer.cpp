@@ -38,50 +38,72 @@ inline bool hasUnit(std::uint64_t word, char16_t c) {
   return ((x - kOnes) & ~x & kHighs) != 0;
 }
 
-qsizetype quotedStringEndSlow(QStringView text, qsizetype from) {
-  StringRules rules;
-  const qsizetype size = text.size();
-  for (qsizetype i = from; i < size; ++i)
-    if (rules.endsAt(text[i].unicode(), i + 1 < size ? text[i + 1].unicode() : 0))
-      return i;
-  return -1;
-}
-
 } // namespace
 
 qsizetype quotedStringEnd(QStringView text, qsizetype from) {
-  // Without backslashes the rules come down to this: a doubled quote belongs to the
-  // string, and the first single quote ends it.
+  // A doubled quote belongs to the string, and the first single quote ends it.
   const char16_t *chars = reinterpret_cast<const char16_t *>(text.data());
   const qsizetype size = text.size();
   for (qsizetype i = from;; i += 2) {
-    // Many characters at a time while none of them is a quote or a backslash.
+    // Many characters at a time while none of them is a quote.
 #ifdef __SSE2__
     const __m128i quote = _mm_set1_epi16(short(u'"'));
-    const __m128i backslash = _mm_set1_epi16(short(u'\\'));
     for (; i + 8 <= size; i += 8) {
       const __m128i units = _mm_loadu_si128(reinterpret_cast<const __m128i *>(chars + i));
-      if (_mm_movemask_epi8(
-              _mm_or_si128(_mm_cmpeq_epi16(units, quote), _mm_cmpeq_epi16(units, backslash))) != 0)
+      if (_mm_movemask_epi8(_mm_cmpeq_epi16(units, quote)) != 0)
         break;
     }
 #else
     for (; i + 4 <= size; i += 4) {
       std::uint64_t word;
       std::memcpy(&word, chars + i, 8);
-      if (hasUnit(word, u'"') || hasUnit(word, u'\\'))
+      if (hasUnit(word, u'"'))
         break;
     }
 #endif
-    while (i < size && chars[i] != u'"' && chars[i] != u'\\')
+    while (i < size && chars[i] != u'"')
       ++i;
     if (i >= size)
       return -1;
-    if (chars[i] == u'\\')
-      return quotedStringEndSlow(text, from);
     if (i + 1 == size || chars[i + 1] != u'"')
       return i;
   }
+}
+
+QString literalText(QStringView text) {
+  // A line feed after a backslash continues the string on the next line, as scripts
+  // write long texts: it stays.
+  const auto continued = [&](qsizetype i) { return i > 0 && text[i - 1] == u'\\'; };
+  bool plain = true;
+  for (qsizetype i = 0; i < text.size() && plain; ++i) {
+    const char16_t u = text[i].unicode();
+    plain = u != u'"' && (u >= 0x20 || u == u'\t' || (u == u'\n' && continued(i))) && u != 0x7F;
+  }
+  if (plain)
+    return text.toString();
+  QString out;
+  out.reserve(text.size() + 8);
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    const QChar c = text[i];
+    const char16_t u = c.unicode();
+    if (u == u'"') {
+      out += QLatin1String("\"\"");
+    } else if (u == u'\n' && continued(i)) {
+      out += c;
+    } else if (u == u'\n') {
+      out += QLatin1String("\\n");
+    } else if (u == u'\r') {
+      out += QLatin1String("\\r");
+    } else if ((u < 0x20 && u != u'\t') || u == 0x7F) {
+      // Other control characters as octal escapes, which the compiler reads back.
+      out += u'\\';
+      for (int shift = 6; shift >= 0; shift -= 3)
+        out += QChar(u'0' + ((u >> shift) & 7));
+    } else {
+      out += c;
+    }
+  }
+  return out;
 }
 
 QString undoubleQuotes(QStringView text) {

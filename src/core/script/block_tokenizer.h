@@ -63,35 +63,29 @@ private:
   qsizetype m_afterPeek = 0;
 };
 
-// The rules that decide where a quoted string ends, character by character: a
-// doubled quote belongs to the string, and so does a quote after a backslash.
+// The rules that decide where a quoted string ends, character by character, as the
+// resource compiler reads them: a doubled quote belongs to the string, and any other
+// quote ends it, after a backslash too (a backslash never escapes a quote there).
 class StringRules {
 public:
   // Whether c, followed by next, is the quote that ends the string.
   bool endsAt(char16_t c, char16_t next) {
-    bool belongs;
-    if (c != u'"' && c != u'\\') {
-      belongs = true;
+    if (c != u'"') {
       m_pending = false;
-    } else if (!m_pending) {
-      m_pending = true;
-      belongs = c == u'\\' || next == u'"';
-    } else {
-      m_pending = false;
-      belongs = c == u'\\' ? m_previous == u'\\' : (m_previous == u'"' || m_previous == u'\\');
+      return false;
     }
-    m_previous = c;
-    return !belongs && c == u'"';
+    if (m_pending) { // the second quote of a doubled one
+      m_pending = false;
+      return false;
+    }
+    m_pending = next == u'"';
+    return !m_pending;
   }
-  // A run of characters that are neither quotes nor backslashes, the last one last.
-  void passOrdinary(char16_t last) {
-    m_pending = false;
-    m_previous = last;
-  }
+  // A run of characters that are not quotes.
+  void passOrdinary(char16_t) { m_pending = false; }
 
 private:
   bool m_pending = false;
-  char16_t m_previous = 0;
 };
 
 // Where the string whose opening quote stands before `from` ends: the index of its

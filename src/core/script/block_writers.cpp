@@ -69,7 +69,7 @@ QString MenuEntry::writeBlock(const WriteContext &context, int, bool writeAll,
       return;
     const StringFinder::Hit hit = finder.find(entry->sourceText);
     if (hit.found)
-      edits.replace(hit.start + 1, hit.end - 1, doubleQuotes(entry->writtenText(context)));
+      edits.replace(hit.start + 1, hit.end - 1, literalText(entry->writtenText(context)));
   });
   return edits.apply(original);
 }
@@ -101,7 +101,7 @@ QString StringEntry::writeBlock(const WriteContext &context, int, bool writeAll,
     }
     anyWritten = true;
     if (!keepSource)
-      edits.replace(hit.start + 1, hit.end - 1, doubleQuotes(entry->writtenText(context)));
+      edits.replace(hit.start + 1, hit.end - 1, literalText(entry->writtenText(context)));
   });
   return anyWritten ? edits.apply(original) : QString();
 }

@@ -15,7 +15,7 @@ namespace tarvelo {
 namespace {
 
 QString quotedText(const QString &text) {
-  return u'"' + doubleQuotes(text) + u'"';
+  return u'"' + literalText(text) + u'"';
 }
 
 // The text that adjacent literals standing at [start, end) make.
@@ -32,7 +32,7 @@ QString literalValue(const QString &text, qsizetype start, qsizetype end) {
 // written just as the text would be.
 bool literalSays(const QString &text, qsizetype start, qsizetype end, const QString &value) {
   const QStringView inside = QStringView(text).mid(start + 1, end - start - 2);
-  if (!value.contains(u'"') && inside == value)
+  if (inside == literalText(value))
     return true;
   return literalValue(text, start, end) == value;
 }

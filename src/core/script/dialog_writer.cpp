@@ -47,10 +47,7 @@ void appendNumber(QString &out, int value) {
 
 void appendQuoted(QString &out, const QString &text) {
   out += u'"';
-  if (text.contains(u'"'))
-    out += doubleQuotes(text);
-  else
-    out += text;
+  out += literalText(text);
   out += u'"';
 }
 

@@ -46,5 +46,8 @@ QString undoubleQuotes(QStringView text);
 QString doubleQuotes(QStringView text);
 // The same, sharing the text itself when it holds no quote.
 QString doubleQuotes(const QString &text);
+// A text as written between the quotes of a script: quotes doubled, and line ends and
+// other control characters as escapes (a raw line end would end the string there).
+QString literalText(QStringView text);
 
 } // namespace tarvelo

@@ -1,9 +1,10 @@
 #include "spelling/spell_checker.h"
 
+#include "files/file_transaction.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <hunspell.hxx>
 
 namespace tarvelo {
@@ -95,8 +96,7 @@ bool SpellChecker::addToDictionary(const QString &word) {
   content += word.toUtf8() + '\n';
   if (!QDir().mkpath(QFileInfo(m_userDictionary).absolutePath()))
     return false;
-  QSaveFile file(m_userDictionary);
-  return file.open(QIODevice::WriteOnly) && file.write(content) == content.size() && file.commit();
+  return writeFileSafely(m_userDictionary, content);
 }
 
 } // namespace tarvelo

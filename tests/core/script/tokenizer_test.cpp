@@ -63,7 +63,8 @@ const TokenCase kTokenCases[] = {
     {"slash star slash does not close", u"A /*/ B */ C", u"W:A W:C EOF"},
     {"comment markers inside quotes", u"\"a//b /* c\"", u"S:a//b /* c EOF"},
     {"doubled quote", u"\"a\"\"b\"", u"S:a\"\"b EOF"},
-    {"backslash quote", u"\"a\\\"b\"", u"S:a\\\"b EOF"},
+    // A backslash never escapes a quote, as the resource compiler reads strings.
+    {"backslash quote", u"\"a\\\" X", u"S:a\\ W:X EOF"},
     {"two backslashes end", u"\"a\\\\\" X", u"S:a\\\\ W:X EOF"},
     {"escapes kept", u"\"\\t\\n\\\\\"", u"S:\\t\\n\\\\ EOF"},
     {"ends inside string", u"A \"open", u"W:A EOF"},
