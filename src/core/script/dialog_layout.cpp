@@ -338,6 +338,8 @@ bool parseControl(BlockTokenizer &tokens, ControlLayout &control) {
     return false;
   control.keyword = internedText(keyword);
   const bool isControl = keyword.text() == QLatin1String("CONTROL");
+  // The compiler takes a comma straight after the keyword ("EDITTEXT, IDC_X, ...").
+  nextIs(tokens, TokenKind::Comma);
   if (isTextFirstKeyword(keyword.text())) {
     const BlockToken first = tokens.next();
     if (first.kind == TokenKind::String) {
@@ -345,8 +347,8 @@ bool parseControl(BlockTokenizer &tokens, ControlLayout &control) {
       readTextRange(tokens, first, control.textStart, control.textEnd);
       // The comma after a text is optional to the resource compiler.
       nextIs(tokens, TokenKind::Comma);
-    } else if (isValue(first) && (isControl || keyword.text() == QLatin1String("ICON") ||
-                                  keyword.text() == QLatin1String("BITMAP"))) {
+    } else if (isValue(first)) {
+      // An image identifier, or a text given by a macro: kept as written.
       control.imageId = first.textString();
       if (!nextIs(tokens, TokenKind::Comma))
         return false;
