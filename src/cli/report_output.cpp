@@ -31,10 +31,15 @@ QJsonObject controlObject(const ControlReport &control) {
   }
   return {{"identifier", control.identifier},
           {"class", control.className},
+          {"keyword", control.keyword},
+          {"windowClass", control.writtenClass},
+          {"styles", QJsonArray::fromStringList(control.styles)},
+          {"exStyles", QJsonArray::fromStringList(control.exStyles)},
           {"text", control.text},
           {"rect", rectObject(control.rect)},
           {"pixels", rectObject(control.pixels)},
           {"room", sizeValue(control.measured, control.room)},
+          {"wrapped", control.wrapped},
           {"textSize", sizeValue(control.measured, control.textSize)},
           {"findings", found}};
 }
@@ -61,10 +66,18 @@ QByteArray reportJson(const DialogsReport &report, const QString &fileName) {
         {"file", dialog.fileName.isEmpty() ? fileName : dialog.fileName},
         {"reported", dialog.reported()},
         {"rect", rectObject(dialog.rect)},
+        {"extended", dialog.extended},
+        {"styles", QJsonArray::fromStringList(dialog.styles)},
+        {"exStyles", QJsonArray::fromStringList(dialog.exStyles)},
         {"font", QJsonObject{{"requested", dialog.requestedFace},
                              {"used", dialog.usedFace},
                              {"fallback", dialog.fontFallback},
-                             {"points", dialog.points}}},
+                             {"notice", dialog.fontNotice},
+                             {"statement", dialog.fontStatement},
+                             {"points", dialog.points},
+                             {"weight", dialog.weight},
+                             {"italic", dialog.italic ? 1 : 0},
+                             {"charset", dialog.charset}}},
         {"baseUnits", QJsonObject{{"x", dialog.baseUnits.x}, {"y", dialog.baseUnits.y}}},
         {"controls", controls}});
   }
