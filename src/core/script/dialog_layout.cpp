@@ -331,6 +331,29 @@ bool parseDialogHeader(BlockTokenizer &tokens, DialogLayout &layout) {
   }
 }
 
+namespace {
+
+// The rectangle and the optional tails after it, each after a comma: styles (not for
+// CONTROL, whose styles come before), extended styles, help identifier.
+bool readPlaceAndTails(BlockTokenizer &tokens, ControlLayout &control, bool isIcon,
+                       bool isControl) {
+  if (!readRectangle(tokens, control.x, control.y, control.width, control.height, isIcon,
+                     control.literal, &control.pointOnly))
+    return false;
+  QStringList *lists[] = {&control.styles, &control.exStyles};
+  for (int i = isControl ? 1 : 0; i < 2; ++i) {
+    if (!nextIs(tokens, TokenKind::Comma))
+      return true;
+    if (!readItems(tokens, *lists[i]))
+      return false;
+  }
+  if (!nextIs(tokens, TokenKind::Comma))
+    return true;
+  return readValue(tokens, control.helpId);
+}
+
+} // namespace
+
 bool parseControl(BlockTokenizer &tokens, ControlLayout &control) {
   control = ControlLayout();
   const BlockToken keyword = tokens.next();
@@ -358,31 +381,29 @@ bool parseControl(BlockTokenizer &tokens, ControlLayout &control) {
   }
   if (!readValue(tokens, control.identifier) || !nextIs(tokens, TokenKind::Comma))
     return false;
-  if (isControl) {
-    const BlockToken className = tokens.next();
-    if (className.kind != TokenKind::String && !isValue(className))
-      return false;
-    control.className = internedText(className);
-    control.classIsString = className.kind == TokenKind::String;
-    if (!nextIs(tokens, TokenKind::Comma) || !readItems(tokens, control.styles) ||
-        !nextIs(tokens, TokenKind::Comma))
-      return false;
-  }
-  const bool isIcon = keyword.text() == QLatin1String("ICON");
-  if (!readRectangle(tokens, control.x, control.y, control.width, control.height, isIcon,
-                     control.literal, &control.pointOnly))
+  if (!isControl)
+    return readPlaceAndTails(tokens, control, keyword.text() == QLatin1String("ICON"), false);
+  const BlockToken className = tokens.next();
+  if (className.kind != TokenKind::String && !isValue(className))
     return false;
-  // Optional tails, each after a comma.
-  QStringList *lists[] = {&control.styles, &control.exStyles};
-  for (int i = isControl ? 1 : 0; i < 2; ++i) {
-    if (!nextIs(tokens, TokenKind::Comma))
-      return true;
-    if (!readItems(tokens, *lists[i]))
-      return false;
-  }
+  control.className = internedText(className);
+  control.classIsString = className.kind == TokenKind::String;
   if (!nextIs(tokens, TokenKind::Comma))
+    return false;
+  const qsizetype afterClass = tokens.position();
+  if (readItems(tokens, control.styles) && nextIs(tokens, TokenKind::Comma) &&
+      readPlaceAndTails(tokens, control, false, true))
     return true;
-  return readValue(tokens, control.helpId);
+  if (control.classIsString)
+    return false;
+  // A class written as a macro may hold the style too (7-Zip's MY_CHECKBOX is
+  // "Button", BS_AUTOCHECKBOX | WS_TABSTOP): the rectangle follows it.
+  tokens.setPosition(afterClass);
+  control.styles.clear();
+  control.exStyles.clear();
+  control.helpId.clear();
+  control.literal = true;
+  return readPlaceAndTails(tokens, control, false, true);
 }
 
 ParsedDialog parseDialogBlock(const QString &blockText) {

@@ -91,5 +91,36 @@ TEST(DialogLayout, ACommaAfterTheKeywordIsRead) {
   }
 }
 
+// Macros where the compiler sees texts, classes and styles: a text given by a macro,
+// and a class macro that holds the style too, keep the control and its rectangle.
+TEST(DialogLayout, MacrosStandingForTextsAndClassesAreRead) {
+  const struct {
+    const char *statement;
+    const char *imageId, *className, *styles;
+    QRect rect;
+    bool literal;
+  } cases[] = {
+      {"LTEXT IDS_LABEL, IDC_L, 7, 7, 20, 8", "IDS_LABEL", "", "", QRect(7, 7, 20, 8), true},
+      {"CONTROL \"SF&X\", IDX_SFX, MY_CHECKBOX, m + 92, 77, 60, 10", "", "MY_CHECKBOX", "",
+       QRect(0, 77, 60, 10), false},
+      {"CONTROL \"On\", IDC_ON, MY_CHECKBOX, 7, 30, 40, 10", "", "MY_CHECKBOX", "",
+       QRect(7, 30, 40, 10), true},
+      {"CONTROL \"On\", IDC_ON, MY_CLASS, 0x1, 7, 30, 40, 10", "", "MY_CLASS", "0x1",
+       QRect(7, 30, 40, 10), true},
+  };
+  for (const auto &c : cases) {
+    const ParsedDialog dialog = parseDialogBlock(
+        QStringLiteral("IDD_A DIALOGEX 0, 0, 100, 50\nBEGIN\n    %1\nEND\n").arg(c.statement));
+    ASSERT_EQ(dialog.controls.size(), 1u) << c.statement;
+    const ControlLayout &control = dialog.controls[0];
+    EXPECT_TRUE(control.parsed) << c.statement;
+    EXPECT_EQ(control.imageId, QLatin1String(c.imageId)) << c.statement;
+    EXPECT_EQ(control.className, QLatin1String(c.className)) << c.statement;
+    EXPECT_EQ(control.styles.join(u'|'), QLatin1String(c.styles)) << c.statement;
+    EXPECT_EQ(QRect(control.x, control.y, control.width, control.height), c.rect) << c.statement;
+    EXPECT_EQ(control.literal, c.literal) << c.statement;
+  }
+}
+
 } // namespace
 } // namespace tarvelo
