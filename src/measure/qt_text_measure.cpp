@@ -33,6 +33,20 @@ int windowsHeight(const QFont &font, const QFontMetrics &metrics) {
   return height > 0 ? height : metrics.height();
 }
 
+// The font's average character width as the system gives it (the OS/2 table's, at the
+// pixel size): tab stops stand at eight of them. A raster face's is the width of "x".
+int windowsAverageWidth(const QFont &font, int xWidth) {
+  const QRawFont raw = QRawFont::fromFont(font);
+  const QByteArray os2 = raw.fontTable("OS/2");
+  const qreal unitsPerEm = raw.unitsPerEm();
+  if (os2.size() < 4 || unitsPerEm < 64 || !raw.fontTable("bdat").isEmpty() ||
+      !raw.fontTable("EBDT").isEmpty())
+    return xWidth;
+  const qint16 average = qFromBigEndian<qint16>(os2.constData() + 2);
+  const int width = int(std::lround(average * font.pixelSize() / unitsPerEm));
+  return width > 0 && width <= 2 * font.pixelSize() ? width : xWidth;
+}
+
 // The System font is a raster face of one size.
 constexpr int kSystemPixels = 16;
 
@@ -67,7 +81,7 @@ public:
     for (const QChar c : QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"))
       letters += advance(QStringView(&c, 1));
     m_units = baseUnitsFromLetters(letters, m_height);
-    m_tabStop = 8 * std::max(1, metrics.averageCharWidth());
+    m_tabStop = 8 * std::max(1, windowsAverageWidth(m_font, advance(u"x")));
   }
 
   QString requestedFace() const override { return m_requested; }
