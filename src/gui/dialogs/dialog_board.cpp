@@ -59,6 +59,7 @@ DialogBoard::DialogBoard(Prompter &prompter, QWidget *parent)
   m_notice->setObjectName(QStringLiteral("fontNotice"));
   m_notice->setContentsMargins(6, 3, 6, 3);
   m_notice->setStyleSheet(QStringLiteral("QLabel { background: #fff4c2; color: #5a4500; }"));
+  m_notice->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
   m_notice->hide();
 
   auto *splitter = new QSplitter(Qt::Horizontal, this);
@@ -83,7 +84,7 @@ DialogBoard::DialogBoard(Prompter &prompter, QWidget *parent)
   layout->setSpacing(0);
   layout->addWidget(m_toolBar);
   layout->addWidget(m_notice);
-  layout->addWidget(splitter);
+  layout->addWidget(splitter, 1);
 
   m_editor = new LayoutEditor(m_canvas, m_prompter, m_measure, this);
   connect(m_list, &QListWidget::currentRowChanged, this, &DialogBoard::rowChosen);
@@ -130,6 +131,7 @@ void DialogBoard::clear() {
   delete m_preview;
   m_preview = nullptr;
   m_dialog = nullptr;
+  m_notice->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
   m_notice->hide();
   m_canvas->resize(2 * kMargin, 2 * kMargin);
   showPlace();
