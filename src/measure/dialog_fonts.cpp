@@ -71,10 +71,11 @@ struct EastAsianFaces {
 const EastAsianFaces kEastAsian[] = {
     {{u"ms ui gothic", u"ms gothic", u"ms pgothic", u"\uff2d\uff33 \u30b4\u30b7\u30c3\u30af",
       u"\uff2d\uff33 \uff30\u30b4\u30b7\u30c3\u30af", u"ms mincho", u"ms pmincho",
-      u"\uff2d\uff33 \u660e\u671d", u"meiryo", u"meiryo ui", u"yu gothic", u"yu gothic ui"},
+      u"\uff2d\uff33 \u660e\u671d", u"meiryo", u"meiryo ui", u"\u30e1\u30a4\u30ea\u30aa",
+      u"yu gothic", u"yu gothic ui"},
      {u"Noto Sans CJK JP", u"IPAPGothic", u"IPAGothic"}},
     {{u"simsun", u"nsimsun", u"\u5b8b\u4f53", u"\u65b0\u5b8b\u4f53", u"simhei", u"\u9ed1\u4f53",
-      u"microsoft yahei", u"microsoft yahei ui"},
+      u"microsoft yahei", u"microsoft yahei ui", u"\u5fae\u8f6f\u96c5\u9ed1"},
      {u"Noto Sans CJK SC", u"Noto Sans CJK JP"}},
     {{u"pmingliu", u"mingliu", u"\u65b0\u7d30\u660e\u9ad4", u"\u7d30\u660e\u9ad4",
       u"microsoft jhenghei", u"microsoft jhenghei ui"},
@@ -89,7 +90,7 @@ QString eastAsianFamily(const QString &key) {
   for (const EastAsianFaces &row : kEastAsian) {
     bool known = false;
     for (const char16_t *face : row.faces)
-      known = known || key == QStringView(face);
+      known = known || key == QString::fromUtf16(face).toLower();
     if (!known)
       continue;
     const QStringList installed = QFontDatabase::families();
