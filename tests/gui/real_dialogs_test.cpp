@@ -183,5 +183,23 @@ TEST_F(RealDialogs, SakurasUpDownControlsStandBesideTheirBuddies) {
   EXPECT_GT(beside, 10);
 }
 
+// Sakura's Japanese dialogs ask for ＭＳ Ｐゴシック: a Japanese face stands in, says so,
+// and board and report still agree on every text.
+TEST_F(RealDialogs, SakurasJapaneseDialogsAreDrawnWithAJapaneseFace) {
+  const Shown shown = show(QStringLiteral("sakura-editor__sakura/sakura_core__sakura_rc.rc"), 1041);
+  ASSERT_TRUE(shown.ws);
+  EXPECT_GT(sameVerdicts(shown), 300);
+  int standIns = 0;
+  for (const auto &preview : shown.previews) {
+    const DialogFont &font = preview->liveDialog()->dialogFont();
+    if (font.measuring->requestedFace() != QStringLiteral("ＭＳ Ｐゴシック"))
+      continue;
+    ++standIns;
+    EXPECT_EQ(font.notice(),
+              QStringLiteral("ＭＳ Ｐゴシック not installed: measured with Noto Sans CJK JP"));
+  }
+  EXPECT_GT(standIns, 20);
+}
+
 } // namespace
 } // namespace tarvelo::gui
