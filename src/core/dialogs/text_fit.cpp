@@ -38,7 +38,8 @@ void measureIn(TextFit &fit, const QString &text, const MeasuringFont &font, boo
 } // namespace
 
 bool drawsAccessKey(const DynControlItem &item) {
-  return !(item.kind == KindStatic && (item.style & style::NoPrefix));
+  // A link control draws its "&" as it is.
+  return item.kind != KindSysLink && !(item.kind == KindStatic && (item.style & style::NoPrefix));
 }
 
 bool wrapsText(const DynControlItem &item) {

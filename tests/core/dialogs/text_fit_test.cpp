@@ -100,6 +100,7 @@ TEST(TextFit, EachClassMeasuresItsTextInItsOwnRoom) {
       {"CONTROL", "SysLink", none, 40, 8, "<a>aaaaaaaaaa</a>", true, false, {60, 13}},
       {"CONTROL", "SysLink", none, 40, 8, "<a>aaaaa</a> aaaaa", true, true, {60, 13}},
       {"CONTROL", "SysLink", none, 40, 16, "<a>aaaaa</a> aaaaa", true, false, {60, 26}},
+      {"CONTROL", "SysLink", none, 40, 8, "<a>&aaaaaaaaaa</a>", true, true, {60, 13}},
       // Other classes, and empty texts, are not measured.
       {"CONTROL", "Edit", none, 4, 4, "a long text", false, false, {}},
       {"CONTROL", "SysListView32", none, 4, 4, "a long text", false, false, {}},
