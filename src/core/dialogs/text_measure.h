@@ -50,8 +50,6 @@ public:
   // points <= 0 takes 8; weight as in FONT statements (0 or 400 normal, 700 bold).
   virtual std::unique_ptr<MeasuringFont> font(const QString &face, int points, int weight = 0,
                                               bool italic = false) const = 0;
-  // The width the system gives a small icon.
-  virtual int smallIconWidth() const { return 16; }
   // Where a check box or radio button starts its text: its box of 13 pixels and the
   // gap after it, as Windows' dialog manager draws them at 96 dpi.
   virtual int boxTextIndent() const { return 17; }
