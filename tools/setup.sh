@@ -17,7 +17,7 @@ tarvelo_packages=(
   qt6-svg-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   libsqlite3-dev libcurl4-openssl-dev
-  qt6-translations-l10n unicode-data fonts-wine llvm clang
+  qt6-translations-l10n unicode-data fonts-wine fonts-noto-cjk llvm clang
   gettext translate-toolkit libxml2-utils
   libhunspell-dev hunspell-en-us hunspell-de-de hunspell-fr hunspell-ru
   libpq-dev postgresql

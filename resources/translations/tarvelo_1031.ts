@@ -1027,6 +1027,11 @@ Wollen Sie fortfahren?</translation>
 <context>
     <name>tarvelo::DialogReport</name>
     <message>
+        <location filename="../../src/core/dialogs/text_measure.cpp" line="+30"/>
+        <source>%1 not installed: measured with %2</source>
+        <translation>%1 nicht installiert: gemessen mit %2</translation>
+    </message>
+    <message>
         <location filename="../../src/core/dialogs/report_fragment.cpp" line="+29"/>
         <source>Text is too long!</source>
         <translation>Text ist zu lang!</translation>

@@ -41,6 +41,7 @@ struct MappedFaces {
   QString sansSerif; // MS Sans Serif
   QString tahoma;
   QString courier;
+  QString system;
 };
 
 const MappedFaces &mappedFaces() {
@@ -50,24 +51,76 @@ const MappedFaces &mappedFaces() {
     loaded.tahoma = loadFamily(QStringLiteral("tahoma.ttf"));
     loadFamily(QStringLiteral("tahomabd.ttf"));
     loaded.courier = loadFamily(QStringLiteral("courier.ttf"));
+    loaded.system = loadFamily(QStringLiteral("system.ttf"));
     return loaded;
   }();
   return faces;
 }
 
-// MS Sans Serif is a bitmap face of one size, the 8 points of 96 dpi; the system's
-// scalable dialog face at other sizes is close to Tahoma.
-constexpr int kSansSerifPixels = 11;
-
 QString sansSerifFamily(const MappedFaces &faces, int pixelHeight) {
-  return pixelHeight == kSansSerifPixels && !faces.sansSerif.isEmpty() ? faces.sansSerif
-                                                                       : faces.tahoma;
+  return isSansSerifBitmapSize(pixelHeight) && !faces.sansSerif.isEmpty() ? faces.sansSerif
+                                                                          : faces.tahoma;
+}
+
+// The dialog faces of East Asian Windows, by the script they are made for, and the
+// families that stand in for them here (the first one installed).
+struct EastAsianFaces {
+  std::initializer_list<const char16_t *> faces;
+  std::initializer_list<const char16_t *> families;
+};
+const EastAsianFaces kEastAsian[] = {
+    {{u"ms ui gothic", u"ms gothic", u"ms pgothic", u"\uff2d\uff33 \u30b4\u30b7\u30c3\u30af",
+      u"\uff2d\uff33 \uff30\u30b4\u30b7\u30c3\u30af", u"ms mincho", u"ms pmincho",
+      u"\uff2d\uff33 \u660e\u671d", u"meiryo", u"meiryo ui", u"\u30e1\u30a4\u30ea\u30aa",
+      u"yu gothic", u"yu gothic ui"},
+     {u"Noto Sans CJK JP", u"IPAPGothic", u"IPAGothic"}},
+    {{u"simsun", u"nsimsun", u"\u5b8b\u4f53", u"\u65b0\u5b8b\u4f53", u"simhei", u"\u9ed1\u4f53",
+      u"microsoft yahei", u"microsoft yahei ui", u"\u5fae\u8f6f\u96c5\u9ed1"},
+     {u"Noto Sans CJK SC", u"Noto Sans CJK JP"}},
+    {{u"pmingliu", u"mingliu", u"\u65b0\u7d30\u660e\u9ad4", u"\u7d30\u660e\u9ad4",
+      u"microsoft jhenghei", u"microsoft jhenghei ui"},
+     {u"Noto Sans CJK TC", u"Noto Sans CJK JP"}},
+    {{u"gulim", u"gulimche", u"dotum", u"batang", u"\uad74\ub9bc", u"\ub3cb\uc6c0",
+      u"malgun gothic"},
+     {u"Noto Sans CJK KR", u"Noto Sans CJK JP"}},
+};
+
+// The installed family standing in for an East Asian face; empty for other faces.
+QString eastAsianFamily(const QString &key) {
+  for (const EastAsianFaces &row : kEastAsian) {
+    bool known = false;
+    for (const char16_t *face : row.faces)
+      known = known || key == QString::fromUtf16(face).toLower();
+    if (!known)
+      continue;
+    const QStringList installed = QFontDatabase::families();
+    for (const char16_t *family : row.families)
+      if (installed.contains(QString::fromUtf16(family), Qt::CaseInsensitive))
+        return QString::fromUtf16(family);
+  }
+  return QString();
 }
 
 } // namespace
 
+bool isSansSerifBitmapSize(int pixelHeight) {
+  return pixelHeight >= kSansSerifPixels && pixelHeight <= kSansSerifPixels + 1;
+}
+
+bool isSystemFace(const QString &face) {
+  return face.trimmed().compare(QLatin1String("System"), Qt::CaseInsensitive) == 0;
+}
+
+bool isStandInFace(const QString &face) {
+  return !eastAsianFamily(face.trimmed().toLower()).isEmpty();
+}
+
 QString fallbackDialogFamily(int pixelHeight) {
-  const QString family = sansSerifFamily(mappedFaces(), pixelHeight);
+  // The system's dialog font at 8 points, Tahoma's scalable outlines at other sizes.
+  const MappedFaces &faces = mappedFaces();
+  const QString family = pixelHeight == kSansSerifPixels && !faces.sansSerif.isEmpty()
+                             ? faces.sansSerif
+                             : faces.tahoma;
   return family.isEmpty() ? QFontDatabase::systemFont(QFontDatabase::GeneralFont).family() : family;
 }
 
@@ -86,6 +139,10 @@ QString dialogFontFamily(const QString &face, int pixelHeight) {
     family = faces.tahoma;
   else if (key == u"courier" || key == u"courier new")
     family = faces.courier;
+  else if (key == u"system")
+    family = faces.system;
+  if (family.isEmpty())
+    family = eastAsianFamily(key);
   if (family.isEmpty() && !key.isEmpty()) {
     for (const QString &available : QFontDatabase::families())
       if (available.compare(face.trimmed(), Qt::CaseInsensitive) == 0) {

@@ -4,8 +4,9 @@
 
 #include <QFont>
 #include <QFontMetrics>
+#include <QHash>
+#include <QMutex>
 #include <QRawFont>
-#include <QTextLayout>
 #include <QtEndian>
 #include <cmath>
 
@@ -32,59 +33,55 @@ int windowsHeight(const QFont &font, const QFontMetrics &metrics) {
   return height > 0 ? height : metrics.height();
 }
 
-// The text as drawn: "&" marks the access key and "&&" is one "&"; line ends become
-// line separators (or blanks on one line).
-QString drawnText(const QString &text, bool oneLine) {
-  QString out;
-  out.reserve(text.size());
-  const QChar lineBreak = oneLine ? QChar(u' ') : QChar(QChar::LineSeparator);
-  for (qsizetype i = 0; i < text.size(); ++i) {
-    const QChar c = text[i];
-    if (c == u'&') {
-      if (i + 1 < text.size() && text[i + 1] == u'&')
-        out += u'&', ++i;
-      continue;
-    }
-    if (c == u'\r') {
-      if (i + 1 < text.size() && text[i + 1] == u'\n')
-        ++i;
-      out += lineBreak;
-    } else if (c == u'\n') {
-      out += lineBreak;
-    } else {
-      out += c;
-    }
-  }
-  return out;
+// The font's average character width as the system gives it (the OS/2 table's, at the
+// pixel size): tab stops stand at eight of them. A raster face's is the width of "x".
+int windowsAverageWidth(const QFont &font, int xWidth) {
+  const QRawFont raw = QRawFont::fromFont(font);
+  const QByteArray os2 = raw.fontTable("OS/2");
+  const qreal unitsPerEm = raw.unitsPerEm();
+  if (os2.size() < 4 || unitsPerEm < 64 || !raw.fontTable("bdat").isEmpty() ||
+      !raw.fontTable("EBDT").isEmpty())
+    return xWidth;
+  const qint16 average = qFromBigEndian<qint16>(os2.constData() + 2);
+  const int width = int(std::lround(average * font.pixelSize() / unitsPerEm));
+  return width > 0 && width <= 2 * font.pixelSize() ? width : xWidth;
 }
+
+// The System font is a raster face of one size.
+constexpr int kSystemPixels = 16;
 
 class QtMeasuringFont final : public MeasuringFont {
 public:
   QtMeasuringFont(const QString &face, int points, int weight, bool italic, int dpi)
       : m_requested(face), m_points(points) {
-    const int pixels =
-        std::max(1, -fontHeightForPoints(std::clamp(points, kMinPoints, kMaxPoints), dpi));
+    int pixels = std::max(1, -fontHeightForPoints(std::clamp(points, kMinPoints, kMaxPoints), dpi));
+    if (isSystemFace(face))
+      pixels = kSystemPixels * dpi / 96;
     QString family = dialogFontFamily(face, pixels);
     if (family.isEmpty()) {
       family = fallbackDialogFamily(pixels);
       m_fallback = true;
+    } else if (isStandInFace(face)) {
+      m_fallback = true;
     }
     m_used = family;
+    // The raster MS Sans Serif is drawn at its one size.
+    if (family == QLatin1String("MS Sans Serif") && isSansSerifBitmapSize(pixels))
+      pixels = kSansSerifPixels;
     m_font.setFamily(family);
     m_font.setPixelSize(pixels);
     m_font.setWeight(weight >= 600 ? QFont::Bold : QFont::Normal);
     m_font.setItalic(italic);
-    m_font.setStyleStrategy(QFont::NoFontMerging);
+    // Characters the face lacks come from another font, as Windows links fonts.
     m_font.setHintingPreference(QFont::PreferFullHinting);
     m_font.setKerning(false);
     const QFontMetrics metrics(m_font);
     m_height = windowsHeight(m_font, metrics);
-    m_units = baseUnitsFromLetters(metrics.horizontalAdvance(QStringLiteral(
-                                       "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")),
-                                   m_height);
-    m_blank = metrics.horizontalAdvance(u' ');
-    // Tab stops every eight average characters, as the system draws them.
-    m_option.setTabStopDistance(8 * std::max(1, m_units.x));
+    int letters = 0;
+    for (const QChar c : QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"))
+      letters += advance(QStringView(&c, 1));
+    m_units = baseUnitsFromLetters(letters, m_height);
+    m_tabStop = 8 * std::max(1, windowsAverageWidth(m_font, advance(u"x")));
   }
 
   QString requestedFace() const override { return m_requested; }
@@ -93,44 +90,31 @@ public:
   int points() const override { return m_points; }
   int pixelHeight() const override { return m_height; }
   BaseUnits baseUnits() const override { return m_units; }
-  int blankWidth() const override { return m_blank; }
+  int tabStop() const override { return m_tabStop; }
 
-  QSize lineSize(const QString &text) const override { return layout(drawnText(text, true), -1); }
-
-  QSize wrappedSize(const QString &text, int width) const override {
-    return layout(drawnText(text, false), std::max(1, width));
+  // Whole pixels per character, as the system adds them: no kerning, no ligatures.
+  int advance(QStringView character) const override {
+    const QString key = character.toString();
+    QMutexLocker lock(&m_mutex);
+    if (const auto it = m_advances.constFind(key); it != m_advances.constEnd())
+      return it.value();
+    const int width = QFontMetrics(m_font).horizontalAdvance(key);
+    m_advances.insert(key, width);
+    return width;
   }
+
+  QFont font() const { return m_font; }
 
 private:
-  // Lays the text out (wrapping at blanks within width, or on one line when width is
-  // negative): the widest line, and lines times the system's character height.
-  QSize layout(const QString &text, int width) const {
-    if (text.isEmpty())
-      return QSize(0, m_height);
-    QTextOption option = m_option;
-    option.setWrapMode(width < 0 ? QTextOption::NoWrap : QTextOption::WordWrap);
-    QTextLayout textLayout(text, m_font);
-    textLayout.setTextOption(option);
-    textLayout.beginLayout();
-    qreal widest = 0;
-    int lines = 0;
-    for (QTextLine line = textLayout.createLine(); line.isValid(); line = textLayout.createLine()) {
-      line.setLineWidth(width >= 0 ? width : 1e7);
-      widest = std::max(widest, line.naturalTextWidth());
-      ++lines;
-    }
-    textLayout.endLayout();
-    return QSize(int(std::ceil(widest - 1e-6)), std::max(1, lines) * m_height);
-  }
-
   QString m_requested, m_used;
   bool m_fallback = false;
   int m_points;
   QFont m_font;
   int m_height = 0;
-  int m_blank = 0;
+  int m_tabStop = 0;
   BaseUnits m_units;
-  QTextOption m_option;
+  mutable QMutex m_mutex;
+  mutable QHash<QString, int> m_advances;
 };
 
 } // namespace
@@ -140,6 +124,18 @@ std::unique_ptr<MeasuringFont> QtTextMeasure::font(const QString &face, int poin
   const QString chosen = face.trimmed().isEmpty() ? defaultDialogFace() : face;
   return std::make_unique<QtMeasuringFont>(chosen, points <= 0 ? 8 : points, weight, italic,
                                            dotsPerInch());
+}
+
+} // namespace tarvelo
+
+namespace tarvelo {
+
+QFont qtFontOf(const MeasuringFont &font) {
+  if (const auto *qt = dynamic_cast<const QtMeasuringFont *>(&font))
+    return qt->font();
+  QFont fallback(font.usedFace());
+  fallback.setPixelSize(std::max(1, font.pixelHeight()));
+  return fallback;
 }
 
 } // namespace tarvelo

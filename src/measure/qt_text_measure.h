@@ -2,6 +2,8 @@
 
 #include "dialogs/text_measure.h"
 
+#include <QFont>
+
 namespace tarvelo {
 
 // Measures with QFontMetrics. Needs a QGuiApplication (the command line runs one on
@@ -11,5 +13,8 @@ public:
   std::unique_ptr<MeasuringFont> font(const QString &face, int points, int weight = 0,
                                       bool italic = false) const override;
 };
+
+// The Qt font a measuring font measures with, for drawing what it measured.
+QFont qtFontOf(const MeasuringFont &font);
 
 } // namespace tarvelo

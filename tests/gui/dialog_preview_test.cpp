@@ -1,6 +1,7 @@
 // The live dialog built offscreen from a parsed layout: every kind of control as its
 // own window at the pixel rectangle the conversion gives, the dialog's font, the red
 // text of push buttons that are too small, and bad layouts shown without a crash.
+#include "dialogs/common_controls.h"
 #include "dialogs/control_widgets.h"
 #include "dialogs/dialog_preview.h"
 #include "dialogs/live_dialog.h"
@@ -14,6 +15,7 @@
 #include <QComboBox>
 #include <QFontMetrics>
 #include <QImage>
+#include <QListWidget>
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QTest>
@@ -92,11 +94,13 @@ TEST(DialogPreview, EveryKindOfControlIsItsWindowAtItsRectangle) {
       {{"PUSHBUTTON", "", none, {60, 7, 50, 14}, "Cancel"}, "tarvelo::gui::OwnerDrawnButton"},
       {{"CONTROL", "Button", {"BS_PUSHLIKE", "BS_AUTOCHECKBOX"}, {7, 30, 50, 14}, "Like"},
        "tarvelo::gui::OwnerDrawnButton"},
-      {{"CHECKBOX", "", none, {120, 7, 60, 10}, "&Check"}, "QCheckBox"},
-      {{"AUTOCHECKBOX", "", none, {120, 20, 60, 10}, "Auto"}, "QCheckBox"},
-      {{"CONTROL", "Button", {"BS_AUTO3STATE"}, {120, 33, 60, 10}, "Three"}, "QCheckBox"},
-      {{"RADIOBUTTON", "", none, {190, 7, 60, 10}, "Radio"}, "QRadioButton"},
-      {{"AUTORADIOBUTTON", "", none, {190, 20, 60, 10}, "Auto radio"}, "QRadioButton"},
+      {{"CHECKBOX", "", none, {120, 7, 60, 10}, "&Check"}, "tarvelo::gui::BoxButtonControl"},
+      {{"AUTOCHECKBOX", "", none, {120, 20, 60, 10}, "Auto"}, "tarvelo::gui::BoxButtonControl"},
+      {{"CONTROL", "Button", {"BS_AUTO3STATE"}, {120, 33, 60, 10}, "Three"},
+       "tarvelo::gui::BoxButtonControl"},
+      {{"RADIOBUTTON", "", none, {190, 7, 60, 10}, "Radio"}, "tarvelo::gui::BoxButtonControl"},
+      {{"AUTORADIOBUTTON", "", none, {190, 20, 60, 10}, "Auto radio"},
+       "tarvelo::gui::BoxButtonControl"},
       {{"GROUPBOX", "", none, {5, 50, 100, 60}, "Group"}, "tarvelo::gui::GroupBoxControl"},
       {{"EDITTEXT", "", none, {10, 62, 80, 14}, ""}, "tarvelo::gui::EditControl"},
       {{"EDITTEXT", "", {"ES_MULTILINE"}, {10, 80, 80, 24}, ""}, "QPlainTextEdit"},
@@ -119,9 +123,9 @@ TEST(DialogPreview, EveryKindOfControlIsItsWindowAtItsRectangle) {
       {{"CONTROL", "msctls_progress32", none, {210, 120, 80, 10}, ""}, "QProgressBar"},
       {{"CONTROL", "msctls_trackbar32", none, {10, 165, 80, 15}, ""}, "QSlider"},
       {{"CONTROL", "msctls_hotkey32", none, {95, 165, 50, 14}, ""}, "QLineEdit"},
-      {{"CONTROL", "SysListView32", none, {150, 140, 60, 30}, ""}, "QListWidget"},
+      {{"CONTROL", "SysListView32", none, {150, 140, 60, 30}, ""}, "tarvelo::gui::ListViewControl"},
       {{"CONTROL", "SysTreeView32", none, {215, 140, 60, 30}, ""}, "QTreeWidget"},
-      {{"CONTROL", "SysTabControl32", none, {10, 185, 60, 10}, ""}, "QTabWidget"},
+      {{"CONTROL", "SysTabControl32", none, {10, 185, 60, 10}, ""}, "tarvelo::gui::TabControl"},
       {{"CONTROL", "SysAnimate32", none, {75, 185, 20, 10}, ""}, "QWidget"},
       {{"CONTROL", "RichEdit20W", none, {100, 185, 40, 10}, "Rich"}, "QTextEdit"},
       {{"CONTROL", "SysDateTimePick32", none, {145, 185, 60, 12}, ""}, "QDateEdit"},
@@ -131,6 +135,8 @@ TEST(DialogPreview, EveryKindOfControlIsItsWindowAtItsRectangle) {
       {{"CONTROL", "{8856F961-340A-11D0-A96B-00C04FD705A2}", none, {300, 140, 40, 20}, "Web"},
        "tarvelo::gui::StaticControl"},
       {{"CONTROL", "MyOwnClass", none, {350, 140, 40, 20}, "Own"}, "tarvelo::gui::StaticControl"},
+      {{"CONTROL", "SysLink", none, {350, 165, 80, 10}, "<a>Link</a>"},
+       "tarvelo::gui::LinkControl"},
   };
   Dialog dialog(QRect(0, 0, 450, 200));
   for (const Case &c : cases)
@@ -150,14 +156,20 @@ TEST(DialogPreview, EveryKindOfControlIsItsWindowAtItsRectangle) {
     const QRect &du = c.control.rect;
     QRect expected(horizontal(du.x()), vertical(du.y()), horizontal(du.width()),
                    vertical(du.height()));
-    // A drop-down combo box is as high as its edit field; the rest is its list's.
+    // A drop-down combo box is as high as its edit field (a ComboBoxEx32 a pixel
+    // higher); the rest is its list's. A list box keeps whole lines of 16 pixels
+    // inside its edges.
     if (qobject_cast<QComboBox *>(control.widget))
-      expected.setHeight(13 + 8);
+      expected.setHeight(c.control.className == QLatin1String("ComboBoxEx32") ? 13 + 9 : 13 + 8);
+    if (qobject_cast<QListWidget *>(control.widget))
+      expected.setHeight(4 + 3 * 16);
     EXPECT_EQ(control.widget->geometry(), expected);
   }
   // The texts, with their access keys, and the stand-ins for unknown classes.
   EXPECT_EQ(static_cast<QAbstractButton *>(live->controls()[3].widget)->text(), u"&Check");
-  EXPECT_TRUE(static_cast<QCheckBox *>(live->controls()[5].widget)->isTristate());
+  EXPECT_FALSE(static_cast<BoxButtonControl *>(live->controls()[5].widget)->isRadio());
+  EXPECT_TRUE(static_cast<BoxButtonControl *>(live->controls()[6].widget)->isRadio());
+  EXPECT_EQ(static_cast<LinkControl *>(live->controls()[38].widget)->shownText(), u"Link");
   EXPECT_EQ(static_cast<QScrollBar *>(live->controls()[20].widget)->orientation(), Qt::Horizontal);
   EXPECT_EQ(static_cast<QScrollBar *>(live->controls()[21].widget)->orientation(), Qt::Vertical);
   for (size_t i : {size_t(36), size_t(37)}) {
@@ -177,8 +189,9 @@ TEST(DialogPreview, TheDialogsFontGivesTheBaseUnitsOfTheMeasurement) {
     int pixelSize;
   };
   const Case cases[] = {
-      {false, "", 8, 11},       {true, "MS Shell Dlg", 9, 12}, {true, "MS Sans Serif", 8, 11},
-      {true, "Tahoma", 10, 13}, {true, "Nowhere Sans", 8, 11},
+      // The System font has one size; MS Sans Serif's one size serves 9 points too.
+      {true, "MS Shell Dlg", 9, 11}, {true, "MS Sans Serif", 8, 11}, {true, "Tahoma", 10, 13},
+      {true, "Nowhere Sans", 8, 11}, {true, "System", 8, 16},
   };
   for (const Case &c : cases) {
     SCOPED_TRACE(c.face);
@@ -198,13 +211,19 @@ TEST(DialogPreview, TheDialogsFontGivesTheBaseUnitsOfTheMeasurement) {
     EXPECT_EQ(live->baseUnits(), measured->baseUnits());
     EXPECT_EQ(font.family(), measured->usedFace());
   }
-  // Without FONT statement: the stand-in of MS Sans Serif at 8 points, 6 x 13.
+  // Without FONT statement: Windows' System font, 8 x 16.
   Dialog plain;
+  plain.shown.fontFace = systemDialogFace();
   LiveDialog *live = plain.live();
-  EXPECT_EQ(live->baseUnits(), (BaseUnits{6, 13}));
-  EXPECT_EQ(live->dialogFont().font.family(),
-            dialogFontFamily(QStringLiteral("MS Sans Serif"), 11));
+  EXPECT_EQ(live->baseUnits(), (BaseUnits{8, 16}));
+  EXPECT_EQ(live->dialogFont().font.family(), dialogFontFamily(QStringLiteral("System"), 16));
   EXPECT_FALSE(live->dialogFont().fallback);
+  EXPECT_TRUE(live->dialogFont().notice().isEmpty());
+  // A face that is not installed is measured with a stand-in, and said so.
+  Dialog segoe;
+  segoe.setFont(QStringLiteral("Segoe UI"), 9);
+  EXPECT_EQ(segoe.live()->dialogFont().notice(),
+            QStringLiteral("Segoe UI not installed: measured with Tahoma"));
 }
 
 // Pixels of the text area that are dark red, and those that are black or nearly.

@@ -194,12 +194,19 @@ struct ClassRow {
   quint32 kind;
 };
 constexpr ClassRow kCommonClasses[] = {
-    {u"msctls_updown32", KindUpDown},     {u"msctls_progress32", KindProgress},
-    {u"msctls_trackbar32", KindTrackBar}, {u"msctls_hotkey32", KindHotKey},
-    {u"SysListView32", KindListView},     {u"SysTreeView32", KindTreeView},
-    {u"SysTabControl32", KindTabControl}, {u"SysAnimate32", KindAnimate},
-    {u"SysDateTimePick32", KindDateTime}, {u"SysMonthCal32", KindMonthCalendar},
-    {u"SysIPAddress32", KindIpAddress},   {u"ComboBoxEx32", KindComboBoxEx},
+    {u"msctls_updown32", KindUpDown},
+    {u"msctls_progress32", KindProgress},
+    {u"msctls_trackbar32", KindTrackBar},
+    {u"msctls_hotkey32", KindHotKey},
+    {u"SysListView32", KindListView},
+    {u"SysTreeView32", KindTreeView},
+    {u"SysTabControl32", KindTabControl},
+    {u"SysAnimate32", KindAnimate},
+    {u"SysDateTimePick32", KindDateTime},
+    {u"SysMonthCal32", KindMonthCalendar},
+    {u"SysIPAddress32", KindIpAddress},
+    {u"ComboBoxEx32", KindComboBoxEx},
+    {u"SysLink", KindSysLink},
 };
 
 } // namespace
@@ -252,6 +259,8 @@ QString className(quint32 kind) {
     return QStringLiteral("SysIPAddress32");
   case KindComboBoxEx:
     return QStringLiteral("ComboBoxEx32");
+  case KindSysLink:
+    return QStringLiteral("SysLink");
   default:
     return QString();
   }
@@ -349,21 +358,88 @@ quint32 classify(QStringView word, DynControlItem &item) {
   return KindStatic;
 }
 
+namespace {
+
+int digitValue(QChar c, int base) {
+  const int value = c.isDigit() ? c.digitValue()
+                    : (c.toLower() >= u'a' && c.toLower() <= u'f')
+                        ? c.toLower().unicode() - u'a' + 10
+                        : 99;
+  return value < base ? value : -1;
+}
+
+// The code of a numeric escape starting at i (after the backslash), and its length;
+// 0 when there is none.
+qsizetype numericEscape(const QString &text, qsizetype i, char32_t &code) {
+  const bool hex = text[i] == u'x' || text[i] == u'X';
+  const int base = hex ? 16 : 8;
+  const qsizetype first = hex ? i + 1 : i;
+  const qsizetype most = hex ? 4 : 3;
+  code = 0;
+  qsizetype j = first;
+  for (; j < text.size() && j - first < most; ++j) {
+    const int digit = digitValue(text[j], base);
+    if (digit < 0)
+      break;
+    code = code * char32_t(base) + char32_t(digit);
+  }
+  return j > first ? j - i : 0;
+}
+
+} // namespace
+
 QString controlDisplayText(const QString &text) {
   if (!text.contains(u'\\'))
     return text;
   QString out;
   out.reserve(text.size());
   for (qsizetype i = 0; i < text.size(); ++i) {
-    if (text[i] == u'\\' && i + 1 < text.size()) {
-      const QChar next = text[i + 1];
-      if (next == u'n' || next == u'r' || next == u't') {
-        out += next == u'n' ? u'\n' : next == u'r' ? u'\r' : u'\t';
-        ++i;
+    if (text[i] != u'\\' || i + 1 >= text.size()) {
+      out += text[i];
+      continue;
+    }
+    const QChar next = text[i + 1];
+    const char16_t simple = next == u'n'    ? u'\n'
+                            : next == u'r'  ? u'\r'
+                            : next == u't'  ? u'\t'
+                            : next == u'a'  ? u'\a'
+                            : next == u'\\' ? u'\\'
+                                            : 0;
+    char32_t code = 0;
+    if (simple) {
+      out += QChar(simple);
+      ++i;
+    } else if (const qsizetype length = numericEscape(text, i + 1, code); length > 0) {
+      // Codes below 256 are taken as Latin-1, as the common Windows code page has them.
+      out += QString::fromUcs4(&code, 1);
+      i += length;
+    } else {
+      out += text[i];
+    }
+  }
+  return out;
+}
+
+QString linkDisplayText(const QString &text, std::vector<bool> *linked) {
+  QString out;
+  out.reserve(text.size());
+  bool inLink = false;
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    if (text[i] == u'<') {
+      const QStringView rest = QStringView(text).mid(i + 1);
+      const bool opening = rest.startsWith(u"a>", Qt::CaseInsensitive) ||
+                           rest.startsWith(u"a ", Qt::CaseInsensitive);
+      const bool closing = rest.startsWith(u"/a>", Qt::CaseInsensitive);
+      const qsizetype end = text.indexOf(u'>', i);
+      if ((opening || closing) && end > i) {
+        inLink = opening;
+        i = end;
         continue;
       }
     }
     out += text[i];
+    if (linked)
+      linked->push_back(inLink);
   }
   return out;
 }

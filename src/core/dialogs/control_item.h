@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 #include <QtGlobal>
+#include <vector>
 
 namespace tarvelo {
 
@@ -30,6 +31,7 @@ enum ControlKind : quint32 {
   KindMonthCalendar = 0x40000,
   KindIpAddress = 0x80000,
   KindComboBoxEx = 0x100000,
+  KindSysLink = 0x200000, // a link control: its text is the script's, with <a> marks
 };
 
 // Style bits the preview and the report look at.
@@ -43,6 +45,10 @@ constexpr quint32 PushLike = 0x1000;
 constexpr quint32 Multiline = 0x2000;
 constexpr quint32 StaticTypeMask = 0x1F;
 constexpr quint32 StaticSimple = 0xB;
+constexpr quint32 StaticNoWordWrap = 0xC;
+constexpr quint32 NoPrefix = 0x80;
+constexpr quint32 CenterImage = 0x200;
+constexpr quint32 EllipsisMask = 0xC000;
 constexpr quint32 StaticEditBorder = 0x800000; // WS_BORDER: the stand-in for unknown classes
 constexpr quint32 ExTransparent = 0x20;
 constexpr quint32 ExStaticEdge = 0x20000;
@@ -76,7 +82,11 @@ quint32 extendedStyleValue(QStringView word);
 QString className(quint32 kind);
 // The item for a parsed control, with the next window identifier of the process.
 DynControlItem makeItem(const ControlLayout &control, const QRect &rect, const QString &text);
-// The escapes \n, \r and \t of a control text as the characters they stand for.
+// A control text's escapes as the characters the compiler stores for them: \n \r \t
+// \a \\, octal (\251) and hexadecimal (\xA9) codes.
 QString controlDisplayText(const QString &text);
+// A link control's text as it shows: the <a ...> and </a> marks taken out; linked, when
+// given, says of each character shown whether it is inside a link.
+QString linkDisplayText(const QString &text, std::vector<bool> *linked = nullptr);
 
 } // namespace tarvelo

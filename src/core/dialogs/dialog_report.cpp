@@ -6,6 +6,7 @@
 #include "dialogs/shown_dialog.h"
 #include "dialogs/text_fit.h"
 #include "dialogs/text_measure.h"
+#include "dialogs/window_rects.h"
 #include "script/entry_list.h"
 #include "script/task.h"
 #include "script/text_entry.h"
@@ -142,7 +143,17 @@ DialogReport DialogReporter::report(DialogEntry &entry) {
   report.requestedFace = shownFont.requestedFace();
   report.usedFace = shownFont.usedFace();
   report.fontFallback = shownFont.isFallback();
+  report.fontNotice = tarvelo::fontNotice(shownFont);
   report.points = shown.fontPoints;
+  report.fontStatement = shown.hasFont;
+  report.weight = shown.fontWeight;
+  report.italic = shown.fontItalic;
+  bool charsetRead = false;
+  const int charset = shown.layout->fontCharset.trimmed().toInt(&charsetRead, 0);
+  report.charset = charsetRead ? charset : 1;
+  report.extended = shown.layout->extended;
+  report.styles = shown.layout->styles;
+  report.exStyles = shown.layout->exStyles;
   report.baseUnits = shownFont.baseUnits();
   report.rect = shown.rect;
 
@@ -151,17 +162,30 @@ DialogReport DialogReporter::report(DialogEntry &entry) {
   std::vector<PlacedControl> placed(count);
   std::vector<DynControlItem> items;
   items.reserve(count);
+  std::vector<const DynControlItem *> itemsInOrder;
+  std::vector<QRect> converted;
+  for (const ShownControl &control : shown.controls) {
+    items.push_back(makeItem(*control.layout, control.rect, control.text));
+    converted.push_back(toPixels(control.rect, report.baseUnits));
+  }
+  for (const DynControlItem &item : items)
+    itemsInOrder.push_back(&item);
+  // Where Windows puts the windows: controls that size themselves are measured so.
+  const std::vector<QRect> windows = windowRects(itemsInOrder, converted, shownFont.pixelHeight());
   for (size_t i = 0; i < count; ++i) {
     const ShownControl &control = shown.controls[i];
     const ControlLayout &layout = *control.layout;
     ControlReport &out = report.controls[i];
-    items.push_back(makeItem(layout, control.rect, control.text));
-    const DynControlItem &item = items.back();
+    const DynControlItem &item = items[i];
     out.identifier = layout.identifier;
     out.className = item.className;
     out.text = control.text;
+    out.keyword = layout.keyword;
+    out.writtenClass = layout.className;
+    out.styles = layout.styles;
+    out.exStyles = layout.exStyles;
     out.rect = control.rect;
-    out.pixels = toPixels(control.rect, report.baseUnits);
+    out.pixels = windows[i];
 
     // Coordinates written as expressions are not known here: such a control is
     // neither measured nor placed.
@@ -169,8 +193,9 @@ DialogReport DialogReporter::report(DialogEntry &entry) {
     const bool known = layout.parsed && layout.literal;
     const bool knownInSource = original.parsed && original.literal;
     const TextFit fit =
-        known ? fitText(item, out.pixels.size(), shownFont, m_measure.smallIconWidth()) : TextFit();
+        known ? fitText(item, out.pixels.size(), shownFont, m_measure.boxTextIndent()) : TextFit();
     out.measured = fit.measured;
+    out.wrapped = fit.wrapped;
     out.room = fit.room;
     out.textSize = fit.needed;
     out.tooLong = (m_setting & ReportTooLong) && fit.tooLong;

@@ -24,10 +24,14 @@ struct ControlReport {
   QString name;
   QString className; // the window class it is shown as
   QString text;      // as stored (escapes as written)
-  QRect rect;        // dialog units, as shown
-  QRect pixels;      // the corner and the size converted apart
+  // The statement as written: keyword, class of a CONTROL statement, style words.
+  QString keyword, writtenClass;
+  QStringList styles, exStyles;
+  QRect rect;   // dialog units, as shown
+  QRect pixels; // the corner and the size converted apart
   // The measured text: the room the control gives it and the size it needs there.
   bool measured = false;
+  bool wrapped = false; // measured with word breaks in the room's width
   QSize room, textSize;
 
   bool tooLong = false;
@@ -45,8 +49,14 @@ struct DialogReport {
   QString identifier;
   QString fileName; // the task's file, when several tasks are open together
   QString requestedFace, usedFace;
-  bool fontFallback = false; // no font provides the face
-  int points = 0;
+  bool fontFallback = false;  // no font provides the face
+  QString fontNotice;         // "Segoe UI not installed: measured with Tahoma"
+  bool fontStatement = false; // the dialog has a FONT statement
+  int points = 0, weight = 0;
+  bool italic = false;
+  int charset = 1;
+  bool extended = false; // DIALOGEX
+  QStringList styles, exStyles;
   BaseUnits baseUnits;
   QRect rect; // dialog units
   std::vector<ControlReport> controls;

@@ -1,6 +1,7 @@
 #include "dialogs/layout_commands.h"
 
 #include "dialogs/control_item.h"
+#include "dialogs/text_fit.h"
 #include "dialogs/text_measure.h"
 #include "dialogs/tracker_geometry.h"
 #include "script/dialog_layout.h"
@@ -176,7 +177,7 @@ bool fitsToText(const DynControlItem &item) {
 }
 
 std::optional<QRect> fittedToText(const DynControlItem &item, const QRect &window,
-                                  const MeasuringFont &font, int smallIconWidth) {
+                                  const MeasuringFont &font, int boxIndent) {
   if (!fitsToText(item))
     return std::nullopt;
   const QSize frame = windowFrameSize(item);
@@ -185,7 +186,7 @@ std::optional<QRect> fittedToText(const DynControlItem &item, const QRect &windo
   const bool multiline = item.style & style::Multiline;
   QRect r = window;
   if (item.kind == KindStatic) {
-    const QSize text = font.lineSize(item.text);
+    const QSize text = font.lineSize(item.text, drawsAccessKey(item));
     const bool lower = client.height() < text.height();
     if (text.width() != client.width() || lower) {
       r.setWidth(text.width() + frame.width());
@@ -193,8 +194,10 @@ std::optional<QRect> fittedToText(const DynControlItem &item, const QRect &windo
         r.setHeight(text.height() + frame.height());
     }
   } else if (hasBoxBesideText(item.buttonType())) {
-    const int beside = smallIconWidth + font.blankWidth();
-    const int room = client.width() - beside;
+    // The room the report measures in, and what the control keeps around it.
+    const QRect inside = textRoom(item, QRect(QPoint(0, 0), client), boxIndent);
+    const int beside = client.width() - inside.width();
+    const int room = inside.width();
     const QSize text =
         multiline ? font.wrappedSize(item.text, std::max(1, room)) : font.lineSize(item.text);
     if (multiline && text.height() > client.height())

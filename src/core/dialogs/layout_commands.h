@@ -46,12 +46,12 @@ QRect flipped(const QRect &window, int clientWidth);
 QSize windowFrameSize(const DynControlItem &item);
 
 // The window fitted to the control's text, measured with its font as the control
-// draws it: statics on one line, check boxes, radio buttons and group boxes beside the
-// small icon and a blank, push buttons inside their frame (with word breaks when
+// draws it: statics on one line, check boxes, radio buttons and group boxes in the room
+// the report measures them in (text_fit.h), push buttons inside their frame (with word breaks when
 // BS_MULTILINE is set). Nothing for other controls, texts that are pictures or
 // missing, and windows that already fit.
 std::optional<QRect> fittedToText(const DynControlItem &item, const QRect &window,
-                                  const MeasuringFont &font, int smallIconWidth);
+                                  const MeasuringFont &font, int boxIndent);
 // Whether fitting to text applies to the control at all.
 bool fitsToText(const DynControlItem &item);
 

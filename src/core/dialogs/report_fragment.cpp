@@ -102,12 +102,17 @@ QString reportHtml(const DialogsReport &report) {
     const QString file = dialog.fileName.isEmpty()
                              ? QString()
                              : QStringLiteral("(%1)").arg(dialog.fileName).toHtmlEscaped();
+    // A face that is not at hand is said, since every measure depends on it.
+    const QString notice = dialog.fontNotice.isEmpty()
+                               ? QString()
+                               : QStringLiteral(" <span style=\"color:#969696\">[%1]</span>")
+                                     .arg(dialog.fontNotice.toHtmlEscaped());
     html += QStringLiteral("<p style=\"white-space:pre-wrap; margin-top:2px; margin-bottom:0\">"
                            "%1 <a href=\"dialog:%2\"><span style=\"font-weight:bold; "
                            "color:#0000ff; text-decoration:underline\">%3</span></a> "
-                           "<span style=\"color:#969696\">%4</span> %5</p>")
+                           "<span style=\"color:#969696\">%4</span>%6 %5</p>")
                 .arg(dialog.keyword.toHtmlEscaped(), QString::number(index),
-                     dialog.identifier.toHtmlEscaped(), file, lines);
+                     dialog.identifier.toHtmlEscaped(), file, lines, notice);
   }
   if (reported == 0)
     html += QStringLiteral("<p>") + nothingToReportText().toHtmlEscaped() + QStringLiteral("</p>");

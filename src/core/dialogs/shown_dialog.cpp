@@ -21,6 +21,17 @@ int fontNumber(const QString &text) {
   return int(value);
 }
 
+QString dialogFace(const DialogLayout &layout) {
+  // DS_SHELLFONT is DS_SETFONT | DS_FIXEDSYS.
+  const bool shellFont = layout.styles.contains(QLatin1String("DS_SHELLFONT")) ||
+                         (layout.styles.contains(QLatin1String("DS_SETFONT")) &&
+                          layout.styles.contains(QLatin1String("DS_FIXEDSYS")));
+  if (layout.extended && shellFont &&
+      layout.fontFace.trimmed().compare(QLatin1String("MS Shell Dlg"), Qt::CaseInsensitive) == 0)
+    return QStringLiteral("MS Shell Dlg 2");
+  return layout.fontFace;
+}
+
 ShownDialog shownDialog(const DialogEntry &entry, DialogSide side) {
   ShownDialog shown;
   shown.entry = &entry;
@@ -31,7 +42,7 @@ ShownDialog shownDialog(const DialogEntry &entry, DialogSide side) {
   shown.caption = original ? entry.sourceText : entry.targetText;
   shown.rect = QRect(layout.x, layout.y, layout.width, layout.height);
   shown.hasFont = !layout.fontFace.isEmpty();
-  shown.fontFace = shown.hasFont ? layout.fontFace : defaultDialogFace();
+  shown.fontFace = shown.hasFont ? dialogFace(layout) : systemDialogFace();
   if (shown.hasFont) {
     shown.fontPoints = fontNumber(layout.fontSize);
     shown.fontWeight = fontNumber(layout.fontWeight);

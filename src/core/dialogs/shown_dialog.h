@@ -30,7 +30,7 @@ struct ShownDialog {
   const DialogLayout *layout = nullptr;
   QString caption;
   QRect rect; // dialog units
-  // The FONT statement; without one the dialog's face is the system's, 8 points.
+  // The FONT statement; without one the dialog is drawn in the System font.
   bool hasFont = false;
   QString fontFace;
   int fontPoints = 8;
@@ -42,6 +42,10 @@ struct ShownDialog {
 // The dialog as the preview and the report see it. The entry's layouts must have been
 // built (after its target was read).
 ShownDialog shownDialog(const DialogEntry &entry, DialogSide side);
+
+// The face a dialog's FONT statement draws in: as written, but "MS Shell Dlg 2" for
+// "MS Shell Dlg" in a DIALOGEX with DS_SHELLFONT, as Windows documents.
+QString dialogFace(const DialogLayout &layout);
 
 // The number a FONT field gives: an unsigned decimal as written ("8", "0x10" gives
 // 0), or for weight and italic the usual words.

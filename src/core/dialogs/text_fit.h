@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QRect>
 #include <QSize>
 
 namespace tarvelo {
@@ -18,9 +19,16 @@ struct TextFit {
 };
 
 // Measures the item's text in a control of that pixel size the way the control draws
-// it: statics by their type, check boxes, radio buttons and group boxes beside their
-// box, push buttons (owner-drawn) inside their frame.
+// it: statics by their type, check boxes and radio buttons beside their box (boxIndent
+// pixels from the left), group boxes inside their frame, push buttons (owner-drawn)
+// inside theirs, links as their text. The preview and the report both decide by it.
 TextFit fitText(const DynControlItem &item, const QSize &controlPixels, const MeasuringFont &font,
-                int smallIconWidth);
+                int boxIndent);
+// Where in a control's client area its text is drawn, by the same rule.
+QRect textRoom(const DynControlItem &item, const QRect &client, int boxIndent);
+// Whether the control breaks its text into lines in its width.
+bool wrapsText(const DynControlItem &item);
+// Whether "&" marks an access key in the control's text (not with SS_NOPREFIX).
+bool drawsAccessKey(const DynControlItem &item);
 
 } // namespace tarvelo

@@ -331,46 +331,15 @@ bool parseDialogHeader(BlockTokenizer &tokens, DialogLayout &layout) {
   }
 }
 
-bool parseControl(BlockTokenizer &tokens, ControlLayout &control) {
-  control = ControlLayout();
-  const BlockToken keyword = tokens.next();
-  if (keyword.kind != TokenKind::Word)
-    return false;
-  control.keyword = internedText(keyword);
-  const bool isControl = keyword.text() == QLatin1String("CONTROL");
-  if (isTextFirstKeyword(keyword.text())) {
-    const BlockToken first = tokens.next();
-    if (first.kind == TokenKind::String) {
-      control.hasText = true;
-      readTextRange(tokens, first, control.textStart, control.textEnd);
-      // The comma after a text is optional to the resource compiler.
-      nextIs(tokens, TokenKind::Comma);
-    } else if (isValue(first) && (isControl || keyword.text() == QLatin1String("ICON") ||
-                                  keyword.text() == QLatin1String("BITMAP"))) {
-      control.imageId = first.textString();
-      if (!nextIs(tokens, TokenKind::Comma))
-        return false;
-    } else {
-      return false;
-    }
-  }
-  if (!readValue(tokens, control.identifier) || !nextIs(tokens, TokenKind::Comma))
-    return false;
-  if (isControl) {
-    const BlockToken className = tokens.next();
-    if (className.kind != TokenKind::String && !isValue(className))
-      return false;
-    control.className = internedText(className);
-    control.classIsString = className.kind == TokenKind::String;
-    if (!nextIs(tokens, TokenKind::Comma) || !readItems(tokens, control.styles) ||
-        !nextIs(tokens, TokenKind::Comma))
-      return false;
-  }
-  const bool isIcon = keyword.text() == QLatin1String("ICON");
+namespace {
+
+// The rectangle and the optional tails after it, each after a comma: styles (not for
+// CONTROL, whose styles come before), extended styles, help identifier.
+bool readPlaceAndTails(BlockTokenizer &tokens, ControlLayout &control, bool isIcon,
+                       bool isControl) {
   if (!readRectangle(tokens, control.x, control.y, control.width, control.height, isIcon,
                      control.literal, &control.pointOnly))
     return false;
-  // Optional tails, each after a comma.
   QStringList *lists[] = {&control.styles, &control.exStyles};
   for (int i = isControl ? 1 : 0; i < 2; ++i) {
     if (!nextIs(tokens, TokenKind::Comma))
@@ -381,6 +350,60 @@ bool parseControl(BlockTokenizer &tokens, ControlLayout &control) {
   if (!nextIs(tokens, TokenKind::Comma))
     return true;
   return readValue(tokens, control.helpId);
+}
+
+} // namespace
+
+bool parseControl(BlockTokenizer &tokens, ControlLayout &control) {
+  control = ControlLayout();
+  const BlockToken keyword = tokens.next();
+  if (keyword.kind != TokenKind::Word)
+    return false;
+  control.keyword = internedText(keyword);
+  const bool isControl = keyword.text() == QLatin1String("CONTROL");
+  // The compiler takes a comma straight after the keyword ("EDITTEXT, IDC_X, ...").
+  nextIs(tokens, TokenKind::Comma);
+  if (isTextFirstKeyword(keyword.text())) {
+    const BlockToken first = tokens.next();
+    if (first.kind == TokenKind::String) {
+      control.hasText = true;
+      readTextRange(tokens, first, control.textStart, control.textEnd);
+      // The comma after a text is optional to the resource compiler.
+      nextIs(tokens, TokenKind::Comma);
+    } else if (isValue(first)) {
+      // An image identifier, or a text given by a macro: kept as written.
+      control.imageId = first.textString();
+      if (!nextIs(tokens, TokenKind::Comma))
+        return false;
+    } else {
+      return false;
+    }
+  }
+  if (!readValue(tokens, control.identifier) || !nextIs(tokens, TokenKind::Comma))
+    return false;
+  if (!isControl)
+    return readPlaceAndTails(tokens, control, keyword.text() == QLatin1String("ICON"), false);
+  const BlockToken className = tokens.next();
+  if (className.kind != TokenKind::String && !isValue(className))
+    return false;
+  control.className = internedText(className);
+  control.classIsString = className.kind == TokenKind::String;
+  if (!nextIs(tokens, TokenKind::Comma))
+    return false;
+  const qsizetype afterClass = tokens.position();
+  if (readItems(tokens, control.styles) && nextIs(tokens, TokenKind::Comma) &&
+      readPlaceAndTails(tokens, control, false, true))
+    return true;
+  if (control.classIsString)
+    return false;
+  // A class written as a macro may hold the style too (7-Zip's MY_CHECKBOX is
+  // "Button", BS_AUTOCHECKBOX | WS_TABSTOP): the rectangle follows it.
+  tokens.setPosition(afterClass);
+  control.styles.clear();
+  control.exStyles.clear();
+  control.helpId.clear();
+  control.literal = true;
+  return readPlaceAndTails(tokens, control, false, true);
 }
 
 ParsedDialog parseDialogBlock(const QString &blockText) {

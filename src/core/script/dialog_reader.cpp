@@ -38,7 +38,10 @@ int ResourceScript::readDialog(const QString &identifier) {
     if (kind == TokenKind::Word && token == QLatin1String("END"))
       return ScriptOk;
     if (kind == TokenKind::Word && isTextFirstKeyword(token)) {
-      const TokenKind textKind = nextToken(text, true);
+      TokenKind textKind = nextToken(text, true);
+      // A comma may follow the keyword, as the compiler allows.
+      if (textKind == TokenKind::Comma)
+        textKind = nextToken(text, true);
       if (textKind == TokenKind::EndOfFile)
         return ScriptSyntaxError;
       if (textKind == TokenKind::String) {

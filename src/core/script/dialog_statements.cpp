@@ -130,7 +130,9 @@ QString printControl(const ControlLayout &control, const QString &quotedText,
   arguments << control.identifier;
   if (isControl) {
     arguments << (control.classIsString ? u'"' + control.className + u'"' : control.className);
-    arguments << joined(control.styles, style);
+    // A class macro that holds the style too is followed by the rectangle.
+    if (control.classIsString || !control.styles.isEmpty())
+      arguments << joined(control.styles, style);
   }
   arguments << QString::number(control.x) << QString::number(control.y);
   if (!(control.pointOnly && control.width == 0 && control.height == 0))

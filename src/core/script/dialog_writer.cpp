@@ -117,10 +117,12 @@ void writeControl(QString &out, const ControlLayout &control, const WriteContext
         piece += control.className;
       piece += u',';
     });
-    add([&](QString &piece) {
-      appendJoined(piece, control.styles);
-      piece += u',';
-    });
+    // A class macro that holds the style too is followed by the rectangle.
+    if (control.classIsString || !control.styles.isEmpty())
+      add([&](QString &piece) {
+        appendJoined(piece, control.styles);
+        piece += u',';
+      });
   } else {
     if (control.textEntry)
       add(text);

@@ -1,22 +1,21 @@
 #include "dialogs/control_factory.h"
 
+#include "dialogs/common_controls.h"
 #include "dialogs/control_item.h"
 #include "dialogs/control_widgets.h"
 #include "dialogs/owner_drawn_button.h"
 #include "dialogs/static_control.h"
+#include "dialogs/text_measure.h"
 #include "script/dialog_layout.h"
 
 #include <QCalendarWidget>
-#include <QCheckBox>
 #include <QComboBox>
 #include <QDateTimeEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QProgressBar>
-#include <QRadioButton>
 #include <QScrollBar>
 #include <QSlider>
-#include <QTabWidget>
 #include <QTextEdit>
 #include <QTreeWidget>
 
@@ -50,28 +49,21 @@ void frameScrolled(QAbstractScrollArea *area, const DynControlItem &item) {
   }
 }
 
-QWidget *createButton(const DynControlItem &item, QWidget *parent) {
+QWidget *createButton(const DynControlItem &item, QWidget *parent,
+                      const std::shared_ptr<const ControlText> &rule) {
   switch (item.buttonType()) {
   case CheckBox:
   case AutoCheckBox:
-    return new QCheckBox(parent);
   case ThreeState:
-  case AutoThreeState: {
-    auto *box = new QCheckBox(parent);
-    box->setTristate(true);
-    return box;
-  }
+  case AutoThreeState:
   case RadioButton:
-  case AutoRadioButton: {
-    auto *radio = new QRadioButton(parent);
-    radio->setAutoExclusive(false);
-    return radio;
-  }
+  case AutoRadioButton:
+    return new BoxButtonControl(item, rule, parent);
   case GroupBox:
-    return new GroupBoxControl(parent);
+    return new GroupBoxControl(rule, parent);
   default:
     // Owner-drawn push buttons, and the rare types drawn like them.
-    return new OwnerDrawnButton(item.style, parent);
+    return new OwnerDrawnButton(item.style, parent, rule);
   }
 }
 
@@ -95,10 +87,12 @@ bool isUnknownClass(const DynControlItem &item) {
   return !cls.startsWith(QLatin1String("STATIC"), Qt::CaseInsensitive);
 }
 
-QWidget *createControlWidget(const DynControlItem &item, QWidget *parent) {
+QWidget *createControlWidget(const DynControlItem &item, QWidget *parent,
+                             const std::shared_ptr<const ControlText> &rule) {
+  const int fontHeight = rule->font().pixelHeight();
   switch (item.kind) {
   case KindButton:
-    return createButton(item, parent);
+    return createButton(item, parent, rule);
   case KindEdit:
     return createEdit(item, parent);
   case KindListBox: {
@@ -136,12 +130,8 @@ QWidget *createControlWidget(const DynControlItem &item, QWidget *parent) {
   }
   case KindHotKey:
     return new QLineEdit(parent);
-  case KindListView: {
-    auto *list = new QListWidget(parent);
-    list->setViewMode(QListView::IconMode);
-    frameScrolled(list, item);
-    return list;
-  }
+  case KindListView:
+    return new ListViewControl(item, fontHeight, parent);
   case KindTreeView: {
     auto *tree = new QTreeWidget(parent);
     tree->setHeaderHidden(true);
@@ -149,7 +139,9 @@ QWidget *createControlWidget(const DynControlItem &item, QWidget *parent) {
     return tree;
   }
   case KindTabControl:
-    return new QTabWidget(parent);
+    return new TabControl(fontHeight, parent);
+  case KindSysLink:
+    return new LinkControl(item, rule, parent);
   case KindAnimate:
     // Shows nothing until it plays.
     return new QWidget(parent);
@@ -181,8 +173,8 @@ QWidget *createControlWidget(const DynControlItem &item, QWidget *parent) {
   default: {
     if (isUnknownClass(item))
       return new StaticControl((item.style & ~style::StaticTypeMask) | style::StaticEditBorder,
-                               item.exStyle, parent);
-    return new StaticControl(item.style, item.exStyle, parent);
+                               item.exStyle, parent, rule);
+    return new StaticControl(item.style, item.exStyle, parent, rule);
   }
   }
 }
@@ -195,6 +187,8 @@ void setControlText(QWidget *widget, const DynControlItem &item) {
     button->setShortcut(QKeySequence());
   } else if (auto *group = qobject_cast<GroupBoxControl *>(widget)) {
     group->setText(text);
+  } else if (auto *link = qobject_cast<LinkControl *>(widget)) {
+    link->setText(text);
   } else if (auto *label = qobject_cast<StaticControl *>(widget)) {
     if (!isUnknownClass(item))
       label->setText(text);
@@ -214,6 +208,8 @@ QString controlText(const QWidget *widget) {
     return button->text();
   if (auto *group = qobject_cast<const GroupBoxControl *>(widget))
     return group->text();
+  if (auto *link = qobject_cast<const LinkControl *>(widget))
+    return link->text();
   if (auto *label = qobject_cast<const StaticControl *>(widget))
     return label->text();
   if (auto *edit = qobject_cast<const EditControl *>(widget))

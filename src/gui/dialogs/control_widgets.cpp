@@ -2,7 +2,10 @@
 
 #include "dialogs/classic_look.h"
 #include "dialogs/control_item.h"
+#include "dialogs/control_text.h"
+#include "dialogs/owner_drawn_button.h"
 #include "dialogs/static_control.h"
+#include "dialogs/text_measure.h"
 
 #include <QPainter>
 #include <QStyleOption>
@@ -19,7 +22,18 @@ constexpr quint32 kEditReadOnly = 0x800;
 constexpr int kTitleIndent = 8;
 } // namespace
 
-GroupBoxControl::GroupBoxControl(QWidget *parent) : QWidget(parent) {}
+GroupBoxControl::GroupBoxControl(std::shared_ptr<const ControlText> rule, QWidget *parent)
+    : QWidget(parent), m_rule(std::move(rule)) {}
+
+bool GroupBoxControl::textTooLong() const {
+  if (!m_rule)
+    return false;
+  DynControlItem item;
+  item.kind = KindButton;
+  item.style = 7; // BS_GROUPBOX
+  item.text = m_text;
+  return m_rule->tooLong(item, size());
+}
 
 void GroupBoxControl::setText(const QString &text) {
   if (text == m_text)
@@ -39,13 +53,18 @@ void GroupBoxControl::paintEvent(QPaintEvent *) {
   constexpr int flags = Qt::TextShowMnemonic | Qt::TextSingleLine | Qt::AlignLeft | Qt::AlignTop;
   const int room = std::max(0, width() - 2 * kTitleIndent);
   QRect title = metrics.boundingRect(QRect(kTitleIndent, 0, room, lineHeight), flags, m_text);
+  if (m_rule)
+    title.setWidth(m_rule->font().lineSize(m_text).width());
   title.setWidth(std::min(title.width(), room));
   title.setHeight(lineHeight);
   // The title stands on the frame's face, hiding the line under it.
   painter.fillRect(title, palette().color(QPalette::Window));
-  painter.setPen(palette().color(QPalette::WindowText));
+  painter.setPen(textTooLong() ? tooLongTextColour : palette().color(QPalette::WindowText));
   painter.setClipRect(title);
-  painter.drawText(title, flags, m_text);
+  if (m_rule)
+    m_rule->draw(painter, title, m_text, false, true, Qt::AlignLeft, false);
+  else
+    painter.drawText(title, flags, m_text);
 }
 
 UpDownControl::UpDownControl(QWidget *parent) : QWidget(parent) {}

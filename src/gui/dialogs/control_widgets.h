@@ -2,15 +2,20 @@
 
 #include <QLineEdit>
 #include <QWidget>
+#include <memory>
 
 namespace tarvelo::gui {
+
+class ControlText;
 
 // A group box as the system draws one: an etched frame from the middle of the text
 // line down, the title on it, and nothing inside, so that the controls within show.
 class GroupBoxControl : public QWidget {
   Q_OBJECT
 public:
-  explicit GroupBoxControl(QWidget *parent = nullptr);
+  explicit GroupBoxControl(std::shared_ptr<const ControlText> rule = nullptr,
+                           QWidget *parent = nullptr);
+  bool textTooLong() const;
   void setText(const QString &text);
   QString text() const { return m_text; }
 
@@ -19,6 +24,7 @@ protected:
 
 private:
   QString m_text;
+  std::shared_ptr<const ControlText> m_rule;
 };
 
 // The two arrow buttons of an up-down control.

@@ -55,6 +55,13 @@ DialogBoard::DialogBoard(Prompter &prompter, QWidget *parent)
   m_size = placeField(m_toolBar);
   m_toolBar->addWidget(m_size);
 
+  m_notice = new QLabel(this);
+  m_notice->setObjectName(QStringLiteral("fontNotice"));
+  m_notice->setContentsMargins(6, 3, 6, 3);
+  m_notice->setStyleSheet(QStringLiteral("QLabel { background: #fff4c2; color: #5a4500; }"));
+  m_notice->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+  m_notice->hide();
+
   auto *splitter = new QSplitter(Qt::Horizontal, this);
   splitter->setChildrenCollapsible(false);
   m_scroll = new QScrollArea(splitter);
@@ -76,7 +83,8 @@ DialogBoard::DialogBoard(Prompter &prompter, QWidget *parent)
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
   layout->addWidget(m_toolBar);
-  layout->addWidget(splitter);
+  layout->addWidget(m_notice);
+  layout->addWidget(splitter, 1);
 
   m_editor = new LayoutEditor(m_canvas, m_prompter, m_measure, this);
   connect(m_list, &QListWidget::currentRowChanged, this, &DialogBoard::rowChosen);
@@ -123,6 +131,8 @@ void DialogBoard::clear() {
   delete m_preview;
   m_preview = nullptr;
   m_dialog = nullptr;
+  m_notice->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+  m_notice->hide();
   m_canvas->resize(2 * kMargin, 2 * kMargin);
   showPlace();
   if (m_properties)
@@ -149,6 +159,9 @@ void DialogBoard::build(DialogEntry *dialog, bool keepState) {
       m_preview->liveDialog()->placement(QRect(shown.rect.topLeft(), QSize(0, 0))).topLeft();
   m_preview->move(kMargin + std::max(0, corner.x()), kMargin + std::max(0, corner.y()));
   m_preview->show();
+  const QString notice = m_preview->liveDialog()->dialogFont().notice();
+  m_notice->setText(notice);
+  m_notice->setVisible(!notice.isEmpty());
   fitCanvas();
   m_selecting = true;
   for (const LiveControl &control : m_preview->liveDialog()->controls())

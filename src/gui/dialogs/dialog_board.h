@@ -7,6 +7,7 @@
 #include <QWidget>
 
 class QAction;
+class QLabel;
 class QLineEdit;
 class QListWidget;
 class QScrollArea;
@@ -63,6 +64,8 @@ public:
   QToolBar *toolBar() const { return m_toolBar; }
   QLineEdit *positionField() const { return m_position; }
   QLineEdit *sizeField() const { return m_size; }
+  // Says which font stands in for a dialog face that is not installed; hidden else.
+  QLabel *fontNotice() const { return m_notice; }
   // The view's commands go on its tool bar before the fields.
   void addCommands(const QList<QAction *> &actions);
 
@@ -104,6 +107,7 @@ private:
   QAction *m_fieldsStart = nullptr;
   QLineEdit *m_position;
   QLineEdit *m_size;
+  QLabel *m_notice;
   QScrollArea *m_scroll;
   QWidget *m_canvas;
   QListWidget *m_list;

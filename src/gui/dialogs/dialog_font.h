@@ -4,8 +4,10 @@
 
 #include <QFont>
 #include <QString>
+#include <memory>
 
 namespace tarvelo {
+class MeasuringFont;
 class TextMeasure;
 struct ShownDialog;
 } // namespace tarvelo
@@ -16,15 +18,15 @@ namespace tarvelo::gui {
 // the same family and pixel height, so that the preview and the dialogs report
 // agree on base units and on which texts fit.
 struct DialogFont {
+  std::shared_ptr<const MeasuringFont> measuring;
   QFont font;
   BaseUnits units;
   int pixelHeight = 0; // the character height the measurement gives
   bool fallback = false;
+  // "Segoe UI not installed: measured with Tahoma", or empty.
+  QString notice() const;
 };
 
 DialogFont dialogFont(const ShownDialog &dialog, const TextMeasure &measure);
-// The pixel size of a font of so many points at the resolution of dialogs; points
-// out of the measurable range are taken as the measurement takes them.
-int dialogPixelSize(int points, int dotsPerInch);
 
 } // namespace tarvelo::gui

@@ -351,17 +351,13 @@ void LayoutEditor::run(Command command) {
     break;
   }
   case Command::AdjustToText: {
-    const DialogLayout *layout = live()->layout();
-    const bool hasFont = layout && !layout->fontFace.isEmpty();
-    const auto font = m_measure.font(hasFont ? layout->fontFace : defaultDialogFace(),
-                                     hasFont ? fontNumber(layout->fontSize) : 8,
-                                     hasFont ? fontNumber(layout->fontWeight) : 0,
-                                     hasFont && fontNumber(layout->fontItalic) != 0);
+    // The font and rule the preview draws with, so that a fitted text fits there.
+    const MeasuringFont &font = *live()->dialogFont().measuring;
     for (int item : std::vector<int>(m_selection)) {
       if (item < 0)
         continue;
-      const auto fitted = fittedToText(live()->controls()[size_t(item)].item, windowOf(item), *font,
-                                       m_measure.smallIconWidth());
+      const auto fitted = fittedToText(live()->controls()[size_t(item)].item, windowOf(item), font,
+                                       m_measure.boxTextIndent());
       if (fitted)
         changed = commit(item, *fitted, 1) || changed;
     }

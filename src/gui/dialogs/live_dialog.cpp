@@ -2,6 +2,9 @@
 
 #include "dialogs/classic_look.h"
 #include "dialogs/control_factory.h"
+#include "dialogs/control_text.h"
+#include "dialogs/text_measure.h"
+#include "dialogs/window_rects.h"
 #include "script/text_entry.h"
 
 #include <algorithm>
@@ -49,7 +52,8 @@ QString controlLabel(const LiveControl &control) {
 LiveDialog::LiveDialog(const ShownDialog &dialog, DialogSide side, const TextMeasure &measure,
                        QWidget *parent)
     : QWidget(parent), m_font(gui::dialogFont(dialog, measure)), m_side(side),
-      m_entry(dialog.entry), m_layout(dialog.layout), m_caption(dialog.caption) {
+      m_entry(dialog.entry), m_layout(dialog.layout), m_caption(dialog.caption),
+      m_text(std::make_shared<const ControlText>(m_font.measuring, measure.boxTextIndent())) {
   setFont(m_font.font);
   // The dialog's face whatever the view around it shows.
   setBackgroundRole(QPalette::Window);
@@ -63,12 +67,13 @@ LiveDialog::LiveDialog(const ShownDialog &dialog, DialogSide side, const TextMea
     control.item = makeItem(*shown.layout, shown.rect, shown.text);
     control.item.text = displayText(control.item, shown.text);
     control.entry = shown.entry;
-    control.widget = createControlWidget(control.item, this);
+    control.widget = createControlWidget(control.item, this, m_text);
     setControlText(control.widget, control.item);
     control.widget->setGeometry(windowFor(control.item, control.item.rect));
     m_index.insert(control.widget, int(m_controls.size()));
     m_controls.push_back(std::move(control));
   }
+  placeBuddies();
   applyClassicLook(this);
   resize(clientSize(dialog.rect));
 }
@@ -91,10 +96,7 @@ QSize LiveDialog::clientSize(const QRect &dialogUnits) const {
 }
 
 QRect LiveDialog::windowFor(const DynControlItem &item, const QRect &dialogUnits) const {
-  QRect geometry = placement(dialogUnits);
-  if (item.kind == KindComboBox || item.kind == KindComboBoxEx)
-    geometry.setHeight(std::min(geometry.height(), m_font.pixelHeight + 8));
-  return geometry;
+  return ownWindow(item, placement(dialogUnits), m_font.pixelHeight);
 }
 
 void LiveDialog::placeControl(size_t index, const QRect &dialogUnits, const QRect &pixels) {
@@ -103,6 +105,20 @@ void LiveDialog::placeControl(size_t index, const QRect &dialogUnits, const QRec
   LiveControl &control = m_controls[index];
   control.item.rect = dialogUnits;
   control.widget->setGeometry(pixels);
+  placeBuddies();
+}
+
+void LiveDialog::placeBuddies() {
+  for (size_t i = 1; i < m_controls.size(); ++i) {
+    const DynControlItem &item = m_controls[i].item;
+    const DynControlItem &buddyItem = m_controls[i - 1].item;
+    QRect self = windowFor(item, item.rect);
+    QRect buddy = windowFor(buddyItem, buddyItem.rect);
+    if (!besideBuddy(item, self, buddy))
+      continue;
+    m_controls[i].widget->setGeometry(self);
+    m_controls[i - 1].widget->setGeometry(buddy);
+  }
 }
 
 bool LiveDialog::refreshTexts() {

@@ -14,6 +14,8 @@ class TextMeasure;
 
 namespace tarvelo::gui {
 
+class ControlText;
+
 // One control of a live dialog: its item (kind, class, styles, the parsed control it
 // came from), its window, and the entry that carries its text.
 struct LiveControl {
@@ -39,6 +41,7 @@ public:
              QWidget *parent = nullptr);
 
   const DialogFont &dialogFont() const { return m_font; }
+  const ControlText &textRule() const { return *m_text; }
   BaseUnits baseUnits() const { return m_font.units; }
   QString caption() const { return m_caption; }
   DialogSide side() const { return m_side; }
@@ -52,7 +55,7 @@ public:
   QSize clientSize(const QRect &dialogUnits) const;
   // The pixel rectangle a control's window takes for a rectangle of dialog units: a
   // drop-down combo box shows only its edit field, the rest of its height is for the
-  // list.
+  // list; a list box keeps whole lines.
   QRect windowFor(const DynControlItem &item, const QRect &dialogUnits) const;
   // Puts a control at a rectangle of dialog units, its window at pixels.
   void placeControl(size_t index, const QRect &dialogUnits, const QRect &pixels);
@@ -62,11 +65,15 @@ public:
   bool refreshTexts();
 
 private:
+  // Up-down controls with an automatic buddy stand beside it, as Windows puts them.
+  void placeBuddies();
+
   DialogFont m_font;
   DialogSide m_side;
   const DialogEntry *m_entry;
   const DialogLayout *m_layout;
   QString m_caption;
+  std::shared_ptr<const ControlText> m_text; // how the controls lay out their texts
   std::vector<LiveControl> m_controls;
   QHash<const QWidget *, int> m_index;
 };

@@ -2,6 +2,7 @@
 
 #include "dialogs/classic_look.h"
 #include "dialogs/control_item.h"
+#include "dialogs/control_text.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -29,10 +30,19 @@ bool ownerDrawnTextTooLong(const QFontMetrics &metrics, const QRect &textRect, c
   return metrics.size(kTextFlags | Qt::TextSingleLine, text).width() > textRect.width();
 }
 
-OwnerDrawnButton::OwnerDrawnButton(quint32 style, QWidget *parent)
-    : QPushButton(parent), m_multiline(style & style::Multiline) {}
+OwnerDrawnButton::OwnerDrawnButton(quint32 style, QWidget *parent,
+                                   std::shared_ptr<const ControlText> rule)
+    : QPushButton(parent), m_style(style), m_multiline(style & style::Multiline),
+      m_rule(std::move(rule)) {}
 
 bool OwnerDrawnButton::textTooLong() const {
+  if (m_rule) {
+    DynControlItem item;
+    item.kind = KindButton;
+    item.style = m_style;
+    item.text = text();
+    return m_rule->tooLong(item, size());
+  }
   return ownerDrawnTextTooLong(fontMetrics(), ownerDrawnTextRect(rect(), m_multiline), text(),
                                m_multiline);
 }
@@ -45,7 +55,9 @@ void OwnerDrawnButton::paintEvent(QPaintEvent *) {
   painter.setPen(textTooLong() ? tooLongTextColour : QColor(Qt::black));
   painter.save();
   painter.setClipRect(textRect);
-  if (m_multiline) {
+  if (m_rule) {
+    m_rule->draw(painter, textRect, text(), m_multiline, true, Qt::AlignHCenter, true);
+  } else if (m_multiline) {
     // The broken block is centred as a whole, each line within it.
     const QRect block = fontMetrics().boundingRect(
         QRect(0, 0, std::max(1, textRect.width()), 1 << 20), kTextFlags | Qt::TextWordWrap, text());

@@ -2,10 +2,13 @@
 
 #include <QColor>
 #include <QPushButton>
+#include <memory>
 
 class QFontMetrics;
 
 namespace tarvelo::gui {
+
+class ControlText;
 
 // The colour of a text that does not fit its push button.
 inline const QColor tooLongTextColour{200, 0, 0};
@@ -24,7 +27,9 @@ bool ownerDrawnTextTooLong(const QFontMetrics &metrics, const QRect &textRect, c
 class OwnerDrawnButton : public QPushButton {
   Q_OBJECT
 public:
-  OwnerDrawnButton(quint32 style, QWidget *parent = nullptr);
+  // With a rule the text is laid out and judged as the dialogs report does.
+  OwnerDrawnButton(quint32 style, QWidget *parent = nullptr,
+                   std::shared_ptr<const ControlText> rule = nullptr);
 
   bool isMultiline() const { return m_multiline; }
   // Whether the current text is painted as too long.
@@ -34,7 +39,9 @@ protected:
   void paintEvent(QPaintEvent *event) override;
 
 private:
+  quint32 m_style;
   bool m_multiline;
+  std::shared_ptr<const ControlText> m_rule;
 };
 
 } // namespace tarvelo::gui

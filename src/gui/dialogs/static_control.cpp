@@ -2,6 +2,9 @@
 
 #include "dialogs/classic_look.h"
 #include "dialogs/control_item.h"
+#include "dialogs/control_text.h"
+#include "dialogs/owner_drawn_button.h"
+#include "dialogs/text_fit.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -87,8 +90,19 @@ void drawEtchedEdge(QPainter &painter, const QRect &area, EtchedEdge edge) {
   }
 }
 
-StaticControl::StaticControl(quint32 style, quint32 exStyle, QWidget *parent)
-    : QWidget(parent), m_style(style), m_exStyle(exStyle) {}
+StaticControl::StaticControl(quint32 style, quint32 exStyle, QWidget *parent,
+                             std::shared_ptr<const ControlText> rule)
+    : QWidget(parent), m_style(style), m_exStyle(exStyle), m_rule(std::move(rule)) {}
+
+bool StaticControl::textTooLong() const {
+  if (!m_rule)
+    return false;
+  DynControlItem item;
+  item.kind = KindStatic;
+  item.style = m_style;
+  item.text = m_text;
+  return m_rule->tooLong(item, size());
+}
 
 quint32 StaticControl::staticType() const {
   return m_style & style::StaticTypeMask;
@@ -163,6 +177,18 @@ void StaticControl::paintText(QPainter &painter, const QRect &area) {
     flags |= Qt::TextSingleLine;
   else if (type != LeftNoWordWrap)
     flags |= Qt::TextWordWrap;
+  if (m_rule && !(m_style & EllipsisMask)) {
+    DynControlItem item;
+    item.kind = KindStatic;
+    item.style = m_style;
+    painter.setPen(textTooLong() ? tooLongTextColour : palette().color(QPalette::WindowText));
+    const Qt::Alignment horizontal = type == Center  ? Qt::AlignHCenter
+                                     : type == Right ? Qt::AlignRight
+                                                     : Qt::AlignLeft;
+    m_rule->draw(painter, area, m_text, wrapsText(item), !(m_style & NoPrefix), horizontal,
+                 m_style & CenterImage);
+    return;
+  }
   QString shown = m_text;
   if (const quint32 ellipsis = m_style & EllipsisMask) {
     const Qt::TextElideMode mode = ellipsis == PathEllipsis ? Qt::ElideMiddle : Qt::ElideRight;

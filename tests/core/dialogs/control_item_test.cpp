@@ -147,12 +147,58 @@ TEST(ControlItem, StyleWordsHaveTheirValues) {
 TEST(ControlItem, TextsShowTheirEscapesAndWindowIdentifiersNeverRestart) {
   const ControlLayout layout = control("LTEXT");
   const DynControlItem first = makeItem(layout, QRect(), QStringLiteral("One\\nTwo\\tthree\\\\n"));
-  EXPECT_EQ(first.text, QStringLiteral("One\nTwo\tthree\\\n"));
+  EXPECT_EQ(first.text, QStringLiteral("One\nTwo\tthree\\n"));
   EXPECT_GE(first.windowId, 1024);
   const DynControlItem second = makeItem(layout, QRect(), QString());
   EXPECT_EQ(second.windowId, first.windowId + 1);
   EXPECT_EQ(second.scriptIdentifier, QStringLiteral("IDC_X"));
   EXPECT_EQ(second.layout, &layout);
+}
+
+// Texts are measured as the compiler stores them: every escape it knows is its
+// character; what it does not know stays as written.
+TEST(ControlItem, EscapesAreTheCharactersTheCompilerStores) {
+  const struct {
+    const char *written;
+    const char16_t *shown;
+  } cases[] = {
+      {"a\\nb", u"a\nb"},
+      {"a\\r\\nb", u"a\r\nb"},
+      {"a\\tb", u"a\tb"},
+      {"a\\\\b", u"a\\b"},
+      {"C:\\\\dir\\\\new", u"C:\\dir\\new"},
+      {"\\251 2024", u"\u00a9 2024"},
+      {"\\0251", u"\u00151"},
+      {"\\xA9 2024", u"\u00a9 2024"},
+      {"\\x263A", u"\u263a"},
+      {"100\\% \\q", u"100\\% \\q"},
+      {"end\\", u"end\\"},
+      {"Save...", u"Save..."},
+  };
+  for (const auto &c : cases)
+    EXPECT_EQ(controlDisplayText(QString::fromLatin1(c.written)), QString::fromUtf16(c.shown))
+        << c.written;
+}
+
+TEST(ControlItem, LinksShowTheirTextWithoutMarks) {
+  const struct {
+    const char *written;
+    const char *shown;
+  } cases[] = {
+      {"<a>Notepad3</a> on the web", "Notepad3 on the web"},
+      {"See <A HREF=\"https://x\">the page</A>.", "See the page."},
+      {"<a id=\"x\">one</a> and <a>two</a>", "one and two"},
+      {"a < b and <b>bold</b>", "a < b and <b>bold</b>"},
+      {"<a>unclosed", "unclosed"},
+      {"no link", "no link"},
+  };
+  for (const auto &c : cases)
+    EXPECT_EQ(linkDisplayText(QString::fromLatin1(c.written)), QLatin1String(c.shown)) << c.written;
+  DynControlItem item;
+  ControlLayout layout;
+  layout.keyword = QStringLiteral("CONTROL");
+  layout.className = QStringLiteral("SysLink");
+  EXPECT_EQ(makeItem(layout, QRect(), QString()).kind, quint32(KindSysLink));
 }
 
 } // namespace

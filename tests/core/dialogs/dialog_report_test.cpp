@@ -385,3 +385,28 @@ TEST_F(DialogReportTest, AbsurdDialogsAreReportedWithoutFailing) {
 
 } // namespace
 } // namespace tarvelo
+
+namespace tarvelo {
+namespace {
+
+// Every measure of a dialog depends on its face: one that stands in is said beside it.
+TEST(DialogReportText, AFaceThatStandsInIsSaidBesideItsDialog) {
+  DialogsReport report;
+  DialogReport dialog;
+  dialog.keyword = QStringLiteral("DIALOG");
+  dialog.identifier = QStringLiteral("IDD_FIND");
+  dialog.fontNotice = QStringLiteral("Segoe UI not installed: measured with Tahoma");
+  ControlReport control;
+  control.identifier = QStringLiteral("IDC_WILDCARD");
+  control.tooLong = true;
+  dialog.controls.push_back(control);
+  report.dialogs.push_back(dialog);
+  EXPECT_TRUE(reportHtml(report).contains(QStringLiteral(
+      "<span style=\"color:#969696\">[Segoe UI not installed: measured with Tahoma]</span>")))
+      << reportHtml(report).toStdString();
+  report.dialogs[0].fontNotice.clear();
+  EXPECT_FALSE(reportHtml(report).contains(u'['));
+}
+
+} // namespace
+} // namespace tarvelo

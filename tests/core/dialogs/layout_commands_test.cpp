@@ -121,8 +121,8 @@ TEST(LayoutCommands, WindowFramesAreTheEdgesOfTheStyles) {
 }
 
 TEST(LayoutCommands, ControlsAreFittedToTheirTexts) {
-  // Characters are 6 pixels wide, "i" 2 and the blank 3; lines 13 high. The small
-  // icon is 16 pixels.
+  // Characters are 6 pixels wide, "i" 2 and the blank 3; lines 13 high. A check
+  // box's text starts 17 pixels in.
   const test::FixedFont font(QStringLiteral("MS Shell Dlg"), 8);
   const struct {
     const char *what;
@@ -149,23 +149,23 @@ TEST(LayoutCommands, ControlsAreFittedToTheirTexts) {
        {"CONTROL", "Button", {"BS_AUTOCHECKBOX"}, {}},
        "Show",
        {0, 0, 30, 10},
-       QRect(0, 0, 43, 10)},
+       QRect(0, 0, 41, 10)},
       {"a multi-line radio button",
        {"CONTROL", "Button", {"BS_AUTORADIOBUTTON", "BS_MULTILINE"}, {}},
        "Show it now",
        {0, 0, 49, 10},
-       QRect(0, 0, 48, 26)},
+       QRect(0, 0, 46, 26)},
       {"a push button", {"PUSHBUTTON", "", {}, {}}, "Cancel", {0, 0, 30, 14}, QRect(0, 0, 40, 14)},
       {"a multi-line push button",
        {"PUSHBUTTON", "", {"BS_MULTILINE"}, {}},
        "Go on now",
        {0, 0, 40, 30},
-       QRect(0, 0, 35, 30)},
+       QRect(0, 0, 38, 30)},
       {"a multi-line push button too low",
        {"PUSHBUTTON", "", {"BS_MULTILINE"}, {}},
        "Go on now",
        {0, 0, 40, 14},
-       QRect(0, 0, 35, 30)},
+       QRect(0, 0, 38, 30)},
       {"an icon", {"ICON", "", {}, {}}, "", {0, 0, 20, 20}, std::nullopt},
       {"an icon static with a text",
        {"CONTROL", "Static", {"SS_ICON"}, {}},
@@ -182,7 +182,7 @@ TEST(LayoutCommands, ControlsAreFittedToTheirTexts) {
   };
   for (const auto &c : cases) {
     const DynControlItem item = itemOf(c.parsed, QString::fromUtf8(c.text));
-    EXPECT_EQ(fittedToText(item, c.window, font, 16), c.fitted) << c.what;
+    EXPECT_EQ(fittedToText(item, c.window, font, 17), c.fitted) << c.what;
   }
 }
 

@@ -9,7 +9,7 @@ namespace tarvelo {
 namespace {
 
 // Base units 6 x 13: 40 dialog units are 60 pixels wide, 8 are 13 high, 16 are 26.
-// Characters are 6 pixels, "i" 2 and the blank 3; the small icon is 16 pixels.
+// Characters are 6 pixels, "i" 2 and the blank 3.
 TEST(TextFit, EachClassMeasuresItsTextInItsOwnRoom) {
   struct Case {
     const char *keyword;
@@ -45,18 +45,28 @@ TEST(TextFit, EachClassMeasuresItsTextInItsOwnRoom) {
       {"CONTROL", "Static", {"SS_GRAYFRAME"}, 4, 4, "a long text", false, false, {}},
       {"CONTROL", "Static", {"SS_BITMAP"}, 4, 4, "a long text", false, false, {}},
       {"CONTROL", "Static", {"SS_ENHMETAFILE"}, 4, 4, "a long text", false, false, {}},
-      // Check boxes, radio buttons and group boxes: the box and a blank come first.
-      {"CHECKBOX", "", none, 40, 10, "aaaaaa i", true, false, {41, 16}},
-      {"CHECKBOX", "", none, 40, 10, "aaaaaaa", true, true, {41, 16}},
-      {"CONTROL", "Button", {"BS_AUTOCHECKBOX"}, 40, 10, "aaaaaaa", true, true, {41, 16}},
-      {"AUTOCHECKBOX", "", none, 40, 10, "aaaaaa i", true, false, {41, 16}},
-      {"RADIOBUTTON", "", none, 40, 10, "aaaaaaa", true, true, {41, 16}},
-      {"GROUPBOX", "", none, 40, 40, "aaaaaaa", true, true, {41, 65}},
-      {"GROUPBOX", "", none, 40, 40, "aaaaaa i", true, false, {41, 65}},
+      // Check boxes and radio buttons: the box and its gap (17 pixels) come first;
+      // a group box's title starts 8 pixels in and may run to its right edge.
+      {"CHECKBOX", "", none, 40, 10, "aaaaaa ii", true, false, {43, 16}},
+      {"CHECKBOX", "", none, 40, 10, "aaaaaaaa", true, true, {43, 16}},
+      {"CONTROL", "Button", {"BS_AUTOCHECKBOX"}, 40, 10, "aaaaaaaa", true, true, {43, 16}},
+      {"AUTOCHECKBOX", "", none, 40, 10, "aaaaaa ii", true, false, {43, 16}},
+      {"RADIOBUTTON", "", none, 40, 10, "aaaaaaaa", true, true, {43, 16}},
+      {"CONTROL",
+       "Button",
+       {"BS_AUTORADIOBUTTON", "BS_LEFTTEXT"},
+       40,
+       10,
+       "aaaaaa ii",
+       true,
+       false,
+       {43, 16}},
+      {"GROUPBOX", "", none, 40, 40, "aaaaaaaa i", true, true, {52, 65}},
+      {"GROUPBOX", "", none, 40, 40, "aaaaaaaa", true, false, {52, 65}},
       // One line unless BS_MULTILINE.
-      {"CHECKBOX", "", none, 40, 20, "aaaa aaaa", true, true, {41, 33}},
-      {"CHECKBOX", "", {"BS_MULTILINE"}, 40, 20, "aaaa aaaa", true, false, {41, 33}},
-      {"CHECKBOX", "", {"BS_MULTILINE"}, 40, 8, "aaaa aaaa", true, true, {41, 13}},
+      {"CHECKBOX", "", none, 40, 20, "aaaa aaaa", true, true, {43, 33}},
+      {"CHECKBOX", "", {"BS_MULTILINE"}, 40, 20, "aaaa aaaa", true, false, {43, 33}},
+      {"CHECKBOX", "", {"BS_MULTILINE"}, 40, 8, "aaaa aaaa", true, true, {43, 13}},
       // Push buttons draw inside their frame: 2 pixels off each side, or 4 and 2
       // with BS_MULTILINE.
       {"PUSHBUTTON", "", none, 50, 14, "aaaaaaaaaaa i", true, false, {71, 19}},
@@ -77,6 +87,20 @@ TEST(TextFit, EachClassMeasuresItsTextInItsOwnRoom) {
       // Buttons with a picture show no text.
       {"PUSHBUTTON", "", {"BS_ICON"}, 4, 4, "a long text", false, false, {}},
       {"CONTROL", "Button", {"BS_BITMAP"}, 4, 4, "a long text", false, false, {}},
+      // SS_NOPREFIX draws its "&"; a border or edge takes a pixel on each side.
+      {"LTEXT", "", {"SS_NOPREFIX"}, 40, 8, "&aaaaaaaaaa", true, true, {60, 13}},
+      {"LTEXT", "", {"SS_NOPREFIX"}, 40, 8, "&aaaaaaaaa", true, false, {60, 13}},
+      {"LTEXT", "", {"WS_BORDER"}, 40, 10, "aaaaaaaaa", true, false, {58, 14}},
+      {"LTEXT", "", {"SS_SUNKEN"}, 40, 10, "aaaaaaaaaa", true, true, {58, 14}},
+      {"LTEXT", "", {"WS_BORDER"}, 40, 8, "a", true, true, {58, 11}},
+      // Centred images and ellipses draw one line.
+      {"LTEXT", "", {"SS_CENTERIMAGE"}, 40, 16, "aaaaa aaaaa", true, true, {60, 26}},
+      {"LTEXT", "", {"SS_ENDELLIPSIS"}, 40, 16, "aaaaa aaaaa", true, true, {60, 26}},
+      // A link is measured without its marks, broken in its width.
+      {"CONTROL", "SysLink", none, 40, 8, "<a>aaaaaaaaaa</a>", true, false, {60, 13}},
+      {"CONTROL", "SysLink", none, 40, 8, "<a>aaaaa</a> aaaaa", true, true, {60, 13}},
+      {"CONTROL", "SysLink", none, 40, 16, "<a>aaaaa</a> aaaaa", true, false, {60, 26}},
+      {"CONTROL", "SysLink", none, 40, 8, "<a>&aaaaaaaaaa</a>", true, true, {60, 13}},
       // Other classes, and empty texts, are not measured.
       {"CONTROL", "Edit", none, 4, 4, "a long text", false, false, {}},
       {"CONTROL", "SysListView32", none, 4, 4, "a long text", false, false, {}},
@@ -92,7 +116,7 @@ TEST(TextFit, EachClassMeasuresItsTextInItsOwnRoom) {
     const QRect rect(10, 10, c.width, c.height);
     const DynControlItem item = makeItem(layout, rect, QString::fromLatin1(c.text));
     const TextFit fit =
-        fitText(item, toPixels(rect, font->baseUnits()).size(), *font, measure.smallIconWidth());
+        fitText(item, toPixels(rect, font->baseUnits()).size(), *font, measure.boxTextIndent());
     const std::string label = std::string(c.keyword) + " " + c.className + " " +
                               c.styles.join(u'|').toStdString() + " \"" + c.text + "\"";
     EXPECT_EQ(fit.measured, c.measured) << label;

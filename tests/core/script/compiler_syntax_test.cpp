@@ -62,6 +62,11 @@ const SyntaxCase kCases[] = {
      "IDR_X RCDATA\nBEGIN\n \"END } {\", /* END\n } */ 1, // END\n L\"BEGIN\" \"a\"\n"
      "#ifdef X_END\n { \"x\" }, NOEND, (END_X)\n#endif\nEND\nSTRINGTABLE { 1 \"after\" }\n",
      "RCDATA|IDR_X|\nSTRINGTABLE|1|after\n"},
+    {"CommaAfterControlKeyword",
+     "2 DIALOGEX 0, 0, 50, 50\nBEGIN\n LTEXT, \"Hue:\", IDC_HUE_LABEL, 7, 7, 20, 8\n"
+     " EDITTEXT, COLOR_HUE, 216, 124, 19, 12, WS_GROUP | WS_TABSTOP\n"
+     " CONTROL, \"On\", IDC_ON, \"Button\", BS_AUTOCHECKBOX, 7, 30, 40, 10\nEND\n",
+     "DIALOG|2|\nDIALOG|IDC_HUE_LABEL|Hue:\nDIALOG|IDC_ON|On\n"},
     {"NumbersOfDlgInitInAnyBase", "1 DLGINIT\nBEGIN\n 7, 1027, 0x4, 0\n 0x6e4f, 0x0065,\n 0\nEND\n",
      "DLGINIT|1|\nDLGINIT|7|One\n"},
 };

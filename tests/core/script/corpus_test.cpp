@@ -6,6 +6,7 @@
 #include "script/resource_script.h"
 #include "script/sequence_match.h"
 #include "script/task.h"
+#include "support/corpus.h"
 #include "support/script_harness.h"
 
 #include <QDir>
@@ -18,34 +19,10 @@
 namespace tarvelo {
 namespace {
 
-// The corpus of real scripts: TARVELO_CORPUS, or "shared/corpus" beside a folder
-// holding the sources or the tests being run.
-QString corpusDir() {
-  const QString given = qEnvironmentVariable("TARVELO_CORPUS");
-  if (!given.isEmpty())
-    return given;
-  for (QString start : {QStringLiteral(TARVELO_SOURCE_DIR), QDir::currentPath()}) {
-    for (QDir dir(start);;) {
-      if (QFile::exists(dir.filePath(QStringLiteral("shared/corpus/MANIFEST.tsv"))))
-        return dir.filePath(QStringLiteral("shared/corpus"));
-      if (!dir.cdUp())
-        break;
-    }
-  }
-  return {};
-}
+using test::corpusDir;
 
-// Rows of one of the corpus's tables, without the heading.
 QList<QStringList> table(const QString &name) {
-  QList<QStringList> rows;
-  QFile file(corpusDir() + u'/' + name);
-  if (!file.open(QIODevice::ReadOnly))
-    return rows;
-  const QList<QByteArray> lines = file.readAll().split('\n');
-  for (qsizetype i = 1; i < lines.size(); ++i)
-    if (!lines[i].trimmed().isEmpty())
-      rows.append(QString::fromUtf8(lines[i]).split(u'\t'));
-  return rows;
+  return test::corpusTable(name);
 }
 
 QByteArray readBytes(const QString &path) {
