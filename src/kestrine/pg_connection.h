@@ -93,7 +93,6 @@ private:
   std::string m_uri;                             // kept to mask its password in messages
   std::map<std::string, std::string> m_prepared; // statement text -> name
   std::string m_error;
-  std::string m_uri;
 };
 
 } // namespace kestrine::pg
