@@ -7,6 +7,7 @@
 #include "workbench/session.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 
 namespace tarvelo::gui {
 
@@ -21,6 +22,12 @@ EntryTest filterOf(const ExchangeFileDialog &dialog, const ExchangeHooks &hooks)
   return dialog.filteredItems() && hooks.filter ? hooks.filter->test() : EntryTest();
 }
 
+// The dialogs open where the task's files are, not in the program's working folder.
+QString taskFolder(const Session &session) {
+  const QString file = session.targetPath().isEmpty() ? session.sourcePath() : session.targetPath();
+  return QFileInfo(file).absolutePath();
+}
+
 QString notOpened(const QString &path) {
   return QCoreApplication::translate("Prompter", "It is not possible open file '%1'.").arg(path);
 }
@@ -31,6 +38,7 @@ void exportTranslations(QWidget *parent, Session &session, const ExchangeHooks &
   if (!session.isOpen())
     return;
   ExchangeFileDialog dialog(ExchangeFileDialog::Mode::Export, session.settings(), parent);
+  dialog.setDirectory(taskFolder(session));
   if (!runDialog(dialog, hooks) || dialog.chosenPath().isEmpty())
     return;
   ExportRequest request;
@@ -52,6 +60,7 @@ void importTranslations(QWidget *parent, Session &session, const ExchangeHooks &
   if (!session.isOpen())
     return;
   ExchangeFileDialog dialog(ExchangeFileDialog::Mode::Import, session.settings(), parent);
+  dialog.setDirectory(taskFolder(session));
   if (!runDialog(dialog, hooks) || dialog.chosenPath().isEmpty())
     return;
   const QString path = dialog.chosenPath();
