@@ -61,6 +61,13 @@ MemoryPage::MemoryPage(MemoryClient &memory, const Settings &settings, QWidget *
   m_saveTm->setCurrentIndex(options.saveTm >= 0 && options.saveTm < 3 ? options.saveTm : 0);
   auto *saveLabel = new QLabel(tr("&Save current translations to the Translation memory:"), this);
   saveLabel->setBuddy(m_saveTm);
+  // In the order of MemoryOptions::SameText.
+  m_sameText = new QComboBox(this);
+  m_sameText->setObjectName(QStringLiteral("sameText"));
+  m_sameText->addItems({tr("Ask"), tr("Always"), tr("Never")});
+  m_sameText->setCurrentIndex(options.sameText);
+  auto *sameLabel = new QLabel(tr("Save texts that are the same in both &languages:"), this);
+  sameLabel->setBuddy(m_sameText);
 
   auto *pathRow = new QHBoxLayout;
   pathRow->addWidget(pathLabel);
@@ -70,6 +77,10 @@ MemoryPage::MemoryPage(MemoryClient &memory, const Settings &settings, QWidget *
   saveRow->addWidget(saveLabel);
   saveRow->addWidget(m_saveTm);
   saveRow->addStretch(1);
+  auto *sameRow = new QHBoxLayout;
+  sameRow->addWidget(sameLabel);
+  sameRow->addWidget(m_sameText);
+  sameRow->addStretch(1);
   auto *layout = new QVBoxLayout(this);
   layout->addLayout(pathRow);
   layout->addWidget(hint);
@@ -83,6 +94,7 @@ MemoryPage::MemoryPage(MemoryClient &memory, const Settings &settings, QWidget *
   layout->addWidget(m_autoComplete);
   layout->addSpacing(fontMetrics().height() / 2);
   layout->addLayout(saveRow);
+  layout->addLayout(sameRow);
   layout->addStretch(1);
 
   connect(browse, &QPushButton::clicked, this, [this] {
@@ -129,6 +141,7 @@ void MemoryPage::apply() {
   options.saveTm = m_saveTm->currentIndex();
   options.fuzzyFill = m_fuzzyFill->isChecked();
   options.fuzzyScore = m_fuzzyScore->value();
+  options.sameText = m_sameText->currentIndex();
   m_memory.applyOptions(options);
 }
 
