@@ -31,6 +31,7 @@ QList<Command> CommandTable::commands() {
       {CmdNewProject, QCoreApplication::translate("MainFrame", "&New Project"), {}, {}},
       {CmdOpenProject, QCoreApplication::translate("MainFrame", "O&pen Project..."), {}, {}},
       {CmdSaveProject, QCoreApplication::translate("MainFrame", "Sa&ve Project"), {}, {}},
+      {CmdSaveProjectAs, QCoreApplication::translate("MainFrame", "Save Project &As..."), {}, {}},
       {CmdImport, QCoreApplication::translate("MainFrame", "I&mport..."), {}, {}},
       {CmdExport, QCoreApplication::translate("MainFrame", "&Export..."), {}, {}},
       {CmdSendTo,
@@ -259,7 +260,7 @@ void CommandTable::buildMenus(QMainWindow *window) {
   QMenu *file = bar->addMenu(QCoreApplication::translate("MainFrame", "&File"));
   add(file, {CmdOpen, CmdInverseOpen, CmdClose, CmdSave, CmdSaveAs, CmdSaveToSource, 0});
   QMenu *project = file->addMenu(QCoreApplication::translate("MainFrame", "Project"));
-  add(project, {CmdNewProject, CmdOpenProject, CmdSaveProject});
+  add(project, {CmdNewProject, CmdOpenProject, CmdSaveProject, CmdSaveProjectAs});
   add(file, {0, CmdImport, CmdExport, 0, CmdSendTo, 0, CmdPrintSetup, CmdPrintPreview, CmdPrint, 0,
              CmdExit});
   QMenu *edit = bar->addMenu(QCoreApplication::translate("MainFrame", "&Edit"));

@@ -438,19 +438,36 @@ void MainFrame::runMemoryCommand(CommandId id) {
   updateCommands();
 }
 
+// The project commands show the project pane, where their result is seen and its
+// context menus go on.
+void MainFrame::runProjectCommand(CommandId id) {
+  m_tabs->setCurrentWidget(m_project);
+  switch (id) {
+  case CmdNewProject:
+    m_project->newProject();
+    break;
+  case CmdOpenProject:
+    m_project->openProjectDialog();
+    break;
+  case CmdSaveProject:
+    m_project->saveProject();
+    break;
+  default:
+    m_project->saveProjectAs();
+    break;
+  }
+}
+
 void MainFrame::runCommand(CommandId id) {
   QWidget *focus = QApplication::focusWidget();
   auto *line = qobject_cast<QLineEdit *>(focus);
   auto *text = qobject_cast<QPlainTextEdit *>(focus);
   switch (id) {
   case CmdNewProject:
-    m_project->newProject();
-    return;
   case CmdOpenProject:
-    m_project->openProjectDialog();
-    return;
   case CmdSaveProject:
-    m_project->saveProject();
+  case CmdSaveProjectAs:
+    runProjectCommand(id);
     return;
   case CmdOpen:
     m_splitEdit->commit();

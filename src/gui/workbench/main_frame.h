@@ -141,6 +141,7 @@ private:
   bool dialogViewActive() const;
   void loadDialogLayout(bool fromSource);
   void showDialogsReport();
+  void runProjectCommand(CommandId id);
   // The commands on whole memories: TMX import and export, copying a memory.
   void runMemoryCommand(CommandId id);
 
