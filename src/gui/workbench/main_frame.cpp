@@ -842,9 +842,13 @@ void MainFrame::closeEvent(QCloseEvent *event) {
     event->ignore();
     return;
   }
-  if (m_find)
-    m_find->close();
   event->accept();
+  // No window of the program outlives this one (the help has no parent): the process
+  // ends with the main window.
+  for (QWidget *window : QApplication::topLevelWidgets())
+    if (window != this && window->isVisible())
+      window->close();
+  Q_EMIT closed();
 }
 
 void MainFrame::dragEnterEvent(QDragEnterEvent *event) {
