@@ -1,4 +1,4 @@
-// File › Exit ends the program, whatever windows were shown before: the help shown and
+// File › Exit (or Ctrl+Q) ends the program, whatever windows were shown before: the help shown and
 // closed again, the help or the find window left open. The program's own event loop runs
 // here, as in the program, and must come back.
 #include "app/application.h"
@@ -37,10 +37,12 @@ TEST(ProcessEnd, ExitEndsTheProgramWhateverWindowsWereShown) {
     const char *name;
     QStringList before; // menu paths clicked before Exit
     bool closeHelp;
+    bool byKeys; // Ctrl+Q instead of File › Exit
   } cases[] = {
-      {"help shown and closed", {"&Help/Index..."}, true},
-      {"help left open", {"&Help/Index..."}, false},
-      {"find and help left open", {"&Edit/Find...", "&Help/Index..."}, false},
+      {"help shown and closed", {"&Help/Index..."}, true, false},
+      {"help left open", {"&Help/Index..."}, false, false},
+      {"find and help left open", {"&Edit/Find...", "&Help/Index..."}, false, false},
+      {"help left open, Ctrl+Q", {"&Help/Index..."}, false, true},
   };
   for (const auto &c : cases) {
     SCOPED_TRACE(c.name);
@@ -71,7 +73,13 @@ TEST(ProcessEnd, ExitEndsTheProgramWhateverWindowsWereShown) {
         asked = true;
         QTest::mouseClick(box->button(QMessageBox::No), Qt::LeftButton);
       });
-      ASSERT_TRUE(clickMenuPath(frame, {"&File", "E&xit"}));
+      if (c.byKeys) {
+        frame.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&frame));
+        QTest::keyClick(&frame, Qt::Key_Q, Qt::ControlModifier);
+      } else {
+        ASSERT_TRUE(clickMenuPath(frame, {"&File", "E&xit"}));
+      }
     });
     // Only so that a failure ends the test instead of hanging it.
     QTimer guard;
