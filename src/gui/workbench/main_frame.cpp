@@ -133,10 +133,8 @@ void MainFrame::createPanes() {
   m_tabs->addTab(m_tree, tr("Resources"));
   m_project = new ProjectPane(m_session, m_tabs);
   m_tabs->addTab(m_project, tr("Project"));
-  connect(m_project, &ProjectPane::tasksOpened, this, [this] {
-    showBoard(Board::Items);
-    rebuildAll();
-  });
+  // The session's reset has rebuilt the views already.
+  connect(m_project, &ProjectPane::tasksOpened, this, [this] { showBoard(Board::Items); });
 
   auto *middle = new QSplitter(Qt::Vertical, columns);
   middle->setChildrenCollapsible(false);
@@ -246,7 +244,9 @@ void MainFrame::rebuildAll() {
   m_dialogBoard->clear();
   m_textView->showResource(nullptr);
   m_splitEdit->refreshHeaders();
-  m_message->setText(m_session.isOpen() ? m_session.summary() : QString());
+  // An open task's summary follows the reset, from the session.
+  if (!m_session.isOpen())
+    m_message->clear();
   refreshTitle();
   updateCommands();
 }
@@ -475,15 +475,14 @@ void MainFrame::runCommand(CommandId id) {
       return;
     showBoard(Board::Items);
     selectEntry(nullptr);
+    // The session's reset rebuilds every view when a task opens.
     if (m_services.openDialog)
       m_services.openDialog(this);
-    rebuildAll();
     break;
   case CmdInverseOpen:
     m_splitEdit->commit();
     showBoard(Board::Items);
     m_session.inverseOpen();
-    rebuildAll();
     break;
   case CmdClose:
     m_splitEdit->commit();
