@@ -29,7 +29,7 @@
         <translation>Die Datei ist kein wohlgeformtes XML (Zeile %1: %2).</translation>
     </message>
     <message>
-        <location filename="../../src/core/exchange/xliff_file.cpp" line="+115"/>
+        <location filename="../../src/core/exchange/xliff_file.cpp" line="+129"/>
         <source>The file is not an XLIFF file.</source>
         <translation>Die Datei ist keine XLIFF-Datei.</translation>
     </message>
@@ -148,7 +148,7 @@
 <context>
     <name>MainFrame</name>
     <message>
-        <location filename="../../src/gui/workbench/command_table.cpp" line="+17"/>
+        <location filename="../../src/gui/workbench/command_table.cpp" line="+27"/>
         <source>&amp;Open...</source>
         <translation>Ö&amp;ffnen...</translation>
     </message>
@@ -191,6 +191,11 @@
         <location line="+1"/>
         <source>Sa&amp;ve Project</source>
         <translation>Projekt speic&amp;hern</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Save Project &amp;As...</source>
+        <translation>Projekt speichern &amp;unter...</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -338,9 +343,14 @@
         <translation>Übersetzungsspeicher durchsuchen</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="-100"/>
         <source>Sets path to the external lexicon</source>
         <translation>Pfad zum externen Wörterbuch festlegen</translation>
+    </message>
+    <message>
+        <location line="+104"/>
+        <source>Set External Dictionary &amp;Path...</source>
+        <translation>Externes &amp;Wörterbuch festlegen...</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -403,22 +413,7 @@
         <translation>Links ausrichten</translation>
     </message>
     <message>
-        <location line="+4"/>
-        <source>Align right</source>
-        <translation>Rechts ausrichten</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>Align top</source>
-        <translation>Oben ausrichten</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>Align bottom</source>
-        <translation>Unten ausrichten</translation>
-    </message>
-    <message>
-        <location line="+4"/>
+        <location line="+16"/>
         <source>Make same width</source>
         <translation>Gleiche Breite</translation>
     </message>
@@ -443,7 +438,7 @@
         <translation>&amp;Quell-/Zielgröße umschalten</translation>
     </message>
     <message>
-        <location line="+75"/>
+        <location line="+76"/>
         <source>&amp;File</source>
         <translation>&amp;Datei</translation>
     </message>
@@ -473,12 +468,27 @@
         <translation>D&amp;ialog</translation>
     </message>
     <message>
-        <location line="-192"/>
+        <location line="-193"/>
         <source>&amp;Machine Translation...</source>
         <translation>&amp;Maschinelle Übersetzung...</translation>
     </message>
     <message>
-        <location line="+205"/>
+        <location line="+80"/>
+        <source>Align Right</source>
+        <translation>Rechts ausrichten</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Align Top</source>
+        <translation>Oben ausrichten</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Align Bottom</source>
+        <translation>Unten ausrichten</translation>
+    </message>
+    <message>
+        <location line="+118"/>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
     </message>
@@ -574,7 +584,7 @@
     </message>
     <message>
         <location filename="../../src/core/project/project_edits.cpp" line="+49"/>
-        <location filename="../../src/gui/project/project_pane.cpp" line="+199"/>
+        <location filename="../../src/gui/project/project_pane.cpp" line="+213"/>
         <source>Task</source>
         <translation>Aufgabe</translation>
     </message>
@@ -622,7 +632,8 @@
         <location filename="../../src/core/exchange/send_resource.cpp" line="+22"/>
         <location filename="../../src/core/workbench/save_flows.cpp" line="+36"/>
         <location filename="../../src/core/workbench/task_flows.cpp" line="+64"/>
-        <location filename="../../src/gui/exchange/exchange_commands.cpp" line="+25"/>
+        <location filename="../../src/gui/exchange/exchange_commands.cpp" line="+32"/>
+        <location filename="../../src/gui/project/project_pane.cpp" line="-25"/>
         <source>It is not possible open file &apos;%1&apos;.</source>
         <translation>Die Datei „%1“ kann nicht geöffnet werden.</translation>
     </message>
@@ -796,7 +807,7 @@
         <translation>%1 von %2 Paaren wurden nicht gelernt: In den Übersetzungsspeicher in „%3“ kann nicht geschrieben werden (seine Datei ist vielleicht beschädigt oder sein Datenträger voll).</translation>
     </message>
     <message>
-        <location filename="../../src/gui/exchange/exchange_commands.cpp" line="+23"/>
+        <location filename="../../src/gui/exchange/exchange_commands.cpp" line="+24"/>
         <source>Export finished successfuly</source>
         <translation>Der Export wurde erfolgreich beendet.</translation>
     </message>
@@ -1000,7 +1011,7 @@ Wollen Sie fortfahren?</translation>
 <context>
     <name>tarvelo::Inspector</name>
     <message>
-        <location filename="../../src/core/workbench/inspector.cpp" line="+57"/>
+        <location filename="../../src/core/workbench/inspector.cpp" line="+96"/>
         <source>at the beginning</source>
         <translation>am Anfang</translation>
     </message>
@@ -1015,7 +1026,7 @@ Wollen Sie fortfahren?</translation>
         <translation>überall</translation>
     </message>
     <message>
-        <location line="+86"/>
+        <location line="+88"/>
         <source>Mismatch the count of following characters:</source>
         <translation>Die Anzahl folgender Zeichen stimmt nicht überein:</translation>
     </message>
@@ -2411,7 +2422,7 @@ Wollen Sie fortfahren?</translation>
 <context>
     <name>tarvelo::SpellService</name>
     <message>
-        <location filename="../../src/core/spelling/spell_service.cpp" line="+38"/>
+        <location filename="../../src/core/spelling/spell_service.cpp" line="+40"/>
         <source>There is no dictionary for %1: spelling is not checked.</source>
         <translation>Für %1 gibt es kein Wörterbuch: Die Rechtschreibung wird nicht geprüft.</translation>
     </message>
@@ -2559,7 +2570,7 @@ Wollen Sie fortfahren?</translation>
 <context>
     <name>tarvelo::gui::DialogBoard</name>
     <message>
-        <location filename="../../src/gui/dialogs/dialog_board.cpp" line="+50"/>
+        <location filename="../../src/gui/dialogs/dialog_board.cpp" line="+52"/>
         <source>Position</source>
         <translation>Position</translation>
     </message>
@@ -2569,7 +2580,7 @@ Wollen Sie fortfahren?</translation>
         <translation>Größe</translation>
     </message>
     <message>
-        <location line="+221"/>
+        <location line="+235"/>
         <source>Current dialog font is &apos;%1&apos;.
 Do you want to set it to the system dialog font?</source>
         <translation>Die aktuelle Dialogschriftart ist &apos;%1&apos;.
@@ -3250,7 +3261,7 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
         <translation>Projekt</translation>
     </message>
     <message>
-        <location line="+474"/>
+        <location line="+490"/>
         <source>It is not possible open file &apos;%1&apos;.</source>
         <translation>Die Datei „%1“ kann nicht geöffnet werden.</translation>
     </message>
@@ -3346,7 +3357,27 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
         <translation>Aktuelle Übersetzungen im Übersetzungsspeicher &amp;speichern:</translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+5"/>
+        <source>Ask</source>
+        <translation>Fragen</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Always</source>
+        <translation>Immer</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Never</source>
+        <translation>Nie</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Save texts that are the same in both &amp;languages:</source>
+        <translation>&amp;Gleiche Texte in beiden Sprachen speichern:</translation>
+    </message>
+    <message>
+        <location line="+33"/>
         <source>Translation Memory Folder</source>
         <translation>Ordner des Übersetzungsspeichers</translation>
     </message>
@@ -3519,7 +3550,7 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
 <context>
     <name>tarvelo::gui::ProjectPane</name>
     <message>
-        <location filename="../../src/gui/project/project_pane.cpp" line="+199"/>
+        <location filename="../../src/gui/project/project_pane.cpp" line="+210"/>
         <source>Open more tasks</source>
         <translation>Weitere Aufgaben öffnen</translation>
     </message>
@@ -3534,7 +3565,12 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
         <translation>Möchten Sie die aktuellen Aufgaben in das neue Projekt übernehmen?</translation>
     </message>
     <message>
-        <location line="+256"/>
+        <location line="+42"/>
+        <source>Save Project As</source>
+        <translation>Projekt speichern unter</translation>
+    </message>
+    <message>
+        <location line="+229"/>
         <source>Open Tasks</source>
         <translation>Aufgaben öffnen</translation>
     </message>
@@ -3549,12 +3585,22 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
         <translation>Aufgaben bearbeiten...</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+13"/>
+        <source>Save Project</source>
+        <translation>Projekt speichern</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Save Project As...</source>
+        <translation>Projekt speichern unter...</translation>
+    </message>
+    <message>
+        <location line="-29"/>
         <source>Add to project</source>
         <translation>Zum Projekt hinzufügen</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>Add Opened task to project</source>
         <translation>Geöffnete Aufgabe zum Projekt hinzufügen</translation>
     </message>
