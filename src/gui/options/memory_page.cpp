@@ -73,14 +73,13 @@ MemoryPage::MemoryPage(MemoryClient &memory, const Settings &settings, QWidget *
   pathRow->addWidget(pathLabel);
   pathRow->addWidget(m_path, 1);
   pathRow->addWidget(browse);
-  auto *saveRow = new QHBoxLayout;
-  saveRow->addWidget(saveLabel);
-  saveRow->addWidget(m_saveTm);
-  saveRow->addStretch(1);
-  auto *sameRow = new QHBoxLayout;
-  sameRow->addWidget(sameLabel);
-  sameRow->addWidget(m_sameText);
-  sameRow->addStretch(1);
+  // The two choices in one grid, their lists one below the other.
+  auto *choices = new QGridLayout;
+  choices->addWidget(saveLabel, 0, 0);
+  choices->addWidget(m_saveTm, 0, 1);
+  choices->addWidget(sameLabel, 1, 0);
+  choices->addWidget(m_sameText, 1, 1);
+  choices->setColumnStretch(2, 1);
   auto *layout = new QVBoxLayout(this);
   layout->addLayout(pathRow);
   layout->addWidget(hint);
@@ -93,8 +92,7 @@ MemoryPage::MemoryPage(MemoryClient &memory, const Settings &settings, QWidget *
   layout->addLayout(fuzzyRow);
   layout->addWidget(m_autoComplete);
   layout->addSpacing(fontMetrics().height() / 2);
-  layout->addLayout(saveRow);
-  layout->addLayout(sameRow);
+  layout->addLayout(choices);
   layout->addStretch(1);
 
   connect(browse, &QPushButton::clicked, this, [this] {
