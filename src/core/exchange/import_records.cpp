@@ -63,20 +63,25 @@ int RecordApplier::apply(const ImportRecord &record) {
     for (TextEntry *entry = found.value(); entry; entry = entry->nextOccurrence)
       chosen.push_back(entry);
   int reached = 0;
+  bool changed = false;
   m_target.undo.open();
   for (TextEntry *entry : chosen) {
     if (record.sourceComment && !record.sourceComment->isEmpty() &&
         entry->sourceComment() != *record.sourceComment) {
       entry->setSourceComment(*record.sourceComment);
       noteChanged(entry);
+      changed = true;
     }
     if (m_target.filter && !m_target.filter(*entry))
       continue;
     ++reached;
-    if (applyTo(entry, record, target))
+    if (applyTo(entry, record, target)) {
       noteChanged(entry);
+      changed = true;
+    }
   }
   m_target.undo.close();
+  m_applied += changed ? 1 : 0;
   return reached;
 }
 

@@ -56,6 +56,8 @@ public:
   int apply(const ImportRecord &record);
   // Every entry changed so far, once, in the order first changed.
   const QList<TextEntry *> &changed() const { return m_changed; }
+  // The records that changed an entry so far.
+  int appliedRecords() const { return m_applied; }
 
 private:
   // Gives one entry the record's text, marks and comments; true when anything changed.
@@ -70,6 +72,7 @@ private:
   QHash<QString, TextEntry *> m_roots;
   QHash<TextEntry *, bool> m_seen;
   QList<TextEntry *> m_changed;
+  int m_applied = 0;
   EntryLocations m_locations;
   // Per chain, the entries by location and by identifier, made when a context asks.
   QHash<TextEntry *, QMultiHash<QString, TextEntry *>> m_places;

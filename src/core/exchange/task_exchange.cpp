@@ -71,6 +71,7 @@ ImportResult importGlossary(ImportTarget &target, const QString &path, int bits,
   }
   progress.end();
   result.changed = applier.changed();
+  result.applied = applier.appliedRecords();
   return result;
 }
 
@@ -89,8 +90,8 @@ ImportResult importCatalog(ImportTarget &target, const QString &path, Progress &
   reader.read(
       bytes,
       [&](const CatalogRecord &catalog) {
-        ImportRecord record{catalog.msgid, catalog.msgstr, std::nullopt, std::nullopt,
-                            catalog.context};
+        ImportRecord record{catalog.msgid, catalog.msgstr,  std::nullopt,
+                            std::nullopt,  catalog.context, std::nullopt};
         ++result.records;
         if (applier.apply(record) > 0)
           ++result.matched;
@@ -108,6 +109,7 @@ ImportResult importCatalog(ImportTarget &target, const QString &path, Progress &
       });
   progress.end();
   result.changed = applier.changed();
+  result.applied = applier.appliedRecords();
   return result;
 }
 
@@ -139,6 +141,7 @@ ImportResult importXliff(ImportTarget &target, const QString &path, Progress &pr
   }
   progress.end();
   result.changed = applier.changed();
+  result.applied = applier.appliedRecords();
   return result;
 }
 
