@@ -29,7 +29,7 @@
         <translation>Die Datei ist kein wohlgeformtes XML (Zeile %1: %2).</translation>
     </message>
     <message>
-        <location filename="../../src/core/exchange/xliff_file.cpp" line="+115"/>
+        <location filename="../../src/core/exchange/xliff_file.cpp" line="+149"/>
         <source>The file is not an XLIFF file.</source>
         <translation>Die Datei ist keine XLIFF-Datei.</translation>
     </message>
@@ -39,7 +39,7 @@
         <translation>Die Datei ist XLIFF %1; gelesen wird nur XLIFF 1.2.</translation>
     </message>
     <message>
-        <location filename="../../src/core/exchange/tmx_file.cpp" line="+68"/>
+        <location filename="../../src/core/exchange/tmx_file.cpp" line="+71"/>
         <source>The file is not a TMX file.</source>
         <translation>Die Datei ist keine TMX-Datei.</translation>
     </message>
@@ -49,7 +49,7 @@
         <translation>Die Datei ist TMX %1; gelesen wird nur TMX 1.4.</translation>
     </message>
     <message>
-        <location filename="../../src/core/exchange/memory_transfer.cpp" line="+84"/>
+        <location filename="../../src/core/exchange/memory_transfer.cpp" line="+85"/>
         <source>The Translation Memory could not store every pair.</source>
         <translation>Der Übersetzungsspeicher konnte nicht jedes Paar speichern.</translation>
     </message>
@@ -59,9 +59,22 @@
         <translation>Der Übersetzungsspeicher konnte nicht gelesen werden.</translation>
     </message>
     <message>
-        <location filename="../../src/core/exchange/exchange_file.cpp" line="+31"/>
+        <location filename="../../src/core/exchange/exchange_file.cpp" line="+29"/>
         <source>The file &apos;%1&apos; is larger than %2 MB, the most that is read.</source>
         <translation>Die Datei „%1“ ist größer als %2 MB, das Höchste, was gelesen wird.</translation>
+    </message>
+</context>
+<context>
+    <name>ExternalDictionary</name>
+    <message>
+        <location filename="../../src/gui/workbench/external_dictionary.cpp" line="+70"/>
+        <source>it could not be started</source>
+        <translation>sie konnte nicht gestartet werden</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>it is not a program that can be started</source>
+        <translation>sie ist kein Programm, das gestartet werden kann</translation>
     </message>
 </context>
 <context>
@@ -148,7 +161,7 @@
 <context>
     <name>MainFrame</name>
     <message>
-        <location filename="../../src/gui/workbench/command_table.cpp" line="+17"/>
+        <location filename="../../src/gui/workbench/command_table.cpp" line="+27"/>
         <source>&amp;Open...</source>
         <translation>Ö&amp;ffnen...</translation>
     </message>
@@ -191,6 +204,11 @@
         <location line="+1"/>
         <source>Sa&amp;ve Project</source>
         <translation>Projekt speic&amp;hern</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Save Project &amp;As...</source>
+        <translation>Projekt speichern &amp;unter...</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -338,9 +356,14 @@
         <translation>Übersetzungsspeicher durchsuchen</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="-100"/>
         <source>Sets path to the external lexicon</source>
         <translation>Pfad zum externen Wörterbuch festlegen</translation>
+    </message>
+    <message>
+        <location line="+104"/>
+        <source>Set External Dictionary &amp;Path...</source>
+        <translation>Externes &amp;Wörterbuch festlegen...</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -403,22 +426,7 @@
         <translation>Links ausrichten</translation>
     </message>
     <message>
-        <location line="+4"/>
-        <source>Align right</source>
-        <translation>Rechts ausrichten</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>Align top</source>
-        <translation>Oben ausrichten</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>Align bottom</source>
-        <translation>Unten ausrichten</translation>
-    </message>
-    <message>
-        <location line="+4"/>
+        <location line="+16"/>
         <source>Make same width</source>
         <translation>Gleiche Breite</translation>
     </message>
@@ -443,7 +451,7 @@
         <translation>&amp;Quell-/Zielgröße umschalten</translation>
     </message>
     <message>
-        <location line="+75"/>
+        <location line="+76"/>
         <source>&amp;File</source>
         <translation>&amp;Datei</translation>
     </message>
@@ -473,12 +481,27 @@
         <translation>D&amp;ialog</translation>
     </message>
     <message>
-        <location line="-192"/>
+        <location line="-193"/>
         <source>&amp;Machine Translation...</source>
         <translation>&amp;Maschinelle Übersetzung...</translation>
     </message>
     <message>
-        <location line="+205"/>
+        <location line="+80"/>
+        <source>Align Right</source>
+        <translation>Rechts ausrichten</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Align Top</source>
+        <translation>Oben ausrichten</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Align Bottom</source>
+        <translation>Unten ausrichten</translation>
+    </message>
+    <message>
+        <location line="+118"/>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
     </message>
@@ -491,7 +514,7 @@
 <context>
     <name>Progress</name>
     <message>
-        <location filename="../../src/core/script/resource_script.cpp" line="+50"/>
+        <location filename="../../src/core/script/resource_script.cpp" line="+51"/>
         <source>Reading line %1 of %2</source>
         <translation>Zeile %1 von %2 wird gelesen</translation>
     </message>
@@ -541,7 +564,7 @@
     <message>
         <location line="-28"/>
         <location filename="../../src/core/exchange/memory_transfer.cpp" line="-239"/>
-        <location filename="../../src/core/exchange/task_exchange.cpp" line="+18"/>
+        <location filename="../../src/core/exchange/task_exchange.cpp" line="+19"/>
         <location filename="../../src/core/tmclient/memory_learning.cpp" line="+10"/>
         <source>Importing record %1 of %2</source>
         <translation>Datensatz %1 von %2 wird importiert</translation>
@@ -574,7 +597,7 @@
     </message>
     <message>
         <location filename="../../src/core/project/project_edits.cpp" line="+49"/>
-        <location filename="../../src/gui/project/project_pane.cpp" line="+199"/>
+        <location filename="../../src/gui/project/project_pane.cpp" line="+213"/>
         <source>Task</source>
         <translation>Aufgabe</translation>
     </message>
@@ -618,16 +641,12 @@
         <translation>Formatangaben stimmen nicht überein!</translation>
     </message>
     <message>
-        <location filename="../../src/core/exchange/memory_menu.cpp" line="+70"/>
-        <location filename="../../src/core/exchange/send_resource.cpp" line="+22"/>
-        <location filename="../../src/core/workbench/save_flows.cpp" line="+36"/>
-        <location filename="../../src/core/workbench/task_flows.cpp" line="+64"/>
-        <location filename="../../src/gui/exchange/exchange_commands.cpp" line="+25"/>
+        <location filename="../../src/gui/project/project_pane.cpp" line="-25"/>
         <source>It is not possible open file &apos;%1&apos;.</source>
         <translation>Die Datei „%1“ kann nicht geöffnet werden.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location filename="../../src/core/exchange/memory_menu.cpp" line="+73"/>
         <source>The file &apos;%1&apos; is not a TMX file that can be read: %2</source>
         <translation>Die Datei „%1“ ist keine lesbare TMX-Datei: %2</translation>
     </message>
@@ -672,7 +691,7 @@
         <translation>Der Übersetzungsspeicher in „%1“ konnte nicht nach „%2“ kopiert werden: %3</translation>
     </message>
     <message>
-        <location filename="../../src/core/exchange/send_resource.cpp" line="+78"/>
+        <location filename="../../src/core/exchange/send_resource.cpp" line="+98"/>
         <location filename="../../src/gui/app/workbench_assembly.cpp" line="+211"/>
         <source>Could not log on to an email system.</source>
         <translation>Die Anmeldung an einem E-Mail-System ist nicht möglich.</translation>
@@ -683,7 +702,7 @@
         <translation>Die Datei konnte nicht gesendet werden.</translation>
     </message>
     <message>
-        <location filename="../../src/core/workbench/save_flows.cpp" line="+46"/>
+        <location filename="../../src/core/workbench/save_flows.cpp" line="+82"/>
         <source>The file &apos;%1&apos; was changed by another program since it was opened. Do you want to replace it?</source>
         <translation>Die Datei „%1“ wurde seit dem Öffnen von einem anderen Programm geändert. Möchten Sie sie ersetzen?</translation>
     </message>
@@ -695,13 +714,13 @@
     </message>
     <message>
         <location filename="../../src/core/workbench/project_flows.cpp" line="-19"/>
-        <location filename="../../src/core/workbench/task_flows.cpp" line="+9"/>
+        <location filename="../../src/core/workbench/task_flows.cpp" line="+75"/>
         <source>File &apos;%1&apos; is not valid resource file. Continue?</source>
         <translation>Die Datei „%1“ ist keine gültige Ressourcendatei. Fortfahren?</translation>
     </message>
     <message>
-        <location filename="../../src/core/workbench/task_flows.cpp" line="+34"/>
-        <location line="+124"/>
+        <location filename="../../src/core/workbench/task_flows.cpp" line="+43"/>
+        <location line="+136"/>
         <source>No %1 resource item found. Continue?</source>
         <translation>Kein Ressourceneintrag der Sprache %1 gefunden. Fortfahren?</translation>
     </message>
@@ -736,17 +755,12 @@
         <translation>Anzahl oder Reihenfolge der Dialogeinträge hat sich geändert. Prüfen Sie die Übersetzung der unscharfen Einträge.</translation>
     </message>
     <message>
-        <location filename="../../src/core/script/resource_script.cpp" line="+18"/>
-        <source>Unexpected string at line: %1</source>
-        <translation>Unerwarteter Text in Zeile: %1</translation>
-    </message>
-    <message>
-        <location filename="../../src/core/script/target_writer.cpp" line="+174"/>
+        <location filename="../../src/core/script/target_writer.cpp" line="+178"/>
         <source>File &apos;%1&apos; is not regular resource file! Do you want replace it?</source>
         <translation>Die Datei „%1“ ist keine gültige Ressourcendatei! Möchten Sie sie ersetzen?</translation>
     </message>
     <message>
-        <location line="+155"/>
+        <location line="+156"/>
         <source>Saving resources - %1</source>
         <translation>Ressourcen speichern - %1</translation>
     </message>
@@ -796,7 +810,7 @@
         <translation>%1 von %2 Paaren wurden nicht gelernt: In den Übersetzungsspeicher in „%3“ kann nicht geschrieben werden (seine Datei ist vielleicht beschädigt oder sein Datenträger voll).</translation>
     </message>
     <message>
-        <location filename="../../src/gui/exchange/exchange_commands.cpp" line="+23"/>
+        <location filename="../../src/gui/exchange/exchange_commands.cpp" line="+54"/>
         <source>Export finished successfuly</source>
         <translation>Der Export wurde erfolgreich beendet.</translation>
     </message>
@@ -888,7 +902,8 @@ Wollen Sie fortfahren?</translation>
         <translation>sie ist eine Verknüpfung, die einem anderen Benutzer in einem gemeinsamen Ordner gehört</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location filename="../../src/core/files/file_messages.cpp" line="+108"/>
+        <location filename="../../src/core/files/file_transaction.cpp" line="+6"/>
         <source>it is not a regular file</source>
         <translation>sie ist keine gewöhnliche Datei</translation>
     </message>
@@ -928,82 +943,102 @@ Wollen Sie fortfahren?</translation>
         <translation>Das Ziel „%1“ des Projekts wird nicht geschrieben: %2.</translation>
     </message>
     <message>
+        <location filename="../../src/core/files/file_messages.cpp" line="+11"/>
         <source>It is not possible open file &apos;%1&apos;: %2.</source>
         <translation>Die Datei „%1“ kann nicht geöffnet werden: %2.</translation>
     </message>
     <message>
+        <location line="-22"/>
         <source>no file is named</source>
         <translation>es ist keine Datei angegeben</translation>
     </message>
     <message>
+        <location line="+4"/>
         <source>the folder &apos;%1&apos; does not exist</source>
         <translation>der Ordner „%1“ existiert nicht</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>it is a folder</source>
         <translation>sie ist ein Ordner</translation>
     </message>
     <message>
+        <location line="+6"/>
         <source>it could not be read</source>
         <translation>sie konnte nicht gelesen werden</translation>
     </message>
     <message>
+        <location line="+35"/>
         <source>the end of the file</source>
         <translation>das Ende der Datei</translation>
     </message>
     <message>
+        <location line="+4"/>
         <source>Unexpected string at line: %1: found %2; expected %3.</source>
         <translation>Unerwarteter Text in Zeile: %1: gefunden wurde %2; erwartet wurde %3.</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>Unexpected string at line: %1 of the file &apos;%2&apos;: found %3; expected %4.</source>
         <translation>Unerwarteter Text in Zeile: %1 der Datei „%2“: gefunden wurde %3; erwartet wurde %4.</translation>
     </message>
     <message>
+        <location line="-99"/>
         <source>the primary language, a comma and the sublanguage of the LANGUAGE statement</source>
         <translation>die Hauptsprache, ein Komma und die Untersprache der LANGUAGE-Anweisung</translation>
     </message>
     <message>
+        <location line="+12"/>
         <source>a resource statement (a name and a type), a LANGUAGE statement or a directive</source>
         <translation>eine Ressourcenanweisung (ein Name und ein Typ), eine LANGUAGE-Anweisung oder eine Direktive</translation>
     </message>
     <message>
+        <location filename="../../src/core/workbench/target_check.cpp" line="+38"/>
         <source>it holds binary data, not text</source>
         <translation>sie enthält binäre Daten, keinen Text</translation>
     </message>
     <message>
+        <location line="+6"/>
         <source>its line %1 is no statement of a script</source>
         <translation>ihre Zeile %1 ist keine Anweisung eines Skripts</translation>
     </message>
     <message>
+        <location line="+6"/>
         <source>&apos;%1&apos; cannot be the target, it is not a resource script: %2. Choose a script (.rc, .rc2) or a new file.</source>
         <translation>„%1“ kann nicht das Ziel sein, es ist kein Ressourcenskript: %2. Wählen Sie ein Skript (.rc, .rc2) oder eine neue Datei.</translation>
     </message>
     <message>
+        <location filename="../../src/core/files/file_messages.cpp" line="-8"/>
         <source>the END of the STRINGTABLE that begins at line %1</source>
         <translation>das END der STRINGTABLE, die in Zeile %1 beginnt</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>an identifier and its quoted text for each string of the STRINGTABLE that begins at line %1</source>
         <translation>ein Bezeichner und sein Text in Anführungszeichen für jede Zeichenfolge der STRINGTABLE, die in Zeile %1 beginnt</translation>
     </message>
     <message>
+        <location line="+10"/>
         <source>the END of the %1 resource %2 that begins at line %3</source>
         <translation>das END der %1-Ressource %2, die in Zeile %3 beginnt</translation>
     </message>
     <message>
+        <location line="+4"/>
         <source>MENUITEM or POPUP with a quoted text for each item of the menu %1 that begins at line %2</source>
         <translation>MENUITEM oder POPUP mit einem Text in Anführungszeichen für jeden Punkt des Menüs %1, das in Zeile %2 beginnt</translation>
     </message>
     <message>
+        <location line="+5"/>
         <source>the statements and controls of the dialog %1 that begins at line %2, each with its commas and values</source>
         <translation>die Anweisungen und Steuerelemente des Dialogs %1, der in Zeile %2 beginnt, jeweils mit ihren Kommas und Werten</translation>
     </message>
     <message>
+        <location line="+5"/>
         <source>numbers and quoted strings in the DLGINIT %1 that begins at line %2</source>
         <translation>Zahlen und Zeichenfolgen in Anführungszeichen im DLGINIT %1, das in Zeile %2 beginnt</translation>
     </message>
     <message>
+        <location line="+4"/>
         <source>BEGIN and a matching END for the %1 resource %2 that begins at line %3</source>
         <translation>BEGIN und ein passendes END für die %1-Ressource %2, die in Zeile %3 beginnt</translation>
     </message>
@@ -1011,7 +1046,7 @@ Wollen Sie fortfahren?</translation>
 <context>
     <name>QFileDialog</name>
     <message>
-        <location filename="../../src/gui/workbench/external_dictionary.cpp" line="+32"/>
+        <location filename="../../src/gui/workbench/external_dictionary.cpp" line="-38"/>
         <source>Exe files (*.exe);;All files (*)</source>
         <translation>Programmdateien (*.exe);;Alle Dateien (*)</translation>
     </message>
@@ -1027,7 +1062,7 @@ Wollen Sie fortfahren?</translation>
 <context>
     <name>tarvelo::DialogReport</name>
     <message>
-        <location filename="../../src/core/dialogs/text_measure.cpp" line="+30"/>
+        <location filename="../../src/core/dialogs/text_measure.cpp" line="+31"/>
         <source>%1 not installed: measured with %2</source>
         <translation>%1 nicht installiert: gemessen mit %2</translation>
     </message>
@@ -1077,15 +1112,17 @@ Wollen Sie fortfahren?</translation>
         <translation>Es gibt nichts zu melden.</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+6"/>
         <source>%1 dialogs reported</source>
         <translation>%1 Dialoge gemeldet</translation>
     </message>
     <message>
+        <location line="-1"/>
         <source>1 dialog reported</source>
         <translation>1 Dialog gemeldet</translation>
     </message>
     <message>
+        <location filename="../../src/core/dialogs/dialog_report.cpp" line="+64"/>
         <source>%1 at %2, %3</source>
         <translation>%1 bei %2, %3</translation>
     </message>
@@ -1093,7 +1130,7 @@ Wollen Sie fortfahren?</translation>
 <context>
     <name>tarvelo::Inspector</name>
     <message>
-        <location filename="../../src/core/workbench/inspector.cpp" line="+57"/>
+        <location filename="../../src/core/workbench/inspector.cpp" line="+96"/>
         <source>at the beginning</source>
         <translation>am Anfang</translation>
     </message>
@@ -1108,7 +1145,7 @@ Wollen Sie fortfahren?</translation>
         <translation>überall</translation>
     </message>
     <message>
-        <location line="+86"/>
+        <location line="+88"/>
         <source>Mismatch the count of following characters:</source>
         <translation>Die Anzahl folgender Zeichen stimmt nicht überein:</translation>
     </message>
@@ -2473,7 +2510,7 @@ Wollen Sie fortfahren?</translation>
 <context>
     <name>tarvelo::ResourceGroup</name>
     <message>
-        <location filename="../../src/core/script/resource_group.cpp" line="+9"/>
+        <location filename="../../src/core/script/resource_group.cpp" line="+10"/>
         <source>Dialog controls init</source>
         <translation>Dialoginitialisierung</translation>
     </message>
@@ -2493,62 +2530,77 @@ Wollen Sie fortfahren?</translation>
         <translation>Zeichenfolgentabelle</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>Accelerators</source>
         <translation>Tastenkombinationen</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Anicursor</source>
         <translation>Animierter Cursor</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Aniicon</source>
         <translation>Animiertes Symbol</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Bitmap</source>
         <translation>Bitmap</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Cursor</source>
         <translation>Cursor</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Designinfo</source>
         <translation>Entwurfsinformationen</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Font</source>
         <translation>Schriftart</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Html</source>
         <translation>HTML</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Icon</source>
         <translation>Symbol</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Menuex</source>
         <translation>Erweitertes Menü</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Messagetable</source>
         <translation>Meldungstabelle</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Rcdata</source>
         <translation>Rohdaten</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Textinclude</source>
         <translation>Texteinbindung</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Toolbar</source>
         <translation>Symbolleiste</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Versioninfo</source>
         <translation>Versionsinformationen</translation>
     </message>
@@ -2562,9 +2614,17 @@ Wollen Sie fortfahren?</translation>
     </message>
 </context>
 <context>
+    <name>tarvelo::Settings</name>
+    <message>
+        <location filename="../../src/core/seam/settings_keys.cpp" line="+123"/>
+        <source>--untranslated--</source>
+        <translation>--nicht übersetzt--</translation>
+    </message>
+</context>
+<context>
     <name>tarvelo::SpellService</name>
     <message>
-        <location filename="../../src/core/spelling/spell_service.cpp" line="+38"/>
+        <location filename="../../src/core/spelling/spell_service.cpp" line="+40"/>
         <source>There is no dictionary for %1: spelling is not checked.</source>
         <translation>Für %1 gibt es kein Wörterbuch: Die Rechtschreibung wird nicht geprüft.</translation>
     </message>
@@ -2712,7 +2772,7 @@ Wollen Sie fortfahren?</translation>
 <context>
     <name>tarvelo::gui::DialogBoard</name>
     <message>
-        <location filename="../../src/gui/dialogs/dialog_board.cpp" line="+50"/>
+        <location filename="../../src/gui/dialogs/dialog_board.cpp" line="+52"/>
         <source>Position</source>
         <translation>Position</translation>
     </message>
@@ -2722,7 +2782,7 @@ Wollen Sie fortfahren?</translation>
         <translation>Größe</translation>
     </message>
     <message>
-        <location line="+221"/>
+        <location line="+248"/>
         <source>Current dialog font is &apos;%1&apos;.
 Do you want to set it to the system dialog font?</source>
         <translation>Die aktuelle Dialogschriftart ist &apos;%1&apos;.
@@ -2772,6 +2832,7 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
         <translation>Zielskript</translation>
     </message>
     <message>
+        <location line="+45"/>
         <source>&apos;%1&apos; cannot be its own target: saving would write over it. Choose another file, or leave the target empty to specify it later.</source>
         <translation>„%1“ kann nicht sein eigenes Ziel sein: Beim Speichern würde es überschrieben. Wählen Sie eine andere Datei, oder lassen Sie das Ziel leer, um es später anzugeben.</translation>
     </message>
@@ -3135,7 +3196,7 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
 <context>
     <name>tarvelo::gui::HelpWindow</name>
     <message>
-        <location filename="../../src/gui/options/help_window.cpp" line="+51"/>
+        <location filename="../../src/gui/options/help_window.cpp" line="+73"/>
         <location line="+77"/>
         <source>Tarvelo Help</source>
         <translation>Tarvelo-Hilfe</translation>
@@ -3166,6 +3227,7 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
         <translation>Tarvelo-Hilfe - %1</translation>
     </message>
     <message>
+        <location line="-106"/>
         <source>help</source>
         <comment>The folder of the help topics in the resources: help/de for the German topics.</comment>
         <translation>help/de</translation>
@@ -3386,7 +3448,7 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
 <context>
     <name>tarvelo::gui::MainFrame</name>
     <message>
-        <location filename="../../src/gui/workbench/main_frame.cpp" line="+74"/>
+        <location filename="../../src/gui/workbench/main_frame.cpp" line="+75"/>
         <source>CAP</source>
         <translation>UF</translation>
     </message>
@@ -3410,11 +3472,6 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
         <location line="+2"/>
         <source>Project</source>
         <translation>Projekt</translation>
-    </message>
-    <message>
-        <location line="+474"/>
-        <source>It is not possible open file &apos;%1&apos;.</source>
-        <translation>Die Datei „%1“ kann nicht geöffnet werden.</translation>
     </message>
 </context>
 <context>
@@ -3508,7 +3565,27 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
         <translation>Aktuelle Übersetzungen im Übersetzungsspeicher &amp;speichern:</translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+5"/>
+        <source>Ask</source>
+        <translation>Fragen</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Always</source>
+        <translation>Immer</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Never</source>
+        <translation>Nie</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Save texts that are the same in both &amp;languages:</source>
+        <translation>&amp;Gleiche Texte in beiden Sprachen speichern:</translation>
+    </message>
+    <message>
+        <location line="+31"/>
         <source>Translation Memory Folder</source>
         <translation>Ordner des Übersetzungsspeichers</translation>
     </message>
@@ -3681,7 +3758,7 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
 <context>
     <name>tarvelo::gui::ProjectPane</name>
     <message>
-        <location filename="../../src/gui/project/project_pane.cpp" line="+199"/>
+        <location filename="../../src/gui/project/project_pane.cpp" line="+210"/>
         <source>Open more tasks</source>
         <translation>Weitere Aufgaben öffnen</translation>
     </message>
@@ -3696,7 +3773,12 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
         <translation>Möchten Sie die aktuellen Aufgaben in das neue Projekt übernehmen?</translation>
     </message>
     <message>
-        <location line="+256"/>
+        <location line="+42"/>
+        <source>Save Project As</source>
+        <translation>Projekt speichern unter</translation>
+    </message>
+    <message>
+        <location line="+229"/>
         <source>Open Tasks</source>
         <translation>Aufgaben öffnen</translation>
     </message>
@@ -3711,12 +3793,22 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
         <translation>Aufgaben bearbeiten...</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+13"/>
+        <source>Save Project</source>
+        <translation>Projekt speichern</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Save Project As...</source>
+        <translation>Projekt speichern unter...</translation>
+    </message>
+    <message>
+        <location line="-29"/>
         <source>Add to project</source>
         <translation>Zum Projekt hinzufügen</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>Add Opened task to project</source>
         <translation>Geöffnete Aufgabe zum Projekt hinzufügen</translation>
     </message>
@@ -3819,7 +3911,7 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
 <context>
     <name>tarvelo::gui::ResourceTreeView</name>
     <message>
-        <location filename="../../src/gui/workbench/resource_tree_view.cpp" line="+94"/>
+        <location filename="../../src/gui/workbench/resource_tree_view.cpp" line="+105"/>
         <source>Open</source>
         <translation>Öffnen</translation>
     </message>
@@ -4181,24 +4273,6 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
         <location line="+3"/>
         <source>Translation Memory eXchange (*.tmx)</source>
         <translation>TMX-Dateien (*.tmx)</translation>
-    </message>
-</context>
-<context>
-    <name>tarvelo::Settings</name>
-    <message>
-        <source>--untranslated--</source>
-        <translation>--nicht übersetzt--</translation>
-    </message>
-</context>
-<context>
-    <name>ExternalDictionary</name>
-    <message>
-        <source>it could not be started</source>
-        <translation>sie konnte nicht gestartet werden</translation>
-    </message>
-    <message>
-        <source>it is not a program that can be started</source>
-        <translation>sie ist kein Programm, das gestartet werden kann</translation>
     </message>
 </context>
 </TS>

@@ -300,7 +300,7 @@ TEST_F(MainFrameTest, TheMenuBoardOpensItsPreviewWhenItGetsTheFocusByKeys) {
   EXPECT_TRUE(editor->toPlainText().endsWith(u'x'));
 }
 
-// "Sets path to the external lexicon" is offered beside "Open External Dictionary",
+// "Set External Dictionary Path..." is offered beside "Open External Dictionary",
 // enabled also while no dictionary is set.
 TEST_F(MainFrameTest, TheDictionaryPathCommandIsInTheToolsMenu) {
   QMenu *tools = nullptr;
@@ -320,7 +320,10 @@ TEST_F(MainFrameTest, TheDictionaryPathCommandIsInTheToolsMenu) {
   frame.updateCommands();
   EXPECT_FALSE(frame.command(CmdOpenDictionary)->isEnabled());
   EXPECT_TRUE(frame.command(CmdDictionaryPath)->isEnabled());
+  // A menu text; the longer sentence is its status tip.
   EXPECT_EQ(frame.command(CmdDictionaryPath)->text(),
+            QStringLiteral("Set External Dictionary &Path..."));
+  EXPECT_EQ(frame.command(CmdDictionaryPath)->statusTip(),
             QStringLiteral("Sets path to the external lexicon"));
 }
 

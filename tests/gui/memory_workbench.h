@@ -25,6 +25,9 @@ protected:
   void SetUp() override {
     ASSERT_TRUE(dir.isValid());
     initGuiResources();
+    QFile found(exampleFile(QStringLiteral("example.rc.1033")));
+    if (found.open(QIODevice::ReadOnly))
+      companion = found.readAll();
     ASSERT_TRUE(
         library.load(QDir(QStringLiteral(TARVELO_BIN_DIR)).filePath(QStringLiteral("kestrine"))));
     settings.setText(QStringLiteral("TMPath"), dir.filePath(QStringLiteral("TM")));
@@ -40,7 +43,13 @@ protected:
       prompter.answers = {Prompter::Answer::No};
       workbench->session().close();
     }
+    // The example's companion file is the repository's: put back as it was found.
     QFile::remove(exampleFile(QStringLiteral("example.rc.1033")));
+    if (!companion.isNull()) {
+      QFile file(exampleFile(QStringLiteral("example.rc.1033")));
+      if (file.open(QIODevice::WriteOnly))
+        file.write(companion);
+    }
   }
   // The progress the workbench reports to.
   virtual Progress &progress() { return m_silent; }
@@ -51,6 +60,7 @@ protected:
   test::ScriptedPrompter prompter;
   QString target;
   std::unique_ptr<WorkbenchAssembly> workbench;
+  QByteArray companion; // null when the example had none
 
 private:
   NullProgress m_silent;

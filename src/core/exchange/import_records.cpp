@@ -62,35 +62,62 @@ int RecordApplier::apply(const ImportRecord &record) {
   if (chosen.empty())
     for (TextEntry *entry = found.value(); entry; entry = entry->nextOccurrence)
       chosen.push_back(entry);
-  int changed = 0;
+  int reached = 0;
+  bool changed = false;
   m_target.undo.open();
   for (TextEntry *entry : chosen) {
-    if (record.sourceComment && !record.sourceComment->isEmpty())
+    if (record.sourceComment && !record.sourceComment->isEmpty() &&
+        entry->sourceComment() != *record.sourceComment) {
       entry->setSourceComment(*record.sourceComment);
+      noteChanged(entry);
+      changed = true;
+    }
     if (m_target.filter && !m_target.filter(*entry))
       continue;
-    // The spaces around the entry's own source go around the translation.
-    const QString &source = entry->sourceText;
-    qsizetype lead = 0, trail = 0;
-    while (lead < source.size() && source[lead] == u' ')
-      ++lead;
-    while (trail < source.size() - lead && source[source.size() - 1 - trail] == u' ')
-      ++trail;
-    m_target.undo.record(entry, entry->targetText);
-    entry->targetText = source.left(lead) + target + source.right(trail);
-    entry->matchState = Filled;
-    if (m_target.inspect)
-      m_target.inspect(entry);
-    if (record.targetComment && !record.targetComment->isEmpty())
-      entry->setTargetComment(*record.targetComment);
-    if (!m_seen.contains(entry)) {
-      m_seen.insert(entry, true);
-      m_changed.append(entry);
+    ++reached;
+    if (applyTo(entry, record, target)) {
+      noteChanged(entry);
+      changed = true;
     }
-    ++changed;
   }
   m_target.undo.close();
+  m_applied += changed ? 1 : 0;
+  return reached;
+}
+
+bool RecordApplier::applyTo(TextEntry *entry, const ImportRecord &record, const QString &target) {
+  // The spaces around the entry's own source go around the translation.
+  const QString &source = entry->sourceText;
+  qsizetype lead = 0, trail = 0;
+  while (lead < source.size() && source[lead] == u' ')
+    ++lead;
+  while (trail < source.size() - lead && source[source.size() - 1 - trail] == u' ')
+    ++trail;
+  const QString text = source.left(lead) + target + source.right(trail);
+  bool changed = false;
+  if (entry->targetText != text) {
+    m_target.undo.record(entry, entry->targetText);
+    entry->targetText = text;
+    entry->matchState = record.marks && record.marks->fuzzy ? Fuzzy : Filled;
+    if (record.marks)
+      entry->verified = record.marks->verified;
+    if (m_target.inspect)
+      m_target.inspect(entry);
+    changed = true;
+  }
+  if (record.targetComment && !record.targetComment->isEmpty() &&
+      entry->targetComment() != *record.targetComment) {
+    entry->setTargetComment(*record.targetComment);
+    changed = true;
+  }
   return changed;
+}
+
+void RecordApplier::noteChanged(TextEntry *entry) {
+  if (m_seen.contains(entry))
+    return;
+  m_seen.insert(entry, true);
+  m_changed.append(entry);
 }
 
 } // namespace tarvelo

@@ -72,6 +72,7 @@ ImportResult importGlossary(ImportTarget &target, const QString &path, int bits,
   }
   progress.end();
   result.changed = applier.changed();
+  result.applied = applier.appliedRecords();
   return result;
 }
 
@@ -90,8 +91,8 @@ ImportResult importCatalog(ImportTarget &target, const QString &path, Progress &
   reader.read(
       bytes,
       [&](const CatalogRecord &catalog) {
-        ImportRecord record{catalog.msgid, catalog.msgstr, std::nullopt, std::nullopt,
-                            catalog.context};
+        ImportRecord record{catalog.msgid, catalog.msgstr,  std::nullopt,
+                            std::nullopt,  catalog.context, std::nullopt};
         ++result.records;
         if (applier.apply(record) > 0)
           ++result.matched;
@@ -109,6 +110,7 @@ ImportResult importCatalog(ImportTarget &target, const QString &path, Progress &
       });
   progress.end();
   result.changed = applier.changed();
+  result.applied = applier.appliedRecords();
   return result;
 }
 
@@ -140,6 +142,7 @@ ImportResult importXliff(ImportTarget &target, const QString &path, Progress &pr
   }
   progress.end();
   result.changed = applier.changed();
+  result.applied = applier.appliedRecords();
   return result;
 }
 

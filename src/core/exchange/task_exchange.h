@@ -48,6 +48,7 @@ struct ImportResult {
   Status status = Status::Finished;
   int records = 0; // records read
   int matched = 0; // records that reached an entry
+  int applied = 0; // records that changed an entry, each one undo step
   QList<TextEntry *> changed;
   QString error;
 };

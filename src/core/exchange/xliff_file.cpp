@@ -126,6 +126,20 @@ QByteArray xliffBytes(const XliffHeader &header, const std::vector<ExportPair> &
   return out;
 }
 
+std::optional<RecordMarks> xliffMarks(QStringView state, QStringView approved) {
+  if (approved == QLatin1String("yes"))
+    return RecordMarks{false, true};
+  if (state == QLatin1String("final") || state == QLatin1String("signed-off"))
+    return RecordMarks{false, true};
+  if (state == QLatin1String("translated"))
+    return RecordMarks{false, false};
+  // "new", "needs-translation", "needs-l10n", "needs-adaptation" and the reviews: the
+  // text is there, but nobody stands by it yet.
+  if (state == QLatin1String("new") || state.startsWith(QLatin1String("needs-")))
+    return RecordMarks{true, false};
+  return std::nullopt;
+}
+
 bool readXliff(const QByteArray &bytes, std::vector<ImportRecord> &records, QString &error) {
   records.clear();
   GuardedXmlReader xml(bytes);
@@ -146,6 +160,7 @@ bool readXliff(const QByteArray &bytes, std::vector<ImportRecord> &records, QStr
       continue;
     ImportRecord record;
     record.context = xml.attribute("resname").toString();
+    const QString approved = xml.attribute("approved").toString();
     bool hasTarget = false, hasSource = false;
     while (xml.nextStartWithin(u"trans-unit")) {
       const QStringView name = xml.name();
@@ -153,6 +168,7 @@ bool readXliff(const QByteArray &bytes, std::vector<ImportRecord> &records, QStr
         record.source = xml.text();
         hasSource = true;
       } else if (name == QLatin1String("target")) {
+        record.marks = xliffMarks(xml.attribute("state"), approved);
         record.target = xml.text();
         hasTarget = true;
       } else if (name == QLatin1String("note")) {

@@ -26,6 +26,10 @@ QByteArray xliffBytes(const XliffHeader &header, const std::vector<ExportPair> &
 // the reason when it is not one (not well-formed, another version, entities declared).
 bool readXliff(const QByteArray &bytes, std::vector<ImportRecord> &records, QString &error);
 
+// What a target's state and its unit's "approved" attribute say of the translation;
+// nothing for a state the program does not know or none.
+std::optional<RecordMarks> xliffMarks(QStringView state, QStringView approved);
+
 // The XLIFF state of an entry's translation.
 QString xliffState(const TextEntry &entry);
 

@@ -24,6 +24,7 @@ const SettingKey kKeys[] = {
     {"SearchTvxProject", true}, {"SearchLanguage", false},  {"SearchLanguageCheck", false},
     {"SearchDateCheck", false}, {"PseudoExpansion", false}, {"PseudoRightToLeft", false},
     {"FuzzyFill", false},       {"FuzzyScore", false},      {"RegenerateDialogs", false},
+    {"SameText", false},
 };
 
 // The online services: machine translation, the time-outs of every request, the update
@@ -99,6 +100,8 @@ QVariant settingDefault(const QString &key) {
       {"SearchDateCheck", 0},
       {"FuzzyFill", 0},
       {"FuzzyScore", 75},
+      // Equal texts are asked about, once a run, unless the translator chose for good.
+      {"SameText", 0},
       {"PseudoExpansion", 40},
       {"PseudoRightToLeft", 0},
       // Dialogs change only where they changed, unless a team wants one format.

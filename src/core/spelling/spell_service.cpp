@@ -17,6 +17,7 @@ SpellService::~SpellService() {
 }
 
 void SpellService::waitForLoad() {
+  startPending();
   if (m_loader.joinable())
     m_loader.join();
   // The result is posted to this thread's queue.
@@ -30,6 +31,7 @@ void SpellService::useLanguage(int language) {
   ++m_generation;
   m_checker.reset();
   m_missing.clear();
+  m_pending.reset();
   const LocaleInfo *locale = findLocale(language);
   const QString tag = locale ? QString::fromLatin1(locale->tag) : QString();
   const DictionaryFiles files = findDictionary(tag, m_folders);
@@ -41,20 +43,32 @@ void SpellService::useLanguage(int language) {
     Q_EMIT checkerChanged();
     return;
   }
+  m_loading = true;
+  m_pending = Load{files, m_userDictionary ? m_userDictionary(tag) : QString(), m_generation};
+  // After the events queued before it, such as drawing the task just opened: on a busy
+  // machine the load would otherwise take the processor from them.
+  QMetaObject::invokeMethod(this, &SpellService::startPending, Qt::QueuedConnection);
+  Q_EMIT checkerChanged();
+}
+
+void SpellService::startPending() {
+  if (!m_pending)
+    return;
+  const Load load = *m_pending;
+  m_pending.reset();
   // One load at a time; a later language replaces the result of an earlier one.
   if (m_loader.joinable())
     m_loader.join();
-  m_loading = true;
-  const QString user = m_userDictionary ? m_userDictionary(tag) : QString();
-  const int generation = m_generation;
-  m_loader = std::thread([this, files, user, generation] {
+  m_loader = std::thread([this, load] {
     QString error;
-    std::shared_ptr<SpellChecker> checker = SpellChecker::open(files, user, &error);
+    std::shared_ptr<SpellChecker> checker = SpellChecker::open(load.files, load.user, &error);
     QMetaObject::invokeMethod(
-        this, [this, generation, checker, error] { finishLoad(generation, checker, error); },
+        this,
+        [this, generation = load.generation, checker, error] {
+          finishLoad(generation, checker, error);
+        },
         Qt::QueuedConnection);
   });
-  Q_EMIT checkerChanged();
 }
 
 void SpellService::finishLoad(int generation, std::shared_ptr<SpellChecker> checker,

@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <thread>
 
 namespace tarvelo {
@@ -43,6 +44,13 @@ Q_SIGNALS:
   void checkerChanged();
 
 private:
+  struct Load {
+    DictionaryFiles files;
+    QString user;
+    int generation = 0;
+  };
+  // Starts the load asked for, if it has not started yet.
+  void startPending();
   void finishLoad(int generation, std::shared_ptr<SpellChecker> checker, const QString &error);
 
   QStringList m_folders;
@@ -52,6 +60,7 @@ private:
   bool m_loading = false;
   std::shared_ptr<SpellChecker> m_checker;
   QString m_missing;
+  std::optional<Load> m_pending;
   std::thread m_loader;
 };
 

@@ -224,9 +224,10 @@ void MemoryClient::reportNotLearnt(const LearnResult &result, int failure, const
 bool MemoryClient::wantsPair(const QString &source, const QString &target) {
   if (source.isEmpty() || target.isEmpty())
     return false;
-  if (!equalIgnoringCase(trimSpaces(source), trimSpaces(target)) || m_sameTextChoice > 0)
+  if (!equalIgnoringCase(trimSpaces(source), trimSpaces(target)) || m_sameTextChoice > 0 ||
+      m_options.sameText == MemoryOptions::AlwaysSaveSameText)
     return true;
-  if (m_sameTextChoice < 0)
+  if (m_sameTextChoice < 0 || m_options.sameText == MemoryOptions::NeverSaveSameText)
     return false;
   switch (m_prompter.askSameText(source)) {
   case Prompter::Answer::Yes:

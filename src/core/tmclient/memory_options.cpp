@@ -22,6 +22,9 @@ MemoryOptions MemoryOptions::read(const Settings &settings) {
   options.fuzzyFill = settings.integer(QStringLiteral("FuzzyFill")) != 0;
   options.fuzzyScore =
       std::clamp(settings.integer(QStringLiteral("FuzzyScore")), kLeastFuzzyScore, kMostFuzzyScore);
+  const int sameText = settings.integer(QStringLiteral("SameText"));
+  options.sameText =
+      sameText >= AskSameText && sameText <= NeverSaveSameText ? sameText : AskSameText;
   return options;
 }
 
@@ -32,6 +35,7 @@ void MemoryOptions::write(Settings &settings) const {
   settings.setInteger(QStringLiteral("SaveTM"), saveTm);
   settings.setInteger(QStringLiteral("FuzzyFill"), fuzzyFill ? 1 : 0);
   settings.setInteger(QStringLiteral("FuzzyScore"), fuzzyScore);
+  settings.setInteger(QStringLiteral("SameText"), sameText);
 }
 
 QString defaultTmPath(const QString &programFolder, const QString &userDataFolder) {

@@ -20,6 +20,10 @@ struct MemoryOptions {
   int saveTm = 0;           // "SaveTM": 0 on save, 1 on close, 2 on demand
   bool fuzzyFill = false;   // "FuzzyFill": fill what stays empty with the best fuzzy match
   int fuzzyScore = 75;      // "FuzzyScore": the least score (%) such a match needs
+  // "SameText": what learning does with a pair whose two texts are the same, unless the
+  // translator answered for the whole run.
+  enum SameText { AskSameText = 0, AlwaysSaveSameText = 1, NeverSaveSameText = 2 };
+  int sameText = AskSameText;
 
   static MemoryOptions read(const Settings &settings);
   void write(Settings &settings) const;

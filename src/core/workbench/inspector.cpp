@@ -15,7 +15,46 @@ const QString kFormatOrder = QStringLiteral("FormatOrder");
 
 } // namespace
 
-Inspector::Inspector() : m_rules(defaultRules()) {}
+Inspector::Inspector() : m_rules(defaultRules()) {
+  indexRules();
+}
+
+void Inspector::indexRules() {
+  m_anywhere.clear();
+  m_asciiFirsts[0] = m_asciiFirsts[1] = 0;
+  for (int i = 0; i < int(m_rules.size()); ++i) {
+    const InspectionRule &rule = m_rules[i];
+    if (rule.position != Anywhere || rule.text.isEmpty())
+      continue;
+    const char16_t first = rule.text.front().unicode();
+    m_anywhere.emplace_back(first, i);
+    if (first < 128)
+      m_asciiFirsts[first / 64] |= quint64(1) << (first % 64);
+  }
+}
+
+QVarLengthArray<int, 32> Inspector::counts(const QString &text) const {
+  QVarLengthArray<int, 32> found(m_rules.size(), 0);
+  for (int i = 0; i < int(m_rules.size()); ++i)
+    if (m_rules[i].position != Anywhere)
+      found[i] = count(text, m_rules[i]);
+  // Where each rule may match next: its occurrences do not overlap.
+  QVarLengthArray<qsizetype, 32> next(m_rules.size(), 0);
+  const QStringView view(text);
+  for (qsizetype at = 0; at < view.size(); ++at) {
+    const char16_t c = view[at].unicode();
+    if (c < 128 && !(m_asciiFirsts[c / 64] & (quint64(1) << (c % 64))))
+      continue;
+    for (const auto &[first, rule] : m_anywhere) {
+      const QString &word = m_rules[rule].text;
+      if (first != c || at < next[rule] || !view.sliced(at).startsWith(word))
+        continue;
+      ++found[rule];
+      next[rule] = at + word.size();
+    }
+  }
+  return found;
+}
 
 QList<InspectionRule> Inspector::defaultRules() {
   return {
@@ -113,24 +152,26 @@ void Inspector::setRules(const QList<InspectionRule> &rules) {
       m_rules.append(rule);
   if (m_rules.isEmpty())
     m_rules = defaultRules();
+  indexRules();
 }
 
 bool Inspector::addRule(int position, const QString &text) {
   if (!isValidRuleText(text) || position < AtBeginning || position > Anywhere)
     return false;
   m_rules.append({position, text});
+  indexRules();
   return true;
 }
 
 void Inspector::removeRule(int index) {
   if (index >= 0 && index < m_rules.size())
     m_rules.removeAt(index);
+  indexRules();
 }
 
 bool Inspector::inspect(const QString &source, const QString &target) const {
-  for (const InspectionRule &rule : m_rules)
-    if (count(source, rule) != count(target, rule))
-      return false;
+  if (counts(source) != counts(target))
+    return false;
   return !m_formatOrder || sameFormatSpecifications(source, target);
 }
 

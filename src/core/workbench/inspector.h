@@ -2,6 +2,9 @@
 
 #include <QList>
 #include <QString>
+#include <QVarLengthArray>
+#include <utility>
+#include <vector>
 
 namespace tarvelo {
 
@@ -72,7 +75,15 @@ public:
   Explanation explain(const TextEntry &entry) const;
 
 private:
+  // The "anywhere" rules by the first character of their text, for counting.
+  void indexRules();
+  // How often each rule's text stands in the text, in the order of the rules; the
+  // "anywhere" rules all in one pass over the text.
+  QVarLengthArray<int, 32> counts(const QString &text) const;
+
   QList<InspectionRule> m_rules;
+  std::vector<std::pair<char16_t, int>> m_anywhere; // first character, rule
+  quint64 m_asciiFirsts[2] = {0, 0};                // first characters below 128
   bool m_formatOrder = true;
 };
 

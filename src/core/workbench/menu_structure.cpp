@@ -5,6 +5,31 @@
 
 namespace tarvelo {
 
+namespace {
+
+bool startsStatement(const BlockToken &token) {
+  if (token.kind != TokenKind::Word)
+    return token.kind == TokenKind::EndOfFile;
+  const QStringView word = token.text();
+  return word == u"MENUITEM" || word == u"POPUP" || word == u"BEGIN" || word == u"END";
+}
+
+// The options after an item's text, up to the next statement.
+void readOptions(BlockTokenizer &tokens, MenuNode &node) {
+  while (!startsStatement(tokens.peek())) {
+    const BlockToken token = tokens.next();
+    if (token.kind != TokenKind::Word)
+      continue;
+    const QStringView word = token.text();
+    if (word == u"CHECKED")
+      node.checked = true;
+    else if (word == u"GRAYED" || word == u"INACTIVE")
+      node.grayed = true;
+  }
+}
+
+} // namespace
+
 std::vector<MenuNode> menuStructure(const EntryList &entries, const TextEntry *head) {
   std::vector<MenuNode> top;
   if (!head || !head->sourceBlock)
@@ -46,14 +71,20 @@ std::vector<MenuNode> menuStructure(const EntryList &entries, const TextEntry *h
     }
     if (levels.empty() || (word != u"POPUP" && word != u"MENUITEM"))
       continue;
-    if (tokens.peek().kind != TokenKind::String)
-      continue; // MENUITEM SEPARATOR
+    MenuNode node;
+    if (tokens.peek().kind != TokenKind::String) {
+      // MENUITEM SEPARATOR
+      node.separator = true;
+      readOptions(tokens, node);
+      levels.back()->push_back(std::move(node));
+      continue;
+    }
     tokens.next();
     if (nextItem >= items.size())
       break;
-    MenuNode node;
     node.entry = items[nextItem++];
     node.popup = word == u"POPUP";
+    readOptions(tokens, node);
     levels.back()->push_back(std::move(node));
     if (levels.back()->back().popup)
       pendingPopup = &levels.back()->back();
@@ -69,6 +100,13 @@ QString menuCaption(const QString &text, bool popupOnVerticalBar) {
   if (popupOnVerticalBar)
     caption += QStringLiteral("  ");
   return caption;
+}
+
+MenuItemLabel menuItemLabel(const QString &text) {
+  const qsizetype tab = text.indexOf(QLatin1String("\\t"));
+  if (tab < 0)
+    return {text, QString()};
+  return {text.left(tab), text.mid(tab + 2)};
 }
 
 } // namespace tarvelo

@@ -34,6 +34,10 @@ struct StartTask {
 
 } // namespace
 
+void endWithMainWindow(MainFrame &frame) {
+  QObject::connect(&frame, &MainFrame::closed, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+}
+
 int runApplication(int argc, char **argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationDisplayName(QStringLiteral("Tarvelo"));
@@ -90,6 +94,7 @@ int runApplication(int argc, char **argv) {
   Session &session = workbench.session();
   prompter.setParent(&frame);
   progress.setOwner(&frame);
+  endWithMainWindow(frame);
   frame.showMaximized();
   // The update check runs in the background once the window is up.
   const QString version = library.isLoaded() ? library.version() : QString();

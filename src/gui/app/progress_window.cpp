@@ -48,6 +48,7 @@ void ProgressWindow::begin(const QString &title) {
     m_dialog->show();
   }
   m_dialog->setWindowTitle(title);
+  m_served.invalidate();
   serve();
 }
 
@@ -67,8 +68,13 @@ void ProgressWindow::setPosition(int position) {
 }
 
 void ProgressWindow::serve() {
-  if (m_dialog)
-    QApplication::processEvents(QEventLoop::AllEvents, 20);
+  // Callers serve between steps, thousands of times a second when reading a script: the
+  // window is served as often as a change can be seen, and Cancel taken as soon.
+  constexpr qint64 kInterval = 40; // milliseconds
+  if (!m_dialog || (m_served.isValid() && m_served.elapsed() < kInterval))
+    return;
+  QApplication::processEvents(QEventLoop::AllEvents, 20);
+  m_served.start();
 }
 
 void ProgressWindow::end() {

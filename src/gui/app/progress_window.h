@@ -2,6 +2,7 @@
 
 #include "seam/progress.h"
 
+#include <QElapsedTimer>
 #include <QPointer>
 
 class QDialog;
@@ -34,6 +35,7 @@ private:
   QProgressBar *m_bar = nullptr;
   bool m_cancelled = false;
   bool m_ownerWasEnabled = true;
+  QElapsedTimer m_served; // since the events were last served
 };
 
 } // namespace tarvelo::gui

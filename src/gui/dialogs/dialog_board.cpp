@@ -14,6 +14,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
 #include <QScrollArea>
 #include <QSplitter>
 #include <QToolBar>
@@ -100,7 +102,7 @@ DialogBoard::DialogBoard(Prompter &prompter, QWidget *parent)
   // Style words show once the dialog is built from them again.
   connect(m_editor, &LayoutEditor::stylesChanged, this, [this] { build(m_dialog, true); });
   connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
-    if (now)
+    if (now && decidesUse(now))
       m_inUse = owns(now);
   });
 }
@@ -113,6 +115,20 @@ bool DialogBoard::owns(const QWidget *widget) const {
   if (widget == this || isAncestorOf(widget))
     return true;
   return m_properties && (widget == m_properties || m_properties->isAncestorOf(widget));
+}
+
+// Menus, tool bars and other windows (a message, the help) pass through: the view stays
+// the translator's until another pane of the main window takes the focus.
+bool DialogBoard::decidesUse(const QWidget *widget) const {
+  if (owns(widget))
+    return true;
+  if (widget->window() != window())
+    return false;
+  for (const QWidget *w = widget; w; w = w->parentWidget())
+    if (qobject_cast<const QMenuBar *>(w) || qobject_cast<const QToolBar *>(w) ||
+        qobject_cast<const QMenu *>(w))
+      return false;
+  return true;
 }
 
 bool DialogBoard::inUse() const {

@@ -100,6 +100,8 @@ private:
   void showPlace();
   void fitCanvas();
   bool owns(const QWidget *widget) const;
+  // Whether the focus coming to the widget says if the view is in use.
+  bool decidesUse(const QWidget *widget) const;
 
   Prompter &m_prompter;
   QtTextMeasure m_measure;

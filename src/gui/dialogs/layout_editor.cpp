@@ -399,15 +399,46 @@ bool LayoutEditor::step(ArrowKey key, bool resize) {
 void LayoutEditor::undo() {
   if (!live() || !m_undo.canUndo())
     return;
-  m_undo.undo([this](int item, const ItemPlace &place) { return put(item, place); });
+  bool restyled = false;
+  m_undo.undo([this](int item, const ItemPlace &place) { return put(item, place); },
+              [this, &restyled](int item, const ItemStyles &styles) {
+                restyled = true;
+                return putStyles(item, styles);
+              });
   finishChange(false);
+  if (restyled)
+    Q_EMIT stylesChanged();
 }
 
 void LayoutEditor::redo() {
   if (!live() || !m_undo.canRedo())
     return;
-  m_undo.redo([this](int item, const ItemPlace &place) { return put(item, place); });
+  bool restyled = false;
+  m_undo.redo([this](int item, const ItemPlace &place) { return put(item, place); },
+              [this, &restyled](int item, const ItemStyles &styles) {
+                restyled = true;
+                return putStyles(item, styles);
+              });
   finishChange(false);
+  if (restyled)
+    Q_EMIT stylesChanged();
+}
+
+ItemStyles LayoutEditor::putStyles(int item, const ItemStyles &styles) {
+  QStringList *words = nullptr, *exWords = nullptr;
+  if (item == kDialog && m_dialog) {
+    words = &m_dialog->targetLayout.styles;
+    exWords = &m_dialog->targetLayout.exStyles;
+  } else if (ControlLayout *layout = layoutOf(item)) {
+    words = &layout->styles;
+    exWords = &layout->exStyles;
+  }
+  if (!words)
+    return styles;
+  ItemStyles before{*words, *exWords};
+  *words = styles.styles;
+  *exWords = styles.exStyles;
+  return before;
 }
 
 void LayoutEditor::applyUnits(std::optional<int> x, std::optional<int> y, std::optional<int> width,
@@ -442,14 +473,26 @@ bool LayoutEditor::changeStyles(const std::function<bool(ControlLayout &)> &cont
     return false;
   bool changed = false;
   bool anyControl = false;
+  // Each change is recorded as a move is, so that Undo takes it back.
   for (int item : m_selection)
     if (ControlLayout *layout = layoutOf(item)) {
       anyControl = true;
-      changed = control(*layout) || changed;
+      const ItemStyles before{layout->styles, layout->exStyles};
+      if (control(*layout)) {
+        changed = true;
+        m_undo.recordStyles(item, before, {layout->styles, layout->exStyles});
+      }
     }
-  if (!anyControl)
-    changed = dialog(m_dialog->targetLayout);
+  if (!anyControl) {
+    DialogLayout &layout = m_dialog->targetLayout;
+    const ItemStyles before{layout.styles, layout.exStyles};
+    if (dialog(layout)) {
+      changed = true;
+      m_undo.recordStyles(kDialog, before, {layout.styles, layout.exStyles});
+    }
+  }
   if (changed) {
+    m_undo.closeGroup();
     Q_EMIT stylesChanged();
     Q_EMIT layoutChanged();
   }

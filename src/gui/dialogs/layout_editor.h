@@ -158,6 +158,7 @@ private:
   ControlLayout *layoutOf(int item) const;
   ItemPlace placeOf(int item) const;
   ItemPlace put(int item, const ItemPlace &place);
+  ItemStyles putStyles(int item, const ItemStyles &styles);
   // Commits an item's new window: snapped in the direction, converted to dialog
   // units, recorded for undo and placed. False when nothing changed.
   bool commit(int item, const QRect &window, int direction);

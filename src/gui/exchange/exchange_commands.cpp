@@ -8,6 +8,7 @@
 #include "workbench/session.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 
 namespace tarvelo::gui {
 
@@ -22,12 +23,19 @@ EntryTest filterOf(const ExchangeFileDialog &dialog, const ExchangeHooks &hooks)
   return dialog.filteredItems() && hooks.filter ? hooks.filter->test() : EntryTest();
 }
 
+// The dialogs open where the task's files are, not in the program's working folder.
+QString taskFolder(const Session &session) {
+  const QString file = session.targetPath().isEmpty() ? session.sourcePath() : session.targetPath();
+  return QFileInfo(file).absolutePath();
+}
+
 } // namespace
 
 void exportTranslations(QWidget *parent, Session &session, const ExchangeHooks &hooks) {
   if (!session.isOpen())
     return;
   ExchangeFileDialog dialog(ExchangeFileDialog::Mode::Export, session.settings(), parent);
+  dialog.setDirectory(taskFolder(session));
   if (!runDialog(dialog, hooks) || dialog.chosenPath().isEmpty())
     return;
   ExportRequest request;
@@ -50,6 +58,7 @@ void importTranslations(QWidget *parent, Session &session, const ExchangeHooks &
   if (!session.isOpen())
     return;
   ExchangeFileDialog dialog(ExchangeFileDialog::Mode::Import, session.settings(), parent);
+  dialog.setDirectory(taskFolder(session));
   if (!runDialog(dialog, hooks) || dialog.chosenPath().isEmpty())
     return;
   const QString path = dialog.chosenPath();

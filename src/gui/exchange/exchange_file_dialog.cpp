@@ -94,9 +94,12 @@ void ExchangeFileDialog::setFilterHooks(std::function<void(bool)> show,
   m_setupFilter = std::move(setup);
 }
 
+// The type chosen in the list, unless the name typed ends in another format's extension.
 ExchangeFormat ExchangeFileDialog::format() const {
   const int index = int(exchangeFilters().indexOf(selectedNameFilter()));
-  return ExchangeFormat(std::max(0, index));
+  const ExchangeFormat chosen = ExchangeFormat(std::max(0, index));
+  const QStringList files = selectedFiles();
+  return files.isEmpty() ? chosen : formatOfPath(files.first(), chosen);
 }
 
 QString ExchangeFileDialog::chosenPath() const {

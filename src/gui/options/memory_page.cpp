@@ -61,15 +61,25 @@ MemoryPage::MemoryPage(MemoryClient &memory, const Settings &settings, QWidget *
   m_saveTm->setCurrentIndex(options.saveTm >= 0 && options.saveTm < 3 ? options.saveTm : 0);
   auto *saveLabel = new QLabel(tr("&Save current translations to the Translation memory:"), this);
   saveLabel->setBuddy(m_saveTm);
+  // In the order of MemoryOptions::SameText.
+  m_sameText = new QComboBox(this);
+  m_sameText->setObjectName(QStringLiteral("sameText"));
+  m_sameText->addItems({tr("Ask"), tr("Always"), tr("Never")});
+  m_sameText->setCurrentIndex(options.sameText);
+  auto *sameLabel = new QLabel(tr("Save texts that are the same in both &languages:"), this);
+  sameLabel->setBuddy(m_sameText);
 
   auto *pathRow = new QHBoxLayout;
   pathRow->addWidget(pathLabel);
   pathRow->addWidget(m_path, 1);
   pathRow->addWidget(browse);
-  auto *saveRow = new QHBoxLayout;
-  saveRow->addWidget(saveLabel);
-  saveRow->addWidget(m_saveTm);
-  saveRow->addStretch(1);
+  // The two choices in one grid, their lists one below the other.
+  auto *choices = new QGridLayout;
+  choices->addWidget(saveLabel, 0, 0);
+  choices->addWidget(m_saveTm, 0, 1);
+  choices->addWidget(sameLabel, 1, 0);
+  choices->addWidget(m_sameText, 1, 1);
+  choices->setColumnStretch(2, 1);
   auto *layout = new QVBoxLayout(this);
   layout->addLayout(pathRow);
   layout->addWidget(hint);
@@ -82,7 +92,7 @@ MemoryPage::MemoryPage(MemoryClient &memory, const Settings &settings, QWidget *
   layout->addLayout(fuzzyRow);
   layout->addWidget(m_autoComplete);
   layout->addSpacing(fontMetrics().height() / 2);
-  layout->addLayout(saveRow);
+  layout->addLayout(choices);
   layout->addStretch(1);
 
   connect(browse, &QPushButton::clicked, this, [this] {
@@ -129,6 +139,7 @@ void MemoryPage::apply() {
   options.saveTm = m_saveTm->currentIndex();
   options.fuzzyFill = m_fuzzyFill->isChecked();
   options.fuzzyScore = m_fuzzyScore->value();
+  options.sameText = m_sameText->currentIndex();
   m_memory.applyOptions(options);
 }
 

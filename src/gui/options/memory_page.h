@@ -26,6 +26,8 @@ public:
   QComboBox *saveWhen() const { return m_saveTm; }
   QCheckBox *fuzzyFill() const { return m_fuzzyFill; }
   QSpinBox *fuzzyScore() const { return m_fuzzyScore; }
+  // Ask, Always or Never: the standing answer to "save identical texts?".
+  QComboBox *sameText() const { return m_sameText; }
 
   // What keeps OK from taking the location, as a message for the user: a server that
   // cannot be reached (and why), a folder that cannot be made, or a password in a
@@ -43,6 +45,7 @@ private:
   QLineEdit *m_path;
   QCheckBox *m_initTm, *m_autoComplete;
   QComboBox *m_saveTm;
+  QComboBox *m_sameText;
   QCheckBox *m_fuzzyFill;
   QSpinBox *m_fuzzyScore;
 };

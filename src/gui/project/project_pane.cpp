@@ -164,15 +164,29 @@ bool ProjectPane::saveProject() {
     refreshRootText();
     return true;
   }
-  QFileDialog dialog(this, QString(), m_project.path, projectFilter());
+  return saveProjectTo(false);
+}
+
+bool ProjectPane::saveProjectAs() {
+  return saveProjectTo(true);
+}
+
+// Save falls back to this without asking before it replaces a file; Save As asks.
+bool ProjectPane::saveProjectTo(bool confirmOverwrite) {
+  const bool relative = m_session.settings().integer(QStringLiteral("RelativePath")) != 0;
+  QFileDialog dialog(this, tr("Save Project As"), m_project.path, projectFilter());
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setDefaultSuffix(QStringLiteral("tvx"));
-  dialog.setOption(QFileDialog::DontConfirmOverwrite);
+  dialog.setOption(QFileDialog::DontConfirmOverwrite, !confirmOverwrite);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
     return false;
   const QString previous = m_project.path;
   m_project.path = dialog.selectedFiles().front();
   if (!writeProject(m_project, relative)) {
+    // The file the translator chose could not be written: said, not passed over.
+    m_session.prompter().error(
+        QCoreApplication::translate("Prompter", "It is not possible open file '%1'.")
+            .arg(m_project.path));
     m_project.path = previous;
     return false;
   }
@@ -377,27 +391,45 @@ void ProjectPane::dropSelectedTasks(int dropIndex, bool copy) {
   m_selectionOrder = inserted;
 }
 
-void ProjectPane::contextMenuEvent(QContextMenuEvent *event) {
-  QTreeWidgetItem *item = itemAt(viewport()->mapFromGlobal(event->globalPos()));
-  if (!item || item == m_root)
-    return;
-  const int index = item->data(0, TaskIndexRole).toInt();
-  if (!selectedTasks().contains(index))
-    selectTasks({index});
+void ProjectPane::addProjectCommands(QMenu &menu) {
+  menu.addAction(tr("Add to project"), this, [this] { addToProject(); });
+  menu.addAction(tr("Add Opened task to project"), this, [this] { addOpenedTask(); })
+      ->setEnabled(m_session.tasks().head() != nullptr);
+  menu.addAction(tr("Open more tasks"), this, [this] { openMoreTasks(); })
+      ->setEnabled(!m_project.tasks.isEmpty());
+}
+
+void ProjectPane::addTaskCommands(QMenu &menu) {
   QList<const Task *> chosen;
   for (const int each : selectedTasks())
     chosen.append(&m_project.tasks[each]);
-  QMenu menu(this);
   QAction *open = menu.addAction(tr("Open Tasks"), this, [this] { openTasks(); });
   open->setEnabled(sameLanguagePair(chosen));
   menu.addAction(tr("Remove Tasks"), this, [this] { removeTasks(); });
   menu.addSeparator();
   menu.addAction(tr("Edit Tasks..."), this, [this] { editTasks(); });
-  menu.addSeparator();
-  menu.addAction(tr("Add to project"), this, [this] { addToProject(); });
-  menu.addAction(tr("Open more tasks"), this, [this] { openMoreTasks(); });
-  menu.addAction(tr("Add Opened task to project"), this, [this] { addOpenedTask(); })
-      ->setEnabled(m_session.tasks().head() != nullptr);
+}
+
+void ProjectPane::contextMenuEvent(QContextMenuEvent *event) {
+  QTreeWidgetItem *item = itemAt(viewport()->mapFromGlobal(event->globalPos()));
+  QMenu menu(this);
+  if (!item || item == m_root) {
+    // The root and the empty room: a new project is started here.
+    clearSelection();
+    if (m_root)
+      m_root->setSelected(item == m_root);
+    addProjectCommands(menu);
+    menu.addSeparator();
+    menu.addAction(tr("Save Project"), this, [this] { saveProject(); });
+    menu.addAction(tr("Save Project As..."), this, [this] { saveProjectAs(); });
+  } else {
+    const int index = item->data(0, TaskIndexRole).toInt();
+    if (!selectedTasks().contains(index))
+      selectTasks({index});
+    addTaskCommands(menu);
+    menu.addSeparator();
+    addProjectCommands(menu);
+  }
   menu.exec(event->globalPos());
 }
 

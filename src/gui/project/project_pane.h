@@ -5,6 +5,8 @@
 #include <QList>
 #include <QTreeWidget>
 
+class QMenu;
+
 namespace tarvelo {
 class Session;
 } // namespace tarvelo
@@ -30,6 +32,8 @@ public:
   void openProjectDialog();
   // Writes the project to its path, or asks for one; false when it was not written.
   bool saveProject();
+  // Asks for a path and writes the project there.
+  bool saveProjectAs();
   void addToProject();
   void addOpenedTask();
   void editTasks();
@@ -61,6 +65,10 @@ protected:
 
 private:
   bool openTogether(const QList<Task> &tasks);
+  bool saveProjectTo(bool confirmOverwrite);
+  // The menu of the root and of the pane's empty room: what a project is built with.
+  void addProjectCommands(QMenu &menu);
+  void addTaskCommands(QMenu &menu);
   void rebuild();
   void refreshRootText();
   void setModified(bool modified);

@@ -66,6 +66,7 @@ enum CommandId {
   CmdImportTmx = 32971,
   CmdExportTmx = 32972,
   CmdCopyMemory = 32973,
+  CmdSaveProjectAs = 32974,
 };
 
 } // namespace tarvelo::gui

@@ -10,6 +10,16 @@
 
 namespace tarvelo::gui {
 
+// The longer line the status bar shows while the pointer is on a command.
+QString CommandTable::statusTip(CommandId id) {
+  switch (id) {
+  case CmdDictionaryPath:
+    return QCoreApplication::translate("MainFrame", "Sets path to the external lexicon");
+  default:
+    return QString();
+  }
+}
+
 QList<Command> CommandTable::commands() {
   using K = QKeySequence;
   return {
@@ -31,6 +41,7 @@ QList<Command> CommandTable::commands() {
       {CmdNewProject, QCoreApplication::translate("MainFrame", "&New Project"), {}, {}},
       {CmdOpenProject, QCoreApplication::translate("MainFrame", "O&pen Project..."), {}, {}},
       {CmdSaveProject, QCoreApplication::translate("MainFrame", "Sa&ve Project"), {}, {}},
+      {CmdSaveProjectAs, QCoreApplication::translate("MainFrame", "Save Project &As..."), {}, {}},
       {CmdImport, QCoreApplication::translate("MainFrame", "I&mport..."), {}, {}},
       {CmdExport, QCoreApplication::translate("MainFrame", "&Export..."), {}, {}},
       {CmdSendTo,
@@ -43,7 +54,7 @@ QList<Command> CommandTable::commands() {
        QCoreApplication::translate("MainFrame", "&Print..."),
        {K(Qt::CTRL | Qt::Key_P)},
        {}},
-      {CmdExit, QCoreApplication::translate("MainFrame", "E&xit"), {}, {}},
+      {CmdExit, QCoreApplication::translate("MainFrame", "E&xit"), {K(Qt::CTRL | Qt::Key_Q)}, {}},
       {CmdUndo,
        QCoreApplication::translate("MainFrame", "&Undo"),
        {K(Qt::CTRL | Qt::Key_Z)},
@@ -107,7 +118,7 @@ QList<Command> CommandTable::commands() {
        {},
        QStringLiteral("search_tm")},
       {CmdDictionaryPath,
-       QCoreApplication::translate("MainFrame", "Sets path to the external lexicon"),
+       QCoreApplication::translate("MainFrame", "Set External Dictionary &Path..."),
        {},
        {}},
       {CmdNextItem,
@@ -153,15 +164,15 @@ QList<Command> CommandTable::commands() {
        {},
        QStringLiteral("align_left")},
       {CmdAlignRight,
-       QCoreApplication::translate("MainFrame", "Align right"),
+       QCoreApplication::translate("MainFrame", "Align Right"),
        {},
        QStringLiteral("align_right")},
       {CmdAlignTop,
-       QCoreApplication::translate("MainFrame", "Align top"),
+       QCoreApplication::translate("MainFrame", "Align Top"),
        {},
        QStringLiteral("align_top")},
       {CmdAlignBottom,
-       QCoreApplication::translate("MainFrame", "Align bottom"),
+       QCoreApplication::translate("MainFrame", "Align Bottom"),
        {},
        QStringLiteral("align_bottom")},
       {CmdSameWidth,
@@ -202,6 +213,7 @@ void CommandTable::create(QMainWindow *window) {
     if (tip.endsWith(QLatin1String("...")))
       tip.chop(3);
     action->setToolTip(tip);
+    action->setStatusTip(statusTip(command.id));
     window->addAction(action);
     m_actions.insert(command.id, action);
   }
@@ -259,7 +271,7 @@ void CommandTable::buildMenus(QMainWindow *window) {
   QMenu *file = bar->addMenu(QCoreApplication::translate("MainFrame", "&File"));
   add(file, {CmdOpen, CmdInverseOpen, CmdClose, CmdSave, CmdSaveAs, CmdSaveToSource, 0});
   QMenu *project = file->addMenu(QCoreApplication::translate("MainFrame", "Project"));
-  add(project, {CmdNewProject, CmdOpenProject, CmdSaveProject});
+  add(project, {CmdNewProject, CmdOpenProject, CmdSaveProject, CmdSaveProjectAs});
   add(file, {0, CmdImport, CmdExport, 0, CmdSendTo, 0, CmdPrintSetup, CmdPrintPreview, CmdPrint, 0,
              CmdExit});
   QMenu *edit = bar->addMenu(QCoreApplication::translate("MainFrame", "&Edit"));

@@ -36,6 +36,7 @@ public:
   QToolBar *buildToolBar(QMainWindow *window);
 
   static QList<Command> commands();
+  static QString statusTip(CommandId id);
   // The commands of the "Dialog" menu and of the dialog view's tool bar, in order;
   // 0 separates groups.
   static QList<int> dialogCommands();

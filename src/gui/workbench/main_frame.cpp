@@ -134,10 +134,8 @@ void MainFrame::createPanes() {
   m_tabs->addTab(m_tree, tr("Resources"));
   m_project = new ProjectPane(m_session, m_tabs);
   m_tabs->addTab(m_project, tr("Project"));
-  connect(m_project, &ProjectPane::tasksOpened, this, [this] {
-    showBoard(Board::Items);
-    rebuildAll();
-  });
+  // The session's reset has rebuilt the views already.
+  connect(m_project, &ProjectPane::tasksOpened, this, [this] { showBoard(Board::Items); });
 
   auto *middle = new QSplitter(Qt::Vertical, columns);
   middle->setChildrenCollapsible(false);
@@ -247,7 +245,9 @@ void MainFrame::rebuildAll() {
   m_dialogBoard->clear();
   m_textView->showResource(nullptr);
   m_splitEdit->refreshHeaders();
-  m_message->setText(m_session.isOpen() ? m_session.summary() : QString());
+  // An open task's summary follows the reset, from the session.
+  if (!m_session.isOpen())
+    m_message->clear();
   refreshTitle();
   updateCommands();
 }
@@ -441,19 +441,36 @@ void MainFrame::runMemoryCommand(CommandId id) {
   updateCommands();
 }
 
+// The project commands show the project pane, where their result is seen and its
+// context menus go on.
+void MainFrame::runProjectCommand(CommandId id) {
+  m_tabs->setCurrentWidget(m_project);
+  switch (id) {
+  case CmdNewProject:
+    m_project->newProject();
+    break;
+  case CmdOpenProject:
+    m_project->openProjectDialog();
+    break;
+  case CmdSaveProject:
+    m_project->saveProject();
+    break;
+  default:
+    m_project->saveProjectAs();
+    break;
+  }
+}
+
 void MainFrame::runCommand(CommandId id) {
   QWidget *focus = QApplication::focusWidget();
   auto *line = qobject_cast<QLineEdit *>(focus);
   auto *text = qobject_cast<QPlainTextEdit *>(focus);
   switch (id) {
   case CmdNewProject:
-    m_project->newProject();
-    return;
   case CmdOpenProject:
-    m_project->openProjectDialog();
-    return;
   case CmdSaveProject:
-    m_project->saveProject();
+  case CmdSaveProjectAs:
+    runProjectCommand(id);
     return;
   case CmdOpen:
     m_splitEdit->commit();
@@ -461,15 +478,14 @@ void MainFrame::runCommand(CommandId id) {
       return;
     showBoard(Board::Items);
     selectEntry(nullptr);
+    // The session's reset rebuilds every view when a task opens.
     if (m_services.openDialog)
       m_services.openDialog(this);
-    rebuildAll();
     break;
   case CmdInverseOpen:
     m_splitEdit->commit();
     showBoard(Board::Items);
     m_session.inverseOpen();
-    rebuildAll();
     break;
   case CmdClose:
     m_splitEdit->commit();
@@ -827,9 +843,13 @@ void MainFrame::closeEvent(QCloseEvent *event) {
     event->ignore();
     return;
   }
-  if (m_find)
-    m_find->close();
   event->accept();
+  // No window of the program outlives this one (the help has no parent): the process
+  // ends with the main window.
+  for (QWidget *window : QApplication::topLevelWidgets())
+    if (window != this && window->isVisible())
+      window->close();
+  Q_EMIT closed();
 }
 
 void MainFrame::dragEnterEvent(QDragEnterEvent *event) {

@@ -116,6 +116,11 @@ public:
   // Redraws the state icons after the inspection settings changed.
   void refreshInspectionDisplay();
 
+Q_SIGNALS:
+  // The window was closed (Exit, or the window's own close) with every other window of
+  // the program: the program ends.
+  void closed();
+
 protected:
   void closeEvent(QCloseEvent *event) override;
   void dragEnterEvent(QDragEnterEvent *event) override;
@@ -141,6 +146,7 @@ private:
   bool dialogViewActive() const;
   void loadDialogLayout(bool fromSource);
   void showDialogsReport();
+  void runProjectCommand(CommandId id);
   // The commands on whole memories: TMX import and export, copying a memory.
   void runMemoryCommand(CommandId id);
 

@@ -8,6 +8,9 @@
 #include <QFocusEvent>
 #include <QFrame>
 #include <QKeyEvent>
+#include <QPainter>
+#include <QStyleOptionToolButton>
+#include <QStylePainter>
 #include <QToolButton>
 
 namespace tarvelo::gui {
@@ -16,13 +19,91 @@ namespace {
 
 // Whether the node or one of its descendants is the entry.
 bool holds(const MenuNode &node, const TextEntry *entry) {
-  if (node.entry == entry)
+  if (entry && node.entry == entry)
     return true;
   for (const MenuNode &child : node.children)
     if (holds(child, entry))
       return true;
   return false;
 }
+
+// The first item from `from` on in the direction that is not a separator; -1 when none.
+int itemFrom(const std::vector<MenuNode> &list, int from, int direction) {
+  for (int i = from; i >= 0 && i < int(list.size()); i += direction)
+    if (list[size_t(i)].entry && !list[size_t(i)].separator)
+      return i;
+  return -1;
+}
+
+// One item of a bar drawn as a menu draws it: the letter after "&" underlined, a check
+// mark, the keys at the right, an arrow on a popup of a vertical bar, grey when
+// grayed. The button's own check state marks the way to the current item.
+class MenuItemButton : public QToolButton {
+public:
+  MenuItemButton(const MenuNode &node, bool vertical, QWidget *parent)
+      : QToolButton(parent), m_node(node), m_vertical(vertical),
+        m_label(menuItemLabel(node.entry->targetText)) {}
+
+  QSize sizeHint() const override {
+    const QFontMetrics metrics = fontMetrics();
+    int width = metrics.size(Qt::TextShowMnemonic, m_label.label).width() + 2 * kPad;
+    if (m_vertical)
+      width += checkColumn() + arrowColumn();
+    if (!m_label.keys.isEmpty())
+      width += 3 * metrics.averageCharWidth() + metrics.horizontalAdvance(m_label.keys);
+    return {std::max(width, metrics.averageCharWidth() * 4), metrics.height() + 2 * kPad};
+  }
+
+protected:
+  void paintEvent(QPaintEvent *) override {
+    QStylePainter painter(this);
+    QStyleOptionToolButton option;
+    initStyleOption(&option);
+    option.text.clear();
+    painter.drawComplexControl(QStyle::CC_ToolButton, option);
+    QRect room = rect().adjusted(kPad, 0, -kPad, 0);
+    if (m_vertical) {
+      if (m_node.checked)
+        drawCheck(painter, QRect(room.left(), room.top(), checkColumn(), room.height()));
+      room.setLeft(room.left() + checkColumn());
+      if (m_node.popup) {
+        QStyleOption arrow;
+        arrow.initFrom(this);
+        arrow.rect =
+            QRect(room.right() - arrowColumn() + 1, room.top(), arrowColumn(), room.height());
+        style()->drawPrimitive(QStyle::PE_IndicatorArrowRight, &arrow, &painter, this);
+        room.setRight(room.right() - arrowColumn());
+      }
+    }
+    painter.setPen(palette().color(m_node.grayed ? QPalette::Disabled : QPalette::Active,
+                                   QPalette::ButtonText));
+    const int flags = Qt::AlignVCenter | Qt::TextShowMnemonic | Qt::TextSingleLine;
+    painter.drawText(room, flags | Qt::AlignLeft, m_label.label);
+    if (!m_label.keys.isEmpty())
+      painter.drawText(room, flags | Qt::AlignRight, m_label.keys);
+  }
+
+private:
+  static constexpr int kPad = 4;
+  // A tick in the text's colour: the styles' own indicators are faint on a button.
+  void drawCheck(QPainter &painter, const QRect &column) const {
+    const QRectF box = QRectF(column).adjusted(column.width() * 0.2, column.height() * 0.3,
+                                               -column.width() * 0.2, -column.height() * 0.3);
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(palette().color(QPalette::ButtonText), 1.6));
+    painter.drawPolyline(QPolygonF({QPointF(box.left(), box.center().y()),
+                                    QPointF(box.left() + box.width() * 0.4, box.bottom()),
+                                    QPointF(box.right(), box.top())}));
+    painter.restore();
+  }
+  int checkColumn() const { return fontMetrics().height(); }
+  int arrowColumn() const { return m_node.popup ? fontMetrics().height() : 0; }
+
+  MenuNode m_node;
+  bool m_vertical;
+  MenuItemLabel m_label;
+};
 
 } // namespace
 
@@ -58,18 +139,23 @@ QFrame *MenuView::addBar(const std::vector<MenuNode> &items, Qt::Orientation ori
   openPopup = nullptr;
   const bool vertical = orientation == Qt::Vertical;
   for (const MenuNode &node : items) {
+    if (node.separator || !node.entry) {
+      auto *line = new QFrame(bar);
+      line->setFrameStyle((vertical ? QFrame::HLine : QFrame::VLine) | QFrame::Sunken);
+      layout->addWidget(line);
+      continue;
+    }
     TextEntry *entry = node.entry;
-    auto *button = new QToolButton(bar);
+    auto *button = new MenuItemButton(node, vertical, bar);
     QString caption = menuCaption(entry->targetText, node.popup && vertical);
     if (node.popup && vertical)
       caption += QStringLiteral("\u25b8");
-    // The caption is shown as written: "&" is part of the translation here.
+    // Read aloud and by barCaptions(); doubled so that it takes no shortcut of the window.
     button->setText(QString(caption).replace(u'&', QStringLiteral("&&")));
     button->setToolTip(entry->sourceText);
     button->setCheckable(true);
     button->setAutoRaise(false);
     button->setChecked(holds(node, m_current));
-    button->setMinimumWidth(button->fontMetrics().averageCharWidth() * 4);
     button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     button->setToolButtonStyle(Qt::ToolButtonTextOnly);
     if (node.popup && holds(node, m_current))
@@ -151,18 +237,21 @@ void MenuView::step(int dx, int dy) {
   }
   TextEntry *target = nullptr;
   if (positions.empty()) {
-    target = nodes.empty() ? nullptr : nodes.front().entry;
+    const int first = itemFrom(nodes, 0, 1);
+    target = first < 0 ? nullptr : nodes[size_t(first)].entry;
   } else {
     const size_t depth = positions.size() - 1;
     const std::vector<MenuNode> &list = *lists[depth];
     const MenuNode &node = list[size_t(positions[depth])];
     const int along = depth == 0 ? dx : dy;
     const int across = depth == 0 ? dy : dx;
+    const int firstChild = node.popup ? itemFrom(node.children, 0, 1) : -1;
     if (along != 0) {
-      const int i = std::clamp(positions[depth] + along, 0, int(list.size()) - 1);
-      target = list[size_t(i)].entry;
-    } else if (across > 0 && node.popup && !node.children.empty()) {
-      target = node.children.front().entry;
+      // Separators are passed over; the ends of the list stop the move.
+      const int i = itemFrom(list, positions[depth] + along, along);
+      target = i < 0 ? node.entry : list[size_t(i)].entry;
+    } else if (across > 0 && firstChild >= 0) {
+      target = node.children[size_t(firstChild)].entry;
     } else if (across < 0 && depth > 0) {
       target = (*lists[depth - 1])[size_t(positions[depth - 1])].entry;
     }

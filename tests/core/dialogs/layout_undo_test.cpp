@@ -169,5 +169,36 @@ TEST(LayoutUndo, ANewChangeAfterUndoDropsTheRedo) {
   EXPECT_FALSE(undo.canUndo());
 }
 
+// Style words changed between moves are undone in their place, and a move right after
+// them is never merged into them.
+TEST(LayoutUndo, StyleWordsAreUndoneBetweenMoves) {
+  Items items;
+  items.set(0, {10, 10, 40, 10});
+  std::map<int, ItemStyles> words{{0, {{"BS_LEFT"}, {}}}};
+  const LayoutUndo::Styler styler = [&](int item, const ItemStyles &styles) {
+    const ItemStyles had = words[item];
+    words[item] = styles;
+    return had;
+  };
+  LayoutUndo undo;
+  items.move(undo, 0, {11, 10, 40, 10});
+  undo.closeGroup();
+  EXPECT_FALSE(undo.recordStyles(0, words[0], words[0])); // nothing changed
+  const ItemStyles before = words[0];
+  words[0] = {{"BS_RIGHT"}, {"WS_EX_RTLREADING"}};
+  ASSERT_TRUE(undo.recordStyles(0, before, words[0]));
+  undo.closeGroup();
+  EXPECT_TRUE(items.move(undo, 0, {12, 10, 40, 10}));
+
+  ASSERT_TRUE(undo.undo(items.placer(), styler));
+  EXPECT_EQ(items.at(0).pixels, QRect(11, 10, 40, 10));
+  EXPECT_EQ(words[0].styles, QStringList{"BS_RIGHT"});
+  ASSERT_TRUE(undo.undo(items.placer(), styler));
+  EXPECT_EQ(words[0], before);
+  EXPECT_EQ(items.at(0).pixels, QRect(11, 10, 40, 10));
+  ASSERT_TRUE(undo.redo(items.placer(), styler));
+  EXPECT_EQ(words[0].exStyles, QStringList{"WS_EX_RTLREADING"});
+}
+
 } // namespace
 } // namespace tarvelo

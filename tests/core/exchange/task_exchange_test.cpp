@@ -34,7 +34,9 @@ TEST_P(RoundTrip, ImportingTheExportIntoAnEmptyTargetRestoresEveryTranslation) {
   const ImportResult result = fresh.importFrom(GetParam(), file);
   EXPECT_EQ(result.status, ImportResult::Status::Finished) << result.error.toStdString();
   EXPECT_EQ(fresh.targets(), translated.targets());
-  // Every changed entry was filled, inspected, and each record is one undo step.
+  // Every changed entry was filled, inspected, and each record that changed one is one
+  // undo step; a record whose text an entry holds already (the empty translation)
+  // changes nothing.
   for (TextEntry *entry : result.changed)
     EXPECT_EQ(entry->matchState, Filled);
   for (TextEntry *entry : result.changed)
@@ -42,7 +44,8 @@ TEST_P(RoundTrip, ImportingTheExportIntoAnEmptyTargetRestoresEveryTranslation) {
   int steps = 0;
   while (fresh.undo.undo())
     ++steps;
-  EXPECT_EQ(steps, result.matched);
+  EXPECT_EQ(steps, result.applied);
+  EXPECT_LE(result.applied, result.matched);
   ExchangeTask empty;
   empty.read(false);
   EXPECT_EQ(fresh.targets(), empty.targets());

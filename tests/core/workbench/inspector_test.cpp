@@ -113,6 +113,13 @@ TEST(InspectorTest, InspectsWithTheRulesAndTheFormatOrder) {
       {"Line\\nNext", "Zeile\\nWeiter", nullptr, true, true},
       {"Line\\nNext", "Zeile Weiter", nullptr, true, false},
       {"", "", nullptr, true, true},
+      // Occurrences do not overlap, rules may share their first character, and that
+      // character may be any.
+      {"aaa", "aa", "2aa", true, true},
+      {"aaaa", "aa", "2aa", true, false},
+      {"\\r\\n", "\\n\\r", nullptr, true, true},
+      {"\\r\\n", "\\n\\n", nullptr, true, false},
+      {"\u00fcber \u00fcb", "\u00fcb", "2\u00fcb", true, false},
   };
   for (const auto &c : cases) {
     Inspector inspector;
