@@ -1,14 +1,15 @@
 // Input built to make the program work without end, each under the time bound it must
 // keep: XLIFF and TMX whose element carries 100,000 attributes or nests 100,000 deep,
-// a .vcxproj of entity references, and a folder search down a tree 1,500 folders deep
-// with a link back to its top. A run over its bound, or one that accepts the input,
-// fails the benchmark.
+// a .vcxproj of entity references, a folder search down a tree 1,500 folders deep
+// with a link back to its top, and a script line of 100 MB written out. A run over its bound, or
+// one that accepts the input, fails the benchmark.
 
 #include "exchange/import_records.h"
 #include "exchange/tmx_file.h"
 #include "exchange/xliff_file.h"
 #include "project/script_search.h"
 #include "project/visual_cpp_files.h"
+#include "script/script_file.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -116,6 +117,28 @@ void deepFolderSearch(benchmark::State &state) {
     state.SkipWithError("the deep folder search took longer than its bound of five seconds");
 }
 BENCHMARK(deepFolderSearch)->Arg(1500)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// A script whose one string is 100 MB long, written in an ANSI code page: the writer
+// encodes it in pieces, each cut at a line end found within the piece, so the time
+// stays linear in the length.
+void longLineWritten(benchmark::State &state) {
+  const QString line = QStringLiteral("1 \"") + QString(100 << 20, u'x') + QStringLiteral("\"");
+  QElapsedTimer timer;
+  qint64 worst = 0;
+  for (auto _ : state) {
+    timer.start();
+    ScriptFile out;
+    out.create(ScriptFile::Ansi);
+    out.writeText(line, 1252);
+    worst = std::max(worst, timer.elapsed());
+    if (out.size() != line.size())
+      state.SkipWithError("the long line was not written whole");
+  }
+  state.counters["worstMs"] = double(worst);
+  if (worst > 5 * kBoundMs)
+    state.SkipWithError("writing the long line took longer than its bound of five seconds");
+}
+BENCHMARK(longLineWritten)->Unit(benchmark::kMillisecond)->Iterations(2);
 
 } // namespace
 } // namespace tarvelo

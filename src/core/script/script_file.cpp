@@ -308,7 +308,10 @@ void ScriptFile::appendEncoded(QStringView text, int codePage) {
   for (qsizetype from = 0; from < text.size();) {
     qsizetype end = std::min(text.size(), from + kPiece);
     if (end < text.size()) {
-      const qsizetype lineFeed = text.lastIndexOf(u'\n', end - 1);
+      // Looked for within the piece only: a line longer than many pieces would
+      // otherwise be searched from its end to its start for each of them.
+      const qsizetype inPiece = text.mid(from, end - from).lastIndexOf(u'\n');
+      const qsizetype lineFeed = inPiece < 0 ? -1 : from + inPiece;
       if (lineFeed >= from)
         end = lineFeed + 1;
       else if (text[end - 1].isHighSurrogate())
