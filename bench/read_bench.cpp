@@ -32,7 +32,7 @@ void readScript(benchmark::State &state) {
     Task *task = tasks.append();
     ResourceScript script(context);
     script.openData(data);
-    if (script.read(true, 0x0409, task) != ScriptOk)
+    if (script.read(true, 0x0409, task) != ScriptResult::Ok)
       state.SkipWithError("the generated script does not read");
     entries = list.size();
     // What the read model holds, the file's bytes included, against the file size.

@@ -36,8 +36,8 @@ void reportDialogs(benchmark::State &state) {
   sourceScript.openData(source);
   ResourceScript targetScript(context);
   targetScript.openData(target);
-  if (sourceScript.read(true, 0x0409, task) != ScriptOk ||
-      targetScript.read(false, 0x0407, task) != ScriptOk) {
+  if (sourceScript.read(true, 0x0409, task) != ScriptResult::Ok ||
+      targetScript.read(false, 0x0407, task) != ScriptResult::Ok) {
     state.SkipWithError("the generated scripts do not read");
     return;
   }

@@ -16,12 +16,12 @@ bool readGeneratedTask(EntryList &entries, TaskChain &tasks, Prompter &prompter,
   task->targetLanguage = kGerman;
   ResourceScript source(context);
   source.openData(generateScript(1));
-  if (source.read(true, kEnglish, task) != ScriptOk)
+  if (source.read(true, kEnglish, task) != ScriptResult::Ok)
     return false;
   if (withTarget) {
     ResourceScript target(context);
     target.openData(generateScript(1, true));
-    if (target.read(false, kGerman, task) != ScriptOk)
+    if (target.read(false, kGerman, task) != ScriptResult::Ok)
       return false;
   }
   bool clear = false;

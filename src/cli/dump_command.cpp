@@ -67,7 +67,7 @@ int runDump(const QStringList &arguments) {
   Task *task = tasks.append();
   task->sourcePath = path;
   task->sourceLanguage = language;
-  if (script.read(true, language, task) != ScriptOk) {
+  if (script.read(true, language, task) != ScriptResult::Ok) {
     printSyntaxError(script, QFileInfo(path).absoluteFilePath());
     return 1;
   }

@@ -165,7 +165,7 @@ int runImport(const QStringList &arguments) {
   ResourceScript writer(reader.context());
   ScriptFile &file = reader.targetFile();
   if (writer.write(taskRecord, taskRecord->targetLanguage, file, writeContext, false,
-                   &reader.sourceFile()) != ScriptOk)
+                   &reader.sourceFile()) != ScriptResult::Ok)
     return 2;
   const QString out = read.has(QStringLiteral("out"))
                           ? QFileInfo(read.value(QStringLiteral("out"))).absoluteFilePath()

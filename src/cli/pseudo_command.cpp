@@ -91,7 +91,7 @@ int runPseudo(const QStringList &arguments) {
 
   ResourceScript writer(reader.context());
   if (writer.write(task, task->targetLanguage, target, WriteContext(), false,
-                   &reader.sourceFile()) != ScriptOk)
+                   &reader.sourceFile()) != ScriptResult::Ok)
     return 1;
   const QString outPath = QFileInfo(args.target).absoluteFilePath();
   QString failure;

@@ -35,7 +35,7 @@ bool TaskReader::read(const QString &sourcePath, int sourceLanguage, const QStri
     std::fprintf(stderr, "error: %s\n", cannotOpenMessage(task->sourcePath).toUtf8().constData());
     return false;
   }
-  if (m_source->read(true, task->sourceLanguage, task) != ScriptOk) {
+  if (m_source->read(true, task->sourceLanguage, task) != ScriptResult::Ok) {
     printSyntaxError(*m_source, task->sourcePath);
     std::fprintf(stderr, "error: Invalid source file\n");
     return false;
@@ -59,7 +59,7 @@ bool TaskReader::read(const QString &sourcePath, int sourceLanguage, const QStri
       std::fprintf(stderr, "error: %s\n", cannotOpenMessage(task->targetPath).toUtf8().constData());
       return false;
     }
-    if (reader.read(false, task->targetLanguage, task) != ScriptOk) {
+    if (reader.read(false, task->targetLanguage, task) != ScriptResult::Ok) {
       printSyntaxError(reader, task->targetPath);
       std::fprintf(stderr, "error: File '%s' is not valid resource file.\n",
                    task->targetPath.toUtf8().constData());

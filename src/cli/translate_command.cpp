@@ -187,7 +187,7 @@ int runTranslate(const QStringList &arguments) {
   writeContext.regenerateDialogs = options.regenerateDialogs;
   ResourceScript writer(reader.context());
   if (writer.write(task, task->targetLanguage, target, writeContext, false, &reader.sourceFile()) !=
-      ScriptOk)
+      ScriptResult::Ok)
     return 1;
   const QString outPath =
       options.out.isEmpty() ? task->targetPath : QFileInfo(options.out).absoluteFilePath();

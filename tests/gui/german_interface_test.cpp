@@ -501,11 +501,11 @@ TEST_F(GermanInterface, EveryWindowAndBoardShowsNoEnglish) {
   ASSERT_EQ(core.readSource("LANGUAGE 9, 1\nIDR_CONTEXT MENU\nBEGIN\n MENUITEM \"&OK\", ID_A\n"
                             " MENUITEM \"&OK\", ID_B\nEND\n",
                             1033),
-            1);
+            ScriptResult::Ok);
   ASSERT_EQ(core.readTarget("LANGUAGE 7, 1\nIDR_CONTEXT MENU\nBEGIN\n MENUITEM \"&OK\", ID_A\n"
                             " MENUITEM \"&OK\", ID_B\n MENUITEM \"&OK\", ID_B\nEND\n",
                             1031, dir.filePath(QStringLiteral("kontext_de.rc"))),
-            1);
+            ScriptResult::Ok);
   bool clearFuzzy = false;
   AfterReadContext afterRead{&core.entries, &core.prompter, QStringLiteral("kontext_de.rc"),
                              &clearFuzzy};

@@ -37,8 +37,8 @@ TEST(ReportMeasure, APushButtonOfFiftyUnitsHoldsSeventyOnePixelsOfText) {
                   .arg(10 + 16 * i);
   }
   test::Workspace work;
-  ASSERT_EQ(work.readSource((source + "END\n").toUtf8(), 1033), 1);
-  ASSERT_EQ(work.readTarget((target + "END\n").toUtf8(), 1031), 1);
+  ASSERT_EQ(work.readSource((source + "END\n").toUtf8(), 1033), ScriptResult::Ok);
+  ASSERT_EQ(work.readTarget((target + "END\n").toUtf8(), 1031), ScriptResult::Ok);
   bool clearFuzzy = false;
   AfterReadContext context{&work.entries, &work.prompter, QString(), &clearFuzzy};
   afterTargetRead(work.tasks.head(), context);

@@ -18,12 +18,12 @@ QList<int> scriptLanguages(const QString &path) {
 std::unique_ptr<Workspace> readAsItsOwnTarget(const QString &path, int language) {
   auto ws = std::make_unique<Workspace>();
   ws->prompter.keepEverything = true;
-  if (ws->readSource({}, language, path) != ScriptOk)
+  if (ws->readSource({}, language, path) != ScriptResult::Ok)
     return nullptr;
   // Scripts the source pulls in are tasks of their own, not read here.
   while (ws->tasks.size() > 1)
     ws->tasks.remove(ws->tasks.at(1));
-  if (ws->readTarget({}, language, path) != ScriptOk)
+  if (ws->readTarget({}, language, path) != ScriptResult::Ok)
     return nullptr;
   bool clearFuzzy = false;
   AfterReadContext context{&ws->entries, &ws->prompter, QString(), &clearFuzzy};

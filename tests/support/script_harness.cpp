@@ -33,20 +33,20 @@ const char *encodingName(Encoding encoding) {
   return "";
 }
 
-int Workspace::readSource(const QByteArray &data, int language, const QString &path) {
+ScriptResult Workspace::readSource(const QByteArray &data, int language, const QString &path) {
   Task *task = tasks.head() ? tasks.head() : tasks.append();
   task->sourceLanguage = language;
   task->sourcePath = path;
   ResourceScript script(context());
   if (path.isEmpty() || !script.open(path))
     script.openData(data);
-  const int result = script.read(true, language, task);
+  const ScriptResult result = script.read(true, language, task);
   task->header = script.header();
   task->languageFound = script.languageFound();
   return result;
 }
 
-int Workspace::readTarget(const QByteArray &data, int language, const QString &path) {
+ScriptResult Workspace::readTarget(const QByteArray &data, int language, const QString &path) {
   Task *task = tasks.head();
   task->targetLanguage = language;
   task->targetPath = path;

@@ -42,9 +42,9 @@ struct Workspace {
   ScriptContext context() { return {&entries, &tasks, &prompter, &progress, &settings}; }
 
   // Reads data as the source of a new task; returns the reader's result.
-  int readSource(const QByteArray &data, int language, const QString &path = QString());
+  ScriptResult readSource(const QByteArray &data, int language, const QString &path = QString());
   // Reads data as the target of the head task.
-  int readTarget(const QByteArray &data, int language, const QString &path = QString());
+  ScriptResult readTarget(const QByteArray &data, int language, const QString &path = QString());
 
   // One line per entry of the list: kind, identifier, source and target texts.
   QString dump(bool withTargets = false) const;

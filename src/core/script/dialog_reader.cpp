@@ -1,57 +1,63 @@
+// Reading DIALOG and DIALOGEX resources: the caption and the texts of the controls.
 #include "script/dialog_layout.h"
-#include "script/resource_script.h"
+#include "script/statement_reader.h"
 
 namespace tarvelo {
 
-int ResourceScript::readDialog(const QString &identifier) {
-  QString token, caption;
+// The header up to BEGIN: LANGUAGE statements of the resource and its caption.
+ScriptResult StatementReader::readDialogHeader(QString &caption) {
+  QString token;
   for (;;) {
-    const TokenKind kind = nextToken(token, true);
+    const TokenKind kind = m_lines.nextToken(token, true);
     if (kind == TokenKind::EndOfFile)
-      return ScriptSyntaxError;
+      return ScriptResult::SyntaxError;
     if (kind != TokenKind::Word)
       continue;
     if (token == QLatin1String("BEGIN"))
-      break;
+      return ScriptResult::Ok;
     if (token == QLatin1String("LANGUAGE")) {
-      if (readLanguage(false) != ScriptOk)
-        return ScriptSyntaxError;
+      if (readLanguage(false) != ScriptResult::Ok)
+        return ScriptResult::SyntaxError;
     } else if (token == QLatin1String("CAPTION")) {
-      if (nextToken(caption, true) != TokenKind::String)
-        return ScriptSyntaxError;
+      if (m_lines.nextToken(caption, true) != TokenKind::String)
+        return ScriptResult::SyntaxError;
       readTextRest(caption);
-      if (skipToBegin() != ScriptOk)
-        return ScriptSyntaxError;
-      break;
+      return skipToBegin();
     }
   }
+}
+
+ScriptResult StatementReader::readDialog(const QString &identifier) {
+  QString caption;
+  if (readDialogHeader(caption) != ScriptResult::Ok)
+    return ScriptResult::SyntaxError;
   addEntry(QStringLiteral("DIALOG"), identifier, caption);
   // Writing needs only the resource's first text: its block is written whole.
-  if (m_mode == Mode::Saving)
+  if (m_rules.wholeBlocks)
     return skipBlockBody();
 
-  QString text, identifierToken;
+  QString token, text, identifierToken;
   for (;;) {
-    const TokenKind kind = nextToken(token, true);
+    const TokenKind kind = m_lines.nextToken(token, true);
     if (kind == TokenKind::EndOfFile)
-      return ScriptSyntaxError;
+      return ScriptResult::SyntaxError;
     if (kind == TokenKind::Word && token == QLatin1String("END"))
-      return ScriptOk;
+      return ScriptResult::Ok;
     if (kind == TokenKind::Word && isTextFirstKeyword(token)) {
-      TokenKind textKind = nextToken(text, true);
+      TokenKind textKind = m_lines.nextToken(text, true);
       // A comma may follow the keyword, as the compiler allows.
       if (textKind == TokenKind::Comma)
-        textKind = nextToken(text, true);
+        textKind = m_lines.nextToken(text, true);
       if (textKind == TokenKind::EndOfFile)
-        return ScriptSyntaxError;
+        return ScriptResult::SyntaxError;
       if (textKind == TokenKind::String) {
         readTextRest(text);
         if (!readOptionalCommaAndIdentifier(identifierToken))
-          return ScriptSyntaxError;
+          return ScriptResult::SyntaxError;
         addEntry(QStringLiteral("DIALOG"), identifierToken, text);
       }
     }
-    skipLine();
+    m_lines.skipLine();
   }
 }
 

@@ -1,53 +1,50 @@
-#include "script/resource_script.h"
+// Reading MENU resources: the items and popups of every level.
+#include "script/statement_reader.h"
 
 namespace tarvelo {
 
-int ResourceScript::readMenu(const QString &identifier) {
-  if (skipToBegin() != ScriptOk)
-    return ScriptSyntaxError;
+ScriptResult StatementReader::readMenu(const QString &identifier) {
+  if (skipToBegin() != ScriptResult::Ok)
+    return ScriptResult::SyntaxError;
   addEntry(QStringLiteral("MENU"), identifier, QString());
   // Writing needs only the resource's first text: its block is written whole.
-  if (m_mode == Mode::Saving)
+  if (m_rules.wholeBlocks)
     return skipBlockBody();
-  bool sawEnd = false;
-  return readMenuItems(sawEnd);
+  return readMenuItems();
 }
 
 // The items of one BEGIN ... END level; a POPUP reads its own level recursively.
-int ResourceScript::readMenuItems(bool &sawEnd) {
+ScriptResult StatementReader::readMenuItems() {
   QString token, text;
   for (;;) {
-    const TokenKind kind = nextToken(token, true);
+    const TokenKind kind = m_lines.nextToken(token, true);
     if (kind == TokenKind::EndOfFile)
-      return ScriptSyntaxError;
+      return ScriptResult::SyntaxError;
     if (kind != TokenKind::Word)
       continue;
-    if (token == QLatin1String("END")) {
-      sawEnd = true;
-      return ScriptOk;
-    }
+    if (token == QLatin1String("END"))
+      return ScriptResult::Ok;
     if (token == QLatin1String("POPUP")) {
-      if (nextToken(text, true) != TokenKind::String)
-        return ScriptSyntaxError;
+      if (m_lines.nextToken(text, true) != TokenKind::String)
+        return ScriptResult::SyntaxError;
       readTextRest(text);
       addEntry(QStringLiteral("MENU"), QStringLiteral("POPUP"), text);
-      bool popupEnded = false;
-      if (readMenuItems(popupEnded) != ScriptOk)
-        return ScriptSyntaxError;
+      if (readMenuItems() != ScriptResult::Ok)
+        return ScriptResult::SyntaxError;
       continue;
     }
     if (token == QLatin1String("MENUITEM")) {
-      const TokenKind textKind = nextToken(text, true);
+      const TokenKind textKind = m_lines.nextToken(text, true);
       if (textKind == TokenKind::EndOfFile)
-        return ScriptSyntaxError;
+        return ScriptResult::SyntaxError;
       if (textKind == TokenKind::String) {
         readTextRest(text);
         QString identifier;
         if (!readOptionalCommaAndIdentifier(identifier))
-          return ScriptSyntaxError;
+          return ScriptResult::SyntaxError;
         addEntry(QStringLiteral("MENU"), identifier, text);
       }
-      skipLine();
+      m_lines.skipLine();
     }
   }
 }

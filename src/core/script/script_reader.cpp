@@ -72,7 +72,8 @@ bool ScriptReader::readNextLine() {
     m_lineChanged = false;
   }
   ++m_lineNumber;
-  lineRead();
+  if (m_lineListener)
+    m_lineListener();
   return true;
 }
 

@@ -6,6 +6,7 @@
 #include "script/token.h"
 
 #include <QString>
+#include <functional>
 
 namespace tarvelo {
 
@@ -14,7 +15,6 @@ namespace tarvelo {
 // line is copied to an output file.
 class ScriptReader {
 public:
-  virtual ~ScriptReader() = default;
 
   ScriptFile &file() { return m_file; }
   int lineNumber() const { return m_lineNumber; }
@@ -71,13 +71,8 @@ public:
   int linesWritten() const { return m_linesWritten; }
   void setLinesWritten(int count) { m_linesWritten = count; }
 
-protected:
   // Called after each line has been read.
-  virtual void lineRead() {}
-
-  ScriptFile m_file;
-  int m_codePage = 0;
-  int m_totalLines = 0;
+  void setLineListener(std::function<void()> listener) { m_lineListener = std::move(listener); }
 
 private:
   bool readNextLine();
@@ -87,6 +82,9 @@ private:
   void takeWordRun(QString &text);
   TokenKind readNumber(QString &text, char16_t first);
 
+  ScriptFile m_file;
+  int m_codePage = 0;
+  std::function<void()> m_lineListener;
   QString m_line;
   int m_position = -1;
   int m_tokenLine = 0;

@@ -1,5 +1,7 @@
+// The parts statements share: texts of adjacent literals and identifiers written as
+// expressions.
 #include "script/keywords.h"
-#include "script/resource_script.h"
+#include "script/statement_reader.h"
 
 namespace tarvelo {
 
@@ -15,23 +17,23 @@ bool endsWithOperator(const QString &text) {
 
 } // namespace
 
-void ResourceScript::readTextRest(QString &text) {
-  while (peekToken(true) == TokenKind::String) {
-    text += peekedText();
-    nextToken(m_scratch, true);
+void StatementReader::readTextRest(QString &text) {
+  while (m_lines.peekToken(true) == TokenKind::String) {
+    text += m_lines.peekedText();
+    m_lines.nextToken(m_scratch, true);
   }
 }
 
-bool ResourceScript::readOptionalCommaAndIdentifier(QString &identifier) {
+bool StatementReader::readOptionalCommaAndIdentifier(QString &identifier) {
   // The comma between a text and the identifier after it is optional to the
   // resource compiler.
-  TokenKind kind = nextToken(identifier, true);
+  TokenKind kind = m_lines.nextToken(identifier, true);
   if (kind == TokenKind::Comma)
-    kind = nextToken(identifier, true);
+    kind = m_lines.nextToken(identifier, true);
   return readExpression(kind, identifier);
 }
 
-bool ResourceScript::readExpression(TokenKind kind, QString &text) {
+bool StatementReader::readExpression(TokenKind kind, QString &text) {
   int depth = 0;
   if (kind == TokenKind::OpenParen)
     depth = 1;
@@ -43,17 +45,17 @@ bool ResourceScript::readExpression(TokenKind kind, QString &text) {
     if (depth == 0 && !needOperand) {
       // The expression goes on only with an operator: a bar, or a word that starts
       // with one ("+", "-1", "<<").
-      const TokenKind following = peekToken(true);
+      const TokenKind following = m_lines.peekToken(true);
       if (following == TokenKind::Bar ||
-          (following == TokenKind::Word && isOperatorChar(peekedText().front()))) {
-        nextToken(part, true);
+          (following == TokenKind::Word && isOperatorChar(m_lines.peekedText().front()))) {
+        m_lines.nextToken(part, true);
         text += part;
         needOperand = following == TokenKind::Bar || endsWithOperator(part);
         continue;
       }
       return true;
     }
-    const TokenKind next = nextToken(part, true);
+    const TokenKind next = m_lines.nextToken(part, true);
     switch (next) {
     case TokenKind::OpenParen:
       ++depth;

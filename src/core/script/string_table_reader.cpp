@@ -1,24 +1,25 @@
-#include "script/resource_script.h"
+// Reading STRINGTABLE resources.
+#include "script/statement_reader.h"
 
 namespace tarvelo {
 
 // STRINGTABLE: an identifier (a value or an expression), an optional comma and a
 // text of one or more adjacent literals.
-int ResourceScript::readStringTable() {
-  if (skipToBegin() != ScriptOk)
-    return ScriptSyntaxError;
+ScriptResult StatementReader::readStringTable() {
+  if (skipToBegin() != ScriptResult::Ok)
+    return ScriptResult::SyntaxError;
   QString token, text;
   for (;;) {
-    const TokenKind kind = nextToken(token, true);
+    const TokenKind kind = m_lines.nextToken(token, true);
     if (kind == TokenKind::Word && token == QLatin1String("END"))
-      return ScriptOk;
+      return ScriptResult::Ok;
     if (!readExpression(kind, token))
-      return ScriptSyntaxError;
-    TokenKind next = nextToken(text, true);
+      return ScriptResult::SyntaxError;
+    TokenKind next = m_lines.nextToken(text, true);
     if (next == TokenKind::Comma)
-      next = nextToken(text, true);
+      next = m_lines.nextToken(text, true);
     if (next != TokenKind::String)
-      return ScriptSyntaxError;
+      return ScriptResult::SyntaxError;
     readTextRest(text);
     addEntry(QStringLiteral("STRINGTABLE"), token, text);
   }

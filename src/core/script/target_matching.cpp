@@ -1,5 +1,5 @@
-#include "script/entry_list.h"
-#include "script/resource_script.h"
+// Placing a target's texts into the source's entries.
+#include "script/entry_collector.h"
 
 namespace tarvelo {
 
@@ -16,26 +16,12 @@ void attachBlock(TextEntry *entry, const RawBlockPtr &block) {
 
 // Places a text found in the target into the source entry with the same kind and
 // identifier, using the order of entries inside a block for repeated identifiers.
-void ResourceScript::matchTargetText(const QString &kind, const QString &identifier,
-                                     const QString &text) {
+void EntryCollector::matchTargetText(const RawBlockPtr &block, const QString &kind,
+                                     const QString &identifier, const QString &text) {
   if (identifier.isEmpty() || !m_context.entries)
     return;
-  EntryList &entries = *m_context.entries;
   if (!m_cursor || kind == QLatin1String("STRINGTABLE")) {
-    TextEntry *found = nullptr;
-    for (TextEntry *candidate : entries.lookup(m_task, kind, identifier)) {
-      if (candidate->matchState == NotFound) {
-        found = candidate;
-        break;
-      }
-    }
-    if (found) {
-      if (found->isTranslatable())
-        found->targetText = text;
-      found->setMatched(Matched);
-      attachBlock(found, m_block);
-    }
-    m_cursor = found;
+    m_cursor = matchFirst(block, kind, identifier, text);
     return;
   }
 
@@ -69,7 +55,7 @@ void ResourceScript::matchTargetText(const QString &kind, const QString &identif
     head->orderChanged = free != following;
   free->targetText = text;
   free->setMatched(Matched);
-  attachBlock(free, m_block);
+  attachBlock(free, block);
   m_cursor = free;
   if (!free->sourceText.isEmpty() && text.isEmpty())
     return;
@@ -77,6 +63,21 @@ void ResourceScript::matchTargetText(const QString &kind, const QString &identif
     free->matchState = Fuzzy;
     head->addAlternative(identifier, free->targetText);
   }
+}
+
+// The first free entry of the kind and identifier, found through the list's index.
+TextEntry *EntryCollector::matchFirst(const RawBlockPtr &block, const QString &kind,
+                                      const QString &identifier, const QString &text) {
+  for (TextEntry *candidate : m_context.entries->lookup(m_task, kind, identifier)) {
+    if (candidate->matchState != NotFound)
+      continue;
+    if (candidate->isTranslatable())
+      candidate->targetText = text;
+    candidate->setMatched(Matched);
+    attachBlock(candidate, block);
+    return candidate;
+  }
+  return nullptr;
 }
 
 } // namespace tarvelo

@@ -66,14 +66,14 @@ bool Session::openTogether(const QList<Task> &tasks, const QString &projectFolde
     task->targetPath = wanted.targetPath.isEmpty() ? QString() : full(wanted.targetPath);
     task->targetLanguage = targetLanguage;
     m_current = task;
-    const int result = readSource(task, sourceLanguage);
+    const ScriptResult result = readSource(task, sourceLanguage);
     // The project lists a product's scripts one by one: the ones a source includes
     // are tasks of their own there.
     while (m_tasks.at(m_tasks.size() - 1) != task) {
       m_entries.removeTask(m_tasks.at(m_tasks.size() - 1));
       m_tasks.remove(m_tasks.at(m_tasks.size() - 1));
     }
-    if (result == ScriptSyntaxError) {
+    if (result == ScriptResult::SyntaxError) {
       if (!m_prompter.askYesNo(QCoreApplication::translate(
                                    "Prompter", "File '%1' is not valid resource file. Continue?")
                                    .arg(task->sourcePath))) {
@@ -86,7 +86,7 @@ bool Session::openTogether(const QList<Task> &tasks, const QString &projectFolde
       release(task);
       continue;
     }
-    bool opened = result == ScriptOk;
+    bool opened = result == ScriptResult::Ok;
     if (opened && task->targetPath.isEmpty())
       afterRead(task);
     else if (opened)

@@ -48,9 +48,9 @@ Session::Written Session::writeTarget(Task *task, const QString &path, int langu
   ResourceScript writer({&m_entries, &m_tasks, &m_prompter, &m_progress, &m_settings});
   const QString targetPath = task->targetPath;
   task->targetPath = path; // names the file in the writer's questions
-  const int result = writer.write(task, language, target, context, selective, &source);
+  const ScriptResult result = writer.write(task, language, target, context, selective, &source);
   task->targetPath = targetPath;
-  if (result != ScriptOk)
+  if (result != ScriptResult::Ok)
     return Written::No;
   if (!writeTaskFiles(m_entries, task, path, language, target.takeData(), &failure)) {
     m_prompter.error(failure);

@@ -2,6 +2,7 @@
 
 #include "script/entry_list.h"
 #include "script/script_file.h"
+#include "script/script_result.h"
 #include "script/task.h"
 #include "workbench/occurrences_model.h"
 #include "workbench/undo_stack.h"
@@ -145,7 +146,7 @@ private:
 
   void clearEntries();
   bool applied(const UndoStack::Group *group);
-  int readSource(Task *task, int language);
+  ScriptResult readSource(Task *task, int language);
   bool openTarget(Task *task, int language);
   void afterRead(Task *task);
   void readFurtherTasks();

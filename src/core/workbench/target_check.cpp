@@ -40,7 +40,7 @@ QString notAScriptReason(const QString &path) {
   ResourceScript &script = scratch.script();
   if (!script.open(path))
     return readFailureReason(path);
-  if (script.read(true, script.firstLanguage(), scratch.task()) == ScriptSyntaxError)
+  if (script.read(true, script.firstLanguage(), scratch.task()) == ScriptResult::SyntaxError)
     return QCoreApplication::translate("Prompter", "its line %1 is no statement of a script")
         .arg(script.errorLine());
   return QString();

@@ -37,15 +37,15 @@ bool Session::askToSave() {
   return true;
 }
 
-// Reads the task's source script: 1, -1 (unreadable or not a script, reported) or -2.
-int Session::readSource(Task *task, int language) {
+// Reads the task's source script; a file that cannot be read is a syntax error, reported.
+ScriptResult Session::readSource(Task *task, int language) {
   ResourceScript script(contextOf(m_entries, m_tasks, m_prompter, m_progress, m_settings));
   if (!script.open(task->sourcePath)) {
     m_prompter.error(cannotOpenMessage(task->sourcePath));
-    return ScriptSyntaxError;
+    return ScriptResult::SyntaxError;
   }
-  const int result = script.read(true, language, task);
-  if (result >= 0) {
+  const ScriptResult result = script.read(true, language, task);
+  if (result == ScriptResult::Ok) {
     task->header = script.header();
     task->languageFound = script.languageFound();
     if (task == m_tasks.head())
@@ -67,10 +67,10 @@ bool Session::openTarget(Task *task, int language) {
     m_prompter.error(cannotOpenMessage(task->targetPath));
     return false;
   }
-  const int result = script.read(false, language, task);
-  if (result == ScriptCancelled)
+  const ScriptResult result = script.read(false, language, task);
+  if (result == ScriptResult::Cancelled)
     return false;
-  if (result == ScriptSyntaxError &&
+  if (result == ScriptResult::SyntaxError &&
       !m_prompter.askYesNo(
           QCoreApplication::translate("Prompter", "File '%1' is not valid resource file. Continue?")
               .arg(task->targetPath)))
@@ -103,13 +103,13 @@ Session::OpenResult Session::open(const OpenRequest &request) {
   m_current->sourcePath = absolutePath(request.sourcePath);
   m_current->sourceLanguage = request.sourceLanguage;
 
-  const int result = readSource(m_current, request.sourceLanguage);
-  if (result == ScriptSyntaxError) {
+  const ScriptResult result = readSource(m_current, request.sourceLanguage);
+  if (result == ScriptResult::SyntaxError) {
     m_prompter.error(QStringLiteral("Invalid source file"));
     clearEntries();
     return OpenResult::StayInDialog;
   }
-  if (result == ScriptCancelled) {
+  if (result == ScriptResult::Cancelled) {
     clearEntries();
     return OpenResult::StayInDialog;
   }
@@ -193,7 +193,7 @@ void Session::readFurtherTasks() {
   for (int i = 1; i < m_tasks.size(); ++i) {
     Task *task = m_tasks.at(i);
     m_current = task;
-    if (readSource(task, task->sourceLanguage) < 0)
+    if (readSource(task, task->sourceLanguage) != ScriptResult::Ok)
       continue;
     if (task->targetPath.isEmpty()) {
       afterRead(task);
@@ -237,15 +237,15 @@ bool Session::inverseOpen() {
   m_targetLanguage = targetLanguage;
   m_writeLanguage = targetLanguage;
 
-  const int result = readSource(m_current, sourceLanguage);
+  const ScriptResult result = readSource(m_current, sourceLanguage);
   // The new source's own includes are replaced by the swapped further tasks.
   m_tasks.removeFurther();
-  if (result == ScriptSyntaxError) {
+  if (result == ScriptResult::SyntaxError) {
     m_prompter.error(QStringLiteral("Invalid source file"));
     clearEntries();
     return false;
   }
-  if (result == ScriptCancelled) {
+  if (result == ScriptResult::Cancelled) {
     clearEntries();
     return false;
   }

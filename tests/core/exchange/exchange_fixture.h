@@ -72,11 +72,11 @@ struct ExchangeTask {
   QList<TextEntry *> inspected;
 
   void read(bool translated, const QString &source = kSource, const QString &target = kTarget) {
-    ASSERT_EQ(ws.readSource(encode(source, Encoding::Utf16), kEnglish), 1);
+    ASSERT_EQ(ws.readSource(encode(source, Encoding::Utf16), kEnglish), ScriptResult::Ok);
     ws.tasks.head()->sourcePath = QStringLiteral("/work/example.rc");
     ws.tasks.head()->targetLanguage = kGerman;
     if (translated) {
-      ASSERT_EQ(ws.readTarget(encode(target, Encoding::Utf16), kGerman), 1);
+      ASSERT_EQ(ws.readTarget(encode(target, Encoding::Utf16), kGerman), ScriptResult::Ok);
     }
     bool clearFuzzy = false;
     AfterReadContext context{&ws.entries, &ws.prompter, QString(), &clearFuzzy};

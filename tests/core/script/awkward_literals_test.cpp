@@ -92,7 +92,7 @@ TEST(AwkwardLiterals, EveryTextCompilesAndReadsBack) {
             "2 DIALOGEX 0, 0, 100, 40\nCAPTION \"About\"\nBEGIN\n"
             "    LTEXT \"Name\", 20, 5, 5, 90, 8\nEND\n";
   test::Workspace ws;
-  ASSERT_EQ(ws.readSource(source, 1033), 1);
+  ASSERT_EQ(ws.readSource(source, 1033), ScriptResult::Ok);
   Task *task = ws.tasks.head();
   bool clear = false;
   AfterReadContext afterRead{&ws.entries, &ws.prompter, QString(), &clear};
@@ -111,7 +111,7 @@ TEST(AwkwardLiterals, EveryTextCompilesAndReadsBack) {
   ScriptFile target;
   target.create(ScriptFile::Ansi);
   ResourceScript writer(ws.context());
-  ASSERT_EQ(writer.write(task, 1031, target, WriteContext(), false, &sourceFile), 1);
+  ASSERT_EQ(writer.write(task, 1031, target, WriteContext(), false, &sourceFile), ScriptResult::Ok);
 
   // The compiler accepts it and stores each text.
   QTemporaryDir dir;
@@ -127,8 +127,8 @@ TEST(AwkwardLiterals, EveryTextCompilesAndReadsBack) {
 
   // Our reader reads back what was written, escapes as written.
   test::Workspace back;
-  ASSERT_EQ(back.readSource(source, 1033), 1);
-  ASSERT_EQ(back.readTarget(target.data(), 1031), 1)
+  ASSERT_EQ(back.readSource(source, 1033), ScriptResult::Ok);
+  ASSERT_EQ(back.readTarget(target.data(), 1031), ScriptResult::Ok)
       << back.prompter.messages.join(u'\n').toStdString();
   int checked = 0;
   for (const auto &entry : back.entries)

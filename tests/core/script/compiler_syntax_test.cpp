@@ -78,7 +78,7 @@ TEST_P(CompilerSyntax, ReadsWhatTheCompilerAccepts) {
     SCOPED_TRACE(test::encodingName(encoding));
     test::Workspace ws;
     ASSERT_EQ(ws.readSource(test::encode(QString::fromUtf8(GetParam().script), encoding), 0x0409),
-              1)
+              ScriptResult::Ok)
         << ws.prompter.messages.join(u'\n').toStdString();
     EXPECT_EQ(ws.dump().toStdString(), GetParam().expected);
   }
@@ -91,7 +91,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, CompilerSyntax, ::testing::ValuesIn(kCases),
 // block, so that the block written again still names the resource.
 TEST(CompilerSyntax, BlockStartsAtTheLineOfTheIdentifier) {
   test::Workspace ws;
-  ASSERT_EQ(ws.readSource("IDD_X\nDIALOGEX 0, 0, 9, 9\nBEGIN\nEND\n", 0x0409), 1);
+  ASSERT_EQ(ws.readSource("IDD_X\nDIALOGEX 0, 0, 9, 9\nBEGIN\nEND\n", 0x0409), ScriptResult::Ok);
   ASSERT_EQ(ws.entries.size(), 1);
   EXPECT_EQ(ws.entries.at(0)->sourceBlock->text(), "IDD_X\nDIALOGEX 0, 0, 9, 9\nBEGIN\nEND\n");
 }
@@ -104,13 +104,13 @@ TEST(CompilerSyntax, TargetTextsMatchAcrossSpellings) {
       ws.readSource("LANGUAGE 9, 1\nSTRINGTABLE\nBEGIN\n (IDS_BASE + 1) \"One\"\n"
                     " IDS_BASE+2 \"Two\"\nEND\n1 MENU\nBEGIN\n MENUITEM \"&Open\", ID_A\nEND\n",
                     0x0409),
-      1);
+      ScriptResult::Ok);
   ASSERT_EQ(ws.readTarget(
                 "language 0x07, 0x01\nstringtable\nbegin\n (IDS_BASE+1) \"Eins\"\n"
                 " IDS_BASE + 2, L\"Zw\" \"ei\"\nend\n1 menu\nbegin\n menuitem \"&Öffnen\" ID_A\n"
                 "end\n",
                 0x0407),
-            1);
+            ScriptResult::Ok);
   EXPECT_EQ(ws.dump(true).toStdString(),
             "STRINGTABLE|(IDS_BASE+1)|One|Eins|3\nSTRINGTABLE|IDS_BASE+2|Two|Zwei|3\n"
             "MENU|1|||3\nMENU|ID_A|&Open|&\xc3\x96"
@@ -124,8 +124,8 @@ TEST(CompilerSyntax, CompanionFilesKeepExpressionIdentifiers) {
   test::Workspace ws;
   const QByteArray script = "STRINGTABLE\nBEGIN\n (IDS_BASE + 1) \"One\"\n IDS_X|0x100 \"Two\"\n"
                             " IDS_Y \"Three\"\nEND\n";
-  ASSERT_EQ(ws.readSource(script, 0x0409), 1);
-  ASSERT_EQ(ws.readTarget(script, 0x0409), 1);
+  ASSERT_EQ(ws.readSource(script, 0x0409), ScriptResult::Ok);
+  ASSERT_EQ(ws.readTarget(script, 0x0409), ScriptResult::Ok);
   Task *task = ws.tasks.head();
   task->sourceLanguage = 0x0409;
   for (const auto &entry : ws.entries) {

@@ -44,13 +44,13 @@ Saved save(const QString &sourcePath, int sourceLanguage, const QString &targetP
   test::Workspace ws;
   ws.prompter.keepEverything = true;
   Saved saved;
-  if (ws.readSource({}, sourceLanguage, sourcePath) != ScriptOk)
+  if (ws.readSource({}, sourceLanguage, sourcePath) != ScriptResult::Ok)
     return saved;
   // Scripts the source pulls in are tasks of their own, not read here.
   Task *task = ws.tasks.head();
   while (ws.tasks.size() > 1)
     ws.tasks.remove(ws.tasks.at(1));
-  if (ws.readTarget({}, targetLanguage, targetPath) != ScriptOk)
+  if (ws.readTarget({}, targetLanguage, targetPath) != ScriptResult::Ok)
     return saved;
   bool clearFuzzy = false;
   AfterReadContext afterRead{&ws.entries, &ws.prompter, QString(), &clearFuzzy};
@@ -61,7 +61,7 @@ Saved save(const QString &sourcePath, int sourceLanguage, const QString &targetP
   if (!source.open(sourcePath) || !target.open(targetPath))
     return saved;
   ResourceScript writer(ws.context());
-  saved.read = writer.write(task, targetLanguage, target, WriteContext(), false, &source) == 1;
+  saved.read = writer.write(task, targetLanguage, target, WriteContext(), false, &source) == ScriptResult::Ok;
   saved.bytes = target.data();
   return saved;
 }

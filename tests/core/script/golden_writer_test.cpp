@@ -117,7 +117,7 @@ TEST_P(GoldenWriter, WritesTheExpectedTarget) {
   }
 
   const QByteArray source = readFile(folder + "/source.rc");
-  ASSERT_EQ(ws.readSource(source, sourceLanguage, folder + "/source.rc"), 1);
+  ASSERT_EQ(ws.readSource(source, sourceLanguage, folder + "/source.rc"), ScriptResult::Ok);
   Task *task = ws.tasks.head();
   while (ws.tasks.size() > 1)
     ws.tasks.remove(ws.tasks.at(1));
@@ -166,7 +166,7 @@ TEST_P(GoldenWriter, WritesTheExpectedTarget) {
   ScriptFile sourceFile;
   sourceFile.openData(source);
   ResourceScript writer(ws.context());
-  ASSERT_EQ(writer.write(task, targetLanguage, target, context, selective, &sourceFile), 1);
+  ASSERT_EQ(writer.write(task, targetLanguage, target, context, selective, &sourceFile), ScriptResult::Ok);
   // TARVELO_UPDATE_GOLDEN=1 writes the output as the new expectation, to be reviewed.
   if (qEnvironmentVariableIsSet("TARVELO_UPDATE_GOLDEN")) {
     QFile out(folder + "/expected.rc");
@@ -181,7 +181,7 @@ TEST_P(GoldenWriter, WritesTheExpectedTarget) {
     ScriptFile again;
     again.openData(target.data());
     ResourceScript second(ws.context());
-    ASSERT_EQ(second.write(task, targetLanguage, again, context, selective, &sourceFile), 1);
+    ASSERT_EQ(second.write(task, targetLanguage, again, context, selective, &sourceFile), ScriptResult::Ok);
     EXPECT_TRUE(again.data() == expected) << difference(expected, again.data());
   }
 }

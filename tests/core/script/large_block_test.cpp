@@ -25,8 +25,8 @@ TEST(LargeBlock, SeventyThousandStringsOfOneTable) {
   QTemporaryDir dir;
   test::Workspace ws;
   const QString sourcePath = dir.filePath("big.rc"), targetPath = dir.filePath("big_de.rc");
-  ASSERT_EQ(ws.readSource(stringTable("9, 1", ""), 0x0409, sourcePath), 1);
-  ASSERT_EQ(ws.readTarget(stringTable("7, 1", " de"), 0x0407, targetPath), 1);
+  ASSERT_EQ(ws.readSource(stringTable("9, 1", ""), 0x0409, sourcePath), ScriptResult::Ok);
+  ASSERT_EQ(ws.readTarget(stringTable("7, 1", " de"), 0x0407, targetPath), ScriptResult::Ok);
   Task *task = ws.tasks.head();
   bool clear = false;
   AfterReadContext context{&ws.entries, &ws.prompter, QString(), &clear};
@@ -62,7 +62,7 @@ TEST(LargeBlock, SeventyThousandStringsOfOneTable) {
   ScriptFile source;
   source.openData(stringTable("9, 1", ""));
   ResourceScript writer(ws.context());
-  ASSERT_EQ(writer.write(task, 0x0407, target, WriteContext(), false, &source), 1);
+  ASSERT_EQ(writer.write(task, 0x0407, target, WriteContext(), false, &source), ScriptResult::Ok);
   // Nothing changed: the target comes back as it was.
   EXPECT_EQ(target.data(), stringTable("7, 1", " de"));
 }

@@ -15,8 +15,8 @@ class MatchingTest : public ::testing::Test {
 protected:
   // Reads source and target texts and runs the after-read step.
   void open(const QByteArray &source, const QByteArray &target) {
-    ASSERT_EQ(ws.readSource(source, 0x0409), 1);
-    ASSERT_EQ(ws.readTarget(target, 0x0407), 1);
+    ASSERT_EQ(ws.readSource(source, 0x0409), ScriptResult::Ok);
+    ASSERT_EQ(ws.readTarget(target, 0x0407), ScriptResult::Ok);
     afterRead();
   }
   void afterRead() {
@@ -225,8 +225,8 @@ TEST(SharedIdentifiers, SmallAndLargeBlocksGiveTheSamePlaces) {
   for (const int controls : {9, 150}) {
     SCOPED_TRACE(controls);
     test::Workspace ws;
-    ASSERT_EQ(ws.readSource(sharedIdentifierDialog("9, 1", controls, ""), 0x0409), 1);
-    ASSERT_EQ(ws.readTarget(sharedIdentifierDialog("7, 1", controls, " de"), 0x0407), 1);
+    ASSERT_EQ(ws.readSource(sharedIdentifierDialog("9, 1", controls, ""), 0x0409), ScriptResult::Ok);
+    ASSERT_EQ(ws.readTarget(sharedIdentifierDialog("7, 1", controls, " de"), 0x0407), ScriptResult::Ok);
     bool clear = false;
     AfterReadContext context{&ws.entries, &ws.prompter, QString(), &clear};
     afterTargetRead(ws.tasks.head(), context);
@@ -243,8 +243,8 @@ TEST(SharedIdentifiers, SmallAndLargeBlocksGiveTheSamePlaces) {
     const QString targetPath = dir.filePath("app_de.rc");
     ASSERT_TRUE(writeCompanion(ws.entries, ws.tasks.head(), targetPath, 1031, false));
     test::Workspace again;
-    ASSERT_EQ(again.readSource(sharedIdentifierDialog("9, 1", controls, "", true), 0x0409), 1);
-    ASSERT_EQ(again.readTarget(sharedIdentifierDialog("7, 1", controls, " de", true), 0x0407), 1);
+    ASSERT_EQ(again.readSource(sharedIdentifierDialog("9, 1", controls, "", true), 0x0409), ScriptResult::Ok);
+    ASSERT_EQ(again.readTarget(sharedIdentifierDialog("7, 1", controls, " de", true), 0x0407), ScriptResult::Ok);
     readCompanion(again.entries, again.tasks.head(), targetPath, 1031, false);
     QStringList shared;
     for (int i = 1; i <= controls; ++i) {
@@ -298,8 +298,8 @@ TEST_F(CompanionTest, CommentsMarksAndSourceTextsSurviveAWriteAndARead) {
   test::Workspace again;
   QByteArray changed = source;
   changed.replace("\"Open\"", "\"Open...\"");
-  ASSERT_EQ(again.readSource(changed, 0x0409), 1);
-  ASSERT_EQ(again.readTarget(target, 0x0407), 1);
+  ASSERT_EQ(again.readSource(changed, 0x0409), ScriptResult::Ok);
+  ASSERT_EQ(again.readTarget(target, 0x0407), ScriptResult::Ok);
   bool clear = false;
   AfterReadContext context{&again.entries, &again.prompter, QString(), &clear};
   afterTargetRead(again.tasks.head(), context);
@@ -337,7 +337,7 @@ TEST_F(CompanionTest, OnlyAChangedCompanionIsWrittenAgain) {
   EXPECT_NE(inode(), first);
   test::Workspace again;
   ASSERT_EQ(again.readSource("LANGUAGE 9, 1\nSTRINGTABLE\nBEGIN\n IDS_A \"Open\"\nEND\n", 0x0409),
-            1);
+            ScriptResult::Ok);
   readCompanion(again.entries, again.tasks.head(), targetPath(), 1031, false);
   EXPECT_EQ(again.entries.at(0)->targetComment(), "abd");
 }

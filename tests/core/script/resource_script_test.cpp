@@ -17,8 +17,9 @@ constexpr int kGerman = 0x0407;
 class ReadTest : public ::testing::TestWithParam<Encoding> {
 protected:
   // Reads the text as a source in the test's encoding and dumps the entries.
-  QString read(const QString &text, int language = kEnglish, int expected = 1) {
-    const int result = ws.readSource(test::encode(text, GetParam()), language);
+  QString read(const QString &text, int language = kEnglish,
+               ScriptResult expected = ScriptResult::Ok) {
+    const ScriptResult result = ws.readSource(test::encode(text, GetParam()), language);
     EXPECT_EQ(result, expected);
     return ws.dump();
   }
@@ -57,7 +58,7 @@ TEST_P(ReadTest, ConditionalBlockOpenedBeforeTheSectionIsRead) {
 }
 
 TEST_P(ReadTest, MissingCommaInLanguageStopsWithTheLine) {
-  read("STRINGTABLE\nBEGIN\n 1 \"one\"\nEND\nLANGUAGE 9 1\n", kEnglish, -1);
+  read("STRINGTABLE\nBEGIN\n 1 \"one\"\nEND\nLANGUAGE 9 1\n", kEnglish, ScriptResult::SyntaxError);
   EXPECT_EQ(ws.prompter.messages,
             QStringList{"Unexpected string at line: 5: found '1'; expected the primary language, "
                         "a comma and the sublanguage of the LANGUAGE statement."});
@@ -100,7 +101,7 @@ TEST_P(ReadTest, StringTables) {
 }
 
 TEST_P(ReadTest, StringFollowedByACommaIsASyntaxError) {
-  read("STRINGTABLE\nBEGIN\n IDS_A \"a\",\n IDS_B \"b\"\nEND\n", kEnglish, -1);
+  read("STRINGTABLE\nBEGIN\n IDS_A \"a\",\n IDS_B \"b\"\nEND\n", kEnglish, ScriptResult::SyntaxError);
   EXPECT_EQ(ws.prompter.messages,
             QStringList{"Unexpected string at line: 3: found ','; expected an identifier and its "
                         "quoted text for each string of the STRINGTABLE that begins at line 1."});
@@ -122,7 +123,7 @@ TEST_P(ReadTest, Menus) {
 }
 
 TEST_P(ReadTest, MenuItemWithoutCommandIsASyntaxError) {
-  read("IDR_M MENU\nBEGIN\n MENUITEM \"&Open\", , ID_OPEN\nEND\n", kEnglish, -1);
+  read("IDR_M MENU\nBEGIN\n MENUITEM \"&Open\", , ID_OPEN\nEND\n", kEnglish, ScriptResult::SyntaxError);
   EXPECT_EQ(ws.prompter.messages,
             QStringList{"Unexpected string at line: 3: found ', ID_OPEN'; expected MENUITEM or "
                         "POPUP with a quoted text for each item of the menu IDR_M that begins at "
@@ -157,7 +158,7 @@ TEST_P(ReadTest, DlgInitStringsOfComboBoxes) {
 }
 
 TEST_P(ReadTest, EndOfFileInsideABlockIsASyntaxError) {
-  read("IDR_M MENU\nBEGIN\n POPUP \"x\"\n BEGIN\n", kEnglish, -1);
+  read("IDR_M MENU\nBEGIN\n POPUP \"x\"\n BEGIN\n", kEnglish, ScriptResult::SyntaxError);
   EXPECT_EQ(ws.prompter.messages,
             QStringList{"Unexpected string at line: 4: found the end of the file; expected the END "
                         "of the MENU resource IDR_M that begins at line 1."});
@@ -173,7 +174,7 @@ TEST(ResourceScript, DecodesByTheLanguageAndThePragma) {
                        u"#pragma code_page(1252)\nSTRINGTABLE\nBEGIN\n 2 \"\u00e4\"\nEND\n"_qs;
   QByteArray data = test::encode(text.left(text.indexOf("#pragma")), Encoding::Ansi, 1251) +
                     test::encode(text.mid(text.indexOf("#pragma")), Encoding::Ansi, 1252);
-  ASSERT_EQ(ws.readSource(data, 0x0419), 1);
+  ASSERT_EQ(ws.readSource(data, 0x0419), ScriptResult::Ok);
   EXPECT_EQ(ws.dump(), u"STRINGTABLE|1|\u0414\u0430\nSTRINGTABLE|2|\u00e4\n"_qs);
 }
 
@@ -181,14 +182,14 @@ TEST(ResourceScript, Utf8MarkReadsAsUtf8WhateverTheLanguage) {
   test::Workspace ws;
   const QString text =
       u"LANGUAGE 7, 1\n#pragma code_page(1252)\nSTRINGTABLE\nBEGIN\n 1 \"\u00fc\u0434\"\nEND\n"_qs;
-  ASSERT_EQ(ws.readSource(test::encode(text, Encoding::Utf8Bom), kGerman), 1);
+  ASSERT_EQ(ws.readSource(test::encode(text, Encoding::Utf8Bom), kGerman), ScriptResult::Ok);
   EXPECT_EQ(ws.dump(), u"STRINGTABLE|1|\u00fc\u0434\n"_qs);
 }
 
 TEST(ResourceScript, ReadingATargetSaysWhichLineOfHowMany) {
   test::Workspace ws;
-  ASSERT_EQ(ws.readSource("STRINGTABLE\nBEGIN\n 1 \"a\"\nEND\n", kEnglish), 1);
-  ASSERT_EQ(ws.readTarget("STRINGTABLE\nBEGIN\n 1 \"b\"\nEND\n", kGerman, "/none/app_de.rc"), 1);
+  ASSERT_EQ(ws.readSource("STRINGTABLE\nBEGIN\n 1 \"a\"\nEND\n", kEnglish), ScriptResult::Ok);
+  ASSERT_EQ(ws.readTarget("STRINGTABLE\nBEGIN\n 1 \"b\"\nEND\n", kGerman, "/none/app_de.rc"), ScriptResult::Ok);
   EXPECT_EQ(ws.progress.title, "Reading File - app_de.rc");
   EXPECT_EQ(ws.progress.firstText, "Reading line 1 of 4");
 }
@@ -207,7 +208,7 @@ TEST(ResourceScript, HeaderCollectsTopLevelIncludes) {
   ASSERT_EQ(ws.readSource("#include \"resource.h\"\n#ifdef X\n#include \"inner.h\"\n#endif\n"
                           "#include <afxres.h>\n",
                           kEnglish),
-            1);
+            ScriptResult::Ok);
   EXPECT_EQ(ws.tasks.head()->header, "#include \"resource.h\"\n#include <afxres.h>\n");
 }
 
@@ -225,7 +226,7 @@ TEST(ResourceScript, IncludedScriptsBecomeFurtherTasks) {
   rc2.close();
 
   test::Workspace ws;
-  ASSERT_EQ(ws.readSource({}, kEnglish, source), 1);
+  ASSERT_EQ(ws.readSource({}, kEnglish, source), ScriptResult::Ok);
   ASSERT_EQ(ws.tasks.size(), 3);
   EXPECT_EQ(ws.tasks.at(1)->sourcePath, dir.filePath("res/app.rc2"));
   EXPECT_EQ(ws.tasks.at(2)->sourcePath, dir.filePath("second.rc"));
@@ -237,7 +238,7 @@ TEST(ResourceScript, IncludedScriptsBecomeFurtherTasks) {
   ASSERT_TRUE(targetFile.open(QIODevice::WriteOnly));
   targetFile.write("LANGUAGE 9, 1\n#include \"res/app_de.rc2\"\n");
   targetFile.close();
-  ASSERT_EQ(ws.readTarget({}, kEnglish, target), 1);
+  ASSERT_EQ(ws.readTarget({}, kEnglish, target), ScriptResult::Ok);
   EXPECT_EQ(ws.tasks.at(1)->targetPath, dir.filePath("res/app_de.rc2"));
   EXPECT_TRUE(ws.tasks.at(2)->targetPath.isEmpty());
 }
@@ -255,7 +256,7 @@ TEST(ResourceScript, CancelRemovesTheTaskEntries) {
   Task *task = ws.tasks.append();
   ResourceScript script(context);
   script.openData("STRINGTABLE { 1 \"a\" }\nSTRINGTABLE { 2 \"b\" }\nSTRINGTABLE { 3 \"c\" }\n");
-  EXPECT_EQ(script.read(true, kEnglish, task), -2);
+  EXPECT_EQ(script.read(true, kEnglish, task), ScriptResult::Cancelled);
   EXPECT_TRUE(ws.entries.isEmpty());
   EXPECT_TRUE(ws.prompter.messages.isEmpty());
 }
@@ -274,16 +275,19 @@ TEST(ResourceScript, BadInputEndsWithAResult) {
   const QByteArray longLine = "STRINGTABLE { 1 \"" + QByteArray(4 << 20, 'x') + "\" }\n";
   struct Case {
     QByteArray data;
-    int result;
-  } cases[] = {
-      {nested, -1}, {ifs, 1}, {"STRINGTABLE { 1 \"open", -1}, {"IDR_X", -1}, {longLine, 1}};
+    ScriptResult result;
+  } cases[] = {{nested, ScriptResult::SyntaxError},
+               {ifs, ScriptResult::Ok},
+               {"STRINGTABLE { 1 \"open", ScriptResult::SyntaxError},
+               {"IDR_X", ScriptResult::SyntaxError},
+               {longLine, ScriptResult::Ok}};
   for (const Case &c : cases) {
     test::Workspace ws;
     EXPECT_EQ(ws.readSource(c.data, kEnglish), c.result);
   }
   test::Workspace ws;
-  const int result = ws.readSource(garbage, kEnglish);
-  EXPECT_TRUE(result == 1 || result == -1);
+  const ScriptResult result = ws.readSource(garbage, kEnglish);
+  EXPECT_TRUE(result == ScriptResult::Ok || result == ScriptResult::SyntaxError);
 }
 
 } // namespace

@@ -39,7 +39,7 @@ TEST_P(MenuStructureTest, ReadsTheItemsSeparatorsAndOptions) {
   test::Workspace space;
   const QString script =
       QStringLiteral("LANGUAGE LANG_ENGLISH, SUBLANG_ENGLISH_US\n") + QString::fromUtf8(c.block);
-  ASSERT_EQ(space.readSource(script.toLatin1(), 1033), ScriptOk);
+  ASSERT_EQ(space.readSource(script.toLatin1(), 1033), ScriptResult::Ok);
   const TextEntry *head = nullptr;
   for (const auto &entry : space.entries)
     if (entry->isHead() && !head)

@@ -147,7 +147,7 @@ TEST(PseudoTranslateTest, IsOneUndoStep) {
                                        "END\n"_qs,
                                        test::Encoding::Ansi),
                           1033),
-            1);
+            ScriptResult::Ok);
   ws.entries.at(2)->targetText = QStringLiteral("Dritte");
   UndoStack undo;
   int inspected = 0;
