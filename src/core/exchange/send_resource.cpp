@@ -35,7 +35,8 @@ bool writeTargetCopy(Session &session, Task *task, const QString &path) {
   const WriteContext context = writeContextOf(session.settings());
   ResourceScript writer({&session.entries(), &session.tasks(), &session.prompter(),
                          &session.progress(), &session.settings()});
-  if (writer.write(task, session.writeLanguage(), target, context, false, &source) != ScriptResult::Ok)
+  if (writer.write(task, session.writeLanguage(), target, context, false, &source) !=
+      ScriptResult::Ok)
     return false;
   QString failure;
   if (writeFileSafely(path, target.data(), &failure))

@@ -49,7 +49,8 @@ bool insideFolder(const QString &folder, const QString &path) {
 bool parsesAsScript(const QString &path) {
   ScratchScript scratch;
   ResourceScript &script = scratch.script();
-  return script.open(path) && script.read(true, script.firstLanguage(), scratch.task()) == ScriptResult::Ok;
+  return script.open(path) &&
+         script.read(true, script.firstLanguage(), scratch.task()) == ScriptResult::Ok;
 }
 
 // The reason is marked with QT_TRANSLATE_NOOP, so that it is translated here.

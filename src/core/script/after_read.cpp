@@ -1,3 +1,4 @@
+// Checks that run on the entries once a target has been read.
 #include "script/after_read.h"
 
 #include "script/entry_list.h"

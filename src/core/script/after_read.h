@@ -1,3 +1,4 @@
+// Checks run on the entries once a target has been read: dialogs paired, resources compared.
 #pragma once
 
 #include <QString>

@@ -1,3 +1,6 @@
+// The script text written for each kind of resource: string tables, menus and other
+// resources here, dialogs and DLGINIT in files of their own.
+#include "script/block_writing.h"
 #include "script/string_finder.h"
 #include "script/text_entry.h"
 #include "script/version_info.h"
@@ -34,37 +37,32 @@ QString TextEntry::writtenText(const WriteContext &context) const {
   }
 }
 
-// Entries that do not stand for a resource write nothing.
-QString TextEntry::writeBlock(const WriteContext &, int, bool, bool) const {
-  return {};
-}
-
 // Other resources: their verbatim block, the target's own when it is kept.
-QString OtherEntry::writeBlock(const WriteContext &context, int, bool writeAll,
-                               bool keepSource) const {
-  if (!isHead() || task != context.task || !writes(this, writeAll))
+QString writeOtherBlock(const OtherEntry &self, const WriteContext &context, bool writeAll,
+                        bool keepSource) {
+  if (!self.isHead() || self.task != context.task || !writes(&self, writeAll))
     return {};
-  if (keepSource || useSourceBlock || !targetBlock) {
+  if (keepSource || self.useSourceBlock || !self.targetBlock) {
     // A new target declares its own language in its version resource.
-    if (!keepSource && kind == QLatin1String("VERSIONINFO"))
-      return adaptVersionInfo(sourceBlock->text(), context.versionFromLanguage,
+    if (!keepSource && self.kind == QLatin1String("VERSIONINFO"))
+      return adaptVersionInfo(self.sourceBlock->text(), context.versionFromLanguage,
                               context.versionToLanguage);
-    return sourceBlock->text();
+    return self.sourceBlock->text();
   }
-  return targetBlock->text();
+  return self.targetBlock->text();
 }
 
 // Menus: the source block with the captions replaced in place.
-QString MenuEntry::writeBlock(const WriteContext &context, int, bool writeAll,
-                              bool keepSource) const {
-  if (!isHead() || task != context.task || !writes(this, writeAll))
+QString writeMenuBlock(const MenuEntry &self, const WriteContext &context, bool writeAll,
+                       bool keepSource) {
+  if (!self.isHead() || self.task != context.task || !writes(&self, writeAll))
     return {};
-  const QString original = sourceBlock->text();
+  const QString original = self.sourceBlock->text();
   if (keepSource)
     return original;
   StringFinder finder(original, true);
   TextEdits edits;
-  forEachOfBlock(this, [&](const TextEntry *entry) {
+  forEachOfBlock(&self, [&](const TextEntry *entry) {
     if (entry->sourceText.isEmpty())
       return;
     const StringFinder::Hit hit = finder.find(entry->sourceText);
@@ -76,16 +74,16 @@ QString MenuEntry::writeBlock(const WriteContext &context, int, bool writeAll,
 
 // String tables: strings replaced in place; the lines of strings that are not
 // written are cut out, and a block without any string is left out.
-QString StringEntry::writeBlock(const WriteContext &context, int, bool writeAll,
-                                bool keepSource) const {
-  if (!isHead() || task != context.task)
+QString writeStringBlock(const StringEntry &self, const WriteContext &context, bool writeAll,
+                         bool keepSource) {
+  if (!self.isHead() || self.task != context.task)
     return {};
-  const QString original = sourceBlock->text();
+  const QString original = self.sourceBlock->text();
   // In a string table every string is a caption, also one written after a comma.
   StringFinder finder(original, false);
   TextEdits edits;
   bool anyWritten = false;
-  forEachOfBlock(this, [&](const TextEntry *entry) {
+  forEachOfBlock(&self, [&](const TextEntry *entry) {
     const StringFinder::Hit hit = finder.find(entry->sourceText);
     if (!hit.found)
       return;
@@ -104,6 +102,28 @@ QString StringEntry::writeBlock(const WriteContext &context, int, bool writeAll,
       edits.replace(hit.start + 1, hit.end - 1, literalText(entry->writtenText(context)));
   });
   return anyWritten ? edits.apply(original) : QString();
+}
+
+// Dispatches on the entry's class; entries that do not stand for a resource (the
+// controls of a dialog) write nothing.
+QString writeScriptBlock(const TextEntry &entry, const WriteContext &context, int codePage,
+                         bool writeAll, bool keepSource) {
+  switch (entry.entryClass()) {
+  case TextEntry::Class::String:
+    return writeStringBlock(static_cast<const StringEntry &>(entry), context, writeAll, keepSource);
+  case TextEntry::Class::Menu:
+    return writeMenuBlock(static_cast<const MenuEntry &>(entry), context, writeAll, keepSource);
+  case TextEntry::Class::DlgInit:
+    return writeDlgInitBlock(static_cast<const DlgInitEntry &>(entry), context, codePage, writeAll,
+                             keepSource);
+  case TextEntry::Class::Dialog:
+    return writeDialogBlock(static_cast<const DialogEntry &>(entry), context, writeAll, keepSource);
+  case TextEntry::Class::Other:
+    return writeOtherBlock(static_cast<const OtherEntry &>(entry), context, writeAll, keepSource);
+  case TextEntry::Class::Control:
+    break;
+  }
+  return {};
 }
 
 } // namespace tarvelo

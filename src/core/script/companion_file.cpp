@@ -1,3 +1,4 @@
+// Reading and writing the companion files, and writing a task's files all or none.
 #include "script/companion_file.h"
 
 #include "files/file_transaction.h"

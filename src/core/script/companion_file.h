@@ -1,3 +1,4 @@
+// The companion files beside a script: verification marks and comments of each entry.
 #pragma once
 
 #include <QString>

@@ -2,6 +2,7 @@
 // unchanged keep their bytes, only changed texts are replaced, and statements the
 // layout changed or the source added are written anew like their neighbours.
 #include "script/block_tokenizer.h"
+#include "script/block_writing.h"
 #include "script/dialog_statements.h"
 #include "script/statement_units.h"
 #include "script/string_finder.h"
@@ -216,45 +217,47 @@ QString statementWithText(const QString &text, const FollowedControl &found, boo
 
 } // namespace
 
-QString DialogEntry::writeFollowing(const WriteContext &context) const {
-  const DialogLayout &base = followedHeader;
-  if (!layoutsBuilt || !base.parsed || base.statements.size() < 2)
+QString writeDialogFollowing(const DialogEntry &self, const WriteContext &context) {
+  const DialogLayout &base = self.followedHeader;
+  if (!self.layoutsBuilt || !base.parsed || base.statements.size() < 2)
     return QString();
-  const bool onTarget = targetBlock != nullptr;
-  const QString text = (onTarget ? targetBlock : sourceBlock)->text();
+  const bool onTarget = self.targetBlock != nullptr;
+  const QString text = (onTarget ? self.targetBlock : self.sourceBlock)->text();
   // A DIALOG that is to carry what only DIALOGEX has becomes one.
-  const bool extended = base.extended || (useSourceLayout ? sourceLayout : targetLayout).extended;
+  const bool extended =
+      base.extended || (self.useSourceLayout ? self.sourceLayout : self.targetLayout).extended;
   DialogEdits edits(text);
-  if (!followHeader(*this, text, base, extended, context, edits))
+  if (!followHeader(self, text, base, extended, context, edits))
     return QString();
 
   // Which statement of the block each control is. Those in the block's order stay
   // where they stand; a control the target holds elsewhere moves to its place.
-  std::vector<int> baseIndex(pairs.size(), -1);
-  for (size_t i = 0; i < pairs.size(); ++i)
-    if (pairs[i].followed.start >= 0)
-      baseIndex[i] = onTarget ? pairs[i].targetIndex : int(i);
+  std::vector<int> baseIndex(self.pairs.size(), -1);
+  for (size_t i = 0; i < self.pairs.size(); ++i)
+    if (self.pairs[i].followed.start >= 0)
+      baseIndex[i] = onTarget ? self.pairs[i].targetIndex : int(i);
   const std::vector<bool> staying = increasingRun(baseIndex);
-  for (const auto &[start, end] : unfollowedControls)
+  for (const auto &[start, end] : self.unfollowedControls)
     edits.remove(start, end);
 
   const DialogLayout::Statement *begin = findStatement(base, QLatin1String("BEGIN"));
   qsizetype previous = begin->end; // where the statement before stands
   StatementStyle style;
-  for (const ControlPair &pair : pairs)
+  for (const ControlPair &pair : self.pairs)
     if (pair.followed.start >= 0 && pair.followed.parsed) {
       style = controlStyle(text, pair.followed.start, pair.followed.end);
       break;
     }
-  for (size_t i = 0; i < pairs.size(); ++i) {
-    const ControlLayout &wanted = useSourceLayout ? pairs[i].source : pairs[i].target;
+  for (size_t i = 0; i < self.pairs.size(); ++i) {
+    const ControlLayout &wanted =
+        self.useSourceLayout ? self.pairs[i].source : self.pairs[i].target;
     const QString written = wanted.textEntry ? wanted.textEntry->writtenText(context) : QString();
     const QString quoted = wanted.textEntry ? quotedText(written) : QString();
     if (baseIndex[i] < 0) {
       edits.insertAfterLine(previous, style.indent, printControl(wanted, quoted, style));
       continue;
     }
-    const FollowedControl &found = pairs[i].followed;
+    const FollowedControl &found = self.pairs[i].followed;
     const bool rewrite = found.parsed && found.literal && wanted.literal &&
                          controlFingerprint(wanted) != found.fingerprint;
     const auto own = [&] {

@@ -1,3 +1,4 @@
+// Parsing a dialog block into its layout: header statements and control statements.
 #include "script/dialog_layout.h"
 
 #include "script/block_tokenizer.h"

@@ -1,3 +1,4 @@
+// A dialog's header and controls as parsed from its block, and its source/target pairs.
 #pragma once
 
 #include <QString>

@@ -1,3 +1,4 @@
+// Pairing a dialog's source and target controls once the target has been read.
 #include "script/after_read.h"
 #include "script/keywords.h"
 #include "script/text_entry.h"

@@ -1,3 +1,5 @@
+// Writing dialogs: texts replaced in place, or the dialog printed again from its layout.
+#include "script/block_writing.h"
 #include "script/string_finder.h"
 #include "script/text_entry.h"
 #include "script/write_context.h"
@@ -171,12 +173,13 @@ bool DialogEntry::canRegenerate() const {
 }
 
 // The target's block with its caption and control texts replaced where they stand.
-QString DialogEntry::writeTargetInPlace(const WriteContext &context) const {
-  const QString original = targetBlock->text();
+QString writeDialogTargetInPlace(const DialogEntry &self, const WriteContext &context) {
+  const QString original = self.targetBlock->text();
   TextEdits edits;
-  if (targetLayout.captionStart >= 0)
-    edits.replace(targetLayout.captionStart, targetLayout.captionEnd, quoted(writtenText(context)));
-  for (const ControlPair &pair : pairs)
+  if (self.targetLayout.captionStart >= 0)
+    edits.replace(self.targetLayout.captionStart, self.targetLayout.captionEnd,
+                  quoted(self.writtenText(context)));
+  for (const ControlPair &pair : self.pairs)
     if (pair.target.textEntry && pair.target.textStart >= 0)
       edits.replace(pair.target.textStart, pair.target.textEnd,
                     quoted(pair.target.textEntry->writtenText(context)));
@@ -184,11 +187,11 @@ QString DialogEntry::writeTargetInPlace(const WriteContext &context) const {
 }
 
 // The source's block with its texts replaced where they stand.
-QString DialogEntry::writeSourceInPlace(const WriteContext &context) const {
-  const QString original = sourceBlock->text();
+QString writeDialogSourceInPlace(const DialogEntry &self, const WriteContext &context) {
+  const QString original = self.sourceBlock->text();
   StringFinder finder(original, true);
   TextEdits edits;
-  for (const TextEntry *entry = this; entry && entry->sourceBlock == sourceBlock;
+  for (const TextEntry *entry = &self; entry && entry->sourceBlock == self.sourceBlock;
        entry = entry->next()) {
     if (entry->sourceText.isEmpty())
       continue;
@@ -201,36 +204,38 @@ QString DialogEntry::writeSourceInPlace(const WriteContext &context) const {
 
 // A dialog follows the block it replaces; printed again from its layout, always as
 // DIALOGEX, when so set; with only its texts replaced where neither can be done.
-QString DialogEntry::writeBlock(const WriteContext &context, int, bool writeAll,
-                                bool keepSource) const {
-  if (!isHead() || task != context.task || removed || !(writeAll || selectedForSave))
+QString writeDialogBlock(const DialogEntry &self, const WriteContext &context, bool writeAll,
+                         bool keepSource) {
+  if (!self.isHead() || self.task != context.task || self.removed ||
+      !(writeAll || self.selectedForSave))
     return {};
   if (keepSource)
-    return sourceBlock->text();
-  if (context.regenerateDialogs && canRegenerate())
-    return regenerate(context);
+    return self.sourceBlock->text();
+  if (context.regenerateDialogs && self.canRegenerate())
+    return regenerateDialog(self, context);
   if (!context.regenerateDialogs) {
-    const QString followed = writeFollowing(context);
+    const QString followed = writeDialogFollowing(self, context);
     if (!followed.isEmpty())
       return followed;
-    if (canRegenerate())
-      return regenerate(context);
+    if (self.canRegenerate())
+      return regenerateDialog(self, context);
   }
   // A caption needs a place in the target's header to be written there.
-  const bool captionPlaced =
-      targetLayout.captionStart >= 0 || (sourceText.isEmpty() && targetText.isEmpty());
+  const bool captionPlaced = self.targetLayout.captionStart >= 0 ||
+                             (self.sourceText.isEmpty() && self.targetText.isEmpty());
   bool textsPlaced = true;
-  for (const ControlPair &pair : pairs)
+  for (const ControlPair &pair : self.pairs)
     textsPlaced = textsPlaced && (!pair.target.textEntry || pair.target.textStart >= 0);
-  if (!useSourceLayout && targetBlock && targetMatchesSource && captionPlaced && textsPlaced)
-    return writeTargetInPlace(context);
-  return writeSourceInPlace(context);
+  if (!self.useSourceLayout && self.targetBlock && self.targetMatchesSource && captionPlaced &&
+      textsPlaced)
+    return writeDialogTargetInPlace(self, context);
+  return writeDialogSourceInPlace(self, context);
 }
 
-QString DialogEntry::regenerate(const WriteContext &context) const {
-  const DialogLayout &layout = useSourceLayout ? sourceLayout : targetLayout;
+QString regenerateDialog(const DialogEntry &self, const WriteContext &context) {
+  const DialogLayout &layout = self.useSourceLayout ? self.sourceLayout : self.targetLayout;
   QString out;
-  out += identifier + QStringLiteral(" DIALOGEX");
+  out += self.identifier + QStringLiteral(" DIALOGEX");
   for (const QString &option : layout.options)
     out += u' ' + option;
   out += QStringLiteral(" %1, %2, %3, %4")
@@ -243,8 +248,8 @@ QString DialogEntry::regenerate(const WriteContext &context) const {
   out += u'\n';
   writeItems(out, "STYLE", layout.styles);
   writeItems(out, "EXSTYLE", layout.exStyles);
-  if (!sourceText.isEmpty() || !targetText.isEmpty())
-    out += QStringLiteral("CAPTION ") + quoted(writtenText(context)) + u'\n';
+  if (!self.sourceText.isEmpty() || !self.targetText.isEmpty())
+    out += QStringLiteral("CAPTION ") + quoted(self.writtenText(context)) + u'\n';
   if (!layout.fontFace.isEmpty()) {
     if (!layout.fontCharset.isEmpty())
       out += QStringLiteral("FONT %1, \"%2\", %3, %4, %5\n")
@@ -263,8 +268,8 @@ QString DialogEntry::regenerate(const WriteContext &context) const {
     if (!value->isEmpty())
       out += QString::fromLatin1(keyword) + u' ' + *value + u'\n';
   out += QStringLiteral("BEGIN\n");
-  for (const ControlPair &pair : pairs)
-    writeControl(out, useSourceLayout ? pair.source : pair.target, context);
+  for (const ControlPair &pair : self.pairs)
+    writeControl(out, self.useSourceLayout ? pair.source : pair.target, context);
   out += QStringLiteral("END\n");
   return out;
 }

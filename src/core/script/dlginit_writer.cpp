@@ -1,4 +1,6 @@
+// Writing DLGINIT: translated combo-box strings encoded into their records.
 #include "script/block_tokenizer.h"
+#include "script/block_writing.h"
 #include "script/keywords.h"
 #include "script/string_finder.h"
 #include "script/text_entry.h"
@@ -38,16 +40,17 @@ void appendWordBytes(QByteArray &bytes, const BlockToken &word) {
 
 // DLGINIT: each translated combo-box string is encoded in the target's code page and
 // its record's length and data words are rewritten in place.
-QString DlgInitEntry::writeBlock(const WriteContext &context, int codePage, bool writeAll,
-                                 bool keepSource) const {
-  if (!isHead() || task != context.task || removed || !(writeAll || selectedForSave))
+QString writeDlgInitBlock(const DlgInitEntry &self, const WriteContext &context, int codePage,
+                          bool writeAll, bool keepSource) {
+  if (!self.isHead() || self.task != context.task || self.removed ||
+      !(writeAll || self.selectedForSave))
     return {};
-  const QString original = sourceBlock->text();
+  const QString original = self.sourceBlock->text();
   if (keepSource)
     return original;
   BlockTokenizer tokens(original);
   TextEdits edits;
-  for (const TextEntry *entry = next(); entry && entry->sourceBlock == sourceBlock;
+  for (const TextEntry *entry = self.next(); entry && entry->sourceBlock == self.sourceBlock;
        entry = entry->next()) {
     if (entry->sourceText.isEmpty())
       continue;

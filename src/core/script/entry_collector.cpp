@@ -49,8 +49,8 @@ void EntryCollector::statementStarting(StatementReader &) {
   m_blockLookup = BlockLookup(); // never an index of a list read before
 }
 
-void EntryCollector::entry(StatementReader &reader, const QString &kind,
-                           const QString &identifier, const QString &text) {
+void EntryCollector::entry(StatementReader &reader, const QString &kind, const QString &identifier,
+                           const QString &text) {
   const QString stored = text.contains(u'"') ? undoubleQuotes(text) : text;
   if (!m_isSource)
     matchTargetText(reader.block(), kind, identifier, stored);

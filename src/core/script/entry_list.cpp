@@ -1,3 +1,4 @@
+// The entry list: appending, removing a task, and the index by kind and identifier.
 #include "script/entry_list.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// The ordered list of every open task's entries, with its index by kind and identifier.
 #pragma once
 
 #include "script/keywords.h"

@@ -1,3 +1,4 @@
+// The keywords of the resource-script language and the comparison of identifiers.
 #include "script/keywords.h"
 
 #include <QHash>

@@ -1,3 +1,4 @@
+// The table of languages and the facts derived from each.
 #include "script/language.h"
 
 #include "script/keywords.h"

@@ -1,3 +1,4 @@
+// Languages of resource scripts: names, numbers, code pages and guards.
 #pragma once
 
 // Languages of resource scripts: the LANGUAGE statement's names and the facts derived

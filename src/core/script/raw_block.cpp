@@ -1,3 +1,4 @@
+// Decoding a resource's verbatim bytes into its text.
 #include "script/raw_block.h"
 
 #include "text/code_page.h"

@@ -1,3 +1,4 @@
+// A resource's verbatim bytes as read, shared by the entries made from it.
 #pragma once
 
 #include <QByteArray>

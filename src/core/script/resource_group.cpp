@@ -1,3 +1,4 @@
+// The group a resource kind is listed under.
 #include "script/resource_group.h"
 
 #include <QCoreApplication>

@@ -1,3 +1,4 @@
+// The group a resource kind is listed under wherever resources are offered by kind.
 #pragma once
 
 #include <QString>

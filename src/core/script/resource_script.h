@@ -46,8 +46,8 @@ public:
   // current content, possibly nothing, and decides the encoding written); see
   // TargetMerger. SyntaxError when the old target does not parse and the user declines
   // to replace it (target is then unchanged).
-  ScriptResult write(Task *task, int writeLanguage, ScriptFile &target,
-                     const WriteContext &context, bool selective, ScriptFile *source = nullptr);
+  ScriptResult write(Task *task, int writeLanguage, ScriptFile &target, const WriteContext &context,
+                     bool selective, ScriptFile *source = nullptr);
 
 private:
   void reportSyntaxError(qsizetype statementStart);

@@ -1,3 +1,4 @@
+// A resource script's bytes: detecting the encoding, reading lines, writing text.
 #include "script/script_file.h"
 
 #include "files/file_transaction.h"

@@ -1,3 +1,4 @@
+// A resource script's bytes: encodings, lines, line ends, and the new content written.
 #pragma once
 
 #include <QByteArray>

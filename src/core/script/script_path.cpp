@@ -1,3 +1,4 @@
+// Resolving file names written in scripts.
 #include "script/script_path.h"
 
 #include <QDir>

@@ -1,3 +1,4 @@
+// File names as written in scripts and on Windows, resolved on this system.
 #pragma once
 
 #include <QString>

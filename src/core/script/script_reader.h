@@ -15,7 +15,6 @@ namespace tarvelo {
 // line is copied to an output file.
 class ScriptReader {
 public:
-
   ScriptFile &file() { return m_file; }
   int lineNumber() const { return m_lineNumber; }
   int codePage() const { return m_codePage; }

@@ -20,8 +20,7 @@ void StatementHandler::include(StatementReader &reader, bool) {
   reader.lines().skipDirectiveLine();
 }
 
-StatementReader::StatementReader(ScriptReader &lines, StatementHandler &handler,
-                                 int wantedLanguage)
+StatementReader::StatementReader(ScriptReader &lines, StatementHandler &handler, int wantedLanguage)
     : m_lines(lines), m_handler(handler), m_rules(handler.rules()),
       m_wantedLanguage(wantedLanguage) {}
 

@@ -1,3 +1,4 @@
+// Finding the strings of a block's entries in the block's text, in order.
 #include "script/string_finder.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// Finding the strings of a block's entries in the block's text, in order.
 #pragma once
 
 #include "script/block_tokenizer.h"

@@ -2,6 +2,7 @@
 // where it stands, and the resources found only in the target kept aside.
 #include "script/block_follow.h"
 #include "script/resource_group.h"
+#include "script/script_block_writer.h"
 #include "script/script_path.h"
 #include "script/statement_reader.h"
 #include "script/target_merger.h"
@@ -71,9 +72,9 @@ void TargetMerger::languageStatement(StatementReader &, bool topLevel) {
 
 // The text of a resource found only in the target, where it stood, if it is kept.
 QString TargetMerger::keptInPlaceText(int id, QString &oldText,
-                                        std::vector<MergedLines::Origin> &oldLines) const {
+                                      std::vector<MergedLines::Origin> &oldLines) const {
   const auto &[head, block] = m_pass->keptInPlace[size_t(id)];
-  const QString text = head->writeBlock(m_writeContext, m_lines.codePage(), false, true);
+  const QString text = writeScriptBlock(*head, m_writeContext, m_lines.codePage(), false, true);
   if (text.isEmpty())
     return text;
   oldText = block->text();
@@ -154,9 +155,8 @@ void TargetMerger::flushStatement(const RawBlockPtr &block) {
                              : pending.text;
     // The block of a resource nothing changed goes as it was, in one piece.
     if (m_keepOrigins && text == oldText) {
-      pass.merged.addOldBlock(
-          oldText, block->begin(), block->end(), block->codePage(),
-          linesIn(file.data(), block->begin(), block->end(), file.isUnicode()));
+      pass.merged.addOldBlock(oldText, block->begin(), block->end(), block->codePage(),
+                              linesIn(file.data(), block->begin(), block->end(), file.isUnicode()));
       continue;
     }
     if (!m_keepOrigins) {
@@ -195,8 +195,8 @@ TextEntry *TargetMerger::sourceFor(const QString &kind, const QString &identifie
 // A text of the target met while saving (as written, quotes still doubled): the
 // target's resource is replaced in place by the translated source resource, or kept
 // aside as found only in the target.
-void TargetMerger::entry(StatementReader &reader, const QString &kind,
-                         const QString &identifier, const QString &text) {
+void TargetMerger::entry(StatementReader &reader, const QString &kind, const QString &identifier,
+                         const QString &text) {
   const RawBlockPtr &block = reader.block();
   if (m_lines.echo() || !block)
     return; // outside the write language's section the old text is kept as it is
@@ -214,7 +214,7 @@ void TargetMerger::entry(StatementReader &reader, const QString &kind,
   const bool already = source && source->isHead() && pass.writtenHeads.contains(source);
   const QString written =
       source && !already
-          ? source->writeBlock(m_writeContext, m_lines.codePage(), !m_selective, false)
+          ? writeScriptBlock(*source, m_writeContext, m_lines.codePage(), !m_selective, false)
           : QString();
   if (!written.isEmpty()) {
     pass.writtenHeads.insert(source);
@@ -241,8 +241,8 @@ void TargetMerger::entry(StatementReader &reader, const QString &kind,
 
 // An entry for a text of the target that may be kept or offered later.
 void TargetMerger::keepTargetOnly(const RawBlockPtr &block, const QString &kind,
-                                  const QString &identifier, const QString &text,
-                                  TextEntry *source, bool writtenHere, bool keep) {
+                                  const QString &identifier, const QString &text, TextEntry *source,
+                                  bool writtenHere, bool keep) {
   std::unique_ptr<TextEntry> made = makeEntry(kind, block->firstEntry == nullptr);
   made->kind = kind;
   made->identifier = identifier;

@@ -4,9 +4,10 @@
 
 #include "files/file_messages.h"
 #include "script/language.h"
-#include "script/statement_reader.h"
 #include "script/new_target_copier.h"
+#include "script/script_block_writer.h"
 #include "script/script_path.h"
+#include "script/statement_reader.h"
 #include "script/task.h"
 #include "seam/prompter.h"
 
@@ -138,8 +139,7 @@ TargetMerger::Layout TargetMerger::layoutFor(const ScriptFile &target, ScriptFil
                   defaultCodePage(m_writeLanguage) == 0;
   if (layout.toUtf8)
     layout.encoding = ScriptFile::Utf8;
-  layout.utf8Output =
-      layout.encoding == ScriptFile::Utf8 || layout.encoding == ScriptFile::Utf8Bom;
+  layout.utf8Output = layout.encoding == ScriptFile::Utf8 || layout.encoding == ScriptFile::Utf8Bom;
   layout.crLf = target.mostlyCrLf();
   layout.finalLineEnd = target.endsWithLineEnd();
   if (!target.isEmpty())
@@ -242,7 +242,7 @@ void TargetMerger::writeInsertion(ScriptFile &out, int &codePage) {
     // Resources written in place at their old position are not written again.
     if (m_pass->writtenInPlace.contains({entry->kind, entry->identifier}))
       continue;
-    writer.write(entry->writeBlock(m_writeContext, insertedPage, writeAll, false));
+    writer.write(writeScriptBlock(*entry, m_writeContext, insertedPage, writeAll, false));
   }
   // Resources found only in the target that could not stay where they stood: strings
   // of tables that also hold the source's strings.
@@ -252,7 +252,7 @@ void TargetMerger::writeInsertion(ScriptFile &out, int &codePage) {
       if (entry->isHead() && !m_pass->inPlace.contains(entry))
         writer.write(entry->entryClass() == TextEntry::Class::String
                          ? keptStrings(entry)
-                         : entry->writeBlock(m_writeContext, insertedPage, false, true));
+                         : writeScriptBlock(*entry, m_writeContext, insertedPage, false, true));
     }
   m_pass->writtenInPlace.clear();
   if (inserted.isEmpty())

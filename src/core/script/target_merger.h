@@ -102,8 +102,8 @@ private:
   const bool m_selective;
   WriteContext m_writeContext;
   Layout m_layout;
-  ScriptReader m_lines;        // over the old target
-  bool m_keepOrigins = false;  // the old target's lines may be kept as its bytes
+  ScriptReader m_lines;       // over the old target
+  bool m_keepOrigins = false; // the old target's lines may be kept as its bytes
   std::unique_ptr<Pass> m_pass;
 };
 

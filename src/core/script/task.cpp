@@ -1,3 +1,4 @@
+// The chain of open tasks.
 #include "script/task.h"
 
 namespace tarvelo {

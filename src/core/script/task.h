@@ -1,3 +1,4 @@
+// A task (a source and target pair with its languages) and the chain of open tasks.
 #pragma once
 
 #include <QString>

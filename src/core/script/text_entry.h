@@ -1,3 +1,5 @@
+// The model of a task's resources: one entry per translatable text or verbatim
+// resource, whatever file it was read from.
 #pragma once
 
 #include "script/dialog_layout.h"
@@ -54,12 +56,6 @@ public:
   // the target lacks.
   void setMatched(int state);
 
-  // The resource's text for the target script, or empty when nothing is written:
-  // only head entries of the context's task write. writeAll is false in a selective
-  // save (then only entries selected for saving are written); keepSource writes the
-  // source texts.
-  virtual QString writeBlock(const WriteContext &context, int codePage, bool writeAll,
-                             bool keepSource) const;
   // Checks the entry against what the target held, once the target has been read.
   virtual void afterTargetRead(AfterReadContext &context);
 
@@ -120,22 +116,16 @@ private:
 class StringEntry final : public TextEntry {
 public:
   Class entryClass() const override { return Class::String; }
-  QString writeBlock(const WriteContext &context, int codePage, bool writeAll,
-                     bool keepSource) const override;
 };
 
 class MenuEntry final : public TextEntry {
 public:
   Class entryClass() const override { return Class::Menu; }
-  QString writeBlock(const WriteContext &context, int codePage, bool writeAll,
-                     bool keepSource) const override;
 };
 
 class DlgInitEntry final : public TextEntry {
 public:
   Class entryClass() const override { return Class::DlgInit; }
-  QString writeBlock(const WriteContext &context, int codePage, bool writeAll,
-                     bool keepSource) const override;
 };
 
 // Every entry of a dialog block after its head.
@@ -148,8 +138,6 @@ public:
 class DialogEntry final : public TextEntry {
 public:
   Class entryClass() const override { return Class::Dialog; }
-  QString writeBlock(const WriteContext &context, int codePage, bool writeAll,
-                     bool keepSource) const override;
   void afterTargetRead(AfterReadContext &context) override;
 
   DialogLayout sourceLayout; // as the source defines it
@@ -174,22 +162,12 @@ public:
   // a dialog it cannot model is lost: the target's own block when it holds the
   // source's controls, else the source's.
   bool canRegenerate() const;
-
-private:
-  QString writeTargetInPlace(const WriteContext &context) const;
-  QString writeSourceInPlace(const WriteContext &context) const;
-  // The block the dialog replaces (the target's, or the source's for a new one) with
-  // only what changed written anew; empty when that block cannot be followed.
-  QString writeFollowing(const WriteContext &context) const;
-  QString regenerate(const WriteContext &context) const;
 };
 
 // Any other resource: no text, kept so that its block can be written to the target.
 class OtherEntry final : public TextEntry {
 public:
   Class entryClass() const override { return Class::Other; }
-  QString writeBlock(const WriteContext &context, int codePage, bool writeAll,
-                     bool keepSource) const override;
   void afterTargetRead(AfterReadContext &context) override;
 
   // The resource is written from the source's block instead of the target's.

@@ -1,3 +1,4 @@
+// The tokens of the resource-script language, and the character classes scanners share.
 #pragma once
 
 #include <QStringView>

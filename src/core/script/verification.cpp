@@ -1,3 +1,4 @@
+// The verification summary over the entries of the open tasks.
 #include "script/verification.h"
 
 #include "script/entry_list.h"

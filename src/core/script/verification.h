@@ -1,3 +1,4 @@
+// The verification summary over the entries of the open tasks.
 #pragma once
 
 #include <QString>

@@ -1,3 +1,4 @@
+// A VERSIONINFO block declared again for another language.
 #include "script/version_info.h"
 
 #include "script/keywords.h"

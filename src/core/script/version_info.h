@@ -1,3 +1,4 @@
+// A VERSIONINFO block declared again for another language.
 #pragma once
 
 #include <QString>

@@ -1,3 +1,4 @@
+// What the block writers need besides the entries: saving option, task, languages.
 #pragma once
 
 #include <QString>

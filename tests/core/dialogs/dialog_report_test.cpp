@@ -23,7 +23,8 @@ protected:
   // Reads an English source and a German target of one task.
   void read(const QString &source, const QString &target, const QString &targetPath = QString()) {
     ASSERT_EQ(work.readSource(("LANGUAGE 9, 1\n" + source).toUtf8(), 1033), ScriptResult::Ok);
-    ASSERT_EQ(work.readTarget(("LANGUAGE 7, 1\n" + target).toUtf8(), 1031, targetPath), ScriptResult::Ok);
+    ASSERT_EQ(work.readTarget(("LANGUAGE 7, 1\n" + target).toUtf8(), 1031, targetPath),
+              ScriptResult::Ok);
     bool clearFuzzy = false;
     AfterReadContext context{&work.entries, &work.prompter, QString(), &clearFuzzy};
     afterTargetRead(work.tasks.head(), context);

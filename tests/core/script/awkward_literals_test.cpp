@@ -121,9 +121,17 @@ TEST(AwkwardLiterals, EveryTextCompilesAndReadsBack) {
       test::compileScript(dir.filePath("target.rc"), {}, 1252, dir.path(), error);
   ASSERT_FALSE(res.isEmpty()) << error.toStdString() << "\n" << target.data().toStdString();
   const QMap<int, QString> compiled = compiledStrings(test::readResFile(res));
-  for (int i = 0; i < texts.size(); ++i)
-    EXPECT_EQ(compiled.value(100 + i), storedByTheCompiler(texts[i].second))
-        << texts[i].first.toStdString();
+  for (int i = 0; i < texts.size(); ++i) {
+    const QString stored = compiled.value(100 + i);
+    const QString expected = storedByTheCompiler(texts[i].second);
+    // A lone backslash before the closing quote makes llvm-rc store one unit read from
+    // beyond the literal (a different one each run); what comes before it must be right,
+    // and the strings after it must not be swallowed.
+    if (texts[i].second.endsWith(u'\\') && !texts[i].second.endsWith(QLatin1String("\\\\")))
+      EXPECT_EQ(stored.left(expected.size()), expected) << texts[i].first.toStdString();
+    else
+      EXPECT_EQ(stored, expected) << texts[i].first.toStdString();
+  }
 
   // Our reader reads back what was written, escapes as written.
   test::Workspace back;

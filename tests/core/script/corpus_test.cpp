@@ -61,7 +61,8 @@ Saved save(const QString &sourcePath, int sourceLanguage, const QString &targetP
   if (!source.open(sourcePath) || !target.open(targetPath))
     return saved;
   ResourceScript writer(ws.context());
-  saved.read = writer.write(task, targetLanguage, target, WriteContext(), false, &source) == ScriptResult::Ok;
+  saved.read = writer.write(task, targetLanguage, target, WriteContext(), false, &source) ==
+               ScriptResult::Ok;
   saved.bytes = target.data();
   return saved;
 }

@@ -1,3 +1,4 @@
+// Tests: dialog blocks parsed into layouts, and the layouts written back.
 #include "script/dialog_layout.h"
 
 #include <QRect>

@@ -166,7 +166,8 @@ TEST_P(GoldenWriter, WritesTheExpectedTarget) {
   ScriptFile sourceFile;
   sourceFile.openData(source);
   ResourceScript writer(ws.context());
-  ASSERT_EQ(writer.write(task, targetLanguage, target, context, selective, &sourceFile), ScriptResult::Ok);
+  ASSERT_EQ(writer.write(task, targetLanguage, target, context, selective, &sourceFile),
+            ScriptResult::Ok);
   // TARVELO_UPDATE_GOLDEN=1 writes the output as the new expectation, to be reviewed.
   if (qEnvironmentVariableIsSet("TARVELO_UPDATE_GOLDEN")) {
     QFile out(folder + "/expected.rc");
@@ -181,7 +182,8 @@ TEST_P(GoldenWriter, WritesTheExpectedTarget) {
     ScriptFile again;
     again.openData(target.data());
     ResourceScript second(ws.context());
-    ASSERT_EQ(second.write(task, targetLanguage, again, context, selective, &sourceFile), ScriptResult::Ok);
+    ASSERT_EQ(second.write(task, targetLanguage, again, context, selective, &sourceFile),
+              ScriptResult::Ok);
     EXPECT_TRUE(again.data() == expected) << difference(expected, again.data());
   }
 }

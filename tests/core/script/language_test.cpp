@@ -1,3 +1,4 @@
+// Tests: LANGUAGE names and numbers, code pages and guards of languages.
 #include "script/language.h"
 
 #include "text/locale_table.h"

@@ -1,3 +1,4 @@
+// Tests: a target's texts placed into the source's entries, repeated identifiers too.
 #include "script/after_read.h"
 #include "script/companion_file.h"
 #include "script/verification.h"
@@ -225,8 +226,10 @@ TEST(SharedIdentifiers, SmallAndLargeBlocksGiveTheSamePlaces) {
   for (const int controls : {9, 150}) {
     SCOPED_TRACE(controls);
     test::Workspace ws;
-    ASSERT_EQ(ws.readSource(sharedIdentifierDialog("9, 1", controls, ""), 0x0409), ScriptResult::Ok);
-    ASSERT_EQ(ws.readTarget(sharedIdentifierDialog("7, 1", controls, " de"), 0x0407), ScriptResult::Ok);
+    ASSERT_EQ(ws.readSource(sharedIdentifierDialog("9, 1", controls, ""), 0x0409),
+              ScriptResult::Ok);
+    ASSERT_EQ(ws.readTarget(sharedIdentifierDialog("7, 1", controls, " de"), 0x0407),
+              ScriptResult::Ok);
     bool clear = false;
     AfterReadContext context{&ws.entries, &ws.prompter, QString(), &clear};
     afterTargetRead(ws.tasks.head(), context);
@@ -243,8 +246,10 @@ TEST(SharedIdentifiers, SmallAndLargeBlocksGiveTheSamePlaces) {
     const QString targetPath = dir.filePath("app_de.rc");
     ASSERT_TRUE(writeCompanion(ws.entries, ws.tasks.head(), targetPath, 1031, false));
     test::Workspace again;
-    ASSERT_EQ(again.readSource(sharedIdentifierDialog("9, 1", controls, "", true), 0x0409), ScriptResult::Ok);
-    ASSERT_EQ(again.readTarget(sharedIdentifierDialog("7, 1", controls, " de", true), 0x0407), ScriptResult::Ok);
+    ASSERT_EQ(again.readSource(sharedIdentifierDialog("9, 1", controls, "", true), 0x0409),
+              ScriptResult::Ok);
+    ASSERT_EQ(again.readTarget(sharedIdentifierDialog("7, 1", controls, " de", true), 0x0407),
+              ScriptResult::Ok);
     readCompanion(again.entries, again.tasks.head(), targetPath, 1031, false);
     QStringList shared;
     for (int i = 1; i <= controls; ++i) {

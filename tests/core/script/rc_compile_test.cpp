@@ -58,7 +58,8 @@ void translateAndCompile(const QString &scriptPath, int targetLanguage, int targ
   QFile sourceFile(scriptPath);
   ASSERT_TRUE(sourceFile.open(QIODevice::ReadOnly));
   const QByteArray source = sourceFile.readAll();
-  ASSERT_EQ(ws.readSource(source, 1033), ScriptResult::Ok) << ws.prompter.messages.join(u'\n').toStdString();
+  ASSERT_EQ(ws.readSource(source, 1033), ScriptResult::Ok)
+      << ws.prompter.messages.join(u'\n').toStdString();
   Task *task = ws.tasks.head();
   bool clear = false;
   AfterReadContext context{&ws.entries, &ws.prompter, QString(), &clear};
@@ -74,7 +75,8 @@ void translateAndCompile(const QString &scriptPath, int targetLanguage, int targ
   ScriptFile target;
   target.create(sourceScript.encoding());
   ResourceScript writer(ws.context());
-  ASSERT_EQ(writer.write(task, targetLanguage, target, WriteContext(), false, &sourceScript), ScriptResult::Ok);
+  ASSERT_EQ(writer.write(task, targetLanguage, target, WriteContext(), false, &sourceScript),
+            ScriptResult::Ok);
   const QString targetPath = dir.filePath("target.rc");
   ASSERT_TRUE(target.saveTo(targetPath));
 

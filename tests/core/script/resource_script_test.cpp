@@ -1,3 +1,4 @@
+// Tests: scripts read into entries in every encoding; languages, includes, bad input.
 #include "script/language.h"
 #include "support/script_harness.h"
 
@@ -101,7 +102,8 @@ TEST_P(ReadTest, StringTables) {
 }
 
 TEST_P(ReadTest, StringFollowedByACommaIsASyntaxError) {
-  read("STRINGTABLE\nBEGIN\n IDS_A \"a\",\n IDS_B \"b\"\nEND\n", kEnglish, ScriptResult::SyntaxError);
+  read("STRINGTABLE\nBEGIN\n IDS_A \"a\",\n IDS_B \"b\"\nEND\n", kEnglish,
+       ScriptResult::SyntaxError);
   EXPECT_EQ(ws.prompter.messages,
             QStringList{"Unexpected string at line: 3: found ','; expected an identifier and its "
                         "quoted text for each string of the STRINGTABLE that begins at line 1."});
@@ -123,7 +125,8 @@ TEST_P(ReadTest, Menus) {
 }
 
 TEST_P(ReadTest, MenuItemWithoutCommandIsASyntaxError) {
-  read("IDR_M MENU\nBEGIN\n MENUITEM \"&Open\", , ID_OPEN\nEND\n", kEnglish, ScriptResult::SyntaxError);
+  read("IDR_M MENU\nBEGIN\n MENUITEM \"&Open\", , ID_OPEN\nEND\n", kEnglish,
+       ScriptResult::SyntaxError);
   EXPECT_EQ(ws.prompter.messages,
             QStringList{"Unexpected string at line: 3: found ', ID_OPEN'; expected MENUITEM or "
                         "POPUP with a quoted text for each item of the menu IDR_M that begins at "
@@ -189,7 +192,8 @@ TEST(ResourceScript, Utf8MarkReadsAsUtf8WhateverTheLanguage) {
 TEST(ResourceScript, ReadingATargetSaysWhichLineOfHowMany) {
   test::Workspace ws;
   ASSERT_EQ(ws.readSource("STRINGTABLE\nBEGIN\n 1 \"a\"\nEND\n", kEnglish), ScriptResult::Ok);
-  ASSERT_EQ(ws.readTarget("STRINGTABLE\nBEGIN\n 1 \"b\"\nEND\n", kGerman, "/none/app_de.rc"), ScriptResult::Ok);
+  ASSERT_EQ(ws.readTarget("STRINGTABLE\nBEGIN\n 1 \"b\"\nEND\n", kGerman, "/none/app_de.rc"),
+            ScriptResult::Ok);
   EXPECT_EQ(ws.progress.title, "Reading File - app_de.rc");
   EXPECT_EQ(ws.progress.firstText, "Reading line 1 of 4");
 }

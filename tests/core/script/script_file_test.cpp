@@ -1,3 +1,4 @@
+// Tests: script files' encodings, lines and line ends, read and written.
 #include "script/script_file.h"
 
 #include <QTemporaryDir>

@@ -1,3 +1,4 @@
+// Tests: the tokens of the line reader in every encoding.
 #include "script/script_reader.h"
 #include "support/script_harness.h"
 
