@@ -1,3 +1,4 @@
+// The translate command: fills a target from its source, the memory and machine translation.
 #include "cli/cli_arguments.h"
 #include "cli/cli_memory.h"
 #include "cli/cli_prompter.h"

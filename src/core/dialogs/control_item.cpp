@@ -1,3 +1,4 @@
+// Style word tables, and classifying a dialog's controls into the kinds the preview draws.
 #include "dialogs/control_item.h"
 
 #include "script/dialog_layout.h"

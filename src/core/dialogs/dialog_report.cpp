@@ -1,3 +1,4 @@
+// The dialogs report: naming, measuring and checking every control of each dialog.
 #include "dialogs/dialog_report.h"
 
 #include "dialogs/control_item.h"

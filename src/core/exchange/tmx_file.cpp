@@ -1,3 +1,4 @@
+// Writing and reading TMX 1.4 documents of one language pair.
 #include "exchange/tmx_file.h"
 
 #include "exchange/xliff_file.h"

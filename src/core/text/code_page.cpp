@@ -1,3 +1,4 @@
+// Converting between Windows code pages and UTF-16 through iconv, ASCII fast.
 #include "text/code_page.h"
 
 #include <QHash>

@@ -1,3 +1,4 @@
+// The program's memory client: connecting, alternatives, filling targets, matches.
 #include "tmclient/memory_client.h"
 
 #include "tmclient/memory_location.h"

@@ -1,3 +1,4 @@
+// The program's side of the translation memory: lookups, filling and learning.
 #pragma once
 
 #include "tmclient/auto_completion.h"

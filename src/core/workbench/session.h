@@ -1,3 +1,4 @@
+// The open tasks and everything the translator does with them.
 #pragma once
 
 #include "script/entry_list.h"

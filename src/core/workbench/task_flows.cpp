@@ -1,3 +1,4 @@
+// Opening tasks: reading sources and targets, and the settings an open writes.
 #include "files/file_messages.h"
 #include "script/companion_file.h"
 #include "script/resource_script.h"

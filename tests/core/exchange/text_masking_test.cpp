@@ -1,3 +1,4 @@
+// Masking texts for translation services, and each provider's language codes.
 #include "exchange/language_codes.h"
 #include "exchange/text_masking.h"
 #include "support/qt_printers.h"

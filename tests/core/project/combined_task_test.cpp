@@ -1,3 +1,4 @@
+// Combining tasks into one edit, and writing the edit back to each task.
 #include "project/combined_task.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// Dropping tasks in the project tree, language pairs offered, the root's text.
 #include "project/project_edits.h"
 
 #include "seam/settings.h"

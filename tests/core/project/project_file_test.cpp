@@ -1,3 +1,4 @@
+// Project files: broken blocks skipped, round trips, encodings and failures.
 #include "project/project_file.h"
 #include "project/project_paths.h"
 

@@ -1,3 +1,4 @@
+// Project paths: written relative to the project folder, resolved against it.
 #include "project/project_paths.h"
 
 #include <QDir>
