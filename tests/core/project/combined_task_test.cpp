@@ -60,9 +60,8 @@ INSTANTIATE_TEST_SUITE_P(
                       CombineCase{"Windows paths",
                                   {task("A", "C:\\w\\a.rc", 1033, "", 1031),
                                    task("A", "C:\\w\\b.rc", 1033, "D:\\b.rc", 1031)},
-                                  task("A", "C:\\w\\" + Different, 1033, Different, 1031)})),
-    [](const auto &info) {
-  return test::caseName(info.param.what); });
+                                  task("A", "C:\\w\\" + Different, 1033, Different, 1031)}),
+    [](const auto &info) { return test::caseName(info.param.what); });
 
 TEST(CombinedTask, EditWritesOnlyTheFieldsTheUserSet) {
   QList<Task> tasks{task("A", "/p/res/a.rc", 1033, "/p/de/a.rc", 1031),
