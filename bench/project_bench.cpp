@@ -1,3 +1,4 @@
+// Project benchmarks: writing and reading a project file, searching a large source tree.
 #include "project/project_file.h"
 #include "project/script_search.h"
 #include "project/search_runner.h"

@@ -1,3 +1,4 @@
+// Reading the generated script as a source, from bytes to entries.
 #include "script/entry_list.h"
 #include "script/resource_script.h"
 #include "script/task.h"

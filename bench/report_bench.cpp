@@ -1,3 +1,4 @@
+// The dialogs report of the generated task, from the read model to the rich text.
 #include "dialogs/dialog_report.h"
 #include "dialogs/report_fragment.h"
 #include "dialogs/report_settings.h"

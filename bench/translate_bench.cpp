@@ -1,3 +1,4 @@
+// Translating the generated task: reading source and target, matching and writing back.
 #include "script/after_read.h"
 #include "script/entry_list.h"
 #include "script/resource_script.h"

@@ -1,3 +1,4 @@
+// The generated task read for a benchmark, with its own prompter, progress and settings.
 #pragma once
 
 #include "seam/progress.h"

@@ -1,3 +1,4 @@
+// Reading the generated scripts as an English to German task for the benchmarks.
 #include "support/generated_task.h"
 
 #include "script/after_read.h"

@@ -1,3 +1,4 @@
+// The generated source and target read into entries, English to German.
 #pragma once
 
 namespace tarvelo {

@@ -1,3 +1,4 @@
+// Counting heap bytes by interposing malloc and its relatives over the C library's.
 #include "support/heap_meter.h"
 
 #include <atomic>

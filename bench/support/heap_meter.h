@@ -1,3 +1,4 @@
+// The bytes the process holds on the heap, and the peak since the last reset.
 #pragma once
 
 namespace tarvelo::bench {

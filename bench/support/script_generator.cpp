@@ -1,3 +1,4 @@
+// Writing a large resource script shaped like a real MFC program's, in two languages.
 #include "support/script_generator.h"
 
 #include <QString>

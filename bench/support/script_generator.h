@@ -1,3 +1,4 @@
+// A large generated resource script, shaped like a real MFC program's, for the benchmarks.
 #pragma once
 
 #include <QByteArray>

@@ -1,3 +1,4 @@
+// A prompter that answers every question at once, for the benchmarks.
 #pragma once
 
 #include "seam/prompter.h"

@@ -1,3 +1,4 @@
+// The check command: spell-checks a target's translated items and prints the findings.
 #include "cli/cli_arguments.h"
 #include "cli/cli_prompter.h"
 #include "cli/commands.h"

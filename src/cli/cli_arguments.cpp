@@ -1,3 +1,4 @@
+// Reading a command's options, language numbers and required options.
 #include "cli/cli_arguments.h"
 
 namespace tarvelo::cli {

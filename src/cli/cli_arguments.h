@@ -1,3 +1,4 @@
+// A command's options: "--name value" pairs, flags and free words.
 #pragma once
 
 #include <QHash>

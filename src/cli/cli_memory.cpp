@@ -1,3 +1,4 @@
+// Loading the memory library and opening a memory for a command.
 #include "cli/cli_memory.h"
 
 #include "seam/settings.h"

@@ -1,3 +1,4 @@
+// The memory library and one memory opened for a command of the command line.
 #pragma once
 
 #include "tmclient/memory_client.h"

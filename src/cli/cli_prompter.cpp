@@ -1,3 +1,4 @@
+// The command line's answers to the program's questions, messages to standard error.
 #include "cli/cli_prompter.h"
 
 #include "text/printable_text.h"

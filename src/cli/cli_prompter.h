@@ -1,3 +1,4 @@
+// Answers the program's questions by command-line policy, printing messages to stderr.
 #pragma once
 
 #include "seam/prompter.h"

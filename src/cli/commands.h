@@ -1,3 +1,4 @@
+// The entry point of each command of the command line.
 #pragma once
 
 #include <QStringList>

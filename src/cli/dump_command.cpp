@@ -1,3 +1,4 @@
+// The dump and languages commands: a script's items, and the languages it declares.
 #include "cli/cli_prompter.h"
 #include "cli/commands.h"
 #include "cli/task_reader.h"

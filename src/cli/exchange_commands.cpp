@@ -1,3 +1,4 @@
+// The export and import commands: a task's translations out to and in from a file.
 #include "cli/cli_arguments.h"
 #include "cli/cli_prompter.h"
 #include "cli/commands.h"

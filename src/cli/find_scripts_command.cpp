@@ -1,3 +1,4 @@
+// The find-scripts command: the resource scripts of a folder, solution or project.
 #include "cli/cli_arguments.h"
 #include "cli/commands.h"
 #include "project/script_search.h"

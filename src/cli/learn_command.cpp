@@ -1,3 +1,4 @@
+// The learn command: a source and its target learnt into a memory.
 #include "cli/cli_arguments.h"
 #include "cli/cli_memory.h"
 #include "cli/cli_prompter.h"

@@ -1,3 +1,4 @@
+// The tm-import, tm-export and tm-delete commands on a whole memory.
 #include "cli/cli_arguments.h"
 #include "cli/cli_memory.h"
 #include "cli/cli_prompter.h"

@@ -1,3 +1,4 @@
+// The pseudo command: writes a pseudo-translated target of a script.
 #include "cli/cli_arguments.h"
 #include "cli/cli_prompter.h"
 #include "cli/commands.h"

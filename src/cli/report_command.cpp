@@ -1,3 +1,4 @@
+// The report command: the dialogs report of a task, as lines or JSON.
 #include "cli/cli_arguments.h"
 #include "cli/cli_prompter.h"
 #include "cli/commands.h"

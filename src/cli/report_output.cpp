@@ -1,3 +1,4 @@
+// The dialogs report written as lines of findings or as JSON.
 #include "cli/report_output.h"
 
 #include "dialogs/dialog_report.h"

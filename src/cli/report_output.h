@@ -1,3 +1,4 @@
+// The dialogs report as lines of findings or as JSON, for the report command.
 #pragma once
 
 #include <QByteArray>

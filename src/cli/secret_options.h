@@ -1,3 +1,4 @@
+// Secrets a command takes without showing them: keys and memory locations.
 #pragma once
 
 // Secrets a command takes without showing them to other users: a key from the

@@ -1,3 +1,4 @@
+// The tm-copy command: a whole memory copied between a folder and a server.
 #include "cli/cli_arguments.h"
 #include "cli/cli_memory.h"
 #include "cli/commands.h"

@@ -1,3 +1,4 @@
+// The tm-search command: the pairs holding given words, or the fuzzy matches of a text.
 #include "cli/cli_arguments.h"
 #include "cli/cli_memory.h"
 #include "cli/cli_prompter.h"

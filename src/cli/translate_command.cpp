@@ -1,3 +1,4 @@
+// The translate command: fills a target from its source, the memory and machine translation.
 #include "cli/cli_arguments.h"
 #include "cli/cli_memory.h"
 #include "cli/cli_prompter.h"
@@ -118,6 +119,83 @@ bool parse(const QStringList &arguments, TranslateOptions &options, QString &err
   return true;
 }
 
+// How a filling step went: it filled what it could, some items failed (said already, and
+// the command fails once the target is written), or the command stops at once.
+enum class FillOutcome { Filled, SomeFailed, Stopped };
+
+// Fills empty targets from the memory, with fuzzy matches when asked.
+FillOutcome fillFromMemory(const TranslateOptions &options, TaskReader &reader,
+                           MemorySettings &settings, CliPrompter &prompter) {
+  const Task *task = reader.task();
+  NullProgress progress;
+  settings.setInteger(QStringLiteral("FuzzyFill"), options.fuzzyFill > 0 ? 1 : 0);
+  if (options.fuzzyFill > 0)
+    settings.setInteger(QStringLiteral("FuzzyScore"), options.fuzzyFill);
+  CliMemory memory(reader.entries(), settings, prompter, progress);
+  if (!memory.open(options.tm, task->sourceLanguage, task->targetLanguage, false))
+    return FillOutcome::Stopped;
+  if (options.fuzzyFill > 0 && !memory.client().fuzzyBound()) {
+    std::fprintf(stderr, "error: the translation-memory library finds no fuzzy matches\n");
+    return FillOutcome::Stopped;
+  }
+  // A memory that could not be read is reported at once.
+  return memory.client().fillTargets(true).unread > 0 ? FillOutcome::SomeFailed
+                                                      : FillOutcome::Filled;
+}
+
+// Machine translation fills what the memory left empty.
+FillOutcome fillByMachine(const TranslateOptions &options, TaskReader &reader,
+                          const MemorySettings &settings, CliPrompter &prompter) {
+  const Task *task = reader.task();
+  MtConfig config = MtConfig::read(settings);
+  providerFromName(options.mt, &config.provider);
+  config.url = options.mtUrl;
+  config.key = options.mtKey;
+  const MachineTranslator translator(config, task->sourceLanguage, task->targetLanguage);
+  if (!translator.languagesKnown()) {
+    std::fprintf(stderr, "error: %s does not translate between these languages.\n",
+                 providerName(config.provider).toUtf8().constData());
+    return FillOutcome::Stopped;
+  }
+  NullProgress progress;
+  UndoStack undo; // nothing is undone here; the run records its groups
+  const MtRunResult result = translateEntries(
+      reader.entries(), undo, nullptr,
+      [](const TextEntry &entry) { return entry.targetText.isEmpty(); }, translator, progress);
+  if (!result.error.isEmpty())
+    prompter.error(result.error);
+  std::printf("Machine translation: %d items filled, %d failed\n", int(result.changed.size()),
+              result.failedItems);
+  return result.failedItems > 0 ? FillOutcome::SomeFailed : FillOutcome::Filled;
+}
+
+// Writes the target with its companion files and prints the verification summary.
+bool writeTarget(const TranslateOptions &options, TaskReader &reader) {
+  EntryList &entries = reader.entries();
+  Task *task = reader.task();
+  ScriptFile &target = reader.targetFile();
+  WriteContext writeContext;
+  writeContext.savingOption = options.savingOption;
+  writeContext.userText = options.userText;
+  writeContext.regenerateDialogs = options.regenerateDialogs;
+  ResourceScript writer(reader.context());
+  if (writer.write(task, task->targetLanguage, target, writeContext, false, &reader.sourceFile()) !=
+      ScriptResult::Ok)
+    return false;
+  const QString outPath =
+      options.out.isEmpty() ? task->targetPath : QFileInfo(options.out).absoluteFilePath();
+  QString failure;
+  if (!writeTaskFiles(entries, task, outPath, task->targetLanguage, target.takeData(), &failure)) {
+    std::fprintf(stderr, "error: %s\n", failure.toUtf8().constData());
+    return false;
+  }
+  // The written target's memory is not needed any more.
+  target.truncate();
+  const QString summary = verificationSummary(entries);
+  std::printf("%s\n", summary.toUtf8().constData());
+  return true;
+}
+
 } // namespace
 
 int runTranslate(const QStringList &arguments) {
@@ -135,72 +213,19 @@ int runTranslate(const QStringList &arguments) {
   if (!reader.read(options.source, options.sourceLanguage, options.target, options.targetLanguage,
                    options.newTarget))
     return 1;
-  EntryList &entries = reader.entries();
-  Task *task = reader.task();
-  ScriptFile &target = reader.targetFile();
-  // A memory that could not be read is reported at once, and fails the command once the
-  // target is written with the items it did fill.
-  bool memoryFailed = false;
-  if (!options.tm.isEmpty()) {
-    NullProgress progress;
-    settings.setInteger(QStringLiteral("FuzzyFill"), options.fuzzyFill > 0 ? 1 : 0);
-    if (options.fuzzyFill > 0)
-      settings.setInteger(QStringLiteral("FuzzyScore"), options.fuzzyFill);
-    CliMemory memory(entries, settings, prompter, progress);
-    if (!memory.open(options.tm, task->sourceLanguage, task->targetLanguage, false))
-      return 1;
-    if (options.fuzzyFill > 0 && !memory.client().fuzzyBound()) {
-      std::fprintf(stderr, "error: the translation-memory library finds no fuzzy matches\n");
-      return 1;
-    }
-    memoryFailed = memory.client().fillTargets(true).unread > 0;
-  }
-  // Machine translation fills what the memory left empty; items it could not
-  // translate fail the command once the target is written with the others.
-  bool machineFailed = false;
-  if (!options.mt.isEmpty()) {
-    MtConfig config = MtConfig::read(settings);
-    providerFromName(options.mt, &config.provider);
-    config.url = options.mtUrl;
-    config.key = options.mtKey;
-    const MachineTranslator translator(config, task->sourceLanguage, task->targetLanguage);
-    if (!translator.languagesKnown()) {
-      std::fprintf(stderr, "error: %s does not translate between these languages.\n",
-                   providerName(config.provider).toUtf8().constData());
-      return 1;
-    }
-    NullProgress progress;
-    UndoStack undo; // nothing is undone here; the run records its groups
-    const MtRunResult result = translateEntries(
-        entries, undo, nullptr, [](const TextEntry &entry) { return entry.targetText.isEmpty(); },
-        translator, progress);
-    if (!result.error.isEmpty())
-      prompter.error(result.error);
-    std::printf("Machine translation: %d items filled, %d failed\n", int(result.changed.size()),
-                result.failedItems);
-    machineFailed = result.failedItems > 0;
-  }
-
-  WriteContext writeContext;
-  writeContext.savingOption = options.savingOption;
-  writeContext.userText = options.userText;
-  writeContext.regenerateDialogs = options.regenerateDialogs;
-  ResourceScript writer(reader.context());
-  if (writer.write(task, task->targetLanguage, target, writeContext, false, &reader.sourceFile()) !=
-      ScriptResult::Ok)
+  FillOutcome memory = FillOutcome::Filled;
+  if (!options.tm.isEmpty())
+    memory = fillFromMemory(options, reader, settings, prompter);
+  if (memory == FillOutcome::Stopped)
     return 1;
-  const QString outPath =
-      options.out.isEmpty() ? task->targetPath : QFileInfo(options.out).absoluteFilePath();
-  QString failure;
-  if (!writeTaskFiles(entries, task, outPath, task->targetLanguage, target.takeData(), &failure)) {
-    std::fprintf(stderr, "error: %s\n", failure.toUtf8().constData());
+  FillOutcome machine = FillOutcome::Filled;
+  if (!options.mt.isEmpty())
+    machine = fillByMachine(options, reader, settings, prompter);
+  if (machine == FillOutcome::Stopped)
     return 1;
-  }
-  // The written target's memory is not needed any more.
-  target.truncate();
-  const QString summary = verificationSummary(entries);
-  std::printf("%s\n", summary.toUtf8().constData());
-  return !memoryFailed && !machineFailed ? 0 : 1;
+  if (!writeTarget(options, reader))
+    return 1;
+  return memory == FillOutcome::Filled && machine == FillOutcome::Filled ? 0 : 1;
 }
 
 } // namespace tarvelo::cli

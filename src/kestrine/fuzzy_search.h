@@ -1,3 +1,4 @@
+// Fuzzy matches in the file store: the trigram indexes and the search over them.
 #pragma once
 
 // Fuzzy matches: the stored pairs whose source is most like a text. Candidates come from

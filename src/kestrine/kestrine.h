@@ -1,3 +1,4 @@
+// Kestrine's plain C interface: the translation memory's exports and their rules.
 /*
  * Kestrine: the translation memory of Tarvelo, behind a plain C interface.
  *

@@ -1,3 +1,4 @@
+// Copying a whole memory between two stores, slice by slice in one transaction.
 #include "memory_copy.h"
 
 namespace kestrine {

@@ -1,3 +1,4 @@
+// Copying a whole memory from one store to another, either way, in one transaction.
 #pragma once
 
 // Copies a whole memory from one store to another (a folder and a server, either way):

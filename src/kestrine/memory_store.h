@@ -1,3 +1,4 @@
+// The interface of a memory store, implemented by the SQLite file and the server.
 #pragma once
 
 // What the exports need of a memory store. The SQLite file store and the PostgreSQL

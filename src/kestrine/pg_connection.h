@@ -1,3 +1,4 @@
+// A libpq connection: cached prepared statements, texts as parameters, UTF-8 conversion.
 #pragma once
 
 // A libpq connection with the few things the server store needs: statements prepared once

@@ -1,3 +1,4 @@
+// Passwords kept out of libpq's messages.
 #pragma once
 
 // Passwords kept out of the messages of libpq, which repeats a connection string it

@@ -1,3 +1,4 @@
+// How alike two texts are: comparison form, bounded edit distance and score.
 #pragma once
 
 // How alike two texts are, the way translation memories score it: one minus the character

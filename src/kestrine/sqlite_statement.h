@@ -1,3 +1,4 @@
+// Prepared SQLite statements that finalize themselves, and a guard that resets them.
 #pragma once
 
 // A prepared SQLite statement that finalizes itself, and a guard that resets one after

@@ -1,3 +1,4 @@
+// The TVCASE collation and LIKE over folded UTF-8 texts, compared in place.
 #include "text_folding.h"
 
 #include "text/case_table.h"

@@ -1,3 +1,4 @@
+// How the memory compares texts: case folded through the program's table, for all Unicode.
 #pragma once
 
 // How the memory compares texts: without regard to case, for all of Unicode, through the

@@ -1,3 +1,4 @@
+// Filling, reading and emptying the TmTextList that crosses the library boundary.
 #include "text_list.h"
 
 #include <cstdlib>

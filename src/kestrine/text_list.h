@@ -1,3 +1,4 @@
+// The TmTextList that crosses the library boundary: filled as one allocation.
 #pragma once
 
 // Filling, reading and emptying the TmTextList that crosses the library boundary. A list

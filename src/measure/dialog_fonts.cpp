@@ -1,3 +1,4 @@
+// Finding the installed families that stand in for Windows' dialog faces.
 #include "measure/dialog_fonts.h"
 
 #include <QDir>

@@ -1,3 +1,4 @@
+// The font family that stands in for a Windows dialog face at a pixel height.
 #pragma once
 
 #include <QString>

@@ -1,3 +1,4 @@
+// Measuring dialog texts with QFontMetrics, with the heights and widths Windows gives.
 #include "measure/qt_text_measure.h"
 
 #include "measure/dialog_fonts.h"

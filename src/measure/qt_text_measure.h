@@ -1,3 +1,4 @@
+// Text measuring with QFontMetrics, for the dialogs report and preview.
 #pragma once
 
 #include "dialogs/text_measure.h"

@@ -1,3 +1,4 @@
+// The check command: failing items with explanations, rules, options and bad arguments.
 #include "cli/cli_run.h"
 #include "support/qt_printers.h"
 

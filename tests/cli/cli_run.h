@@ -1,3 +1,4 @@
+// Runs the command-line program with a time limit and keeps its status and output.
 #pragma once
 
 #include <QDir>

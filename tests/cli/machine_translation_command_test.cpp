@@ -1,3 +1,4 @@
+// Machine translation from the command line against a local LibreTranslate.
 #include "cli/cli_run.h"
 #include "support/local_http_server.h"
 #include "support/qt_printers.h"

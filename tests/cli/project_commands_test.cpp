@@ -1,3 +1,4 @@
+// The project command: listing, checking and translating a project's tasks.
 #include "cli/cli_run.h"
 #include "support/local_http_server.h"
 #include "support/qt_printers.h"

@@ -1,3 +1,4 @@
+// The report command: finding lines, the setting, JSON, bad arguments, absurd dialogs.
 #include "cli/cli_run.h"
 #include "support/qt_printers.h"
 

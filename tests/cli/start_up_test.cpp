@@ -1,3 +1,4 @@
+// What the command line loads at start: no graphics or network libraries until used.
 #include "cli/cli_run.h"
 
 #include <QFile>

@@ -1,3 +1,4 @@
+// learn, tm-search and translate on a memory, healthy, failing, damaged or missing.
 #include "cli/cli_run.h"
 #include "support/qt_printers.h"
 #include "test_support.h"

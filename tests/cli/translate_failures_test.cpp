@@ -1,3 +1,4 @@
+// Translate runs that cannot write: companions that fail, FIFOs refused.
 #include "cli/cli_run.h"
 #include "support/qt_printers.h"
 

@@ -1,3 +1,4 @@
+// A fresh memory folder per test with the library bound and UTF-8 helpers.
 #pragma once
 
 // A fresh memory folder per test, with the library bound at run time and small helpers

@@ -1,3 +1,4 @@
+// Starting, stopping and removing the throw-away PostgreSQL cluster of a test program.
 #include "server_cluster.h"
 
 #include <libpq-fe.h>

@@ -1,3 +1,4 @@
+// A throw-away PostgreSQL cluster for one test program.
 #pragma once
 
 // A throw-away PostgreSQL cluster for one test program: initdb in a scratch folder, the

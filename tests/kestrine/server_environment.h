@@ -1,3 +1,4 @@
+// The throw-away server as a GoogleTest environment.
 #pragma once
 
 // The throw-away server as a GoogleTest environment: started once before the first test

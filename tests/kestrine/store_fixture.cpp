@@ -1,3 +1,4 @@
+// The file store and the server store under test, and the shared-memory fixture.
 #include "store_fixture.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// One memory on either store, for behaviour tests that run against both.
 #pragma once
 
 // The memory behind the exports on either store, so that one suite of behaviour tests

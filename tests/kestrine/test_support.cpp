@@ -1,3 +1,4 @@
+// UTF conversion, scratch folders and reading a memory's tables from outside.
 #include "test_support.h"
 
 #include <sqlite3.h>

@@ -1,3 +1,4 @@
+// Helpers of the memory's tests: UTF conversion, scratch folders, database rows.
 #pragma once
 
 // Shared by the memory's tests: UTF-8/UTF-16 conversion for readable test tables, a

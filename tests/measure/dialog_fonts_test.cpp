@@ -1,3 +1,4 @@
+// The dialog fonts: Windows' base units, the fallback and East Asian faces.
 #include "measure/qt_text_measure.h"
 
 #include <gtest/gtest.h>

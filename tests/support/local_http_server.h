@@ -1,3 +1,4 @@
+// A real HTTP server on 127.0.0.1 inside the test process, for web-service clients.
 #pragma once
 
 // A real HTTP server inside the test process, on 127.0.0.1, for the clients of web
@@ -32,7 +33,7 @@ public:
     int status = 200;
     QByteArray body;
     QByteArray contentType = "application/json";
-    bool silent = false; // accept the request and never answer
+    bool silent = false;      // accept the request and never answer
     QByteArray location = {}; // sent as the Location header when not empty
   };
   using Handler = std::function<Reply(const Request &)>;

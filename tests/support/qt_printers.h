@@ -1,3 +1,4 @@
+// GoogleTest printers that show Qt strings as text.
 #pragma once
 
 #include <QString>

@@ -1,3 +1,4 @@
+// Compiling a script with llvm-rc in a scratch folder.
 #include "support/rc_compiler.h"
 
 #include <QFile>

@@ -1,3 +1,4 @@
+// Compiling a script with llvm-rc, for tests that check what the compiler makes of it.
 #pragma once
 
 #include <QByteArray>

@@ -1,3 +1,4 @@
+// Reading compiled .res files and the geometry of their dialog templates.
 #include "support/res_file.h"
 
 #include <QtEndian>

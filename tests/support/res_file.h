@@ -1,3 +1,4 @@
+// The resources of a compiled .res file, and a dialog template's geometry.
 #pragma once
 
 #include <QByteArray>

@@ -1,3 +1,4 @@
+// Encoding script texts, and reading sources and targets into a workspace.
 #include "support/script_harness.h"
 
 #include "text/code_page.h"

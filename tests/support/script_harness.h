@@ -1,3 +1,4 @@
+// A workspace that scripts read into, and script texts in each encoding.
 #pragma once
 
 #include "script/entry_list.h"

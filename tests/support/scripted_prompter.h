@@ -1,3 +1,4 @@
+// A prompter that records messages and answers questions from a queue.
 #pragma once
 
 #include "seam/prompter.h"

@@ -1,3 +1,4 @@
+// The tests' main: the Qt application each test program needs, then GoogleTest.
 #include <QCoreApplication>
 #include <gtest/gtest.h>
 #ifdef QT_WIDGETS_LIB

@@ -1,3 +1,4 @@
+// The Alignment tab: which controls offer which property, read from and written to styles.
 #include "dialogs/alignment_properties.h"
 
 #include "dialogs/control_item.h"

@@ -1,3 +1,4 @@
+// The Alignment tab's properties of a control, read from and written to its style words.
 #pragma once
 
 #include <QString>

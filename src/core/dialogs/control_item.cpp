@@ -1,3 +1,4 @@
+// Style word tables, and classifying a dialog's controls into the kinds the preview draws.
 #include "dialogs/control_item.h"
 
 #include "script/dialog_layout.h"
@@ -266,13 +267,15 @@ QString className(quint32 kind) {
   }
 }
 
-quint32 classify(QStringView word, DynControlItem &item) {
-  constexpr auto any = Qt::CaseInsensitive;
-  // Window classes are compared without case (the system's own rule); the keywords
-  // of statements are upper case anyway.
-  constexpr auto cls = Qt::CaseInsensitive;
+namespace {
+
+// Every kind is a bit of its own: no kind is 0.
+constexpr quint32 kNoKind = 0;
+
+// Button keywords and the BUTTON class; kNoKind, with the item as it was, for others.
+quint32 buttonKind(QStringView word, DynControlItem &item) {
   const auto append = [&item](const QString &name) { item.styleNames.append(name); };
-  if (beginsWith(word, u"BUTTON", any))
+  if (beginsWith(word, u"BUTTON", Qt::CaseInsensitive))
     return KindButton;
   for (const ButtonKeyword &keyword : kButtonKeywords)
     if (word == QStringView(keyword.word)) {
@@ -281,9 +284,9 @@ quint32 classify(QStringView word, DynControlItem &item) {
       return KindButton;
     }
   if (word.endsWith(u"BUTTON")) {
-    if (beginsWith(word, u"DEFPUSHBUTTON", any))
+    if (beginsWith(word, u"DEFPUSHBUTTON", Qt::CaseInsensitive))
       append(QStringLiteral("BS_DEFPUSHBUTTON"));
-    else if (beginsWith(word, u"RADIOBUTTON", any))
+    else if (beginsWith(word, u"RADIOBUTTON", Qt::CaseInsensitive))
       append(QStringLiteral("BS_RADIOBUTTON"));
     return KindButton;
   }
@@ -298,21 +301,23 @@ quint32 classify(QStringView word, DynControlItem &item) {
     append(QStringLiteral("BS_CHECKBOX"));
     return KindButton;
   }
-  if (beginsWith(word, u"EDIT", cls)) {
-    item.exStyle |= style::ExStaticEdge;
-    return KindEdit;
-  }
-  if (beginsWith(word, u"STATIC", any)) {
+  return kNoKind;
+}
+
+// Static keywords and the STATIC class; kNoKind, with the item as it was, for others.
+quint32 staticKind(QStringView word, DynControlItem &item) {
+  const auto append = [&item](const QString &name) { item.styleNames.append(name); };
+  if (beginsWith(word, u"STATIC", Qt::CaseInsensitive)) {
     item.exStyle |= style::ExStaticEdge;
     return KindStatic;
   }
-  if (beginsWith(word, u"ICON", any)) {
+  if (beginsWith(word, u"ICON", Qt::CaseInsensitive)) {
     item.style = 3;
     item.exStyle |= style::ExStaticEdge;
     append(QStringLiteral("SS_ICON"));
     return KindStatic;
   }
-  if (beginsWith(word, u"BITMAP", any)) {
+  if (beginsWith(word, u"BITMAP", Qt::CaseInsensitive)) {
     item.style = 14;
     item.exStyle |= style::ExStaticEdge;
     append(QStringLiteral("SS_BITMAP"));
@@ -328,6 +333,13 @@ quint32 classify(QStringView word, DynControlItem &item) {
     }
     return KindStatic;
   }
+  return kNoKind;
+}
+
+// The other window classes; a class the system does not know stands in as a static.
+quint32 classKind(QStringView word, DynControlItem &item) {
+  // Window classes are compared without case (the system's own rule).
+  constexpr auto cls = Qt::CaseInsensitive;
   if (beginsWith(word, u"LISTBOX", cls)) {
     item.style |= 0x100;
     item.exStyle |= style::ExStaticEdge;
@@ -347,15 +359,29 @@ quint32 classify(QStringView word, DynControlItem &item) {
         item.exStyle |= style::ExStaticEdge;
       return row.kind;
     }
-  if (beginsWith(word, u"RICHEDIT", any)) {
+  if (beginsWith(word, u"RICHEDIT", Qt::CaseInsensitive)) {
     item.exStyle |= style::ExStaticEdge;
     return KindRichEdit;
   }
-  if (word.isEmpty() || (word.startsWith(u'{') && word.endsWith(u'}'))) {
+  if (word.isEmpty() || (word.startsWith(u'{') && word.endsWith(u'}')))
     item.style = style::StaticEditBorder;
-    return KindStatic;
-  }
   return KindStatic;
+}
+
+} // namespace
+
+// The keywords of statements are upper case anyway; window classes are compared without
+// case.
+quint32 classify(QStringView word, DynControlItem &item) {
+  if (const quint32 kind = buttonKind(word, item))
+    return kind;
+  if (beginsWith(word, u"EDIT", Qt::CaseInsensitive)) {
+    item.exStyle |= style::ExStaticEdge;
+    return KindEdit;
+  }
+  if (const quint32 kind = staticKind(word, item))
+    return kind;
+  return classKind(word, item);
 }
 
 namespace {

@@ -1,3 +1,4 @@
+// A previewed control: its window kind, style bits and item read from the statement.
 #pragma once
 
 #include <QRect>

@@ -1,3 +1,4 @@
+// The dialogs report: naming, measuring and checking every control of each dialog.
 #include "dialogs/dialog_report.h"
 
 #include "dialogs/control_item.h"
@@ -79,6 +80,110 @@ bool showsAccessKey(const DynControlItem &item) {
   return !picture && !(item.style & 0x80); // SS_NOPREFIX
 }
 
+// The dialog's statement and font as it is shown.
+void describeDialog(DialogReport &report, const ShownDialog &shown, const MeasuringFont &font) {
+  report.requestedFace = font.requestedFace();
+  report.usedFace = font.usedFace();
+  report.fontFallback = font.isFallback();
+  report.fontNotice = tarvelo::fontNotice(font);
+  report.points = shown.fontPoints;
+  report.fontStatement = shown.hasFont;
+  report.weight = shown.fontWeight;
+  report.italic = shown.fontItalic;
+  bool charsetRead = false;
+  const int charset = shown.layout->fontCharset.trimmed().toInt(&charsetRead, 0);
+  report.charset = charsetRead ? charset : 1;
+  report.extended = shown.layout->extended;
+  report.styles = shown.layout->styles;
+  report.exStyles = shown.layout->exStyles;
+  report.baseUnits = font.baseUnits();
+  report.rect = shown.rect;
+}
+
+// The shown dialog's controls as windows, and the pixel rectangles Windows gives them:
+// controls that size themselves are measured so.
+struct ShownWindows {
+  std::vector<DynControlItem> items;
+  std::vector<QRect> rects;
+};
+
+ShownWindows shownWindows(const ShownDialog &shown, BaseUnits baseUnits, int pixelHeight) {
+  ShownWindows windows;
+  windows.items.reserve(shown.controls.size());
+  std::vector<const DynControlItem *> itemsInOrder;
+  std::vector<QRect> converted;
+  for (const ShownControl &control : shown.controls) {
+    windows.items.push_back(makeItem(*control.layout, control.rect, control.text));
+    converted.push_back(toPixels(control.rect, baseUnits));
+  }
+  for (const DynControlItem &item : windows.items)
+    itemsInOrder.push_back(&item);
+  windows.rects = windowRects(itemsInOrder, converted, pixelHeight);
+  return windows;
+}
+
+// The control's statement as written, and where its window stands.
+void describeControl(ControlReport &out, const ShownControl &control, const DynControlItem &item,
+                     const QRect &window) {
+  const ControlLayout &layout = *control.layout;
+  out.identifier = layout.identifier;
+  out.className = item.className;
+  out.text = control.text;
+  out.keyword = layout.keyword;
+  out.writtenClass = layout.className;
+  out.styles = layout.styles;
+  out.exStyles = layout.exStyles;
+  out.rect = control.rect;
+  out.pixels = window;
+}
+
+// The style words the target added or removed; the style lists of a statement that did
+// not parse are cut short, so they are not compared.
+void compareStyles(ControlReport &out, const ControlPair &pair, int setting) {
+  if (!pair.source.parsed || !pair.target.parsed)
+    return;
+  out.addedStyles = missingWords(pair.target.styles, pair.source.styles, setting);
+  out.removedStyles = missingWords(pair.source.styles, pair.target.styles, setting);
+  out.addedExStyles = missingWords(pair.target.exStyles, pair.source.exStyles, setting);
+  out.removedExStyles = missingWords(pair.source.exStyles, pair.target.exStyles, setting);
+}
+
+// Each later control that shows an access key names the first control with that key.
+void findSameAccessKeys(std::vector<ControlReport> &controls,
+                        const std::vector<DynControlItem> &items) {
+  QHash<QString, size_t> first;
+  for (size_t i = 0; i < items.size(); ++i) {
+    if (!showsAccessKey(items[i]))
+      continue;
+    const QString key = accessKey(items[i].text);
+    if (key.isEmpty())
+      continue;
+    const auto found = first.constFind(key);
+    if (found != first.constEnd())
+      controls[i].sameAccessKey.append(controls[found.value()].name);
+    else
+      first.insert(key, i);
+  }
+}
+
+// Where the control stands now and where the source put it.
+PlacedControl placeControl(const DynControlItem &item, const ControlLayout &layout,
+                           const ShownControl &sourceControl, bool known, BaseUnits shownUnits,
+                           BaseUnits sourceUnits) {
+  const ControlLayout &original = *sourceControl.layout;
+  const DynControlItem sourceItem = makeItem(original, sourceControl.rect, QString());
+  PlacedControl place;
+  place.shownUnits = coveredUnits(item, layout.x, layout.y, layout.width, layout.height);
+  place.sourceUnits =
+      coveredUnits(sourceItem, original.x, original.y, original.width, original.height);
+  place.shownPixels = unitsToPixels(place.shownUnits, shownUnits);
+  place.sourcePixels = unitsToPixels(place.sourceUnits, sourceUnits);
+  const bool knownInSource = original.parsed && original.literal;
+  place.placed = known && knownInSource && takesRoom(item, layout.width, layout.height);
+  place.container = holdsOthers(item);
+  return place;
+}
+
 } // namespace
 
 bool ControlReport::reported() const {
@@ -140,58 +245,20 @@ DialogReport DialogReporter::report(DialogEntry &entry) {
       font(shown.fontFace, shown.fontPoints, shown.fontWeight, shown.fontItalic);
   const MeasuringFont &sourceFont =
       font(source.fontFace, source.fontPoints, source.fontWeight, source.fontItalic);
-  report.requestedFace = shownFont.requestedFace();
-  report.usedFace = shownFont.usedFace();
-  report.fontFallback = shownFont.isFallback();
-  report.fontNotice = tarvelo::fontNotice(shownFont);
-  report.points = shown.fontPoints;
-  report.fontStatement = shown.hasFont;
-  report.weight = shown.fontWeight;
-  report.italic = shown.fontItalic;
-  bool charsetRead = false;
-  const int charset = shown.layout->fontCharset.trimmed().toInt(&charsetRead, 0);
-  report.charset = charsetRead ? charset : 1;
-  report.extended = shown.layout->extended;
-  report.styles = shown.layout->styles;
-  report.exStyles = shown.layout->exStyles;
-  report.baseUnits = shownFont.baseUnits();
-  report.rect = shown.rect;
+  describeDialog(report, shown, shownFont);
 
   const size_t count = shown.controls.size();
   report.controls.resize(count);
   std::vector<PlacedControl> placed(count);
-  std::vector<DynControlItem> items;
-  items.reserve(count);
-  std::vector<const DynControlItem *> itemsInOrder;
-  std::vector<QRect> converted;
-  for (const ShownControl &control : shown.controls) {
-    items.push_back(makeItem(*control.layout, control.rect, control.text));
-    converted.push_back(toPixels(control.rect, report.baseUnits));
-  }
-  for (const DynControlItem &item : items)
-    itemsInOrder.push_back(&item);
-  // Where Windows puts the windows: controls that size themselves are measured so.
-  const std::vector<QRect> windows = windowRects(itemsInOrder, converted, shownFont.pixelHeight());
+  const ShownWindows windows = shownWindows(shown, report.baseUnits, shownFont.pixelHeight());
   for (size_t i = 0; i < count; ++i) {
-    const ShownControl &control = shown.controls[i];
-    const ControlLayout &layout = *control.layout;
     ControlReport &out = report.controls[i];
-    const DynControlItem &item = items[i];
-    out.identifier = layout.identifier;
-    out.className = item.className;
-    out.text = control.text;
-    out.keyword = layout.keyword;
-    out.writtenClass = layout.className;
-    out.styles = layout.styles;
-    out.exStyles = layout.exStyles;
-    out.rect = control.rect;
-    out.pixels = windows[i];
-
+    const DynControlItem &item = windows.items[i];
+    describeControl(out, shown.controls[i], item, windows.rects[i]);
     // Coordinates written as expressions are not known here: such a control is
     // neither measured nor placed.
-    const ControlLayout &original = *source.controls[i].layout;
+    const ControlLayout &layout = *shown.controls[i].layout;
     const bool known = layout.parsed && layout.literal;
-    const bool knownInSource = original.parsed && original.literal;
     const TextFit fit =
         known ? fitText(item, out.pixels.size(), shownFont, m_measure.boxTextIndent()) : TextFit();
     out.measured = fit.measured;
@@ -199,54 +266,22 @@ DialogReport DialogReporter::report(DialogEntry &entry) {
     out.room = fit.room;
     out.textSize = fit.needed;
     out.tooLong = (m_setting & ReportTooLong) && fit.tooLong;
-
-    // Style lists of a statement that did not parse are cut short.
-    const ControlPair &pair = *control.pair;
-    if (pair.source.parsed && pair.target.parsed) {
-      out.addedStyles = missingWords(pair.target.styles, pair.source.styles, m_setting);
-      out.removedStyles = missingWords(pair.source.styles, pair.target.styles, m_setting);
-      out.addedExStyles = missingWords(pair.target.exStyles, pair.source.exStyles, m_setting);
-      out.removedExStyles = missingWords(pair.source.exStyles, pair.target.exStyles, m_setting);
-    }
-
-    // Where the control stands now and where the source put it.
-    const DynControlItem sourceItem = makeItem(original, source.controls[i].rect, QString());
-    PlacedControl &place = placed[i];
-    place.shownUnits = coveredUnits(item, layout.x, layout.y, layout.width, layout.height);
-    place.sourceUnits =
-        coveredUnits(sourceItem, original.x, original.y, original.width, original.height);
-    place.shownPixels = unitsToPixels(place.shownUnits, report.baseUnits);
-    place.sourcePixels = unitsToPixels(place.sourceUnits, sourceFont.baseUnits());
-    place.placed = known && knownInSource && takesRoom(item, layout.width, layout.height);
-    place.container = holdsOthers(item);
+    compareStyles(out, *shown.controls[i].pair, m_setting);
+    placed[i] = placeControl(item, layout, source.controls[i], known, report.baseUnits,
+                             sourceFont.baseUnits());
   }
 
   nameControls(report.controls);
-  const auto name = [&](size_t i) { return report.controls[i].name; };
   if (m_setting & ReportOverlaps)
     for (const auto &[later, earlier] : newOverlaps(placed))
-      report.controls[size_t(later)].overlaps.append(name(size_t(earlier)));
+      report.controls[size_t(later)].overlaps.append(report.controls[size_t(earlier)].name);
   const bool dialogKnown = shown.layout->literal && source.layout->literal;
   if ((m_setting & ReportOutside) && dialogKnown)
     for (size_t i = 0; i < count; ++i)
       report.controls[i].outside = newlyOutside(placed[i], shown.rect.width(), shown.rect.height(),
                                                 source.rect.width(), source.rect.height());
-  if (m_setting & ReportAccessKeys) {
-    // Each later control names the first that has its key.
-    QHash<QString, size_t> first;
-    for (size_t i = 0; i < count; ++i) {
-      if (!showsAccessKey(items[i]))
-        continue;
-      const QString key = accessKey(items[i].text);
-      if (key.isEmpty())
-        continue;
-      const auto found = first.constFind(key);
-      if (found != first.constEnd())
-        report.controls[i].sameAccessKey.append(name(found.value()));
-      else
-        first.insert(key, i);
-    }
-  }
+  if (m_setting & ReportAccessKeys)
+    findSameAccessKeys(report.controls, windows.items);
   return report;
 }
 

@@ -1,3 +1,4 @@
+// What the dialogs report finds and measures on each dialog and control.
 #pragma once
 
 #include "dialogs/dialog_units.h"

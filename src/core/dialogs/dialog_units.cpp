@@ -1,3 +1,4 @@
+// Dialog base units and the conversions between dialog units and pixels.
 #include "dialogs/dialog_units.h"
 
 #include <algorithm>

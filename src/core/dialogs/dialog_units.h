@@ -1,3 +1,4 @@
+// Dialog base units, MulDiv, and conversions between dialog units and pixels.
 #pragma once
 
 #include <QRect>

@@ -1,3 +1,4 @@
+// Overlapping controls and controls outside their dialog, in dialog units and pixels.
 #include "dialogs/layout_checks.h"
 
 #include "dialogs/control_item.h"

@@ -1,3 +1,4 @@
+// The layout checks of the dialogs report: controls that overlap or stand outside.
 #pragma once
 
 #include "dialogs/dialog_units.h"

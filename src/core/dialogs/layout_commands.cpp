@@ -1,3 +1,4 @@
+// Layout editor commands as geometry: arrow keys, alignment, same size, size to content.
 #include "dialogs/layout_commands.h"
 
 #include "dialogs/control_item.h"

@@ -1,3 +1,4 @@
+// The layout editor's commands on control rectangles, in pixels of the client area.
 #pragma once
 
 #include "dialogs/dialog_units.h"

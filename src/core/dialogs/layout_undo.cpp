@@ -1,3 +1,4 @@
+// Recording, undoing and redoing the layout editor's changes in groups.
 #include "dialogs/layout_undo.h"
 
 #include <algorithm>

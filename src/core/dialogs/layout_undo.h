@@ -1,3 +1,4 @@
+// The undo list of a dialog's layout: places and style words before each change.
 #pragma once
 
 #include <QRect>

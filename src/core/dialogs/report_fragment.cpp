@@ -1,3 +1,4 @@
+// The dialogs report as rich text, and the findings of a control in order.
 #include "dialogs/report_fragment.h"
 
 #include "dialogs/dialog_report.h"

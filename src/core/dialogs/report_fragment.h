@@ -1,3 +1,4 @@
+// The findings of a control and the dialogs report written as rich text.
 #pragma once
 
 #include <QString>

@@ -1,3 +1,4 @@
+// Which style words only align a control's text.
 #include "dialogs/report_settings.h"
 
 namespace tarvelo {

@@ -1,3 +1,4 @@
+// The bits of the report setting, and which style words only align text.
 #pragma once
 
 #include <QStringView>

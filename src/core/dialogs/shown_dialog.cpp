@@ -1,3 +1,4 @@
+// The dialog shown for an entry: its side's layouts and texts, and the face it is drawn in.
 #include "dialogs/shown_dialog.h"
 
 #include "dialogs/text_measure.h"

@@ -1,3 +1,4 @@
+// A dialog as shown, translated or original: its controls, texts and font.
 #pragma once
 
 #include <QRect>

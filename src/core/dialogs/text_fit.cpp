@@ -1,3 +1,4 @@
+// Measuring a control's text in the room the control gives it, as the control draws it.
 #include "dialogs/text_fit.h"
 
 #include "dialogs/control_item.h"

@@ -1,3 +1,4 @@
+// How a control's text fits the room the control gives it, in pixels.
 #pragma once
 
 #include <QRect>

@@ -1,3 +1,4 @@
+// A dialog font for measuring: its height, base units, character widths and layouts.
 #pragma once
 
 #include "dialogs/dialog_units.h"

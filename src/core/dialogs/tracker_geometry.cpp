@@ -1,3 +1,4 @@
+// Hit-testing and keeping inside the selection frames of the layout editor.
 #include "dialogs/tracker_geometry.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// The layout editor's selection frames: handles, hit zones and sizes.
 #pragma once
 
 #include <QPoint>

@@ -157,43 +157,153 @@ int catalogCodePage(const QString &headerMsgstr, int current) {
   return page > 0 && CodePage::isSupported(page) ? page : current;
 }
 
-int CatalogReader::read(const QByteArray &bytes, const RecordSink &sink, const MsgidSeen &seen) {
+namespace {
+
+// The records of a catalog, taken a trimmed line at a time: a record's comments, its
+// msgctxt and msgid, and its msgstr lines, which the first other line ends.
+class CatalogParser {
+public:
+  CatalogParser(int &codePage, const CatalogReader::RecordSink &sink,
+                const CatalogReader::MsgidSeen &seen)
+      : m_codePage(codePage), m_sink(sink), m_seen(seen) {}
+
+  // False when the sink wants no more.
+  bool take(QStringView text);
+  // Ends the record the last line left open.
+  void end() {
+    if (m_state == State::InMsgstr)
+      finish();
+  }
+  int passed() const { return m_passed; }
+
+private:
   enum class State { Between, InContext, InMsgid, InMsgstr };
-  State state = State::Between;
-  CatalogRecord record;
-  bool fuzzy = false;
-  bool kept = false;
-  bool literal = false; // the record is written as held
-  bool first = true;
-  int passed = 0;
-  m_codePage = 65001;
-  QString line;
 
-  // Ends the record in progress; false when the sink wants no more.
-  const auto finish = [&]() {
-    const bool header = first && record.msgid.isEmpty() && record.context.isEmpty();
-    first = false;
-    bool more = true;
-    if (header) {
-      m_codePage = catalogCodePage(record.msgstr, m_codePage);
-    } else if (!fuzzy) {
-      const auto held = [literal](QStringView text) {
-        return literal ? poDecoded(text) : poUnescaped(text);
-      };
-      record.msgid = held(record.msgid);
-      record.msgstr = held(record.msgstr);
-      record.context = held(record.context);
-      ++passed;
-      more = sink(record);
+  bool finish();
+  void continueMsgid(QStringView text, bool quoted, QStringView inside);
+  void between(QStringView text);
+  // Forgets a record that broke off before its msgstr.
+  void drop() {
+    m_record = CatalogRecord();
+    m_state = State::Between;
+    m_fuzzy = m_kept = m_literal = false;
+  }
+
+  int &m_codePage;
+  const CatalogReader::RecordSink &m_sink;
+  const CatalogReader::MsgidSeen &m_seen;
+  State m_state = State::Between;
+  CatalogRecord m_record;
+  bool m_fuzzy = false;
+  bool m_kept = false;
+  bool m_literal = false; // the record is written as held
+  bool m_first = true;
+  int m_passed = 0;
+};
+
+bool CatalogParser::take(QStringView text) {
+  QStringView inside;
+  const bool quoted = quotedInside(text, inside);
+  switch (m_state) {
+  case State::InMsgstr:
+    if (quoted) {
+      m_record.msgstr += inside;
+      return true;
     }
-    fuzzy = false;
-    kept = false;
-    literal = false;
-    record = CatalogRecord();
-    state = State::Between;
-    return more;
-  };
+    if (!finish())
+      return false;
+    break;
+  case State::InMsgid:
+    continueMsgid(text, quoted, inside);
+    return true;
+  case State::InContext:
+    if (quoted) {
+      m_record.context += inside;
+      return true;
+    }
+    m_state = State::Between;
+    break;
+  case State::Between:
+    break;
+  }
+  between(text);
+  return true;
+}
 
+// Ends the record in progress; false when the sink wants no more.
+bool CatalogParser::finish() {
+  const bool header = m_first && m_record.msgid.isEmpty() && m_record.context.isEmpty();
+  m_first = false;
+  bool more = true;
+  if (header) {
+    m_codePage = catalogCodePage(m_record.msgstr, m_codePage);
+  } else if (!m_fuzzy) {
+    const auto held = [literal = m_literal](QStringView text) {
+      return literal ? poDecoded(text) : poUnescaped(text);
+    };
+    m_record.msgid = held(m_record.msgid);
+    m_record.msgstr = held(m_record.msgstr);
+    m_record.context = held(m_record.context);
+    ++m_passed;
+    more = m_sink(m_record);
+  }
+  m_fuzzy = false;
+  m_kept = false;
+  m_literal = false;
+  m_record = CatalogRecord();
+  m_state = State::Between;
+  return more;
+}
+
+void CatalogParser::continueMsgid(QStringView text, bool quoted, QStringView inside) {
+  if (text.startsWith(QLatin1String("msgstr "))) {
+    if (!quotedInside(text.mid(7).trimmed(), inside)) {
+      drop();
+      return;
+    }
+    m_record.msgstr = inside.toString();
+    m_state = State::InMsgstr;
+  } else if (quoted) {
+    m_record.msgid += inside;
+  } else {
+    drop();
+  }
+}
+
+void CatalogParser::between(QStringView text) {
+  QStringView inside;
+  if (text.startsWith(QLatin1String("#,")) && text.contains(QLatin1String("fuzzy"))) {
+    m_fuzzy = m_fuzzy || !m_kept;
+  } else if (text == QLatin1String(kKeptComment)) {
+    m_kept = true;
+    m_fuzzy = false;
+  } else if (text == QLatin1String(kLiteralComment)) {
+    m_literal = true;
+  } else if (text.startsWith(QLatin1String("msgctxt "))) {
+    m_record = CatalogRecord();
+    if (quotedInside(text.mid(8).trimmed(), inside)) {
+      m_record.context = inside.toString();
+      m_state = State::InContext;
+    }
+  } else if (text.startsWith(QLatin1String("msgid "))) {
+    if (m_seen)
+      m_seen();
+    const QString context = m_record.context;
+    m_record = CatalogRecord();
+    if (quotedInside(text.mid(6).trimmed(), inside)) {
+      m_record.context = context;
+      m_record.msgid = inside.toString();
+      m_state = State::InMsgid;
+    }
+  }
+}
+
+} // namespace
+
+int CatalogReader::read(const QByteArray &bytes, const RecordSink &sink, const MsgidSeen &seen) {
+  m_codePage = 65001;
+  CatalogParser parser(m_codePage, sink, seen);
+  QString line;
   qsizetype from = 0;
   const qsizetype size = bytes.size();
   while (from < size) {
@@ -201,77 +311,17 @@ int CatalogReader::read(const QByteArray &bytes, const RecordSink &sink, const M
     const qsizetype next = end < 0 ? size : end + 1;
     if (end < 0)
       end = size;
+    // The header's charset chooses the code page of the lines after it.
     if (m_codePage == 65001)
       line = QString::fromUtf8(bytes.constData() + from, end - from);
     else
       line = CodePage::toUtf16(bytes.constData() + from, end - from, m_codePage);
     from = next;
-    const QStringView text = trimmedView(line);
-    QStringView inside;
-    const bool quoted = quotedInside(text, inside);
-
-    if (state == State::InMsgstr) {
-      if (quoted) {
-        record.msgstr += inside;
-        continue;
-      }
-      if (!finish())
-        return passed;
-    } else if (state == State::InMsgid) {
-      if (text.startsWith(QLatin1String("msgstr "))) {
-        if (quotedInside(text.mid(7).trimmed(), inside)) {
-          record.msgstr = inside.toString();
-          state = State::InMsgstr;
-        } else {
-          record = CatalogRecord();
-          state = State::Between;
-          fuzzy = kept = literal = false;
-        }
-      } else if (quoted) {
-        record.msgid += inside;
-      } else {
-        record = CatalogRecord();
-        state = State::Between;
-        fuzzy = kept = literal = false;
-      }
-      continue;
-    } else if (state == State::InContext) {
-      if (quoted) {
-        record.context += inside;
-        continue;
-      }
-      state = State::Between;
-    }
-
-    // Between records.
-    if (text.startsWith(QLatin1String("#,")) && text.contains(QLatin1String("fuzzy"))) {
-      fuzzy = fuzzy || !kept;
-    } else if (text == QLatin1String(kKeptComment)) {
-      kept = true;
-      fuzzy = false;
-    } else if (text == QLatin1String(kLiteralComment)) {
-      literal = true;
-    } else if (text.startsWith(QLatin1String("msgctxt "))) {
-      record = CatalogRecord();
-      if (quotedInside(text.mid(8).trimmed(), inside)) {
-        record.context = inside.toString();
-        state = State::InContext;
-      }
-    } else if (text.startsWith(QLatin1String("msgid "))) {
-      if (seen)
-        seen();
-      const QString context = record.context;
-      record = CatalogRecord();
-      if (quotedInside(text.mid(6).trimmed(), inside)) {
-        record.context = context;
-        record.msgid = inside.toString();
-        state = State::InMsgid;
-      }
-    }
+    if (!parser.take(trimmedView(line)))
+      return parser.passed();
   }
-  if (state == State::InMsgstr)
-    finish();
-  return passed;
+  parser.end();
+  return parser.passed();
 }
 
 } // namespace tarvelo

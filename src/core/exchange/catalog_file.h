@@ -1,3 +1,4 @@
+// Gettext catalogs: the bytes a task exports, and the reader of records an import takes.
 #pragma once
 
 #include "exchange/exchange_pairs.h"

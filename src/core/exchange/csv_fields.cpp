@@ -1,3 +1,4 @@
+// Reading and quoting glossary fields, and splitting quoted records.
 #include "exchange/csv_fields.h"
 
 namespace tarvelo {

@@ -1,3 +1,4 @@
+// The fields of a glossary line: delimiters, quoting and records split over lines.
 #pragma once
 
 #include <QString>

@@ -1,3 +1,4 @@
+// Loading libcurl on first use and resolving the functions the HTTP client calls.
 #include "exchange/curl_library.h"
 
 #include <QLibrary>

@@ -1,3 +1,4 @@
+// The libcurl functions the HTTP client calls, loaded on first use.
 #pragma once
 
 #include <QString>

@@ -1,3 +1,4 @@
+// DeepL's endpoint, batch limit and the parsing of its answers.
 #include "exchange/deepl_provider.h"
 
 #include "text/printable_text.h"

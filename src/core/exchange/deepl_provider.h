@@ -1,3 +1,4 @@
+// Machine translation through DeepL's v2 REST interface.
 #pragma once
 
 #include "exchange/translation_provider.h"

@@ -1,3 +1,4 @@
+// Reading an import's file within a size limit, and splitting its lines.
 #include "exchange/exchange_file.h"
 
 #include <QCoreApplication>

@@ -1,3 +1,4 @@
+// Reading an import's whole file within a size limit, and what to say when it is not read.
 #pragma once
 
 #include <QByteArray>

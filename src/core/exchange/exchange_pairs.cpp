@@ -1,3 +1,4 @@
+// The distinct pairs an export writes and the locations that tell their entries apart.
 #include "exchange/exchange_pairs.h"
 
 #include "script/entry_list.h"

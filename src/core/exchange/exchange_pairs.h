@@ -1,3 +1,4 @@
+// The records of an export: distinct pairs, with where their entries stand.
 #pragma once
 
 #include <QHash>

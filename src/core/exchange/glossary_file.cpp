@@ -1,3 +1,4 @@
+// Writing glossaries and reading their lines, header and column layout.
 #include "exchange/glossary_file.h"
 
 #include "exchange/csv_fields.h"

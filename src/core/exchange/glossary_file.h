@@ -1,3 +1,4 @@
+// Glossary files (CSV): the bytes exported, the lines and columns read on import.
 #pragma once
 
 #include "exchange/exchange_file.h"

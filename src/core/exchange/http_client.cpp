@@ -1,3 +1,4 @@
+// HTTP exchanges through libcurl: limits, aborts and redirections checked by origin.
 #include "exchange/http_client.h"
 
 #include "exchange/curl_library.h"

@@ -1,3 +1,4 @@
+// One HTTP exchange of the online services, and how it is performed.
 #pragma once
 
 #include <QByteArray>

@@ -1,3 +1,4 @@
+// Applying an imported record to the entries it names, with undo and inspection.
 #include "exchange/import_records.h"
 
 #include "script/entry_list.h"

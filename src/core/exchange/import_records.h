@@ -1,3 +1,4 @@
+// The records an import reads and how they are applied to the entries.
 #pragma once
 
 #include "exchange/exchange_pairs.h"

@@ -1,3 +1,4 @@
+// The language codes of each machine-translation provider, by Windows language.
 #include "exchange/language_codes.h"
 
 #include <QHash>

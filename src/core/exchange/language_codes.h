@@ -1,3 +1,4 @@
+// Language codes for machine translation, per provider, from Windows language ids.
 #pragma once
 
 #include <QString>

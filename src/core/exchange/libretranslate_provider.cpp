@@ -1,3 +1,4 @@
+// LibreTranslate's endpoint, batch limit, request body and the parsing of its answers.
 #include "exchange/libretranslate_provider.h"
 
 #include "text/printable_text.h"

@@ -1,3 +1,4 @@
+// Machine translation through a LibreTranslate server.
 #pragma once
 
 #include "exchange/translation_provider.h"

@@ -1,3 +1,4 @@
+// Machine-translating a task's chains in batches, off the user-interface thread.
 #include "exchange/machine_translation_run.h"
 
 #include "exchange/machine_translator.h"

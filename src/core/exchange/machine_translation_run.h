@@ -1,3 +1,4 @@
+// The "Machine Translation..." run over a task's items, and what it reports.
 #pragma once
 
 #include "exchange/exchange_pairs.h"

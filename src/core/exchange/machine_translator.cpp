@@ -1,3 +1,4 @@
+// Translating texts in batches through the provider, masking what must stay verbatim.
 #include "exchange/machine_translator.h"
 
 #include "exchange/text_masking.h"

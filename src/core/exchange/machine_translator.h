@@ -1,3 +1,4 @@
+// Translates texts between the session's languages through the configured provider.
 #pragma once
 
 #include "exchange/translation_provider.h"

@@ -1,3 +1,4 @@
+// Checking the "Send as" name, and handing a mail to the desktop's composer.
 #include "exchange/mail_message.h"
 
 #include <QCoreApplication>

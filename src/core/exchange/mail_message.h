@@ -1,3 +1,4 @@
+// A mail with attachments for the desktop's composer (xdg-email), and its file names.
 #pragma once
 
 #include <QList>

@@ -1,3 +1,4 @@
+// Glossary and TMX files into and out of a memory, with the resume record of an import.
 #include "exchange/memory_transfer.h"
 
 #include "exchange/csv_fields.h"

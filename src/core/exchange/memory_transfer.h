@@ -1,3 +1,4 @@
+// Glossary and TMX transfers into and out of a memory, and the import's resume record.
 #pragma once
 
 #include <QString>

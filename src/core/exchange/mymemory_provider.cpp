@@ -1,3 +1,4 @@
+// MyMemory's endpoint and the parsing of its answers, HTML entities undone.
 #include "exchange/mymemory_provider.h"
 
 #include "text/printable_text.h"

@@ -1,3 +1,4 @@
+// Machine translation through MyMemory, one text a request.
 #pragma once
 
 #include "exchange/translation_provider.h"

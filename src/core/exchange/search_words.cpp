@@ -1,3 +1,4 @@
+// Splitting a memory search into words and phrases, and writing them back.
 #include "exchange/search_words.h"
 
 namespace tarvelo {

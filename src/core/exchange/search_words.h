@@ -1,3 +1,4 @@
+// The words of a memory search, with double-quoted phrases.
 #pragma once
 
 #include <QString>

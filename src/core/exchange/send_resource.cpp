@@ -1,3 +1,4 @@
+// Sending a task's source and target by mail through the desktop's composer.
 #include "exchange/send_resource.h"
 
 #include "exchange/mail_message.h"

@@ -1,3 +1,4 @@
+// The "Send resource" command: a task's scripts attached to a mail.
 #pragma once
 
 #include <QString>

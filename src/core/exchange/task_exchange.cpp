@@ -1,3 +1,4 @@
+// Exporting a task's translations to a file, and importing them, in each format.
 #include "exchange/task_exchange.h"
 
 #include "exchange/catalog_file.h"

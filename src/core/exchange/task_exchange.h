@@ -1,3 +1,4 @@
+// Export and import of a task's translations: formats, requests and results.
 #pragma once
 
 #include "exchange/exchange_pairs.h"

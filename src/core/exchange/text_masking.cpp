@@ -1,3 +1,4 @@
+// Masking what a translation service must keep verbatim, and restoring it after.
 #include "exchange/text_masking.h"
 
 #include "workbench/format_specification.h"

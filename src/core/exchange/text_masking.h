@@ -1,3 +1,4 @@
+// Source texts masked for a translation service, and their translations unmasked.
 #pragma once
 
 #include <QChar>

@@ -1,3 +1,4 @@
+// Writing and reading TMX 1.4 documents of one language pair.
 #include "exchange/tmx_file.h"
 
 #include "exchange/xliff_file.h"
@@ -63,6 +64,55 @@ QByteArray TmxWriter::finish() {
   return std::move(m_out);
 }
 
+namespace {
+
+// The first seg of the tuv element the reader stands on; false when it has none.
+bool readSeg(GuardedXmlReader &xml, QString &seg) {
+  bool hasSeg = false;
+  while (xml.nextStartWithin(u"tuv")) {
+    const bool isSeg = xml.name() == QLatin1String("seg");
+    const QString text = xml.text();
+    if (isSeg && !hasSeg) {
+      seg = text;
+      hasSeg = true;
+    }
+  }
+  return hasSeg;
+}
+
+// The tu element the reader stands on, as a unit of the two primary languages; false
+// when it lacks either variant.
+bool readUnit(GuardedXmlReader &xml, const QString &sourcePrimary, const QString &targetPrimary,
+              MemoryUnit &found) {
+  bool hasSource = false, hasTarget = false;
+  while (xml.nextStartWithin(u"tu")) {
+    if (xml.name() == QLatin1String("prop")) {
+      const bool uses = xml.attribute("type") == QLatin1String(kUsesProperty);
+      const QString value = xml.text();
+      if (uses)
+        found.uses = qMax(1, value.trimmed().toInt());
+    } else if (xml.name() == QLatin1String("tuv")) {
+      QStringView lang = xml.reader().attributes().value(
+          QStringLiteral("http://www.w3.org/XML/1998/namespace"), QStringLiteral("lang"));
+      const QString primary = primaryTag(lang);
+      QString seg;
+      const bool hasSeg = readSeg(xml, seg);
+      if (hasSeg && primary == sourcePrimary && !hasSource) {
+        found.source = seg;
+        hasSource = true;
+      } else if (hasSeg && primary == targetPrimary && !hasTarget) {
+        found.target = seg;
+        hasTarget = true;
+      }
+    } else {
+      xml.text();
+    }
+  }
+  return hasSource && hasTarget;
+}
+
+} // namespace
+
 bool readTmx(const QByteArray &bytes, int sourceLanguage, int targetLanguage,
              const std::function<bool(const MemoryUnit &)> &unit, QString &error) {
   GuardedXmlReader xml(bytes);
@@ -84,39 +134,7 @@ bool readTmx(const QByteArray &bytes, int sourceLanguage, int targetLanguage,
     if (xml.name() != QLatin1String("tu"))
       continue;
     MemoryUnit found;
-    bool hasSource = false, hasTarget = false;
-    while (xml.nextStartWithin(u"tu")) {
-      if (xml.name() == QLatin1String("prop")) {
-        const bool uses = xml.attribute("type") == QLatin1String(kUsesProperty);
-        const QString value = xml.text();
-        if (uses)
-          found.uses = qMax(1, value.trimmed().toInt());
-      } else if (xml.name() == QLatin1String("tuv")) {
-        QStringView lang = xml.reader().attributes().value(
-            QStringLiteral("http://www.w3.org/XML/1998/namespace"), QStringLiteral("lang"));
-        const QString primary = primaryTag(lang);
-        QString seg;
-        bool hasSeg = false;
-        while (xml.nextStartWithin(u"tuv")) {
-          const bool isSeg = xml.name() == QLatin1String("seg");
-          const QString text = xml.text();
-          if (isSeg && !hasSeg) {
-            seg = text;
-            hasSeg = true;
-          }
-        }
-        if (hasSeg && primary == sourcePrimary && !hasSource) {
-          found.source = seg;
-          hasSource = true;
-        } else if (hasSeg && primary == targetPrimary && !hasTarget) {
-          found.target = seg;
-          hasTarget = true;
-        }
-      } else {
-        xml.text();
-      }
-    }
-    if (hasSource && hasTarget && !xml.failed())
+    if (readUnit(xml, sourcePrimary, targetPrimary, found) && !xml.failed())
       more = unit(found);
   }
   if (xml.failed()) {

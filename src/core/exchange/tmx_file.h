@@ -1,3 +1,4 @@
+// TMX 1.4 documents of a memory's units: the writer and the reader.
 #pragma once
 
 #include <QByteArray>

@@ -1,3 +1,4 @@
+// The machine-translation settings, provider names and requests common to providers.
 #include "exchange/translation_provider.h"
 
 #include "exchange/deepl_provider.h"

@@ -1,3 +1,4 @@
+// The machine-translation settings and the interface of a translation provider.
 #pragma once
 
 #include "exchange/http_client.h"

@@ -1,3 +1,4 @@
+// Checking for a newer version and downloading its installer, digest checked.
 #include "exchange/update_check.h"
 
 #include "exchange/http_client.h"

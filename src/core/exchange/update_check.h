@@ -1,3 +1,4 @@
+// The update check: versions, the descriptor's address and the installer download.
 #pragma once
 
 #include <QList>

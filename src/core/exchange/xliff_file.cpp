@@ -1,3 +1,4 @@
+// Writing XLIFF 1.2 documents of a task's pairs, and reading their units back.
 #include "exchange/xliff_file.h"
 
 #include "exchange/xml_guard.h"

@@ -1,3 +1,4 @@
+// XLIFF 1.2 documents: the bytes exported and the units an import reads.
 #pragma once
 
 #include "exchange/exchange_pairs.h"

@@ -1,3 +1,4 @@
+// The XML reader that refuses entities and markup too wide or deep before parsing.
 #include "exchange/xml_guard.h"
 
 #include "text/printable_text.h"

@@ -1,3 +1,4 @@
+// An XML reader that refuses entities and pathological markup before parsing.
 #pragma once
 
 #include <QString>

@@ -1,3 +1,4 @@
+// Combining several tasks into one for a shared edit, and writing the edit back.
 #include "project/combined_task.h"
 
 #include <QCoreApplication>

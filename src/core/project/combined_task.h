@@ -1,3 +1,4 @@
+// The task that stands for several tasks in one edit, "<Different values>" and all.
 #pragma once
 
 #include "script/task.h"

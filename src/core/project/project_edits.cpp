@@ -1,3 +1,4 @@
+// Dropping tasks in the project tree, new tasks, and the language pairs of a project.
 #include "project/project_edits.h"
 
 #include "script/script_path.h"

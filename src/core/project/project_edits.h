@@ -1,3 +1,4 @@
+// Edits of a project's task list: drag and drop, new tasks, language pairs.
 #pragma once
 
 #include "project/project_file.h"

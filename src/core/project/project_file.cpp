@@ -1,3 +1,4 @@
+// Reading and writing project files (.tvx): their text, keys and task blocks.
 #include "project/project_file.h"
 
 #include "files/file_transaction.h"

@@ -1,3 +1,4 @@
+// A project of ordered tasks, and reading and writing its .tvx file.
 #pragma once
 
 #include "script/task.h"

@@ -1,3 +1,4 @@
+// Project paths written relative to the project folder, and resolved from it.
 #include "project/project_paths.h"
 
 #include <QDir>

@@ -1,3 +1,4 @@
+// Paths of a project file, Windows or not: relative on writing, resolved on reading.
 #pragma once
 
 #include <QHash>

@@ -1,3 +1,4 @@
+// A script read on its own to answer one question about it, nothing kept.
 #pragma once
 
 // A script read on its own to answer one question about it (which languages it

@@ -1,3 +1,4 @@
+// The search for resource scripts in folders, Visual C++ files and projects.
 #include "project/script_search.h"
 
 #include "exchange/exchange_file.h"

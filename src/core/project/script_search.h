@@ -1,3 +1,4 @@
+// Searching resource scripts by folder, Visual C++ workspace or project.
 #pragma once
 
 #include <QDateTime>

@@ -1,3 +1,4 @@
+// Running one script search at a time on a worker thread.
 #include "project/search_runner.h"
 
 #include <QMetaObject>

@@ -1,3 +1,4 @@
+// A script search on a worker thread, its results handed over by queued signals.
 #pragma once
 
 #include "project/script_search.h"

@@ -1,3 +1,4 @@
+// Where the targets named by a project file may be written, and the verdict on one.
 #pragma once
 
 // Where the targets named by a project file may be written: the one place that

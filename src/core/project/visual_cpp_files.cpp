@@ -1,3 +1,4 @@
+// Reading .dsw, .dsp, .sln, .vcproj and .vcxproj files for the scripts they name.
 #include "project/visual_cpp_files.h"
 
 #include "exchange/exchange_file.h"

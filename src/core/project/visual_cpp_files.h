@@ -1,3 +1,4 @@
+// The resource scripts a Visual C++ workspace or project names.
 #pragma once
 
 #include <QString>

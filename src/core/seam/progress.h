@@ -1,3 +1,4 @@
+// How a long operation reports its progress and learns of a cancel.
 #pragma once
 
 #include <QString>

@@ -1,3 +1,4 @@
+// The questions core code asks the user, and the requests each one carries.
 #pragma once
 
 #include <QList>

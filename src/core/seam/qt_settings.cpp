@@ -1,3 +1,4 @@
+// The per-user settings in QSettings, in a file only its owner may read.
 #include "seam/qt_settings.h"
 
 #include <QDir>

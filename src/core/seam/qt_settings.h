@@ -1,3 +1,4 @@
+// The per-user settings of the program, kept by QSettings.
 #pragma once
 
 #include "seam/settings.h"

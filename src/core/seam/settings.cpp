@@ -1,3 +1,4 @@
+// Reading settings as integers and texts, falling back to the key table's defaults.
 #include "seam/settings.h"
 
 #include "seam/settings_keys.h"

@@ -1,3 +1,4 @@
+// Named integer and text settings of the "Options" section, and an in-memory store.
 #pragma once
 
 #include <QHash>

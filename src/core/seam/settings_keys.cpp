@@ -1,3 +1,4 @@
+// The table of every settings key with its type and default.
 #include "seam/settings_keys.h"
 
 #include <QCoreApplication>

@@ -1,3 +1,4 @@
+// The table of every settings key, their defaults, and the machine's default hooks.
 #pragma once
 
 #include <QString>

@@ -1,3 +1,4 @@
+// A prompter that shows nothing and answers No, for work nobody watches.
 #pragma once
 
 // A prompter for work nobody watches (a search, a check): it shows nothing and

@@ -1,3 +1,4 @@
+// Finding a locale's Hunspell dictionary, and where the user's own words are kept.
 #include "spelling/dictionary_files.h"
 
 #include <QCoreApplication>

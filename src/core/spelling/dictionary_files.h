@@ -1,3 +1,4 @@
+// Hunspell dictionaries: the folders searched, the one for a locale, the user's words.
 #pragma once
 
 #include <QString>

@@ -1,3 +1,4 @@
+// Spell checking with Hunspell and the translator's own words, answers kept.
 #include "spelling/spell_checker.h"
 
 #include "files/file_transaction.h"

@@ -1,3 +1,4 @@
+// One Hunspell dictionary with the translator's own words, answers cached.
 #pragma once
 
 #include "spelling/dictionary_files.h"

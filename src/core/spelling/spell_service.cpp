@@ -1,3 +1,4 @@
+// Loading the target language's spell checker off the user-interface thread.
 #include "spelling/spell_service.h"
 
 #include "text/locale_table.h"

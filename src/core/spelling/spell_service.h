@@ -1,3 +1,4 @@
+// The target language's spell checker, loaded in the background.
 #pragma once
 
 #include "spelling/spell_checker.h"

@@ -1,3 +1,4 @@
+// Splitting a script text into the words worth spell-checking.
 #include "spelling/spell_words.h"
 
 #include "workbench/text_markup.h"

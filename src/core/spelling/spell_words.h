@@ -1,3 +1,4 @@
+// The words of a script text as the spell checker sees them.
 #pragma once
 
 #include <QList>

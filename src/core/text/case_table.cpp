@@ -1,3 +1,4 @@
+// The program's table of upper and lower case pairs, and constant-time lookups.
 #include "text/case_table.h"
 
 #include <iterator>

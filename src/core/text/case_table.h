@@ -1,3 +1,4 @@
+// The program's own case mapping of UTF-16 code units, shared with the memory library.
 #pragma once
 
 // The program's own case mapping: a fixed table of upper/lower pairs of UTF-16 code

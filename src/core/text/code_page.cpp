@@ -1,3 +1,4 @@
+// Converting between Windows code pages and UTF-16 through iconv, ASCII fast.
 #include "text/code_page.h"
 
 #include <QHash>
@@ -370,44 +371,42 @@ QString decodeWithIconv(const char *bytes, qsizetype size, int codePage) {
 
 } // namespace
 
-QByteArray fromUtf16(QStringView text, int codePage) {
-  codePage = resolve(codePage);
-  if (text.isEmpty())
-    return {};
-  if (codePage == 65001)
-    return text.toUtf8();
-  const auto *units = reinterpret_cast<const char16_t *>(text.data());
-  const qsizetype size = text.size();
-  if (asciiCompatible(codePage)) {
-    // Most of a script is ASCII: its runs are narrowed many units at a time, and only
-    // the characters beyond it are looked up.
-    QByteArray out(size, Qt::Uninitialized);
-    char *d = out.data();
-    qsizetype i = narrowAscii(units, size, d);
-    if (i == size)
-      return out;
-    const SingleByteTable *table = nullptr;
-    if (!isMultiByte(codePage) && codePage != 1255 && codePage != 1258)
-      table = singleByteTable(codePage);
-    if (table) {
-      d += i;
-      while (i < size) {
-        const char16_t c = units[i];
-        const unsigned char b = table->encode[c];
-        *d++ = b ? char(b) : '?';
-        // A surrogate pair is one character the page lacks.
-        if (c >= 0xD800 && c < 0xDC00 && i + 1 < size && units[i + 1] >= 0xDC00 &&
-            units[i + 1] < 0xE000)
-          ++i;
-        ++i;
-        const qsizetype run = narrowAscii(units + i, size - i, d);
-        i += run;
-        d += run;
-      }
-      out.truncate(d - out.data());
-      return out;
-    }
+namespace {
+
+// The units from `i` on encoded through a single-byte table into out, which holds the
+// ASCII before them already; the runs of ASCII between are narrowed many at a time.
+void encodeWithTable(const char16_t *units, qsizetype size, qsizetype i,
+                     const SingleByteTable &table, QByteArray &out) {
+  char *d = out.data() + i;
+  while (i < size) {
+    const char16_t c = units[i];
+    const unsigned char b = table.encode[c];
+    *d++ = b ? char(b) : '?';
+    // A surrogate pair is one character the page lacks.
+    if (c >= 0xD800 && c < 0xDC00 && i + 1 < size && units[i + 1] >= 0xDC00 &&
+        units[i + 1] < 0xE000)
+      ++i;
+    ++i;
+    const qsizetype run = narrowAscii(units + i, size - i, d);
+    i += run;
+    d += run;
   }
+  out.truncate(d - out.data());
+}
+
+// The byte of a character iconv found the code page lacks: its default character.
+// Single-byte pages keep a byte that decoded to its own value (the undefined points of
+// 1252 and others), so such text survives a round trip.
+char lackedCharacterByte(char16_t c, int codePage, bool multiByte) {
+  if (!multiByte && c >= 0x80 && c < 0x100) {
+    const char raw = char(c);
+    if (toUtf16(&raw, 1, codePage) == QString(QChar(c)))
+      return raw;
+  }
+  return '?';
+}
+
+QByteArray encodeWithIconv(QStringView text, int codePage) {
   iconv_t cd = converters().get(codePage, false);
   if (cd == iconv_t(-1))
     return text.toLatin1();
@@ -433,8 +432,7 @@ QByteArray fromUtf16(QStringView text, int codePage) {
       grow();
       continue;
     }
-    // A character the code page lacks: its default character. A surrogate pair
-    // stands for one character.
+    // A character the code page lacks; a surrogate pair stands for one character.
     char16_t c;
     std::memcpy(&c, in, 2);
     size_t skip = 2;
@@ -446,15 +444,7 @@ QByteArray fromUtf16(QStringView text, int codePage) {
     }
     if (outLeft < 1)
       grow();
-    // Single-byte pages keep a byte that decoded to its own value (the undefined
-    // points of 1252 and others), so such text survives a round trip.
-    char byte = '?';
-    if (!multiByte && c >= 0x80 && c < 0x100) {
-      const char raw = char(c);
-      if (toUtf16(&raw, 1, codePage) == QString(QChar(c)))
-        byte = raw;
-    }
-    *outPtr++ = byte;
+    *outPtr++ = lackedCharacterByte(c, codePage, multiByte);
     --outLeft;
     in += skip;
     inLeft -= skip;
@@ -462,6 +452,34 @@ QByteArray fromUtf16(QStringView text, int codePage) {
   }
   out.resize(outPtr - out.data());
   return out;
+}
+
+} // namespace
+
+QByteArray fromUtf16(QStringView text, int codePage) {
+  codePage = resolve(codePage);
+  if (text.isEmpty())
+    return {};
+  if (codePage == 65001)
+    return text.toUtf8();
+  if (asciiCompatible(codePage)) {
+    // Most of a script is ASCII: its runs are narrowed many units at a time, and only
+    // the characters beyond it are looked up.
+    const auto *units = reinterpret_cast<const char16_t *>(text.data());
+    const qsizetype size = text.size();
+    QByteArray out(size, Qt::Uninitialized);
+    const qsizetype ascii = narrowAscii(units, size, out.data());
+    if (ascii == size)
+      return out;
+    const SingleByteTable *table = nullptr;
+    if (!isMultiByte(codePage) && codePage != 1255 && codePage != 1258)
+      table = singleByteTable(codePage);
+    if (table) {
+      encodeWithTable(units, size, ascii, *table, out);
+      return out;
+    }
+  }
+  return encodeWithIconv(text, codePage);
 }
 
 } // namespace tarvelo::CodePage

@@ -1,3 +1,4 @@
+// Conversion between the bytes of a Windows code page and UTF-16.
 #pragma once
 
 #include <QByteArray>

@@ -1,3 +1,4 @@
+// The table of Windows locales, and their names, tags and code pages.
 #include "text/locale_table.h"
 
 #include <QCoreApplication>

@@ -1,3 +1,4 @@
+// The Windows locale identifiers the program knows, with their code pages and tags.
 #pragma once
 
 // The Windows locale identifiers (LCIDs) the program knows, with the facts a resource

@@ -1,3 +1,4 @@
+// Text from outside made safe to print: control characters and overrides replaced.
 #pragma once
 
 // Text that came from outside (a server's answer, a file, a database's message) made

@@ -1,3 +1,4 @@
+// Completing a typed translation from the memory's alternatives.
 #include "tmclient/auto_completion.h"
 
 namespace tarvelo {

@@ -1,3 +1,4 @@
+// Auto-completion of the editor's text from the memory's alternatives.
 #pragma once
 
 #include <QString>

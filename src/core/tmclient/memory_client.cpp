@@ -1,3 +1,4 @@
+// The program's memory client: connecting, alternatives, filling targets, matches.
 #include "tmclient/memory_client.h"
 
 #include "tmclient/memory_location.h"
@@ -93,20 +94,15 @@ QString MemoryClient::memoryFolder() const {
   return shownLocation(m_options.tmPath);
 }
 
-FillResult MemoryClient::fillTargets(bool fill) {
-  FillResult result;
-  if (!m_exports.getTM || !m_exports.freeTM)
-    return result;
-  // A new language pair or memory folder: every entry asks the memory again.
-  forgetAlternatives();
-  if (!fill)
-    return result;
-  // Each entry with its chain's root, found in one pass: a chain runs in list order,
-  // so an entry's predecessor has its root already, and long chains of a repeated
-  // text are not walked once per entry.
+namespace {
+
+// The translatable entries with a source and no target, each with its chain's root.
+// Found in one pass: a chain runs in list order, so an entry's predecessor has its root
+// already, and long chains of a repeated text are not walked once per entry.
+std::vector<std::pair<TextEntry *, TextEntry *>> emptyTargets(EntryList &entries) {
   std::vector<std::pair<TextEntry *, TextEntry *>> empty;
   QHash<const TextEntry *, TextEntry *> roots;
-  for (const auto &owned : m_entries) {
+  for (const auto &owned : entries) {
     TextEntry *entry = owned.get();
     TextEntry *root = entry;
     if (entry->prevOccurrence) {
@@ -119,6 +115,20 @@ FillResult MemoryClient::fillTargets(bool fill) {
     if (entry->isTranslatable() && !entry->sourceText.isEmpty() && entry->targetText.isEmpty())
       empty.push_back({entry, root});
   }
+  return empty;
+}
+
+} // namespace
+
+FillResult MemoryClient::fillTargets(bool fill) {
+  FillResult result;
+  if (!m_exports.getTM || !m_exports.freeTM)
+    return result;
+  // A new language pair or memory folder: every entry asks the memory again.
+  forgetAlternatives();
+  if (!fill)
+    return result;
+  const std::vector<std::pair<TextEntry *, TextEntry *>> empty = emptyTargets(m_entries);
   if (empty.empty())
     return result;
   const int count = int(empty.size());
@@ -128,61 +138,70 @@ FillResult MemoryClient::fillTargets(bool fill) {
   m_progress.setRange(0, count);
   int searched = 0;
   for (int i = 0; i < count; ++i) {
-    TextEntry *entry = empty[size_t(i)].first;
     m_progress.setPosition(i + 1);
     m_progress.setText(
         QCoreApplication::translate("Progress", "Searching item %1 of %2").arg(i + 1).arg(count));
-    bool failed = false;
-    TextEntry *root = empty[size_t(i)].second;
-    const QStringList found = rootAlternatives(root, &failed);
+    const auto [entry, root] = empty[size_t(i)];
     ++searched;
-    if (!found.isEmpty() && !found.first().isEmpty()) {
-      entry->targetText = found.first();
-      entry->matchState = Filled;
-      if (m_inspect)
-        m_inspect(entry);
-      ++result.filled;
-    } else if (fuzzy && !failed) {
-      // One question per source text: the entries of a chain share the answer.
-      auto best = bestFuzzy.find(root);
-      if (best == bestFuzzy.end()) {
-        MemoryFailure why;
-        const QList<FuzzyPair> pairs = fuzzyPairs(root->sourceText, m_options.fuzzyScore, 1, &why);
-        failed = why.failed();
-        best = bestFuzzy.insert(root, pairs.isEmpty() ? QString() : pairs.first().target);
-      }
-      if (!best.value().isEmpty()) {
-        entry->targetText = best.value();
-        entry->matchState = Fuzzy;
-        if (m_inspect)
-          m_inspect(entry);
-        ++result.filled;
-        ++result.fuzzy;
-      }
-    }
-    result.unread += failed ? 1 : 0;
+    result.unread += fillEntry(entry, root, fuzzy, bestFuzzy, result) ? 1 : 0;
     m_progress.serve();
     if (m_progress.cancelled())
       break;
   }
   m_progress.end();
-  if (result.unread > 0) {
-    if (searched == 1)
-      m_prompter.error(QCoreApplication::translate(
-                           "Prompter", "The empty item was not filled: the Translation Memory in "
-                                       "'%1' cannot be read (its file may be damaged or locked by "
-                                       "another program).")
-                           .arg(memoryFolder()));
-    else
-      m_prompter.error(QCoreApplication::translate(
-                           "Prompter", "%1 of %2 empty items were not filled: the Translation "
-                                       "Memory in '%3' cannot be read (its file may be damaged or "
-                                       "locked by another program).")
-                           .arg(result.unread)
-                           .arg(searched)
-                           .arg(memoryFolder()));
-  }
+  if (result.unread > 0)
+    reportUnfilled(result.unread, searched);
   return result;
+}
+
+bool MemoryClient::fillEntry(TextEntry *entry, TextEntry *root, bool fuzzy,
+                             QHash<const TextEntry *, QString> &bestFuzzy, FillResult &result) {
+  bool failed = false;
+  const QStringList found = rootAlternatives(root, &failed);
+  if (!found.isEmpty() && !found.first().isEmpty()) {
+    entry->targetText = found.first();
+    entry->matchState = Filled;
+    if (m_inspect)
+      m_inspect(entry);
+    ++result.filled;
+    return failed;
+  }
+  if (!fuzzy || failed)
+    return failed;
+  // One question per source text: the entries of a chain share the answer.
+  auto best = bestFuzzy.find(root);
+  if (best == bestFuzzy.end()) {
+    MemoryFailure why;
+    const QList<FuzzyPair> pairs = fuzzyPairs(root->sourceText, m_options.fuzzyScore, 1, &why);
+    failed = why.failed();
+    best = bestFuzzy.insert(root, pairs.isEmpty() ? QString() : pairs.first().target);
+  }
+  if (!best.value().isEmpty()) {
+    entry->targetText = best.value();
+    entry->matchState = Fuzzy;
+    if (m_inspect)
+      m_inspect(entry);
+    ++result.filled;
+    ++result.fuzzy;
+  }
+  return failed;
+}
+
+void MemoryClient::reportUnfilled(int unread, int searched) {
+  if (searched == 1)
+    m_prompter.error(QCoreApplication::translate(
+                         "Prompter", "The empty item was not filled: the Translation Memory in "
+                                     "'%1' cannot be read (its file may be damaged or locked by "
+                                     "another program).")
+                         .arg(memoryFolder()));
+  else
+    m_prompter.error(QCoreApplication::translate(
+                         "Prompter", "%1 of %2 empty items were not filled: the Translation "
+                                     "Memory in '%3' cannot be read (its file may be damaged or "
+                                     "locked by another program).")
+                         .arg(unread)
+                         .arg(searched)
+                         .arg(memoryFolder()));
 }
 
 std::optional<Completion> MemoryClient::complete(TextEntry *entry, const QString &text,

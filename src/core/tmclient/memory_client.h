@@ -1,3 +1,4 @@
+// The program's side of the translation memory: lookups, filling and learning.
 #pragma once
 
 #include "tmclient/auto_completion.h"
@@ -6,6 +7,7 @@
 #include "workbench/item_menu.h"
 #include "workbench/memory_port.h"
 
+#include <QHash>
 #include <QList>
 #include <QPair>
 #include <QString>
@@ -155,6 +157,12 @@ private:
   void forgetAlternatives();
   // Null failed is for callers that do without the memory quietly when it fails.
   QStringList rootAlternatives(TextEntry *root, bool *failed = nullptr);
+  // Fills one empty entry with its chain's most used translation, else with the best
+  // fuzzy match (asked once per chain); true when the memory could not be read.
+  bool fillEntry(TextEntry *entry, TextEntry *root, bool fuzzy,
+                 QHash<const TextEntry *, QString> &bestFuzzy, FillResult &result);
+  // Tells the translator how many empty items the memory could not fill.
+  void reportUnfilled(int unread, int searched);
   // Whether the pair is to be learnt: both texts, and the same-text question.
   bool wantsPair(const QString &source, const QString &target);
   Batch endBatch(int offered);

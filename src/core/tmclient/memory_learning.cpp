@@ -1,3 +1,4 @@
+// Learning a task's pairs into the memory in batches, with retries and reports.
 #include "script/entry_list.h"
 #include "script/text_entry.h"
 #include "seam/progress.h"

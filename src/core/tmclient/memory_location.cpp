@@ -1,3 +1,4 @@
+// Memory locations: servers told from folders, passwords hidden, problems named.
 #include "tmclient/memory_location.h"
 
 #include "seam/progress.h"

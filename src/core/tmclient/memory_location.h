@@ -1,3 +1,4 @@
+// Where a memory lives, a folder or a server, and how its location is shown.
 #pragma once
 
 // Where a memory lives: a folder on this machine, or a PostgreSQL server named by a

@@ -1,3 +1,4 @@
+// Reading and writing the memory options, and the default memory folder.
 #include "tmclient/memory_options.h"
 
 #include "tmclient/memory_location.h"

@@ -1,3 +1,4 @@
+// The options that govern the memory, and the fuzzy scores a fill may use.
 #pragma once
 
 #include <QString>

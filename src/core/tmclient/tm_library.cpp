@@ -1,3 +1,4 @@
+// Loading the memory library and resolving its exports by name.
 #include "tmclient/tm_library.h"
 
 #include <QCoreApplication>

@@ -1,3 +1,4 @@
+// The memory library bound at run time, with its exports.
 #pragma once
 
 #include "kestrine/kestrine.h"

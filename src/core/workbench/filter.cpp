@@ -1,3 +1,4 @@
+// The item list's filter: its stored conditions and which entries it accepts.
 #include "workbench/filter.h"
 
 #include "script/text_entry.h"

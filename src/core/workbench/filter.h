@@ -1,3 +1,4 @@
+// The filter of the item list: the conditions an entry is shown for.
 #pragma once
 
 #include <QString>

@@ -1,3 +1,4 @@
+// The "Filter setup" dialog's state: captions, check boxes and accepting them.
 #include "workbench/filter_setup_model.h"
 
 #include "workbench/filter.h"

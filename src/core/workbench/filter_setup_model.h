@@ -1,3 +1,4 @@
+// The state of the "Filter setup" dialog, which writes the filter's settings.
 #pragma once
 
 #include <QString>

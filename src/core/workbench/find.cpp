@@ -1,3 +1,4 @@
+// Finding a text in the item list's rows, and the message when it is not found.
 #include "workbench/find.h"
 
 #include "script/text_entry.h"

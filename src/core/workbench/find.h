@@ -1,3 +1,4 @@
+// Find in the item list: the row of the next match, and the not-found message.
 #pragma once
 
 #include <QString>

@@ -1,3 +1,4 @@
+// Finding printf format specifications and comparing their order.
 #include "workbench/format_specification.h"
 
 namespace tarvelo {

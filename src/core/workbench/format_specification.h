@@ -1,3 +1,4 @@
+// printf-style format specifications of a text, and whether two texts agree on them.
 #pragma once
 
 #include <QString>

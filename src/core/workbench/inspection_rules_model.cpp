@@ -1,3 +1,4 @@
+// The rules page of the options: editing, removing and accepting rules.
 #include "workbench/inspection_rules_model.h"
 
 #include "seam/settings.h"

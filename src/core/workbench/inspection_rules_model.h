@@ -1,3 +1,4 @@
+// The inspection rules page's state: a list of rules edited until accepted.
 #pragma once
 
 #include "workbench/inspector.h"

@@ -1,3 +1,4 @@
+// The automatic inspection: counting rule texts and comparing source and target.
 #include "workbench/inspector.h"
 
 #include "script/text_entry.h"

@@ -1,3 +1,4 @@
+// The automatic inspection of translations and its rules.
 #pragma once
 
 #include <QList>

@@ -1,3 +1,4 @@
+// The item list's rows: listing, filtering, sorting and drawing the entries.
 #include "workbench/item_list_model.h"
 
 #include "script/task.h"

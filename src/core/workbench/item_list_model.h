@@ -1,3 +1,4 @@
+// The item list model: a row per text of the open tasks.
 #pragma once
 
 #include <QAbstractTableModel>

@@ -1,3 +1,4 @@
+// The label of a text in the item list's context menu.
 #include "workbench/item_menu.h"
 
 #include "script/text_entry.h"

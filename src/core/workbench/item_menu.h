@@ -1,3 +1,4 @@
+// What the item list's context menu offers for an entry.
 #pragma once
 
 #include <QList>

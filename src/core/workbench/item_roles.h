@@ -1,3 +1,4 @@
+// Data roles of the workbench's item models beyond Qt's own.
 #pragma once
 
 #include <Qt>

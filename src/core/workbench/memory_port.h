@@ -1,3 +1,4 @@
+// What the task flows need of the translation memory.
 #pragma once
 
 namespace tarvelo {

@@ -1,3 +1,4 @@
+// The nested items of a MENU resource, read from its block, and their captions.
 #include "workbench/menu_structure.h"
 
 #include "script/block_tokenizer.h"

@@ -1,3 +1,4 @@
+// A MENU resource's items as its preview shows them.
 #pragma once
 
 #include <QString>

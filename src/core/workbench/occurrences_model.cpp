@@ -1,3 +1,4 @@
+// The occurrences list of the current source text, with its check boxes.
 #include "workbench/occurrences_model.h"
 
 #include "script/script_path.h"

@@ -1,3 +1,4 @@
+// The occurrences of the current entry's source text, each checked or not.
 #pragma once
 
 #include <QAbstractListModel>

@@ -1,3 +1,4 @@
+// Script extensions, absolute paths and whether two paths name one file.
 #include "workbench/path_rules.h"
 
 #include <QFileInfo>

@@ -1,3 +1,4 @@
+// Rules for the paths of scripts: extensions, absolute paths, same file.
 #pragma once
 
 #include <QString>

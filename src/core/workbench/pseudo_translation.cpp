@@ -1,3 +1,4 @@
+// Pseudo-translating texts with look-alike letters, padding and marks.
 #include "workbench/pseudo_translation.h"
 
 #include "script/entry_list.h"

@@ -1,3 +1,4 @@
+// Pseudo-translation of a task's targets, and its options.
 #pragma once
 
 #include <QList>

@@ -1,3 +1,4 @@
+// The resource tree: a group per kind and a node per resource, sorted.
 #include "workbench/resource_tree_model.h"
 
 #include "script/resource_group.h"

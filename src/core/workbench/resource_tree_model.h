@@ -1,3 +1,4 @@
+// The resource tree model of the open tasks.
 #pragma once
 
 #include <QAbstractItemModel>

@@ -1,3 +1,4 @@
+// Saving targets with their companions, and confirming replacing changed files.
 #include "files/file_messages.h"
 #include "files/file_transaction.h"
 #include "script/companion_file.h"

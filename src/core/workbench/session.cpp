@@ -1,3 +1,4 @@
+// The session's inspector, summary, modified state and entries.
 #include "workbench/session.h"
 
 #include "script/after_read.h"

@@ -1,3 +1,4 @@
+// The open tasks and everything the translator does with them.
 #pragma once
 
 #include "script/entry_list.h"
@@ -165,6 +166,15 @@ private:
   bool askContinue() const;
   void refreshSummary();
   void writeOpenSettings(bool targetSpecified);
+  bool refusesTarget(const QString &targetPath);
+  bool openSource(const OpenRequest &request);
+  bool openFirstTarget(const OpenRequest &request, const QString &targetPath);
+  void pairIncludedScripts();
+  void showOpened();
+  // A task of a project opened; skipped; not opened, and the translator opens no more;
+  // or every task given up.
+  enum class ProjectTaskOpened { Opened, Skipped, Stopped, Abandoned };
+  ProjectTaskOpened openProjectTask(const Task &wanted);
   QString languageName(int language) const;
 
   Settings &m_settings;

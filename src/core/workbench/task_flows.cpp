@@ -1,3 +1,4 @@
+// Opening tasks: reading sources and targets, and the settings an open writes.
 #include "files/file_messages.h"
 #include "script/companion_file.h"
 #include "script/resource_script.h"
@@ -84,16 +85,36 @@ bool Session::openTarget(Task *task, int language) {
 }
 
 Session::OpenResult Session::open(const OpenRequest &request) {
-  // A file that is there and no script is refused, rather than taken as a new target
-  // beside it (picture.png.rc).
-  if (!request.specifyLater) {
-    const QString refusal = notAScriptReason(absolutePath(request.targetPath));
-    if (!refusal.isEmpty()) {
-      m_prompter.error(notAScriptMessage(absolutePath(request.targetPath), refusal));
-      return OpenResult::StayInDialog;
-    }
-  }
-  QString targetPath = request.specifyLater ? QString() : withScriptExtension(request.targetPath);
+  if (!request.specifyLater && refusesTarget(request.targetPath))
+    return OpenResult::StayInDialog;
+  const QString targetPath =
+      request.specifyLater ? QString() : withScriptExtension(request.targetPath);
+  if (!openSource(request) || !openFirstTarget(request, targetPath))
+    return OpenResult::StayInDialog;
+  m_current->targetLanguage = request.targetLanguage;
+  if (m_tasks.size() > 1)
+    pairIncludedScripts();
+  readCompanion(m_entries, m_current, m_current->sourcePath, m_sourceLanguage, true);
+  m_machineTranslation = m_probe && m_probe(m_sourceLanguage, m_targetLanguage);
+  writeOpenSettings(!request.specifyLater);
+  connectMemory();
+  showOpened();
+  return OpenResult::Opened;
+}
+
+// A file that is there and no script is refused, rather than taken as a new target
+// beside it (picture.png.rc).
+bool Session::refusesTarget(const QString &targetPath) {
+  const QString refusal = notAScriptReason(absolutePath(targetPath));
+  if (refusal.isEmpty())
+    return false;
+  m_prompter.error(notAScriptMessage(absolutePath(targetPath), refusal));
+  return true;
+}
+
+// Replaces the open tasks by the request's and reads its source; false when the open
+// dialog stays.
+bool Session::openSource(const OpenRequest &request) {
   clearEntries();
   m_tasks.clear();
   m_current = m_tasks.append();
@@ -107,74 +128,73 @@ Session::OpenResult Session::open(const OpenRequest &request) {
   if (result == ScriptResult::SyntaxError) {
     m_prompter.error(QStringLiteral("Invalid source file"));
     clearEntries();
-    return OpenResult::StayInDialog;
+    return false;
   }
   if (result == ScriptResult::Cancelled) {
     clearEntries();
-    return OpenResult::StayInDialog;
+    return false;
   }
-  if (m_entries.isEmpty() &&
-      !m_prompter.askYesNo(
-          QCoreApplication::translate("Prompter", "No %1 resource item found. Continue?")
-              .arg(languageName(request.sourceLanguage))))
-    return OpenResult::StayInDialog;
+  return !m_entries.isEmpty() ||
+         m_prompter.askYesNo(
+             QCoreApplication::translate("Prompter", "No %1 resource item found. Continue?")
+                 .arg(languageName(request.sourceLanguage)));
+}
 
+// Opens the target of the first task, or leaves it to be named on saving.
+bool Session::openFirstTarget(const OpenRequest &request, const QString &targetPath) {
   m_targetLanguage = request.targetLanguage;
   m_writeLanguage = request.targetLanguage;
   if (request.specifyLater) {
     m_current->targetPath.clear();
     m_current->targetLanguage = request.targetLanguage;
     afterRead(m_current);
-  } else {
-    m_current->targetPath = absolutePath(targetPath);
-    if (!openTarget(m_current, request.targetLanguage)) {
-      clearEntries();
-      m_current->targetPath.clear();
-      m_current->sourcePath.clear();
-      return OpenResult::StayInDialog;
-    }
+    return true;
   }
-  m_current->targetLanguage = request.targetLanguage;
+  m_current->targetPath = absolutePath(targetPath);
+  if (openTarget(m_current, request.targetLanguage))
+    return true;
+  clearEntries();
+  m_current->targetPath.clear();
+  m_current->sourcePath.clear();
+  return false;
+}
 
-  if (m_tasks.size() > 1) {
-    ScriptPairingRequest pairing;
-    for (int i = 1; i < m_tasks.size(); ++i) {
-      Task *task = m_tasks.at(i);
-      // The target's own include proposes its target, unless it names the source itself
-      // (a target that includes the source's .rc2 as it is).
-      const QString proposed =
-          sameFile(task->targetPath, task->sourcePath) ? QString() : task->targetPath;
-      pairing.pairs.append({task->sourcePath, m_sourceLanguage, proposed, m_targetLanguage});
-    }
-    if (m_prompter.pairIncludedScripts(pairing)) {
-      for (int i = 1; i < m_tasks.size() && i - 1 < pairing.pairs.size(); ++i) {
-        Task *task = m_tasks.at(i);
-        const ScriptPairingRequest::Pair &pair = pairing.pairs[i - 1];
-        task->sourcePath = absolutePath(pair.sourcePath);
-        task->sourceLanguage = pair.sourceLanguage;
-        // A script is never its own target: saving would write over the source.
-        const bool own = sameFile(pair.targetPath, pair.sourcePath);
-        task->targetPath =
-            pair.targetPath.isEmpty() || own ? QString() : absolutePath(pair.targetPath);
-        task->targetLanguage = pair.targetLanguage;
-      }
-      readFurtherTasks();
-    } else {
-      m_tasks.removeFurther();
-    }
+// The scripts the source includes become further tasks once the translator pairs each
+// with its target; without pairs they are dropped.
+void Session::pairIncludedScripts() {
+  ScriptPairingRequest pairing;
+  for (int i = 1; i < m_tasks.size(); ++i) {
+    Task *task = m_tasks.at(i);
+    // The target's own include proposes its target, unless it names the source itself
+    // (a target that includes the source's .rc2 as it is).
+    const QString proposed =
+        sameFile(task->targetPath, task->sourcePath) ? QString() : task->targetPath;
+    pairing.pairs.append({task->sourcePath, m_sourceLanguage, proposed, m_targetLanguage});
   }
-  readCompanion(m_entries, m_current, m_current->sourcePath, m_sourceLanguage, true);
-  m_machineTranslation = m_probe && m_probe(m_sourceLanguage, m_targetLanguage);
-  writeOpenSettings(!request.specifyLater);
-  connectMemory();
+  if (!m_prompter.pairIncludedScripts(pairing)) {
+    m_tasks.removeFurther();
+    return;
+  }
+  for (int i = 1; i < m_tasks.size() && i - 1 < pairing.pairs.size(); ++i) {
+    Task *task = m_tasks.at(i);
+    const ScriptPairingRequest::Pair &pair = pairing.pairs[i - 1];
+    task->sourcePath = absolutePath(pair.sourcePath);
+    task->sourceLanguage = pair.sourceLanguage;
+    // A script is never its own target: saving would write over the source.
+    const bool own = sameFile(pair.targetPath, pair.sourcePath);
+    task->targetPath = pair.targetPath.isEmpty() || own ? QString() : absolutePath(pair.targetPath);
+    task->targetLanguage = pair.targetLanguage;
+  }
+  readFurtherTasks();
+}
 
-  // A freshly opened task counts as modified.
+// A freshly opened task counts as modified; the views show it anew.
+void Session::showOpened() {
   m_modified = false;
   setModified(true);
   Q_EMIT entriesReset();
   Q_EMIT titleChanged(m_current->targetPath);
   refreshSummary();
-  return OpenResult::Opened;
 }
 
 void Session::writeOpenSettings(bool targetSpecified) {

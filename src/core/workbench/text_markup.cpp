@@ -1,3 +1,4 @@
+// Finding the markup of a script text: escapes, inserts, formats and access keys.
 #include "workbench/text_markup.h"
 
 #include "workbench/format_specification.h"

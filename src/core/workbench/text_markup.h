@@ -1,3 +1,4 @@
+// The parts of a script text that are markup, not words.
 #pragma once
 
 #include <QList>

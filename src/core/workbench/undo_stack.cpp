@@ -1,3 +1,4 @@
+// Recording, undoing and redoing groups of target-text changes.
 #include "workbench/undo_stack.h"
 
 #include "script/text_entry.h"

@@ -1,3 +1,4 @@
+// Groups of target-text changes that serve undo and redo alike.
 #pragma once
 
 #include <QString>

@@ -1,3 +1,4 @@
+// Controls read from statements: their windows, style values, texts and escapes.
 #include "dialogs/control_item.h"
 #include "script/dialog_layout.h"
 

@@ -1,3 +1,4 @@
+// The dialogs report: its findings, the setting's bits, names and measured texts.
 #include "dialogs/dialog_report.h"
 #include "dialogs/layout_checks.h"
 #include "dialogs/report_fragment.h"

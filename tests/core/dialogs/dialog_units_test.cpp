@@ -1,3 +1,4 @@
+// MulDiv, conversions between dialog units and pixels, and snapping.
 #include "dialogs/dialog_units.h"
 
 #include <gtest/gtest.h>

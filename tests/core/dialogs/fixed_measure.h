@@ -1,3 +1,4 @@
+// A text measure with round numbers, so tests can tell which text fits.
 #pragma once
 // A measure with round numbers, so that tests can say which text fits: every
 // character is 6 pixels wide but "i" (2) and the blank (3); a line is 13 pixels high;

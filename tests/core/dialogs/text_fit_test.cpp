@@ -1,3 +1,4 @@
+// Each control class measures its text in its own room, with the fixed measure.
 #include "dialogs/control_item.h"
 #include "dialogs/text_fit.h"
 #include "fixed_measure.h"

@@ -1,3 +1,4 @@
+// Loading libcurl: only a library with every function, and a real failed transfer.
 #include "exchange/curl_library.h"
 #include "exchange/http_client.h"
 

@@ -1,3 +1,4 @@
+// A task with every text that travels badly, read for the exchange tests.
 #pragma once
 
 #include "exchange/task_exchange.h"

@@ -1,3 +1,4 @@
+// Machine-translation runs: batches, undo steps, selection, cancel and time-outs.
 #include "core/exchange/exchange_fixture.h"
 #include "exchange/machine_translation_run.h"
 #include "exchange/machine_translator.h"

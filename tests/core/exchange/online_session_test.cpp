@@ -1,3 +1,4 @@
+// Online features in a session: the probe, errors, sending by mail, the update check.
 #include "exchange/machine_translation_run.h"
 #include "exchange/machine_translator.h"
 #include "exchange/mail_message.h"

@@ -1,3 +1,4 @@
+// Masking texts for translation services, and each provider's language codes.
 #include "exchange/language_codes.h"
 #include "exchange/text_masking.h"
 #include "support/qt_printers.h"
@@ -8,6 +9,7 @@ namespace tarvelo {
 namespace {
 
 struct MaskCase {
+  const char *name;
   const char *source;
   const char *sent;        // what the service sees
   const char *translation; // what it answers
@@ -28,42 +30,52 @@ INSTANTIATE_TEST_SUITE_P(
     Table, TextMaskingTest,
     ::testing::Values(
         // The access key goes before the same letter, else before the first letter.
-        MaskCase{"&File", "File", "Datei", "&Datei"}, MaskCase{"&Help", "Help", "Hilfe", "&Hilfe"},
-        MaskCase{"E&xit", "Exit", "Beenden", "&Beenden"},
-        MaskCase{"Print &All", "Print All", "Alles drucken", "&Alles drucken"},
-        MaskCase{"&Open", "Open", "\"Öffnen\"", "\"&Öffnen\""},
-        MaskCase{"&1 item", "1 item", "1 Element", "&1 Element"},
-        MaskCase{"Fish && Chips", "Fish {0} Chips", "Fisch {0} Pommes", "Fisch && Pommes"},
-        MaskCase{"Trailing &", "Trailing", "Hinten", "Hinten &"},
+        MaskCase{"AccessKeyLetterMissing", "&File", "File", "Datei", "&Datei"},
+        MaskCase{"AccessKeyOnTheSameLetter", "&Help", "Help", "Hilfe", "&Hilfe"},
+        MaskCase{"AccessKeyInsideAWord", "E&xit", "Exit", "Beenden", "&Beenden"},
+        MaskCase{"AccessKeyOnTheSecondWord", "Print &All", "Print All", "Alles drucken",
+                 "&Alles drucken"},
+        MaskCase{"AccessKeyAfterAQuote", "&Open", "Open", "\"Öffnen\"", "\"&Öffnen\""},
+        MaskCase{"AccessKeyOnADigit", "&1 item", "1 item", "1 Element", "&1 Element"},
+        MaskCase{"DoubledAmpersand", "Fish && Chips", "Fish {0} Chips", "Fisch {0} Pommes",
+                 "Fisch && Pommes"},
+        MaskCase{"TrailingAmpersand", "Trailing &", "Trailing", "Hinten", "Hinten &"},
         // Format specifications of the inspection and numbered inserts.
-        MaskCase{"%d files", "{0} files", "{0} Dateien", "%d Dateien"},
-        MaskCase{"%-5.2f MB free", "{0} MB free", "{0} MB frei", "%-5.2f MB frei"},
-        MaskCase{"Copy %1 to %2", "Copy {0} to {1}", "{1}: {0} kopieren", "%2: %1 kopieren"},
-        MaskCase{"Size %1!d! bytes", "Size {0} bytes", "Größe {0} Bytes", "Größe %1!d! Bytes"},
-        MaskCase{"100%% done", "100{0} done", "100{0} fertig", "100%% fertig"},
-        MaskCase{"%ls of %I64u", "{0} of {1}", "{0} von {1}", "%ls von %I64u"},
-        MaskCase{"Use {0} here", "Use {0} here", "{0} hier", "{0} hier"},
+        MaskCase{"PrintfInteger", "%d files", "{0} files", "{0} Dateien", "%d Dateien"},
+        MaskCase{"PrintfFloatWithFlags", "%-5.2f MB free", "{0} MB free", "{0} MB frei",
+                 "%-5.2f MB frei"},
+        MaskCase{"NumberedInsertsReordered", "Copy %1 to %2", "Copy {0} to {1}",
+                 "{1}: {0} kopieren", "%2: %1 kopieren"},
+        MaskCase{"InsertWithItsFormat", "Size %1!d! bytes", "Size {0} bytes", "Größe {0} Bytes",
+                 "Größe %1!d! Bytes"},
+        MaskCase{"DoubledPercent", "100%% done", "100{0} done", "100{0} fertig", "100%% fertig"},
+        MaskCase{"PrintfSizePrefixes", "%ls of %I64u", "{0} of {1}", "{0} von {1}",
+                 "%ls von %I64u"},
+        MaskCase{"BracesOfTheSource", "Use {0} here", "Use {0} here", "{0} hier", "{0} hier"},
         // Escapes stay escapes; at either end they are kept aside.
-        MaskCase{"Line\\nNext", "Line{0}Next", "Zeile{0}Weiter", "Zeile\\nWeiter"},
-        MaskCase{"Error:\\n", "Error:", "Fehler:", "Fehler:\\n"},
-        MaskCase{"\\t&Name:", "Name:", "Name:", "\\t&Name:"},
-        MaskCase{"Name:\\tValue", "Name:{0}Value", "Name:{0}Wert", "Name:\\tWert"},
-        MaskCase{"Path \\\\ here", "Path {0} here", "Pfad {0} hier", "Pfad \\\\ hier"},
-        MaskCase{"Tab\\x09x", "Tab{0}x", "Tab{0}x", "Tab\\x09x"},
+        MaskCase{"EscapeInside", "Line\\nNext", "Line{0}Next", "Zeile{0}Weiter", "Zeile\\nWeiter"},
+        MaskCase{"EscapeAtTheEnd", "Error:\\n", "Error:", "Fehler:", "Fehler:\\n"},
+        MaskCase{"EscapeAndAccessKeyAtTheStart", "\\t&Name:", "Name:", "Name:", "\\t&Name:"},
+        MaskCase{"TabEscapeInside", "Name:\\tValue", "Name:{0}Value", "Name:{0}Wert",
+                 "Name:\\tWert"},
+        MaskCase{"EscapedBackslash", "Path \\\\ here", "Path {0} here", "Pfad {0} hier",
+                 "Pfad \\\\ hier"},
+        MaskCase{"HexEscape", "Tab\\x09x", "Tab{0}x", "Tab{0}x", "Tab\\x09x"},
         // Spaces of the source are carried over; the service's are not.
-        MaskCase{"  Padded  ", "Padded", " Gepolstert ", "  Gepolstert  "},
+        MaskCase{"SurroundingSpaces", "  Padded  ", "Padded", " Gepolstert ", "  Gepolstert  "},
         // A service that spaces out or drops a placeholder.
-        MaskCase{"%d files", "{0} files", "{ 0 } Dateien", "%d Dateien"},
-        MaskCase{"%d files", "{0} files", "Dateien", "Dateien%d"},
+        MaskCase{"PlaceholderSpacedOut", "%d files", "{0} files", "{ 0 } Dateien", "%d Dateien"},
+        MaskCase{"PlaceholderDropped", "%d files", "{0} files", "Dateien", "Dateien%d"},
         // Nothing to translate: no request, the text as it is.
-        MaskCase{"%s", "", "", "%s"}, MaskCase{"\\n", "", "", "\\n"},
-        MaskCase{"&%s", "", "", "&%s"},
+        MaskCase{"OnlyAFormat", "%s", "", "", "%s"}, MaskCase{"OnlyAnEscape", "\\n", "", "", "\\n"},
+        MaskCase{"OnlyAnAccessKeyAndAFormat", "&%s", "", "", "&%s"},
         // An empty answer is no translation.
-        MaskCase{"Open", "Open", "  ", ""},
+        MaskCase{"EmptyAnswer", "Open", "Open", "  ", ""},
         // An insert's format is short: a far "!" does not make the rest of the text one.
-        MaskCase{"%1! Hello, world!", "{0}! Hello, world!", "{0}! Hallo, Welt!",
-                 "%1! Hallo, Welt!"},
-        MaskCase{"%1!-10ls! x", "{0} x", "{0} y", "%1!-10ls! y"}));
+        MaskCase{"FarExclamationMark", "%1! Hello, world!", "{0}! Hello, world!",
+                 "{0}! Hallo, Welt!", "%1! Hallo, Welt!"},
+        MaskCase{"InsertFormatThenText", "%1!-10ls! x", "{0} x", "{0} y", "%1!-10ls! y"}),
+    [](const auto &info) { return std::string(info.param.name); });
 
 TEST(AnswerRefusalTest, AnAnswerMustNotGrowThePieces) {
   const MaskedText masked = maskText("Copy %1!s! to %2");
@@ -86,6 +98,7 @@ TEST(AnswerRefusalTest, AnAnswerMustNotGrowThePieces) {
 }
 
 struct CodeCase {
+  const char *name;
   int language;
   const char *libre;
   const char *deeplSource;
@@ -105,17 +118,23 @@ TEST_P(LanguageCodesTest, MapToEachProvidersCodes) {
 
 INSTANTIATE_TEST_SUITE_P(
     Table, LanguageCodesTest,
-    ::testing::Values(
-        CodeCase{1033, "en", "EN", "EN-US", "en"}, CodeCase{2057, "en", "EN", "EN-GB", "en"},
-        CodeCase{1031, "de", "DE", "DE", "de"}, CodeCase{2052, "zh", "ZH", "ZH-HANS", "zh-CN"},
-        CodeCase{1028, "zt", "ZH", "ZH-HANT", "zh-TW"},
-        CodeCase{3076, "zt", "ZH", "ZH-HANT", "zh-TW"},
-        CodeCase{4100, "zh", "ZH", "ZH-HANS", "zh-CN"},
-        CodeCase{1046, "pb", "PT", "PT-BR", "pt-BR"}, CodeCase{2070, "pt", "PT", "PT-PT", "pt-PT"},
-        CodeCase{1037, "he", "HE", "HE", "he"}, CodeCase{1044, "nb", "NB", "NB", "no"},
-        CodeCase{1050, "hr", "", "", "hr"}, CodeCase{1081, "hi", "", "", "hi"},
-        // Romansh (primary 23) is not in the table.
-        CodeCase{1047, "", "", "", ""}, CodeCase{0, "", "", "", ""}));
+    ::testing::Values(CodeCase{"EnglishUnitedStates", 1033, "en", "EN", "EN-US", "en"},
+                      CodeCase{"EnglishUnitedKingdom", 2057, "en", "EN", "EN-GB", "en"},
+                      CodeCase{"German", 1031, "de", "DE", "DE", "de"},
+                      CodeCase{"ChinesePrc", 2052, "zh", "ZH", "ZH-HANS", "zh-CN"},
+                      CodeCase{"ChineseTaiwan", 1028, "zt", "ZH", "ZH-HANT", "zh-TW"},
+                      CodeCase{"ChineseHongKong", 3076, "zt", "ZH", "ZH-HANT", "zh-TW"},
+                      CodeCase{"ChineseSingapore", 4100, "zh", "ZH", "ZH-HANS", "zh-CN"},
+                      CodeCase{"PortugueseBrazil", 1046, "pb", "PT", "PT-BR", "pt-BR"},
+                      CodeCase{"PortuguesePortugal", 2070, "pt", "PT", "PT-PT", "pt-PT"},
+                      CodeCase{"Hebrew", 1037, "he", "HE", "HE", "he"},
+                      CodeCase{"NorwegianBokmal", 1044, "nb", "NB", "NB", "no"},
+                      CodeCase{"Croatian", 1050, "hr", "", "", "hr"},
+                      CodeCase{"Hindi", 1081, "hi", "", "", "hi"},
+                      // Romansh (primary 23) is not in the table.
+                      CodeCase{"Romansh", 1047, "", "", "", ""},
+                      CodeCase{"Neutral", 0, "", "", "", ""}),
+    [](const auto &info) { return std::string(info.param.name); });
 
 TEST(MachineLanguageCodeTest, FollowsTheTableByPrimaryLanguage) {
   EXPECT_EQ(machineLanguageCode(1033), "en");

@@ -1,3 +1,4 @@
+// Runs an outside program (msgfmt, xmllint, ...) on the files the program writes.
 #pragma once
 // Runs a program that reads the files the program writes (msgfmt, xmllint, ...).
 #include <QProcess>

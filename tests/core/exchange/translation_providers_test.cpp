@@ -1,3 +1,4 @@
+// The providers' requests and answers against local servers, errors and time-outs.
 #include "exchange/machine_translator.h"
 #include "support/local_http_server.h"
 #include "support/qt_printers.h"

@@ -1,4 +1,6 @@
+// Combining tasks into one edit, and writing the edit back to each task.
 #include "project/combined_task.h"
+#include "support/case_names.h"
 
 #include <gtest/gtest.h>
 
@@ -58,7 +60,8 @@ INSTANTIATE_TEST_SUITE_P(
                       CombineCase{"Windows paths",
                                   {task("A", "C:\\w\\a.rc", 1033, "", 1031),
                                    task("A", "C:\\w\\b.rc", 1033, "D:\\b.rc", 1031)},
-                                  task("A", "C:\\w\\" + Different, 1033, Different, 1031)}));
+                                  task("A", "C:\\w\\" + Different, 1033, Different, 1031)}),
+    [](const auto &info) { return test::caseName(info.param.what); });
 
 TEST(CombinedTask, EditWritesOnlyTheFieldsTheUserSet) {
   QList<Task> tasks{task("A", "/p/res/a.rc", 1033, "/p/de/a.rc", 1031),

@@ -1,6 +1,8 @@
+// Dropping tasks in the project tree, language pairs offered, the root's text.
 #include "project/project_edits.h"
 
 #include "seam/settings.h"
+#include "support/case_names.h"
 
 #include <gtest/gtest.h>
 
@@ -53,7 +55,8 @@ INSTANTIATE_TEST_SUITE_P(
                       DropCase{"on a dragged task", {2, 3}, 3, false, "ABCDE", {2, 3}},
                       DropCase{"on a dragged task, copy", {1, 2}, 2, true, "ABCBCDE", {1, 2}},
                       DropCase{"no task before", {0, 1}, 1, false, "ABCDE", {0, 1}},
-                      DropCase{"nothing dragged", {}, 2, false, "ABCDE", {}}));
+                      DropCase{"nothing dragged", {}, 2, false, "ABCDE", {}}),
+    [](const auto &info) { return test::caseName(info.param.what); });
 
 TEST(ProjectEdits, OpenMoreTasksOffersEachLanguageOnce) {
   const QList<Task> tasks{named("A", 1033, 1031), named("B", 1033, 1036), named("C", 1031, 1033),

@@ -1,5 +1,7 @@
+// Project files: broken blocks skipped, round trips, encodings and failures.
 #include "project/project_file.h"
 #include "project/project_paths.h"
+#include "support/case_names.h"
 
 #include <QDir>
 #include <QFile>
@@ -97,7 +99,8 @@ INSTANTIATE_TEST_SUITE_P(
                    ""},
         BrokenCase{"garbage between blocks", QStringLiteral("junk\r\n\r\n") + WellFormed, Main},
         BrokenCase{"empty target", QString(WellFormed).replace("/p/de.rc", ""),
-                   QStringLiteral("Main|/p/app.rc|1033||1031\n")}));
+                   QStringLiteral("Main|/p/app.rc|1033||1031\n")}),
+    [](const auto &info) { return test::caseName(info.param.what); });
 
 TEST(ProjectFile, OddUtf16LengthAndAnsiFilesRead) {
   QByteArray odd = utf16(WellFormed);
@@ -147,7 +150,9 @@ TEST_P(RoundTrip, GivesTheSameTasksInTheSameOrder) {
   EXPECT_EQ(read.path, project.path);
 }
 
-INSTANTIATE_TEST_SUITE_P(ProjectFile, RoundTrip, ::testing::Bool());
+INSTANTIATE_TEST_SUITE_P(ProjectFile, RoundTrip, ::testing::Bool(), [](const auto &info) {
+  return std::string(info.param ? "RelativePaths" : "AbsolutePaths");
+});
 
 TEST(ProjectFile, AnsiFileIsSavedBackAsUtf16) {
   QTemporaryDir dir;

@@ -1,3 +1,4 @@
+// Project paths: written relative to the project folder, resolved against it.
 #include "project/project_paths.h"
 
 #include <QDir>
@@ -9,6 +10,7 @@ namespace tarvelo {
 namespace {
 
 struct RelativeCase {
+  const char *name;
   const char *folder;
   const char *path;
   const char *written;
@@ -23,19 +25,23 @@ TEST_P(WritingPaths, AreRelativeToTheProjectFolder) {
 
 INSTANTIATE_TEST_SUITE_P(
     ProjectPaths, WritingPaths,
-    ::testing::Values(RelativeCase{"/work/proj", "/work/proj/app.rc", "./app.rc"},
-                      RelativeCase{"/work/proj", "/work/proj/res/app.rc", "./res/app.rc"},
-                      RelativeCase{"/work/proj", "/work/de/app.rc", "../de/app.rc"},
-                      RelativeCase{"/work/proj/a/b", "/work/x.rc", "../../../x.rc"},
-                      // Folders compare without regard to case, as on Windows.
-                      RelativeCase{"/Work/Proj", "/work/proj/app.rc", "./app.rc"},
-                      // A folder name that only begins like the project folder's.
-                      RelativeCase{"/work/proj", "/work/project/app.rc", "../project/app.rc"},
-                      RelativeCase{"C:/Work/proj", "D:/other/app.rc", "D:/other/app.rc"},
-                      RelativeCase{"C:/Work/proj", "c:/Work/de/app.rc", "../de/app.rc"},
-                      RelativeCase{"/work/proj", "", ""}));
+    ::testing::Values(
+        RelativeCase{"InTheFolder", "/work/proj", "/work/proj/app.rc", "./app.rc"},
+        RelativeCase{"BelowTheFolder", "/work/proj", "/work/proj/res/app.rc", "./res/app.rc"},
+        RelativeCase{"BesideTheFolder", "/work/proj", "/work/de/app.rc", "../de/app.rc"},
+        RelativeCase{"ThreeFoldersUp", "/work/proj/a/b", "/work/x.rc", "../../../x.rc"},
+        // Folders compare without regard to case, as on Windows.
+        RelativeCase{"FolderInOtherCase", "/Work/Proj", "/work/proj/app.rc", "./app.rc"},
+        // A folder name that only begins like the project folder's.
+        RelativeCase{"FolderThatOnlyBeginsAlike", "/work/proj", "/work/project/app.rc",
+                     "../project/app.rc"},
+        RelativeCase{"AnotherDrive", "C:/Work/proj", "D:/other/app.rc", "D:/other/app.rc"},
+        RelativeCase{"DriveInOtherCase", "C:/Work/proj", "c:/Work/de/app.rc", "../de/app.rc"},
+        RelativeCase{"Empty", "/work/proj", "", ""}),
+    [](const auto &info) { return std::string(info.param.name); });
 
 struct ResolveCase {
+  const char *name;
   const char *stored;
   const char *resolved; // relative to the project folder /work/proj
 };
@@ -48,23 +54,26 @@ TEST_P(ReadingPaths, ResolveAgainstTheProjectFolder) {
 
 INSTANTIATE_TEST_SUITE_P(
     ProjectPaths, ReadingPaths,
-    ::testing::Values(ResolveCase{".\\res\\app.rc", "/work/proj/res/app.rc"},
-                      ResolveCase{"./res/app.rc", "/work/proj/res/app.rc"},
-                      ResolveCase{"..\\de\\app.rc", "/work/de/app.rc"},
-                      ResolveCase{"../../x.rc", "/x.rc"},
-                      ResolveCase{"..\\.\\de/app.rc", "/work/de/app.rc"},
-                      // A Windows path stays as written, to be reported when opened.
-                      ResolveCase{"C:\\Work\\app.rc", "C:\\Work\\app.rc"},
-                      ResolveCase{"/abs/app.rc", "/abs/app.rc"},
-                      // Relative without "." is the project folder's too.
-                      ResolveCase{"res\\app.rc", "/work/proj/res/app.rc"},
-                      // Steps go in the order written: down to c, then up twice.
-                      ResolveCase{".\\c\\..\\..\\x.rc", "/work/x.rc"},
-                      ResolveCase{".\\\\res\\\\app.rc", "/work/proj/res/app.rc"},
-                      ResolveCase{"res\\..\\..\\de\\app.rc", "/work/de/app.rc"},
-                      // Never above the root.
-                      ResolveCase{"..\\..\\..\\..\\..\\etc\\x.rc", "/etc/x.rc"},
-                      ResolveCase{"/abs/../other/app.rc", "/other/app.rc"}, ResolveCase{"", ""}));
+    ::testing::Values(
+        ResolveCase{"WindowsDotFolder", ".\\res\\app.rc", "/work/proj/res/app.rc"},
+        ResolveCase{"DotFolder", "./res/app.rc", "/work/proj/res/app.rc"},
+        ResolveCase{"WindowsUpOne", "..\\de\\app.rc", "/work/de/app.rc"},
+        ResolveCase{"UpTwo", "../../x.rc", "/x.rc"},
+        ResolveCase{"MixedSeparators", "..\\.\\de/app.rc", "/work/de/app.rc"},
+        // A Windows path stays as written, to be reported when opened.
+        ResolveCase{"WindowsAbsolute", "C:\\Work\\app.rc", "C:\\Work\\app.rc"},
+        ResolveCase{"Absolute", "/abs/app.rc", "/abs/app.rc"},
+        // Relative without "." is the project folder's too.
+        ResolveCase{"RelativeWithoutDot", "res\\app.rc", "/work/proj/res/app.rc"},
+        // Steps go in the order written: down to c, then up twice.
+        ResolveCase{"StepsInTheOrderWritten", ".\\c\\..\\..\\x.rc", "/work/x.rc"},
+        ResolveCase{"DoubledSeparators", ".\\\\res\\\\app.rc", "/work/proj/res/app.rc"},
+        ResolveCase{"UpPastTheProjectFolder", "res\\..\\..\\de\\app.rc", "/work/de/app.rc"},
+        // Never above the root.
+        ResolveCase{"NeverAboveTheRoot", "..\\..\\..\\..\\..\\etc\\x.rc", "/etc/x.rc"},
+        ResolveCase{"AbsoluteWithUp", "/abs/../other/app.rc", "/other/app.rc"},
+        ResolveCase{"Empty", "", ""}),
+    [](const auto &info) { return std::string(info.param.name); });
 
 TEST(ProjectPaths, ReadingFindsTheNameThatDiffersInCase) {
   QTemporaryDir dir;

@@ -1,3 +1,4 @@
+// Searching scripts by folder, Visual C++ files and project, links and depth.
 #include "project/script_search.h"
 
 #include <QDir>

@@ -1,3 +1,4 @@
+// The search runner: queued results, a new search stopping the old one, stopping.
 #include "project/search_runner.h"
 
 #include <QCoreApplication>

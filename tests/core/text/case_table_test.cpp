@@ -1,3 +1,4 @@
+// The program's case table: its order and its mappings of characters and texts.
 #include "text/case_table.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// Code page conversion: round trips, defaults, undefined and broken bytes.
 #include "text/code_page.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// The locale table: well-formed rows, known locales, code pages and names.
 #include "text/locale_table.h"
 
 #include <QHash>

@@ -1,3 +1,4 @@
+// Auto-completion from the memory's alternatives, one table of cases.
 #include "support/qt_printers.h"
 #include "tmclient/auto_completion.h"
 

@@ -1,3 +1,4 @@
+// The memory client on a real memory: filling, alternatives, learning and options.
 #include "memory_fixture.h"
 
 #include "script/text_entry.h"

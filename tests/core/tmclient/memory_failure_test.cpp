@@ -1,3 +1,4 @@
+// A memory that fails while learning: a full disk and locks, counted and told.
 #include "memory_fixture.h"
 
 #include "script/text_entry.h"

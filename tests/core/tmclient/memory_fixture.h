@@ -1,3 +1,4 @@
+// A real memory library in a temporary folder, with recording helpers, for client tests.
 #pragma once
 
 #include "script/after_read.h"

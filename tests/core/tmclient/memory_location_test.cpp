@@ -1,3 +1,4 @@
+// Memory locations: servers told from folders, passwords hidden, problems named.
 #include "seam/progress.h"
 #include "support/qt_printers.h"
 #include "tmclient/memory_location.h"

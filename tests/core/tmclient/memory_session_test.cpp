@@ -1,3 +1,4 @@
+// A session with a client on a real memory: filling on open, learning on save.
 #include "memory_fixture.h"
 
 #include "script/text_entry.h"

@@ -1,3 +1,4 @@
+// A client without its library, or missing an export: only those features absent.
 #include "memory_fixture.h"
 
 #include "script/text_entry.h"

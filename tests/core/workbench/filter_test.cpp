@@ -1,3 +1,4 @@
+// The item list's filter: its conditions, defaults and settings.
 #include "support/qt_printers.h"
 #include "support/scripted_prompter.h"
 #include "workbench/filter.h"

@@ -1,3 +1,4 @@
+// The inspection rules page and the session's inspection of entries.
 #include "support/qt_printers.h"
 #include "support/scripted_prompter.h"
 #include "workbench/inspection_rules_model.h"

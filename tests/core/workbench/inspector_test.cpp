@@ -1,3 +1,4 @@
+// Format specifications and the inspector's rules, counts and explanations.
 #include "support/qt_printers.h"
 #include "workbench/format_specification.h"
 #include "workbench/inspector.h"

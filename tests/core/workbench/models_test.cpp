@@ -1,3 +1,4 @@
+// The item list, resource tree, item menu, find and occurrences models.
 #include "script/after_read.h"
 #include "support/qt_printers.h"
 #include "support/scripted_prompter.h"

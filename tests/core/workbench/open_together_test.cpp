@@ -1,3 +1,4 @@
+// Opening a project's tasks together as one task, and the questions it asks.
 #include "support/qt_printers.h"
 #include "support/scripted_prompter.h"
 #include "workbench/session.h"

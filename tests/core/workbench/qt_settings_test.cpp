@@ -1,3 +1,4 @@
+// The per-user settings: values kept, the key path, and a file only its owner reads.
 #include "support/qt_printers.h"
 
 #include "seam/qt_settings.h"

@@ -1,3 +1,4 @@
+// The session: opening, editing, saving, closing, included scripts and failures.
 #include "script/verification.h"
 #include "support/qt_printers.h"
 #include "support/scripted_prompter.h"
