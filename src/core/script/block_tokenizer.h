@@ -1,5 +1,7 @@
+// BlockTokenizer, the tokenizer of a block's text in memory, and the rules of quoted strings.
 #pragma once
 
+#include "script/line_cursor.h"
 #include "script/token.h"
 
 #include <QString>
@@ -49,9 +51,6 @@ private:
   qsizetype blankEnd(qsizetype from) const;
   // Where a comma stands after the blanks from here, or -1.
   qsizetype commaAfterBlanks(qsizetype from) const;
-  bool opensComment(qsizetype i) const {
-    return at(i) == u'/' && (at(i + 1) == u'/' || at(i + 1) == u'*');
-  }
   void skipBlanksAndComments();
   BlockToken read();
 
@@ -87,10 +86,6 @@ public:
 private:
   bool m_pending = false;
 };
-
-// Where the string whose opening quote stands before `from` ends: the index of its
-// closing quote, or -1 when the text ends first. The rules of readQuotedString.
-qsizetype quotedStringEnd(QStringView text, qsizetype from);
 
 // Reads a quoted string whose opening quote stands before `pos`; on return `pos` is
 // past the closing quote. Returns false when the text ends inside the string.

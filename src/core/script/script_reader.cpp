@@ -1,26 +1,25 @@
+// ScriptReader: lines of a script read and echoed, and the characters and tokens on them.
 #include "script/script_reader.h"
 
 #include "script/block_tokenizer.h"
 #include "script/keywords.h"
+#include "script/line_cursor.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace tarvelo {
 
 namespace {
 
-bool isWordDelimiter(char16_t c) {
-  return c == 0 || c == u' ' || c == u'\n' || c == u'\r' || c == u'\t' || c == u',' || c == u'|' ||
-         c == u'(' || c == u')';
+// Read character by character, a word goes on over a byte-order mark, which ends it
+// where it is taken from the line at once.
+bool endsWordRead(char16_t c) {
+  return c != 0xFEFF && LineCursor::endsWord(c);
 }
 
 bool isDigit(char16_t c) {
   return c >= u'0' && c <= u'9';
-}
-
-// A byte-order mark inside the text (a file saved with two) is a blank as well.
-bool isBlankChar(char16_t c) {
-  return c == u' ' || c == u'\n' || c == u'\r' || c == u'\t' || c == 0xFEFF;
 }
 
 // Sets text to what view shows, reusing text's storage.
@@ -87,25 +86,47 @@ char16_t ScriptReader::nextChar(bool recogniseComments) {
     return c;
   }
   if (recogniseComments && c == u'/') {
-    const char16_t following = m_line[m_position + 1].unicode();
-    if (following == u'/') {
+    const LineCursor cursor(lineBody(), m_position);
+    if (cursor.atLineComment()) {
       m_position = -1;
       return u'\n';
     }
-    if (following == u'*') {
-      ++m_position; // stands on the star, so "/*/" does not close
-      for (;;) {
-        const char16_t d = nextChar(false);
-        if (d == 0)
-          return 0;
-        if (d == u'*' && peek(true) == u'/') {
-          nextChar(false);
-          return u' ';
-        }
-      }
-    }
+    if (cursor.atComment())
+      return skipBlockComment(true) ? u' ' : 0;
   }
   return c;
+}
+
+// The current line without its line feed, which ends every line read.
+QStringView ScriptReader::lineBody() const {
+  return QStringView(m_line).first(std::max<qsizetype>(0, m_line.size() - 1));
+}
+
+// Passes over the block comment that opens at the current position, onto later lines
+// if need be, and stands on its closing slash; false at the end of the file. Read as
+// characters, a null character in the comment is taken for the end of the file and
+// reading stops on it.
+bool ScriptReader::skipBlockComment(bool nullEndsFile) {
+  qsizetype from = m_position + 2; // past the star, so that "/*/" does not close
+  for (;;) {
+    const QStringView body = lineBody();
+    LineCursor cursor(body, from);
+    const bool closed = cursor.skipCommentRest();
+    const qsizetype null = nullEndsFile ? body.indexOf(QChar(0), from) : -1;
+    if (null >= 0 && (!closed || null < cursor.pos())) {
+      m_position = int(null);
+      return false;
+    }
+    if (closed) {
+      m_position = int(cursor.pos()) - 1;
+      return true;
+    }
+    if (!readNextLine()) {
+      m_position = -1;
+      return false;
+    }
+    from = 0;
+  }
 }
 
 // The next character read is the one handed out last; from a used-up line that is
@@ -126,54 +147,49 @@ char16_t ScriptReader::peek(bool forward) const {
   return i >= 0 && i < m_line.size() ? m_line[i].unicode() : 0;
 }
 
-int ScriptReader::skipLine() {
+bool ScriptReader::skipLine() {
   if (m_pending.valid) {
     // A token read ahead from a later line: the rest of this line was empty.
     if (m_pending.crossedLine)
-      return 1;
+      return true;
     m_pending.valid = false;
   }
   if (m_position == -1)
-    return m_atEnd ? 0 : 1;
+    return !m_atEnd;
   // Most rests of lines hold strings that end on them, and no comment or one to the
   // line's end: they are passed over where they stand. A string that goes on past the
   // line, or a block comment, is read character by character from where it starts.
-  const QStringView line(m_line);
-  const qsizetype last = line.size() - 1; // the line feed
-  qsizetype i = m_position + 1;
+  LineCursor cursor(lineBody(), m_position + 1);
   for (;;) {
-    while (i < last && line[i] != u'"' && line[i] != u'/')
-      ++i;
-    if (i >= last || (line[i] == u'/' && line[i + 1] == u'/')) {
+    cursor.skipUntil<u'"', u'/'>();
+    if (cursor.atEnd() || cursor.atLineComment()) {
       m_position = -1;
-      return 1;
+      return true;
     }
-    if (line[i] == u'"') {
-      const qsizetype close = quotedStringEnd(line, i + 1);
-      if (close < 0 || close >= last)
+    if (cursor.current() == u'"') {
+      if (!cursor.skipString())
         break;
-      i = close + 1;
-    } else if (line[i + 1] == u'*') {
+    } else if (cursor.atComment()) {
       break;
     } else {
-      ++i;
+      cursor.advance();
     }
   }
-  m_position = int(i) - 1;
+  m_position = int(cursor.pos()) - 1;
   for (;;) {
     const char16_t c = nextChar(true);
     if (c == 0)
-      return 0;
+      return false;
     if (m_position == -1 && c == u'\n')
-      return 1;
+      return true;
     if (c == u'"') {
       // A string's text is never a comment.
       ReaderSource source{*this};
       QString scratch;
       if (!readQuotedString(source, scratch))
-        return 0;
+        return false;
       if (m_position == -1)
-        return 1;
+        return true;
     }
   }
 }
@@ -181,25 +197,19 @@ int ScriptReader::skipLine() {
 bool ScriptReader::restOfLineStartsString() const {
   if (m_position < 0)
     return false;
-  const qsizetype size = m_line.size();
-  for (qsizetype i = m_position + 1; i < size; ++i) {
-    const QChar c = m_line[i];
-    if (c == u'"')
-      return true;
-    if (c == u'/' && i + 1 < size && m_line[i + 1] == u'/')
-      return false;
-    if (c == u'/' && i + 1 < size && m_line[i + 1] == u'*') {
-      const qsizetype close = m_line.indexOf(QLatin1String("*/"), i + 2);
-      if (close < 0)
-        return false;
-      i = close + 1;
-      continue;
-    }
+  LineCursor cursor(lineBody(), m_position + 1);
+  for (;;) {
+    cursor.skipUntil<u'"', u'/', u'{'>();
     // A block that begins on the line is not a file name.
-    if (c == u'{')
+    if (cursor.atEnd() || cursor.current() == u'{' || cursor.atLineComment())
+      return false;
+    if (cursor.current() == u'"')
+      return true;
+    if (!cursor.atComment())
+      cursor.advance();
+    else if (!cursor.skipComment())
       return false;
   }
-  return false;
 }
 
 QString ScriptReader::textAtToken() const {
@@ -211,19 +221,19 @@ QString ScriptReader::textAtToken() const {
   return line.trimmed().left(60).toString();
 }
 
-int ScriptReader::skipDirectiveLine() {
+bool ScriptReader::skipDirectiveLine() {
   for (;;) {
     qsizetype end = m_line.size() - 1; // the line feed
     while (end > 0 &&
            (m_line[end - 1] == u' ' || m_line[end - 1] == u'\t' || m_line[end - 1] == u'\r'))
       --end;
     const bool continued = end > 0 && m_line[end - 1] == u'\\';
-    if (skipLine() == 0)
-      return 0;
+    if (!skipLine())
+      return false;
     if (!continued)
-      return 1;
+      return true;
     if (!readNextLine())
-      return 0;
+      return false;
     m_position = -1;
   }
 }
@@ -236,107 +246,78 @@ bool isKeywordWord(QStringView word, QLatin1String keyword) {
 
 } // namespace
 
-int ScriptReader::skipBlockRest(int depth) {
+bool ScriptReader::skipBlockRest(int depth) {
   // A word read ahead counts first.
   if (m_pending.valid) {
     m_pending.valid = false;
     if (m_pending.kind == TokenKind::EndOfFile)
-      return 0;
+      return false;
     if (m_pending.kind == TokenKind::Word && m_pending.text == QLatin1String("BEGIN"))
       ++depth;
     else if (m_pending.kind == TokenKind::Word && m_pending.text == QLatin1String("END") &&
              --depth == 0)
-      return 1;
+      return true;
   }
   for (;;) {
     if (m_position < 0) {
       if (!readNextLine())
-        return 0;
+        return false;
       m_position = -1;
     }
-    const QStringView line(m_line);
-    const int last = int(line.size()) - 1; // the line feed
-    int i = m_position + 1;
+    const QStringView line = lineBody();
+    LineCursor cursor(line, m_position + 1);
     bool moved = false; // reading went on to another line
-    while (i < last && !moved) {
-      const char16_t c = line[i].unicode();
-      const unsigned char type = charclass::of(c);
-      if (type & charclass::WordDelimiter) {
-        ++i;
-        continue;
-      }
-      const char16_t following = line[i + 1].unicode();
-      if (c == u'"' || ((c == u'L' || c == u'l') && following == u'"')) {
-        const int open = c == u'"' ? i : i + 1;
-        const qsizetype close = quotedStringEnd(line, open + 1);
-        if (close >= 0 && close < last) {
-          i = int(close) + 1;
+    while (!moved) {
+      cursor.skipDelimiters();
+      if (cursor.atEnd() || cursor.atLineComment())
+        break;
+      const char16_t c = cursor.current();
+      if (c == u'"' || ((c == u'L' || c == u'l') && cursor.at(cursor.pos() + 1) == u'"')) {
+        if (c != u'"')
+          cursor.advance();
+        const int open = int(cursor.pos());
+        if (cursor.skipString())
           continue;
-        }
         // A string that goes on past the line.
         m_position = open;
         ReaderSource source{*this};
         QString scratch;
         if (!readQuotedString(source, scratch))
-          return 0;
+          return false;
         moved = true;
-        continue;
-      }
-      if (c == u'/' && following == u'/')
-        break;
-      if (c == u'/' && following == u'*') {
-        const qsizetype close = line.indexOf(QLatin1String("*/"), i + 2);
-        if (close >= 0) {
-          i = int(close) + 2;
+      } else if (cursor.atComment()) {
+        if (cursor.skipComment())
           continue;
-        }
         // A comment that goes on past the line ends on a later one.
-        qsizetype end = -1;
-        while (end < 0) {
-          if (!readNextLine())
-            return 0;
-          end = m_line.indexOf(QLatin1String("*/"));
-        }
-        m_position = int(end) + 1;
+        m_position = int(cursor.pos());
+        if (!skipBlockComment(false))
+          return false;
         moved = true;
-        continue;
-      }
-      if (c == u'{' || c == u'}') {
+      } else if (c == u'{' || c == u'}') {
         depth += c == u'{' ? 1 : -1;
         if (depth == 0) {
-          m_position = i;
-          return 1;
+          m_position = int(cursor.pos());
+          return true;
         }
-        ++i;
-        continue;
+        cursor.advance();
+      } else {
+        // A word, which a slash not opening a comment does not end.
+        const qsizetype start = cursor.pos();
+        cursor.skipWordToComment();
+        if (c == u'#') {
+          // A directive line among the statements is passed over whole.
+          m_position = int(cursor.pos()) - 1;
+          if (!skipDirectiveLine())
+            return false;
+          moved = true;
+        } else if (isKeywordWord(line.mid(start, cursor.pos() - start), QLatin1String("BEGIN"))) {
+          ++depth;
+        } else if (isKeywordWord(line.mid(start, cursor.pos() - start), QLatin1String("END")) &&
+                   --depth == 0) {
+          m_position = int(cursor.pos()) - 1;
+          return true;
+        }
       }
-      // A word, which a slash not opening a comment does not end.
-      int end = i + 1;
-      while (end < last) {
-        const char16_t d = line[end].unicode();
-        const unsigned char dType = charclass::of(d);
-        if (dType & charclass::WordDelimiter)
-          break;
-        if ((dType & charclass::Slash) && (line[end + 1] == u'/' || line[end + 1] == u'*'))
-          break;
-        ++end;
-      }
-      const QStringView word = line.mid(i, end - i);
-      if (c == u'#') {
-        // A directive line among the statements is passed over whole.
-        m_position = end - 1;
-        if (skipDirectiveLine() == 0)
-          return 0;
-        moved = true;
-        continue;
-      }
-      if (isKeywordWord(word, QLatin1String("BEGIN"))) {
-        ++depth;
-      } else if (isKeywordWord(word, QLatin1String("END")) && --depth == 0) {
-        m_position = end - 1;
-        return 1;
-      }
-      i = end;
     }
     if (!moved)
       m_position = -1; // the line is used up
@@ -349,17 +330,12 @@ void ScriptReader::takeWordRun(QString &text) {
   if (m_position < 0)
     return;
   const int start = m_position + 1;
-  const int last = int(m_line.size()) - 1;
-  int i = start;
-  while (i < last) {
-    const char16_t c = m_line[i].unicode();
-    if (isWordDelimiter(c) || c == u'/')
-      break;
-    ++i;
-  }
-  if (i > start) {
-    text.append(QStringView(m_line).mid(start, i - start));
-    m_position = i - 1;
+  LineCursor cursor(lineBody(), start);
+  for (cursor.skipWord(); cursor.current() == 0xFEFF; cursor.skipWord())
+    cursor.advance(); // see endsWordRead
+  if (cursor.pos() > start) {
+    text.append(lineBody().mid(start, cursor.pos() - start));
+    m_position = int(cursor.pos()) - 1;
   }
 }
 
@@ -367,27 +343,21 @@ qsizetype ScriptReader::takeStringRun(QString &text) {
   if (m_position < 0)
     return 0;
   const int start = m_position + 1;
-  const int last = int(m_line.size()) - 1;
-  int i = start;
-  while (i < last) {
-    const char16_t c = m_line[i].unicode();
-    if (c == u'"' || c == u'\\')
-      break;
-    ++i;
+  LineCursor cursor(lineBody(), start);
+  cursor.skipUntil<u'"', u'\\'>();
+  if (cursor.pos() > start) {
+    text.append(lineBody().mid(start, cursor.pos() - start));
+    m_position = int(cursor.pos()) - 1;
   }
-  if (i > start) {
-    text.append(QStringView(m_line).mid(start, i - start));
-    m_position = i - 1;
-  }
-  return i - start;
+  return cursor.pos() - start;
 }
 
 void ScriptReader::readWordRest(QString &text) {
   for (;;) {
     takeWordRun(text);
     const char16_t c = nextChar(true);
-    if (isWordDelimiter(c)) {
-      if (c == u',' || c == u'|' || c == u'(' || c == u')')
+    if (endsWordRead(c)) {
+      if (LineCursor::isOwnToken(c))
         pushBack();
       return;
     }
@@ -407,8 +377,8 @@ TokenKind ScriptReader::readNumber(QString &text, char16_t first) {
           kind = TokenKind::Word;
     }
     const char16_t c = nextChar(true);
-    if (isWordDelimiter(c)) {
-      if (c == u',' || c == u'|' || c == u'(' || c == u')')
+    if (endsWordRead(c)) {
+      if (LineCursor::isOwnToken(c))
         pushBack();
       return kind;
     }
@@ -425,9 +395,9 @@ TokenKind ScriptReader::readNotPair(QString &text) {
   char16_t d;
   do {
     d = nextChar(true);
-  } while (isBlankChar(d));
+  } while (LineCursor::isBlank(d));
   text.append(u' ');
-  if (!isWordDelimiter(d)) {
+  if (!endsWordRead(d)) {
     text.append(QChar(d));
     readWordRest(text);
   } else if (d != 0) {
@@ -440,32 +410,30 @@ TokenKind ScriptReader::readNotPair(QString &text) {
 // line, read at once: a word, a number or a string. EndOfFile when the token is none
 // of these or goes on past the line, comments included: the caller reads it then.
 TokenKind ScriptReader::tokenOnLine(QString &text, char16_t c) {
-  const QStringView line(m_line);
+  const QStringView line = lineBody();
   const int start = m_position;
-  const int last = int(line.size()) - 1; // the line feed
-  if (c == u'"' || ((c == u'L' || c == u'l') && line[start + 1] == u'"')) {
-    const int open = c == u'"' ? start : start + 1;
-    const qsizetype close = quotedStringEnd(line, open + 1);
-    if (close < 0 || close >= last)
+  LineCursor cursor(line, start);
+  if (c == u'"' || ((c == u'L' || c == u'l') && cursor.at(start + 1) == u'"')) {
+    if (c != u'"')
+      cursor.advance();
+    const qsizetype open = cursor.pos();
+    if (!cursor.skipString())
       return TokenKind::EndOfFile;
-    setText(text, line.mid(open + 1, close - open - 1));
-    m_position = int(close);
+    setText(text, line.mid(open + 1, cursor.pos() - open - 2));
+    m_position = int(cursor.pos()) - 1;
     return TokenKind::String;
   }
-  if (isWordDelimiter(c) || c == u'{' || c == u'}' || c == u'/' || c == u'-')
+  if (LineCursor::endsWord(c) || c == u'{' || c == u'}' || c == u'/' || c == u'-')
     return TokenKind::EndOfFile;
-  int end = start + 1;
-  while (end < last &&
-         !(charclass::of(line[end].unicode()) & (charclass::WordDelimiter | charclass::Slash)))
-    ++end;
-  if (line[end] == u'/')
+  cursor.skipWord();
+  if (cursor.current() == u'/')
     return TokenKind::EndOfFile;
+  const int end = int(cursor.pos());
   setText(text, line.mid(start, end - start));
   // The delimiter is consumed, except one that is a token of its own.
-  const char16_t delimiter = line[end].unicode();
-  if (end == last)
+  if (cursor.atEnd())
     m_position = -1;
-  else if (delimiter == u',' || delimiter == u'|' || delimiter == u'(' || delimiter == u')')
+  else if (LineCursor::isOwnToken(cursor.current()))
     m_position = end - 1;
   else
     m_position = end;
@@ -506,16 +474,14 @@ TokenKind ScriptReader::nextToken(QString &text, bool skipDirectives) {
   for (;;) {
     // Blanks on the current line are passed over at once.
     if (m_position >= 0) {
-      const int last = int(m_line.size()) - 1;
-      int i = m_position + 1;
-      while (i < last && isBlankChar(m_line[i].unicode()))
-        ++i;
-      m_position = i - 1;
+      LineCursor cursor(lineBody(), m_position + 1);
+      cursor.skipBlanks();
+      m_position = int(cursor.pos()) - 1;
     }
     char16_t c;
     do {
       c = nextChar(true);
-    } while (isBlankChar(c));
+    } while (LineCursor::isBlank(c));
     m_tokenLine = m_lineNumber;
     m_tokenColumn = m_position == -1 ? int(m_line.size()) - 1 : m_position;
     // Most tokens end on their line and are taken from it at once.
@@ -566,7 +532,7 @@ TokenKind ScriptReader::nextToken(QString &text, bool skipDirectives) {
     if (text == QLatin1String("NOT"))
       return readNotPair(text);
     if (skipDirectives && text.startsWith(u'#')) {
-      if (skipDirectiveLine() == 0)
+      if (!skipDirectiveLine())
         return TokenKind::EndOfFile;
       continue;
     }

@@ -1,3 +1,4 @@
+// ScriptReader: the line and token layer of the resource-script reader, with echo of read lines.
 #pragma once
 
 #include "script/merged_lines.h"
@@ -35,13 +36,13 @@ public:
   char16_t nextChar(bool recogniseComments);
   void pushBack();
   char16_t peek(bool forward) const;
-  // Consumes the rest of the current line: 1 when it ended, 0 at the end of the file.
-  // A block comment opened on it is consumed to its end, so that what it holds is
+  // Consumes the rest of the current line: true when it ended, false at the end of the
+  // file. A block comment opened on it is consumed to its end, so that what it holds is
   // never read as statements.
-  int skipLine();
+  bool skipLine();
   // Skips the rest of a directive line and the lines it continues onto (a line
   // ending with a backslash continues on the next one).
-  int skipDirectiveLine();
+  bool skipDirectiveLine();
   TokenKind nextToken(QString &text, bool skipDirectives);
   // The next token, left to be returned by the next call of nextToken; its text is
   // peekedText().
@@ -52,8 +53,8 @@ public:
   // The text of the line the token read last stands on, from that token on.
   QString textAtToken() const;
   // Passes over the rest of a block whose BEGIN has been read, depth levels deep, to
-  // its END, without reading tokens: 1, or 0 at the end of the file.
-  int skipBlockRest(int depth);
+  // its END, without reading tokens: false at the end of the file.
+  bool skipBlockRest(int depth);
   // Appends the run of ordinary string characters that follows; the run's length.
   qsizetype takeStringRun(QString &text);
 
@@ -75,6 +76,8 @@ public:
 
 private:
   bool readNextLine();
+  QStringView lineBody() const;
+  bool skipBlockComment(bool nullEndsFile);
   void readWordRest(QString &text);
   TokenKind tokenOnLine(QString &text, char16_t first);
   TokenKind readNotPair(QString &text);
