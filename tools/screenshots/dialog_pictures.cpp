@@ -61,7 +61,7 @@ QList<ResourceChoice> resources() {
           {QStringLiteral("Accelerators"), QStringLiteral("IDR_MAINFRAME"), true}};
 }
 
-TEST(RenderDialogs, AllDialogs) {
+TEST(RenderDialogs, TaskDialogs) {
   MemorySettings settings;
   test::ScriptedPrompter prompter;
   NullProgress progress;
@@ -125,7 +125,12 @@ TEST(RenderDialogs, AllDialogs) {
 
   SameTextDialog same(QStringLiteral("OK"));
   render(same, "same-text");
+}
 
+TEST(RenderDialogs, OptionsAndHelp) {
+  MemorySettings settings;
+  test::ScriptedPrompter prompter;
+  NullProgress progress;
   AboutDialog about(QStringLiteral("2.5"));
   render(about, "about");
 
