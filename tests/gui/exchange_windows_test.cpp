@@ -299,43 +299,5 @@ TEST(GlossaryDialogs, LanguagesAndDelimitersMustBeChosen) {
   EXPECT_EQ(request.target, 0);
 }
 
-// Pictures for the documentation; run with
-//   TARVELO_SCREENSHOTS=doc/screenshots test_gui --gtest_also_run_disabled_tests
-//   --gtest_filter='*ExchangeScreenshots*'
-TEST_F(SearchWindowTest, DISABLED_ExchangeScreenshots) {
-  const QString out = QString::fromLocal8Bit(qgetenv("TARVELO_SCREENSHOTS"));
-  ASSERT_FALSE(out.isEmpty()) << "TARVELO_SCREENSHOTS names the folder for the pictures";
-  QDir().mkpath(out);
-  remember(QStringLiteral("&Save"), QStringLiteral("&Speichern"), 4);
-  remember(QStringLiteral("Save &As..."), QStringLiteral("Speichern &unter..."), 2);
-  remember(QStringLiteral("Save the changes to %s?"), QStringLiteral("Änderungen an %s speichern?"),
-           1);
-  remember(QStringLiteral("The file name is not valid."),
-           QStringLiteral("Der Dateiname ist ungültig."), 1);
-  MainFrame &frame = workbench->frame();
-  frame.resize(1280, 760);
-  frame.show();
-  MemorySearchWindow window(*workbench->memory(), prompter, &frame);
-  window.setLanguages(1033, 1031);
-  window.resize(720, 460);
-  window.show();
-  window.searchBox()->setText(QStringLiteral("save \"file name\""));
-  window.search();
-  QApplication::processEvents();
-  EXPECT_TRUE(window.grab().save(out + QStringLiteral("/search-translation-memory.png")));
-  window.hide();
-
-  ExchangeFileDialog dialog(ExchangeFileDialog::Mode::Export, settings, &frame);
-  dialog.setDirectory(dir.path());
-  dialog.selectFile(QStringLiteral("example_de.po"));
-  dialog.selectNameFilter(dialog.nameFilters().value(1));
-  dialog.resize(820, 520);
-  dialog.show();
-  QApplication::processEvents();
-  QApplication::processEvents();
-  EXPECT_TRUE(dialog.grab().save(out + QStringLiteral("/export-dialog.png")));
-  dialog.hide();
-}
-
 } // namespace
 } // namespace tarvelo::gui

@@ -250,36 +250,5 @@ TEST_F(MemoryMenuTest, CopyingAMemoryGoesThroughItsDialogAndCanBeCancelled) {
       << prompter.messages.last().toStdString();
 }
 
-// The new windows, rendered offscreen to /tmp/tarvelo-<name>.png for a look by eye. Run
-// with --gtest_also_run_disabled_tests --gtest_filter='*RenderMemoryMenu*'.
-TEST_F(MemoryMenuTest, DISABLED_RenderMemoryMenu) {
-  const auto save = [](QWidget &widget, const char *name) {
-    QApplication::processEvents();
-    const QString path = QStringLiteral("/tmp/tarvelo-%1.png").arg(QLatin1String(name));
-    EXPECT_TRUE(widget.grab().save(path)) << path.toStdString();
-  };
-  MemoryCopyDialog copy(folder("TM"), &frame());
-  copy.toBox()->setText(QStringLiteral("postgresql://anna@server/team"));
-  copy.show();
-  copy.adjustSize();
-  save(copy, "memory-copy");
-  copy.hide();
-  TmxFileDialog tmx(TmxFileDialog::Mode::Export, 1033, 1031, &frame());
-  tmx.setDirectory(dir.path());
-  tmx.selectFile(QStringLiteral("example_de.tmx"));
-  tmx.resize(820, 520);
-  tmx.show();
-  save(tmx, "tmx-export");
-  tmx.hide();
-  QMenu *memory = nullptr;
-  for (QMenu *menu : frame().menuBar()->findChildren<QMenu *>())
-    if (menu->title() == QStringLiteral("Translation Memory"))
-      memory = menu;
-  ASSERT_NE(memory, nullptr);
-  memory->popup(QPoint(0, 0));
-  save(*memory, "memory-menu");
-  memory->hide();
-}
-
 } // namespace
 } // namespace tarvelo::gui

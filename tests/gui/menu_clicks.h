@@ -1,7 +1,7 @@
-#pragma once
 // Menus and modal windows driven as the user drives them: clicks on the menu bar and in
 // the popups, context menus asked for at a point, and a modal window handled once it
 // shows.
+#pragma once
 #include <QAction>
 #include <QApplication>
 #include <QContextMenuEvent>

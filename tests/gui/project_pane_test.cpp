@@ -1,3 +1,4 @@
+// The project pane: its tree, its commands and the project file they write.
 #include "project/open_more_tasks_dialog.h"
 #include "project/project_pane.h"
 #include "support/qt_printers.h"
@@ -217,32 +218,6 @@ TEST_F(ProjectPaneTest, DroppedTasksKeepTheOrderTheyWereSelectedIn) {
     names.append(task.name);
   EXPECT_EQ(names, QStringList({"A", "B", "C", "A", "C"}));
   EXPECT_EQ(pane.selectedTasks(), QList<int>({2, 3}));
-}
-
-// The picture of the README; run with TARVELO_SCREENSHOTS=doc/screenshots and
-// --gtest_also_run_disabled_tests --gtest_filter='*ProjectPaneScreenshot*'.
-TEST_F(ProjectPaneTest, DISABLED_ProjectPaneScreenshot) {
-  const QString out = QString::fromLocal8Bit(qgetenv("TARVELO_SCREENSHOTS"));
-  ASSERT_FALSE(out.isEmpty()) << "TARVELO_SCREENSHOTS names the folder for the pictures";
-  QString text;
-  for (const char *module : {"Editor", "Viewer", "Setup"})
-    for (const int language : {1031, 1036})
-      text += "TASK=" + QString(module) + (language == 1031 ? " German" : " French") +
-              "\r\n{\r\nSOURCEFILE=.\\" + module + "\\res\\" + QString(module).toLower() +
-              ".rc\r\nSOURCELANGUAGE=1033\r\nTARGETFILE=.\\" + module + "\\res\\" +
-              QString(module).toLower() + (language == 1031 ? "_de" : "_fr") +
-              ".rc\r\nTARGETLANGUAGE=" + QString::number(language) + "\r\n}\r\n";
-  write("product.tvx", utf16(text));
-  ASSERT_TRUE(pane.openProject(dir.filePath("product.tvx")));
-  pane.selectTasks({0, 2});
-  pane.removeTasks();
-  pane.selectTasks({0, 1});
-  pane.topLevelItem(0)->child(0)->setExpanded(true);
-  pane.topLevelItem(0)->child(2)->setExpanded(true);
-  pane.resize(520, 360);
-  pane.show();
-  QApplication::processEvents();
-  ASSERT_TRUE(pane.grab().save(QDir(out).filePath("project-pane.png")));
 }
 
 } // namespace

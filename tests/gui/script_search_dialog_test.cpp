@@ -1,3 +1,4 @@
+// "Search resource files": the three ways to search, the filters and the hand-over.
 #include "project/script_search_dialog.h"
 #include "seam/settings.h"
 #include "task/task_form.h"
@@ -224,38 +225,6 @@ TEST_F(ScriptSearchDialogTest, BrowsingFollowsUseSearchBothWays) {
   form.sourceBrowse()->click();
   EXPECT_EQ(settings.integer(QStringLiteral("UseSearch")), 1);
   EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-}
-
-// The picture of the README; run with TARVELO_SCREENSHOTS=doc/screenshots and
-// --gtest_also_run_disabled_tests --gtest_filter='*SearchDialogScreenshot*'.
-TEST_F(ScriptSearchDialogTest, DISABLED_SearchDialogScreenshot) {
-  const QString out = QString::fromLocal8Bit(qgetenv("TARVELO_SCREENSHOTS"));
-  ASSERT_FALSE(out.isEmpty()) << "TARVELO_SCREENSHOTS names the folder for the pictures";
-  // A product tree as translators meet it: modules, their resources, a workspace.
-  for (const char *module : {"Editor", "Viewer", "Setup"}) {
-    const QString folder = QStringLiteral("product/%1/res/").arg(QLatin1String(module));
-    write(folder + QString(QLatin1String(module)).toLower() + ".rc", englishScript);
-    write(folder + QString(QLatin1String(module)).toLower() + "_de.rc", germanScript);
-    write(folder + "version.rc2", englishScript);
-  }
-  settings.setText(QStringLiteral("SearchPath"), path("product"));
-  settings.setInteger(QStringLiteral("SearchLanguageCheck"), 1);
-  settings.setInteger(QStringLiteral("SearchLanguage"), 1031);
-  ScriptSearchDialog dialog(settings, path("product/Viewer/res/viewer_de.rc"));
-  ASSERT_TRUE(waitForEnd(dialog));
-  // The temporary folder's name says nothing: the paths are shown from the product on.
-  for (int i = 0; i < dialog.results()->topLevelItemCount(); ++i) {
-    QTreeWidgetItem *item = dialog.results()->topLevelItem(i);
-    item->setText(0, QStringLiteral("/home/anna/src") + item->text(0).mid(dir.path().size()));
-  }
-  const QList<QLineEdit *> paths = dialog.findChildren<QLineEdit *>();
-  paths[0]->setText(QStringLiteral("/home/anna/src/product"));
-  paths[1]->setText(QStringLiteral("/home/anna/src/product/product.sln"));
-  paths[2]->setText(QStringLiteral("/home/anna/src/product/product.tvx"));
-  dialog.resize(620, 420);
-  dialog.show();
-  QApplication::processEvents();
-  ASSERT_TRUE(dialog.grab().save(QDir(out).filePath("search-resource-files.png")));
 }
 
 } // namespace

@@ -1,5 +1,5 @@
-#pragma once
 // Helpers shared by the widget tests.
+#pragma once
 #include "script/text_entry.h"
 #include "workbench/main_frame.h"
 #include "workbench/session.h"

@@ -1,3 +1,4 @@
+// The desktop program's start: the command line, the settings, the main window.
 #include "app/application.h"
 #include "project/project_pane.h"
 
@@ -32,18 +33,9 @@ struct StartTask {
   bool valid() const { return !source.isEmpty() && sourceLanguage >= -1; }
 };
 
-} // namespace
-
-void endWithMainWindow(MainFrame &frame) {
-  QObject::connect(&frame, &MainFrame::closed, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
-}
-
-int runApplication(int argc, char **argv) {
-  QApplication app(argc, argv);
-  QApplication::setApplicationDisplayName(QStringLiteral("Tarvelo"));
-  QApplication::setWindowIcon(applicationIcon());
-  initGuiResources();
-
+// The task and the project file the command line names; false after the message of a
+// task named without its languages.
+bool readCommandLine(const QApplication &app, StartTask &start, QString &projectFile) {
   QCommandLineParser parser;
   parser.setApplicationDescription(QStringLiteral("Translates Windows resource scripts."));
   parser.addHelpOption();
@@ -58,7 +50,6 @@ int runApplication(int argc, char **argv) {
   });
   parser.addPositionalArgument(QStringLiteral("project"), QStringLiteral("A project file (.tvx)."));
   parser.process(app);
-  StartTask start;
   start.source = parser.value(QStringLiteral("source"));
   start.target = parser.value(QStringLiteral("target"));
   // A language must be named: a number such as 1033, -1 for none, 0 for neutral.
@@ -69,13 +60,31 @@ int runApplication(int argc, char **argv) {
     std::fputs("tarvelo: --source and --target need --source-language and --target-language "
                "(language numbers such as 1033).\n",
                stderr);
-    return 2;
+    return false;
   }
   // A project file opens in the project pane; other files named here are ignored.
-  QString projectFile;
   for (const QString &argument : parser.positionalArguments())
     if (argument.endsWith(QLatin1String(".tvx"), Qt::CaseInsensitive))
       projectFile = argument;
+  return true;
+}
+
+} // namespace
+
+void endWithMainWindow(MainFrame &frame) {
+  QObject::connect(&frame, &MainFrame::closed, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+}
+
+int runApplication(int argc, char **argv) {
+  QApplication app(argc, argv);
+  QApplication::setApplicationDisplayName(QStringLiteral("Tarvelo"));
+  QApplication::setWindowIcon(applicationIcon());
+  initGuiResources();
+
+  StartTask start;
+  QString projectFile;
+  if (!readCommandLine(app, start, projectFile))
+    return 2;
 
   installUserDefaults();
   QtSettings settings;

@@ -1,3 +1,4 @@
+// The desktop program's start, and its end with the main window.
 #pragma once
 
 namespace tarvelo::gui {

@@ -1,3 +1,4 @@
+// The program's questions and messages as message boxes over the main window.
 #include "app/gui_prompter.h"
 
 #include "exchange/terminology_dialog.h"

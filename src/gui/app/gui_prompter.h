@@ -1,3 +1,4 @@
+// The program's questions and messages as message boxes over the main window.
 #pragma once
 
 #include "seam/prompter.h"

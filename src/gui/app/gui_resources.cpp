@@ -1,3 +1,4 @@
+// The images and help pages compiled into the program, registered once at start.
 #include "app/gui_resources.h"
 
 #include <QtGlobal>

@@ -1,3 +1,4 @@
+// The images and help pages compiled into the program, registered once at start.
 #pragma once
 
 namespace tarvelo::gui {

@@ -1,3 +1,4 @@
+// The program's one progress window: a text line, a bar and "Cancel".
 #include "app/progress_window.h"
 
 #include <QApplication>

@@ -1,3 +1,4 @@
+// The program's one progress window: a text line, a bar and "Cancel".
 #pragma once
 
 #include "seam/progress.h"

@@ -1,3 +1,4 @@
+// The user-interface language: the program's translations and Qt's own.
 #include "app/ui_language.h"
 
 #include <QCoreApplication>

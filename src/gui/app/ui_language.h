@@ -1,3 +1,4 @@
+// The user-interface language: the program's translations and Qt's own.
 #pragma once
 
 #include <QString>

@@ -1,3 +1,4 @@
+// The defaults of the settings that depend on the user and the machine.
 #include "app/user_defaults.h"
 
 #include "seam/settings_keys.h"

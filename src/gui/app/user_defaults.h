@@ -1,3 +1,4 @@
+// The defaults of the settings that depend on the user and the machine.
 #pragma once
 
 #include <QLocale>

@@ -1,3 +1,4 @@
+// The program's parts put together: the session, the memory, the main window and its services.
 #include "app/workbench_assembly.h"
 
 #include "exchange/exchange_commands.h"
@@ -101,6 +102,18 @@ void WorkbenchAssembly::finish() {
 
 void WorkbenchAssembly::connectServices() {
   FrameServices services;
+  connectItemServices(services);
+  connectWindowServices(services);
+  connectExchangeServices(services);
+  if (m_memory) {
+    connectMemoryServices(services);
+    connectMemoryMenu(services);
+  }
+  m_frame->setServices(std::move(services));
+}
+
+// What the item lists and the target editor ask of the memory and the inspection.
+void WorkbenchAssembly::connectItemServices(FrameServices &services) {
   services.items.memoryBound = [this] { return m_memory && m_memory->isBound(); };
   services.items.addPairBound = [this] { return m_memory && m_memory->addPairBound(); };
   services.items.memoryTexts = [this](TextEntry *entry) {
@@ -131,6 +144,10 @@ void WorkbenchAssembly::connectServices() {
   };
   services.filterTest = m_filter->test();
   services.spelling = m_spelling.get();
+}
+
+// The dialogs of the filter, Open, the options and About.
+void WorkbenchAssembly::connectWindowServices(FrameServices &services) {
   services.filterSetup = [this](QWidget *parent) {
     FilterSetupModel model(*m_filter);
     FilterSetupDialog dialog(model, parent);
@@ -158,6 +175,10 @@ void WorkbenchAssembly::connectServices() {
     AboutDialog dialog(version.isEmpty() ? QStringLiteral("2.5") : version, parent);
     dialog.exec();
   };
+}
+
+// Export and Import of the translations, machine translation and Send To.
+void WorkbenchAssembly::connectExchangeServices(FrameServices &services) {
   const auto exchangeHooks = [this] {
     ExchangeHooks hooks;
     hooks.filter = m_filter.get();
@@ -226,42 +247,42 @@ void WorkbenchAssembly::connectServices() {
       m_mailFolders.append(folder);
     m_frame->selectEntry(current);
   };
-  if (m_memory) {
-    services.importGlossary = [this](QWidget *parent) {
-      MemoryTransfers transfers(*m_memory, m_settings, m_prompter, m_session->progress());
-      const std::optional<MemoryTransfer> result =
-          transfers.glossaryCommand([parent](GlossaryChoice &choice) {
-            GlossaryImportDialog dialog(choice.targetLanguage, choice.bits, parent);
-            if (dialog.exec() != QDialog::Accepted || dialog.chosenPath().isEmpty())
-              return false;
-            choice.path = dialog.chosenPath();
-            choice.sourceLanguage = dialog.sourceLanguage();
-            choice.targetLanguage = dialog.targetLanguage();
-            choice.bits = dialog.delimiterBits();
-            return true;
-          });
-      // A file too large or not well-formed says so; nothing was learnt from it.
-      if (result && result->status == MemoryTransfer::Status::Malformed)
-        m_prompter.error(result->error);
-    };
-    services.toggleMemorySearch = [this](QWidget *parent) {
-      if (!m_memorySearch) {
-        m_memorySearch = new MemorySearchWindow(*m_memory, m_prompter, parent);
-        QObject::connect(m_memorySearch, &MemorySearchWindow::visibilityChanged, m_frame.get(),
-                         [this] { m_frame->updateCommands(); });
-      }
-      if (m_memorySearch->isVisible()) {
-        m_memorySearch->hide();
-        return;
-      }
-      m_memorySearch->setLanguages(m_session->sourceLanguage(), m_session->targetLanguage());
-      m_memorySearch->show();
-      m_memorySearch->raise();
-    };
-    services.memorySearchVisible = [this] { return m_memorySearch && m_memorySearch->isVisible(); };
-    connectMemoryMenu(services);
-  }
-  m_frame->setServices(std::move(services));
+}
+
+// The glossary import and the memory search window.
+void WorkbenchAssembly::connectMemoryServices(FrameServices &services) {
+  services.importGlossary = [this](QWidget *parent) {
+    MemoryTransfers transfers(*m_memory, m_settings, m_prompter, m_session->progress());
+    const std::optional<MemoryTransfer> result =
+        transfers.glossaryCommand([parent](GlossaryChoice &choice) {
+          GlossaryImportDialog dialog(choice.targetLanguage, choice.bits, parent);
+          if (dialog.exec() != QDialog::Accepted || dialog.chosenPath().isEmpty())
+            return false;
+          choice.path = dialog.chosenPath();
+          choice.sourceLanguage = dialog.sourceLanguage();
+          choice.targetLanguage = dialog.targetLanguage();
+          choice.bits = dialog.delimiterBits();
+          return true;
+        });
+    // A file too large or not well-formed says so; nothing was learnt from it.
+    if (result && result->status == MemoryTransfer::Status::Malformed)
+      m_prompter.error(result->error);
+  };
+  services.toggleMemorySearch = [this](QWidget *parent) {
+    if (!m_memorySearch) {
+      m_memorySearch = new MemorySearchWindow(*m_memory, m_prompter, parent);
+      QObject::connect(m_memorySearch, &MemorySearchWindow::visibilityChanged, m_frame.get(),
+                       [this] { m_frame->updateCommands(); });
+    }
+    if (m_memorySearch->isVisible()) {
+      m_memorySearch->hide();
+      return;
+    }
+    m_memorySearch->setLanguages(m_session->sourceLanguage(), m_session->targetLanguage());
+    m_memorySearch->show();
+    m_memorySearch->raise();
+  };
+  services.memorySearchVisible = [this] { return m_memorySearch && m_memorySearch->isVisible(); };
 }
 
 bool WorkbenchAssembly::runDialog(QDialog &dialog) {

@@ -1,3 +1,4 @@
+// The program's parts put together: the session, the memory, the main window and its services.
 #pragma once
 
 #include <QPointer>
@@ -59,6 +60,10 @@ private:
   WorkbenchAssembly(Settings &settings, Prompter &prompter, Progress &progress, TmLibrary *library,
                     const TmExports *exports);
   void connectServices();
+  void connectItemServices(FrameServices &services);
+  void connectWindowServices(FrameServices &services);
+  void connectExchangeServices(FrameServices &services);
+  void connectMemoryServices(FrameServices &services);
   // TMX import and export and the copy of a memory, as far as the library offers them.
   void connectMemoryMenu(FrameServices &services);
   // A dialog run as the tests ask, else modally; true for OK.

@@ -1,3 +1,4 @@
+// The colours of Windows' classic scheme, in which previews are drawn.
 #include "dialogs/classic_look.h"
 
 #include <QApplication>

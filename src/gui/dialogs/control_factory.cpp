@@ -1,3 +1,4 @@
+// The Qt widget that stands for each control of a dialog in the preview.
 #include "dialogs/control_factory.h"
 
 #include "dialogs/common_controls.h"
@@ -87,33 +88,13 @@ bool isUnknownClass(const DynControlItem &item) {
   return !cls.startsWith(QLatin1String("STATIC"), Qt::CaseInsensitive);
 }
 
-QWidget *createControlWidget(const DynControlItem &item, QWidget *parent,
+namespace {
+
+// The common controls' windows; null for a kind that is none of them.
+QWidget *createCommonControl(const DynControlItem &item, QWidget *parent,
                              const std::shared_ptr<const ControlText> &rule) {
   const int fontHeight = rule->font().pixelHeight();
   switch (item.kind) {
-  case KindButton:
-    return createButton(item, parent, rule);
-  case KindEdit:
-    return createEdit(item, parent);
-  case KindListBox: {
-    auto *list = new QListWidget(parent);
-    frameScrolled(list, item);
-    return list;
-  }
-  case KindScrollBar: {
-    auto *bar =
-        new QScrollBar(item.style & kScrollVertical ? Qt::Vertical : Qt::Horizontal, parent);
-    bar->setRange(0, 10);
-    return bar;
-  }
-  case KindComboBox:
-  case KindComboBoxEx: {
-    auto *combo = new QComboBox(parent);
-    combo->setEditable(true);
-    return combo;
-  }
-  case KindUpDown:
-    return new UpDownControl(parent);
   case KindProgress: {
     auto *bar = new QProgressBar(parent);
     bar->setRange(0, 100);
@@ -170,7 +151,42 @@ QWidget *createControlWidget(const DynControlItem &item, QWidget *parent,
     address->setAlignment(Qt::AlignCenter);
     return address;
   }
+  default:
+    return nullptr;
+  }
+}
+
+} // namespace
+
+QWidget *createControlWidget(const DynControlItem &item, QWidget *parent,
+                             const std::shared_ptr<const ControlText> &rule) {
+  switch (item.kind) {
+  case KindButton:
+    return createButton(item, parent, rule);
+  case KindEdit:
+    return createEdit(item, parent);
+  case KindListBox: {
+    auto *list = new QListWidget(parent);
+    frameScrolled(list, item);
+    return list;
+  }
+  case KindScrollBar: {
+    auto *bar =
+        new QScrollBar(item.style & kScrollVertical ? Qt::Vertical : Qt::Horizontal, parent);
+    bar->setRange(0, 10);
+    return bar;
+  }
+  case KindComboBox:
+  case KindComboBoxEx: {
+    auto *combo = new QComboBox(parent);
+    combo->setEditable(true);
+    return combo;
+  }
+  case KindUpDown:
+    return new UpDownControl(parent);
   default: {
+    if (QWidget *widget = createCommonControl(item, parent, rule))
+      return widget;
     if (isUnknownClass(item))
       return new StaticControl((item.style & ~style::StaticTypeMask) | style::StaticEditBorder,
                                item.exStyle, parent, rule);

@@ -1,3 +1,4 @@
+// The window that stands for each control of a dialog in the preview.
 #pragma once
 
 #include <QString>

@@ -1,3 +1,4 @@
+// Controls drawn as the system draws them: group boxes, up-down buttons, edits.
 #include "dialogs/control_widgets.h"
 
 #include "dialogs/classic_look.h"

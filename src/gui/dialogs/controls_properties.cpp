@@ -1,3 +1,4 @@
+// "Dialog controls properties": the dialog view's window of places, alignment and styles.
 #include "dialogs/controls_properties.h"
 
 #include "dialogs/alignment_properties.h"
@@ -253,6 +254,16 @@ void ControlsPropertiesWindow::removeWords() {
   m_editor.changeStyles([&](ControlLayout &c) { return remove(c.styles, c.exStyles); },
                         [&](DialogLayout &d) { return remove(d.styles, d.exStyles); });
   showValues();
+}
+
+void ControlsPropertiesWindow::showEvent(QShowEvent *event) {
+  QDialog::showEvent(event);
+  Q_EMIT visibilityChanged();
+}
+
+void ControlsPropertiesWindow::hideEvent(QHideEvent *event) {
+  QDialog::hideEvent(event);
+  Q_EMIT visibilityChanged();
 }
 
 void ControlsPropertiesWindow::keyPressEvent(QKeyEvent *event) {

@@ -1,3 +1,4 @@
+// "Dialog controls properties": the dialog view's window of places, alignment and styles.
 #pragma once
 
 #include <QDialog>
@@ -37,8 +38,14 @@ public:
   QListWidget *stylesList() const { return m_styles; }
   QPushButton *removeButton() const { return m_remove; }
 
+Q_SIGNALS:
+  // Shown or hidden, by the view's command or the window's own close button.
+  void visibilityChanged();
+
 protected:
   void keyPressEvent(QKeyEvent *event) override;
+  void showEvent(QShowEvent *event) override;
+  void hideEvent(QHideEvent *event) override;
 
 private:
   QWidget *sizeTab();

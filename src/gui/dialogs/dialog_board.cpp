@@ -1,3 +1,4 @@
+// The dialog view of the board: the live preview, its layout editor and the controls list.
 #include "dialogs/dialog_board.h"
 
 #include "dialogs/controls_properties.h"
@@ -45,6 +46,25 @@ DialogEntry *dialogOf(const TextEntry *entry) {
 
 DialogBoard::DialogBoard(Prompter &prompter, QWidget *parent)
     : QWidget(parent), m_prompter(prompter) {
+  buildToolBar();
+  m_notice = new QLabel(this);
+  m_notice->setObjectName(QStringLiteral("fontNotice"));
+  m_notice->setContentsMargins(6, 3, 6, 3);
+  m_notice->setStyleSheet(QStringLiteral("QLabel { background: #fff4c2; color: #5a4500; }"));
+  m_notice->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+  m_notice->hide();
+  auto *layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  layout->addWidget(m_toolBar);
+  layout->addWidget(m_notice);
+  layout->addWidget(buildViews(), 1);
+  m_editor = new LayoutEditor(m_canvas, m_prompter, m_measure, this);
+  connectEditor();
+}
+
+// The view's commands go before the fields "Position" and "Size" of the reference item.
+void DialogBoard::buildToolBar() {
   m_toolBar = new QToolBar(this);
   m_toolBar->setObjectName(QStringLiteral("dialogToolBar"));
   m_toolBar->setIconSize(QSize(20, 20));
@@ -56,14 +76,10 @@ DialogBoard::DialogBoard(Prompter &prompter, QWidget *parent)
       new QLabel(QStringLiteral("  ") + tr("Size") + QStringLiteral(" "), m_toolBar));
   m_size = placeField(m_toolBar);
   m_toolBar->addWidget(m_size);
+}
 
-  m_notice = new QLabel(this);
-  m_notice->setObjectName(QStringLiteral("fontNotice"));
-  m_notice->setContentsMargins(6, 3, 6, 3);
-  m_notice->setStyleSheet(QStringLiteral("QLabel { background: #fff4c2; color: #5a4500; }"));
-  m_notice->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
-  m_notice->hide();
-
+// The scrolled canvas the preview stands on, and the controls list beside it.
+QWidget *DialogBoard::buildViews() {
   auto *splitter = new QSplitter(Qt::Horizontal, this);
   splitter->setChildrenCollapsible(false);
   m_scroll = new QScrollArea(splitter);
@@ -81,30 +97,37 @@ DialogBoard::DialogBoard(Prompter &prompter, QWidget *parent)
   splitter->setStretchFactor(0, 1);
   splitter->setStretchFactor(1, 0);
   splitter->setSizes({700, 220});
-  auto *layout = new QVBoxLayout(this);
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->setSpacing(0);
-  layout->addWidget(m_toolBar);
-  layout->addWidget(m_notice);
-  layout->addWidget(splitter, 1);
+  return splitter;
+}
 
-  m_editor = new LayoutEditor(m_canvas, m_prompter, m_measure, this);
+void DialogBoard::connectEditor() {
   connect(m_list, &QListWidget::currentRowChanged, this, &DialogBoard::rowChosen);
   connect(m_editor, &LayoutEditor::referenceChosen, this, &DialogBoard::referenceChosen);
-  connect(m_editor, &LayoutEditor::selectionChanged, this, &DialogBoard::showPlace);
-  connect(m_editor, &LayoutEditor::used, this, [this] { m_inUse = true; });
+  connect(m_editor, &LayoutEditor::selectionChanged, this, [this] {
+    showPlace();
+    Q_EMIT commandStateChanged();
+  });
+  connect(m_editor, &LayoutEditor::used, this, [this] { setInUse(true); });
   connect(m_editor, &LayoutEditor::layoutChanged, this, [this] {
-    m_inUse = true;
     showPlace();
     fitCanvas();
+    setInUse(true);
     Q_EMIT layoutChanged();
+    Q_EMIT commandStateChanged();
   });
   // Style words show once the dialog is built from them again.
   connect(m_editor, &LayoutEditor::stylesChanged, this, [this] { build(m_dialog, true); });
   connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
     if (now && decidesUse(now))
-      m_inUse = owns(now);
+      setInUse(owns(now));
   });
+}
+
+void DialogBoard::setInUse(bool inUse) {
+  if (m_inUse == inUse)
+    return;
+  m_inUse = inUse;
+  Q_EMIT commandStateChanged();
 }
 
 DialogBoard::~DialogBoard() {
@@ -153,6 +176,7 @@ void DialogBoard::clear() {
   showPlace();
   if (m_properties)
     m_properties->refresh();
+  Q_EMIT commandStateChanged();
 }
 
 void DialogBoard::build(DialogEntry *dialog, bool keepState) {
@@ -188,6 +212,7 @@ void DialogBoard::build(DialogEntry *dialog, bool keepState) {
   m_editor->attach(m_preview, dialog, same && keepState);
   if (m_properties)
     m_properties->refresh();
+  Q_EMIT commandStateChanged();
 }
 
 void DialogBoard::reload() {
@@ -281,6 +306,8 @@ void DialogBoard::setPropertiesVisible(bool visible) {
     m_properties = new ControlsPropertiesWindow(*m_editor, this);
     m_properties->resize(520, 300);
     m_properties->move(mapToGlobal(QPoint(width() - 540, 40)));
+    connect(m_properties, &ControlsPropertiesWindow::visibilityChanged, this,
+            &DialogBoard::commandStateChanged);
   }
   m_properties->refresh();
   m_properties->show();
@@ -307,7 +334,7 @@ void DialogBoard::setDefaultFont() {
   m_dialog->targetLayout.fontFace = defaultDialogFace();
   m_dialog->targetLayout.fontSize = QStringLiteral("8");
   build(m_dialog, false);
-  m_inUse = true;
+  setInUse(true);
   Q_EMIT layoutChanged();
   m_canvas->setFocus();
 }
@@ -327,6 +354,7 @@ void DialogBoard::hideEvent(QHideEvent *event) {
   if (m_propertiesWereVisible)
     m_properties->hide();
   QWidget::hideEvent(event);
+  Q_EMIT commandStateChanged();
 }
 
 void DialogBoard::showEvent(QShowEvent *event) {
@@ -334,6 +362,7 @@ void DialogBoard::showEvent(QShowEvent *event) {
   if (m_propertiesWereVisible && m_properties)
     m_properties->show();
   m_propertiesWereVisible = false;
+  Q_EMIT commandStateChanged();
 }
 
 } // namespace tarvelo::gui

@@ -1,3 +1,4 @@
+// The dialog view of the board: the live preview, its layout editor and the controls list.
 #pragma once
 
 #include "dialogs/controls_properties.h"
@@ -86,6 +87,9 @@ Q_SIGNALS:
   void entrySelected(TextEntry *entry);
   // A change was written to the target's layout.
   void layoutChanged();
+  // Something the workbench's commands read changed: the dialog shown, the editor's
+  // selection or undo list, whether the view is in use, the properties shown.
+  void commandStateChanged();
 
 protected:
   void keyPressEvent(QKeyEvent *event) override;
@@ -93,6 +97,9 @@ protected:
   void showEvent(QShowEvent *event) override;
 
 private:
+  void buildToolBar();
+  QWidget *buildViews();
+  void connectEditor();
   void build(DialogEntry *dialog, bool keepState);
   void selectRowOf(const TextEntry *entry);
   void rowChosen(int row);
@@ -102,6 +109,7 @@ private:
   bool owns(const QWidget *widget) const;
   // Whether the focus coming to the widget says if the view is in use.
   bool decidesUse(const QWidget *widget) const;
+  void setInUse(bool inUse);
 
   Prompter &m_prompter;
   QtTextMeasure m_measure;

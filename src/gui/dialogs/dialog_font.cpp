@@ -1,3 +1,4 @@
+// The font a dialog is shown in, as the text measurement maps its FONT statement.
 #include "dialogs/dialog_font.h"
 
 #include "dialogs/shown_dialog.h"

@@ -1,3 +1,4 @@
+// The font a dialog is shown in, as the text measurement maps its FONT statement.
 #pragma once
 
 #include "dialogs/dialog_units.h"

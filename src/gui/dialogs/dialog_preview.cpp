@@ -1,3 +1,4 @@
+// A dialog drawn as Windows shows it: the classic frame around the live dialog.
 #include "dialogs/dialog_preview.h"
 
 #include "dialogs/classic_look.h"

@@ -1,3 +1,4 @@
+// A dialog drawn as Windows shows it: the classic frame around the live dialog.
 #pragma once
 
 #include "dialogs/shown_dialog.h"

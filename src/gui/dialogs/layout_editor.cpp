@@ -1,3 +1,4 @@
+// The layout editor over a dialog's preview: selection, moves, sizes and their undo.
 #include "dialogs/layout_editor.h"
 
 #include "dialogs/dialog_preview.h"

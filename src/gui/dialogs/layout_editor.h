@@ -1,3 +1,4 @@
+// The layout editor over a dialog's preview: selection, moves, sizes and their undo.
 #pragma once
 
 #include "dialogs/layout_commands.h"

@@ -1,3 +1,4 @@
+// A dialog's controls as live windows, with the entries that carry their texts.
 #include "dialogs/live_dialog.h"
 
 #include "dialogs/classic_look.h"

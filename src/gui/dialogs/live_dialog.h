@@ -1,3 +1,4 @@
+// A dialog's controls as live windows, with the entries that carry their texts.
 #pragma once
 
 #include "dialogs/control_item.h"

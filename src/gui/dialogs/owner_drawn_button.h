@@ -1,3 +1,4 @@
+// Push buttons drawn by the preview, with the mark of a text that does not fit.
 #pragma once
 
 #include <QColor>

@@ -1,3 +1,4 @@
+// The layout editor's marks over the preview: frames and handles of the selected items.
 #pragma once
 
 #include <QWidget>

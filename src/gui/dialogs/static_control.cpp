@@ -1,3 +1,4 @@
+// A STATIC window as the system draws one, by the type in its style.
 #include "dialogs/static_control.h"
 
 #include "dialogs/classic_look.h"

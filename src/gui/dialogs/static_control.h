@@ -1,3 +1,4 @@
+// A STATIC window as the system draws one, by the type in its style.
 #pragma once
 
 #include <QString>

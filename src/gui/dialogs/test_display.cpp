@@ -1,3 +1,4 @@
+// A dialog tried out as a real modal dialog.
 #include "dialogs/test_display.h"
 
 #include "dialogs/live_dialog.h"

@@ -1,3 +1,4 @@
+// A dialog tried out as a real modal dialog.
 #pragma once
 
 #include <QDialog>

@@ -1,3 +1,4 @@
+// Export and Import of the task's translations through their file dialogs.
 #include "exchange/exchange_commands.h"
 
 #include "exchange/exchange_file_dialog.h"

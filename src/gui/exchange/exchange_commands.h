@@ -1,3 +1,4 @@
+// Export and Import of the task's translations through their file dialogs.
 #pragma once
 
 #include <QString>

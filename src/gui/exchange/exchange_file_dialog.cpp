@@ -1,3 +1,4 @@
+// The file dialog of Export and Import with its panel of items and delimiters.
 #include "exchange/exchange_file_dialog.h"
 
 #include "exchange/csv_fields.h"

@@ -1,3 +1,4 @@
+// The file dialog of Export and Import with its panel of items and delimiters.
 #pragma once
 
 #include "exchange/task_exchange.h"

@@ -1,3 +1,4 @@
+// "Import Microsoft Terminology": the columns that hold the source and target texts.
 #include "exchange/terminology_dialog.h"
 
 #include "seam/prompter.h"

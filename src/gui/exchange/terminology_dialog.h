@@ -1,3 +1,4 @@
+// "Import Microsoft Terminology": the columns that hold the source and target texts.
 #pragma once
 
 #include <QDialog>

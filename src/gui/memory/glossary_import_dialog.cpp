@@ -1,3 +1,4 @@
+// The open dialog of "Import glossary...": the file, its languages and delimiters.
 #include "memory/glossary_import_dialog.h"
 
 #include <QCheckBox>

@@ -1,3 +1,4 @@
+// The open dialog of "Import glossary...": the file, its languages and delimiters.
 #pragma once
 
 #include "memory/language_file_dialog.h"

@@ -1,3 +1,4 @@
+// "Search Translation Memory": the pairs of the memory that hold the words searched.
 #include "memory/memory_search_window.h"
 
 #include "exchange/search_words.h"
@@ -56,6 +57,15 @@ MemorySearchWindow::MemorySearchWindow(MemoryClient &memory, Prompter &prompter,
   setWindowTitle(tr("Search Translation Memory"));
   setModal(false);
 
+  QPushButton *searchButton = addSearchFields();
+  addPairList(parent);
+  addPairBoxes();
+  arrange(searchButton);
+  resize(fontMetrics().averageCharWidth() * 100, fontMetrics().lineSpacing() * 30);
+}
+
+// The words, OR and AND, and the button "Search".
+QPushButton *MemorySearchWindow::addSearchFields() {
   m_text = new QLineEdit(this);
   m_text->setObjectName(QStringLiteral("searchText"));
   m_or = new QRadioButton(tr("OR"), this);
@@ -65,7 +75,10 @@ MemorySearchWindow::MemorySearchWindow(MemoryClient &memory, Prompter &prompter,
   searchButton->setDefault(true);
   connect(searchButton, &QPushButton::clicked, this, &MemorySearchWindow::search);
   connect(m_text, &QLineEdit::returnPressed, this, &MemorySearchWindow::search);
+  return searchButton;
+}
 
+void MemorySearchWindow::addPairList(QWidget *parent) {
   m_list = new QTreeWidget(this);
   m_list->setObjectName(QStringLiteral("pairs"));
   m_list->setRootIsDecorated(false);
@@ -84,7 +97,10 @@ MemorySearchWindow::MemorySearchWindow(MemoryClient &memory, Prompter &prompter,
   if (parent)
     m_list->setFont(parent->font());
   connect(m_list, &QTreeWidget::itemSelectionChanged, this, &MemorySearchWindow::showSelected);
+}
 
+// The texts of the selected pair and the button that removes it.
+void MemorySearchWindow::addPairBoxes() {
   m_items = new QLabel(QStringLiteral("0"), this);
   m_items->setObjectName(QStringLiteral("items"));
   m_source = new QPlainTextEdit(this);
@@ -103,7 +119,9 @@ MemorySearchWindow::MemorySearchWindow(MemoryClient &memory, Prompter &prompter,
   m_delete->setIcon(remove);
   m_delete->setEnabled(false);
   connect(m_delete, &QPushButton::clicked, this, &MemorySearchWindow::deleteSelected);
+}
 
+void MemorySearchWindow::arrange(QPushButton *searchButton) {
   auto *top = new QHBoxLayout;
   top->addWidget(new QLabel(tr("Words:"), this));
   top->addWidget(m_text, 1);
@@ -141,7 +159,6 @@ MemorySearchWindow::MemorySearchWindow(MemoryClient &memory, Prompter &prompter,
   layout->addLayout(count);
   layout->addLayout(texts);
   layout->addLayout(buttons);
-  resize(fontMetrics().averageCharWidth() * 100, fontMetrics().lineSpacing() * 30);
 }
 
 void MemorySearchWindow::setLanguages(int sourceLanguage, int targetLanguage) {

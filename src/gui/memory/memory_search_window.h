@@ -1,3 +1,4 @@
+// "Search Translation Memory": the pairs of the memory that hold the words searched.
 #pragma once
 
 #include <QDialog>
@@ -45,6 +46,10 @@ protected:
   void resizeEvent(QResizeEvent *event) override;
 
 private:
+  QPushButton *addSearchFields();
+  void addPairList(QWidget *parent);
+  void addPairBoxes();
+  void arrange(QPushButton *searchButton);
   void showSelected();
   void fitColumns();
 

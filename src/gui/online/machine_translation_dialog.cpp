@@ -1,3 +1,4 @@
+// "Machine Translation": what to translate and which service does it.
 #include "online/machine_translation_dialog.h"
 
 #include "options/help.h"

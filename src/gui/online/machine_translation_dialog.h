@@ -1,3 +1,4 @@
+// "Machine Translation": what to translate and which service does it.
 #pragma once
 
 #include <QDialog>

@@ -1,3 +1,4 @@
+// "Send resource": the name the target is sent under and what goes with it.
 #include "online/send_resource_dialog.h"
 
 #include "exchange/mail_message.h"

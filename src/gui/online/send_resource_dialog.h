@@ -1,3 +1,4 @@
+// "Send resource": the name the target is sent under and what goes with it.
 #pragma once
 
 #include "exchange/send_resource.h"

@@ -1,3 +1,4 @@
+// The update check of the start-up, in the background.
 #pragma once
 
 #include "exchange/update_check.h"

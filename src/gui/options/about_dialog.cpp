@@ -1,3 +1,4 @@
+// "About Tarvelo": the version and the product's addresses.
 #include "options/about_dialog.h"
 
 #include <QApplication>

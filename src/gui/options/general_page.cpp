@@ -1,3 +1,4 @@
+// The "General" page of the options: language, opening, saving, dictionary, inspection.
 #include "options/general_page.h"
 
 #include "options/inspection_group.h"
@@ -68,22 +69,7 @@ GeneralPage::GeneralPage(Settings &settings, InspectionRulesModel &rules, QWidge
   m_useSearch = new QCheckBox(tr("Use Searc&h Dialog for Open"), this);
   m_useSearch->setChecked(settings.integer(QStringLiteral("UseSearch")) != 0);
 
-  auto *saving = new QGroupBox(tr("When saving, replace empty items with"), this);
-  auto *savingGroup = new QButtonGroup(this);
-  m_saving[0] = new QRadioButton(tr("E&mpty"), saving);
-  m_saving[1] = new QRadioButton(tr("So&urce"), saving);
-  m_saving[2] = new QRadioButton(tr("&Text:"), saving);
-  for (int i = 0; i < 3; ++i)
-    savingGroup->addButton(m_saving[i], i);
-  const int savingOption = settings.integer(QStringLiteral("SavingOption"));
-  m_saving[savingOption >= 0 && savingOption < 3 ? savingOption : 0]->setChecked(true);
-  m_userText = new QLineEdit(settings.text(QStringLiteral("UserText")), saving);
-  m_userText->setObjectName(QStringLiteral("userText"));
-  auto *savingLayout = new QHBoxLayout(saving);
-  savingLayout->addWidget(m_saving[0]);
-  savingLayout->addWidget(m_saving[1]);
-  savingLayout->addWidget(m_saving[2]);
-  savingLayout->addWidget(m_userText, 1);
+  QGroupBox *saving = addSavingGroup();
 
   m_regenerateDialogs = new QCheckBox(tr("Write every saved &dialog again in one format"), this);
   m_regenerateDialogs->setToolTip(
@@ -97,19 +83,7 @@ GeneralPage::GeneralPage(Settings &settings, InspectionRulesModel &rules, QWidge
   m_autoUpdate = new QCheckBox(tr("&Auto Update Enabled"), this);
   m_autoUpdate->setChecked(settings.integer(QStringLiteral("AutoUpdate")) != 0);
 
-  auto *dictionary = new QGroupBox(tr("External dictionary"), this);
-  m_initialDictionary = settings.text(QStringLiteral("ExternalLexicon"));
-  m_dictionary = new QLineEdit(m_initialDictionary, dictionary);
-  m_dictionary->setObjectName(QStringLiteral("dictionaryPath"));
-  m_dictionaryBrowse = new QPushButton(tr("..."), dictionary);
-  m_dictionaryBrowse->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-  m_dictionaryBrowse->setMaximumWidth(fontMetrics().horizontalAdvance(QStringLiteral("....")) * 3);
-  auto *pathLabel = new QLabel(tr("&Path:"), dictionary);
-  pathLabel->setBuddy(m_dictionary);
-  auto *dictionaryLayout = new QHBoxLayout(dictionary);
-  dictionaryLayout->addWidget(pathLabel);
-  dictionaryLayout->addWidget(m_dictionary, 1);
-  dictionaryLayout->addWidget(m_dictionaryBrowse);
+  QGroupBox *dictionary = addDictionaryGroup();
 
   m_inspection = new InspectionGroup(rules, this);
 
@@ -127,9 +101,47 @@ GeneralPage::GeneralPage(Settings &settings, InspectionRulesModel &rules, QWidge
   layout->addWidget(dictionary);
   layout->addWidget(m_inspection, 1);
 
-  connect(savingGroup, &QButtonGroup::idToggled, this, &GeneralPage::updateEnabled);
-  connect(m_dictionaryBrowse, &QPushButton::clicked, this, &GeneralPage::browseDictionary);
   updateEnabled();
+}
+
+// What a save writes for an empty item: nothing, the source or a text of one's own.
+QGroupBox *GeneralPage::addSavingGroup() {
+  auto *saving = new QGroupBox(tr("When saving, replace empty items with"), this);
+  auto *savingGroup = new QButtonGroup(this);
+  m_saving[0] = new QRadioButton(tr("E&mpty"), saving);
+  m_saving[1] = new QRadioButton(tr("So&urce"), saving);
+  m_saving[2] = new QRadioButton(tr("&Text:"), saving);
+  for (int i = 0; i < 3; ++i)
+    savingGroup->addButton(m_saving[i], i);
+  const int savingOption = m_settings.integer(QStringLiteral("SavingOption"));
+  m_saving[savingOption >= 0 && savingOption < 3 ? savingOption : 0]->setChecked(true);
+  m_userText = new QLineEdit(m_settings.text(QStringLiteral("UserText")), saving);
+  m_userText->setObjectName(QStringLiteral("userText"));
+  auto *savingLayout = new QHBoxLayout(saving);
+  savingLayout->addWidget(m_saving[0]);
+  savingLayout->addWidget(m_saving[1]);
+  savingLayout->addWidget(m_saving[2]);
+  savingLayout->addWidget(m_userText, 1);
+  connect(savingGroup, &QButtonGroup::idToggled, this, &GeneralPage::updateEnabled);
+  return saving;
+}
+
+QGroupBox *GeneralPage::addDictionaryGroup() {
+  auto *dictionary = new QGroupBox(tr("External dictionary"), this);
+  m_initialDictionary = m_settings.text(QStringLiteral("ExternalLexicon"));
+  m_dictionary = new QLineEdit(m_initialDictionary, dictionary);
+  m_dictionary->setObjectName(QStringLiteral("dictionaryPath"));
+  m_dictionaryBrowse = new QPushButton(tr("..."), dictionary);
+  m_dictionaryBrowse->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+  m_dictionaryBrowse->setMaximumWidth(fontMetrics().horizontalAdvance(QStringLiteral("....")) * 3);
+  auto *pathLabel = new QLabel(tr("&Path:"), dictionary);
+  pathLabel->setBuddy(m_dictionary);
+  auto *dictionaryLayout = new QHBoxLayout(dictionary);
+  dictionaryLayout->addWidget(pathLabel);
+  dictionaryLayout->addWidget(m_dictionary, 1);
+  dictionaryLayout->addWidget(m_dictionaryBrowse);
+  connect(m_dictionaryBrowse, &QPushButton::clicked, this, &GeneralPage::browseDictionary);
+  return dictionary;
 }
 
 void GeneralPage::updateEnabled() {

@@ -1,3 +1,4 @@
+// The "General" page of the options: language, opening, saving, dictionary, inspection.
 #pragma once
 
 #include <QList>
@@ -5,6 +6,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QGroupBox;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -49,6 +51,8 @@ public:
   void revert();
 
 private:
+  QGroupBox *addSavingGroup();
+  QGroupBox *addDictionaryGroup();
   void updateEnabled();
   void browseDictionary();
 

@@ -1,3 +1,4 @@
+// Shows a topic of the program's help.
 #pragma once
 
 #include <QString>

@@ -1,3 +1,4 @@
+// The program's one help window on the HTML topics in the resources.
 #pragma once
 
 #include <QUrl>

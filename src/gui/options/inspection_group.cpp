@@ -1,3 +1,4 @@
+// The automatic-inspection group of the options: its rules and check boxes.
 #include "options/inspection_group.h"
 
 #include "workbench/inspection_rules_model.h"

@@ -1,3 +1,4 @@
+// The automatic-inspection group of the options: its rules and check boxes.
 #pragma once
 
 #include <QGroupBox>

@@ -1,3 +1,4 @@
+// The "Machine Translation" page of the options: the service, its address, key and time-outs.
 #include "options/machine_translation_page.h"
 
 #include "exchange/translation_provider.h"

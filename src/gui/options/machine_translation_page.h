@@ -1,3 +1,4 @@
+// The "Machine Translation" page of the options: the service, its address, key and time-outs.
 #pragma once
 
 #include <QWidget>

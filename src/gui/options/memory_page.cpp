@@ -1,3 +1,4 @@
+// The "Translation Memory" page of the options.
 #include "options/memory_page.h"
 
 #include "tmclient/memory_client.h"
@@ -23,63 +24,10 @@ MemoryPage::MemoryPage(MemoryClient &memory, const Settings &settings, QWidget *
   // The settings hold the options as last confirmed anywhere (the Open Resources
   // dialog writes InitTM too).
   const MemoryOptions options = MemoryOptions::read(settings);
-  m_path = new QLineEdit(
-      isServerLocation(options.tmPath) ? options.tmPath : QDir::toNativeSeparators(options.tmPath),
-      this);
-  m_path->setObjectName(QStringLiteral("tmPath"));
-  m_path->setMinimumWidth(fontMetrics().averageCharWidth() * 40);
-  auto *pathLabel = new QLabel(tr("&Path:"), this);
-  pathLabel->setBuddy(m_path);
-  auto *browse = new QPushButton(tr("..."), this);
-  auto *hint =
-      new QLabel(tr("A folder, or the address of a team memory on a PostgreSQL server, such as "
-                    "postgresql://translator@server/memory or postgresql:///?service=memory"),
-                 this);
-  hint->setWordWrap(true);
-  hint->setEnabled(false);
-  browse->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-  browse->setMaximumWidth(fontMetrics().horizontalAdvance(QStringLiteral("....")) * 3);
-  m_initTm =
-      new QCheckBox(tr("&Fill empty target items from  Translation Memory when opening"), this);
-  m_initTm->setChecked(options.initTm);
-  m_autoComplete =
-      new QCheckBox(tr("&Automaticaly complete item from Translation Memory when writing"), this);
-  m_autoComplete->setChecked(options.autoComplete);
-  // Reads "Fill fuzzy matches from 75%"; offered only by a library that finds them.
-  m_fuzzyFill = new QCheckBox(tr("Fill fu&zzy matches from"), this);
-  m_fuzzyFill->setChecked(options.fuzzyFill);
-  m_fuzzyScore = new QSpinBox(this);
-  m_fuzzyScore->setObjectName(QStringLiteral("fuzzyScore"));
-  m_fuzzyScore->setRange(kLeastFuzzyScore, kMostFuzzyScore);
-  m_fuzzyScore->setSuffix(QStringLiteral("%"));
-  m_fuzzyScore->setValue(options.fuzzyScore);
-  m_fuzzyFill->setEnabled(memory.fuzzyBound());
-  m_fuzzyScore->setEnabled(memory.fuzzyBound() && options.fuzzyFill);
-  connect(m_fuzzyFill, &QCheckBox::toggled, m_fuzzyScore, &QSpinBox::setEnabled);
-  m_saveTm = new QComboBox(this);
-  m_saveTm->addItems({tr("On Save File"), tr("On Close File"), tr("On Demand")});
-  m_saveTm->setCurrentIndex(options.saveTm >= 0 && options.saveTm < 3 ? options.saveTm : 0);
-  auto *saveLabel = new QLabel(tr("&Save current translations to the Translation memory:"), this);
-  saveLabel->setBuddy(m_saveTm);
-  // In the order of MemoryOptions::SameText.
-  m_sameText = new QComboBox(this);
-  m_sameText->setObjectName(QStringLiteral("sameText"));
-  m_sameText->addItems({tr("Ask"), tr("Always"), tr("Never")});
-  m_sameText->setCurrentIndex(options.sameText);
-  auto *sameLabel = new QLabel(tr("Save texts that are the same in both &languages:"), this);
-  sameLabel->setBuddy(m_sameText);
-
-  auto *pathRow = new QHBoxLayout;
-  pathRow->addWidget(pathLabel);
-  pathRow->addWidget(m_path, 1);
-  pathRow->addWidget(browse);
-  // The two choices in one grid, their lists one below the other.
-  auto *choices = new QGridLayout;
-  choices->addWidget(saveLabel, 0, 0);
-  choices->addWidget(m_saveTm, 0, 1);
-  choices->addWidget(sameLabel, 1, 0);
-  choices->addWidget(m_sameText, 1, 1);
-  choices->setColumnStretch(2, 1);
+  QLabel *hint = nullptr;
+  QHBoxLayout *pathRow = addPathRow(options, hint);
+  addFillBoxes(options);
+  QGridLayout *choices = addSaveChoices(options);
   auto *layout = new QVBoxLayout(this);
   layout->addLayout(pathRow);
   layout->addWidget(hint);
@@ -94,13 +42,81 @@ MemoryPage::MemoryPage(MemoryClient &memory, const Settings &settings, QWidget *
   layout->addSpacing(fontMetrics().height() / 2);
   layout->addLayout(choices);
   layout->addStretch(1);
+}
 
+// The memory's folder or server address, with its button "..." and the hint below.
+QHBoxLayout *MemoryPage::addPathRow(const MemoryOptions &options, QLabel *&hint) {
+  m_path = new QLineEdit(
+      isServerLocation(options.tmPath) ? options.tmPath : QDir::toNativeSeparators(options.tmPath),
+      this);
+  m_path->setObjectName(QStringLiteral("tmPath"));
+  m_path->setMinimumWidth(fontMetrics().averageCharWidth() * 40);
+  auto *pathLabel = new QLabel(tr("&Path:"), this);
+  pathLabel->setBuddy(m_path);
+  auto *browse = new QPushButton(tr("..."), this);
+  hint = new QLabel(tr("A folder, or the address of a team memory on a PostgreSQL server, such as "
+                       "postgresql://translator@server/memory or postgresql:///?service=memory"),
+                    this);
+  hint->setWordWrap(true);
+  hint->setEnabled(false);
+  browse->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+  browse->setMaximumWidth(fontMetrics().horizontalAdvance(QStringLiteral("....")) * 3);
+  auto *pathRow = new QHBoxLayout;
+  pathRow->addWidget(pathLabel);
+  pathRow->addWidget(m_path, 1);
+  pathRow->addWidget(browse);
   connect(browse, &QPushButton::clicked, this, [this] {
     const QString folder = QFileDialog::getExistingDirectory(
         this, tr("Translation Memory Folder"), QDir::fromNativeSeparators(m_path->text()));
     if (!folder.isEmpty())
       m_path->setText(QDir::toNativeSeparators(folder));
   });
+  return pathRow;
+}
+
+// Filling and completing from the memory.
+void MemoryPage::addFillBoxes(const MemoryOptions &options) {
+  m_initTm =
+      new QCheckBox(tr("&Fill empty target items from  Translation Memory when opening"), this);
+  m_initTm->setChecked(options.initTm);
+  m_autoComplete =
+      new QCheckBox(tr("&Automaticaly complete item from Translation Memory when writing"), this);
+  m_autoComplete->setChecked(options.autoComplete);
+  // Reads "Fill fuzzy matches from 75%"; offered only by a library that finds them.
+  m_fuzzyFill = new QCheckBox(tr("Fill fu&zzy matches from"), this);
+  m_fuzzyFill->setChecked(options.fuzzyFill);
+  m_fuzzyScore = new QSpinBox(this);
+  m_fuzzyScore->setObjectName(QStringLiteral("fuzzyScore"));
+  m_fuzzyScore->setRange(kLeastFuzzyScore, kMostFuzzyScore);
+  m_fuzzyScore->setSuffix(QStringLiteral("%"));
+  m_fuzzyScore->setValue(options.fuzzyScore);
+  m_fuzzyFill->setEnabled(m_memory.fuzzyBound());
+  m_fuzzyScore->setEnabled(m_memory.fuzzyBound() && options.fuzzyFill);
+  connect(m_fuzzyFill, &QCheckBox::toggled, m_fuzzyScore, &QSpinBox::setEnabled);
+}
+
+// When translations are saved to the memory, and texts the same in both languages.
+QGridLayout *MemoryPage::addSaveChoices(const MemoryOptions &options) {
+  m_saveTm = new QComboBox(this);
+  m_saveTm->addItems({tr("On Save File"), tr("On Close File"), tr("On Demand")});
+  m_saveTm->setCurrentIndex(options.saveTm >= 0 && options.saveTm < 3 ? options.saveTm : 0);
+  auto *saveLabel = new QLabel(tr("&Save current translations to the Translation memory:"), this);
+  saveLabel->setBuddy(m_saveTm);
+  // In the order of MemoryOptions::SameText.
+  m_sameText = new QComboBox(this);
+  m_sameText->setObjectName(QStringLiteral("sameText"));
+  m_sameText->addItems({tr("Ask"), tr("Always"), tr("Never")});
+  m_sameText->setCurrentIndex(options.sameText);
+  auto *sameLabel = new QLabel(tr("Save texts that are the same in both &languages:"), this);
+  sameLabel->setBuddy(m_sameText);
+  // The two choices in one grid, their lists one below the other.
+  auto *choices = new QGridLayout;
+  choices->addWidget(saveLabel, 0, 0);
+  choices->addWidget(m_saveTm, 0, 1);
+  choices->addWidget(sameLabel, 1, 0);
+  choices->addWidget(m_sameText, 1, 1);
+  choices->setColumnStretch(2, 1);
+  return choices;
 }
 
 QString MemoryPage::location() const {

@@ -1,14 +1,19 @@
+// The "Translation Memory" page of the options.
 #pragma once
 
 #include <QWidget>
 
 class QCheckBox;
 class QComboBox;
+class QGridLayout;
+class QHBoxLayout;
+class QLabel;
 class QLineEdit;
 class QSpinBox;
 
 namespace tarvelo {
 class MemoryClient;
+struct MemoryOptions;
 class Settings;
 } // namespace tarvelo
 
@@ -39,6 +44,9 @@ public:
   void apply();
 
 private:
+  QHBoxLayout *addPathRow(const MemoryOptions &options, QLabel *&hint);
+  void addFillBoxes(const MemoryOptions &options);
+  QGridLayout *addSaveChoices(const MemoryOptions &options);
   QString location() const;
 
   MemoryClient &m_memory;

@@ -1,3 +1,4 @@
+// "Options": the "General" page and the "Translation Memory" page.
 #include "options/options_dialog.h"
 
 #include "app/gui_prompter.h"

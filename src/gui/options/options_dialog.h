@@ -1,3 +1,4 @@
+// "Options": the "General" page and the "Translation Memory" page.
 #pragma once
 
 #include <QDialog>

@@ -1,3 +1,4 @@
+// "Open More Tasks": the language pair of the project whose tasks open together.
 #include "project/open_more_tasks_dialog.h"
 
 #include "project/project_edits.h"

@@ -1,3 +1,4 @@
+// "Open More Tasks": the language pair of the project whose tasks open together.
 #pragma once
 
 #include "script/task.h"

@@ -1,3 +1,4 @@
+// The project pane: the tasks of one project as a tree, with the project commands.
 #include "project/project_pane.h"
 
 #include "project/combined_task.h"

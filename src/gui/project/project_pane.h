@@ -1,3 +1,4 @@
+// The project pane: the tasks of one project as a tree, with the project commands.
 #pragma once
 
 #include "project/project_file.h"

@@ -1,3 +1,4 @@
+// "Search resource files": the scripts under a folder, in a Visual C++ or a Tarvelo project.
 #include "project/script_search_dialog.h"
 
 #include "options/help.h"
@@ -52,6 +53,18 @@ ScriptSearchDialog::ScriptSearchDialog(Settings &settings, const QString &opener
       m_openTargetPath(openTargetPath) {
   setWindowTitle(tr("Search resource files"));
   auto *layout = new QVBoxLayout(this);
+  QButtonGroup *group = addMethods(layout);
+  addFilters(layout);
+  addResults(layout);
+  addButtons(layout);
+  connectSearch(group);
+  setMethod(settings.integer(QStringLiteral("SearchMethod")));
+  updateEnabled();
+  startSearch();
+}
+
+// The three ways to search, each with its path and its button "...".
+QButtonGroup *ScriptSearchDialog::addMethods(QVBoxLayout *layout) {
   auto *grid = new QGridLayout;
   grid->setColumnStretch(0, 1);
   layout->addLayout(grid);
@@ -72,7 +85,7 @@ ScriptSearchDialog::ScriptSearchDialog(Settings &settings, const QString &opener
     grid->addWidget(m_methods[i], i * 2, 0, 1, 2);
     grid->addWidget(m_paths[i], i * 2 + 1, 0);
     grid->addWidget(m_browse[i], i * 2 + 1, 1);
-    m_paths[i]->setText(settings.text(QLatin1String(pathKeys[i])));
+    m_paths[i]->setText(m_settings.text(QLatin1String(pathKeys[i])));
     connect(m_browse[i], &QPushButton::clicked, this, [this, i] { chooseFile(i); });
     // A path typed by hand is searched when the user confirms it.
     connect(m_paths[i], &QLineEdit::returnPressed, this, &ScriptSearchDialog::startSearch);
@@ -80,9 +93,13 @@ ScriptSearchDialog::ScriptSearchDialog(Settings &settings, const QString &opener
   m_methods[0]->setObjectName(QStringLiteral("folderMethod"));
   m_methods[1]->setObjectName(QStringLiteral("visualCppMethod"));
   m_methods[2]->setObjectName(QStringLiteral("projectMethod"));
-  if (!settings.stored(QStringLiteral("SearchPath")).isValid() && !openerPath.isEmpty())
-    m_paths[0]->setText(folderOf(openerPath));
+  if (!m_settings.stored(QStringLiteral("SearchPath")).isValid() && !m_openerPath.isEmpty())
+    m_paths[0]->setText(folderOf(m_openerPath));
+  return group;
+}
 
+// "Modified between" and "Containing language".
+void ScriptSearchDialog::addFilters(QVBoxLayout *layout) {
   auto *filters = new QGridLayout;
   layout->addLayout(filters);
   m_dateCheck = new QCheckBox(tr("Modified between:"), this);
@@ -90,19 +107,22 @@ ScriptSearchDialog::ScriptSearchDialog(Settings &settings, const QString &opener
   m_latest = new QDateEdit(rememberedDates().latest, this);
   for (QDateEdit *edit : {m_earliest, m_latest})
     edit->setCalendarPopup(true);
-  m_dateCheck->setChecked(settings.integer(QStringLiteral("SearchDateCheck")) != 0);
+  m_dateCheck->setChecked(m_settings.integer(QStringLiteral("SearchDateCheck")) != 0);
   filters->addWidget(m_dateCheck, 0, 0);
   filters->addWidget(m_earliest, 0, 1);
   filters->addWidget(m_latest, 0, 2);
   m_languageCheck = new QCheckBox(tr("Containing language:"), this);
   m_language = new LanguageCombo(this);
   m_language->removeItem(0); // the search has no use for "<No Language>"
-  m_language->setLanguage(settings.integer(QStringLiteral("SearchLanguage")));
-  m_languageCheck->setChecked(settings.integer(QStringLiteral("SearchLanguageCheck")) != 0);
+  m_language->setLanguage(m_settings.integer(QStringLiteral("SearchLanguage")));
+  m_languageCheck->setChecked(m_settings.integer(QStringLiteral("SearchLanguageCheck")) != 0);
   filters->addWidget(m_languageCheck, 1, 0);
   filters->addWidget(m_language, 1, 1, 1, 2);
   filters->setColumnStretch(3, 1);
+}
 
+// The scripts found, and the busy indicator and the count under them.
+void ScriptSearchDialog::addResults(QVBoxLayout *layout) {
   m_results = new QTreeWidget(this);
   m_results->setObjectName(QStringLiteral("results"));
   m_results->setHeaderLabels({tr("Name")});
@@ -123,7 +143,9 @@ ScriptSearchDialog::ScriptSearchDialog(Settings &settings, const QString &opener
   status->addWidget(m_animation);
   status->addWidget(m_count, 1);
   layout->addLayout(status);
+}
 
+void ScriptSearchDialog::addButtons(QVBoxLayout *layout) {
   auto *buttons = new QDialogButtonBox(this);
   m_setSource = buttons->addButton(tr("Set as Source"), QDialogButtonBox::ActionRole);
   m_setTarget = buttons->addButton(tr("Set as Target"), QDialogButtonBox::ActionRole);
@@ -139,6 +161,10 @@ ScriptSearchDialog::ScriptSearchDialog(Settings &settings, const QString &opener
   connect(m_setTarget, &QPushButton::clicked, this, [this] { handOver(false); });
   connect(simple, &QPushButton::clicked, this, [this] { done(SimpleDialog); });
   connect(m_close, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+// The search runs again whenever its method or a filter changes.
+void ScriptSearchDialog::connectSearch(QButtonGroup *group) {
   connect(m_results, &QTreeWidget::itemSelectionChanged, this, &ScriptSearchDialog::updateEnabled);
   connect(m_results, &QTreeWidget::itemDoubleClicked, this, [this] { handOver(true); });
   connect(group, &QButtonGroup::idClicked, this, [this](int) {
@@ -167,10 +193,6 @@ ScriptSearchDialog::ScriptSearchDialog(Settings &settings, const QString &opener
   auto *help = new QShortcut(QKeySequence::HelpContents, this);
   connect(help, &QShortcut::activated, this,
           [this] { showHelp(this, QStringLiteral("search.html")); });
-
-  setMethod(settings.integer(QStringLiteral("SearchMethod")));
-  updateEnabled();
-  startSearch();
 }
 
 ScriptSearchDialog::~ScriptSearchDialog() {

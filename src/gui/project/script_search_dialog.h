@@ -1,9 +1,11 @@
+// "Search resource files": the scripts under a folder, in a Visual C++ or a Tarvelo project.
 #pragma once
 
 #include "project/search_runner.h"
 
 #include <QDialog>
 
+class QButtonGroup;
 class QCheckBox;
 class QDateEdit;
 class QLabel;
@@ -12,6 +14,7 @@ class QProgressBar;
 class QPushButton;
 class QRadioButton;
 class QTreeWidget;
+class QVBoxLayout;
 
 namespace tarvelo {
 class Settings;
@@ -51,6 +54,11 @@ public Q_SLOTS:
   void done(int result) override;
 
 private:
+  QButtonGroup *addMethods(QVBoxLayout *layout);
+  void addFilters(QVBoxLayout *layout);
+  void addResults(QVBoxLayout *layout);
+  void addButtons(QVBoxLayout *layout);
+  void connectSearch(QButtonGroup *group);
   int method() const;
   void setMethod(int method);
   void chooseFile(int method);

@@ -1,3 +1,4 @@
+// "Tarvelo - Dialogs Report": the report of the open tasks' dialogs in its own window.
 #include "report/report_frame.h"
 
 #include "dialogs/report_fragment.h"

@@ -1,3 +1,4 @@
+// "Tarvelo - Dialogs Report": the report of the open tasks' dialogs in its own window.
 #pragma once
 
 #include "dialogs/dialog_report.h"

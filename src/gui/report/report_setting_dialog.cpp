@@ -1,3 +1,4 @@
+// "Report Setting": a check box per check of the dialogs report.
 #include "report/report_setting_dialog.h"
 
 #include "dialogs/report_settings.h"

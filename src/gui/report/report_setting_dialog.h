@@ -1,3 +1,4 @@
+// "Report Setting": a check box per check of the dialogs report.
 #pragma once
 
 #include <QDialog>

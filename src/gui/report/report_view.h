@@ -1,3 +1,4 @@
+// The report's text: read-only rich text whose dialog names are links.
 #pragma once
 
 #include <QTextBrowser>

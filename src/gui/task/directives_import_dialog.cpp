@@ -1,3 +1,4 @@
+// "Directives #import": a target script and language for every script a source includes.
 #include "task/directives_import_dialog.h"
 
 #include "options/help.h"

@@ -1,3 +1,4 @@
+// "Directives #import": a target script and language for every script a source includes.
 #pragma once
 
 #include "seam/prompter.h"

@@ -1,3 +1,4 @@
+// "Fuzzy Items": a translation chosen for each fuzzy row among the target's texts.
 #include "task/fuzzy_items_dialog.h"
 
 #include "task/task_dialogs.h"

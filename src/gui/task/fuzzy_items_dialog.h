@@ -1,3 +1,4 @@
+// "Fuzzy Items": a translation chosen for each fuzzy row among the target's texts.
 #pragma once
 
 #include "seam/prompter.h"

@@ -1,3 +1,4 @@
+// A language chooser, by the languages' names; the item data is the identifier.
 #include "task/language_combo.h"
 
 #include "text/locale_table.h"

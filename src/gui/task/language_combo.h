@@ -1,3 +1,4 @@
+// A language chooser, by the languages' names; the item data is the identifier.
 #pragma once
 
 #include <QComboBox>

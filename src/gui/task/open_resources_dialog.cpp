@@ -1,3 +1,4 @@
+// "Open Resources": the source and target scripts of a new task.
 #include "task/open_resources_dialog.h"
 
 #include "options/help.h"

@@ -1,3 +1,4 @@
+// "Open Resources": the source and target scripts of a new task.
 #pragma once
 
 #include <QDialog>

@@ -1,3 +1,4 @@
+// Resources with check boxes, grouped by kind under the root "Resources".
 #include "task/resource_choice_tree.h"
 
 #include <QHeaderView>

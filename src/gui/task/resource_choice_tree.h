@@ -1,3 +1,4 @@
+// Resources with check boxes, grouped by kind under the root "Resources".
 #pragma once
 
 #include "seam/prompter.h"

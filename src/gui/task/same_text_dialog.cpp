@@ -1,3 +1,4 @@
+// "Translation Memory": learn a pair whose source and target texts are the same?
 #include "task/same_text_dialog.h"
 
 #include "task/task_dialogs.h"

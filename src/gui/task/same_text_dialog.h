@@ -1,3 +1,4 @@
+// "Translation Memory": learn a pair whose source and target texts are the same?
 #pragma once
 
 #include "seam/prompter.h"

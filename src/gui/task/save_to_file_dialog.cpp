@@ -1,3 +1,4 @@
+// The save dialog of a target script, with its write language and resources.
 #include "task/save_to_file_dialog.h"
 
 #include "task/language_combo.h"

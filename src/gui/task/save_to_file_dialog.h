@@ -1,3 +1,4 @@
+// The save dialog of a target script, with its write language and resources.
 #pragma once
 
 #include "seam/prompter.h"

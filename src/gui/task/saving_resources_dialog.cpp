@@ -1,3 +1,4 @@
+// "Saving resources": which resources found only in the target stay in it.
 #include "task/saving_resources_dialog.h"
 
 #include "options/help.h"

@@ -1,3 +1,4 @@
+// "Saving resources": which resources found only in the target stay in it.
 #pragma once
 
 #include "seam/prompter.h"

@@ -1,3 +1,4 @@
+// The dialogs through which the program's richer questions are answered.
 #pragma once
 
 #include "seam/prompter.h"

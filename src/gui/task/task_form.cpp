@@ -1,3 +1,4 @@
+// The controls shared by the Open Resources and Task Properties dialogs.
 #include "task/task_form.h"
 
 #include "project/script_search_dialog.h"

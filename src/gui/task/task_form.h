@@ -1,3 +1,4 @@
+// The controls shared by the Open Resources and Task Properties dialogs.
 #pragma once
 
 #include <QWidget>

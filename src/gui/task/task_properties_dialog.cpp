@@ -1,3 +1,4 @@
+// "Task Properties": one task or several edited at once.
 #include "task/task_properties_dialog.h"
 
 #include "options/help.h"

@@ -1,3 +1,4 @@
+// "Task Properties": one task or several edited at once.
 #pragma once
 
 #include <QDialog>

@@ -1,3 +1,4 @@
+// The numbers of the main window's commands.
 #pragma once
 
 namespace tarvelo::gui {

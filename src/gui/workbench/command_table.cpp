@@ -1,3 +1,4 @@
+// The main window's commands: their texts, keys and images, the menus and the tool bar.
 #include "workbench/command_table.h"
 
 #include "workbench/item_icons.h"

@@ -1,3 +1,4 @@
+// The main window's commands: their texts, keys and images, the menus and the tool bar.
 #pragma once
 
 #include "workbench/command_ids.h"

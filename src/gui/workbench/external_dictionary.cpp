@@ -1,3 +1,4 @@
+// The external dictionary program: its path and the process started last.
 #include "workbench/external_dictionary.h"
 
 #include "files/file_messages.h"

@@ -1,3 +1,4 @@
+// The external dictionary program: its path and the process started last.
 #pragma once
 
 #include <QCoreApplication>

@@ -1,3 +1,4 @@
+// "Filter setup": which items the filtered list shows.
 #include "workbench/filter_setup_dialog.h"
 
 #include "workbench/filter_setup_model.h"

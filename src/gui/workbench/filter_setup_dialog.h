@@ -1,3 +1,4 @@
+// "Filter setup": which items the filtered list shows.
 #pragma once
 
 #include <QDialog>

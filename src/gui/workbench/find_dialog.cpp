@@ -1,3 +1,4 @@
+// The modeless find dialog of the item list.
 #include "workbench/find_dialog.h"
 
 #include <QCheckBox>

@@ -1,3 +1,4 @@
+// The modeless find dialog of the item list.
 #pragma once
 
 #include <QDialog>

@@ -1,3 +1,4 @@
+// "Fuzzy Item Translation Alternatives": target texts that could not be placed.
 #include "workbench/fuzzy_alternatives_dialog.h"
 
 #include "script/text_entry.h"

@@ -1,3 +1,4 @@
+// "Fuzzy Item Translation Alternatives": target texts that could not be placed.
 #pragma once
 
 #include <QDialog>

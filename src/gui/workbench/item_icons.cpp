@@ -1,3 +1,4 @@
+// The images of the item list, the resource tree and the tool bars.
 #include "workbench/item_icons.h"
 
 #include <QHash>

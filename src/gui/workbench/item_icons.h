@@ -1,3 +1,4 @@
+// The images of the item list, the resource tree and the tool bars.
 #pragma once
 
 #include <QIcon>

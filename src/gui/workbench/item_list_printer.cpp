@@ -1,3 +1,4 @@
+// Prints the rows of an item list as a table.
 #include "workbench/item_list_printer.h"
 
 #include "workbench/item_icons.h"

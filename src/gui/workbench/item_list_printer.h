@@ -1,3 +1,4 @@
+// Prints the rows of an item list as a table.
 #pragma once
 
 class QPrinter;

@@ -1,3 +1,4 @@
+// The item list of the board, with its context menu.
 #include "workbench/item_list_view.h"
 
 #include "options/help.h"
@@ -231,10 +232,11 @@ void ItemListView::fillContextMenu(QMenu &menu, TextEntry *entry) {
                    [choose] { choose(QApplication::clipboard()->text()); });
   menu.addAction(tr("Paste Source\t(Ctrl+T)"), this,
                  [choose, entry] { choose(entry->sourceText); });
-  QAction *translate = menu.addAction(tr("Translate using machine translation"), this, [this, entry] {
-    if (m_services.translate)
-      m_services.translate(entry);
-  });
+  QAction *translate =
+      menu.addAction(tr("Translate using machine translation"), this, [this, entry] {
+        if (m_services.translate)
+          m_services.translate(entry);
+      });
   translate->setEnabled(contents.translate && bool(m_services.translate));
   addTextMenu(menu, tr("Paste Fuzzy"), contents.fuzzy, choose);
   addTextMenu(menu, tr("Paste Another Occurence"), contents.occurrences, choose);

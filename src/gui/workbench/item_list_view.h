@@ -1,3 +1,4 @@
+// The item list of the board, with its context menu.
 #pragma once
 
 #include "workbench/item_menu.h"

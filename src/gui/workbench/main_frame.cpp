@@ -1,11 +1,9 @@
+// The program's main window: its panes, the board views shown and the entries selected.
 #include "workbench/main_frame.h"
 #include "project/project_pane.h"
 
 #include "dialogs/dialog_board.h"
 #include "dialogs/layout_editor.h"
-#include "dialogs/test_display.h"
-#include "files/file_messages.h"
-#include "options/help.h"
 #include "report/report_frame.h"
 #include "script/task.h"
 #include "script/text_entry.h"
@@ -13,15 +11,12 @@
 #include "seam/settings.h"
 #include "spelling/spell_service.h"
 #include "workbench/external_dictionary.h"
-#include "workbench/find.h"
 #include "workbench/find_dialog.h"
 #include "workbench/item_icons.h"
 #include "workbench/item_list_model.h"
-#include "workbench/item_list_printer.h"
 #include "workbench/menu_view.h"
 #include "workbench/occurrences_view.h"
 #include "workbench/plain_text_view.h"
-#include "workbench/pseudo_translate_dialog.h"
 #include "workbench/resource_tree_model.h"
 #include "workbench/resource_tree_view.h"
 #include "workbench/session.h"
@@ -31,15 +26,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QFileInfo>
 #include <QLabel>
-#include <QLineEdit>
-#include <QListView>
 #include <QMimeData>
-#include <QPageSetupDialog>
-#include <QPlainTextEdit>
-#include <QPrintDialog>
-#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QScreen>
 #include <QSplitter>
@@ -47,9 +35,6 @@
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTimer>
-#include <QToolBar>
-#include <QTreeView>
-#include <QVBoxLayout>
 
 namespace tarvelo::gui {
 
@@ -89,10 +74,6 @@ MainFrame::MainFrame(Session &session, QWidget *parent) : QMainWindow(parent), m
   setAcceptDrops(true);
   refreshTitle();
 
-  // Commands are enabled from the state whenever the program is idle.
-  auto *timer = new QTimer(this);
-  connect(timer, &QTimer::timeout, this, &MainFrame::updateCommands);
-  timer->start(200);
   updateCommands();
 
   if (QScreen *screen = QApplication::primaryScreen()) {
@@ -103,6 +84,9 @@ MainFrame::MainFrame(Session &session, QWidget *parent) : QMainWindow(parent), m
 
 MainFrame::~MainFrame() {
   qApp->removeEventFilter(this);
+  // The panes going away move the focus and hide the board: no command follows them.
+  disconnect(qApp, nullptr, this, nullptr);
+  disconnect(m_dialogBoard, nullptr, this, nullptr);
 }
 
 void MainFrame::setServices(FrameServices services) {
@@ -122,6 +106,7 @@ void MainFrame::setServices(FrameServices services) {
     });
   }
   refreshInspectionDisplay();
+  updateCommands();
 }
 
 void MainFrame::createPanes() {
@@ -209,12 +194,34 @@ void MainFrame::connectSession() {
   connect(&m_session, &Session::summaryChanged, m_message, &QLabel::setText);
   connect(&m_session, &Session::titleChanged, this, [this] { refreshTitle(); });
   connect(&m_session, &Session::modifiedChanged, this, [this] { refreshTitle(); });
+  // After the views above have followed the change (entriesReset and textsChanged
+  // update the commands from rebuildAll and onTextsChanged).
+  connect(&m_session, &Session::currentEntryChanged, this, &MainFrame::updateCommands);
+  connect(&m_session, &Session::titleChanged, this, &MainFrame::updateCommands);
+  connect(&m_session, &Session::modifiedChanged, this, &MainFrame::updateCommands);
 }
 
 void MainFrame::connectCommands() {
+  registerFileCommands();
+  registerEditCommands();
+  registerDialogCommands();
+  registerToolCommands();
   for (QAction *action : m_commands.actions())
     connect(action, &QAction::triggered, this,
             [this, action] { runCommand(CommandId(action->data().toInt())); });
+  // The commands' states follow what they read: the session's signals (connected in
+  // connectSession), the board shown, the focus, the dialog view and its editor.
+  connect(qApp, &QApplication::focusChanged, this, &MainFrame::updateCommands);
+  connect(m_dialogBoard, &DialogBoard::commandStateChanged, this, &MainFrame::updateCommands);
+}
+
+void MainFrame::runCommand(CommandId id) {
+  m_registry.run(id);
+  updateCommands();
+}
+
+void MainFrame::updateCommands() {
+  m_registry.refresh();
 }
 
 QString MainFrame::statusMessage() const {
@@ -372,469 +379,6 @@ void MainFrame::onTextsChanged(const QList<TextEntry *> &entries, bool rebuild) 
     m_selecting = false;
   }
   updateCommands();
-}
-
-void MainFrame::moveItem(int step) {
-  ItemListView *list = m_board == Board::DlgInit ? m_dlgInitList : visibleList();
-  if (m_board != Board::DlgInit && m_board != Board::Filter && m_board != Board::Items)
-    list = m_itemList;
-  list->moveSelection(step);
-}
-
-void MainFrame::findNext() {
-  if (!m_find)
-    return;
-  ItemListView *list = visibleList();
-  const int from = list->currentIndex().isValid() ? list->currentIndex().row() : -1;
-  const int row =
-      findItem(list->itemModel(), m_find->text(), m_find->matchCase(), m_find->down(), from);
-  if (row < 0) {
-    m_session.prompter().inform(notFoundMessage(m_find->text()));
-    return;
-  }
-  const QModelIndex index = list->itemModel().index(row, ItemListModel::SourceColumn);
-  list->setCurrentIndex(index);
-  list->scrollTo(index);
-  list->setFocus();
-}
-
-void MainFrame::print(bool preview) {
-  if (!m_printer)
-    m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-  const ItemListModel &model = visibleList()->itemModel();
-  if (preview) {
-    QPrintPreviewDialog dialog(m_printer.get(), this);
-    connect(&dialog, &QPrintPreviewDialog::paintRequested, this,
-            [&model](QPrinter *printer) { printItemList(model, *printer); });
-    dialog.exec();
-    return;
-  }
-  QPrintDialog dialog(m_printer.get(), this);
-  if (dialog.exec() == QDialog::Accepted)
-    printItemList(model, *m_printer);
-}
-
-ReportFrame *MainFrame::dialogsReport() const {
-  return m_report;
-}
-
-// Made on first use; brought back when it was hidden or minimised.
-void MainFrame::showDialogsReport() {
-  if (!m_report) {
-    m_report = new ReportFrame(m_session, this);
-    connect(m_report, &ReportFrame::dialogChosen, this, &MainFrame::openResource);
-  }
-  m_report->rebuild();
-  m_report->setWindowState(m_report->windowState() & ~Qt::WindowMinimized);
-  m_report->show();
-  m_report->raise();
-  m_report->activateWindow();
-}
-
-void MainFrame::runMemoryCommand(CommandId id) {
-  const std::function<void(QWidget *)> &service = id == CmdImportTmx   ? m_services.importTmx
-                                                  : id == CmdExportTmx ? m_services.exportTmx
-                                                                       : m_services.copyMemory;
-  if (!service)
-    return;
-  service(this);
-  updateCommands();
-}
-
-// The project commands show the project pane, where their result is seen and its
-// context menus go on.
-void MainFrame::runProjectCommand(CommandId id) {
-  m_tabs->setCurrentWidget(m_project);
-  switch (id) {
-  case CmdNewProject:
-    m_project->newProject();
-    break;
-  case CmdOpenProject:
-    m_project->openProjectDialog();
-    break;
-  case CmdSaveProject:
-    m_project->saveProject();
-    break;
-  default:
-    m_project->saveProjectAs();
-    break;
-  }
-}
-
-void MainFrame::runCommand(CommandId id) {
-  QWidget *focus = QApplication::focusWidget();
-  auto *line = qobject_cast<QLineEdit *>(focus);
-  auto *text = qobject_cast<QPlainTextEdit *>(focus);
-  switch (id) {
-  case CmdNewProject:
-  case CmdOpenProject:
-  case CmdSaveProject:
-  case CmdSaveProjectAs:
-    runProjectCommand(id);
-    return;
-  case CmdOpen:
-    m_splitEdit->commit();
-    if (!m_session.askToSave())
-      return;
-    showBoard(Board::Items);
-    selectEntry(nullptr);
-    // The session's reset rebuilds every view when a task opens.
-    if (m_services.openDialog)
-      m_services.openDialog(this);
-    break;
-  case CmdInverseOpen:
-    m_splitEdit->commit();
-    showBoard(Board::Items);
-    m_session.inverseOpen();
-    break;
-  case CmdClose:
-    m_splitEdit->commit();
-    showBoard(Board::Items);
-    m_session.close();
-    break;
-  case CmdSave:
-    m_session.save();
-    break;
-  case CmdSaveAs:
-    m_session.saveAs();
-    break;
-  case CmdSaveToSource:
-    m_session.saveToSourceFile();
-    break;
-  case CmdPrintSetup: {
-    if (!m_printer)
-      m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    QPageSetupDialog dialog(m_printer.get(), this);
-    dialog.exec();
-    break;
-  }
-  case CmdPrintPreview:
-    print(true);
-    break;
-  case CmdPrint:
-    print(false);
-    break;
-  case CmdExit:
-    close();
-    break;
-  case CmdUndo:
-    if (dialogViewActive()) {
-      m_dialogBoard->editor()->undo();
-      break;
-    }
-    m_splitEdit->commit();
-    m_session.undo();
-    break;
-  case CmdRedo:
-    if (dialogViewActive()) {
-      m_dialogBoard->editor()->redo();
-      break;
-    }
-    m_splitEdit->commit();
-    m_session.redo();
-    break;
-  case CmdCut:
-    if (line)
-      line->cut();
-    else if (text)
-      text->cut();
-    break;
-  case CmdCopy:
-    if (line)
-      line->copy();
-    else if (text)
-      text->copy();
-    break;
-  case CmdPaste:
-    if (line)
-      line->paste();
-    else if (text)
-      text->paste();
-    break;
-  case CmdPasteSource:
-    m_splitEdit->pasteSource();
-    break;
-  case CmdRefresh:
-    visibleList()->itemModel().rebuild();
-    if (m_session.currentEntry())
-      visibleList()->showEntry(m_session.currentEntry());
-    break;
-  case CmdFind:
-    if (!m_find) {
-      m_find = new FindDialog(this);
-      connect(m_find, &FindDialog::findNext, this, &MainFrame::findNext);
-    }
-    m_find->show();
-    m_find->raise();
-    m_find->activateWindow();
-    break;
-  case CmdFilter:
-    if (m_board == Board::Filter) {
-      showBoard(Board::Items);
-    } else {
-      m_filteredModel->rebuild();
-      showBoard(Board::Filter);
-      if (m_session.currentEntry())
-        m_filteredList->showEntry(m_session.currentEntry());
-    }
-    break;
-  case CmdFilterSetup:
-    if (m_services.filterSetup) {
-      m_services.filterSetup(this);
-      m_filteredModel->rebuild();
-    }
-    break;
-  case CmdLearnTexts:
-    m_splitEdit->commit();
-    if (m_services.learnTexts)
-      m_services.learnTexts();
-    break;
-  case CmdExport:
-    m_splitEdit->commit();
-    if (m_services.exportTexts)
-      m_services.exportTexts(this);
-    break;
-  case CmdImport:
-    m_splitEdit->commit();
-    if (m_services.importTexts)
-      m_services.importTexts(this);
-    break;
-  case CmdImportGlossary:
-    if (m_services.importGlossary)
-      m_services.importGlossary(this);
-    break;
-  case CmdImportTmx:
-  case CmdExportTmx:
-  case CmdCopyMemory:
-    runMemoryCommand(id);
-    break;
-  case CmdSearchMemory:
-    if (m_services.toggleMemorySearch)
-      m_services.toggleMemorySearch(this);
-    break;
-  case CmdMachineTranslate:
-    m_splitEdit->commit();
-    if (m_services.machineTranslate)
-      m_services.machineTranslate(this);
-    break;
-  case CmdSendTo:
-    m_splitEdit->commit();
-    if (m_services.sendTo)
-      m_services.sendTo(this);
-    break;
-  case CmdOpenDictionary:
-    if (!m_dictionary->open())
-      m_session.prompter().error(cannotOpenMessage(m_dictionary->path(), m_dictionary->failure()));
-    break;
-  case CmdDictionaryPath:
-    m_dictionary->choosePath(this);
-    break;
-  case CmdOptions:
-    if (m_services.options) {
-      m_services.options(this);
-      m_dictionary->reload();
-      refreshInspectionDisplay();
-    }
-    break;
-  case CmdHelpIndex:
-    showHelp(this);
-    break;
-  case CmdDialogsReport:
-    showDialogsReport();
-    break;
-  case CmdPseudoTranslate:
-    m_splitEdit->commit();
-    m_splitEdit->release();
-    runPseudoTranslation(m_session, this);
-    m_splitEdit->showEntry(m_session.currentEntry());
-    break;
-  case CmdAbout:
-    if (m_services.about)
-      m_services.about(this);
-    break;
-  case CmdNextItem:
-  case CmdPreviousItem:
-    if (dialogViewActive())
-      m_dialogBoard->editor()->selectNext(id == CmdNextItem ? 1 : -1);
-    else
-      moveItem(id == CmdNextItem ? 1 : -1);
-    break;
-  case CmdNextControl:
-  case CmdPreviousControl:
-    if (m_board == Board::Dialog)
-      m_dialogBoard->editor()->selectNext(id == CmdNextControl ? 1 : -1);
-    break;
-  case CmdLoadFromSource:
-  case CmdLoadFromTarget:
-    loadDialogLayout(id == CmdLoadFromSource);
-    break;
-  case CmdSetDefaultFont:
-    if (m_board == Board::Dialog)
-      m_dialogBoard->setDefaultFont();
-    break;
-  case CmdDialogControls:
-    if (m_board == Board::Dialog)
-      m_dialogBoard->setPropertiesVisible(!m_dialogBoard->propertiesVisible());
-    break;
-  case CmdToggleSourceSize:
-    if (m_board == Board::Dialog)
-      m_dialogBoard->editor()->setShowSourceSizes(!m_dialogBoard->editor()->showsSourceSizes());
-    break;
-  case CmdFlipDialog:
-  case CmdAlignLeft:
-  case CmdAlignRight:
-  case CmdAlignTop:
-  case CmdAlignBottom:
-  case CmdSameWidth:
-  case CmdSameHeight:
-  case CmdSameSize:
-  case CmdAdjustToText:
-    if (m_board == Board::Dialog)
-      if (const auto command = layoutCommand(id))
-        m_dialogBoard->editor()->run(*command);
-    break;
-  case CmdShowOriginal:
-    if (DialogEntry *dialog = dialogOf(m_session.currentEntry())) {
-      m_splitEdit->commit();
-      showOriginal(*dialog, this);
-    }
-    break;
-  case CmdSelectAll:
-    if (focus == m_occurrences->list())
-      m_occurrences->selectAll();
-    else if (dialogViewActive() && !line && !text)
-      m_dialogBoard->editor()->selectAll();
-    else if (line)
-      line->selectAll();
-    else if (text)
-      text->selectAll();
-    break;
-  default:
-    break;
-  }
-  updateCommands();
-}
-
-void MainFrame::updateCommands() {
-  const bool open = m_session.isOpen();
-  const bool listVisible = m_board == Board::Items || m_board == Board::Filter;
-  QWidget *focus = QApplication::focusWidget();
-  const bool textFocus = qobject_cast<QLineEdit *>(focus) || qobject_cast<QPlainTextEdit *>(focus);
-  const bool bound = m_services.items.memoryBound && m_services.items.memoryBound();
-  const auto set = [this](CommandId id, bool enabled) {
-    if (QAction *action = m_commands.action(id))
-      action->setEnabled(enabled);
-  };
-  set(CmdInverseOpen, !m_session.sourcePath().isEmpty() && !m_session.targetPath().isEmpty());
-  for (CommandId id : {CmdClose, CmdSave, CmdSaveAs, CmdSaveToSource})
-    set(id, open);
-  set(CmdSendTo, open && bool(m_services.sendTo));
-  set(CmdDialogsReport, open);
-  set(CmdPseudoTranslate, open);
-  set(CmdExport, open && bool(m_services.exportTexts));
-  set(CmdImport, open && bool(m_services.importTexts));
-  set(CmdImportGlossary, bound && bool(m_services.importGlossary));
-  set(CmdImportTmx, bound && bool(m_services.importTmx));
-  set(CmdExportTmx, bound && bool(m_services.exportTmx));
-  set(CmdCopyMemory, bound && bool(m_services.copyMemory));
-  set(CmdSearchMemory, bound && bool(m_services.toggleMemorySearch));
-  m_commands.action(CmdSearchMemory)
-      ->setChecked(m_services.memorySearchVisible && m_services.memorySearchVisible());
-  for (CommandId id : {CmdPrintSetup, CmdPrintPreview, CmdPrint})
-    set(id, listVisible);
-  const bool layoutUndo = dialogViewActive();
-  const LayoutEditor *editor = m_dialogBoard->editor();
-  set(CmdUndo, layoutUndo ? editor->canUndo() : m_session.undoStack().canUndo());
-  set(CmdRedo, layoutUndo ? editor->canRedo() : m_session.undoStack().canRedo());
-  for (CommandId id : {CmdCut, CmdCopy, CmdPaste})
-    set(id, textFocus);
-  set(CmdPasteSource, m_session.currentEntry() != nullptr);
-  set(CmdRefresh, listVisible && open);
-  set(CmdFilter, open);
-  m_commands.action(CmdFilter)->setChecked(m_board == Board::Filter);
-  set(CmdFilterSetup, open && m_board == Board::Filter && bool(m_services.filterSetup));
-  set(CmdMachineTranslate,
-      open && m_session.machineTranslationAvailable() && bool(m_services.machineTranslate));
-  set(CmdLearnTexts, open && bound && bool(m_services.learnTexts));
-  set(CmdOpenDictionary, m_dictionary->hasPath());
-  set(CmdOptions, bool(m_services.options));
-  set(CmdAbout, bool(m_services.about));
-  set(CmdShowOriginal, dialogOf(m_session.currentEntry()) != nullptr);
-  updateDialogCommands();
-}
-
-// The "Dialog" menu: loading a side for the current dialog resource, and the layout
-// commands while the dialog view shows it.
-void MainFrame::updateDialogCommands() {
-  const auto set = [this](CommandId id, bool enabled, std::optional<bool> checked = {}) {
-    QAction *action = m_commands.action(id);
-    action->setEnabled(enabled);
-    action->setChecked(checked.value_or(false));
-  };
-  const DialogEntry *dialog = dialogOf(m_session.currentEntry());
-  set(CmdLoadFromSource, dialog && !dialog->useSourceLayout, dialog && dialog->useSourceLayout);
-  set(CmdLoadFromTarget, dialog && dialog->useSourceLayout && dialog->targetBlock,
-      dialog && !dialog->useSourceLayout);
-  const bool shown = m_board == Board::Dialog && m_dialogBoard->preview();
-  const LayoutEditor *editor = m_dialogBoard->editor();
-  set(CmdSetDefaultFont, shown,
-      shown && m_dialogBoard->shownFace().compare(QStringLiteral("MS Shell Dlg"),
-                                                  Qt::CaseInsensitive) == 0);
-  set(CmdDialogControls, m_board == Board::Dialog, m_dialogBoard->propertiesVisible());
-  set(CmdToggleSourceSize, shown, editor->showsSourceSizes());
-  set(CmdNextControl, shown);
-  set(CmdPreviousControl, shown);
-  for (CommandId id : {CmdFlipDialog, CmdAlignLeft, CmdAlignRight, CmdAlignTop, CmdAlignBottom,
-                       CmdSameWidth, CmdSameHeight, CmdSameSize, CmdAdjustToText})
-    set(id, shown && editor->canRun(*layoutCommand(id)));
-}
-
-std::optional<LayoutEditor::Command> MainFrame::layoutCommand(CommandId id) {
-  using C = LayoutEditor::Command;
-  switch (id) {
-  case CmdFlipDialog:
-    return C::Flip;
-  case CmdAlignLeft:
-    return C::AlignLeft;
-  case CmdAlignRight:
-    return C::AlignRight;
-  case CmdAlignTop:
-    return C::AlignTop;
-  case CmdAlignBottom:
-    return C::AlignBottom;
-  case CmdSameWidth:
-    return C::SameWidth;
-  case CmdSameHeight:
-    return C::SameHeight;
-  case CmdSameSize:
-    return C::SameSize;
-  case CmdAdjustToText:
-    return C::AdjustToText;
-  default:
-    return std::nullopt;
-  }
-}
-
-bool MainFrame::dialogViewActive() const {
-  return m_board == Board::Dialog && m_dialogBoard->inUse();
-}
-
-// "Load from source" and "Load from target": the dialog is written from the other
-// side's layout, and shown again from it.
-void MainFrame::loadDialogLayout(bool fromSource) {
-  TextEntry *current = m_session.currentEntry();
-  DialogEntry *dialog = dialogOf(current);
-  if (!dialog || dialog->useSourceLayout == fromSource || (!fromSource && !dialog->targetBlock))
-    return;
-  m_splitEdit->commit();
-  dialog->useSourceLayout = fromSource;
-  m_session.setModified(true);
-  if (m_dialogBoard->shownDialog() == dialog)
-    m_dialogBoard->reload();
-  if (m_board != Board::Dialog)
-    showBoard(Board::Dialog);
-  m_dialogBoard->showEntry(current);
-  m_session.selectEntry(current);
 }
 
 void MainFrame::closeEvent(QCloseEvent *event) {

@@ -1,6 +1,8 @@
+// The program's main window: its panes, the board views and the commands on them.
 #pragma once
 
 #include "dialogs/layout_editor.h"
+#include "workbench/command_registry.h"
 #include "workbench/command_table.h"
 #include "workbench/item_list_view.h"
 
@@ -98,8 +100,11 @@ public:
   void applyTargetText(TextEntry *entry, const QString &text);
   Board board() const { return m_board; }
   void showBoard(Board board);
-  // Enables and checks every command as the state says.
+  // Enables and checks every command as the state says; the frame calls it whenever
+  // that state changes.
   void updateCommands();
+  // Whether a command has its handler (every command of the table has one).
+  bool handlesCommand(CommandId id) const { return m_registry.contains(id); }
   QAction *command(CommandId id) const { return m_commands.action(id); }
   void runCommand(CommandId id);
 
@@ -139,20 +144,33 @@ private:
   void print(bool preview);
   ItemListView *visibleList() const;
   void moveItem(int step);
-  void updateDialogCommands();
   static std::optional<LayoutEditor::Command> layoutCommand(CommandId id);
   // The dialog view shows a dialog and the translator works in it: undo, redo and
   // the selecting commands are its layout editor's.
   bool dialogViewActive() const;
   void loadDialogLayout(bool fromSource);
   void showDialogsReport();
+  // Each area of the menus registers its commands with the registry.
+  void registerFileCommands();
+  void registerProjectCommands();
+  void registerPrintCommands();
+  void registerEditCommands();
+  void registerClipboardCommands();
+  void registerDialogCommands();
+  void registerLayoutCommands();
+  void registerToolCommands();
+  void registerMemoryCommands();
+  void registerHelpCommands();
+  // Runs a project command on the project pane, shown first.
   void runProjectCommand(CommandId id);
-  // The commands on whole memories: TMX import and export, copying a memory.
-  void runMemoryCommand(CommandId id);
+  // A service of the frame, run when it was given: the editors store their text first
+  // when `commit` is set.
+  void runService(const std::function<void(QWidget *)> &service, bool commit);
 
   Session &m_session;
   FrameServices m_services;
   CommandTable m_commands;
+  CommandRegistry m_registry{m_commands};
   std::unique_ptr<ItemListModel> m_itemModel;
   std::unique_ptr<ItemListModel> m_dlgInitModel;
   std::unique_ptr<ItemListModel> m_filteredModel;

@@ -1,3 +1,4 @@
+// The "MENU" board view: the current menu resource drawn as a menu bar.
 #include "workbench/menu_view.h"
 
 #include "options/help.h"

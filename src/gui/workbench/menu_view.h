@@ -1,3 +1,4 @@
+// The "MENU" board view: the current menu resource drawn as a menu bar.
 #pragma once
 
 #include <QScrollArea>

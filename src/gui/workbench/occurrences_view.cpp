@@ -1,3 +1,4 @@
+// The occurrences of the current entry's source text, each with its check box.
 #include "workbench/occurrences_view.h"
 
 #include "options/help.h"

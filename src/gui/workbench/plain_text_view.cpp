@@ -1,3 +1,4 @@
+// The "TEXT" board view: a resource without translatable text as its verbatim block.
 #include "workbench/plain_text_view.h"
 
 #include "script/text_entry.h"

@@ -1,3 +1,4 @@
+// The "TEXT" board view: a resource without translatable text as its verbatim block.
 #pragma once
 
 #include <QWidget>

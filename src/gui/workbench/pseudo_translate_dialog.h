@@ -1,3 +1,4 @@
+// "Pseudo-Translation": how much the texts grow, and its run over the task.
 #pragma once
 
 #include <QDialog>

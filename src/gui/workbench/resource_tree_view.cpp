@@ -1,3 +1,4 @@
+// The resources of the open tasks by kind; opening a node shows its resource.
 #include "workbench/resource_tree_view.h"
 
 #include "options/help.h"

@@ -1,3 +1,4 @@
+// The resources of the open tasks by kind; opening a node shows its resource.
 #pragma once
 
 #include <QTreeView>

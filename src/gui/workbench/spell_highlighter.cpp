@@ -1,3 +1,4 @@
+// Underlines the words of the target editor the dictionary does not know.
 #include "workbench/spell_highlighter.h"
 
 #include "spelling/spell_service.h"

@@ -1,3 +1,4 @@
+// Underlines the words of the target editor the dictionary does not know.
 #pragma once
 
 #include <QPointer>

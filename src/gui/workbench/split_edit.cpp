@@ -1,3 +1,4 @@
+// The source pane over the target pane: the texts and comments of the current entry.
 #include "workbench/split_edit.h"
 
 #include "options/help.h"

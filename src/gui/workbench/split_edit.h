@@ -1,3 +1,4 @@
+// The source pane over the target pane: the texts and comments of the current entry.
 #pragma once
 
 #include <QWidget>

@@ -1,3 +1,4 @@
+// Edits one field of the current entry: its target text or one of its comments.
 #include "workbench/target_editor.h"
 
 #include "script/text_entry.h"

@@ -1,3 +1,4 @@
+// Edits one field of the current entry: its target text or one of its comments.
 #pragma once
 
 #include <QPlainTextEdit>

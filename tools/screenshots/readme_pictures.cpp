@@ -1,8 +1,5 @@
-// Renders the pictures of the README: the main window on the example task, a dialog
-// on the DIALOG board, the Open Resources dialog and the Options sheet. Disabled in
-// the suite; run with
-//   TARVELO_SCREENSHOTS=doc/screenshots test_gui --gtest_also_run_disabled_tests
-//   --gtest_filter='*Screenshots*'
+// The pictures of the README: the main window, the DIALOG board, the dialogs report...
+// Drawn into the folder TARVELO_SCREENSHOTS names (tools/render_screenshots.sh).
 #include "app/gui_resources.h"
 #include "app/workbench_assembly.h"
 #include "dialogs/controls_properties.h"
@@ -87,7 +84,7 @@ void drawFloating(QImage &picture, const QImage &window, QPoint corner) {
   painter.drawImage(corner, window);
 }
 
-TEST(Screenshots, DISABLED_ExampleTask) {
+TEST(Screenshots, ExampleTask) {
   ExampleCopy example;
   ASSERT_TRUE(copyExample(QStringLiteral("tarvelo-example"), example));
   const QString &out = example.out;
@@ -165,7 +162,7 @@ TEST(Screenshots, DISABLED_ExampleTask) {
 
 // The "Machine Translation" dialog and the options page that chooses its service, set
 // up for a LibreTranslate server of one's own.
-TEST(Screenshots, DISABLED_MachineTranslation) {
+TEST(Screenshots, MachineTranslation) {
   QString out;
   ASSERT_TRUE(picturesFolder(out));
   MemorySettings settings;
@@ -193,7 +190,7 @@ TEST(Screenshots, DISABLED_MachineTranslation) {
 
 // The dialogs report with every check on a German target whose translator was in a
 // hurry: longer texts, a style, a button moved and widened, a key used twice.
-TEST(Screenshots, DISABLED_DialogsReport) {
+TEST(Screenshots, DialogsReport) {
   ExampleCopy example;
   ASSERT_TRUE(copyExample(QStringLiteral("tarvelo-report"), example));
   const QString &out = example.out;
@@ -246,7 +243,7 @@ TEST(Screenshots, DISABLED_DialogsReport) {
 
 // The layout editor on the translated Options dialog: the cancel button fitted to its
 // German text, the two push buttons selected, and the properties window beside them.
-TEST(Screenshots, DISABLED_DialogEditor) {
+TEST(Screenshots, DialogEditor) {
   ExampleCopy example;
   ASSERT_TRUE(copyExample(QStringLiteral("tarvelo-editor"), example));
   const QString &out = example.out;
@@ -304,7 +301,7 @@ TEST(Screenshots, DISABLED_DialogEditor) {
 
 // The example's Options dialog pseudo-translated in the preview, its clipped texts
 // showing; and a misspelt German word underlined, with the editor's context menu.
-TEST(Screenshots, DISABLED_PseudoAndSpelling) {
+TEST(Screenshots, PseudoAndSpelling) {
   ExampleCopy example;
   ASSERT_TRUE(copyExample(QStringLiteral("tarvelo-pseudo"), example));
   const QString &out = example.out;
@@ -367,7 +364,7 @@ TEST(Screenshots, DISABLED_PseudoAndSpelling) {
 
 // The item menu of an untranslated string, its memory translations open: the exact one
 // and fuzzy ones, each with its score.
-TEST(Screenshots, DISABLED_FuzzyAlternatives) {
+TEST(Screenshots, FuzzyAlternatives) {
   ExampleCopy example;
   ASSERT_TRUE(copyExample(QStringLiteral("tarvelo-fuzzy"), example));
   const QString &out = example.out;

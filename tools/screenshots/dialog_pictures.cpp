@@ -1,5 +1,4 @@
-// Renders every dialog offscreen to /tmp/tarvelo-<name>.png for a look by eye.
-// Disabled: run with --gtest_also_run_disabled_tests --gtest_filter='*Render*'.
+// Every dialog drawn offscreen to /tmp/tarvelo-<name>.png for a look by eye.
 
 #include "options/about_dialog.h"
 #include "options/help.h"
@@ -62,7 +61,7 @@ QList<ResourceChoice> resources() {
           {QStringLiteral("Accelerators"), QStringLiteral("IDR_MAINFRAME"), true}};
 }
 
-TEST(RenderDialogs, DISABLED_AllDialogs) {
+TEST(RenderDialogs, TaskDialogs) {
   MemorySettings settings;
   test::ScriptedPrompter prompter;
   NullProgress progress;
@@ -126,7 +125,12 @@ TEST(RenderDialogs, DISABLED_AllDialogs) {
 
   SameTextDialog same(QStringLiteral("OK"));
   render(same, "same-text");
+}
 
+TEST(RenderDialogs, OptionsAndHelp) {
+  MemorySettings settings;
+  test::ScriptedPrompter prompter;
+  NullProgress progress;
   AboutDialog about(QStringLiteral("2.5"));
   render(about, "about");
 
