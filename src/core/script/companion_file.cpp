@@ -269,6 +269,95 @@ bool writeTaskFiles(const EntryList &entries, const Task *task, const QString &t
   return done;
 }
 
+namespace {
+
+// Finds the entry each companion line is for: the first free one of its kind and
+// identifier in the whole list for a block's first line, within the block after.
+class CompanionMatcher {
+public:
+  CompanionMatcher(EntryList &entries, const Task *task, int side)
+      : m_entries(entries), m_task(task), m_side(side) {}
+
+  void blockOpened() {
+    m_firstLine = true;
+    m_blockHead = nullptr;
+  }
+  // The entry, or null; wholeList tells it was looked for in the whole list.
+  TextEntry *find(const QString &kind, const QString &identifier, bool &wholeList) {
+    wholeList = m_firstLine || !m_blockHead;
+    m_firstLine = false;
+    if (wholeList) {
+      TextEntry *entry = firstFree(m_entries.lookup(m_task, kind, identifier));
+      m_blockHead = entry ? entry->head() : nullptr;
+      return entry;
+    }
+    // Lines come in the block's order: the first entry of the block not yet taken
+    // is, when it has the line's kind and identifier, the one wanted.
+    if (m_untakenHead != m_blockHead) {
+      m_untakenHead = m_blockHead;
+      m_firstUntaken = m_blockHead;
+    }
+    while (inBlock(m_firstUntaken) && m_firstUntaken->companionTaken[m_side])
+      m_firstUntaken = m_firstUntaken->next();
+    if (inBlock(m_firstUntaken) && sameIdentifier(m_firstUntaken->identifier, identifier) &&
+        m_firstUntaken->kind == kind)
+      return m_firstUntaken;
+    return firstFree(m_blockLookup.find(m_blockHead, kind, identifier));
+  }
+
+private:
+  template <typename List> TextEntry *firstFree(const List &candidates) const {
+    for (TextEntry *candidate : candidates)
+      if (!candidate->companionTaken[m_side])
+        return candidate;
+    return nullptr;
+  }
+  bool inBlock(const TextEntry *entry) const {
+    return entry && entry->sourceBlock == m_blockHead->sourceBlock;
+  }
+
+  EntryList &m_entries;
+  const Task *m_task;
+  const int m_side;
+  TextEntry *m_blockHead = nullptr;
+  bool m_firstLine = false;
+  BlockLookup m_blockLookup;
+  TextEntry *m_firstUntaken = nullptr; // of the block being read
+  const TextEntry *m_untakenHead = nullptr;
+};
+
+// A source companion's line: the comment, and whether the source changed since.
+void applySourceLine(TextEntry *entry, const QString &comment, const QString &text,
+                     bool wholeList) {
+  entry->setSourceComment(comment);
+  const bool counts = wholeList || entry->matchState == Matched || entry->matchState == Fuzzy;
+  if (counts && !entry->sourceText.isEmpty() && !text.isEmpty() && text != entry->sourceText)
+    entry->matchState = SourceModified;
+}
+
+// A target companion's line: the comment, the verification digits, the extra text.
+void applyTargetLine(TextEntry *entry, const QString &comment, const QString &text, QString third,
+                     const QString &digits) {
+  entry->setTargetComment(comment);
+  qsizetype at = -1;
+  for (qsizetype i = 0; i + 1 < third.size(); i += 2)
+    if (QStringView(third).mid(i, 2) == digits) {
+      at = i;
+      break;
+    }
+  // Our own writer puts the digits last, whatever the length of the text before.
+  if (at < 0 && third.endsWith(digits))
+    at = third.size() - 2;
+  if (at >= 0) {
+    third.remove(at, 2);
+    if (entry->matchState != SourceModified && entry->targetText == text)
+      entry->verified = true;
+  }
+  entry->setExtraText(third);
+}
+
+} // namespace
+
 void readCompanion(EntryList &entries, const Task *task, const QString &scriptPath, int language,
                    bool isSource) {
   ScriptFile probe;
@@ -277,82 +366,25 @@ void readCompanion(EntryList &entries, const Task *task, const QString &scriptPa
   CompanionParser reader(probe);
   const int side = isSource ? 0 : 1;
   const QString digits = verificationDigits(task->sourceLanguage);
-  TextEntry *blockHead = nullptr;
-  bool firstLine = false;
-  BlockLookup blockLookup;
-  TextEntry *firstUntaken = nullptr; // of the block being read
-  const TextEntry *untakenHead = nullptr;
+  CompanionMatcher matcher(entries, task, side);
   QString entryKind, identifier, first, second, third;
   for (;;) {
     const CompanionParser::Item item = reader.next(entryKind, identifier, first, second, third);
     if (item == CompanionParser::Item::End)
       return;
-    if (item == CompanionParser::Item::Open) {
-      firstLine = true;
-      blockHead = nullptr;
+    if (item == CompanionParser::Item::Open)
+      matcher.blockOpened();
+    if (item != CompanionParser::Item::Line)
       continue;
-    }
-    if (item == CompanionParser::Item::Close)
-      continue;
-
-    TextEntry *entry = nullptr;
-    const bool wholeList = firstLine || !blockHead;
-    if (wholeList) {
-      for (TextEntry *candidate : entries.lookup(task, entryKind, identifier))
-        if (!candidate->companionTaken[side]) {
-          entry = candidate;
-          break;
-        }
-      blockHead = entry ? entry->head() : nullptr;
-    } else {
-      // Lines come in the block's order: the first entry of the block not yet
-      // taken is, when it has the line's kind and identifier, the one wanted.
-      if (untakenHead != blockHead) {
-        untakenHead = blockHead;
-        firstUntaken = blockHead;
-      }
-      while (firstUntaken && firstUntaken->sourceBlock == blockHead->sourceBlock &&
-             firstUntaken->companionTaken[side])
-        firstUntaken = firstUntaken->next();
-      if (firstUntaken && firstUntaken->sourceBlock == blockHead->sourceBlock &&
-          sameIdentifier(firstUntaken->identifier, identifier) && firstUntaken->kind == entryKind) {
-        entry = firstUntaken;
-      } else {
-        for (TextEntry *candidate : blockLookup.find(blockHead, entryKind, identifier))
-          if (!candidate->companionTaken[side]) {
-            entry = candidate;
-            break;
-          }
-      }
-    }
-    firstLine = false;
+    bool wholeList = false;
+    TextEntry *entry = matcher.find(entryKind, identifier, wholeList);
     if (!entry)
       continue;
     entry->companionTaken[side] = true;
-    if (isSource) {
-      entry->setSourceComment(first);
-      const bool counts = wholeList || entry->matchState == Matched || entry->matchState == Fuzzy;
-      if (counts && !entry->sourceText.isEmpty() && !second.isEmpty() &&
-          second != entry->sourceText)
-        entry->matchState = SourceModified;
-      continue;
-    }
-    entry->setTargetComment(first);
-    qsizetype at = -1;
-    for (qsizetype i = 0; i + 1 < third.size(); i += 2)
-      if (QStringView(third).mid(i, 2) == digits) {
-        at = i;
-        break;
-      }
-    // Our own writer puts the digits last, whatever the length of the text before.
-    if (at < 0 && third.endsWith(digits))
-      at = third.size() - 2;
-    if (at >= 0) {
-      third.remove(at, 2);
-      if (entry->matchState != SourceModified && entry->targetText == second)
-        entry->verified = true;
-    }
-    entry->setExtraText(third);
+    if (isSource)
+      applySourceLine(entry, first, second, wholeList);
+    else
+      applyTargetLine(entry, first, second, third, digits);
   }
 }
 

@@ -233,8 +233,10 @@ bool isControlKeyword(QStringView word) {
   return controlKeyword(word) != ControlKeyword::None;
 }
 
-bool parseDialogHeader(BlockTokenizer &tokens, DialogLayout &layout) {
-  layout = DialogLayout();
+namespace {
+
+// The first line: identifier, DIALOG or DIALOGEX, options, rectangle and help identifier.
+bool parseDialogLine(BlockTokenizer &tokens, DialogLayout &layout) {
   const BlockToken identifier = tokens.next();
   if (identifier.kind == TokenKind::EndOfFile)
     return false;
@@ -256,6 +258,89 @@ bool parseDialogHeader(BlockTokenizer &tokens, DialogLayout &layout) {
       return false;
   }
   layout.statements.push_back({QString(), identifier.start, tokens.position()});
+  return true;
+}
+
+// FONT size, "face" and, in a DIALOGEX, weight, italic and character set.
+bool readFont(BlockTokenizer &tokens, DialogLayout &layout) {
+  const BlockToken size = tokens.next();
+  if (!isValue(size) || !nextIs(tokens, TokenKind::Comma))
+    return false;
+  const BlockToken face = tokens.next();
+  if (face.kind != TokenKind::String)
+    return false;
+  layout.fontSize = size.textString();
+  layout.fontFace = face.textString();
+  if (!layout.extended)
+    return true;
+  QString *extras[] = {&layout.fontWeight, &layout.fontItalic, &layout.fontCharset};
+  for (QString *extra : extras) {
+    if (!nextIs(tokens, TokenKind::Comma))
+      break;
+    const BlockToken value = tokens.next();
+    if (!isValue(value))
+      return false;
+    *extra = value.textString();
+  }
+  return true;
+}
+
+// A name given as a value or as a quoted name, kept as written.
+bool readName(BlockTokenizer &tokens, QString &name, bool valueOnly) {
+  const BlockToken value = tokens.next();
+  if (valueOnly ? !isValue(value) && value.kind != TokenKind::String
+                : value.kind == TokenKind::EndOfFile)
+    return false;
+  name = value.kind == TokenKind::String ? u'"' + value.textString() + u'"' : value.textString();
+  return true;
+}
+
+// One statement of the header after its keyword; false when it does not parse.
+bool readHeaderStatement(BlockTokenizer &tokens, QStringView word, DialogLayout &layout) {
+  if (word == QLatin1String("CAPTION")) {
+    const BlockToken caption = tokens.next();
+    if (caption.kind != TokenKind::String)
+      return false;
+    readTextRange(tokens, caption, layout.captionStart, layout.captionEnd);
+    return true;
+  }
+  if (word == QLatin1String("CHARACTERISTICS") || word == QLatin1String("VERSION")) {
+    const BlockToken value = tokens.next();
+    if (!isNumber(value))
+      return false;
+    (word == QLatin1String("VERSION") ? layout.version : layout.characteristics) =
+        value.textString();
+    return true;
+  }
+  if (word == QLatin1String("CLASS"))
+    return readName(tokens, layout.className, false);
+  if (word == QLatin1String("MENU"))
+    return readName(tokens, layout.menuName, true);
+  if (word == QLatin1String("STYLE"))
+    return readItems(tokens, layout.styles);
+  if (word == QLatin1String("EXSTYLE"))
+    return readItems(tokens, layout.exStyles);
+  if (word == QLatin1String("FONT"))
+    return readFont(tokens, layout);
+  if (word == QLatin1String("LANGUAGE")) {
+    const BlockToken primary = tokens.next();
+    if (!isValue(primary) || !nextIs(tokens, TokenKind::Comma))
+      return false;
+    const BlockToken sub = tokens.next();
+    if (!isValue(sub))
+      return false;
+    layout.language = primary.textString() + u',' + sub.textString();
+    return true;
+  }
+  return false;
+}
+
+} // namespace
+
+bool parseDialogHeader(BlockTokenizer &tokens, DialogLayout &layout) {
+  layout = DialogLayout();
+  if (!parseDialogLine(tokens, layout))
+    return false;
   for (;;) {
     // The statement read last ends where the tokens stand now.
     if (layout.statements.size() > 1)
@@ -269,66 +354,8 @@ bool parseDialogHeader(BlockTokenizer &tokens, DialogLayout &layout) {
       layout.parsed = true;
       return true;
     }
-    if (word == QLatin1String("CAPTION")) {
-      const BlockToken caption = tokens.next();
-      if (caption.kind != TokenKind::String)
-        return false;
-      readTextRange(tokens, caption, layout.captionStart, layout.captionEnd);
-    } else if (word == QLatin1String("CHARACTERISTICS") || word == QLatin1String("VERSION")) {
-      const BlockToken value = tokens.next();
-      if (!isNumber(value))
-        return false;
-      (word == QLatin1String("VERSION") ? layout.version : layout.characteristics) =
-          value.textString();
-    } else if (word == QLatin1String("CLASS")) {
-      const BlockToken value = tokens.next();
-      if (value.kind == TokenKind::EndOfFile)
-        return false;
-      layout.className =
-          value.kind == TokenKind::String ? u'"' + value.textString() + u'"' : value.textString();
-    } else if (word == QLatin1String("MENU")) {
-      const BlockToken value = tokens.next();
-      if (!isValue(value) && value.kind != TokenKind::String)
-        return false;
-      layout.menuName =
-          value.kind == TokenKind::String ? u'"' + value.textString() + u'"' : value.textString();
-    } else if (word == QLatin1String("STYLE")) {
-      if (!readItems(tokens, layout.styles))
-        return false;
-    } else if (word == QLatin1String("EXSTYLE")) {
-      if (!readItems(tokens, layout.exStyles))
-        return false;
-    } else if (word == QLatin1String("FONT")) {
-      const BlockToken size = tokens.next();
-      if (!isValue(size) || !nextIs(tokens, TokenKind::Comma))
-        return false;
-      const BlockToken face = tokens.next();
-      if (face.kind != TokenKind::String)
-        return false;
-      layout.fontSize = size.textString();
-      layout.fontFace = face.textString();
-      if (layout.extended) {
-        QString *extras[] = {&layout.fontWeight, &layout.fontItalic, &layout.fontCharset};
-        for (QString *extra : extras) {
-          if (!nextIs(tokens, TokenKind::Comma))
-            break;
-          const BlockToken value = tokens.next();
-          if (!isValue(value))
-            return false;
-          *extra = value.textString();
-        }
-      }
-    } else if (word == QLatin1String("LANGUAGE")) {
-      const BlockToken primary = tokens.next();
-      if (!isValue(primary) || !nextIs(tokens, TokenKind::Comma))
-        return false;
-      const BlockToken sub = tokens.next();
-      if (!isValue(sub))
-        return false;
-      layout.language = primary.textString() + u',' + sub.textString();
-    } else {
+    if (!readHeaderStatement(tokens, word, layout))
       return false;
-    }
   }
 }
 

@@ -18,6 +18,92 @@ struct ControlIdentifier {
   }
 };
 
+// The target's controls of each identifier, chained in order; an identifier's cursor
+// is its next control not yet paired, so that the k-th source control with an
+// identifier meets the k-th target control with it.
+class TargetChains {
+public:
+  explicit TargetChains(const std::vector<ControlLayout> &controls)
+      : m_nextSame(controls.size(), -1) {
+    m_cursor.reserve(qsizetype(controls.size()));
+    for (int i = int(controls.size()) - 1; i >= 0; --i) {
+      const ControlIdentifier identifier{controls[size_t(i)].identifier};
+      const auto found = m_cursor.find(identifier);
+      if (found == m_cursor.end()) {
+        m_cursor.insert(identifier, i);
+      } else {
+        m_nextSame[size_t(i)] = found.value();
+        found.value() = i;
+      }
+    }
+  }
+  // The position of the next target control with the identifier, or -1.
+  int take(QStringView identifier) {
+    const auto next = m_cursor.find(ControlIdentifier{identifier});
+    if (next == m_cursor.end() || next.value() < 0)
+      return -1;
+    const int position = next.value();
+    next.value() = m_nextSame[size_t(position)];
+    return position;
+  }
+
+private:
+  std::vector<int> m_nextSame;
+  QHash<ControlIdentifier, int> m_cursor;
+};
+
+// Parses the source's and the target's blocks into the dialog's layouts.
+void readLayouts(DialogEntry &dialog, ParsedDialog &source, ParsedDialog &target) {
+  source = parseDialogBlock(dialog.sourceBlock->text());
+  dialog.sourceLayout = source.header;
+  if (!dialog.targetBlock) {
+    dialog.targetLayout = source.header;
+    dialog.layoutDiffers = true;
+    return;
+  }
+  target = parseDialogBlock(dialog.targetBlock->text());
+  dialog.targetLayout = target.header;
+  dialog.targetModelled = target.header.parsed && target.header.literal && target.header.modelled;
+  for (const ControlLayout &control : target.controls)
+    dialog.targetModelled = dialog.targetModelled && control.parsed && control.literal;
+}
+
+// Gives a source control the target control at position (-1: none); lastPaired is
+// the furthest target position paired so far.
+void pairTarget(DialogEntry &dialog, ControlPair &pair, const ParsedDialog &target, int position,
+                int &lastPaired) {
+  if (position < 0) {
+    dialog.layoutDiffers = true;
+    dialog.targetMatchesSource = false;
+    return;
+  }
+  const ControlLayout &found = target.controls[size_t(position)];
+  pair.followed = followedControl(found);
+  if (found.parsed) {
+    TextEntry *textEntry = pair.source.textEntry;
+    pair.target = found;
+    pair.target.textEntry = textEntry;
+  } else {
+    // Its text can still be replaced where it stands.
+    pair.target.textStart = found.textStart;
+    pair.target.textEnd = found.textEnd;
+    dialog.layoutDiffers = true;
+  }
+  pair.targetFound = true;
+  pair.targetIndex = position;
+  if (position != lastPaired + 1)
+    dialog.targetMatchesSource = false;
+  if (position < lastPaired)
+    dialog.layoutDiffers = true;
+  lastPaired = std::max(lastPaired, position);
+}
+
+// The next control entry of the block after entry, or null at the block's end.
+TextEntry *nextOfBlock(const TextEntry *entry, const RawBlockPtr &block) {
+  TextEntry *next = entry->next();
+  return next && next->sourceBlock == block ? next : nullptr;
+}
+
 } // namespace
 
 // Builds the three layouts of a dialog and pairs each source control with its
@@ -25,88 +111,31 @@ struct ControlIdentifier {
 void DialogEntry::afterTargetRead(AfterReadContext &context) {
   if (settleBlock(this, context))
     layoutDiffers = true;
-
-  ParsedDialog source = parseDialogBlock(sourceBlock->text());
-  sourceLayout = source.header;
-  ParsedDialog target;
-  if (targetBlock) {
-    target = parseDialogBlock(targetBlock->text());
-    targetLayout = target.header;
-    targetModelled = target.header.parsed && target.header.literal && target.header.modelled;
-    for (const ControlLayout &control : target.controls)
-      targetModelled = targetModelled && control.parsed && control.literal;
-  } else {
-    targetLayout = source.header;
-    layoutDiffers = true;
-  }
-
-  // The target's controls of each identifier, chained in order; an identifier's cursor
-  // is its next control not yet paired, so that the k-th source control with an
-  // identifier meets the k-th target control with it.
-  const int targetCount = int(target.controls.size());
-  std::vector<int> nextSame(size_t(targetCount), -1);
-  QHash<ControlIdentifier, int> cursor;
-  cursor.reserve(targetCount);
-  for (int i = targetCount - 1; i >= 0; --i) {
-    const QStringView identifier = target.controls[size_t(i)].identifier;
-    const auto found = cursor.find(ControlIdentifier{identifier});
-    if (found == cursor.end()) {
-      cursor.insert(ControlIdentifier{identifier}, i);
-    } else {
-      nextSame[size_t(i)] = found.value();
-      found.value() = i;
-    }
-  }
-
+  ParsedDialog source, target;
+  readLayouts(*this, source, target);
+  TargetChains chains(target.controls);
   pairs.clear();
   pairs.reserve(source.controls.size());
   std::vector<bool> used(target.controls.size(), false);
   // The control entries of the block, after the head, taken in order.
-  TextEntry *nextEntry = next();
-  if (nextEntry && nextEntry->sourceBlock != sourceBlock)
-    nextEntry = nullptr;
+  TextEntry *nextEntry = nextOfBlock(this, sourceBlock);
   int lastPaired = -1;
   // Whether every control of the target is one of the source's, in the source's order.
   targetMatchesSource = targetBlock != nullptr;
   for (ControlLayout &control : source.controls) {
     if (control.hasText && nextEntry && sameIdentifier(nextEntry->identifier, control.identifier)) {
       control.textEntry = nextEntry;
-      nextEntry = nextEntry->next();
-      if (nextEntry && nextEntry->sourceBlock != sourceBlock)
-        nextEntry = nullptr;
+      nextEntry = nextOfBlock(nextEntry, sourceBlock);
     }
     ControlPair pair;
     pair.source = pair.target = control;
-    if (!targetBlock)
+    if (!targetBlock) {
       pair.followed = followedControl(control);
-    if (targetBlock) {
-      const auto next = cursor.find(ControlIdentifier{control.identifier});
-      if (next != cursor.end() && next.value() >= 0) {
-        const int position = next.value();
-        next.value() = nextSame[size_t(position)];
-        const ControlLayout &found = target.controls[size_t(position)];
-        pair.followed = followedControl(found);
+    } else {
+      const int position = chains.take(control.identifier);
+      if (position >= 0)
         used[size_t(position)] = true;
-        if (found.parsed) {
-          pair.target = found;
-          pair.target.textEntry = control.textEntry;
-        } else {
-          // Its text can still be replaced where it stands.
-          pair.target.textStart = found.textStart;
-          pair.target.textEnd = found.textEnd;
-          layoutDiffers = true;
-        }
-        pair.targetFound = true;
-        pair.targetIndex = position;
-        if (position != lastPaired + 1)
-          targetMatchesSource = false;
-        if (position < lastPaired)
-          layoutDiffers = true;
-        lastPaired = std::max(lastPaired, position);
-      } else {
-        layoutDiffers = true;
-        targetMatchesSource = false;
-      }
+      pairTarget(*this, pair, target, position, lastPaired);
     }
     pairs.push_back(std::move(pair));
   }

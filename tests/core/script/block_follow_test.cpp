@@ -2,6 +2,8 @@
 // dropped and changed, against the exact text expected.
 #include "script/block_follow.h"
 
+#include "support/case_names.h"
+
 #include <gtest/gtest.h>
 
 namespace tarvelo {
@@ -69,7 +71,10 @@ TEST_P(Follow, WritesTheTargetsOwnForm) {
   EXPECT_EQ(blockSignature(out, c.rule), blockSignature(QString::fromUtf8(c.written), c.rule));
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, Follow, ::testing::ValuesIn(kCases));
+INSTANTIATE_TEST_SUITE_P(Cases, Follow, ::testing::ValuesIn(kCases),
+                         [](const ::testing::TestParamInfo<FollowCase> &info) {
+                           return test::caseName(info.param.name);
+                         });
 
 TEST(StatementUnits, StatementsStandOnWholeLines) {
   const QString text = QStringLiteral("S MENU\nBEGIN MENUITEM \"A\", 1\n    MENUITEM \"B\",\n"
