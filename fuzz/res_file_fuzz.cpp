@@ -1,0 +1,28 @@
+// Feeds arbitrary bytes to the .res reader and each string block and menu template it
+// finds; any crash, hang, leak or sanitizer report is a fault.
+#include "compiled/menu_template.h"
+#include "compiled/res_file.h"
+#include "compiled/string_block.h"
+
+#include <QByteArray>
+#include <cstdint>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
+  using namespace tarvelo;
+  const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
+  const ResFileRead read = readResFile(bytes);
+  for (const CompiledResource &resource : read.resources) {
+    QStringList strings;
+    readStringBlock(resource.data, strings);
+    CompiledMenu menu;
+    QString error;
+    qsizetype offset = -1;
+    readMenuTemplate(resource.data, menu, error, offset);
+  }
+  // The data as a template of its own too, as a program's resource section gives it.
+  CompiledMenu menu;
+  QString error;
+  qsizetype offset = -1;
+  readMenuTemplate(bytes, menu, error, offset);
+  return 0;
+}
