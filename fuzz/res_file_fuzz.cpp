@@ -1,5 +1,6 @@
-// Feeds arbitrary bytes to the .res reader and each string block and menu template it
-// finds; any crash, hang, leak or sanitizer report is a fault.
+// Feeds arbitrary bytes to the .res reader and each string block, menu and dialog
+// template it finds; any crash, hang, leak or sanitizer report is a fault.
+#include "compiled/dialog_template.h"
 #include "compiled/menu_template.h"
 #include "compiled/res_file.h"
 #include "compiled/string_block.h"
@@ -18,11 +19,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     QString error;
     qsizetype offset = -1;
     readMenuTemplate(resource.data, menu, error, offset);
+    CompiledDialog dialog;
+    readDialogTemplate(resource.data, dialog, error, offset);
   }
   // The data as a template of its own too, as a program's resource section gives it.
   CompiledMenu menu;
   QString error;
   qsizetype offset = -1;
   readMenuTemplate(bytes, menu, error, offset);
+  CompiledDialog dialog;
+  readDialogTemplate(bytes, dialog, error, offset);
   return 0;
 }
