@@ -1,7 +1,8 @@
-// Feeds arbitrary bytes to the .res reader and each string block, menu and dialog
-// template it finds; any crash, hang, leak or sanitizer report is a fault.
+// Feeds arbitrary bytes to the .res and PE readers and each string block, menu and
+// dialog template they find; any crash, hang, leak or sanitizer report is a fault.
 #include "compiled/dialog_template.h"
 #include "compiled/menu_template.h"
+#include "compiled/pe_resources.h"
 #include "compiled/res_file.h"
 #include "compiled/string_block.h"
 
@@ -11,8 +12,9 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
   using namespace tarvelo;
   const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
-  const ResFileRead read = readResFile(bytes);
-  for (const CompiledResource &resource : read.resources) {
+  QList<CompiledResource> resources = readResFile(bytes).resources;
+  resources += readPeResources(bytes).resources;
+  for (const CompiledResource &resource : resources) {
     QStringList strings;
     readStringBlock(resource.data, strings);
     CompiledMenu menu;
