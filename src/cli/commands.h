@@ -24,6 +24,7 @@ int runTmExport(const QStringList &arguments);
 int runTmDelete(const QStringList &arguments);
 int runPseudo(const QStringList &arguments);
 int runTmCopy(const QStringList &arguments);
+int runDecompile(const QStringList &arguments);
 
 // Prints the usage of every command.
 void printHelp();

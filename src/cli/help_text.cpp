@@ -194,6 +194,16 @@ const char *const kCommandHelp[] = {
     "      Exit status 0 when nothing is reported, 1 when something is, 2 on bad\n"
     "      arguments or a script that cannot be read.\n",
 
+    "  decompile FILE --out SCRIPT\n"
+    "      Writes the resources of a compiled file (a .res file, or a program or\n"
+    "      library: .exe, .dll, .ocx, .cpl, .mui) as a resource script in UTF-8 with\n"
+    "      code_page(65001): string tables, menus, dialogs and DLGINIT as statements\n"
+    "      with numbers for identifiers, every other resource as raw data, or as a\n"
+    "      file beside the script when its bytes cannot be spelt there. llvm-rc /C\n"
+    "      65001 compiles the script back to the same resources. Exit status 0; 1\n"
+    "      when FILE cannot be read or is damaged (the message gives the offset) or\n"
+    "      the script cannot be written; 2 on bad arguments.\n",
+
     "  find-scripts (FOLDER | PROJECT_FILE) [--language N] [--modified-since DATE]\n"
     "               [--modified-until DATE]\n"
     "      Prints the resource scripts (.rc, .rc2) found in FOLDER and all its\n"

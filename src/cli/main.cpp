@@ -125,6 +125,8 @@ int main(int argc, char **argv) {
     return tarvelo::cli::runPseudo(arguments);
   if (command == QLatin1String("tm-copy"))
     return tarvelo::cli::runTmCopy(arguments);
+  if (command == QLatin1String("decompile"))
+    return tarvelo::cli::runDecompile(arguments);
   std::fprintf(stderr, "error: unknown command '%s' (see tarvelo-cli --help)\n",
                command.toUtf8().constData());
   return 2;

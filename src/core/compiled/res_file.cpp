@@ -121,6 +121,8 @@ ResFileRead readResFile(const QByteArray &bytes) {
     const qsizetype start = reader.position();
     CompiledResource resource;
     if (!readRecord(reader, resource, read.error)) {
+      if (first)
+        read.error = QStringLiteral("the file is no compiled resource file: ") + read.error;
       read.errorOffset = start;
       return read;
     }

@@ -1,0 +1,76 @@
+// The decompile command: a compiled file's resources written as a resource script.
+#include "cli/cli_arguments.h"
+#include "cli/commands.h"
+#include "compiled/decompiler.h"
+#include "compiled/pe_resources.h"
+#include "compiled/res_file.h"
+#include "files/file_transaction.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <cstdio>
+
+namespace tarvelo::cli {
+
+namespace {
+
+// The resources of a .res file or of a program, by what the file begins with.
+bool readCompiled(const QString &path, QList<CompiledResource> &resources, QString &error) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) {
+    error = QStringLiteral("%1: %2").arg(path, file.errorString());
+    return false;
+  }
+  const QByteArray bytes = file.readAll();
+  if (bytes.startsWith("MZ")) {
+    const PeResourcesRead read = readPeResources(bytes);
+    resources = read.resources;
+    if (!read.ok())
+      error =
+          QStringLiteral("%1: at offset %2: %3").arg(path).arg(read.errorOffset).arg(read.error);
+    return read.ok();
+  }
+  const ResFileRead read = readResFile(bytes);
+  resources = read.resources;
+  if (!read.ok())
+    error = QStringLiteral("%1: at offset %2: %3").arg(path).arg(read.errorOffset).arg(read.error);
+  else if (bytes.isEmpty())
+    error = QStringLiteral("%1: the file is empty").arg(path);
+  return read.ok() && !bytes.isEmpty();
+}
+
+} // namespace
+
+int runDecompile(const QStringList &arguments) {
+  CliArguments read;
+  QString error;
+  if (arguments.isEmpty() || arguments.front().startsWith(QLatin1String("--")) ||
+      !read.parse(arguments.mid(1), {"out"}, {}, error) || !read.require({"out"}, error)) {
+    std::fprintf(stderr, "error: %s\n",
+                 error.isEmpty() ? "decompile needs a file and --out FILE.rc"
+                                 : error.toUtf8().constData());
+    return 2;
+  }
+  QList<CompiledResource> resources;
+  if (!readCompiled(arguments.front(), resources, error)) {
+    std::fprintf(stderr, "error: %s\n", error.toUtf8().constData());
+    return 1;
+  }
+  const QFileInfo out(read.value(QStringLiteral("out")));
+  const DecompiledScript script = decompileResources(resources, out.completeBaseName());
+  // The side files first: a script is never left naming files that are not there.
+  for (const SideFile &side : script.sideFiles)
+    if (!writeFileSafely(out.dir().filePath(side.name), side.data, &error)) {
+      std::fprintf(stderr, "error: %s\n", error.toUtf8().constData());
+      return 1;
+    }
+  if (!writeFileSafely(out.filePath(), script.text.toUtf8(), &error)) {
+    std::fprintf(stderr, "error: %s\n", error.toUtf8().constData());
+    return 1;
+  }
+  std::printf("%d resources written\n", int(resources.size()));
+  return 0;
+}
+
+} // namespace tarvelo::cli

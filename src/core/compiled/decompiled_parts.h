@@ -1,0 +1,17 @@
+// The pieces the decompiler's files share.
+#pragma once
+
+#include "compiled/decompiler.h"
+
+namespace tarvelo {
+
+// A resource's name or type as a script writes it: a number, a word, or a quoted name.
+QString resourceName(const ResourceId &id);
+// A DIALOG or DIALOGEX statement, or empty when the template holds what a script
+// cannot say (creation data, a template that does not read).
+QString dialogStatement(const CompiledResource &resource);
+// The resource as raw data of its type; bytes a script cannot spell go to a side file.
+QString rawData(const CompiledResource &resource, const QString &sideName,
+                QList<SideFile> &sideFiles);
+
+} // namespace tarvelo

@@ -1,0 +1,224 @@
+// Writing compiled resources as a resource script: the order, the languages, string
+// tables, menus and raw data; dialogs in decompiled_dialog.cpp.
+#include "compiled/decompiler.h"
+
+#include "compiled/decompiled_parts.h"
+#include "compiled/menu_template.h"
+#include "compiled/string_block.h"
+
+#include <algorithm>
+
+namespace tarvelo {
+
+namespace {
+
+constexpr quint16 kMenu = 4;
+constexpr quint16 kDialog = 5;
+constexpr quint16 kStringTable = 6;
+
+QString stringTable(const CompiledResource &resource) {
+  QStringList strings;
+  if (!readStringBlock(resource.data, strings))
+    return {};
+  const int first = (int(resource.name.number) - 1) * kStringsPerBlock;
+  QString out = QStringLiteral("STRINGTABLE\nBEGIN\n");
+  for (int i = 0; i < strings.size(); ++i)
+    if (!strings[i].isEmpty())
+      out += QStringLiteral("    %1 %2\n").arg(first + i).arg(scriptLiteral(strings[i]));
+  return out + QStringLiteral("END\n");
+}
+
+// The option words of a MENU item spelt as the compiler reads them.
+QString menuOptions(quint32 flags) {
+  static const std::pair<quint32, const char *> words[] = {
+      {0x0001, "GRAYED"},       {0x0002, "INACTIVE"},  {0x0008, "CHECKED"},
+      {0x0020, "MENUBARBREAK"}, {0x0040, "MENUBREAK"}, {0x4000, "HELP"}};
+  QString out;
+  for (const auto &[bit, word] : words)
+    if (flags & bit)
+      out += QStringLiteral(", ") + QLatin1String(word);
+  return out;
+}
+
+// The option bits of a MENU item that no keyword gives: such a menu stays raw data.
+constexpr quint32 kSpeltMenuBits =
+    0x0001 | 0x0002 | 0x0008 | 0x0010 | 0x0020 | 0x0040 | 0x0080 | 0x4000;
+
+QString menuItems(const CompiledMenu &menu, bool &spelt) {
+  QString out;
+  int depth = 0;
+  const auto close = [&](int to) {
+    for (; depth > to; --depth)
+      out += QString((depth)*4, u' ') + QStringLiteral("END\n");
+  };
+  for (const CompiledMenuItem &item : menu.items) {
+    close(item.depth);
+    const QString indent((item.depth + 1) * 4, u' ');
+    if (menu.extended) {
+      out += indent + (item.popup ? QStringLiteral("POPUP ") : QStringLiteral("MENUITEM "));
+      out += QStringLiteral("%1, %2, %3, %4")
+                 .arg(scriptLiteral(item.text))
+                 .arg(item.id)
+                 .arg(item.flags)
+                 .arg(item.state);
+      if (item.popup)
+        out += QStringLiteral(", %1").arg(item.helpId);
+    } else if (item.popup) {
+      out += indent + QStringLiteral("POPUP ") + scriptLiteral(item.text) + menuOptions(item.flags);
+    } else if (item.text.isEmpty() && item.id == 0 && (item.flags & ~0x80u) == 0) {
+      out += indent + QStringLiteral("MENUITEM SEPARATOR");
+    } else {
+      out += indent + QStringLiteral("MENUITEM %1, %2").arg(scriptLiteral(item.text)).arg(item.id) +
+             menuOptions(item.flags);
+    }
+    spelt = spelt && (menu.extended || (item.flags & ~kSpeltMenuBits) == 0);
+    out += u'\n';
+    if (item.popup) {
+      out += indent + QStringLiteral("BEGIN\n");
+      depth = item.depth + 1;
+    }
+  }
+  close(0);
+  return out;
+}
+
+QString menu(const CompiledResource &resource) {
+  CompiledMenu menu;
+  QString error;
+  qsizetype offset = -1;
+  if (!readMenuTemplate(resource.data, menu, error, offset) || (menu.extended && menu.helpId))
+    return {};
+  bool spelt = true;
+  const QString items = menuItems(menu, spelt);
+  if (!spelt)
+    return {};
+  return resourceName(resource.name) +
+         (menu.extended ? QStringLiteral(" MENUEX\nBEGIN\n") : QStringLiteral(" MENU\nBEGIN\n")) +
+         items + QStringLiteral("END\n");
+}
+
+// Bytes as the 16-bit words of raw data, low byte first; an odd last byte as a string.
+QString dataWords(const QByteArray &data) {
+  QStringList words;
+  for (qsizetype i = 0; i + 1 < data.size(); i += 2)
+    words << QStringLiteral("0x%1").arg(uchar(data[i]) | uchar(data[i + 1]) << 8, 4, 16,
+                                        QLatin1Char('0'));
+  if (data.size() % 2)
+    words << QStringLiteral("\"\\%1\"").arg(int(uchar(data.back())), 3, 8, QLatin1Char('0'));
+  return words.join(QStringLiteral(", "));
+}
+
+// DLGINIT: records of control, message, length (a double word, written as two words)
+// and data, ended by a zero; the form the resource editors write.
+QString dlgInit(const CompiledResource &resource) {
+  const QByteArray &data = resource.data;
+  QString out = resourceName(resource.name) + QStringLiteral(" DLGINIT\nBEGIN\n");
+  qsizetype at = 0;
+  for (;;) {
+    if (at + 2 > data.size())
+      return {};
+    const quint16 control = quint16(uchar(data[at]) | uchar(data[at + 1]) << 8);
+    if (control == 0)
+      break;
+    if (at + 8 > data.size())
+      return {};
+    const auto word = [&](qsizetype i) { return uchar(data[i]) | uchar(data[i + 1]) << 8; };
+    const quint32 length = quint32(word(at + 4)) | quint32(word(at + 6)) << 16;
+    if (quint64(at) + 8 + length > quint64(data.size()))
+      return {};
+    const QByteArray bytes = data.mid(at + 8, qsizetype(length));
+    // An odd last byte beyond ASCII cannot be spelt in a UTF-8 script.
+    if (length % 2 && uchar(bytes.back()) >= 0x80)
+      return {};
+    out += QStringLiteral("    %1, 0x%2, %3, %4\n")
+               .arg(control)
+               .arg(word(at + 2), 0, 16)
+               .arg(word(at + 4))
+               .arg(word(at + 6));
+    if (length)
+      out += QStringLiteral("    ") + dataWords(bytes) + u'\n';
+    at += 8 + qsizetype(length);
+  }
+  // Nothing may follow the terminator that the statement would lose.
+  if (at + 2 != data.size())
+    return {};
+  return out + QStringLiteral("    0\nEND\n");
+}
+
+// The statement of a resource whose texts a script can spell, or empty.
+QString statement(const CompiledResource &resource) {
+  if (resource.type == ResourceId{0, QStringLiteral("DLGINIT")} ||
+      resource.type == ResourceId::fromNumber(240))
+    return resource.type.isNumber() ? QString() : dlgInit(resource);
+  if (!resource.type.isNumber())
+    return {};
+  switch (resource.type.number) {
+  case kStringTable:
+    return resource.name.isNumber() ? stringTable(resource) : QString();
+  case kMenu:
+    return menu(resource);
+  case kDialog:
+    return dialogStatement(resource);
+  default:
+    return {};
+  }
+}
+
+} // namespace
+
+QString scriptLiteral(const QString &text) {
+  QString out = QStringLiteral("\"");
+  for (const QChar c : text) {
+    const char16_t u = c.unicode();
+    if (u == u'"')
+      out += QStringLiteral("\"\"");
+    else if (u == u'\\')
+      out += QStringLiteral("\\\\");
+    else if (u == u'\n')
+      out += QStringLiteral("\\n");
+    else if (u == u'\r')
+      out += QStringLiteral("\\r");
+    else if (u == u'\t')
+      out += QStringLiteral("\\t");
+    else if (u < 0x20 || u == 0x7F)
+      out += QStringLiteral("\\%1").arg(int(u), 3, 8, QLatin1Char('0'));
+    else
+      out += c;
+  }
+  return out + u'"';
+}
+
+QString resourceName(const ResourceId &id) {
+  if (id.isNumber())
+    return QString::number(id.number);
+  bool word = !id.name.isEmpty() && !id.name.front().isDigit();
+  for (const QChar c : id.name)
+    word = word && (c.isLetterOrNumber() || c == u'_') && c.unicode() < 0x80;
+  return word ? id.name : scriptLiteral(id.name);
+}
+
+DecompiledScript decompileResources(const QList<CompiledResource> &resources,
+                                    const QString &sideName) {
+  DecompiledScript script;
+  script.text = QStringLiteral("#pragma code_page(65001)\n");
+  // Each language's resources together, in the order they came.
+  QList<quint16> languages;
+  for (const CompiledResource &resource : resources)
+    if (!languages.contains(resource.language))
+      languages.append(resource.language);
+  for (const quint16 language : languages) {
+    script.text +=
+        QStringLiteral("\nLANGUAGE %1, %2\n\n").arg(language & 0x3FF).arg(language >> 10);
+    for (const CompiledResource &resource : resources) {
+      if (resource.language != language)
+        continue;
+      QString text = statement(resource);
+      if (text.isEmpty())
+        text = rawData(resource, sideName, script.sideFiles);
+      script.text += text + u'\n';
+    }
+  }
+  return script;
+}
+
+} // namespace tarvelo

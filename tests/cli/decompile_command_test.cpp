@@ -1,0 +1,108 @@
+// Tests: decompile on a program built with mingw-w64 and on a .res file: the script
+// compiles back to the program's resources; damaged files and bad arguments fail.
+#include "cli/cli_run.h"
+#include "compiled/pe_resources.h"
+#include "support/rc_compiler.h"
+
+#include <QFile>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace tarvelo {
+namespace {
+
+bool build(const QString &folder, const QStringList &arguments, const QString &program) {
+  QProcess process;
+  process.setWorkingDirectory(folder);
+  process.start(QStandardPaths::findExecutable(program), arguments);
+  process.waitForFinished(120000);
+  EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
+  return process.exitCode() == 0;
+}
+
+QByteArray bytesOf(const QString &path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QStringList lines(const QList<CompiledResource> &resources) {
+  QStringList out;
+  for (const CompiledResource &r : resources)
+    out << QStringLiteral("%1 %2 %3 %4")
+               .arg(r.type.text(), r.name.text())
+               .arg(r.language)
+               .arg(QString::fromLatin1(r.data.toHex()));
+  out.sort();
+  return out;
+}
+
+TEST(DecompileCommand, AProgramsScriptCompilesBackToItsResources) {
+  QTemporaryDir dir;
+  QFile script(dir.filePath("program.rc"));
+  ASSERT_TRUE(script.open(QIODevice::WriteOnly));
+  script.write(
+      "LANGUAGE 7, 1\nSTRINGTABLE\nBEGIN\n 5 \"\\366ffnen \"\"x\"\"\"\nEND\n"
+      "IDD_A DIALOGEX 0, 0, 120, 50\nSTYLE 0x80C80048\nCAPTION \"Info\"\n"
+      "FONT 8, \"MS Shell Dlg\", 400, 0, 1\nBEGIN\n LTEXT \"Name\", -1, 5, 5, 50, 8\n"
+      " EDITTEXT 200, 60, 5, 50, 12, 0x0080\n COMBOBOX 201, 5, 20, 60, 50, 0x0003\n"
+      " CONTROL \"\", 202, \"msctls_progress32\", 0x0, 5, 35, 100, 8\nEND\n"
+      "5 MENU\nBEGIN\n POPUP \"&Datei\"\n BEGIN\n  MENUITEM \"&Ende\", 9, GRAYED\n END\nEND\n");
+  script.close();
+  QFile main(dir.filePath("main.c"));
+  ASSERT_TRUE(main.open(QIODevice::WriteOnly));
+  main.write("int main(void) { return 0; }\n");
+  main.close();
+  ASSERT_TRUE(build(dir.path(), {"-c", "1252", "-i", "program.rc", "-o", "res.o"},
+                    "x86_64-w64-mingw32-windres"));
+  ASSERT_TRUE(
+      build(dir.path(), {"-o", "program.exe", "main.c", "res.o"}, "x86_64-w64-mingw32-gcc"));
+  const test::CliRun run = test::runCli(
+      {"decompile", dir.filePath("program.exe"), "--out", dir.filePath("decompiled.rc")});
+  ASSERT_EQ(run.status, 0) << run.err.toStdString();
+  EXPECT_EQ(run.out.trimmed(), QStringLiteral("3 resources written"));
+  QString error;
+  const QByteArray res =
+      test::compileScript(dir.filePath("decompiled.rc"), {}, 65001, dir.path(), error);
+  ASSERT_FALSE(res.isEmpty()) << error.toStdString();
+  const QList<CompiledResource> original =
+      readPeResources(bytesOf(dir.filePath("program.exe"))).resources;
+  EXPECT_EQ(lines(readResFile(res).resources), lines(original))
+      << bytesOf(dir.filePath("decompiled.rc")).toStdString();
+
+  // The translator's script shows the texts as the program holds them.
+  const test::CliRun dump =
+      test::runCli({"dump", dir.filePath("decompiled.rc"), "--language", "1031"});
+  EXPECT_TRUE(dump.out.contains(QString::fromUtf8("STRINGTABLE\t5\töffnen \"x\"")))
+      << dump.out.toStdString();
+  EXPECT_TRUE(dump.out.contains(QStringLiteral("MENU\t9\t&Ende"))) << dump.out.toStdString();
+}
+
+TEST(DecompileCommand, DamagedFilesAndBadArgumentsFail) {
+  QTemporaryDir dir;
+  QFile damaged(dir.filePath("damaged.res"));
+  ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
+  damaged.write(writeResFile({}) + QByteArray("\x10\0\0\0\x20\0\0\0", 8));
+  damaged.close();
+  const struct {
+    QStringList arguments;
+    int status;
+    const char *says;
+  } cases[] = {
+      {{"decompile", dir.filePath("damaged.res"), "--out", dir.filePath("a.rc")},
+       1,
+       "at offset 32"},
+      {{"decompile", dir.filePath("missing.exe"), "--out", dir.filePath("a.rc")}, 1, "missing.exe"},
+      {{"decompile", "--out", dir.filePath("a.rc")}, 2, "decompile needs"},
+      {{"decompile", dir.filePath("damaged.res")}, 2, "--out"},
+  };
+  for (const auto &c : cases) {
+    const test::CliRun run = test::runCli(c.arguments);
+    EXPECT_EQ(run.status, c.status) << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains(QLatin1String(c.says))) << run.err.toStdString();
+  }
+  EXPECT_FALSE(QFile::exists(dir.filePath("a.rc")));
+}
+
+} // namespace
+} // namespace tarvelo
