@@ -59,8 +59,11 @@ int runDump(const QStringList &arguments) {
   MemorySettings settings;
   ScriptContext context{&entries, &tasks, &prompter, &progress, &settings};
   ResourceScript script(context);
-  if (!script.open(path)) {
-    std::fprintf(stderr, "error: %s\n", cannotOpenMessage(path).toUtf8().constData());
+  QString damage;
+  if (!script.openSource(path, &damage)) {
+    const QString message =
+        damage.isEmpty() ? cannotOpenMessage(path) : path + QStringLiteral(": ") + damage;
+    std::fprintf(stderr, "error: %s\n", message.toUtf8().constData());
     return 1;
   }
   if (!languageGiven)
@@ -97,7 +100,7 @@ int runLanguages(const QStringList &arguments) {
   NullProgress progress;
   MemorySettings settings;
   ResourceScript script({&entries, &tasks, &prompter, &progress, &settings});
-  if (!script.open(arguments[0])) {
+  if (!script.openSource(arguments[0])) {
     std::fprintf(stderr, "error: %s\n", cannotOpenMessage(arguments[0]).toUtf8().constData());
     return 1;
   }

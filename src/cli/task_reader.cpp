@@ -31,8 +31,11 @@ bool TaskReader::read(const QString &sourcePath, int sourceLanguage, const QStri
   task->targetLanguage = targetLanguage;
 
   m_source = std::make_unique<ResourceScript>(m_context);
-  if (!m_source->open(task->sourcePath)) {
-    std::fprintf(stderr, "error: %s\n", cannotOpenMessage(task->sourcePath).toUtf8().constData());
+  QString damage;
+  if (!m_source->openSource(task->sourcePath, &damage)) {
+    const QString message = damage.isEmpty() ? cannotOpenMessage(task->sourcePath)
+                                             : task->sourcePath + QStringLiteral(": ") + damage;
+    std::fprintf(stderr, "error: %s\n", message.toUtf8().constData());
     return false;
   }
   if (m_source->read(true, task->sourceLanguage, task) != ScriptResult::Ok) {

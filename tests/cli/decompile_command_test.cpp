@@ -76,6 +76,23 @@ TEST(DecompileCommand, AProgramsScriptCompilesBackToItsResources) {
   EXPECT_TRUE(dump.out.contains(QString::fromUtf8("STRINGTABLE\t5\töffnen \"x\"")))
       << dump.out.toStdString();
   EXPECT_TRUE(dump.out.contains(QStringLiteral("MENU\t9\t&Ende"))) << dump.out.toStdString();
+
+  // The program is a task's source as it stands: a new English script of its texts.
+  const test::CliRun translate =
+      test::runCli({"translate", "--source", dir.filePath("program.exe"), "--source-language",
+                    "1031", "--new-target", dir.filePath("english.rc"), "--target-language", "1033",
+                    "--saving-option", "1"});
+  ASSERT_EQ(translate.status, 0) << translate.err.toStdString();
+  EXPECT_TRUE(translate.out.contains(QStringLiteral("0 of 5 items verified")))
+      << translate.out.toStdString();
+  const test::CliRun english =
+      test::runCli({"dump", dir.filePath("english.rc"), "--language", "1033"});
+  EXPECT_EQ(english.out, dump.out);
+  EXPECT_FALSE(
+      test::compileScript(dir.filePath("english.rc"), {}, 65001, dir.path(), error).isEmpty())
+      << error.toStdString();
+  // The program itself is never written.
+  EXPECT_EQ(readPeResources(bytesOf(dir.filePath("program.exe"))).resources.size(), 3);
 }
 
 TEST(DecompileCommand, DamagedFilesAndBadArgumentsFail) {

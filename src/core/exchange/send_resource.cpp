@@ -1,5 +1,6 @@
 // Sending a task's source and target by mail through the desktop's composer.
 #include "exchange/send_resource.h"
+#include "compiled/compiled_source.h"
 
 #include "exchange/mail_message.h"
 #include "files/file_messages.h"
@@ -24,7 +25,7 @@ namespace {
 // false after the reason was said.
 bool writeTargetCopy(Session &session, Task *task, const QString &path) {
   ScriptFile source;
-  source.open(task->sourcePath);
+  openSourceScript(source, task->sourcePath);
   ScriptFile target;
   if (!task->targetPath.isEmpty() && QFileInfo::exists(task->targetPath) &&
       target.open(task->targetPath)) {

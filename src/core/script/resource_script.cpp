@@ -2,6 +2,7 @@
 // and writing a task's target.
 #include "script/resource_script.h"
 
+#include "compiled/compiled_source.h"
 #include "files/file_messages.h"
 #include "script/entry_collector.h"
 #include "script/entry_list.h"
@@ -19,6 +20,10 @@
 namespace tarvelo {
 
 ResourceScript::ResourceScript(const ScriptContext &context) : m_context(context) {}
+
+bool ResourceScript::openSource(const QString &path, QString *error) {
+  return openSourceScript(m_lines.file(), path, error);
+}
 
 ScriptResult ResourceScript::read(bool isSource, int wantedLanguage, Task *task) {
   ScriptFile &file = m_lines.file();

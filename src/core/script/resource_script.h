@@ -21,6 +21,9 @@ public:
   explicit ResourceScript(const ScriptContext &context);
 
   bool open(const QString &path) { return m_lines.file().open(path); }
+  // Opens a task's source: a script, or a compiled file as the script of its resources.
+  // A damaged compiled file sets error to where and what.
+  bool openSource(const QString &path, QString *error = nullptr);
   void openData(const QByteArray &data) { m_lines.file().openData(data); }
   ScriptFile &file() { return m_lines.file(); }
 

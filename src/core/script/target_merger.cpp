@@ -1,6 +1,7 @@
 // Writing a target: the merge pass over the old target, the new resources at one place,
 // and the file assembled from the merged lines.
 #include "script/target_merger.h"
+#include "compiled/compiled_source.h"
 
 #include "files/file_messages.h"
 #include "script/language.h"
@@ -149,7 +150,7 @@ TargetMerger::Layout TargetMerger::layoutFor(const ScriptFile &target, ScriptFil
   if (source)
     copier.source() = *source;
   else
-    opened = copier.source().open(m_task->sourcePath);
+    opened = openSourceScript(copier.source(), m_task->sourcePath);
   if (opened && !copier.source().isEmpty()) {
     layout.crLf = copier.source().mostlyCrLf();
     layout.finalLineEnd = copier.source().endsWithLineEnd();

@@ -1,4 +1,5 @@
 // Saving targets with their companions, and confirming replacing changed files.
+#include "compiled/compiled_source.h"
 #include "files/file_messages.h"
 #include "files/file_transaction.h"
 #include "script/companion_file.h"
@@ -44,7 +45,7 @@ Session::Written Session::writeTarget(Task *task, const QString &path, int langu
     target.create(task == m_tasks.head() ? m_targetEncoding : ScriptFile::Ansi);
   }
   ScriptFile source;
-  source.open(task->sourcePath);
+  openSourceScript(source, task->sourcePath);
   WriteContext context = writeContextOf(m_settings);
   ResourceScript writer({&m_entries, &m_tasks, &m_prompter, &m_progress, &m_settings});
   const QString targetPath = task->targetPath;
