@@ -3,6 +3,7 @@
 #include "cli/cli_run.h"
 #include "compiled/pe_resources.h"
 #include "support/rc_compiler.h"
+#include "support/resource_lines.h"
 
 #include <QFile>
 #include <QStandardPaths>
@@ -24,17 +25,6 @@ bool build(const QString &folder, const QStringList &arguments, const QString &p
 QByteArray bytesOf(const QString &path) {
   QFile file(path);
   return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-QStringList lines(const QList<CompiledResource> &resources) {
-  QStringList out;
-  for (const CompiledResource &r : resources)
-    out << QStringLiteral("%1 %2 %3 %4")
-               .arg(r.type.text(), r.name.text())
-               .arg(r.language)
-               .arg(QString::fromLatin1(r.data.toHex()));
-  out.sort();
-  return out;
 }
 
 TEST(DecompileCommand, AProgramsScriptCompilesBackToItsResources) {
@@ -67,7 +57,7 @@ TEST(DecompileCommand, AProgramsScriptCompilesBackToItsResources) {
   ASSERT_FALSE(res.isEmpty()) << error.toStdString();
   const QList<CompiledResource> original =
       readPeResources(bytesOf(dir.filePath("program.exe"))).resources;
-  EXPECT_EQ(lines(readResFile(res).resources), lines(original))
+  EXPECT_EQ(test::resourceLines(readResFile(res).resources), test::resourceLines(original))
       << bytesOf(dir.filePath("decompiled.rc")).toStdString();
 
   // The translator's script shows the texts as the program holds them.

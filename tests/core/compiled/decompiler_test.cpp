@@ -5,6 +5,7 @@
 #include "compiled/menu_template.h"
 #include "compiled/string_block.h"
 #include "support/rc_compiler.h"
+#include "support/resource_lines.h"
 #include "support/script_harness.h"
 
 #include <QDir>
@@ -21,19 +22,6 @@ QByteArray compileIn(const QString &folder, const QString &name, int codePage) {
   const QByteArray res = test::compileScript(folder + u'/' + name, {}, codePage, folder, error);
   EXPECT_FALSE(res.isEmpty()) << error.toStdString();
   return res;
-}
-
-// Type, name, language and data of each resource, sorted: the script groups them by
-// language.
-QStringList lines(const QList<CompiledResource> &resources) {
-  QStringList out;
-  for (const CompiledResource &r : resources)
-    out << QStringLiteral("%1 %2 %3 %4")
-               .arg(r.type.text(), r.name.text())
-               .arg(r.language)
-               .arg(QString::fromLatin1(r.data.toHex()));
-  out.sort();
-  return out;
 }
 
 // Decompiles, saves the script and its side files, and compiles it again.
@@ -62,7 +50,8 @@ TEST(Decompiler, TheExampleCompilesBackToTheSameResources) {
           .resources;
   ASSERT_FALSE(original.isEmpty());
   QString script;
-  EXPECT_EQ(lines(roundTrip(original, script)), lines(original)) << script.toStdString();
+  EXPECT_EQ(test::resourceLines(roundTrip(original, script)), test::resourceLines(original))
+      << script.toStdString();
   // The texts are statements, not data: the script reader reads the same texts from the
   // decompiled script as from the example's own, kind by kind and in order.
   EXPECT_EQ(script.count(QLatin1String(" DIALOGEX ")), 2);
@@ -126,7 +115,8 @@ TEST(Decompiler, AwkwardTextsAndDataCompileBackAlike) {
   add(ResourceId{0, "MYDATA"}, ResourceId::fromNumber(9), 0x0409, QByteArray("odd\n", 4) + "x");
   add(ResourceId::fromNumber(10), ResourceId::fromNumber(2), 0x0409, QByteArray("\x01\xff\x80", 3));
   QString script;
-  EXPECT_EQ(lines(roundTrip(resources, script)), lines(resources)) << script.toStdString();
+  EXPECT_EQ(test::resourceLines(roundTrip(resources, script)), test::resourceLines(resources))
+      << script.toStdString();
   EXPECT_TRUE(script.contains(QLatin1String("ABOUT DIALOGEX")));
 
   // The script reader finds the texts in the script, escapes as written.

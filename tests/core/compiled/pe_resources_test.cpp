@@ -3,6 +3,8 @@
 // refused with their place.
 #include "compiled/pe_resources.h"
 
+#include "support/resource_lines.h"
+
 #include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
@@ -38,18 +40,6 @@ bool run(const QString &program, const QStringList &arguments, const QString &fo
 QByteArray fileBytes(const QString &path) {
   QFile file(path);
   return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-// The resources, one line each, in the order a resource directory sorts them.
-QStringList lines(const QList<CompiledResource> &resources) {
-  QStringList out;
-  for (const CompiledResource &r : resources)
-    out << QStringLiteral("%1 %2 %3 %4")
-               .arg(r.type.text(), r.name.text())
-               .arg(r.language)
-               .arg(QString::fromLatin1(r.data.toHex()));
-  out.sort();
-  return out;
 }
 
 class PeResources : public ::testing::TestWithParam<const char *> {
@@ -90,7 +80,7 @@ TEST_P(PeResources, AProgramHoldsWhatItsScriptCompiledTo) {
   EXPECT_EQ(read.is64Bit, QByteArray(GetParam()).startsWith("x86_64"));
   const ResFileRead compiled = readResFile(res);
   ASSERT_TRUE(compiled.ok());
-  EXPECT_EQ(lines(read.resources), lines(compiled.resources));
+  EXPECT_EQ(test::resourceLines(read.resources), test::resourceLines(compiled.resources));
   // Two string blocks in English, one in German, the menu, the dialog and the data.
   EXPECT_EQ(read.resources.size(), 6);
 }
