@@ -4161,6 +4161,11 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
         <translation>Ressourcendateien (*.rc *.rc2)</translation>
     </message>
     <message>
+        <location line="+3"/>
+        <source>Programs and compiled resources (*.exe *.dll *.ocx *.cpl *.mui *.res)</source>
+        <translation>Programme und kompilierte Ressourcen (*.exe *.dll *.ocx *.cpl *.mui *.res)</translation>
+    </message>
+    <message>
         <location line="+0"/>
         <source>All files (*)</source>
         <translation>Alle Dateien (*)</translation>

@@ -37,8 +37,13 @@ QString browseForScript(QWidget *parent, const QString &caption, const QString &
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
   // A target may be a script that does not exist yet: it is built from the source.
   dialog.setFileMode(mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
-  dialog.setNameFilters(
-      {TaskForm::tr("Resource files (*.rc *.rc2)"), TaskForm::tr("All files (*)")});
+  QStringList filters{TaskForm::tr("Resource files (*.rc *.rc2)")};
+  // A source may also be a built program or a compiled resource file.
+  if (mustExist)
+    filters << TaskForm::tr(
+        "Programs and compiled resources (*.exe *.dll *.ocx *.cpl *.mui *.res)");
+  filters << TaskForm::tr("All files (*)");
+  dialog.setNameFilters(filters);
   dialog.setDefaultSuffix(QStringLiteral("rc"));
   if (!current.isEmpty()) {
     const QFileInfo info(current);
