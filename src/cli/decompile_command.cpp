@@ -1,9 +1,8 @@
 // The decompile command: a compiled file's resources written as a resource script.
 #include "cli/cli_arguments.h"
 #include "cli/commands.h"
+#include "compiled/compiled_source.h"
 #include "compiled/decompiler.h"
-#include "compiled/pe_resources.h"
-#include "compiled/res_file.h"
 #include "files/file_transaction.h"
 
 #include <QDir>
@@ -22,22 +21,10 @@ bool readCompiled(const QString &path, QList<CompiledResource> &resources, QStri
     error = QStringLiteral("%1: %2").arg(path, file.errorString());
     return false;
   }
-  const QByteArray bytes = file.readAll();
-  if (bytes.startsWith("MZ")) {
-    const PeResourcesRead read = readPeResources(bytes);
-    resources = read.resources;
-    if (!read.ok())
-      error =
-          QStringLiteral("%1: at offset %2: %3").arg(path).arg(read.errorOffset).arg(read.error);
-    return read.ok();
-  }
-  const ResFileRead read = readResFile(bytes);
-  resources = read.resources;
-  if (!read.ok())
-    error = QStringLiteral("%1: at offset %2: %3").arg(path).arg(read.errorOffset).arg(read.error);
-  else if (bytes.isEmpty())
-    error = QStringLiteral("%1: the file is empty").arg(path);
-  return read.ok() && !bytes.isEmpty();
+  if (readCompiledResources(file.readAll(), resources, error))
+    return true;
+  error = path + QStringLiteral(": ") + error;
+  return false;
 }
 
 } // namespace

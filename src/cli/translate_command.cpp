@@ -5,8 +5,11 @@
 #include "cli/commands.h"
 #include "cli/secret_options.h"
 #include "cli/task_reader.h"
+#include "compiled/compiled_source.h"
+#include "compiled/translated_resources.h"
 #include "exchange/machine_translation_run.h"
 #include "exchange/machine_translator.h"
+#include "files/file_transaction.h"
 #include "script/companion_file.h"
 #include "script/entry_list.h"
 #include "script/resource_script.h"
@@ -17,6 +20,7 @@
 #include "seam/settings.h"
 #include "workbench/undo_stack.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <cstdio>
 
@@ -170,6 +174,36 @@ FillOutcome fillByMachine(const TranslateOptions &options, TaskReader &reader,
 }
 
 // Writes the target with its companion files and prints the verification summary.
+// A compiled source's resources in the target language, with the translations, as a
+// .res file.
+bool writeCompiledTarget(const QString &outPath, TaskReader &reader, WriteContext context) {
+  const Task *task = reader.task();
+  QFile source(task->sourcePath);
+  QList<CompiledResource> resources;
+  QString failure;
+  const QByteArray bytes = source.open(QIODevice::ReadOnly) ? source.readAll() : QByteArray();
+  if (!isCompiledResources(bytes)) {
+    std::fprintf(stderr, "error: a .res file is written from a compiled source (a .res file "
+                         "or a program) only\n");
+    return false;
+  }
+  if (!readCompiledResources(bytes, resources, failure)) {
+    std::fprintf(stderr, "error: %s: %s\n", task->sourcePath.toUtf8().constData(),
+                 failure.toUtf8().constData());
+    return false;
+  }
+  context.task = task;
+  const QList<CompiledResource> translated =
+      translatedResources(resources, quint16(task->sourceLanguage), reader.entries(), task,
+                          quint16(task->targetLanguage), context);
+  if (!writeFileSafely(outPath, writeResFile(translated), &failure)) {
+    std::fprintf(stderr, "error: %s\n", failure.toUtf8().constData());
+    return false;
+  }
+  std::printf("%s\n", verificationSummary(reader.entries()).toUtf8().constData());
+  return true;
+}
+
 bool writeTarget(const TranslateOptions &options, TaskReader &reader) {
   EntryList &entries = reader.entries();
   Task *task = reader.task();
@@ -178,6 +212,8 @@ bool writeTarget(const TranslateOptions &options, TaskReader &reader) {
   writeContext.savingOption = options.savingOption;
   writeContext.userText = options.userText;
   writeContext.regenerateDialogs = options.regenerateDialogs;
+  if (options.out.endsWith(QLatin1String(".res"), Qt::CaseInsensitive))
+    return writeCompiledTarget(QFileInfo(options.out).absoluteFilePath(), reader, writeContext);
   ResourceScript writer(reader.context());
   if (writer.write(task, task->targetLanguage, target, writeContext, false, &reader.sourceFile()) !=
       ScriptResult::Ok)

@@ -81,6 +81,28 @@ TEST(DecompileCommand, AProgramsScriptCompilesBackToItsResources) {
   EXPECT_FALSE(
       test::compileScript(dir.filePath("english.rc"), {}, 65001, dir.path(), error).isEmpty())
       << error.toStdString();
+  // The translations written as a .res file of the program's resources in English: what
+  // llvm-rc compiles of the English script.
+  const test::CliRun toRes =
+      test::runCli({"translate", "--source", dir.filePath("program.exe"), "--source-language",
+                    "1031", "--target", dir.filePath("english.rc"), "--target-language", "1033",
+                    "--out", dir.filePath("english.res")});
+  ASSERT_EQ(toRes.status, 0) << toRes.err.toStdString();
+  QTemporaryDir compiled;
+  EXPECT_EQ(test::resourceLines(readResFile(bytesOf(dir.filePath("english.res"))).resources),
+            test::resourceLines(readResFile(test::compileScript(dir.filePath("english.rc"), {},
+                                                                65001, compiled.path(), error))
+                                    .resources));
+  // A script source has no compiled resources to translate.
+  const test::CliRun fromScript =
+      test::runCli({"translate", "--source", dir.filePath("english.rc"), "--source-language",
+                    "1033", "--new-target", dir.filePath("x.rc"), "--target-language", "1031",
+                    "--out", dir.filePath("x.res")});
+  EXPECT_EQ(fromScript.status, 1);
+  EXPECT_TRUE(fromScript.err.contains(QLatin1String("compiled source")))
+      << fromScript.err.toStdString();
+  EXPECT_FALSE(QFile::exists(dir.filePath("x.res")));
+
   // The program itself is never written.
   EXPECT_EQ(readPeResources(bytesOf(dir.filePath("program.exe"))).resources.size(), 3);
 }

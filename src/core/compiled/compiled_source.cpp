@@ -16,13 +16,8 @@ bool isCompiledResources(const QByteArray &bytes) {
          (bytes.size() >= 32 && QByteArrayView(bytes).first(16) == QByteArrayView(marker, 16));
 }
 
-bool openSourceScript(ScriptFile &file, const QString &path, QString *error) {
-  if (!file.open(path))
-    return false;
-  const QByteArray &bytes = file.data();
-  if (!isCompiledResources(bytes))
-    return true;
-  QList<CompiledResource> resources;
+bool readCompiledResources(const QByteArray &bytes, QList<CompiledResource> &resources,
+                           QString &error) {
   QString failure;
   qsizetype offset = -1;
   if (bytes.startsWith("MZ")) {
@@ -36,9 +31,24 @@ bool openSourceScript(ScriptFile &file, const QString &path, QString *error) {
     failure = read.error;
     offset = read.errorOffset;
   }
-  if (!failure.isEmpty()) {
+  if (failure.isEmpty() && bytes.isEmpty())
+    failure = QStringLiteral("the file is empty");
+  if (!failure.isEmpty())
+    error = QStringLiteral("at offset %1: %2").arg(qMax<qsizetype>(offset, 0)).arg(failure);
+  return failure.isEmpty();
+}
+
+bool openSourceScript(ScriptFile &file, const QString &path, QString *error) {
+  if (!file.open(path))
+    return false;
+  const QByteArray &bytes = file.data();
+  if (!isCompiledResources(bytes))
+    return true;
+  QList<CompiledResource> resources;
+  QString failure;
+  if (!readCompiledResources(bytes, resources, failure)) {
     if (error)
-      *error = QStringLiteral("at offset %1: %2").arg(offset).arg(failure);
+      *error = failure;
     return false;
   }
   // Side files hold only data no text lives in: the script reader keeps their

@@ -133,6 +133,15 @@ QString header(const CompiledResource &resource, const CompiledDialog &d) {
 
 } // namespace
 
+bool controlHasText(const CompiledControl &control) {
+  if (control.title.kind == TemplateName::Kind::Number)
+    return false;
+  const TemplateName &name = control.className;
+  if (name.kind == TemplateName::Kind::Number && name.number >= 0x80 && name.number <= 0x85)
+    return kPredefined[name.number - 0x80].text;
+  return true;
+}
+
 QString dialogStatement(const CompiledResource &resource) {
   CompiledDialog dialog;
   QString error;

@@ -14,4 +14,13 @@ QString dialogStatement(const CompiledResource &resource);
 QString rawData(const CompiledResource &resource, const QString &sideName,
                 QList<SideFile> &sideFiles);
 
+struct CompiledMenu;
+struct CompiledMenuItem;
+struct CompiledControl;
+// Whether a MENU item is written as MENUITEM SEPARATOR (it then holds no text).
+bool isSeparator(const CompiledMenu &menu, const CompiledMenuItem &item);
+// Whether a dialog's control is written with a quoted text (a number, or a statement
+// that takes none, is not).
+bool controlHasText(const CompiledControl &control);
+
 } // namespace tarvelo

@@ -65,7 +65,7 @@ QString menuItems(const CompiledMenu &menu, bool &spelt) {
         out += QStringLiteral(", %1").arg(item.helpId);
     } else if (item.popup) {
       out += indent + QStringLiteral("POPUP ") + scriptLiteral(item.text) + menuOptions(item.flags);
-    } else if (item.text.isEmpty() && item.id == 0 && (item.flags & ~0x80u) == 0) {
+    } else if (isSeparator(menu, item)) {
       out += indent + QStringLiteral("MENUITEM SEPARATOR");
     } else {
       out += indent + QStringLiteral("MENUITEM %1, %2").arg(scriptLiteral(item.text)).arg(item.id) +
@@ -165,6 +165,11 @@ QString statement(const CompiledResource &resource) {
 }
 
 } // namespace
+
+bool isSeparator(const CompiledMenu &menu, const CompiledMenuItem &item) {
+  return !menu.extended && !item.popup && item.text.isEmpty() && item.id == 0 &&
+         (item.flags & ~0x80u) == 0;
+}
 
 QString scriptLiteral(const QString &text) {
   QString out = QStringLiteral("\"");

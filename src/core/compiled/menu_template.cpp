@@ -83,6 +83,7 @@ private:
       item.state = m_reader.dword();
       item.id = m_reader.dword();
       const quint16 flags = m_reader.word();
+      item.exFlags = flags;
       item.popup = flags & kExPopup;
       item.text = m_reader.zeroTerminated();
       m_reader.align(4);
@@ -103,7 +104,50 @@ private:
   QString m_problem;
 };
 
+void writeWord(QByteArray &out, quint16 value) {
+  out.append(char(value & 0xFF));
+  out.append(char(value >> 8));
+}
+
+void writeDword(QByteArray &out, quint32 value) {
+  writeWord(out, quint16(value & 0xFFFF));
+  writeWord(out, quint16(value >> 16));
+}
+
+void writeText(QByteArray &out, const QString &text) {
+  for (const QChar c : text)
+    writeWord(out, c.unicode());
+  writeWord(out, 0);
+}
+
 } // namespace
+
+QByteArray writeMenuTemplate(const CompiledMenu &menu) {
+  QByteArray out;
+  writeWord(out, menu.extended ? 1 : 0);
+  writeWord(out, menu.extended ? 4 : 0);
+  if (menu.extended)
+    writeDword(out, menu.helpId);
+  for (const CompiledMenuItem &item : menu.items) {
+    if (!menu.extended) {
+      writeWord(out, quint16(item.flags));
+      if (!item.popup)
+        writeWord(out, quint16(item.id));
+      writeText(out, item.text);
+      continue;
+    }
+    writeDword(out, item.flags);
+    writeDword(out, item.state);
+    writeDword(out, item.id);
+    writeWord(out, item.exFlags);
+    writeText(out, item.text);
+    while (out.size() % 4)
+      out.append('\0');
+    if (item.popup)
+      writeDword(out, item.helpId);
+  }
+  return out;
+}
 
 bool readMenuTemplate(const QByteArray &data, CompiledMenu &menu, QString &error,
                       qsizetype &errorOffset) {

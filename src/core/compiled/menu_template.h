@@ -11,11 +11,12 @@ namespace tarvelo {
 struct CompiledMenuItem {
   int depth = 0;
   bool popup = false;
-  quint32 id = 0;     // none for a popup of a MENU template
-  quint32 flags = 0;  // MENU: the item's option word; MENUEX: its type
-  quint32 state = 0;  // MENUEX only
-  quint32 helpId = 0; // MENUEX popups only
-  QString text;       // empty for a separator
+  quint32 id = 0;      // none for a popup of a MENU template
+  quint32 flags = 0;   // MENU: the item's option word; MENUEX: its type
+  quint32 state = 0;   // MENUEX only
+  quint32 helpId = 0;  // MENUEX popups only
+  quint16 exFlags = 0; // MENUEX: the item's own flags (popup, last of its level)
+  QString text;        // empty for a separator
 };
 
 struct CompiledMenu {
@@ -28,5 +29,7 @@ struct CompiledMenu {
 // ends before the template does or nests deeper than any menu does.
 bool readMenuTemplate(const QByteArray &data, CompiledMenu &menu, QString &error,
                       qsizetype &errorOffset);
+// The template of a menu read by readMenuTemplate, with its items' flags as they are.
+QByteArray writeMenuTemplate(const CompiledMenu &menu);
 
 } // namespace tarvelo

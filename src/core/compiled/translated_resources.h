@@ -1,0 +1,27 @@
+// A translated copy of compiled resources: the source's texts replaced by the task's
+// translations, in the target language.
+#pragma once
+
+#include "compiled/res_file.h"
+
+namespace tarvelo {
+
+class EntryList;
+struct Task;
+struct WriteContext;
+
+// The resources of the source's language (sourceLanguage) with the texts of the task's
+// entries (as the saving option of context writes them), each in targetLanguage:
+// string tables, menus and dialogs rebuilt with their texts, every other resource of
+// the language copied as it is. The entries are those read from the decompiled script
+// of the same resources.
+QList<CompiledResource> translatedResources(const QList<CompiledResource> &source,
+                                            quint16 sourceLanguage, const EntryList &entries,
+                                            const Task *task, quint16 targetLanguage,
+                                            const WriteContext &context);
+
+// A text as written in a script (escapes as typed, quotes single) as the compiler
+// stores it.
+QString storedText(const QString &written);
+
+} // namespace tarvelo
