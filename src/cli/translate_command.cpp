@@ -6,6 +6,8 @@
 #include "cli/secret_options.h"
 #include "cli/task_reader.h"
 #include "compiled/compiled_source.h"
+#include "compiled/language_dll.h"
+#include "compiled/pe_resources.h"
 #include "compiled/translated_resources.h"
 #include "exchange/machine_translation_run.h"
 #include "exchange/machine_translator.h"
@@ -175,7 +177,7 @@ FillOutcome fillByMachine(const TranslateOptions &options, TaskReader &reader,
 
 // Writes the target with its companion files and prints the verification summary.
 // A compiled source's resources in the target language, with the translations, as a
-// .res file.
+// .res file or a resource-only language DLL (for the source program's machine).
 bool writeCompiledTarget(const QString &outPath, TaskReader &reader, WriteContext context) {
   const Task *task = reader.task();
   QFile source(task->sourcePath);
@@ -183,8 +185,8 @@ bool writeCompiledTarget(const QString &outPath, TaskReader &reader, WriteContex
   QString failure;
   const QByteArray bytes = source.open(QIODevice::ReadOnly) ? source.readAll() : QByteArray();
   if (!isCompiledResources(bytes)) {
-    std::fprintf(stderr, "error: a .res file is written from a compiled source (a .res file "
-                         "or a program) only\n");
+    std::fprintf(stderr, "error: a .res file or a language DLL is written from a compiled "
+                         "source (a .res file or a program) only\n");
     return false;
   }
   if (!readCompiledResources(bytes, resources, failure)) {
@@ -196,7 +198,10 @@ bool writeCompiledTarget(const QString &outPath, TaskReader &reader, WriteContex
   const QList<CompiledResource> translated =
       translatedResources(resources, quint16(task->sourceLanguage), reader.entries(), task,
                           quint16(task->targetLanguage), context);
-  if (!writeFileSafely(outPath, writeResFile(translated), &failure)) {
+  const bool dll = outPath.endsWith(QLatin1String(".dll"), Qt::CaseInsensitive);
+  const bool is64Bit = !bytes.startsWith("MZ") || readPeResources(bytes).is64Bit;
+  const QByteArray written = dll ? writeLanguageDll(translated, is64Bit) : writeResFile(translated);
+  if (!writeFileSafely(outPath, written, &failure)) {
     std::fprintf(stderr, "error: %s\n", failure.toUtf8().constData());
     return false;
   }
@@ -212,7 +217,8 @@ bool writeTarget(const TranslateOptions &options, TaskReader &reader) {
   writeContext.savingOption = options.savingOption;
   writeContext.userText = options.userText;
   writeContext.regenerateDialogs = options.regenerateDialogs;
-  if (options.out.endsWith(QLatin1String(".res"), Qt::CaseInsensitive))
+  if (options.out.endsWith(QLatin1String(".res"), Qt::CaseInsensitive) ||
+      options.out.endsWith(QLatin1String(".dll"), Qt::CaseInsensitive))
     return writeCompiledTarget(QFileInfo(options.out).absoluteFilePath(), reader, writeContext);
   ResourceScript writer(reader.context());
   if (writer.write(task, task->targetLanguage, target, writeContext, false, &reader.sourceFile()) !=

@@ -93,6 +93,16 @@ TEST(DecompileCommand, AProgramsScriptCompilesBackToItsResources) {
             test::resourceLines(readResFile(test::compileScript(dir.filePath("english.rc"), {},
                                                                 65001, compiled.path(), error))
                                     .resources));
+  // And as a language DLL of the program's machine holding the same resources.
+  const test::CliRun toDll =
+      test::runCli({"translate", "--source", dir.filePath("program.exe"), "--source-language",
+                    "1031", "--target", dir.filePath("english.rc"), "--target-language", "1033",
+                    "--out", dir.filePath("english.dll")});
+  ASSERT_EQ(toDll.status, 0) << toDll.err.toStdString();
+  const PeResourcesRead dll = readPeResources(bytesOf(dir.filePath("english.dll")));
+  EXPECT_TRUE(dll.is64Bit);
+  EXPECT_EQ(test::resourceLines(dll.resources),
+            test::resourceLines(readResFile(bytesOf(dir.filePath("english.res"))).resources));
   // A script source has no compiled resources to translate.
   const test::CliRun fromScript =
       test::runCli({"translate", "--source", dir.filePath("english.rc"), "--source-language",

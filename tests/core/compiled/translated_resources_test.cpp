@@ -43,18 +43,17 @@ QByteArray compiled(const QStringList &texts, const char *language) {
 }
 
 TEST(TranslatedResources, EqualTheCompilationOfTheTranslatedScript) {
-  const QStringList english{"Open",   "Tab\\there", "C:\\\\dir",   "&File", "&New",
-                            "E&xit",  "About",      "Name:",        "&Auto"};
-  const QStringList german{QString::fromUtf8("Öffnen"), "Tab\\tda", "C:\\\\Ordner",
-                           "&Datei",  "&Neu",    "&Beenden", QString::fromUtf8("Über"),
-                           "Name:",   "&Automatisch"};
+  const QStringList english{"Open",  "Tab\\there", "C:\\\\dir", "&File", "&New",
+                            "E&xit", "About",      "Name:",     "&Auto"};
+  const QStringList german{
+      QString::fromUtf8("Öffnen"), "Tab\\tda", "C:\\\\Ordner", "&Datei", "&Neu", "&Beenden",
+      QString::fromUtf8("Über"),   "Name:",    "&Automatisch"};
   const QList<CompiledResource> source = readResFile(compiled(english, "LANGUAGE 9, 1")).resources;
   ASSERT_FALSE(source.isEmpty());
 
   // The task reads the decompiled script; every text gets its translation.
   test::Workspace ws;
-  ASSERT_EQ(ws.readSource(decompileResources(source, "s").text.toUtf8(), 1033),
-            ScriptResult::Ok);
+  ASSERT_EQ(ws.readSource(decompileResources(source, "s").text.toUtf8(), 1033), ScriptResult::Ok);
   QMap<QString, QString> translations;
   for (int i = 0; i < english.size(); ++i)
     translations.insert(english[i], german[i]);
@@ -77,8 +76,8 @@ TEST(TranslatedResources, StoredTextsDecodeTheEscapesOfScripts) {
   const struct {
     const char *written;
     const char16_t *stored;
-  } cases[] = {{"a\\nb", u"a\nb"},       {"tab\\tx", u"tab\tx"}, {"C:\\\\x", u"C:\\x"},
-               {"bell\\007", u"bell\a"}, {"\\101B", u"AB"},      {"end\\", u"end\\"},
+  } cases[] = {{"a\\nb", u"a\nb"},           {"tab\\tx", u"tab\tx"}, {"C:\\\\x", u"C:\\x"},
+               {"bell\\007", u"bell\a"},     {"\\101B", u"AB"},      {"end\\", u"end\\"},
                {"say \"hi\"", u"say \"hi\""}};
   for (const auto &c : cases)
     EXPECT_EQ(storedText(QString::fromUtf8(c.written)), QString::fromUtf16(c.stored)) << c.written;
