@@ -227,7 +227,13 @@ bool writeTarget(const TranslateOptions &options, TaskReader &reader) {
   const QString outPath =
       options.out.isEmpty() ? task->targetPath : QFileInfo(options.out).absoluteFilePath();
   QString failure;
-  if (!writeTaskFiles(entries, task, outPath, task->targetLanguage, target.takeData(), &failure)) {
+  // Large data of a compiled source is named by the target as files beside it.
+  ScriptFile scratch;
+  QList<SideFile> sideFiles;
+  if (isCompiledFile(task->sourcePath))
+    openSourceScript(scratch, task->sourcePath, nullptr, &sideFiles);
+  if (!writeTaskFiles(entries, task, outPath, task->targetLanguage, target.takeData(), &failure) ||
+      !writeSideFiles(sideFiles, outPath, &failure)) {
     std::fprintf(stderr, "error: %s\n", failure.toUtf8().constData());
     return false;
   }

@@ -5,6 +5,7 @@
 #include "support/rc_compiler.h"
 #include "support/resource_lines.h"
 
+#include <QDir>
 #include <QFile>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -115,6 +116,40 @@ TEST(DecompileCommand, AProgramsScriptCompilesBackToItsResources) {
 
   // The program itself is never written.
   EXPECT_EQ(readPeResources(bytesOf(dir.filePath("program.exe"))).resources.size(), 3);
+}
+
+// Large data is named as a file beside a script target made from the program, so that
+// the target compiles.
+TEST(DecompileCommand, AProgramsLargeDataStandsBesideItsScriptTarget) {
+  QTemporaryDir dir;
+  QFile data(dir.filePath("big.bin"));
+  ASSERT_TRUE(data.open(QIODevice::WriteOnly));
+  data.write(QByteArray(70001, '\x7f'));
+  data.close();
+  QFile script(dir.filePath("program.rc"));
+  ASSERT_TRUE(script.open(QIODevice::WriteOnly));
+  script.write("LANGUAGE 9, 1\n1 RCDATA \"big.bin\"\nSTRINGTABLE\nBEGIN\n 1 \"Open\"\nEND\n");
+  script.close();
+  QFile main(dir.filePath("main.c"));
+  ASSERT_TRUE(main.open(QIODevice::WriteOnly));
+  main.write("int main(void) { return 0; }\n");
+  main.close();
+  ASSERT_TRUE(build(dir.path(), {"-i", "program.rc", "-o", "res.o"}, "x86_64-w64-mingw32-windres"));
+  ASSERT_TRUE(
+      build(dir.path(), {"-o", "program.exe", "main.c", "res.o"}, "x86_64-w64-mingw32-gcc"));
+  QDir(dir.path()).mkdir("de");
+  const test::CliRun run = test::runCli(
+      {"translate", "--source", dir.filePath("program.exe"), "--source-language", "1033",
+       "--new-target", dir.filePath("de/program_de.rc"), "--target-language", "1031"});
+  ASSERT_EQ(run.status, 0) << run.err.toStdString();
+  EXPECT_TRUE(bytesOf(dir.filePath("de/program_de.rc")).contains("\"program_1.bin\""));
+  EXPECT_EQ(bytesOf(dir.filePath("de/program_1.bin")), QByteArray(70001, '\x7f'));
+  QString error;
+  QTemporaryDir compiled;
+  EXPECT_FALSE(
+      test::compileScript(dir.filePath("de/program_de.rc"), {}, 65001, compiled.path(), error)
+          .isEmpty())
+      << error.toStdString();
 }
 
 TEST(DecompileCommand, DamagedFilesAndBadArgumentsFail) {

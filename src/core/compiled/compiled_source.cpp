@@ -4,11 +4,22 @@
 #include "compiled/decompiler.h"
 #include "compiled/pe_resources.h"
 #include "compiled/res_file.h"
+#include "files/file_transaction.h"
 #include "script/script_file.h"
 
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 namespace tarvelo {
+
+namespace {
+
+// Data beyond this size is named as a side file: spelt out, a program's large data would
+// make a script many times its size, read for no text.
+constexpr qsizetype kSourceSpelledData = 64 * 1024;
+
+} // namespace
 
 bool isCompiledResources(const QByteArray &bytes) {
   static const char marker[] = "\0\0\0\0\x20\0\0\0\xff\xff\0\0\xff\xff\0\0";
@@ -38,7 +49,13 @@ bool readCompiledResources(const QByteArray &bytes, QList<CompiledResource> &res
   return failure.isEmpty();
 }
 
-bool openSourceScript(ScriptFile &file, const QString &path, QString *error) {
+bool isCompiledFile(const QString &path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) && isCompiledResources(file.read(32));
+}
+
+bool openSourceScript(ScriptFile &file, const QString &path, QString *error,
+                      QList<SideFile> *sideFiles) {
   if (!file.open(path))
     return false;
   const QByteArray &bytes = file.data();
@@ -53,8 +70,19 @@ bool openSourceScript(ScriptFile &file, const QString &path, QString *error) {
   }
   // Side files hold only data no text lives in: the script reader keeps their
   // statements as they are.
-  const DecompiledScript script = decompileResources(resources, QFileInfo(path).completeBaseName());
+  const DecompiledScript script =
+      decompileResources(resources, QFileInfo(path).completeBaseName(), kSourceSpelledData);
   file.openData(script.text.toUtf8());
+  if (sideFiles)
+    *sideFiles = script.sideFiles;
+  return true;
+}
+
+bool writeSideFiles(const QList<SideFile> &sideFiles, const QString &besidePath, QString *error) {
+  const QDir folder = QFileInfo(besidePath).absoluteDir();
+  for (const SideFile &side : sideFiles)
+    if (!writeFileSafely(folder.filePath(side.name), side.data, error))
+      return false;
   return true;
 }
 

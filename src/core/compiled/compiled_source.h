@@ -2,7 +2,7 @@
 // script the decompiler writes of them.
 #pragma once
 
-#include "compiled/res_file.h"
+#include "compiled/decompiler.h"
 
 #include <QByteArray>
 #include <QString>
@@ -20,9 +20,18 @@ bool isCompiledResources(const QByteArray &bytes);
 bool readCompiledResources(const QByteArray &bytes, QList<CompiledResource> &resources,
                            QString &error);
 
+// The same, looking at the first bytes of a file only.
+bool isCompiledFile(const QString &path);
+
 // Opens a source: a script as it is, a compiled file as the script of its resources
 // (the file keeps its path). False when the file cannot be read or a compiled one is
-// damaged; then error says why.
-bool openSourceScript(ScriptFile &file, const QString &path, QString *error = nullptr);
+// damaged; then error says why. Large data the script names as files is given in
+// sideFiles, to be written beside a script target made from it.
+bool openSourceScript(ScriptFile &file, const QString &path, QString *error = nullptr,
+                      QList<SideFile> *sideFiles = nullptr);
+
+// Writes the side files into the folder of besidePath; false with error at the first
+// that cannot be written.
+bool writeSideFiles(const QList<SideFile> &sideFiles, const QString &besidePath, QString *error);
 
 } // namespace tarvelo

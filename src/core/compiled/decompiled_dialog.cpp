@@ -165,11 +165,11 @@ QString dialogStatement(const CompiledResource &resource) {
 }
 
 QString rawData(const CompiledResource &resource, const QString &sideName,
-                QList<SideFile> &sideFiles) {
+                QList<SideFile> &sideFiles, qsizetype spelledData) {
   const QString head = resourceName(resource.name) + u' ' + resourceName(resource.type);
   const QByteArray &data = resource.data;
   // An odd last byte beyond ASCII cannot be spelt in a UTF-8 script.
-  if (data.size() % 2 && uchar(data.back()) >= 0x80) {
+  if ((data.size() % 2 && uchar(data.back()) >= 0x80) || data.size() > spelledData) {
     const QString name = QStringLiteral("%1_%2.bin").arg(sideName).arg(sideFiles.size() + 1);
     sideFiles.append({name, data});
     return head + QStringLiteral(" \"%1\"\n").arg(name);

@@ -12,7 +12,7 @@ QString resourceName(const ResourceId &id);
 QString dialogStatement(const CompiledResource &resource);
 // The resource as raw data of its type; bytes a script cannot spell go to a side file.
 QString rawData(const CompiledResource &resource, const QString &sideName,
-                QList<SideFile> &sideFiles);
+                QList<SideFile> &sideFiles, qsizetype spelledData);
 
 struct CompiledMenu;
 struct CompiledMenuItem;

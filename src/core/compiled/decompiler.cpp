@@ -203,7 +203,7 @@ QString resourceName(const ResourceId &id) {
 }
 
 DecompiledScript decompileResources(const QList<CompiledResource> &resources,
-                                    const QString &sideName) {
+                                    const QString &sideName, qsizetype spelledData) {
   DecompiledScript script;
   script.text = QStringLiteral("#pragma code_page(65001)\n");
   // Each language's resources together, in the order they came.
@@ -219,7 +219,7 @@ DecompiledScript decompileResources(const QList<CompiledResource> &resources,
         continue;
       QString text = statement(resource);
       if (text.isEmpty())
-        text = rawData(resource, sideName, script.sideFiles);
+        text = rawData(resource, sideName, script.sideFiles, spelledData);
       script.text += text + u'\n';
     }
   }

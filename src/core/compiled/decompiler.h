@@ -7,6 +7,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <limits>
 
 namespace tarvelo {
 
@@ -16,6 +17,8 @@ struct SideFile {
   QByteArray data;
 };
 
+constexpr qsizetype kSpellEveryByte = std::numeric_limits<qsizetype>::max();
+
 struct DecompiledScript {
   QString text;              // the script, to be saved as UTF-8 and compiled as code page 65001
   QList<SideFile> sideFiles; // to be saved beside it under their names
@@ -24,9 +27,10 @@ struct DecompiledScript {
 // STRINGTABLE, MENU, MENUEX, DIALOG and DIALOGEX become their statements, each
 // language's under its LANGUAGE statement; every other resource becomes raw data of
 // its numbered or named type. sideName is the stem of side files ("program" gives
-// "program_1.bin").
+// "program_1.bin"). Data of more than spelledData bytes goes to a side file too.
 DecompiledScript decompileResources(const QList<CompiledResource> &resources,
-                                    const QString &sideName);
+                                    const QString &sideName,
+                                    qsizetype spelledData = kSpellEveryByte);
 
 // A text as a quoted literal of a script: quotes doubled, backslashes and control
 // characters as escapes.

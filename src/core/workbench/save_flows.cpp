@@ -45,7 +45,8 @@ Session::Written Session::writeTarget(Task *task, const QString &path, int langu
     target.create(task == m_tasks.head() ? m_targetEncoding : ScriptFile::Ansi);
   }
   ScriptFile source;
-  openSourceScript(source, task->sourcePath);
+  QList<SideFile> sideFiles; // large data of a compiled source, named by the target
+  openSourceScript(source, task->sourcePath, nullptr, &sideFiles);
   WriteContext context = writeContextOf(m_settings);
   ResourceScript writer({&m_entries, &m_tasks, &m_prompter, &m_progress, &m_settings});
   const QString targetPath = task->targetPath;
@@ -54,7 +55,8 @@ Session::Written Session::writeTarget(Task *task, const QString &path, int langu
   task->targetPath = targetPath;
   if (result != ScriptResult::Ok)
     return Written::No;
-  if (!writeTaskFiles(m_entries, task, path, language, target.takeData(), &failure)) {
+  if (!writeTaskFiles(m_entries, task, path, language, target.takeData(), &failure) ||
+      !writeSideFiles(sideFiles, path, &failure)) {
     m_prompter.error(failure);
     return Written::No;
   }
