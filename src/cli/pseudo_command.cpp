@@ -3,6 +3,7 @@
 #include "cli/cli_prompter.h"
 #include "cli/commands.h"
 #include "cli/task_reader.h"
+#include "compiled/compiled_source.h"
 #include "files/file_transaction.h"
 #include "script/language.h"
 #include "script/resource_script.h"
@@ -96,6 +97,11 @@ int runPseudo(const QStringList &arguments) {
     return 1;
   const QString outPath = QFileInfo(args.target).absoluteFilePath();
   QString failure;
+  if (isCompiledFile(outPath)) {
+    std::fprintf(stderr, "error: '%s' is a compiled file: a script is never written into it\n",
+                 outPath.toUtf8().constData());
+    return 1;
+  }
   if (!writeFileSafely(outPath, target.data(), &failure)) {
     std::fprintf(stderr, "error: %s\n", failure.toUtf8().constData());
     return 1;

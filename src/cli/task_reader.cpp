@@ -57,8 +57,10 @@ bool TaskReader::read(const QString &sourcePath, int sourceLanguage, const QStri
 
   m_existing = !newTarget && QFileInfo::exists(task->targetPath);
   if (m_existing) {
+    // A compiled target (a language DLL written before) is read as the script of its
+    // resources, as a source is.
     ResourceScript reader(m_context);
-    if (!reader.open(task->targetPath)) {
+    if (!reader.openSource(task->targetPath)) {
       std::fprintf(stderr, "error: %s\n", cannotOpenMessage(task->targetPath).toUtf8().constData());
       return false;
     }

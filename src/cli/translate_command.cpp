@@ -217,15 +217,24 @@ bool writeTarget(const TranslateOptions &options, TaskReader &reader) {
   writeContext.savingOption = options.savingOption;
   writeContext.userText = options.userText;
   writeContext.regenerateDialogs = options.regenerateDialogs;
-  if (options.out.endsWith(QLatin1String(".res"), Qt::CaseInsensitive) ||
-      options.out.endsWith(QLatin1String(".dll"), Qt::CaseInsensitive))
-    return writeCompiledTarget(QFileInfo(options.out).absoluteFilePath(), reader, writeContext);
+  const QString outPath =
+      options.out.isEmpty() ? task->targetPath : QFileInfo(options.out).absoluteFilePath();
+  // A compiled output, or an existing compiled target, is never written as a script.
+  const bool compiledOut = outPath.endsWith(QLatin1String(".res"), Qt::CaseInsensitive) ||
+                           outPath.endsWith(QLatin1String(".dll"), Qt::CaseInsensitive);
+  if (compiledOut)
+    return writeCompiledTarget(outPath, reader, writeContext);
+  if (isCompiledFile(outPath)) {
+    std::fprintf(stderr,
+                 "error: %s is a compiled file: a translation is written into a "
+                 ".res file or a language DLL only\n",
+                 outPath.toUtf8().constData());
+    return false;
+  }
   ResourceScript writer(reader.context());
   if (writer.write(task, task->targetLanguage, target, writeContext, false, &reader.sourceFile()) !=
       ScriptResult::Ok)
     return false;
-  const QString outPath =
-      options.out.isEmpty() ? task->targetPath : QFileInfo(options.out).absoluteFilePath();
   QString failure;
   // Large data of a compiled source is named by the target as files beside it.
   ScriptFile scratch;

@@ -104,6 +104,15 @@ TEST(DecompileCommand, AProgramsScriptCompilesBackToItsResources) {
   EXPECT_TRUE(dll.is64Bit);
   EXPECT_EQ(test::resourceLines(dll.resources),
             test::resourceLines(readResFile(bytesOf(dir.filePath("english.res"))).resources));
+  // The language DLL is a target as it stands: its texts are read, and it is written
+  // again as a DLL, never as a script.
+  const test::CliRun again =
+      test::runCli({"translate", "--source", dir.filePath("program.exe"), "--source-language",
+                    "1031", "--target", dir.filePath("english.dll"), "--target-language", "1033"});
+  ASSERT_EQ(again.status, 0) << again.err.toStdString();
+  EXPECT_TRUE(again.out.contains(QStringLiteral("5 matched"))) << again.out.toStdString();
+  EXPECT_EQ(test::resourceLines(readPeResources(bytesOf(dir.filePath("english.dll"))).resources),
+            test::resourceLines(dll.resources));
   // A script source has no compiled resources to translate.
   const test::CliRun fromScript =
       test::runCli({"translate", "--source", dir.filePath("english.rc"), "--source-language",

@@ -50,6 +50,9 @@ bool readCompiledResources(const QByteArray &bytes, QList<CompiledResource> &res
 }
 
 bool isCompiledFile(const QString &path) {
+  // Opening a FIFO or a device would wait for a writer.
+  if (!QFileInfo(path).isFile())
+    return false;
   QFile file(path);
   return file.open(QIODevice::ReadOnly) && isCompiledResources(file.read(32));
 }

@@ -1,8 +1,8 @@
 // Reading and writing the companion files, and writing a task's files all or none.
 #include "script/companion_file.h"
 
+#include "compiled/compiled_source.h"
 #include "files/file_transaction.h"
-
 #include "script/block_tokenizer.h"
 #include "script/entry_list.h"
 #include "script/keywords.h"
@@ -256,6 +256,14 @@ bool writeCompanion(const EntryList &entries, const Task *task, const QString &s
 
 bool writeTaskFiles(const EntryList &entries, const Task *task, const QString &targetPath,
                     int targetLanguage, QByteArray target, QString *message) {
+  // A program or a compiled resource file read as a task's script is never replaced by
+  // the script.
+  if (isCompiledFile(targetPath)) {
+    if (message)
+      *message = QStringLiteral("'%1' is a compiled file: a script is never written into it")
+                     .arg(targetPath);
+    return false;
+  }
   FileTransaction files;
   bool staged = files.stage(targetPath, target);
   // Its memory serves the companions.
