@@ -55,7 +55,8 @@ QByteArray dialog(int number) {
     c.width = 120;
     c.height = 10;
     c.className = TemplateName::fromNumber(i % 2 ? 0x80 : 0x82);
-    c.title = TemplateName::fromText(QStringLiteral("Control text %1 of dialog %2").arg(i).arg(number));
+    c.title =
+        TemplateName::fromText(QStringLiteral("Control text %1 of dialog %2").arg(i).arg(number));
     d.controls << c;
   }
   return writeDialogTemplate(d);

@@ -224,7 +224,8 @@ void checkLine(const QString &line) {
 // string, against the references.
 void checkRestOfLine(const QString &rest) {
   ScriptReader reader;
-  reader.file().openData(test::encode(QStringLiteral("A ") + rest + QStringLiteral("\nNEXT x\n"), test::Encoding::Utf16));
+  reader.file().openData(test::encode(QStringLiteral("A ") + rest + QStringLiteral("\nNEXT x\n"),
+                                      test::Encoding::Utf16));
   QString text;
   ASSERT_EQ(reader.nextToken(text, false), TokenKind::Word);
   ASSERT_EQ(reader.restOfLineStartsString(), refStartsString(rest)) << show(rest);
