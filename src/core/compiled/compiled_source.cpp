@@ -69,6 +69,7 @@ bool openSourceScript(ScriptFile &file, const QString &path, QString *error,
   if (!readCompiledResources(bytes, resources, failure)) {
     if (error)
       *error = failure;
+    file.openData(QByteArray()); // its bytes are never read as a script
     return false;
   }
   // Side files hold only data no text lives in: the script reader keeps their

@@ -174,23 +174,7 @@ QString rawData(const CompiledResource &resource, const QString &sideName,
     sideFiles.append({name, data});
     return head + QStringLiteral(" \"%1\"\n").arg(name);
   }
-  QString out = head + QStringLiteral("\nBEGIN\n");
-  for (qsizetype i = 0; i + 1 < data.size(); i += 2) {
-    out += i % 16 == 0 ? QStringLiteral("    ") : QStringLiteral(" ");
-    out += QStringLiteral("0x%1,").arg(uchar(data[i]) | uchar(data[i + 1]) << 8, 4, 16,
-                                       QLatin1Char('0'));
-    if (i % 16 == 14)
-      out += u'\n';
-  }
-  if (data.size() % 2)
-    out += QStringLiteral(" \"\\%1\"").arg(int(uchar(data.back())), 3, 8, QLatin1Char('0'));
-  if (!out.endsWith(u'\n'))
-    out += u'\n';
-  // The last value takes no comma.
-  const qsizetype comma = out.lastIndexOf(u',');
-  if (comma > out.indexOf(QLatin1String("BEGIN")) && data.size() % 2 == 0)
-    out.remove(comma, 1);
-  return out + QStringLiteral("END\n");
+  return head + QStringLiteral("\nBEGIN\n") + dataLines(data) + QStringLiteral("END\n");
 }
 
 } // namespace tarvelo

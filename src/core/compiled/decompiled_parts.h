@@ -10,6 +10,9 @@ QString resourceName(const ResourceId &id);
 // A DIALOG or DIALOGEX statement, or empty when the template holds what a script
 // cannot say (creation data, a template that does not read).
 QString dialogStatement(const CompiledResource &resource);
+// Bytes as the 16-bit words of raw data, low byte first, eight a line; an odd last byte
+// as a string.
+QString dataLines(const QByteArray &data);
 // The resource as raw data of its type; bytes a script cannot spell go to a side file.
 QString rawData(const CompiledResource &resource, const QString &sideName,
                 QList<SideFile> &sideFiles, qsizetype spelledData);

@@ -97,16 +97,24 @@ QString menu(const CompiledResource &resource) {
          items + QStringLiteral("END\n");
 }
 
-// Bytes as the 16-bit words of raw data, low byte first; an odd last byte as a string.
-QString dataWords(const QByteArray &data) {
+} // namespace
+
+// Eight words a line, each line indented; commas between all the values.
+QString dataLines(const QByteArray &data) {
   QStringList words;
   for (qsizetype i = 0; i + 1 < data.size(); i += 2)
     words << QStringLiteral("0x%1").arg(uchar(data[i]) | uchar(data[i + 1]) << 8, 4, 16,
                                         QLatin1Char('0'));
   if (data.size() % 2)
     words << QStringLiteral("\"\\%1\"").arg(int(uchar(data.back())), 3, 8, QLatin1Char('0'));
-  return words.join(QStringLiteral(", "));
+  QString out;
+  for (qsizetype i = 0; i < words.size(); i += 8)
+    out += QStringLiteral("    ") + words.mid(i, 8).join(QStringLiteral(", ")) +
+           (i + 8 < words.size() ? QStringLiteral(",\n") : QStringLiteral("\n"));
+  return out;
 }
+
+namespace {
 
 // DLGINIT: records of control, message, length (a double word, written as two words)
 // and data, ended by a zero; the form the resource editors write.
@@ -135,8 +143,7 @@ QString dlgInit(const CompiledResource &resource) {
                .arg(word(at + 2), 0, 16)
                .arg(word(at + 4))
                .arg(word(at + 6));
-    if (length)
-      out += QStringLiteral("    ") + dataWords(bytes) + u'\n';
+    out += dataLines(bytes);
     at += 8 + qsizetype(length);
   }
   // Nothing may follow the terminator that the statement would lose.

@@ -2,6 +2,7 @@
 #include "compiled/dialog_template.h"
 
 #include "compiled/binary_reader.h"
+#include "compiled/binary_writer.h"
 
 namespace tarvelo {
 
@@ -80,22 +81,6 @@ CompiledControl readControl(BinaryReader &reader, bool extended) {
   return control;
 }
 
-void writeWord(QByteArray &out, quint16 value) {
-  out.append(char(value & 0xFF));
-  out.append(char(value >> 8));
-}
-
-void writeDword(QByteArray &out, quint32 value) {
-  writeWord(out, quint16(value & 0xFFFF));
-  writeWord(out, quint16(value >> 16));
-}
-
-void writeText(QByteArray &out, const QString &text) {
-  for (const QChar c : text)
-    writeWord(out, c.unicode());
-  writeWord(out, 0);
-}
-
 void writeName(QByteArray &out, const TemplateName &name) {
   if (name.kind == TemplateName::Kind::None) {
     writeWord(out, 0);
@@ -113,8 +98,7 @@ void writeRectangle(QByteArray &out, qint16 x, qint16 y, qint16 width, qint16 he
 }
 
 void writeControl(QByteArray &out, const CompiledControl &control, bool extended) {
-  while (out.size() % 4)
-    out.append('\0');
+  alignTo4(out);
   if (extended) {
     writeDword(out, control.helpId);
     writeDword(out, control.exStyle);

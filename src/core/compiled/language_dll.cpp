@@ -1,6 +1,7 @@
 // Writing resource-only language DLLs: the headers of a PE image around one .rsrc section.
 #include "compiled/language_dll.h"
 
+#include "compiled/binary_writer.h"
 #include "compiled/resource_section.h"
 
 namespace tarvelo {
@@ -19,14 +20,8 @@ quint32 alignUp(quint32 value, quint32 alignment) {
 class Writer {
 public:
   explicit Writer(QByteArray &out) : m_out(out) {}
-  void word(quint16 value) {
-    m_out.append(char(value & 0xFF));
-    m_out.append(char(value >> 8));
-  }
-  void dword(quint32 value) {
-    word(quint16(value & 0xFFFF));
-    word(quint16(value >> 16));
-  }
+  void word(quint16 value) { writeWord(m_out, value); }
+  void dword(quint32 value) { writeDword(m_out, value); }
   void qword(quint64 value) {
     dword(quint32(value & 0xFFFFFFFF));
     dword(quint32(value >> 32));

@@ -2,6 +2,7 @@
 #include "compiled/menu_template.h"
 
 #include "compiled/binary_reader.h"
+#include "compiled/binary_writer.h"
 
 namespace tarvelo {
 
@@ -103,22 +104,6 @@ private:
   CompiledMenu &m_menu;
   QString m_problem;
 };
-
-void writeWord(QByteArray &out, quint16 value) {
-  out.append(char(value & 0xFF));
-  out.append(char(value >> 8));
-}
-
-void writeDword(QByteArray &out, quint32 value) {
-  writeWord(out, quint16(value & 0xFFFF));
-  writeWord(out, quint16(value >> 16));
-}
-
-void writeText(QByteArray &out, const QString &text) {
-  for (const QChar c : text)
-    writeWord(out, c.unicode());
-  writeWord(out, 0);
-}
 
 } // namespace
 

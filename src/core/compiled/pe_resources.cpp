@@ -197,6 +197,15 @@ private:
                     m_base + qsizetype(offset));
       return;
     }
+    // Each byte of the file can be one resource's data only: entries that name the same
+    // bytes again and again would make copies far beyond the file's size.
+    m_copied += qsizetype(size);
+    if (m_copied > m_bytes.size()) {
+      m_failure.set(QStringLiteral("the resource directory names more data than the file "
+                                   "holds"),
+                    m_base + qsizetype(offset));
+      return;
+    }
     CompiledResource found = resource;
     found.data = m_bytes.mid(at, qsizetype(size));
     m_out.append(std::move(found));
@@ -208,6 +217,7 @@ private:
   Failure &m_failure;
   QList<CompiledResource> &m_out;
   QSet<qsizetype> m_visited;
+  qsizetype m_copied = 0;
 };
 
 } // namespace

@@ -2,6 +2,7 @@
 #include "compiled/res_file.h"
 
 #include "compiled/binary_reader.h"
+#include "compiled/binary_writer.h"
 
 namespace tarvelo {
 
@@ -28,30 +29,13 @@ bool readId(BinaryReader &reader, qsizetype end, ResourceId &id) {
   return !reader.failed() && reader.position() <= end && reader.position() > start + 2;
 }
 
-void writeWord(QByteArray &out, quint16 value) {
-  out.append(char(value & 0xFF));
-  out.append(char(value >> 8));
-}
-
-void writeDword(QByteArray &out, quint32 value) {
-  writeWord(out, quint16(value & 0xFFFF));
-  writeWord(out, quint16(value >> 16));
-}
-
 void writeId(QByteArray &out, const ResourceId &id) {
   if (id.isNumber()) {
     writeWord(out, 0xFFFF);
     writeWord(out, id.number);
     return;
   }
-  for (const QChar c : id.name)
-    writeWord(out, c.unicode());
-  writeWord(out, 0);
-}
-
-void alignTo4(QByteArray &out) {
-  while (out.size() % 4)
-    out.append('\0');
+  writeText(out, id.name);
 }
 
 void writeResource(QByteArray &out, const CompiledResource &resource) {

@@ -124,3 +124,33 @@ INSTANTIATE_TEST_SUITE_P(Machines, LanguageDll, ::testing::Bool(),
 
 } // namespace
 } // namespace tarvelo
+
+namespace tarvelo {
+namespace {
+
+// Two languages whose entries name the same large data: refused, not copied twice.
+TEST(PeResourcesLimits, DataNamedAgainAndAgainIsRefused) {
+  QList<CompiledResource> resources;
+  for (const auto &[language, size] : {std::pair{quint16(0x0407), 10000}, {quint16(0x0409), 4}}) {
+    CompiledResource r;
+    r.type = ResourceId::fromNumber(10);
+    r.name = ResourceId::fromNumber(1);
+    r.language = language;
+    r.data = QByteArray(size, 'd');
+    resources << r;
+  }
+  QByteArray dll = writeLanguageDll(resources, true);
+  ASSERT_TRUE(readPeResources(dll).ok());
+  // The section starts at 0x200: root table, one type, its names table, one name, its
+  // languages table; the second language's entry points where the first's does.
+  const qsizetype languages = 0x200 + 48;
+  qToLittleEndian<quint32>(qFromLittleEndian<quint32>(dll.constData() + languages + 20),
+                           dll.data() + languages + 28);
+  const PeResourcesRead read = readPeResources(dll);
+  EXPECT_FALSE(read.ok());
+  EXPECT_TRUE(read.error.contains(QLatin1String("more data than the file")))
+      << read.error.toStdString();
+}
+
+} // namespace
+} // namespace tarvelo
