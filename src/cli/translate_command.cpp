@@ -8,6 +8,7 @@
 #include "compiled/compiled_source.h"
 #include "compiled/language_dll.h"
 #include "compiled/pe_resources.h"
+#include "compiled/program_copy.h"
 #include "compiled/translated_resources.h"
 #include "exchange/machine_translation_run.h"
 #include "exchange/machine_translator.h"
@@ -38,6 +39,8 @@ struct TranslateOptions {
   QString mtUrl, mtKey;
   bool newTarget = false;
   bool regenerateDialogs = false;
+  bool inPlace = false;         // --out is a copy of the source program with the translation
+  bool replaceOriginal = false; // --out may name the source program itself
   int sourceLanguage = -2, targetLanguage = -2;
   int savingOption = 0;
   QString userText = QStringLiteral("--untranslated--");
@@ -55,12 +58,14 @@ bool parse(const QStringList &arguments, TranslateOptions &options, QString &err
                   {"source", "source-language", "target", "new-target", "target-language", "out",
                    "tm", "saving-option", "user-text", "keep-target-only", "fuzzy-fill", "mt",
                    "mt-url", "mt-key", "mt-key-file", "tm-env"},
-                  {"regenerate-dialogs"}, error) ||
+                  {"regenerate-dialogs", "in-place", "replace-original"}, error) ||
       !read.language(QStringLiteral("source-language"), options.sourceLanguage, error) ||
       !read.language(QStringLiteral("target-language"), options.targetLanguage, error))
     return false;
   options.newTarget = read.has(QStringLiteral("new-target"));
   options.regenerateDialogs = read.has(QStringLiteral("regenerate-dialogs"));
+  options.inPlace = read.has(QStringLiteral("in-place"));
+  options.replaceOriginal = read.has(QStringLiteral("replace-original"));
   options.source = read.value(QStringLiteral("source"));
   options.target =
       read.value(options.newTarget ? QStringLiteral("new-target") : QStringLiteral("target"));
@@ -125,6 +130,59 @@ bool parse(const QStringList &arguments, TranslateOptions &options, QString &err
   return true;
 }
 
+// Whether the path names a program by its extension (.exe, .dll, .ocx, .cpl, .mui).
+bool hasProgramExtension(const QString &path) {
+  const QString suffix = QFileInfo(path).suffix().toLower();
+  return QStringList{"exe", "dll", "ocx", "cpl", "mui"}.contains(suffix);
+}
+
+// Whether two paths name one file, through links as well.
+bool sameFile(const QString &a, const QString &b) {
+  const QFileInfo first(a), second(b);
+  if (first.exists() && second.exists())
+    return first.canonicalFilePath() == second.canonicalFilePath();
+  return first.absoluteFilePath() == second.absoluteFilePath();
+}
+
+// What the output asked for can be written from the source: --in-place needs a
+// program as the source and a program's name to write, and the original program is
+// never written over unless --replace-original says so.
+bool checkOutput(const TranslateOptions &options, QString &error) {
+  const QString out = options.out.isEmpty() ? options.target : options.out;
+  QFile source(options.source);
+  const QByteArray start = source.open(QIODevice::ReadOnly) ? source.read(2) : QByteArray();
+  if (options.inPlace && options.out.isEmpty()) {
+    error = QStringLiteral("--in-place needs --out FILE: the copy of the program to write");
+    return false;
+  }
+  if (start == "MZ" && !options.replaceOriginal && sameFile(out, options.source)) {
+    error = QStringLiteral("--out %1 would overwrite the original program; give another --out, "
+                           "or add --replace-original")
+                .arg(out);
+    return false;
+  }
+  if (options.inPlace && start != "MZ") {
+    error = QStringLiteral("--in-place writes a copy of a compiled program, and %1 is none (a "
+                           ".res file or a script); write --out FILE.res or a script instead")
+                .arg(options.source);
+    return false;
+  }
+  if (options.inPlace && !hasProgramExtension(out)) {
+    error = QStringLiteral("--in-place writes a program: --out %1 needs a program's extension "
+                           "(.exe, .dll, .ocx, .cpl or .mui)")
+                .arg(out);
+    return false;
+  }
+  if (!options.inPlace && hasProgramExtension(out) &&
+      !out.endsWith(QLatin1String(".dll"), Qt::CaseInsensitive)) {
+    error = QStringLiteral("--out %1 names a program: add --in-place to write a copy of the "
+                           "program with the translation, or write a .dll, .res or script")
+                .arg(out);
+    return false;
+  }
+  return true;
+}
+
 // How a filling step went: it filled what it could, some items failed (said already, and
 // the command fails once the target is written), or the command stops at once.
 enum class FillOutcome { Filled, SomeFailed, Stopped };
@@ -175,15 +233,15 @@ FillOutcome fillByMachine(const TranslateOptions &options, TaskReader &reader,
   return result.failedItems > 0 ? FillOutcome::SomeFailed : FillOutcome::Filled;
 }
 
-// Writes the target with its companion files and prints the verification summary.
-// A compiled source's resources in the target language, with the translations, as a
-// .res file or a resource-only language DLL (for the source program's machine).
-bool writeCompiledTarget(const QString &outPath, TaskReader &reader, WriteContext context) {
+// The compiled source's bytes and its resources in the target language with the
+// translations; false when the source is no compiled file or is damaged (said).
+bool translateCompiled(TaskReader &reader, WriteContext context, QByteArray &bytes,
+                       QList<CompiledResource> &translated) {
   const Task *task = reader.task();
   QFile source(task->sourcePath);
   QList<CompiledResource> resources;
   QString failure;
-  const QByteArray bytes = source.open(QIODevice::ReadOnly) ? source.readAll() : QByteArray();
+  bytes = source.open(QIODevice::ReadOnly) ? source.readAll() : QByteArray();
   if (!isCompiledResources(bytes)) {
     std::fprintf(stderr, "error: a .res file or a language DLL is written from a compiled "
                          "source (a .res file or a program) only\n");
@@ -195,9 +253,19 @@ bool writeCompiledTarget(const QString &outPath, TaskReader &reader, WriteContex
     return false;
   }
   context.task = task;
-  const QList<CompiledResource> translated =
-      translatedResources(resources, quint16(task->sourceLanguage), reader.entries(), task,
-                          quint16(task->targetLanguage), context);
+  translated = translatedResources(resources, quint16(task->sourceLanguage), reader.entries(), task,
+                                   quint16(task->targetLanguage), context);
+  return true;
+}
+
+// A compiled source's resources in the target language, with the translations, as a
+// .res file or a resource-only language DLL (for the source program's machine).
+bool writeCompiledTarget(const QString &outPath, TaskReader &reader, WriteContext context) {
+  QByteArray bytes;
+  QList<CompiledResource> translated;
+  QString failure;
+  if (!translateCompiled(reader, context, bytes, translated))
+    return false;
   const bool dll = outPath.endsWith(QLatin1String(".dll"), Qt::CaseInsensitive);
   const bool is64Bit = !bytes.startsWith("MZ") || readPeResources(bytes).is64Bit;
   const QByteArray written = dll ? writeLanguageDll(translated, is64Bit) : writeResFile(translated);
@@ -209,6 +277,42 @@ bool writeCompiledTarget(const QString &outPath, TaskReader &reader, WriteContex
   return true;
 }
 
+// A copy of the source program with the translated resources added or replaced; the
+// user is warned that it is a changed program, and when its signature had to go.
+bool writeProgramCopyTarget(const QString &outPath, TaskReader &reader, WriteContext context) {
+  QByteArray bytes;
+  QList<CompiledResource> translated;
+  QString failure;
+  if (!translateCompiled(reader, context, bytes, translated))
+    return false;
+  const QByteArray source = reader.task()->sourcePath.toUtf8();
+  const ProgramCopy copy = writeProgramCopy(bytes, translated);
+  if (!copy.report.ok()) {
+    std::fprintf(stderr, "error: %s: %s (at offset 0x%llx); no copy written\n", source.constData(),
+                 copy.report.error.toUtf8().constData(),
+                 static_cast<unsigned long long>(copy.report.errorOffset));
+    return false;
+  }
+  if (!writeFileSafely(outPath, copy.image, &failure)) {
+    std::fprintf(stderr, "error: %s\n", failure.toUtf8().constData());
+    return false;
+  }
+  const QByteArray out = outPath.toUtf8();
+  std::fprintf(stderr,
+               "warning: %s is a changed copy of the program %s: %d resources of language %d "
+               "added, %d replaced\n",
+               out.constData(), source.constData(), copy.report.added,
+               reader.task()->targetLanguage, copy.report.replaced);
+  if (copy.report.signatureRemoved)
+    std::fprintf(stderr,
+                 "warning: the program was signed; changing it broke the signature, which is "
+                 "removed from the copy: sign %s again before giving it out\n",
+                 out.constData());
+  std::printf("%s\n", verificationSummary(reader.entries()).toUtf8().constData());
+  return true;
+}
+
+// Writes the target with its companion files and prints the verification summary.
 bool writeTarget(const TranslateOptions &options, TaskReader &reader) {
   EntryList &entries = reader.entries();
   Task *task = reader.task();
@@ -219,6 +323,8 @@ bool writeTarget(const TranslateOptions &options, TaskReader &reader) {
   writeContext.regenerateDialogs = options.regenerateDialogs;
   const QString outPath =
       options.out.isEmpty() ? task->targetPath : QFileInfo(options.out).absoluteFilePath();
+  if (options.inPlace)
+    return writeProgramCopyTarget(outPath, reader, writeContext);
   // A compiled output, or an existing compiled target, is never written as a script.
   const bool compiledOut = outPath.endsWith(QLatin1String(".res"), Qt::CaseInsensitive) ||
                            outPath.endsWith(QLatin1String(".dll"), Qt::CaseInsensitive);
@@ -258,7 +364,7 @@ bool writeTarget(const TranslateOptions &options, TaskReader &reader) {
 int runTranslate(const QStringList &arguments) {
   TranslateOptions options;
   QString error;
-  if (!parse(arguments, options, error))
+  if (!parse(arguments, options, error) || !checkOutput(options, error))
     return fail(error.toUtf8().constData());
 
   CliPrompter prompter(false);
