@@ -4,6 +4,7 @@
 #include "compiled/pe_resources.h"
 #include "compiled/string_block.h"
 #include "core/compiled/mingw_program.h"
+#include "support/qt_printers.h"
 
 #include <QTemporaryDir>
 

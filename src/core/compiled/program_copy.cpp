@@ -238,8 +238,9 @@ void writeSectionHeader(QByteArray &out, const PeSection &section, bool added) {
 }
 
 // Sets the section table and the headers for the new layout.
-void updateHeaders(QByteArray &out, const QByteArray &bytes, PeLayout layout, const Plan &plan,
+void updateHeaders(QByteArray &out, const QByteArray &bytes, const PeLayout &old, const Plan &plan,
                    quint32 size) {
+  PeLayout layout = old;
   for (PeSection &section : layout.sections)
     if (section.rawSize && section.rawOffset >= plan.cutTo)
       section.rawOffset = quint32(moved(section.rawOffset, plan));
@@ -289,7 +290,7 @@ void updateHeaders(QByteArray &out, const QByteArray &bytes, PeLayout layout, co
            initialized + plan.rawSize - std::min(oldRawSize, initialized + plan.rawSize));
   if (layout.symbolTable)
     putDword(out, layout.coffHeader + 8, quint32(moved(layout.symbolTable, plan)));
-  moveDebugData(out, bytes, layout, plan);
+  moveDebugData(out, bytes, old, plan);
 }
 
 } // namespace

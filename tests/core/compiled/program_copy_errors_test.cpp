@@ -3,6 +3,7 @@
 #include "compiled/pe_resources.h"
 #include "compiled/program_copy.h"
 #include "mingw_program.h"
+#include "support/qt_printers.h"
 #include "support/resource_lines.h"
 
 #include <QTemporaryDir>
@@ -34,6 +35,11 @@ struct Damage {
   const char *error;
   std::function<qsizetype(const Places &)> offset;
 };
+
+// A failing case is named by its name, not its bytes.
+void PrintTo(const Damage &value, std::ostream *out) {
+  *out << value.name;
+}
 
 const Damage kDamages[] = {
     {"NoPeHeader", false, [](QByteArray &b, const Places &) { put(b, 0x3C, 0x7FFFFFF0); },

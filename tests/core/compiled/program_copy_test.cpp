@@ -5,6 +5,7 @@
 #include "compiled/program_copy.h"
 #include "compiled/string_block.h"
 #include "mingw_program.h"
+#include "support/qt_printers.h"
 #include "support/resource_lines.h"
 
 #include <QRegularExpression>
@@ -30,6 +31,11 @@ const char kX64[] = "x86_64-w64-mingw32";
 const char kX86[] = "i686-w64-mingw32";
 const QStringList kStripped = {"-s"};
 const QStringList kNoRelocations = {"-s", "-Wl,--disable-reloc-section"};
+
+// A failing case is named by its name, not its bytes.
+void PrintTo(const Layout &value, std::ostream *out) {
+  *out << value.name;
+}
 
 const Layout kLayouts[] = {
     {"LastSectionGrows64",
@@ -92,6 +98,15 @@ const Layout kLayouts[] = {
      true,
      false,
      true,
+     ResourcePlacement::RelocationsMoved,
+     {".rsrc", ".reloc"},
+     false},
+    {"BuildId64",
+     kX64,
+     {"-s", "-Wl,--build-id"},
+     true,
+     false,
+     false,
      ResourcePlacement::RelocationsMoved,
      {".rsrc", ".reloc"},
      false},
@@ -195,6 +210,32 @@ QString sectionDump(const QString &folder, const Layout &layout, const QString &
   return QString::fromLatin1(out).section(u'\n', 2);
 }
 
+// The address objdump -p gives a data directory, with the image's base added.
+quint64 directoryAddress(const QByteArray &headers, int index) {
+  const QString text = QString::fromLatin1(headers);
+  const QRegularExpression base(R"(ImageBase\s+([0-9a-f]+))");
+  const QRegularExpression entry(QStringLiteral(R"(Entry %1 ([0-9a-f]+) )").arg(index, 0, 16));
+  return base.match(text).captured(1).toULongLong(nullptr, 16) +
+         entry.match(text).captured(1).toULongLong(nullptr, 16);
+}
+
+// The address objdump -h gives a section.
+quint64 sectionAddress(const QByteArray &headers, const QString &name) {
+  const QRegularExpression line(QStringLiteral(R"(^\s+\d+\s+%1\s+[0-9a-f]+\s+([0-9a-f]+))")
+                                    .arg(QRegularExpression::escape(name)),
+                                QRegularExpression::MultilineOption);
+  return line.match(QString::fromLatin1(headers)).captured(1).toULongLong(nullptr, 16);
+}
+
+// The base relocations objdump -p lists: their blocks and places.
+QStringList relocations(const QByteArray &headers) {
+  QStringList lines;
+  for (const QString &line : QString::fromLatin1(headers).split(u'\n'))
+    if (line.startsWith(QLatin1String("Virtual Address:")) || line.trimmed().startsWith("reloc "))
+      lines << line;
+  return lines;
+}
+
 class ProgramCopyLayouts : public ::testing::TestWithParam<Layout> {
 protected:
   // The program of the layout, padded to an even length: of a last odd byte the
@@ -257,6 +298,22 @@ TEST_P(ProgramCopyLayouts, TheCopyHoldsEveryResourceAndTheRestOfTheProgram) {
   EXPECT_TRUE(headers.contains("Entry: ID: 0x000407")) << headers.toStdString();
   EXPECT_TRUE(QString::fromLatin1(headers).contains(
       QRegularExpression(R"(Entry 4 0+ 00000000 Security Directory)")));
+  QByteArray originalHeaders;
+  ASSERT_TRUE(test::runTool(dir.path(), tool(layout, "objdump"),
+                            {"-p", layout.sign ? "signed.exe" : "program.exe"}, &originalHeaders));
+  // The relocations objdump finds through their directory are the original's.
+  EXPECT_EQ(relocations(headers), relocations(originalHeaders));
+  // The directories of the resources and relocations lead to their sections' starts.
+  EXPECT_EQ(directoryAddress(headers, 2), sectionAddress(headers, ".rsrc"));
+  if (names.contains(".reloc")) {
+    EXPECT_EQ(directoryAddress(headers, 5), sectionAddress(headers, ".reloc"));
+  }
+  // The debug directory still leads to its data, when there is one.
+  const QRegularExpression codeView(R"(\(format RSDS signature \w+ age \d+)");
+  EXPECT_EQ(codeView.match(QString::fromLatin1(headers)).captured(),
+            codeView.match(QString::fromLatin1(originalHeaders)).captured());
+  EXPECT_EQ(layout.flags.contains("-Wl,--build-id"),
+            codeView.match(QString::fromLatin1(headers)).hasMatch());
   // The code and data are the original's, at the same addresses.
   for (const QString &section : {QStringLiteral(".text"), QStringLiteral(".data")})
     EXPECT_EQ(sectionDump(dir.path(), layout, "copy.exe", section),

@@ -3,6 +3,7 @@
 #include "compiled/program_copy.h"
 #include "compiled/string_block.h"
 #include "mingw_program.h"
+#include "support/qt_printers.h"
 
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
@@ -50,7 +51,7 @@ QString prefix() {
   return folder.filePath("prefix");
 }
 
-// Runs each program of the folder; what each printed.
+// Runs each program of the folder (with its arguments after a space); what each printed.
 QStringList runUnderWine(const QString &folder, const QStringList &programs) {
   const QString wine = QStandardPaths::findExecutable("wine");
   QStringList printed;
@@ -63,7 +64,7 @@ QStringList runUnderWine(const QString &folder, const QStringList &programs) {
     environment.insert("LC_ALL", "C");
     run.setProcessEnvironment(environment);
     run.setWorkingDirectory(folder);
-    run.start(wine, {program});
+    run.start(wine, program.split(u' '));
     run.waitForFinished(600000);
     printed << QString::fromLatin1(run.readAllStandardOutput()).remove(u'\r');
   }
@@ -98,6 +99,51 @@ TEST(WineProgramCopy, EachCopyRunsAndLoadsItsGermanString) {
     // The copy: the German user interface loads German, and German's block holds it.
     EXPECT_EQ(printed[i + 1], kGerman + kGerman) << programs[i + 1].toStdString();
   }
+}
+
+// A library whose pointer the loader must relocate, and a program that loads it at an
+// address taken, then prints the pointed-to word, whether it moved, and German string 1.
+const char kLibrary[] =
+    "const char *const words[] = {\"relocated\"};\n"
+    "__declspec(dllexport) const char *libraryWord(void) { return words[0]; }\n";
+const char kLibraryUser[] = R"(#include <windows.h>
+#include <stdio.h>
+int main(int argc, char **argv) {
+  HMODULE m = LoadLibraryA(argv[1]);
+  if (!m) { printf("not loaded %lu\n", GetLastError()); return 1; }
+  const char *(*word)(void) = (const char *(*)(void))GetProcAddress(m, "libraryWord");
+  printf("%s %d\n", word ? word() : "none", (ULONG_PTR)m != 0x140000000);
+  HRSRC r = FindResourceExW(m, (LPCWSTR)RT_STRING, MAKEINTRESOURCEW(1), 0x0407);
+  const WORD *units = r ? (const WORD *)LockResource(LoadResource(m, r)) : NULL;
+  if (!units) { printf("none\n"); return 0; }
+  units += 1 + units[0];
+  printf("%d", units[0]);
+  for (int i = 1; i <= units[0]; ++i) printf(" %04x", units[i]);
+  printf("\n");
+  return 0;
+}
+)";
+
+// The library's base is the program's, so the loader relocates it through the .reloc
+// section that moved up after the grown resources.
+TEST(WineProgramCopy, ARelocatedLibrarysCopyKeepsItsRelocations) {
+  QTemporaryDir dir;
+  const QString gcc = "x86_64-w64-mingw32-gcc";
+  ASSERT_TRUE(test::writeBytes(dir.filePath("lib.c"), kLibrary) &&
+              test::writeBytes(dir.filePath("use.c"), kLibraryUser));
+  ASSERT_TRUE(test::buildProgram(dir.path(), "x86_64-w64-mingw32", "unused.exe", {"-s"}));
+  ASSERT_TRUE(test::runTool(dir.path(), gcc,
+                            {"-shared", "-s", "-o", "lib.dll", "lib.c", "x86_64-w64-mingw32_res.o",
+                             "-Wl,--image-base=0x140000000"}));
+  ASSERT_TRUE(test::runTool(dir.path(), gcc, {"-o", "use.exe", "use.c"}));
+  const ProgramCopy copy =
+      writeProgramCopy(test::readBytes(dir.filePath("lib.dll")), german(20000));
+  ASSERT_TRUE(copy.report.ok()) << copy.report.error.toStdString();
+  EXPECT_EQ(copy.report.placement, ResourcePlacement::RelocationsMoved);
+  ASSERT_TRUE(test::writeBytes(dir.filePath("lib_de.dll"), copy.image));
+  const QStringList printed = runUnderWine(dir.path(), {"use.exe lib.dll", "use.exe lib_de.dll"});
+  EXPECT_EQ(printed[0], QStringLiteral("relocated 1\nnone\n"));
+  EXPECT_EQ(printed[1], "relocated 1\n" + kGerman);
 }
 
 // The same for a 32-bit program, where Wine runs 32-bit programs (wine32).
