@@ -161,7 +161,8 @@ bool checkOutput(const TranslateOptions &options, QString &error) {
                 .arg(out);
     return false;
   }
-  if (options.inPlace && start != "MZ") {
+  // A source that cannot be read is the task reader's to report.
+  if (options.inPlace && source.isOpen() && start != "MZ") {
     error = QStringLiteral("--in-place writes a copy of a compiled program, and %1 is none (a "
                            ".res file or a script); write --out FILE.res or a script instead")
                 .arg(options.source);

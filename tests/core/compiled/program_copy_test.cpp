@@ -19,7 +19,7 @@ struct Layout {
   const char *name;
   const char *prefix;
   QStringList flags;
-  bool large;   // the translation holds more than the old section's page
+  int extra;    // bytes of new German data: 20000 outgrow the old section's page
   bool overlay; // bytes appended after the sections, as an installer's payload
   bool sign;
   ResourcePlacement placement;
@@ -37,116 +37,37 @@ void PrintTo(const Layout &value, std::ostream *out) {
   *out << value.name;
 }
 
+// One layout a line.
+// clang-format off
 const Layout kLayouts[] = {
-    {"LastSectionGrows64",
-     kX64,
-     kNoRelocations,
-     true,
-     false,
-     false,
-     ResourcePlacement::Grown,
-     {".tls", ".rsrc"},
-     false},
-    {"RewrittenInItsPage64",
-     kX64,
-     kStripped,
-     false,
-     false,
-     false,
-     ResourcePlacement::Rewritten,
-     {".rsrc", ".reloc"},
-     false},
-    {"RelocationsMove64",
-     kX64,
-     kStripped,
-     true,
-     false,
-     false,
-     ResourcePlacement::RelocationsMoved,
-     {".rsrc", ".reloc"},
-     false},
-    {"UnstrippedRelocationsThenDebug64",
-     kX64,
-     {},
-     true,
-     false,
-     false,
-     ResourcePlacement::NewSection,
-     {".debug_rnglists", ".rsrc"},
-     true},
-    {"FollowedByDebugSection64",
-     kX64,
-     {"-Wl,--disable-reloc-section"},
-     true,
-     false,
-     false,
-     ResourcePlacement::NewSection,
-     {".debug_rnglists", ".rsrc"},
-     true},
-    {"Overlay64",
-     kX64,
-     kStripped,
-     true,
-     true,
-     false,
-     ResourcePlacement::RelocationsMoved,
-     {".rsrc", ".reloc"},
-     false},
-    {"Signed64",
-     kX64,
-     kStripped,
-     true,
-     false,
-     true,
-     ResourcePlacement::RelocationsMoved,
-     {".rsrc", ".reloc"},
-     false},
-    {"BuildId64",
-     kX64,
-     {"-s", "-Wl,--build-id"},
-     true,
-     false,
-     false,
-     ResourcePlacement::RelocationsMoved,
-     {".rsrc", ".reloc"},
-     false},
-    {"LastSectionGrows32",
-     kX86,
-     kNoRelocations,
-     true,
-     false,
-     false,
-     ResourcePlacement::Grown,
-     {".tls", ".rsrc"},
-     false},
-    {"RelocationsMove32",
-     kX86,
-     kStripped,
-     true,
-     true,
-     false,
-     ResourcePlacement::RelocationsMoved,
-     {".rsrc", ".reloc"},
-     false},
-    {"Unstripped32",
-     kX86,
-     {},
-     true,
-     false,
-     false,
-     ResourcePlacement::NewSection,
-     {".debug_rnglists", ".rsrc"},
-     true},
-    {"Signed32",
-     kX86,
-     kStripped,
-     false,
-     false,
-     true,
-     ResourcePlacement::Rewritten,
-     {".rsrc", ".reloc"},
-     false},
+    {"LastSectionGrows64", kX64, kNoRelocations, 20000, false, false,
+     ResourcePlacement::Grown, {".tls", ".rsrc"}, false},
+    {"RewrittenInItsPage64", kX64, kStripped, 0, false, false,
+     ResourcePlacement::Rewritten, {".rsrc", ".reloc"}, false},
+    {"RewrittenGrowingInItsPage64", kX64, kStripped, 2000, false, false,
+     ResourcePlacement::Rewritten, {".rsrc", ".reloc"}, false},
+    {"RelocationsMove64", kX64, kStripped, 20000, false, false,
+     ResourcePlacement::RelocationsMoved, {".rsrc", ".reloc"}, false},
+    {"UnstrippedRelocationsThenDebug64", kX64, {}, 20000, false, false,
+     ResourcePlacement::NewSection, {".debug_rnglists", ".rsrc"}, true},
+    {"FollowedByDebugSection64", kX64, {"-Wl,--disable-reloc-section"}, 20000, false, false,
+     ResourcePlacement::NewSection, {".debug_rnglists", ".rsrc"}, true},
+    {"Overlay64", kX64, kStripped, 20000, true, false,
+     ResourcePlacement::RelocationsMoved, {".rsrc", ".reloc"}, false},
+    {"Signed64", kX64, kStripped, 20000, false, true,
+     ResourcePlacement::RelocationsMoved, {".rsrc", ".reloc"}, false},
+    {"BuildId64", kX64, {"-s", "-Wl,--build-id"}, 20000, false, false,
+     ResourcePlacement::RelocationsMoved, {".rsrc", ".reloc"}, false},
+    {"LastSectionGrows32", kX86, kNoRelocations, 20000, false, false,
+     ResourcePlacement::Grown, {".tls", ".rsrc"}, false},
+    {"RelocationsMove32", kX86, kStripped, 20000, true, false,
+     ResourcePlacement::RelocationsMoved, {".rsrc", ".reloc"}, false},
+    {"Unstripped32", kX86, {}, 20000, false, false,
+     ResourcePlacement::NewSection, {".debug_rnglists", ".rsrc"}, true},
+    {"Signed32", kX86, kStripped, 0, false, true,
+     ResourcePlacement::Rewritten, {".rsrc", ".reloc"}, false},
 };
+// clang-format on
 
 CompiledResource resource(ResourceId type, quint16 name, QByteArray data) {
   CompiledResource r;
@@ -157,8 +78,8 @@ CompiledResource resource(ResourceId type, quint16 name, QByteArray data) {
   return r;
 }
 
-// German string 1, the German data replaced, and when large 20000 bytes of new data.
-QList<CompiledResource> germanResources(bool large) {
+// German string 1, the German data replaced, and extra bytes of new data.
+QList<CompiledResource> germanResources(int extra) {
   QStringList strings(16);
   strings[1] = QStringLiteral("\u00d6ffnen");
   QList<CompiledResource> resources = {
@@ -166,8 +87,8 @@ QList<CompiledResource> germanResources(bool large) {
   CompiledResource data = resource(ResourceId{0, "MYDATA"}, 0, "neu\0");
   data.name = ResourceId{0, "CONFIG"};
   resources << data;
-  if (large)
-    resources << resource(ResourceId::fromNumber(10), 7, QByteArray(20000, 'g'));
+  if (extra)
+    resources << resource(ResourceId::fromNumber(10), 7, QByteArray(extra, 'g'));
   return resources;
 }
 
@@ -273,14 +194,14 @@ TEST_P(ProgramCopyLayouts, TheCopyHoldsEveryResourceAndTheRestOfTheProgram) {
   ASSERT_FALSE(program.isEmpty());
   const PeResourcesRead originals = readPeResources(program);
   ASSERT_TRUE(originals.ok()) << originals.error.toStdString();
-  const QList<CompiledResource> german = germanResources(layout.large);
+  const QList<CompiledResource> german = germanResources(layout.extra);
   const ProgramCopy copy = writeProgramCopy(program, german);
   ASSERT_TRUE(copy.report.ok()) << copy.report.error.toStdString() << " at "
                                 << copy.report.errorOffset;
   EXPECT_EQ(copy.report.placement, layout.placement);
   EXPECT_EQ(copy.report.signatureRemoved, layout.sign);
   EXPECT_EQ(copy.report.replaced, 1);
-  EXPECT_EQ(copy.report.added, layout.large ? 2 : 1);
+  EXPECT_EQ(copy.report.added, layout.extra ? 2 : 1);
   const PeResourcesRead read = readPeResources(copy.image);
   ASSERT_TRUE(read.ok()) << read.error.toStdString();
   EXPECT_EQ(test::resourceLines(read.resources), expectedLines(originals.resources, german));
