@@ -149,8 +149,11 @@ bool sameFile(const QString &a, const QString &b) {
 // never written over unless --replace-original says so.
 bool checkOutput(const TranslateOptions &options, QString &error) {
   const QString out = options.out.isEmpty() ? options.target : options.out;
+  // Opening a FIFO or a device would wait for a writer: the task reader refuses those.
   QFile source(options.source);
-  const QByteArray start = source.open(QIODevice::ReadOnly) ? source.read(2) : QByteArray();
+  const QByteArray start = QFileInfo(options.source).isFile() && source.open(QIODevice::ReadOnly)
+                               ? source.read(2)
+                               : QByteArray();
   if (options.inPlace && options.out.isEmpty()) {
     error = QStringLiteral("--in-place needs --out FILE: the copy of the program to write");
     return false;
