@@ -11,6 +11,7 @@
 #include <QRegularExpression>
 #include <QSet>
 #include <QTemporaryDir>
+#include <QtEndian>
 
 namespace tarvelo {
 namespace {
@@ -273,6 +274,47 @@ INSTANTIATE_TEST_SUITE_P(Programs, ProgramCopyLayouts, ::testing::ValuesIn(kLayo
                          [](const ::testing::TestParamInfo<Layout> &info) {
                            return std::string(info.param.name);
                          });
+
+// Debug data the debug directory finds by its file offset, placed in the .reloc section's
+// bytes, moves with them: objdump still reads the CodeView record there.
+TEST(ProgramCopyDebugData, DebugDataAfterTheResourcesMovesWithThem) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(test::buildProgram(dir.path(), kX64, "program.exe", {"-s", "-Wl,--build-id"}));
+  QByteArray program = test::readBytes(dir.filePath("program.exe"));
+  const auto dword = [&](qsizetype at) { return qFromLittleEndian<quint32>(program.data() + at); };
+  const qsizetype pe = dword(0x3C), optional = pe + 24;
+  const qsizetype table = optional + qFromLittleEndian<quint16>(program.data() + pe + 20);
+  const int count = qFromLittleEndian<quint16>(program.data() + pe + 6);
+  const quint32 debugRva = dword(optional + 112 + 6 * 8);
+  qsizetype debug = -1, relocations = -1;
+  for (int i = 0; i < count; ++i) {
+    const qsizetype header = table + i * 40;
+    const quint32 rva = dword(header + 12), raw = dword(header + 20);
+    if (debugRva >= rva && debugRva < rva + dword(header + 16))
+      debug = raw + (debugRva - rva);
+    if (program.mid(header, 8).startsWith(".reloc"))
+      relocations = raw + 0x100; // past the relocations, within the section's bytes
+  }
+  ASSERT_GT(debug, 0);
+  ASSERT_GT(relocations, 0);
+  const quint32 record = dword(debug + 24);
+  program.replace(relocations, 0x19, program.mid(record, 0x19));
+  qToLittleEndian<quint32>(quint32(relocations), program.data() + debug + 24);
+  ASSERT_TRUE(test::writeBytes(dir.filePath("moved.exe"), program));
+
+  const ProgramCopy copy = writeProgramCopy(program, germanResources(20000));
+  ASSERT_TRUE(copy.report.ok()) << copy.report.error.toStdString();
+  ASSERT_EQ(copy.report.placement, ResourcePlacement::RelocationsMoved);
+  ASSERT_TRUE(test::writeBytes(dir.filePath("copy.exe"), copy.image));
+  QByteArray before, after;
+  const QString objdump = QString::fromLatin1(kX64) + "-objdump";
+  ASSERT_TRUE(test::runTool(dir.path(), objdump, {"-p", "moved.exe"}, &before));
+  ASSERT_TRUE(test::runTool(dir.path(), objdump, {"-p", "copy.exe"}, &after));
+  const QRegularExpression codeView(R"(\(format RSDS signature \w+ age \d+)");
+  const QString signature = codeView.match(QString::fromLatin1(before)).captured();
+  EXPECT_FALSE(signature.isEmpty()) << before.toStdString();
+  EXPECT_EQ(codeView.match(QString::fromLatin1(after)).captured(), signature);
+}
 
 } // namespace
 } // namespace tarvelo
