@@ -10,6 +10,10 @@
 #include <QProcessEnvironment>
 #include <QStandardPaths>
 
+#include <csignal>
+#include <sys/types.h>
+#include <unistd.h>
+
 namespace tarvelo::test {
 namespace {
 
@@ -18,7 +22,7 @@ QString prefixFolder() {
       .absoluteFilePath(QFileInfo(QCoreApplication::applicationFilePath()).fileName());
 }
 
-WineRun run(const QString &folder, const QStringList &arguments, int timeoutMs) {
+WineRun runOnce(const QString &folder, const QStringList &arguments, int timeoutMs) {
   QProcess process;
   QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
   environment.insert("WINEPREFIX", prefixFolder());
@@ -27,18 +31,34 @@ WineRun run(const QString &folder, const QStringList &arguments, int timeoutMs) 
   environment.insert("WINEDLLOVERRIDES", "mscoree,mshtml=");
   process.setProcessEnvironment(environment);
   process.setWorkingDirectory(folder);
+  // A group of its own, so that a run that hangs is ended with its X server and Wine.
+  process.setChildProcessModifier([] { ::setpgid(0, 0); });
+  // Tests that start at once look for a free display from different numbers.
+  const QString firstDisplay = QString::number(100 + ::getpid() % 400);
   process.start(QStandardPaths::findExecutable("xvfb-run"),
-                QStringList{"-a", QStandardPaths::findExecutable("wine")} + arguments);
+                QStringList{"-a", "-n", firstDisplay, QStandardPaths::findExecutable("wine")} +
+                    arguments);
   WineRun result;
   result.finished = process.waitForFinished(timeoutMs);
-  if (!result.finished) {
-    process.kill();
+  if (!result.finished && process.processId() > 0) {
+    ::kill(-static_cast<pid_t>(process.processId()), SIGKILL);
     process.waitForFinished();
   }
   if (result.finished && process.exitStatus() == QProcess::NormalExit)
     result.status = process.exitCode();
   result.out = QString::fromUtf8(process.readAllStandardOutput()).remove(u'\r');
   result.err = QString::fromUtf8(process.readAllStandardError());
+  return result;
+}
+
+// xvfb-run takes a display another run took a moment before, now and then: tried again.
+WineRun run(const QString &folder, const QStringList &arguments, int timeoutMs) {
+  WineRun result;
+  for (int attempt = 0; attempt < 3; ++attempt) {
+    result = runOnce(folder, arguments, timeoutMs);
+    if (!result.err.contains(QLatin1String("Xvfb failed to start")))
+      break;
+  }
   return result;
 }
 
