@@ -22,7 +22,7 @@ tarvelo_packages=(
   libhunspell-dev hunspell-en-us hunspell-de-de hunspell-fr hunspell-ru
   libpq-dev postgresql
   libmimalloc-dev
-  mingw-w64 osslsigncode wine wine64
+  mingw-w64 osslsigncode wine wine64 icoutils xvfb
 )
 
 # The packages of the list that are not installed, one a line.

@@ -2,10 +2,10 @@
 // loads its strings, as a program that uses the DLL does.
 #include "compiled/language_dll.h"
 #include "compiled/string_block.h"
+#include "support/wine_runner.h"
 
 #include <QFile>
 #include <QProcess>
-#include <QProcessEnvironment>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -37,9 +37,9 @@ int main(int argc, char **argv) {
 )";
 
 TEST(WineLanguageDll, TheLoaderFindsEachLanguageAndItsStrings) {
-  const QString wine = QStandardPaths::findExecutable("wine");
   const QString gcc = QStandardPaths::findExecutable("x86_64-w64-mingw32-gcc");
-  ASSERT_FALSE(wine.isEmpty() || gcc.isEmpty()) << "wine and mingw-w64 are installed by the set-up";
+  ASSERT_TRUE(test::missingWineTools().isEmpty() && !gcc.isEmpty())
+      << "wine, xvfb and mingw-w64 are installed by the set-up (tools/setup.sh)";
   QTemporaryDir dir;
   QFile source(dir.filePath("load.c"));
   ASSERT_TRUE(source.open(QIODevice::WriteOnly));
@@ -69,21 +69,18 @@ TEST(WineLanguageDll, TheLoaderFindsEachLanguageAndItsStrings) {
   dll.write(writeLanguageDll(resources, true));
   dll.close();
 
-  QProcess run;
-  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-  environment.insert("WINEPREFIX", dir.filePath("prefix"));
-  environment.insert("WINEDEBUG", "-all");
-  run.setProcessEnvironment(environment);
-  run.setWorkingDirectory(dir.path());
-  // A new prefix takes Wine a minute or so to make.
-  run.start(wine, {"load.exe", "lang.dll", "0407", "0409", "040c", "0410"});
-  ASSERT_TRUE(run.waitForFinished(600000));
-  const QString out = QString::fromLatin1(run.readAllStandardOutput()).remove(u'\r');
+  // The test program's prefix, made once for all its runs.
+  QString error;
+  ASSERT_TRUE(test::prepareWinePrefix(error)) << error.toStdString();
+  const test::WineRun run =
+      test::runUnderWine(dir.path(), {"load.exe", "lang.dll", "0407", "0409", "040c", "0410"});
+  ASSERT_TRUE(run.finished) << run.err.toStdString();
+  const QString &out = run.out;
   EXPECT_EQ(out, QStringLiteral("0407 1 00d6 0066 0066 006e 0065 006e\n"
                                 "0409 1 004f 0070 0065 006e\n"
                                 "040c 1 004f 0075 0076 0072 0069 0072\n"
                                 "0410 0\n"))
-      << run.readAllStandardError().toStdString();
+      << run.err.toStdString();
 }
 
 } // namespace
