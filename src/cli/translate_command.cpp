@@ -6,10 +6,7 @@
 #include "cli/secret_options.h"
 #include "cli/task_reader.h"
 #include "compiled/compiled_source.h"
-#include "compiled/language_dll.h"
-#include "compiled/pe_resources.h"
-#include "compiled/program_copy.h"
-#include "compiled/translated_resources.h"
+#include "compiled/compiled_target.h"
 #include "exchange/machine_translation_run.h"
 #include "exchange/machine_translator.h"
 #include "files/file_transaction.h"
@@ -237,44 +234,19 @@ FillOutcome fillByMachine(const TranslateOptions &options, TaskReader &reader,
   return result.failedItems > 0 ? FillOutcome::SomeFailed : FillOutcome::Filled;
 }
 
-// The compiled source's bytes and its resources in the target language with the
-// translations; false when the source is no compiled file or is damaged (said).
-bool translateCompiled(TaskReader &reader, WriteContext context, QByteArray &bytes,
-                       QList<CompiledResource> &translated) {
-  const Task *task = reader.task();
-  QFile source(task->sourcePath);
-  QList<CompiledResource> resources;
-  QString failure;
-  bytes = source.open(QIODevice::ReadOnly) ? source.readAll() : QByteArray();
-  if (!isCompiledResources(bytes)) {
-    std::fprintf(stderr, "error: a .res file or a language DLL is written from a compiled "
-                         "source (a .res file or a program) only\n");
-    return false;
-  }
-  if (!readCompiledResources(bytes, resources, failure)) {
-    std::fprintf(stderr, "error: %s: %s\n", task->sourcePath.toUtf8().constData(),
-                 failure.toUtf8().constData());
-    return false;
-  }
-  context.task = task;
-  translated = translatedResources(resources, quint16(task->sourceLanguage), reader.entries(), task,
-                                   quint16(task->targetLanguage), context);
-  return true;
-}
-
-// A compiled source's resources in the target language, with the translations, as a
-// .res file or a resource-only language DLL (for the source program's machine).
+// The translations as a .res file or a resource-only language DLL (for the source
+// program's machine): from a compiled source's resources, or written into the compiled
+// target's own.
 bool writeCompiledTarget(const QString &outPath, TaskReader &reader, WriteContext context) {
-  QByteArray bytes;
-  QList<CompiledResource> translated;
+  const TargetKind kind = outPath.endsWith(QLatin1String(".res"), Qt::CaseInsensitive)
+                              ? TargetKind::CompiledResources
+                              : TargetKind::LanguageDll;
+  const Task *task = reader.task();
+  const CompiledTarget made =
+      compiledTarget(task, reader.entries(), context, outPath, kind, task->targetLanguage);
   QString failure;
-  if (!translateCompiled(reader, context, bytes, translated))
-    return false;
-  const bool dll = outPath.endsWith(QLatin1String(".dll"), Qt::CaseInsensitive);
-  const bool is64Bit = !bytes.startsWith("MZ") || readPeResources(bytes).is64Bit;
-  const QByteArray written = dll ? writeLanguageDll(translated, is64Bit) : writeResFile(translated);
-  if (!writeFileSafely(outPath, written, &failure)) {
-    std::fprintf(stderr, "error: %s\n", failure.toUtf8().constData());
+  if (!made.ok() || !writeFileSafely(outPath, made.bytes, &failure)) {
+    std::fprintf(stderr, "error: %s\n", (made.ok() ? failure : made.error).toUtf8().constData());
     return false;
   }
   std::printf("%s\n", verificationSummary(reader.entries()).toUtf8().constData());
@@ -284,20 +256,17 @@ bool writeCompiledTarget(const QString &outPath, TaskReader &reader, WriteContex
 // A copy of the source program with the translated resources added or replaced; the
 // user is warned that it is a changed program, and when its signature had to go.
 bool writeProgramCopyTarget(const QString &outPath, TaskReader &reader, WriteContext context) {
-  QByteArray bytes;
-  QList<CompiledResource> translated;
-  QString failure;
-  if (!translateCompiled(reader, context, bytes, translated))
-    return false;
-  const QByteArray source = reader.task()->sourcePath.toUtf8();
-  const ProgramCopy copy = writeProgramCopy(bytes, translated);
-  if (!copy.report.ok()) {
-    std::fprintf(stderr, "error: %s: %s (at offset 0x%llx); no copy written\n", source.constData(),
-                 copy.report.error.toUtf8().constData(),
-                 static_cast<unsigned long long>(copy.report.errorOffset));
+  const Task *task = reader.task();
+  const CompiledTarget made = compiledTarget(task, reader.entries(), context, outPath,
+                                             TargetKind::ProgramCopy, task->targetLanguage);
+  const QByteArray source = task->sourcePath.toUtf8();
+  if (!made.ok()) {
+    std::fprintf(stderr, "error: %s: %s; no copy written\n", source.constData(),
+                 made.error.toUtf8().constData());
     return false;
   }
-  if (!writeFileSafely(outPath, copy.image, &failure)) {
+  QString failure;
+  if (!writeFileSafely(outPath, made.bytes, &failure)) {
     std::fprintf(stderr, "error: %s\n", failure.toUtf8().constData());
     return false;
   }
@@ -305,9 +274,9 @@ bool writeProgramCopyTarget(const QString &outPath, TaskReader &reader, WriteCon
   std::fprintf(stderr,
                "warning: %s is a changed copy of the program %s: %d resources of language %d "
                "added, %d replaced\n",
-               out.constData(), source.constData(), copy.report.added,
-               reader.task()->targetLanguage, copy.report.replaced);
-  if (copy.report.signatureRemoved)
+               out.constData(), source.constData(), made.added, task->targetLanguage,
+               made.replaced);
+  if (made.signatureRemoved)
     std::fprintf(stderr,
                  "warning: the program was signed; changing it broke the signature, which is "
                  "removed from the copy: sign %s again before giving it out\n",

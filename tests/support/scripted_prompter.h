@@ -51,6 +51,11 @@ public:
     if (savePaths.isEmpty())
       return false;
     request.path = savePaths.takeFirst();
+    // The form is the file type chosen: given, or the one the answer's name has.
+    const TargetKind named = targetKindFor(request.path);
+    request.kind = !saveKinds.isEmpty()            ? saveKinds.takeFirst()
+                   : request.kinds.contains(named) ? named
+                                                   : TargetKind::Script;
     if (saveLanguage != -2)
       request.writeLanguage = saveLanguage;
     for (ResourceChoice &item : request.resources)
@@ -73,8 +78,9 @@ public:
   int pairLanguage = -1;
   bool acceptPairing = true;
   QList<SaveFileRequest> saveRequests;
-  QStringList savePaths; // answers of the save dialog; cancelled when none is left
-  int saveLanguage = -2; // -2 keeps the offered language
+  QStringList savePaths;       // answers of the save dialog; cancelled when none is left
+  QList<TargetKind> saveKinds; // the file types chosen with them
+  int saveLanguage = -2;       // -2 keeps the offered language
   QList<FuzzyItemsRequest> fuzzyRequests;
   QStringList fuzzyChoices; // the translated text chosen for each row, in order
   int fuzzyClear = -1;      // -1 leaves the box as offered

@@ -14,19 +14,19 @@ bool beginsWith(QStringView word, QStringView test, Qt::CaseSensitivity cs) {
   return word.startsWith(test, cs);
 }
 
-// The decimal value of a word the tables do not know: leading blanks, an optional
-// sign, digits; anything else counts 0.
+int digitValue(QChar c, int base) {
+  const int value = c.isDigit() ? c.digitValue()
+                    : (c.toLower() >= u'a' && c.toLower() <= u'f')
+                        ? c.toLower().unicode() - u'a' + 10
+                        : 99;
+  return value < base ? value : -1;
+}
+
+// The value of a word the tables do not know, as the compiler reads a number: leading
+// blanks, an optional sign, decimal, hexadecimal (0x) or octal (0o) digits, a U or L
+// suffix; anything else counts 0.
 quint32 decimalValue(QStringView word) {
-  qsizetype i = 0;
-  while (i < word.size() && word[i].isSpace())
-    ++i;
-  bool negative = false;
-  if (i < word.size() && (word[i] == u'-' || word[i] == u'+'))
-    negative = word[i++] == u'-';
-  quint32 value = 0;
-  for (; i < word.size() && word[i] >= u'0' && word[i] <= u'9'; ++i)
-    value = value * 10 + quint32(word[i].unicode() - u'0');
-  return negative ? quint32(0) - value : value;
+  return styleNumber(word);
 }
 
 using ValueTable = QHash<QString, quint32>;
@@ -212,6 +212,29 @@ constexpr ClassRow kCommonClasses[] = {
 
 } // namespace
 
+quint32 styleNumber(QStringView word) {
+  qsizetype i = 0;
+  while (i < word.size() && word[i].isSpace())
+    ++i;
+  bool negative = false;
+  if (i < word.size() && (word[i] == u'-' || word[i] == u'+'))
+    negative = word[i++] == u'-';
+  int base = 10;
+  if (i + 1 < word.size() && word[i] == u'0' &&
+      (word[i + 1] == u'x' || word[i + 1] == u'X' || word[i + 1] == u'o' || word[i + 1] == u'O')) {
+    base = word[i + 1].toLower() == u'x' ? 16 : 8;
+    i += 2;
+  }
+  quint32 value = 0;
+  for (; i < word.size(); ++i) {
+    const int digit = digitValue(word[i], base);
+    if (digit < 0)
+      break;
+    value = value * quint32(base) + quint32(digit);
+  }
+  return negative ? quint32(0) - value : value;
+}
+
 quint32 styleValue(QStringView word) {
   return lookup(styleTable(), word);
 }
@@ -386,14 +409,6 @@ quint32 classify(QStringView word, DynControlItem &item) {
 
 namespace {
 
-int digitValue(QChar c, int base) {
-  const int value = c.isDigit() ? c.digitValue()
-                    : (c.toLower() >= u'a' && c.toLower() <= u'f')
-                        ? c.toLower().unicode() - u'a' + 10
-                        : 99;
-  return value < base ? value : -1;
-}
-
 // The code of a numeric escape starting at i (after the backslash), and its length;
 // 0 when there is none.
 qsizetype numericEscape(const QString &text, qsizetype i, char32_t &code) {
@@ -474,6 +489,18 @@ namespace {
 std::atomic<int> nextWindowId{1024};
 }
 
+quint32 styleBits(quint32 bits, const QStringList &words, quint32 (*value)(QStringView)) {
+  // As the compiler reads "A | NOT B": from left to right, NOT clearing what it names.
+  for (const QString &word : words) {
+    const QStringView trimmed = QStringView(word).trimmed();
+    if (trimmed.startsWith(QLatin1String("NOT "), Qt::CaseInsensitive))
+      bits &= ~value(trimmed.mid(4).trimmed());
+    else
+      bits |= value(trimmed);
+  }
+  return bits;
+}
+
 DynControlItem makeItem(const ControlLayout &control, const QRect &rect, const QString &text) {
   DynControlItem item;
   item.styleNames = control.styles;
@@ -483,12 +510,8 @@ DynControlItem makeItem(const ControlLayout &control, const QRect &rect, const Q
                             : control.keyword;
   item.kind = classify(word, item);
   item.className = className(item.kind);
-  quint32 styleBits = style::ChildVisible | item.style;
-  for (const QString &name : std::as_const(item.styleNames))
-    styleBits |= styleValue(name);
-  item.style = styleBits;
-  for (const QString &name : std::as_const(item.exStyleNames))
-    item.exStyle |= extendedStyleValue(name);
+  item.style = styleBits(style::ChildVisible | item.style, item.styleNames, styleValue);
+  item.exStyle = styleBits(item.exStyle, item.exStyleNames, extendedStyleValue);
   item.text = controlDisplayText(text);
   if (item.kind == KindButton) {
     if (item.style & (style::ButtonIcon | style::ButtonBitmap))

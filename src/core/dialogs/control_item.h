@@ -76,10 +76,16 @@ struct DynControlItem {
 // Decides the kind from the statement keyword, or the class of a CONTROL statement,
 // and makes the settings that kind implies on the item.
 quint32 classify(QStringView word, DynControlItem &item);
-// The values of style and extended-style words; other words count as their decimal
-// value (so window-style words and hexadecimal numbers add nothing).
+// The values of style and extended-style words; other words count as the number they
+// spell (so window-style words add nothing).
 quint32 styleValue(QStringView word);
 quint32 extendedStyleValue(QStringView word);
+// A number as the compiler reads one: decimal, 0x hexadecimal or 0o octal, with an
+// optional sign and U or L suffix; 0 for anything else.
+quint32 styleNumber(QStringView word);
+// The bits with the style words of a statement applied from left to right: each word's
+// value set, or with NOT before it cleared.
+quint32 styleBits(quint32 bits, const QStringList &words, quint32 (*value)(QStringView));
 QString className(quint32 kind);
 // The item for a parsed control, with the next window identifier of the process.
 DynControlItem makeItem(const ControlLayout &control, const QRect &rect, const QString &text);

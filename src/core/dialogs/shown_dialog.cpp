@@ -1,6 +1,7 @@
 // The dialog shown for an entry: its side's layouts and texts, and the face it is drawn in.
 #include "dialogs/shown_dialog.h"
 
+#include "dialogs/control_item.h"
 #include "dialogs/text_measure.h"
 #include "script/text_entry.h"
 
@@ -23,10 +24,15 @@ int fontNumber(const QString &text) {
 }
 
 QString dialogFace(const DialogLayout &layout) {
-  // DS_SHELLFONT is DS_SETFONT | DS_FIXEDSYS.
-  const bool shellFont = layout.styles.contains(QLatin1String("DS_SHELLFONT")) ||
-                         (layout.styles.contains(QLatin1String("DS_SETFONT")) &&
-                          layout.styles.contains(QLatin1String("DS_FIXEDSYS")));
+  // DS_SHELLFONT is DS_SETFONT | DS_FIXEDSYS, by name or by number.
+  constexpr quint32 kShellFont = 0x48;
+  const quint32 bits = styleBits(0, layout.styles, [](QStringView word) -> quint32 {
+    return word == u"DS_SHELLFONT"  ? 0x48
+           : word == u"DS_SETFONT"  ? 0x40
+           : word == u"DS_FIXEDSYS" ? 0x08
+                                    : styleNumber(word);
+  });
+  const bool shellFont = (bits & kShellFont) == kShellFont;
   if (layout.extended && shellFont &&
       layout.fontFace.trimmed().compare(QLatin1String("MS Shell Dlg"), Qt::CaseInsensitive) == 0)
     return QStringLiteral("MS Shell Dlg 2");

@@ -255,10 +255,10 @@ bool writeCompanion(const EntryList &entries, const Task *task, const QString &s
 }
 
 bool writeTaskFiles(const EntryList &entries, const Task *task, const QString &targetPath,
-                    int targetLanguage, QByteArray target, QString *message) {
+                    int targetLanguage, QByteArray target, QString *message, bool compiled) {
   // A program or a compiled resource file read as a task's script is never replaced by
   // the script.
-  if (isCompiledFile(targetPath)) {
+  if (compiled ? !isCompiledResources(target) : isCompiledFile(targetPath)) {
     if (message)
       *message = QStringLiteral("'%1' is a compiled file: a script is never written into it")
                      .arg(targetPath);

@@ -31,9 +31,11 @@ bool writeCompanion(const EntryList &entries, const Task *task, const QString &s
 // Writes a task's target (its new content, to targetPath in targetLanguage) and the
 // companion files of its source and target together: all of them or, when one cannot
 // be written, none (message then names the file and the reason). The target's bytes
-// are let go once they are on the disk: pass them moved.
+// are let go once they are on the disk: pass them moved. A compiled target (compiled:
+// a .res file, a language DLL, a program) is only ever replaced by compiled bytes, and
+// a script never replaces one.
 bool writeTaskFiles(const EntryList &entries, const Task *task, const QString &targetPath,
-                    int targetLanguage, QByteArray target, QString *message);
+                    int targetLanguage, QByteArray target, QString *message, bool compiled = false);
 
 // Applies a companion file to the entries of a task. A missing file is no error;
 // reading stops at the first malformed line.

@@ -1,6 +1,8 @@
 // The questions core code asks the user, and the requests each one carries.
 #pragma once
 
+#include "compiled/target_kind.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -54,6 +56,10 @@ struct SaveFileRequest {
   int writeLanguage = -1; // in and out
   bool languageEditable = true;
   QList<ResourceChoice> resources; // the prompter may uncheck some
+  // The forms the target may be written in (a script first), and in: the form of the
+  // initial name, out: the one chosen.
+  QList<TargetKind> kinds{TargetKind::Script};
+  TargetKind kind = TargetKind::Script;
 };
 
 // The "Import Microsoft Terminology" choice: which columns of a terminology file hold

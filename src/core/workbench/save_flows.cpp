@@ -1,5 +1,6 @@
 // Saving targets with their companions, and confirming replacing changed files.
 #include "compiled/compiled_source.h"
+#include "compiled/compiled_target.h"
 #include "files/file_messages.h"
 #include "files/file_transaction.h"
 #include "script/companion_file.h"
@@ -23,8 +24,8 @@ namespace tarvelo {
 // both scripts, all of them or none. Not written after a message naming the file and
 // the reason, when the old target did not parse and was not to be replaced, or when
 // the translator would not replace a target another program changed.
-Session::Written Session::writeTarget(Task *task, const QString &path, int language,
-                                      bool selective) {
+Session::Written Session::writeTarget(Task *task, const QString &path, int language, bool selective,
+                                      std::optional<TargetKind> kind) {
   QString failure;
   if (!makeFolderFor(path, &failure)) {
     m_prompter.error(failure);
@@ -32,30 +33,16 @@ Session::Written Session::writeTarget(Task *task, const QString &path, int langu
   }
   if (!confirmReplacing(path))
     return Written::No;
-  ScriptFile target;
-  if (QFileInfo::exists(path)) {
-    if (!target.open(path)) {
-      m_prompter.error(cannotOpenMessage(path));
-      return Written::No;
-    }
-    // A target that is the program's own new file keeps the encoding it was given.
-    if (target.isEmpty())
-      target.create(m_targetEncoding);
-  } else {
-    target.create(task == m_tasks.head() ? m_targetEncoding : ScriptFile::Ansi);
-  }
-  ScriptFile source;
-  QList<SideFile> sideFiles; // large data of a compiled source, named by the target
-  openSourceScript(source, task->sourcePath, nullptr, &sideFiles);
-  WriteContext context = writeContextOf(m_settings);
-  ResourceScript writer({&m_entries, &m_tasks, &m_prompter, &m_progress, &m_settings});
-  const QString targetPath = task->targetPath;
-  task->targetPath = path; // names the file in the writer's questions
-  const ScriptResult result = writer.write(task, language, target, context, selective, &source);
-  task->targetPath = targetPath;
-  if (result != ScriptResult::Ok)
+  const TargetKind form = kind.value_or(targetKindFor(path));
+  QByteArray bytes;
+  QList<SideFile> sideFiles; // large data of a compiled source, named by a script target
+  const bool made = form == TargetKind::Script
+                        ? scriptTargetBytes(task, path, language, selective, bytes, sideFiles)
+                        : compiledTargetBytes(task, path, language, form, bytes);
+  if (!made)
     return Written::No;
-  if (!writeTaskFiles(m_entries, task, path, language, target.takeData(), &failure) ||
+  if (!writeTaskFiles(m_entries, task, path, language, std::move(bytes), &failure,
+                      form != TargetKind::Script) ||
       !writeSideFiles(sideFiles, path, &failure)) {
     m_prompter.error(failure);
     return Written::No;
@@ -67,6 +54,68 @@ Session::Written Session::writeTarget(Task *task, const QString &path, int langu
       m_memory->isBound())
     m_memory->learnTranslations(language);
   return Written::Completely;
+}
+
+// The target as a script, merged into the one at path. False after the writer's
+// message when it is not to be written.
+bool Session::scriptTargetBytes(Task *task, const QString &path, int language, bool selective,
+                                QByteArray &bytes, QList<SideFile> &sideFiles) {
+  ScriptFile target;
+  if (QFileInfo::exists(path)) {
+    if (!target.open(path)) {
+      m_prompter.error(cannotOpenMessage(path));
+      return false;
+    }
+    // A target that is the program's own new file keeps the encoding it was given.
+    if (target.isEmpty())
+      target.create(m_targetEncoding);
+  } else {
+    target.create(task == m_tasks.head() ? m_targetEncoding : ScriptFile::Ansi);
+  }
+  ScriptFile source;
+  openSourceScript(source, task->sourcePath, nullptr, &sideFiles);
+  WriteContext context = writeContextOf(m_settings);
+  ResourceScript writer({&m_entries, &m_tasks, &m_prompter, &m_progress, &m_settings});
+  const QString targetPath = task->targetPath;
+  task->targetPath = path; // names the file in the writer's questions
+  const ScriptResult result = writer.write(task, language, target, context, selective, &source);
+  task->targetPath = targetPath;
+  if (result != ScriptResult::Ok)
+    return false;
+  bytes = target.takeData();
+  return true;
+}
+
+// The target as a compiled file; false after a message saying why it cannot be made.
+bool Session::compiledTargetBytes(Task *task, const QString &path, int language, TargetKind kind,
+                                  QByteArray &bytes) {
+  // A changed program is the translator's to ship: said once, before the first copy.
+  if (kind == TargetKind::ProgramCopy && fileKindOf(path) != FileKind::Program &&
+      !m_prompter.askYesNo(QCoreApplication::translate(
+                               "Prompter",
+                               "'%1' will be a copy of the program with the translation added. "
+                               "A signed program loses its signature: sign the copy again "
+                               "before you ship it. The program itself is not changed. "
+                               "Write the copy?")
+                               .arg(QDir::toNativeSeparators(path))))
+    return false;
+  const CompiledTarget made =
+      compiledTarget(task, m_entries, writeContextOf(m_settings), path, kind, language);
+  if (!made.ok()) {
+    m_prompter.error(QCoreApplication::translate("Prompter",
+                                                 "The file '%1' could not be written: %2. The "
+                                                 "files on the disk were left as they were.")
+                         .arg(QDir::toNativeSeparators(path), made.error));
+    return false;
+  }
+  if (made.signatureRemoved)
+    m_prompter.message(QCoreApplication::translate(
+                           "Prompter", "The program's digital signature was removed from '%1': "
+                                       "the copy was changed. Sign it again before you ship it.")
+                           .arg(QDir::toNativeSeparators(path)),
+                       Prompter::Buttons::Ok, Prompter::Icon::Warning);
+  bytes = made.bytes;
+  return true;
 }
 
 void Session::rememberFile(const QString &path) {
@@ -131,6 +180,26 @@ bool Session::saveTasks(SaveMode mode) {
   return result == DialogResult::Saved;
 }
 
+namespace {
+
+// The forms a task's target can take: a script always; a .res file and a language DLL
+// from a compiled source, or when the target is one; a program copy from a program.
+QList<TargetKind> targetKindsOf(const Task &task) {
+  QList<TargetKind> kinds{TargetKind::Script};
+  const FileKind source = fileKindOf(task.sourcePath);
+  const FileKind target = fileKindOf(task.targetPath);
+  const auto compiled = [](FileKind kind) {
+    return kind != FileKind::Script && kind != FileKind::Missing;
+  };
+  if (compiled(source) || compiled(target))
+    kinds << TargetKind::CompiledResources << TargetKind::LanguageDll;
+  if (source == FileKind::Program || target == FileKind::Program)
+    kinds << TargetKind::ProgramCopy;
+  return kinds;
+}
+
+} // namespace
+
 // The save dialog for the head task: where, in which language, which resources.
 Session::DialogResult Session::saveWithDialog(SaveMode mode) {
   Task *task = m_current;
@@ -150,6 +219,8 @@ Session::DialogResult Session::saveWithDialog(SaveMode mode) {
         {it.key().first, it.key().second, it.value()->selectedForSave && !it.value()->removed});
     offered.push_back(it.value());
   }
+  request.kinds = targetKindsOf(*task);
+  request.kind = targetKindFor(request.path);
   if (!m_prompter.chooseSaveFile(request))
     return m_tasks.size() > 1 && askContinue() ? DialogResult::NotSaved : DialogResult::Stop;
   bool selective = false;
@@ -158,8 +229,9 @@ Session::DialogResult Session::saveWithDialog(SaveMode mode) {
     selective = selective || (!checked && !offered[i]->removed);
     offered[i]->selectedForSave = checked || offered[i]->removed;
   }
-  const QString path = absolutePath(withScriptExtension(request.path));
-  const Written written = writeTarget(task, path, request.writeLanguage, selective);
+  const bool script = request.kind == TargetKind::Script;
+  const QString path = absolutePath(script ? withScriptExtension(request.path) : request.path);
+  const Written written = writeTarget(task, path, request.writeLanguage, selective, request.kind);
   if (written == Written::No)
     return DialogResult::NotSaved;
   // A new target, and one saved elsewhere, is from now on saved where the translator

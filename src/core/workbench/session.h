@@ -1,6 +1,8 @@
 // The open tasks and everything the translator does with them.
 #pragma once
 
+#include "compiled/decompiler.h"
+#include "compiled/target_kind.h"
 #include "script/entry_list.h"
 #include "script/script_file.h"
 #include "script/script_result.h"
@@ -13,6 +15,7 @@
 #include <QObject>
 #include <QString>
 #include <functional>
+#include <optional>
 
 namespace tarvelo {
 
@@ -154,7 +157,13 @@ private:
   // Rewrites the companion of a script from the task's entries, when it has one.
   void refreshCompanion(Task *task, const QString &scriptPath, int language, bool isSource);
   void connectMemory();
-  Written writeTarget(Task *task, const QString &path, int language, bool selective);
+  // The form is the one the file at path has or its name gives, unless chosen.
+  Written writeTarget(Task *task, const QString &path, int language, bool selective,
+                      std::optional<TargetKind> kind = std::nullopt);
+  bool scriptTargetBytes(Task *task, const QString &path, int language, bool selective,
+                         QByteArray &bytes, QList<SideFile> &sideFiles);
+  bool compiledTargetBytes(Task *task, const QString &path, int language, TargetKind kind,
+                           QByteArray &bytes);
   // Files read or written are remembered with their time and size, so that one another
   // program changed is not replaced without asking.
   void rememberFile(const QString &path);

@@ -1,6 +1,7 @@
 // Whether a file named as a target can be one.
 #include "workbench/target_check.h"
 
+#include "compiled/compiled_source.h"
 #include "files/file_messages.h"
 #include "project/scratch_script.h"
 #include "project/script_search.h"
@@ -26,6 +27,19 @@ bool holdsBinaryData(const QString &path) {
   return !head.startsWith("\xff\xfe") && head.contains('\0');
 }
 
+// A compiled file is a target when its resources can be read.
+QString compiledFailureReason(const QString &path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly))
+    return readFailureReason(path);
+  QList<CompiledResource> resources;
+  QString failure;
+  if (readCompiledResources(file.readAll(), resources, failure))
+    return QString();
+  return QCoreApplication::translate("Prompter", "its compiled resources cannot be read: %1")
+      .arg(failure);
+}
+
 } // namespace
 
 QString notAScriptReason(const QString &path) {
@@ -34,6 +48,8 @@ QString notAScriptReason(const QString &path) {
     return QString();
   if (!info.isFile())
     return readFailureReason(path);
+  if (isCompiledFile(path))
+    return compiledFailureReason(path);
   if (holdsBinaryData(path))
     return QCoreApplication::translate("Prompter", "it holds binary data, not text");
   ScratchScript scratch;

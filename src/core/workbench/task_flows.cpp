@@ -63,8 +63,10 @@ bool Session::openTarget(Task *task, int language) {
     readCompanion(m_entries, task, task->targetPath, language, false);
     return true;
   }
+  // A compiled target (a language DLL, a .res file, a program) is read as the script of
+  // its resources, as a compiled source is.
   ResourceScript script(contextOf(m_entries, m_tasks, m_prompter, m_progress, m_settings));
-  if (!script.open(task->targetPath)) {
+  if (!script.openSource(task->targetPath)) {
     m_prompter.error(cannotOpenMessage(task->targetPath));
     return false;
   }
@@ -87,8 +89,11 @@ bool Session::openTarget(Task *task, int language) {
 Session::OpenResult Session::open(const OpenRequest &request) {
   if (!request.specifyLater && refusesTarget(request.targetPath))
     return OpenResult::StayInDialog;
-  const QString targetPath =
-      request.specifyLater ? QString() : withScriptExtension(request.targetPath);
+  // A compiled target keeps its name; a script's gets the script extension.
+  const bool compiled = targetKindFor(request.targetPath) != TargetKind::Script;
+  const QString targetPath = request.specifyLater ? QString()
+                             : compiled           ? request.targetPath
+                                                  : withScriptExtension(request.targetPath);
   if (!openSource(request) || !openFirstTarget(request, targetPath))
     return OpenResult::StayInDialog;
   m_current->targetLanguage = request.targetLanguage;

@@ -1,4 +1,4 @@
-// The save dialog of a target script, with its write language and resources.
+// The save dialog of a target, with its form, write language and resources.
 #pragma once
 
 #include "seam/prompter.h"
@@ -24,12 +24,15 @@ public:
   ResourceChoiceTree *resources() const { return m_resources; }
 
 private:
+  void setUpKinds();
+  TargetKind kindOfFilter(const QString &filter) const;
   void fileDialogFinished(int result);
 
   SaveFileRequest &m_request;
   QFileDialog *m_files;
   LanguageCombo *m_language;
   ResourceChoiceTree *m_resources;
+  QString m_programSuffix = QStringLiteral("exe");
 };
 
 } // namespace tarvelo::gui

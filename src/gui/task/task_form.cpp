@@ -1,6 +1,8 @@
 // The controls shared by the Open Resources and Task Properties dialogs.
 #include "task/task_form.h"
 
+#include "compiled/target_kind.h"
+
 #include "project/script_search_dialog.h"
 #include "seam/settings.h"
 #include "task/language_combo.h"
@@ -38,10 +40,8 @@ QString browseForScript(QWidget *parent, const QString &caption, const QString &
   // A target may be a script that does not exist yet: it is built from the source.
   dialog.setFileMode(mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
   QStringList filters{TaskForm::tr("Resource files (*.rc *.rc2)")};
-  // A source may also be a built program or a compiled resource file.
-  if (mustExist)
-    filters << TaskForm::tr(
-        "Programs and compiled resources (*.exe *.dll *.ocx *.cpl *.mui *.res)");
+  // A source or a target may also be a built program or a compiled resource file.
+  filters << TaskForm::tr("Programs and compiled resources (*.exe *.dll *.ocx *.cpl *.mui *.res)");
   filters << TaskForm::tr("All files (*)");
   dialog.setNameFilters(filters);
   dialog.setDefaultSuffix(QStringLiteral("rc"));
@@ -77,6 +77,14 @@ TaskForm::TaskForm(bool withTaskName, QWidget *parent) : QWidget(parent) {
     return button;
   };
 
+  // What each file is, and how a target is written, in a quieter line below its path.
+  auto makeKindLabel = [this](const char *name) {
+    auto *label = new QLabel(this);
+    label->setObjectName(QLatin1String(name));
+    label->setForegroundRole(QPalette::PlaceholderText);
+    return label;
+  };
+
   if (withTaskName) {
     m_taskName = new QLineEdit(this);
     m_taskName->setObjectName(QStringLiteral("taskName"));
@@ -91,6 +99,8 @@ TaskForm::TaskForm(bool withTaskName, QWidget *parent) : QWidget(parent) {
   addLabel(tr("&Source file:"), m_sourcePath);
   grid->addWidget(m_sourcePath, row, 1);
   grid->addWidget(m_sourceBrowse, row++, 2);
+  m_sourceKind = makeKindLabel("sourceKind");
+  grid->addWidget(m_sourceKind, row++, 1, 1, 2);
 
   m_sourceLanguage = new LanguageCombo(this);
   m_sourceLanguage->setObjectName(QStringLiteral("sourceLanguage"));
@@ -105,6 +115,8 @@ TaskForm::TaskForm(bool withTaskName, QWidget *parent) : QWidget(parent) {
   addLabel(tr("&Target file:"), m_targetPath);
   grid->addWidget(m_targetPath, row, 1);
   grid->addWidget(m_targetBrowse, row++, 2);
+  m_targetKind = makeKindLabel("targetKind");
+  grid->addWidget(m_targetKind, row++, 1, 1, 2);
 
   m_specifyLater = new QCheckBox(tr("Specify &later"), this);
   m_specifyLater->setObjectName(QStringLiteral("specifyLater"));
@@ -123,6 +135,8 @@ TaskForm::TaskForm(bool withTaskName, QWidget *parent) : QWidget(parent) {
 
   connect(m_sourcePath, &QLineEdit::textChanged, this, &TaskForm::changed);
   connect(m_targetPath, &QLineEdit::textChanged, this, &TaskForm::changed);
+  connect(m_sourcePath, &QLineEdit::textChanged, this, &TaskForm::showKinds);
+  connect(m_targetPath, &QLineEdit::textChanged, this, &TaskForm::showKinds);
   connect(m_specifyLater, &QCheckBox::stateChanged, this, [this] {
     updateTargetEnabled();
     Q_EMIT changed();
@@ -132,6 +146,22 @@ TaskForm::TaskForm(bool withTaskName, QWidget *parent) : QWidget(parent) {
   connect(m_targetBrowse, &QPushButton::clicked, this,
           [this] { browse(m_targetPath, /*mustExist=*/false); });
   updateTargetEnabled();
+}
+
+void TaskForm::showKinds() {
+  const QString source = m_sourcePath->text().trimmed();
+  const FileKind sourceKind = fileKindOf(source);
+  m_sourceKind->setText(
+      source.isEmpty() || sourceKind == FileKind::Missing ? QString() : fileKindName(sourceKind));
+  const QString target = m_targetPath->text().trimmed();
+  const FileKind targetKind = fileKindOf(target);
+  if (target.isEmpty())
+    m_targetKind->clear();
+  else if (targetKind == FileKind::Missing)
+    m_targetKind->setText(
+        tr("New file, written as: %1").arg(targetKindName(targetKindFor(target))));
+  else
+    m_targetKind->setText(fileKindName(targetKind));
 }
 
 void TaskForm::updateTargetEnabled() {

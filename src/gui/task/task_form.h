@@ -4,6 +4,7 @@
 #include <QWidget>
 
 class QCheckBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 
@@ -31,6 +32,10 @@ public:
   LanguageCombo *targetLanguage() const { return m_targetLanguage; }
   QCheckBox *specifyLater() const { return m_specifyLater; }
   QCheckBox *fillFromMemory() const { return m_fillFromMemory; }
+  // What the source and the target are: a script, a program, a new file to be written
+  // as a language DLL...
+  QLabel *sourceKind() const { return m_sourceKind; }
+  QLabel *targetKind() const { return m_targetKind; }
 
   // Target path and browse follow "Specify later" (a partly checked box, which
   // stands for differing tasks, leaves them enabled).
@@ -45,6 +50,7 @@ Q_SIGNALS:
 private:
   void browse(QLineEdit *edit, bool mustExist);
   void setTarget(const QString &path);
+  void showKinds();
 
   Settings *m_settings = nullptr;
   QString m_openTargetPath;
@@ -58,6 +64,8 @@ private:
   LanguageCombo *m_targetLanguage;
   QCheckBox *m_specifyLater;
   QCheckBox *m_fillFromMemory;
+  QLabel *m_sourceKind;
+  QLabel *m_targetKind;
 };
 
 // The Open dialog for a resource script, starting at the current path: the chosen

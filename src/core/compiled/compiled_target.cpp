@@ -1,0 +1,120 @@
+// Building compiled targets from a compiled source, or from the compiled file a script
+// source's translations go into.
+#include "compiled/compiled_target.h"
+
+#include "compiled/compiled_source.h"
+#include "compiled/language_dll.h"
+#include "compiled/pe_resources.h"
+#include "compiled/program_copy.h"
+#include "compiled/res_file.h"
+#include "compiled/translated_resources.h"
+#include "script/task.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+
+namespace tarvelo {
+
+namespace {
+
+QString tr(const char *text) {
+  return QCoreApplication::translate("CompiledTarget", text);
+}
+
+// The bytes of a compiled file, or an error naming it.
+bool readCompiled(const QString &path, QByteArray &bytes, QList<CompiledResource> &resources,
+                  QString &error) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) {
+    error = tr("'%1' cannot be read: %2").arg(QDir::toNativeSeparators(path), file.errorString());
+    return false;
+  }
+  bytes = file.readAll();
+  QString failure;
+  if (!isCompiledResources(bytes) || !readCompiledResources(bytes, resources, failure)) {
+    error = tr("'%1' holds no compiled resources that can be read: %2")
+                .arg(QDir::toNativeSeparators(path),
+                     failure.isEmpty() ? tr("it is a script") : failure);
+    return false;
+  }
+  return true;
+}
+
+// The program a copy starts from: the source program, whose new builds a copy follows,
+// else (for a script source) the program at outPath.
+QByteArray programOf(const Task *task, const QString &outPath, const QByteArray &baseBytes) {
+  if (fileKindOf(task->sourcePath) == FileKind::Program)
+    return baseBytes;
+  QFile file(outPath);
+  return fileKindOf(outPath) == FileKind::Program && file.open(QIODevice::ReadOnly) ? file.readAll()
+                                                                                    : QByteArray();
+}
+
+void writeCopy(CompiledTarget &out, const QByteArray &program,
+               const QList<CompiledResource> &translated) {
+  if (!program.startsWith("MZ")) {
+    out.error = tr("a copy of the program is written from a program (an .exe or .dll file) only");
+    return;
+  }
+  const ProgramCopy copy = writeProgramCopy(program, translated);
+  if (!copy.report.ok()) {
+    out.error = tr("%1 (at offset 0x%2)")
+                    .arg(copy.report.error)
+                    .arg(qMax<qsizetype>(copy.report.errorOffset, 0), 0, 16);
+    return;
+  }
+  out.bytes = copy.image;
+  out.signatureRemoved = copy.report.signatureRemoved;
+  out.added = copy.report.added;
+  out.replaced = copy.report.replaced;
+}
+
+} // namespace
+
+CompiledTarget compiledTarget(const Task *task, const EntryList &entries,
+                              const WriteContext &context, const QString &outPath, TargetKind kind,
+                              int language) {
+  CompiledTarget out;
+  QByteArray sourceBytes, baseBytes;
+  QList<CompiledResource> base;
+  int baseLanguage = task->sourceLanguage;
+  if (isCompiledFile(task->sourcePath)) {
+    if (!readCompiled(task->sourcePath, sourceBytes, base, out.error))
+      return out;
+    baseBytes = sourceBytes;
+  } else if (isCompiledFile(outPath)) {
+    // A script source's translations replace the texts of the compiled target's own
+    // resources of the language.
+    if (!readCompiled(outPath, baseBytes, base, out.error))
+      return out;
+    baseLanguage = language;
+  } else {
+    out.error = tr("A compiled file is written from a compiled source (a program or a .res "
+                   "file), or into a compiled file that already holds the program's "
+                   "resources. Save a script, or open the program as the source.");
+    return out;
+  }
+  WriteContext writing = context;
+  writing.task = task;
+  const QList<CompiledResource> translated =
+      translatedResources(base, quint16(baseLanguage), entries, task, quint16(language), writing);
+  switch (kind) {
+  case TargetKind::CompiledResources:
+    out.bytes = writeResFile(translated);
+    break;
+  case TargetKind::LanguageDll:
+    out.bytes = writeLanguageDll(translated,
+                                 !baseBytes.startsWith("MZ") || readPeResources(baseBytes).is64Bit);
+    break;
+  case TargetKind::ProgramCopy:
+    writeCopy(out, programOf(task, outPath, baseBytes), translated);
+    break;
+  case TargetKind::Script:
+    out.error = tr("'%1' is not written as a compiled file").arg(QDir::toNativeSeparators(outPath));
+    break;
+  }
+  return out;
+}
+
+} // namespace tarvelo
