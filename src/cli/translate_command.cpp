@@ -31,7 +31,7 @@ namespace tarvelo::cli {
 namespace {
 
 struct TranslateOptions {
-  QString source, target, out;
+  QString source, target, out, header;
   QString tm;        // memory folder whose translations fill the empty targets
   int fuzzyFill = 0; // the least score of a fuzzy match that fills; 0 none
   QString mt;        // machine-translation provider for what is still empty
@@ -54,7 +54,7 @@ bool parse(const QStringList &arguments, TranslateOptions &options, QString &err
   if (!read.parse(arguments,
                   {"source", "source-language", "target", "new-target", "target-language", "out",
                    "tm", "saving-option", "user-text", "keep-target-only", "fuzzy-fill", "mt",
-                   "mt-url", "mt-key", "mt-key-file", "tm-env"},
+                   "mt-url", "mt-key", "mt-key-file", "tm-env", "header"},
                   {"regenerate-dialogs"}, error) ||
       !read.language(QStringLiteral("source-language"), options.sourceLanguage, error) ||
       !read.language(QStringLiteral("target-language"), options.targetLanguage, error))
@@ -65,6 +65,7 @@ bool parse(const QStringList &arguments, TranslateOptions &options, QString &err
   options.target =
       read.value(options.newTarget ? QStringLiteral("new-target") : QStringLiteral("target"));
   options.out = read.value(QStringLiteral("out"));
+  options.header = read.value(QStringLiteral("header"));
   if (!readMemoryLocation(read, options.tm, error))
     return false;
   options.mt = read.value(QStringLiteral("mt"));
@@ -195,9 +196,15 @@ bool writeCompiledTarget(const QString &outPath, TaskReader &reader, WriteContex
     return false;
   }
   context.task = task;
-  const QList<CompiledResource> translated =
-      translatedResources(resources, quint16(task->sourceLanguage), reader.entries(), task,
-                          quint16(task->targetLanguage), context);
+  // The entries were read with the header's names: the resources are found by them.
+  HeaderNames names;
+  if (!task->sourceHeader.isEmpty() && !readHeaderNames(task->sourceHeader, names, failure)) {
+    std::fprintf(stderr, "error: %s\n", failure.toUtf8().constData());
+    return false;
+  }
+  const QList<CompiledResource> translated = translatedResources(
+      resources, quint16(task->sourceLanguage), reader.entries(), task,
+      quint16(task->targetLanguage), context, task->sourceHeader.isEmpty() ? nullptr : &names);
   const bool dll = outPath.endsWith(QLatin1String(".dll"), Qt::CaseInsensitive);
   const bool is64Bit = !bytes.startsWith("MZ") || readPeResources(bytes).is64Bit;
   const QByteArray written = dll ? writeLanguageDll(translated, is64Bit) : writeResFile(translated);
@@ -240,7 +247,7 @@ bool writeTarget(const TranslateOptions &options, TaskReader &reader) {
   ScriptFile scratch;
   QList<SideFile> sideFiles;
   if (isCompiledFile(task->sourcePath))
-    openSourceScript(scratch, task->sourcePath, nullptr, &sideFiles);
+    openSourceScript(scratch, task->sourcePath, nullptr, &sideFiles, task->sourceHeader);
   if (!writeTaskFiles(entries, task, outPath, task->targetLanguage, target.takeData(), &failure) ||
       !writeSideFiles(sideFiles, outPath, &failure)) {
     std::fprintf(stderr, "error: %s\n", failure.toUtf8().constData());
@@ -268,7 +275,7 @@ int runTranslate(const QStringList &arguments) {
   settings.setText(QStringLiteral("UserText"), options.userText);
   TaskReader reader(prompter, settings);
   if (!reader.read(options.source, options.sourceLanguage, options.target, options.targetLanguage,
-                   options.newTarget))
+                   options.newTarget, options.header))
     return 1;
   FillOutcome memory = FillOutcome::Filled;
   if (!options.tm.isEmpty())

@@ -58,7 +58,7 @@ bool isCompiledFile(const QString &path) {
 }
 
 bool openSourceScript(ScriptFile &file, const QString &path, QString *error,
-                      QList<SideFile> *sideFiles) {
+                      QList<SideFile> *sideFiles, const QString &header) {
   if (!file.open(path))
     return false;
   const QByteArray &bytes = file.data();
@@ -66,7 +66,10 @@ bool openSourceScript(ScriptFile &file, const QString &path, QString *error,
     return true;
   QList<CompiledResource> resources;
   QString failure;
-  if (!readCompiledResources(bytes, resources, failure)) {
+  HeaderNames names;
+  const bool read = readCompiledResources(bytes, resources, failure) &&
+                    (header.isEmpty() || readHeaderNames(header, names, failure));
+  if (!read) {
     if (error)
       *error = failure;
     file.openData(QByteArray()); // its bytes are never read as a script
@@ -75,7 +78,8 @@ bool openSourceScript(ScriptFile &file, const QString &path, QString *error,
   // Side files hold only data no text lives in: the script reader keeps their
   // statements as they are.
   const DecompiledScript script =
-      decompileResources(resources, QFileInfo(path).completeBaseName(), kSourceSpelledData);
+      decompileResources(resources, QFileInfo(path).completeBaseName(), kSourceSpelledData,
+                         header.isEmpty() ? nullptr : &names);
   file.openData(script.text.toUtf8());
   if (sideFiles)
     *sideFiles = script.sideFiles;

@@ -46,7 +46,7 @@ Session::Written Session::writeTarget(Task *task, const QString &path, int langu
   }
   ScriptFile source;
   QList<SideFile> sideFiles; // large data of a compiled source, named by the target
-  openSourceScript(source, task->sourcePath, nullptr, &sideFiles);
+  openSourceScript(source, task->sourcePath, nullptr, &sideFiles, task->sourceHeader);
   WriteContext context = writeContextOf(m_settings);
   ResourceScript writer({&m_entries, &m_tasks, &m_prompter, &m_progress, &m_settings});
   const QString targetPath = task->targetPath;

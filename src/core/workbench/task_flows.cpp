@@ -41,7 +41,7 @@ bool Session::askToSave() {
 // Reads the task's source script; a file that cannot be read is a syntax error, reported.
 ScriptResult Session::readSource(Task *task, int language) {
   ResourceScript script(contextOf(m_entries, m_tasks, m_prompter, m_progress, m_settings));
-  if (!script.openSource(task->sourcePath)) {
+  if (!script.openSource(task->sourcePath, nullptr, task->sourceHeader)) {
     m_prompter.error(cannotOpenMessage(task->sourcePath));
     return ScriptResult::SyntaxError;
   }
