@@ -16,7 +16,7 @@ namespace {
 
 const char kHeader[] = "#ifndef RESOURCE_H\n#define RESOURCE_H\n"
                        "#define IDS_HELLO 0x10\n#define IDD_MAIN 100\n#define IDR_MENU 101\n"
-                       "#define IDC_NAME (1001)\n#define ID_FILE_QUIT 40001U\n#endif\n";
+                       "#define IDC_NAME (1001)\n#define ID_FILE_QUIT 40001\n#endif\n";
 
 const char kScript[] = "#pragma code_page(65001)\n#include \"resource.h\"\n%1\n"
                        "STRINGTABLE\nBEGIN\n IDS_HELLO \"%2\"\n 17 \"%3\"\nEND\n"
@@ -80,6 +80,18 @@ TEST_F(HeaderOption, TheGermanScriptWithTheMacrosTranslatesTheProgram) {
   EXPECT_EQ(test::resourceLines(readResFile(out.readAll()).resources),
             test::resourceLines(readResFile(german).resources));
 
+  // The language .res written is a target as it stands, read with the same names.
+  const test::CliRun again =
+      test::runCli(QStringList{"translate"} + task("german.res") +
+                   QStringList{"--header", path("resource.h"), "--out", path("again.res")});
+  ASSERT_EQ(again.status, 0) << again.err.toStdString();
+  EXPECT_TRUE(again.out.contains(QLatin1String("6 matched, 0 fuzzy, 0 not found")))
+      << again.out.toStdString();
+  QFile written(path("again.res"));
+  ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+  EXPECT_EQ(test::resourceLines(readResFile(written.readAll()).resources),
+            test::resourceLines(readResFile(german).resources));
+
   // Without the header the macros name nothing the program's numbers are written as.
   const test::CliRun unnamed = test::runCli(QStringList{"translate"} + task("german.rc") +
                                             QStringList{"--out", path("unnamed.res")});
@@ -113,7 +125,10 @@ TEST_F(HeaderOption, AHeaderThatCannotBeReadFailsEveryCommand) {
       QStringList{"translate"} + task("german.rc") + QStringList{"--header", missing},
       QStringList{"check"} + task("german.rc") + QStringList{"--header", missing},
       QStringList{"export"} + task("german.rc") +
-          QStringList{"--out", path("x.csv"), "--header", missing},
+          QStringList{"--format", "csv", "--out", path("x.csv"), "--header", missing},
+      {"report", "--source", path("program.res"), "--source-language", "1033", "--header", missing},
+      {"pseudo", "--source", path("program.res"), "--source-language", "1033", "--new-target",
+       path("x.rc"), "--target-language", "1031", "--header", missing},
   };
   for (const QStringList &command : commands) {
     const test::CliRun run = test::runCli(command);
