@@ -127,6 +127,7 @@ TEST_F(HeaderOption, AHeaderThatCannotBeReadFailsEveryCommand) {
       QStringList{"export"} + task("german.rc") +
           QStringList{"--format", "csv", "--out", path("x.csv"), "--header", missing},
       {"report", "--source", path("program.res"), "--source-language", "1033", "--header", missing},
+      {"dump", path("german.rc"), "--header", missing},
       {"pseudo", "--source", path("program.res"), "--source-language", "1033", "--new-target",
        path("x.rc"), "--target-language", "1031", "--header", missing},
   };

@@ -61,15 +61,20 @@ bool openSourceScript(ScriptFile &file, const QString &path, QString *error,
                       QList<SideFile> *sideFiles, const QString &header) {
   if (!file.open(path))
     return false;
+  QString failure;
+  HeaderNames names;
+  // A header given for nothing is still a mistake to report.
+  if (!header.isEmpty() && !readHeaderNames(header, names, failure)) {
+    if (error)
+      *error = failure;
+    file.openData(QByteArray());
+    return false;
+  }
   const QByteArray &bytes = file.data();
   if (!isCompiledResources(bytes))
     return true;
   QList<CompiledResource> resources;
-  QString failure;
-  HeaderNames names;
-  const bool read = readCompiledResources(bytes, resources, failure) &&
-                    (header.isEmpty() || readHeaderNames(header, names, failure));
-  if (!read) {
+  if (!readCompiledResources(bytes, resources, failure)) {
     if (error)
       *error = failure;
     file.openData(QByteArray()); // its bytes are never read as a script
