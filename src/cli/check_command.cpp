@@ -23,7 +23,7 @@ namespace tarvelo::cli {
 namespace {
 
 struct CheckOptions {
-  QString source, target;
+  QString source, target, header;
   int sourceLanguage = -2, targetLanguage = -2;
   QString rules;
   bool rulesGiven = false;
@@ -38,13 +38,14 @@ bool parse(const QStringList &arguments, CheckOptions &options, QString &error) 
   CliArguments read;
   if (!read.parse(arguments,
                   {"source", "source-language", "target", "target-language", "rules",
-                   "dictionaries", "user-dictionary"},
+                   "dictionaries", "user-dictionary", "header"},
                   {"no-format-order", "translated-only", "spell"}, error) ||
       !read.language(QStringLiteral("source-language"), options.sourceLanguage, error) ||
       !read.language(QStringLiteral("target-language"), options.targetLanguage, error) ||
       !read.require({"source", "source-language", "target", "target-language"}, error))
     return false;
   options.source = read.value(QStringLiteral("source"));
+  options.header = read.value(QStringLiteral("header"));
   options.target = read.value(QStringLiteral("target"));
   options.rulesGiven = read.has(QStringLiteral("rules"));
   options.rules = read.value(QStringLiteral("rules"));
@@ -108,7 +109,7 @@ int runCheck(const QStringList &arguments) {
   CliPrompter prompter(false);
   TaskReader reader(prompter, settings);
   if (!reader.read(options.source, options.sourceLanguage, options.target, options.targetLanguage,
-                   false))
+                   false, options.header))
     return 2;
 
   std::unique_ptr<SpellChecker> speller;

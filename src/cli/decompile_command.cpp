@@ -33,19 +33,24 @@ int runDecompile(const QStringList &arguments) {
   CliArguments read;
   QString error;
   if (arguments.isEmpty() || arguments.front().startsWith(QLatin1String("--")) ||
-      !read.parse(arguments.mid(1), {"out"}, {}, error) || !read.require({"out"}, error)) {
+      !read.parse(arguments.mid(1), {"out", "header"}, {}, error) ||
+      !read.require({"out"}, error)) {
     std::fprintf(stderr, "error: %s\n",
                  error.isEmpty() ? "decompile needs a file and --out FILE.rc"
                                  : error.toUtf8().constData());
     return 2;
   }
   QList<CompiledResource> resources;
-  if (!readCompiled(arguments.front(), resources, error)) {
+  HeaderNames names;
+  const QString header = read.value(QStringLiteral("header"));
+  if (!readCompiled(arguments.front(), resources, error) ||
+      (!header.isEmpty() && !readHeaderNames(header, names, error))) {
     std::fprintf(stderr, "error: %s\n", error.toUtf8().constData());
     return 1;
   }
   const QFileInfo out(read.value(QStringLiteral("out")));
-  const DecompiledScript script = decompileResources(resources, out.completeBaseName());
+  const DecompiledScript script = decompileResources(
+      resources, out.completeBaseName(), kSpellEveryByte, header.isEmpty() ? nullptr : &names);
   // The side files first: a script is never left naming files that are not there.
   for (const SideFile &side : script.sideFiles)
     if (!writeFileSafely(out.dir().filePath(side.name), side.data, &error)) {

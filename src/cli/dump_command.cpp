@@ -28,6 +28,7 @@ void writeOut(const QString &text) {
 
 int runDump(const QStringList &arguments) {
   QString path;
+  QString header; // names the numbers of a compiled file
   bool languageGiven = false;
   int language = -1;
   for (int i = 0; i < arguments.size(); ++i) {
@@ -40,6 +41,8 @@ int runDump(const QStringList &arguments) {
         return 2;
       }
       languageGiven = true;
+    } else if (argument == QLatin1String("--header") && i + 1 < arguments.size()) {
+      header = arguments[++i];
     } else if (path.isEmpty() && !argument.startsWith(QLatin1String("--"))) {
       path = argument;
     } else {
@@ -48,7 +51,7 @@ int runDump(const QStringList &arguments) {
     }
   }
   if (path.isEmpty()) {
-    std::fprintf(stderr, "usage: tarvelo-cli dump SCRIPT [--language N]\n");
+    std::fprintf(stderr, "usage: tarvelo-cli dump SCRIPT [--language N] [--header FILE]\n");
     return 2;
   }
 
@@ -60,7 +63,7 @@ int runDump(const QStringList &arguments) {
   ScriptContext context{&entries, &tasks, &prompter, &progress, &settings};
   ResourceScript script(context);
   QString damage;
-  if (!script.openSource(path, &damage)) {
+  if (!script.openSource(path, &damage, header)) {
     const QString message =
         damage.isEmpty() ? cannotOpenMessage(path) : path + QStringLiteral(": ") + damage;
     std::fprintf(stderr, "error: %s\n", message.toUtf8().constData());

@@ -30,13 +30,13 @@ int fail(const QString &text) {
 
 // The task options of translate, shared by export and import.
 struct TaskOptions {
-  QString source, target;
+  QString source, target, header;
   bool newTarget = false;
   int sourceLanguage = -2, targetLanguage = -2;
 };
 
-const QStringList kTaskOptions = {"source", "source-language", "target", "new-target",
-                                  "target-language"};
+const QStringList kTaskOptions = {"source",     "source-language", "target",
+                                  "new-target", "target-language", "header"};
 
 bool readTask(const CliArguments &read, TaskOptions &options, QString &error) {
   if (!read.language(QStringLiteral("source-language"), options.sourceLanguage, error) ||
@@ -44,6 +44,7 @@ bool readTask(const CliArguments &read, TaskOptions &options, QString &error) {
     return false;
   options.newTarget = read.has(QStringLiteral("new-target"));
   options.source = read.value(QStringLiteral("source"));
+  options.header = read.value(QStringLiteral("header"));
   options.target =
       read.value(options.newTarget ? QStringLiteral("new-target") : QStringLiteral("target"));
   if (options.source.isEmpty() || options.target.isEmpty() || options.sourceLanguage == -2 ||
@@ -106,7 +107,7 @@ int runExport(const QStringList &arguments) {
   MemorySettings settings;
   TaskReader reader(prompter, settings);
   if (!reader.read(task.source, task.sourceLanguage, task.target, task.targetLanguage,
-                   task.newTarget))
+                   task.newTarget, task.header))
     return 2;
   Filter filter(settings);
   ExportRequest request;
@@ -149,7 +150,7 @@ int runImport(const QStringList &arguments) {
   MemorySettings settings;
   TaskReader reader(prompter, settings);
   if (!reader.read(task.source, task.sourceLanguage, task.target, task.targetLanguage,
-                   task.newTarget))
+                   task.newTarget, task.header))
     return 2;
   Task *taskRecord = reader.task();
   UndoStack undo;

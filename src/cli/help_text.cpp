@@ -12,13 +12,14 @@ const char kHelpHeader[] = "Usage: tarvelo-cli COMMAND [OPTIONS]\n"
 
 // Each command's synopsis and description, in the order the help lists them.
 const char *const kCommandHelp[] = {
-    "  dump SCRIPT [--language N]\n"
+    "  dump SCRIPT [--language N] [--header FILE]\n"
     "      Reads a resource script for one language and prints one line per entry:\n"
     "      kind, identifier and text, separated by tabs, the text as stored (doubled\n"
     "      quotes made single, escapes as written). N is a language number such as\n"
     "      1033; without it the language of the script's first LANGUAGE statement is\n"
     "      read, or the whole script when it has none. Exit status 0, or 1 with the\n"
-    "      message on standard error when the script does not parse.\n",
+    "      message on standard error when the script does not parse. SCRIPT may be a\n"
+    "      compiled file, read as decompile writes it (with --header as there).\n",
 
     "  languages SCRIPT\n"
     "      Prints the languages the script's LANGUAGE statements name: the language\n"
@@ -49,6 +50,11 @@ const char *const kCommandHelp[] = {
     "      is kept. A warning on standard error says the program was changed, and\n"
     "      that a signed program's signature was removed, to be signed again. FILE\n"
     "      naming S itself is refused unless --replace-original is given.\n"
+    "      --header FILE: the program's resource header (resource.h); a compiled\n"
+    "      source or target is read with its macro names for the numbers it defines,\n"
+    "      so that a script target written with the macros matches. translate,\n"
+    "      check, report, export, import, pseudo and learn take it alike; a header\n"
+    "      that cannot be read fails the command.\n"
     "      --regenerate-dialogs: every dialog is printed again as DIALOGEX from its\n"
     "      layout, in one format, instead of changing only its changed statements.\n"
     "      Prints the verification summary.\n"
@@ -205,15 +211,20 @@ const char *const kCommandHelp[] = {
     "      Exit status 0 when nothing is reported, 1 when something is, 2 on bad\n"
     "      arguments or a script that cannot be read.\n",
 
-    "  decompile FILE --out SCRIPT\n"
+    "  decompile FILE --out SCRIPT [--header FILE.h]\n"
     "      Writes the resources of a compiled file (a .res file, or a program or\n"
     "      library: .exe, .dll, .ocx, .cpl, .mui) as a resource script in UTF-8 with\n"
-    "      code_page(65001): string tables, menus, dialogs and DLGINIT as statements\n"
-    "      with numbers for identifiers, every other resource as raw data, or as a\n"
-    "      file beside the script when its bytes cannot be spelt there. llvm-rc /C\n"
-    "      65001 compiles the script back to the same resources. Exit status 0; 1\n"
-    "      when FILE cannot be read or is damaged (the message gives the offset) or\n"
-    "      the script cannot be written; 2 on bad arguments.\n",
+    "      code_page(65001): string tables, menus, dialogs, DLGINIT (type 240 or\n"
+    "      named) and VERSIONINFO as statements with numbers for identifiers, every\n"
+    "      other resource as raw data, or as a file beside the script when its bytes\n"
+    "      cannot be spelt there. With --header the numbers the header's #define\n"
+    "      lines give are written as their macros (IDD_ for dialogs, IDR_ and IDM_\n"
+    "      for menus, IDS_ and IDP_ for strings, IDC_ and ID_ for controls, else the\n"
+    "      first defined) and the script includes the header. llvm-rc /C 65001 (with\n"
+    "      /I the header's folder) compiles the script back to the same resources,\n"
+    "      DLGINIT as the named type. Exit status 0; 1 when FILE or the header\n"
+    "      cannot be read or FILE is damaged (the message gives the offset) or the\n"
+    "      script cannot be written; 2 on bad arguments.\n",
 
     "  find-scripts (FOLDER | PROJECT_FILE) [--language N] [--modified-since DATE]\n"
     "               [--modified-until DATE]\n"

@@ -15,22 +15,24 @@ namespace tarvelo::cli {
 namespace {
 
 struct LearnOptions {
-  QString source, target, tm;
+  QString source, target, tm, header;
   int sourceLanguage = -2, targetLanguage = -2;
   Prompter::Answer sameText = Prompter::Answer::NoToAll;
 };
 
 bool parse(const QStringList &arguments, LearnOptions &options, QString &error) {
   CliArguments read;
-  if (!read.parse(arguments,
-                  {"source", "source-language", "target", "target-language", "tm", "same-text"}, {},
-                  error) ||
+  if (!read.parse(
+          arguments,
+          {"source", "source-language", "target", "target-language", "tm", "same-text", "header"},
+          {}, error) ||
       !read.language(QStringLiteral("source-language"), options.sourceLanguage, error) ||
       !read.language(QStringLiteral("target-language"), options.targetLanguage, error) ||
       !read.require({"source", "source-language", "target", "target-language", "tm"}, error))
     return false;
   options.source = read.value(QStringLiteral("source"));
   options.target = read.value(QStringLiteral("target"));
+  options.header = read.value(QStringLiteral("header"));
   options.tm = read.value(QStringLiteral("tm"));
   const QString sameText = read.value(QStringLiteral("same-text"), QStringLiteral("no"));
   if (sameText != QLatin1String("yes") && sameText != QLatin1String("no")) {
@@ -59,7 +61,7 @@ int runLearn(const QStringList &arguments) {
   MemorySettings settings;
   TaskReader reader(prompter, settings);
   if (!reader.read(options.source, options.sourceLanguage, options.target, options.targetLanguage,
-                   false))
+                   false, options.header))
     return 1;
   const Task *task = reader.task();
   NullProgress progress;

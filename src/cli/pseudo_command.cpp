@@ -20,7 +20,7 @@ namespace tarvelo::cli {
 namespace {
 
 struct PseudoArguments {
-  QString source, target;
+  QString source, target, header;
   int sourceLanguage = -2, targetLanguage = -2;
   PseudoOptions options;
   bool utf16 = false;
@@ -28,15 +28,17 @@ struct PseudoArguments {
 
 bool parse(const QStringList &arguments, PseudoArguments &out, QString &error) {
   CliArguments read;
-  if (!read.parse(arguments,
-                  {"source", "source-language", "new-target", "target-language", "expansion"},
-                  {"right-to-left", "utf16"}, error) ||
+  if (!read.parse(
+          arguments,
+          {"source", "source-language", "new-target", "target-language", "expansion", "header"},
+          {"right-to-left", "utf16"}, error) ||
       !read.language(QStringLiteral("source-language"), out.sourceLanguage, error) ||
       !read.language(QStringLiteral("target-language"), out.targetLanguage, error) ||
       !read.require({"source", "source-language", "new-target", "target-language"}, error))
     return false;
   out.source = read.value(QStringLiteral("source"));
   out.target = read.value(QStringLiteral("new-target"));
+  out.header = read.value(QStringLiteral("header"));
   out.utf16 = read.has(QStringLiteral("utf16"));
   out.options.rightToLeft = read.has(QStringLiteral("right-to-left"));
   const QString expansion = read.value(QStringLiteral("expansion"), QStringLiteral("40"));
@@ -62,7 +64,8 @@ int runPseudo(const QStringList &arguments) {
   CliPrompter prompter(false);
   MemorySettings settings;
   TaskReader reader(prompter, settings);
-  if (!reader.read(args.source, args.sourceLanguage, args.target, args.targetLanguage, true))
+  if (!reader.read(args.source, args.sourceLanguage, args.target, args.targetLanguage, true,
+                   args.header))
     return 1;
   Task *task = reader.task();
   ScriptFile &target = reader.targetFile();

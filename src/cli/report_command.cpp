@@ -18,7 +18,7 @@ namespace tarvelo::cli {
 namespace {
 
 struct ReportOptions {
-  QString source, target;
+  QString source, target, header;
   int sourceLanguage = -2, targetLanguage = -2;
   int setting = kReportAllChecks;
   bool json = false;
@@ -26,9 +26,10 @@ struct ReportOptions {
 
 bool parse(const QStringList &arguments, ReportOptions &options, QString &error) {
   CliArguments read;
-  if (!read.parse(arguments,
-                  {"source", "source-language", "target", "target-language", "setting", "format"},
-                  {}, error) ||
+  if (!read.parse(
+          arguments,
+          {"source", "source-language", "target", "target-language", "setting", "format", "header"},
+          {}, error) ||
       !read.language(QStringLiteral("source-language"), options.sourceLanguage, error) ||
       !read.language(QStringLiteral("target-language"), options.targetLanguage, error) ||
       !read.require({"source", "source-language"}, error))
@@ -39,6 +40,7 @@ bool parse(const QStringList &arguments, ReportOptions &options, QString &error)
   }
   options.source = read.value(QStringLiteral("source"));
   options.target = read.value(QStringLiteral("target"));
+  options.header = read.value(QStringLiteral("header"));
   if (read.has(QStringLiteral("setting"))) {
     bool ok = false;
     options.setting = read.value(QStringLiteral("setting")).toInt(&ok, 0);
@@ -72,9 +74,9 @@ int runReport(const QStringList &arguments) {
   MemorySettings settings;
   CliPrompter prompter(false);
   TaskReader reader(prompter, settings);
-  if (!reader.read(options.source, options.sourceLanguage,
-                   ownTarget ? options.target : options.source,
-                   ownTarget ? options.targetLanguage : options.sourceLanguage, !ownTarget))
+  if (!reader.read(
+          options.source, options.sourceLanguage, ownTarget ? options.target : options.source,
+          ownTarget ? options.targetLanguage : options.sourceLanguage, !ownTarget, options.header))
     return 2;
   // A script reported against itself shows its own texts.
   if (!ownTarget)

@@ -23,8 +23,10 @@ ScriptFile &TaskReader::sourceFile() {
 }
 
 bool TaskReader::read(const QString &sourcePath, int sourceLanguage, const QString &targetPath,
-                      int targetLanguage, bool newTarget) {
+                      int targetLanguage, bool newTarget, const QString &header) {
   Task *task = m_tasks.append();
+  if (!header.isEmpty())
+    task->sourceHeader = QFileInfo(header).absoluteFilePath();
   task->sourcePath = QFileInfo(sourcePath).absoluteFilePath();
   task->sourceLanguage = sourceLanguage;
   task->targetPath = QFileInfo(targetPath).absoluteFilePath();
@@ -32,7 +34,7 @@ bool TaskReader::read(const QString &sourcePath, int sourceLanguage, const QStri
 
   m_source = std::make_unique<ResourceScript>(m_context);
   QString damage;
-  if (!m_source->openSource(task->sourcePath, &damage)) {
+  if (!m_source->openSource(task->sourcePath, &damage, task->sourceHeader)) {
     const QString message = damage.isEmpty() ? cannotOpenMessage(task->sourcePath)
                                              : task->sourcePath + QStringLiteral(": ") + damage;
     std::fprintf(stderr, "error: %s\n", message.toUtf8().constData());
@@ -60,8 +62,10 @@ bool TaskReader::read(const QString &sourcePath, int sourceLanguage, const QStri
     // A compiled target (a language DLL written before) is read as the script of its
     // resources, as a source is.
     ResourceScript reader(m_context);
-    if (!reader.openSource(task->targetPath)) {
-      std::fprintf(stderr, "error: %s\n", cannotOpenMessage(task->targetPath).toUtf8().constData());
+    if (!reader.openSource(task->targetPath, &damage, task->sourceHeader)) {
+      const QString message = damage.isEmpty() ? cannotOpenMessage(task->targetPath)
+                                               : task->targetPath + QStringLiteral(": ") + damage;
+      std::fprintf(stderr, "error: %s\n", message.toUtf8().constData());
       return false;
     }
     if (reader.read(false, task->targetLanguage, task) != ScriptResult::Ok) {

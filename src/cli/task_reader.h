@@ -25,10 +25,11 @@ public:
   ~TaskReader();
 
   // A target that does not exist, or newTarget, gives a new target built from the
-  // source. False, with the reason printed on standard error, when a script cannot
-  // be read or does not parse.
+  // source. A compiled source or target is read with the macro names of header when
+  // one is given. False, with the reason printed on standard error, when a script or
+  // the header cannot be read or a script does not parse.
   bool read(const QString &sourcePath, int sourceLanguage, const QString &targetPath,
-            int targetLanguage, bool newTarget);
+            int targetLanguage, bool newTarget, const QString &header = QString());
 
   EntryList &entries() { return m_entries; }
   Task *task() const { return m_tasks.head(); }

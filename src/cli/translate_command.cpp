@@ -29,7 +29,7 @@ namespace tarvelo::cli {
 namespace {
 
 struct TranslateOptions {
-  QString source, target, out;
+  QString source, target, out, header;
   QString tm;        // memory folder whose translations fill the empty targets
   int fuzzyFill = 0; // the least score of a fuzzy match that fills; 0 none
   QString mt;        // machine-translation provider for what is still empty
@@ -54,7 +54,7 @@ bool parse(const QStringList &arguments, TranslateOptions &options, QString &err
   if (!read.parse(arguments,
                   {"source", "source-language", "target", "new-target", "target-language", "out",
                    "tm", "saving-option", "user-text", "keep-target-only", "fuzzy-fill", "mt",
-                   "mt-url", "mt-key", "mt-key-file", "tm-env"},
+                   "mt-url", "mt-key", "mt-key-file", "tm-env", "header"},
                   {"regenerate-dialogs", "in-place", "replace-original"}, error) ||
       !read.language(QStringLiteral("source-language"), options.sourceLanguage, error) ||
       !read.language(QStringLiteral("target-language"), options.targetLanguage, error))
@@ -67,6 +67,7 @@ bool parse(const QStringList &arguments, TranslateOptions &options, QString &err
   options.target =
       read.value(options.newTarget ? QStringLiteral("new-target") : QStringLiteral("target"));
   options.out = read.value(QStringLiteral("out"));
+  options.header = read.value(QStringLiteral("header"));
   if (!readMemoryLocation(read, options.tm, error))
     return false;
   options.mt = read.value(QStringLiteral("mt"));
@@ -319,7 +320,7 @@ bool writeTarget(const TranslateOptions &options, TaskReader &reader) {
   ScriptFile scratch;
   QList<SideFile> sideFiles;
   if (isCompiledFile(task->sourcePath))
-    openSourceScript(scratch, task->sourcePath, nullptr, &sideFiles);
+    openSourceScript(scratch, task->sourcePath, nullptr, &sideFiles, task->sourceHeader);
   if (!writeTaskFiles(entries, task, outPath, task->targetLanguage, target.takeData(), &failure) ||
       !writeSideFiles(sideFiles, outPath, &failure)) {
     std::fprintf(stderr, "error: %s\n", failure.toUtf8().constData());
@@ -347,7 +348,7 @@ int runTranslate(const QStringList &arguments) {
   settings.setText(QStringLiteral("UserText"), options.userText);
   TaskReader reader(prompter, settings);
   if (!reader.read(options.source, options.sourceLanguage, options.target, options.targetLanguage,
-                   options.newTarget))
+                   options.newTarget, options.header))
     return 1;
   FillOutcome memory = FillOutcome::Filled;
   if (!options.tm.isEmpty())

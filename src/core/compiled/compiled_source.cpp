@@ -58,14 +58,22 @@ bool isCompiledFile(const QString &path) {
 }
 
 bool openSourceScript(ScriptFile &file, const QString &path, QString *error,
-                      QList<SideFile> *sideFiles) {
+                      QList<SideFile> *sideFiles, const QString &header) {
   if (!file.open(path))
     return false;
+  QString failure;
+  HeaderNames names;
+  // A header given for nothing is still a mistake to report.
+  if (!header.isEmpty() && !readHeaderNames(header, names, failure)) {
+    if (error)
+      *error = failure;
+    file.openData(QByteArray());
+    return false;
+  }
   const QByteArray &bytes = file.data();
   if (!isCompiledResources(bytes))
     return true;
   QList<CompiledResource> resources;
-  QString failure;
   if (!readCompiledResources(bytes, resources, failure)) {
     if (error)
       *error = failure;
@@ -75,7 +83,8 @@ bool openSourceScript(ScriptFile &file, const QString &path, QString *error,
   // Side files hold only data no text lives in: the script reader keeps their
   // statements as they are.
   const DecompiledScript script =
-      decompileResources(resources, QFileInfo(path).completeBaseName(), kSourceSpelledData);
+      decompileResources(resources, QFileInfo(path).completeBaseName(), kSourceSpelledData,
+                         header.isEmpty() ? nullptr : &names);
   file.openData(script.text.toUtf8());
   if (sideFiles)
     *sideFiles = script.sideFiles;

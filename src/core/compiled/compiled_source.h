@@ -24,11 +24,12 @@ bool readCompiledResources(const QByteArray &bytes, QList<CompiledResource> &res
 bool isCompiledFile(const QString &path);
 
 // Opens a source: a script as it is, a compiled file as the script of its resources
-// (the file keeps its path). False when the file cannot be read or a compiled one is
-// damaged; then error says why. Large data the script names as files is given in
+// (the file keeps its path), spelt with the macros of header when one is given. False
+// when the file cannot be read, a compiled one is damaged or its header cannot be
+// read; then error says why. Large data the script names as files is given in
 // sideFiles, to be written beside a script target made from it.
 bool openSourceScript(ScriptFile &file, const QString &path, QString *error = nullptr,
-                      QList<SideFile> *sideFiles = nullptr);
+                      QList<SideFile> *sideFiles = nullptr, const QString &header = QString());
 
 // Writes the side files into the folder of besidePath; false with error at the first
 // that cannot be written.

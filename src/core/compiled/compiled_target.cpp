@@ -70,45 +70,60 @@ void writeCopy(CompiledTarget &out, const QByteArray &program,
   out.replaced = copy.report.replaced;
 }
 
+// The compiled resources the translations go into, and in which language they are.
+struct Base {
+  QByteArray bytes;
+  QList<CompiledResource> resources;
+  int language = 0;
+  TemplateSide side = TemplateSide::Source;
+};
+
+bool readBase(const Task *task, const QString &outPath, int language, Base &base, QString &error) {
+  if (isCompiledFile(task->sourcePath)) {
+    base.language = task->sourceLanguage;
+    return readCompiled(task->sourcePath, base.bytes, base.resources, error);
+  }
+  if (isCompiledFile(outPath)) {
+    // A script source's translations replace the texts of the compiled target's own
+    // resources of the language.
+    base.language = language;
+    base.side = TemplateSide::Target;
+    return readCompiled(outPath, base.bytes, base.resources, error);
+  }
+  error = tr("A compiled file is written from a compiled source (a program or a .res "
+             "file), or into a compiled file that already holds the program's "
+             "resources. Save a script, or open the program as the source.");
+  return false;
+}
+
 } // namespace
 
 CompiledTarget compiledTarget(const Task *task, const EntryList &entries,
                               const WriteContext &context, const QString &outPath, TargetKind kind,
                               int language) {
   CompiledTarget out;
-  QByteArray sourceBytes, baseBytes;
-  QList<CompiledResource> base;
-  int baseLanguage = task->sourceLanguage;
-  if (isCompiledFile(task->sourcePath)) {
-    if (!readCompiled(task->sourcePath, sourceBytes, base, out.error))
-      return out;
-    baseBytes = sourceBytes;
-  } else if (isCompiledFile(outPath)) {
-    // A script source's translations replace the texts of the compiled target's own
-    // resources of the language.
-    if (!readCompiled(outPath, baseBytes, base, out.error))
-      return out;
-    baseLanguage = language;
-  } else {
-    out.error = tr("A compiled file is written from a compiled source (a program or a .res "
-                   "file), or into a compiled file that already holds the program's "
-                   "resources. Save a script, or open the program as the source.");
+  Base base;
+  if (!readBase(task, outPath, language, base, out.error))
     return out;
-  }
+  // The entries were read with the header's names: the resources are found by them.
+  HeaderNames names;
+  if (!task->sourceHeader.isEmpty() && !readHeaderNames(task->sourceHeader, names, out.error))
+    return out;
   WriteContext writing = context;
   writing.task = task;
   const QList<CompiledResource> translated =
-      translatedResources(base, quint16(baseLanguage), entries, task, quint16(language), writing);
+      translatedResources(base.resources, quint16(base.language), entries, task, quint16(language),
+                          writing, task->sourceHeader.isEmpty() ? nullptr : &names, base.side);
   switch (kind) {
   case TargetKind::CompiledResources:
     out.bytes = writeResFile(translated);
     break;
   case TargetKind::LanguageDll:
-    out.bytes = writeLanguageDll(translated,
-                                 !baseBytes.startsWith("MZ") || readPeResources(baseBytes).is64Bit);
+    out.bytes = writeLanguageDll(translated, !base.bytes.startsWith("MZ") ||
+                                                 readPeResources(base.bytes).is64Bit);
     break;
   case TargetKind::ProgramCopy:
-    writeCopy(out, programOf(task, outPath, baseBytes), translated);
+    writeCopy(out, programOf(task, outPath, base.bytes), translated);
     break;
   case TargetKind::Script:
     out.error = tr("'%1' is not written as a compiled file").arg(QDir::toNativeSeparators(outPath));

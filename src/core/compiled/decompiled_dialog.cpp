@@ -52,10 +52,8 @@ QString styleArgument(quint32 style, quint32 defaults) {
 }
 
 // A control's identifier; IDC_STATIC and the like as the negative numbers they are.
-QString controlId(quint32 id, bool extended) {
-  if (!extended)
-    return QString::number(qint16(id));
-  return QString::number(qint32(id));
+QString controlId(quint32 id, bool extended, const HeaderNames *names) {
+  return numberName(extended ? qint64(qint32(id)) : qint64(qint16(id)), names, NameKind::Control);
 }
 
 // The optional last arguments: extended style and help identifier.
@@ -70,7 +68,7 @@ QString tail(const CompiledControl &c, bool extended) {
 
 // A control of a predefined class in its own statement, or empty when its text cannot
 // be given there.
-QString predefinedControl(const CompiledControl &c, bool extended) {
+QString predefinedControl(const CompiledControl &c, bool extended, const HeaderNames *names) {
   const PredefinedStatement &statement = kPredefined[c.className.number - 0x80];
   QString out = QStringLiteral("    ") + QLatin1String(statement.keyword) + u' ';
   if (statement.text)
@@ -78,7 +76,7 @@ QString predefinedControl(const CompiledControl &c, bool extended) {
   else if (c.title.kind != TemplateName::Kind::None)
     return {};
   out += QStringLiteral("%1, %2, %3, %4, %5, ")
-             .arg(controlId(c.id, extended))
+             .arg(controlId(c.id, extended, names))
              .arg(c.x)
              .arg(c.y)
              .arg(c.width)
@@ -87,15 +85,15 @@ QString predefinedControl(const CompiledControl &c, bool extended) {
   return out + tail(c, extended) + u'\n';
 }
 
-QString control(const CompiledControl &c, bool extended) {
+QString control(const CompiledControl &c, bool extended, const HeaderNames *names) {
   if (c.className.kind == TemplateName::Kind::Number && c.className.number >= 0x80 &&
       c.className.number <= 0x85)
-    return predefinedControl(c, extended);
+    return predefinedControl(c, extended, names);
   if (c.className.kind != TemplateName::Kind::Text)
     return {};
   return QStringLiteral("    CONTROL %1, %2, %3, %4, %5, %6, %7, %8")
              .arg(nameArgument(c.title))
-             .arg(controlId(c.id, extended))
+             .arg(controlId(c.id, extended, names))
              .arg(scriptLiteral(c.className.text), styleArgument(c.style, 0))
              .arg(c.x)
              .arg(c.y)
@@ -104,8 +102,9 @@ QString control(const CompiledControl &c, bool extended) {
          tail(c, extended) + u'\n';
 }
 
-QString header(const CompiledResource &resource, const CompiledDialog &d) {
-  QString out = resourceName(resource.name) +
+QString header(const CompiledResource &resource, const CompiledDialog &d,
+               const HeaderNames *names) {
+  QString out = resourceName(resource.name, names, NameKind::Dialog) +
                 (d.extended ? QStringLiteral(" DIALOGEX ") : QStringLiteral(" DIALOG ")) +
                 QStringLiteral("%1, %2, %3, %4").arg(d.x).arg(d.y).arg(d.width).arg(d.height);
   if (d.extended && d.helpId)
@@ -117,8 +116,9 @@ QString header(const CompiledResource &resource, const CompiledDialog &d) {
     out += QStringLiteral("CAPTION ") + scriptLiteral(d.caption) + u'\n';
   if (d.menu.kind != TemplateName::Kind::None)
     out += QStringLiteral("MENU ") +
-           (d.menu.kind == TemplateName::Kind::Number ? QString::number(d.menu.number)
-                                                      : resourceName({0, d.menu.text})) +
+           (d.menu.kind == TemplateName::Kind::Number
+                ? numberName(d.menu.number, names, NameKind::Menu)
+                : resourceName({0, d.menu.text})) +
            u'\n';
   if (d.className.kind != TemplateName::Kind::None)
     out += QStringLiteral("CLASS ") + nameArgument(d.className) + u'\n';
@@ -142,7 +142,7 @@ bool controlHasText(const CompiledControl &control) {
   return true;
 }
 
-QString dialogStatement(const CompiledResource &resource) {
+QString dialogStatement(const CompiledResource &resource, const HeaderNames *names) {
   CompiledDialog dialog;
   QString error;
   qsizetype offset = -1;
@@ -154,9 +154,9 @@ QString dialogStatement(const CompiledResource &resource) {
   for (const CompiledControl &c : dialog.controls)
     if (!c.creationData.isEmpty())
       return {};
-  QString out = header(resource, dialog) + QStringLiteral("BEGIN\n");
+  QString out = header(resource, dialog, names) + QStringLiteral("BEGIN\n");
   for (const CompiledControl &c : dialog.controls) {
-    const QString statement = control(c, dialog.extended);
+    const QString statement = control(c, dialog.extended, names);
     if (statement.isEmpty())
       return {};
     out += statement;
@@ -165,8 +165,9 @@ QString dialogStatement(const CompiledResource &resource) {
 }
 
 QString rawData(const CompiledResource &resource, const QString &sideName,
-                QList<SideFile> &sideFiles, qsizetype spelledData) {
-  const QString head = resourceName(resource.name) + u' ' + resourceName(resource.type);
+                QList<SideFile> &sideFiles, qsizetype spelledData, const HeaderNames *names) {
+  const QString head =
+      resourceName(resource.name, names, NameKind::Other) + u' ' + resourceName(resource.type);
   const QByteArray &data = resource.data;
   // An odd last byte beyond ASCII cannot be spelt in a UTF-8 script.
   if ((data.size() % 2 && uchar(data.back()) >= 0x80) || data.size() > spelledData) {

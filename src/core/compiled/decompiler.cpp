@@ -3,8 +3,10 @@
 #include "compiled/decompiler.h"
 
 #include "compiled/decompiled_parts.h"
+#include "compiled/dlginit_data.h"
 #include "compiled/menu_template.h"
 #include "compiled/string_block.h"
+#include "compiled/version_resource.h"
 
 #include <algorithm>
 
@@ -15,8 +17,9 @@ namespace {
 constexpr quint16 kMenu = 4;
 constexpr quint16 kDialog = 5;
 constexpr quint16 kStringTable = 6;
+constexpr quint16 kVersion = 16;
 
-QString stringTable(const CompiledResource &resource) {
+QString stringTable(const CompiledResource &resource, const HeaderNames *names) {
   QStringList strings;
   if (!readStringBlock(resource.data, strings))
     return {};
@@ -24,7 +27,8 @@ QString stringTable(const CompiledResource &resource) {
   QString out = QStringLiteral("STRINGTABLE\nBEGIN\n");
   for (int i = 0; i < strings.size(); ++i)
     if (!strings[i].isEmpty())
-      out += QStringLiteral("    %1 %2\n").arg(first + i).arg(scriptLiteral(strings[i]));
+      out += QStringLiteral("    %1 %2\n")
+                 .arg(numberName(first + i, names, NameKind::String), scriptLiteral(strings[i]));
   return out + QStringLiteral("END\n");
 }
 
@@ -44,7 +48,7 @@ QString menuOptions(quint32 flags) {
 constexpr quint32 kSpeltMenuBits =
     0x0001 | 0x0002 | 0x0008 | 0x0010 | 0x0020 | 0x0040 | 0x0080 | 0x4000;
 
-QString menuItems(const CompiledMenu &menu, bool &spelt) {
+QString menuItems(const CompiledMenu &menu, const HeaderNames *names, bool &spelt) {
   QString out;
   int depth = 0;
   const auto close = [&](int to) {
@@ -57,8 +61,7 @@ QString menuItems(const CompiledMenu &menu, bool &spelt) {
     if (menu.extended) {
       out += indent + (item.popup ? QStringLiteral("POPUP ") : QStringLiteral("MENUITEM "));
       out += QStringLiteral("%1, %2, %3, %4")
-                 .arg(scriptLiteral(item.text))
-                 .arg(item.id)
+                 .arg(scriptLiteral(item.text), numberName(item.id, names, NameKind::MenuItem))
                  .arg(item.flags)
                  .arg(item.state);
       if (item.popup)
@@ -68,7 +71,9 @@ QString menuItems(const CompiledMenu &menu, bool &spelt) {
     } else if (isSeparator(menu, item)) {
       out += indent + QStringLiteral("MENUITEM SEPARATOR");
     } else {
-      out += indent + QStringLiteral("MENUITEM %1, %2").arg(scriptLiteral(item.text)).arg(item.id) +
+      out += indent +
+             QStringLiteral("MENUITEM %1, %2")
+                 .arg(scriptLiteral(item.text), numberName(item.id, names, NameKind::MenuItem)) +
              menuOptions(item.flags);
     }
     spelt = spelt && (menu.extended || (item.flags & ~kSpeltMenuBits) == 0);
@@ -82,17 +87,17 @@ QString menuItems(const CompiledMenu &menu, bool &spelt) {
   return out;
 }
 
-QString menu(const CompiledResource &resource) {
+QString menu(const CompiledResource &resource, const HeaderNames *names) {
   CompiledMenu menu;
   QString error;
   qsizetype offset = -1;
   if (!readMenuTemplate(resource.data, menu, error, offset) || (menu.extended && menu.helpId))
     return {};
   bool spelt = true;
-  const QString items = menuItems(menu, spelt);
+  const QString items = menuItems(menu, names, spelt);
   if (!spelt)
     return {};
-  return resourceName(resource.name) +
+  return resourceName(resource.name, names, NameKind::Menu) +
          (menu.extended ? QStringLiteral(" MENUEX\nBEGIN\n") : QStringLiteral(" MENU\nBEGIN\n")) +
          items + QStringLiteral("END\n");
 }
@@ -118,54 +123,44 @@ namespace {
 
 // DLGINIT: records of control, message, length (a double word, written as two words)
 // and data, ended by a zero; the form the resource editors write.
-QString dlgInit(const CompiledResource &resource) {
-  const QByteArray &data = resource.data;
-  QString out = resourceName(resource.name) + QStringLiteral(" DLGINIT\nBEGIN\n");
-  qsizetype at = 0;
-  for (;;) {
-    if (at + 2 > data.size())
-      return {};
-    const quint16 control = quint16(uchar(data[at]) | uchar(data[at + 1]) << 8);
-    if (control == 0)
-      break;
-    if (at + 8 > data.size())
-      return {};
-    const auto word = [&](qsizetype i) { return uchar(data[i]) | uchar(data[i + 1]) << 8; };
-    const quint32 length = quint32(word(at + 4)) | quint32(word(at + 6)) << 16;
-    if (quint64(at) + 8 + length > quint64(data.size()))
-      return {};
-    const QByteArray bytes = data.mid(at + 8, qsizetype(length));
+QString dlgInit(const CompiledResource &resource, const HeaderNames *names) {
+  QList<DlgInitRecord> records;
+  if (!readDlgInit(resource.data, records))
+    return {};
+  QString out =
+      resourceName(resource.name, names, NameKind::DlgInit) + QStringLiteral(" DLGINIT\nBEGIN\n");
+  for (const DlgInitRecord &record : records) {
+    const qsizetype length = record.data.size();
     // An odd last byte beyond ASCII cannot be spelt in a UTF-8 script.
-    if (length % 2 && uchar(bytes.back()) >= 0x80)
+    if (length % 2 && uchar(record.data.back()) >= 0x80)
       return {};
     out += QStringLiteral("    %1, 0x%2, %3, %4\n")
-               .arg(control)
-               .arg(word(at + 2), 0, 16)
-               .arg(word(at + 4))
-               .arg(word(at + 6));
-    out += dataLines(bytes);
-    at += 8 + qsizetype(length);
+               .arg(numberName(record.control, names, NameKind::DlgInitControl))
+               .arg(record.message, 0, 16)
+               .arg(length & 0xFFFF)
+               .arg(length >> 16);
+    out += dataLines(record.data);
   }
-  // Nothing may follow the terminator that the statement would lose.
-  if (at + 2 != data.size())
-    return {};
   return out + QStringLiteral("    0\nEND\n");
 }
 
 // The statement of a resource whose texts a script can spell, or empty.
-QString statement(const CompiledResource &resource) {
-  if (resource.type == ResourceId{0, QStringLiteral("DLGINIT")} ||
-      resource.type == ResourceId::fromNumber(240))
-    return resource.type.isNumber() ? QString() : dlgInit(resource);
+QString statement(const CompiledResource &resource, const HeaderNames *names) {
+  // The compiler of the resource editors numbers the type 240; llvm-rc names it.
+  if (isDlgInit(resource))
+    return dlgInit(resource, names);
   if (!resource.type.isNumber())
     return {};
   switch (resource.type.number) {
   case kStringTable:
-    return resource.name.isNumber() ? stringTable(resource) : QString();
+    return resource.name.isNumber() ? stringTable(resource, names) : QString();
   case kMenu:
-    return menu(resource);
+    return menu(resource, names);
   case kDialog:
-    return dialogStatement(resource);
+    return dialogStatement(resource, names);
+  case kVersion:
+    return versionInfoStatement(resource.data,
+                                resourceName(resource.name, names, NameKind::Version));
   default:
     return {};
   }
@@ -209,10 +204,23 @@ QString resourceName(const ResourceId &id) {
   return word ? id.name : scriptLiteral(id.name);
 }
 
+QString numberName(qint64 value, const HeaderNames *names, NameKind kind) {
+  const QString name = names ? names->name(value, kind) : QString();
+  return name.isEmpty() ? QString::number(value) : name;
+}
+
+QString resourceName(const ResourceId &id, const HeaderNames *names, NameKind kind) {
+  return id.isNumber() ? numberName(id.number, names, kind) : resourceName(id);
+}
+
 DecompiledScript decompileResources(const QList<CompiledResource> &resources,
-                                    const QString &sideName, qsizetype spelledData) {
+                                    const QString &sideName, qsizetype spelledData,
+                                    const HeaderNames *names) {
   DecompiledScript script;
   script.text = QStringLiteral("#pragma code_page(65001)\n");
+  // The names are the header's macros: the compiler reads them from it.
+  if (names && !names->fileName.isEmpty())
+    script.text += QStringLiteral("#include \"%1\"\n").arg(names->fileName);
   // Each language's resources together, in the order they came.
   QList<quint16> languages;
   for (const CompiledResource &resource : resources)
@@ -224,9 +232,9 @@ DecompiledScript decompileResources(const QList<CompiledResource> &resources,
     for (const CompiledResource &resource : resources) {
       if (resource.language != language)
         continue;
-      QString text = statement(resource);
+      QString text = statement(resource, names);
       if (text.isEmpty())
-        text = rawData(resource, sideName, script.sideFiles, spelledData);
+        text = rawData(resource, sideName, script.sideFiles, spelledData, names);
       script.text += text + u'\n';
     }
   }

@@ -2,6 +2,7 @@
 // reads, everything else as the data it holds.
 #pragma once
 
+#include "compiled/header_names.h"
 #include "compiled/res_file.h"
 
 #include <QByteArray>
@@ -24,13 +25,16 @@ struct DecompiledScript {
   QList<SideFile> sideFiles; // to be saved beside it under their names
 };
 
-// STRINGTABLE, MENU, MENUEX, DIALOG and DIALOGEX become their statements, each
-// language's under its LANGUAGE statement; every other resource becomes raw data of
-// its numbered or named type. sideName is the stem of side files ("program" gives
-// "program_1.bin"). Data of more than spelledData bytes goes to a side file too.
+// STRINGTABLE, MENU, MENUEX, DIALOG, DIALOGEX, DLGINIT and VERSIONINFO become their
+// statements, each language's under its LANGUAGE statement; every other resource
+// becomes raw data of its numbered or named type. sideName is the stem of side files
+// ("program" gives "program_1.bin"). Data of more than spelledData bytes goes to a side
+// file too. With names, the numbers the header defines are written as its macros and
+// the script includes the header.
 DecompiledScript decompileResources(const QList<CompiledResource> &resources,
                                     const QString &sideName,
-                                    qsizetype spelledData = kSpellEveryByte);
+                                    qsizetype spelledData = kSpellEveryByte,
+                                    const HeaderNames *names = nullptr);
 
 // A text as a quoted literal of a script: quotes doubled, backslashes and control
 // characters as escapes.

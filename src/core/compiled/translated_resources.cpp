@@ -1,13 +1,18 @@
-// Compiled resources rebuilt with a task's translations: string blocks, menus and
-// dialogs take the texts of the entries read from their decompiled script.
+// Compiled resources rebuilt with a task's translations: string blocks, menus, dialogs
+// and DLGINIT data take the texts of the entries read from their decompiled script.
 #include "compiled/translated_resources.h"
 
 #include "compiled/decompiled_parts.h"
 #include "compiled/dialog_template.h"
+#include "compiled/dlginit_data.h"
 #include "compiled/menu_template.h"
 #include "compiled/string_block.h"
+#include "compiled/template_layout.h"
+#include "compiled/version_resource.h"
 #include "script/entry_list.h"
+#include "script/language.h"
 #include "script/write_context.h"
+#include "text/code_page.h"
 
 namespace tarvelo {
 
@@ -16,6 +21,16 @@ namespace {
 constexpr quint16 kMenu = 4;
 constexpr quint16 kDialog = 5;
 constexpr quint16 kStringTable = 6;
+constexpr quint16 kVersion = 16;
+
+// What the resources are translated with.
+struct Translation {
+  const EntryList &entries;
+  const Task *task;
+  const WriteContext &context;
+  const HeaderNames *names;
+  TemplateSide side;
+};
 
 // The entries of a resource's block in order, from its head, one at a time.
 class BlockEntries {
@@ -46,8 +61,7 @@ QString translated(const TextEntry *entry, const QString &original, const WriteC
   return entry ? storedText(entry->writtenText(context)) : original;
 }
 
-bool translateStrings(CompiledResource &resource, const EntryList &entries, const Task *task,
-                      const WriteContext &context) {
+bool translateStrings(CompiledResource &resource, const Translation &with) {
   QStringList strings;
   if (!resource.name.isNumber() || !readStringBlock(resource.data, strings))
     return false;
@@ -56,49 +70,82 @@ bool translateStrings(CompiledResource &resource, const EntryList &entries, cons
     if (strings[i].isEmpty())
       continue;
     const EntryList::Lookup found =
-        entries.lookup(task, QStringLiteral("STRINGTABLE"), QString::number(first + i));
-    strings[i] = translated(found.empty() ? nullptr : found.front(), strings[i], context);
+        with.entries.lookup(with.task, QStringLiteral("STRINGTABLE"),
+                            numberName(first + i, with.names, NameKind::String));
+    strings[i] = translated(found.empty() ? nullptr : found.front(), strings[i], with.context);
   }
   resource.data = writeStringBlock(strings);
   return true;
 }
 
-bool translateMenu(CompiledResource &resource, const EntryList &entries, const Task *task,
-                   const WriteContext &context) {
+bool translateMenu(CompiledResource &resource, const Translation &with) {
   CompiledMenu menu;
   QString error;
   qsizetype offset = -1;
   if (!readMenuTemplate(resource.data, menu, error, offset))
     return false;
-  BlockEntries block(entries, task, QStringLiteral("MENU"), resourceName(resource.name));
+  BlockEntries block(with.entries, with.task, QStringLiteral("MENU"),
+                     resourceName(resource.name, with.names, NameKind::Menu));
   if (!block.found())
     return false;
   block.take(); // the head stands for the menu itself
   for (CompiledMenuItem &item : menu.items)
     if (!isSeparator(menu, item))
-      item.text = translated(block.take(), item.text, context);
+      item.text = translated(block.take(), item.text, with.context);
   resource.data = writeMenuTemplate(menu);
   return true;
 }
 
-bool translateDialog(CompiledResource &resource, const EntryList &entries, const Task *task,
-                     const WriteContext &context) {
+bool translateDialog(CompiledResource &resource, const Translation &with) {
   CompiledDialog dialog;
   QString error;
   qsizetype offset = -1;
   if (!readDialogTemplate(resource.data, dialog, error, offset))
     return false;
-  BlockEntries block(entries, task, QStringLiteral("DIALOG"), resourceName(resource.name));
+  BlockEntries block(with.entries, with.task, QStringLiteral("DIALOG"),
+                     resourceName(resource.name, with.names, NameKind::Dialog));
   if (!block.found())
     return false;
-  dialog.caption = translated(block.take(), dialog.caption, context);
+  const TextEntry *head = block.take();
+  dialog.caption = translated(head, dialog.caption, with.context);
+  // Where the translated dialog's layout differs (a longer text given room), so does
+  // the template.
+  if (head && head->entryClass() == TextEntry::Class::Dialog)
+    applyTranslatedLayout(dialog, static_cast<const DialogEntry &>(*head), with.side);
   for (CompiledControl &control : dialog.controls) {
     if (!controlHasText(control))
       continue;
-    const QString text = translated(block.take(), control.title.text, context);
+    const QString text = translated(block.take(), control.title.text, with.context);
     control.title = text.isEmpty() ? TemplateName() : TemplateName::fromText(text);
   }
   resource.data = writeDialogTemplate(dialog);
+  return true;
+}
+
+// The combo-box strings of DLGINIT data, in the target language's ANSI code page as the
+// program reads them; a string left as it was keeps its bytes.
+bool translateDlgInit(CompiledResource &resource, const Translation &with, int codePage) {
+  QList<DlgInitRecord> records;
+  if (!readDlgInit(resource.data, records))
+    return false;
+  BlockEntries block(with.entries, with.task, QStringLiteral("DLGINIT"),
+                     resourceName(resource.name, with.names, NameKind::DlgInit));
+  if (!block.found())
+    return false;
+  block.take(); // the head stands for the resource itself
+  for (DlgInitRecord &record : records) {
+    if (record.message != kDlgInitComboString)
+      continue;
+    const TextEntry *entry = block.take();
+    if (!entry ||
+        entry->identifier != numberName(record.control, with.names, NameKind::DlgInitControl))
+      return false;
+    const QString text = entry->writtenText(with.context);
+    if (text == entry->sourceText)
+      continue;
+    record.data = CodePage::fromUtf16(text, codePage) + QByteArray(1, '\0');
+  }
+  resource.data = writeDlgInit(records);
   return true;
 }
 
@@ -146,20 +193,27 @@ QString storedText(const QString &written) {
 QList<CompiledResource> translatedResources(const QList<CompiledResource> &source,
                                             quint16 sourceLanguage, const EntryList &entries,
                                             const Task *task, quint16 targetLanguage,
-                                            const WriteContext &context) {
+                                            const WriteContext &context, const HeaderNames *names,
+                                            TemplateSide side) {
+  const Translation with{entries, task, context, names, side};
+  const int codePage = defaultCodePage(targetLanguage);
   QList<CompiledResource> out;
   for (CompiledResource resource : source) {
     if (resource.language != sourceLanguage)
       continue;
-    if (resource.type.isNumber()) {
+    // A resource the script could not spell as statements keeps its data.
+    if (isDlgInit(resource)) {
+      translateDlgInit(resource, with, codePage > 0 ? codePage : 1252);
+    } else if (resource.type.isNumber()) {
       const quint16 type = resource.type.number;
-      // A resource the script could not spell as statements keeps its data.
       if (type == kStringTable)
-        translateStrings(resource, entries, task, context);
+        translateStrings(resource, with);
       else if (type == kMenu)
-        translateMenu(resource, entries, task, context);
+        translateMenu(resource, with);
       else if (type == kDialog)
-        translateDialog(resource, entries, task, context);
+        translateDialog(resource, with);
+      else if (type == kVersion)
+        resource.data = adaptVersionResource(resource.data, sourceLanguage, targetLanguage);
     }
     resource.language = targetLanguage;
     out.append(std::move(resource));

@@ -25,7 +25,7 @@ namespace {
 // false after the reason was said.
 bool writeTargetCopy(Session &session, Task *task, const QString &path) {
   ScriptFile source;
-  openSourceScript(source, task->sourcePath);
+  openSourceScript(source, task->sourcePath, nullptr, nullptr, task->sourceHeader);
   ScriptFile target;
   if (!task->targetPath.isEmpty() && QFileInfo::exists(task->targetPath) &&
       target.open(task->targetPath)) {

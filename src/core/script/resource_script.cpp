@@ -21,8 +21,8 @@ namespace tarvelo {
 
 ResourceScript::ResourceScript(const ScriptContext &context) : m_context(context) {}
 
-bool ResourceScript::openSource(const QString &path, QString *error) {
-  return openSourceScript(m_lines.file(), path, error);
+bool ResourceScript::openSource(const QString &path, QString *error, const QString &header) {
+  return openSourceScript(m_lines.file(), path, error, nullptr, header);
 }
 
 ScriptResult ResourceScript::read(bool isSource, int wantedLanguage, Task *task) {

@@ -22,8 +22,8 @@ public:
 
   bool open(const QString &path) { return m_lines.file().open(path); }
   // Opens a task's source: a script, or a compiled file as the script of its resources.
-  // A damaged compiled file sets error to where and what.
-  bool openSource(const QString &path, QString *error = nullptr);
+  // A damaged compiled file sets error to where and what; header names its numbers.
+  bool openSource(const QString &path, QString *error = nullptr, const QString &header = QString());
   void openData(const QByteArray &data) { m_lines.file().openData(data); }
   ScriptFile &file() { return m_lines.file(); }
 

@@ -150,7 +150,8 @@ TargetMerger::Layout TargetMerger::layoutFor(const ScriptFile &target, ScriptFil
   if (source)
     copier.source() = *source;
   else
-    opened = openSourceScript(copier.source(), m_task->sourcePath);
+    opened = openSourceScript(copier.source(), m_task->sourcePath, nullptr, nullptr,
+                              m_task->sourceHeader);
   if (opened && !copier.source().isEmpty()) {
     layout.crLf = copier.source().mostlyCrLf();
     layout.finalLineEnd = copier.source().endsWithLineEnd();

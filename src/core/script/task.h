@@ -18,6 +18,9 @@ struct Task {
   // blocks, and whether a LANGUAGE statement named the source language.
   QString header;
   bool languageFound = false;
+  // The resource header (resource.h) of a compiled source and target, whose macros
+  // name the numbers of the script decompiled from them; empty for none.
+  QString sourceHeader;
 };
 
 // The open tasks in order; the head is the task the user opened. Scripts included

@@ -73,7 +73,7 @@ bool Session::scriptTargetBytes(Task *task, const QString &path, int language, b
     target.create(task == m_tasks.head() ? m_targetEncoding : ScriptFile::Ansi);
   }
   ScriptFile source;
-  openSourceScript(source, task->sourcePath, nullptr, &sideFiles);
+  openSourceScript(source, task->sourcePath, nullptr, &sideFiles, task->sourceHeader);
   WriteContext context = writeContextOf(m_settings);
   ResourceScript writer({&m_entries, &m_tasks, &m_prompter, &m_progress, &m_settings});
   const QString targetPath = task->targetPath;

@@ -32,6 +32,8 @@ struct OpenRequest {
   bool specifyLater = false;
   QString targetPath;
   int targetLanguage = -1;
+  // The program's resource header, whose macro names a compiled source is read with.
+  QString sourceHeader;
 };
 
 // The open tasks and everything the translator does with them: opening, saving

@@ -41,7 +41,7 @@ bool Session::askToSave() {
 // Reads the task's source script; a file that cannot be read is a syntax error, reported.
 ScriptResult Session::readSource(Task *task, int language) {
   ResourceScript script(contextOf(m_entries, m_tasks, m_prompter, m_progress, m_settings));
-  if (!script.openSource(task->sourcePath)) {
+  if (!script.openSource(task->sourcePath, nullptr, task->sourceHeader)) {
     m_prompter.error(cannotOpenMessage(task->sourcePath));
     return ScriptResult::SyntaxError;
   }
@@ -66,7 +66,7 @@ bool Session::openTarget(Task *task, int language) {
   // A compiled target (a language DLL, a .res file, a program) is read as the script of
   // its resources, as a compiled source is.
   ResourceScript script(contextOf(m_entries, m_tasks, m_prompter, m_progress, m_settings));
-  if (!script.openSource(task->targetPath)) {
+  if (!script.openSource(task->targetPath, nullptr, task->sourceHeader)) {
     m_prompter.error(cannotOpenMessage(task->targetPath));
     return false;
   }
@@ -128,6 +128,7 @@ bool Session::openSource(const OpenRequest &request) {
   m_targetLanguage = 0;
   m_current->sourcePath = absolutePath(request.sourcePath);
   m_current->sourceLanguage = request.sourceLanguage;
+  m_current->sourceHeader = absolutePath(request.sourceHeader);
 
   const ScriptResult result = readSource(m_current, request.sourceLanguage);
   if (result == ScriptResult::SyntaxError) {

@@ -60,6 +60,8 @@ OpenRequest OpenResourcesDialog::request() const {
   request.specifyLater = m_form->specifyLater()->isChecked();
   request.targetPath = request.specifyLater ? QString() : m_form->targetPath()->text().trimmed();
   request.targetLanguage = m_form->targetLanguage()->language();
+  if (m_form->sourceHeader()->isEnabled())
+    request.sourceHeader = m_form->sourceHeader()->text().trimmed();
   return request;
 }
 

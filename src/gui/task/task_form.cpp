@@ -10,6 +10,7 @@
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -102,6 +103,15 @@ TaskForm::TaskForm(bool withTaskName, QWidget *parent) : QWidget(parent) {
   m_sourceKind = makeKindLabel("sourceKind");
   grid->addWidget(m_sourceKind, row++, 1, 1, 2);
 
+  // A program's own header names its numbers as its scripts do.
+  m_sourceHeader = new QLineEdit(this);
+  m_sourceHeader->setObjectName(QStringLiteral("sourceHeader"));
+  m_sourceHeader->setPlaceholderText(tr("resource.h of the program, for its names (optional)"));
+  m_headerBrowse = makeBrowse("headerBrowse");
+  addLabel(tr("&Header:"), m_sourceHeader);
+  grid->addWidget(m_sourceHeader, row, 1);
+  grid->addWidget(m_headerBrowse, row++, 2);
+
   m_sourceLanguage = new LanguageCombo(this);
   m_sourceLanguage->setObjectName(QStringLiteral("sourceLanguage"));
   addLabel(tr("Source &language:"), m_sourceLanguage);
@@ -145,7 +155,16 @@ TaskForm::TaskForm(bool withTaskName, QWidget *parent) : QWidget(parent) {
           [this] { browse(m_sourcePath, /*mustExist=*/true); });
   connect(m_targetBrowse, &QPushButton::clicked, this,
           [this] { browse(m_targetPath, /*mustExist=*/false); });
+  connect(m_headerBrowse, &QPushButton::clicked, this, [this] {
+    const QString path =
+        QFileDialog::getOpenFileName(this, tr("Header of the Program"), m_sourceHeader->text(),
+                                     tr("Header files (*.h *.hh *.hpp);;All files (*)"), nullptr,
+                                     QFileDialog::DontUseNativeDialog);
+    if (!path.isEmpty())
+      m_sourceHeader->setText(QDir::toNativeSeparators(path));
+  });
   updateTargetEnabled();
+  showKinds();
 }
 
 void TaskForm::showKinds() {
@@ -153,6 +172,10 @@ void TaskForm::showKinds() {
   const FileKind sourceKind = fileKindOf(source);
   m_sourceKind->setText(
       source.isEmpty() || sourceKind == FileKind::Missing ? QString() : fileKindName(sourceKind));
+  // Only a compiled file is read with a header's names.
+  const bool compiled = sourceKind != FileKind::Script && sourceKind != FileKind::Missing;
+  m_sourceHeader->setEnabled(compiled);
+  m_headerBrowse->setEnabled(compiled);
   const QString target = m_targetPath->text().trimmed();
   const FileKind targetKind = fileKindOf(target);
   if (target.isEmpty())

@@ -36,6 +36,8 @@ public:
   // as a language DLL...
   QLabel *sourceKind() const { return m_sourceKind; }
   QLabel *targetKind() const { return m_targetKind; }
+  // The program's resource header, for a compiled source.
+  QLineEdit *sourceHeader() const { return m_sourceHeader; }
 
   // Target path and browse follow "Specify later" (a partly checked box, which
   // stands for differing tasks, leaves them enabled).
@@ -66,6 +68,8 @@ private:
   QCheckBox *m_fillFromMemory;
   QLabel *m_sourceKind;
   QLabel *m_targetKind;
+  QLineEdit *m_sourceHeader;
+  QPushButton *m_headerBrowse;
 };
 
 // The Open dialog for a resource script, starting at the current path: the chosen

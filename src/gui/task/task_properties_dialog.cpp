@@ -79,6 +79,8 @@ TaskPropertiesDialog::TaskPropertiesDialog(const QList<Task *> &tasks, Session *
            common<QString>(tasks, [](const Task &t) { return t.sourcePath; }));
   showText(m_form->targetPath(),
            common<QString>(tasks, [](const Task &t) { return t.targetPath; }));
+  showText(m_form->sourceHeader(),
+           common<QString>(tasks, [](const Task &t) { return t.sourceHeader; }));
   showLanguage(m_form->sourceLanguage(),
                common<int>(tasks, [](const Task &t) { return t.sourceLanguage; }));
   showLanguage(m_form->targetLanguage(),
@@ -110,6 +112,7 @@ TaskPropertiesDialog::TaskPropertiesDialog(const QList<Task *> &tasks, Session *
   m_initialName = m_form->taskName()->text();
   m_initialSource = m_form->sourcePath()->text();
   m_initialTarget = m_form->targetPath()->text();
+  m_initialHeader = m_form->sourceHeader()->text();
   m_initialSourceIndex = m_form->sourceLanguage()->currentIndex();
   m_initialTargetIndex = m_form->targetLanguage()->currentIndex();
   m_initialSpecifyLater = specifyLater->checkState();
@@ -148,6 +151,7 @@ void TaskPropertiesDialog::store() {
   const QString name = m_form->taskName()->text();
   const QString source = m_form->sourcePath()->text().trimmed();
   const QString target = m_form->targetPath()->text().trimmed();
+  const QString header = m_form->sourceHeader()->text().trimmed();
   const LanguageCombo *sourceLanguage = m_form->sourceLanguage();
   const LanguageCombo *targetLanguage = m_form->targetLanguage();
   const Qt::CheckState later = m_form->specifyLater()->checkState();
@@ -156,6 +160,8 @@ void TaskPropertiesDialog::store() {
       task->name = name;
     if (source != m_initialSource)
       task->sourcePath = absolutePath(source);
+    if (header != m_initialHeader)
+      task->sourceHeader = absolutePath(header);
     if (sourceLanguage->currentIndex() != m_initialSourceIndex &&
         sourceLanguage->language() != kDifferentLanguage)
       task->sourceLanguage = sourceLanguage->language();
@@ -188,6 +194,7 @@ void TaskPropertiesDialog::openTask() {
   request.specifyLater = task.targetPath.isEmpty();
   request.targetPath = task.targetPath;
   request.targetLanguage = task.targetLanguage;
+  request.sourceHeader = task.sourceHeader;
   if (m_form->fillFromMemory()->isEnabled())
     m_session->settings().setInteger(QStringLiteral("InitTM"),
                                      m_form->fillFromMemory()->isChecked() ? 1 : 0);

@@ -46,7 +46,7 @@ private:
   QPushButton *m_ok;
   QPushButton *m_open = nullptr;
   // The values shown at the start, to tell what the user changed.
-  QString m_initialName, m_initialSource, m_initialTarget;
+  QString m_initialName, m_initialSource, m_initialTarget, m_initialHeader;
   int m_initialSourceIndex = 0, m_initialTargetIndex = 0;
   Qt::CheckState m_initialSpecifyLater = Qt::Unchecked;
 };
