@@ -4,6 +4,9 @@
 #include "dialogs/control_item.h"
 #include "script/dialog_layout.h"
 
+#include <algorithm>
+#include <optional>
+
 namespace tarvelo {
 
 namespace {
@@ -15,6 +18,10 @@ constexpr quint32 kUpDownAutoBuddy = 0x10;
 constexpr int kComboExExtra = 1;
 constexpr quint32 kExClientEdge = 0x200;
 constexpr int kEditFrame = 8;
+constexpr quint32 kBorder = 0x00800000;      // WS_BORDER
+constexpr quint32 kNoIntegralHeight = 0x100; // LBS_NOINTEGRALHEIGHT
+constexpr quint32 kComboTypes = 0x3;         // CBS_SIMPLE, CBS_DROPDOWN, CBS_DROPDOWNLIST
+constexpr quint32 kSimpleCombo = 0x1;
 
 bool hasWord(const DynControlItem &item, const char *word) {
   return item.styleNames.contains(QLatin1String(word));
@@ -44,17 +51,33 @@ bool isKeyword(const DynControlItem &item, const char *keyword) {
          item.layout->keyword.compare(QLatin1String(keyword), Qt::CaseInsensitive) == 0;
 }
 
+// The bits the numbers among the style words give from the statement's defaults, NOT
+// clearing: a compiled dialog is read with its styles as numbers. Nothing without one.
+std::optional<quint32> numberBits(const DynControlItem &item, quint32 defaults) {
+  const bool numbers = std::any_of(item.styleNames.cbegin(), item.styleNames.cend(), [](auto &w) {
+    const QString word = w.startsWith(QLatin1String("NOT ")) ? w.mid(4).trimmed() : w.trimmed();
+    return !word.isEmpty() && word[0].isDigit();
+  });
+  if (!numbers)
+    return std::nullopt;
+  return styleBits(defaults, item.styleNames, [](QStringView w) { return styleNumber(w); });
+}
+
 // A list box's sunken edge: the border the statement gives it (LISTBOX has WS_BORDER
 // unless NOT WS_BORDER), drawn as the client edge in dialogs.
 int listBorder(const DynControlItem &item) {
-  const bool border = (isKeyword(item, "LISTBOX") && !hasWord(item, "NOT WS_BORDER")) ||
-                      hasWord(item, "WS_BORDER") || (item.exStyle & kExClientEdge);
-  return border ? 2 : 0;
+  const bool listBox = isKeyword(item, "LISTBOX");
+  const std::optional<quint32> numbers = numberBits(item, listBox ? kBorder : 0);
+  const bool border = numbers ? (*numbers & kBorder) && !hasWord(item, "NOT WS_BORDER")
+                              : (listBox && !hasWord(item, "NOT WS_BORDER"));
+  const bool bordered = border || hasWord(item, "WS_BORDER") || (item.exStyle & kExClientEdge);
+  return bordered ? 2 : 0;
 }
 
 // The list box keeps whole lines: what is left below the last one goes.
 QRect wholeLines(const DynControlItem &item, QRect r) {
-  if (hasWord(item, "LBS_NOINTEGRALHEIGHT"))
+  const std::optional<quint32> numbers = numberBits(item, 0);
+  if (hasWord(item, "LBS_NOINTEGRALHEIGHT") || (numbers && (*numbers & kNoIntegralHeight)))
     return r;
   const int client = r.height() - 2 * listBorder(item);
   if (client > kListLineHeight && client % kListLineHeight)
@@ -96,8 +119,13 @@ bool isDropDownCombo(const DynControlItem &item) {
   if (item.kind != KindComboBox && item.kind != KindComboBoxEx)
     return false;
   const bool dropDown = hasWord(item, "CBS_DROPDOWN") || hasWord(item, "CBS_DROPDOWNLIST");
-  // COMBOBOX without a type is CBS_SIMPLE, the compiler's default.
-  return dropDown || !(hasWord(item, "CBS_SIMPLE") || isKeyword(item, "COMBOBOX"));
+  const bool simple = hasWord(item, "CBS_SIMPLE");
+  // COMBOBOX without a type is CBS_SIMPLE, the compiler's default; a number may give it.
+  const bool comboBox = isKeyword(item, "COMBOBOX");
+  const std::optional<quint32> numbers = numberBits(item, comboBox ? kSimpleCombo : 0);
+  if (!dropDown && !simple && numbers && (*numbers & kComboTypes))
+    return (*numbers & kComboTypes) != kSimpleCombo;
+  return dropDown || !(simple || comboBox);
 }
 
 int closedComboHeight(int fontHeight) {

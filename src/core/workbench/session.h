@@ -33,7 +33,7 @@ struct OpenRequest {
   QString targetPath;
   int targetLanguage = -1;
   // The program's resource header, whose macro names a compiled source is read with.
-  QString sourceHeader;
+  QString sourceHeader{};
 };
 
 // The open tasks and everything the translator does with them: opening, saving
