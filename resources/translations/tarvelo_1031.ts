@@ -4,7 +4,7 @@
 <context>
     <name>Exchange</name>
     <message>
-        <location filename="../../src/core/exchange/xml_guard.cpp" line="+68"/>
+        <location filename="../../src/core/exchange/xml_guard.cpp" line="+69"/>
         <source>An element of the file has more than %1 attributes.</source>
         <translation>Ein Element der Datei hat mehr als %1 Attribute.</translation>
     </message>
@@ -29,7 +29,7 @@
         <translation>Die Datei ist kein wohlgeformtes XML (Zeile %1: %2).</translation>
     </message>
     <message>
-        <location filename="../../src/core/exchange/xliff_file.cpp" line="+149"/>
+        <location filename="../../src/core/exchange/xliff_file.cpp" line="+150"/>
         <source>The file is not an XLIFF file.</source>
         <translation>Die Datei ist keine XLIFF-Datei.</translation>
     </message>
@@ -39,7 +39,7 @@
         <translation>Die Datei ist XLIFF %1; gelesen wird nur XLIFF 1.2.</translation>
     </message>
     <message>
-        <location filename="../../src/core/exchange/tmx_file.cpp" line="+71"/>
+        <location filename="../../src/core/exchange/tmx_file.cpp" line="+121"/>
         <source>The file is not a TMX file.</source>
         <translation>Die Datei ist keine TMX-Datei.</translation>
     </message>
@@ -49,7 +49,7 @@
         <translation>Die Datei ist TMX %1; gelesen wird nur TMX 1.4.</translation>
     </message>
     <message>
-        <location filename="../../src/core/exchange/memory_transfer.cpp" line="+85"/>
+        <location filename="../../src/core/exchange/memory_transfer.cpp" line="+86"/>
         <source>The Translation Memory could not store every pair.</source>
         <translation>Der Übersetzungsspeicher konnte nicht jedes Paar speichern.</translation>
     </message>
@@ -59,7 +59,7 @@
         <translation>Der Übersetzungsspeicher konnte nicht gelesen werden.</translation>
     </message>
     <message>
-        <location filename="../../src/core/exchange/exchange_file.cpp" line="+29"/>
+        <location filename="../../src/core/exchange/exchange_file.cpp" line="+30"/>
         <source>The file &apos;%1&apos; is larger than %2 MB, the most that is read.</source>
         <translation>Die Datei „%1“ ist größer als %2 MB, das Höchste, was gelesen wird.</translation>
     </message>
@@ -67,7 +67,7 @@
 <context>
     <name>ExternalDictionary</name>
     <message>
-        <location filename="../../src/gui/workbench/external_dictionary.cpp" line="+70"/>
+        <location filename="../../src/gui/workbench/external_dictionary.cpp" line="+71"/>
         <source>it could not be started</source>
         <translation>sie konnte nicht gestartet werden</translation>
     </message>
@@ -78,9 +78,45 @@
     </message>
 </context>
 <context>
+    <name>FileKind</name>
+    <message>
+        <location filename="../../src/core/compiled/target_kind.cpp" line="+69"/>
+        <source>New file</source>
+        <translation>Neue Datei</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location line="+14"/>
+        <source>Resource script</source>
+        <translation>Ressourcenskript</translation>
+    </message>
+    <message>
+        <location line="-12"/>
+        <location line="+14"/>
+        <source>Compiled resources (.res)</source>
+        <translation>Kompilierte Ressourcen (.res)</translation>
+    </message>
+    <message>
+        <location line="-12"/>
+        <location line="+14"/>
+        <source>Resource-only language DLL</source>
+        <translation>Reine Ressourcen-Sprach-DLL</translation>
+    </message>
+    <message>
+        <location line="-12"/>
+        <source>Program, read from its resources</source>
+        <translation>Programm, aus seinen Ressourcen gelesen</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Copy of the program with the language added</source>
+        <translation>Kopie des Programms mit hinzugefügter Sprache</translation>
+    </message>
+</context>
+<context>
     <name>MachineTranslation</name>
     <message>
-        <location filename="../../src/core/exchange/deepl_provider.cpp" line="+48"/>
+        <location filename="../../src/core/exchange/deepl_provider.cpp" line="+49"/>
         <source>DeepL refused the authentication key (HTTP 403). Check the key on the Machine Translation page of the options.</source>
         <translation>DeepL hat den Authentifizierungsschlüssel abgelehnt (HTTP 403). Prüfen Sie den Schlüssel auf der Seite „Maschinelle Übersetzung“ der Optionen.</translation>
     </message>
@@ -100,12 +136,12 @@
         <translation>DeepL: %1 (HTTP %2)</translation>
     </message>
     <message>
-        <location filename="../../src/core/exchange/libretranslate_provider.cpp" line="+52"/>
+        <location filename="../../src/core/exchange/libretranslate_provider.cpp" line="+53"/>
         <source>LibreTranslate: %1 (HTTP %2)</source>
         <translation>LibreTranslate: %1 (HTTP %2)</translation>
     </message>
     <message>
-        <location filename="../../src/core/exchange/machine_translator.cpp" line="+25"/>
+        <location filename="../../src/core/exchange/machine_translator.cpp" line="+26"/>
         <source>%1 does not translate between these languages.</source>
         <translation>%1 übersetzt nicht zwischen diesen Sprachen.</translation>
     </message>
@@ -115,12 +151,12 @@
         <translation>Die Antwort von %1 auf „%2“ wird nicht verwendet: %3.</translation>
     </message>
     <message>
-        <location filename="../../src/core/exchange/mymemory_provider.cpp" line="+84"/>
+        <location filename="../../src/core/exchange/mymemory_provider.cpp" line="+85"/>
         <source>MyMemory: %1 (%2)</source>
         <translation>MyMemory: %1 (%2)</translation>
     </message>
     <message>
-        <location filename="../../src/core/exchange/translation_provider.cpp" line="+77"/>
+        <location filename="../../src/core/exchange/translation_provider.cpp" line="+78"/>
         <source>%1 did not answer in time (%2).</source>
         <translation>%1 hat nicht rechtzeitig geantwortet (%2).</translation>
     </message>
@@ -140,7 +176,7 @@
         <translation>Die Antwort von %1 unter %2 ist keine Übersetzung.</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../src/core/exchange/machine_translation_run.cpp" line="+55"/>
+        <location filename="../../src/core/exchange/machine_translation_run.cpp" line="+56"/>
         <source>Machine translation stopped there; %n more item(s) were not sent.</source>
         <translation>
             <numerusform>Die maschinelle Übersetzung endete dort; %n weiterer Eintrag wurde nicht gesendet.</numerusform>
@@ -148,7 +184,7 @@
         </translation>
     </message>
     <message>
-        <location filename="../../src/core/exchange/text_masking.cpp" line="+231"/>
+        <location filename="../../src/core/exchange/text_masking.cpp" line="+232"/>
         <source>it holds more placeholders than the text sent</source>
         <translation>sie enthält mehr Platzhalter als der gesendete Text</translation>
     </message>
@@ -161,7 +197,7 @@
 <context>
     <name>MainFrame</name>
     <message>
-        <location filename="../../src/gui/workbench/command_table.cpp" line="+27"/>
+        <location filename="../../src/gui/workbench/command_table.cpp" line="+28"/>
         <source>&amp;Open...</source>
         <translation>Ö&amp;ffnen...</translation>
     </message>
@@ -514,12 +550,12 @@
 <context>
     <name>Progress</name>
     <message>
-        <location filename="../../src/core/script/resource_script.cpp" line="+51"/>
+        <location filename="../../src/core/script/entry_collector.cpp" line="+43"/>
         <source>Reading line %1 of %2</source>
         <translation>Zeile %1 von %2 wird gelesen</translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location filename="../../src/core/script/resource_script.cpp" line="+37"/>
         <source>Reading File - %1</source>
         <translation>Datei wird gelesen - %1</translation>
     </message>
@@ -529,19 +565,19 @@
         <translation>Datei wird gelesen</translation>
     </message>
     <message>
-        <location filename="../../src/core/tmclient/memory_client.cpp" line="+127"/>
+        <location filename="../../src/core/tmclient/memory_client.cpp" line="+137"/>
         <source>Translation Memory Search</source>
         <translation>Suche im Übersetzungsspeicher</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+6"/>
         <source>Searching item %1 of %2</source>
         <translation>Eintrag %1 von %2 wird gesucht</translation>
     </message>
     <message>
         <location filename="../../src/core/exchange/memory_transfer.cpp" line="-134"/>
         <location line="+90"/>
-        <location filename="../../src/core/tmclient/memory_learning.cpp" line="+104"/>
+        <location filename="../../src/core/tmclient/memory_learning.cpp" line="+105"/>
         <source>Translation Memory Import</source>
         <translation>Import in den Übersetzungsspeicher</translation>
     </message>
@@ -564,7 +600,7 @@
     <message>
         <location line="-28"/>
         <location filename="../../src/core/exchange/memory_transfer.cpp" line="-239"/>
-        <location filename="../../src/core/exchange/task_exchange.cpp" line="+19"/>
+        <location filename="../../src/core/exchange/task_exchange.cpp" line="+20"/>
         <location filename="../../src/core/tmclient/memory_learning.cpp" line="+10"/>
         <source>Importing record %1 of %2</source>
         <translation>Datensatz %1 von %2 wird importiert</translation>
@@ -583,7 +619,7 @@
 <context>
     <name>ProgressWindow</name>
     <message>
-        <location filename="../../src/gui/app/progress_window.cpp" line="+28"/>
+        <location filename="../../src/gui/app/progress_window.cpp" line="+29"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
@@ -591,13 +627,13 @@
 <context>
     <name>Project</name>
     <message>
-        <location filename="../../src/core/project/combined_task.cpp" line="+58"/>
+        <location filename="../../src/core/project/combined_task.cpp" line="+59"/>
         <source>&lt;Different values&gt;</source>
         <translation>&lt;Unterschiedliche Werte&gt;</translation>
     </message>
     <message>
-        <location filename="../../src/core/project/project_edits.cpp" line="+49"/>
-        <location filename="../../src/gui/project/project_pane.cpp" line="+213"/>
+        <location filename="../../src/core/project/project_edits.cpp" line="+50"/>
+        <location filename="../../src/gui/project/project_pane.cpp" line="+214"/>
         <source>Task</source>
         <translation>Aufgabe</translation>
     </message>
@@ -620,7 +656,7 @@
         <translation>Ungültige Quelldatei</translation>
     </message>
     <message>
-        <location filename="../../src/core/workbench/project_flows.cpp" line="+96"/>
+        <location filename="../../src/core/workbench/project_flows.cpp" line="+116"/>
         <location filename="../../src/gui/app/fixed_texts.cpp" line="+1"/>
         <source>Operation was canceled by user. Do you want to continue next task?</source>
         <translation>Der Vorgang wurde vom Benutzer abgebrochen. Möchten Sie mit der nächsten Aufgabe fortfahren?</translation>
@@ -691,8 +727,8 @@
         <translation>Der Übersetzungsspeicher in „%1“ konnte nicht nach „%2“ kopiert werden: %3</translation>
     </message>
     <message>
-        <location filename="../../src/core/exchange/send_resource.cpp" line="+98"/>
-        <location filename="../../src/gui/app/workbench_assembly.cpp" line="+211"/>
+        <location filename="../../src/core/exchange/send_resource.cpp" line="+101"/>
+        <location filename="../../src/gui/app/workbench_assembly.cpp" line="+232"/>
         <source>Could not log on to an email system.</source>
         <translation>Die Anmeldung an einem E-Mail-System ist nicht möglich.</translation>
     </message>
@@ -702,30 +738,40 @@
         <translation>Die Datei konnte nicht gesendet werden.</translation>
     </message>
     <message>
-        <location filename="../../src/core/workbench/save_flows.cpp" line="+82"/>
+        <location filename="../../src/core/workbench/save_flows.cpp" line="+94"/>
+        <source>&apos;%1&apos; will be a copy of the program with the translation added. A signed program loses its signature: sign the copy again before you ship it. The program itself is not changed. Write the copy?</source>
+        <translation>„%1“ wird eine Kopie des Programms mit hinzugefügter Übersetzung. Ein signiertes Programm verliert seine Signatur: Signieren Sie die Kopie erneut, bevor Sie sie ausliefern. Das Programm selbst wird nicht verändert. Kopie schreiben?</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>The program&apos;s digital signature was removed from &apos;%1&apos;: the copy was changed. Sign it again before you ship it.</source>
+        <translation>Die digitale Signatur des Programms wurde aus „%1“ entfernt: Die Kopie wurde verändert. Signieren Sie sie erneut, bevor Sie sie ausliefern.</translation>
+    </message>
+    <message>
+        <location line="+23"/>
         <source>The file &apos;%1&apos; was changed by another program since it was opened. Do you want to replace it?</source>
         <translation>Die Datei „%1“ wurde seit dem Öffnen von einem anderen Programm geändert. Möchten Sie sie ersetzen?</translation>
     </message>
     <message>
-        <location line="+53"/>
-        <location line="+53"/>
+        <location line="+73"/>
+        <location line="+56"/>
         <source>Save As - %1</source>
         <translation>Speichern unter - %1</translation>
     </message>
     <message>
-        <location filename="../../src/core/workbench/project_flows.cpp" line="-19"/>
-        <location filename="../../src/core/workbench/task_flows.cpp" line="+75"/>
+        <location filename="../../src/core/workbench/project_flows.cpp" line="-14"/>
+        <location filename="../../src/core/workbench/task_flows.cpp" line="+78"/>
         <source>File &apos;%1&apos; is not valid resource file. Continue?</source>
         <translation>Die Datei „%1“ ist keine gültige Ressourcendatei. Fortfahren?</translation>
     </message>
     <message>
-        <location filename="../../src/core/workbench/task_flows.cpp" line="+43"/>
-        <location line="+136"/>
+        <location filename="../../src/core/workbench/task_flows.cpp" line="+67"/>
+        <location line="+135"/>
         <source>No %1 resource item found. Continue?</source>
         <translation>Kein Ressourceneintrag der Sprache %1 gefunden. Fortfahren?</translation>
     </message>
     <message>
-        <location filename="../../src/core/script/after_read.cpp" line="+17"/>
+        <location filename="../../src/core/script/after_read.cpp" line="+18"/>
         <source>Dialog</source>
         <translation>Dialog</translation>
     </message>
@@ -755,17 +801,17 @@
         <translation>Anzahl oder Reihenfolge der Dialogeinträge hat sich geändert. Prüfen Sie die Übersetzung der unscharfen Einträge.</translation>
     </message>
     <message>
-        <location filename="../../src/core/script/target_writer.cpp" line="+178"/>
+        <location filename="../../src/core/script/target_merger.cpp" line="+184"/>
         <source>File &apos;%1&apos; is not regular resource file! Do you want replace it?</source>
         <translation>Die Datei „%1“ ist keine gültige Ressourcendatei! Möchten Sie sie ersetzen?</translation>
     </message>
     <message>
-        <location line="+156"/>
+        <location filename="../../src/core/script/target_merge_statements.cpp" line="+120"/>
         <source>Saving resources - %1</source>
         <translation>Ressourcen speichern - %1</translation>
     </message>
     <message>
-        <location filename="../../src/core/tmclient/memory_client.cpp" line="+37"/>
+        <location filename="../../src/core/tmclient/memory_client.cpp" line="+49"/>
         <source>The empty item was not filled: the Translation Memory in &apos;%1&apos; cannot be read (its file may be damaged or locked by another program).</source>
         <translation>Der leere Eintrag wurde nicht gefüllt: Der Übersetzungsspeicher in „%1“ kann nicht gelesen werden (seine Datei ist vielleicht beschädigt oder von einem anderen Programm gesperrt).</translation>
     </message>
@@ -810,12 +856,12 @@
         <translation>%1 von %2 Paaren wurden nicht gelernt: In den Übersetzungsspeicher in „%3“ kann nicht geschrieben werden (seine Datei ist vielleicht beschädigt oder sein Datenträger voll).</translation>
     </message>
     <message>
-        <location filename="../../src/gui/exchange/exchange_commands.cpp" line="+54"/>
+        <location filename="../../src/gui/exchange/exchange_commands.cpp" line="+55"/>
         <source>Export finished successfuly</source>
         <translation>Der Export wurde erfolgreich beendet.</translation>
     </message>
     <message>
-        <location filename="../../src/gui/memory/memory_search_window.cpp" line="+174"/>
+        <location filename="../../src/gui/memory/memory_search_window.cpp" line="+191"/>
         <source>The Translation Memory in &apos;%1&apos; cannot be read: %2</source>
         <translation>Der Übersetzungsspeicher in „%1“ kann nicht gelesen werden: %2</translation>
     </message>
@@ -850,7 +896,7 @@ Datensatz: %4
 Wollen Sie fortfahren?</translation>
     </message>
     <message>
-        <location filename="../../src/core/exchange/mail_message.cpp" line="+11"/>
+        <location filename="../../src/core/exchange/mail_message.cpp" line="+12"/>
         <source>You must type a name.</source>
         <translation>Sie müssen einen Namen eingeben.</translation>
     </message>
@@ -862,7 +908,7 @@ Wollen Sie fortfahren?</translation>
 	 \ / :  * ? &quot; &lt; &gt; | </translation>
     </message>
     <message>
-        <location filename="../../src/core/exchange/update_check.cpp" line="+192"/>
+        <location filename="../../src/core/exchange/update_check.cpp" line="+193"/>
         <source>An update of %1 is now available. Proceed with the update?</source>
         <translation>Ein Update von %1 ist jetzt verfügbar. Mit dem Update fortfahren?</translation>
     </message>
@@ -882,7 +928,7 @@ Wollen Sie fortfahren?</translation>
         <translation>Das Installationsprogramm %1 konnte nicht gestartet werden.</translation>
     </message>
     <message>
-        <location filename="../../src/core/tmclient/memory_location.cpp" line="+85"/>
+        <location filename="../../src/core/tmclient/memory_location.cpp" line="+86"/>
         <source>Translation Memory Copy</source>
         <translation>Übersetzungsspeicher kopieren</translation>
     </message>
@@ -893,6 +939,7 @@ Wollen Sie fortfahren?</translation>
     </message>
     <message>
         <location filename="../../src/core/files/file_transaction.cpp" line="+49"/>
+        <location filename="../../src/core/workbench/save_flows.cpp" line="-159"/>
         <source>The file &apos;%1&apos; could not be written: %2. The files on the disk were left as they were.</source>
         <translation>Die Datei „%1“ konnte nicht geschrieben werden: %2. Die Dateien auf dem Datenträger sind unverändert geblieben.</translation>
     </message>
@@ -908,7 +955,7 @@ Wollen Sie fortfahren?</translation>
         <translation>sie ist keine gewöhnliche Datei</translation>
     </message>
     <message>
-        <location filename="../../src/core/project/target_policy.cpp" line="+65"/>
+        <location filename="../../src/core/project/target_policy.cpp" line="+66"/>
         <source>it is a Windows path, which names no file here</source>
         <translation>es ist ein Windows-Pfad, der hier keine Datei bezeichnet</translation>
     </message>
@@ -993,7 +1040,12 @@ Wollen Sie fortfahren?</translation>
         <translation>eine Ressourcenanweisung (ein Name und ein Typ), eine LANGUAGE-Anweisung oder eine Direktive</translation>
     </message>
     <message>
-        <location filename="../../src/core/workbench/target_check.cpp" line="+38"/>
+        <location filename="../../src/core/workbench/target_check.cpp" line="+39"/>
+        <source>its compiled resources cannot be read: %1</source>
+        <translation>ihre kompilierten Ressourcen können nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <location line="+15"/>
         <source>it holds binary data, not text</source>
         <translation>sie enthält binäre Daten, keinen Text</translation>
     </message>
@@ -1054,9 +1106,47 @@ Wollen Sie fortfahren?</translation>
 <context>
     <name>QObject</name>
     <message>
-        <location filename="../../src/gui/workbench/split_edit.cpp" line="+54"/>
+        <location filename="../../src/gui/workbench/split_edit.cpp" line="+55"/>
         <source>Comment:</source>
         <translation>Kommentar:</translation>
+    </message>
+</context>
+<context>
+    <name>tarvelo</name>
+    <message>
+        <location filename="../../src/core/compiled/compiled_target.cpp" line="+30"/>
+        <source>&apos;%1&apos; cannot be read: %2</source>
+        <translation>„%1“ kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>&apos;%1&apos; holds no compiled resources that can be read: %2</source>
+        <translation>„%1“ enthält keine lesbaren kompilierten Ressourcen: %2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>it is a script</source>
+        <translation>es ist ein Skript</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>a copy of the program is written from a program (an .exe or .dll file) only</source>
+        <translation>eine Kopie des Programms wird nur aus einem Programm (einer .exe- oder .dll-Datei) geschrieben</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1 (at offset 0x%2)</source>
+        <translation>%1 (bei Offset 0x%2)</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>A compiled file is written from a compiled source (a program or a .res file), or into a compiled file that already holds the program&apos;s resources. Save a script, or open the program as the source.</source>
+        <translation>Eine kompilierte Datei wird aus einer kompilierten Quelle (einem Programm oder einer .res-Datei) geschrieben oder in eine kompilierte Datei, die die Ressourcen des Programms bereits enthält. Speichern Sie ein Skript, oder öffnen Sie das Programm als Quelle.</translation>
+    </message>
+    <message>
+        <location line="+36"/>
+        <source>&apos;%1&apos; is not written as a compiled file</source>
+        <translation>„%1“ wird nicht als kompilierte Datei geschrieben</translation>
     </message>
 </context>
 <context>
@@ -1067,7 +1157,7 @@ Wollen Sie fortfahren?</translation>
         <translation>%1 nicht installiert: gemessen mit %2</translation>
     </message>
     <message>
-        <location filename="../../src/core/dialogs/report_fragment.cpp" line="+29"/>
+        <location filename="../../src/core/dialogs/report_fragment.cpp" line="+30"/>
         <source>Text is too long!</source>
         <translation>Text ist zu lang!</translation>
     </message>
@@ -1122,7 +1212,7 @@ Wollen Sie fortfahren?</translation>
         <translation>1 Dialog gemeldet</translation>
     </message>
     <message>
-        <location filename="../../src/core/dialogs/dialog_report.cpp" line="+64"/>
+        <location filename="../../src/core/dialogs/dialog_report.cpp" line="+65"/>
         <source>%1 at %2, %3</source>
         <translation>%1 bei %2, %3</translation>
     </message>
@@ -1130,7 +1220,7 @@ Wollen Sie fortfahren?</translation>
 <context>
     <name>tarvelo::Inspector</name>
     <message>
-        <location filename="../../src/core/workbench/inspector.cpp" line="+96"/>
+        <location filename="../../src/core/workbench/inspector.cpp" line="+97"/>
         <source>at the beginning</source>
         <translation>am Anfang</translation>
     </message>
@@ -1158,7 +1248,7 @@ Wollen Sie fortfahren?</translation>
 <context>
     <name>tarvelo::ItemListModel</name>
     <message>
-        <location filename="../../src/core/workbench/item_list_model.cpp" line="+227"/>
+        <location filename="../../src/core/workbench/item_list_model.cpp" line="+228"/>
         <source> Original Text</source>
         <translation> Ausgangstext</translation>
     </message>
@@ -2494,7 +2584,7 @@ Wollen Sie fortfahren?</translation>
 <context>
     <name>tarvelo::OccurrencesModel</name>
     <message>
-        <location filename="../../src/core/workbench/occurrences_model.cpp" line="+91"/>
+        <location filename="../../src/core/workbench/occurrences_model.cpp" line="+92"/>
         <source>Occurrences</source>
         <translation>Vorkommen</translation>
     </message>
@@ -2510,7 +2600,7 @@ Wollen Sie fortfahren?</translation>
 <context>
     <name>tarvelo::ResourceGroup</name>
     <message>
-        <location filename="../../src/core/script/resource_group.cpp" line="+10"/>
+        <location filename="../../src/core/script/resource_group.cpp" line="+11"/>
         <source>Dialog controls init</source>
         <translation>Dialoginitialisierung</translation>
     </message>
@@ -2608,7 +2698,7 @@ Wollen Sie fortfahren?</translation>
 <context>
     <name>tarvelo::ResourceTreeModel</name>
     <message>
-        <location filename="../../src/core/workbench/resource_tree_model.cpp" line="+39"/>
+        <location filename="../../src/core/workbench/resource_tree_model.cpp" line="+40"/>
         <source>Resources</source>
         <translation>Ressourcen</translation>
     </message>
@@ -2616,7 +2706,7 @@ Wollen Sie fortfahren?</translation>
 <context>
     <name>tarvelo::Settings</name>
     <message>
-        <location filename="../../src/core/seam/settings_keys.cpp" line="+123"/>
+        <location filename="../../src/core/seam/settings_keys.cpp" line="+124"/>
         <source>--untranslated--</source>
         <translation>--nicht übersetzt--</translation>
     </message>
@@ -2624,7 +2714,7 @@ Wollen Sie fortfahren?</translation>
 <context>
     <name>tarvelo::SpellService</name>
     <message>
-        <location filename="../../src/core/spelling/spell_service.cpp" line="+40"/>
+        <location filename="../../src/core/spelling/spell_service.cpp" line="+41"/>
         <source>There is no dictionary for %1: spelling is not checked.</source>
         <translation>Für %1 gibt es kein Wörterbuch: Die Rechtschreibung wird nicht geprüft.</translation>
     </message>
@@ -2632,7 +2722,7 @@ Wollen Sie fortfahren?</translation>
 <context>
     <name>tarvelo::Verification</name>
     <message>
-        <location filename="../../src/core/script/verification.cpp" line="+133"/>
+        <location filename="../../src/core/script/verification.cpp" line="+134"/>
         <source>%1 of %2 items verified (%3 matched, %4 fuzzy, %5 not found, %6 source modified, %7 filled)</source>
         <translation>%1 von %2 Einträgen geprüft (%3 zugeordnet, %4 unscharf, %5 nicht gefunden, %6 Ausgangstext geändert, %7 gefüllt)</translation>
     </message>
@@ -2640,7 +2730,7 @@ Wollen Sie fortfahren?</translation>
 <context>
     <name>tarvelo::gui::AboutDialog</name>
     <message>
-        <location filename="../../src/gui/options/about_dialog.cpp" line="+30"/>
+        <location filename="../../src/gui/options/about_dialog.cpp" line="+31"/>
         <source>About Tarvelo</source>
         <translation>Info über Tarvelo</translation>
     </message>
@@ -2663,7 +2753,7 @@ Wollen Sie fortfahren?</translation>
 <context>
     <name>tarvelo::gui::ControlsPropertiesWindow</name>
     <message>
-        <location filename="../../src/gui/dialogs/controls_properties.cpp" line="+40"/>
+        <location filename="../../src/gui/dialogs/controls_properties.cpp" line="+41"/>
         <source>Dialog controls properties</source>
         <translation>Eigenschaften der Dialogsteuerelemente</translation>
     </message>
@@ -2772,7 +2862,7 @@ Wollen Sie fortfahren?</translation>
 <context>
     <name>tarvelo::gui::DialogBoard</name>
     <message>
-        <location filename="../../src/gui/dialogs/dialog_board.cpp" line="+52"/>
+        <location filename="../../src/gui/dialogs/dialog_board.cpp" line="+72"/>
         <source>Position</source>
         <translation>Position</translation>
     </message>
@@ -2782,7 +2872,7 @@ Wollen Sie fortfahren?</translation>
         <translation>Größe</translation>
     </message>
     <message>
-        <location line="+248"/>
+        <location line="+255"/>
         <source>Current dialog font is &apos;%1&apos;.
 Do you want to set it to the system dialog font?</source>
         <translation>Die aktuelle Dialogschriftart ist &apos;%1&apos;.
@@ -2792,7 +2882,7 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
 <context>
     <name>tarvelo::gui::DirectivesImportDialog</name>
     <message>
-        <location filename="../../src/gui/task/directives_import_dialog.cpp" line="+24"/>
+        <location filename="../../src/gui/task/directives_import_dialog.cpp" line="+25"/>
         <source>Directives #import</source>
         <translation>#import-Direktiven</translation>
     </message>
@@ -2840,7 +2930,7 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
 <context>
     <name>tarvelo::gui::ExchangeFileDialog</name>
     <message>
-        <location filename="../../src/gui/exchange/exchange_file_dialog.cpp" line="+22"/>
+        <location filename="../../src/gui/exchange/exchange_file_dialog.cpp" line="+23"/>
         <source>Glossary (*.csv)</source>
         <translation>Glossar (*.csv)</translation>
     </message>
@@ -2913,7 +3003,7 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
 <context>
     <name>tarvelo::gui::FilterSetupDialog</name>
     <message>
-        <location filename="../../src/gui/workbench/filter_setup_dialog.cpp" line="+18"/>
+        <location filename="../../src/gui/workbench/filter_setup_dialog.cpp" line="+19"/>
         <source>Filter setup</source>
         <translation>Filter einrichten</translation>
     </message>
@@ -2986,7 +3076,7 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
 <context>
     <name>tarvelo::gui::FindDialog</name>
     <message>
-        <location filename="../../src/gui/workbench/find_dialog.cpp" line="+16"/>
+        <location filename="../../src/gui/workbench/find_dialog.cpp" line="+17"/>
         <source>Find</source>
         <translation>Suchen</translation>
     </message>
@@ -3024,7 +3114,7 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
 <context>
     <name>tarvelo::gui::FuzzyAlternativesDialog</name>
     <message>
-        <location filename="../../src/gui/workbench/fuzzy_alternatives_dialog.cpp" line="+28"/>
+        <location filename="../../src/gui/workbench/fuzzy_alternatives_dialog.cpp" line="+29"/>
         <source>Fuzzy Item Translation Alternatives</source>
         <translation>Übersetzungsalternativen für unscharfe Einträge</translation>
     </message>
@@ -3047,7 +3137,7 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
 <context>
     <name>tarvelo::gui::FuzzyItemsDialog</name>
     <message>
-        <location filename="../../src/gui/task/fuzzy_items_dialog.cpp" line="+24"/>
+        <location filename="../../src/gui/task/fuzzy_items_dialog.cpp" line="+25"/>
         <source> Original Text</source>
         <translation> Ausgangstext</translation>
     </message>
@@ -3075,7 +3165,7 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
 <context>
     <name>tarvelo::gui::GeneralPage</name>
     <message>
-        <location filename="../../src/gui/options/general_page.cpp" line="+63"/>
+        <location filename="../../src/gui/options/general_page.cpp" line="+64"/>
         <source>&amp;Language:</source>
         <translation>&amp;Sprache:</translation>
     </message>
@@ -3090,7 +3180,7 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
         <translation>Zum Öffnen den Suc&amp;hdialog verwenden</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+40"/>
         <source>When saving, replace empty items with</source>
         <translation>Beim Speichern leere Einträge ersetzen durch</translation>
     </message>
@@ -3110,7 +3200,7 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
         <translation>&amp;Text:</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="-39"/>
         <source>Write every saved &amp;dialog again in one format</source>
         <translation>Jeden gespeicherten &amp;Dialog neu in einem einheitlichen Format schreiben</translation>
     </message>
@@ -3130,7 +3220,7 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
         <translation>&amp;Automatische Aktualisierung aktivieren</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+47"/>
         <source>External dictionary</source>
         <translation>Externes Wörterbuch</translation>
     </message>
@@ -3145,7 +3235,7 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
         <translation>&amp;Pfad:</translation>
     </message>
     <message>
-        <location line="+33"/>
+        <location line="+15"/>
         <source>External Dictionary</source>
         <translation>Externes Wörterbuch</translation>
     </message>
@@ -3163,7 +3253,7 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
 <context>
     <name>tarvelo::gui::GlossaryImportDialog</name>
     <message>
-        <location filename="../../src/gui/memory/glossary_import_dialog.cpp" line="+13"/>
+        <location filename="../../src/gui/memory/glossary_import_dialog.cpp" line="+14"/>
         <source>Import glossary</source>
         <translation>Glossar importieren</translation>
     </message>
@@ -3196,7 +3286,7 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
 <context>
     <name>tarvelo::gui::HelpWindow</name>
     <message>
-        <location filename="../../src/gui/options/help_window.cpp" line="+73"/>
+        <location filename="../../src/gui/options/help_window.cpp" line="+74"/>
         <location line="+77"/>
         <source>Tarvelo Help</source>
         <translation>Tarvelo-Hilfe</translation>
@@ -3236,7 +3326,7 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
 <context>
     <name>tarvelo::gui::InspectionGroup</name>
     <message>
-        <location filename="../../src/gui/options/inspection_group.cpp" line="+19"/>
+        <location filename="../../src/gui/options/inspection_group.cpp" line="+20"/>
         <source>Automatic Inspection</source>
         <translation>Automatische Prüfung</translation>
     </message>
@@ -3269,7 +3359,7 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
 <context>
     <name>tarvelo::gui::ItemListView</name>
     <message>
-        <location filename="../../src/gui/workbench/item_list_view.cpp" line="+214"/>
+        <location filename="../../src/gui/workbench/item_list_view.cpp" line="+215"/>
         <source>Verified</source>
         <translation>Geprüft</translation>
     </message>
@@ -3299,7 +3389,7 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
         <translation>Ausgangstext einfügen	(Strg+T)</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>Translate using machine translation</source>
         <translation>Maschinell übersetzen</translation>
     </message>
@@ -3322,7 +3412,7 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
 <context>
     <name>tarvelo::gui::LanguageCombo</name>
     <message>
-        <location filename="../../src/gui/task/language_combo.cpp" line="+8"/>
+        <location filename="../../src/gui/task/language_combo.cpp" line="+9"/>
         <source>&lt;No Language&gt;</source>
         <translation>&lt;Keine Sprache&gt;</translation>
     </message>
@@ -3348,7 +3438,7 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
 <context>
     <name>tarvelo::gui::LayoutEditor</name>
     <message>
-        <location filename="../../src/gui/dialogs/layout_editor.cpp" line="+277"/>
+        <location filename="../../src/gui/dialogs/layout_editor.cpp" line="+278"/>
         <source>The dialog shows the layout of the source script. Choose &quot;Load from target&quot; to change the translated layout.</source>
         <translation>Der Dialog zeigt das Layout des Quellskripts. Wählen Sie &quot;Aus Ziel laden&quot;, um das übersetzte Layout zu ändern.</translation>
     </message>
@@ -3361,7 +3451,7 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
 <context>
     <name>tarvelo::gui::MachineTranslationDialog</name>
     <message>
-        <location filename="../../src/gui/online/machine_translation_dialog.cpp" line="+20"/>
+        <location filename="../../src/gui/online/machine_translation_dialog.cpp" line="+21"/>
         <source>Machine Translation</source>
         <translation>Maschinelle Übersetzung</translation>
     </message>
@@ -3404,7 +3494,7 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
 <context>
     <name>tarvelo::gui::MachineTranslationPage</name>
     <message>
-        <location filename="../../src/gui/options/machine_translation_page.cpp" line="+26"/>
+        <location filename="../../src/gui/options/machine_translation_page.cpp" line="+27"/>
         <source>None</source>
         <translation>Keiner</translation>
     </message>
@@ -3448,7 +3538,7 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
 <context>
     <name>tarvelo::gui::MainFrame</name>
     <message>
-        <location filename="../../src/gui/workbench/main_frame.cpp" line="+75"/>
+        <location filename="../../src/gui/workbench/main_frame.cpp" line="+60"/>
         <source>CAP</source>
         <translation>UF</translation>
     </message>
@@ -3515,7 +3605,7 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
 <context>
     <name>tarvelo::gui::MemoryPage</name>
     <message>
-        <location filename="../../src/gui/options/memory_page.cpp" line="+31"/>
+        <location filename="../../src/gui/options/memory_page.cpp" line="+54"/>
         <source>&amp;Path:</source>
         <translation>&amp;Pfad:</translation>
     </message>
@@ -3525,12 +3615,12 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
         <translation>...</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>A folder, or the address of a team memory on a PostgreSQL server, such as postgresql://translator@server/memory or postgresql:///?service=memory</source>
         <translation>Ein Ordner oder die Adresse eines gemeinsamen Speichers auf einem PostgreSQL-Server, etwa postgresql://translator@server/memory oder postgresql:///?service=memory</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+23"/>
         <source>&amp;Fill empty target items from  Translation Memory when opening</source>
         <translation>&amp;Leere Zieleinträge beim Öffnen aus dem Übersetzungsspeicher füllen</translation>
     </message>
@@ -3545,7 +3635,7 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
         <translation>Leere Einträge mit unscharfen Treffern f&amp;üllen ab</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+15"/>
         <source>On Save File</source>
         <translation>Beim Speichern der Datei</translation>
     </message>
@@ -3585,12 +3675,12 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
         <translation>&amp;Gleiche Texte in beiden Sprachen speichern:</translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="-40"/>
         <source>Translation Memory Folder</source>
         <translation>Ordner des Übersetzungsspeichers</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+66"/>
         <source>The address of the Translation Memory &apos;%1&apos; is not a connection URI that can be read.</source>
         <translation>Die Adresse des Übersetzungsspeichers „%1“ ist kein lesbarer Verbindungs-URI.</translation>
     </message>
@@ -3608,12 +3698,12 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
 <context>
     <name>tarvelo::gui::MemorySearchWindow</name>
     <message>
-        <location filename="../../src/gui/memory/memory_search_window.cpp" line="-163"/>
+        <location filename="../../src/gui/memory/memory_search_window.cpp" line="-179"/>
         <source>Search Translation Memory</source>
         <translation>Übersetzungsspeicher durchsuchen</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+14"/>
         <source>OR</source>
         <translation>ODER</translation>
     </message>
@@ -3628,7 +3718,7 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
         <translation>Suchen</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+15"/>
         <source> Original Text</source>
         <translation> Ausgangstext</translation>
     </message>
@@ -3638,12 +3728,12 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
         <translation> Übersetzung</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+25"/>
         <source>Remove the pair from the Translation Memory</source>
         <translation>Das Paar aus dem Übersetzungsspeicher entfernen</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+12"/>
         <source>Words:</source>
         <translation>Wörter:</translation>
     </message>
@@ -3676,7 +3766,7 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
 <context>
     <name>tarvelo::gui::OpenMoreTasksDialog</name>
     <message>
-        <location filename="../../src/gui/project/open_more_tasks_dialog.cpp" line="+32"/>
+        <location filename="../../src/gui/project/open_more_tasks_dialog.cpp" line="+33"/>
         <source>Open More Tasks</source>
         <translation>Weitere Aufgaben öffnen</translation>
     </message>
@@ -3704,7 +3794,7 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
 <context>
     <name>tarvelo::gui::OpenResourcesDialog</name>
     <message>
-        <location filename="../../src/gui/task/open_resources_dialog.cpp" line="+26"/>
+        <location filename="../../src/gui/task/open_resources_dialog.cpp" line="+27"/>
         <source>Open Resources</source>
         <translation>Ressourcen öffnen</translation>
     </message>
@@ -3712,7 +3802,7 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
 <context>
     <name>tarvelo::gui::OptionsDialog</name>
     <message>
-        <location filename="../../src/gui/options/options_dialog.cpp" line="+22"/>
+        <location filename="../../src/gui/options/options_dialog.cpp" line="+23"/>
         <source>Options</source>
         <translation>Optionen</translation>
     </message>
@@ -3740,7 +3830,7 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
 <context>
     <name>tarvelo::gui::PlainTextView</name>
     <message>
-        <location filename="../../src/gui/workbench/plain_text_view.cpp" line="+34"/>
+        <location filename="../../src/gui/workbench/plain_text_view.cpp" line="+35"/>
         <source>Load from source</source>
         <translation>Aus Quelldatei laden</translation>
     </message>
@@ -3816,7 +3906,7 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
 <context>
     <name>tarvelo::gui::PseudoTranslateDialog</name>
     <message>
-        <location filename="../../src/gui/workbench/pseudo_translate_dialog.cpp" line="+20"/>
+        <location filename="../../src/gui/workbench/pseudo_translate_dialog.cpp" line="+21"/>
         <source>Pseudo-Translation</source>
         <translation>Pseudoübersetzung</translation>
     </message>
@@ -3844,7 +3934,7 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
 <context>
     <name>tarvelo::gui::ReportFrame</name>
     <message>
-        <location filename="../../src/gui/report/report_frame.cpp" line="+28"/>
+        <location filename="../../src/gui/report/report_frame.cpp" line="+29"/>
         <source>Tarvelo - Dialogs Report</source>
         <translation>Tarvelo - Dialogbericht</translation>
     </message>
@@ -3852,7 +3942,7 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
 <context>
     <name>tarvelo::gui::ReportSettingDialog</name>
     <message>
-        <location filename="../../src/gui/report/report_setting_dialog.cpp" line="+14"/>
+        <location filename="../../src/gui/report/report_setting_dialog.cpp" line="+15"/>
         <source>Report Setting</source>
         <translation>Berichtseinstellung</translation>
     </message>
@@ -3890,7 +3980,7 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
 <context>
     <name>tarvelo::gui::ReportView</name>
     <message>
-        <location filename="../../src/gui/report/report_view.cpp" line="+23"/>
+        <location filename="../../src/gui/report/report_view.cpp" line="+24"/>
         <source>Setting...</source>
         <translation>Einstellung...</translation>
     </message>
@@ -3903,7 +3993,7 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
 <context>
     <name>tarvelo::gui::ResourceChoiceTree</name>
     <message>
-        <location filename="../../src/gui/task/resource_choice_tree.cpp" line="+19"/>
+        <location filename="../../src/gui/task/resource_choice_tree.cpp" line="+20"/>
         <source>Resources</source>
         <translation>Ressourcen</translation>
     </message>
@@ -3911,7 +4001,7 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
 <context>
     <name>tarvelo::gui::ResourceTreeView</name>
     <message>
-        <location filename="../../src/gui/workbench/resource_tree_view.cpp" line="+105"/>
+        <location filename="../../src/gui/workbench/resource_tree_view.cpp" line="+106"/>
         <source>Open</source>
         <translation>Öffnen</translation>
     </message>
@@ -3929,7 +4019,7 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
 <context>
     <name>tarvelo::gui::SameTextDialog</name>
     <message>
-        <location filename="../../src/gui/task/same_text_dialog.cpp" line="+14"/>
+        <location filename="../../src/gui/task/same_text_dialog.cpp" line="+15"/>
         <source>Translation Memory</source>
         <translation>Übersetzungsspeicher</translation>
     </message>
@@ -3967,17 +4057,31 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
 <context>
     <name>tarvelo::gui::SaveToFileDialog</name>
     <message>
-        <location filename="../../src/gui/task/save_to_file_dialog.cpp" line="+24"/>
+        <location filename="../../src/gui/task/save_to_file_dialog.cpp" line="+23"/>
         <source>Resource files (*.rc *.rc2)</source>
         <translation>Ressourcendateien (*.rc *.rc2)</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>All files (*)</source>
-        <translation>Alle Dateien (*)</translation>
+        <translation type="vanished">Alle Dateien (*)</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+2"/>
+        <source>Compiled resources (*.res)</source>
+        <translation>Kompilierte Ressourcen (*.res)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Resource-only language DLL (*.dll *.mui)</source>
+        <translation>Reine Ressourcen-Sprach-DLL (*.dll *.mui)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Copy of the program, signature removed (*.exe *.dll *.ocx *.cpl)</source>
+        <translation>Kopie des Programms, Signatur entfernt (*.exe *.dll *.ocx *.cpl)</translation>
+    </message>
+    <message>
+        <location line="+49"/>
         <source>Target &amp;language:</source>
         <translation>Ziel&amp;sprache:</translation>
     </message>
@@ -3990,7 +4094,7 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
 <context>
     <name>tarvelo::gui::SavingResourcesDialog</name>
     <message>
-        <location filename="../../src/gui/task/saving_resources_dialog.cpp" line="+17"/>
+        <location filename="../../src/gui/task/saving_resources_dialog.cpp" line="+18"/>
         <source>The target resource file contains following resource items missing in the source file. Select items you want to keep in the file.</source>
         <translation>Die Zielressourcendatei enthält folgende Ressourcenelemente, die in der Quelldatei fehlen. Wählen Sie die Elemente aus, die in der Datei erhalten bleiben sollen.</translation>
     </message>
@@ -3998,12 +4102,12 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
 <context>
     <name>tarvelo::gui::ScriptSearchDialog</name>
     <message>
-        <location filename="../../src/gui/project/script_search_dialog.cpp" line="+53"/>
+        <location filename="../../src/gui/project/script_search_dialog.cpp" line="+54"/>
         <source>Search resource files</source>
         <translation>Ressourcendateien suchen</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+19"/>
         <source>Search subfolders</source>
         <translation>Unterordner durchsuchen</translation>
     </message>
@@ -4023,7 +4127,7 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
         <translation>...</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+25"/>
         <source>Modified between:</source>
         <translation>Geändert zwischen:</translation>
     </message>
@@ -4033,12 +4137,12 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
         <translation>Mit der Sprache:</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+14"/>
         <source>Name</source>
         <translation>Name</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+22"/>
         <source>Set as Source</source>
         <translation>Als Quelle setzen</translation>
     </message>
@@ -4077,7 +4181,7 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
 <context>
     <name>tarvelo::gui::SendResourceDialog</name>
     <message>
-        <location filename="../../src/gui/online/send_resource_dialog.cpp" line="+20"/>
+        <location filename="../../src/gui/online/send_resource_dialog.cpp" line="+21"/>
         <source>Send resource</source>
         <translation>Ressource senden</translation>
     </message>
@@ -4133,7 +4237,7 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
 <context>
     <name>tarvelo::gui::TargetEditor</name>
     <message>
-        <location filename="../../src/gui/workbench/target_editor.cpp" line="+184"/>
+        <location filename="../../src/gui/workbench/target_editor.cpp" line="+185"/>
         <source>(no suggestions)</source>
         <translation>(keine Vorschläge)</translation>
     </message>
@@ -4151,32 +4255,32 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
 <context>
     <name>tarvelo::gui::TaskForm</name>
     <message>
-        <location filename="../../src/gui/task/task_form.cpp" line="+30"/>
+        <location filename="../../src/gui/task/task_form.cpp" line="+34"/>
         <source>Search dialog...</source>
         <translation>Suchdialog...</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+9"/>
         <source>Resource files (*.rc *.rc2)</source>
         <translation>Ressourcendateien (*.rc *.rc2)</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+2"/>
         <source>Programs and compiled resources (*.exe *.dll *.ocx *.cpl *.mui *.res)</source>
         <translation>Programme und kompilierte Ressourcen (*.exe *.dll *.ocx *.cpl *.mui *.res)</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>All files (*)</source>
         <translation>Alle Dateien (*)</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+27"/>
         <source>...</source>
         <translation>...</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+19"/>
         <source>Task &amp;name:</source>
         <translation>Aufgaben&amp;name:</translation>
     </message>
@@ -4184,6 +4288,16 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
         <location line="+8"/>
         <source>&amp;Source file:</source>
         <translation>&amp;Quelldatei:</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>resource.h of the program, for its names (optional)</source>
+        <translation>resource.h des Programms, für seine Namen (optional)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Header:</source>
+        <translation>&amp;Headerdatei:</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -4196,7 +4310,7 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
         <translation>&amp;Zieldatei:</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+6"/>
         <source>Specify &amp;later</source>
         <translation>Spä&amp;ter angeben</translation>
     </message>
@@ -4211,7 +4325,22 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
         <translation>Leere Einträge aus dem Übersetzungsspeicher füllen</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+18"/>
+        <source>Header of the Program</source>
+        <translation>Header des Programms</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Header files (*.h *.hh *.hpp);;All files (*)</source>
+        <translation>Headerdateien (*.h *.hh *.hpp);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>New file, written as: %1</source>
+        <translation>Neue Datei, geschrieben als: %1</translation>
+    </message>
+    <message>
+        <location line="+22"/>
         <source>Open Source File</source>
         <translation>Quelldatei öffnen</translation>
     </message>
@@ -4224,7 +4353,7 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
 <context>
     <name>tarvelo::gui::TaskPropertiesDialog</name>
     <message>
-        <location filename="../../src/gui/task/task_properties_dialog.cpp" line="+30"/>
+        <location filename="../../src/gui/task/task_properties_dialog.cpp" line="+31"/>
         <source>&lt;Different values&gt;</source>
         <translation>&lt;Unterschiedliche Werte&gt;</translation>
     </message>
@@ -4242,7 +4371,7 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
 <context>
     <name>tarvelo::gui::TerminologyDialog</name>
     <message>
-        <location filename="../../src/gui/exchange/terminology_dialog.cpp" line="+16"/>
+        <location filename="../../src/gui/exchange/terminology_dialog.cpp" line="+17"/>
         <source>Import Microsoft Terminology</source>
         <translation>Microsoft-Terminologie importieren</translation>
     </message>

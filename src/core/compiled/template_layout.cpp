@@ -11,13 +11,19 @@ namespace tarvelo {
 
 namespace {
 
-// The words of one side that the other lacks.
+// A style word by name (BS_MULTILINE), not a number or a NOT: numbers mean different
+// things in a decompiled template and a script, names the same.
+bool isStyleName(const QString &word) {
+  return !word.isEmpty() && (word[0].isLetter() || word[0] == u'_') && !word.contains(u' ');
+}
+
+// The style names of one side that the other lacks.
 QStringList wordsMissing(const QStringList &from, const QStringList &in) {
   const QSet<QString> other(in.cbegin(), in.cend());
   QStringList out;
   for (const QString &word : from)
-    if (!other.contains(word.trimmed()))
-      out << word.trimmed();
+    if (isStyleName(word) && !other.contains(word))
+      out << word;
   return out;
 }
 

@@ -7,7 +7,9 @@
 #include "workbench/session.h"
 
 #include "compiled/compiled_source.h"
+#include "compiled/dialog_template.h"
 #include "compiled/string_block.h"
+#include "script/text_entry.h"
 #include "seam/progress.h"
 #include "seam/settings.h"
 
@@ -159,6 +161,44 @@ TEST_F(CompiledTargetSession, WhatCannotBeWrittenOrReadSaysWhy) {
   ASSERT_FALSE(prompter.messages.isEmpty());
   EXPECT_TRUE(prompter.messages.front().contains("compiled resources cannot be read"))
       << prompter.messages.front().toStdString();
+}
+
+TEST_F(CompiledTargetSession, ALayoutChangedInTheEditorGoesIntoTheTemplate) {
+  const QString source = compiled(
+      "LANGUAGE 9, 1\n100 DIALOGEX 0, 0, 200, 80\nCAPTION \"Options\"\nBEGIN\n"
+      " PUSHBUTTON \"&Apply\", 1, 10, 50, 40, 14\n LTEXT \"Name:\", -1, 10, 10, 40, 8\nEND\n",
+      QStringLiteral("dialog"));
+  ASSERT_EQ(session.open({source, 1033, true, QString(), 1031}), Session::OpenResult::Opened);
+  auto *dialog = dynamic_cast<DialogEntry *>(entryOf(QStringLiteral("Options")));
+  ASSERT_TRUE(dialog && dialog->layoutsBuilt);
+  ASSERT_EQ(dialog->pairs.size(), 2u);
+  // What the layout editor leaves: a wider dialog and button, the button's text wrapped.
+  dialog->targetLayout.width = 230;
+  dialog->pairs[0].target.width = 64;
+  dialog->pairs[0].target.styles << QStringLiteral("BS_MULTILINE");
+  dialog->layoutDiffers = true;
+  session.changeTargetText(entryOf(QStringLiteral("&Apply")), QStringLiteral("&\u00dcbernehmen"));
+  const QString dll = dir.filePath("dialog_de.dll");
+  prompter.savePaths << dll;
+  ASSERT_TRUE(session.save()) << prompter.messages.join(u'\n').toStdString();
+
+  QFile file(dll);
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  QList<CompiledResource> resources;
+  QString error;
+  ASSERT_TRUE(readCompiledResources(file.readAll(), resources, error)) << error.toStdString();
+  CompiledDialog german;
+  qsizetype offset = -1;
+  ASSERT_EQ(resources.size(), 1);
+  ASSERT_TRUE(readDialogTemplate(resources[0].data, german, error, offset));
+  EXPECT_EQ(german.width, 230);
+  ASSERT_EQ(german.controls.size(), 2);
+  EXPECT_EQ(german.controls[0].title.text, QStringLiteral("&\u00dcbernehmen"));
+  EXPECT_EQ(german.controls[0].width, 64);
+  EXPECT_EQ(german.controls[0].style & 0x2000u, 0x2000u);
+  // What the editor left alone keeps the source's template.
+  EXPECT_EQ(german.controls[1].width, 40);
+  EXPECT_EQ(german.controls[0].style & ~0x2000u, 0x50010000u);
 }
 
 } // namespace
