@@ -188,9 +188,10 @@ const char *const kCommandHelp[] = {
     "      specifications, escapes and access keys kept, so that the dialogs report\n"
     "      on T shows what would clip. --right-to-left puts every text between\n"
     "      right-to-left marks, which needs a target language whose code page holds\n"
-    "      them (Hebrew, Arabic) or a UTF-16 target (--utf16). Exit status 0; 1 when\n"
-    "      a script cannot be read or written or an item fails the automatic\n"
-    "      inspection; 2 on bad arguments.\n",
+    "      them (Hebrew, Arabic) or a UTF-16 target (--utf16). With a compiled source,\n"
+    "      T named .dll, .res or .exe is a pseudo-translated language DLL, .res file\n"
+    "      or copy of the program. Exit status 0; 1 when a file cannot be read or\n"
+    "      written or an item fails the automatic inspection; 2 on bad arguments.\n",
 
     "  report --source S --source-language N [--target T --target-language M]\n"
     "         [--setting BITS] [--format text|json]\n"

@@ -4,6 +4,7 @@
 #include "cli/commands.h"
 #include "cli/task_reader.h"
 #include "compiled/compiled_source.h"
+#include "compiled/compiled_target.h"
 #include "files/file_transaction.h"
 #include "script/language.h"
 #include "script/resource_script.h"
@@ -52,6 +53,25 @@ bool parse(const QStringList &arguments, PseudoArguments &out, QString &error) {
   return true;
 }
 
+// The pseudo-translation written in a compiled form; a changed program is said.
+int writeCompiledPseudo(TaskReader &reader, const QString &outPath, TargetKind kind, int changed,
+                        int failing) {
+  const Task *task = reader.task();
+  const CompiledTarget made =
+      compiledTarget(task, reader.entries(), WriteContext(), outPath, kind, task->targetLanguage);
+  QString failure;
+  if (!made.ok() || !writeFileSafely(outPath, made.bytes, &failure)) {
+    std::fprintf(stderr, "error: %s\n", (made.ok() ? failure : made.error).toUtf8().constData());
+    return 1;
+  }
+  if (kind == TargetKind::ProgramCopy)
+    std::fprintf(stderr, "warning: %s is a changed copy of the program%s\n",
+                 outPath.toUtf8().constData(),
+                 made.signatureRemoved ? "; its signature was removed: sign it again" : "");
+  std::printf("%d items pseudo-translated\n", changed);
+  return failing > 0 ? 1 : 0;
+}
+
 } // namespace
 
 int runPseudo(const QStringList &arguments) {
@@ -94,11 +114,14 @@ int runPseudo(const QStringList &arguments) {
                    entry->kind.toUtf8().constData(), entry->identifier.toUtf8().constData());
     }
 
+  const QString outPath = QFileInfo(args.target).absoluteFilePath();
+  // A pseudo-translated program: its resources in a language DLL, a .res file or a copy.
+  if (const TargetKind kind = targetKindFor(outPath); kind != TargetKind::Script)
+    return writeCompiledPseudo(reader, outPath, kind, int(changed.size()), failing);
   ResourceScript writer(reader.context());
   if (writer.write(task, task->targetLanguage, target, WriteContext(), false,
                    &reader.sourceFile()) != ScriptResult::Ok)
     return 1;
-  const QString outPath = QFileInfo(args.target).absoluteFilePath();
   QString failure;
   if (isCompiledFile(outPath)) {
     std::fprintf(stderr, "error: '%s' is a compiled file: a script is never written into it\n",

@@ -65,6 +65,36 @@ TEST_F(PseudoCommandTest, TheNewTargetCompiles) {
   }
 }
 
+// A program's pseudo-translation goes into a language DLL or a copy of the program, which
+// are read back with every text marked; a script source has no resources to build one from.
+TEST_F(PseudoCommandTest, AProgramIsPseudoTranslatedIntoItsOwnForm) {
+  QString error;
+  const QByteArray res =
+      test::compileScript(compileData() + "/app.rc", {compileData() + "/include", compileData()},
+                          1252, dir.path(), error);
+  ASSERT_FALSE(res.isEmpty()) << error;
+  const QString source = dir.filePath("app.res");
+  QFile file(source);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write(res);
+  file.close();
+  for (const char *name : {"pseudo.dll", "pseudo.res"}) {
+    const QString target = dir.filePath(QLatin1String(name));
+    const CliRun run = pseudo(source, target);
+    EXPECT_EQ(run.status, 0) << name << ": " << run.err.toStdString();
+    const QString texts = test::runCli({"dump", target, "--language", "1031"}).out;
+    const QString english = test::runCli({"dump", source, "--language", "1033"}).out;
+    EXPECT_FALSE(texts.isEmpty()) << name;
+    // As many lines as the source, every text that has letters marked.
+    EXPECT_EQ(texts.count(u'\n'), english.count(u'\n')) << texts;
+    EXPECT_GT(texts.count(u'['), 3) << texts;
+  }
+  const CliRun refused = pseudo(compileData() + "/app.rc", dir.filePath("from_script.dll"));
+  EXPECT_NE(refused.status, 0);
+  EXPECT_FALSE(QFile::exists(dir.filePath("from_script.dll")));
+  EXPECT_TRUE(refused.err.contains("compiled source")) << refused.err.toStdString();
+}
+
 TEST_F(PseudoCommandTest, TheReportOnThePseudoTargetListsWhatWouldClip) {
   const QString source = dir.filePath("example.rc");
   ASSERT_TRUE(
