@@ -3,6 +3,7 @@
 #include "cli/cli_prompter.h"
 #include "cli/commands.h"
 #include "cli/task_reader.h"
+#include "compiled/compiled_target.h"
 #include "exchange/csv_fields.h"
 #include "exchange/task_exchange.h"
 #include "files/file_messages.h"
@@ -14,6 +15,7 @@
 #include "seam/settings.h"
 #include "text/printable_text.h"
 #include "workbench/filter.h"
+#include "workbench/path_rules.h"
 #include "workbench/undo_stack.h"
 
 #include <QFileInfo>
@@ -128,6 +130,28 @@ int runExport(const QStringList &arguments) {
   return result.pairs > 0 ? 0 : 1;
 }
 
+namespace {
+
+// An import into a compiled target rewrites it in its own form; a program is changed
+// only where a copy of it was written before, never made anew by an import.
+bool compiledImportTarget(TaskReader &reader, const QString &out, TargetKind kind,
+                          QByteArray &bytes, QString &failure) {
+  const Task *task = reader.task();
+  if (kind == TargetKind::ProgramCopy &&
+      (fileKindOf(out) != FileKind::Program || sameFile(out, task->sourcePath))) {
+    failure =
+        QStringLiteral("%1: a program is written only as a copy by translate --in-place").arg(out);
+    return false;
+  }
+  const CompiledTarget made =
+      compiledTarget(task, reader.entries(), WriteContext(), out, kind, task->targetLanguage);
+  failure = made.error;
+  bytes = made.bytes;
+  return made.ok();
+}
+
+} // namespace
+
 int runImport(const QStringList &arguments) {
   CliArguments read;
   QString error;
@@ -163,20 +187,26 @@ int runImport(const QStringList &arguments) {
   if (result.status == ImportResult::Status::Malformed)
     return fail(QStringLiteral("%1: %2").arg(in, result.error));
 
-  WriteContext writeContext;
-  ResourceScript writer(reader.context());
-  ScriptFile &file = reader.targetFile();
-  if (writer.write(taskRecord, taskRecord->targetLanguage, file, writeContext, false,
-                   &reader.sourceFile()) != ScriptResult::Ok)
-    return 2;
   const QString out = read.has(QStringLiteral("out"))
                           ? QFileInfo(read.value(QStringLiteral("out"))).absoluteFilePath()
                           : taskRecord->targetPath;
   QString failure;
-  if (!writeTaskFiles(reader.entries(), taskRecord, out, taskRecord->targetLanguage,
-                      file.takeData(), &failure))
+  QByteArray bytes;
+  const TargetKind kind = targetKindFor(out);
+  if (kind == TargetKind::Script) {
+    ResourceScript writer(reader.context());
+    ScriptFile &file = reader.targetFile();
+    if (writer.write(taskRecord, taskRecord->targetLanguage, file, WriteContext(), false,
+                     &reader.sourceFile()) != ScriptResult::Ok)
+      return 2;
+    bytes = file.takeData();
+    file.truncate();
+  } else if (!compiledImportTarget(reader, out, kind, bytes, failure)) {
     return fail(failure);
-  file.truncate();
+  }
+  if (!writeTaskFiles(reader.entries(), taskRecord, out, taskRecord->targetLanguage,
+                      std::move(bytes), &failure, kind != TargetKind::Script))
+    return fail(failure);
   std::printf("%d of %d %s matched, %d %s changed\n", result.matched, result.records,
               result.records == 1 ? "record" : "records", int(result.changed.size()),
               result.changed.size() == 1 ? "item" : "items");

@@ -86,6 +86,8 @@ bool runTask(const Task &task, const QString &mode, const QString &memory) {
   } else {
     arguments << QStringLiteral("--target") << task.targetPath;
   }
+  if (!task.sourceHeader.isEmpty())
+    arguments << QStringLiteral("--header") << task.sourceHeader;
   QProcess process;
   if (!memory.isEmpty()) {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();

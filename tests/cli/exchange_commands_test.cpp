@@ -2,6 +2,7 @@
 // write, what they say and their exit statuses.
 #include "cli/cli_run.h"
 #include "support/qt_printers.h"
+#include "support/rc_compiler.h"
 
 #include <QDir>
 #include <QFile>
@@ -61,6 +62,42 @@ TEST_F(ExchangeCommandsTest, EachFormatCarriesTheExampleToANewTargetUnchanged) {
     EXPECT_TRUE(in.out.contains("records matched")) << in.out.toStdString();
     EXPECT_EQ(dumped(path("new_" + format + ".rc")), original) << format.toStdString();
   }
+}
+
+// A translation brought back into a program's language DLL rewrites the DLL, never a
+// script into it; a program is never made anew by an import.
+TEST_F(ExchangeCommandsTest, AnImportIntoALanguageDllRewritesTheDll) {
+  write("app.rc", "LANGUAGE 9, 1\nSTRINGTABLE\nBEGIN\n 100 \"Open\"\n 101 \"Close\"\nEND\n");
+  QString error;
+  const QByteArray res = test::compileScript(path("app.rc"), {}, 1252, dir.path(), error);
+  ASSERT_FALSE(res.isEmpty()) << error.toStdString();
+  write("app.res", res);
+  const QStringList side{"--source", path("app.res"),     "--source-language",
+                         "1033",     "--target-language", "1031"};
+  ASSERT_EQ(runCli(QStringList{"translate"} + side +
+                   QStringList{"--new-target", path("de.rc"), "--out", path("de.dll")})
+                .status,
+            0);
+  const CliRun exported =
+      runCli(QStringList{"export"} + side +
+             QStringList{"--target", path("de.dll"), "--format", "po", "--out", path("de.po")});
+  ASSERT_EQ(exported.status, 0) << exported.err.toStdString();
+  // The catalogue with the empty translation of "Open" filled in.
+  QByteArray po = read("de.po");
+  ASSERT_TRUE(po.contains("msgid \"Open\"\nmsgstr \"\"")) << po.constData();
+  po.replace("msgid \"Open\"\nmsgstr \"\"", "msgid \"Open\"\nmsgstr \"\xc3\x96\" \"ffnen\"");
+  write("de.po", po);
+  const CliRun imported = runCli(QStringList{"import"} + side +
+                                 QStringList{"--target", path("de.dll"), "--in", path("de.po")});
+  EXPECT_EQ(imported.status, 0) << imported.err.toStdString() << imported.out.toStdString();
+  EXPECT_TRUE(read("de.dll").startsWith("MZ"));
+  const QString texts = runCli({"dump", path("de.dll"), "--language", "1031"}).out;
+  EXPECT_TRUE(texts.contains(QStringLiteral("100\t\u00d6ffnen"))) << texts.toStdString();
+
+  const CliRun program = runCli(QStringList{"import"} + side +
+                                QStringList{"--target", path("new.exe"), "--in", path("de.po")});
+  EXPECT_NE(program.status, 0);
+  EXPECT_FALSE(QFile::exists(path("new.exe")));
 }
 
 TEST_F(ExchangeCommandsTest, ExitStatusesSayWhatHappened) {

@@ -57,20 +57,24 @@ QString buildProgram(const QDir &dir) {
   return {};
 }
 
-// The German texts of the example's script, by their English ones.
-QHash<QString, QString> germanTexts(Settings &settings, Prompter &prompter, Progress &progress) {
-  Session pair(settings, prompter, progress);
+// The German texts of the example's script, by their English ones, read from copies so
+// that the example stays as it is.
+QHash<QString, QString> germanTexts(const QDir &dir, Settings &settings, Prompter &prompter,
+                                    Progress &progress) {
   QHash<QString, QString> texts;
-  if (pair.open({exampleFile(QStringLiteral("example.rc")), 1033, false,
-                 exampleFile(QStringLiteral("example_de.rc")), 1031}) !=
-      Session::OpenResult::Opened)
+  dir.mkpath(QStringLiteral("pair"));
+  const QString source = dir.filePath(QStringLiteral("pair/example.rc"));
+  const QString target = dir.filePath(QStringLiteral("pair/example_de.rc"));
+  if (!QFile::copy(exampleFile(QStringLiteral("example.rc")), source) ||
+      !QFile::copy(exampleFile(QStringLiteral("example_de.rc")), target))
+    return texts;
+  Session pair(settings, prompter, progress);
+  if (pair.open({source, 1033, false, target, 1031}) != Session::OpenResult::Opened)
     return texts;
   for (const auto &entry : pair.entries())
     if (!entry->sourceText.isEmpty() && !entry->targetText.isEmpty())
       texts.insert(entry->sourceText, entry->targetText);
   pair.close();
-  QFile::remove(exampleFile(QStringLiteral("example.rc.1033")));
-  QFile::remove(exampleFile(QStringLiteral("example_de.rc.1031")));
   return texts;
 }
 
@@ -92,7 +96,7 @@ TEST(Screenshots, ProgramWithoutItsScripts) {
   settings.setInteger(QStringLiteral("SavingOption"), 1);
   test::ScriptedPrompter prompter;
   NullProgress progress;
-  const QHash<QString, QString> german = germanTexts(settings, prompter, progress);
+  const QHash<QString, QString> german = germanTexts(dir, settings, prompter, progress);
   ASSERT_FALSE(german.isEmpty());
   WorkbenchAssembly workbench(settings, prompter, progress, nullptr);
   MainFrame &frame = workbench.frame();

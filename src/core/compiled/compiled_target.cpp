@@ -96,6 +96,22 @@ bool readBase(const Task *task, const QString &outPath, int language, Base &base
   return false;
 }
 
+// A program's resources carry no memory flags; a .res file gives them as llvm-rc does:
+// moveable and discardable icons and cursors; moveable, pure and discardable menus,
+// dialogs, string tables and icon groups; moveable and pure the rest.
+QList<CompiledResource> withMemoryFlags(QList<CompiledResource> resources) {
+  for (CompiledResource &resource : resources) {
+    if (resource.memoryFlags != 0)
+      continue;
+    const quint16 type = resource.type.isNumber() ? resource.type.number : 0;
+    resource.memoryFlags = type == 1 || type == 3 ? 0x1010
+                           : type == 4 || type == 5 || type == 6 || type == 12 || type == 14
+                               ? 0x1030
+                               : 0x0030;
+  }
+  return resources;
+}
+
 } // namespace
 
 CompiledTarget compiledTarget(const Task *task, const EntryList &entries,
@@ -116,7 +132,7 @@ CompiledTarget compiledTarget(const Task *task, const EntryList &entries,
                           writing, task->sourceHeader.isEmpty() ? nullptr : &names, base.side);
   switch (kind) {
   case TargetKind::CompiledResources:
-    out.bytes = writeResFile(translated);
+    out.bytes = writeResFile(withMemoryFlags(translated));
     break;
   case TargetKind::LanguageDll:
     out.bytes = writeLanguageDll(translated, !base.bytes.startsWith("MZ") ||

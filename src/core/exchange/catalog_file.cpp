@@ -67,18 +67,27 @@ QString utcOffset(const QDateTime &now) {
       .arg(minutes % 60, 2, 10, QLatin1Char('0'));
 }
 
-// The inside of a quoted line, or false when the line is not one string.
-bool quotedInside(QStringView line, QStringView &inside) {
-  if (line.size() < 2 || line.front() != u'"' || line.back() != u'"')
-    return false;
-  // The closing quote must not be escaped.
-  qsizetype backslashes = 0;
-  for (qsizetype i = line.size() - 2; i >= 1 && line[i] == u'\\'; --i)
-    ++backslashes;
-  if (backslashes % 2 != 0)
-    return false;
-  inside = line.mid(1, line.size() - 2);
-  return true;
+// The inside of a quoted line (strings side by side on it joined, as msgfmt joins
+// them), or false when the line is not strings alone.
+bool quotedInside(QStringView line, QString &inside) {
+  inside.clear();
+  qsizetype i = 0;
+  bool any = false;
+  while (i < line.size()) {
+    if (line[i] != u'"')
+      return false;
+    qsizetype end = i + 1;
+    while (end < line.size() && line[end] != u'"')
+      end += line[end] == u'\\' ? 2 : 1;
+    if (end >= line.size())
+      return false;
+    inside += line.mid(i + 1, end - i - 1);
+    any = true;
+    i = end + 1;
+    while (i < line.size() && line[i].isSpace())
+      ++i;
+  }
+  return any;
 }
 
 QStringView trimmedView(QStringView line) {
@@ -180,7 +189,7 @@ private:
   enum class State { Between, InContext, InMsgid, InMsgstr };
 
   bool finish();
-  void continueMsgid(QStringView text, bool quoted, QStringView inside);
+  void continueMsgid(QStringView text, bool quoted, QString &inside);
   void between(QStringView text);
   // Forgets a record that broke off before its msgstr.
   void drop() {
@@ -202,7 +211,7 @@ private:
 };
 
 bool CatalogParser::take(QStringView text) {
-  QStringView inside;
+  QString inside;
   const bool quoted = quotedInside(text, inside);
   switch (m_state) {
   case State::InMsgstr:
@@ -255,13 +264,13 @@ bool CatalogParser::finish() {
   return more;
 }
 
-void CatalogParser::continueMsgid(QStringView text, bool quoted, QStringView inside) {
+void CatalogParser::continueMsgid(QStringView text, bool quoted, QString &inside) {
   if (text.startsWith(QLatin1String("msgstr "))) {
     if (!quotedInside(text.mid(7).trimmed(), inside)) {
       drop();
       return;
     }
-    m_record.msgstr = inside.toString();
+    m_record.msgstr = inside;
     m_state = State::InMsgstr;
   } else if (quoted) {
     m_record.msgid += inside;
@@ -271,7 +280,7 @@ void CatalogParser::continueMsgid(QStringView text, bool quoted, QStringView ins
 }
 
 void CatalogParser::between(QStringView text) {
-  QStringView inside;
+  QString inside;
   if (text.startsWith(QLatin1String("#,")) && text.contains(QLatin1String("fuzzy"))) {
     m_fuzzy = m_fuzzy || !m_kept;
   } else if (text == QLatin1String(kKeptComment)) {
@@ -282,7 +291,7 @@ void CatalogParser::between(QStringView text) {
   } else if (text.startsWith(QLatin1String("msgctxt "))) {
     m_record = CatalogRecord();
     if (quotedInside(text.mid(8).trimmed(), inside)) {
-      m_record.context = inside.toString();
+      m_record.context = inside;
       m_state = State::InContext;
     }
   } else if (text.startsWith(QLatin1String("msgid "))) {
@@ -292,7 +301,7 @@ void CatalogParser::between(QStringView text) {
     m_record = CatalogRecord();
     if (quotedInside(text.mid(6).trimmed(), inside)) {
       m_record.context = context;
-      m_record.msgid = inside.toString();
+      m_record.msgid = inside;
       m_state = State::InMsgid;
     }
   }

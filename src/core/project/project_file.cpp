@@ -75,6 +75,13 @@ QList<Task> parseProjectFile(const QByteArray &content, const QString &projectFo
     QString value;
     switch (state) {
     case 0:
+      // A compiled source's header follows its task's block, where readers that do not
+      // know it pass over it.
+      value = projectKeyValue(line, QLatin1String("SOURCEHEADER="));
+      if (!value.isNull() && !tasks.isEmpty()) {
+        tasks.last().sourceHeader = paths.resolve(value);
+        continue;
+      }
       value = projectKeyValue(line, QLatin1String("TASK="));
       if (!value.isNull()) {
         pending = Task();
@@ -129,6 +136,8 @@ QByteArray formatProjectFile(const QList<Task> &tasks, const QString &projectFol
             QString::number(quint32(task.sourceLanguage)) + QLatin1String("\r\nTARGETFILE=") +
             written(task.targetPath) + QLatin1String("\r\nTARGETLANGUAGE=") +
             QString::number(quint32(task.targetLanguage)) + QLatin1String("\r\n}\r\n");
+    if (!task.sourceHeader.isEmpty())
+      text += QLatin1String("SOURCEHEADER=") + written(task.sourceHeader) + QLatin1String("\r\n");
   }
   QByteArray bytes;
   bytes.reserve(2 + text.size() * 2);

@@ -83,6 +83,7 @@ Session::ProjectTaskOpened Session::openProjectTask(const Task &wanted) {
   Task *task = m_tasks.append();
   task->name = wanted.name;
   task->sourcePath = projectPath(wanted.sourcePath);
+  task->sourceHeader = wanted.sourceHeader.isEmpty() ? QString() : projectPath(wanted.sourceHeader);
   task->sourceLanguage = m_sourceLanguage;
   task->targetPath = wanted.targetPath.isEmpty() ? QString() : projectPath(wanted.targetPath);
   task->targetLanguage = m_targetLanguage;

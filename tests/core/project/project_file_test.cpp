@@ -33,11 +33,12 @@ Task task(const QString &name, const QString &source, int sourceLanguage, const 
 QString render(const QList<Task> &tasks) {
   QString out;
   for (const Task &t : tasks)
-    out += QStringLiteral("%1|%2|%3|%4|%5\n")
+    out += QStringLiteral("%1|%2|%3|%4|%5|%6\n")
                .arg(t.name, t.sourcePath)
                .arg(t.sourceLanguage)
                .arg(t.targetPath)
-               .arg(t.targetLanguage);
+               .arg(t.targetLanguage)
+               .arg(t.sourceHeader);
   return out;
 }
 
@@ -124,6 +125,23 @@ TEST(ProjectFile, WritesSevenCrLfLinesInUtf16) {
   EXPECT_EQ(parseProjectFile(none, "/p").value(0).sourceLanguage, -1);
 }
 
+// A program's header follows its task's block, where a reader that does not know it
+// passes over it without losing the task.
+TEST(ProjectFile, AHeaderLineFollowsItsTasksBlock) {
+  QList<Task> tasks{task("A", "/p/a.exe", 1033, "/p/a.dll", 1031),
+                    task("B", "/p/b.rc", 1033, "", 1031)};
+  tasks.first().sourceHeader = "/p/resource.h";
+  const QByteArray bytes = formatProjectFile(tasks, "/p", false);
+  EXPECT_EQ(bytes, utf16("TASK=A\r\n{\r\nSOURCEFILE=/p/a.exe\r\nSOURCELANGUAGE=1033\r\n"
+                         "TARGETFILE=/p/a.dll\r\nTARGETLANGUAGE=1031\r\n}\r\n"
+                         "SOURCEHEADER=/p/resource.h\r\n"
+                         "TASK=B\r\n{\r\nSOURCEFILE=/p/b.rc\r\nSOURCELANGUAGE=1033\r\n"
+                         "TARGETFILE=\r\nTARGETLANGUAGE=1031\r\n}\r\n"));
+  EXPECT_EQ(render(parseProjectFile(bytes, "/p")), render(tasks));
+  // Before any task the line names nothing.
+  EXPECT_TRUE(parseProjectFile(utf16("SOURCEHEADER=/p/r.h\r\n"), "/p").isEmpty());
+}
+
 class RoundTrip : public ::testing::TestWithParam<bool> {};
 
 TEST_P(RoundTrip, GivesTheSameTasksInTheSameOrder) {
@@ -131,11 +149,12 @@ TEST_P(RoundTrip, GivesTheSameTasksInTheSameOrder) {
   const QString root = dir.path();
   QDir(root).mkpath("proj/sub");
   QDir(root).mkpath("res");
-  const QList<Task> tasks{
-      task("In folder", root + "/proj/app.rc", 1033, root + "/proj/sub/de.rc", 1031),
-      task("Sibling", root + "/res/a.rc", 1036, root + "/res/b.rc2", 1040),
-      task("Elsewhere", "/usr/share/x.rc", 1033, "", 1031),
-      task("", root + "/proj/app.rc", 0, root + "/app.rc", 1049)};
+  QList<Task> tasks{task("In folder", root + "/proj/app.rc", 1033, root + "/proj/sub/de.rc", 1031),
+                    task("Sibling", root + "/res/a.rc", 1036, root + "/res/b.rc2", 1040),
+                    task("Elsewhere", "/usr/share/x.rc", 1033, "", 1031),
+                    task("", root + "/proj/app.rc", 0, root + "/app.rc", 1049),
+                    task("Program", root + "/proj/app.exe", 1033, root + "/proj/app_de.dll", 1031)};
+  tasks.last().sourceHeader = root + "/res/resource.h";
   Project project;
   project.tasks = tasks;
   project.path = root + "/proj/p.tvx";

@@ -100,6 +100,21 @@ TEST_F(CompiledTargetSession, ALanguageDllChosenOnSavingIsOpenedAgainAndRewritte
   EXPECT_EQ(fileKindOf(dll), FileKind::LanguageDll);
   EXPECT_EQ(stringsIn(dll, 1031),
             QStringList({QStringLiteral("\u00d6ffnen"), QStringLiteral("Schlie\u00dfen")}));
+
+  // The DLL as a source of its own, written as a .res file: the memory flags a program
+  // does not keep are given as the resource compilers give them.
+  const QString res = dir.filePath("from_dll.res");
+  ASSERT_EQ(session.open({dll, 1031, false, res, 1036}), Session::OpenResult::Opened);
+  ASSERT_TRUE(session.save()) << prompter.messages.join(u'\n').toStdString();
+  QFile written(res);
+  ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+  const ResFileRead read = readResFile(written.readAll());
+  ASSERT_FALSE(read.resources.isEmpty());
+  for (const CompiledResource &resource : read.resources)
+    EXPECT_EQ(resource.memoryFlags, resource.type == ResourceId::fromNumber(4) ||
+                                            resource.type == ResourceId::fromNumber(6)
+                                        ? 0x1030
+                                        : 0x0030);
 }
 
 TEST_F(CompiledTargetSession, TheFileTypeChosenDecidesTheForm) {
