@@ -122,6 +122,10 @@ bool translateProbe(const QString &folder, const QString &machine, TranslatedPro
               error) &&
          step(folder, cli, QStringList{"translate", "--target", "de.rc", "--out", "de.res"} + task,
               error) &&
+         step(folder, cli,
+              QStringList{"translate", "--target", "de.rc", "--out", "probe_de.exe", "--in-place"} +
+                  task,
+              error) &&
          step(folder, mingwTool(machine, "windres"),
               {"-c", "65001", "-i", "de.rc", "-o", "oracle_rc.o"}, error) &&
          step(folder, mingwTool(machine, "gcc"),

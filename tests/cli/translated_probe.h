@@ -23,7 +23,8 @@ QList<std::pair<QString, QString>> probeTranslations();
 
 // Builds the probe for MACHINE ("x86_64" or "i686") in FOLDER, and translates it as a
 // user does: decompile; export the texts as a PO catalog, translate it, import it into
-// a new German script; translate into a DLL and a .res file. Then builds the oracle
+// a new German script; translate into a DLL, a .res file and a copy of the program with
+// German added (probe_de.exe). Then builds the oracle
 // DLL from the German script. False with the failed step's command and output.
 bool translateProbe(const QString &folder, const QString &machine, TranslatedProbe &probe,
                     QString &error);

@@ -68,8 +68,9 @@ protected:
   void SetUp() override { ASSERT_TRUE(error_.isEmpty()) << error_.toStdString(); }
 
   // What the probe shows of the DLL ("-" for its own resources) in LANGUAGE.
-  static QStringList shown(const QString &dll, const QString &language) {
-    const test::WineRun run = test::runUnderWine(folder_->path(), {"probe.exe", dll, language});
+  static QStringList shown(const QString &dll, const QString &language,
+                           const QString &program = QStringLiteral("probe.exe")) {
+    const test::WineRun run = test::runUnderWine(folder_->path(), {program, dll, language});
     EXPECT_TRUE(run.finished && run.status == 0)
         << "wine probe.exe " << dll.toStdString() << ": " << run.err.toStdString();
     return decoded(run.out);
@@ -126,6 +127,21 @@ TEST_F(WineTranslatedProgram, ShowsWhatTheDllWindresCompiledOfTheScriptShows) {
   const QStringList oracle = shown("oracle.dll", "0407");
   ASSERT_EQ(oracle.size(), 19) << oracle.join(u'\n').toStdString();
   EXPECT_EQ(shown("de.dll", "0407"), oracle);
+}
+
+// The copy of the program with German added shows, of its own resources, what the
+// language DLL shows: every German text, every control in its place. LoadStringW follows
+// Wine's locale, which finds the copy's English, so its lines are left out.
+TEST_F(WineTranslatedProgram, ACopyOfTheProgramShowsItsGermanAsTheDllDoes) {
+  const auto withoutLoadString = [](QStringList lines) {
+    lines.removeIf([](const QString &line) { return line.startsWith("loadstring "); });
+    return lines;
+  };
+  const QStringList dll = withoutLoadString(shown("de.dll", "0407"));
+  ASSERT_EQ(dll.size(), 16) << dll.join(u'\n').toStdString();
+  EXPECT_EQ(withoutLoadString(shown("-", "0407", "probe_de.exe")), dll);
+  // Its English stays as it was.
+  EXPECT_EQ(shown("-", "0409", "probe_de.exe"), shown("-", "0409"));
 }
 
 } // namespace

@@ -33,12 +33,12 @@ Task task(const QString &name, const QString &source, int sourceLanguage, const 
 QString render(const QList<Task> &tasks) {
   QString out;
   for (const Task &t : tasks)
-    out += QStringLiteral("%1|%2|%3|%4|%5|%6\n")
+    out += QStringLiteral("%1|%2|%3|%4|%5%6\n")
                .arg(t.name, t.sourcePath)
                .arg(t.sourceLanguage)
                .arg(t.targetPath)
                .arg(t.targetLanguage)
-               .arg(t.sourceHeader);
+               .arg(t.sourceHeader.isEmpty() ? QString() : u'|' + t.sourceHeader);
   return out;
 }
 
