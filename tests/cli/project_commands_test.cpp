@@ -2,6 +2,7 @@
 #include "cli/cli_run.h"
 #include "support/local_http_server.h"
 #include "support/qt_printers.h"
+#include "support/rc_compiler.h"
 
 #include <QDeadlineTimer>
 #include <QDir>
@@ -81,6 +82,33 @@ TEST_F(ProjectCommandTest, ListAndTranslate) {
   EXPECT_TRUE(lines[0].startsWith("Good\tok\t")) << lines[0].toStdString();
   EXPECT_TRUE(lines[1].startsWith("New\tok\t")) << lines[1].toStdString();
   EXPECT_TRUE(QFile::exists(dir.filePath("new_de.rc")));
+}
+
+// A program's task gets its header (a header that is not there fails that task); its
+// target is a script, since a project never names a program or DLL to write.
+TEST_F(ProjectCommandTest, AProgramsTaskGetsItsHeader) {
+  write("app.rc", "LANGUAGE 9, 1\nSTRINGTABLE\nBEGIN\n 100 \"Open\"\nEND\n");
+  QString error;
+  write("app.res", test::compileScript(dir.filePath("app.rc"), {}, 1252, dir.path(), error));
+  ASSERT_TRUE(error.isEmpty()) << error.toStdString();
+  write("resource.h", "#define IDS_OPEN 100\n");
+  const QString task = block("App", "./app.res", "./app_de.rc");
+  const QString project = write("p.tvx", utf16(task + "SOURCEHEADER=./resource.h\r\n"));
+  const CliRun translated = runCli({"project", project, "translate"});
+  EXPECT_EQ(translated.status, 0) << translated.out.toStdString() << translated.err.toStdString();
+  QFile script(dir.filePath("app_de.rc"));
+  ASSERT_TRUE(script.open(QIODevice::ReadOnly));
+  EXPECT_TRUE(script.readAll().contains("IDS_OPEN"));
+
+  const QString missing = write("m.tvx", utf16(task + "SOURCEHEADER=./none.h\r\n"));
+  const CliRun failed = runCli({"project", missing, "translate"});
+  EXPECT_NE(failed.status, 0);
+  EXPECT_TRUE(failed.out.contains("none.h")) << failed.out.toStdString();
+
+  const CliRun dll = runCli(
+      {"project", write("d.tvx", utf16(block("App", "./app.res", "./app_de.dll"))), "translate"});
+  EXPECT_NE(dll.status, 0);
+  EXPECT_FALSE(QFile::exists(dir.filePath("app_de.dll")));
 }
 
 TEST_F(ProjectCommandTest, TranslateWritesOnlyWhereTheProjectMayWrite) {
