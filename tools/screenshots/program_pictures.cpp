@@ -8,16 +8,21 @@
 #include "seam/settings.h"
 #include "support/scripted_prompter.h"
 #include "task/open_resources_dialog.h"
+#include "task/save_to_file_dialog.h"
 #include "task/task_form.h"
 #include "workbench/main_frame.h"
 #include "workbench/session.h"
 
 #include "widget_test_support.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QLineEdit>
+#include <QPainter>
 #include <QProcess>
 #include <gtest/gtest.h>
 
@@ -81,6 +86,7 @@ QHash<QString, QString> germanTexts(const QDir &dir, Settings &settings, Prompte
 TEST(Screenshots, ProgramWithoutItsScripts) {
   const QString out = QString::fromLocal8Bit(qgetenv("TARVELO_SCREENSHOTS"));
   ASSERT_FALSE(out.isEmpty()) << "TARVELO_SCREENSHOTS names the folder for the pictures";
+  QDir().mkpath(out);
   initGuiResources();
   // A plain folder name, since the pictures show it.
   QDir dir(QDir::temp().filePath(QStringLiteral("Example")));
@@ -122,6 +128,32 @@ TEST(Screenshots, ProgramWithoutItsScripts) {
       session.changeTargetText(entry.get(), *found);
   ASSERT_TRUE(session.save()) << prompter.messages.join(u'\n').toStdString();
   ASSERT_TRUE(QFile::exists(dll));
+
+  // Save As offers the forms a program's translation takes.
+  SaveFileRequest saveRequest;
+  saveRequest.title = QStringLiteral("Save As - example.exe");
+  saveRequest.path = dll;
+  saveRequest.writeLanguage = 1031;
+  saveRequest.kinds = {TargetKind::Script, TargetKind::CompiledResources, TargetKind::LanguageDll,
+                       TargetKind::ProgramCopy};
+  saveRequest.kind = TargetKind::LanguageDll;
+  SaveToFileDialog save(saveRequest, &frame);
+  save.resize(900, 480);
+  save.show();
+  QApplication::processEvents();
+  QImage picture = save.grab().toImage();
+  // The file types, opened over the dialog as the translator sees them.
+  if (auto *types = save.fileDialog()->findChild<QComboBox *>(QStringLiteral("fileTypeCombo"))) {
+    types->showPopup();
+    QApplication::processEvents();
+    QWidget *popup = types->view()->window();
+    const QPoint corner = save.mapFromGlobal(popup->mapToGlobal(QPoint(0, 0)));
+    QPainter painter(&picture);
+    painter.drawImage(corner, popup->grab().toImage());
+    types->hidePopup();
+  }
+  EXPECT_TRUE(picture.save(out + QStringLiteral("/save-program.png")));
+  save.hide();
 
   TextEntry *options = entryNamed(session, QStringLiteral("IDD_OPTIONS"), QStringLiteral("DIALOG"));
   ASSERT_NE(options, nullptr);
