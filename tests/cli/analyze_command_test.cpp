@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -91,10 +92,10 @@ TEST_F(AnalyzeCommandTest, CsvGivesEveryBandOfTheTaskAndTheTotal) {
 }
 
 TEST_F(AnalyzeCommandTest, JsonParsesWithTheSameCounts) {
-  const CliRun run = analyze({"--format", "json", "--out", path("out/analysis.json")});
+  const CliRun run = analyze({"--format", "json", "--out", path("analysis.json")});
   ASSERT_EQ(run.status, 0) << run.err.toStdString();
   EXPECT_TRUE(run.out.isEmpty());
-  QFile file(path("out/analysis.json"));
+  QFile file(path("analysis.json"));
   ASSERT_TRUE(file.open(QIODevice::ReadOnly));
   QJsonParseError error;
   const QJsonDocument document = QJsonDocument::fromJson(file.readAll(), &error);
@@ -172,6 +173,14 @@ TEST_F(AnalyzeCommandTest, AProjectTaskThatCannotBeReadGivesOneAndTheOthersAreRe
   // target holds no translation now.
   EXPECT_TRUE(csv.contains("\"Again\",\"Repetition\",5,14,79,\n")) << csv.toStdString();
   EXPECT_TRUE(csv.contains("\"Again\",\"100%\",2,6,22,\n"));
+}
+
+TEST_F(AnalyzeCommandTest, AnOutputThatCannotBeWrittenGivesOneAndLeavesNothing) {
+  const CliRun run = analyze({"--out", path("no/such/folder/analysis.txt")});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_TRUE(run.err.contains("no/such/folder/analysis.txt")) << run.err.toStdString();
+  EXPECT_TRUE(run.out.isEmpty());
+  EXPECT_FALSE(QFileInfo::exists(path("no")));
 }
 
 TEST_F(AnalyzeCommandTest, AMissingMemoryIsReported) {
