@@ -79,9 +79,12 @@ void analyseGeneratedTask(benchmark::State &state) {
   }
   const BandLimits limits;
   std::vector<BandCount> total;
+  int lookups = 0;
   for (auto _ : state) {
+    lookups = 0;
     AnalysisRun run(limits, CountingRule::Characters);
     run.addTask(QStringLiteral("generated"), entries, kEnglish, kGerman, [&](const QString &text) {
+      ++lookups;
       const QList<FuzzyPair> pairs = client.fuzzyPairs(text, limits.lowest.back(), 1);
       return MemoryScore{pairs.isEmpty() ? 0 : pairs.first().score, QString()};
     });
@@ -91,11 +94,68 @@ void analyseGeneratedTask(benchmark::State &state) {
   for (const BandCount &band : total)
     items += band.segments;
   state.counters["items"] = items;
+  state.counters["lookups"] = lookups;
+  state.counters["fuzzy"] =
+      items - total[2].segments - total.back().segments - total[BandLimits::kRepetition].segments;
   state.counters["exact"] = total[2].segments;
   state.counters["repetitions"] = total[BandLimits::kRepetition].segments;
   state.counters["no_match"] = total.back().segments;
 }
 BENCHMARK(analyseGeneratedTask)
+    ->Arg(100000)
+    ->Arg(1000000)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
+
+// The generated script repeats its texts: few of them reach the memory. Here every item
+// is a text of its own, a stored source with one letter changed, so that each one takes
+// a fuzzy search of the memory of state.range(0) pairs.
+void analyseDistinctTexts(benchmark::State &state) {
+  constexpr int kItems = 2000;
+  const int pairs = int(state.range(0));
+  bench::SilentPrompter prompter(Prompter::Answer::YesToAll);
+  NullProgress progress;
+  MemorySettings settings;
+  QTemporaryDir folder;
+  TmLibrary library;
+  if (!library.load() || !library.exports().fuzzyTM || !library.exports().beginTMBatch) {
+    state.SkipWithError("the memory library (kestrine) with fuzzy matches is not beside the "
+                        "program");
+    return;
+  }
+  const TmExports &tm = library.exports();
+  const EntryList none;
+  learnPairs(tm, folder.path(), none, pairs);
+  EntryList entries(false);
+  for (int i = 0; i < kItems; ++i) {
+    auto entry = std::make_unique<StringEntry>();
+    entry->sourceText =
+        QStringLiteral("Filler source test %1 of the memory").arg(i * (pairs / kItems));
+    entries.append(std::move(entry));
+  }
+  settings.setText(QStringLiteral("TMPath"), folder.path());
+  EntryList unused;
+  MemoryClient client(tm, unused, settings, prompter, progress);
+  client.start();
+  if (!client.connectTo(kEnglish, kGerman)) {
+    state.SkipWithError("the memory cannot be connected");
+    return;
+  }
+  const BandLimits limits;
+  int fuzzy = 0;
+  for (auto _ : state) {
+    AnalysisRun run(limits, CountingRule::Characters);
+    run.addTask(QStringLiteral("distinct"), entries, kEnglish, kGerman, [&](const QString &text) {
+      const QList<FuzzyPair> found = client.fuzzyPairs(text, limits.lowest.back(), 1);
+      return MemoryScore{found.isEmpty() ? 0 : found.first().score, QString()};
+    });
+    const std::vector<BandCount> total = run.total();
+    fuzzy = kItems - total[2].segments - total.back().segments;
+  }
+  state.counters["items"] = kItems;
+  state.counters["fuzzy"] = fuzzy;
+}
+BENCHMARK(analyseDistinctTexts)
     ->Arg(100000)
     ->Arg(1000000)
     ->Unit(benchmark::kMillisecond)
