@@ -25,6 +25,7 @@ int runTmDelete(const QStringList &arguments);
 int runPseudo(const QStringList &arguments);
 int runTmCopy(const QStringList &arguments);
 int runDecompile(const QStringList &arguments);
+int runAnalyze(const QStringList &arguments);
 
 // Prints the usage of every command.
 void printHelp();

@@ -127,6 +127,8 @@ int main(int argc, char **argv) {
     return tarvelo::cli::runTmCopy(arguments);
   if (command == QLatin1String("decompile"))
     return tarvelo::cli::runDecompile(arguments);
+  if (command == QLatin1String("analyze"))
+    return tarvelo::cli::runAnalyze(arguments);
   std::fprintf(stderr, "error: unknown command '%s' (see tarvelo-cli --help)\n",
                command.toUtf8().constData());
   return 2;

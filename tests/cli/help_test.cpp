@@ -11,7 +11,7 @@ namespace {
 const char *const kCommands[] = {"dump",    "languages", "translate", "learn",     "tm-search",
                                  "export",  "import",    "tm-import", "tm-export", "tm-delete",
                                  "tm-copy", "check",     "pseudo",    "report",    "find-scripts",
-                                 "project", "decompile", "--help"};
+                                 "project", "decompile", "analyze",   "--help"};
 
 TEST(CliHelpTest, EveryCommandHasOneParagraphBetweenTheUsageAndTheNote) {
   const test::CliRun run = test::runCli({"--help"});

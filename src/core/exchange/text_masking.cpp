@@ -32,8 +32,9 @@ int insertFormatEnd(const QString &text, int from) {
   return -1;
 }
 
-// The length of the piece that starts at i and must stay as written, or 0.
-int pieceLength(const QString &text, int i) {
+} // namespace
+
+int verbatimPieceLength(const QString &text, int i) {
   const int length = int(text.size());
   const QChar c = text[i];
   // "&&" is an ampersand; a mark that is not the access key stays where it is.
@@ -86,6 +87,12 @@ int pieceLength(const QString &text, int i) {
       return end + 1 - i;
   }
   return 0;
+}
+
+namespace {
+
+int pieceLength(const QString &text, int i) {
+  return verbatimPieceLength(text, i);
 }
 
 QString placeholder(int index) {

@@ -21,6 +21,11 @@ struct MaskedText {
 
 MaskedText maskText(const QString &source);
 
+// The length of the piece at text[i] that a translation keeps as written (a format
+// specification, an escape, "&&", a numbered placeholder, or the single "&" of an
+// access key), or 0.
+int verbatimPieceLength(const QString &text, int i);
+
 // A translation longer than this many times the text sent, and this many characters
 // more, is not one.
 inline constexpr int kAnswerGrowth = 10;

@@ -1,0 +1,176 @@
+// Analysing the generated script against a large memory: one fuzzy search per distinct
+// source text, the items put in their bands. The memory is learnt once per size.
+#include "analysis/analysis_run.h"
+#include "script/entry_list.h"
+#include "script/task.h"
+#include "support/benchmark_task.h"
+#include "tmclient/memory_client.h"
+#include "tmclient/tm_library.h"
+
+#include <QCoreApplication>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+namespace tarvelo {
+namespace {
+
+using bench::kEnglish;
+using bench::kGerman;
+
+const char16_t *wide(const QString &text) {
+  return reinterpret_cast<const char16_t *>(text.utf16());
+}
+
+// The generated task's pairs, a third as they are, a third with one letter changed and a
+// third left out, then numbered pairs up to `count`.
+int learnPairs(const TmExports &tm, const QString &path, const EntryList &translated, int count) {
+  tm.setTMPath(wide(path));
+  tm.connectTM(kEnglish, kGerman);
+  tm.beginTMBatch();
+  int stored = 0, index = 0;
+  for (const auto &entry : translated) {
+    QString source = entry->sourceText;
+    if (source.size() < 8 || entry->targetText.isEmpty() || ++index % 3 == 0)
+      continue;
+    if (index % 3 == 2)
+      source[source.size() / 2] = u'q';
+    stored += tm.addPair(wide(source), wide(entry->targetText), 1);
+  }
+  for (int i = 0; stored < count; ++i) {
+    const QString source = QStringLiteral("Filler source text %1 of the memory").arg(i);
+    const QString target = QStringLiteral("Fülltext %1 des Speichers").arg(i);
+    stored += tm.addPair(wide(source), wide(target), 1);
+  }
+  tm.endTMBatch();
+  return stored;
+}
+
+void analyseGeneratedTask(benchmark::State &state) {
+  bench::SilentPrompter prompter(Prompter::Answer::YesToAll);
+  NullProgress progress;
+  MemorySettings settings;
+  QTemporaryDir folder;
+  TmLibrary library;
+  if (!library.load() || !library.exports().fuzzyTM || !library.exports().beginTMBatch) {
+    state.SkipWithError("the memory library (kestrine) with fuzzy matches is not beside the "
+                        "program");
+    return;
+  }
+  const TmExports &tm = library.exports();
+  {
+    EntryList translated;
+    TaskChain tasks;
+    if (!bench::readGeneratedTask(state, translated, tasks, true))
+      return;
+    state.counters["pairs"] = learnPairs(tm, folder.path(), translated, int(state.range(0)));
+  }
+  // Without the target nothing is a context match: every text goes to the memory.
+  EntryList entries;
+  TaskChain tasks;
+  if (!bench::readGeneratedTask(state, entries, tasks, false))
+    return;
+  settings.setText(QStringLiteral("TMPath"), folder.path());
+  EntryList unused;
+  MemoryClient client(tm, unused, settings, prompter, progress);
+  client.start();
+  if (!client.connectTo(kEnglish, kGerman)) {
+    state.SkipWithError("the memory cannot be connected");
+    return;
+  }
+  const BandLimits limits;
+  std::vector<BandCount> total;
+  int lookups = 0;
+  for (auto _ : state) {
+    lookups = 0;
+    AnalysisRun run(limits, CountingRule::Characters);
+    run.addTask(QStringLiteral("generated"), entries, kEnglish, kGerman, [&](const QString &text) {
+      ++lookups;
+      const QList<FuzzyPair> pairs = client.fuzzyPairs(text, limits.lowest.back(), 1);
+      return MemoryScore{pairs.isEmpty() ? 0 : pairs.first().score, QString()};
+    });
+    total = run.total();
+  }
+  int items = 0;
+  for (const BandCount &band : total)
+    items += band.segments;
+  state.counters["items"] = items;
+  state.counters["lookups"] = lookups;
+  state.counters["fuzzy"] =
+      items - total[2].segments - total.back().segments - total[BandLimits::kRepetition].segments;
+  state.counters["exact"] = total[2].segments;
+  state.counters["repetitions"] = total[BandLimits::kRepetition].segments;
+  state.counters["no_match"] = total.back().segments;
+}
+BENCHMARK(analyseGeneratedTask)
+    ->Arg(100000)
+    ->Arg(1000000)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
+
+// The generated script repeats its texts: few of them reach the memory. Here every item
+// is a text of its own, a stored source with one letter changed, so that each one takes
+// a fuzzy search of the memory of state.range(0) pairs.
+void analyseDistinctTexts(benchmark::State &state) {
+  constexpr int kItems = 2000;
+  const int pairs = int(state.range(0));
+  bench::SilentPrompter prompter(Prompter::Answer::YesToAll);
+  NullProgress progress;
+  MemorySettings settings;
+  QTemporaryDir folder;
+  TmLibrary library;
+  if (!library.load() || !library.exports().fuzzyTM || !library.exports().beginTMBatch) {
+    state.SkipWithError("the memory library (kestrine) with fuzzy matches is not beside the "
+                        "program");
+    return;
+  }
+  const TmExports &tm = library.exports();
+  const EntryList none;
+  learnPairs(tm, folder.path(), none, pairs);
+  EntryList entries(false);
+  for (int i = 0; i < kItems; ++i) {
+    auto entry = std::make_unique<StringEntry>();
+    entry->sourceText =
+        QStringLiteral("Filler source test %1 of the memory").arg(i * (pairs / kItems));
+    entries.append(std::move(entry));
+  }
+  settings.setText(QStringLiteral("TMPath"), folder.path());
+  EntryList unused;
+  MemoryClient client(tm, unused, settings, prompter, progress);
+  client.start();
+  if (!client.connectTo(kEnglish, kGerman)) {
+    state.SkipWithError("the memory cannot be connected");
+    return;
+  }
+  const BandLimits limits;
+  int fuzzy = 0;
+  for (auto _ : state) {
+    AnalysisRun run(limits, CountingRule::Characters);
+    run.addTask(QStringLiteral("distinct"), entries, kEnglish, kGerman, [&](const QString &text) {
+      const QList<FuzzyPair> found = client.fuzzyPairs(text, limits.lowest.back(), 1);
+      return MemoryScore{found.isEmpty() ? 0 : found.first().score, QString()};
+    });
+    const std::vector<BandCount> total = run.total();
+    fuzzy = kItems - total[2].segments - total.back().segments;
+  }
+  state.counters["items"] = kItems;
+  state.counters["fuzzy"] = fuzzy;
+}
+BENCHMARK(analyseDistinctTexts)
+    ->Arg(100000)
+    ->Arg(1000000)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
+
+} // namespace
+} // namespace tarvelo
+
+int main(int argc, char **argv) {
+  // The library is found beside the program, which needs the application object.
+  QCoreApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv))
+    return 1;
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
