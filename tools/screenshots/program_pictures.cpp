@@ -83,6 +83,33 @@ QHash<QString, QString> germanTexts(const QDir &dir, Settings &settings, Prompte
   return texts;
 }
 
+// Save As offering the forms a program's translation takes, its file types open.
+QImage saveDialogPicture(const QString &dll, QWidget &frame) {
+  SaveFileRequest saveRequest;
+  saveRequest.title = QStringLiteral("Save As - example.exe");
+  saveRequest.path = dll;
+  saveRequest.writeLanguage = 1031;
+  saveRequest.kinds = {TargetKind::Script, TargetKind::CompiledResources, TargetKind::LanguageDll,
+                       TargetKind::ProgramCopy};
+  saveRequest.kind = TargetKind::LanguageDll;
+  SaveToFileDialog save(saveRequest, &frame);
+  save.resize(900, 480);
+  save.show();
+  QApplication::processEvents();
+  QImage picture = save.grab().toImage();
+  if (auto *types = save.fileDialog()->findChild<QComboBox *>(QStringLiteral("fileTypeCombo"))) {
+    types->showPopup();
+    QApplication::processEvents();
+    QWidget *popup = types->view()->window();
+    const QPoint corner = save.mapFromGlobal(popup->mapToGlobal(QPoint(0, 0)));
+    QPainter painter(&picture);
+    painter.drawImage(corner, popup->grab().toImage());
+    types->hidePopup();
+  }
+  save.hide();
+  return picture;
+}
+
 TEST(Screenshots, ProgramWithoutItsScripts) {
   const QString out = QString::fromLocal8Bit(qgetenv("TARVELO_SCREENSHOTS"));
   ASSERT_FALSE(out.isEmpty()) << "TARVELO_SCREENSHOTS names the folder for the pictures";
@@ -129,31 +156,7 @@ TEST(Screenshots, ProgramWithoutItsScripts) {
   ASSERT_TRUE(session.save()) << prompter.messages.join(u'\n').toStdString();
   ASSERT_TRUE(QFile::exists(dll));
 
-  // Save As offers the forms a program's translation takes.
-  SaveFileRequest saveRequest;
-  saveRequest.title = QStringLiteral("Save As - example.exe");
-  saveRequest.path = dll;
-  saveRequest.writeLanguage = 1031;
-  saveRequest.kinds = {TargetKind::Script, TargetKind::CompiledResources, TargetKind::LanguageDll,
-                       TargetKind::ProgramCopy};
-  saveRequest.kind = TargetKind::LanguageDll;
-  SaveToFileDialog save(saveRequest, &frame);
-  save.resize(900, 480);
-  save.show();
-  QApplication::processEvents();
-  QImage picture = save.grab().toImage();
-  // The file types, opened over the dialog as the translator sees them.
-  if (auto *types = save.fileDialog()->findChild<QComboBox *>(QStringLiteral("fileTypeCombo"))) {
-    types->showPopup();
-    QApplication::processEvents();
-    QWidget *popup = types->view()->window();
-    const QPoint corner = save.mapFromGlobal(popup->mapToGlobal(QPoint(0, 0)));
-    QPainter painter(&picture);
-    painter.drawImage(corner, popup->grab().toImage());
-    types->hidePopup();
-  }
-  EXPECT_TRUE(picture.save(out + QStringLiteral("/save-program.png")));
-  save.hide();
+  EXPECT_TRUE(saveDialogPicture(dll, frame).save(out + QStringLiteral("/save-program.png")));
 
   TextEntry *options = entryNamed(session, QStringLiteral("IDD_OPTIONS"), QStringLiteral("DIALOG"));
   ASSERT_NE(options, nullptr);

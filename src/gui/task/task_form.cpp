@@ -143,6 +143,12 @@ TaskForm::TaskForm(bool withTaskName, QWidget *parent) : QWidget(parent) {
   m_fillFromMemory->setObjectName(QStringLiteral("fillFromMemory"));
   grid->addWidget(m_fillFromMemory, row++, 0, 1, 3);
 
+  connectControls();
+  updateTargetEnabled();
+  showKinds();
+}
+
+void TaskForm::connectControls() {
   connect(m_sourcePath, &QLineEdit::textChanged, this, &TaskForm::changed);
   connect(m_targetPath, &QLineEdit::textChanged, this, &TaskForm::changed);
   connect(m_sourcePath, &QLineEdit::textChanged, this, &TaskForm::showKinds);
@@ -163,8 +169,6 @@ TaskForm::TaskForm(bool withTaskName, QWidget *parent) : QWidget(parent) {
     if (!path.isEmpty())
       m_sourceHeader->setText(QDir::toNativeSeparators(path));
   });
-  updateTargetEnabled();
-  showKinds();
 }
 
 void TaskForm::showKinds() {

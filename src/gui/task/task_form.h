@@ -53,6 +53,7 @@ private:
   void browse(QLineEdit *edit, bool mustExist);
   void setTarget(const QString &path);
   void showKinds();
+  void connectControls();
 
   Settings *m_settings = nullptr;
   QString m_openTargetPath;
