@@ -184,7 +184,7 @@
         </translation>
     </message>
     <message>
-        <location filename="../../src/core/exchange/text_masking.cpp" line="+232"/>
+        <location filename="../../src/core/exchange/text_masking.cpp" line="+239"/>
         <source>it holds more placeholders than the text sent</source>
         <translation>sie enthält mehr Platzhalter als der gesendete Text</translation>
     </message>
@@ -656,7 +656,7 @@
         <translation>Ungültige Quelldatei</translation>
     </message>
     <message>
-        <location filename="../../src/core/workbench/project_flows.cpp" line="+116"/>
+        <location filename="../../src/core/workbench/project_flows.cpp" line="+117"/>
         <location filename="../../src/gui/app/fixed_texts.cpp" line="+1"/>
         <source>Operation was canceled by user. Do you want to continue next task?</source>
         <translation>Der Vorgang wurde vom Benutzer abgebrochen. Möchten Sie mit der nächsten Aufgabe fortfahren?</translation>
@@ -738,12 +738,17 @@
         <translation>Die Datei konnte nicht gesendet werden.</translation>
     </message>
     <message>
-        <location filename="../../src/core/workbench/save_flows.cpp" line="+94"/>
+        <location filename="../../src/core/workbench/save_flows.cpp" line="+95"/>
+        <source>&apos;%1&apos; is the program itself: its translation would be added to it, and a signed program loses its signature. Change the program?</source>
+        <translation>„%1“ ist das Programm selbst: Seine Übersetzung würde ihm hinzugefügt, und ein signiertes Programm verliert seine Signatur. Das Programm ändern?</translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>&apos;%1&apos; will be a copy of the program with the translation added. A signed program loses its signature: sign the copy again before you ship it. The program itself is not changed. Write the copy?</source>
         <translation>„%1“ wird eine Kopie des Programms mit hinzugefügter Übersetzung. Ein signiertes Programm verliert seine Signatur: Signieren Sie die Kopie erneut, bevor Sie sie ausliefern. Das Programm selbst wird nicht verändert. Kopie schreiben?</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+22"/>
         <source>The program&apos;s digital signature was removed from &apos;%1&apos;: the copy was changed. Sign it again before you ship it.</source>
         <translation>Die digitale Signatur des Programms wurde aus „%1“ entfernt: Die Kopie wurde verändert. Signieren Sie sie erneut, bevor Sie sie ausliefern.</translation>
     </message>
@@ -1144,7 +1149,7 @@ Wollen Sie fortfahren?</translation>
         <translation>Eine kompilierte Datei wird aus einer kompilierten Quelle (einem Programm oder einer .res-Datei) geschrieben oder in eine kompilierte Datei, die die Ressourcen des Programms bereits enthält. Speichern Sie ein Skript, oder öffnen Sie das Programm als Quelle.</translation>
     </message>
     <message>
-        <location line="+36"/>
+        <location line="+52"/>
         <source>&apos;%1&apos; is not written as a compiled file</source>
         <translation>„%1“ wird nicht als kompilierte Datei geschrieben</translation>
     </message>
@@ -4325,7 +4330,7 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
         <translation>Leere Einträge aus dem Übersetzungsspeicher füllen</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+24"/>
         <source>Header of the Program</source>
         <translation>Header des Programms</translation>
     </message>
@@ -4335,7 +4340,7 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
         <translation>Headerdateien (*.h *.hh *.hpp);;Alle Dateien (*)</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+22"/>
         <source>New file, written as: %1</source>
         <translation>Neue Datei, geschrieben als: %1</translation>
     </message>

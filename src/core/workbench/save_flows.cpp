@@ -86,18 +86,30 @@ bool Session::scriptTargetBytes(Task *task, const QString &path, int language, b
   return true;
 }
 
+// A changed program is the translator's to ship: said before the first copy is written,
+// and every time the program itself would be changed (Save To Source File).
+bool Session::confirmProgramCopy(const Task *task, const QString &path) {
+  const QString native = QDir::toNativeSeparators(path);
+  if (sameFile(path, task->sourcePath))
+    return m_prompter.askYesNo(
+        QCoreApplication::translate("Prompter",
+                                    "'%1' is the program itself: its translation would be added "
+                                    "to it, and a signed program loses its signature. Change the "
+                                    "program?")
+            .arg(native));
+  return fileKindOf(path) == FileKind::Program ||
+         m_prompter.askYesNo(
+             QCoreApplication::translate(
+                 "Prompter", "'%1' will be a copy of the program with the translation added. A "
+                             "signed program loses its signature: sign the copy again before you "
+                             "ship it. The program itself is not changed. Write the copy?")
+                 .arg(native));
+}
+
 // The target as a compiled file; false after a message saying why it cannot be made.
 bool Session::compiledTargetBytes(Task *task, const QString &path, int language, TargetKind kind,
                                   QByteArray &bytes) {
-  // A changed program is the translator's to ship: said once, before the first copy.
-  if (kind == TargetKind::ProgramCopy && fileKindOf(path) != FileKind::Program &&
-      !m_prompter.askYesNo(QCoreApplication::translate(
-                               "Prompter",
-                               "'%1' will be a copy of the program with the translation added. "
-                               "A signed program loses its signature: sign the copy again "
-                               "before you ship it. The program itself is not changed. "
-                               "Write the copy?")
-                               .arg(QDir::toNativeSeparators(path))))
+  if (kind == TargetKind::ProgramCopy && !confirmProgramCopy(task, path))
     return false;
   const CompiledTarget made =
       compiledTarget(task, m_entries, writeContextOf(m_settings), path, kind, language);

@@ -166,6 +166,7 @@ private:
                          QByteArray &bytes, QList<SideFile> &sideFiles);
   bool compiledTargetBytes(Task *task, const QString &path, int language, TargetKind kind,
                            QByteArray &bytes);
+  bool confirmProgramCopy(const Task *task, const QString &path);
   // Files read or written are remembered with their time and size, so that one another
   // program changed is not replaced without asking.
   void rememberFile(const QString &path);

@@ -8,6 +8,7 @@
 
 #include "compiled/compiled_source.h"
 #include "compiled/dialog_template.h"
+#include "compiled/language_dll.h"
 #include "compiled/string_block.h"
 #include "script/text_entry.h"
 #include "seam/progress.h"
@@ -214,6 +215,43 @@ TEST_F(CompiledTargetSession, ALayoutChangedInTheEditorGoesIntoTheTemplate) {
   // What the editor left alone keeps the source's template.
   EXPECT_EQ(german.controls[1].width, 40);
   EXPECT_EQ(german.controls[0].style & ~0x2000u, 0x50010000u);
+}
+
+// Saving a program's translation into the program itself asks every time; No leaves it.
+TEST_F(CompiledTargetSession, TheProgramItselfIsChangedOnlyWhenTheTranslatorSaysSo) {
+  QFile res(compiled(kEnglish, QStringLiteral("app")));
+  ASSERT_TRUE(res.open(QIODevice::ReadOnly));
+  QByteArray program = writeLanguageDll(readResFile(res.readAll()).resources, true);
+  // An entry point makes the library a program with code.
+  const qsizetype entry = 0x80 + 4 + 20 + 16;
+  program[entry] = '\x10';
+  const QString path = dir.filePath("app.dll");
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write(program);
+  file.close();
+  ASSERT_EQ(fileKindOf(path), FileKind::Program);
+
+  ASSERT_EQ(session.open({path, 1033, true, QString(), 1031}), Session::OpenResult::Opened);
+  session.changeTargetText(entryOf(QStringLiteral("Open")), QStringLiteral("\u00d6ffnen"));
+  prompter.savePaths << path;
+  prompter.saveKinds << TargetKind::ProgramCopy;
+  prompter.answers << Prompter::Answer::No;
+  prompter.messages.clear();
+  EXPECT_FALSE(session.saveToSourceFile());
+  ASSERT_FALSE(prompter.messages.isEmpty());
+  EXPECT_TRUE(prompter.messages.front().contains("is the program itself"))
+      << prompter.messages.front().toStdString();
+  QFile unchanged(path);
+  ASSERT_TRUE(unchanged.open(QIODevice::ReadOnly));
+  EXPECT_EQ(unchanged.readAll(), program);
+
+  prompter.savePaths << path;
+  prompter.saveKinds << TargetKind::ProgramCopy;
+  prompter.answers << Prompter::Answer::Yes;
+  EXPECT_TRUE(session.saveToSourceFile()) << prompter.messages.join(u'\n').toStdString();
+  EXPECT_EQ(stringsIn(path, 1031).value(0), QStringLiteral("\u00d6ffnen"));
+  EXPECT_EQ(stringsIn(path, 1033).value(0), QStringLiteral("Open"));
 }
 
 } // namespace
