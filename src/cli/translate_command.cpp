@@ -18,6 +18,7 @@
 #include "script/verification.h"
 #include "seam/progress.h"
 #include "seam/settings.h"
+#include "workbench/path_rules.h"
 #include "workbench/undo_stack.h"
 
 #include <QFile>
@@ -132,14 +133,6 @@ bool parse(const QStringList &arguments, TranslateOptions &options, QString &err
 bool hasProgramExtension(const QString &path) {
   const QString suffix = QFileInfo(path).suffix().toLower();
   return QStringList{"exe", "dll", "ocx", "cpl", "mui"}.contains(suffix);
-}
-
-// Whether two paths name one file, through links as well.
-bool sameFile(const QString &a, const QString &b) {
-  const QFileInfo first(a), second(b);
-  if (first.exists() && second.exists())
-    return first.canonicalFilePath() == second.canonicalFilePath();
-  return first.absoluteFilePath() == second.absoluteFilePath();
 }
 
 // What the output asked for can be written from the source: --in-place needs a

@@ -218,7 +218,16 @@ bool readHeaderNames(const QString &path, HeaderNames &names, QString &error) {
                          : QStringLiteral("no such file"));
     return false;
   }
-  names = parseHeaderNames(file.readAll());
+  // A header names a program's identifiers; a file far larger is not one, and a project
+  // from someone else must not make the program read gigabytes.
+  constexpr qint64 kLargestHeader = 16 * 1024 * 1024;
+  if (info.size() > kLargestHeader) {
+    error = QStringLiteral("%1: the header cannot be read: it is larger than %2 MB")
+                .arg(info.absoluteFilePath())
+                .arg(kLargestHeader / (1024 * 1024));
+    return false;
+  }
+  names = parseHeaderNames(file.read(kLargestHeader));
   names.fileName = info.fileName();
   return true;
 }

@@ -130,6 +130,13 @@ TEST(HeaderNames, AHeaderThatCannotBeReadIsNamedInTheError) {
   ASSERT_TRUE(readHeaderNames(file.fileName(), names, error));
   EXPECT_EQ(names.fileName, QStringLiteral("res.h"));
   EXPECT_EQ(names.name(3, NameKind::String), QStringLiteral("IDS_A"));
+  // A file far larger than any header (a project may name any file) is not read.
+  QFile huge(dir.filePath("huge.h"));
+  ASSERT_TRUE(huge.open(QIODevice::WriteOnly));
+  ASSERT_TRUE(huge.resize(17 * 1024 * 1024));
+  huge.close();
+  EXPECT_FALSE(readHeaderNames(huge.fileName(), names, error));
+  EXPECT_TRUE(error.contains("larger than 16 MB")) << error.toStdString();
 }
 
 } // namespace
