@@ -86,6 +86,7 @@ bool openSourceScript(ScriptFile &file, const QString &path, QString *error,
       decompileResources(resources, QFileInfo(path).completeBaseName(), kSourceSpelledData,
                          header.isEmpty() ? nullptr : &names);
   file.openData(script.text.toUtf8());
+  file.setDecompiled(true);
   if (sideFiles)
     *sideFiles = script.sideFiles;
   return true;

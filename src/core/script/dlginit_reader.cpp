@@ -56,6 +56,8 @@ ScriptResult StatementReader::readDlgInitRecord(bool &ended) {
   }
   if (valueOf(control, kind) == 0)
     return ScriptResult::Ok; // the terminator
+  // The string has no literal: the record from its control on stands for it.
+  const TextPosition recordStart = {m_lines.tokenLine(), m_lines.tokenColumn() + 1, 0, 0, false};
   QString message, length, reserved, token;
   const TokenKind messageKind = nextValue(m_lines, message);
   const TokenKind lengthKind = nextValue(m_lines, length);
@@ -80,6 +82,9 @@ ScriptResult StatementReader::readDlgInitRecord(bool &ended) {
     if ((word >> 8) & 0xFF)
       bytes.append(char((word >> 8) & 0xFF));
   }
+  m_textPosition = recordStart;
+  m_textPosition.endLine = m_lines.lineNumber();
+  m_textPosition.endColumn = m_lines.columnAfterLast();
   if (valueOf(message, messageKind) == 0x403)
     addEntry(QStringLiteral("DLGINIT"), control, CodePage::toUtf16(bytes, m_lines.codePage()));
   return ScriptResult::Ok;

@@ -52,6 +52,7 @@ void EntryCollector::statementStarting(StatementReader &) {
 void EntryCollector::entry(StatementReader &reader, const QString &kind, const QString &identifier,
                            const QString &text) {
   const QString stored = text.contains(u'"') ? undoubleQuotes(text) : text;
+  m_position = reader.textPosition();
   if (!m_isSource)
     matchTargetText(reader.block(), kind, identifier, stored);
   else
@@ -71,6 +72,7 @@ void EntryCollector::addSourceEntry(const RawBlockPtr &block, const QString &kin
       stored.isSharedWith(text) ? QString(stored.constData(), stored.size()) : stored;
   entry->task = m_task;
   entry->sourceBlock = block;
+  entry->sourcePosition = m_position;
   if (!block->firstEntry)
     block->firstEntry = entry.get();
   m_context.entries->append(std::move(entry));

@@ -41,6 +41,7 @@ private:
   Task *m_lastPulledTask;
   TextEntry *m_cursor = nullptr; // last matched entry of the resource being read
   BlockLookup m_blockLookup;     // the entries of the block matched last
+  TextPosition m_position;       // of the text being placed
 };
 
 } // namespace tarvelo

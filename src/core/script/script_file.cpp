@@ -112,6 +112,7 @@ bool ScriptFile::open(const QString &path) {
 
 void ScriptFile::openData(const QByteArray &data) {
   m_data = data;
+  m_decompiled = false;
   m_encoding = detectEncoding(m_data);
   m_readPos = contentStart();
   m_blankLines = 0;

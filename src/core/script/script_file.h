@@ -29,6 +29,9 @@ public:
   bool isUnicode() const { return m_encoding == Utf16; }
   bool isUtf8() const { return m_encoding == Utf8Bom || m_encoding == Utf8; }
   const QString &path() const { return m_path; }
+  // The text is the script decompiled from a compiled file, not the file's own lines.
+  bool isDecompiled() const { return m_decompiled; }
+  void setDecompiled(bool decompiled) { m_decompiled = decompiled; }
   qsizetype size() const { return m_data.size(); }
   bool isEmpty() const { return m_data.size() == contentStart(); }
 
@@ -102,6 +105,7 @@ private:
   int m_blankLineLimit = 0;
   int m_blankLines = 0;
   int m_crLf = -1; // -1 as the encoding has it, 0 line feeds, 1 CR LF
+  bool m_decompiled = false;
 };
 
 } // namespace tarvelo

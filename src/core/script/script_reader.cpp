@@ -461,7 +461,12 @@ TokenKind ScriptReader::peekToken(bool skipDirectives) {
   m_pending.valid = true;
   m_pending.crossedLine = m_lineNumber != line || (lineUsed && kind != TokenKind::EndOfFile);
   m_pending.kind = kind;
+  m_pending.stringPosition = m_stringPosition;
   return kind;
+}
+
+int ScriptReader::columnAfterLast() const {
+  return (m_position < 0 ? int(lineBody().size()) : m_position + 1) + 1;
 }
 
 TokenKind ScriptReader::nextToken(QString &text, bool skipDirectives) {
@@ -469,8 +474,20 @@ TokenKind ScriptReader::nextToken(QString &text, bool skipDirectives) {
     // The caller's storage is kept for the next token read ahead.
     m_pending.valid = false;
     text.swap(m_pending.text);
+    m_stringPosition = m_pending.stringPosition;
     return m_pending.kind;
   }
+  const TokenKind kind = readToken(text, skipDirectives);
+  if (kind == TokenKind::String) {
+    // Recorded as the literal is read, in columns of the decoded line; a wide string's
+    // token starts at its L, one before the quote.
+    m_stringPosition = {m_tokenLine, m_tokenColumn + (m_tokenWide ? 2 : 1), m_lineNumber,
+                        columnAfterLast(), false};
+  }
+  return kind;
+}
+
+TokenKind ScriptReader::readToken(QString &text, bool skipDirectives) {
   for (;;) {
     // Blanks on the current line are passed over at once.
     if (m_position >= 0) {
@@ -484,6 +501,7 @@ TokenKind ScriptReader::nextToken(QString &text, bool skipDirectives) {
     } while (LineCursor::isBlank(c));
     m_tokenLine = m_lineNumber;
     m_tokenColumn = m_position == -1 ? int(m_line.size()) - 1 : m_position;
+    m_tokenWide = c != u'"';
     // Most tokens end on their line and are taken from it at once.
     const TokenKind onLine =
         c != 0 && m_position >= 0 ? tokenOnLine(text, c) : TokenKind::EndOfFile;

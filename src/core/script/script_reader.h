@@ -4,6 +4,7 @@
 #include "script/merged_lines.h"
 #include "script/raw_block.h"
 #include "script/script_file.h"
+#include "script/text_position.h"
 #include "script/token.h"
 
 #include <QString>
@@ -50,6 +51,13 @@ public:
   const QString &peekedText() const { return m_pending.text; }
   // Whether the rest of the current line, comments aside, begins with a quote.
   bool restOfLineStartsString() const;
+  // Where the token read last starts (line, 0-based index in it).
+  int tokenLine() const { return m_tokenLine; }
+  int tokenColumn() const { return m_tokenColumn; }
+  // Where the string literal read last stands, quotes included (1-based columns).
+  const TextPosition &stringPosition() const { return m_stringPosition; }
+  // The 1-based column past the character handed out last.
+  int columnAfterLast() const;
   // The text of the line the token read last stands on, from that token on.
   QString textAtToken() const;
   // Passes over the rest of a block whose BEGIN has been read, depth levels deep, to
@@ -83,6 +91,7 @@ private:
   TokenKind readNotPair(QString &text);
   void takeWordRun(QString &text);
   TokenKind readNumber(QString &text, char16_t first);
+  TokenKind readToken(QString &text, bool skipDirectives);
 
   ScriptFile m_file;
   int m_codePage = 0;
@@ -91,6 +100,8 @@ private:
   int m_position = -1;
   int m_tokenLine = 0;
   int m_tokenColumn = 0;
+  bool m_tokenWide = false; // the token read last starts before its quote
+  TextPosition m_stringPosition;
   // A token read ahead by peekToken; crossedLine tells that reading it moved to a
   // later line (the rest of the peeking line held nothing).
   struct Pending {
@@ -98,6 +109,7 @@ private:
     bool crossedLine = false;
     TokenKind kind = TokenKind::EndOfFile;
     QString text;
+    TextPosition stringPosition;
   };
   Pending m_pending;
   int m_lineNumber = 0;

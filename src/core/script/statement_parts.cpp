@@ -18,9 +18,12 @@ bool endsWithOperator(const QString &text) {
 } // namespace
 
 void StatementReader::readTextRest(QString &text) {
+  m_textPosition = m_lines.stringPosition();
   while (m_lines.peekToken(true) == TokenKind::String) {
     text += m_lines.peekedText();
     m_lines.nextToken(m_scratch, true);
+    m_textPosition.endLine = m_lines.stringPosition().endLine;
+    m_textPosition.endColumn = m_lines.stringPosition().endColumn;
   }
 }
 

@@ -37,6 +37,8 @@ ScriptResult StatementReader::run() {
     if (kind == TokenKind::EndOfFile)
       break;
     m_statementStart = m_lines.file().lastLineStart();
+    m_statementPosition = {m_lines.tokenLine(), m_lines.tokenColumn() + 1, m_lines.tokenLine(), 0,
+                           false};
     result = readStatement(kind, token);
     releaseBlock();
   }
@@ -234,8 +236,15 @@ ScriptResult StatementReader::skipBlockBody() {
 
 void StatementReader::addEntry(const QString &kind, const QString &identifier,
                                const QString &text) {
-  if (m_inWantedLanguage && m_excludedFromDepth == 0)
+  if (m_inWantedLanguage && m_excludedFromDepth == 0) {
+    // A text read from literals has their position; a resource without one, its
+    // statement's.
+    if (!m_textPosition.isKnown())
+      m_textPosition = m_statementPosition;
+    m_textPosition.compiled = m_lines.file().isDecompiled();
     m_handler.entry(*this, kind, identifier, text);
+  }
+  m_textPosition = TextPosition();
 }
 
 // A block starts with the line of its statement; it ends where reading stands

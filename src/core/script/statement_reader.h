@@ -34,6 +34,9 @@ public:
   const RawBlockPtr &block() const { return m_block; }
   // Where the line of the statement's first token starts.
   qsizetype statementStart() const { return m_statementStart; }
+  // Where the text handed to the handler stands: its literals, or for a resource
+  // without text, the statement's first token.
+  const TextPosition &textPosition() const { return m_textPosition; }
   // The #include lines outside conditional directives.
   const QString &header() const { return m_header; }
 
@@ -85,6 +88,8 @@ private:
   QString m_header;
   QString m_scratch; // storage for tokens read on the way
   qsizetype m_statementStart = 0;
+  TextPosition m_statementPosition; // the statement's first token
+  TextPosition m_textPosition;
   RawBlockPtr m_block;
 };
 

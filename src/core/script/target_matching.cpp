@@ -54,6 +54,7 @@ void EntryCollector::matchTargetText(const RawBlockPtr &block, const QString &ki
   if (!head->orderChanged)
     head->orderChanged = free != following;
   free->targetText = text;
+  free->targetPosition = m_position;
   free->setMatched(Matched);
   attachBlock(free, block);
   m_cursor = free;
@@ -73,6 +74,7 @@ TextEntry *EntryCollector::matchFirst(const RawBlockPtr &block, const QString &k
       continue;
     if (candidate->isTranslatable())
       candidate->targetText = text;
+    candidate->targetPosition = m_position;
     candidate->setMatched(Matched);
     attachBlock(candidate, block);
     return candidate;

@@ -4,6 +4,7 @@
 
 #include "script/dialog_layout.h"
 #include "script/raw_block.h"
+#include "script/text_position.h"
 
 #include <QList>
 #include <QPair>
@@ -68,6 +69,9 @@ public:
   QString targetText;
   RawBlockPtr sourceBlock;
   RawBlockPtr targetBlock;
+  // Where the text's literal stands in the source and in the target as read.
+  TextPosition sourcePosition;
+  TextPosition targetPosition;
   Task *task = nullptr;
   TextEntry *nextOccurrence = nullptr;
   TextEntry *prevOccurrence = nullptr;

@@ -1,0 +1,127 @@
+// JUnit XML for GitLab and Jenkins, and GitHub's workflow commands, from findings.
+#include "findings/finding_writers.h"
+
+#include <QMap>
+#include <QXmlStreamWriter>
+
+namespace tarvelo {
+
+namespace {
+
+// The item's name in a report: file, resource kind and identifier.
+QString itemName(const Finding &finding, const QString &uri) {
+  return uri + u':' + finding.resourceKind + u':' + finding.identifier;
+}
+
+// GitHub reads %, CR and LF as escapes in a message, and : and , too in a property.
+QString githubEscaped(const QString &text, bool property) {
+  QString out;
+  out.reserve(text.size());
+  for (const QChar c : text) {
+    if (c == u'%')
+      out += QLatin1String("%25");
+    else if (c == u'\r')
+      out += QLatin1String("%0D");
+    else if (c == u'\n')
+      out += QLatin1String("%0A");
+    else if (property && c == u':')
+      out += QLatin1String("%3A");
+    else if (property && c == u',')
+      out += QLatin1String("%2C");
+    else
+      out += c;
+  }
+  return out;
+}
+
+// Characters XML 1.0 cannot hold at all, even escaped, are shown as U+FFFD.
+QString xmlSafe(const QString &text) {
+  QString out = text;
+  for (QChar &c : out) {
+    const char16_t u = c.unicode();
+    if ((u < 0x20 && u != u'\t' && u != u'\n' && u != u'\r') || u == 0xFFFE || u == 0xFFFF)
+      c = QChar(0xFFFD);
+  }
+  return out;
+}
+
+} // namespace
+
+QByteArray junitDocument(const std::vector<FindingsRun> &runs, const QString &root) {
+  // Items by rule, in the rules' order.
+  QMap<int, std::vector<const Finding *>> byRule;
+  for (const FindingsRun &run : runs)
+    for (const Finding &finding : run.findings)
+      byRule[findingRuleIndex(finding.rule)].push_back(&finding);
+  QByteArray out;
+  QXmlStreamWriter xml(&out);
+  xml.setAutoFormatting(true);
+  xml.writeStartDocument();
+  xml.writeStartElement("testsuites");
+  for (auto it = byRule.cbegin(); it != byRule.cend(); ++it) {
+    const QString rule = it.value().front()->rule;
+    int failures = 0;
+    for (const Finding *finding : it.value())
+      failures += finding->failed ? 1 : 0;
+    xml.writeStartElement("testsuite");
+    xml.writeAttribute("name", rule);
+    xml.writeAttribute("tests", QString::number(it.value().size()));
+    xml.writeAttribute("failures", QString::number(failures));
+    xml.writeAttribute("time", "0");
+    for (const Finding *finding : it.value()) {
+      const QString uri = findingPath(finding->file, root);
+      xml.writeStartElement("testcase");
+      xml.writeAttribute("classname", rule);
+      xml.writeAttribute("name", xmlSafe(itemName(*finding, uri)));
+      xml.writeAttribute("file", uri);
+      if (finding->position.hasFileLine())
+        xml.writeAttribute("line", QString::number(finding->position.line));
+      xml.writeAttribute("time", "0");
+      if (finding->failed) {
+        xml.writeStartElement("failure");
+        xml.writeAttribute("message", xmlSafe(finding->message.section(u'\n', 0, 0)));
+        xml.writeAttribute("type", rule);
+        xml.writeCharacters(xmlSafe(finding->message + u'\n' + finding->text));
+        xml.writeEndElement();
+      }
+      xml.writeEndElement();
+    }
+    xml.writeEndElement();
+  }
+  xml.writeEndElement();
+  xml.writeEndDocument();
+  return out;
+}
+
+QByteArray githubAnnotations(const std::vector<FindingsRun> &runs, const QString &root) {
+  QString out;
+  for (const FindingsRun &run : runs) {
+    if (run.readFailed)
+      out += QLatin1String("::error title=") + githubEscaped(run.category, true) +
+             QLatin1String("::") + githubEscaped(run.failure, false) + u'\n';
+    for (const Finding &finding : run.findings) {
+      if (!finding.failed)
+        continue;
+      // GitHub shows notes as notices.
+      out += finding.level == FindingLevel::Error     ? QLatin1String("::error file=")
+             : finding.level == FindingLevel::Warning ? QLatin1String("::warning file=")
+                                                      : QLatin1String("::notice file=");
+      out += githubEscaped(findingPath(finding.file, root), true);
+      const TextPosition &at = finding.position;
+      if (at.hasFileLine()) {
+        out += QStringLiteral(",line=%1,col=%2").arg(at.line).arg(at.startColumn);
+        if (at.endLine > at.line)
+          out += QStringLiteral(",endLine=%1").arg(at.endLine);
+        if (at.endColumn > 0)
+          out += QStringLiteral(",endColumn=%1").arg(at.endColumn);
+      }
+      out += QLatin1String(",title=") +
+             githubEscaped(finding.rule + u' ' + finding.resourceKind + u' ' + finding.identifier,
+                           true) +
+             QLatin1String("::") + githubEscaped(finding.message, false) + u'\n';
+    }
+  }
+  return out.toUtf8();
+}
+
+} // namespace tarvelo
