@@ -1,8 +1,11 @@
 // The check command: spell-checks a target's translated items and prints the findings.
+#include "cli/check_task.h"
 #include "cli/cli_arguments.h"
 #include "cli/cli_prompter.h"
 #include "cli/commands.h"
+#include "cli/findings_output.h"
 #include "cli/task_reader.h"
+#include "findings/finding_writers.h"
 #include "script/text_entry.h"
 #include "script/verification.h"
 #include "seam/settings.h"
@@ -32,14 +35,17 @@ struct CheckOptions {
   bool spell = false;
   QString dictionaries;   // folders searched before the usual ones
   QString userDictionary; // empty: the one in the settings folder
+  FindingsOptions output;
 };
 
 bool parse(const QStringList &arguments, CheckOptions &options, QString &error) {
   CliArguments read;
   if (!read.parse(arguments,
-                  {"source", "source-language", "target", "target-language", "rules",
-                   "dictionaries", "user-dictionary", "header"},
+                  QStringList{"source", "source-language", "target", "target-language", "rules",
+                              "dictionaries", "user-dictionary", "header"} +
+                      findingsOptionNames(),
                   {"no-format-order", "translated-only", "spell"}, error) ||
+      !parseFindingsOptions(read, options.output, error) ||
       !read.language(QStringLiteral("source-language"), options.sourceLanguage, error) ||
       !read.language(QStringLiteral("target-language"), options.targetLanguage, error) ||
       !read.require({"source", "source-language", "target", "target-language"}, error))
@@ -85,6 +91,25 @@ std::unique_ptr<SpellChecker> openSpellChecker(const CheckOptions &options, int 
   return checker;
 }
 
+// Check's findings as JSON, SARIF, JUnit or GitHub annotations; the status --fail-on
+// asks for, else 1 when an item fails.
+int checkAsFindings(TaskReader &reader, const Inspector &inspector, SpellChecker *speller,
+                    const CheckOptions &options) {
+  const FindingsOptions &output = options.output;
+  const std::vector<FindingsRun> runs = {
+      checkFindings(reader, inspector, speller, options.translatedOnly, output.withPasses())};
+  const bool written = output.format == OutputFormat::Json
+                           ? writeOutput(findingsJson(runs, output.root), output)
+                           : writeFindings(runs, output);
+  if (!written)
+    return 2;
+  int failing = 0;
+  for (const Finding &finding : runs.front().findings)
+    failing += finding.failed ? 1 : 0;
+  std::fprintf(stderr, "%d findings\n", failing);
+  return findingsStatus(runs, output.failOn, failing > 0 ? 1 : 0);
+}
+
 } // namespace
 
 int runCheck(const QStringList &arguments) {
@@ -109,12 +134,18 @@ int runCheck(const QStringList &arguments) {
   CliPrompter prompter(false);
   TaskReader reader(prompter, settings);
   if (!reader.read(options.source, options.sourceLanguage, options.target, options.targetLanguage,
-                   false, options.header))
+                   false, options.header)) {
+    if (options.output.wantsFindings())
+      writeFindings({unreadTask(QStringLiteral("check"), options.target, reader.failure())},
+                    options.output);
     return 2;
+  }
 
   std::unique_ptr<SpellChecker> speller;
   if (options.spell)
     speller = openSpellChecker(options, reader.task()->targetLanguage);
+  if (options.output.format != OutputFormat::Text)
+    return checkAsFindings(reader, inspector, speller.get(), options);
 
   // The items as the item list shows them: each text, and a repeated pair once.
   int items = 0, failing = 0, misspelt = 0, misspeltItems = 0;
@@ -163,7 +194,13 @@ int runCheck(const QStringList &arguments) {
                  int(kMostSuggestedWords));
   if (speller)
     std::printf("%d misspelt words in %d items\n", misspelt, misspeltItems);
-  return failing > 0 || misspelt > 0 ? 1 : 0;
+  const int status = failing > 0 || misspelt > 0 ? 1 : 0;
+  if (options.output.failOn == FailOn::Default)
+    return status;
+  // The levels decide: the findings are made again for them.
+  return findingsStatus(
+      {checkFindings(reader, inspector, speller.get(), options.translatedOnly, false)},
+      options.output.failOn, status);
 }
 
 } // namespace tarvelo::cli

@@ -196,7 +196,8 @@ const char *const kCommandHelp[] = {
     "      word and suggestions, separated by tabs. A language without a dictionary\n"
     "      is said once on standard error and nothing is spell-checked.\n"
     "      Exit status 0 when every item passes (and no word is misspelt), 1 when\n"
-    "      one fails, 2 on bad arguments or a script that cannot be read.\n",
+    "      one fails, 2 on bad arguments or a script that cannot be read.\n"
+    "      --format json|sarif|junit|github, --root, --out and --fail-on as report.\n",
 
     "  pseudo --source S --source-language N --new-target T --target-language M\n"
     "         [--expansion PERCENT] [--right-to-left] [--utf16]\n"
@@ -212,7 +213,8 @@ const char *const kCommandHelp[] = {
     "      written or an item fails the automatic inspection; 2 on bad arguments.\n",
 
     "  report --source S --source-language N [--target T --target-language M]\n"
-    "         [--setting BITS] [--format text|json]\n"
+    "         [--setting BITS] [--format text|json|sarif|junit|github] [--root DIR]\n"
+    "         [--out FILE] [--fail-on error|warning|never]\n"
     "      Reads the task as translate does and reports its dialogs as the dialogs\n"
     "      report does, measuring texts with the dialogs' fonts: texts too long for\n"
     "      their controls (1), alignment styles (2) and other styles (4) added or\n"
@@ -228,7 +230,22 @@ const char *const kCommandHelp[] = {
     "      text needs in pixels, findings). The count of reported dialogs goes to\n"
     "      standard error.\n"
     "      Exit status 0 when nothing is reported, 1 when something is, 2 on bad\n"
-    "      arguments or a script that cannot be read.\n",
+    "      arguments or a script that cannot be read.\n"
+    "      Findings for continuous integration (report, check and project check\n"
+    "      alike): --format sarif writes SARIF 2.1.0 as GitHub code scanning takes\n"
+    "      it: one run per task and command, a rule per check (format-specification,\n"
+    "      access-key, character-count, misspelt-word, text-too-long, overlap,\n"
+    "      outside-dialog, same-access-key, style-changed), each result at its\n"
+    "      text's line and columns (UTF-16 units, a tab as one), or at its resource\n"
+    "      for a compiled file, with fingerprints that stay when other lines move.\n"
+    "      junit writes one testsuite per check and one testcase per item checked,\n"
+    "      as GitLab and Jenkins read it. github prints one ::error, ::warning or\n"
+    "      ::notice line per finding for GitHub Actions. --root: paths relative to\n"
+    "      DIR (default: the current folder). --out: written to FILE, whole or not\n"
+    "      at all. --fail-on: exit status 1 only for a finding of that level or\n"
+    "      above (never: 0); without it each command keeps its own status. A task\n"
+    "      that cannot be read is reported (a SARIF notification, a JUnit error)\n"
+    "      and the status is 2.\n",
 
     "  decompile FILE --out SCRIPT [--header FILE.h]\n"
     "      Writes the resources of a compiled file (a .res file, or a program or\n"
@@ -257,6 +274,7 @@ const char *const kCommandHelp[] = {
     "      2024-05-31T12:00:00. Exit status 0, or 2 on bad arguments.\n",
 
     "  project FILE.tvx list | check | translate [--tm DIR] [--allow-outside]\n"
+    "        [--format F] [--root DIR] [--out FILE] [--fail-on LEVEL] [--touching FILE]\n"
     "      list prints every task of the project: name, source, source language,\n"
     "      target and target language, separated by tabs. check and translate run\n"
     "      those commands over every task (translate with --new-target where the\n"
@@ -269,7 +287,10 @@ const char *const kCommandHelp[] = {
     "      and writes a target outside the project file's folder (and its\n"
     "      subfolders) only with --allow-outside; such a task is an error. Exit\n"
     "      status 0; 1 when a task fails; 2 on bad arguments or a project file that\n"
-    "      cannot be read.\n",
+    "      cannot be read. check with --format json, sarif, junit or github writes\n"
+    "      every task's findings in one output, as report describes. --touching\n"
+    "      FILE checks only the tasks whose source or target FILE lists (one path a\n"
+    "      line, relative to the current folder, as git diff --name-only prints).\n",
 
     "  --help\n"
     "      Shows this text.\n"};

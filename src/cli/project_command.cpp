@@ -1,7 +1,9 @@
 // The project command: list, check or translate every task of a project file.
 
+#include "cli/check_task.h"
 #include "cli/cli_arguments.h"
 #include "cli/commands.h"
+#include "cli/findings_output.h"
 #include "files/file_messages.h"
 #include "project/project_file.h"
 #include "project/project_paths.h"
@@ -9,8 +11,10 @@
 #include "text/printable_text.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QSet>
 #include <cstdio>
 
 namespace tarvelo::cli {
@@ -115,16 +119,40 @@ bool runTask(const Task &task, const QString &mode, const QString &memory) {
   return status == 0;
 }
 
+// The project's tasks whose source or target is one of the files listed in path (one a
+// line, relative to the current folder), as a change set lists them; false when the
+// list cannot be read.
+bool keepTouchedTasks(Project &project, const QString &path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) {
+    fail(cannotOpenMessage(QFileInfo(path).absoluteFilePath()));
+    return false;
+  }
+  QSet<QString> changed;
+  for (const QByteArray &line : file.readAll().split('\n'))
+    if (!line.trimmed().isEmpty())
+      changed.insert(QFileInfo(QString::fromUtf8(line.trimmed())).absoluteFilePath());
+  project.tasks.removeIf([&](const Task &task) {
+    return !changed.contains(QFileInfo(task.sourcePath).absoluteFilePath()) &&
+           !changed.contains(QFileInfo(task.targetPath).absoluteFilePath());
+  });
+  return true;
+}
+
 } // namespace
 
 int runProject(const QStringList &arguments) {
   CliArguments read;
   QString error;
-  if (!read.parse(arguments, {"tm"}, {"allow-outside"}, error, true))
+  FindingsOptions output;
+  if (!read.parse(arguments, QStringList{"tm", "touching"} + findingsOptionNames(),
+                  {"allow-outside"}, error, true) ||
+      !parseFindingsOptions(read, output, error))
     return fail(error);
   if (read.words().size() != 2)
     return fail(QStringLiteral("usage: tarvelo-cli project FILE.tvx list | check | translate "
-                               "[--tm DIR] [--allow-outside]"));
+                               "[--tm DIR] [--allow-outside] [--format F] [--root DIR] "
+                               "[--out FILE] [--fail-on LEVEL] [--touching FILE]"));
   const QString path = read.words()[0];
   const QString mode = read.words()[1];
   if (mode != QLatin1String("list") && mode != QLatin1String("check") &&
@@ -136,11 +164,20 @@ int runProject(const QStringList &arguments) {
     return fail(QStringLiteral("--tm goes with translate only"));
   if (read.has(QStringLiteral("allow-outside")) && !translate)
     return fail(QStringLiteral("--allow-outside goes with translate only"));
+  const bool findings = read.has(QStringLiteral("format")) || read.has(QStringLiteral("out")) ||
+                        read.has(QStringLiteral("fail-on"));
+  if ((findings || read.has(QStringLiteral("root")) || read.has(QStringLiteral("touching"))) &&
+      mode != QLatin1String("check"))
+    return fail(
+        QStringLiteral("--format, --root, --out, --fail-on and --touching go with check only"));
   Project project;
   if (!readProject(path, project))
     return fail(cannotOpenMessage(QFileInfo(path).absoluteFilePath()));
   if (project.tasks.isEmpty())
     std::fprintf(stderr, "warning: '%s' holds no task\n", path.toUtf8().constData());
+  else if (read.has(QStringLiteral("touching")) &&
+           !keepTouchedTasks(project, read.value(QStringLiteral("touching"))))
+    return 2;
 
   if (mode == QLatin1String("list")) {
     QString out;
@@ -150,6 +187,8 @@ int runProject(const QStringList &arguments) {
     std::fputs(printableText(out).toUtf8().constData(), stdout);
     return 0;
   }
+  if (findings && output.format != OutputFormat::Text)
+    return checkProjectFindings(project, output);
   int failed = 0;
   const QString folder = projectFolderOf(project.path);
   const bool allowOutside = read.has(QStringLiteral("allow-outside"));

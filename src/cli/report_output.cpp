@@ -24,7 +24,7 @@ QJsonValue sizeValue(bool measured, const QSize &size) {
 
 QJsonObject controlObject(const ControlReport &control) {
   QJsonArray found;
-  for (const Finding &finding : findings(control)) {
+  for (const ControlFinding &finding : findings(control)) {
     QJsonObject item{{"kind", QLatin1String(findingKey(finding.kind))}, {"text", finding.text}};
     if (!finding.names.isEmpty())
       item.insert("names", QJsonArray::fromStringList(finding.names));
@@ -52,7 +52,7 @@ QString reportLines(const DialogsReport &report) {
   QString out;
   for (const DialogReport &dialog : report.dialogs)
     for (const ControlReport &control : dialog.controls)
-      for (const Finding &finding : findings(control))
+      for (const ControlFinding &finding : findings(control))
         out += dialog.identifier + u'\t' + control.name + u'\t' + finding.text + u'\n';
   return out;
 }

@@ -35,15 +35,13 @@ bool TaskReader::read(const QString &sourcePath, int sourceLanguage, const QStri
   m_source = std::make_unique<ResourceScript>(m_context);
   QString damage;
   if (!m_source->openSource(task->sourcePath, &damage, task->sourceHeader)) {
-    const QString message = damage.isEmpty() ? cannotOpenMessage(task->sourcePath)
-                                             : task->sourcePath + QStringLiteral(": ") + damage;
-    std::fprintf(stderr, "error: %s\n", message.toUtf8().constData());
-    return false;
+    return fail(damage.isEmpty() ? cannotOpenMessage(task->sourcePath)
+                                 : task->sourcePath + QStringLiteral(": ") + damage);
   }
   if (m_source->read(true, task->sourceLanguage, task) != ScriptResult::Ok) {
     printSyntaxError(*m_source, task->sourcePath);
-    std::fprintf(stderr, "error: Invalid source file\n");
-    return false;
+    return fail(QStringLiteral("Invalid source file"),
+                syntaxErrorText(*m_source, task->sourcePath));
   }
   task->header = m_source->header();
   task->languageFound = m_source->languageFound();
@@ -63,16 +61,13 @@ bool TaskReader::read(const QString &sourcePath, int sourceLanguage, const QStri
     // resources, as a source is.
     ResourceScript reader(m_context);
     if (!reader.openSource(task->targetPath, &damage, task->sourceHeader)) {
-      const QString message = damage.isEmpty() ? cannotOpenMessage(task->targetPath)
-                                               : task->targetPath + QStringLiteral(": ") + damage;
-      std::fprintf(stderr, "error: %s\n", message.toUtf8().constData());
-      return false;
+      return fail(damage.isEmpty() ? cannotOpenMessage(task->targetPath)
+                                   : task->targetPath + QStringLiteral(": ") + damage);
     }
     if (reader.read(false, task->targetLanguage, task) != ScriptResult::Ok) {
       printSyntaxError(reader, task->targetPath);
-      std::fprintf(stderr, "error: File '%s' is not valid resource file.\n",
-                   task->targetPath.toUtf8().constData());
-      return false;
+      return fail(QStringLiteral("File '%1' is not valid resource file.").arg(task->targetPath),
+                  syntaxErrorText(reader, task->targetPath));
     }
     m_target = reader.file();
   } else {
@@ -88,11 +83,25 @@ bool TaskReader::read(const QString &sourcePath, int sourceLanguage, const QStri
   return true;
 }
 
-void printSyntaxError(const ResourceScript &script, const QString &path) {
+bool TaskReader::fail(const QString &message, const QString &detail) {
+  std::fprintf(stderr, "error: %s\n", message.toUtf8().constData());
+  m_failure = detail.isEmpty() ? message : detail + QStringLiteral(": ") + message;
+  return false;
+}
+
+QString syntaxErrorText(const ResourceScript &script, const QString &path) {
   if (script.errorLine() <= 0)
-    return;
-  std::fprintf(stderr, "error: %s:%d: found: %s\n", path.toUtf8().constData(), script.errorLine(),
-               printableText(script.errorText()).toUtf8().constData());
+    return QString();
+  return QStringLiteral("%1:%2: found: %3")
+      .arg(path)
+      .arg(script.errorLine())
+      .arg(printableText(script.errorText()));
+}
+
+void printSyntaxError(const ResourceScript &script, const QString &path) {
+  const QString text = syntaxErrorText(script, path);
+  if (!text.isEmpty())
+    std::fprintf(stderr, "error: %s\n", text.toUtf8().constData());
 }
 
 bool targetExists(const QString &targetPath) {

@@ -38,8 +38,12 @@ public:
   // The target as read, or an empty file in the source's encoding for a new target.
   ScriptFile &targetFile() { return m_target; }
   bool targetExisted() const { return m_existing; }
+  // Why read failed, as it was printed.
+  const QString &failure() const { return m_failure; }
 
 private:
+  bool fail(const QString &message, const QString &detail = QString());
+
   EntryList m_entries;
   TaskChain m_tasks;
   NullProgress m_progress;
@@ -47,8 +51,11 @@ private:
   std::unique_ptr<ResourceScript> m_source;
   ScriptFile m_target;
   bool m_existing = false;
+  QString m_failure;
 };
 
+// The file, line and text where a script did not parse; empty when no line is known.
+QString syntaxErrorText(const ResourceScript &script, const QString &path);
 // Names the file of a script that did not parse, with the line and the text found
 // there, after the message of the line.
 void printSyntaxError(const ResourceScript &script, const QString &path);

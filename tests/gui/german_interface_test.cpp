@@ -537,7 +537,7 @@ TEST_F(GermanInterface, EveryWindowAndBoardShowsNoEnglish) {
         &everything.removedExStyles, &everything.overlaps, &everything.sameAccessKey})
     *names = QStringList{QStringLiteral("X1")};
   QStringList composed{nothingToReportText(), dialogsReportedText(2)};
-  for (const Finding &finding : findings(everything))
+  for (const ControlFinding &finding : findings(everything))
     composed.append(finding.text);
   QLabel findingsLabel(composed.join(u'\n'));
   look("report-findings", findingsLabel);

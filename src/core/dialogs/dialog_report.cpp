@@ -127,6 +127,7 @@ void describeControl(ControlReport &out, const ShownControl &control, const DynC
                      const QRect &window) {
   const ControlLayout &layout = *control.layout;
   out.identifier = layout.identifier;
+  out.entry = control.entry;
   out.className = item.className;
   out.text = control.text;
   out.keyword = layout.keyword;

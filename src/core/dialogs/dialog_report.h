@@ -15,6 +15,7 @@ namespace tarvelo {
 class DialogEntry;
 class EntryList;
 class MeasuringFont;
+class TextEntry;
 class TextMeasure;
 
 // What the report found on one control, and what it measured there.
@@ -23,8 +24,9 @@ struct ControlReport {
   // How the report names it: the identifier, told apart from other controls of the
   // dialog with the same identifier by its text, or by where it stands.
   QString name;
-  QString className; // the window class it is shown as
-  QString text;      // as stored (escapes as written)
+  TextEntry *entry = nullptr; // the entry of its text, if any
+  QString className;          // the window class it is shown as
+  QString text;               // as stored (escapes as written)
   // The statement as written: keyword, class of a CONTROL statement, style words.
   QString keyword, writtenClass;
   QStringList styles, exStyles;

@@ -15,7 +15,7 @@ QString translated(const char *text) {
   return QCoreApplication::translate(kContext, text);
 }
 
-void addWords(std::vector<Finding> &out, FindingKind kind, const char *format,
+void addWords(std::vector<ControlFinding> &out, FindingKind kind, const char *format,
               const QStringList &words) {
   if (!words.isEmpty())
     out.push_back({kind, translated(format).arg(words.join(u',')), words});
@@ -23,8 +23,8 @@ void addWords(std::vector<Finding> &out, FindingKind kind, const char *format,
 
 } // namespace
 
-std::vector<Finding> findings(const ControlReport &control) {
-  std::vector<Finding> out;
+std::vector<ControlFinding> findings(const ControlReport &control) {
+  std::vector<ControlFinding> out;
   if (control.tooLong)
     out.push_back({FindingKind::TooLong,
                    QCoreApplication::translate("tarvelo::DialogReport", "Text is too long!"),
@@ -94,7 +94,7 @@ QString reportHtml(const DialogsReport &report) {
       if (!control.reported())
         continue;
       lines += QStringLiteral("<br/>\t") + control.name.toHtmlEscaped() + u'\t';
-      for (const Finding &finding : findings(control))
+      for (const ControlFinding &finding : findings(control))
         lines += finding.text.toHtmlEscaped() + u' ';
     }
     if (lines.isEmpty())

@@ -22,14 +22,14 @@ enum class FindingKind {
 };
 constexpr int kFindingKinds = 8;
 
-struct Finding {
+struct ControlFinding {
   FindingKind kind;
   QString text;      // as the report writes it, without the blank that follows
   QStringList names; // the style words or the other controls it names
 };
 
 // The findings of a control, in the order the report writes them.
-std::vector<Finding> findings(const ControlReport &control);
+std::vector<ControlFinding> findings(const ControlReport &control);
 // A name of the kind for machines ("tooLong", "addedStyles", ...).
 const char *findingKey(FindingKind kind);
 

@@ -8,9 +8,13 @@ namespace tarvelo {
 
 namespace {
 
-// The item's name in a report: file, resource kind and identifier.
+// The item's name in a report: file, resource and item; a popup menu, which has no
+// identifier of its own, by its source text.
 QString itemName(const Finding &finding, const QString &uri) {
-  return uri + u':' + finding.resourceKind + u':' + finding.identifier;
+  QString item = finding.identifier;
+  if (item == QLatin1String("POPUP") && !finding.sourceText.isEmpty())
+    item += QStringLiteral(" \"%1\"").arg(finding.sourceText);
+  return uri + u':' + finding.resource + u':' + item;
 }
 
 // GitHub reads %, CR and LF as escapes in a message, and : and , too in a property.
@@ -45,6 +49,38 @@ QString xmlSafe(const QString &text) {
   return out;
 }
 
+// The tasks that could not be read, as errors of their own suite.
+void writeUnreadTasks(QXmlStreamWriter &xml, const std::vector<FindingsRun> &runs,
+                      const QString &root) {
+  int unread = 0;
+  for (const FindingsRun &run : runs)
+    unread += run.readFailed ? 1 : 0;
+  if (unread == 0)
+    return;
+  xml.writeStartElement("testsuite");
+  xml.writeAttribute("name", "task-read");
+  xml.writeAttribute("tests", QString::number(unread));
+  xml.writeAttribute("failures", "0");
+  xml.writeAttribute("errors", QString::number(unread));
+  xml.writeAttribute("time", "0");
+  for (const FindingsRun &run : runs) {
+    if (!run.readFailed)
+      continue;
+    const QString path = findingPath(run.file, root);
+    xml.writeStartElement("testcase");
+    xml.writeAttribute("classname", "task-read");
+    xml.writeAttribute("name", xmlSafe(path));
+    xml.writeAttribute("file", xmlSafe(path));
+    xml.writeAttribute("time", "0");
+    xml.writeStartElement("error");
+    xml.writeAttribute("message", xmlSafe(run.failure.section(u'\n', 0, 0)));
+    xml.writeCharacters(xmlSafe(run.failure));
+    xml.writeEndElement();
+    xml.writeEndElement();
+  }
+  xml.writeEndElement();
+}
+
 } // namespace
 
 QByteArray junitDocument(const std::vector<FindingsRun> &runs, const QString &root) {
@@ -73,7 +109,7 @@ QByteArray junitDocument(const std::vector<FindingsRun> &runs, const QString &ro
       xml.writeStartElement("testcase");
       xml.writeAttribute("classname", rule);
       xml.writeAttribute("name", xmlSafe(itemName(*finding, uri)));
-      xml.writeAttribute("file", uri);
+      xml.writeAttribute("file", xmlSafe(uri));
       if (finding->position.hasFileLine())
         xml.writeAttribute("line", QString::number(finding->position.line));
       xml.writeAttribute("time", "0");
@@ -88,6 +124,7 @@ QByteArray junitDocument(const std::vector<FindingsRun> &runs, const QString &ro
     }
     xml.writeEndElement();
   }
+  writeUnreadTasks(xml, runs, root);
   xml.writeEndElement();
   xml.writeEndDocument();
   return out;
@@ -97,8 +134,10 @@ QByteArray githubAnnotations(const std::vector<FindingsRun> &runs, const QString
   QString out;
   for (const FindingsRun &run : runs) {
     if (run.readFailed)
-      out += QLatin1String("::error title=") + githubEscaped(run.category, true) +
-             QLatin1String("::") + githubEscaped(run.failure, false) + u'\n';
+      out += QLatin1String("::error file=") + githubEscaped(findingPath(run.file, root), true) +
+             QLatin1String(",title=") +
+             githubEscaped(QStringLiteral("tarvelo ") + run.command, true) + QLatin1String("::") +
+             githubEscaped(run.failure, false) + u'\n';
     for (const Finding &finding : run.findings) {
       if (!finding.failed)
         continue;
@@ -116,8 +155,7 @@ QByteArray githubAnnotations(const std::vector<FindingsRun> &runs, const QString
           out += QStringLiteral(",endColumn=%1").arg(at.endColumn);
       }
       out += QLatin1String(",title=") +
-             githubEscaped(finding.rule + u' ' + finding.resourceKind + u' ' + finding.identifier,
-                           true) +
+             githubEscaped(finding.rule + u' ' + finding.resource + u' ' + finding.identifier, true) +
              QLatin1String("::") + githubEscaped(finding.message, false) + u'\n';
     }
   }

@@ -22,15 +22,19 @@ struct Finding {
   QString message;
   QString file;          // the script (or compiled file) as the task names it
   TextPosition position; // compiled: the resource names it instead
-  QString resourceKind, identifier;
+  QString resourceKind; // "DIALOG"
+  QString resource;     // the resource's name, "IDD_ABOUT"; "STRINGTABLE" for strings
+  QString identifier;   // the item's, "IDOK"
+  QString sourceText;   // names items whose identifier does not (popup menus)
   int language = -1;
   QString text; // the item's text, which the fingerprint follows
 };
 
-// The findings of one task: its files' category and what was found, or why it could
-// not be read.
+// The findings of one task: the command and the file it checked, and what was found,
+// or why the task could not be read.
 struct FindingsRun {
-  QString category; // one per task: the file checked
+  QString command; // "check" or "report"
+  QString file;    // the target checked (the source when there is none)
   std::vector<Finding> findings;
   bool readFailed = false;
   QString failure;
@@ -49,5 +53,7 @@ struct FindingRule {
 const std::vector<FindingRule> &findingRules();
 // The index of a rule id, -1 for none.
 int findingRuleIndex(const QString &id);
+// The rule's level unless the settings say otherwise; warning for an unknown rule.
+FindingLevel defaultLevel(const QString &id);
 
 } // namespace tarvelo

@@ -62,4 +62,9 @@ int findingRuleIndex(const QString &id) {
   return -1;
 }
 
+FindingLevel defaultLevel(const QString &id) {
+  const int index = findingRuleIndex(id);
+  return index >= 0 ? findingRules()[size_t(index)].level : FindingLevel::Warning;
+}
+
 } // namespace tarvelo

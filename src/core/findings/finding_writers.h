@@ -16,6 +16,8 @@ QString findingUri(const QString &file, const QString &root);
 // lines move.
 QString findingFingerprint(const Finding &finding, const QString &uri);
 
+// Every run and its findings as plain JSON, for scripts of one's own.
+QByteArray findingsJson(const std::vector<FindingsRun> &runs, const QString &root);
 // SARIF 2.1.0, one run per task, each with its own automationDetails id.
 QByteArray sarifDocument(const std::vector<FindingsRun> &runs, const QString &version,
                          const QString &root);

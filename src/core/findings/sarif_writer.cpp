@@ -25,7 +25,7 @@ QString findingUri(const QString &file, const QString &root) {
 QString findingFingerprint(const Finding &finding, const QString &uri) {
   QCryptographicHash hash(QCryptographicHash::Sha256);
   for (const QString &part :
-       {finding.rule, uri, finding.resourceKind, finding.identifier, finding.text}) {
+       {finding.rule, uri, finding.resourceKind, finding.resource, finding.identifier, finding.text}) {
     hash.addData(part.toUtf8());
     hash.addData(QByteArrayView("\0", 1));
   }
@@ -65,8 +65,8 @@ QJsonObject locationOf(const Finding &finding, const QString &uri) {
     physical.insert("region", region);
   } else if (at.compiled) {
     // A compiled file has no lines: its resource is named instead.
-    const QString name =
-        finding.resourceKind + u'/' + finding.identifier + u'/' + QString::number(finding.language);
+    const QString name = finding.resourceKind + u'/' + finding.resource + u'/' +
+                         finding.identifier + u'/' + QString::number(finding.language);
     location.insert("logicalLocations", QJsonArray{QJsonObject{{"name", finding.identifier},
                                                                {"fullyQualifiedName", name},
                                                                {"kind", "resource"}}});
@@ -98,14 +98,13 @@ QJsonObject runOf(const FindingsRun &run, const QString &version, const QString 
     invocation.insert(
         "toolExecutionNotifications",
         QJsonArray{QJsonObject{{"level", "error"}, {"message", textObject(run.failure)}}});
-  const QJsonObject driver{{"name", "Tarvelo"},
-                           {"version", version},
-                           {"informationUri", "https://github.com/tarvelo/tarvelo"},
-                           {"rules", rulesArray()}};
+  const QJsonObject driver{{"name", "Tarvelo"}, {"version", version}, {"rules", rulesArray()}};
   return QJsonObject{
       {"tool", QJsonObject{{"driver", driver}}},
-      // Code scanning keeps one analysis per category: each task is its own.
-      {"automationDetails", QJsonObject{{"id", QStringLiteral("tarvelo/%1/").arg(run.category)}}},
+      // Code scanning keeps one analysis per category: each command on each task is its own.
+      {"automationDetails",
+       QJsonObject{
+           {"id", QStringLiteral("tarvelo-%1/%2/").arg(run.command, findingPath(run.file, root))}}},
       {"invocations", QJsonArray{invocation}},
       {"results", results},
   };

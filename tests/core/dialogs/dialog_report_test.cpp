@@ -42,7 +42,7 @@ protected:
     for (const DialogReport &dialog : report(setting).dialogs)
       for (const ControlReport &control : dialog.controls) {
         QStringList texts;
-        for (const Finding &finding : findings(control))
+        for (const ControlFinding &finding : findings(control))
           texts.append(finding.text);
         if (!texts.isEmpty())
           lines.append(control.name + QStringLiteral(": ") + texts.join(QStringLiteral("; ")));

@@ -106,13 +106,13 @@ TEST(TextPosition, AdjacentLiteralsSpanFromTheFirstQuoteToTheLastOne) {
                                         "  IDS_B \"three\"\n    \"four\"\nEND\n");
   test::Workspace space;
   ASSERT_EQ(space.readSource(test::encode(script, Encoding::Ansi), 1033), ScriptResult::Ok);
-  ASSERT_EQ(space.entries.size(), 2u);
-  const TextPosition a = space.entries[0]->sourcePosition;
+  ASSERT_EQ(space.entries.size(), 2);
+  const TextPosition a = space.entries.at(0)->sourcePosition;
   EXPECT_EQ(a.line, 3);
   EXPECT_EQ(a.startColumn, 9);
   EXPECT_EQ(a.endLine, 3);
   EXPECT_EQ(a.endColumn, 20);
-  const TextPosition b = space.entries[1]->sourcePosition;
+  const TextPosition b = space.entries.at(1)->sourcePosition;
   EXPECT_EQ(b.line, 4);
   EXPECT_EQ(b.startColumn, 9);
   EXPECT_EQ(b.endLine, 5);
@@ -123,8 +123,8 @@ TEST(TextPosition, ALiteralOverTwoLinesEndsOnTheSecond) {
   const QString script = QStringLiteral("STRINGTABLE\nBEGIN\n  IDS_A \"first\nsecond\"\nEND\n");
   test::Workspace space;
   ASSERT_EQ(space.readSource(test::encode(script, Encoding::Ansi), 1033), ScriptResult::Ok);
-  ASSERT_EQ(space.entries.size(), 1u);
-  const TextPosition p = space.entries[0]->sourcePosition;
+  ASSERT_EQ(space.entries.size(), 1);
+  const TextPosition p = space.entries.at(0)->sourcePosition;
   EXPECT_EQ(p.line, 3);
   EXPECT_EQ(p.startColumn, 9);
   EXPECT_EQ(p.endLine, 4);
@@ -136,11 +136,11 @@ TEST(TextPosition, AResourceWithoutTextStandsAtItsStatement) {
       QStringLiteral("\n  IDI_APP ICON \"app.ico\"\nIDR_DATA RCDATA\nBEGIN\n 1, 2\nEND\n");
   test::Workspace space;
   ASSERT_EQ(space.readSource(test::encode(script, Encoding::Ansi), 1033), ScriptResult::Ok);
-  ASSERT_EQ(space.entries.size(), 2u);
-  EXPECT_EQ(space.entries[0]->sourcePosition.line, 2);
-  EXPECT_EQ(space.entries[0]->sourcePosition.startColumn, 3);
-  EXPECT_EQ(space.entries[1]->sourcePosition.line, 3);
-  EXPECT_EQ(space.entries[1]->sourcePosition.startColumn, 1);
+  ASSERT_EQ(space.entries.size(), 2);
+  EXPECT_EQ(space.entries.at(0)->sourcePosition.line, 2);
+  EXPECT_EQ(space.entries.at(0)->sourcePosition.startColumn, 3);
+  EXPECT_EQ(space.entries.at(1)->sourcePosition.line, 3);
+  EXPECT_EQ(space.entries.at(1)->sourcePosition.startColumn, 1);
 }
 
 TEST(TextPosition, ADlgInitStringStandsAtItsRecord) {
@@ -148,9 +148,9 @@ TEST(TextPosition, ADlgInitStringStandsAtItsRecord) {
                                         "0x6e4f, 0x0065,\n    0\nEND\n");
   test::Workspace space;
   ASSERT_EQ(space.readSource(test::encode(script, Encoding::Ansi), 1033), ScriptResult::Ok);
-  ASSERT_EQ(space.entries.size(), 2u);
-  const TextPosition p = space.entries[1]->sourcePosition;
-  EXPECT_EQ(space.entries[1]->sourceText, QStringLiteral("One"));
+  ASSERT_EQ(space.entries.size(), 2);
+  const TextPosition p = space.entries.at(1)->sourcePosition;
+  EXPECT_EQ(space.entries.at(1)->sourceText, QStringLiteral("One"));
   EXPECT_EQ(p.line, 3);
   EXPECT_EQ(p.startColumn, 5);
   EXPECT_EQ(p.endLine, 4);
