@@ -1,5 +1,7 @@
-// Reading a command's options, language numbers and required options.
+// Reading a command's options, languages (numbers or tags) and required options.
 #include "cli/cli_arguments.h"
+
+#include "text/language_tags.h"
 
 namespace tarvelo::cli {
 
@@ -32,6 +34,11 @@ bool CliArguments::parse(const QStringList &arguments, const QStringList &valueO
       error = QStringLiteral("%1 needs a value").arg(argument);
       return false;
     }
+    // The second of two values would silently win over the first.
+    if (m_values.contains(name)) {
+      error = QStringLiteral("%1 is given twice").arg(argument);
+      return false;
+    }
     m_values.insert(name, arguments[++i]);
   }
   return true;
@@ -41,13 +48,11 @@ bool CliArguments::language(const QString &name, int &language, QString &error) 
   language = -2;
   if (!m_values.contains(name))
     return true;
-  bool ok = false;
-  language = m_values.value(name).toInt(&ok, 0);
-  if (!ok || language < -1 || language > 0xffff) {
-    error = QStringLiteral("bad value '%1' for --%2").arg(m_values.value(name), name);
-    return false;
-  }
-  return true;
+  QString why;
+  if (parseLanguage(m_values.value(name), language, why))
+    return true;
+  error = QStringLiteral("bad value '%1' for --%2: %3").arg(m_values.value(name), name, why);
+  return false;
 }
 
 bool CliArguments::require(const QStringList &names, QString &error) const {

@@ -23,7 +23,8 @@ public:
   }
   const QStringList &words() const { return m_words; }
 
-  // A language number (decimal, or hexadecimal with 0x); -2 when the option is absent.
+  // A language number (decimal, or hexadecimal with 0x) or tag ("de-DE"); -2 when the
+  // option is absent.
   bool language(const QString &name, int &language, QString &error) const;
   // False with "A, B and C are required" unless every one was given.
   bool require(const QStringList &names, QString &error) const;

@@ -92,9 +92,25 @@ int runDump(const QStringList &arguments) {
 
 namespace tarvelo::cli {
 
+// Every language the program knows: tag, number and name, for scripts to pick from.
+int listLanguages() {
+  qsizetype count = 0;
+  const LocaleInfo *table = localeTable(&count);
+  QString out;
+  for (qsizetype i = 0; i < count; ++i) {
+    const QString name = localizedLanguageName(table[i].lcid);
+    out += QString::fromLatin1(table[i].tag) + u'\t' + QString::number(table[i].lcid) + u'\t' +
+           (name.isEmpty() ? englishLanguageName(table[i].lcid) : name) + u'\n';
+  }
+  writeOut(out);
+  return 0;
+}
+
 int runLanguages(const QStringList &arguments) {
-  if (arguments.size() != 1) {
-    std::fprintf(stderr, "usage: tarvelo-cli languages SCRIPT\n");
+  if (arguments == QStringList{QStringLiteral("--list")})
+    return listLanguages();
+  if (arguments.size() != 1 || arguments[0].startsWith(QLatin1String("--"))) {
+    std::fprintf(stderr, "usage: tarvelo-cli languages SCRIPT | --list\n");
     return 2;
   }
   EntryList entries;

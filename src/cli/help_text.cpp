@@ -21,9 +21,10 @@ const char *const kCommandHelp[] = {
     "      message on standard error when the script does not parse. SCRIPT may be a\n"
     "      compiled file, read as decompile writes it (with --header as there).\n",
 
-    "  languages SCRIPT\n"
+    "  languages SCRIPT | --list\n"
     "      Prints the languages the script's LANGUAGE statements name: the language\n"
-    "      number and its English name, one per line.\n",
+    "      number and its English name, one per line. --list prints every language\n"
+    "      the program knows: its tag, number and name, separated by tabs.\n",
 
     "  translate --source S --source-language N (--target T | --new-target T)\n"
     "            --target-language M [--out FILE] [--saving-option 0|1|2]\n"
@@ -299,7 +300,9 @@ const char kHelpFooter[] =
     "Wherever a command takes --tm DIR, DIR may also be the connection URI of a team\n"
     "memory on a PostgreSQL server (postgresql://user@host/database, or\n"
     "postgresql:///?service=NAME for a service of pg_service.conf); the password\n"
-    "is read from ~/.pgpass.\n";
+    "is read from ~/.pgpass. Wherever it takes a language, a tag (de-DE, de,\n"
+    "zh-Hant-TW, sr-Latn) does as well as its number (1031); a tag without a region\n"
+    "is the language where it is mostly spoken (de is de-DE).\n";
 
 } // namespace
 

@@ -97,7 +97,11 @@ TEST_F(CheckCommandTest, BadArgumentsAndUnreadableScriptsExitWithTwo) {
        "error: --source, --source-language, --target and --target-language are required\n"},
       {{"check", "--source", source, "--source-language", "english", "--target", good,
         "--target-language", "1031"},
-       "error: bad value 'english' for --source-language\n"},
+       "error: bad value 'english' for --source-language: 'english' is no language tag or "
+       "number Windows knows; nearest: en-US, "},
+      {{"check", "--source", source, "--source-language", "en-US", "--target", good,
+        "--target-language", "de", "--source-language", "fr"},
+       "error: --source-language is given twice\n"},
       {{"check", "--source", source, "--source-language", "1033", "--target", good,
         "--target-language", "1031", "--frobnicate", "1"},
        "error: unknown option --frobnicate\n"},

@@ -6,6 +6,7 @@
 #include "exchange/exchange_file.h"
 #include "project/project_paths.h"
 #include "text/code_page.h"
+#include "text/language_tags.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -14,11 +15,17 @@ namespace tarvelo {
 
 namespace {
 
-// The number as the C library's atoi reads it: blanks, a sign, digits.
+// The number as the C library's atoi reads it: blanks, a sign, digits; or a language
+// tag ("de-DE") that a project written by hand may give instead.
 int languageValue(const QString &text) {
   qsizetype i = 0;
   while (i < text.size() && (text[i] == u' ' || (text[i] >= u'\t' && text[i] <= u'\r')))
     ++i;
+  if (i < text.size() && text[i].isLetter()) {
+    const int tagged = languageForTag(text.trimmed());
+    if (tagged >= 0)
+      return tagged;
+  }
   bool negative = false;
   if (i < text.size() && (text[i] == u'+' || text[i] == u'-'))
     negative = text[i++] == u'-';

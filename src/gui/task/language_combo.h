@@ -1,4 +1,4 @@
-// A language chooser, by the languages' names; the item data is the identifier.
+// A language chooser, by the languages' names or tags; the item data is the identifier.
 #pragma once
 
 #include <QComboBox>
@@ -6,7 +6,9 @@
 namespace tarvelo::gui {
 
 // A language chooser: "<No Language>" (-1), "Neutral" (0), then every locale the
-// program knows by its name; the item data is the language identifier.
+// program knows by its name; the item data is the language identifier. Typing finds a
+// language by part of its name or its tag ("de-AT"), and a tag or number typed whole
+// chooses its language.
 class LanguageCombo : public QComboBox {
   Q_OBJECT
 public:
@@ -16,6 +18,10 @@ public:
   int language() const;
   // Selects the language; a value not in the list selects the first item.
   void setLanguage(int language);
+
+private:
+  void offerSearch();
+  void takeTypedText();
 };
 
 } // namespace tarvelo::gui

@@ -87,6 +87,11 @@ INSTANTIATE_TEST_SUITE_P(
         BrokenCase{"language without digits",
                    QString(WellFormed).replace("SOURCELANGUAGE=1033", "SOURCELANGUAGE=abc"),
                    QStringLiteral("Main|/p/app.rc|0|/p/de.rc|1031\n")},
+        BrokenCase{"languages as tags",
+                   QString(WellFormed)
+                       .replace("SOURCELANGUAGE=1033", "SOURCELANGUAGE=en-US")
+                       .replace("TARGETLANGUAGE=1031", "TARGETLANGUAGE= zh-Hant-TW"),
+                   QStringLiteral("Main|/p/app.rc|1033|/p/de.rc|1028\n")},
         BrokenCase{"language with blanks and trailing text",
                    QString(WellFormed).replace("SOURCELANGUAGE=1033", "SOURCELANGUAGE=  +1036x"),
                    QStringLiteral("Main|/p/app.rc|1036|/p/de.rc|1031\n")},
