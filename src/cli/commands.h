@@ -29,5 +29,9 @@ int runAnalyze(const QStringList &arguments);
 
 // Prints the usage of every command.
 void printHelp();
+// The paragraph of one command; false, saying so, for an unknown command.
+bool printCommandHelp(const QString &command);
+// "tarvelo-cli 1.2.0".
+void printVersion();
 
 } // namespace tarvelo::cli

@@ -1,6 +1,7 @@
 // The text of tarvelo-cli --help: a paragraph per command, between a usage line and a note.
 #include "cli/commands.h"
 
+#include <QString>
 #include <cstdio>
 
 namespace tarvelo::cli {
@@ -305,6 +306,23 @@ const char kHelpFooter[] =
     "is the language where it is mostly spoken (de is de-DE).\n";
 
 } // namespace
+
+bool printCommandHelp(const QString &command) {
+  for (const char *paragraph : kCommandHelp) {
+    const QString text = QString::fromLatin1(paragraph);
+    if (text.section(u'\n', 0, 0).section(u' ', 2, 2) == command) {
+      std::fputs(paragraph, stdout);
+      return true;
+    }
+  }
+  std::fprintf(stderr, "error: unknown command '%s' (see tarvelo-cli --help)\n",
+               command.toUtf8().constData());
+  return false;
+}
+
+void printVersion() {
+  std::fputs("tarvelo-cli " TARVELO_VERSION "\n", stdout);
+}
 
 void printHelp() {
   std::fputs(kHelpHeader, stdout);

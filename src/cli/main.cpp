@@ -90,7 +90,15 @@ int main(int argc, char **argv) {
     tarvelo::cli::printHelp();
     return arguments.isEmpty() ? 2 : 0;
   }
+  if (arguments[0] == QLatin1String("--version") || arguments[0] == QLatin1String("version")) {
+    tarvelo::cli::printVersion();
+    return 0;
+  }
   const QString command = arguments.takeFirst();
+  // "tarvelo-cli translate --help" shows that command's paragraph.
+  if (arguments.contains(QLatin1String("--help")) ||
+      (!arguments.isEmpty() && arguments[0] == QLatin1String("-h")))
+    return tarvelo::cli::printCommandHelp(command) ? 0 : 2;
   if (command == QLatin1String("dump"))
     return tarvelo::cli::runDump(arguments);
   if (command == QLatin1String("languages"))

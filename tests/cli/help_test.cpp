@@ -2,6 +2,7 @@
 #include "cli/cli_run.h"
 #include "support/qt_printers.h"
 
+#include <QRegularExpression>
 #include <gtest/gtest.h>
 #include <iterator>
 
@@ -43,6 +44,41 @@ TEST(CliHelpTest, EveryWayOfAskingGivesTheSameText) {
   const test::CliRun bare = test::runCli({});
   EXPECT_EQ(bare.status, 2);
   EXPECT_EQ(bare.out, help.out);
+}
+
+TEST(CliHelpTest, EachCommandShowsItsOwnParagraph) {
+  const QStringList paragraphs = test::runCli({"--help"}).out.split(QStringLiteral("\n\n"));
+  for (const char *command : kCommands) {
+    if (qstrcmp(command, "--help") == 0)
+      continue;
+    QString expected;
+    for (QString paragraph : paragraphs) {
+      if (paragraph.startsWith(QLatin1String("Commands:\n")))
+        paragraph.remove(0, 10);
+      if (paragraph.section(u'\n', 0, 0).section(u' ', 2, 2) == QLatin1String(command))
+        expected = paragraph;
+    }
+    for (const QStringList &asked : {QStringList{command, "--help"}, QStringList{command, "-h"},
+                                     QStringList{command, "--source", "x.rc", "--help"}}) {
+      const test::CliRun run = test::runCli(asked);
+      EXPECT_EQ(run.status, 0) << asked.join(u' ').toStdString() << run.err.toStdString();
+      EXPECT_EQ(run.out, expected + u'\n') << asked.join(u' ').toStdString();
+    }
+  }
+  const test::CliRun unknown = test::runCli({"frobnicate", "--help"});
+  EXPECT_EQ(unknown.status, 2);
+  EXPECT_TRUE(unknown.err.contains("unknown command 'frobnicate'"));
+}
+
+TEST(CliHelpTest, TheVersionIsTheProgramsOwn) {
+  for (const char *asked : {"--version", "version"}) {
+    const test::CliRun run = test::runCli({QString::fromLatin1(asked)});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^tarvelo-cli \\d+\\.\\d+\\.\\d+\n$"))
+                    .match(run.out)
+                    .hasMatch())
+        << run.out.toStdString();
+  }
 }
 
 } // namespace
