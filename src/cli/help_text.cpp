@@ -199,7 +199,8 @@ const char *const kCommandHelp[] = {
     "      is said once on standard error and nothing is spell-checked.\n"
     "      Exit status 0 when every item passes (and no word is misspelt), 1 when\n"
     "      one fails, 2 on bad arguments or a script that cannot be read.\n"
-    "      --format json|sarif|junit|github, --root, --out and --fail-on as report.\n",
+    "      --format text|json|sarif|junit|github, --root DIR, --out FILE and\n"
+    "      --fail-on error|warning|never as report describes them.\n",
 
     "  pseudo --source S --source-language N --new-target T --target-language M\n"
     "         [--expansion PERCENT] [--right-to-left] [--utf16]\n"
