@@ -23,7 +23,7 @@ tarvelo_packages=(
   libpq-dev postgresql
   libmimalloc-dev
   mingw-w64 osslsigncode wine wine64 icoutils xvfb
-  python3-jsonschema python3-junitparser python3-yaml git bash-completion help2man
+  python3-jsonschema python3-junitparser python3-yaml git bash-completion help2man man-db
 )
 
 # The packages of the list that are not installed, one a line.

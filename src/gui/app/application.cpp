@@ -10,6 +10,7 @@
 #include "app/workbench_assembly.h"
 #include "online/update_announcer.h"
 #include "seam/qt_settings.h"
+#include "text/language_tags.h"
 #include "tmclient/tm_library.h"
 #include "workbench/item_icons.h"
 #include "workbench/main_frame.h"
@@ -39,26 +40,37 @@ bool readCommandLine(const QApplication &app, StartTask &start, QString &project
   QCommandLineParser parser;
   parser.setApplicationDescription(QStringLiteral("Translates Windows resource scripts."));
   parser.addHelpOption();
+  parser.addVersionOption();
   parser.addOptions({
       {QStringLiteral("source"), QStringLiteral("Source script to open."), QStringLiteral("file")},
-      {QStringLiteral("source-language"), QStringLiteral("Language number of the source."),
-       QStringLiteral("number")},
+      {QStringLiteral("source-language"),
+       QStringLiteral("Language of the source: a tag (en-US) or a number (1033)."),
+       QStringLiteral("language")},
       {QStringLiteral("target"), QStringLiteral("Target script to open or create."),
        QStringLiteral("file")},
-      {QStringLiteral("target-language"), QStringLiteral("Language number of the target."),
-       QStringLiteral("number")},
+      {QStringLiteral("target-language"),
+       QStringLiteral("Language of the target: a tag (de-DE) or a number (1031)."),
+       QStringLiteral("language")},
   });
   parser.addPositionalArgument(QStringLiteral("project"), QStringLiteral("A project file (.tvx)."));
   parser.process(app);
   start.source = parser.value(QStringLiteral("source"));
   start.target = parser.value(QStringLiteral("target"));
-  // A language must be named: a number such as 1033, -1 for none, 0 for neutral.
-  bool sourceNamed = false, targetNamed = false;
-  start.sourceLanguage = parser.value(QStringLiteral("source-language")).toInt(&sourceNamed, 0);
-  start.targetLanguage = parser.value(QStringLiteral("target-language")).toInt(&targetNamed, 0);
+  // A language must be named: a tag or a number such as 1033, -1 for none, 0 for neutral.
+  QString error;
+  const bool sourceNamed =
+      parser.isSet(QStringLiteral("source-language")) &&
+      parseLanguage(parser.value(QStringLiteral("source-language")), start.sourceLanguage, error);
+  const bool targetNamed =
+      parser.isSet(QStringLiteral("target-language")) &&
+      parseLanguage(parser.value(QStringLiteral("target-language")), start.targetLanguage, error);
+  if (!error.isEmpty()) {
+    std::fprintf(stderr, "tarvelo: %s\n", error.toUtf8().constData());
+    return false;
+  }
   if (!start.source.isEmpty() && (!sourceNamed || (!start.target.isEmpty() && !targetNamed))) {
     std::fputs("tarvelo: --source and --target need --source-language and --target-language "
-               "(language numbers such as 1033).\n",
+               "(language tags such as en-US or numbers such as 1033).\n",
                stderr);
     return false;
   }
@@ -78,6 +90,7 @@ void endWithMainWindow(MainFrame &frame) {
 int runApplication(int argc, char **argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationDisplayName(QStringLiteral("Tarvelo"));
+  QApplication::setApplicationVersion(QStringLiteral(TARVELO_VERSION));
   QApplication::setWindowIcon(applicationIcon());
   initGuiResources();
 
