@@ -1,6 +1,7 @@
 // The decompile command: a compiled file's resources written as a resource script.
 #include "cli/cli_arguments.h"
 #include "cli/commands.h"
+#include "cli/summary_output.h"
 #include "compiled/compiled_source.h"
 #include "compiled/decompiler.h"
 #include "files/file_transaction.h"
@@ -61,7 +62,8 @@ int runDecompile(const QStringList &arguments) {
     std::fprintf(stderr, "error: %s\n", error.toUtf8().constData());
     return 1;
   }
-  std::printf("%d resources written\n", int(resources.size()));
+  printSummary(QStringLiteral("%1 resources written").arg(resources.size()),
+               {{"resources", resources.size()}});
   return 0;
 }
 

@@ -2,6 +2,7 @@
 #include "cli/cli_arguments.h"
 #include "cli/cli_prompter.h"
 #include "cli/commands.h"
+#include "cli/summary_output.h"
 #include "cli/task_reader.h"
 #include "compiled/compiled_target.h"
 #include "exchange/csv_fields.h"
@@ -126,7 +127,9 @@ int runExport(const QStringList &arguments) {
     std::fprintf(stderr, "error: %s\n", result.error.toUtf8().constData());
     return 2;
   }
-  std::printf("%d %s exported\n", result.pairs, result.pairs == 1 ? "pair" : "pairs");
+  printSummary(
+      QStringLiteral("%1 %2 exported").arg(result.pairs).arg(result.pairs == 1 ? "pair" : "pairs"),
+      {{"pairs", result.pairs}});
   return result.pairs > 0 ? 0 : 1;
 }
 
@@ -207,10 +210,16 @@ int runImport(const QStringList &arguments) {
   if (!writeTaskFiles(reader.entries(), taskRecord, out, taskRecord->targetLanguage,
                       std::move(bytes), &failure, kind != TargetKind::Script))
     return fail(failure);
-  std::printf("%d of %d %s matched, %d %s changed\n", result.matched, result.records,
-              result.records == 1 ? "record" : "records", int(result.changed.size()),
-              result.changed.size() == 1 ? "item" : "items");
-  std::printf("%s\n", verificationSummary(reader.entries()).toUtf8().constData());
+  printSummary(QStringLiteral("%1 of %2 %3 matched, %4 %5 changed")
+                   .arg(result.matched)
+                   .arg(result.records)
+                   .arg(result.records == 1 ? "record" : "records")
+                   .arg(result.changed.size())
+                   .arg(result.changed.size() == 1 ? "item" : "items"),
+               {{"records", result.records},
+                {"recordsMatched", result.matched},
+                {"itemsChanged", result.changed.size()}});
+  printVerificationSummary(reader.entries());
   return result.matched > 0 ? 0 : 1;
 }
 

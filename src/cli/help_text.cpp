@@ -304,7 +304,10 @@ const char kHelpFooter[] =
     "postgresql:///?service=NAME for a service of pg_service.conf); the password\n"
     "is read from ~/.pgpass. Wherever it takes a language, a tag (de-DE, de,\n"
     "zh-Hant-TW, sr-Latn) does as well as its number (1031); a tag without a region\n"
-    "is the language where it is mostly spoken (de is de-DE).\n";
+    "is the language where it is mostly spoken (de is de-DE). translate, import,\n"
+    "export, learn, tm-import, tm-export, tm-copy, pseudo and decompile take --quiet\n"
+    "(no summary) or --json (the summary as one JSON object with the command, its\n"
+    "counts and its exit status). Errors go to standard error; nothing is coloured.\n";
 
 } // namespace
 

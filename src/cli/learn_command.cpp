@@ -3,6 +3,7 @@
 #include "cli/cli_memory.h"
 #include "cli/cli_prompter.h"
 #include "cli/commands.h"
+#include "cli/summary_output.h"
 #include "cli/task_reader.h"
 #include "script/task.h"
 #include "seam/progress.h"
@@ -70,7 +71,9 @@ int runLearn(const QStringList &arguments) {
     return memory.damaged() ? 2 : 1;
   // What was not stored has been reported on standard error already.
   const LearnResult learnt = memory.client().learn(task->targetLanguage);
-  std::printf("%d %s learnt\n", learnt.stored, learnt.stored == 1 ? "pair" : "pairs");
+  printSummary(
+      QStringLiteral("%1 %2 learnt").arg(learnt.stored).arg(learnt.stored == 1 ? "pair" : "pairs"),
+      {{"pairs", learnt.stored}, {"notStored", learnt.notStored}});
   if (learnt.notStored == 0)
     return 0;
   return learnt.damaged ? 2 : 1;

@@ -1,5 +1,9 @@
 // tarvelo-cli and tarvelo-cli-report: the command table and the start of a batch run.
 #include "cli/commands.h"
+#include "cli/summary_output.h"
+
+#include <QHash>
+#include <QSet>
 
 #include <QCoreApplication>
 #include <cstdio>
@@ -61,6 +65,42 @@ int runMeasuringProgram(int argc, char **argv) {
 }
 #endif
 
+// The commands, by name.
+using Command = int (*)(const QStringList &);
+Command findCommand(const QString &name) {
+  static const QHash<QString, Command> commands = {
+      {"dump", runDump},
+      {"languages", runLanguages},
+      {"translate", runTranslate},
+      {"check", runCheck},
+      {"learn", runLearn},
+      {"tm-search", runTmSearch},
+      {"find-scripts", runFindScripts},
+      {"project", runProject},
+      {"export", runExport},
+      {"import", runImport},
+      {"tm-import", runTmImport},
+      {"tm-export", runTmExport},
+      {"tm-delete", runTmDelete},
+      {"pseudo", runPseudo},
+      {"tm-copy", runTmCopy},
+      {"decompile", runDecompile},
+      {"analyze", runAnalyze},
+#ifdef TARVELO_CLI_MEASURES
+      {"report", runReport},
+#endif
+  };
+  return commands.value(name, nullptr);
+}
+
+// The commands whose last lines sum up what they did: --quiet leaves them out, --json
+// prints them as one object.
+bool summarises(const QString &command) {
+  static const QSet<QString> names = {"translate", "import",  "export", "learn",    "tm-import",
+                                      "tm-export", "tm-copy", "pseudo", "decompile"};
+  return names.contains(command);
+}
+
 } // namespace
 
 } // namespace tarvelo::cli
@@ -99,45 +139,20 @@ int main(int argc, char **argv) {
   if (arguments.contains(QLatin1String("--help")) ||
       (!arguments.isEmpty() && arguments[0] == QLatin1String("-h")))
     return tarvelo::cli::printCommandHelp(command) ? 0 : 2;
-  if (command == QLatin1String("dump"))
-    return tarvelo::cli::runDump(arguments);
-  if (command == QLatin1String("languages"))
-    return tarvelo::cli::runLanguages(arguments);
-  if (command == QLatin1String("translate"))
-    return tarvelo::cli::runTranslate(arguments);
-  if (command == QLatin1String("check"))
-    return tarvelo::cli::runCheck(arguments);
-  if (command == QLatin1String("learn"))
-    return tarvelo::cli::runLearn(arguments);
-  if (command == QLatin1String("tm-search"))
-    return tarvelo::cli::runTmSearch(arguments);
-  if (command == QLatin1String("find-scripts"))
-    return tarvelo::cli::runFindScripts(arguments);
-  if (command == QLatin1String("project"))
-    return tarvelo::cli::runProject(arguments);
-#ifdef TARVELO_CLI_MEASURES
-  if (command == QLatin1String("report"))
-    return tarvelo::cli::runReport(arguments);
-#endif
-  if (command == QLatin1String("export"))
-    return tarvelo::cli::runExport(arguments);
-  if (command == QLatin1String("import"))
-    return tarvelo::cli::runImport(arguments);
-  if (command == QLatin1String("tm-import"))
-    return tarvelo::cli::runTmImport(arguments);
-  if (command == QLatin1String("tm-export"))
-    return tarvelo::cli::runTmExport(arguments);
-  if (command == QLatin1String("tm-delete"))
-    return tarvelo::cli::runTmDelete(arguments);
-  if (command == QLatin1String("pseudo"))
-    return tarvelo::cli::runPseudo(arguments);
-  if (command == QLatin1String("tm-copy"))
-    return tarvelo::cli::runTmCopy(arguments);
-  if (command == QLatin1String("decompile"))
-    return tarvelo::cli::runDecompile(arguments);
-  if (command == QLatin1String("analyze"))
-    return tarvelo::cli::runAnalyze(arguments);
-  std::fprintf(stderr, "error: unknown command '%s' (see tarvelo-cli --help)\n",
-               command.toUtf8().constData());
-  return 2;
+  const tarvelo::cli::Command run = tarvelo::cli::findCommand(command);
+  if (!run) {
+    std::fprintf(stderr, "error: unknown command '%s' (see tarvelo-cli --help)\n",
+                 command.toUtf8().constData());
+    return 2;
+  }
+  if (!tarvelo::cli::summarises(command))
+    return run(arguments);
+  QString error;
+  if (!tarvelo::cli::takeSummaryOptions(arguments, error)) {
+    std::fprintf(stderr, "error: %s\n", error.toUtf8().constData());
+    return 2;
+  }
+  const int status = run(arguments);
+  tarvelo::cli::finishSummary(command, status);
+  return status;
 }

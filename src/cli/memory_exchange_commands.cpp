@@ -3,6 +3,7 @@
 #include "cli/cli_memory.h"
 #include "cli/cli_prompter.h"
 #include "cli/commands.h"
+#include "cli/summary_output.h"
 #include "exchange/csv_fields.h"
 #include "exchange/memory_transfer.h"
 #include "files/file_messages.h"
@@ -90,7 +91,9 @@ int runTmImport(const QStringList &arguments) {
   default:
     break;
   }
-  std::printf("%d %s learnt\n", result.pairs, result.pairs == 1 ? "pair" : "pairs");
+  printSummary(
+      QStringLiteral("%1 %2 learnt").arg(result.pairs).arg(result.pairs == 1 ? "pair" : "pairs"),
+      {{"pairs", result.pairs}});
   return result.pairs > 0 ? 0 : 1;
 }
 
@@ -123,7 +126,9 @@ int runTmExport(const QStringList &arguments) {
                      .constData());
     return result.damaged ? 2 : 1;
   }
-  std::printf("%d %s exported\n", result.pairs, result.pairs == 1 ? "pair" : "pairs");
+  printSummary(
+      QStringLiteral("%1 %2 exported").arg(result.pairs).arg(result.pairs == 1 ? "pair" : "pairs"),
+      {{"pairs", result.pairs}});
   return result.pairs > 0 ? 0 : 1;
 }
 

@@ -2,6 +2,7 @@
 #include "cli/cli_arguments.h"
 #include "cli/cli_prompter.h"
 #include "cli/commands.h"
+#include "cli/summary_output.h"
 #include "cli/task_reader.h"
 #include "compiled/compiled_source.h"
 #include "compiled/compiled_target.h"
@@ -68,7 +69,7 @@ int writeCompiledPseudo(TaskReader &reader, const QString &outPath, TargetKind k
     std::fprintf(stderr, "warning: %s is a changed copy of the program%s\n",
                  outPath.toUtf8().constData(),
                  made.signatureRemoved ? "; its signature was removed: sign it again" : "");
-  std::printf("%d items pseudo-translated\n", changed);
+  printSummary(QStringLiteral("%1 items pseudo-translated").arg(changed), {{"items", changed}});
   return failing > 0 ? 1 : 0;
 }
 
@@ -132,7 +133,8 @@ int runPseudo(const QStringList &arguments) {
     std::fprintf(stderr, "error: %s\n", failure.toUtf8().constData());
     return 1;
   }
-  std::printf("%lld items pseudo-translated\n", static_cast<long long>(changed.size()));
+  printSummary(QStringLiteral("%1 items pseudo-translated").arg(changed.size()),
+               {{"items", changed.size()}});
   return failing > 0 ? 1 : 0;
 }
 

@@ -2,6 +2,7 @@
 #include "cli/cli_arguments.h"
 #include "cli/cli_memory.h"
 #include "cli/commands.h"
+#include "cli/summary_output.h"
 #include "seam/progress.h"
 #include "text/printable_text.h"
 #include "tmclient/memory_location.h"
@@ -77,8 +78,10 @@ int runTmCopy(const QStringList &arguments) {
                  printableText(result.reason).toUtf8().constData());
     return 1;
   }
-  std::printf("%lld pairs copied from '%s' to '%s'\n", static_cast<long long>(result.copied),
-              shownLocation(from).toUtf8().constData(), shownLocation(to).toUtf8().constData());
+  printSummary(QStringLiteral("%1 pairs copied from '%2' to '%3'")
+                   .arg(result.copied)
+                   .arg(shownLocation(from), shownLocation(to)),
+               {{"pairs", result.copied}});
   return 0;
 }
 

@@ -4,6 +4,7 @@
 #include "cli/cli_prompter.h"
 #include "cli/commands.h"
 #include "cli/secret_options.h"
+#include "cli/summary_output.h"
 #include "cli/task_reader.h"
 #include "compiled/compiled_source.h"
 #include "compiled/compiled_target.h"
@@ -243,7 +244,7 @@ bool writeCompiledTarget(const QString &outPath, TaskReader &reader, WriteContex
     std::fprintf(stderr, "error: %s\n", (made.ok() ? failure : made.error).toUtf8().constData());
     return false;
   }
-  std::printf("%s\n", verificationSummary(reader.entries()).toUtf8().constData());
+  printVerificationSummary(reader.entries());
   return true;
 }
 
@@ -275,7 +276,7 @@ bool writeProgramCopyTarget(const QString &outPath, TaskReader &reader, WriteCon
                  "warning: the program was signed; changing it broke the signature, which is "
                  "removed from the copy: sign %s again before giving it out\n",
                  out.constData());
-  std::printf("%s\n", verificationSummary(reader.entries()).toUtf8().constData());
+  printVerificationSummary(reader.entries());
   return true;
 }
 
@@ -321,8 +322,7 @@ bool writeTarget(const TranslateOptions &options, TaskReader &reader) {
   }
   // The written target's memory is not needed any more.
   target.truncate();
-  const QString summary = verificationSummary(entries);
-  std::printf("%s\n", summary.toUtf8().constData());
+  printVerificationSummary(entries);
   return true;
 }
 

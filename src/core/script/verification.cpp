@@ -44,37 +44,10 @@ void setVerified(TextEntry *entry, bool value) {
 
 namespace {
 
-struct SummaryCounts {
-  int total = 0, verified = 0, matched = 0, fuzzy = 0, notFound = 0, modified = 0, filled = 0;
-
-  void count(int matchState, bool isVerified) {
-    ++total;
-    if (isVerified)
-      ++verified;
-    switch (matchState) {
-    case Matched:
-      ++matched;
-      break;
-    case Fuzzy:
-      ++fuzzy;
-      break;
-    case SourceModified:
-      ++modified;
-      break;
-    case Filled:
-      ++filled;
-      break;
-    default:
-      ++notFound;
-      break;
-    }
-  }
-};
-
 // One occurrence chain (the entries of one source text, in list order): each distinct
 // translation counts once, with the state of its first entry, verified when any
 // entry with that translation is.
-void countChain(const TextEntry *first, SummaryCounts &counts) {
+void countChain(const TextEntry *first, VerificationCounts &counts) {
   struct Group {
     const QString *target;
     int matchState;
@@ -115,8 +88,31 @@ void countChain(const TextEntry *first, SummaryCounts &counts) {
 
 } // namespace
 
-QString verificationSummary(const EntryList &entries) {
-  SummaryCounts counts;
+void VerificationCounts::count(int matchState, bool isVerified) {
+  ++total;
+  if (isVerified)
+    ++verified;
+  switch (matchState) {
+  case Matched:
+    ++matched;
+    break;
+  case Fuzzy:
+    ++fuzzy;
+    break;
+  case SourceModified:
+    ++modified;
+    break;
+  case Filled:
+    ++filled;
+    break;
+  default:
+    ++notFound;
+    break;
+  }
+}
+
+VerificationCounts verificationCounts(const EntryList &entries) {
+  VerificationCounts counts;
   // An entry whose source and target texts an earlier entry had is counted there.
   for (const auto &owned : entries) {
     const TextEntry *entry = owned.get();
@@ -127,7 +123,12 @@ QString verificationSummary(const EntryList &entries) {
     else if (!entry->prevOccurrence)
       countChain(entry, counts);
   }
-  const auto &[total, verified, matched, fuzzy, notFound, modified, filled] = counts;
+  return counts;
+}
+
+QString verificationSummary(const EntryList &entries) {
+  const auto &[total, verified, matched, fuzzy, notFound, modified, filled] =
+      verificationCounts(entries);
   if (total == 0)
     return {};
   // In the language of the user interface; the command line installs no translation.
