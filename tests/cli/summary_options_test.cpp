@@ -35,7 +35,7 @@ TEST_F(SummaryOptionsTest, EachWayStatesTheSameNumbers) {
       {QStringList{"export"} + task() + QStringList{"--format", "po", "--out", path("x.po")},
        "pairs"},
       {{"pseudo", "--source", kExample + "/example.rc", "--source-language", "1033", "--new-target",
-        path("p.rc"), "--target-language", "qps-ploc"},
+        path("p.rc"), "--target-language", "fr-FR"},
        "items"},
   };
   for (const auto &c : cases) {
