@@ -1,5 +1,7 @@
 // Analysing the generated script against a large memory: one fuzzy search per distinct
-// source text, the items put in their bands. The memory is learnt once per size.
+// source text, the items put in their bands. The memory is learnt once per size, or kept
+// between runs in the folder ANALYSIS_BENCH_MEMORY names (a subfolder per size), where
+// `tarvelo-cli analyze --tm` can be timed on it as a whole process.
 #include "analysis/analysis_run.h"
 #include "script/entry_list.h"
 #include "script/task.h"
@@ -8,8 +10,11 @@
 #include "tmclient/tm_library.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
+
+#include <functional>
 
 namespace tarvelo {
 namespace {
@@ -45,6 +50,34 @@ int learnPairs(const TmExports &tm, const QString &path, const EntryList &transl
   return stored;
 }
 
+// The folder of the memory of `count` pairs: kept under ANALYSIS_BENCH_MEMORY and learnt
+// only when it holds none yet, else a scratch folder learnt now.
+QString memoryOf(const QTemporaryDir &scratch, const QString &name,
+                 const std::function<void(const QString &)> &learn) {
+  const QString kept = qEnvironmentVariable("ANALYSIS_BENCH_MEMORY");
+  if (kept.isEmpty()) {
+    learn(scratch.path());
+    return scratch.path();
+  }
+  const QString folder = QDir(kept).filePath(name);
+  if (!QFile::exists(QDir(folder).filePath(QStringLiteral("Kestrine.db")))) {
+    QDir().mkpath(folder);
+    learn(folder);
+  }
+  return folder;
+}
+
+// Reads the generated task and learns its pairs (and fillers up to `count`) into a memory.
+QString generatedMemory(benchmark::State &state, const TmExports &tm,
+                        const QTemporaryDir &scratch) {
+  return memoryOf(scratch, QString::number(state.range(0)), [&](const QString &folder) {
+    EntryList translated;
+    TaskChain tasks;
+    if (bench::readGeneratedTask(state, translated, tasks, true))
+      learnPairs(tm, folder, translated, int(state.range(0)));
+  });
+}
+
 void analyseGeneratedTask(benchmark::State &state) {
   bench::SilentPrompter prompter(Prompter::Answer::YesToAll);
   NullProgress progress;
@@ -57,19 +90,15 @@ void analyseGeneratedTask(benchmark::State &state) {
     return;
   }
   const TmExports &tm = library.exports();
-  {
-    EntryList translated;
-    TaskChain tasks;
-    if (!bench::readGeneratedTask(state, translated, tasks, true))
-      return;
-    state.counters["pairs"] = learnPairs(tm, folder.path(), translated, int(state.range(0)));
-  }
+  const QString memory = generatedMemory(state, tm, folder);
+  if (state.error_occurred())
+    return;
   // Without the target nothing is a context match: every text goes to the memory.
   EntryList entries;
   TaskChain tasks;
   if (!bench::readGeneratedTask(state, entries, tasks, false))
     return;
-  settings.setText(QStringLiteral("TMPath"), folder.path());
+  settings.setText(QStringLiteral("TMPath"), memory);
   EntryList unused;
   MemoryClient client(tm, unused, settings, prompter, progress);
   client.start();
@@ -95,6 +124,7 @@ void analyseGeneratedTask(benchmark::State &state) {
     items += band.segments;
   state.counters["items"] = items;
   state.counters["lookups"] = lookups;
+  state.counters["pairs"] = double(state.range(0));
   state.counters["fuzzy"] =
       items - total[2].segments - total.back().segments - total[BandLimits::kRepetition].segments;
   state.counters["exact"] = total[2].segments;
@@ -107,33 +137,15 @@ BENCHMARK(analyseGeneratedTask)
     ->Unit(benchmark::kMillisecond)
     ->Iterations(1);
 
-// The generated script repeats its texts: few of them reach the memory. Here every item
-// is a text of its own, a stored source with one letter changed, so that each one takes
-// a fuzzy search of the memory of state.range(0) pairs.
-void analyseDistinctTexts(benchmark::State &state) {
-  constexpr int kItems = 2000;
-  const int pairs = int(state.range(0));
+// Every text of `entries` looked up in the memory in `folder`, as analyze does, once per
+// iteration. The counters give the bands and a sum of the scores found, which a faster
+// search must leave as it was.
+void analyseTexts(benchmark::State &state, const TmExports &tm, const QString &folder,
+                  const EntryList &entries) {
   bench::SilentPrompter prompter(Prompter::Answer::YesToAll);
   NullProgress progress;
   MemorySettings settings;
-  QTemporaryDir folder;
-  TmLibrary library;
-  if (!library.load() || !library.exports().fuzzyTM || !library.exports().beginTMBatch) {
-    state.SkipWithError("the memory library (kestrine) with fuzzy matches is not beside the "
-                        "program");
-    return;
-  }
-  const TmExports &tm = library.exports();
-  const EntryList none;
-  learnPairs(tm, folder.path(), none, pairs);
-  EntryList entries(false);
-  for (int i = 0; i < kItems; ++i) {
-    auto entry = std::make_unique<StringEntry>();
-    entry->sourceText =
-        QStringLiteral("Filler source test %1 of the memory").arg(i * (pairs / kItems));
-    entries.append(std::move(entry));
-  }
-  settings.setText(QStringLiteral("TMPath"), folder.path());
+  settings.setText(QStringLiteral("TMPath"), folder);
   EntryList unused;
   MemoryClient client(tm, unused, settings, prompter, progress);
   client.start();
@@ -142,21 +154,89 @@ void analyseDistinctTexts(benchmark::State &state) {
     return;
   }
   const BandLimits limits;
-  int fuzzy = 0;
+  std::vector<BandCount> total;
+  double scores = 0;
+  int lookups = 0;
   for (auto _ : state) {
+    scores = 0;
+    lookups = 0;
     AnalysisRun run(limits, CountingRule::Characters);
     run.addTask(QStringLiteral("distinct"), entries, kEnglish, kGerman, [&](const QString &text) {
       const QList<FuzzyPair> found = client.fuzzyPairs(text, limits.lowest.back(), 1);
+      ++lookups;
+      scores += found.isEmpty() ? 0 : found.first().score;
       return MemoryScore{found.isEmpty() ? 0 : found.first().score, QString()};
     });
-    const std::vector<BandCount> total = run.total();
-    fuzzy = kItems - total[2].segments - total.back().segments;
+    total = run.total();
   }
-  state.counters["items"] = kItems;
-  state.counters["fuzzy"] = fuzzy;
+  int items = 0;
+  for (const BandCount &band : total)
+    items += band.segments;
+  state.counters["items"] = items;
+  state.counters["lookups"] = lookups;
+  state.counters["fuzzy"] = items - total[2].segments - total.back().segments;
+  state.counters["score_sum"] = scores;
+}
+
+// The generated script repeats its texts: few of them reach the memory. Here every item
+// is a text of its own, a stored source with one letter changed, so that each one takes
+// a fuzzy search of the memory of state.range(0) pairs.
+void analyseDistinctTexts(benchmark::State &state) {
+  constexpr int kItems = 2000;
+  const int pairs = int(state.range(0));
+  QTemporaryDir scratch;
+  TmLibrary library;
+  if (!library.load() || !library.exports().fuzzyTM || !library.exports().beginTMBatch) {
+    state.SkipWithError("the memory library (kestrine) with fuzzy matches is not beside the "
+                        "program");
+    return;
+  }
+  const TmExports &tm = library.exports();
+  const QString folder =
+      memoryOf(scratch, QStringLiteral("fillers-%1").arg(pairs), [&](const QString &path) {
+        const EntryList none;
+        learnPairs(tm, path, none, pairs);
+      });
+  EntryList entries(false);
+  for (int i = 0; i < kItems; ++i) {
+    auto entry = std::make_unique<StringEntry>();
+    entry->sourceText =
+        QStringLiteral("Filler source test %1 of the memory").arg(i * (pairs / kItems));
+    entries.append(std::move(entry));
+  }
+  analyseTexts(state, tm, folder, entries);
 }
 BENCHMARK(analyseDistinctTexts)
     ->Arg(100000)
+    ->Arg(1000000)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
+
+// The size a large product reaches: each of the generated script's items (some 37,000) a
+// text of its own, its source with the item's number after it, against the memory of the
+// generated task and fillers up to state.range(0) pairs. Every item is a fuzzy search.
+void analyseGeneratedItemsEachDistinct(benchmark::State &state) {
+  QTemporaryDir scratch;
+  TmLibrary library;
+  if (!library.load() || !library.exports().fuzzyTM || !library.exports().beginTMBatch) {
+    state.SkipWithError("the memory library (kestrine) with fuzzy matches is not beside the "
+                        "program");
+    return;
+  }
+  const TmExports &tm = library.exports();
+  const QString folder = generatedMemory(state, tm, scratch);
+  EntryList entries;
+  TaskChain tasks;
+  if (state.error_occurred() || !bench::readGeneratedTask(state, entries, tasks, false))
+    return;
+  int number = 0;
+  for (const auto &entry : entries) {
+    if (!entry->sourceText.isEmpty())
+      entry->sourceText += u' ' + QString::number(++number);
+  }
+  analyseTexts(state, tm, folder, entries);
+}
+BENCHMARK(analyseGeneratedItemsEachDistinct)
     ->Arg(1000000)
     ->Unit(benchmark::kMillisecond)
     ->Iterations(1);

@@ -3,19 +3,29 @@
 
 #include "similarity.h"
 #include "store_text.h"
+#include "text_folding.h"
 
 #include <algorithm>
 
 namespace kestrine {
 
+std::int32_t scoreSource(std::u16string_view query, std::int32_t minScore,
+                         std::u16string_view source, std::u16string &form) {
+  const QueryParts parts = splitQuery(source);
+  if (parts.key.size() < shortestAlike(query.size(), minScore) ||
+      parts.key.size() > longestAlike(query.size(), minScore))
+    return -1;
+  form.assign(parts.key);
+  for (char16_t &unit : form)
+    unit = foldUnit(unit);
+  return similarityScoreFrom(query, form, minScore);
+}
+
 bool scoreMatch(std::u16string_view query, std::int32_t minScore, FuzzyMatch &match) {
   if (match.target.empty())
     return false;
-  const std::u16string form = comparisonForm(match.source);
-  if (form.size() < shortestAlike(query.size(), minScore) ||
-      form.size() > longestAlike(query.size(), minScore))
-    return false;
-  match.score = similarityScore(query, form);
+  std::u16string form;
+  match.score = scoreSource(query, minScore, match.source, form);
   return match.score >= minScore;
 }
 

@@ -29,6 +29,11 @@ inline constexpr std::size_t kShortLength = 8;
 // Enough of the short texts of a near length to hold every good match in practice.
 inline constexpr int kShortRows = 20000;
 
+// The score of a stored source against the query (its comparison form) when it is
+// `minScore` or more, else -1; `form` is room for the source's comparison form.
+std::int32_t scoreSource(std::u16string_view query, std::int32_t minScore,
+                         std::u16string_view source, std::u16string &form);
+
 // Scores a stored pair against the query (its comparison form); false when it is left out:
 // an empty target, or a score below `minScore`.
 bool scoreMatch(std::u16string_view query, std::int32_t minScore, FuzzyMatch &match);

@@ -20,6 +20,14 @@ constexpr std::size_t kStretch = 4;
 constexpr int kStretchRows = 500;
 // Runs looked up per text: enough to tell a long text's neighbours apart.
 constexpr std::size_t kMaxRuns = 32;
+// The rows kept from earlier searches, some 16 MB at most: a run over many texts asks the
+// index the same few expressions again and again.
+constexpr std::size_t kMemoRows = std::size_t(1) << 21;
+// The candidate pairs kept from earlier searches, some 30 MB of short texts at most.
+constexpr std::size_t kMemoPairs = std::size_t(1) << 18;
+constexpr std::size_t kWholeBytes = std::size_t(64) << 20;
+// The rows of a stretch's other runs read to join with those read whole.
+constexpr int kJoinedRows = 20000;
 
 // One index per text column: a query reads only the lists of the column it searches, and
 // without positions or columns in them the lists are a fraction of the size.
@@ -72,15 +80,19 @@ public:
     m_longest = longestAlike(m_query.size(), minScore);
     if (m_memo) {
       const std::string column = table.name + "." + m_source;
-      if (m_memo->column != column)
-        *m_memo = {column, {}};
+      if (m_memo->column != column) {
+        const int readWholeAfter = m_memo->readWholeAfter;
+        *m_memo = FuzzyRunMemo();
+        m_memo->column = column;
+        m_memo->readWholeAfter = readWholeAfter;
+      }
     }
   }
 
   bool run(std::u16string_view text) {
     if (m_query.empty())
       return true;
-    return equalTexts(splitQuery(text).key) && shortTexts() && textsWithRuns();
+    return equalTexts(splitQuery(text).key) && shortTexts() && rememberRows() && textsWithRuns();
   }
 
   std::vector<FuzzyMatch> &matches() { return m_matches; }
@@ -91,18 +103,57 @@ private:
   }
 
   // Scores the rows a statement gives (rowid, source, target, counter).
-  bool scoreRows(Statement &rows) {
+  bool scoreRows(Statement &rows, bool keep = false) {
     int step;
     while ((step = rows.step()) == SQLITE_ROW) {
       const std::int64_t rowid = rows.intColumn(0);
       if (!m_scored.insert(rowid).second)
         continue;
-      FuzzyMatch match{std::u16string(rows.textColumn(1)), std::u16string(rows.textColumn(2)), 0,
-                       std::int32_t(rows.intColumn(3)), rowid};
-      if (scoreMatch(m_query, m_minScore, match))
-        m_matches.push_back(std::move(match));
+      const auto counter = std::int32_t(rows.intColumn(3));
+      scorePair(rowid, rows.textColumn(1), rows.textColumn(2), counter);
+      if (keep)
+        m_memo->pairs.emplace(rowid, StoredPair{std::u16string(rows.textColumn(1)),
+                                                std::u16string(rows.textColumn(2)), counter});
     }
     return step == SQLITE_DONE;
+  }
+
+  void scorePair(std::int64_t rowid, std::u16string_view source, std::u16string_view target,
+                 std::int32_t counter) {
+    if (target.empty())
+      return;
+    const std::int32_t score = scoreSource(m_query, bar(), source, m_form);
+    if (score < 0)
+      return;
+    m_matches.push_back({std::u16string(source), std::u16string(target), score, counter, rowid});
+    keepBest(score);
+  }
+
+  // A candidate row scored, read from the index's table or from the rows kept.
+  bool scoreRow(Statement &row, std::int64_t rowid) {
+    if (m_keepRows) {
+      const auto known = m_memo->pairs.find(rowid);
+      if (known != m_memo->pairs.end()) {
+        m_scored.insert(rowid);
+        scorePair(rowid, known->second.source, known->second.target, known->second.counter);
+        return true;
+      }
+    }
+    ResetGuard reset(row);
+    return row.bindInt(1, rowid) && scoreRows(row, m_keepRows);
+  }
+
+  // The score a row must reach to matter: once `maxCount` matches are found, one scoring
+  // below the lowest of the best of them is never given, nor changes which are best.
+  std::int32_t bar() const {
+    return m_best.size() < m_maxCount ? m_minScore : std::max(m_minScore, m_best.back());
+  }
+
+  // The best `maxCount` scores found, best first.
+  void keepBest(std::int32_t score) {
+    m_best.insert(std::upper_bound(m_best.begin(), m_best.end(), score, std::greater<>()), score);
+    if (m_best.size() > m_maxCount)
+      m_best.pop_back();
   }
 
   // Exact matches always come, however common their runs are.
@@ -138,7 +189,7 @@ private:
         commonRuns.push_back(run);
         continue;
       }
-      if (!matchingRows(match, phrase(run), kRunRows + 1, rows))
+      if (!rememberedRows(match, phrase(run), kRunRows + 1, rows))
         return false;
       if (rows.size() > std::size_t(kRunRows)) {
         if (m_memo)
@@ -170,7 +221,9 @@ private:
       std::u16string stretch;
       for (std::size_t i = first; i < last; ++i)
         stretch += (i > first ? u" AND " : u"") + phrase(commonRuns[i]);
-      if (!matchingRows(match, stretch, kStretchRows + 1, rows))
+      const std::vector<std::u16string> runs(commonRuns.begin() + std::ptrdiff_t(first),
+                                             commonRuns.begin() + std::ptrdiff_t(last));
+      if (!stretchRows(match, runs, stretch, rows))
         return false;
       if (rows.size() > std::size_t(kStretchRows)) {
         crowded.push_back(rows);
@@ -189,7 +242,138 @@ private:
     return scoreCandidates(shared);
   }
 
-  // The rows (at most `limit`) whose source holds what the full-text expression asks for.
+  // Whether the rows earlier searches read still hold, forgetting them when the memory may
+  // have changed since. Called inside the search's read transaction, so that what it sees
+  // is what the reads see. Rows read while this connection writes are never kept: the
+  // writes may yet be rolled back.
+  bool rememberRows() {
+    m_keepRows = false;
+    if (!m_memo || sqlite3_txn_state(m_db, "main") == SQLITE_TXN_WRITE)
+      return true;
+    Statement version(m_db, "PRAGMA data_version");
+    if (!version || version.step() != SQLITE_ROW)
+      return false;
+    // Other connections' commits change the data version, this one's changes the count.
+    const std::int64_t data = version.intColumn(0);
+    const std::int64_t changes = sqlite3_total_changes64(m_db);
+    if (m_memo->pairs.size() > kMemoPairs)
+      m_memo->pairs.clear();
+    if (data != m_memo->dataVersion || changes != m_memo->changes || m_memo->rowCount > kMemoRows) {
+      m_memo->pairs.clear();
+      m_memo->rows.clear();
+      m_memo->rowCount = 0;
+      m_memo->wholeRuns.clear();
+      m_memo->indexReads.clear();
+      m_memo->wholeBytes = 0;
+      m_memo->dataVersion = data;
+      m_memo->changes = changes;
+    }
+    m_keepRows = true;
+    return true;
+  }
+
+  // matchingRows, answered from the rows kept when the same expression was read before;
+  // `read` tells whether the index was asked.
+  bool rememberedRows(Statement &match, std::u16string_view expression, int limit,
+                      std::vector<std::int64_t> &rows, bool *read = nullptr) {
+    if (read)
+      *read = true;
+    if (!m_keepRows)
+      return matchingRows(match, expression, limit, rows);
+    std::u16string key(1, char16_t(limit));
+    key += expression;
+    const auto known = m_memo->rows.find(key);
+    if (known != m_memo->rows.end()) {
+      rows = known->second;
+      if (read)
+        *read = false;
+      return true;
+    }
+    if (!matchingRows(match, expression, limit, rows))
+      return false;
+    m_memo->rowCount += rows.size() + 1;
+    m_memo->rows.emplace(std::move(key), rows);
+    return true;
+  }
+
+  // The rows of a stretch of common runs, as the index gives them for the phrases joined by
+  // AND: from the runs' whole rows when each was read whole, else from the index.
+  bool stretchRows(Statement &match, const std::vector<std::u16string> &runs,
+                   std::u16string_view expression, std::vector<std::int64_t> &rows) {
+    bool read = false;
+    if (!m_keepRows || !std::all_of(runs.begin(), runs.end(), wholeAlike)) {
+      if (!rememberedRows(match, expression, kStretchRows + 1, rows, &read))
+        return false;
+    } else if (!joinedRows(match, runs, expression, rows, read)) {
+      return false;
+    }
+    if (!m_keepRows || !read)
+      return true;
+    std::vector<std::int64_t> all;
+    for (const std::u16string &run : runs) {
+      if (!wholeAlike(run) || ++m_memo->indexReads[run] != m_memo->readWholeAfter)
+        continue;
+      if (!matchingRows(match, phrase(run), -1, all))
+        return false;
+      std::sort(all.begin(), all.end());
+      RunRows whole(all);
+      if (m_memo->wholeBytes + whole.bytes() > kWholeBytes)
+        continue;
+      m_memo->wholeBytes += whole.bytes();
+      m_memo->wholeRuns.emplace(run, std::move(whole));
+    }
+    return true;
+  }
+
+  // The rows of a stretch of runs that are each one token of the index: those read whole
+  // are joined in memory, the others asked of the index together, a bounded number of
+  // rows; when those rows do not settle the first rows of all, the whole stretch is asked.
+  bool joinedRows(Statement &match, const std::vector<std::u16string> &runs,
+                  std::u16string_view expression, std::vector<std::int64_t> &rows, bool &read) {
+    std::vector<const RunRows *> whole;
+    std::u16string rest;
+    for (const std::u16string &run : runs) {
+      const auto found = m_memo->wholeRuns.find(run);
+      if (found != m_memo->wholeRuns.end())
+        whole.push_back(&found->second);
+      else
+        rest += (rest.empty() ? u"" : u" AND ") + phrase(run);
+    }
+    const auto limit = std::size_t(kStretchRows + 1);
+    if (whole.empty() || !rest.empty())
+      if (!rememberedRows(match, rest.empty() ? expression : rest,
+                          whole.empty() ? int(limit) : kJoinedRows, m_restRows, &read))
+        return false;
+    if (whole.empty()) {
+      rows = m_restRows;
+      return true;
+    }
+    if (rest.empty()) {
+      rows = firstCommonRows(whole, limit);
+      return true;
+    }
+    // The first rows of the others, in order, kept where every whole run holds them.
+    rows.clear();
+    for (std::size_t i = 0; i < m_restRows.size() && rows.size() < limit; ++i) {
+      if (std::all_of(whole.begin(), whole.end(),
+                      [&](const RunRows *run) { return run->contains(m_restRows[i]); }))
+        rows.push_back(m_restRows[i]);
+    }
+    if (rows.size() == limit || m_restRows.size() < std::size_t(kJoinedRows))
+      return true;
+    return rememberedRows(match, expression, int(limit), rows, &read);
+  }
+
+  // A run whose phrase is one token of the index, three whole characters: its rows joined
+  // with others' are then what the index gives for the phrases joined by AND.
+  static bool wholeAlike(const std::u16string &run) {
+    return run.size() == 3 && std::none_of(run.begin(), run.end(), [](char16_t unit) {
+             return unit == 0 || (unit >= 0xD800 && unit <= 0xDFFF);
+           });
+  }
+
+  // The rows (at most `limit`, or all for -1) whose source holds what the full-text
+  // expression asks for.
   static bool matchingRows(Statement &match, std::u16string_view expression, int limit,
                            std::vector<std::int64_t> &rows) {
     ResetGuard reset(match);
@@ -255,8 +439,7 @@ private:
         *settled = true;
         return true;
       }
-      ResetGuard reset(row);
-      if (!row.bindInt(1, ranked[i].second) || !scoreRows(row))
+      if (!scoreRow(row, ranked[i].second))
         return false;
     }
     std::int32_t unscored = 0;
@@ -275,8 +458,12 @@ private:
   std::size_t m_shortest = 0;
   std::size_t m_longest = 0;
   FuzzyRunMemo *m_memo;
+  bool m_keepRows = false;
   std::unordered_set<std::int64_t> m_scored;
   std::vector<FuzzyMatch> m_matches;
+  std::vector<std::int32_t> m_best;
+  std::u16string m_form;
+  std::vector<std::int64_t> m_restRows;
 };
 
 std::vector<std::string> schemaStatements(const std::string &table) {

@@ -8,10 +8,12 @@
 // too short to have such runs. The candidates are then scored exactly (similarity.h).
 
 #include "fuzzy_match.h"
+#include "run_rows.h"
 
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <unordered_set>
 #include <vector>
 
@@ -28,11 +30,32 @@ struct FuzzyTable {
 // Whether the table has every index and trigger of the fuzzy search.
 bool fuzzyIndexReady(sqlite3 *db, const std::string &table);
 
-// The runs of three found in many rows before, so that later searches of the same table
-// and direction skip counting their rows. Emptied whenever the store connects.
+// What earlier searches of the same table and direction read. The runs of three found in
+// many rows skip counting their rows; emptied whenever the store connects. The rows each
+// index expression found, and the candidate pairs, are read again only when the memory
+// may have changed since: another connection committed, this one changed a row, or it is
+// writing.
+struct StoredPair {
+  std::u16string source;
+  std::u16string target;
+  std::int32_t counter = 0;
+};
+
 struct FuzzyRunMemo {
   std::string column; // "5to9.Text1"
   std::unordered_set<std::u16string> common;
+  std::unordered_map<std::u16string, std::vector<std::int64_t>> rows; // by limit and expression
+  std::size_t rowCount = 0;
+  // A common run is read whole once this many stretches holding it were asked of the
+  // index since the memory last changed: reading a run found in every row costs about as
+  // much as that many stretches, and a long run of searches then asks no more of them.
+  int readWholeAfter = 64;
+  std::unordered_map<std::u16string, RunRows> wholeRuns;
+  std::unordered_map<std::u16string, int> indexReads;
+  std::size_t wholeBytes = 0;
+  std::unordered_map<std::int64_t, StoredPair> pairs; // candidates read before, by rowid
+  std::int64_t dataVersion = -1;
+  std::int64_t changes = -1;
 };
 
 // Creates the indexes and triggers of a table when they are missing, filling a new

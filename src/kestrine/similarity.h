@@ -24,6 +24,11 @@ std::size_t editDistance(std::u16string_view a, std::u16string_view b,
 // are comparison forms. Two empty texts are equal.
 std::int32_t similarityScore(std::u16string_view a, std::u16string_view b);
 
+// similarityScore when it is `minScore` (1 to 100) or more, else -1; cheaper, as it stops
+// counting edits once there are too many.
+std::int32_t similarityScoreFrom(std::u16string_view a, std::u16string_view b,
+                                 std::int32_t minScore);
+
 // The most edits a text of `longer` units may differ by and still score `minScore`.
 std::size_t allowedEdits(std::size_t longer, std::int32_t minScore);
 
