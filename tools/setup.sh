@@ -14,7 +14,7 @@ TARVELO_BUILD="${TARVELO_BUILD:-$TARVELO_ROOT/build}"
 tarvelo_packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
-  qt6-svg-dev libgl-dev
+  qt6-svg-dev qt6-charts-dev libqt6opengl6-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   libsqlite3-dev libcurl4-openssl-dev
   qt6-translations-l10n unicode-data fonts-wine fonts-noto-cjk llvm clang

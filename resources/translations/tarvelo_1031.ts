@@ -2,6 +2,44 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>Analysis</name>
+    <message>
+        <location filename="../../src/core/analysis/analysis_job.cpp" line="+41"/>
+        <source>cancelled</source>
+        <translation>abgebrochen</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>the translation memory cannot be read: </source>
+        <translation>der Übersetzungsspeicher kann nicht gelesen werden: </translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>the translation memory cannot be opened for the languages %1 and %2</source>
+        <translation>der Übersetzungsspeicher kann für die Sprachen %1 und %2 nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>The translation-memory library finds no fuzzy matches.</source>
+        <translation>Die Bibliothek des Übersetzungsspeichers findet keine unscharfen Treffer.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Analysis</source>
+        <translation>Analyse</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/analysis/task_entries.cpp" line="+29"/>
+        <source>%1:%2: the script does not parse at: %3</source>
+        <translation>%1:%2: Das Skript ist an dieser Stelle nicht lesbar: %3</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1: the script does not parse</source>
+        <translation>%1: Das Skript ist nicht lesbar</translation>
+    </message>
+</context>
+<context>
     <name>Exchange</name>
     <message>
         <location filename="../../src/core/exchange/xml_guard.cpp" line="+69"/>
@@ -337,7 +375,12 @@
         <translation>Dialog&amp;bericht...</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+3"/>
+        <source>&amp;Analysis...</source>
+        <translation>&amp;Analyse...</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>&amp;Pseudo-Translate...</source>
         <translation>&amp;Pseudoübersetzung...</translation>
     </message>
@@ -392,12 +435,12 @@
         <translation>Übersetzungsspeicher durchsuchen</translation>
     </message>
     <message>
-        <location line="-100"/>
+        <location line="-101"/>
         <source>Sets path to the external lexicon</source>
         <translation>Pfad zum externen Wörterbuch festlegen</translation>
     </message>
     <message>
-        <location line="+104"/>
+        <location line="+105"/>
         <source>Set External Dictionary &amp;Path...</source>
         <translation>Externes &amp;Wörterbuch festlegen...</translation>
     </message>
@@ -517,12 +560,12 @@
         <translation>D&amp;ialog</translation>
     </message>
     <message>
-        <location line="-193"/>
+        <location line="-194"/>
         <source>&amp;Machine Translation...</source>
         <translation>&amp;Maschinelle Übersetzung...</translation>
     </message>
     <message>
-        <location line="+80"/>
+        <location line="+81"/>
         <source>Align Right</source>
         <translation>Rechts ausrichten</translation>
     </message>
@@ -728,7 +771,7 @@
     </message>
     <message>
         <location filename="../../src/core/exchange/send_resource.cpp" line="+101"/>
-        <location filename="../../src/gui/app/workbench_assembly.cpp" line="+232"/>
+        <location filename="../../src/gui/app/workbench_assembly.cpp" line="+238"/>
         <source>Could not log on to an email system.</source>
         <translation>Die Anmeldung an einem E-Mail-System ist nicht möglich.</translation>
     </message>
@@ -2753,6 +2796,175 @@ Wollen Sie fortfahren?</translation>
         <location line="+3"/>
         <source>Translates the texts of Windows resource scripts.</source>
         <translation>Übersetzt die Texte von Windows-Ressourcenskripten.</translation>
+    </message>
+</context>
+<context>
+    <name>tarvelo::gui::AnalysisWindow</name>
+    <message>
+        <location filename="../../src/gui/analysis/analysis_window.cpp" line="+64"/>
+        <source>Tarvelo - Analysis</source>
+        <translation>Tarvelo - Analyse</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>HTML page (*.html)</source>
+        <translation>HTML-Seite (*.html)</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>CSV (*.csv)</source>
+        <translation>CSV (*.csv)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Save Analysis As</source>
+        <translation>Analyse speichern unter</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Choose what to analyse and press Analyse.</source>
+        <translation>Wählen Sie, was analysiert werden soll, und klicken Sie auf „Analysieren“.</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Each Chinese, Japanese or Korean character is a word</source>
+        <translation>Jedes chinesische, japanische oder koreanische Zeichen ist ein Wort</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>GMX-V weights for Chinese, Japanese and Korean</source>
+        <translation>GMX-V-Gewichtung für Chinesisch, Japanisch und Koreanisch</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Counting:</source>
+        <translation>&amp;Zählung:</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>The lower limits of the match bands in percent, highest first</source>
+        <translation>Die unteren Grenzen der Trefferbereiche in Prozent, die höchste zuerst</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Bands:</source>
+        <translation>&amp;Bereiche:</translation>
+    </message>
+    <message>
+        <location line="-15"/>
+        <source>Ana&amp;lyse:</source>
+        <translation>Ana&amp;lyse von:</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Sho&amp;w:</source>
+        <translation>&amp;Anzeigen:</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Segments</source>
+        <translation>Segmente</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Words</source>
+        <translation>Wörter</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Characters</source>
+        <translation>Zeichen</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>% of words</source>
+        <translation>% der Wörter</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Analy&amp;se</source>
+        <translation>Analy&amp;sieren</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Save &amp;As...</source>
+        <translation>Speichern &amp;unter...</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>Open task</source>
+        <translation>Offene Aufgabe</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Whole project</source>
+        <translation>Ganzes Projekt</translation>
+    </message>
+    <message>
+        <location line="+34"/>
+        <source>The bands are not valid: %1</source>
+        <translation>Die Bereiche sind ungültig: %1</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>The analysis was cancelled.</source>
+        <translation>Die Analyse wurde abgebrochen.</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+9"/>
+        <source>%n task(s) analysed.</source>
+        <translation>
+            <numerusform>%n Aufgabe analysiert.</numerusform>
+            <numerusform>%n Aufgaben analysiert.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>%n task(s) could not be analysed.</source>
+        <translation>
+            <numerusform>%n Aufgabe konnte nicht analysiert werden.</numerusform>
+            <numerusform>%n Aufgaben konnten nicht analysiert werden.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <location line="+29"/>
+        <source>Total</source>
+        <translation>Summe</translation>
+    </message>
+    <message>
+        <location line="-22"/>
+        <source>Context match</source>
+        <translation>Kontexttreffer</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Repetition</source>
+        <translation>Wiederholung</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>No match</source>
+        <translation>Kein Treffer</translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <source>%1 was not analysed: %2</source>
+        <translation>%1 wurde nicht analysiert: %2</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Saved to %1.</source>
+        <translation>Gespeichert in %1.</translation>
+    </message>
+</context>
+<context>
+    <name>tarvelo::gui::BandChart</name>
+    <message>
+        <location filename="../../src/gui/analysis/band_chart.cpp" line="+40"/>
+        <location line="+11"/>
+        <source>Words</source>
+        <translation>Wörter</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,7 @@
 // but in names, file paths and the translator's own texts. English words are those
 // of the program's English texts and of the English names of languages and regions
 // that no German text of the program uses too.
+#include "analysis/analysis_window.h"
 #include "app/gui_resources.h"
 #include "app/progress_window.h"
 #include "app/ui_language.h"
@@ -467,7 +468,7 @@ TEST_F(GermanInterface, EveryWindowAndBoardShowsNoEnglish) {
   const QList<ResourceChoice> resources = {
       {QCoreApplication::translate("tarvelo::ResourceGroup", "String Table"),
        QStringLiteral("IDS_OLD_HINT"), true},
-      {QCoreApplication::translate("tarvelo::ResourceGroup", "Menu"), QStringLiteral("IDR_CONTEXT"),
+      {QCoreApplication::translate("tarvelo::ResourceGroup", "Menu"), QStringLiteral("IDR_KONTEXT"),
        false}};
   SavingResourcesRequest saving{QString(), resources};
   SavingResourcesDialog savingDialog(saving);
@@ -494,15 +495,18 @@ TEST_F(GermanInterface, EveryWindowAndBoardShowsNoEnglish) {
   if (workbench.memory()) {
     MemorySearchWindow search(*workbench.memory(), prompter);
     look("search-memory", search);
+    AnalysisWindow analysis(session, *workbench.memory(), prompter, progress,
+                            [] { return QList<Task>(); });
+    look("analysis", analysis);
   }
   // Reading a target whose menu has an item more: the core composes the question
   // about the fuzzy items and the progress texts, in German now.
   test::Workspace core;
-  ASSERT_EQ(core.readSource("LANGUAGE 9, 1\nIDR_CONTEXT MENU\nBEGIN\n MENUITEM \"&OK\", ID_A\n"
+  ASSERT_EQ(core.readSource("LANGUAGE 9, 1\nIDR_KONTEXT MENU\nBEGIN\n MENUITEM \"&OK\", ID_A\n"
                             " MENUITEM \"&OK\", ID_B\nEND\n",
                             1033),
             ScriptResult::Ok);
-  ASSERT_EQ(core.readTarget("LANGUAGE 7, 1\nIDR_CONTEXT MENU\nBEGIN\n MENUITEM \"&OK\", ID_A\n"
+  ASSERT_EQ(core.readTarget("LANGUAGE 7, 1\nIDR_KONTEXT MENU\nBEGIN\n MENUITEM \"&OK\", ID_A\n"
                             " MENUITEM \"&OK\", ID_B\n MENUITEM \"&OK\", ID_B\nEND\n",
                             1031, dir.filePath(QStringLiteral("kontext_de.rc"))),
             ScriptResult::Ok);

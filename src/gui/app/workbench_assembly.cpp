@@ -1,6 +1,7 @@
 // The program's parts put together: the session, the memory, the main window and its services.
 #include "app/workbench_assembly.h"
 
+#include "analysis/analysis_window.h"
 #include "exchange/exchange_commands.h"
 #include "exchange/machine_translation_run.h"
 #include "exchange/machine_translator.h"
@@ -16,6 +17,7 @@
 #include "online/send_resource_dialog.h"
 #include "options/about_dialog.h"
 #include "options/options_dialog.h"
+#include "project/project_pane.h"
 #include "script/text_entry.h"
 #include "seam/prompter.h"
 #include "seam/settings.h"
@@ -93,6 +95,10 @@ WorkbenchAssembly::~WorkbenchAssembly() {
 
 MemorySearchWindow *WorkbenchAssembly::memorySearch() const {
   return m_memorySearch.data();
+}
+
+AnalysisWindow *WorkbenchAssembly::analysisWindow() const {
+  return m_analysis.data();
 }
 
 void WorkbenchAssembly::finish() {
@@ -283,6 +289,23 @@ void WorkbenchAssembly::connectMemoryServices(FrameServices &services) {
     m_memorySearch->raise();
   };
   services.memorySearchVisible = [this] { return m_memorySearch && m_memorySearch->isVisible(); };
+  services.analysis = [this](QWidget *parent) { showAnalysis(parent); };
+}
+
+void WorkbenchAssembly::showAnalysis(QWidget *parent) {
+  if (!m_analysis)
+    m_analysis = new AnalysisWindow(
+        *m_session, *m_memory, m_prompter, m_session->progress(),
+        [this] {
+          const ProjectPane *pane = m_frame->projectPane();
+          return pane ? pane->project().tasks : QList<Task>();
+        },
+        parent);
+  m_analysis->refreshScopes();
+  m_analysis->setWindowState(m_analysis->windowState() & ~Qt::WindowMinimized);
+  m_analysis->show();
+  m_analysis->raise();
+  m_analysis->activateWindow();
 }
 
 bool WorkbenchAssembly::runDialog(QDialog &dialog) {

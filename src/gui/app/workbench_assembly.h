@@ -8,6 +8,7 @@
 #include <memory>
 
 class QDialog;
+class QWidget;
 
 namespace tarvelo {
 class Filter;
@@ -26,6 +27,7 @@ struct TmExports;
 namespace tarvelo::gui {
 
 struct FrameServices;
+class AnalysisWindow;
 class MainFrame;
 class MemorySearchWindow;
 
@@ -49,6 +51,8 @@ public:
   SpellService &spelling() { return *m_spelling; }
   // The window "Search Translation Memory", once it was first shown.
   MemorySearchWindow *memorySearch() const;
+  // The window "Analysis", once it was first shown.
+  AnalysisWindow *analysisWindow() const;
 
   // Writes the options kept while running back to the settings.
   void finish();
@@ -66,6 +70,8 @@ private:
   void connectMemoryServices(FrameServices &services);
   // TMX import and export and the copy of a memory, as far as the library offers them.
   void connectMemoryMenu(FrameServices &services);
+  // The analysis window, made on first use and brought back afterwards.
+  void showAnalysis(QWidget *parent);
   // A dialog run as the tests ask, else modally; true for OK.
   bool runDialog(QDialog &dialog);
 
@@ -80,6 +86,7 @@ private:
   std::unique_ptr<Filter> m_filter;
   std::unique_ptr<MainFrame> m_frame;
   QPointer<MemorySearchWindow> m_memorySearch;
+  QPointer<AnalysisWindow> m_analysis;
   std::function<bool(QDialog *)> m_runDialog;
   // The mail's temporary files: the composer may read them until the program ends.
   QStringList m_mailFolders;

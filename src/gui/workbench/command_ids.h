@@ -68,6 +68,7 @@ enum CommandId {
   CmdExportTmx = 32972,
   CmdCopyMemory = 32973,
   CmdSaveProjectAs = 32974,
+  CmdAnalysis = 32975,
 };
 
 } // namespace tarvelo::gui

@@ -92,6 +92,7 @@ QList<Command> CommandTable::commands() {
        QCoreApplication::translate("MainFrame", "Dialogs &Report..."),
        {},
        QStringLiteral("report")},
+      {CmdAnalysis, QCoreApplication::translate("MainFrame", "&Analysis..."), {}, {}},
       {CmdPseudoTranslate,
        QCoreApplication::translate("MainFrame", "&Pseudo-Translate..."),
        {},
@@ -286,8 +287,8 @@ void CommandTable::buildMenus(QMainWindow *window) {
       dialog->addAction(m_actions.value(id));
   }
   QMenu *tools = bar->addMenu(QCoreApplication::translate("MainFrame", "&Tools"));
-  add(tools,
-      {CmdFilter, CmdFilterSetup, 0, CmdMachineTranslate, CmdDialogsReport, CmdPseudoTranslate});
+  add(tools, {CmdFilter, CmdFilterSetup, 0, CmdMachineTranslate, CmdDialogsReport, CmdAnalysis,
+              CmdPseudoTranslate});
   QMenu *memory = tools->addMenu(QCoreApplication::translate("MainFrame", "Translation Memory"));
   add(memory, {CmdLearnTexts, CmdImportGlossary, 0, CmdImportTmx, CmdExportTmx, 0, CmdCopyMemory});
   add(tools, {0, CmdOpenDictionary, CmdDictionaryPath, CmdOptions});

@@ -1,7 +1,8 @@
 // The main window's Tools and Help menus: the filter, machine translation, the report,
-// the memory, the dictionary and the options.
+// the analysis, the memory, the dictionary and the options.
 #include "files/file_messages.h"
 #include "options/help.h"
+#include "project/project_pane.h"
 #include "report/report_frame.h"
 #include "seam/prompter.h"
 #include "workbench/external_dictionary.h"
@@ -47,6 +48,14 @@ void MainFrame::registerToolCommands() {
       });
   m_registry.add(
       CmdDialogsReport, [this] { showDialogsReport(); }, open);
+  // The analysis needs the memory's fuzzy matches, and a task or a project's tasks.
+  m_registry.add(
+      CmdAnalysis, [this] { runService(m_services.analysis, true); },
+      [this] {
+        return bool(m_services.analysis) && m_services.items.memoryBound &&
+               m_services.items.memoryBound() &&
+               (m_session.isOpen() || (m_project && !m_project->project().tasks.isEmpty()));
+      });
   m_registry.add(
       CmdPseudoTranslate,
       [this] {

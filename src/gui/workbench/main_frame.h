@@ -70,6 +70,8 @@ struct FrameServices {
   // "Machine Translation..." (its dialog) and Send To (the mail of the target).
   std::function<void(QWidget *)> machineTranslate;
   std::function<void(QWidget *)> sendTo;
+  // "Analysis...": the window of the open task's or project's counts by match band.
+  std::function<void(QWidget *)> analysis;
 };
 
 // The program's one top-level window: the resource tree, the board (item list and
