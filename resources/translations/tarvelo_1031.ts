@@ -2910,21 +2910,25 @@ Wollen Sie fortfahren?</translation>
         <source>The analysis was cancelled.</source>
         <translation>Die Analyse wurde abgebrochen.</translation>
     </message>
-    <message numerus="yes">
-        <location line="+9"/>
-        <source>%n task(s) analysed.</source>
-        <translation>
-            <numerusform>%n Aufgabe analysiert.</numerusform>
-            <numerusform>%n Aufgaben analysiert.</numerusform>
-        </translation>
+    <message>
+        <location line="+11"/>
+        <source>1 task could not be analysed.</source>
+        <translation>1 Aufgabe konnte nicht analysiert werden.</translation>
     </message>
-    <message numerus="yes">
+    <message>
         <location line="+1"/>
-        <source>%n task(s) could not be analysed.</source>
-        <translation>
-            <numerusform>%n Aufgabe konnte nicht analysiert werden.</numerusform>
-            <numerusform>%n Aufgaben konnten nicht analysiert werden.</numerusform>
-        </translation>
+        <source>%1 tasks could not be analysed.</source>
+        <translation>%1 Aufgaben konnten nicht analysiert werden.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>1 task analysed.</source>
+        <translation>1 Aufgabe analysiert.</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>%1 tasks analysed.</source>
+        <translation>%1 Aufgaben analysiert.</translation>
     </message>
     <message>
         <location line="+19"/>

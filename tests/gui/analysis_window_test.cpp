@@ -174,7 +174,7 @@ TEST_F(AnalysisWindowTest, TheTableCountsEachBandOfTheOpenTask) {
     EXPECT_EQ(text(table, row, 3), QLatin1String(want.share));
   }
   EXPECT_TRUE(window->saveButton()->isEnabled());
-  EXPECT_EQ(window->statusText(), QStringLiteral("1 task(s) analysed."));
+  EXPECT_EQ(window->statusText(), QStringLiteral("1 task analysed."));
 }
 
 TEST_F(AnalysisWindowTest, TheBarsFollowTheWordsOfTheShownTable) {
@@ -277,7 +277,7 @@ TEST_F(AnalysisWindowTest, AProjectTaskThatCannotBeReadIsListedWithItsFile) {
   ASSERT_TRUE(window->analyse());
   ASSERT_EQ(window->result()->tasks().size(), 1);
   EXPECT_TRUE(window->result()->tasks()[0].error.contains(QStringLiteral("gone.rc")));
-  EXPECT_EQ(window->statusText(), QStringLiteral("1 task(s) could not be analysed."));
+  EXPECT_EQ(window->statusText(), QStringLiteral("1 task could not be analysed."));
 }
 
 TEST_F(AnalysisWindowTest, TheCountingRuleAndBandsAreRemembered) {

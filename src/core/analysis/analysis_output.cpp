@@ -118,10 +118,13 @@ QByteArray asJson(const AnalysisRun &run) {
 }
 
 QString htmlTable(const AnalysisRun &run, const std::vector<BandCount> &bands) {
-  QString out = QStringLiteral("<table>\n<tr><th>Band</th><th>Segments</th><th>Words</th>"
-                               "<th>Characters</th></tr>\n");
+  // Numbers right-aligned by attribute too: readers without style sheets keep them so.
+  QString out = QStringLiteral("<table>\n<tr><th>Band</th><th align=\"right\">Segments</th>"
+                               "<th align=\"right\">Words</th><th align=\"right\">Characters"
+                               "</th></tr>\n");
   forEachRow(run, bands, [&](const QString &label, const BandCount &count) {
-    out += QStringLiteral("<tr><td>%1</td><td>%2</td><td>%3</td><td>%4</td></tr>\n")
+    out += QStringLiteral("<tr><td>%1</td><td align=\"right\">%2</td><td align=\"right\">%3"
+                          "</td><td align=\"right\">%4</td></tr>\n")
                .arg(label.toHtmlEscaped())
                .arg(count.segments)
                .arg(wordsText(count.words, run.rule()))

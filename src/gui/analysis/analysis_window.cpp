@@ -211,8 +211,12 @@ bool AnalysisWindow::analyse() {
   int failed = 0;
   for (const TaskAnalysis &task : m_run->tasks())
     failed += task.error.isEmpty() ? 0 : 1;
-  m_status->setText(failed == 0 ? tr("%n task(s) analysed.", nullptr, int(m_run->tasks().size()))
-                                : tr("%n task(s) could not be analysed.", nullptr, failed));
+  const int done = int(m_run->tasks().size());
+  if (failed > 0)
+    m_status->setText(failed == 1 ? tr("1 task could not be analysed.")
+                                  : tr("%1 tasks could not be analysed.").arg(failed));
+  else
+    m_status->setText(done == 1 ? tr("1 task analysed.") : tr("%1 tasks analysed.").arg(done));
   return true;
 }
 
