@@ -728,7 +728,7 @@
     </message>
     <message>
         <location filename="../../src/core/exchange/send_resource.cpp" line="+101"/>
-        <location filename="../../src/gui/app/workbench_assembly.cpp" line="+232"/>
+        <location filename="../../src/gui/app/workbench_assembly.cpp" line="+246"/>
         <source>Could not log on to an email system.</source>
         <translation>Die Anmeldung an einem E-Mail-System ist nicht möglich.</translation>
     </message>
@@ -1225,7 +1225,7 @@ Wollen Sie fortfahren?</translation>
 <context>
     <name>tarvelo::Inspector</name>
     <message>
-        <location filename="../../src/core/workbench/inspector.cpp" line="+97"/>
+        <location filename="../../src/core/workbench/inspector.cpp" line="+98"/>
         <source>at the beginning</source>
         <translation>am Anfang</translation>
     </message>
@@ -1240,7 +1240,7 @@ Wollen Sie fortfahren?</translation>
         <translation>überall</translation>
     </message>
     <message>
-        <location line="+88"/>
+        <location line="+102"/>
         <source>Mismatch the count of following characters:</source>
         <translation>Die Anzahl folgender Zeichen stimmt nicht überein:</translation>
     </message>
@@ -1248,6 +1248,29 @@ Wollen Sie fortfahren?</translation>
         <location line="+10"/>
         <source>Mismatch Format Specification!</source>
         <translation>Formatangaben stimmen nicht überein!</translation>
+    </message>
+</context>
+<context>
+    <name>tarvelo::ItemChecks</name>
+    <message>
+        <location filename="../../src/core/workbench/item_checks.cpp" line="+58"/>
+        <source>The translation has %1 characters; at most %2 are allowed for %3 (limits file line %4).</source>
+        <translation>Die Übersetzung hat %1 Zeichen; für %3 sind höchstens %2 erlaubt (Zeile %4 der Längendatei).</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>The translation is the same as the source.</source>
+        <translation>Die Übersetzung ist gleich dem Ausgangstext.</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>The access key &apos;%1&apos; is also used by %2 in this menu.</source>
+        <translation>Die Zugriffstaste &apos;%1&apos; wird in diesem Menü auch von %2 verwendet.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source> and </source>
+        <translation> und </translation>
     </message>
 </context>
 <context>
@@ -1266,6 +1289,25 @@ Wollen Sie fortfahren?</translation>
         <location line="+2"/>
         <source>Comment:</source>
         <translation>Kommentar:</translation>
+    </message>
+</context>
+<context>
+    <name>tarvelo::LengthLimits</name>
+    <message>
+        <location filename="../../src/core/findings/length_limits.cpp" line="+37"/>
+        <location line="+13"/>
+        <source>%1: cannot be read: %2</source>
+        <translation>%1: kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <location line="-8"/>
+        <source>%1: is larger than %2 bytes; it is not a limits file</source>
+        <translation>%1: ist größer als %2 Bytes; das ist keine Längendatei</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>%1 line %2: &quot;%3&quot; is not a pattern followed by a maximum length</source>
+        <translation>%1 Zeile %2: &quot;%3&quot; ist kein Muster mit folgender Höchstlänge</translation>
     </message>
 </context>
 <context>
@@ -2711,7 +2753,7 @@ Wollen Sie fortfahren?</translation>
 <context>
     <name>tarvelo::Settings</name>
     <message>
-        <location filename="../../src/core/seam/settings_keys.cpp" line="+124"/>
+        <location filename="../../src/core/seam/settings_keys.cpp" line="+129"/>
         <source>--untranslated--</source>
         <translation>--nicht übersetzt--</translation>
     </message>
@@ -2753,6 +2795,59 @@ Wollen Sie fortfahren?</translation>
         <location line="+3"/>
         <source>Translates the texts of Windows resource scripts.</source>
         <translation>Übersetzt die Texte von Windows-Ressourcenskripten.</translation>
+    </message>
+</context>
+<context>
+    <name>tarvelo::gui::ChecksPage</name>
+    <message>
+        <location filename="../../src/gui/options/checks_page.cpp" line="+32"/>
+        <source>Check</source>
+        <translation>Prüfung</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Level</source>
+        <translation>Stufe</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Note</source>
+        <translation>Hinweis</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Off</source>
+        <translation>Aus</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Maximum lengths:</source>
+        <translation>&amp;Höchstlängen:</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Report &amp;translations equal to their source</source>
+        <translation>Ü&amp;bersetzungen gleich dem Ausgangstext melden</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Maximum Lengths</source>
+        <translation>Höchstlängen</translation>
     </message>
 </context>
 <context>
@@ -3807,7 +3902,7 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
 <context>
     <name>tarvelo::gui::OptionsDialog</name>
     <message>
-        <location filename="../../src/gui/options/options_dialog.cpp" line="+23"/>
+        <location filename="../../src/gui/options/options_dialog.cpp" line="+24"/>
         <source>Options</source>
         <translation>Optionen</translation>
     </message>
@@ -3825,6 +3920,11 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
         <location line="+3"/>
         <source>Machine Translation</source>
         <translation>Maschinelle Übersetzung</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Checks</source>
+        <translation>Prüfungen</translation>
     </message>
     <message>
         <location line="+35"/>

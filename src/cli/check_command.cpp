@@ -1,4 +1,5 @@
 // The check command: spell-checks a target's translated items and prints the findings.
+#include "cli/check_items.h"
 #include "cli/cli_arguments.h"
 #include "cli/cli_prompter.h"
 #include "cli/commands.h"
@@ -11,6 +12,7 @@
 #include "text/locale_table.h"
 #include "text/printable_text.h"
 #include "workbench/inspector.h"
+#include "workbench/item_checks.h"
 
 #include <QDir>
 #include <QSet>
@@ -32,14 +34,19 @@ struct CheckOptions {
   bool spell = false;
   QString dictionaries;   // folders searched before the usual ones
   QString userDictionary; // empty: the one in the settings folder
+  ItemCheckOptions items;
 };
 
 bool parse(const QStringList &arguments, CheckOptions &options, QString &error) {
   CliArguments read;
-  if (!read.parse(arguments,
-                  {"source", "source-language", "target", "target-language", "rules",
-                   "dictionaries", "user-dictionary", "header"},
-                  {"no-format-order", "translated-only", "spell"}, error) ||
+  QStringList values = {"source", "source-language", "target", "target-language",
+                        "rules",  "dictionaries",    "header", "user-dictionary"};
+  QStringList flags = {"no-format-order", "translated-only", "spell"};
+  for (const char *name : kItemCheckValues)
+    values.append(QString::fromLatin1(name));
+  for (const char *name : kItemCheckFlags)
+    flags.append(QString::fromLatin1(name));
+  if (!read.parse(arguments, values, flags, error) ||
       !read.language(QStringLiteral("source-language"), options.sourceLanguage, error) ||
       !read.language(QStringLiteral("target-language"), options.targetLanguage, error) ||
       !read.require({"source", "source-language", "target", "target-language"}, error))
@@ -54,6 +61,7 @@ bool parse(const QStringList &arguments, CheckOptions &options, QString &error) 
   options.spell = read.has(QStringLiteral("spell"));
   options.dictionaries = read.value(QStringLiteral("dictionaries"));
   options.userDictionary = read.value(QStringLiteral("user-dictionary"));
+  options.items = readItemCheckOptions(read);
   return true;
 }
 
@@ -103,6 +111,9 @@ int runCheck(const QStringList &arguments) {
   settings.setInteger(QStringLiteral("FormatOrder"), options.formatOrder ? 1 : 0);
   if (options.rulesGiven && Inspector::parseRules(options.rules).isEmpty())
     std::fprintf(stderr, "warning: --rules holds no rule; the default rules are used\n");
+  ItemChecks checks;
+  if (!prepareItemChecks(options.items, settings, checks))
+    return 2;
   Inspector inspector;
   inspector.loadRules(settings);
 
@@ -132,6 +143,7 @@ int runCheck(const QStringList &arguments) {
     suggested.insert(word);
     return speller->suggestions(word).join(QStringLiteral(", "));
   };
+  checks.checkAll(reader.entries());
   for (const auto &entry : reader.entries()) {
     if (!entry->isTranslatable() || (entry->sourceText.isEmpty() && entry->targetText.isEmpty()) ||
         hasEarlierTwin(entry.get()))
@@ -148,11 +160,11 @@ int runCheck(const QStringList &arguments) {
         spelling += entry->kind + u'\t' + entry->identifier + u'\t' + word.word + u'\t' +
                     suggestionsFor(word.word) + u'\n';
     }
-    if (entry->inspectionPassed)
+    if (entry->inspectionPassed && !checks.fails(entry.get()))
       continue;
     ++failing;
     out += entry->kind + u'\t' + entry->identifier + u'\t' + entry->sourceText + u'\t' +
-           entry->targetText + u'\n' + indented(inspector.explain(*entry).text) + u'\n';
+           entry->targetText + u'\n' + indented(explainItem(inspector, &checks, *entry)) + u'\n';
   }
   std::fputs(printableText(out).toUtf8().constData(), stdout);
   std::fputs(printableText(spelling).toUtf8().constData(), stdout);

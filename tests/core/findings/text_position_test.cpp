@@ -107,12 +107,12 @@ TEST(TextPosition, AdjacentLiteralsSpanFromTheFirstQuoteToTheLastOne) {
   test::Workspace space;
   ASSERT_EQ(space.readSource(test::encode(script, Encoding::Ansi), 1033), ScriptResult::Ok);
   ASSERT_EQ(space.entries.size(), 2u);
-  const TextPosition a = space.entries[0]->sourcePosition;
+  const TextPosition a = space.entries.at(0)->sourcePosition;
   EXPECT_EQ(a.line, 3);
   EXPECT_EQ(a.startColumn, 9);
   EXPECT_EQ(a.endLine, 3);
   EXPECT_EQ(a.endColumn, 20);
-  const TextPosition b = space.entries[1]->sourcePosition;
+  const TextPosition b = space.entries.at(1)->sourcePosition;
   EXPECT_EQ(b.line, 4);
   EXPECT_EQ(b.startColumn, 9);
   EXPECT_EQ(b.endLine, 5);
@@ -124,7 +124,7 @@ TEST(TextPosition, ALiteralOverTwoLinesEndsOnTheSecond) {
   test::Workspace space;
   ASSERT_EQ(space.readSource(test::encode(script, Encoding::Ansi), 1033), ScriptResult::Ok);
   ASSERT_EQ(space.entries.size(), 1u);
-  const TextPosition p = space.entries[0]->sourcePosition;
+  const TextPosition p = space.entries.at(0)->sourcePosition;
   EXPECT_EQ(p.line, 3);
   EXPECT_EQ(p.startColumn, 9);
   EXPECT_EQ(p.endLine, 4);
@@ -137,10 +137,10 @@ TEST(TextPosition, AResourceWithoutTextStandsAtItsStatement) {
   test::Workspace space;
   ASSERT_EQ(space.readSource(test::encode(script, Encoding::Ansi), 1033), ScriptResult::Ok);
   ASSERT_EQ(space.entries.size(), 2u);
-  EXPECT_EQ(space.entries[0]->sourcePosition.line, 2);
-  EXPECT_EQ(space.entries[0]->sourcePosition.startColumn, 3);
-  EXPECT_EQ(space.entries[1]->sourcePosition.line, 3);
-  EXPECT_EQ(space.entries[1]->sourcePosition.startColumn, 1);
+  EXPECT_EQ(space.entries.at(0)->sourcePosition.line, 2);
+  EXPECT_EQ(space.entries.at(0)->sourcePosition.startColumn, 3);
+  EXPECT_EQ(space.entries.at(1)->sourcePosition.line, 3);
+  EXPECT_EQ(space.entries.at(1)->sourcePosition.startColumn, 1);
 }
 
 TEST(TextPosition, ADlgInitStringStandsAtItsRecord) {
@@ -149,8 +149,8 @@ TEST(TextPosition, ADlgInitStringStandsAtItsRecord) {
   test::Workspace space;
   ASSERT_EQ(space.readSource(test::encode(script, Encoding::Ansi), 1033), ScriptResult::Ok);
   ASSERT_EQ(space.entries.size(), 2u);
-  const TextPosition p = space.entries[1]->sourcePosition;
-  EXPECT_EQ(space.entries[1]->sourceText, QStringLiteral("One"));
+  const TextPosition p = space.entries.at(1)->sourcePosition;
+  EXPECT_EQ(space.entries.at(1)->sourceText, QStringLiteral("One"));
   EXPECT_EQ(p.line, 3);
   EXPECT_EQ(p.startColumn, 5);
   EXPECT_EQ(p.endLine, 4);

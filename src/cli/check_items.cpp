@@ -1,0 +1,51 @@
+// Setting up the item checks of check from its options and a settings file.
+#include "cli/check_items.h"
+
+#include "cli/cli_arguments.h"
+#include "seam/qt_settings.h"
+#include "seam/settings.h"
+#include "workbench/item_checks.h"
+
+#include <QFileInfo>
+
+#include <cstdio>
+
+namespace tarvelo::cli {
+
+ItemCheckOptions readItemCheckOptions(const CliArguments &read) {
+  ItemCheckOptions options;
+  options.limits = read.value(QStringLiteral("limits"));
+  options.sameAsSource = read.has(QStringLiteral("same-as-source"));
+  options.settingsFile = read.value(QStringLiteral("settings"));
+  return options;
+}
+
+bool prepareItemChecks(const ItemCheckOptions &options, MemorySettings &settings,
+                       ItemChecks &checks) {
+  if (!options.settingsFile.isEmpty()) {
+    // QSettings makes a file it cannot find: a wrong name would silently check by
+    // the defaults.
+    const QFileInfo file(options.settingsFile);
+    if (!file.isFile() || !file.isReadable()) {
+      std::fprintf(stderr, "error: %s: the settings file cannot be read\n",
+                   options.settingsFile.toUtf8().constData());
+      return false;
+    }
+    const QtSettings stored(options.settingsFile);
+    settings.setText(QStringLiteral("CheckLevels"), stored.text(QStringLiteral("CheckLevels")));
+  }
+  checks.setLevels(settings);
+  checks.setSameAsSource(options.sameAsSource);
+  if (options.limits.isEmpty())
+    return true;
+  LengthLimits limits;
+  QString error;
+  if (!limits.load(options.limits, &error)) {
+    std::fprintf(stderr, "error: %s\n", error.toUtf8().constData());
+    return false;
+  }
+  checks.setLimits(std::move(limits));
+  return true;
+}
+
+} // namespace tarvelo::cli
