@@ -2,6 +2,7 @@
 // equal texts, and levels read from the window's settings file. The target is in the
 // ANSI code page of German, as such scripts are.
 #include "cli/cli_run.h"
+#include "seam/qt_settings.h"
 #include "support/qt_printers.h"
 
 #include <QDir>
@@ -18,7 +19,7 @@ const char kSource[] = "LANGUAGE LANG_ENGLISH, SUBLANG_ENGLISH_US\n"
                        "IDR_MAIN MENU\nBEGIN\n    POPUP \"&File\"\n    BEGIN\n"
                        "        MENUITEM \"&Print\", 1\n        MENUITEM \"&Document\", 2\n"
                        "    END\nEND\n"
-                       "STRINGTABLE\nBEGIN\n    3 \"Ready for the next file\"\n"
+                       "STRINGTABLE\nBEGIN\n    3 \"Ready for the next &file\"\n"
                        "    4 \"Title\"\n    5 \"OK\"\nEND\n";
 const char kTarget[] = "LANGUAGE LANG_GERMAN, SUBLANG_GERMAN\n"
                        "IDR_MAIN MENU\nBEGIN\n    POPUP \"&Datei\"\n    BEGIN\n"
@@ -70,6 +71,11 @@ TEST_F(CheckItemOptionsTest, OptionsChooseTheChecks) {
   write("loose.conf", "[Options]\nCheckLevels=same-access-key=off;\n");
   write("strict.conf", "[Options]\nCheckLevels=same-access-key=error;same-as-source=note\n");
   const QString limits = dir.filePath("limits.txt");
+  {
+    // As the window stores it.
+    QtSettings window(dir.filePath("window.conf"));
+    window.setText("CheckLevels", "same-access-key=off;length-limit=note;");
+  }
   const struct {
     QStringList extra;
     const char *failing; // identifiers of the failing items
@@ -79,6 +85,7 @@ TEST_F(CheckItemOptionsTest, OptionsChooseTheChecks) {
       {{"--settings", dir.filePath("strict.conf")}, "1 2"},
       {{"--limits", limits}, "1 2 3"},
       {{"--limits", limits, "--settings", dir.filePath("loose.conf")}, "3"},
+      {{"--limits", limits, "--settings", dir.filePath("window.conf")}, "3"},
       // "OK" is usually kept.
       {{"--same-as-source"}, "1 2 4"},
       {{"--same-as-source", "--limits", limits, "--settings", dir.filePath("loose.conf")}, "3 4"},
@@ -95,6 +102,33 @@ TEST_F(CheckItemOptionsTest, OptionsChooseTheChecks) {
   }
 }
 
+TEST_F(CheckItemOptionsTest, LevelsOfTheSettingsReachTheInspection) {
+  for (const char *name : {"source.rc", "bad_de.rc"})
+    ASSERT_TRUE(QFile::copy(QDir(TARVELO_TEST_DATA "/check").filePath(name),
+                            dir.filePath(QStringLiteral("fixture_") + name)));
+  write("keys.conf", "[Options]\nCheckLevels=access-key=off\n");
+  write("format.conf", "[Options]\nCheckLevels=\"format-specification=off;character-count=off\"\n");
+  const struct {
+    const char *settings;
+    const char *failing;
+  } cases[] = {
+      {"keys.conf", "IDS_COUNT IDS_LINES IDS_NAME"},
+      {"format.conf", "ID_FILE_OPEN"},
+  };
+  for (const auto &c : cases) {
+    const CheckRun result =
+        test::runCli({"check", "--source", dir.filePath("fixture_source.rc"), "--source-language",
+                      "1033", "--target", dir.filePath("fixture_bad_de.rc"), "--target-language",
+                      "1031", "--settings", dir.filePath(c.settings)});
+    QStringList failing;
+    for (const QString &line : result.out.split(u'\n'))
+      if (line.count(u'\t') >= 3 && !line.startsWith(u'\t'))
+        failing << line.section(u'\t', 1, 1);
+    EXPECT_EQ(failing.join(u' '), c.failing) << c.settings;
+    EXPECT_EQ(result.status, 1) << c.settings;
+  }
+}
+
 TEST_F(CheckItemOptionsTest, LimitMessageNamesTheLine) {
   write("limits.txt", "\n# short\nSTRINGTABLE:3  20\n");
   const CheckRun result =
@@ -105,7 +139,7 @@ TEST_F(CheckItemOptionsTest, LimitMessageNamesTheLine) {
       check({"--limits", dir.filePath("limits.txt"), "--settings", dir.filePath("loose.conf")});
   EXPECT_EQ(limited.status, 1) << limited.err.toStdString();
   EXPECT_TRUE(limited.out.startsWith(QString::fromUtf8(
-      "STRINGTABLE\t3\tReady for the next file\tBereit f\u00fcr die n\u00e4chste &Datei\n"
+      "STRINGTABLE\t3\tReady for the next &file\tBereit f\u00fcr die n\u00e4chste &Datei\n"
       "\tThe translation has 28 characters; at most 20 are allowed for 3 (limits file line 3).\n")))
       << limited.out.toStdString();
 }
