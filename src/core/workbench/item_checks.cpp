@@ -121,8 +121,9 @@ QList<TextEntry *> ItemChecks::checkAgain(const EntryList &entries,
     QHash<const TextEntry *, QList<ItemFinding>> clashes;
     checkMenu(entries, head, clashes);
     entries.forEachInBlock(head, [&](TextEntry *item) {
-      QList<ItemFinding> kept = textFindings(*item);
-      kept += clashes.value(item);
+      // In the order checkAll() gives them: the clash, then the item's own.
+      QList<ItemFinding> kept = clashes.value(item);
+      kept += textFindings(*item);
       const QList<ItemFinding> before = m_findings.value(item);
       if (kept.isEmpty())
         m_findings.remove(item);

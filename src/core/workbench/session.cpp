@@ -38,14 +38,14 @@ void Session::useItemChecks(ItemChecks *checks) {
 void Session::recheckAll() {
   if (m_checks)
     m_checks->checkAll(m_entries);
-  QList<TextEntry *> all;
-  for (const auto &entry : m_entries) {
-    if (m_inspect)
+  if (m_entries.isEmpty())
+    return;
+  if (m_inspect)
+    for (const auto &entry : m_entries)
       m_inspect(entry.get());
-    all.append(entry.get());
-  }
-  if (!all.isEmpty())
-    Q_EMIT textsChanged(all, false);
+  // Any row may change, and the filter's "fails the inspection" with it: the views
+  // are built anew.
+  Q_EMIT textsChanged({}, true);
 }
 
 void Session::inspectTouched(QList<TextEntry *> &touched) {
