@@ -1253,7 +1253,7 @@ Wollen Sie fortfahren?</translation>
 <context>
     <name>tarvelo::ItemChecks</name>
     <message>
-        <location filename="../../src/core/workbench/item_checks.cpp" line="+58"/>
+        <location filename="../../src/core/workbench/item_checks.cpp" line="+59"/>
         <source>The translation has %1 characters; at most %2 are allowed for %3 (limits file line %4).</source>
         <translation>Die Übersetzung hat %1 Zeichen; für %3 sind höchstens %2 erlaubt (Zeile %4 der Längendatei).</translation>
     </message>
@@ -2800,7 +2800,7 @@ Wollen Sie fortfahren?</translation>
 <context>
     <name>tarvelo::gui::ChecksPage</name>
     <message>
-        <location filename="../../src/gui/options/checks_page.cpp" line="+32"/>
+        <location filename="../../src/gui/options/checks_page.cpp" line="+34"/>
         <source>Check</source>
         <translation>Prüfung</translation>
     </message>
