@@ -160,7 +160,7 @@ TEST_F(OptionsTest, OkWritesTheGeneralSettingsInOrder) {
   dialog.setNotifier([&](const QString &text) { notes.append(text); });
   dialog.show();
   EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Options"));
-  ASSERT_EQ(dialog.tabs()->count(), 4); // no memory library: no memory page
+  ASSERT_EQ(dialog.tabs()->count(), 3); // no memory library: no memory page
   EXPECT_EQ(dialog.tabs()->tabText(1), QStringLiteral("Machine Translation"));
   EXPECT_EQ(dialog.tabs()->tabText(0), QStringLiteral("General"));
   EXPECT_EQ(dialog.tabs()->tabText(2), QStringLiteral("Checks"));
