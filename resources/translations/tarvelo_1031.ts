@@ -771,7 +771,7 @@
     </message>
     <message>
         <location filename="../../src/core/exchange/send_resource.cpp" line="+101"/>
-        <location filename="../../src/gui/app/workbench_assembly.cpp" line="+238"/>
+        <location filename="../../src/gui/app/workbench_assembly.cpp" line="+252"/>
         <source>Could not log on to an email system.</source>
         <translation>Die Anmeldung an einem E-Mail-System ist nicht möglich.</translation>
     </message>
@@ -1196,6 +1196,31 @@ Wollen Sie fortfahren?</translation>
         <source>&apos;%1&apos; is not written as a compiled file</source>
         <translation>„%1“ wird nicht als kompilierte Datei geschrieben</translation>
     </message>
+    <message>
+        <location filename="../../src/core/findings/check_findings.cpp" line="+28"/>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>“%1” %2: %3 in the source, %4 in the translation.</source>
+        <translation>„%1“ %2: %3 im Ausgangstext, %4 in der Übersetzung.</translation>
+    </message>
+    <message>
+        <location line="+45"/>
+        <source>The format specifications differ: %1 in the source, %2 in the translation.</source>
+        <translation>Die Formatangaben unterscheiden sich: %1 im Ausgangstext, %2 in der Übersetzung.</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>“%1” is not in the dictionary.</source>
+        <translation>„%1“ steht nicht im Wörterbuch.</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/findings/report_findings.cpp" line="+86"/>
+        <source>%1 %2, control %3: %4</source>
+        <translation>%1 %2, Steuerelement %3: %4</translation>
+    </message>
 </context>
 <context>
     <name>tarvelo::DialogReport</name>
@@ -1268,7 +1293,7 @@ Wollen Sie fortfahren?</translation>
 <context>
     <name>tarvelo::Inspector</name>
     <message>
-        <location filename="../../src/core/workbench/inspector.cpp" line="+97"/>
+        <location filename="../../src/core/workbench/inspector.cpp" line="+98"/>
         <source>at the beginning</source>
         <translation>am Anfang</translation>
     </message>
@@ -1283,7 +1308,7 @@ Wollen Sie fortfahren?</translation>
         <translation>überall</translation>
     </message>
     <message>
-        <location line="+88"/>
+        <location line="+102"/>
         <source>Mismatch the count of following characters:</source>
         <translation>Die Anzahl folgender Zeichen stimmt nicht überein:</translation>
     </message>
@@ -1291,6 +1316,29 @@ Wollen Sie fortfahren?</translation>
         <location line="+10"/>
         <source>Mismatch Format Specification!</source>
         <translation>Formatangaben stimmen nicht überein!</translation>
+    </message>
+</context>
+<context>
+    <name>tarvelo::ItemChecks</name>
+    <message>
+        <location filename="../../src/core/workbench/item_checks.cpp" line="+69"/>
+        <source>The translation has %1 characters; at most %2 are allowed for %3 (limits file line %4).</source>
+        <translation>Die Übersetzung hat %1 Zeichen; für %3 sind höchstens %2 erlaubt (Zeile %4 der Längendatei).</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>The translation is the same as the source.</source>
+        <translation>Die Übersetzung ist gleich dem Ausgangstext.</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>The access key &apos;%1&apos; is also used by %2 in this menu.</source>
+        <translation>Die Zugriffstaste &apos;%1&apos; wird in diesem Menü auch von %2 verwendet.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source> and </source>
+        <translation> und </translation>
     </message>
 </context>
 <context>
@@ -1309,6 +1357,25 @@ Wollen Sie fortfahren?</translation>
         <location line="+2"/>
         <source>Comment:</source>
         <translation>Kommentar:</translation>
+    </message>
+</context>
+<context>
+    <name>tarvelo::LengthLimits</name>
+    <message>
+        <location filename="../../src/core/findings/length_limits.cpp" line="+37"/>
+        <location line="+13"/>
+        <source>%1: cannot be read: %2</source>
+        <translation>%1: kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <location line="-8"/>
+        <source>%1: is larger than %2 bytes; it is not a limits file</source>
+        <translation>%1: ist größer als %2 Bytes; das ist keine Längendatei</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>%1 line %2: &quot;%3&quot; is not a pattern followed by a maximum length</source>
+        <translation>%1 Zeile %2: &quot;%3&quot; ist kein Muster mit folgender Höchstlänge</translation>
     </message>
 </context>
 <context>
@@ -2754,7 +2821,7 @@ Wollen Sie fortfahren?</translation>
 <context>
     <name>tarvelo::Settings</name>
     <message>
-        <location filename="../../src/core/seam/settings_keys.cpp" line="+124"/>
+        <location filename="../../src/core/seam/settings_keys.cpp" line="+129"/>
         <source>--untranslated--</source>
         <translation>--nicht übersetzt--</translation>
     </message>
@@ -2770,7 +2837,7 @@ Wollen Sie fortfahren?</translation>
 <context>
     <name>tarvelo::Verification</name>
     <message>
-        <location filename="../../src/core/script/verification.cpp" line="+134"/>
+        <location filename="../../src/core/script/verification.cpp" line="+135"/>
         <source>%1 of %2 items verified (%3 matched, %4 fuzzy, %5 not found, %6 source modified, %7 filled)</source>
         <translation>%1 von %2 Einträgen geprüft (%3 zugeordnet, %4 unscharf, %5 nicht gefunden, %6 Ausgangstext geändert, %7 gefüllt)</translation>
     </message>
@@ -2801,7 +2868,7 @@ Wollen Sie fortfahren?</translation>
 <context>
     <name>tarvelo::gui::AnalysisWindow</name>
     <message>
-        <location filename="../../src/gui/analysis/analysis_window.cpp" line="+64"/>
+        <location filename="../../src/gui/analysis/analysis_window.cpp" line="+65"/>
         <source>Tarvelo - Analysis</source>
         <translation>Tarvelo - Analyse</translation>
     </message>
@@ -2881,7 +2948,7 @@ Wollen Sie fortfahren?</translation>
         <translation>% der Wörter</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+14"/>
         <source>Analy&amp;se</source>
         <translation>Analy&amp;sieren</translation>
     </message>
@@ -2952,7 +3019,7 @@ Wollen Sie fortfahren?</translation>
         <translation>Kein Treffer</translation>
     </message>
     <message>
-        <location line="+33"/>
+        <location line="+40"/>
         <source>%1 was not analysed: %2</source>
         <translation>%1 wurde nicht analysiert: %2</translation>
     </message>
@@ -2966,9 +3033,62 @@ Wollen Sie fortfahren?</translation>
     <name>tarvelo::gui::BandChart</name>
     <message>
         <location filename="../../src/gui/analysis/band_chart.cpp" line="+40"/>
-        <location line="+11"/>
+        <location line="+18"/>
         <source>Words</source>
         <translation>Wörter</translation>
+    </message>
+</context>
+<context>
+    <name>tarvelo::gui::ChecksPage</name>
+    <message>
+        <location filename="../../src/gui/options/checks_page.cpp" line="+34"/>
+        <source>Check</source>
+        <translation>Prüfung</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Level</source>
+        <translation>Stufe</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Note</source>
+        <translation>Hinweis</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Off</source>
+        <translation>Aus</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Maximum lengths:</source>
+        <translation>&amp;Höchstlängen:</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Report &amp;translations equal to their source</source>
+        <translation>Ü&amp;bersetzungen gleich dem Ausgangstext melden</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Maximum Lengths</source>
+        <translation>Höchstlängen</translation>
     </message>
 </context>
 <context>
@@ -3633,7 +3753,7 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
 <context>
     <name>tarvelo::gui::LanguageCombo</name>
     <message>
-        <location filename="../../src/gui/task/language_combo.cpp" line="+9"/>
+        <location filename="../../src/gui/task/language_combo.cpp" line="+21"/>
         <source>&lt;No Language&gt;</source>
         <translation>&lt;Keine Sprache&gt;</translation>
     </message>
@@ -4023,7 +4143,7 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
 <context>
     <name>tarvelo::gui::OptionsDialog</name>
     <message>
-        <location filename="../../src/gui/options/options_dialog.cpp" line="+23"/>
+        <location filename="../../src/gui/options/options_dialog.cpp" line="+24"/>
         <source>Options</source>
         <translation>Optionen</translation>
     </message>
@@ -4041,6 +4161,11 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
         <location line="+3"/>
         <source>Machine Translation</source>
         <translation>Maschinelle Übersetzung</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Checks</source>
+        <translation>Prüfungen</translation>
     </message>
     <message>
         <location line="+35"/>

@@ -1,4 +1,5 @@
 // The check command: spell-checks a target's translated items and prints the findings.
+#include "cli/check_items.h"
 #include "cli/check_task.h"
 #include "cli/cli_arguments.h"
 #include "cli/cli_prompter.h"
@@ -14,6 +15,7 @@
 #include "text/locale_table.h"
 #include "text/printable_text.h"
 #include "workbench/inspector.h"
+#include "workbench/item_checks.h"
 
 #include <QDir>
 #include <QSet>
@@ -35,16 +37,21 @@ struct CheckOptions {
   bool spell = false;
   QString dictionaries;   // folders searched before the usual ones
   QString userDictionary; // empty: the one in the settings folder
+  ItemCheckOptions items;
   FindingsOptions output;
 };
 
 bool parse(const QStringList &arguments, CheckOptions &options, QString &error) {
   CliArguments read;
-  if (!read.parse(arguments,
-                  QStringList{"source", "source-language", "target", "target-language", "rules",
-                              "dictionaries", "user-dictionary", "header"} +
-                      findingsOptionNames(),
-                  {"no-format-order", "translated-only", "spell"}, error) ||
+  QStringList values = QStringList{"source", "source-language", "target", "target-language",
+                                   "rules",  "dictionaries",    "header", "user-dictionary"} +
+                       findingsOptionNames();
+  QStringList flags = {"no-format-order", "translated-only", "spell"};
+  for (const char *name : kItemCheckValues)
+    values.append(QString::fromLatin1(name));
+  for (const char *name : kItemCheckFlags)
+    flags.append(QString::fromLatin1(name));
+  if (!read.parse(arguments, values, flags, error) ||
       !parseFindingsOptions(read, options.output, error) ||
       !read.language(QStringLiteral("source-language"), options.sourceLanguage, error) ||
       !read.language(QStringLiteral("target-language"), options.targetLanguage, error) ||
@@ -60,6 +67,7 @@ bool parse(const QStringList &arguments, CheckOptions &options, QString &error) 
   options.spell = read.has(QStringLiteral("spell"));
   options.dictionaries = read.value(QStringLiteral("dictionaries"));
   options.userDictionary = read.value(QStringLiteral("user-dictionary"));
+  options.items = readItemCheckOptions(read);
   return true;
 }
 
@@ -93,11 +101,10 @@ std::unique_ptr<SpellChecker> openSpellChecker(const CheckOptions &options, int 
 
 // Check's findings as JSON, SARIF, JUnit or GitHub annotations; the status --fail-on
 // asks for, else 1 when an item fails.
-int checkAsFindings(TaskReader &reader, const Inspector &inspector, SpellChecker *speller,
-                    const CheckOptions &options) {
+int checkAsFindings(TaskReader &reader, const CheckTools &tools, const CheckOptions &options) {
   const FindingsOptions &output = options.output;
   const std::vector<FindingsRun> runs = {
-      checkFindings(reader, inspector, speller, options.translatedOnly, output.withPasses())};
+      checkFindings(reader, tools, options.translatedOnly, output.withPasses())};
   const bool written = output.format == OutputFormat::Json
                            ? writeOutput(findingsJson(runs, output.root), output)
                            : writeFindings(runs, output);
@@ -108,6 +115,66 @@ int checkAsFindings(TaskReader &reader, const Inspector &inspector, SpellChecker
     failing += finding.failed ? 1 : 0;
   std::fprintf(stderr, "%d findings\n", failing);
   return findingsStatus(runs, output.failOn, failing > 0 ? 1 : 0);
+}
+
+// The failing items and misspelt words as lines, then the summaries; 1 when an item
+// fails or a word is misspelt, or the status --fail-on asks for.
+int checkAsText(TaskReader &reader, const CheckTools &tools, const CheckOptions &options) {
+  // The items as the item list shows them: each text, and a repeated pair once.
+  int items = 0, failing = 0, misspelt = 0, misspeltItems = 0;
+  QString out, spelling;
+  SpellChecker *speller = tools.speller;
+  // Each distinct word costs the dictionary a search: a script full of them would keep
+  // the command busy for minutes.
+  constexpr qsizetype kMostSuggestedWords = 200;
+  QSet<QString> suggested;
+  bool suggestionsCut = false;
+  const auto suggestionsFor = [&](const QString &word) {
+    if (!suggested.contains(word) && suggested.size() >= kMostSuggestedWords) {
+      suggestionsCut = true;
+      return QString();
+    }
+    suggested.insert(word);
+    return speller->suggestions(word).join(QStringLiteral(", "));
+  };
+  for (const auto &entry : reader.entries()) {
+    if (!entry->isTranslatable() || (entry->sourceText.isEmpty() && entry->targetText.isEmpty()) ||
+        hasEarlierTwin(entry.get()))
+      continue;
+    tools.inspector.apply(*entry);
+    if (options.translatedOnly && entry->targetText.isEmpty())
+      continue;
+    ++items;
+    if (speller) {
+      const QList<SpellWord> words = speller->misspelt(entry->targetText);
+      misspelt += int(words.size());
+      misspeltItems += words.isEmpty() ? 0 : 1;
+      for (const SpellWord &word : words)
+        spelling += entry->kind + u'\t' + entry->identifier + u'\t' + word.word + u'\t' +
+                    suggestionsFor(word.word) + u'\n';
+    }
+    if (entry->inspectionPassed && !tools.itemChecks.fails(entry.get()))
+      continue;
+    ++failing;
+    out += entry->kind + u'\t' + entry->identifier + u'\t' + entry->sourceText + u'\t' +
+           entry->targetText + u'\n' +
+           indented(explainItem(tools.inspector, &tools.itemChecks, *entry)) + u'\n';
+  }
+  std::fputs(printableText(out).toUtf8().constData(), stdout);
+  std::fputs(printableText(spelling).toUtf8().constData(), stdout);
+  std::printf("%s\n%d of %d items fail the automatic inspection\n",
+              verificationSummary(reader.entries()).toUtf8().constData(), failing, items);
+  if (suggestionsCut)
+    std::fprintf(stderr, "warning: suggestions are given for the first %d misspelt words only\n",
+                 int(kMostSuggestedWords));
+  if (speller)
+    std::printf("%d misspelt words in %d items\n", misspelt, misspeltItems);
+  const int status = failing > 0 || misspelt > 0 ? 1 : 0;
+  if (options.output.failOn == FailOn::Default)
+    return status;
+  // The levels decide: the findings are made again for them.
+  return findingsStatus({checkFindings(reader, tools, options.translatedOnly, false)},
+                        options.output.failOn, status);
 }
 
 } // namespace
@@ -128,6 +195,9 @@ int runCheck(const QStringList &arguments) {
   settings.setInteger(QStringLiteral("FormatOrder"), options.formatOrder ? 1 : 0);
   if (options.rulesGiven && Inspector::parseRules(options.rules).isEmpty())
     std::fprintf(stderr, "warning: --rules holds no rule; the default rules are used\n");
+  ItemChecks checks;
+  if (!prepareItemChecks(options.items, settings, checks))
+    return 2;
   Inspector inspector;
   inspector.loadRules(settings);
 
@@ -144,63 +214,11 @@ int runCheck(const QStringList &arguments) {
   std::unique_ptr<SpellChecker> speller;
   if (options.spell)
     speller = openSpellChecker(options, reader.task()->targetLanguage);
+  checks.checkAll(reader.entries());
+  const CheckTools tools{inspector, checks, speller.get(), settings};
   if (options.output.format != OutputFormat::Text)
-    return checkAsFindings(reader, inspector, speller.get(), options);
-
-  // The items as the item list shows them: each text, and a repeated pair once.
-  int items = 0, failing = 0, misspelt = 0, misspeltItems = 0;
-  QString out, spelling;
-  // Each distinct word costs the dictionary a search: a script full of them would keep
-  // the command busy for minutes.
-  constexpr qsizetype kMostSuggestedWords = 200;
-  QSet<QString> suggested;
-  bool suggestionsCut = false;
-  const auto suggestionsFor = [&](const QString &word) {
-    if (!suggested.contains(word) && suggested.size() >= kMostSuggestedWords) {
-      suggestionsCut = true;
-      return QString();
-    }
-    suggested.insert(word);
-    return speller->suggestions(word).join(QStringLiteral(", "));
-  };
-  for (const auto &entry : reader.entries()) {
-    if (!entry->isTranslatable() || (entry->sourceText.isEmpty() && entry->targetText.isEmpty()) ||
-        hasEarlierTwin(entry.get()))
-      continue;
-    inspector.apply(*entry);
-    if (options.translatedOnly && entry->targetText.isEmpty())
-      continue;
-    ++items;
-    if (speller) {
-      const QList<SpellWord> words = speller->misspelt(entry->targetText);
-      misspelt += int(words.size());
-      misspeltItems += words.isEmpty() ? 0 : 1;
-      for (const SpellWord &word : words)
-        spelling += entry->kind + u'\t' + entry->identifier + u'\t' + word.word + u'\t' +
-                    suggestionsFor(word.word) + u'\n';
-    }
-    if (entry->inspectionPassed)
-      continue;
-    ++failing;
-    out += entry->kind + u'\t' + entry->identifier + u'\t' + entry->sourceText + u'\t' +
-           entry->targetText + u'\n' + indented(inspector.explain(*entry).text) + u'\n';
-  }
-  std::fputs(printableText(out).toUtf8().constData(), stdout);
-  std::fputs(printableText(spelling).toUtf8().constData(), stdout);
-  std::printf("%s\n%d of %d items fail the automatic inspection\n",
-              verificationSummary(reader.entries()).toUtf8().constData(), failing, items);
-  if (suggestionsCut)
-    std::fprintf(stderr, "warning: suggestions are given for the first %d misspelt words only\n",
-                 int(kMostSuggestedWords));
-  if (speller)
-    std::printf("%d misspelt words in %d items\n", misspelt, misspeltItems);
-  const int status = failing > 0 || misspelt > 0 ? 1 : 0;
-  if (options.output.failOn == FailOn::Default)
-    return status;
-  // The levels decide: the findings are made again for them.
-  return findingsStatus(
-      {checkFindings(reader, inspector, speller.get(), options.translatedOnly, false)},
-      options.output.failOn, status);
+    return checkAsFindings(reader, tools, options);
+  return checkAsText(reader, tools, options);
 }
 
 } // namespace tarvelo::cli

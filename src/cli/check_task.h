@@ -6,6 +6,8 @@
 namespace tarvelo {
 struct Project;
 class Inspector;
+class ItemChecks;
+class Settings;
 class SpellChecker;
 } // namespace tarvelo
 
@@ -14,10 +16,19 @@ namespace tarvelo::cli {
 class TaskReader;
 struct FindingsOptions;
 
-// The items the item list shows (each text, a repeated pair once) inspected, and spelt
-// when a checker is given; translatedOnly leaves out items without a translation.
-FindingsRun checkFindings(TaskReader &reader, const Inspector &inspector, SpellChecker *speller,
-                          bool translatedOnly, bool withPasses);
+// What check looks at: the inspection, the checks over menus and limits, and the
+// spelling when a checker is given, at the levels of the settings.
+struct CheckTools {
+  const Inspector &inspector;
+  const ItemChecks &itemChecks; // checked over the task's entries already
+  SpellChecker *speller = nullptr;
+  const Settings &settings;
+};
+
+// The items the item list shows (each text, a repeated pair once) checked;
+// translatedOnly leaves out items without a translation.
+FindingsRun checkFindings(TaskReader &reader, const CheckTools &tools, bool translatedOnly,
+                          bool withPasses);
 
 // A task that could not be read, reported with the target it names.
 FindingsRun unreadTask(const QString &command, const QString &file, const QString &failure);

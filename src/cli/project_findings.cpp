@@ -9,6 +9,7 @@
 #include "project/project_file.h"
 #include "seam/settings.h"
 #include "workbench/inspector.h"
+#include "workbench/item_checks.h"
 
 #include <QFileInfo>
 #include <cstdio>
@@ -19,7 +20,8 @@ namespace {
 
 // One task read and checked; a task that cannot be read is its run's failure, said on
 // standard error too, and the next task goes on.
-FindingsRun checkedTask(const Task &task, const Inspector &inspector, bool withPasses) {
+FindingsRun checkedTask(const Task &task, const Inspector &inspector, ItemChecks &checks,
+                        bool withPasses) {
   if (!QFileInfo::exists(task.targetPath)) {
     const QString message = cannotOpenMessage(QFileInfo(task.targetPath).absoluteFilePath());
     std::fprintf(stderr, "error: %s\n", message.toUtf8().constData());
@@ -31,7 +33,12 @@ FindingsRun checkedTask(const Task &task, const Inspector &inspector, bool withP
   if (!reader.read(task.sourcePath, task.sourceLanguage, task.targetPath, task.targetLanguage,
                    false, task.sourceHeader))
     return unreadTask(QStringLiteral("check"), task.targetPath, reader.failure());
-  return checkFindings(reader, inspector, nullptr, false, withPasses);
+  checks.checkAll(reader.entries());
+  const FindingsRun run =
+      checkFindings(reader, {inspector, checks, nullptr, settings}, false, withPasses);
+  // The next task's entries are other ones.
+  checks.clear();
+  return run;
 }
 
 } // namespace
@@ -40,10 +47,12 @@ int checkProjectFindings(const Project &project, const FindingsOptions &output) 
   MemorySettings settings;
   Inspector inspector;
   inspector.loadRules(settings);
+  ItemChecks checks;
+  checks.setLevels(settings);
   std::vector<FindingsRun> runs;
   int failing = 0, unread = 0;
   for (const Task &task : project.tasks) {
-    runs.push_back(checkedTask(task, inspector, output.withPasses()));
+    runs.push_back(checkedTask(task, inspector, checks, output.withPasses()));
     unread += runs.back().readFailed ? 1 : 0;
     for (const Finding &finding : runs.back().findings)
       failing += finding.failed ? 1 : 0;

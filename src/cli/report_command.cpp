@@ -1,4 +1,5 @@
 // The report command: the dialogs report of a task, as lines or JSON.
+#include "cli/check_items.h"
 #include "cli/check_task.h"
 #include "cli/cli_arguments.h"
 #include "cli/cli_prompter.h"
@@ -9,9 +10,11 @@
 #include "dialogs/dialog_report.h"
 #include "dialogs/report_fragment.h"
 #include "dialogs/report_settings.h"
+#include "findings/check_levels.h"
 #include "findings/finding_writers.h"
 #include "findings/report_findings.h"
 #include "measure/qt_text_measure.h"
+#include "script/task.h"
 #include "script/text_entry.h"
 #include "seam/settings.h"
 
@@ -25,6 +28,7 @@ struct ReportOptions {
   QString source, target, header;
   int sourceLanguage = -2, targetLanguage = -2;
   int setting = kReportAllChecks;
+  QString settingsFile; // the levels the window stored there
   FindingsOptions output;
 };
 
@@ -32,7 +36,7 @@ bool parse(const QStringList &arguments, ReportOptions &options, QString &error)
   CliArguments read;
   if (!read.parse(arguments,
                   QStringList{"source", "source-language", "target", "target-language", "setting",
-                              "header"} +
+                              "header", "settings"} +
                       findingsOptionNames(),
                   {}, error) ||
       !parseFindingsOptions(read, options.output, error) ||
@@ -47,6 +51,7 @@ bool parse(const QStringList &arguments, ReportOptions &options, QString &error)
   options.source = read.value(QStringLiteral("source"));
   options.target = read.value(QStringLiteral("target"));
   options.header = read.value(QStringLiteral("header"));
+  options.settingsFile = read.value(QStringLiteral("settings"));
   if (read.has(QStringLiteral("setting"))) {
     bool ok = false;
     options.setting = read.value(QStringLiteral("setting")).toInt(&ok, 0);
@@ -56,6 +61,32 @@ bool parse(const QStringList &arguments, ReportOptions &options, QString &error)
     }
   }
   return true;
+}
+
+// The report's findings at the levels of the settings; a script reported against itself
+// is its own target.
+FindingsRun reportRun(const DialogsReport &report, Task task, bool ownTarget,
+                      const Settings &settings, const ReportOptions &options) {
+  if (!ownTarget)
+    task.targetPath = task.sourcePath;
+  FindingsRun run;
+  run.command = QStringLiteral("report");
+  run.file = task.targetPath;
+  reportFindings(report, task, options.output.withPasses(), run.findings);
+  applyCheckLevels(run.findings, settings);
+  return run;
+}
+
+// The report as lines or as JSON.
+bool writeReport(const DialogsReport &report, const Task &task, bool ownTarget,
+                 const FindingsOptions &output) {
+  if (output.format != OutputFormat::Json) {
+    std::fputs(reportLines(report).toUtf8().constData(), stdout);
+    return true;
+  }
+  return writeOutput(
+      reportJson(report, reportFileName(ownTarget ? task.targetPath : QString(), task.sourcePath)),
+      output);
 }
 
 } // namespace
@@ -72,6 +103,8 @@ int runReport(const QStringList &arguments) {
     return 2;
 
   MemorySettings settings;
+  if (!readCheckLevels(options.settingsFile, settings))
+    return 2;
   CliPrompter prompter(false);
   TaskReader reader(prompter, settings);
   if (!reader.read(options.source, options.sourceLanguage,
@@ -92,36 +125,19 @@ int runReport(const QStringList &arguments) {
   QtTextMeasure measure;
   DialogReporter reporter(measure, options.setting);
   const DialogsReport report = reporter.reportAll(reader.entries(), false);
-  Task *task = reader.task();
   const int reported = report.reportedCount();
   const int status = reported > 0 ? 1 : 0;
-  int failOnStatus = status;
-  if (options.output.wantsFindings() || options.output.failOn != FailOn::Default) {
-    // A script reported against itself is its own target.
-    if (!ownTarget)
-      task->targetPath = task->sourcePath;
-    std::vector<FindingsRun> runs(1);
-    runs.front().command = QStringLiteral("report");
-    runs.front().file = task->targetPath;
-    reportFindings(report, *task, options.output.withPasses(), runs.front().findings);
-    if (options.output.wantsFindings()) {
-      if (!writeFindings(runs, options.output))
-        return 2;
-      std::fprintf(stderr, "%s\n", dialogsReportedText(reported).toUtf8().constData());
-      return findingsStatus(runs, options.output.failOn, status);
-    }
-    failOnStatus = findingsStatus(runs, options.output.failOn, status);
-  }
-  if (options.output.format == OutputFormat::Json) {
-    const QByteArray json = reportJson(
-        report, reportFileName(ownTarget ? task->targetPath : QString(), task->sourcePath));
-    if (!writeOutput(json, options.output))
+  std::vector<FindingsRun> runs;
+  if (options.output.wantsFindings() || options.output.failOn != FailOn::Default)
+    runs.push_back(reportRun(report, *reader.task(), ownTarget, settings, options));
+  if (options.output.wantsFindings()) {
+    if (!writeFindings(runs, options.output))
       return 2;
-  } else {
-    std::fputs(reportLines(report).toUtf8().constData(), stdout);
+  } else if (!writeReport(report, *reader.task(), ownTarget, options.output)) {
+    return 2;
   }
   std::fprintf(stderr, "%s\n", dialogsReportedText(reported).toUtf8().constData());
-  return failOnStatus;
+  return findingsStatus(runs, options.output.failOn, status);
 }
 
 } // namespace tarvelo::cli

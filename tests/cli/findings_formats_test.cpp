@@ -144,20 +144,50 @@ TEST_F(FindingsFormatsTest, FingerprintsStayWhenOtherLinesMove) {
 }
 
 TEST_F(FindingsFormatsTest, JUnitListsEveryItemUnderEachCheck) {
-  write("app_de.rc", test::encode(targetScript(QStringLiteral("    ")), Encoding::Ansi));
+  // Two commands of the popup with the access key B.
+  const QString script =
+      targetScript(QStringLiteral("    ")).replace(QString::fromUtf16(u"\u00D6ffnen"), "&Bild");
+  write("app_de.rc", test::encode(script, Encoding::Ansi));
   const CliRun run = check("app_de.rc", {"--format", "junit", "--out", dir.filePath("out.xml")});
   EXPECT_EQ(run.status, 1) << run.err.toStdString();
   const QStringList read = consumed({QStringLiteral("junit"), dir.filePath("out.xml")});
-  // Six items (the popup, two commands, three strings) under three checks.
-  ASSERT_EQ(read.size(), 3 + 18) << read.join(u'\n').toStdString();
+  // Six items (the popup, two commands, three strings) under three checks, and the
+  // three menu items under the menu's access keys.
+  ASSERT_EQ(read.size(), 4 + 18 + 3) << read.join(u'\n').toStdString();
   EXPECT_EQ(read[0], QStringLiteral("suite format-specification 6 1 0"));
   EXPECT_EQ(read[1], QStringLiteral("case format-specification app_de.rc:IDR_MAIN:POPUP \"&File\" "
                                     "app_de.rc passes "));
   EXPECT_TRUE(read.contains(QStringLiteral(
       "case format-specification app_de.rc:STRINGTABLE:201 app_de.rc fails The format "
       "specifications differ: %d in the source, none in the translation.")));
-  EXPECT_EQ(read[7], QStringLiteral("suite access-key 6 1 0"));
+  EXPECT_EQ(read[7], QStringLiteral("suite access-key 6 0 0"));
   EXPECT_TRUE(read.contains(QStringLiteral("suite character-count 6 1 0")));
+  const qsizetype keys = read.indexOf(QStringLiteral("suite same-access-key 3 2 0"));
+  ASSERT_GT(keys, 0) << read.join(u'\n').toStdString();
+  EXPECT_EQ(read.mid(keys + 1, 3).filter(QStringLiteral(" fails The access key 'B'")).size(), 2);
+}
+
+TEST_F(FindingsFormatsTest, TheWindowsLevelsDecideEachResultsLevel) {
+  write("app_de.rc", test::encode(targetScript(QString()), Encoding::Ansi));
+  write("levels.conf", "[Options]\nCheckLevels=\"access-key=error;format-specification=note;"
+                       "character-count=off\"\n");
+  const CliRun run =
+      check("app_de.rc", {"--format", "sarif", "--out", dir.filePath("out.sarif"), "--settings",
+                          dir.filePath("levels.conf"), "--fail-on", "error"});
+  EXPECT_EQ(run.status, 1) << run.err.toStdString();
+  QStringList got;
+  for (const QString &line : sarifRead(dir.filePath("out.sarif")).filter("result "))
+    got.append(line.section(u' ', 1, 2));
+  EXPECT_EQ(got, QStringList({"access-key error", "format-specification note"}));
+  // A note alone does not fail the build.
+  write("levels.conf", "[Options]\nCheckLevels=\"access-key=off;character-count=off\"\n");
+  QString mended = targetScript(QString());
+  mended.replace(QStringLiteral("kopiert, 100 % fertig"), QStringLiteral("%d kopiert"));
+  write("app_de.rc", test::encode(mended, Encoding::Ansi));
+  EXPECT_EQ(check("app_de.rc", {"--format", "github", "--settings", dir.filePath("levels.conf"),
+                                "--fail-on", "warning"})
+                .status,
+            0);
 }
 
 TEST_F(FindingsFormatsTest, GitHubAnnotationsEscapeTheirProperties) {
@@ -271,6 +301,18 @@ TEST_F(FindingsFormatsTest, ReportFindingsStandAtTheControlsText) {
                      "style-changed note target_de.rc " + save,
                      "outside-dialog warning target_de.rc " + placeOf(script, "\"&Schliessen\""),
                  }));
+  // The window's levels: a check off, another an error.
+  write("levels.conf", "[Options]\nCheckLevels=\"style-changed=off;text-too-long=error\"\n");
+  test::runCli({"report", "--source", dir.filePath("source.rc"), "--source-language", "1033",
+                "--target", dir.filePath("target_de.rc"), "--target-language", "1031", "--format",
+                "sarif", "--out", dir.filePath("out.sarif"), "--settings",
+                dir.filePath("levels.conf")},
+               QDir(TARVELO_BIN_DIR).filePath("tarvelo-cli-report"));
+  got.clear();
+  for (const QString &line : sarifRead(dir.filePath("out.sarif")).filter("result "))
+    got.append(line.section(u' ', 1, 2));
+  EXPECT_EQ(got, QStringList(
+                     {"text-too-long error", "same-access-key warning", "outside-dialog warning"}));
 }
 
 TEST_F(FindingsFormatsTest, ACompiledTargetNamesTheResourceInsteadOfALine) {

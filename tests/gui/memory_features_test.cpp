@@ -74,11 +74,11 @@ TEST(MemoryFeatures, FollowTheExportsTheyNeed) {
     OpenRequest request{exampleFile(QStringLiteral("example.rc")), 1033, false, target, 1031};
     ASSERT_EQ(workbench.session().open(request), Session::OpenResult::Opened);
 
-    // The options page (with the machine-translation page, which needs no memory).
+    // The options page (with the machine-translation and checks pages, which need no memory).
     Inspector inspector;
     InspectionRulesModel rules(inspector, settings);
     OptionsDialog options(settings, rules, workbench.memory());
-    EXPECT_EQ(options.tabs()->count(), c.addPair ? 3 : 2);
+    EXPECT_EQ(options.tabs()->count(), c.addPair ? 4 : 3);
 
     // The item menu of a translated entry.
     TextEntry *translated = nullptr;

@@ -160,9 +160,10 @@ TEST_F(OptionsTest, OkWritesTheGeneralSettingsInOrder) {
   dialog.setNotifier([&](const QString &text) { notes.append(text); });
   dialog.show();
   EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Options"));
-  ASSERT_EQ(dialog.tabs()->count(), 2); // no memory library: no memory page
+  ASSERT_EQ(dialog.tabs()->count(), 3); // no memory library: no memory page
   EXPECT_EQ(dialog.tabs()->tabText(1), QStringLiteral("Machine Translation"));
   EXPECT_EQ(dialog.tabs()->tabText(0), QStringLiteral("General"));
+  EXPECT_EQ(dialog.tabs()->tabText(2), QStringLiteral("Checks"));
 
   GeneralPage *page = dialog.generalPage();
   page->language()->setCurrentIndex(page->language()->findData(1031));
@@ -300,7 +301,7 @@ TEST_F(OptionsTest, MemoryPageAppearsWhenBoundAndReconnectsForANewFolder) {
   memory.connectTo(1033, 1031);
   OptionsDialog dialog(settings, rules, &memory, nullptr, programFolder.path());
   dialog.show();
-  ASSERT_EQ(dialog.tabs()->count(), 3);
+  ASSERT_EQ(dialog.tabs()->count(), 4);
   EXPECT_EQ(dialog.tabs()->tabText(1), QStringLiteral("Translation Memory"));
   MemoryPage *page = dialog.memoryPage();
   EXPECT_EQ(page->path()->text(), QDir::toNativeSeparators(QStringLiteral("/old/TM")));
@@ -337,7 +338,7 @@ TEST_F(OptionsTest, MemoryPageWithTheSameFolderDoesNotReconnect) {
 
   MemoryClient unbound(TmExports(), entries, settings, prompter, progress);
   OptionsDialog without(settings, rules, &unbound, nullptr, programFolder.path());
-  EXPECT_EQ(without.tabs()->count(), 2);
+  EXPECT_EQ(without.tabs()->count(), 3);
 }
 
 TEST_F(OptionsTest, MemoryPageTakesAServerOnlyWhenItAnswersAndTheAddressHoldsNoPassword) {

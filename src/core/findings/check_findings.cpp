@@ -62,9 +62,8 @@ Finding itemFinding(const TextEntry &entry, const Task &task, const char *rule) 
   finding.position = place.position;
   finding.resourceKind = entry.kind;
   const TextEntry *head = entry.head();
-  finding.resource = entry.kind == QLatin1String("STRINGTABLE") || !head
-                         ? entry.kind
-                         : head->identifier;
+  finding.resource =
+      entry.kind == QLatin1String("STRINGTABLE") || !head ? entry.kind : head->identifier;
   finding.identifier = entry.identifier;
   finding.sourceText = entry.sourceText;
   finding.language = place.file == task.targetPath ? task.targetLanguage : task.sourceLanguage;

@@ -154,9 +154,10 @@ QByteArray githubAnnotations(const std::vector<FindingsRun> &runs, const QString
         if (at.endColumn > 0)
           out += QStringLiteral(",endColumn=%1").arg(at.endColumn);
       }
-      out += QLatin1String(",title=") +
-             githubEscaped(finding.rule + u' ' + finding.resource + u' ' + finding.identifier, true) +
-             QLatin1String("::") + githubEscaped(finding.message, false) + u'\n';
+      out +=
+          QLatin1String(",title=") +
+          githubEscaped(finding.rule + u' ' + finding.resource + u' ' + finding.identifier, true) +
+          QLatin1String("::") + githubEscaped(finding.message, false) + u'\n';
     }
   }
   return out.toUtf8();

@@ -22,10 +22,10 @@ struct Finding {
   QString message;
   QString file;          // the script (or compiled file) as the task names it
   TextPosition position; // compiled: the resource names it instead
-  QString resourceKind; // "DIALOG"
-  QString resource;     // the resource's name, "IDD_ABOUT"; "STRINGTABLE" for strings
-  QString identifier;   // the item's, "IDOK"
-  QString sourceText;   // names items whose identifier does not (popup menus)
+  QString resourceKind;  // "DIALOG"
+  QString resource;      // the resource's name, "IDD_ABOUT"; "STRINGTABLE" for strings
+  QString identifier;    // the item's, "IDOK"
+  QString sourceText;    // names items whose identifier does not (popup menus)
   int language = -1;
   QString text; // the item's text, which the fingerprint follows
 };

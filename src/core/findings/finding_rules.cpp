@@ -45,11 +45,23 @@ const std::vector<FindingRule> &findingRules() {
        "The control now reaches outside the dialog.",
        "Move the control into the dialog, or make the dialog larger.", FindingLevel::Warning},
       {"same-access-key", "Same access key twice",
-       "Two controls of the dialog have the same access key.",
-       "Give each control of the dialog its own access key.", FindingLevel::Warning},
+       "Two controls of the dialog, or two items of one menu level (the menu bar or one "
+       "popup), have the same access key.",
+       "Give each control of the dialog and each item of the menu its own access key.",
+       FindingLevel::Warning},
       {"style-changed", "Styles differ from the source",
        "The control's styles or extended styles differ from the source's.",
        "Keep the source's styles unless the translation needs others.", FindingLevel::Note},
+      {"length-limit", "Translation longer than allowed",
+       "The translation has more characters (the access-key & not counted) than the limits "
+       "file allows for its identifier.",
+       "Shorten the translation to the maximum the first matching line of the limits file "
+       "gives.",
+       FindingLevel::Warning},
+      {"same-as-source", "Translation equals the source",
+       "The translation is the source text unchanged although the languages differ.",
+       "Translate the text, or set the check off where the texts are meant to stay.",
+       FindingLevel::Note},
   };
   return rules;
 }

@@ -24,8 +24,8 @@ QString findingUri(const QString &file, const QString &root) {
 
 QString findingFingerprint(const Finding &finding, const QString &uri) {
   QCryptographicHash hash(QCryptographicHash::Sha256);
-  for (const QString &part :
-       {finding.rule, uri, finding.resourceKind, finding.resource, finding.identifier, finding.text}) {
+  for (const QString &part : {finding.rule, uri, finding.resourceKind, finding.resource,
+                              finding.identifier, finding.text}) {
     hash.addData(part.toUtf8());
     hash.addData(QByteArrayView("\0", 1));
   }

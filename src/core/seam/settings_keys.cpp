@@ -25,7 +25,8 @@ const SettingKey kKeys[] = {
     {"SearchTvxProject", true}, {"SearchLanguage", false},  {"SearchLanguageCheck", false},
     {"SearchDateCheck", false}, {"PseudoExpansion", false}, {"PseudoRightToLeft", false},
     {"FuzzyFill", false},       {"FuzzyScore", false},      {"RegenerateDialogs", false},
-    {"SameText", false},
+    {"SameText", false},        {"CheckLevels", true},      {"LimitsFile", true},
+    {"SameAsSource", false},
 };
 
 // The online services: machine translation, the time-outs of every request, the update
@@ -103,6 +104,10 @@ QVariant settingDefault(const QString &key) {
       {"FuzzyScore", 75},
       // Equal texts are asked about, once a run, unless the translator chose for good.
       {"SameText", 0},
+      // Every check at its rule's default level; no limits file; equal texts not checked.
+      {"CheckLevels", ""},
+      {"LimitsFile", ""},
+      {"SameAsSource", 0},
       {"PseudoExpansion", 40},
       {"PseudoRightToLeft", 0},
       // Dialogs change only where they changed, unless a team wants one format.

@@ -1,6 +1,7 @@
 // The automatic inspection: counting rule texts and comparing source and target.
 #include "workbench/inspector.h"
 
+#include "findings/check_levels.h"
 #include "script/text_entry.h"
 #include "seam/settings.h"
 #include "workbench/format_specification.h"
@@ -134,12 +135,23 @@ int Inspector::count(const QString &text, const InspectionRule &rule) {
 
 void Inspector::loadRules(const Settings &settings) {
   reloadFormatOrder(settings);
+  loadCheckLevels(settings);
   setRules(parseRules(settings.text(kInspectItems)));
 }
 
 void Inspector::storeRules(Settings &settings) {
   settings.setText(kInspectItems, formatRules(m_rules));
   reloadFormatOrder(settings);
+}
+
+void Inspector::loadCheckLevels(const Settings &settings) {
+  m_formatOn = checkOn(settings, QStringLiteral("format-specification"));
+  m_accessKeysOn = checkOn(settings, QStringLiteral("access-key"));
+  m_charactersOn = checkOn(settings, QStringLiteral("character-count"));
+}
+
+bool Inspector::compared(const InspectionRule &rule) const {
+  return rule.text == u"&" ? m_accessKeysOn : m_charactersOn;
 }
 
 void Inspector::reloadFormatOrder(const Settings &settings) {
@@ -171,9 +183,12 @@ void Inspector::removeRule(int index) {
 }
 
 bool Inspector::inspect(const QString &source, const QString &target) const {
-  if (counts(source) != counts(target))
-    return false;
-  return !m_formatOrder || sameFormatSpecifications(source, target);
+  const QVarLengthArray<int, 32> inSource = counts(source), inTarget = counts(target);
+  if (inSource != inTarget)
+    for (int i = 0; i < int(m_rules.size()); ++i)
+      if (inSource[i] != inTarget[i] && compared(m_rules[i]))
+        return false;
+  return !m_formatOrder || !m_formatOn || sameFormatSpecifications(source, target);
 }
 
 bool Inspector::inspect(const TextEntry &entry) const {
@@ -189,12 +204,12 @@ Inspector::Explanation Inspector::explain(const QString &source, const QString &
   result.text = QCoreApplication::translate("tarvelo::Inspector",
                                             "Mismatch the count of following characters:");
   for (const InspectionRule &rule : m_rules) {
-    if (count(source, rule) == count(target, rule))
+    if (!compared(rule) || count(source, rule) == count(target, rule))
       continue;
     result.passed = false;
     result.text += QStringLiteral("\n\t\"%1\" %2").arg(rule.text, positionWord(rule.position));
   }
-  if (m_formatOrder && !sameFormatSpecifications(source, target)) {
+  if (m_formatOrder && m_formatOn && !sameFormatSpecifications(source, target)) {
     const QString mismatch =
         QCoreApplication::translate("tarvelo::Inspector", "Mismatch Format Specification!");
     if (result.passed)

@@ -47,8 +47,12 @@ public:
   // (the separator of the stored form).
   static bool isValidRuleText(const QString &text);
 
-  // "FormatOrder" and "InspectItems".
+  // "FormatOrder", "InspectItems" and the levels of the checks.
   void loadRules(const Settings &settings);
+  // Which of its three checks run, as "CheckLevels" sets them: "format-specification"
+  // (the order of the specifications), "access-key" (the rule counting "&") and
+  // "character-count" (every other rule).
+  void loadCheckLevels(const Settings &settings);
   // Writes "InspectItems", then reads "FormatOrder" again.
   void storeRules(Settings &settings);
   void reloadFormatOrder(const Settings &settings);
@@ -81,11 +85,14 @@ private:
   // How often each rule's text stands in the text, in the order of the rules; the
   // "anywhere" rules all in one pass over the text.
   QVarLengthArray<int, 32> counts(const QString &text) const;
+  // Whether the rule's count is compared: its check is not off.
+  bool compared(const InspectionRule &rule) const;
 
   QList<InspectionRule> m_rules;
   std::vector<std::pair<char16_t, int>> m_anywhere; // first character, rule
   quint64 m_asciiFirsts[2] = {0, 0};                // first characters below 128
   bool m_formatOrder = true;
+  bool m_formatOn = true, m_accessKeysOn = true, m_charactersOn = true;
 };
 
 } // namespace tarvelo

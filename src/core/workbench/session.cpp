@@ -8,6 +8,7 @@
 #include "seam/settings.h"
 #include "text/locale_table.h"
 #include "workbench/inspector.h"
+#include "workbench/item_checks.h"
 #include "workbench/memory_port.h"
 
 namespace tarvelo {
@@ -21,9 +22,39 @@ Session::~Session() = default;
 void Session::useInspector(const Inspector *inspector) {
   m_inspector = inspector;
   if (inspector)
-    m_inspect = [inspector](TextEntry *entry) { inspector->apply(*entry); };
+    m_inspect = [this, inspector](TextEntry *entry) {
+      inspector->apply(*entry);
+      if (m_checks && m_checks->fails(entry))
+        entry->inspectionPassed = false;
+    };
   else
     m_inspect = nullptr;
+}
+
+void Session::useItemChecks(ItemChecks *checks) {
+  m_checks = checks;
+}
+
+void Session::recheckAll() {
+  if (m_checks)
+    m_checks->checkAll(m_entries);
+  if (m_entries.isEmpty())
+    return;
+  if (m_inspect)
+    for (const auto &entry : m_entries)
+      m_inspect(entry.get());
+  // Any row may change, and the filter's "fails the inspection" with it: the views
+  // are built anew.
+  Q_EMIT textsChanged({}, true);
+}
+
+void Session::inspectTouched(QList<TextEntry *> &touched) {
+  if (m_checks)
+    for (TextEntry *other : m_checks->checkAgain(m_entries, touched))
+      touched.append(other);
+  if (m_inspect)
+    for (TextEntry *e : touched)
+      m_inspect(e);
 }
 
 bool Session::explainInspection(const TextEntry *entry) {
@@ -31,7 +62,7 @@ bool Session::explainInspection(const TextEntry *entry) {
       m_settings.integer(QStringLiteral("AutoInspect")) == 0)
     return false;
   m_prompter.captionedMessage(QStringLiteral("Automatic Inspection"),
-                              m_inspector->explain(*entry).text, Prompter::Buttons::Ok,
+                              explainItem(*m_inspector, m_checks, *entry), Prompter::Buttons::Ok,
                               Prompter::Icon::Warning);
   return true;
 }
@@ -69,6 +100,8 @@ void Session::clearEntries() {
   Q_EMIT currentEntryChanged(nullptr);
   m_occurrences.clear();
   m_undo.clear();
+  if (m_checks)
+    m_checks->clear();
   m_entries.clear();
   Q_EMIT entriesReset();
 }
@@ -80,6 +113,8 @@ void Session::afterRead(Task *task) {
                            severalTasks() ? fileNameOf(task->sourcePath) : QString(),
                            &m_clearFuzzy};
   afterTargetRead(task, context);
+  if (m_checks)
+    m_checks->checkAll(m_entries);
   if (m_inspect)
     for (const auto &entry : m_entries)
       if (entry->task == task)
@@ -91,6 +126,8 @@ void Session::connectMemory() {
     return;
   m_memory->connect(m_sourceLanguage, m_targetLanguage);
   m_memory->fillEmptyTargets(m_settings.integer(QStringLiteral("InitTM")) != 0);
+  if (m_checks)
+    m_checks->checkAll(m_entries);
   if (m_inspect)
     for (const auto &entry : m_entries)
       if (entry->matchState == Filled)
@@ -122,9 +159,7 @@ int Session::changeTargetText(TextEntry *entry, const QString &text) {
     touched.append(m_occurrences.entryAt(row));
   if (!touched.contains(entry))
     touched.append(entry);
-  if (m_inspect)
-    for (TextEntry *e : touched)
-      m_inspect(e);
+  inspectTouched(touched);
   Q_EMIT textsChanged(touched, result == 2);
   if (result >= 1)
     refreshSummary();
@@ -185,9 +220,7 @@ bool Session::applied(const UndoStack::Group *group) {
   QList<TextEntry *> touched;
   for (const UndoStack::Record &record : *group)
     touched.append(record.entry);
-  if (m_inspect)
-    for (TextEntry *e : touched)
-      m_inspect(e);
+  inspectTouched(touched);
   setModified(true);
   Q_EMIT textsChanged(touched, true);
   refreshSummary();

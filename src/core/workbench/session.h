@@ -20,6 +20,7 @@
 namespace tarvelo {
 
 class Inspector;
+class ItemChecks;
 class MemoryPort;
 class Progress;
 class Prompter;
@@ -52,6 +53,11 @@ public:
   // it explains failures. Null inspects nothing.
   void useInspector(const Inspector *inspector);
   const Inspector *inspector() const { return m_inspector; }
+  // The checks over menus, lengths and equal texts, which take part in the inspection
+  // of every entry read or changed. Null runs none.
+  void useItemChecks(ItemChecks *checks);
+  // The settings of the checks changed: every entry is checked and inspected again.
+  void recheckAll();
   // Probes machine translation for a language pair ("Test" is translated).
   void setTranslationProbe(std::function<bool(int, int)> probe) { m_probe = std::move(probe); }
   // Tells the target editor to store its pending text before a save.
@@ -151,6 +157,9 @@ private:
   enum class Written { No, Completely };
 
   void clearEntries();
+  // Inspects the touched entries after the checks ran on them, adding the entries
+  // whose findings changed with them (the other items of a menu).
+  void inspectTouched(QList<TextEntry *> &touched);
   bool applied(const UndoStack::Group *group);
   ScriptResult readSource(Task *task, int language);
   bool openTarget(Task *task, int language);
@@ -195,6 +204,7 @@ private:
   MemoryPort *m_memory = nullptr;
   std::function<void(TextEntry *)> m_inspect;
   const Inspector *m_inspector = nullptr;
+  ItemChecks *m_checks = nullptr;
   std::function<bool(int, int)> m_probe;
   std::function<void()> m_commitEditor;
 

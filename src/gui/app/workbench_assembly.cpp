@@ -31,6 +31,7 @@
 #include "workbench/filter_setup_model.h"
 #include "workbench/inspection_rules_model.h"
 #include "workbench/inspector.h"
+#include "workbench/item_checks.h"
 #include "workbench/main_frame.h"
 #include "workbench/session.h"
 
@@ -63,6 +64,11 @@ WorkbenchAssembly::WorkbenchAssembly(Settings &settings, Prompter &prompter, Pro
   m_inspector = std::make_unique<Inspector>();
   m_inspector->loadRules(settings);
   m_session->useInspector(m_inspector.get());
+  // A limits file that went missing is said when the options are next confirmed.
+  m_checks = std::make_unique<ItemChecks>();
+  QString limitsProblem;
+  m_checks->load(settings, &limitsProblem);
+  m_session->useItemChecks(m_checks.get());
   // After every open: "Test" for the pair, waiting no longer than the connect time-out.
   m_session->setTranslationProbe([&settings](int source, int target) {
     return probeMachineTranslation(MtConfig::read(settings), source, target);
@@ -170,7 +176,15 @@ void WorkbenchAssembly::connectWindowServices(FrameServices &services) {
     OptionsDialog dialog(m_settings, *m_rules, m_memory.get(), parent,
                          QCoreApplication::applicationDirPath());
     dialog.setNotifier([this](const QString &text) { m_prompter.inform(text); });
-    if (dialog.exec() == QDialog::Accepted && m_session->isOpen()) {
+    const bool accepted = dialog.exec() == QDialog::Accepted;
+    if (accepted) {
+      QString problem;
+      if (!m_checks->load(m_settings, &problem))
+        m_prompter.inform(problem);
+      m_inspector->loadCheckLevels(m_settings);
+      m_session->recheckAll();
+    }
+    if (accepted && m_session->isOpen()) {
       // Another service may serve the open task now.
       m_session->reprobeMachineTranslation();
       m_frame->updateCommands();

@@ -14,6 +14,7 @@ namespace tarvelo {
 class Filter;
 class InspectionRulesModel;
 class Inspector;
+class ItemChecks;
 class MemoryClient;
 class Progress;
 class Prompter;
@@ -47,6 +48,7 @@ public:
   Session &session() { return *m_session; }
   MainFrame &frame() { return *m_frame; }
   Inspector &inspector() { return *m_inspector; }
+  ItemChecks &itemChecks() { return *m_checks; }
   MemoryClient *memory() { return m_memory.get(); }
   SpellService &spelling() { return *m_spelling; }
   // The window "Search Translation Memory", once it was first shown.
@@ -81,6 +83,7 @@ private:
   std::unique_ptr<Session> m_session;
   std::unique_ptr<MemoryClient> m_memory;
   std::unique_ptr<Inspector> m_inspector;
+  std::unique_ptr<ItemChecks> m_checks;
   std::unique_ptr<InspectionRulesModel> m_rules;
   std::unique_ptr<SpellService> m_spelling;
   std::unique_ptr<Filter> m_filter;

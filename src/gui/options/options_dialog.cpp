@@ -1,7 +1,8 @@
-// "Options": the "General" page and the "Translation Memory" page.
+// "Options": the "General", "Checks", "Translation Memory" and "Machine Translation" pages.
 #include "options/options_dialog.h"
 
 #include "app/gui_prompter.h"
+#include "options/checks_page.h"
 #include "options/general_page.h"
 #include "options/help.h"
 #include "options/machine_translation_page.h"
@@ -33,6 +34,8 @@ OptionsDialog::OptionsDialog(Settings &settings, InspectionRulesModel &rules, Me
   }
   m_machineTranslation = new MachineTranslationPage(settings, m_tabs);
   m_tabs->addTab(m_machineTranslation, tr("Machine Translation"));
+  m_checks = new ChecksPage(settings, m_tabs);
+  m_tabs->addTab(m_checks, tr("Checks"));
   auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
   connect(buttons, &QDialogButtonBox::accepted, this, &OptionsDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &OptionsDialog::reject);
@@ -70,6 +73,7 @@ void OptionsDialog::accept() {
     m_notify(tr("Restart the program for the change of the language to take effect!"));
   m_dictionaryChanged = m_general->dictionaryChanged();
   m_general->apply();
+  m_checks->apply();
   if (m_memory)
     m_memory->apply();
   m_machineTranslation->apply();

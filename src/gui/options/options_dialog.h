@@ -1,4 +1,4 @@
-// "Options": the "General" page and the "Translation Memory" page.
+// "Options": the "General", "Checks", "Translation Memory" and "Machine Translation" pages.
 #pragma once
 
 #include <QDialog>
@@ -14,6 +14,7 @@ class Settings;
 
 namespace tarvelo::gui {
 
+class ChecksPage;
 class GeneralPage;
 class MemoryPage;
 class MachineTranslationPage;
@@ -29,6 +30,7 @@ public:
 
   QTabWidget *tabs() const { return m_tabs; }
   GeneralPage *generalPage() const { return m_general; }
+  ChecksPage *checksPage() const { return m_checks; }
   MemoryPage *memoryPage() const { return m_memory; }
   MachineTranslationPage *machineTranslationPage() const { return m_machineTranslation; }
 
@@ -47,6 +49,7 @@ private:
 
   QTabWidget *m_tabs;
   GeneralPage *m_general;
+  ChecksPage *m_checks;
   MemoryPage *m_memory = nullptr;
   MachineTranslationPage *m_machineTranslation = nullptr;
   bool m_dictionaryChanged = false;
