@@ -12,20 +12,19 @@
 
 namespace tarvelo {
 
-namespace {
-
-BandCount added(const std::vector<BandCount> &bands) {
+BandCount addedBands(const std::vector<BandCount> &bands) {
   BandCount sum;
   for (const BandCount &band : bands)
     sum.add(band);
   return sum;
 }
 
-// Whole words under the character rule; weighted words to two decimals.
-QString wordsText(double words, CountingRule rule) {
+QString analysisWordsText(double words, CountingRule rule) {
   return rule == CountingRule::Characters ? QString::number(std::llround(words))
                                           : QString::number(words, 'f', 2);
 }
+
+namespace {
 
 double wordsValue(double words, CountingRule rule) {
   return rule == CountingRule::Characters ? double(std::llround(words))
@@ -37,7 +36,7 @@ template <typename F>
 void forEachRow(const AnalysisRun &run, const std::vector<BandCount> &bands, F &&row) {
   for (int i = 0; i < run.limits().count(); ++i)
     row(run.limits().label(i), bands[size_t(i)]);
-  row(QStringLiteral("Total"), added(bands));
+  row(QStringLiteral("Total"), addedBands(bands));
 }
 
 QString textTable(const AnalysisRun &run, const std::vector<BandCount> &bands) {
@@ -50,7 +49,7 @@ QString textTable(const AnalysisRun &run, const std::vector<BandCount> &bands) {
     out += QStringLiteral("  %1 %2 %3 %4\n")
                .arg(label, -16)
                .arg(count.segments, 10)
-               .arg(wordsText(count.words, run.rule()), 12)
+               .arg(analysisWordsText(count.words, run.rule()), 12)
                .arg(count.characters, 12);
   });
   return out;
@@ -78,8 +77,8 @@ QString asCsv(const AnalysisRun &run) {
     }
     forEachRow(run, bands, [&](const QString &label, const BandCount &count) {
       out += quotedCsvField(name) + u',' + quotedCsvField(label) + u',' +
-             QString::number(count.segments) + u',' + wordsText(count.words, run.rule()) + u',' +
-             QString::number(count.characters) + QStringLiteral(",\n");
+             QString::number(count.segments) + u',' + analysisWordsText(count.words, run.rule()) +
+             u',' + QString::number(count.characters) + QStringLiteral(",\n");
     });
   };
   for (const TaskAnalysis &task : run.tasks())
@@ -127,7 +126,7 @@ QString htmlTable(const AnalysisRun &run, const std::vector<BandCount> &bands) {
                           "</td><td align=\"right\">%4</td></tr>\n")
                .arg(label.toHtmlEscaped())
                .arg(count.segments)
-               .arg(wordsText(count.words, run.rule()))
+               .arg(analysisWordsText(count.words, run.rule()))
                .arg(count.characters);
   });
   return out + QStringLiteral("</table>\n");

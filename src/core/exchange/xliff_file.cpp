@@ -4,6 +4,7 @@
 #include "exchange/xml_guard.h"
 #include "script/text_entry.h"
 #include "text/locale_table.h"
+#include "text/printable_text.h"
 
 #include <QCoreApplication>
 #include <QXmlStreamWriter>
@@ -14,22 +15,10 @@ namespace {
 
 const QString kXliffNamespace = QStringLiteral("urn:oasis:names:tc:xliff:document:1.2");
 
-// XML 1.0 cannot carry most control characters, not even as references; a script's
-// texts never hold them.
-QString xmlSafe(const QString &text) {
-  QString out = text;
-  for (QChar &c : out) {
-    const char16_t u = c.unicode();
-    if ((u < 0x20 && u != u'\t' && u != u'\n' && u != u'\r') || u == 0xFFFE || u == 0xFFFF)
-      c = QChar(0xFFFD);
-  }
-  return out;
-}
-
 // Writes a text as element content. A carriage return is written as a character
 // reference: a reader turns one written as it is into a line feed.
 void writeText(QXmlStreamWriter &xml, const QString &text) {
-  const QString safe = xmlSafe(text);
+  const QString safe = xmlSafeText(text);
   qsizetype from = 0;
   for (qsizetype at = safe.indexOf(u'\r'); at >= 0; at = safe.indexOf(u'\r', from)) {
     xml.writeCharacters(safe.mid(from, at - from));
@@ -78,7 +67,7 @@ QByteArray xliffBytes(const XliffHeader &header, const std::vector<ExportPair> &
   xml.writeStartElement(kXliffNamespace, QStringLiteral("xliff"));
   xml.writeAttribute(QStringLiteral("version"), QStringLiteral("1.2"));
   xml.writeStartElement(kXliffNamespace, QStringLiteral("file"));
-  xml.writeAttribute(QStringLiteral("original"), xmlSafe(header.original));
+  xml.writeAttribute(QStringLiteral("original"), xmlSafeText(header.original));
   xml.writeAttribute(QStringLiteral("source-language"), languageTag(header.sourceLanguage));
   xml.writeAttribute(QStringLiteral("target-language"), languageTag(header.targetLanguage));
   xml.writeAttribute(QStringLiteral("datatype"), QStringLiteral("winres"));
@@ -95,7 +84,7 @@ QByteArray xliffBytes(const XliffHeader &header, const std::vector<ExportPair> &
     xml.writeStartElement(kXliffNamespace, QStringLiteral("trans-unit"));
     xml.writeAttribute(QStringLiteral("id"), QString::number(++id));
     if (!pair.locations.isEmpty())
-      xml.writeAttribute(QStringLiteral("resname"), xmlSafe(contextOf(pair.locations)));
+      xml.writeAttribute(QStringLiteral("resname"), xmlSafeText(contextOf(pair.locations)));
     xml.writeAttribute(QStringLiteral("xml:space"), QStringLiteral("preserve"));
     writeTextElement(xml, QStringLiteral("source"), entry.sourceText);
     xml.writeStartElement(kXliffNamespace, QStringLiteral("target"));
@@ -106,7 +95,7 @@ QByteArray xliffBytes(const XliffHeader &header, const std::vector<ExportPair> &
     xml.writeAttribute(QStringLiteral("purpose"), QStringLiteral("location"));
     xml.writeStartElement(kXliffNamespace, QStringLiteral("context"));
     xml.writeAttribute(QStringLiteral("context-type"), QStringLiteral("x-resource"));
-    xml.writeCharacters(xmlSafe(locations.of(&entry)));
+    xml.writeCharacters(xmlSafeText(locations.of(&entry)));
     xml.writeEndElement();
     xml.writeEndElement();
     if (!entry.sourceComment().isEmpty()) {

@@ -1,5 +1,6 @@
 // JUnit XML for GitLab and Jenkins, and GitHub's workflow commands, from findings.
 #include "findings/finding_writers.h"
+#include "text/printable_text.h"
 
 #include <QMap>
 #include <QXmlStreamWriter>
@@ -38,17 +39,6 @@ QString githubEscaped(const QString &text, bool property) {
   return out;
 }
 
-// Characters XML 1.0 cannot hold at all, even escaped, are shown as U+FFFD.
-QString xmlSafe(const QString &text) {
-  QString out = text;
-  for (QChar &c : out) {
-    const char16_t u = c.unicode();
-    if ((u < 0x20 && u != u'\t' && u != u'\n' && u != u'\r') || u == 0xFFFE || u == 0xFFFF)
-      c = QChar(0xFFFD);
-  }
-  return out;
-}
-
 // The tasks that could not be read, as errors of their own suite.
 void writeUnreadTasks(QXmlStreamWriter &xml, const std::vector<FindingsRun> &runs,
                       const QString &root) {
@@ -69,12 +59,12 @@ void writeUnreadTasks(QXmlStreamWriter &xml, const std::vector<FindingsRun> &run
     const QString path = findingPath(run.file, root);
     xml.writeStartElement("testcase");
     xml.writeAttribute("classname", "task-read");
-    xml.writeAttribute("name", xmlSafe(path));
-    xml.writeAttribute("file", xmlSafe(path));
+    xml.writeAttribute("name", xmlSafeText(path));
+    xml.writeAttribute("file", xmlSafeText(path));
     xml.writeAttribute("time", "0");
     xml.writeStartElement("error");
-    xml.writeAttribute("message", xmlSafe(run.failure.section(u'\n', 0, 0)));
-    xml.writeCharacters(xmlSafe(run.failure));
+    xml.writeAttribute("message", xmlSafeText(run.failure.section(u'\n', 0, 0)));
+    xml.writeCharacters(xmlSafeText(run.failure));
     xml.writeEndElement();
     xml.writeEndElement();
   }
@@ -108,16 +98,16 @@ QByteArray junitDocument(const std::vector<FindingsRun> &runs, const QString &ro
       const QString uri = findingPath(finding->file, root);
       xml.writeStartElement("testcase");
       xml.writeAttribute("classname", rule);
-      xml.writeAttribute("name", xmlSafe(itemName(*finding, uri)));
-      xml.writeAttribute("file", xmlSafe(uri));
+      xml.writeAttribute("name", xmlSafeText(itemName(*finding, uri)));
+      xml.writeAttribute("file", xmlSafeText(uri));
       if (finding->position.hasFileLine())
         xml.writeAttribute("line", QString::number(finding->position.line));
       xml.writeAttribute("time", "0");
       if (finding->failed) {
         xml.writeStartElement("failure");
-        xml.writeAttribute("message", xmlSafe(finding->message.section(u'\n', 0, 0)));
+        xml.writeAttribute("message", xmlSafeText(finding->message.section(u'\n', 0, 0)));
         xml.writeAttribute("type", rule);
-        xml.writeCharacters(xmlSafe(finding->message + u'\n' + finding->text));
+        xml.writeCharacters(xmlSafeText(finding->message + u'\n' + finding->text));
         xml.writeEndElement();
       }
       xml.writeEndElement();

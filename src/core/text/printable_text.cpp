@@ -29,4 +29,14 @@ QString serverText(const QString &text, qsizetype maxLength) {
   return shown.size() > maxLength ? shown.left(maxLength) + QStringLiteral("...") : shown;
 }
 
+QString xmlSafeText(const QString &text) {
+  QString out = text;
+  for (QChar &c : out) {
+    const char16_t u = c.unicode();
+    if ((u < 0x20 && u != u'\t' && u != u'\n' && u != u'\r') || u == 0xFFFE || u == 0xFFFF)
+      c = QChar(0xFFFD);
+  }
+  return out;
+}
+
 } // namespace tarvelo

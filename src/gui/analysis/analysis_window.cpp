@@ -35,19 +35,6 @@ const QString kWeightsKey = QStringLiteral("AnalysisWeights");
 enum Scope { OpenTask, WholeProject };
 enum Column { Segments, Words, Characters, Share, Columns };
 
-BandCount added(const std::vector<BandCount> &bands) {
-  BandCount sum;
-  for (const BandCount &band : bands)
-    sum.add(band);
-  return sum;
-}
-
-// As the saved results print them: whole words under the character rule.
-QString wordsText(double words, CountingRule rule) {
-  return rule == CountingRule::Characters ? QString::number(std::llround(words))
-                                          : QString::number(words, 'f', 2);
-}
-
 QTableWidgetItem *cell(const QString &text) {
   auto *item = new QTableWidgetItem(text);
   item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -256,7 +243,7 @@ void AnalysisWindow::showCounts() {
   const int index = m_shown->currentData().toInt();
   const TaskAnalysis *task = index >= 0 ? &m_run->tasks()[index] : nullptr;
   const std::vector<BandCount> bands = task ? task->bands : m_run->total();
-  const BandCount total = added(bands);
+  const BandCount total = addedBands(bands);
   const CountingRule rule = m_run->rule();
   m_table->setRowCount(int(bands.size()) + 1);
   QStringList labels;
@@ -267,7 +254,7 @@ void AnalysisWindow::showCounts() {
     const QString label = last ? tr("Total") : bandLabel(row);
     m_table->setVerticalHeaderItem(row, new QTableWidgetItem(label));
     m_table->setItem(row, Segments, cell(QString::number(count.segments)));
-    m_table->setItem(row, Words, cell(wordsText(count.words, rule)));
+    m_table->setItem(row, Words, cell(analysisWordsText(count.words, rule)));
     m_table->setItem(row, Characters, cell(QString::number(count.characters)));
     const double share = total.words > 0 ? 100.0 * count.words / total.words : 0;
     m_table->setItem(row, Share, cell(QString::number(share, 'f', 1)));
