@@ -8,6 +8,7 @@
 #include <memory>
 
 class QDialog;
+class QWidget;
 
 namespace tarvelo {
 class Filter;
@@ -49,6 +50,10 @@ public:
   SpellService &spelling() { return *m_spelling; }
   // The window "Search Translation Memory", once it was first shown.
   MemorySearchWindow *memorySearch() const;
+
+  // The Open Resources dialog, its source filled in when one is given (a script handed to
+  // the program by a file manager).
+  void openResources(QWidget *parent, const QString &sourcePath = QString());
 
   // Writes the options kept while running back to the settings.
   void finish();
