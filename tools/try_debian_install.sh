@@ -53,9 +53,10 @@ in_root() {
 
 echo "== apt-get install ./$(basename "${packages[0]}") ./$(basename "${packages[1]}")"
 in_root apt-get update -qq
-in_root sh -c 'cd /tmp/debs && apt-get install -y -qq ./tarvelo_*.deb ./libkestrine1_*.deb' |
-  grep -E "^(Setting up|The following NEW)" || true
-in_root dpkg-query -W tarvelo libkestrine1
+in_root sh -c 'cd /tmp/debs && apt-get install -y -qq ./tarvelo_*.deb ./libkestrine1_*.deb' \
+  > "$root/tmp/apt.log" 2>&1 || { tail -20 "$root/tmp/apt.log"; exit 1; }
+echo "$(grep -c '^Setting up' "$root/tmp/apt.log") packages set up, among them:"
+in_root dpkg-query -W tarvelo libkestrine1 qt6-qpa-plugins libqt6widgets6
 
 echo "== tarvelo-cli on the example"
 mkdir -p -m 700 "$root/tmp/runtime"
