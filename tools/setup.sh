@@ -24,6 +24,7 @@ tarvelo_packages=(
   libmimalloc-dev
   mingw-w64 osslsigncode wine wine64 icoutils xvfb
   python3-jsonschema python3-junitparser python3-yaml git bash-completion help2man man-db
+  lintian debootstrap desktop-file-utils appstream shared-mime-info librsvg2-bin
 )
 
 # The packages of the list that are not installed, one a line.

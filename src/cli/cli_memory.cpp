@@ -5,7 +5,6 @@
 #include "text/printable_text.h"
 #include "tmclient/memory_location.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <cstdio>
@@ -13,9 +12,8 @@
 namespace tarvelo::cli {
 
 bool loadMemoryLibrary(TmLibrary &library) {
-  // The library shipped beside the program comes first, then the system's search.
-  if (!library.load(QDir(QCoreApplication::applicationDirPath()).filePath("kestrine")) &&
-      !library.load()) {
+  // The library shipped beside the program or installed with it, then the system's search.
+  if (!library.load()) {
     std::fprintf(stderr, "error: the translation-memory library (kestrine) cannot be loaded\n");
     return false;
   }

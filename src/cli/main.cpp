@@ -1,6 +1,7 @@
 // tarvelo-cli and tarvelo-cli-report: the command table and the start of a batch run.
 #include "cli/commands.h"
 #include "cli/summary_output.h"
+#include "files/install_layout.h"
 
 #include <QHash>
 #include <QSet>
@@ -13,7 +14,6 @@
 #ifdef TARVELO_CLI_MEASURES
 #include <QGuiApplication>
 #else
-#include <QDir>
 #include <QFile>
 #ifdef Q_OS_UNIX
 #include <cerrno>
@@ -45,8 +45,9 @@ void quietenRuntimeFolderWarning() {
 // with QtGui: the other commands start without loading the graphics libraries. It takes
 // the same arguments and gives the same output and exit status.
 int runMeasuringProgram(int argc, char **argv) {
-  const QString program =
-      QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("tarvelo-cli-report"));
+  // Installed, it is a helper in libexec; in the build tree it lies beside this program.
+  const QString program = companionProgram(QCoreApplication::applicationDirPath(),
+                                           QStringLiteral("tarvelo-cli-report"));
 #ifdef Q_OS_UNIX
   QByteArray path = QFile::encodeName(program);
   std::vector<char *> arguments(argv, argv + argc + 1);

@@ -102,6 +102,13 @@ typedef struct TmTextList {
 #define KESTRINE_COPY_FAILED 0
 #define KESTRINE_COPY_CANCELLED (-1)
 
+/* The release of this library, the project's version (the build checks that they agree).
+ * GetTMVersion gives the version of the interface instead, which older programs compare. */
+#define KESTRINE_VERSION_MAJOR 0
+#define KESTRINE_VERSION_MINOR 1
+#define KESTRINE_VERSION_PATCH 0
+#define KESTRINE_VERSION_STRING "0.1.0"
+
 /* Number of characters GetTMVersion writes. */
 #define KESTRINE_VERSION_LENGTH 8
 

@@ -17,8 +17,9 @@ import threading
 HERE = os.path.dirname(os.path.abspath(__file__))
 SOURCE = os.path.dirname(os.path.dirname(HERE))
 EXAMPLE = os.path.join(SOURCE, "resources/example")
-# Set-up and server administration are not examples of the program's use.
-NOT_RUN = ("./run.sh", "./test.sh", "sudo ")
+# Set-up, packaging (tools/try_debian_install.sh tries it) and server administration
+# are not examples of the program's use.
+NOT_RUN = ("./run.sh", "./test.sh", "sudo ", "cd build && cpack")
 
 
 class LibreTranslate(http.server.BaseHTTPRequestHandler):

@@ -1,6 +1,8 @@
 // Loading the memory library and resolving its exports by name.
 #include "tmclient/tm_library.h"
 
+#include "files/install_layout.h"
+
 #include <QCoreApplication>
 #include <QDir>
 
@@ -18,8 +20,11 @@ TmLibrary::~TmLibrary() {
   unload();
 }
 
-bool TmLibrary::loadFrom(const QString &fileName) {
-  m_library.setFileName(fileName);
+bool TmLibrary::loadFrom(const QString &fileName, int majorVersion) {
+  if (majorVersion < 0)
+    m_library.setFileName(fileName);
+  else
+    m_library.setFileNameAndVersion(fileName, majorVersion);
   if (!m_library.load())
     return false;
   m_exports.getTMVersion = resolve<GetTMVersionFn>(m_library, "GetTMVersion");
@@ -48,12 +53,16 @@ bool TmLibrary::load(const QString &fileName) {
   unload();
   if (!fileName.isEmpty())
     return loadFrom(fileName);
-  // QLibrary adds the platform's prefix and suffix (libkestrine.so, Kestrine.dll).
-  if (loadFrom(QStringLiteral("kestrine")))
-    return true;
-  if (QCoreApplication::instance())
-    return loadFrom(QDir(QCoreApplication::applicationDirPath()).filePath("kestrine"));
-  return false;
+  // QLibrary adds the platform's prefix and suffix and, by the major version, names the
+  // library by its SONAME (libkestrine.so.1, which a runtime package ships without the
+  // unversioned link; Kestrine.dll on Windows).
+  const int major = memoryLibraryMajorVersion();
+  if (QCoreApplication::instance()) {
+    for (const QString &candidate : memoryLibraryCandidates(QCoreApplication::applicationDirPath()))
+      if (loadFrom(candidate, major))
+        return true;
+  }
+  return loadFrom(QStringLiteral("kestrine"), major);
 }
 
 void TmLibrary::unload() {

@@ -43,8 +43,9 @@ public:
   // Disconnects and unloads.
   ~TmLibrary();
 
-  // Loads the library from the given file, or when none is given by its name
-  // ("kestrine" through the system's search), then from the program's own folder.
+  // Loads the library from the given file, or when none is given by its SONAME from the
+  // program's own folder, then from the installed library folder relative to the program,
+  // then through the system's search.
   bool load(const QString &fileName = QString());
   void unload();
 
@@ -55,7 +56,7 @@ public:
   QString version() const;
 
 private:
-  bool loadFrom(const QString &fileName);
+  bool loadFrom(const QString &fileName, int majorVersion = -1);
 
   QLibrary m_library;
   TmExports m_exports;

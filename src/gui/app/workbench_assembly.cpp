@@ -23,6 +23,7 @@
 #include "seam/settings.h"
 #include "spelling/spell_service.h"
 #include "task/open_resources_dialog.h"
+#include "task/task_form.h"
 #include "tmclient/memory_client.h"
 #include "tmclient/memory_options.h"
 #include "tmclient/tm_library.h"
@@ -38,6 +39,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QLineEdit>
 
 namespace tarvelo::gui {
 
@@ -159,19 +161,23 @@ void WorkbenchAssembly::connectItemServices(FrameServices &services) {
 }
 
 // The dialogs of the filter, Open, the options and About.
+void WorkbenchAssembly::openResources(QWidget *parent, const QString &sourcePath) {
+  OpenResourcesDialog dialog(*m_session, m_memory && m_memory->isBound(), parent);
+  if (!sourcePath.isEmpty())
+    dialog.form()->sourcePath()->setText(sourcePath);
+  dialog.exec();
+  // The dialog's "Fill empty items" box is the memory's option too.
+  if (m_memory)
+    m_memory->applyOptions(MemoryOptions::read(m_settings));
+}
+
 void WorkbenchAssembly::connectWindowServices(FrameServices &services) {
   services.filterSetup = [this](QWidget *parent) {
     FilterSetupModel model(*m_filter);
     FilterSetupDialog dialog(model, parent);
     dialog.exec();
   };
-  services.openDialog = [this](QWidget *parent) {
-    OpenResourcesDialog dialog(*m_session, m_memory && m_memory->isBound(), parent);
-    dialog.exec();
-    // The dialog's "Fill empty items" box is the memory's option too.
-    if (m_memory)
-      m_memory->applyOptions(MemoryOptions::read(m_settings));
-  };
+  services.openDialog = [this](QWidget *parent) { openResources(parent); };
   services.options = [this](QWidget *parent) {
     OptionsDialog dialog(m_settings, *m_rules, m_memory.get(), parent,
                          QCoreApplication::applicationDirPath());

@@ -56,6 +56,10 @@ public:
   // The window "Analysis", once it was first shown.
   AnalysisWindow *analysisWindow() const;
 
+  // The Open Resources dialog, its source filled in when one is given (a script handed to
+  // the program by a file manager).
+  void openResources(QWidget *parent, const QString &sourcePath = QString());
+
   // Writes the options kept while running back to the settings.
   void finish();
   // Runs the dialogs of machine translation and Send To in place of exec(); true for

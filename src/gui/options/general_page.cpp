@@ -1,6 +1,7 @@
 // The "General" page of the options: language, opening, saving, dictionary, inspection.
 #include "options/general_page.h"
 
+#include "files/install_layout.h"
 #include "options/inspection_group.h"
 #include "seam/settings.h"
 #include "text/locale_table.h"
@@ -56,7 +57,7 @@ GeneralPage::GeneralPage(Settings &settings, InspectionRulesModel &rules, QWidge
       programFolder.isEmpty() ? QCoreApplication::applicationDirPath() : programFolder;
   m_language = new QComboBox(this);
   m_language->setObjectName(QStringLiteral("interfaceLanguage"));
-  for (int language : interfaceLanguages(folder))
+  for (int language : interfaceLanguages(translationsFolder(folder)))
     m_language->addItem(localizedLanguageName(language), language);
   m_initialLanguage = settings.integer(QStringLiteral("Language"));
   const int current = m_language->findData(m_initialLanguage);
