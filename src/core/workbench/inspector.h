@@ -50,8 +50,8 @@ public:
   // "FormatOrder", "InspectItems" and the levels of the checks.
   void loadRules(const Settings &settings);
   // Which of its three checks run, as "CheckLevels" sets them: "format-specification"
-  // (the order of the specifications), "access-key" (the rule counting "&") and
-  // "character-count" (every other rule).
+  // (the %s, %d ... placeholders and their order), "access-key" (the rule counting "&")
+  // and "character-count" (every other rule).
   void loadCheckLevels(const Settings &settings);
   // Writes "InspectItems", then reads "FormatOrder" again.
   void storeRules(Settings &settings);
