@@ -141,7 +141,8 @@
         <translation>LibreTranslate: %1 (HTTP %2)</translation>
     </message>
     <message>
-        <location filename="../../src/core/exchange/machine_translator.cpp" line="+26"/>
+        <location filename="../../src/core/exchange/machine_translator.cpp" line="+39"/>
+        <location filename="../../src/core/exchange/model_translator.cpp" line="+51"/>
         <source>%1 does not translate between these languages.</source>
         <translation>%1 übersetzt nicht zwischen diesen Sprachen.</translation>
     </message>
@@ -156,7 +157,7 @@
         <translation>MyMemory: %1 (%2)</translation>
     </message>
     <message>
-        <location filename="../../src/core/exchange/translation_provider.cpp" line="+78"/>
+        <location filename="../../src/core/exchange/translation_provider.cpp" line="+89"/>
         <source>%1 did not answer in time (%2).</source>
         <translation>%1 hat nicht rechtzeitig geantwortet (%2).</translation>
     </message>
@@ -176,7 +177,7 @@
         <translation>Die Antwort von %1 unter %2 ist keine Übersetzung.</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../src/core/exchange/machine_translation_run.cpp" line="+56"/>
+        <location filename="../../src/core/exchange/machine_translation_run.cpp" line="+33"/>
         <source>Machine translation stopped there; %n more item(s) were not sent.</source>
         <translation>
             <numerusform>Die maschinelle Übersetzung endete dort; %n weiterer Eintrag wurde nicht gesendet.</numerusform>
@@ -192,6 +193,61 @@
         <location line="+3"/>
         <source>it is much longer than the text sent</source>
         <translation>sie ist viel länger als der gesendete Text</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/exchange/model_request.cpp" line="+133"/>
+        <source>the placeholders sent do not come back exactly once</source>
+        <translation>die gesendeten Platzhalter kommen nicht genau einmal zurück</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>the answer is not the JSON object asked for</source>
+        <translation>die Antwort ist nicht das verlangte JSON-Objekt</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>the answer holds an item that was not sent</source>
+        <translation>die Antwort enthält ein Element, das nicht gesendet wurde</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>an item is missing from the answer</source>
+        <translation>in der Antwort fehlt ein Element</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>an item comes more than once</source>
+        <translation>ein Element kommt mehrfach vor</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>an item has no text</source>
+        <translation>ein Element hat keinen Text</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/exchange/model_translation_run.cpp" line="+79"/>
+        <source>The language model at %1: %2.</source>
+        <translation>Das Sprachmodell unter %1: %2.</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/exchange/openai_provider.cpp" line="+54"/>
+        <source>The language model at %1 refused the key (HTTP 401). Check the key on the Machine Translation page of the options.</source>
+        <translation>Das Sprachmodell unter %1 hat den Schlüssel abgelehnt (HTTP 401). Prüfen Sie den Schlüssel auf der Seite „Maschinelle Übersetzung“ der Optionen.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>The language model at %1 received too many requests (HTTP 429).</source>
+        <translation>Das Sprachmodell unter %1 hat zu viele Anfragen erhalten (HTTP 429).</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The answer of the language model at %1 is too large.</source>
+        <translation>Die Antwort des Sprachmodells unter %1 ist zu groß.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>The language model: %1 (HTTP %2)</source>
+        <translation>Das Sprachmodell: %1 (HTTP %2)</translation>
     </message>
 </context>
 <context>
@@ -565,7 +621,7 @@
         <translation>Datei wird gelesen</translation>
     </message>
     <message>
-        <location filename="../../src/core/tmclient/memory_client.cpp" line="+137"/>
+        <location filename="../../src/core/tmclient/memory_client.cpp" line="+147"/>
         <source>Translation Memory Search</source>
         <translation>Suche im Übersetzungsspeicher</translation>
     </message>
@@ -592,13 +648,14 @@
         <translation>Exportiere Paar %1</translation>
     </message>
     <message>
-        <location filename="../../src/core/exchange/machine_translation_run.cpp" line="+36"/>
-        <location line="+69"/>
+        <location filename="../../src/core/exchange/machine_translation_run.cpp" line="+52"/>
+        <location line="+61"/>
+        <location filename="../../src/core/exchange/model_translation_run.cpp" line="+64"/>
         <source>Translate using machine translation</source>
         <translation>Maschinell übersetzen</translation>
     </message>
     <message>
-        <location line="-28"/>
+        <location line="-27"/>
         <location filename="../../src/core/exchange/memory_transfer.cpp" line="-239"/>
         <location filename="../../src/core/exchange/task_exchange.cpp" line="+20"/>
         <location filename="../../src/core/tmclient/memory_learning.cpp" line="+10"/>
@@ -728,7 +785,7 @@
     </message>
     <message>
         <location filename="../../src/core/exchange/send_resource.cpp" line="+101"/>
-        <location filename="../../src/gui/app/workbench_assembly.cpp" line="+232"/>
+        <location filename="../../src/gui/app/workbench_assembly.cpp" line="+248"/>
         <source>Could not log on to an email system.</source>
         <translation>Die Anmeldung an einem E-Mail-System ist nicht möglich.</translation>
     </message>
@@ -1152,6 +1209,31 @@ Wollen Sie fortfahren?</translation>
         <location line="+52"/>
         <source>&apos;%1&apos; is not written as a compiled file</source>
         <translation>„%1“ wird nicht als kompilierte Datei geschrieben</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/findings/check_findings.cpp" line="+28"/>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>“%1” %2: %3 in the source, %4 in the translation.</source>
+        <translation>„%1“ %2: %3 in der Quelle, %4 in der Übersetzung.</translation>
+    </message>
+    <message>
+        <location line="+46"/>
+        <source>The format specifications differ: %1 in the source, %2 in the translation.</source>
+        <translation>Die Formatangaben unterscheiden sich: %1 in der Quelle, %2 in der Übersetzung.</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>“%1” is not in the dictionary.</source>
+        <translation>„%1“ steht nicht im Wörterbuch.</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/findings/report_findings.cpp" line="+86"/>
+        <source>%1 %2, control %3: %4</source>
+        <translation>%1 %2, Steuerelement %3: %4</translation>
     </message>
 </context>
 <context>
@@ -2711,7 +2793,7 @@ Wollen Sie fortfahren?</translation>
 <context>
     <name>tarvelo::Settings</name>
     <message>
-        <location filename="../../src/core/seam/settings_keys.cpp" line="+124"/>
+        <location filename="../../src/core/seam/settings_keys.cpp" line="+125"/>
         <source>--untranslated--</source>
         <translation>--nicht übersetzt--</translation>
     </message>
@@ -2727,7 +2809,7 @@ Wollen Sie fortfahren?</translation>
 <context>
     <name>tarvelo::Verification</name>
     <message>
-        <location filename="../../src/core/script/verification.cpp" line="+134"/>
+        <location filename="../../src/core/script/verification.cpp" line="+135"/>
         <source>%1 of %2 items verified (%3 matched, %4 fuzzy, %5 not found, %6 source modified, %7 filled)</source>
         <translation>%1 von %2 Einträgen geprüft (%3 zugeordnet, %4 unscharf, %5 nicht gefunden, %6 Ausgangstext geändert, %7 gefüllt)</translation>
     </message>
@@ -3417,7 +3499,7 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
 <context>
     <name>tarvelo::gui::LanguageCombo</name>
     <message>
-        <location filename="../../src/gui/task/language_combo.cpp" line="+9"/>
+        <location filename="../../src/gui/task/language_combo.cpp" line="+21"/>
         <source>&lt;No Language&gt;</source>
         <translation>&lt;Keine Sprache&gt;</translation>
     </message>
@@ -3499,12 +3581,12 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
 <context>
     <name>tarvelo::gui::MachineTranslationPage</name>
     <message>
-        <location filename="../../src/gui/options/machine_translation_page.cpp" line="+27"/>
+        <location filename="../../src/gui/options/machine_translation_page.cpp" line="+30"/>
         <source>None</source>
         <translation>Keiner</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+26"/>
         <location line="+4"/>
         <source> s</source>
         <translation> s</translation>
@@ -3526,6 +3608,21 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
     </message>
     <message>
         <location line="+1"/>
+        <source>&amp;Model:</source>
+        <translation>&amp;Modell:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>T&amp;emperature:</source>
+        <translation>T&amp;emperatur:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Items per &amp;request:</source>
+        <translation>Elemente je &amp;Anfrage:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>&amp;Connection time-out:</source>
         <translation>&amp;Zeitlimit der Verbindung:</translation>
     </message>
@@ -3536,8 +3633,12 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
     </message>
     <message>
         <location line="+2"/>
-        <source>Texts are sent to the chosen service only. Leave the address empty for the service&apos;s public address. A LibreTranslate server of your own is reached at its address, such as http://localhost:5000. DeepL needs a key; MyMemory works without one. The key is kept in a settings file that only you can read.</source>
-        <translation>Texte werden nur an den gewählten Dienst gesendet. Lassen Sie die Adresse leer, um die öffentliche Adresse des Dienstes zu verwenden. Einen eigenen LibreTranslate-Server erreichen Sie unter seiner Adresse, etwa http://localhost:5000. DeepL braucht einen Schlüssel; MyMemory funktioniert ohne. Der Schlüssel wird in einer Einstellungsdatei gespeichert, die nur Sie lesen können.</translation>
+        <source>Texts are sent to the chosen service only. Leave the address empty for the service&apos;s public address. A LibreTranslate server of your own is reached at its address, such as http://localhost:5000. DeepL needs a key; MyMemory works without one. The key is kept in a settings file that only you can read.
+
+OpenAI-compatible: a language model served by llama.cpp&apos;s llama-server (such as http://localhost:8080) or Ollama (http://localhost:11434), or a hosted service. For each item it is sent the source text, the resource kind and identifier, a dialog control&apos;s dialog caption and the texts of its other controls, a menu item&apos;s popups, the item&apos;s comment, terms from the translation memory, the target language and a dialog control&apos;s room in pixels. An answer too long for its control is sent back once for a shorter wording.</source>
+        <translation>Texte werden nur an den gewählten Dienst gesendet. Lassen Sie die Adresse leer, um die öffentliche Adresse des Dienstes zu verwenden. Einen eigenen LibreTranslate-Server erreichen Sie unter seiner Adresse, etwa http://localhost:5000. DeepL braucht einen Schlüssel; MyMemory funktioniert ohne. Der Schlüssel wird in einer Einstellungsdatei gespeichert, die nur Sie lesen können.
+
+OpenAI-kompatibel: ein Sprachmodell, das llama.cpps llama-server (etwa http://localhost:8080) oder Ollama (http://localhost:11434) bereitstellt, oder ein gehosteter Dienst. Zu jedem Element werden gesendet: der Quelltext, Ressourcenart und Bezeichner, bei einem Dialogsteuerelement der Titel des Dialogs und die Texte seiner anderen Steuerelemente, bei einem Menüeintrag die Untermenüs darüber, der Kommentar des Elements, Begriffe aus dem Übersetzungsspeicher, die Zielsprache und bei einem Dialogsteuerelement der Platz in Pixeln. Eine Antwort, die für ihr Steuerelement zu lang ist, wird einmal zurückgeschickt, mit der Bitte um eine kürzere Fassung.</translation>
     </message>
 </context>
 <context>
