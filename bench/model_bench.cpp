@@ -21,7 +21,7 @@
 namespace tarvelo {
 namespace {
 
-constexpr qsizetype kBatch = 20;
+constexpr size_t kBatch = 20;
 
 struct Generated {
   EntryList entries;
