@@ -157,7 +157,12 @@
         <translation>MyMemory: %1 (%2)</translation>
     </message>
     <message>
-        <location filename="../../src/core/exchange/translation_provider.cpp" line="+89"/>
+        <location filename="../../src/core/exchange/translation_provider.cpp" line="+71"/>
+        <source>OpenAI-compatible</source>
+        <translation>OpenAI-kompatibel</translation>
+    </message>
+    <message>
+        <location line="+24"/>
         <source>%1 did not answer in time (%2).</source>
         <translation>%1 hat nicht rechtzeitig geantwortet (%2).</translation>
     </message>

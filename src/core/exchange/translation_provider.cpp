@@ -66,6 +66,12 @@ bool providerFromName(const QString &name, MtProviderKind *provider) {
   return false;
 }
 
+QString shownProviderName(MtProviderKind provider) {
+  return provider == MtProviderKind::OpenAiCompatible
+             ? QCoreApplication::translate("MachineTranslation", "OpenAI-compatible")
+             : providerName(provider);
+}
+
 QString TranslationProvider::addressOr(const QString &publicAddress) const {
   QString url = m_config.url.isEmpty() ? publicAddress : m_config.url;
   while (url.endsWith(u'/'))

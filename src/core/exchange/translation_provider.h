@@ -33,6 +33,8 @@ struct MtConfig {
 // "LibreTranslate", "DeepL", "MyMemory", "OpenAI-compatible": the names the settings keep.
 QString providerName(MtProviderKind provider);
 bool providerFromName(const QString &name, MtProviderKind *provider);
+// The name the windows show: the services' own names, "OpenAI-compatible" translated.
+QString shownProviderName(MtProviderKind provider);
 
 // What a service answered: one translation per text sent, or the reason it gave none.
 struct ProviderAnswer {

@@ -229,9 +229,10 @@ void WorkbenchAssembly::connectExchangeServices(FrameServices &services) {
   services.machineTranslate = [this, exchangeHooks, runDialog, translate](QWidget *parent) {
     const MtConfig config = MtConfig::read(m_settings);
     const auto provider = makeProvider(config);
-    MachineTranslationDialog dialog(
-        m_settings,
-        providerName(config.provider) + QStringLiteral(" (") + provider->endpoint() + u')', parent);
+    MachineTranslationDialog dialog(m_settings,
+                                    shownProviderName(config.provider) + QStringLiteral(" (") +
+                                        provider->endpoint() + u')',
+                                    parent);
     const ExchangeHooks hooks = exchangeHooks();
     dialog.setFilterHooks(hooks.showFilter, hooks.setupFilter);
     if (runDialog(dialog))

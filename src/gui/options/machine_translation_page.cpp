@@ -29,7 +29,7 @@ MachineTranslationPage::MachineTranslationPage(Settings &settings, QWidget *pare
   m_provider->setObjectName(QStringLiteral("provider"));
   m_provider->addItem(tr("None"), -1);
   for (MtProviderKind kind : kProviders) {
-    m_provider->addItem(providerName(kind), int(kind));
+    m_provider->addItem(shownProviderName(kind), int(kind));
     if (config.enabled && kind == config.provider)
       m_provider->setCurrentIndex(m_provider->count() - 1);
   }
