@@ -67,7 +67,7 @@
         <translation>Die Datei ist kein wohlgeformtes XML (Zeile %1: %2).</translation>
     </message>
     <message>
-        <location filename="../../src/core/exchange/xliff_file.cpp" line="+150"/>
+        <location filename="../../src/core/exchange/xliff_file.cpp" line="+139"/>
         <source>The file is not an XLIFF file.</source>
         <translation>Die Datei ist keine XLIFF-Datei.</translation>
     </message>
@@ -179,7 +179,8 @@
         <translation>LibreTranslate: %1 (HTTP %2)</translation>
     </message>
     <message>
-        <location filename="../../src/core/exchange/machine_translator.cpp" line="+26"/>
+        <location filename="../../src/core/exchange/machine_translator.cpp" line="+39"/>
+        <location filename="../../src/core/exchange/model_translator.cpp" line="+51"/>
         <source>%1 does not translate between these languages.</source>
         <translation>%1 übersetzt nicht zwischen diesen Sprachen.</translation>
     </message>
@@ -194,7 +195,12 @@
         <translation>MyMemory: %1 (%2)</translation>
     </message>
     <message>
-        <location filename="../../src/core/exchange/translation_provider.cpp" line="+78"/>
+        <location filename="../../src/core/exchange/translation_provider.cpp" line="+71"/>
+        <source>OpenAI-compatible</source>
+        <translation>OpenAI-kompatibel</translation>
+    </message>
+    <message>
+        <location line="+24"/>
         <source>%1 did not answer in time (%2).</source>
         <translation>%1 hat nicht rechtzeitig geantwortet (%2).</translation>
     </message>
@@ -214,7 +220,7 @@
         <translation>Die Antwort von %1 unter %2 ist keine Übersetzung.</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../src/core/exchange/machine_translation_run.cpp" line="+56"/>
+        <location filename="../../src/core/exchange/machine_translation_run.cpp" line="+33"/>
         <source>Machine translation stopped there; %n more item(s) were not sent.</source>
         <translation>
             <numerusform>Die maschinelle Übersetzung endete dort; %n weiterer Eintrag wurde nicht gesendet.</numerusform>
@@ -230,6 +236,61 @@
         <location line="+3"/>
         <source>it is much longer than the text sent</source>
         <translation>sie ist viel länger als der gesendete Text</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/exchange/model_request.cpp" line="+133"/>
+        <source>the placeholders sent do not come back exactly once</source>
+        <translation>die gesendeten Platzhalter kommen nicht genau einmal zurück</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>the answer is not the JSON object asked for</source>
+        <translation>die Antwort ist nicht das verlangte JSON-Objekt</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>the answer holds an item that was not sent</source>
+        <translation>die Antwort enthält ein Element, das nicht gesendet wurde</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>an item is missing from the answer</source>
+        <translation>in der Antwort fehlt ein Element</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>an item comes more than once</source>
+        <translation>ein Element kommt mehrfach vor</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>an item has no text</source>
+        <translation>ein Element hat keinen Text</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/exchange/model_translation_run.cpp" line="+79"/>
+        <source>The language model at %1: %2.</source>
+        <translation>Das Sprachmodell unter %1: %2.</translation>
+    </message>
+    <message>
+        <location filename="../../src/core/exchange/openai_provider.cpp" line="+54"/>
+        <source>The language model at %1 refused the key (HTTP 401). Check the key on the Machine Translation page of the options.</source>
+        <translation>Das Sprachmodell unter %1 hat den Schlüssel abgelehnt (HTTP 401). Prüfen Sie den Schlüssel auf der Seite „Maschinelle Übersetzung“ der Optionen.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>The language model at %1 received too many requests (HTTP 429).</source>
+        <translation>Das Sprachmodell unter %1 hat zu viele Anfragen erhalten (HTTP 429).</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The answer of the language model at %1 is too large.</source>
+        <translation>Die Antwort des Sprachmodells unter %1 ist zu groß.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>The language model: %1 (HTTP %2)</source>
+        <translation>Das Sprachmodell: %1 (HTTP %2)</translation>
     </message>
 </context>
 <context>
@@ -608,7 +669,7 @@
         <translation>Datei wird gelesen</translation>
     </message>
     <message>
-        <location filename="../../src/core/tmclient/memory_client.cpp" line="+137"/>
+        <location filename="../../src/core/tmclient/memory_client.cpp" line="+147"/>
         <source>Translation Memory Search</source>
         <translation>Suche im Übersetzungsspeicher</translation>
     </message>
@@ -635,13 +696,14 @@
         <translation>Exportiere Paar %1</translation>
     </message>
     <message>
-        <location filename="../../src/core/exchange/machine_translation_run.cpp" line="+36"/>
-        <location line="+69"/>
+        <location filename="../../src/core/exchange/machine_translation_run.cpp" line="+52"/>
+        <location line="+61"/>
+        <location filename="../../src/core/exchange/model_translation_run.cpp" line="+64"/>
         <source>Translate using machine translation</source>
         <translation>Maschinell übersetzen</translation>
     </message>
     <message>
-        <location line="-28"/>
+        <location line="-27"/>
         <location filename="../../src/core/exchange/memory_transfer.cpp" line="-239"/>
         <location filename="../../src/core/exchange/task_exchange.cpp" line="+20"/>
         <location filename="../../src/core/tmclient/memory_learning.cpp" line="+10"/>
@@ -771,7 +833,7 @@
     </message>
     <message>
         <location filename="../../src/core/exchange/send_resource.cpp" line="+101"/>
-        <location filename="../../src/gui/app/workbench_assembly.cpp" line="+252"/>
+        <location filename="../../src/gui/app/workbench_assembly.cpp" line="+275"/>
         <source>Could not log on to an email system.</source>
         <translation>Die Anmeldung an einem E-Mail-System ist nicht möglich.</translation>
     </message>
@@ -2821,7 +2883,7 @@ Wollen Sie fortfahren?</translation>
 <context>
     <name>tarvelo::Settings</name>
     <message>
-        <location filename="../../src/core/seam/settings_keys.cpp" line="+129"/>
+        <location filename="../../src/core/seam/settings_keys.cpp" line="+130"/>
         <source>--untranslated--</source>
         <translation>--nicht übersetzt--</translation>
     </message>
@@ -2868,7 +2930,7 @@ Wollen Sie fortfahren?</translation>
 <context>
     <name>tarvelo::gui::AnalysisWindow</name>
     <message>
-        <location filename="../../src/gui/analysis/analysis_window.cpp" line="+65"/>
+        <location filename="../../src/gui/analysis/analysis_window.cpp" line="+52"/>
         <source>Tarvelo - Analysis</source>
         <translation>Tarvelo - Analyse</translation>
     </message>
@@ -3506,7 +3568,7 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
 <context>
     <name>tarvelo::gui::GeneralPage</name>
     <message>
-        <location filename="../../src/gui/options/general_page.cpp" line="+64"/>
+        <location filename="../../src/gui/options/general_page.cpp" line="+65"/>
         <source>&amp;Language:</source>
         <translation>&amp;Sprache:</translation>
     </message>
@@ -3835,12 +3897,12 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
 <context>
     <name>tarvelo::gui::MachineTranslationPage</name>
     <message>
-        <location filename="../../src/gui/options/machine_translation_page.cpp" line="+27"/>
+        <location filename="../../src/gui/options/machine_translation_page.cpp" line="+30"/>
         <source>None</source>
         <translation>Keiner</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+26"/>
         <location line="+4"/>
         <source> s</source>
         <translation> s</translation>
@@ -3862,6 +3924,21 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
     </message>
     <message>
         <location line="+1"/>
+        <source>&amp;Model:</source>
+        <translation>&amp;Modell:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>T&amp;emperature:</source>
+        <translation>T&amp;emperatur:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Items per &amp;request:</source>
+        <translation>Elemente je &amp;Anfrage:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>&amp;Connection time-out:</source>
         <translation>&amp;Zeitlimit der Verbindung:</translation>
     </message>
@@ -3872,8 +3949,12 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
     </message>
     <message>
         <location line="+2"/>
-        <source>Texts are sent to the chosen service only. Leave the address empty for the service&apos;s public address. A LibreTranslate server of your own is reached at its address, such as http://localhost:5000. DeepL needs a key; MyMemory works without one. The key is kept in a settings file that only you can read.</source>
-        <translation>Texte werden nur an den gewählten Dienst gesendet. Lassen Sie die Adresse leer, um die öffentliche Adresse des Dienstes zu verwenden. Einen eigenen LibreTranslate-Server erreichen Sie unter seiner Adresse, etwa http://localhost:5000. DeepL braucht einen Schlüssel; MyMemory funktioniert ohne. Der Schlüssel wird in einer Einstellungsdatei gespeichert, die nur Sie lesen können.</translation>
+        <source>Texts are sent to the chosen service only. Leave the address empty for the service&apos;s public address. A LibreTranslate server of your own is reached at its address, such as http://localhost:5000. DeepL needs a key; MyMemory works without one. The key is kept in a settings file that only you can read.
+
+OpenAI-compatible: a language model served by llama.cpp&apos;s llama-server (such as http://localhost:8080) or Ollama (http://localhost:11434), or a hosted service. For each item it is sent the source text, the resource kind and identifier, a dialog control&apos;s dialog caption and the texts of its other controls, a menu item&apos;s popups, the item&apos;s comment, terms from the translation memory, the target language and a dialog control&apos;s room in pixels. An answer too long for its control is sent back once for a shorter wording.</source>
+        <translation>Texte werden nur an den gewählten Dienst gesendet. Lassen Sie die Adresse leer, um die öffentliche Adresse des Dienstes zu verwenden. Einen eigenen LibreTranslate-Server erreichen Sie unter seiner Adresse, etwa http://localhost:5000. DeepL braucht einen Schlüssel; MyMemory funktioniert ohne. Der Schlüssel wird in einer Einstellungsdatei gespeichert, die nur Sie lesen können.
+
+OpenAI-kompatibel: ein Sprachmodell, das llama.cpps llama-server (etwa http://localhost:8080) oder Ollama (http://localhost:11434) bereitstellt, oder ein gehosteter Dienst. Zu jedem Element werden gesendet: der Quelltext, Ressourcenart und Bezeichner, bei einem Dialogsteuerelement der Titel des Dialogs und die Texte seiner anderen Steuerelemente, bei einem Menüeintrag die Untermenüs darüber, der Kommentar des Elements, Begriffe aus dem Übersetzungsspeicher, die Zielsprache und bei einem Dialogsteuerelement der Platz in Pixeln. Eine Antwort, die für ihr Steuerelement zu lang ist, wird einmal zurückgeschickt, mit der Bitte um eine kürzere Fassung.</translation>
     </message>
 </context>
 <context>

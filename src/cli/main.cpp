@@ -12,6 +12,9 @@
 #include <memory>
 
 #ifdef TARVELO_CLI_MEASURES
+#include "cli/measure_source.h"
+#include "measure/qt_text_measure.h"
+
 #include <QGuiApplication>
 #else
 #include <QFile>
@@ -66,6 +69,22 @@ int runMeasuringProgram(int argc, char **argv) {
 }
 #endif
 
+// Whether the command measures texts with Qt's fonts: the report, and translating with
+// a language model, whose answers are measured in their dialog controls.
+bool measuresTexts(int argc, char **argv) {
+  if (argc < 2)
+    return false;
+  if (std::strcmp(argv[1], "report") == 0)
+    return true;
+  if (std::strcmp(argv[1], "translate") != 0)
+    return false;
+  for (int i = 2; i + 1 < argc; ++i)
+    if (std::strcmp(argv[i], "--mt") == 0 &&
+        QByteArray(argv[i + 1]).compare("openai-compatible", Qt::CaseInsensitive) == 0)
+      return true;
+  return false;
+}
+
 // The commands, by name.
 using Command = int (*)(const QStringList &);
 Command findCommand(const QString &name) {
@@ -107,14 +126,17 @@ bool summarises(const QString &command) {
 } // namespace tarvelo::cli
 
 int main(int argc, char **argv) {
-  // Only the report measures texts: it runs on the offscreen platform unless another
-  // one is asked for; the other commands need no fonts.
-  const bool measures = argc > 1 && std::strcmp(argv[1], "report") == 0;
+  // Only commands that measure texts run on the offscreen platform (unless another
+  // one is asked for); the other commands need no fonts.
+  const bool measures = tarvelo::cli::measuresTexts(argc, argv);
   std::unique_ptr<QCoreApplication> app;
 #ifdef TARVELO_CLI_MEASURES
   if (measures && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
     qputenv("QT_QPA_PLATFORM", "offscreen");
   if (measures) {
+    tarvelo::cli::setMeasureFactory([]() -> std::unique_ptr<tarvelo::TextMeasure> {
+      return std::make_unique<tarvelo::QtTextMeasure>();
+    });
     tarvelo::cli::quietenRuntimeFolderWarning();
     app = std::make_unique<QGuiApplication>(argc, argv);
   } else {

@@ -3,11 +3,14 @@
 #include "cli/cli_memory.h"
 #include "cli/cli_prompter.h"
 #include "cli/commands.h"
+#include "cli/measure_source.h"
 #include "cli/secret_options.h"
 #include "cli/summary_output.h"
 #include "cli/task_reader.h"
 #include "compiled/compiled_source.h"
 #include "compiled/compiled_target.h"
+#include "dialogs/control_room.h"
+#include "dialogs/text_measure.h"
 #include "exchange/machine_translation_run.h"
 #include "exchange/machine_translator.h"
 #include "files/file_transaction.h"
@@ -19,6 +22,7 @@
 #include "script/verification.h"
 #include "seam/progress.h"
 #include "seam/settings.h"
+#include "tmclient/memory_terms.h"
 #include "workbench/path_rules.h"
 #include "workbench/undo_stack.h"
 
@@ -36,6 +40,7 @@ struct TranslateOptions {
   int fuzzyFill = 0; // the least score of a fuzzy match that fills; 0 none
   QString mt;        // machine-translation provider for what is still empty
   QString mtUrl, mtKey;
+  QString mtModel; // the language model's name
   bool newTarget = false;
   bool regenerateDialogs = false;
   bool inPlace = false;         // --out is a copy of the source program with the translation
@@ -56,7 +61,7 @@ bool parse(const QStringList &arguments, TranslateOptions &options, QString &err
   if (!read.parse(arguments,
                   {"source", "source-language", "target", "new-target", "target-language", "out",
                    "tm", "saving-option", "user-text", "keep-target-only", "fuzzy-fill", "mt",
-                   "mt-url", "mt-key", "mt-key-file", "tm-env", "header"},
+                   "mt-url", "mt-key", "mt-key-file", "mt-model", "tm-env", "header"},
                   {"regenerate-dialogs", "in-place", "replace-original"}, error) ||
       !read.language(QStringLiteral("source-language"), options.sourceLanguage, error) ||
       !read.language(QStringLiteral("target-language"), options.targetLanguage, error))
@@ -76,8 +81,15 @@ bool parse(const QStringList &arguments, TranslateOptions &options, QString &err
   options.mtUrl = read.value(QStringLiteral("mt-url"));
   MtProviderKind provider;
   if (read.has(QStringLiteral("mt")) && !providerFromName(options.mt, &provider)) {
-    error = QStringLiteral("bad value '%1' for --mt (LibreTranslate, DeepL or MyMemory)")
+    error = QStringLiteral("bad value '%1' for --mt (LibreTranslate, DeepL, MyMemory or "
+                           "openai-compatible)")
                 .arg(options.mt);
+    return false;
+  }
+  options.mtModel = read.value(QStringLiteral("mt-model"));
+  if (read.has(QStringLiteral("mt-model")) &&
+      (!read.has(QStringLiteral("mt")) || provider != MtProviderKind::OpenAiCompatible)) {
+    error = QStringLiteral("--mt-model needs --mt openai-compatible");
     return false;
   }
   if (options.mt.isEmpty() &&
@@ -185,13 +197,11 @@ enum class FillOutcome { Filled, SomeFailed, Stopped };
 
 // Fills empty targets from the memory, with fuzzy matches when asked.
 FillOutcome fillFromMemory(const TranslateOptions &options, TaskReader &reader,
-                           MemorySettings &settings, CliPrompter &prompter) {
+                           MemorySettings &settings, CliMemory &memory) {
   const Task *task = reader.task();
-  NullProgress progress;
   settings.setInteger(QStringLiteral("FuzzyFill"), options.fuzzyFill > 0 ? 1 : 0);
   if (options.fuzzyFill > 0)
     settings.setInteger(QStringLiteral("FuzzyScore"), options.fuzzyFill);
-  CliMemory memory(reader.entries(), settings, prompter, progress);
   if (!memory.open(options.tm, task->sourceLanguage, task->targetLanguage, false))
     return FillOutcome::Stopped;
   if (options.fuzzyFill > 0 && !memory.client().fuzzyBound()) {
@@ -203,14 +213,36 @@ FillOutcome fillFromMemory(const TranslateOptions &options, TaskReader &reader,
                                                       : FillOutcome::Filled;
 }
 
-// Machine translation fills what the memory left empty.
+// A language model's counts, after the line every provider prints.
+void printModelSummary(const MtRunResult &result) {
+  const int filled = int(result.changed.size());
+  printSummary(QStringLiteral("Language model: %1 items filled, %2 refitted, %3 still too long, "
+                              "%4 requests, %5 prompt tokens, %6 completion tokens")
+                   .arg(filled)
+                   .arg(result.refitted)
+                   .arg(result.tooLong)
+                   .arg(result.requests)
+                   .arg(result.promptTokens)
+                   .arg(result.completionTokens),
+               {{"model_filled", filled},
+                {"refitted", result.refitted},
+                {"too_long", result.tooLong},
+                {"requests", result.requests},
+                {"prompt_tokens", result.promptTokens},
+                {"completion_tokens", result.completionTokens}});
+}
+
+// Machine translation fills what the memory left empty; a language model is told the
+// memory's terms when there is a memory.
 FillOutcome fillByMachine(const TranslateOptions &options, TaskReader &reader,
-                          const MemorySettings &settings, CliPrompter &prompter) {
+                          const MemorySettings &settings, CliPrompter &prompter,
+                          MemoryClient *memory) {
   const Task *task = reader.task();
   MtConfig config = MtConfig::read(settings);
   providerFromName(options.mt, &config.provider);
   config.url = options.mtUrl;
   config.key = options.mtKey;
+  config.model = options.mtModel;
   const MachineTranslator translator(config, task->sourceLanguage, task->targetLanguage);
   if (!translator.languagesKnown()) {
     std::fprintf(stderr, "error: %s does not translate between these languages.\n",
@@ -219,13 +251,31 @@ FillOutcome fillByMachine(const TranslateOptions &options, TaskReader &reader,
   }
   NullProgress progress;
   UndoStack undo; // nothing is undone here; the run records its groups
+  // Answers are measured in their controls where the program can measure.
+  const std::unique_ptr<TextMeasure> measure = makeMeasure();
+  std::optional<ControlRoomGauge> gauge;
+  std::optional<MemoryTerms> terms;
+  ModelAids aids;
+  if (measure) {
+    gauge.emplace(*measure);
+    aids.fit = [&gauge](TextEntry *control, const QString &text) {
+      return gauge->measure(control, text);
+    };
+  }
+  if (memory) {
+    terms.emplace(*memory);
+    aids.terms = [&terms](const QString &text) { return (*terms)(text); };
+  }
   const MtRunResult result = translateEntries(
       reader.entries(), undo, nullptr,
-      [](const TextEntry &entry) { return entry.targetText.isEmpty(); }, translator, progress);
+      [](const TextEntry &entry) { return entry.targetText.isEmpty(); }, translator, progress,
+      aids);
   if (!result.error.isEmpty())
     prompter.error(result.error);
   std::printf("Machine translation: %d items filled, %d failed\n", int(result.changed.size()),
               result.failedItems);
+  if (translator.usesModel())
+    printModelSummary(result);
   return result.failedItems > 0 ? FillOutcome::SomeFailed : FillOutcome::Filled;
 }
 
@@ -344,13 +394,17 @@ int runTranslate(const QStringList &arguments) {
                    options.newTarget, options.header))
     return 1;
   FillOutcome memory = FillOutcome::Filled;
-  if (!options.tm.isEmpty())
-    memory = fillFromMemory(options, reader, settings, prompter);
+  NullProgress progress;
+  std::optional<CliMemory> tm;
+  if (!options.tm.isEmpty()) {
+    tm.emplace(reader.entries(), settings, prompter, progress);
+    memory = fillFromMemory(options, reader, settings, *tm);
+  }
   if (memory == FillOutcome::Stopped)
     return 1;
   FillOutcome machine = FillOutcome::Filled;
   if (!options.mt.isEmpty())
-    machine = fillByMachine(options, reader, settings, prompter);
+    machine = fillByMachine(options, reader, settings, prompter, tm ? &tm->client() : nullptr);
   if (machine == FillOutcome::Stopped)
     return 1;
   if (!writeTarget(options, reader))

@@ -3,6 +3,7 @@
 // with its dialog, and the update check of the start-up. Every service is a local
 // server; the mail composer is a stand-in xdg-email that records its arguments.
 #include "app/workbench_assembly.h"
+#include "exchange/translation_provider.h"
 #include "online/machine_translation_dialog.h"
 #include "online/send_resource_dialog.h"
 #include "online/update_announcer.h"
@@ -22,6 +23,7 @@
 #include <QComboBox>
 #include <QCryptographicHash>
 #include <QDir>
+#include <QDoubleSpinBox>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
@@ -214,6 +216,38 @@ TEST(MachineTranslationPageTest, WritesTheServiceItsAddressKeyAndTimeOuts) {
   again.provider()->setCurrentIndex(0);
   again.apply();
   EXPECT_EQ(settings.text(QStringLiteral("MTProvider")), QString());
+}
+
+TEST(MachineTranslationPageTest, ALanguageModelKeepsItsModelTemperatureAndBatch) {
+  MemorySettings settings;
+  {
+    MachineTranslationPage page(settings);
+    EXPECT_FALSE(page.model()->isEnabled());
+    page.provider()->setCurrentIndex(
+        page.provider()->findText(QStringLiteral("OpenAI-compatible")));
+    EXPECT_TRUE(page.model()->isEnabled());
+    EXPECT_TRUE(page.batch()->isEnabled());
+    // Without an address: llama.cpp's server on this machine.
+    EXPECT_EQ(page.address()->placeholderText(), QStringLiteral("http://localhost:8080"));
+    EXPECT_EQ(page.temperature()->value(), 0.2);
+    EXPECT_EQ(page.batch()->value(), 20);
+    page.address()->setText(QStringLiteral("http://localhost:11434"));
+    page.model()->setText(QStringLiteral(" qwen2.5:7b "));
+    page.temperature()->setValue(0.7);
+    page.batch()->setValue(8);
+    page.apply();
+  }
+  EXPECT_EQ(settings.text(QStringLiteral("MTProvider")), QStringLiteral("OpenAI-compatible"));
+  EXPECT_EQ(settings.text(QStringLiteral("MTModel")), QStringLiteral("qwen2.5:7b"));
+  const MtConfig config = MtConfig::read(settings);
+  EXPECT_EQ(config.provider, MtProviderKind::OpenAiCompatible);
+  EXPECT_EQ(config.temperature, 0.7);
+  EXPECT_EQ(config.modelBatch, 8);
+  MachineTranslationPage again(settings);
+  EXPECT_EQ(again.model()->text(), QStringLiteral("qwen2.5:7b"));
+  again.provider()->setCurrentIndex(again.provider()->findText(QStringLiteral("DeepL")));
+  EXPECT_FALSE(again.model()->isEnabled());
+  EXPECT_FALSE(again.temperature()->isEnabled());
 }
 
 // Send To with a stand-in composer on PATH.

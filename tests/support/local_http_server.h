@@ -33,8 +33,9 @@ public:
     int status = 200;
     QByteArray body;
     QByteArray contentType = "application/json";
-    bool silent = false;      // accept the request and never answer
-    QByteArray location = {}; // sent as the Location header when not empty
+    bool silent = false;        // accept the request and never answer
+    QByteArray location = {};   // sent as the Location header when not empty
+    QByteArray retryAfter = {}; // sent as the Retry-After header when not empty
   };
   using Handler = std::function<Reply(const Request &)>;
 
@@ -121,6 +122,8 @@ private:
     response += "Content-Type: " + reply.contentType + "\r\n";
     if (!reply.location.isEmpty())
       response += "Location: " + reply.location + "\r\n";
+    if (!reply.retryAfter.isEmpty())
+      response += "Retry-After: " + reply.retryAfter + "\r\n";
     response += "Content-Length: " + QByteArray::number(reply.body.size()) + "\r\n";
     response += "Connection: close\r\n\r\n";
     response += reply.body;

@@ -28,6 +28,20 @@ size_t received(char *data, size_t size, size_t count, void *user) {
   return bytes;
 }
 
+// Reads Retry-After (in seconds; a date is not waited for) from the header lines.
+size_t headerLine(char *data, size_t size, size_t count, void *user) {
+  auto *response = static_cast<HttpResponse *>(user);
+  const size_t bytes = size * count;
+  const QByteArray line = QByteArray::fromRawData(data, qsizetype(bytes)).trimmed();
+  constexpr char kName[] = "retry-after:";
+  if (line.size() > qsizetype(sizeof kName) && line.left(sizeof kName - 1).toLower() == kName) {
+    bool ok = false;
+    const int seconds = line.mid(sizeof kName - 1).trimmed().toInt(&ok);
+    response->retryAfterSeconds = ok && seconds >= 0 ? seconds : -1;
+  }
+  return bytes;
+}
+
 // libcurl calls this at least once a second, also while it waits for a connection.
 int progressed(void *user, curl_off_t, curl_off_t, curl_off_t, curl_off_t) {
   const auto *transfer = static_cast<const Transfer *>(user);
@@ -132,6 +146,8 @@ HttpResponse performOnce(const HttpRequest &request, const std::atomic<bool> *ab
   api.easySetopt(curl, CURLOPT_USERAGENT, "Tarvelo");
   api.easySetopt(curl, CURLOPT_WRITEFUNCTION, received);
   api.easySetopt(curl, CURLOPT_WRITEDATA, &transfer);
+  api.easySetopt(curl, CURLOPT_HEADERFUNCTION, headerLine);
+  api.easySetopt(curl, CURLOPT_HEADERDATA, &response);
   api.easySetopt(curl, CURLOPT_NOPROGRESS, 0L);
   api.easySetopt(curl, CURLOPT_XFERINFOFUNCTION, progressed);
   api.easySetopt(curl, CURLOPT_XFERINFODATA, &transfer);

@@ -34,7 +34,8 @@ struct HttpResponse {
   Failure failure = Failure::None;
   int status = 0; // the HTTP status when the server answered
   QByteArray body;
-  QString error; // what went wrong on the way, for messages
+  QString error;              // what went wrong on the way, for messages
+  int retryAfterSeconds = -1; // the Retry-After header in seconds, when the server sent one
 
   bool answered() const { return failure == Failure::None; }
   bool ok() const { return answered() && status >= 200 && status < 300; }

@@ -1,6 +1,8 @@
 // The language codes of each machine-translation provider, by Windows language.
 #include "exchange/language_codes.h"
 
+#include "exchange/xliff_file.h"
+
 #include <QHash>
 #include <QSet>
 
@@ -88,6 +90,10 @@ QString machineLanguageCode(int languageId) {
 QString providerLanguageCode(MtProviderKind provider, int languageId, bool asTarget) {
   if (languageId <= 0)
     return QString();
+  if (provider == MtProviderKind::OpenAiCompatible) {
+    const QString tag = languageTag(languageId);
+    return tag == QLatin1String("x-neutral") ? QString() : tag;
+  }
   QString code = machineLanguageCode(languageId);
   if (code == QLatin1String("not"))
     return QString();
@@ -104,6 +110,8 @@ QString providerLanguageCode(MtProviderKind provider, int languageId, bool asTar
     return deeplCode(languageId, code, asTarget);
   case MtProviderKind::MyMemory:
     return myMemoryCode(languageId, code);
+  case MtProviderKind::OpenAiCompatible:
+    break;
   }
   return QString();
 }

@@ -2,6 +2,8 @@
 #include "exchange/machine_translation_run.h"
 
 #include "exchange/machine_translator.h"
+#include "exchange/model_translation_run.h"
+#include "exchange/translation_chains.h"
 #include "script/entry_list.h"
 #include "seam/progress.h"
 #include "seam/prompter.h"
@@ -9,6 +11,7 @@
 #include "workbench/undo_stack.h"
 
 #include <QCoreApplication>
+#include <algorithm>
 #include <chrono>
 #include <thread>
 
@@ -16,33 +19,7 @@ namespace tarvelo {
 
 namespace {
 
-struct Chain {
-  TextEntry *root;
-  std::vector<TextEntry *> selected;
-};
-
-bool translatable(const TextEntry &entry) {
-  return entry.isTranslatable() && !entry.sourceText.isEmpty();
-}
-
-std::vector<Chain> chainsToTranslate(EntryList &entries, const EntryTest &selected, int *count) {
-  std::vector<Chain> chains;
-  *count = 0;
-  for (const auto &owned : entries) {
-    TextEntry *root = owned.get();
-    if (root->prevOccurrence || !translatable(*root))
-      continue;
-    Chain chain{root, {}};
-    for (TextEntry *entry = root; entry; entry = entry->nextOccurrence)
-      if (translatable(*entry) && (!selected || selected(*entry)))
-        chain.selected.push_back(entry);
-    if (chain.selected.empty())
-      continue;
-    *count += int(chain.selected.size());
-    chains.push_back(std::move(chain));
-  }
-  return chains;
-}
+using Chain = TranslationChain;
 
 // After a request that timed out nothing more is sent: the chains after the batch
 // count as failed, and the message says so.
@@ -57,6 +34,20 @@ void stopAfterTimeOut(const std::vector<Chain> &chains, size_t next, MtRunResult
                                "MachineTranslation",
                                "Machine translation stopped there; %n more item(s) were not sent.",
                                nullptr, unsent);
+}
+
+// The current item for a language model, with its context, terms and room.
+ModelItem currentModelItem(TextEntry &entry, const ModelAids &aids) {
+  ModelItem item = modelItemFor(entry);
+  if (aids.terms)
+    item.terms = aids.terms(entry.sourceText).mid(0, kMostTermsPerItem);
+  const RoomFit room = aids.fit ? aids.fit(&entry, entry.sourceText) : RoomFit();
+  if (room.measured) {
+    item.roomWidth = room.width;
+    item.roomLines = room.lines;
+    item.roomChars = room.width * room.lines / std::max(1, room.averageCharWidth);
+  }
+  return item;
 }
 
 } // namespace
@@ -82,7 +73,9 @@ bool runWhileServing(const std::function<void(const std::atomic<bool> &abort)> &
 MtRunResult translateEntries(EntryList &entries, UndoStack &undo,
                              const std::function<void(TextEntry *)> &inspect,
                              const EntryTest &selected, const MachineTranslator &translator,
-                             Progress &progress) {
+                             Progress &progress, const ModelAids &aids) {
+  if (translator.usesModel())
+    return translateWithModel(entries, undo, inspect, selected, translator, progress, aids);
   MtRunResult result;
   int total = 0;
   const std::vector<Chain> chains = chainsToTranslate(entries, selected, &total);
@@ -120,21 +113,12 @@ MtRunResult translateEntries(EntryList &entries, UndoStack &undo,
         continue;
       }
       ++result.translated;
-      undo.open();
-      for (TextEntry *entry : chain.selected) {
-        undo.record(entry, entry->targetText);
-        entry->targetText = *translation;
-        entry->matchState = Filled;
-        if (inspect)
-          inspect(entry);
-        result.changed.append(entry);
-        ++done;
-        progress.setPosition(done);
-        progress.setText(QCoreApplication::translate("Progress", "Importing record %1 of %2")
-                             .arg(done)
-                             .arg(total));
-      }
-      undo.close();
+      fillChain(chain, *translation, undo, inspect, result.changed);
+      done += int(chain.selected.size());
+      progress.setPosition(done);
+      progress.setText(QCoreApplication::translate("Progress", "Importing record %1 of %2")
+                           .arg(done)
+                           .arg(total));
     }
     if (outcome.timedOut)
       break;
@@ -149,20 +133,29 @@ MtRunResult translateEntries(EntryList &entries, UndoStack &undo,
 }
 
 MtRunResult runMachineTranslation(Session &session, MtScope scope, const EntryTest &filter,
-                                  const MachineTranslator &translator, const TextApplier &apply) {
+                                  const MachineTranslator &translator, const TextApplier &apply,
+                                  const ModelAids &aids) {
   MtRunResult result;
   if (scope == MtScope::CurrentItem) {
     TextEntry *entry = session.currentEntry();
-    if (!entry || !translatable(*entry))
+    if (!entry || !machineTranslatable(*entry))
       return result;
     result.chains = 1;
     TranslationOutcome outcome;
     Progress &progress = session.progress();
     progress.begin(QCoreApplication::translate("Progress", "Translate using machine translation"));
     progress.setRange(0, 1);
+    // Measured here: the fonts and the entries belong to this thread.
+    const ModelItem item = translator.usesModel() ? currentModelItem(*entry, aids) : ModelItem();
     runWhileServing(
         [&](const std::atomic<bool> &abort) {
-          outcome = translator.translate({entry->sourceText}, &abort);
+          if (!translator.usesModel()) {
+            outcome = translator.translate({entry->sourceText}, &abort);
+            return;
+          }
+          const ModelOutcome model = translator.translateItems({item}, &abort);
+          outcome.translations = model.translations;
+          outcome.error = model.error;
         },
         progress);
     progress.end();
@@ -183,7 +176,7 @@ MtRunResult runMachineTranslation(Session &session, MtScope scope, const EntryTe
     result = translateEntries(
         session.entries(), session.undoStack(),
         [&session](TextEntry *entry) { session.inspectEntry(entry); }, test, translator,
-        session.progress());
+        session.progress(), aids);
     session.textsImported(result.changed);
     session.selectEntry(session.currentEntry());
   }

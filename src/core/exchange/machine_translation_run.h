@@ -2,6 +2,7 @@
 #pragma once
 
 #include "exchange/exchange_pairs.h"
+#include "exchange/model_context.h"
 
 #include <QList>
 #include <QString>
@@ -28,6 +29,13 @@ struct MtRunResult {
   bool cancelled = false;
   QString error; // the service's first reason, to be shown once
   QList<TextEntry *> changed;
+  // A language model's run: the chains sent back for a shorter wording, those still too
+  // long for their control (kept, for the dialogs report), the requests and tokens.
+  int refitted = 0;
+  int tooLong = 0;
+  QList<TextEntry *> tooLongEntries;
+  int requests = 0;
+  int promptTokens = 0, completionTokens = 0;
 };
 
 // Runs work on a worker thread while the progress window serves the user interface;
@@ -39,11 +47,13 @@ bool runWhileServing(const std::function<void(const std::atomic<bool> &abort)> &
 // source text, passing the test when there is one) with one request per chain, up to
 // the provider's batch size of chains per request. Each chain is one undo group; its
 // entries get the translation and the state "filled" and are inspected again. Cancel
-// stops after the current request.
+// stops after the current request. A language model is told each item's context, the
+// terms aids finds and the room its control gives it; an answer too long for the
+// control is sent back once for a shorter wording.
 MtRunResult translateEntries(EntryList &entries, UndoStack &undo,
                              const std::function<void(TextEntry *)> &inspect,
                              const EntryTest &selected, const MachineTranslator &translator,
-                             Progress &progress);
+                             Progress &progress, const ModelAids &aids = {});
 
 // How the current item receives its translation: the session's change of a target text
 // unless the caller's views need their own way (they hold the text being edited).
@@ -53,6 +63,6 @@ using TextApplier = std::function<void(TextEntry *, const QString &)>;
 // service's error is shown once; the views show the new texts.
 MtRunResult runMachineTranslation(Session &session, MtScope scope, const EntryTest &filter,
                                   const MachineTranslator &translator,
-                                  const TextApplier &apply = nullptr);
+                                  const TextApplier &apply = nullptr, const ModelAids &aids = {});
 
 } // namespace tarvelo

@@ -21,6 +21,19 @@ int MachineTranslator::batchLimit() const {
 TranslationOutcome MachineTranslator::translate(const QStringList &sources,
                                                 const std::atomic<bool> *abort) const {
   TranslationOutcome outcome;
+  if (usesModel()) {
+    QList<ModelItem> items;
+    for (const QString &source : sources) {
+      items.append(ModelItem());
+      items.back().text = source;
+    }
+    ModelOutcome model = translateItems(items, abort);
+    outcome.translations = std::move(model.translations);
+    outcome.error = model.error;
+    outcome.aborted = model.aborted;
+    outcome.timedOut = model.timedOut;
+    return outcome;
+  }
   outcome.translations.resize(sources.size());
   if (!languagesKnown()) {
     outcome.error = QCoreApplication::translate("MachineTranslation",

@@ -1,6 +1,7 @@
 // Translates texts between the session's languages through the configured provider.
 #pragma once
 
+#include "exchange/model_request.h"
 #include "exchange/translation_provider.h"
 
 #include <QList>
@@ -21,6 +22,22 @@ struct TranslationOutcome {
   bool timedOut = false;
 };
 
+// What a language model brought back for items: a whole translation per item or none,
+// the masked answers (for sending an item back), and what the exchange cost.
+struct ModelOutcome {
+  QList<std::optional<QString>> translations;
+  QStringList masked;
+  QString error;
+  bool aborted = false;
+  bool timedOut = false; // two requests in a row did not answer in time: nothing more sent
+  int requests = 0;
+  int timeOutStreak = 0; // the requests at the end that did not answer in time
+  int promptTokens = 0, completionTokens = 0;
+};
+
+// How long a language model's "Retry-After" is waited for, at most, once per request.
+inline constexpr int kMostRetryWaitSeconds = 30;
+
 // Translates texts between the session's languages through the configured provider,
 // keeping what a translation must keep (text_masking.h). Thread-safe: the batch runs
 // it off the user-interface thread.
@@ -39,6 +56,14 @@ public:
   // does a request that times out.
   TranslationOutcome translate(const QStringList &sources,
                                const std::atomic<bool> *abort = nullptr) const;
+
+  // Whether the provider is a language model, which takes items with their context.
+  bool usesModel() const { return m_provider->kind() == MtProviderKind::OpenAiCompatible; }
+  // A language model's translations of items whose text is the source as written (it is
+  // masked here; previous is masked already), one request per batchLimit items. An item
+  // failing the checks stays without translation.
+  ModelOutcome translateItems(const QList<ModelItem> &items,
+                              const std::atomic<bool> *abort = nullptr) const;
 
 private:
   std::unique_ptr<TranslationProvider> m_provider;

@@ -4,6 +4,7 @@
 #include "exchange/deepl_provider.h"
 #include "exchange/libretranslate_provider.h"
 #include "exchange/mymemory_provider.h"
+#include "exchange/openai_provider.h"
 #include "seam/settings.h"
 #include "text/printable_text.h"
 
@@ -17,6 +18,11 @@ MtConfig MtConfig::read(const Settings &settings) {
   config.enabled = providerFromName(settings.text(QStringLiteral("MTProvider")), &config.provider);
   config.url = settings.text(QStringLiteral("MTURL")).trimmed();
   config.key = settings.text(QStringLiteral("MTKey")).trimmed();
+  config.model = settings.text(QStringLiteral("MTModel")).trimmed();
+  bool read = false;
+  const double temperature = settings.text(QStringLiteral("MTTemperature")).toDouble(&read);
+  config.temperature = read ? std::clamp(temperature, 0.0, 2.0) : 0.2;
+  config.modelBatch = std::clamp(settings.integer(QStringLiteral("MTBatch")), 1, 200);
   // At least a second, at most ten minutes.
   config.connectTimeoutMs =
       std::clamp(settings.integer(QStringLiteral("ConnectTimeout")), 1, 600) * 1000;
@@ -29,6 +35,9 @@ void MtConfig::write(Settings &settings) const {
   settings.setText(QStringLiteral("MTProvider"), enabled ? providerName(provider) : QString());
   settings.setText(QStringLiteral("MTURL"), url);
   settings.setText(QStringLiteral("MTKey"), key);
+  settings.setText(QStringLiteral("MTModel"), model);
+  settings.setText(QStringLiteral("MTTemperature"), QString::number(temperature));
+  settings.setInteger(QStringLiteral("MTBatch"), modelBatch);
   settings.setInteger(QStringLiteral("ConnectTimeout"), connectTimeoutMs / 1000);
   settings.setInteger(QStringLiteral("TransferTimeout"), totalTimeoutMs / 1000);
 }
@@ -41,18 +50,26 @@ QString providerName(MtProviderKind provider) {
     return QStringLiteral("DeepL");
   case MtProviderKind::MyMemory:
     return QStringLiteral("MyMemory");
+  case MtProviderKind::OpenAiCompatible:
+    return QStringLiteral("OpenAI-compatible");
   }
   return QString();
 }
 
 bool providerFromName(const QString &name, MtProviderKind *provider) {
-  for (MtProviderKind kind :
-       {MtProviderKind::LibreTranslate, MtProviderKind::DeepL, MtProviderKind::MyMemory})
+  for (MtProviderKind kind : {MtProviderKind::LibreTranslate, MtProviderKind::DeepL,
+                              MtProviderKind::MyMemory, MtProviderKind::OpenAiCompatible})
     if (name.compare(providerName(kind), Qt::CaseInsensitive) == 0) {
       *provider = kind;
       return true;
     }
   return false;
+}
+
+QString shownProviderName(MtProviderKind provider) {
+  return provider == MtProviderKind::OpenAiCompatible
+             ? QCoreApplication::translate("MachineTranslation", "OpenAI-compatible")
+             : providerName(provider);
 }
 
 QString TranslationProvider::addressOr(const QString &publicAddress) const {
@@ -102,6 +119,8 @@ std::unique_ptr<TranslationProvider> makeProvider(const MtConfig &config) {
     return std::make_unique<DeepLProvider>(config);
   case MtProviderKind::MyMemory:
     return std::make_unique<MyMemoryProvider>(config);
+  case MtProviderKind::OpenAiCompatible:
+    return std::make_unique<OpenAiProvider>(config);
   }
   return nullptr;
 }

@@ -19,6 +19,10 @@ struct MtConfig {
   MtProviderKind provider = MtProviderKind::MyMemory;
   QString url; // empty: the provider's public address
   QString key;
+  // A language model's name, sampling temperature and the most items of one request.
+  QString model;
+  double temperature = 0.2;
+  int modelBatch = 20;
   int connectTimeoutMs = 10000;
   int totalTimeoutMs = 30000;
 
@@ -26,14 +30,17 @@ struct MtConfig {
   void write(Settings &settings) const;
 };
 
-// "LibreTranslate", "DeepL", "MyMemory": the names the settings keep.
+// "LibreTranslate", "DeepL", "MyMemory", "OpenAI-compatible": the names the settings keep.
 QString providerName(MtProviderKind provider);
 bool providerFromName(const QString &name, MtProviderKind *provider);
+// The name the windows show: the services' own names, "OpenAI-compatible" translated.
+QString shownProviderName(MtProviderKind provider);
 
 // What a service answered: one translation per text sent, or the reason it gave none.
 struct ProviderAnswer {
-  QStringList translations;
-  QString error; // shown to the user once per run
+  QStringList translations;                   // an empty one: that text failed
+  int promptTokens = 0, completionTokens = 0; // as a language model counted them
+  QString error;                              // shown to the user once per run
 
   bool ok() const { return error.isEmpty(); }
 };

@@ -32,13 +32,11 @@ const SettingKey kKeys[] = {
 // The online services: machine translation, the time-outs of every request, the update
 // descriptor and the support address.
 const SettingKey kOnlineKeys[] = {
-    {"MTProvider", true},
-    {"MTURL", true},
-    {"MTKey", true},
-    {"ConnectTimeout", false},
-    {"TransferTimeout", false},
-    {"UpdateURL", true},
-    {"SupportAddress", true},
+    {"MTProvider", true},      {"MTURL", true},
+    {"MTKey", true},           {"MTModel", true},
+    {"MTTemperature", true},   {"MTBatch", false},
+    {"ConnectTimeout", false}, {"TransferTimeout", false},
+    {"UpdateURL", true},       {"SupportAddress", true},
 };
 
 struct MachineDefaults {
@@ -116,6 +114,9 @@ QVariant settingDefault(const QString &key) {
       {"MTProvider", ""},
       {"MTURL", ""},
       {"MTKey", ""},
+      {"MTModel", ""},
+      {"MTTemperature", "0.2"},
+      {"MTBatch", 20},
       {"ConnectTimeout", 10},
       {"TransferTimeout", 30},
       {"UpdateURL", ""},

@@ -86,6 +86,16 @@ QStringList MemoryClient::rootAlternatives(TextEntry *root, bool *failed) {
   return *root->memoryCache;
 }
 
+QStringList MemoryClient::remembered(const QString &source) {
+  if (!m_exports.getTM || !m_exports.freeTM || source.isEmpty())
+    return {};
+  TmTextList list = {};
+  const int32_t found = m_exports.lookupTM ? m_exports.lookupTM(wide(source), &list)
+                                           : m_exports.getTM(wide(source), &list);
+  const QStringList texts = takeTmTexts(m_exports, list);
+  return found < 0 ? QStringList() : texts;
+}
+
 QString MemoryClient::locationProblem(const QString &location) const {
   return tarvelo::locationProblem(m_exports, location);
 }

@@ -85,6 +85,9 @@ public:
   // empty target to the most used one; with the fuzzy fill on, what stays empty gets the
   // best fuzzy match and is marked fuzzy, to be reviewed.
   FillResult fillTargets(bool fill);
+  // The remembered translations of any source text, most used first; none when the
+  // memory knows none or cannot be read.
+  QStringList remembered(const QString &source);
   // The remembered translations of the entry's source text, most used first, kept on
   // the first entry of its occurrence chain.
   QStringList alternatives(TextEntry *entry);

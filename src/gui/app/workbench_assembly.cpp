@@ -2,6 +2,7 @@
 #include "app/workbench_assembly.h"
 
 #include "analysis/analysis_window.h"
+#include "dialogs/control_room.h"
 #include "exchange/exchange_commands.h"
 #include "exchange/machine_translation_run.h"
 #include "exchange/machine_translator.h"
@@ -9,6 +10,7 @@
 #include "exchange/memory_menu.h"
 #include "exchange/memory_transfer.h"
 #include "exchange/send_resource.h"
+#include "measure/qt_text_measure.h"
 #include "memory/glossary_import_dialog.h"
 #include "memory/memory_copy_dialog.h"
 #include "memory/memory_search_window.h"
@@ -26,6 +28,7 @@
 #include "task/task_form.h"
 #include "tmclient/memory_client.h"
 #include "tmclient/memory_options.h"
+#include "tmclient/memory_terms.h"
 #include "tmclient/tm_library.h"
 #include "workbench/filter.h"
 #include "workbench/filter_setup_dialog.h"
@@ -229,19 +232,33 @@ void WorkbenchAssembly::connectExchangeServices(FrameServices &services) {
     const MachineTranslator translator(MtConfig::read(m_settings), m_session->sourceLanguage(),
                                        m_session->targetLanguage());
     QApplication::setOverrideCursor(Qt::WaitCursor);
+    // A language model is told the memory's terms and measured in the dialogs' fonts.
+    const QtTextMeasure measure;
+    ControlRoomGauge gauge(measure);
+    std::optional<MemoryTerms> terms;
+    ModelAids aids;
+    aids.fit = [&gauge](TextEntry *control, const QString &text) {
+      return gauge.measure(control, text);
+    };
+    if (m_memory && m_memory->isBound()) {
+      terms.emplace(*m_memory);
+      aids.terms = [&terms](const QString &text) { return (*terms)(text); };
+    }
     // The editors let go of the current item around its change.
     runMachineTranslation(
         *m_session, scope, m_filter->test(), translator,
-        [this](TextEntry *entry, const QString &text) { m_frame->applyTargetText(entry, text); });
+        [this](TextEntry *entry, const QString &text) { m_frame->applyTargetText(entry, text); },
+        aids);
     QApplication::restoreOverrideCursor();
     m_frame->updateCommands();
   };
   services.machineTranslate = [this, exchangeHooks, runDialog, translate](QWidget *parent) {
     const MtConfig config = MtConfig::read(m_settings);
     const auto provider = makeProvider(config);
-    MachineTranslationDialog dialog(
-        m_settings,
-        providerName(config.provider) + QStringLiteral(" (") + provider->endpoint() + u')', parent);
+    MachineTranslationDialog dialog(m_settings,
+                                    shownProviderName(config.provider) + QStringLiteral(" (") +
+                                        provider->endpoint() + u')',
+                                    parent);
     const ExchangeHooks hooks = exchangeHooks();
     dialog.setFilterHooks(hooks.showFilter, hooks.setupFilter);
     if (runDialog(dialog))

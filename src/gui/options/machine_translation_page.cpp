@@ -1,9 +1,11 @@
-// The "Machine Translation" page of the options: the service, its address, key and time-outs.
+// The "Machine Translation" page of the options: the service, its address, key, model and
+// time-outs.
 #include "options/machine_translation_page.h"
 
 #include "exchange/translation_provider.h"
 
 #include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -15,7 +17,8 @@ namespace tarvelo::gui {
 namespace {
 
 constexpr MtProviderKind kProviders[] = {MtProviderKind::LibreTranslate, MtProviderKind::DeepL,
-                                         MtProviderKind::MyMemory};
+                                         MtProviderKind::MyMemory,
+                                         MtProviderKind::OpenAiCompatible};
 
 } // namespace
 
@@ -26,7 +29,7 @@ MachineTranslationPage::MachineTranslationPage(Settings &settings, QWidget *pare
   m_provider->setObjectName(QStringLiteral("provider"));
   m_provider->addItem(tr("None"), -1);
   for (MtProviderKind kind : kProviders) {
-    m_provider->addItem(providerName(kind), int(kind));
+    m_provider->addItem(shownProviderName(kind), int(kind));
     if (config.enabled && kind == config.provider)
       m_provider->setCurrentIndex(m_provider->count() - 1);
   }
@@ -36,6 +39,17 @@ MachineTranslationPage::MachineTranslationPage(Settings &settings, QWidget *pare
   m_key = new QLineEdit(config.key, this);
   m_key->setObjectName(QStringLiteral("key"));
   m_key->setEchoMode(QLineEdit::Password);
+  m_model = new QLineEdit(config.model, this);
+  m_model->setObjectName(QStringLiteral("model"));
+  m_temperature = new QDoubleSpinBox(this);
+  m_temperature->setObjectName(QStringLiteral("temperature"));
+  m_temperature->setRange(0.0, 2.0);
+  m_temperature->setSingleStep(0.1);
+  m_temperature->setValue(config.temperature);
+  m_batch = new QSpinBox(this);
+  m_batch->setObjectName(QStringLiteral("batch"));
+  m_batch->setRange(1, 200);
+  m_batch->setValue(config.modelBatch);
   m_connect = new QSpinBox(this);
   m_connect->setRange(1, 600);
   m_connect->setValue(config.connectTimeoutMs / 1000);
@@ -49,6 +63,9 @@ MachineTranslationPage::MachineTranslationPage(Settings &settings, QWidget *pare
   form->addRow(tr("&Service:"), m_provider);
   form->addRow(tr("&Address:"), m_url);
   form->addRow(tr("&Key:"), m_key);
+  form->addRow(tr("&Model:"), m_model);
+  form->addRow(tr("T&emperature:"), m_temperature);
+  form->addRow(tr("Items per &request:"), m_batch);
   form->addRow(tr("&Connection time-out:"), m_connect);
   form->addRow(tr("&Time-out of a request:"), m_total);
   auto *hint = new QLabel(
@@ -56,7 +73,13 @@ MachineTranslationPage::MachineTranslationPage(Settings &settings, QWidget *pare
          "service's public address. A LibreTranslate server "
          "of your own is reached at its address, such as http://localhost:5000. DeepL needs a "
          "key; MyMemory works without one. The key is kept in a settings file that only you "
-         "can read."),
+         "can read.\n\nOpenAI-compatible: a language model served by llama.cpp's llama-server "
+         "(such as http://localhost:8080) or Ollama (http://localhost:11434), or a hosted "
+         "service. For each item it is sent the source text, the resource kind and identifier, "
+         "a dialog control's dialog caption and the texts of its other controls, a menu item's "
+         "popups, the item's comment, terms from the translation memory, the target language "
+         "and a dialog control's room in pixels. An answer too long for its control is sent "
+         "back once for a shorter wording."),
       this);
   hint->setWordWrap(true);
   auto *layout = new QVBoxLayout(this);
@@ -76,6 +99,10 @@ void MachineTranslationPage::showPublicAddress() {
   const int kind = m_provider->currentData().toInt();
   m_url->setEnabled(kind >= 0);
   m_key->setEnabled(kind >= 0);
+  const bool model = kind == int(MtProviderKind::OpenAiCompatible);
+  m_model->setEnabled(model);
+  m_temperature->setEnabled(model);
+  m_batch->setEnabled(model);
   if (kind < 0) {
     m_url->setPlaceholderText(QString());
     return;
@@ -94,6 +121,9 @@ void MachineTranslationPage::apply() {
     config.provider = MtProviderKind(kind);
   config.url = m_url->text().trimmed();
   config.key = m_key->text().trimmed();
+  config.model = m_model->text().trimmed();
+  config.temperature = m_temperature->value();
+  config.modelBatch = m_batch->value();
   config.connectTimeoutMs = m_connect->value() * 1000;
   config.totalTimeoutMs = m_total->value() * 1000;
   config.write(m_settings);

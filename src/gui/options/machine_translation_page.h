@@ -1,9 +1,11 @@
-// The "Machine Translation" page of the options: the service, its address, key and time-outs.
+// The "Machine Translation" page of the options: the service, its address, key, model and
+// time-outs.
 #pragma once
 
 #include <QWidget>
 
 class QComboBox;
+class QDoubleSpinBox;
 class QLineEdit;
 class QSpinBox;
 
@@ -23,6 +25,9 @@ public:
   QComboBox *provider() const { return m_provider; }
   QLineEdit *address() const { return m_url; }
   QLineEdit *key() const { return m_key; }
+  QLineEdit *model() const { return m_model; }
+  QDoubleSpinBox *temperature() const { return m_temperature; }
+  QSpinBox *batch() const { return m_batch; }
   QSpinBox *connectTimeout() const { return m_connect; }
   QSpinBox *totalTimeout() const { return m_total; }
 
@@ -34,8 +39,9 @@ private:
 
   Settings &m_settings;
   QComboBox *m_provider;
-  QLineEdit *m_url, *m_key;
-  QSpinBox *m_connect, *m_total;
+  QLineEdit *m_url, *m_key, *m_model;
+  QDoubleSpinBox *m_temperature;
+  QSpinBox *m_batch, *m_connect, *m_total;
 };
 
 } // namespace tarvelo::gui

@@ -20,9 +20,12 @@ TEST(CatalogLines, StringsAreJoinedAsMsgfmtJoinsThem) {
     const char *record;
     const char *msgstr;
   } cases[] = {
-      {"msgid \"Open\"\nmsgstr \"\xc3\x96\" \"ffnen\"\n", "\xc3\x96" "ffnen"},
-      {"msgid \"Open\"\nmsgstr \"\xc3\x96\"\t\"ff\"  \"nen\"\n", "\xc3\x96" "ffnen"},
-      {"msgid \"Open\"\nmsgstr \"\"\n\"\xc3\x96\" \"ff\"\n\"nen\"\n", "\xc3\x96" "ffnen"},
+      {"msgid \"Open\"\nmsgstr \"\xc3\x96\" \"ffnen\"\n", "\xc3\x96"
+                                                          "ffnen"},
+      {"msgid \"Open\"\nmsgstr \"\xc3\x96\"\t\"ff\"  \"nen\"\n", "\xc3\x96"
+                                                                 "ffnen"},
+      {"msgid \"Open\"\nmsgstr \"\"\n\"\xc3\x96\" \"ff\"\n\"nen\"\n", "\xc3\x96"
+                                                                      "ffnen"},
       // Escaped quotes are undone; other escapes stay as a script writes them.
       {"msgid \"Say\"\nmsgstr \"\\\"Hallo\\\"\" \"!\"\n", "\"Hallo\"!"},
       {"msgid \"Path\"\nmsgstr \"C:\\\\\" \"Temp\"\n", "C:\\\\Temp"},
