@@ -268,12 +268,7 @@
         <translation>ein Element hat keinen Text</translation>
     </message>
     <message>
-        <location filename="../../src/core/exchange/model_translation_run.cpp" line="+79"/>
-        <source>The language model at %1: %2.</source>
-        <translation>Das Sprachmodell unter %1: %2.</translation>
-    </message>
-    <message>
-        <location filename="../../src/core/exchange/openai_provider.cpp" line="+54"/>
+        <location filename="../../src/core/exchange/openai_provider.cpp" line="+58"/>
         <source>The language model at %1 refused the key (HTTP 401). Check the key on the Machine Translation page of the options.</source>
         <translation>Das Sprachmodell unter %1 hat den Schlüssel abgelehnt (HTTP 401). Prüfen Sie den Schlüssel auf der Seite „Maschinelle Übersetzung“ der Optionen.</translation>
     </message>
@@ -289,8 +284,13 @@
     </message>
     <message>
         <location line="+10"/>
-        <source>The language model: %1 (HTTP %2)</source>
-        <translation>Das Sprachmodell: %1 (HTTP %2)</translation>
+        <source>The language model at %1 answered: %2 (HTTP %3).</source>
+        <translation>Das Sprachmodell unter %1 antwortete: %2 (HTTP %3).</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>An answer of the language model at %1 was not used: %2.</source>
+        <translation>Eine Antwort des Sprachmodells unter %1 wurde nicht übernommen: %2.</translation>
     </message>
 </context>
 <context>
@@ -698,7 +698,7 @@
     <message>
         <location filename="../../src/core/exchange/machine_translation_run.cpp" line="+52"/>
         <location line="+61"/>
-        <location filename="../../src/core/exchange/model_translation_run.cpp" line="+64"/>
+        <location filename="../../src/core/exchange/model_translation_run.cpp" line="+141"/>
         <source>Translate using machine translation</source>
         <translation>Maschinell übersetzen</translation>
     </message>

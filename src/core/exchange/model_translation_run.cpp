@@ -74,10 +74,8 @@ ModelOutcome send(const MachineTranslator &translator, const QList<ModelItem> &i
   streak.timeOuts = outcome.timeOutStreak + (allTimedOut ? streak.timeOuts : 0);
   result.promptTokens += outcome.promptTokens;
   result.completionTokens += outcome.completionTokens;
-  if (result.error.isEmpty() && !outcome.error.isEmpty())
-    result.error =
-        QCoreApplication::translate("MachineTranslation", "The language model at %1: %2.")
-            .arg(translator.provider().endpoint(), outcome.error);
+  if (result.error.isEmpty())
+    result.error = outcome.error;
   return outcome;
 }
 

@@ -102,7 +102,7 @@ ModelOutcome MachineTranslator::translateItems(const QList<ModelItem> &items,
       const QString refusal = answerRefusal(text, *reply.texts[i]);
       if (!refusal.isEmpty()) {
         if (outcome.error.isEmpty())
-          outcome.error = refusal;
+          outcome.error = model->answerProblem(refusal);
         continue;
       }
       outcome.masked[index] = *reply.texts[i];

@@ -45,8 +45,12 @@ HttpRequest OpenAiProvider::request(const QStringList &texts, const QString &sou
 }
 
 ModelReply OpenAiProvider::reply(const HttpResponse &response, const QStringList &sent) const {
-  if (response.ok())
-    return readModelReply(response.body, sent);
+  if (response.ok()) {
+    ModelReply read = readModelReply(response.body, sent);
+    if (!read.problem.isEmpty())
+      read.problem = answerProblem(read.problem);
+    return read;
+  }
   ModelReply failed;
   failed.texts.resize(sent.size());
   if (response.answered() && response.status == 401)
@@ -73,11 +77,18 @@ ModelReply OpenAiProvider::reply(const HttpResponse &response, const QStringList
         error.isString() ? error.toString() : error.toObject().value("message").toString();
     failed.problem =
         response.answered() && !message.isEmpty()
-            ? QCoreApplication::translate("MachineTranslation", "The language model: %1 (HTTP %2)")
-                  .arg(serverText(message), QString::number(response.status))
+            ? QCoreApplication::translate("MachineTranslation",
+                                          "The language model at %1 answered: %2 (HTTP %3).")
+                  .arg(endpoint(), serverText(message), QString::number(response.status))
             : transportError(response);
   }
   return failed;
+}
+
+QString OpenAiProvider::answerProblem(const QString &problem) const {
+  return QCoreApplication::translate("MachineTranslation",
+                                     "An answer of the language model at %1 was not used: %2.")
+      .arg(endpoint(), problem);
 }
 
 ProviderAnswer OpenAiProvider::parse(const HttpResponse &response, int count) const {

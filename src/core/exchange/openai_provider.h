@@ -25,6 +25,8 @@ public:
   // The answer to the masked texts sent, item by item; an unanswered exchange or an
   // error status fails every item, with the reason.
   ModelReply reply(const HttpResponse &response, const QStringList &sent) const;
+  // A sentence naming this server for a problem found in one of its answers.
+  QString answerProblem(const QString &problem) const;
 };
 
 } // namespace tarvelo

@@ -204,6 +204,40 @@ TEST_F(ModelProviderTest, ASecondRefusalFailsTheBatch) {
   EXPECT_EQ(filled(), 0);
 }
 
+TEST_F(ModelProviderTest, EveryFailureIsOneSentenceNamingTheServerOnce) {
+  const struct {
+    const char *what;
+    LocalHttpServer::Handler handler;
+    const char *reason;
+  } cases[] = {
+      {"key refused",
+       [](const LocalHttpServer::Request &) {
+         return LocalHttpServer::json(R"({"error":"no"})", 401);
+       },
+       "refused the key"},
+      {"server's own reason",
+       [](const LocalHttpServer::Request &) {
+         return LocalHttpServer::json(R"({"error":{"message":"model not loaded"}})", 503);
+       },
+       "model not loaded (HTTP 503)"},
+      {"prose instead of JSON",
+       [](const LocalHttpServer::Request &) { return chatReply("Sure! Here you go."); },
+       "not the JSON object"},
+      {"runaway answer", chatModel([](const QJsonObject &) { return QString(5000, u'x'); }),
+       "was not used"},
+  };
+  for (const auto &c : cases) {
+    SCOPED_TRACE(c.what);
+    LocalHttpServer server(c.handler);
+    const MtRunResult result = run(modelConfig(server));
+    const QString error = result.error;
+    EXPECT_TRUE(error.contains(c.reason)) << error.toStdString();
+    EXPECT_EQ(error.count(server.url()), 1) << error.toStdString();
+    EXPECT_TRUE(error.endsWith('.') && !error.endsWith("..")) << error.toStdString();
+    EXPECT_EQ(filled(), 0);
+  }
+}
+
 TEST_F(ModelProviderTest, OneSilenceFailsItsBatchAndTheRunGoesOn) {
   LocalHttpServer server([](const LocalHttpServer::Request &request) {
     LocalHttpServer::Reply reply = chatModel(german)(request);
@@ -240,6 +274,7 @@ TEST_F(ModelProviderTest, AHugeAnswerIsCutOffAndFails) {
     return chatReply(QString(100 * 1024 * 1024, u' ') + "{}");
   });
   MtConfig config = modelConfig(server);
+  config.totalTimeoutMs = 120000; // writing 100 MB may be slow on a busy machine
   config.modelBatch = 100;
   const MtRunResult result = run(config);
   EXPECT_EQ(result.failed, chains());
