@@ -60,6 +60,14 @@ status=0
 python3 -c 'import json, sys; sys.exit(0 if json.load(open(sys.argv[1])) else 1)' \
   "$work/report.json" || fail "report wrote no dialogs: $(cat "$work/report.log")"
 
+# An installed program keeps its memory in the user's data folder, never beside itself:
+# on a first start, with items to fill and no memory yet, it opens without a complaint.
+timeout 60 "$prefix/bin/tarvelo" --quit --source example.rc --source-language en-US \
+  --target example_de.rc --target-language de-DE > "$work/first.log" 2> "$work/first.err" ||
+  fail "tarvelo --quit on a first start: $(cat "$work/first.err")"
+grep -qx "memory: $XDG_DATA_HOME/tarvelo/TM" "$work/first.log" ||
+  fail "the memory is not in the user's data folder: $(cat "$work/first.log")"
+[ ! -e "$prefix/bin/TM" ] || fail "a memory folder was made beside the program"
 # The window, with the German interface chosen in the user's settings.
 printf '[Options]\nLanguage=1031\n' > "$XDG_CONFIG_HOME/Tarvelo.conf"
 version="$("$prefix/bin/tarvelo" --version 2>&1)" || fail "tarvelo --version: $version"

@@ -37,6 +37,11 @@ QString translationsFolder(const QString &programFolder) {
   return programFolder;
 }
 
+bool isInstalledProgram(const QString &programFolder) {
+  const QString installed = relativeTo(programFolder, TARVELO_BIN_TO_TRANSLATIONS);
+  return installed != QDir::cleanPath(programFolder) && QFileInfo(installed).isDir();
+}
+
 QString companionProgram(const QString &programFolder, const QString &name) {
   const QString installed = QDir(relativeTo(programFolder, TARVELO_BIN_TO_LIBEXEC)).filePath(name);
   if (QFileInfo(installed).isExecutable())

@@ -18,6 +18,10 @@ int memoryLibraryMajorVersion();
 // relative to the program when it exists, else the program's own folder.
 QString translationsFolder(const QString &programFolder);
 
+// Whether the program runs from an installed layout (its translations in the shared data
+// folder beside bin/) rather than from a build tree or a folder shipped as one.
+bool isInstalledProgram(const QString &programFolder);
+
 // The path of a companion program: in the installed helpers folder relative to the program
 // when it is there, else beside the program.
 QString companionProgram(const QString &programFolder, const QString &name);

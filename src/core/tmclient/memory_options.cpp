@@ -1,6 +1,7 @@
 // Reading and writing the memory options, and the default memory folder.
 #include "tmclient/memory_options.h"
 
+#include "files/install_layout.h"
 #include "tmclient/memory_location.h"
 
 #include "seam/settings.h"
@@ -39,9 +40,9 @@ void MemoryOptions::write(Settings &settings) const {
   settings.setInteger(QStringLiteral("SameText"), sameText);
 }
 
-QString defaultTmPath(const QString &programFolder, const QString &userDataFolder) {
+QString defaultTmPath(const QString &programFolder, const QString &userDataFolder, bool installed) {
   const QFileInfo folder(programFolder);
-  if (!programFolder.isEmpty() && folder.isDir() && folder.isWritable())
+  if (!installed && !programFolder.isEmpty() && folder.isDir() && folder.isWritable())
     return QDir(programFolder).filePath(QStringLiteral("TM"));
   return QDir(userDataFolder).filePath(QStringLiteral("TM"));
 }
@@ -49,8 +50,12 @@ QString defaultTmPath(const QString &programFolder, const QString &userDataFolde
 void installDefaultTmPath() {
   const QString programFolder =
       QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QString();
-  setDefaultTmPath(defaultTmPath(
-      programFolder, QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation)));
+  const QString userData = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
+  const QString path = defaultTmPath(programFolder, userData, isInstalledProgram(programFolder));
+  // A failure shows when the memory is first used, with the folder named.
+  if (!userData.isEmpty() && path.startsWith(userData))
+    QDir().mkpath(userData);
+  setDefaultTmPath(path);
 }
 
 bool sameTmPath(const QString &a, const QString &b) {

@@ -30,10 +30,12 @@ struct MemoryOptions {
   void write(Settings &settings) const;
 };
 
-// The folder "TM" beside the program, or in the user's data folder when the
-// program's folder cannot be written to.
-QString defaultTmPath(const QString &programFolder, const QString &userDataFolder);
-// Installs that default for the "TMPath" key, from the running program's folders.
+// The folder "TM" beside the program, or in the user's data folder when the program is
+// installed (its folder belongs to the system) or its folder cannot be written to.
+QString defaultTmPath(const QString &programFolder, const QString &userDataFolder, bool installed);
+// Installs that default for the "TMPath" key, from the running program's folders, and
+// makes the user's data folder when the memory goes there, so that the memory library
+// can make "TM" in it on first use.
 void installDefaultTmPath();
 
 // Whether two memory folders name the same folder, as the file system compares names.

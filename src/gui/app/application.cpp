@@ -105,8 +105,8 @@ bool readCommandLine(const QApplication &app, StartTask &start, StartFiles &file
 }
 
 // What an installation check needs to see: the window's title (the task opened), its
-// menus (in the interface language), the memory library found, and the source of an
-// Open dialog brought up for a script.
+// menus (in the interface language), the memory library found, the memory folder and the
+// items it filled, and the source of an Open dialog brought up for a script.
 void reportStartAndQuit(const MainFrame &frame, Session &session, const TmLibrary &library) {
   QStringList menus;
   for (const QAction *action : frame.menuBar()->actions())
@@ -115,6 +115,11 @@ void reportStartAndQuit(const MainFrame &frame, Session &session, const TmLibrar
   std::printf("window: %s\nmenus: %s\nmemory library: %s\n", title.toUtf8().constData(),
               menus.join(QLatin1Char(' ')).toUtf8().constData(),
               library.isLoaded() ? library.fileName().toUtf8().constData() : "(none)");
+  int filled = 0;
+  for (const auto &entry : session.entries())
+    filled += entry->matchState == Filled ? 1 : 0;
+  std::printf("memory: %s\nfilled from memory: %d\n",
+              session.settings().text(QStringLiteral("TMPath")).toUtf8().constData(), filled);
   if (const auto *open = qobject_cast<OpenResourcesDialog *>(QApplication::activeModalWidget()))
     std::printf("open dialog source: %s\n",
                 open->form()->sourcePath()->text().toUtf8().constData());

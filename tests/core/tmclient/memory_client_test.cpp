@@ -342,9 +342,10 @@ TEST_F(MemoryClientTest, CompletionUsesTheEntrysAlternativesWhenSwitchedOn) {
 
 TEST(MemoryPathTest, DefaultFolderIsBesideTheProgramWhenItCanBeWritten) {
   QTemporaryDir program;
-  EXPECT_EQ(defaultTmPath(program.path(), "/data/user"), program.filePath("TM"));
-  EXPECT_EQ(defaultTmPath(program.filePath("missing"), "/data/user"), "/data/user/TM");
-  EXPECT_EQ(defaultTmPath(QString(), "/data/user"), "/data/user/TM");
+  EXPECT_EQ(defaultTmPath(program.path(), "/data/user", false), program.filePath("TM"));
+  EXPECT_EQ(defaultTmPath(program.path(), "/data/user", true), "/data/user/TM");
+  EXPECT_EQ(defaultTmPath(program.filePath("missing"), "/data/user", false), "/data/user/TM");
+  EXPECT_EQ(defaultTmPath(QString(), "/data/user", false), "/data/user/TM");
 }
 
 TEST(MemoryPathTest, FoldersCompareAsTheFileSystemDoes) {
