@@ -105,9 +105,9 @@ typedef struct TmTextList {
 /* The release of this library, the project's version (the build checks that they agree).
  * GetTMVersion gives the version of the interface instead, which older programs compare. */
 #define KESTRINE_VERSION_MAJOR 0
-#define KESTRINE_VERSION_MINOR 1
+#define KESTRINE_VERSION_MINOR 2
 #define KESTRINE_VERSION_PATCH 0
-#define KESTRINE_VERSION_STRING "0.1.0"
+#define KESTRINE_VERSION_STRING "0.2.0"
 
 /* Number of characters GetTMVersion writes. */
 #define KESTRINE_VERSION_LENGTH 8

@@ -162,7 +162,8 @@ MtRunResult translateWithModel(EntryList &entries, UndoStack &undo,
         continue;
       }
       ++result.translated;
-      fillChain(chain, *translation, undo, inspect, result.changed);
+      // A model's draft waits for review, as a near match from the memory does.
+      fillChain(chain, *translation, undo, inspect, result.changed, Fuzzy);
     }
     progress.setPosition(done);
     if (streak.dead()) {

@@ -31,12 +31,13 @@ std::vector<TranslationChain> chainsToTranslate(EntryList &entries, const EntryT
 }
 
 void fillChain(const TranslationChain &chain, const QString &translation, UndoStack &undo,
-               const std::function<void(TextEntry *)> &inspect, QList<TextEntry *> &changed) {
+               const std::function<void(TextEntry *)> &inspect, QList<TextEntry *> &changed,
+               MatchState state) {
   undo.open();
   for (TextEntry *entry : chain.selected) {
     undo.record(entry, entry->targetText);
     entry->targetText = translation;
-    entry->matchState = Filled;
+    entry->matchState = state;
     if (inspect)
       inspect(entry);
     changed.append(entry);

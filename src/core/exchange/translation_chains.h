@@ -2,6 +2,7 @@
 #pragma once
 
 #include "exchange/exchange_pairs.h"
+#include "script/text_entry.h"
 
 #include <QList>
 #include <functional>
@@ -26,9 +27,11 @@ bool machineTranslatable(const TextEntry &entry);
 std::vector<TranslationChain> chainsToTranslate(EntryList &entries, const EntryTest &selected,
                                                 int *count);
 
-// Fills a chain's entries with a translation as one undo group: state "filled", each
+// Fills a chain's entries with a translation as one undo group, in the given state
+// ("filled" for a service's translation, "fuzzy" for a model's draft to review), each
 // inspected again and listed in changed.
 void fillChain(const TranslationChain &chain, const QString &translation, UndoStack &undo,
-               const std::function<void(TextEntry *)> &inspect, QList<TextEntry *> &changed);
+               const std::function<void(TextEntry *)> &inspect, QList<TextEntry *> &changed,
+               MatchState state = Filled);
 
 } // namespace tarvelo
