@@ -52,6 +52,7 @@ if [ -z "$mirror" ]; then
 fi
 
 root="$(mktemp -d /var/tmp/tarvelo-debian.XXXXXX)"
+chmod 755 "$root" # the root's "/", which its users must be able to enter
 older_window=""
 cleanup() {
   [ -z "$older_window" ] || kill "$older_window" 2> /dev/null || true

@@ -186,6 +186,19 @@ TEST(Screenshots, MachineTranslation) {
   QApplication::processEvents();
   EXPECT_TRUE(options.grab().save(out + QStringLiteral("/options-machine-translation.png")));
   options.hide();
+
+  // The same page for a local llama.cpp server.
+  settings.setText(QStringLiteral("MTProvider"), QStringLiteral("OpenAI-compatible"));
+  settings.setText(QStringLiteral("MTURL"), QStringLiteral("http://localhost:8080"));
+  settings.setText(QStringLiteral("MTKey"), QString());
+  settings.setText(QStringLiteral("MTModel"), QStringLiteral("qwen2.5-7b-instruct"));
+  OptionsDialog model(settings, rules, nullptr);
+  model.tabs()->setCurrentWidget(model.machineTranslationPage());
+  model.resize(model.sizeHint().expandedTo(QSize(560, 360)));
+  model.show();
+  QApplication::processEvents();
+  EXPECT_TRUE(model.grab().save(out + QStringLiteral("/options-language-model.png")));
+  model.hide();
 }
 
 // The dialogs report with every check on a German target whose translator was in a
