@@ -58,6 +58,12 @@ again exactly, by words or by similarity. This package holds the header
 # Each package carries the copyright file and the Debian changelog that Debian's policy
 # asks for, in its own documentation folder.
 find_program(GZIP_PROGRAM gzip)
+# The newest entry of the changelog is this release: a new version needs its entry.
+file(STRINGS ${CMAKE_SOURCE_DIR}/cmake/debian/changelog.in newest_entry LIMIT_COUNT 1)
+if(NOT newest_entry MATCHES "\\(${PROJECT_VERSION}-")
+  message(FATAL_ERROR "cmake/debian/changelog.in begins with '${newest_entry}', "
+                      "not an entry for ${PROJECT_VERSION}")
+endif()
 foreach(component tarvelo libkestrine libkestrine-dev)
   string(TOUPPER ${component} upper)
   set(DEBIAN_PACKAGE ${CPACK_DEBIAN_${upper}_PACKAGE_NAME})
