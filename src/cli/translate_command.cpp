@@ -224,12 +224,12 @@ void printModelSummary(const MtRunResult &result) {
                    .arg(result.requests)
                    .arg(result.promptTokens)
                    .arg(result.completionTokens),
-               {{"model_filled", filled},
+               {{"modelFilled", filled},
                 {"refitted", result.refitted},
-                {"too_long", result.tooLong},
+                {"tooLong", result.tooLong},
                 {"requests", result.requests},
-                {"prompt_tokens", result.promptTokens},
-                {"completion_tokens", result.completionTokens}});
+                {"promptTokens", result.promptTokens},
+                {"completionTokens", result.completionTokens}});
 }
 
 // Machine translation fills what the memory left empty; a language model is told the
@@ -272,8 +272,11 @@ FillOutcome fillByMachine(const TranslateOptions &options, TaskReader &reader,
       aids);
   if (!result.error.isEmpty())
     prompter.error(result.error);
-  std::printf("Machine translation: %d items filled, %d failed\n", int(result.changed.size()),
-              result.failedItems);
+  const int filled = int(result.changed.size());
+  printSummary(QStringLiteral("Machine translation: %1 items filled, %2 failed")
+                   .arg(filled)
+                   .arg(result.failedItems),
+               {{"machineFilled", filled}, {"machineFailed", result.failedItems}});
   if (translator.usesModel())
     printModelSummary(result);
   return result.failedItems > 0 ? FillOutcome::SomeFailed : FillOutcome::Filled;

@@ -86,9 +86,23 @@ TEST_F(ModelTranslationCommandTest, AnswersStillTooLongAreKeptAndCounted) {
   LocalHttpServer server(model(true));
   const CliRun run = translate(server, {"--json"});
   EXPECT_EQ(run.status, 0) << run.err.toStdString();
-  EXPECT_TRUE(run.out.contains("\"too_long\": 1") || run.out.contains("\"too_long\":1"))
-      << run.out.toStdString();
+  // With --json, standard output is one JSON object and nothing else.
+  QJsonParseError error{};
+  const QJsonObject counts =
+      QJsonDocument::fromJson(run.out.toUtf8(), &error).object().value("counts").toObject();
+  EXPECT_EQ(error.error, QJsonParseError::NoError) << run.out.toStdString();
+  EXPECT_EQ(counts.value("tooLong").toInt(), 1) << run.out.toStdString();
+  EXPECT_EQ(counts.value("machineFilled").toInt(), counts.value("modelFilled").toInt());
+  EXPECT_GT(counts.value("machineFilled").toInt(), 0);
   EXPECT_TRUE(written().contains("Ein&stellungen speichern")) << written().toStdString();
+}
+
+TEST_F(ModelTranslationCommandTest, QuietPrintsNothingButStillFills) {
+  LocalHttpServer server(model(false));
+  const CliRun run = translate(server, {"--quiet"});
+  EXPECT_EQ(run.status, 0) << run.err.toStdString();
+  EXPECT_EQ(run.out, "");
+  EXPECT_TRUE(written().contains("\"&Speichern\"")) << written().toStdString();
 }
 
 TEST_F(ModelTranslationCommandTest, AProseAnswerFailsTheCommandAndFillsNothing) {
