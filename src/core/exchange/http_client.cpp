@@ -4,7 +4,11 @@
 #include "exchange/curl_library.h"
 
 #include <QCoreApplication>
+#include <QLocale>
+#include <QTimeZone>
 #include <QUrl>
+#include <algorithm>
+#include <limits>
 
 namespace tarvelo {
 
@@ -28,17 +32,15 @@ size_t received(char *data, size_t size, size_t count, void *user) {
   return bytes;
 }
 
-// Reads Retry-After (in seconds; a date is not waited for) from the header lines.
+// Reads Retry-After from the header lines.
 size_t headerLine(char *data, size_t size, size_t count, void *user) {
   auto *response = static_cast<HttpResponse *>(user);
   const size_t bytes = size * count;
   const QByteArray line = QByteArray::fromRawData(data, qsizetype(bytes)).trimmed();
   constexpr char kName[] = "retry-after:";
-  if (line.size() > qsizetype(sizeof kName) && line.left(sizeof kName - 1).toLower() == kName) {
-    bool ok = false;
-    const int seconds = line.mid(sizeof kName - 1).trimmed().toInt(&ok);
-    response->retryAfterSeconds = ok && seconds >= 0 ? seconds : -1;
-  }
+  if (line.size() > qsizetype(sizeof kName) && line.left(sizeof kName - 1).toLower() == kName)
+    response->retryAfterSeconds = tarvelo::retryAfterSeconds(line.mid(sizeof kName - 1).trimmed(),
+                                                             QDateTime::currentDateTimeUtc());
   return bytes;
 }
 
@@ -191,6 +193,20 @@ HttpResponse performOnce(const HttpRequest &request, const std::atomic<bool> *ab
 }
 
 } // namespace
+
+int retryAfterSeconds(const QByteArray &value, const QDateTime &now) {
+  bool ok = false;
+  const int seconds = value.toInt(&ok);
+  if (ok)
+    return seconds >= 0 ? seconds : -1;
+  // The HTTP date, in its one current form: "Sun, 06 Nov 1994 08:49:37 GMT".
+  QDateTime date = QLocale::c().toDateTime(QString::fromLatin1(value.trimmed()),
+                                           QStringLiteral("ddd, dd MMM yyyy HH:mm:ss 'GMT'"));
+  if (!date.isValid())
+    return -1;
+  date.setTimeZone(QTimeZone::utc());
+  return int(std::clamp<qint64>(now.secsTo(date), 0, std::numeric_limits<int>::max()));
+}
 
 QByteArray formEncoded(const QString &text) {
   return QUrl::toPercentEncoding(text);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QList>
 #include <QPair>
 #include <QString>
@@ -51,6 +52,10 @@ HttpResponse performHttp(const HttpRequest &request, const std::atomic<bool> *ab
 // to http, and with a secret only to the same origin (scheme, host and port) or from
 // http to https on the same host. Empty when it may, else why not.
 QString redirectRefusal(const QString &from, const QString &to, bool carriesSecret);
+
+// The seconds a Retry-After value asks to wait: a number of seconds, or an HTTP date
+// (a date past is no wait); -1 when it is neither.
+int retryAfterSeconds(const QByteArray &value, const QDateTime &now);
 
 // Percent-encodes a text for a query string or a form body (UTF-8, RFC 3986).
 QByteArray formEncoded(const QString &text);

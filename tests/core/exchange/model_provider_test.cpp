@@ -1,11 +1,14 @@
 // Runs through a language model against a local chat server: protocol, usage, bad answers.
 #include "core/exchange/exchange_fixture.h"
+#include "exchange/http_client.h"
 #include "exchange/machine_translation_run.h"
 #include "exchange/machine_translator.h"
 #include "exchange/model_context.h"
 #include "support/fake_chat_model.h"
 
+#include <QLocale>
 #include <QSet>
+#include <QTimeZone>
 
 namespace tarvelo::test {
 namespace {
@@ -173,20 +176,50 @@ TEST_P(SpoiltAnswerTest, OnlyTheAffectedItemsStayEmpty) {
 INSTANTIATE_TEST_SUITE_P(Cases, SpoiltAnswerTest, ::testing::ValuesIn(kSpoilt),
                          [](const auto &info) { return std::string(info.param.name); });
 
+TEST(RetryAfterTest, SecondsOrAnHttpDate) {
+  const QDateTime now(QDate(2026, 12, 10), QTime(18, 0, 0), QTimeZone::utc());
+  const struct {
+    const char *value;
+    int seconds;
+  } cases[] = {
+      {"120", 120},
+      {"0", 0},
+      {"-5", -1},
+      {"soon", -1},
+      {"", -1},
+      {"99999999999", -1},
+      {"Thu, 10 Dec 2026 18:00:30 GMT", 30},
+      {"Thu, 10 Dec 2026 17:59:00 GMT", 0},  // past: no wait
+      {"Thu, 10 Dec 2026 18:00:30 CET", -1}, // HTTP dates are in GMT
+  };
+  for (const auto &c : cases)
+    EXPECT_EQ(retryAfterSeconds(c.value, now), c.seconds) << c.value;
+}
+
 TEST_F(ModelProviderTest, TooManyRequestsIsWaitedForOnce) {
-  std::atomic<int> seen{0};
-  LocalHttpServer server([&](const LocalHttpServer::Request &request) {
-    if (seen++ == 0) {
-      LocalHttpServer::Reply reply = LocalHttpServer::json(R"({"error":"slow down"})", 429);
-      reply.retryAfter = "1";
-      return reply;
-    }
-    return chatModel(german)(request);
-  });
-  const MtRunResult result = run(modelConfig(server));
-  EXPECT_EQ(server.requests().size(), batches() + 1);
-  EXPECT_EQ(result.requests, batches() + 1);
-  EXPECT_EQ(result.translated, chains());
+  // Retry-After in seconds, and as an HTTP date a second ahead.
+  const QByteArray date = QLocale::c()
+                              .toString(QDateTime::currentDateTimeUtc().addSecs(1),
+                                        QStringLiteral("ddd, dd MMM yyyy HH:mm:ss 'GMT'"))
+                              .toLatin1();
+  for (const QByteArray &wait : {QByteArray("1"), date}) {
+    SCOPED_TRACE(wait.toStdString());
+    std::atomic<int> seen{0};
+    LocalHttpServer server([&](const LocalHttpServer::Request &request) {
+      if (seen++ == 0) {
+        LocalHttpServer::Reply reply = LocalHttpServer::json(R"({"error":"slow down"})", 429);
+        reply.retryAfter = wait;
+        return reply;
+      }
+      return chatModel(german)(request);
+    });
+    const MtRunResult result = run(modelConfig(server));
+    EXPECT_EQ(server.requests().size(), batches() + 1);
+    EXPECT_EQ(result.requests, batches() + 1);
+    EXPECT_EQ(result.translated, chains());
+    for (const auto &entry : task.ws.entries)
+      entry->targetText.clear();
+  }
 }
 
 TEST_F(ModelProviderTest, ASecondRefusalFailsTheBatch) {
