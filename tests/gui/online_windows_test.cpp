@@ -11,6 +11,7 @@
 #include "script/text_entry.h"
 #include "seam/progress.h"
 #include "seam/settings.h"
+#include "support/fake_chat_model.h"
 #include "support/local_http_server.h"
 #include "support/scripted_prompter.h"
 #include "workbench/item_list_view.h"
@@ -126,6 +127,38 @@ TEST_F(OnlineWindowsTest, TheCommandTranslatesAllItemsWithUndo) {
   EXPECT_EQ(entry->matchState, Filled);
   EXPECT_TRUE(prompter.messages.isEmpty()) << prompter.messages.join('\n').toStdString();
   EXPECT_TRUE(workbench->frame().command(CmdUndo)->isEnabled());
+}
+
+// A language model through the same command: the window measures each answer for a dialog
+// control in the dialog's font and sends a too-long one back once; drafts are fuzzy.
+TEST_F(OnlineWindowsTest, ALanguageModelsLongButtonTextIsSentBackOnceAndDraftsAreFuzzy) {
+  QStringList askedAgain;
+  LocalHttpServer model(test::chatModel([&askedAgain](const QJsonObject &item) {
+    const QString text = item.value("text").toString();
+    if (item.value("identifier").toString() != "IDCANCEL")
+      return QStringLiteral("DE ") + text;
+    if (!item.contains("too_long"))
+      return QStringLiteral("Vorgang abbrechen und alle Änderungen verwerfen");
+    askedAgain.append(item.value("too_long").toObject().value("previous_translation").toString());
+    return QStringLiteral("Abbrechen");
+  }));
+  open();
+  settings.setText(QStringLiteral("MTProvider"), QStringLiteral("OpenAI-compatible"));
+  settings.setText(QStringLiteral("MTURL"), model.url());
+  workbench->setDialogRunner([](QDialog *dialog) {
+    auto *translate = static_cast<MachineTranslationDialog *>(dialog);
+    translate->selection()->setCurrentIndex(0);
+    translate->applyButton()->click();
+    return dialog->result() == QDialog::Accepted;
+  });
+  workbench->frame().runCommand(CmdMachineTranslate);
+  EXPECT_EQ(askedAgain, QStringList{"Vorgang abbrechen und alle Änderungen verwerfen"});
+  TextEntry *cancel = find(QStringLiteral("IDCANCEL"));
+  ASSERT_NE(cancel, nullptr);
+  EXPECT_EQ(cancel->targetText, QStringLiteral("Abbrechen"));
+  EXPECT_EQ(cancel->matchState, Fuzzy);
+  EXPECT_EQ(find(QStringLiteral("IDS_READY"))->matchState, Fuzzy);
+  EXPECT_TRUE(prompter.messages.isEmpty()) << prompter.messages.join('\n').toStdString();
 }
 
 TEST_F(OnlineWindowsTest, TheItemMenuTranslatesTheCurrentItem) {
