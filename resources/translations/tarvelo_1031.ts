@@ -179,7 +179,7 @@
         <translation>LibreTranslate: %1 (HTTP %2)</translation>
     </message>
     <message>
-        <location filename="../../src/core/exchange/machine_translator.cpp" line="+39"/>
+        <location filename="../../src/core/exchange/machine_translator.cpp" line="+40"/>
         <location filename="../../src/core/exchange/model_translator.cpp" line="+51"/>
         <source>%1 does not translate between these languages.</source>
         <translation>%1 übersetzt nicht zwischen diesen Sprachen.</translation>
@@ -195,7 +195,7 @@
         <translation>MyMemory: %1 (%2)</translation>
     </message>
     <message>
-        <location filename="../../src/core/exchange/translation_provider.cpp" line="+71"/>
+        <location filename="../../src/core/exchange/translation_provider.cpp" line="+75"/>
         <source>OpenAI-compatible</source>
         <translation>OpenAI-kompatibel</translation>
     </message>
@@ -268,7 +268,7 @@
         <translation>ein Element hat keinen Text</translation>
     </message>
     <message>
-        <location filename="../../src/core/exchange/openai_provider.cpp" line="+58"/>
+        <location filename="../../src/core/exchange/openai_provider.cpp" line="+67"/>
         <source>The language model at %1 refused the key (HTTP 401). Check the key on the Machine Translation page of the options.</source>
         <translation>Das Sprachmodell unter %1 hat den Schlüssel abgelehnt (HTTP 401). Prüfen Sie den Schlüssel auf der Seite „Maschinelle Übersetzung“ der Optionen.</translation>
     </message>
@@ -833,7 +833,7 @@
     </message>
     <message>
         <location filename="../../src/core/exchange/send_resource.cpp" line="+101"/>
-        <location filename="../../src/gui/app/workbench_assembly.cpp" line="+275"/>
+        <location filename="../../src/gui/app/workbench_assembly.cpp" line="+276"/>
         <source>Could not log on to an email system.</source>
         <translation>Die Anmeldung an einem E-Mail-System ist nicht möglich.</translation>
     </message>
@@ -2883,7 +2883,7 @@ Wollen Sie fortfahren?</translation>
 <context>
     <name>tarvelo::Settings</name>
     <message>
-        <location filename="../../src/core/seam/settings_keys.cpp" line="+130"/>
+        <location filename="../../src/core/seam/settings_keys.cpp" line="+132"/>
         <source>--untranslated--</source>
         <translation>--nicht übersetzt--</translation>
     </message>
@@ -3904,6 +3904,7 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
     <message>
         <location line="+26"/>
         <location line="+4"/>
+        <location line="+5"/>
         <source> s</source>
         <translation> s</translation>
     </message>
@@ -3935,7 +3936,7 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
     <message>
         <location line="+1"/>
         <source>Items per &amp;request:</source>
-        <translation>Elemente je &amp;Anfrage:</translation>
+        <translation>E&amp;lemente je Anfrage:</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -3945,18 +3946,23 @@ Möchten Sie sie auf die Systemdialogschriftart setzen?</translation>
     <message>
         <location line="+1"/>
         <source>&amp;Time-out of a request:</source>
-        <translation>Zeitlimit einer &amp;Anfrage:</translation>
+        <translation>Zeitlimit einer Anfra&amp;ge:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Time-out of a model&apos;s a&amp;nswer:</source>
+        <translation>Zeitlimit für die A&amp;ntwort eines Modells:</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Texts are sent to the chosen service only. Leave the address empty for the service&apos;s public address. A LibreTranslate server of your own is reached at its address, such as http://localhost:5000. DeepL needs a key; MyMemory works without one. The key is kept in a settings file that only you can read.
 
-OpenAI-compatible: a language model served by llama.cpp&apos;s llama-server (such as http://localhost:8080) or Ollama (http://localhost:11434), or a hosted service. For each item it is sent the source text, the resource kind and identifier, a dialog control&apos;s dialog caption and the texts of its other controls, a menu item&apos;s popups, the item&apos;s comment, terms from the translation memory, the target language and a dialog control&apos;s room in pixels. An answer too long for its control is sent back once for a shorter wording.</source>
+OpenAI-compatible: a language model served by llama.cpp&apos;s llama-server (such as http://localhost:8080) or Ollama (http://localhost:11434), or a hosted service. For each item it is sent the source text, the resource kind and identifier, a dialog control&apos;s dialog caption and the texts of its other controls, a menu item&apos;s popups, the item&apos;s comment, terms from the translation memory, the target language and a dialog control&apos;s room in pixels. An answer too long for its control is sent back once for a shorter wording. A model answers a whole request at once: on a computer without a graphics card that may take minutes.</source>
         <translation>Texte werden nur an den gewählten Dienst gesendet. Lassen Sie die Adresse leer, um die öffentliche Adresse des Dienstes zu verwenden. Einen eigenen LibreTranslate-Server erreichen Sie unter seiner Adresse, etwa http://localhost:5000. DeepL braucht einen Schlüssel; MyMemory funktioniert ohne. Der Schlüssel wird in einer Einstellungsdatei gespeichert, die nur Sie lesen können.
 
-OpenAI-kompatibel: ein Sprachmodell, das llama.cpps llama-server (etwa http://localhost:8080) oder Ollama (http://localhost:11434) bereitstellt, oder ein gehosteter Dienst. Zu jedem Element werden gesendet: der Quelltext, Ressourcenart und Bezeichner, bei einem Dialogsteuerelement der Titel des Dialogs und die Texte seiner anderen Steuerelemente, bei einem Menüeintrag die Untermenüs darüber, der Kommentar des Elements, Begriffe aus dem Übersetzungsspeicher, die Zielsprache und bei einem Dialogsteuerelement der Platz in Pixeln. Eine Antwort, die für ihr Steuerelement zu lang ist, wird einmal zurückgeschickt, mit der Bitte um eine kürzere Fassung.</translation>
+OpenAI-kompatibel: ein Sprachmodell, das llama.cpps llama-server (etwa http://localhost:8080) oder Ollama (http://localhost:11434) bereitstellt, oder ein gehosteter Dienst. Zu jedem Element werden gesendet: der Quelltext, Ressourcenart und Bezeichner, bei einem Dialogsteuerelement der Titel des Dialogs und die Texte seiner anderen Steuerelemente, bei einem Menüeintrag die Untermenüs darüber, der Kommentar des Elements, Begriffe aus dem Übersetzungsspeicher, die Zielsprache und bei einem Dialogsteuerelement der Platz in Pixeln. Eine Antwort, die für ihr Steuerelement zu lang ist, wird einmal zurückgeschickt, mit der Bitte um eine kürzere Fassung. Ein Modell beantwortet eine ganze Anfrage auf einmal: Auf einem Rechner ohne Grafikkarte kann das Minuten dauern.</translation>
     </message>
-</context>
+    </context>
 <context>
     <name>tarvelo::gui::MainFrame</name>
     <message>

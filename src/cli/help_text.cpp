@@ -33,7 +33,7 @@ const char *const kCommandHelp[] = {
     "            [--tm DIR | --tm-env VARIABLE] [--fuzzy-fill SCORE]\n"
     "            [--regenerate-dialogs] [--in-place [--replace-original]]\n"
     "            [--mt PROVIDER [--mt-url URL] [--mt-key-file FILE]\n"
-    "            [--mt-model NAME]]\n"
+    "            [--mt-model NAME] [--mt-timeout SECONDS]]\n"
     "      Reads the source script S for language N and the target script T for\n"
     "      language M, places the target's texts on the source's items, and writes\n"
     "      the target again (to FILE, else to T) with the source's structure and the\n"
@@ -90,7 +90,8 @@ const char *const kCommandHelp[] = {
     "      (with --tm) and a dialog control's room in pixels; an answer too long for\n"
     "      its control is sent back once for a shorter one. Also prints the items\n"
     "      refitted, those still too long, the requests and the tokens the server\n"
-    "      counted.\n"
+    "      counted. --mt-timeout SECONDS: how long a request may take (a language\n"
+    "      model 300 s by default, up to 3600; a web service 30 s, up to 600).\n"
     "      Exit status 0; 1 when a script cannot be read or written, or when the target\n"
     "      was written but a companion file or the memory failed (said on standard\n"
     "      error); 2 on bad arguments.\n",

@@ -28,6 +28,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 #include <cstdio>
 
 namespace tarvelo::cli {
@@ -40,7 +41,8 @@ struct TranslateOptions {
   int fuzzyFill = 0; // the least score of a fuzzy match that fills; 0 none
   QString mt;        // machine-translation provider for what is still empty
   QString mtUrl, mtKey;
-  QString mtModel; // the language model's name
+  QString mtModel;   // the language model's name
+  int mtTimeout = 0; // seconds a request may take; 0: the service's default
   bool newTarget = false;
   bool regenerateDialogs = false;
   bool inPlace = false;         // --out is a copy of the source program with the translation
@@ -50,6 +52,21 @@ struct TranslateOptions {
   QString userText = QStringLiteral("--untranslated--");
   CliPrompter::KeepTargetOnly keep = CliPrompter::KeepTargetOnly::Default;
 };
+
+// --mt-timeout SECONDS: a whole number from 1 to the longest wait of a model.
+bool readMtTimeout(const CliArguments &read, int &seconds, QString &error) {
+  if (!read.has(QStringLiteral("mt-timeout")))
+    return true;
+  const QString value = read.value(QStringLiteral("mt-timeout"));
+  bool ok = false;
+  seconds = value.toInt(&ok);
+  if (ok && seconds >= 1 && seconds <= kMostModelTimeoutSeconds)
+    return true;
+  error = QStringLiteral("bad value '%1' for --mt-timeout (seconds, from 1 to %2)")
+              .arg(value)
+              .arg(kMostModelTimeoutSeconds);
+  return false;
+}
 
 int fail(const char *text) {
   std::fprintf(stderr, "error: %s\n", text);
@@ -61,7 +78,7 @@ bool parse(const QStringList &arguments, TranslateOptions &options, QString &err
   if (!read.parse(arguments,
                   {"source", "source-language", "target", "new-target", "target-language", "out",
                    "tm", "saving-option", "user-text", "keep-target-only", "fuzzy-fill", "mt",
-                   "mt-url", "mt-key", "mt-key-file", "mt-model", "tm-env", "header"},
+                   "mt-url", "mt-key", "mt-key-file", "mt-model", "mt-timeout", "tm-env", "header"},
                   {"regenerate-dialogs", "in-place", "replace-original"}, error) ||
       !read.language(QStringLiteral("source-language"), options.sourceLanguage, error) ||
       !read.language(QStringLiteral("target-language"), options.targetLanguage, error))
@@ -94,10 +111,12 @@ bool parse(const QStringList &arguments, TranslateOptions &options, QString &err
   }
   if (options.mt.isEmpty() &&
       (read.has(QStringLiteral("mt-url")) || read.has(QStringLiteral("mt-key")) ||
-       read.has(QStringLiteral("mt-key-file")))) {
-    error = QStringLiteral("--mt-url, --mt-key and --mt-key-file need --mt");
+       read.has(QStringLiteral("mt-key-file")) || read.has(QStringLiteral("mt-timeout")))) {
+    error = QStringLiteral("--mt-url, --mt-key, --mt-key-file and --mt-timeout need --mt");
     return false;
   }
+  if (!readMtTimeout(read, options.mtTimeout, error))
+    return false;
   if (!options.mt.isEmpty() && !readMtKey(read, options.mtKey, error))
     return false;
   if (read.has(QStringLiteral("user-text")))
@@ -243,6 +262,11 @@ FillOutcome fillByMachine(const TranslateOptions &options, TaskReader &reader,
   config.url = options.mtUrl;
   config.key = options.mtKey;
   config.model = options.mtModel;
+  if (options.mtTimeout > 0) {
+    // A web service's requests are bounded at ten minutes, as on the options page.
+    config.totalTimeoutMs = std::min(options.mtTimeout, 600) * 1000;
+    config.modelTimeoutMs = options.mtTimeout * 1000;
+  }
   const MachineTranslator translator(config, task->sourceLanguage, task->targetLanguage);
   if (!translator.languagesKnown()) {
     std::fprintf(stderr, "error: %s does not translate between these languages.\n",

@@ -116,6 +116,33 @@ TEST_F(ModelTranslationCommandTest, AProseAnswerFailsTheCommandAndFillsNothing) 
   EXPECT_FALSE(written().contains("Gerne"));
 }
 
+TEST_F(ModelTranslationCommandTest, TheTimeOutIsWholeSecondsWithinAnHour) {
+  LocalHttpServer server(model(false));
+  for (const char *bad : {"0", "3601", "ten", "-5"}) {
+    const CliRun run = translate(server, {"--mt-timeout", bad});
+    EXPECT_EQ(run.status, 2) << bad;
+    EXPECT_TRUE(run.err.contains("bad value '" + QString(bad) + "' for --mt-timeout"))
+        << run.err.toStdString();
+  }
+  const CliRun without =
+      runCli({"translate", "--source", path("source.rc"), "--source-language", "1033",
+              "--new-target", path("de.rc"), "--target-language", "1031", "--mt-timeout", "60"});
+  EXPECT_EQ(without.status, 2);
+  EXPECT_TRUE(server.requests().isEmpty());
+}
+
+TEST_F(ModelTranslationCommandTest, ASilentModelFailsAfterTheTimeOutGiven) {
+  LocalHttpServer server([](const LocalHttpServer::Request &) {
+    LocalHttpServer::Reply reply;
+    reply.silent = true;
+    return reply;
+  });
+  const CliRun run = translate(server, {"--mt-timeout", "1"});
+  EXPECT_EQ(run.status, 1) << run.err.toStdString();
+  EXPECT_TRUE(run.err.contains("did not answer in time")) << run.err.toStdString();
+  EXPECT_TRUE(run.out.contains("Machine translation: 0 items filled")) << run.out.toStdString();
+}
+
 TEST_F(ModelTranslationCommandTest, TheModelNameNeedsTheLanguageModel) {
   LocalHttpServer server(model(false));
   const CliRun run = runCli({"translate", "--source", path("source.rc"), "--source-language",

@@ -264,6 +264,10 @@ TEST(MachineTranslationPageTest, ALanguageModelKeepsItsModelTemperatureAndBatch)
     EXPECT_EQ(page.address()->placeholderText(), QStringLiteral("http://localhost:8080"));
     EXPECT_EQ(page.temperature()->value(), 0.2);
     EXPECT_EQ(page.batch()->value(), 20);
+    // A model answers a whole request at once: its own, longer time-out.
+    EXPECT_FALSE(page.totalTimeout()->isEnabled());
+    EXPECT_EQ(page.modelTimeout()->value(), 300);
+    page.modelTimeout()->setValue(900);
     page.address()->setText(QStringLiteral("http://localhost:11434"));
     page.model()->setText(QStringLiteral(" qwen2.5:7b "));
     page.temperature()->setValue(0.7);
@@ -276,11 +280,15 @@ TEST(MachineTranslationPageTest, ALanguageModelKeepsItsModelTemperatureAndBatch)
   EXPECT_EQ(config.provider, MtProviderKind::OpenAiCompatible);
   EXPECT_EQ(config.temperature, 0.7);
   EXPECT_EQ(config.modelBatch, 8);
+  EXPECT_EQ(config.modelTimeoutMs, 900000);
+  EXPECT_EQ(config.totalTimeoutMs, 30000);
   MachineTranslationPage again(settings);
   EXPECT_EQ(again.model()->text(), QStringLiteral("qwen2.5:7b"));
   again.provider()->setCurrentIndex(again.provider()->findText(QStringLiteral("DeepL")));
   EXPECT_FALSE(again.model()->isEnabled());
   EXPECT_FALSE(again.temperature()->isEnabled());
+  EXPECT_FALSE(again.modelTimeout()->isEnabled());
+  EXPECT_TRUE(again.totalTimeout()->isEnabled());
 }
 
 // Send To with a stand-in composer on PATH.

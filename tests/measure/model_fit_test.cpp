@@ -68,7 +68,7 @@ protected:
     config.provider = MtProviderKind::OpenAiCompatible;
     config.url = server.url();
     config.model = QStringLiteral("llama");
-    config.totalTimeoutMs = 5000;
+    config.modelTimeoutMs = 5000;
     const MachineTranslator translator(config, 1033, 1031);
     return translateEntries(work.entries, undo, nullptr, selected, translator, work.progress, aids);
   }

@@ -1,6 +1,7 @@
 // Translating texts in batches through the provider, masking what must stay verbatim.
 #include "exchange/machine_translator.h"
 
+#include "exchange/openai_provider.h"
 #include "exchange/text_masking.h"
 
 #include <QCoreApplication>
@@ -103,6 +104,8 @@ bool probeMachineTranslation(MtConfig config, int sourceLanguage, int targetLang
   const MachineTranslator translator(config, sourceLanguage, targetLanguage);
   if (!translator.languagesKnown())
     return false;
+  if (config.provider == MtProviderKind::OpenAiCompatible)
+    return performHttp(OpenAiProvider(config).modelsRequest()).ok();
   const TranslationOutcome outcome = translator.translate({QStringLiteral("Test")});
   return outcome.translations.value(0).has_value();
 }

@@ -70,8 +70,9 @@ private:
   QString m_source, m_target;
 };
 
-// The probe after every open: "Test" translated, waiting no longer than the connect
-// time-out. False when the provider lacks a language or does not answer.
+// The probe after every open: "Test" translated (for a language model, its list of models,
+// which costs the server no generation), waiting no longer than the connect time-out.
+// False when the provider lacks a language or does not answer.
 bool probeMachineTranslation(MtConfig config, int sourceLanguage, int targetLanguage);
 
 } // namespace tarvelo

@@ -18,17 +18,26 @@ QString OpenAiProvider::endpoint() const {
   return addressOr(QStringLiteral("http://localhost:8080"));
 }
 
-HttpRequest OpenAiProvider::chatRequest(const QList<ModelItem> &items, const QString &sourceTag,
-                                        const QString &targetTag) const {
+HttpRequest OpenAiProvider::apiRequest(const QString &path) const {
   HttpRequest request = baseRequest();
-  request.method = HttpRequest::Method::Post;
   // An address given with its "/v1" is taken as it is.
   const QString base = endpoint();
   request.url =
-      base + (base.endsWith(QLatin1String("/v1")) ? QStringLiteral("/chat/completions")
-                                                  : QStringLiteral("/v1/chat/completions"));
+      base + (base.endsWith(QLatin1String("/v1")) ? QString() : QStringLiteral("/v1")) + path;
   if (!m_config.key.isEmpty())
     request.addHeader("Authorization", "Bearer " + m_config.key.toUtf8());
+  return request;
+}
+
+HttpRequest OpenAiProvider::modelsRequest() const {
+  return apiRequest(QStringLiteral("/models"));
+}
+
+HttpRequest OpenAiProvider::chatRequest(const QList<ModelItem> &items, const QString &sourceTag,
+                                        const QString &targetTag) const {
+  HttpRequest request = apiRequest(QStringLiteral("/chat/completions"));
+  request.totalTimeoutMs = m_config.modelTimeoutMs;
+  request.method = HttpRequest::Method::Post;
   request.addHeader("Content-Type", "application/json");
   request.body = chatBody(items, {m_config.model, m_config.temperature, sourceTag, targetTag});
   return request;

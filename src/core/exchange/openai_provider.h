@@ -19,6 +19,9 @@ public:
                       const QString &targetCode) const override;
   ProviderAnswer parse(const HttpResponse &response, int count) const override;
 
+  // The list of the server's models: what the availability check asks, since a first
+  // translation may wait for the server to load its model.
+  HttpRequest modelsRequest() const;
   // A request for items with their context.
   HttpRequest chatRequest(const QList<ModelItem> &items, const QString &sourceTag,
                           const QString &targetTag) const;
@@ -27,6 +30,10 @@ public:
   ModelReply reply(const HttpResponse &response, const QStringList &sent) const;
   // A sentence naming this server for a problem found in one of its answers.
   QString answerProblem(const QString &problem) const;
+
+private:
+  // A request to a path of the interface ("/models"), with the key when there is one.
+  HttpRequest apiRequest(const QString &path) const;
 };
 
 } // namespace tarvelo

@@ -28,6 +28,9 @@ MtConfig MtConfig::read(const Settings &settings) {
       std::clamp(settings.integer(QStringLiteral("ConnectTimeout")), 1, 600) * 1000;
   config.totalTimeoutMs =
       std::clamp(settings.integer(QStringLiteral("TransferTimeout")), 1, 600) * 1000;
+  config.modelTimeoutMs =
+      std::clamp(settings.integer(QStringLiteral("MTModelTimeout")), 1, kMostModelTimeoutSeconds) *
+      1000;
   return config;
 }
 
@@ -40,6 +43,7 @@ void MtConfig::write(Settings &settings) const {
   settings.setInteger(QStringLiteral("MTBatch"), modelBatch);
   settings.setInteger(QStringLiteral("ConnectTimeout"), connectTimeoutMs / 1000);
   settings.setInteger(QStringLiteral("TransferTimeout"), totalTimeoutMs / 1000);
+  settings.setInteger(QStringLiteral("MTModelTimeout"), modelTimeoutMs / 1000);
 }
 
 QString providerName(MtProviderKind provider) {

@@ -13,6 +13,9 @@ class Settings;
 
 // The machine-translation settings: the provider, its address and key, and the
 // time-outs of every online request.
+// The longest wait for a language model's answer, in seconds: an hour.
+constexpr int kMostModelTimeoutSeconds = 3600;
+
 struct MtConfig {
   // Off until the user chooses a service: no text leaves the machine unasked.
   bool enabled = true;
@@ -25,6 +28,8 @@ struct MtConfig {
   int modelBatch = 20;
   int connectTimeoutMs = 10000;
   int totalTimeoutMs = 30000;
+  // A model answers a whole request at once, which on a CPU takes minutes.
+  int modelTimeoutMs = 300000;
 
   static MtConfig read(const Settings &settings);
   void write(Settings &settings) const;

@@ -36,7 +36,8 @@ const SettingKey kOnlineKeys[] = {
     {"MTKey", true},           {"MTModel", true},
     {"MTTemperature", true},   {"MTBatch", false},
     {"ConnectTimeout", false}, {"TransferTimeout", false},
-    {"UpdateURL", true},       {"SupportAddress", true},
+    {"MTModelTimeout", false}, {"UpdateURL", true},
+    {"SupportAddress", true},
 };
 
 struct MachineDefaults {
@@ -119,6 +120,7 @@ QVariant settingDefault(const QString &key) {
       {"MTBatch", 20},
       {"ConnectTimeout", 10},
       {"TransferTimeout", 30},
+      {"MTModelTimeout", 300},
       {"UpdateURL", ""},
       {"SupportAddress", ""},
   };

@@ -74,7 +74,8 @@ WorkbenchAssembly::WorkbenchAssembly(Settings &settings, Prompter &prompter, Pro
   QString limitsProblem;
   m_checks->load(settings, &limitsProblem);
   m_session->useItemChecks(m_checks.get());
-  // After every open: "Test" for the pair, waiting no longer than the connect time-out.
+  // After every open: "Test" for the pair (a language model: its list of models), waiting
+  // no longer than the connect time-out.
   m_session->setTranslationProbe([&settings](int source, int target) {
     return probeMachineTranslation(MtConfig::read(settings), source, target);
   });

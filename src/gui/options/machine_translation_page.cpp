@@ -58,6 +58,11 @@ MachineTranslationPage::MachineTranslationPage(Settings &settings, QWidget *pare
   m_total->setRange(1, 600);
   m_total->setValue(config.totalTimeoutMs / 1000);
   m_total->setSuffix(tr(" s"));
+  m_modelTotal = new QSpinBox(this);
+  m_modelTotal->setObjectName(QStringLiteral("modelTimeout"));
+  m_modelTotal->setRange(1, kMostModelTimeoutSeconds);
+  m_modelTotal->setValue(config.modelTimeoutMs / 1000);
+  m_modelTotal->setSuffix(tr(" s"));
 
   auto *form = new QFormLayout;
   form->addRow(tr("&Service:"), m_provider);
@@ -68,6 +73,7 @@ MachineTranslationPage::MachineTranslationPage(Settings &settings, QWidget *pare
   form->addRow(tr("Items per &request:"), m_batch);
   form->addRow(tr("&Connection time-out:"), m_connect);
   form->addRow(tr("&Time-out of a request:"), m_total);
+  form->addRow(tr("Time-out of a model's a&nswer:"), m_modelTotal);
   auto *hint = new QLabel(
       tr("Texts are sent to the chosen service only. Leave the address empty for the "
          "service's public address. A LibreTranslate server "
@@ -79,7 +85,8 @@ MachineTranslationPage::MachineTranslationPage(Settings &settings, QWidget *pare
          "a dialog control's dialog caption and the texts of its other controls, a menu item's "
          "popups, the item's comment, terms from the translation memory, the target language "
          "and a dialog control's room in pixels. An answer too long for its control is sent "
-         "back once for a shorter wording."),
+         "back once for a shorter wording. A model answers a whole request at once: on a "
+         "computer without a graphics card that may take minutes."),
       this);
   hint->setWordWrap(true);
   auto *layout = new QVBoxLayout(this);
@@ -103,6 +110,8 @@ void MachineTranslationPage::showPublicAddress() {
   m_model->setEnabled(model);
   m_temperature->setEnabled(model);
   m_batch->setEnabled(model);
+  m_modelTotal->setEnabled(model);
+  m_total->setEnabled(!model);
   if (kind < 0) {
     m_url->setPlaceholderText(QString());
     return;
@@ -126,6 +135,7 @@ void MachineTranslationPage::apply() {
   config.modelBatch = m_batch->value();
   config.connectTimeoutMs = m_connect->value() * 1000;
   config.totalTimeoutMs = m_total->value() * 1000;
+  config.modelTimeoutMs = m_modelTotal->value() * 1000;
   config.write(m_settings);
 }
 

@@ -30,6 +30,7 @@ public:
   QSpinBox *batch() const { return m_batch; }
   QSpinBox *connectTimeout() const { return m_connect; }
   QSpinBox *totalTimeout() const { return m_total; }
+  QSpinBox *modelTimeout() const { return m_modelTotal; }
 
   // OK: the settings are written.
   void apply();
@@ -41,7 +42,7 @@ private:
   QComboBox *m_provider;
   QLineEdit *m_url, *m_key, *m_model;
   QDoubleSpinBox *m_temperature;
-  QSpinBox *m_batch, *m_connect, *m_total;
+  QSpinBox *m_batch, *m_connect, *m_total, *m_modelTotal;
 };
 
 } // namespace tarvelo::gui

@@ -23,7 +23,7 @@ MtConfig modelConfig(const LocalHttpServer &server, const QString &key = QString
   config.model = QStringLiteral("test-model");
   config.modelBatch = kBatch;
   config.connectTimeoutMs = 2000;
-  config.totalTimeoutMs = 5000;
+  config.modelTimeoutMs = 5000;
   return config;
 }
 
@@ -279,7 +279,7 @@ TEST_F(ModelProviderTest, OneSilenceFailsItsBatchAndTheRunGoesOn) {
     return reply;
   });
   MtConfig config = modelConfig(server);
-  config.totalTimeoutMs = 300;
+  config.modelTimeoutMs = 300;
   const MtRunResult result = run(config);
   EXPECT_EQ(server.requests().size(), batches());
   EXPECT_GT(result.failed, 0);
@@ -295,7 +295,7 @@ TEST_F(ModelProviderTest, TwoSilencesInARowStopTheRun) {
     return reply;
   });
   MtConfig config = modelConfig(server);
-  config.totalTimeoutMs = 300;
+  config.modelTimeoutMs = 300;
   const MtRunResult result = run(config);
   EXPECT_EQ(server.requests().size(), 2);
   EXPECT_EQ(result.failed, chains());
@@ -307,7 +307,7 @@ TEST_F(ModelProviderTest, AHugeAnswerIsCutOffAndFails) {
     return chatReply(QString(100 * 1024 * 1024, u' ') + "{}");
   });
   MtConfig config = modelConfig(server);
-  config.totalTimeoutMs = 120000; // writing 100 MB may be slow on a busy machine
+  config.modelTimeoutMs = 120000; // writing 100 MB may be slow on a busy machine
   config.modelBatch = 100;
   const MtRunResult result = run(config);
   EXPECT_EQ(result.failed, chains());
@@ -322,7 +322,7 @@ TEST_F(ModelProviderTest, CancelEndsTheWaitAtOnce) {
     return reply;
   });
   MtConfig config = modelConfig(server);
-  config.totalTimeoutMs = 600000;
+  config.modelTimeoutMs = 600000;
   CancellingProgress progress(10);
   const MtRunResult result = run(config, &progress);
   EXPECT_TRUE(result.cancelled);

@@ -322,6 +322,26 @@ TEST(MachineTranslationProbeTest, TranslatesTestForTheLanguagePair) {
   EXPECT_EQ(server.requests().size(), 1);
 }
 
+// A model may take longer to load than the probe waits: the probe only lists the models.
+TEST(MachineTranslationProbeTest, ALanguageModelIsAskedForItsModelsWithTheKey) {
+  LocalHttpServer server([](const LocalHttpServer::Request &request) {
+    if (request.path != "/v1/models")
+      return LocalHttpServer::json(R"({"error":"not found"})", 404);
+    if (request.headers.value("authorization") != "Bearer sk-team")
+      return LocalHttpServer::json(R"({"error":"bad key"})", 401);
+    return LocalHttpServer::json(R"({"object":"list","data":[{"id":"llama"}]})");
+  });
+  MtConfig config = configFor(MtProviderKind::OpenAiCompatible, server, "sk-team");
+  EXPECT_TRUE(probeMachineTranslation(config, kEnglish, kGerman));
+  ASSERT_EQ(server.requests().size(), 1);
+  EXPECT_EQ(server.requests().front().method, "GET");
+  config.key = QStringLiteral("sk-other");
+  EXPECT_FALSE(probeMachineTranslation(config, kEnglish, kGerman));
+  config.url = server.url() + QStringLiteral("/v1"); // the address given with its "/v1"
+  config.key = QStringLiteral("sk-team");
+  EXPECT_TRUE(probeMachineTranslation(config, kEnglish, kGerman));
+}
+
 TEST(MachineTranslationProbeTest, FailsOnARefusalAndOnSilenceWithinTheConnectTimeOut) {
   LocalHttpServer refusing(deepl);
   EXPECT_FALSE(probeMachineTranslation(configFor(MtProviderKind::DeepL, refusing, "bad"), kEnglish,
