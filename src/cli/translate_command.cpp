@@ -73,6 +73,34 @@ int fail(const char *text) {
   return 2;
 }
 
+// The machine-translation options: the service, its address, model, time-out and key.
+bool readMtOptions(const CliArguments &read, TranslateOptions &options, QString &error) {
+  options.mt = read.value(QStringLiteral("mt"));
+  options.mtUrl = read.value(QStringLiteral("mt-url"));
+  MtProviderKind provider = MtProviderKind::MyMemory;
+  if (read.has(QStringLiteral("mt")) && !providerFromName(options.mt, &provider)) {
+    error = QStringLiteral("bad value '%1' for --mt (LibreTranslate, DeepL, MyMemory or "
+                           "openai-compatible)")
+                .arg(options.mt);
+    return false;
+  }
+  options.mtModel = read.value(QStringLiteral("mt-model"));
+  if (read.has(QStringLiteral("mt-model")) &&
+      (!read.has(QStringLiteral("mt")) || provider != MtProviderKind::OpenAiCompatible)) {
+    error = QStringLiteral("--mt-model needs --mt openai-compatible");
+    return false;
+  }
+  if (options.mt.isEmpty() &&
+      (read.has(QStringLiteral("mt-url")) || read.has(QStringLiteral("mt-key")) ||
+       read.has(QStringLiteral("mt-key-file")) || read.has(QStringLiteral("mt-timeout")))) {
+    error = QStringLiteral("--mt-url, --mt-key, --mt-key-file and --mt-timeout need --mt");
+    return false;
+  }
+  if (!readMtTimeout(read, options.mtTimeout, error))
+    return false;
+  return options.mt.isEmpty() || readMtKey(read, options.mtKey, error);
+}
+
 bool parse(const QStringList &arguments, TranslateOptions &options, QString &error) {
   CliArguments read;
   if (!read.parse(arguments,
@@ -94,30 +122,7 @@ bool parse(const QStringList &arguments, TranslateOptions &options, QString &err
   options.header = read.value(QStringLiteral("header"));
   if (!readMemoryLocation(read, options.tm, error))
     return false;
-  options.mt = read.value(QStringLiteral("mt"));
-  options.mtUrl = read.value(QStringLiteral("mt-url"));
-  MtProviderKind provider;
-  if (read.has(QStringLiteral("mt")) && !providerFromName(options.mt, &provider)) {
-    error = QStringLiteral("bad value '%1' for --mt (LibreTranslate, DeepL, MyMemory or "
-                           "openai-compatible)")
-                .arg(options.mt);
-    return false;
-  }
-  options.mtModel = read.value(QStringLiteral("mt-model"));
-  if (read.has(QStringLiteral("mt-model")) &&
-      (!read.has(QStringLiteral("mt")) || provider != MtProviderKind::OpenAiCompatible)) {
-    error = QStringLiteral("--mt-model needs --mt openai-compatible");
-    return false;
-  }
-  if (options.mt.isEmpty() &&
-      (read.has(QStringLiteral("mt-url")) || read.has(QStringLiteral("mt-key")) ||
-       read.has(QStringLiteral("mt-key-file")) || read.has(QStringLiteral("mt-timeout")))) {
-    error = QStringLiteral("--mt-url, --mt-key, --mt-key-file and --mt-timeout need --mt");
-    return false;
-  }
-  if (!readMtTimeout(read, options.mtTimeout, error))
-    return false;
-  if (!options.mt.isEmpty() && !readMtKey(read, options.mtKey, error))
+  if (!readMtOptions(read, options, error))
     return false;
   if (read.has(QStringLiteral("user-text")))
     options.userText = read.value(QStringLiteral("user-text"));
