@@ -9,7 +9,6 @@
 #include "tmclient/memory_client.h"
 #include "tmclient/tm_library.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
@@ -78,64 +77,14 @@ QString generatedMemory(benchmark::State &state, const TmExports &tm,
   });
 }
 
-void analyseGeneratedTask(benchmark::State &state) {
-  bench::SilentPrompter prompter(Prompter::Answer::YesToAll);
-  NullProgress progress;
-  MemorySettings settings;
-  QTemporaryDir folder;
-  TmLibrary library;
-  if (!library.load() || !library.exports().fuzzyTM || !library.exports().beginTMBatch) {
-    state.SkipWithError("the memory library (kestrine) with fuzzy matches is not beside the "
-                        "program");
-    return;
-  }
-  const TmExports &tm = library.exports();
-  const QString memory = generatedMemory(state, tm, folder);
-  if (state.error_occurred())
-    return;
-  // Without the target nothing is a context match: every text goes to the memory.
-  EntryList entries;
-  TaskChain tasks;
-  if (!bench::readGeneratedTask(state, entries, tasks, false))
-    return;
-  settings.setText(QStringLiteral("TMPath"), memory);
-  EntryList unused;
-  MemoryClient client(tm, unused, settings, prompter, progress);
-  client.start();
-  if (!client.connectTo(kEnglish, kGerman)) {
-    state.SkipWithError("the memory cannot be connected");
-    return;
-  }
-  const BandLimits limits;
-  std::vector<BandCount> total;
-  int lookups = 0;
-  for (auto _ : state) {
-    lookups = 0;
-    AnalysisRun run(limits, CountingRule::Characters);
-    run.addTask(QStringLiteral("generated"), entries, kEnglish, kGerman, [&](const QString &text) {
-      ++lookups;
-      const QList<FuzzyPair> pairs = client.fuzzyPairs(text, limits.lowest.back(), 1);
-      return MemoryScore{pairs.isEmpty() ? 0 : pairs.first().score, QString()};
-    });
-    total = run.total();
-  }
-  int items = 0;
-  for (const BandCount &band : total)
-    items += band.segments;
-  state.counters["items"] = items;
-  state.counters["lookups"] = lookups;
-  state.counters["pairs"] = double(state.range(0));
-  state.counters["fuzzy"] =
-      items - total[2].segments - total.back().segments - total[BandLimits::kRepetition].segments;
-  state.counters["exact"] = total[2].segments;
-  state.counters["repetitions"] = total[BandLimits::kRepetition].segments;
-  state.counters["no_match"] = total.back().segments;
+// The memory library with fuzzy matches, or null with the benchmark skipped.
+const TmExports *fuzzyLibrary(benchmark::State &state, TmLibrary &library) {
+  if (library.load() && library.exports().fuzzyTM && library.exports().beginTMBatch)
+    return &library.exports();
+  state.SkipWithError("the memory library (kestrine) with fuzzy matches is not beside the "
+                      "program");
+  return nullptr;
 }
-BENCHMARK(analyseGeneratedTask)
-    ->Arg(100000)
-    ->Arg(1000000)
-    ->Unit(benchmark::kMillisecond)
-    ->Iterations(1);
 
 // Every text of `entries` looked up in the memory in `folder`, as analyze does, once per
 // iteration. The counters give the bands and a sum of the scores found, which a faster
@@ -161,7 +110,7 @@ void analyseTexts(benchmark::State &state, const TmExports &tm, const QString &f
     scores = 0;
     lookups = 0;
     AnalysisRun run(limits, CountingRule::Characters);
-    run.addTask(QStringLiteral("distinct"), entries, kEnglish, kGerman, [&](const QString &text) {
+    run.addTask(QStringLiteral("task"), entries, kEnglish, kGerman, [&](const QString &text) {
       const QList<FuzzyPair> found = client.fuzzyPairs(text, limits.lowest.back(), 1);
       ++lookups;
       scores += found.isEmpty() ? 0 : found.first().score;
@@ -172,11 +121,38 @@ void analyseTexts(benchmark::State &state, const TmExports &tm, const QString &f
   int items = 0;
   for (const BandCount &band : total)
     items += band.segments;
+  const int repetitions = total[BandLimits::kRepetition].segments;
   state.counters["items"] = items;
   state.counters["lookups"] = lookups;
-  state.counters["fuzzy"] = items - total[2].segments - total.back().segments;
+  state.counters["fuzzy"] = items - total[2].segments - total.back().segments - repetitions;
+  state.counters["exact"] = total[2].segments;
+  state.counters["repetitions"] = repetitions;
+  state.counters["no_match"] = total.back().segments;
   state.counters["score_sum"] = scores;
 }
+
+// The generated task as analyze sees it, against a memory of its pairs and fillers up to
+// state.range(0) pairs.
+void analyseGeneratedTask(benchmark::State &state) {
+  QTemporaryDir scratch;
+  TmLibrary library;
+  const TmExports *tm = fuzzyLibrary(state, library);
+  if (!tm)
+    return;
+  const QString memory = generatedMemory(state, *tm, scratch);
+  // Without the target nothing is a context match: every text goes to the memory.
+  EntryList entries;
+  TaskChain tasks;
+  if (state.error_occurred() || !bench::readGeneratedTask(state, entries, tasks, false))
+    return;
+  state.counters["pairs"] = double(state.range(0));
+  analyseTexts(state, *tm, memory, entries);
+}
+BENCHMARK(analyseGeneratedTask)
+    ->Arg(100000)
+    ->Arg(1000000)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
 
 // The generated script repeats its texts: few of them reach the memory. Here every item
 // is a text of its own, a stored source with one letter changed, so that each one takes
@@ -186,12 +162,10 @@ void analyseDistinctTexts(benchmark::State &state) {
   const int pairs = int(state.range(0));
   QTemporaryDir scratch;
   TmLibrary library;
-  if (!library.load() || !library.exports().fuzzyTM || !library.exports().beginTMBatch) {
-    state.SkipWithError("the memory library (kestrine) with fuzzy matches is not beside the "
-                        "program");
+  const TmExports *exports = fuzzyLibrary(state, library);
+  if (!exports)
     return;
-  }
-  const TmExports &tm = library.exports();
+  const TmExports &tm = *exports;
   const QString folder =
       memoryOf(scratch, QStringLiteral("fillers-%1").arg(pairs), [&](const QString &path) {
         const EntryList none;
@@ -218,12 +192,10 @@ BENCHMARK(analyseDistinctTexts)
 void analyseGeneratedItemsEachDistinct(benchmark::State &state) {
   QTemporaryDir scratch;
   TmLibrary library;
-  if (!library.load() || !library.exports().fuzzyTM || !library.exports().beginTMBatch) {
-    state.SkipWithError("the memory library (kestrine) with fuzzy matches is not beside the "
-                        "program");
+  const TmExports *exports = fuzzyLibrary(state, library);
+  if (!exports)
     return;
-  }
-  const TmExports &tm = library.exports();
+  const TmExports &tm = *exports;
   const QString folder = generatedMemory(state, tm, scratch);
   EntryList entries;
   TaskChain tasks;
@@ -243,14 +215,3 @@ BENCHMARK(analyseGeneratedItemsEachDistinct)
 
 } // namespace
 } // namespace tarvelo
-
-int main(int argc, char **argv) {
-  // The library is found beside the program, which needs the application object.
-  QCoreApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv))
-    return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

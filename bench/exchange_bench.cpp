@@ -18,7 +18,6 @@
 #include "tmclient/tm_library.h"
 #include "workbench/undo_stack.h"
 
-#include <QCoreApplication>
 #include <QFile>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
@@ -173,14 +172,3 @@ BENCHMARK(glossaryIntoMemory)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 } // namespace
 } // namespace tarvelo
-
-int main(int argc, char **argv) {
-  // The library is found beside the program, which needs the application object.
-  QCoreApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv))
-    return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

@@ -15,7 +15,6 @@
 #include "tmclient/memory_client.h"
 #include "tmclient/tm_library.h"
 
-#include <QCoreApplication>
 #include <QSet>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
@@ -252,14 +251,3 @@ BENCHMARK(fillDistinctFuzzyMatches)->Unit(benchmark::kMillisecond)->Iterations(1
 
 } // namespace
 } // namespace tarvelo
-
-int main(int argc, char **argv) {
-  // The library is found beside the program, which needs the application object.
-  QCoreApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv))
-    return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

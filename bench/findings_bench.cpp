@@ -12,7 +12,6 @@
 #include "support/benchmark_task.h"
 #include "workbench/inspector.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <benchmark/benchmark.h>
 
@@ -86,11 +85,3 @@ BENCHMARK(junitOfGeneratedTask)->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace tarvelo
-
-int main(int argc, char **argv) {
-  QCoreApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

@@ -13,7 +13,6 @@
 #include "support/generated_task.h"
 #include "support/silent_prompter.h"
 
-#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -96,10 +95,3 @@ BENCHMARK(BM_RequestsAndAnswersOfARun)->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace tarvelo
-
-int main(int argc, char **argv) {
-  QCoreApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  return 0;
-}

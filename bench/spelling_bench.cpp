@@ -11,7 +11,6 @@
 #include "workbench/pseudo_translation.h"
 #include "workbench/undo_stack.h"
 
-#include <QCoreApplication>
 #include <benchmark/benchmark.h>
 
 namespace tarvelo {
@@ -69,11 +68,3 @@ BENCHMARK(pseudoTranslateGeneratedScript)->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace tarvelo
-
-int main(int argc, char **argv) {
-  QCoreApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

@@ -1,4 +1,5 @@
 // The inspection rules page and the session's inspection of entries.
+#include "core/workbench/session_fixture.h"
 #include "support/qt_printers.h"
 #include "support/scripted_prompter.h"
 #include "workbench/inspection_rules_model.h"
@@ -129,9 +130,10 @@ public:
   QList<Icon> icons;
 };
 
-class SessionInspectionTest : public ::testing::Test {
+class SessionInspectionTest : public test::SessionFixture<CaptionPrompter> {
 protected:
   void SetUp() override {
+    SessionFixture::SetUp();
     write("app.rc", "LANGUAGE 9, 1\n"
                     "STRINGTABLE\nBEGIN\n"
                     " IDS_OPEN \"Open...\"\n"
@@ -139,33 +141,7 @@ protected:
                     " IDS_ASK \"Save?\"\n"
                     " IDS_ASK2 \"Save?\"\n"
                     "END\n");
-    session.useInspector(&inspector);
   }
-  void write(const QString &name, const QByteArray &data) {
-    QFile file(dir.filePath(name));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(data);
-  }
-  TextEntry *find(const QString &identifier) {
-    for (const auto &entry : session.entries())
-      if (entry->identifier == identifier)
-        return entry.get();
-    return nullptr;
-  }
-  QString failing() {
-    QStringList out;
-    for (const auto &entry : session.entries())
-      if (!entry->inspectionPassed)
-        out << entry->identifier;
-    return out.join(u' ');
-  }
-
-  QTemporaryDir dir;
-  MemorySettings settings;
-  CaptionPrompter prompter;
-  NullProgress progress;
-  Inspector inspector;
-  Session session{settings, prompter, progress};
 };
 
 TEST_F(SessionInspectionTest, EveryEntryIsInspectedAfterReadingAndAfterAChange) {

@@ -1,60 +1,28 @@
 // The session runs the item checks with the inspection: after opening, after an edit
 // (the other items of the menu included) and after undo, and explains them.
-#include "script/text_entry.h"
-#include "seam/progress.h"
-#include "seam/settings.h"
+#include "core/workbench/session_fixture.h"
 #include "support/qt_printers.h"
-#include "support/scripted_prompter.h"
-#include "workbench/inspector.h"
 #include "workbench/item_checks.h"
-#include "workbench/session.h"
 
-#include <QFile>
 #include <QSignalSpy>
-#include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 namespace tarvelo {
 namespace {
 
-class SessionItemChecksTest : public ::testing::Test {
+class SessionItemChecksTest : public test::SessionFixture<> {
 protected:
   void SetUp() override {
+    SessionFixture::SetUp();
     write("app.rc", "LANGUAGE 9, 1\nIDR_M MENU\nBEGIN\n POPUP \"&File\"\n BEGIN\n"
                     "  MENUITEM \"&Open\", 1\n  MENUITEM \"&Save\", 2\n  MENUITEM \"E&xit\", 3\n"
                     " END\nEND\n");
     write("app_de.rc", "LANGUAGE 7, 1\nIDR_M MENU\nBEGIN\n POPUP \"&Datei\"\n BEGIN\n"
                        "  MENUITEM \"\\326&ffnen\", 1\n  MENUITEM \"&Speichern\", 2\n"
                        "  MENUITEM \"&Beenden\", 3\n END\nEND\n");
-    session.useInspector(&inspector);
     session.useItemChecks(&checks);
   }
-  void write(const QString &name, const QByteArray &data) {
-    QFile file(dir.filePath(name));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(data);
-  }
-  TextEntry *find(const QString &identifier) {
-    for (const auto &entry : session.entries())
-      if (entry->identifier == identifier)
-        return entry.get();
-    return nullptr;
-  }
-  QString failing() {
-    QStringList out;
-    for (const auto &entry : session.entries())
-      if (!entry->inspectionPassed)
-        out << entry->identifier;
-    return out.join(u' ');
-  }
 
-  QTemporaryDir dir;
-  MemorySettings settings;
-  test::ScriptedPrompter prompter;
-  NullProgress progress;
-  Inspector inspector;
   ItemChecks checks;
-  Session session{settings, prompter, progress};
 };
 
 TEST_F(SessionItemChecksTest, EditsOfOneItemMarkItsSiblings) {
