@@ -220,7 +220,7 @@
         <translation>Die Antwort von %1 unter %2 ist keine Übersetzung.</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../src/core/exchange/machine_translation_run.cpp" line="+33"/>
+        <location filename="../../src/core/exchange/machine_translation_run.cpp" line="+121"/>
         <source>Machine translation stopped there; %n more item(s) were not sent.</source>
         <translation>
             <numerusform>Die maschinelle Übersetzung endete dort; %n weiterer Eintrag wurde nicht gesendet.</numerusform>
@@ -696,14 +696,14 @@
         <translation>Exportiere Paar %1</translation>
     </message>
     <message>
-        <location filename="../../src/core/exchange/machine_translation_run.cpp" line="+52"/>
-        <location line="+61"/>
-        <location filename="../../src/core/exchange/model_translation_run.cpp" line="+141"/>
+        <location filename="../../src/core/exchange/machine_translation_run.cpp" line="-51"/>
+        <location line="+80"/>
+        <location filename="../../src/core/exchange/model_translation_run.cpp" line="+133"/>
         <source>Translate using machine translation</source>
         <translation>Maschinell übersetzen</translation>
     </message>
     <message>
-        <location line="-27"/>
+        <location line="-53"/>
         <location filename="../../src/core/exchange/memory_transfer.cpp" line="-239"/>
         <location filename="../../src/core/exchange/task_exchange.cpp" line="+20"/>
         <location filename="../../src/core/tmclient/memory_learning.cpp" line="+10"/>
@@ -3962,7 +3962,7 @@ OpenAI-compatible: a language model served by llama.cpp&apos;s llama-server (suc
 
 OpenAI-kompatibel: ein Sprachmodell, das llama.cpps llama-server (etwa http://localhost:8080) oder Ollama (http://localhost:11434) bereitstellt, oder ein gehosteter Dienst. Zu jedem Element werden gesendet: der Quelltext, Ressourcenart und Bezeichner, bei einem Dialogsteuerelement der Titel des Dialogs und die Texte seiner anderen Steuerelemente, bei einem Menüeintrag die Untermenüs darüber, der Kommentar des Elements, Begriffe aus dem Übersetzungsspeicher, die Zielsprache und bei einem Dialogsteuerelement der Platz in Pixeln. Eine Antwort, die für ihr Steuerelement zu lang ist, wird einmal zurückgeschickt, mit der Bitte um eine kürzere Fassung. Ein Modell beantwortet eine ganze Anfrage auf einmal: Auf einem Rechner ohne Grafikkarte kann das Minuten dauern.</translation>
     </message>
-    </context>
+</context>
 <context>
     <name>tarvelo::gui::MainFrame</name>
     <message>

@@ -21,21 +21,6 @@ namespace {
 
 using Chain = TranslationChain;
 
-// After a request that timed out nothing more is sent: the chains after the batch
-// count as failed, and the message says so.
-void stopAfterTimeOut(const std::vector<Chain> &chains, size_t next, MtRunResult &result) {
-  int unsent = 0;
-  for (size_t i = next; i < chains.size(); ++i)
-    unsent += int(chains[i].selected.size());
-  result.failed += int(chains.size() - next);
-  result.failedItems += unsent;
-  if (unsent > 0)
-    result.error += u' ' + QCoreApplication::translate(
-                               "MachineTranslation",
-                               "Machine translation stopped there; %n more item(s) were not sent.",
-                               nullptr, unsent);
-}
-
 // The current item for a language model, with its context, terms and room.
 ModelItem currentModelItem(TextEntry &entry, const ModelAids &aids) {
   ModelItem item = modelItemFor(entry);
@@ -105,15 +90,8 @@ MtRunResult translateEntries(EntryList &entries, UndoStack &undo,
       stopAfterTimeOut(chains, end, result);
     for (size_t i = start; i < end; ++i) {
       const Chain &chain = chains[i];
-      const std::optional<QString> &translation = outcome.translations[qsizetype(i - start)];
-      if (!translation) {
-        ++result.failed;
-        result.failedItems += int(chain.selected.size());
-        done += int(chain.selected.size());
-        continue;
-      }
-      ++result.translated;
-      fillChain(chain, *translation, undo, inspect, result.changed);
+      takeTranslation(chain, outcome.translations[qsizetype(i - start)], Filled, undo, inspect,
+                      result);
       done += int(chain.selected.size());
       progress.setPosition(done);
       progress.setText(QCoreApplication::translate("Progress", "Importing record %1 of %2")
@@ -130,6 +108,32 @@ MtRunResult translateEntries(EntryList &entries, UndoStack &undo,
   }
   progress.end();
   return result;
+}
+
+void stopAfterTimeOut(const std::vector<TranslationChain> &chains, size_t next,
+                      MtRunResult &result) {
+  int unsent = 0;
+  for (size_t i = next; i < chains.size(); ++i)
+    unsent += int(chains[i].selected.size());
+  result.failed += int(chains.size() - next);
+  result.failedItems += unsent;
+  if (unsent > 0)
+    result.error += u' ' + QCoreApplication::translate(
+                               "MachineTranslation",
+                               "Machine translation stopped there; %n more item(s) were not sent.",
+                               nullptr, unsent);
+}
+
+void takeTranslation(const TranslationChain &chain, const std::optional<QString> &translation,
+                     MatchState state, UndoStack &undo,
+                     const std::function<void(TextEntry *)> &inspect, MtRunResult &result) {
+  if (!translation || translation->isEmpty()) {
+    ++result.failed;
+    result.failedItems += int(chain.selected.size());
+    return;
+  }
+  ++result.translated;
+  fillChain(chain, *translation, undo, inspect, result.changed, state);
 }
 
 MtRunResult runMachineTranslation(Session &session, MtScope scope, const EntryTest &filter,

@@ -3,11 +3,14 @@
 
 #include "exchange/exchange_pairs.h"
 #include "exchange/model_context.h"
+#include "script/text_entry.h"
 
 #include <QList>
 #include <QString>
 #include <atomic>
 #include <functional>
+#include <optional>
+#include <vector>
 
 namespace tarvelo {
 
@@ -17,6 +20,7 @@ class Progress;
 class Session;
 class TextEntry;
 class UndoStack;
+struct TranslationChain;
 
 // What "Machine Translation..." translates: the "TranslateWhat" values.
 enum class MtScope { AllItems = 0, FilteredItems = 1, CurrentItem = 2 };
@@ -37,6 +41,17 @@ struct MtRunResult {
   int requests = 0;
   int promptTokens = 0, completionTokens = 0;
 };
+
+// After a request that timed out nothing more is sent: the chains from `next` on count
+// as failed, and the error says so.
+void stopAfterTimeOut(const std::vector<TranslationChain> &chains, size_t next,
+                      MtRunResult &result);
+
+// Fills a chain with its translation in `state` as one undo group, or counts it failed
+// when there is none (an empty answer is none).
+void takeTranslation(const TranslationChain &chain, const std::optional<QString> &translation,
+                     MatchState state, UndoStack &undo,
+                     const std::function<void(TextEntry *)> &inspect, MtRunResult &result);
 
 // Runs work on a worker thread while the progress window serves the user interface;
 // Cancel sets the flag the work watches. False when it was cancelled.

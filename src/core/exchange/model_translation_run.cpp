@@ -118,14 +118,6 @@ bool refit(const Batch &batch, ModelOutcome &outcome, const MachineTranslator &t
   return true;
 }
 
-// The chains of the batches not sent, counted as failed.
-void countUnsent(const std::vector<TranslationChain> &chains, size_t next, MtRunResult &result) {
-  for (size_t i = next; i < chains.size(); ++i) {
-    ++result.failed;
-    result.failedItems += int(chains[i].selected.size());
-  }
-}
-
 } // namespace
 
 MtRunResult translateWithModel(EntryList &entries, UndoStack &undo,
@@ -155,19 +147,12 @@ MtRunResult translateWithModel(EntryList &entries, UndoStack &undo,
     for (size_t i = 0; i < batch.chains.size(); ++i) {
       const TranslationChain &chain = *batch.chains[i];
       done += int(chain.selected.size());
-      const std::optional<QString> &translation = outcome.translations[qsizetype(i)];
-      if (!translation || translation->isEmpty()) {
-        ++result.failed;
-        result.failedItems += int(chain.selected.size());
-        continue;
-      }
-      ++result.translated;
       // A model's draft waits for review, as a near match from the memory does.
-      fillChain(chain, *translation, undo, inspect, result.changed, Fuzzy);
+      takeTranslation(chain, outcome.translations[qsizetype(i)], Fuzzy, undo, inspect, result);
     }
     progress.setPosition(done);
     if (streak.dead()) {
-      countUnsent(chains, end, result);
+      stopAfterTimeOut(chains, end, result);
       break;
     }
     progress.serve();

@@ -300,6 +300,9 @@ TEST_F(ModelProviderTest, TwoSilencesInARowStopTheRun) {
   EXPECT_EQ(server.requests().size(), 2);
   EXPECT_EQ(result.failed, chains());
   EXPECT_EQ(filled(), 0);
+  // The chains after the two batches were never sent, and the message says so.
+  ASSERT_GT(chains(), 2 * kBatch);
+  EXPECT_TRUE(result.error.contains("stopped there")) << result.error.toStdString();
 }
 
 TEST_F(ModelProviderTest, AHugeAnswerIsCutOffAndFails) {
